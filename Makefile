@@ -1,0 +1,29 @@
+# The two commands a newcomer needs: `make run` and `make test`. PRESET picks the build (debug, release, asan).
+PRESET ?= debug
+BUILD := build/$(PRESET)
+ARGS ?=
+
+.PHONY: run test build deps bench format clean
+
+deps:
+	@scripts/install-deps
+
+build: deps
+	cmake --preset $(PRESET)
+	cmake --build --preset $(PRESET) --parallel 2
+
+run: build
+	$(BUILD)/shell/veloramac $(ARGS)
+
+test: build
+	ctest --preset $(PRESET) --parallel 2
+
+bench:
+	$(MAKE) build PRESET=release
+	build/release/bench/bench_text
+
+format:
+	git ls-files '*.cpp' '*.hpp' | xargs clang-format -i
+
+clean:
+	rm -rf build

@@ -1,0 +1,7 @@
+#include "app/platform/PreferencesStore.hpp"
+
+namespace velora {
+
+PreferencesStore::~PreferencesStore() = default;
+
+} // namespace velora

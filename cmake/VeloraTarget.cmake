@@ -1,0 +1,34 @@
+# Warnings, -Werror and sanitizers go on the project's own targets only, never globally.
+function(velora_target_options target)
+  target_compile_options(${target} PRIVATE
+    -Wall -Wextra -Wold-style-cast -Wnon-virtual-dtor -Woverloaded-virtual -Wformat=2)
+  if(VELORA_WERROR)
+    target_compile_options(${target} PRIVATE -Werror)
+  endif()
+  if(VELORA_SANITIZE)
+    target_compile_options(${target} PRIVATE
+      -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+    target_link_options(${target} PRIVATE -fsanitize=address,undefined)
+  endif()
+endfunction()
+
+# One module's library from every source file in its folder.
+function(velora_module_library target folder)
+  file(GLOB sources CONFIGURE_DEPENDS ${folder}/*.cpp)
+  add_library(${target} STATIC ${sources})
+  target_include_directories(${target} PUBLIC ${PROJECT_SOURCE_DIR})
+  velora_target_options(${target})
+endfunction()
+
+# One GoogleTest executable per module; each test case becomes a CTest test.
+function(velora_module_test target folder)
+  cmake_parse_arguments(ARG "" "" "LIBS;ENVIRONMENT" ${ARGN})
+  file(GLOB sources CONFIGURE_DEPENDS ${folder}/*.cpp)
+  add_executable(${target} ${sources})
+  target_link_libraries(${target} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
+  target_include_directories(${target} PRIVATE ${PROJECT_SOURCE_DIR} ${PROJECT_SOURCE_DIR}/tests)
+  velora_target_options(${target})
+  gtest_discover_tests(${target}
+    DISCOVERY_MODE PRE_TEST
+    PROPERTIES ENVIRONMENT "LANG=C.UTF-8;QT_QPA_PLATFORM=offscreen;${ARG_ENVIRONMENT}")
+endfunction()
