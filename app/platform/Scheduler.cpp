@@ -1,0 +1,7 @@
+#include "app/platform/Scheduler.hpp"
+
+namespace velora {
+
+Scheduler::~Scheduler() = default;
+
+} // namespace velora
