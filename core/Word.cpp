@@ -15,7 +15,8 @@ std::string_view toString(PunctuationWeight weight) {
 }
 
 std::optional<PunctuationWeight> punctuationWeightFromString(std::string_view raw) {
-    for (auto weight : {PunctuationWeight::none, PunctuationWeight::minor, PunctuationWeight::major}) {
+    for (auto weight :
+         {PunctuationWeight::none, PunctuationWeight::minor, PunctuationWeight::major}) {
         if (toString(weight) == raw) {
             return weight;
         }

@@ -1,7 +1,0 @@
-#include <gtest/gtest.h>
-
-#include "core/Word.hpp"
-
-TEST(Word, DefaultsToNoPunctuation) {
-    EXPECT_EQ(velora::Word{}.punctuation, velora::PunctuationWeight::none);
-}
