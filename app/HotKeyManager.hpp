@@ -1,0 +1,43 @@
+#pragma once
+
+#include "app/platform/GlobalHotKeyService.hpp"
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+
+namespace velora {
+
+class Scheduler;
+
+// Holds the one global shortcut of the process and calls `onTrigger` when it is pressed.
+// Main thread only.
+class HotKeyManager {
+public:
+    HotKeyManager(GlobalHotKeyService& service, Scheduler& scheduler);
+    ~HotKeyManager();
+
+    HotKeyManager(const HotKeyManager&) = delete;
+    HotKeyManager& operator=(const HotKeyManager&) = delete;
+
+    // Releases the combination registered before, then asks for this one. A refusal is logged
+    // and leaves no shortcut registered.
+    void registerKeyCode(std::uint32_t keyCode, std::uint32_t modifiers);
+
+    // Runs on a later turn of the main event loop than the key press, never inside the
+    // platform's event dispatch.
+    std::function<void()> onTrigger;
+
+private:
+    void installHandlerIfNeeded();
+
+    GlobalHotKeyService& service_;
+    Scheduler& scheduler_;
+    std::optional<GlobalHotKeyService::Handle> hotKeyRef_;
+    bool handlerInstalled_ = false;
+    // Lets the installed handler and deferred triggers notice that the manager is gone.
+    std::shared_ptr<HotKeyManager*> self_;
+};
+
+} // namespace velora

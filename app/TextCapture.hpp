@@ -1,0 +1,80 @@
+#pragma once
+
+#include "app/platform/Pasteboard.hpp"
+#include "app/platform/Scheduler.hpp"
+
+#include <QByteArray>
+#include <QLatin1String>
+#include <QString>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <vector>
+
+namespace velora {
+
+class AccessibilityTrust;
+class KeyEventPoster;
+
+// Captures the text selected in the front application: saves the clipboard, sends the copy key
+// stroke, waits a bounded time for the clipboard to change, reads the plain text and puts the
+// saved clipboard back. Main thread only; nothing blocks.
+class TextCapture {
+public:
+    struct StoredItem {
+        QString type;
+        QByteArray data;
+
+        friend bool operator==(const StoredItem&, const StoredItem&) = default;
+    };
+
+    using Completion = std::function<void(std::optional<QString>)>;
+
+    static constexpr Scheduler::Seconds copyTimeout{0.4};
+    static constexpr Scheduler::Seconds pollInterval{0.015};
+    static constexpr QLatin1String accessibilityMessage{
+        "Enable Accessibility in System Settings to capture selections."};
+
+    // The services must outlive the capture object.
+    TextCapture(Pasteboard& pasteboard, KeyEventPoster& keys, AccessibilityTrust& trust,
+                Scheduler& scheduler);
+
+    TextCapture(const TextCapture&) = delete;
+    TextCapture& operator=(const TextCapture&) = delete;
+
+    // `done` runs on a later turn of the event loop with the captured text, or none when nothing
+    // but blanks arrived. A call made while a capture runs joins it and gets the same answer, so
+    // the two never interleave their saving and restoring of the user's clipboard. Where keys
+    // cannot be sent, the primary selection is read instead and the clipboard is left alone.
+    void grabSelection(Completion done);
+
+    // Every representation that has bytes, in the clipboard's order.
+    static std::vector<StoredItem> snapshot(const Pasteboard& pasteboard);
+    static void simulateCopy(KeyEventPoster& keys);
+    // Polls every 15 ms until the change count differs from `base` or `timeout` has passed, then
+    // calls `done` with whether it differs. A change seen on the first poll answers at once,
+    // before this returns. The pasteboard must outlive the wait.
+    static void waitForChange(Pasteboard& pasteboard, Scheduler& scheduler,
+                              Pasteboard::ChangeCount base, Scheduler::Seconds timeout,
+                              std::function<void(bool)> done);
+    // Empties the clipboard and writes the saved representations back as one item.
+    static void restore(const std::vector<StoredItem>& items, Pasteboard& pasteboard);
+
+    // Calls `showStatus` with accessibilityMessage when the process may not send key strokes.
+    static void
+    promptForAccessibilityIfNeeded(AccessibilityTrust& trust,
+                                   const std::function<void(const QString&)>& showStatus);
+
+private:
+    void finish(std::optional<QString> text);
+
+    Pasteboard& pasteboard_;
+    KeyEventPoster& keys_;
+    AccessibilityTrust& trust_;
+    Scheduler& scheduler_;
+    // Non-empty exactly while a capture runs.
+    std::vector<Completion> waiting_;
+    std::shared_ptr<TextCapture*> self_;
+};
+
+} // namespace velora

@@ -1,0 +1,7 @@
+#include "app/platform/AccessibilityTrust.hpp"
+
+namespace velora {
+
+AccessibilityTrust::~AccessibilityTrust() = default;
+
+} // namespace velora

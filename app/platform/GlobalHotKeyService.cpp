@@ -1,0 +1,7 @@
+#include "app/platform/GlobalHotKeyService.hpp"
+
+namespace velora {
+
+GlobalHotKeyService::~GlobalHotKeyService() = default;
+
+} // namespace velora

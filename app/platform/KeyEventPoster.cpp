@@ -1,0 +1,7 @@
+#include "app/platform/KeyEventPoster.hpp"
+
+namespace velora {
+
+KeyEventPoster::~KeyEventPoster() = default;
+
+} // namespace velora

@@ -1,0 +1,7 @@
+#include "app/platform/Pasteboard.hpp"
+
+namespace velora {
+
+Pasteboard::~Pasteboard() = default;
+
+} // namespace velora

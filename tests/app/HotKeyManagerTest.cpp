@@ -1,0 +1,103 @@
+#include "app/HotKeyManager.hpp"
+
+#include "fakes/FakeGlobalHotKeyService.hpp"
+#include "fakes/ManualScheduler.hpp"
+
+#include <QStringList>
+#include <QtGlobal>
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+namespace velora {
+namespace {
+
+using ::testing::ElementsAre;
+
+QStringList* capturedLog = nullptr;
+
+void captureMessage(QtMsgType, const QMessageLogContext&, const QString& message) {
+    capturedLog->append(message);
+}
+
+// Collects what the program logs while it lives.
+class LogCapture {
+public:
+    LogCapture() {
+        capturedLog = &lines;
+        previous_ = qInstallMessageHandler(captureMessage);
+    }
+    ~LogCapture() {
+        qInstallMessageHandler(previous_);
+        capturedLog = nullptr;
+    }
+
+    QStringList lines;
+
+private:
+    QtMessageHandler previous_;
+};
+
+class HotKeyManagerTest : public ::testing::Test {
+protected:
+    fakes::FakeGlobalHotKeyService service;
+    fakes::ManualScheduler scheduler;
+};
+
+TEST_F(HotKeyManagerTest, EachRegistrationReleasesTheOneBeforeAndInstallsTheHandlerOnce) {
+    HotKeyManager manager(service, scheduler);
+    manager.registerKeyCode(49, 2048);
+    manager.registerKeyCode(15, 768);
+    manager.registerKeyCode(15, 768);
+    EXPECT_THAT(service.calls, ElementsAre("install", "register 49-2048", "unregister 1",
+                                           "register 15-768", "unregister 2", "register 15-768"));
+}
+
+TEST_F(HotKeyManagerTest, TriggerRunsOnALaterTurnNotInsideTheKeyPress) {
+    HotKeyManager manager(service, scheduler);
+    int triggers = 0;
+    manager.onTrigger = [&triggers] { ++triggers; };
+    manager.registerKeyCode(49, 2048);
+
+    service.press();
+    service.press();
+    EXPECT_EQ(triggers, 0);
+    scheduler.runDue();
+    EXPECT_EQ(triggers, 2);
+}
+
+TEST_F(HotKeyManagerTest, RefusalLogsTheStatusAndLeavesNothingToRelease) {
+    LogCapture log;
+    HotKeyManager manager(service, scheduler);
+    service.refuseWith = -9878;
+    manager.registerKeyCode(49, 4096);
+    service.refuseWith = 10;
+    manager.registerKeyCode(49, 768);
+
+    EXPECT_THAT(log.lines, ElementsAre("VeloraMac: RegisterEventHotKey failed with status -9878",
+                                       "VeloraMac: RegisterEventHotKey failed with status 10"));
+    EXPECT_THAT(service.calls, ElementsAre("install", "register 49-4096", "register 49-768"));
+}
+
+TEST_F(HotKeyManagerTest, AGoneManagerReleasesItsKeyAndIgnoresLatePresses) {
+    int triggers = 0;
+    {
+        HotKeyManager manager(service, scheduler);
+        manager.onTrigger = [&triggers] { ++triggers; };
+        manager.registerKeyCode(49, 2048);
+        service.press();
+    }
+    service.press();
+    scheduler.runUntilIdle();
+    EXPECT_EQ(triggers, 0);
+    EXPECT_EQ(service.calls.back(), "unregister 1");
+}
+
+TEST_F(HotKeyManagerTest, PressWithoutATriggerDoesNothing) {
+    HotKeyManager manager(service, scheduler);
+    manager.registerKeyCode(49, 2048);
+    service.press();
+    EXPECT_NO_THROW(scheduler.runUntilIdle());
+}
+
+} // namespace
+} // namespace velora

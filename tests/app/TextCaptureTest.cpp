@@ -1,0 +1,266 @@
+#include "app/TextCapture.hpp"
+
+#include "fakes/FakePasteboard.hpp"
+#include "fakes/FixedAccessibilityTrust.hpp"
+#include "fakes/ManualScheduler.hpp"
+#include "fakes/RecordingKeyEventPoster.hpp"
+
+#include <gtest/gtest.h>
+#include <limits>
+
+namespace velora {
+namespace {
+
+using fakes::FakePasteboard;
+using Seconds = Scheduler::Seconds;
+
+const QString html = QStringLiteral("text/html");
+const QString png = QStringLiteral("image/png");
+
+// The user's clipboard: three representations with bytes and one the owner fails to deliver.
+FakePasteboard::Item usersClipboard() {
+    return {{FakePasteboard::plainText, QByteArray("kept text")},
+            {html, QByteArray("<b>kept</b>")},
+            {QStringLiteral("application/x-lost"), std::nullopt},
+            {png, QByteArray("\x89PNG\r\n\x1a\n\0\x01", 10)}};
+}
+
+FakePasteboard::Item withBytesOnly(const FakePasteboard::Item& item) {
+    FakePasteboard::Item kept;
+    for (const auto& entry : item) {
+        if (entry.second) {
+            kept.push_back(entry);
+        }
+    }
+    return kept;
+}
+
+class CaptureFixture : public ::testing::Test {
+protected:
+    void SetUp() override { pasteboard.replaceFromOutside(usersClipboard()); }
+
+    // The front application writes `item` to the clipboard `delay` after the stroke arrives.
+    void frontApplicationCopies(FakePasteboard::Item item, double delay) {
+        keys.onStroke = [this, item = std::move(item), delay] {
+            scheduler.after(Seconds{delay}, [this, item] { pasteboard.replaceFromOutside(item); });
+        };
+    }
+
+    void capture() {
+        capturer.grabSelection([this](std::optional<QString> text) {
+            ++answers;
+            result = std::move(text);
+            clipboardAtAnswer = pasteboard.item();
+        });
+    }
+
+    FakePasteboard pasteboard;
+    fakes::RecordingKeyEventPoster keys;
+    fakes::FixedAccessibilityTrust trust{true};
+    fakes::ManualScheduler scheduler;
+    TextCapture capturer{pasteboard, keys, trust, scheduler};
+    int answers = 0;
+    std::optional<QString> result;
+    FakePasteboard::Item clipboardAtAnswer;
+};
+
+struct CaptureCase {
+    const char* name;
+    std::optional<FakePasteboard::Item> copied; // none: the application ignores the stroke
+    double delay;
+    std::optional<QString> expected;
+};
+
+class CaptureOutcome : public CaptureFixture, public ::testing::WithParamInterface<CaptureCase> {};
+
+TEST_P(CaptureOutcome, AnswersAndPutsTheUsersClipboardBack) {
+    const CaptureCase& c = GetParam();
+    if (c.copied) {
+        frontApplicationCopies(*c.copied, c.delay);
+    }
+    const auto before = pasteboard.changeCount();
+
+    capture();
+    scheduler.runUntilIdle();
+
+    EXPECT_EQ(answers, 1);
+    EXPECT_EQ(result, c.expected);
+    EXPECT_EQ(keys.strokes, 1);
+    EXPECT_EQ(clipboardAtAnswer, withBytesOnly(usersClipboard()));
+    EXPECT_GT(pasteboard.changeCount(), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    TextCapture, CaptureOutcome,
+    ::testing::Values(
+        CaptureCase{"BlanksAroundAWordAreKept",
+                    FakePasteboard::Item{{FakePasteboard::plainText, QByteArray(" word \n")}}, 0.0,
+                    QStringLiteral(" word \n")},
+        CaptureCase{"CopyWithinTheWaitIsRead",
+                    FakePasteboard::Item{{html, QByteArray("<i>late</i>")},
+                                         {FakePasteboard::plainText, QByteArray("late")}},
+                    0.3, QStringLiteral("late")},
+        CaptureCase{"CopyAfterTheWaitIsNotRead",
+                    FakePasteboard::Item{{FakePasteboard::plainText, QByteArray("too late")}}, 0.41,
+                    std::nullopt},
+        CaptureCase{"BlankSelectionIsNothing",
+                    FakePasteboard::Item{{FakePasteboard::plainText, QByteArray(" \t\n\r ")}}, 0.0,
+                    std::nullopt},
+        CaptureCase{"ImageOnlySelectionIsNothing",
+                    FakePasteboard::Item{{png, QByteArray("\x89PNG", 4)}}, 0.0, std::nullopt},
+        CaptureCase{"IgnoredStrokeIsNothing", std::nullopt, 0.0, std::nullopt}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(CaptureFixture, EmptyClipboardAndNoSelectionStaysEmpty) {
+    pasteboard.replaceFromOutside({});
+    capture();
+    scheduler.runUntilIdle();
+    EXPECT_EQ(answers, 1);
+    EXPECT_EQ(result, std::nullopt);
+    EXPECT_TRUE(pasteboard.item().empty());
+}
+
+TEST_F(CaptureFixture, AnswerNeverArrivesInsideTheCall) {
+    keys.onStroke = [this] { pasteboard.replaceFromOutside({{FakePasteboard::plainText, "now"}}); };
+    capture();
+    EXPECT_EQ(answers, 0);
+    scheduler.runDue();
+    EXPECT_EQ(answers, 1);
+    EXPECT_EQ(result, QStringLiteral("now"));
+    EXPECT_EQ(scheduler.now(), 0.0);
+}
+
+TEST_F(CaptureFixture, OverlappingTriggersShareOneCaptureAndKeepTheUsersClipboard) {
+    frontApplicationCopies({{FakePasteboard::plainText, QByteArray("shared")}}, 0.1);
+    std::vector<std::optional<QString>> second;
+    capture();
+    scheduler.advance(Seconds{0.05});
+    capturer.grabSelection([&second](std::optional<QString> text) { second.push_back(text); });
+    scheduler.runUntilIdle();
+
+    EXPECT_EQ(keys.strokes, 1);
+    EXPECT_EQ(result, QStringLiteral("shared"));
+    EXPECT_EQ(second, std::vector<std::optional<QString>>{QStringLiteral("shared")});
+    EXPECT_EQ(pasteboard.item(), withBytesOnly(usersClipboard()));
+
+    capture();
+    scheduler.runUntilIdle();
+    EXPECT_EQ(keys.strokes, 2);
+}
+
+TEST_F(CaptureFixture, WithoutTrustThePrimarySelectionIsReadAndTheClipboardLeftAlone) {
+    trust.trusted = false;
+    const auto before = pasteboard.changeCount();
+    pasteboard.selection = QStringLiteral(" selected ");
+    capture();
+    scheduler.runUntilIdle();
+    EXPECT_EQ(result, QStringLiteral(" selected "));
+
+    pasteboard.selection = QStringLiteral("  ");
+    capture();
+    scheduler.runUntilIdle();
+    EXPECT_EQ(result, std::nullopt);
+
+    EXPECT_EQ(answers, 2);
+    EXPECT_EQ(keys.strokes, 0);
+    EXPECT_EQ(pasteboard.changeCount(), before);
+}
+
+TEST_F(CaptureFixture, AGoneCapturerNeverAnswers) {
+    auto shortLived = std::make_unique<TextCapture>(pasteboard, keys, trust, scheduler);
+    bool answered = false;
+    shortLived->grabSelection([&answered](std::optional<QString>) { answered = true; });
+    shortLived.reset();
+    scheduler.runUntilIdle();
+    EXPECT_FALSE(answered);
+}
+
+TEST(TextCaptureSnapshot, KeepsOrderAndBytesAndRestoresAsOneItem) {
+    FakePasteboard pasteboard;
+    pasteboard.replaceFromOutside(usersClipboard());
+    const auto saved = TextCapture::snapshot(pasteboard);
+    ASSERT_EQ(saved.size(), 3u);
+    EXPECT_EQ(saved[0], (TextCapture::StoredItem{FakePasteboard::plainText, "kept text"}));
+    EXPECT_EQ(saved[2].data, QByteArray("\x89PNG\r\n\x1a\n\0\x01", 10));
+
+    pasteboard.replaceFromOutside({{FakePasteboard::plainText, QByteArray("other")}});
+    TextCapture::restore(saved, pasteboard);
+    EXPECT_EQ(pasteboard.item(), withBytesOnly(usersClipboard()));
+
+    TextCapture::restore({}, pasteboard);
+    EXPECT_TRUE(pasteboard.item().empty());
+}
+
+struct WaitCase {
+    const char* name;
+    std::optional<double> changeAt;
+    double timeout;
+    bool changed;
+    double answeredAt;
+};
+
+class WaitForChange : public ::testing::TestWithParam<WaitCase> {};
+
+TEST_P(WaitForChange, AnswersOnTheFirstPollAfterTheChangeOrAtTheDeadline) {
+    const WaitCase& c = GetParam();
+    FakePasteboard pasteboard;
+    fakes::ManualScheduler scheduler;
+    if (c.changeAt) {
+        scheduler.after(Seconds{*c.changeAt}, [&pasteboard] { pasteboard.replaceFromOutside({}); });
+    }
+    std::optional<bool> answer;
+    double answeredAt = -1;
+    TextCapture::waitForChange(pasteboard, scheduler, pasteboard.changeCount(), Seconds{c.timeout},
+                               [&](bool changed) {
+                                   answer = changed;
+                                   answeredAt = scheduler.now();
+                               });
+    scheduler.runUntilIdle();
+    EXPECT_EQ(answer, c.changed);
+    EXPECT_NEAR(answeredAt, c.answeredAt, 1e-9);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    TextCapture, WaitForChange,
+    ::testing::Values(WaitCase{"NoChangeEndsAtTheLastPollPastTheDeadline", std::nullopt, 0.4, false,
+                               0.405},
+                      WaitCase{"ChangeIsSeenAtTheNextPoll", 0.1, 0.4, true, 0.105},
+                      WaitCase{"ChangeJustBeforeTheDeadlineCounts", 0.4, 0.4, true, 0.405},
+                      WaitCase{"ChangeAfterTheLastPollIsMissed", 0.41, 0.4, false, 0.405},
+                      WaitCase{"NegativeTimeoutComparesOnce", std::nullopt, -1.0, false, 0.0},
+                      WaitCase{"EndlessTimeoutComparesOnce", std::nullopt,
+                               std::numeric_limits<double>::infinity(), false, 0.0}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(TextCaptureWait, ChangeBeforeTheFirstPollAnswersWithoutAnyPause) {
+    FakePasteboard pasteboard;
+    fakes::ManualScheduler scheduler;
+    const auto base = pasteboard.changeCount();
+    pasteboard.replaceFromOutside({});
+    std::optional<bool> answer;
+    TextCapture::waitForChange(pasteboard, scheduler, base, TextCapture::copyTimeout,
+                               [&answer](bool changed) { answer = changed; });
+    EXPECT_EQ(answer, true);
+    EXPECT_EQ(scheduler.pendingCount(), 0u);
+}
+
+class AccessibilityPrompt : public ::testing::TestWithParam<bool> {};
+
+TEST_P(AccessibilityPrompt, ShowsTheMessageOnlyWhenUntrusted) {
+    fakes::FixedAccessibilityTrust trust{GetParam()};
+    std::vector<QString> shown;
+    TextCapture::promptForAccessibilityIfNeeded(
+        trust, [&shown](const QString& message) { shown.push_back(message); });
+    EXPECT_EQ(trust.requests, 1);
+    if (GetParam()) {
+        EXPECT_TRUE(shown.empty());
+    } else {
+        EXPECT_EQ(shown, std::vector<QString>{QStringLiteral(
+                             "Enable Accessibility in System Settings to capture selections.")});
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(TextCapture, AccessibilityPrompt, ::testing::Bool());
+
+} // namespace
+} // namespace velora

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "app/platform/GlobalHotKeyService.hpp"
+
+#include <string>
+#include <vector>
+
+namespace velora::fakes {
+
+// Records the calls it gets as readable lines and fires the handler when the test presses.
+class FakeGlobalHotKeyService final : public GlobalHotKeyService {
+public:
+    void installHandler(std::function<void()> pressed) override {
+        calls.push_back("install");
+        handler_ = std::move(pressed);
+    }
+
+    Registration registerHotKey(std::uint32_t keyCode, std::uint32_t modifiers) override {
+        calls.push_back("register " + std::to_string(keyCode) + "-" + std::to_string(modifiers));
+        if (refuseWith != 0) {
+            return {refuseWith, std::nullopt};
+        }
+        return {0, next_++};
+    }
+
+    void unregisterHotKey(Handle handle) override {
+        calls.push_back("unregister " + std::to_string(handle));
+    }
+
+    void press() {
+        if (handler_) {
+            handler_();
+        }
+    }
+
+    std::vector<std::string> calls;
+    Status refuseWith = 0;
+
+private:
+    std::function<void()> handler_;
+    Handle next_ = 1;
+};
+
+} // namespace velora::fakes
