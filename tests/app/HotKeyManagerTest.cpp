@@ -2,9 +2,8 @@
 
 #include "fakes/FakeGlobalHotKeyService.hpp"
 #include "fakes/ManualScheduler.hpp"
+#include "support/LogCapture.hpp"
 
-#include <QStringList>
-#include <QtGlobal>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -12,30 +11,7 @@ namespace velora {
 namespace {
 
 using ::testing::ElementsAre;
-
-QStringList* capturedLog = nullptr;
-
-void captureMessage(QtMsgType, const QMessageLogContext&, const QString& message) {
-    capturedLog->append(message);
-}
-
-// Collects what the program logs while it lives.
-class LogCapture {
-public:
-    LogCapture() {
-        capturedLog = &lines;
-        previous_ = qInstallMessageHandler(captureMessage);
-    }
-    ~LogCapture() {
-        qInstallMessageHandler(previous_);
-        capturedLog = nullptr;
-    }
-
-    QStringList lines;
-
-private:
-    QtMessageHandler previous_;
-};
+using velora::testsupport::LogCapture;
 
 class HotKeyManagerTest : public ::testing::Test {
 protected:

@@ -1,0 +1,183 @@
+#include "app/HotKeyManager.hpp"
+#include "app/TextCapture.hpp"
+#include "fakes/FixedAccessibilityTrust.hpp"
+#include "platform/ClipboardPasteboard.hpp"
+#include "platform/TimerScheduler.hpp"
+#include "platform/X11AccessibilityTrust.hpp"
+#include "platform/X11GlobalHotKeyService.hpp"
+#include "platform/X11KeyEventPoster.hpp"
+#include "x11/ClipboardSamples.hpp"
+#include "x11/OtherClient.hpp"
+
+#include <QClipboard>
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QTest>
+#include <X11/keysym.h>
+#include <gtest/gtest.h>
+
+namespace velora {
+namespace {
+
+using testsupport::ClipboardItem;
+using testsupport::usersClipboard;
+
+constexpr int patienceMs = 20000;
+
+// A program of the test's own that shows a line of text, all of it selected, with keyboard focus.
+class SelectionWindow {
+public:
+    explicit SelectionWindow(const QString& text) {
+        edit_.setText(text);
+        edit_.selectAll();
+        edit_.show();
+        edit_.activateWindow();
+        active = QTest::qWaitForWindowActive(&edit_, patienceMs) && edit_.hasFocus();
+    }
+
+    bool active = false;
+
+private:
+    QLineEdit edit_;
+};
+
+// Another program that owns the clipboard with the user's three representations, or the
+// primary selection with a text.
+class ClipboardHolder {
+public:
+    explicit ClipboardHolder(const QStringList& arguments = {"--hold-clipboard"}) {
+        process_.start(QCoreApplication::applicationFilePath(), arguments);
+        ready = process_.waitForReadyRead(patienceMs) && process_.readLine().trimmed() == "ready";
+    }
+    ~ClipboardHolder() {
+        process_.kill();
+        process_.waitForFinished(patienceMs);
+    }
+
+    bool ready = false;
+
+private:
+    QProcess process_;
+};
+
+// The clipboard as another program reads it, leaving out the names X11 lists beside the formats.
+ClipboardItem clipboardSeenByAStranger() {
+    QProcess printer;
+    printer.start(QCoreApplication::applicationFilePath(), {"--print-clipboard"});
+    // This process owns the clipboard and must keep answering while the stranger reads it.
+    if (!QTest::qWaitFor([&printer] { return printer.state() == QProcess::NotRunning; },
+                         patienceMs)) {
+        printer.kill();
+        printer.waitForFinished();
+        return {};
+    }
+    ClipboardItem item;
+    const QList<QByteArray> lines = printer.readAllStandardOutput().split('\n');
+    for (const QByteArray& line : lines) {
+        const QList<QByteArray> fields = line.split('\t');
+        static const QList<QByteArray> meta = {"TARGETS", "MULTIPLE", "TIMESTAMP", "SAVE_TARGETS",
+                                               "application/x-qt-image"};
+        if (fields.size() == 2 && !meta.contains(fields[0])) {
+            item.emplace_back(QString::fromLatin1(fields[0]), QByteArray::fromBase64(fields[1]));
+        }
+    }
+    return item;
+}
+
+ClipboardItem asItem(const std::vector<TextCapture::StoredItem>& items) {
+    ClipboardItem item;
+    for (const auto& stored : items) {
+        item.emplace_back(stored.type, stored.data);
+    }
+    return item;
+}
+
+class CaptureOnX11 : public ::testing::Test {
+protected:
+    std::optional<QString> captureSelection() {
+        bool answered = false;
+        std::optional<QString> text;
+        capture.grabSelection([&](std::optional<QString> result) {
+            answered = true;
+            text = std::move(result);
+        });
+        EXPECT_TRUE(QTest::qWaitFor([&answered] { return answered; }, patienceMs));
+        return text;
+    }
+
+    ClipboardPasteboard pasteboard;
+    X11KeyEventPoster keys;
+    X11AccessibilityTrust trust;
+    TimerScheduler scheduler;
+    TextCapture capture{pasteboard, keys, trust, scheduler};
+};
+
+TEST_F(CaptureOnX11, SelectionIsCopiedAndTheOtherProgramsClipboardComesBack) {
+    ASSERT_TRUE(trust.isProcessTrusted());
+    const auto before = pasteboard.changeCount();
+    ClipboardHolder holder;
+    ASSERT_TRUE(holder.ready);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return pasteboard.changeCount() != before; }, patienceMs))
+        << "another program's copy was not counted";
+    ASSERT_EQ(asItem(TextCapture::snapshot(pasteboard)), usersClipboard());
+
+    SelectionWindow window(QStringLiteral("  words to read  "));
+    ASSERT_TRUE(window.active);
+
+    EXPECT_EQ(captureSelection(), QStringLiteral("  words to read  "));
+    EXPECT_EQ(clipboardSeenByAStranger(), usersClipboard());
+}
+
+TEST_F(CaptureOnX11, ShortcutStillHeldDoesNotSpoilTheCopy) {
+    X11GlobalHotKeyService service;
+    HotKeyManager manager(service, scheduler);
+    std::optional<QString> text;
+    bool answered = false;
+    manager.onTrigger = [&] {
+        capture.grabSelection([&](std::optional<QString> result) {
+            answered = true;
+            text = std::move(result);
+        });
+    };
+    manager.registerKeyCode(49, 2048);
+    SelectionWindow window(QStringLiteral("held shortcut"));
+    ASSERT_TRUE(window.active);
+
+    testsupport::OtherClient user;
+    user.press(XK_Alt_L);
+    user.press(XK_space);
+    ASSERT_TRUE(QTest::qWaitFor([&answered] { return answered; }, patienceMs));
+    user.release(XK_space);
+    user.release(XK_Alt_L);
+    user.sync();
+    EXPECT_EQ(text, QStringLiteral("held shortcut"));
+}
+
+TEST_F(CaptureOnX11, WithoutTrustAnotherProgramsPrimarySelectionIsRead) {
+    fakes::FixedAccessibilityTrust untrusted{false};
+    TextCapture primaryOnly{pasteboard, keys, untrusted, scheduler};
+    QSignalSpy selectionChanges(QGuiApplication::clipboard(), &QClipboard::changed);
+    ClipboardHolder selection({"--hold-selection", "primary words"});
+    ASSERT_TRUE(selection.ready);
+    // As when the user selected the words a moment before pressing the shortcut.
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return selectionChanges.contains({QVariant::fromValue(QClipboard::Selection)}); },
+        patienceMs));
+    const auto before = pasteboard.changeCount();
+
+    bool answered = false;
+    std::optional<QString> text;
+    primaryOnly.grabSelection([&](std::optional<QString> result) {
+        answered = true;
+        text = std::move(result);
+    });
+    ASSERT_TRUE(QTest::qWaitFor([&answered] { return answered; }, patienceMs));
+    EXPECT_EQ(text, QStringLiteral("primary words"));
+    EXPECT_EQ(pasteboard.changeCount(), before);
+}
+
+} // namespace
+} // namespace velora
