@@ -68,12 +68,5 @@ TEST_F(HotKeyManagerTest, AGoneManagerReleasesItsKeyAndIgnoresLatePresses) {
     EXPECT_EQ(service.calls.back(), "unregister 1");
 }
 
-TEST_F(HotKeyManagerTest, PressWithoutATriggerDoesNothing) {
-    HotKeyManager manager(service, scheduler);
-    manager.registerKeyCode(49, 2048);
-    service.press();
-    EXPECT_NO_THROW(scheduler.runUntilIdle());
-}
-
 } // namespace
 } // namespace velora

@@ -166,31 +166,6 @@ TEST_F(CaptureFixture, WithoutTrustThePrimarySelectionIsReadAndTheClipboardLeftA
     EXPECT_EQ(pasteboard.changeCount(), before);
 }
 
-TEST_F(CaptureFixture, AGoneCapturerNeverAnswers) {
-    auto shortLived = std::make_unique<TextCapture>(pasteboard, keys, trust, scheduler);
-    bool answered = false;
-    shortLived->grabSelection([&answered](std::optional<QString>) { answered = true; });
-    shortLived.reset();
-    scheduler.runUntilIdle();
-    EXPECT_FALSE(answered);
-}
-
-TEST(TextCaptureSnapshot, KeepsOrderAndBytesAndRestoresAsOneItem) {
-    FakePasteboard pasteboard;
-    pasteboard.replaceFromOutside(usersClipboard());
-    const auto saved = TextCapture::snapshot(pasteboard);
-    ASSERT_EQ(saved.size(), 3u);
-    EXPECT_EQ(saved[0], (TextCapture::StoredItem{FakePasteboard::plainText, "kept text"}));
-    EXPECT_EQ(saved[2].data, QByteArray("\x89PNG\r\n\x1a\n\0\x01", 10));
-
-    pasteboard.replaceFromOutside({{FakePasteboard::plainText, QByteArray("other")}});
-    TextCapture::restore(saved, pasteboard);
-    EXPECT_EQ(pasteboard.item(), withBytesOnly(usersClipboard()));
-
-    TextCapture::restore({}, pasteboard);
-    EXPECT_TRUE(pasteboard.item().empty());
-}
-
 struct WaitCase {
     const char* name;
     std::optional<double> changeAt;
@@ -225,9 +200,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(WaitCase{"NoChangeEndsAtTheLastPollPastTheDeadline", std::nullopt, 0.4, false,
                                0.405},
                       WaitCase{"ChangeIsSeenAtTheNextPoll", 0.1, 0.4, true, 0.105},
-                      WaitCase{"ChangeJustBeforeTheDeadlineCounts", 0.4, 0.4, true, 0.405},
                       WaitCase{"ChangeAfterTheLastPollIsMissed", 0.41, 0.4, false, 0.405},
-                      WaitCase{"NegativeTimeoutComparesOnce", std::nullopt, -1.0, false, 0.0},
                       WaitCase{"EndlessTimeoutComparesOnce", std::nullopt,
                                std::numeric_limits<double>::infinity(), false, 0.0}),
     [](const auto& info) { return std::string(info.param.name); });
@@ -244,23 +217,14 @@ TEST(TextCaptureWait, ChangeBeforeTheFirstPollAnswersWithoutAnyPause) {
     EXPECT_EQ(scheduler.pendingCount(), 0u);
 }
 
-class AccessibilityPrompt : public ::testing::TestWithParam<bool> {};
-
-TEST_P(AccessibilityPrompt, ShowsTheMessageOnlyWhenUntrusted) {
-    fakes::FixedAccessibilityTrust trust{GetParam()};
-    std::vector<QString> shown;
+TEST(TextCapturePrompt, UntrustedProcessGetsTheMessage) {
+    fakes::FixedAccessibilityTrust trust{false};
+    QString shown;
     TextCapture::promptForAccessibilityIfNeeded(
-        trust, [&shown](const QString& message) { shown.push_back(message); });
-    EXPECT_EQ(trust.requests, 1);
-    if (GetParam()) {
-        EXPECT_TRUE(shown.empty());
-    } else {
-        EXPECT_EQ(shown, std::vector<QString>{QStringLiteral(
-                             "Enable Accessibility in System Settings to capture selections.")});
-    }
+        trust, [&shown](const QString& message) { shown = message; });
+    EXPECT_EQ(shown,
+              QStringLiteral("Enable Accessibility in System Settings to capture selections."));
 }
-
-INSTANTIATE_TEST_SUITE_P(TextCapture, AccessibilityPrompt, ::testing::Bool());
 
 } // namespace
 } // namespace velora
