@@ -12,7 +12,6 @@
 #include <QClipboard>
 #include <QCoreApplication>
 #include <QGuiApplication>
-#include <QLineEdit>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTest>
@@ -27,32 +26,14 @@ using testsupport::usersClipboard;
 
 constexpr int patienceMs = 20000;
 
-// A program of the test's own that shows a line of text, all of it selected, with keyboard focus.
-class SelectionWindow {
+// Another program, played by this test program (see main.cpp), running until the test ends.
+class OtherProgram {
 public:
-    explicit SelectionWindow(const QString& text) {
-        edit_.setText(text);
-        edit_.selectAll();
-        edit_.show();
-        edit_.activateWindow();
-        active = QTest::qWaitForWindowActive(&edit_, patienceMs) && edit_.hasFocus();
-    }
-
-    bool active = false;
-
-private:
-    QLineEdit edit_;
-};
-
-// Another program that owns the clipboard with the user's three representations, or the
-// primary selection with a text.
-class ClipboardHolder {
-public:
-    explicit ClipboardHolder(const QStringList& arguments = {"--hold-clipboard"}) {
+    explicit OtherProgram(const QStringList& arguments) {
         process_.start(QCoreApplication::applicationFilePath(), arguments);
         ready = process_.waitForReadyRead(patienceMs) && process_.readLine().trimmed() == "ready";
     }
-    ~ClipboardHolder() {
+    ~OtherProgram() {
         process_.kill();
         process_.waitForFinished(patienceMs);
     }
@@ -118,14 +99,14 @@ protected:
 TEST_F(CaptureOnX11, SelectionIsCopiedAndTheOtherProgramsClipboardComesBack) {
     ASSERT_TRUE(trust.isProcessTrusted());
     const auto before = pasteboard.changeCount();
-    ClipboardHolder holder;
+    OtherProgram holder({"--hold-clipboard"});
     ASSERT_TRUE(holder.ready);
     ASSERT_TRUE(QTest::qWaitFor([&] { return pasteboard.changeCount() != before; }, patienceMs))
         << "another program's copy was not counted";
     ASSERT_EQ(asItem(TextCapture::snapshot(pasteboard)), usersClipboard());
 
-    SelectionWindow window(QStringLiteral("  words to read  "));
-    ASSERT_TRUE(window.active);
+    OtherProgram editor({"--select", "  words to read  "});
+    ASSERT_TRUE(editor.ready);
 
     EXPECT_EQ(captureSelection(), QStringLiteral("  words to read  "));
     EXPECT_EQ(clipboardSeenByAStranger(), usersClipboard());
@@ -143,8 +124,8 @@ TEST_F(CaptureOnX11, ShortcutStillHeldDoesNotSpoilTheCopy) {
         });
     };
     manager.registerKeyCode(49, 2048);
-    SelectionWindow window(QStringLiteral("held shortcut"));
-    ASSERT_TRUE(window.active);
+    OtherProgram editor({"--select", "held shortcut"});
+    ASSERT_TRUE(editor.ready);
 
     testsupport::OtherClient user;
     user.press(XK_Alt_L);
@@ -160,7 +141,7 @@ TEST_F(CaptureOnX11, WithoutTrustAnotherProgramsPrimarySelectionIsRead) {
     fakes::FixedAccessibilityTrust untrusted{false};
     TextCapture primaryOnly{pasteboard, keys, untrusted, scheduler};
     QSignalSpy selectionChanges(QGuiApplication::clipboard(), &QClipboard::changed);
-    ClipboardHolder selection({"--hold-selection", "primary words"});
+    OtherProgram selection({"--hold-selection", "primary words"});
     ASSERT_TRUE(selection.ready);
     // As when the user selected the words a moment before pressing the shortcut.
     ASSERT_TRUE(QTest::qWaitFor(

@@ -3,15 +3,17 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QLineEdit>
 #include <QMimeData>
+#include <QTest>
 #include <cstdio>
 #include <cstring>
 #include <gtest/gtest.h>
 #include <memory>
 
 // Besides the tests, this program plays the other applications the tests need: one that holds
-// the user's clipboard, one that holds a selected text, and one that prints the clipboard as a
-// stranger sees it.
+// the user's clipboard, an editor with selected text and keyboard focus, one that holds the
+// primary selection, and one that prints the clipboard as a stranger sees it.
 
 namespace {
 
@@ -59,6 +61,20 @@ int holdSelection(int argc, char** argv, const char* text) {
     return application.exec();
 }
 
+int showSelection(int argc, char** argv, const char* text) {
+    QApplication application(argc, argv);
+    QLineEdit edit(QString::fromUtf8(text));
+    edit.selectAll();
+    edit.show();
+    edit.activateWindow();
+    if (!QTest::qWaitForWindowActive(&edit)) {
+        return 1;
+    }
+    std::puts("ready");
+    std::fflush(stdout);
+    return application.exec();
+}
+
 int printClipboard(int argc, char** argv) {
     QGuiApplication application(argc, argv);
     const QMimeData* mime = QGuiApplication::clipboard()->mimeData();
@@ -79,6 +95,9 @@ int main(int argc, char** argv) {
     }
     if (argc > 2 && std::strcmp(argv[1], "--hold-selection") == 0) {
         return holdSelection(argc, argv, argv[2]);
+    }
+    if (argc > 2 && std::strcmp(argv[1], "--select") == 0) {
+        return showSelection(argc, argv, argv[2]);
     }
     if (argc > 1 && std::strcmp(argv[1], "--print-clipboard") == 0) {
         return printClipboard(argc, argv);
