@@ -38,15 +38,12 @@ std::optional<HotKeyConfig> decode(const QByteArray& bytes) {
                         QString::fromStdString(display->get_ref<const std::string&>())};
 }
 
-std::optional<QByteArray> encode(const HotKeyConfig& config) {
-    try {
-        const nlohmann::json json = {{"keyCode", config.keyCode},
-                                     {"carbonModifiers", config.carbonModifiers},
-                                     {"display", config.display.toStdString()}};
-        return QByteArray::fromStdString(json.dump());
-    } catch (const nlohmann::json::exception&) {
-        return std::nullopt;
-    }
+QByteArray encode(const HotKeyConfig& config) {
+    const nlohmann::json json = {{"keyCode", config.keyCode},
+                                 {"carbonModifiers", config.carbonModifiers},
+                                 {"display", config.display.toStdString()}};
+    return QByteArray::fromStdString(
+        json.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace));
 }
 
 } // namespace
@@ -74,9 +71,7 @@ HotKeyConfig HotKeyConfig::load(const PreferencesStore& store) {
 }
 
 void HotKeyConfig::save(PreferencesStore& store, NotificationCenter& notifications) const {
-    if (const auto bytes = encode(*this)) {
-        store.setData(preferencesKey, *bytes);
-    }
+    store.setData(preferencesKey, encode(*this));
     notifications.post(hotKeyConfigChanged);
 }
 

@@ -38,7 +38,7 @@ struct HotKeyConfig {
 
     // The stored shortcut, or the default when nothing readable is stored.
     static HotKeyConfig load(const PreferencesStore& store);
-    // Stores this shortcut and announces hotKeyConfigChanged, also when nothing could be stored.
+    // Stores this shortcut and announces hotKeyConfigChanged.
     void save(PreferencesStore& store, NotificationCenter& notifications) const;
 
     friend bool operator==(const HotKeyConfig&, const HotKeyConfig&) = default;

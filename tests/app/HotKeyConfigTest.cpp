@@ -78,5 +78,16 @@ TEST_P(HotKeyConfigSave, StoresTheThreeFieldsAndAnnouncesEverySave) {
 INSTANTIATE_TEST_SUITE_P(HotKeyConfig, HotKeyConfigSave,
                          ::testing::ValuesIn(HotKeyConfig::presets()));
 
+TEST(HotKeyConfig, BrokenDisplayTextIsStoredReadably) {
+    fakes::InMemoryPreferencesStore store;
+    NotificationCenter notifications;
+    const HotKeyConfig broken{15, 768, QString(QChar(0xD800)) + QStringLiteral(" R")};
+    broken.save(store, notifications);
+
+    const HotKeyConfig loaded = HotKeyConfig::load(store);
+    EXPECT_EQ(loaded.id(), QStringLiteral("15-768"));
+    EXPECT_TRUE(loaded.display.endsWith(QStringLiteral(" R")));
+}
+
 } // namespace
 } // namespace velora
