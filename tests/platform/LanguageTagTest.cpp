@@ -1,0 +1,69 @@
+#include "platform/LanguageTag.hpp"
+
+#include "platform/Cld2LanguageRecognizer.hpp"
+
+#include <gtest/gtest.h>
+
+namespace velora {
+namespace {
+
+class LanguageTagTest
+    : public ::testing::TestWithParam<std::pair<const char*, std::optional<QString>>> {};
+
+TEST_P(LanguageTagTest, WritesTagsTheStandardWay) {
+    EXPECT_EQ(LanguageTag::bcp47(GetParam().first), GetParam().second);
+}
+
+INSTANTIATE_TEST_SUITE_P(Tags, LanguageTagTest,
+                         ::testing::Values(std::pair{"en-gb", std::optional<QString>("en-GB")},
+                                           std::pair{"pt-br", std::optional<QString>("pt-BR")},
+                                           std::pair{"iw", std::optional<QString>("he")},
+                                           std::pair{"jw", std::optional<QString>("jv")},
+                                           std::pair{"zh-Hant", std::optional<QString>("zh-Hant")},
+                                           std::pair{"en-gb-x-rp",
+                                                     std::optional<QString>("en-GB-x-rp")},
+                                           std::pair{"en-us-nyc", std::optional<QString>("en-US")},
+                                           std::pair{"!!", std::optional<QString>()},
+                                           std::pair{"", std::optional<QString>()}));
+
+struct Paragraph {
+    const char* name;
+    QString text;
+    std::optional<QString> language;
+};
+
+class Cld2Test : public ::testing::TestWithParam<Paragraph> {};
+
+TEST_P(Cld2Test, RecognisesParagraphsAndAnswersNoneWhenUnsure) {
+    EXPECT_EQ(Cld2LanguageRecognizer().dominantLanguage(GetParam().text), GetParam().language);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, Cld2Test,
+    ::testing::Values(
+        Paragraph{"English",
+                  "The library opened early on Saturday, and by noon every table near the windows "
+                  "was taken by students reading for their examinations.",
+                  "en"},
+        Paragraph{"Turkish",
+                  "Cumartesi sabahı kütüphane erkenden açıldı ve öğlene kadar pencerelerin "
+                  "yanındaki bütün masalar sınavlarına çalışan öğrencilerle doldu.",
+                  "tr"},
+        Paragraph{"German",
+                  "Die Bibliothek öffnete am Samstag früh, und bis zum Mittag waren alle Tische "
+                  "an den Fenstern von Studenten besetzt, die für ihre Prüfungen lernten.",
+                  "de"},
+        Paragraph{"Japanese",
+                  "土曜日の朝、図書館は早くに開き、昼までには窓際のすべての机が試験勉強をする学生"
+                  "でいっぱいになった。",
+                  "ja"},
+        Paragraph{"HebrewUnderItsCurrentCode",
+                  "הספרייה נפתחה מוקדם ביום שבת, ועד הצהריים כל השולחנות ליד החלונות היו תפוסים "
+                  "על ידי סטודנטים.",
+                  "he"},
+        Paragraph{"Blank", " \n\t ", std::nullopt}, Paragraph{"Empty", "", std::nullopt},
+        Paragraph{"ThreeLetters", "abc", std::nullopt}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace
+} // namespace velora
