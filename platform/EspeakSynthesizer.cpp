@@ -99,6 +99,10 @@ void EspeakSynthesizer::work() {
 
         QString failure;
         const Ending ending = isAborted(job.id) ? Ending::cancelled : run(job, failure);
+        // Whoever hears of the end must find the synthesizer idle.
+        lock.lock();
+        running_ = false;
+        lock.unlock();
         if (observer_ != nullptr) {
             switch (ending) {
             case Ending::finished:
@@ -112,9 +116,7 @@ void EspeakSynthesizer::work() {
                 break;
             }
         }
-
         lock.lock();
-        running_ = false;
     }
 }
 
