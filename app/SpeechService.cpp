@@ -153,18 +153,16 @@ std::optional<SpeechVoice> SpeechService::bestVoice(const QString& languageCode)
     return *best;
 }
 
+// The ranges are in text order and do not overlap, so the first range that ends after the
+// location either holds it or, for a location on a space, is the word that follows.
 std::optional<std::size_t> SpeechService::wordIndex(qsizetype location) const {
-    for (std::size_t i = 0; i < wordRanges_.size(); ++i) {
-        if (wordRanges_[i].contains(location)) {
-            return i;
-        }
+    const auto found = std::partition_point(
+        wordRanges_.begin(), wordRanges_.end(),
+        [location](const Utf16Range& range) { return range.end() <= location; });
+    if (found == wordRanges_.end()) {
+        return std::nullopt;
     }
-    for (std::size_t i = 0; i < wordRanges_.size(); ++i) {
-        if (wordRanges_[i].end() > location) {
-            return i;
-        }
-    }
-    return std::nullopt;
+    return static_cast<std::size_t>(found - wordRanges_.begin());
 }
 
 void SpeechService::setSpeaking(bool speaking) {
