@@ -120,7 +120,7 @@ void EspeakSynthesizer::work() {
     }
 }
 
-void EspeakSynthesizer::pause(UtteranceId id) {
+void EspeakSynthesizer::waitBriefly(UtteranceId id) {
     std::unique_lock lock(mutex_);
     wake_.wait_for(lock, pollInterval, [&] { return isAborted(id); });
 }
@@ -155,7 +155,6 @@ EspeakSynthesizer::Ending EspeakSynthesizer::run(const Job& job, QString& failur
     const std::int64_t lead = samplesFor(job.utterance.preUtteranceDelay, sampleRate);
     EspeakWordMap words(job.utterance.text);
     std::deque<PendingWord> pending;
-    std::int64_t written = 0;
     bool outputFailed = false;
 
     // Words whose first sample has been heard are reported; false when the output failed.
@@ -177,7 +176,7 @@ EspeakSynthesizer::Ending EspeakSynthesizer::run(const Job& job, QString& failur
         failure = soundOutputFailed;
         return Ending::failed;
     }
-    written = lead;
+    std::int64_t written = lead;
 
     const auto consume = [&](std::span<const std::int16_t> audio,
                              std::span<const espeak_EVENT> events) {
@@ -257,7 +256,7 @@ EspeakSynthesizer::Ending EspeakSynthesizer::run(const Job& job, QString& failur
             failure = soundOutputFailed;
             return Ending::failed;
         }
-        pause(job.id);
+        waitBriefly(job.id);
     }
     // Events placed past the last sample still name words that were heard.
     for (const PendingWord& word : pending) {

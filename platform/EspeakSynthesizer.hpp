@@ -48,7 +48,7 @@ private:
     Ending run(const Job& job, QString& failure);
     bool isAborted(UtteranceId id) const { return id <= abortedThrough_; }
     // Waits a little, or less when the job is aborted.
-    void pause(UtteranceId id);
+    void waitBriefly(UtteranceId id);
 
     SinkFactory makeSink_;
     SpeechSynthesizerObserver* observer_ = nullptr;

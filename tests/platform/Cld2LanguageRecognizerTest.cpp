@@ -1,30 +1,9 @@
-#include "platform/LanguageTag.hpp"
-
 #include "platform/Cld2LanguageRecognizer.hpp"
 
 #include <gtest/gtest.h>
 
 namespace velora {
 namespace {
-
-class LanguageTagTest
-    : public ::testing::TestWithParam<std::pair<const char*, std::optional<QString>>> {};
-
-TEST_P(LanguageTagTest, WritesTagsTheStandardWay) {
-    EXPECT_EQ(LanguageTag::bcp47(GetParam().first), GetParam().second);
-}
-
-INSTANTIATE_TEST_SUITE_P(Tags, LanguageTagTest,
-                         ::testing::Values(std::pair{"en-gb", std::optional<QString>("en-GB")},
-                                           std::pair{"pt-br", std::optional<QString>("pt-BR")},
-                                           std::pair{"iw", std::optional<QString>("he")},
-                                           std::pair{"jw", std::optional<QString>("jv")},
-                                           std::pair{"zh-Hant", std::optional<QString>("zh-Hant")},
-                                           std::pair{"en-gb-x-rp",
-                                                     std::optional<QString>("en-GB-x-rp")},
-                                           std::pair{"en-us-nyc", std::optional<QString>("en-US")},
-                                           std::pair{"!!", std::optional<QString>()},
-                                           std::pair{"", std::optional<QString>()}));
 
 struct Paragraph {
     const char* name;
