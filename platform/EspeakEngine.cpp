@@ -20,7 +20,7 @@ namespace {
 constexpr int blockMilliseconds = 40;
 
 // Words per minute heard at espeak-ng's nominal rates, measured on rendered English prose of
-// four kinds (narrative, news, science, plain): it speaks about a fifth faster than it says.
+// four passages of different styles: it speaks about a fifth faster than it says.
 struct Measured {
     double nominal;
     double heard;
@@ -40,7 +40,6 @@ constexpr std::array<Measured, 8> measuredSpeeds{{
 constexpr double gapSecondsFixed = 0.035;
 constexpr double gapSecondsPerUnit = 0.0302;
 constexpr double slowestWPM = 25.0;
-constexpr int maximumWordGap = 1000;
 
 // The reading speed a rate stands for: the inverse of SpeechRate::rate.
 double wordsPerMinute(float rate) {
@@ -191,8 +190,7 @@ EspeakPace EspeakEngine::paceFor(float rate) {
     if (wpm < slowest.heard) {
         const double extraSeconds = 60.0 / wpm - 60.0 / slowest.heard;
         const double units = std::round((extraSeconds - gapSecondsFixed) / gapSecondsPerUnit);
-        return {static_cast<int>(slowest.nominal),
-                static_cast<int>(std::clamp(units, 0.0, static_cast<double>(maximumWordGap)))};
+        return {static_cast<int>(slowest.nominal), static_cast<int>(std::max(units, 0.0))};
     }
     auto upper = std::find_if(measuredSpeeds.begin() + 1, measuredSpeeds.end() - 1,
                               [wpm](const Measured& point) { return point.heard >= wpm; });
