@@ -30,7 +30,7 @@ bool PulseAudioSink::open(int sampleRate) {
         return false;
     }
     sampleRate_ = sampleRate;
-    const pa_sample_spec spec{PA_SAMPLE_S16NE, static_cast<std::uint32_t>(sampleRate), 1};
+    const pa_sample_spec format{PA_SAMPLE_S16NE, static_cast<std::uint32_t>(sampleRate), 1};
     pa_buffer_attr buffer{};
     buffer.maxlength = static_cast<std::uint32_t>(-1);
     buffer.tlength = bytesFor(targetBuffer, sampleRate);
@@ -38,7 +38,7 @@ bool PulseAudioSink::open(int sampleRate) {
     buffer.minreq = static_cast<std::uint32_t>(-1);
     buffer.fragsize = static_cast<std::uint32_t>(-1);
     int error = 0;
-    stream_ = pa_simple_new(nullptr, "VeloraMac", PA_STREAM_PLAYBACK, nullptr, "Speech", &spec,
+    stream_ = pa_simple_new(nullptr, "VeloraMac", PA_STREAM_PLAYBACK, nullptr, "Speech", &format,
                             nullptr, &buffer, &error);
     return stream_ != nullptr;
 }
