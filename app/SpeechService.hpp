@@ -1,0 +1,107 @@
+#pragma once
+
+#include "app/platform/LanguageRecognizer.hpp"
+#include "app/platform/PreferencesStore.hpp"
+#include "app/platform/SpeechSynthesizer.hpp"
+#include "app/platform/VoiceCatalog.hpp"
+#include "core/Word.hpp"
+
+#include <QObject>
+#include <functional>
+#include <memory>
+#include <span>
+#include <vector>
+
+namespace velora {
+
+// Reads words aloud and reports, word by word, which one of the reader's words is being heard.
+// Lives on the main thread; the synthesizer's reports are moved here before they touch anything.
+class SpeechService final : public QObject, private SpeechSynthesizerObserver {
+    Q_OBJECT
+
+public:
+    using WordIndexCallback = std::function<void(std::int64_t)>;
+    using FinishCallback = std::function<void()>;
+
+    // The text an utterance speaks, with the range of each word in it.
+    struct SpokenText {
+        QString text;
+        std::vector<Utf16Range> ranges;
+    };
+
+    static inline const QString selectedVoiceKey = QStringLiteral("selectedVoiceID");
+
+    SpeechService(std::unique_ptr<SpeechSynthesizer> synthesizer,
+                  std::unique_ptr<VoiceCatalog> voices,
+                  std::unique_ptr<LanguageRecognizer> recognizer, PreferencesStore& preferences,
+                  QObject* parent = nullptr);
+    ~SpeechService() override;
+
+    const std::vector<SpeechVoice>& availableVoices() const { return availableVoices_; }
+    const std::optional<QString>& selectedVoiceID() const { return selectedVoiceID_; }
+    // None means the voice follows the language of the text.
+    void setSelectedVoiceID(const std::optional<QString>& identifier);
+    bool isSpeaking() const { return isSpeaking_; }
+    const std::optional<QString>& detectedLanguage() const { return detectedLanguage_; }
+
+    void reloadVoices();
+    // Speaks words[startIndex...] as one utterance and reports each word by its index in `words`.
+    // onFinish is called once when the utterance ends normally, at once when there is nothing to
+    // speak, and never after a stop or a failure.
+    void speak(const std::vector<Word>& words, std::int64_t startIndex, std::int64_t wpm,
+               WordIndexCallback onWordIndex, FinishCallback onFinish);
+    void stop();
+
+    // The words joined by single spaces, each word's range counted in UTF-16 code units.
+    static SpokenText buildUTF16Ranges(std::span<const Word> words);
+    // The language of the first 1,000 characters, none for blank text.
+    static std::optional<QString> detectLanguageCode(const LanguageRecognizer& recognizer,
+                                                     const QString& text);
+
+signals:
+    void availableVoicesChanged();
+    void selectedVoiceIDChanged();
+    void isSpeakingChanged();
+    void detectedLanguageChanged();
+    // The current utterance could not be heard; reading has to go on without speech.
+    void speechFailed(const QString& reason);
+
+private:
+    std::optional<SpeechVoice> voice(const QString& text);
+    std::optional<SpeechVoice> bestVoice(const QString& languageCode) const;
+    std::optional<std::size_t> wordIndex(qsizetype location) const;
+
+    void setSpeaking(bool speaking);
+    void setDetectedLanguage(const std::optional<QString>& language);
+    bool isCurrent(UtteranceId utterance) const { return currentUtterance_ == utterance; }
+
+    // Called on the synthesizer's thread: they only post to the main thread.
+    void willSpeakRange(UtteranceId utterance, Utf16Range range) override;
+    void didFinish(UtteranceId utterance) override;
+    void didCancel(UtteranceId utterance) override;
+    void didFail(UtteranceId utterance, const QString& reason) override;
+
+    void handleWord(UtteranceId utterance, qsizetype location);
+    void handleFinish(UtteranceId utterance);
+    void handleCancel(UtteranceId utterance);
+    void handleFailure(UtteranceId utterance, const QString& reason);
+
+    std::unique_ptr<VoiceCatalog> voices_;
+    std::unique_ptr<LanguageRecognizer> recognizer_;
+    PreferencesStore& preferences_;
+
+    std::vector<SpeechVoice> availableVoices_;
+    std::optional<QString> selectedVoiceID_;
+    bool isSpeaking_ = false;
+    std::vector<Utf16Range> wordRanges_;
+    std::int64_t baseOffset_ = 0;
+    WordIndexCallback onWordIndex_;
+    FinishCallback onFinish_;
+    std::optional<UtteranceId> currentUtterance_;
+    std::optional<QString> detectedLanguage_;
+
+    // Last, so that it is destroyed first: its thread must be gone before the rest.
+    std::unique_ptr<SpeechSynthesizer> synthesizer_;
+};
+
+} // namespace velora

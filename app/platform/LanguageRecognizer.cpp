@@ -1,0 +1,7 @@
+#include "app/platform/LanguageRecognizer.hpp"
+
+namespace velora {
+
+LanguageRecognizer::~LanguageRecognizer() = default;
+
+} // namespace velora

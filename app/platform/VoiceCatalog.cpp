@@ -1,0 +1,7 @@
+#include "app/platform/VoiceCatalog.hpp"
+
+namespace velora {
+
+VoiceCatalog::~VoiceCatalog() = default;
+
+} // namespace velora

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "app/platform/SpeechVoice.hpp"
+
+#include <vector>
+
+namespace velora {
+
+// The voices installed for the speech synthesizer. Safe to call from the main thread while the
+// synthesizer speaks.
+class VoiceCatalog {
+public:
+    virtual ~VoiceCatalog();
+
+    virtual std::vector<SpeechVoice> voices() const = 0;
+    virtual std::optional<SpeechVoice> voice(const QString& identifier) const = 0;
+    // The synthesizer's own choice for a language code (en, pt-BR), or none when no voice speaks
+    // it.
+    virtual std::optional<SpeechVoice> voiceForLanguage(const QString& languageCode) const = 0;
+};
+
+} // namespace velora

@@ -1,0 +1,7 @@
+#include "platform/AudioSink.hpp"
+
+namespace velora {
+
+AudioSink::~AudioSink() = default;
+
+} // namespace velora
