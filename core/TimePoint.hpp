@@ -1,7 +1,5 @@
 #pragma once
 
-#include <compare>
-
 namespace velora {
 
 // A wall-clock instant as seconds since 2001-01-01 00:00:00 UTC. Kept as the double that is
@@ -11,7 +9,12 @@ struct TimePoint {
 
     static TimePoint now();
 
-    auto operator<=>(const TimePoint&) const = default;
+    // Spelled out rather than <=>: moc, which reads headers of Qt objects, chokes on <compare>.
+    bool operator==(const TimePoint&) const = default;
+    bool operator<(const TimePoint& other) const {
+        return secondsSinceReferenceDate < other.secondsSinceReferenceDate;
+    }
+    bool operator>(const TimePoint& other) const { return other < *this; }
 };
 
 } // namespace velora
