@@ -55,13 +55,13 @@ std::optional<Payload> decodePayload(const QByteArray& bytes) {
     return payload;
 }
 
-std::string encodePayload(const std::vector<ReadingHistoryEntry>& entries,
-                          const ReadingStats& stats) {
+void encodePayload(const std::vector<ReadingHistoryEntry>& entries, const ReadingStats& stats,
+                   std::string& out) {
     nlohmann::json list = nlohmann::json::array();
     for (const ReadingHistoryEntry& entry : entries) {
         list.push_back(entry.toJson());
     }
-    return JsonFields::dump({{"entries", std::move(list)}, {"stats", stats.toJson()}});
+    JsonFields::dump({{"entries", std::move(list)}, {"stats", stats.toJson()}}, out);
 }
 
 } // namespace
@@ -249,7 +249,8 @@ void LibraryStore::save() {
         badFilePending_ = false;
     }
     // A failed write changes nothing on disk; the next save writes the whole state again.
-    writeFileAtomically(fileURL_, encodePayload(entries_, stats_));
+    encodePayload(entries_, stats_, saveBuffer_);
+    writeFileAtomically(fileURL_, saveBuffer_);
 }
 
 } // namespace velora

@@ -70,6 +70,9 @@ private:
     QString fileURL_;
     // A library.json that existed but could not be used, still waiting to be moved aside.
     bool badFilePending_ = false;
+    // Kept between saves: a full library is about 8 MB, and allocating that afresh on every
+    // save costs more than encoding it.
+    std::string saveBuffer_;
 };
 
 } // namespace velora

@@ -50,5 +50,7 @@ nlohmann::json parse(std::string_view text);
 
 // Compact JSON text; bytes that are not UTF-8 become U+FFFD instead of failing the whole write.
 std::string dump(const nlohmann::json& value);
+// The same into `out`, whose capacity is reused.
+void dump(const nlohmann::json& value, std::string& out);
 
 } // namespace velora::JsonFields
