@@ -3,21 +3,18 @@
 #include "core/ReadingMode.hpp"
 
 #include <gtest/gtest.h>
-#include <nlohmann/json.hpp>
 
 namespace velora {
 namespace {
 
-TEST(ReadingSettings, DefaultsMatchAnEmptyObject) {
-    auto decoded = ReadingSettings::decode("{}");
-    ASSERT_TRUE(decoded);
-    EXPECT_EQ(*decoded, ReadingSettings{});
-    EXPECT_EQ(decoded->wpm, 300);
-    EXPECT_EQ(decoded->minorPauseMultiplier, 1.5);
-    EXPECT_EQ(decoded->majorPauseMultiplier, 1.5);
-    EXPECT_EQ(decoded->paragraphPauseMultiplier, 2.0);
-    EXPECT_EQ(decoded->theme, ReadingTheme::system);
-    EXPECT_EQ(decoded->transition, WordTransition::soft);
+// Both punctuation pauses default to 1.5; only the paragraph pause is 2.0.
+TEST(ReadingSettings, DefaultsAreAnEmptyObject) {
+    EXPECT_EQ(ReadingSettings::decode("{}"), ReadingSettings{});
+    EXPECT_EQ(ReadingSettings{}.encode(),
+              R"({"fontScale":1.0,"highlightPivot":true,"longWordMultiplier":1.3,)"
+              R"("longWordThreshold":9,"majorPauseMultiplier":1.5,"minorPauseMultiplier":1.5,)"
+              R"("paragraphPauseMultiplier":2.0,"theme":"system","transition":"soft",)"
+              R"("wordsPerChunk":1,"wpm":300})");
 }
 
 struct SpeedCase {
@@ -52,19 +49,6 @@ TEST(ReadingSettings, ChunkAndFontScaleViewsClamp) {
         settings.fontScale = raw;
         EXPECT_DOUBLE_EQ(settings.clampedFontScale(), clamped) << raw;
     }
-}
-
-TEST(ReadingSettings, EncodesEveryKeyWithRawValues) {
-    ReadingSettings settings;
-    settings.wpm = 5000;
-    settings.theme = ReadingTheme::highContrast;
-    settings.transition = WordTransition::hard;
-    const auto json = nlohmann::json::parse(settings.encode());
-    EXPECT_EQ(json.size(), 11U);
-    EXPECT_EQ(json["wpm"], 5000);
-    EXPECT_EQ(json["theme"], "highContrast");
-    EXPECT_EQ(json["transition"], "hard");
-    EXPECT_EQ(settings.encode().find(' '), std::string::npos);
 }
 
 TEST(ReadingSettings, RoundTripsAwkwardValuesExactly) {
@@ -109,6 +93,8 @@ INSTANTIATE_TEST_SUITE_P(
         DecodeCase{"IntegralFloat", R"({"wpm":300.0})", 300},
         DecodeCase{"UnknownKeysIgnored", R"({"wpm":350,"colour":"red","x":[1]})", 350},
         DecodeCase{"IntegerForDouble", R"({"fontScale":2,"minorPauseMultiplier":1})", 300},
+        DecodeCase{"OtherFields", R"({"theme":"night","transition":"slow","highlightPivot":false})",
+                   300},
         DecodeCase{"FractionalSpeed", R"({"wpm":300.5})", std::nullopt},
         DecodeCase{"FractionalThreshold", R"({"longWordThreshold":9.5})", std::nullopt},
         DecodeCase{"SpeedAsText", R"({"wpm":"300"})", std::nullopt},
@@ -122,20 +108,9 @@ INSTANTIATE_TEST_SUITE_P(
         DecodeCase{"NotJson", R"({"wpm":)", std::nullopt}),
     [](const auto& info) { return info.param.name; });
 
-TEST(ReadingSettings, OtherFieldsDecodeAlongside) {
-    auto decoded = ReadingSettings::decode(
-        R"({"theme":"night","transition":"slow","highlightPivot":false,"fontScale":2})");
-    ASSERT_TRUE(decoded);
-    EXPECT_EQ(decoded->theme, ReadingTheme::night);
-    EXPECT_EQ(decoded->transition, WordTransition::slow);
-    EXPECT_FALSE(decoded->highlightPivot);
-    EXPECT_EQ(decoded->fontScale, 2.0);
-}
-
-TEST(ReadingEnumerations, RawValuesRoundTripAndNothingElseParses) {
+TEST(ReadingEnumerations, ParseOnlyTheirExactRawValues) {
     for (auto theme : allReadingThemes) {
         EXPECT_EQ(readingThemeFromString(toString(theme)), theme);
-        EXPECT_EQ(isSolid(theme), theme != ReadingTheme::system);
     }
     for (auto transition : allWordTransitions) {
         EXPECT_EQ(wordTransitionFromString(toString(transition)), transition);
@@ -144,11 +119,8 @@ TEST(ReadingEnumerations, RawValuesRoundTripAndNothingElseParses) {
         EXPECT_EQ(readingModeFromString(toString(mode)), mode);
     }
     EXPECT_FALSE(readingModeFromString("Focus"));
+    EXPECT_FALSE(readingThemeFromString("high contrast"));
     EXPECT_FALSE(wordTransitionFromString(""));
-    EXPECT_EQ(title(ReadingTheme::system), "System (blur)");
-    EXPECT_EQ(title(ReadingTheme::highContrast), "High Contrast");
-    EXPECT_EQ(symbolName(ReadingMode::spotlight), "flashlight.on.fill");
-    EXPECT_EQ(duration(WordTransition::slow), 0.28);
 }
 
 } // namespace
