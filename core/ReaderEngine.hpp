@@ -26,6 +26,7 @@ public:
     bool isEmpty() const { return words_.empty(); }
     std::int64_t count() const { return static_cast<std::int64_t>(words_.size()); }
     bool isAtEnd() const { return index_ >= count(); }
+    // A view into words(), valid until the next load.
     std::span<const Word> currentChunk() const;
     std::optional<Word> pivotWord() const;
     double progress() const;
