@@ -96,15 +96,6 @@ TEST_F(LibraryStoreTest, WhatIsWrittenReadsBackEqual) {
     EXPECT_TRUE(badFiles().isEmpty());
 }
 
-TEST_F(LibraryStoreTest, APathThatIsNotUtf8StillSaves) {
-    auto store = open();
-    const std::string path = "/home/u/caf\xe9.txt";
-    store->registerDocument("file:" + path, "caf\xe9.txt", Kind::file, 4, path, std::nullopt);
-    const auto reopened = open()->entries();
-    ASSERT_EQ(reopened.size(), 1U);
-    EXPECT_EQ(reopened[0].filePath, "/home/u/caf\uFFFD.txt");
-}
-
 TEST_F(LibraryStoreTest, RegisteringAgainUpdatesInPlace) {
     auto store = open();
     EXPECT_FALSE(store->registerDocument("file:/a", "a", Kind::file, 10, "/a", "text").storedText);
