@@ -21,6 +21,7 @@ test: build
 bench:
 	$(MAKE) build PRESET=release
 	build/release/bench/bench_text
+	build/release/bench/bench_library
 
 format:
 	git ls-files '*.cpp' '*.hpp' | xargs clang-format -i

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "core/ReadingSettings.hpp"
+#include "core/Word.hpp"
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <vector>
+
+namespace velora {
+
+// The playback cursor over a word list. Every move clamps, so 0 <= index() <= count() holds
+// whatever the arguments.
+class ReaderEngine {
+public:
+    ReaderEngine() = default;
+    ReaderEngine(std::vector<Word> words, ReadingSettings settings);
+
+    const std::vector<Word>& words() const { return words_; }
+    std::int64_t index() const { return index_; }
+
+    // The chunk size is read from here on every call, so a change applies at the current index.
+    ReadingSettings settings;
+
+    bool isEmpty() const { return words_.empty(); }
+    std::int64_t count() const { return static_cast<std::int64_t>(words_.size()); }
+    bool isAtEnd() const { return index_ >= count(); }
+    // A view into words(), valid until the next load.
+    std::span<const Word> currentChunk() const;
+    std::optional<Word> pivotWord() const;
+    double progress() const;
+
+    void load(std::vector<Word> words);
+    // Moves on by one chunk; answers whether another chunk follows.
+    bool advance();
+    void rewind(std::int64_t by);
+    void skip(std::int64_t by);
+    void seek(std::int64_t to);
+    void restart();
+
+    bool operator==(const ReaderEngine&) const = default;
+
+private:
+    std::vector<Word> words_;
+    std::int64_t index_ = 0;
+};
+
+} // namespace velora

@@ -1,0 +1,101 @@
+#include "core/ReadingSettings.hpp"
+
+#include "core/JsonFields.hpp"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+namespace velora {
+
+namespace {
+constexpr std::int64_t minWordsPerChunk = 1;
+constexpr std::int64_t maxWordsPerChunk = 4;
+constexpr double minFontScale = 0.6;
+constexpr double maxFontScale = 2.5;
+
+std::optional<ReadingTheme> themeValue(const nlohmann::json& value) {
+    auto raw = JsonFields::string(value);
+    return raw ? readingThemeFromString(*raw) : std::nullopt;
+}
+
+std::optional<WordTransition> transitionValue(const nlohmann::json& value) {
+    auto raw = JsonFields::string(value);
+    return raw ? wordTransitionFromString(*raw) : std::nullopt;
+}
+} // namespace
+
+std::int64_t ReadingSettings::clampedWPM() const {
+    return std::clamp(wpm, minWPM, maxWPM);
+}
+
+std::int64_t ReadingSettings::clampedWordsPerChunk() const {
+    return std::clamp(wordsPerChunk, minWordsPerChunk, maxWordsPerChunk);
+}
+
+double ReadingSettings::clampedFontScale() const {
+    // NaN fails both comparisons of std::clamp and would pass through; fall back to the default.
+    if (std::isnan(fontScale)) {
+        return 1.0;
+    }
+    return std::clamp(fontScale, minFontScale, maxFontScale);
+}
+
+double ReadingSettings::speedMultiplier() const {
+    return static_cast<double>(clampedWPM()) / static_cast<double>(baselineWPM);
+}
+
+std::string ReadingSettings::speedMultiplierLabel() const {
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "%.1fX", speedMultiplier());
+    return buffer;
+}
+
+nlohmann::json ReadingSettings::toJson() const {
+    return {{"wpm", wpm},
+            {"wordsPerChunk", wordsPerChunk},
+            {"minorPauseMultiplier", minorPauseMultiplier},
+            {"majorPauseMultiplier", majorPauseMultiplier},
+            {"paragraphPauseMultiplier", paragraphPauseMultiplier},
+            {"longWordThreshold", longWordThreshold},
+            {"longWordMultiplier", longWordMultiplier},
+            {"theme", toString(theme)},
+            {"transition", toString(transition)},
+            {"highlightPivot", highlightPivot},
+            {"fontScale", fontScale}};
+}
+
+std::string ReadingSettings::encode() const {
+    return JsonFields::dump(toJson());
+}
+
+std::optional<ReadingSettings> ReadingSettings::fromJson(const nlohmann::json& object) {
+    if (!object.is_object()) {
+        return std::nullopt;
+    }
+    ReadingSettings s;
+    using JsonFields::readOptional;
+    const bool ok =
+        readOptional(object, "wpm", s.wpm, JsonFields::integer) &&
+        readOptional(object, "wordsPerChunk", s.wordsPerChunk, JsonFields::integer) &&
+        readOptional(object, "minorPauseMultiplier", s.minorPauseMultiplier, JsonFields::number) &&
+        readOptional(object, "majorPauseMultiplier", s.majorPauseMultiplier, JsonFields::number) &&
+        readOptional(object, "paragraphPauseMultiplier", s.paragraphPauseMultiplier,
+                     JsonFields::number) &&
+        readOptional(object, "longWordThreshold", s.longWordThreshold, JsonFields::integer) &&
+        readOptional(object, "longWordMultiplier", s.longWordMultiplier, JsonFields::number) &&
+        readOptional(object, "theme", s.theme, themeValue) &&
+        readOptional(object, "transition", s.transition, transitionValue) &&
+        readOptional(object, "highlightPivot", s.highlightPivot, JsonFields::boolean) &&
+        readOptional(object, "fontScale", s.fontScale, JsonFields::number);
+    if (!ok) {
+        return std::nullopt;
+    }
+    return s;
+}
+
+std::optional<ReadingSettings> ReadingSettings::decode(std::string_view json) {
+    return fromJson(JsonFields::parse(json));
+}
+
+} // namespace velora

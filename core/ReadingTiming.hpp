@@ -1,0 +1,30 @@
+#pragma once
+
+#include "core/ReadingSettings.hpp"
+#include "core/Word.hpp"
+
+#include <cstdint>
+#include <span>
+
+namespace velora {
+
+// How long a chunk stays on screen under given settings.
+class ReadingTiming {
+public:
+    explicit ReadingTiming(const ReadingSettings& settings) : settings_(settings) {}
+
+    const ReadingSettings& settings() const { return settings_; }
+
+    // Seconds per word at the clamped speed.
+    double baseWordInterval() const;
+    // Seconds for the chunk: one base interval per word, lengthened for a long word and for
+    // the punctuation and paragraph end of the last word.
+    double interval(std::span<const Word> chunk) const;
+    // The interval for sleeping; negative or NaN gives 0, too long saturates.
+    std::uint64_t nanoseconds(std::span<const Word> chunk) const;
+
+private:
+    ReadingSettings settings_;
+};
+
+} // namespace velora
