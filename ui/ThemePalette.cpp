@@ -1,0 +1,57 @@
+#include "ui/ThemePalette.hpp"
+
+namespace velora {
+
+namespace {
+
+QColor rgb(double red, double green, double blue) {
+    return QColor::fromRgbF(red, green, blue);
+}
+QColor grey(double level) {
+    return rgb(level, level, level);
+}
+
+// The desktop names no red or yellow role, so the system theme uses fixed, legible ones.
+const QColor systemRed = rgb(1.0, 0.23, 0.19);
+const QColor systemYellow = rgb(1.0, 0.8, 0.0);
+
+} // namespace
+
+ThemePalette palette(ReadingTheme theme, const QPalette& desktop) {
+    switch (theme) {
+    case ReadingTheme::system:
+        return {std::nullopt,
+                desktop.color(QPalette::Active, QPalette::WindowText),
+                desktop.color(QPalette::Active, QPalette::PlaceholderText),
+                desktop.color(QPalette::Active, QPalette::Highlight),
+                systemRed,
+                systemYellow,
+                ColorScheme::dark};
+    case ReadingTheme::dark:
+        return {rgb(0.09, 0.09, 0.11), rgb(0.92, 0.92, 0.94), grey(0.55),
+                rgb(0.36, 0.72, 1.0),  rgb(1.0, 0.38, 0.38),  rgb(0.36, 0.72, 1.0),
+                ColorScheme::dark};
+    case ReadingTheme::light:
+        return {rgb(0.98, 0.98, 0.99), rgb(0.11, 0.11, 0.13), grey(0.55),
+                rgb(0.0, 0.42, 0.9),   rgb(0.85, 0.2, 0.2),   rgb(1.0, 0.82, 0.2),
+                ColorScheme::light};
+    case ReadingTheme::sepia:
+        return {rgb(0.96, 0.92, 0.84), rgb(0.36, 0.27, 0.19), rgb(0.6, 0.52, 0.42),
+                rgb(0.72, 0.36, 0.13), rgb(0.78, 0.24, 0.16), rgb(0.85, 0.66, 0.36),
+                ColorScheme::light};
+    case ReadingTheme::night:
+        return {rgb(0.04, 0.04, 0.05), rgb(0.78, 0.74, 0.66), rgb(0.55, 0.51, 0.45),
+                rgb(0.86, 0.62, 0.3),  rgb(0.9, 0.5, 0.3),    rgb(0.5, 0.4, 0.22),
+                ColorScheme::dark};
+    case ReadingTheme::paper:
+        return {rgb(0.99, 0.98, 0.96), rgb(0.16, 0.16, 0.15), grey(0.58),
+                rgb(0.2, 0.5, 0.42),   rgb(0.8, 0.28, 0.24),  rgb(0.62, 0.84, 0.76),
+                ColorScheme::light};
+    case ReadingTheme::highContrast:
+        return {grey(0.0),           grey(1.0),           grey(0.62),       rgb(1.0, 0.85, 0.0),
+                rgb(1.0, 0.85, 0.0), rgb(1.0, 0.85, 0.0), ColorScheme::dark};
+    }
+    return palette(ReadingTheme::dark, desktop);
+}
+
+} // namespace velora
