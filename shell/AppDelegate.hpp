@@ -1,0 +1,105 @@
+#pragma once
+
+#include "app/HotKeyManager.hpp"
+#include "app/TextCapture.hpp"
+#include "shell/OverlayWindowController.hpp"
+#include "shell/ServiceProvider.hpp"
+#include "shell/UpdaterService.hpp"
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+class QMenu;
+class QSystemTrayIcon;
+
+namespace velora {
+
+class AccessibilityTrust;
+class GlobalHotKeyService;
+class KeyEventPoster;
+class NotificationCenter;
+class Pasteboard;
+class PreferencesStore;
+class Scheduler;
+class ShellReader;
+
+// The tray program: owns the long-lived objects, wires every way text arrives (hot key, tray
+// menu, clipboard, the session-bus service, files opened from the desktop) to the reader, and
+// writes the status messages of those paths. Main thread only.
+class AppDelegate final : public QObject {
+    Q_OBJECT
+
+public:
+    // Reads a file on a worker and answers on the thread of `receiver`, never once it is gone.
+    using Importer =
+        std::function<void(const std::filesystem::path& file, QObject* receiver,
+                           std::function<void(std::optional<std::string> text)> done)>;
+
+    // All must outlive the delegate.
+    struct Services {
+        ShellReader& reader;
+        Pasteboard& pasteboard;
+        KeyEventPoster& keys;
+        AccessibilityTrust& trust;
+        GlobalHotKeyService& hotKeyService;
+        Scheduler& scheduler;
+        PreferencesStore& preferences;
+        NotificationCenter& notifications;
+        Importer importText;
+    };
+
+    static constexpr QLatin1String readFromClipboardMessage{"Read from clipboard"};
+
+    explicit AppDelegate(Services services, QObject* parent = nullptr);
+    ~AppDelegate() override;
+
+    // Creates the panel, the tray item and its menu, registers the stored shortcut, offers the
+    // bus service on `bus` (when given) and asks for the permission to capture, in that order.
+    // False when another process already offers the service.
+    bool launch(QDBusConnection* bus);
+
+    void captureAndShow();
+    void readText(const QString& text);
+    void readFile(const std::filesystem::path& file, ServiceProvider::FileDone done = {});
+    void readClipboard();
+    void showReader();
+    void openSettings();
+    void checkForUpdates();
+    void quit();
+    // Reads the first entry that names a local file; the others are ignored.
+    void openFiles(const QStringList& pathsOrUrls);
+
+    OverlayWindowController* overlay() const { return overlay_.get(); }
+    QSystemTrayIcon* statusItem() const { return statusItem_.get(); }
+    QMenu* menu() const { return menu_.get(); }
+    ServiceProvider& serviceProvider() { return serviceProvider_; }
+    UpdaterService& updater() { return updater_; }
+
+    // "Read Selection  (⌥ Space)" for the stored shortcut.
+    QString readSelectionTitle() const;
+
+private:
+    void setupStatusItem();
+    void setupHotKey();
+    void setupServices();
+    void hotKeyConfigChanged();
+    void captured(std::optional<QString> text);
+    QString shortcutDisplay() const;
+
+    Services services_;
+    UpdaterService updater_;
+    HotKeyManager hotKeys_;
+    ServiceProvider serviceProvider_;
+    TextCapture capture_;
+    std::unique_ptr<OverlayWindowController> overlay_;
+    std::unique_ptr<QMenu> menu_;
+    std::unique_ptr<QSystemTrayIcon> statusItem_;
+};
+
+} // namespace velora

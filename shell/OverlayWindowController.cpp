@@ -1,0 +1,179 @@
+#include "shell/OverlayWindowController.hpp"
+
+#include "platform/X11WindowHints.hpp"
+#include "ui/ThemePalette.hpp"
+
+#include <QApplication>
+#include <QEvent>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QSizeGrip>
+#include <QVBoxLayout>
+#include <QWidget>
+#include <QWindow>
+
+namespace velora {
+
+namespace {
+
+// How much of the desktop shows through the translucent material.
+constexpr double materialOpacity = 0.82;
+
+QPalette appearance(ColorScheme scheme, const std::optional<QColor>& background, bool translucent) {
+    const bool dark = scheme == ColorScheme::dark;
+    QPalette palette = QApplication::style() ? QApplication::style()->standardPalette() : QPalette();
+    const QColor text = dark ? QColor(235, 235, 240) : QColor(28, 28, 32);
+    QColor window = background.value_or(dark ? QColor(30, 30, 34) : QColor(246, 246, 248));
+    if (!background && translucent) {
+        window.setAlphaF(materialOpacity);
+    }
+    const QColor base = dark ? QColor(44, 44, 50) : QColor(255, 255, 255);
+    const QColor button = dark ? QColor(58, 58, 64) : QColor(232, 232, 236);
+    for (const auto group : {QPalette::Active, QPalette::Inactive}) {
+        palette.setColor(group, QPalette::Window, window);
+        palette.setColor(group, QPalette::WindowText, text);
+        palette.setColor(group, QPalette::Text, text);
+        palette.setColor(group, QPalette::ButtonText, text);
+        palette.setColor(group, QPalette::Base, base);
+        palette.setColor(group, QPalette::AlternateBase, button);
+        palette.setColor(group, QPalette::Button, button);
+    }
+    return palette;
+}
+
+} // namespace
+
+OverlayWindowController::OverlayWindowController(const ContentFactory& makeContent,
+                                                 ReadingTheme theme, QObject* parent)
+    : QObject(parent), panel_(std::make_unique<QWidget>()),
+      compositor_(X11WindowHints::compositorRunning()) {
+    panel_->setWindowFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
+    panel_->setWindowTitle(QStringLiteral("VeloraMac"));
+    // An alpha channel needs to be chosen before the native window exists.
+    panel_->setAttribute(Qt::WA_TranslucentBackground, compositor_);
+    panel_->setAutoFillBackground(true);
+    panel_->resize(initialSize);
+
+    auto* layout = new QVBoxLayout(panel_.get());
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    QWidget* rawPanel = panel_.get();
+    if (std::unique_ptr<QWidget> content = makeContent([rawPanel] { rawPanel->hide(); })) {
+        layout->addWidget(content.release());
+    }
+    grip_ = new QSizeGrip(panel_.get());
+    grip_->resize(grip_->sizeHint());
+    panel_->installEventFilter(this);
+    placeSizeGrip();
+
+    applyAppearance(theme);
+    centre();
+}
+
+OverlayWindowController::~OverlayWindowController() = default;
+
+QWidget& OverlayWindowController::panel() const {
+    return *panel_;
+}
+
+void OverlayWindowController::centre() {
+    const QScreen* screen = panel_->screen() ? panel_->screen() : QGuiApplication::primaryScreen();
+    if (!screen) {
+        return;
+    }
+    QRect frame = panel_->geometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    panel_->move(frame.topLeft());
+}
+
+void OverlayWindowController::show() {
+    if (!panel_->isVisible() && !savedFrame_) {
+        centre();
+    }
+    const bool firstShow = !panel_->isVisible();
+    panel_->show();
+    panel_->raise();
+    panel_->activateWindow();
+    if (firstShow && panel_->windowHandle()) {
+        X11WindowHints::keepOnAllWorkspaces(*panel_->windowHandle());
+        X11WindowHints::requestBlurBehind(*panel_->windowHandle(),
+                                          compositor_ && theme_ && !isSolid(*theme_));
+    }
+}
+
+void OverlayWindowController::close() {
+    panel_->hide();
+}
+
+void OverlayWindowController::toggleFullScreen() {
+    const QScreen* screen = panel_->screen() ? panel_->screen() : QGuiApplication::primaryScreen();
+    if (!screen) {
+        return;
+    }
+    if (savedFrame_) {
+        panel_->setGeometry(*savedFrame_);
+        savedFrame_.reset();
+    } else {
+        savedFrame_ = panel_->geometry();
+        panel_->setGeometry(screen->availableGeometry());
+    }
+    grip_->setVisible(!savedFrame_);
+    panel_->raise();
+    panel_->activateWindow();
+    emit fullScreenChanged(savedFrame_.has_value());
+}
+
+void OverlayWindowController::applyAppearance(ReadingTheme theme) {
+    if (theme_ == theme) {
+        return;
+    }
+    theme_ = theme;
+    const ThemePalette colours = palette(theme, QGuiApplication::palette());
+    const bool translucent = compositor_ && !colours.background;
+    panel_->setPalette(appearance(colours.colorScheme, colours.background, translucent));
+    if (panel_->windowHandle() && panel_->isVisible()) {
+        X11WindowHints::requestBlurBehind(*panel_->windowHandle(), translucent);
+    }
+}
+
+void OverlayWindowController::placeSizeGrip() {
+    grip_->move(panel_->width() - grip_->width(), panel_->height() - grip_->height());
+    grip_->raise();
+}
+
+bool OverlayWindowController::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != panel_.get()) {
+        return false;
+    }
+    switch (event->type()) {
+    case QEvent::Resize:
+        placeSizeGrip();
+        break;
+    case QEvent::MouseButtonPress: {
+        auto* press = static_cast<QMouseEvent*>(event);
+        if (press->button() != Qt::LeftButton || savedFrame_) {
+            break;
+        }
+        // Without a window manager that moves windows, the panel follows the pointer itself.
+        if (!panel_->windowHandle() || !panel_->windowHandle()->startSystemMove()) {
+            dragOffset_ = press->globalPosition().toPoint() - panel_->pos();
+        }
+        return true;
+    }
+    case QEvent::MouseMove:
+        if (dragOffset_) {
+            panel_->move(static_cast<QMouseEvent*>(event)->globalPosition().toPoint() -
+                         *dragOffset_);
+            return true;
+        }
+        break;
+    case QEvent::MouseButtonRelease:
+        dragOffset_.reset();
+        break;
+    default:
+        break;
+    }
+    return false;
+}
+
+} // namespace velora

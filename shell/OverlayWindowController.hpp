@@ -1,0 +1,66 @@
+#pragma once
+
+#include "core/ReadingTheme.hpp"
+
+#include <QObject>
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+#include <functional>
+#include <memory>
+#include <optional>
+
+class QSizeGrip;
+class QWidget;
+
+namespace velora {
+
+// The one floating panel in which reading happens: frameless, above ordinary windows, on every
+// workspace, out of the taskbar, moved by its background and resized from its corner. It
+// switches between its own frame and the screen's available area, and follows the reading
+// theme's light or dark appearance, translucent for `system` where a compositor runs.
+// Main thread only.
+class OverlayWindowController final : public QObject {
+    Q_OBJECT
+
+public:
+    static constexpr QSize initialSize{760, 520};
+
+    // Builds the hosted view, given the action that hides the panel.
+    using ContentFactory = std::function<std::unique_ptr<QWidget>(std::function<void()> close)>;
+
+    explicit OverlayWindowController(const ContentFactory& makeContent,
+                                     ReadingTheme theme = ReadingTheme::system,
+                                     QObject* parent = nullptr);
+    ~OverlayWindowController() override;
+
+    QWidget& panel() const;
+
+    // Centres a hidden windowed panel, then raises and focuses it.
+    void show();
+    // Hides the panel; it is kept, in whichever layout it had.
+    void close();
+    void toggleFullScreen();
+    bool isFullScreen() const { return savedFrame_.has_value(); }
+    // A theme equal to the current one changes nothing.
+    void applyAppearance(ReadingTheme theme);
+
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+signals:
+    void fullScreenChanged(bool fullScreen);
+
+private:
+    void centre();
+    void placeSizeGrip();
+
+    std::unique_ptr<QWidget> panel_;
+    QSizeGrip* grip_;
+    std::optional<QRect> savedFrame_;
+    std::optional<ReadingTheme> theme_;
+    bool compositor_;
+    // The pointer's offset in the panel while it is dragged by hand.
+    std::optional<QPoint> dragOffset_;
+};
+
+} // namespace velora

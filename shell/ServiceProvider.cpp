@@ -1,0 +1,93 @@
+#include "shell/ServiceProvider.hpp"
+
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QDBusMessage>
+#include <QDir>
+#include <QUrl>
+
+namespace velora {
+
+bool ServiceProvider::registerOn(QDBusConnection& bus) {
+    if (!bus.isConnected() ||
+        !bus.registerObject(objectPath, this, QDBusConnection::ExportScriptableSlots)) {
+        return false;
+    }
+    if (!bus.registerService(serviceName)) {
+        bus.unregisterObject(objectPath);
+        return false;
+    }
+    return true;
+}
+
+std::optional<std::filesystem::path> ServiceProvider::localFile(const QString& pathOrUrl) {
+    QString path = pathOrUrl;
+    if (pathOrUrl.startsWith(QLatin1String("file:"), Qt::CaseInsensitive)) {
+        const QUrl url(pathOrUrl);
+        if (!url.isValid() || !url.isLocalFile()) {
+            return std::nullopt;
+        }
+        path = url.toLocalFile();
+    }
+    // A relative path has no meaning here: the sender's working folder is not ours.
+    if (path.isEmpty() || !QDir::isAbsolutePath(path)) {
+        return std::nullopt;
+    }
+    return std::filesystem::path(path.toStdString());
+}
+
+void ServiceProvider::fail(const QString& message) {
+    if (calledFromDBus()) {
+        sendErrorReply(errorName, message);
+    }
+}
+
+void ServiceProvider::readSelection(const QString& text) {
+    if (text.trimmed().isEmpty()) {
+        fail(noTextMessage);
+        return;
+    }
+    if (onText) {
+        onText(text);
+    }
+}
+
+void ServiceProvider::readFile(const QString& pathOrUrl) {
+    const std::optional<std::filesystem::path> file = localFile(pathOrUrl);
+    if (!file) {
+        fail(noFileMessage);
+        return;
+    }
+    if (!onFile) {
+        return;
+    }
+    if (!calledFromDBus()) {
+        onFile(*file, [](std::optional<QString>) {});
+        return;
+    }
+    setDelayedReply(true);
+    onFile(*file, [bus = connection(), request = message()](std::optional<QString> failure) {
+        bus.send(failure ? request.createErrorReply(QString(errorName), *failure)
+                         : request.createReply());
+    });
+}
+
+void ServiceProvider::captureSelection() {
+    if (onCapture) {
+        onCapture();
+    }
+}
+
+void ServiceProvider::readClipboard() {
+    if (onClipboard) {
+        onClipboard();
+    }
+}
+
+void ServiceProvider::showReader() {
+    if (onShow) {
+        onShow();
+    }
+}
+
+} // namespace velora

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QDBusContext>
+#include <QLatin1String>
+#include <QObject>
+#include <QString>
+#include <filesystem>
+#include <functional>
+#include <optional>
+
+class QDBusConnection;
+
+namespace velora {
+
+// The program's session-bus service: other programs, desktop shortcuts and a second `veloramac`
+// hand it text and files. Failures answer as D-Bus errors with the text a user would read.
+class ServiceProvider final : public QObject, protected QDBusContext {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.veloramac.VeloraMac")
+
+public:
+    static constexpr QLatin1String serviceName{"org.veloramac.VeloraMac"};
+    static constexpr QLatin1String objectPath{"/VeloraMac"};
+    static constexpr QLatin1String interfaceName{"org.veloramac.VeloraMac"};
+    static constexpr QLatin1String errorName{"org.veloramac.VeloraMac.Error"};
+    static constexpr QLatin1String noTextMessage{"No readable text was selected."};
+    static constexpr QLatin1String noFileMessage{"No readable file was provided."};
+
+    // Called with the failure to show, or none once the file is being read.
+    using FileDone = std::function<void(std::optional<QString> failure)>;
+
+    using QObject::QObject;
+
+    // Exports the object and takes the well-known name. False when another process holds it
+    // (or there is no bus), in which case nothing stays registered.
+    bool registerOn(QDBusConnection& bus);
+
+    std::function<void(const QString&)> onText;
+    std::function<void(const std::filesystem::path&, FileDone)> onFile;
+    std::function<void()> onCapture;
+    std::function<void()> onClipboard;
+    std::function<void()> onShow;
+
+    // A local file named by an absolute path or a file URL; none for anything else.
+    static std::optional<std::filesystem::path> localFile(const QString& pathOrUrl);
+
+public slots:
+    Q_SCRIPTABLE void readSelection(const QString& text);
+    // Answers once the file was read, with the import failure if it could not be.
+    Q_SCRIPTABLE void readFile(const QString& pathOrUrl);
+    Q_SCRIPTABLE void captureSelection();
+    Q_SCRIPTABLE void readClipboard();
+    Q_SCRIPTABLE void showReader();
+
+private:
+    void fail(const QString& message);
+};
+
+} // namespace velora

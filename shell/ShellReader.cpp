@@ -1,0 +1,7 @@
+#include "shell/ShellReader.hpp"
+
+namespace velora {
+
+ShellReader::~ShellReader() = default;
+
+} // namespace velora

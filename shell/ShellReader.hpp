@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <string>
+
+class QWidget;
+
+namespace velora {
+
+class OverlayWindowController;
+
+// The reader controller as the shell drives it: loads, playback, the status line, and the views
+// that show it.
+class ShellReader {
+public:
+    virtual ~ShellReader();
+
+    virtual void loadText(const QString& text) = 0;
+    virtual void loadFile(const std::filesystem::path& file, const std::string& text) = 0;
+    virtual void loadFromClipboard() = 0;
+    virtual void play() = 0;
+    // Whether the loaded text has no words.
+    virtual bool isEmpty() const = 0;
+    virtual void setStatusMessage(const QString& message) = 0;
+
+    // The reader view hosted by the panel; `close` hides the panel.
+    virtual std::unique_ptr<QWidget> makeView(std::function<void()> close) = 0;
+    // Full screen in both directions and the theme's appearance, for the life of the panel.
+    virtual void attach(OverlayWindowController& panel) = 0;
+    virtual void openSettings() = 0;
+};
+
+} // namespace velora

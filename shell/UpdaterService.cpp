@@ -1,0 +1,39 @@
+#include "shell/UpdaterService.hpp"
+
+#include <QMessageBox>
+
+namespace velora {
+
+UpdaterService::~UpdaterService() {
+    delete window_.data();
+}
+
+QString UpdaterService::versionString() {
+    return versionString(QStringLiteral(VELORA_VERSION), QStringLiteral(VELORA_BUILD));
+}
+
+QString UpdaterService::versionString(const QString& version, const QString& build) {
+    const auto orUnknown = [](const QString& part) {
+        return part.trimmed().isEmpty() ? QStringLiteral("?") : part;
+    };
+    return orUnknown(version) + QStringLiteral(" (") + orUnknown(build) + QLatin1Char(')');
+}
+
+void UpdaterService::checkForUpdates() {
+    if (!window_) {
+        window_ = new QMessageBox(QMessageBox::Information, QStringLiteral("Check for Updates"),
+                                  QStringLiteral("VeloraMac ") + versionString() +
+                                      QStringLiteral(" is installed."),
+                                  QMessageBox::Ok);
+        window_->setInformativeText(
+            QStringLiteral("New versions come through your system's package manager; VeloraMac "
+                           "itself never connects to the network."));
+        window_->setAttribute(Qt::WA_DeleteOnClose);
+        window_->setWindowFlag(Qt::WindowStaysOnTopHint);
+    }
+    window_->show();
+    window_->raise();
+    window_->activateWindow();
+}
+
+} // namespace velora
