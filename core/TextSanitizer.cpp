@@ -1,0 +1,250 @@
+#include "core/TextSanitizer.hpp"
+
+#include <algorithm>
+#include <array>
+#include <memory>
+#include <unicode/regex.h>
+#include <unicode/uchar.h>
+#include <unicode/utext.h>
+#include <unicode/utf8.h>
+
+namespace velora::TextSanitizer {
+
+namespace {
+
+constexpr std::array<UChar32, 9> bulletGlyphs{0x2022, 0x2023, 0x25E6, 0x2043, 0x2219,
+                                              0x00B7, 0x25AA, 0x25CF, 0x2756};
+
+enum class Mapping : std::uint8_t { keep, space, lineFeed, remove };
+
+Mapping mapped(UChar32 c) {
+    switch (c) {
+    case 0x0A:
+    case 0x0D:
+        return Mapping::lineFeed;
+    case 0x09:
+    case 0x20:
+    case 0xA0:
+        return Mapping::space;
+    case 0xAD:
+    case 0x2028:
+    case 0x2029:
+    case 0x2060:
+    case 0xFEFF:
+        return Mapping::remove;
+    case 0x202F:
+    case 0x205F:
+    case 0x3000:
+        return Mapping::space;
+    default:
+        break;
+    }
+    if (c >= 0x200B && c <= 0x200F) {
+        return Mapping::remove;
+    }
+    if (c >= 0x2000 && c <= 0x200A) {
+        return Mapping::space;
+    }
+    if (std::find(bulletGlyphs.begin(), bulletGlyphs.end(), c) != bulletGlyphs.end()) {
+        return Mapping::space;
+    }
+    if (u_hasBinaryProperty(c, UCHAR_EMOJI_PRESENTATION) ||
+        u_hasBinaryProperty(c, UCHAR_EMOJI_MODIFIER) ||
+        u_hasBinaryProperty(c, UCHAR_EMOJI_MODIFIER_BASE)) {
+        return Mapping::remove;
+    }
+    switch (u_charType(c)) {
+    case U_MODIFIER_SYMBOL:
+    case U_OTHER_SYMBOL:
+    case U_LINE_SEPARATOR:
+    case U_PARAGRAPH_SEPARATOR:
+    case U_CONTROL_CHAR:
+    case U_FORMAT_CHAR:
+    case U_SURROGATE:
+    case U_PRIVATE_USE_CHAR:
+    case U_UNASSIGNED:
+        return Mapping::remove;
+    default:
+        return Mapping::keep;
+    }
+}
+
+// The same answers for ASCII, looked up instead of asked of ICU for every byte.
+const std::array<Mapping, 128> asciiMappings = [] {
+    std::array<Mapping, 128> table{};
+    for (UChar32 c = 0; c < 128; ++c) {
+        table[static_cast<std::size_t>(c)] = mapped(c);
+    }
+    return table;
+}();
+
+// Output is never longer than input: replacements are single bytes.
+std::string mapCodePoints(std::string_view text) {
+    std::string result(text.size(), '\0');
+    char* out = result.data();
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>(text.data());
+    const auto length = static_cast<std::int32_t>(text.size());
+    std::int32_t i = 0;
+    while (i < length) {
+        const std::int32_t start = i;
+        UChar32 c = bytes[i];
+        Mapping mapping;
+        if (c < 0x80) {
+            ++i;
+            mapping = asciiMappings[static_cast<std::size_t>(c)];
+        } else {
+            U8_NEXT(bytes, i, length, c);
+            mapping = mapped(c < 0 ? 0xFFFD : c);
+        }
+        switch (mapping) {
+        case Mapping::keep:
+            out = std::copy(text.data() + start, text.data() + i, out);
+            break;
+        case Mapping::space:
+            *out++ = ' ';
+            break;
+        case Mapping::lineFeed:
+            *out++ = '\n';
+            break;
+        case Mapping::remove:
+            break;
+        }
+    }
+    result.resize(static_cast<std::size_t>(out - result.data()));
+    return result;
+}
+
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+const icu::RegexPattern* spaceRun() {
+    static const std::unique_ptr<icu::RegexPattern> pattern = [] {
+        UErrorCode status = U_ZERO_ERROR;
+        std::unique_ptr<icu::RegexPattern> compiled(
+            icu::RegexPattern::compile(icu::UnicodeString(u"[ \\t]{2,}"), 0, status));
+        return U_SUCCESS(status) ? std::move(compiled) : nullptr;
+    }();
+    return pattern.get();
+}
+
+std::string collapseSpaceRuns(std::string text) {
+    const icu::RegexPattern* pattern = spaceRun();
+    // Nothing to collapse without two blanks in a row; this spares the matcher most texts.
+    const auto pair = std::adjacent_find(text.begin(), text.end(),
+                                         [](char a, char b) { return isBlank(a) && isBlank(b); });
+    if (pattern == nullptr || pair == text.end()) {
+        return text;
+    }
+    UErrorCode status = U_ZERO_ERROR;
+    std::unique_ptr<icu::RegexMatcher> matcher(pattern->matcher(status));
+    UText utext = UTEXT_INITIALIZER;
+    utext_openUTF8(&utext, text.data(), static_cast<std::int64_t>(text.size()), &status);
+    if (U_FAILURE(status) || !matcher) {
+        utext_close(&utext);
+        return text;
+    }
+    matcher->reset(&utext);
+    std::string result;
+    result.reserve(text.size());
+    std::size_t copied = 0;
+    while (matcher->find(status) && U_SUCCESS(status)) {
+        // Native indexes of a UTF-8 text are byte offsets.
+        const auto begin = static_cast<std::size_t>(matcher->start64(status));
+        const auto end = static_cast<std::size_t>(matcher->end64(status));
+        result.append(text, copied, begin - copied);
+        result += ' ';
+        copied = end;
+    }
+    result.append(text, copied);
+    utext_close(&utext);
+    return result;
+}
+
+std::string tidyLines(std::string_view text) {
+    std::string result;
+    result.reserve(text.size());
+    int emptyRun = 0;
+    bool firstLine = true;
+    std::size_t lineBegin = 0;
+    while (lineBegin <= text.size()) {
+        std::size_t lineEnd = text.find('\n', lineBegin);
+        if (lineEnd == std::string_view::npos) {
+            lineEnd = text.size();
+        }
+        std::size_t begin = lineBegin;
+        std::size_t end = lineEnd;
+        while (begin < end && isBlank(text[begin])) {
+            ++begin;
+        }
+        while (end > begin && isBlank(text[end - 1])) {
+            --end;
+        }
+        emptyRun = begin == end ? emptyRun + 1 : 0;
+        if (emptyRun <= 1) {
+            if (!firstLine) {
+                result += '\n';
+            }
+            result.append(text, begin, end - begin);
+            firstLine = false;
+        }
+        lineBegin = lineEnd + 1;
+    }
+    return result;
+}
+
+bool isWhiteSpaceOrBreak(UChar32 c) {
+    if ((c >= 0x09 && c <= 0x0D) || c == 0x85) {
+        return true;
+    }
+    switch (u_charType(c)) {
+    case U_SPACE_SEPARATOR:
+    case U_LINE_SEPARATOR:
+    case U_PARAGRAPH_SEPARATOR:
+        return true;
+    default:
+        return false;
+    }
+}
+
+std::string trim(std::string text) {
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>(text.data());
+    const auto length = static_cast<std::int32_t>(text.size());
+    std::int32_t end = length;
+    // The text is well-formed here, so a code point starts at the last byte that is not a
+    // continuation byte.
+    while (end > 0) {
+        std::int32_t previous = end - 1;
+        while (previous > 0 && (bytes[previous] & 0xC0) == 0x80) {
+            --previous;
+        }
+        std::int32_t next = previous;
+        UChar32 c = 0;
+        U8_NEXT(bytes, next, end, c);
+        if (!isWhiteSpaceOrBreak(c)) {
+            break;
+        }
+        end = previous;
+    }
+    std::int32_t begin = 0;
+    while (begin < end) {
+        std::int32_t next = begin;
+        UChar32 c = 0;
+        U8_NEXT(bytes, next, end, c);
+        if (!isWhiteSpaceOrBreak(c)) {
+            break;
+        }
+        begin = next;
+    }
+    text.erase(static_cast<std::size_t>(end));
+    text.erase(0, static_cast<std::size_t>(begin));
+    return text;
+}
+
+} // namespace
+
+std::string clean(std::string_view text) {
+    return trim(tidyLines(collapseSpaceRuns(mapCodePoints(text))));
+}
+
+} // namespace velora::TextSanitizer
