@@ -1,5 +1,8 @@
 #include "core/Graphemes.hpp"
 
+#include "core/CodePointTable.hpp"
+
+#include <cstring>
 #include <memory>
 #include <unicode/brkiter.h>
 #include <unicode/bytestream.h>
@@ -12,8 +15,8 @@ namespace velora::Graphemes {
 
 namespace {
 
-// Code points that always stand alone: nothing joins them to a neighbour, except CR before LF.
-bool standsAlone(UChar32 c) {
+// Code points that never join a neighbour, except CR before LF.
+bool computeStandsAlone(std::int32_t c) {
     switch (u_getIntPropertyValue(c, UCHAR_GRAPHEME_CLUSTER_BREAK)) {
     case U_GCB_OTHER:
     case U_GCB_CONTROL:
@@ -24,8 +27,14 @@ bool standsAlone(UChar32 c) {
     }
 }
 
+bool standsAlone(UChar32 c) {
+    static const CodePointTable<bool, computeStandsAlone> table;
+    return c >= 0 && table(c);
+}
+
+// Returns false when `visit` asked to stop.
 template <typename Visit>
-void forEachByBreakIterator(std::string_view text, std::size_t offset, Visit visit) {
+bool forEachByBreakIterator(std::string_view text, std::size_t offset, Visit visit) {
     UErrorCode status = U_ZERO_ERROR;
     thread_local std::unique_ptr<icu::BreakIterator> iterator(
         icu::BreakIterator::createCharacterInstance(icu::Locale::getRoot(), status));
@@ -33,15 +42,18 @@ void forEachByBreakIterator(std::string_view text, std::size_t offset, Visit vis
     utext_openUTF8(&utext, text.data(), static_cast<std::int64_t>(text.size()), &status);
     if (U_FAILURE(status) || !iterator) {
         utext_close(&utext);
-        return;
+        return true;
     }
     iterator->setText(&utext, status);
+    bool goOn = true;
     std::int32_t begin = iterator->first();
-    for (std::int32_t end = iterator->next(); end != icu::BreakIterator::DONE;
+    for (std::int32_t end = iterator->next(); goOn && end != icu::BreakIterator::DONE;
          begin = end, end = iterator->next()) {
-        visit(offset + static_cast<std::size_t>(begin), offset + static_cast<std::size_t>(end));
+        goOn =
+            visit(offset + static_cast<std::size_t>(begin), offset + static_cast<std::size_t>(end));
     }
     utext_close(&utext);
+    return goOn;
 }
 
 const icu::Normalizer2* nfd() {
@@ -50,34 +62,95 @@ const icu::Normalizer2* nfd() {
     return instance;
 }
 
+// Where the code point that ends at `end` starts; well-formed text assumed, checked by the caller.
+std::int32_t previousStart(const std::uint8_t* bytes, std::int32_t end) {
+    std::int32_t start = end - 1;
+    while (start > 0 && (bytes[start] & 0xC0) == 0x80) {
+        --start;
+    }
+    return start;
+}
+
+// The code point in [start, end), or -1 when those bytes are not exactly one.
+UChar32 codePointIn(const std::uint8_t* bytes, std::int32_t start, std::int32_t end) {
+    UChar32 c = 0;
+    U8_NEXT(bytes, start, end, c);
+    return start == end ? c : -1;
+}
+
 } // namespace
 
 namespace detail {
 
-// Most scripts are runs of code points that stand alone; the break iterator only takes over from
-// the last of those before the first code point that may join.
+// Between two code points that both stand alone lies a boundary whatever surrounds them, and the
+// text after it segments as if it began there. Most scripts are runs of such code points; the
+// break iterator sees only the stretches between two such boundaries that hold anything else.
 void forEachCluster(std::string_view utf8, void* context, Visitor visit) {
     const auto* bytes = reinterpret_cast<const std::uint8_t*>(utf8.data());
     const auto length = static_cast<std::int32_t>(utf8.size());
+    auto flush = [&](std::int32_t from, std::int32_t to, bool joining) {
+        if (joining) {
+            return forEachByBreakIterator(
+                utf8.substr(static_cast<std::size_t>(from), static_cast<std::size_t>(to - from)),
+                static_cast<std::size_t>(from),
+                [&](std::size_t b, std::size_t e) { return visit(context, b, e); });
+        }
+        return to <= from ||
+               visit(context, static_cast<std::size_t>(from), static_cast<std::size_t>(to));
+    };
     std::int32_t held = 0;
+    bool joining = false;
+    bool previousAlone = true;
     std::int32_t i = 0;
     while (i < length) {
         const std::int32_t start = i;
         UChar32 c = 0;
         U8_NEXT(bytes, i, length, c);
-        if (c < 0 || !standsAlone(c)) {
-            forEachByBreakIterator(utf8.substr(static_cast<std::size_t>(held)),
-                                   static_cast<std::size_t>(held),
-                                   [&](std::size_t b, std::size_t e) { visit(context, b, e); });
+        const bool alone = standsAlone(c);
+        if (alone && previousAlone) {
+            if (!flush(held, start, joining)) {
+                return;
+            }
+            held = start;
+            joining = false;
+        }
+        joining = joining || !alone;
+        previousAlone = alone;
+    }
+    flush(held, length, joining);
+}
+
+void forEachClusterReverse(std::string_view utf8, void* context, Visitor visit) {
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>(utf8.data());
+    auto simpleAscii = [&](std::int32_t at) { return bytes[at] < 0x80 && bytes[at] != '\r'; };
+    auto end = static_cast<std::int32_t>(utf8.size());
+    while (end > 0) {
+        std::int32_t start = end - 1;
+        bool certain = simpleAscii(start) && (start == 0 || simpleAscii(start - 1));
+        if (!certain) {
+            start = previousStart(bytes, end);
+            certain =
+                standsAlone(codePointIn(bytes, start, end)) &&
+                (start == 0 || standsAlone(codePointIn(bytes, previousStart(bytes, start), start)));
+        }
+        if (!certain) {
+            break;
+        }
+        if (!visit(context, static_cast<std::size_t>(start), static_cast<std::size_t>(end))) {
             return;
         }
-        if (start > held) {
-            visit(context, static_cast<std::size_t>(held), static_cast<std::size_t>(start));
-            held = start;
-        }
+        end = start;
     }
-    if (length > held) {
-        visit(context, static_cast<std::size_t>(held), static_cast<std::size_t>(length));
+    // What is left ends in code points that may join: segment it once, walk that back.
+    std::vector<std::size_t> starts;
+    forEach(utf8.substr(0, static_cast<std::size_t>(end)),
+            [&](std::size_t begin, std::size_t) { starts.push_back(begin); });
+    auto stop = static_cast<std::size_t>(end);
+    for (auto k = starts.size(); k > 0; --k) {
+        if (!visit(context, starts[k - 1], stop)) {
+            return;
+        }
+        stop = starts[k - 1];
     }
 }
 
@@ -88,6 +161,14 @@ bool isWellFormed(std::string_view bytes) {
     const auto length = static_cast<std::int32_t>(bytes.size());
     std::int32_t i = 0;
     while (i < length) {
+        std::uint64_t eight = 0;
+        if (i + 8 <= length) {
+            std::memcpy(&eight, data + i, sizeof eight);
+            if ((eight & 0x8080808080808080ULL) == 0) {
+                i += 8;
+                continue;
+            }
+        }
         if (data[i] < 0x80) {
             ++i;
             continue;

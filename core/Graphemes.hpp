@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
+#include <cstring>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -11,35 +13,76 @@ namespace velora::Graphemes {
 
 namespace detail {
 
-using Visitor = void (*)(void* context, std::size_t begin, std::size_t end);
+// Returns whether to go on.
+using Visitor = bool (*)(void* context, std::size_t begin, std::size_t end);
 void forEachCluster(std::string_view utf8, void* context, Visitor visit);
+void forEachClusterReverse(std::string_view utf8, void* context, Visitor visit);
 
-// In ASCII only CR LF forms a cluster of more than one byte.
+// In ASCII only CR LF forms a cluster of more than one byte. Eight bytes at a time: no top bit
+// set, and no byte equal to CR.
 inline bool isSimpleAscii(std::string_view text) {
-    for (char c : text) {
-        if (static_cast<unsigned char>(c) >= 0x80 || c == '\r') {
+    constexpr std::uint64_t ones = 0x0101010101010101ULL;
+    constexpr std::uint64_t tops = 0x8080808080808080ULL;
+    std::size_t i = 0;
+    for (; i + 8 <= text.size(); i += 8) {
+        std::uint64_t word = 0;
+        std::memcpy(&word, text.data() + i, sizeof word);
+        const std::uint64_t cr = word ^ (ones * '\r');
+        if ((word & tops) != 0 || ((cr - ones) & ~cr & tops) != 0) {
+            return false;
+        }
+    }
+    for (; i < text.size(); ++i) {
+        if (static_cast<unsigned char>(text[i]) >= 0x80 || text[i] == '\r') {
             return false;
         }
     }
     return true;
 }
 
+// Visitors either return nothing and see every character, or return whether to go on.
+template <typename Visit> bool proceed(Visit& visit, std::size_t begin, std::size_t end) {
+    if constexpr (std::is_void_v<std::invoke_result_t<Visit&, std::size_t, std::size_t>>) {
+        visit(begin, end);
+        return true;
+    } else {
+        return visit(begin, end);
+    }
+}
+
+template <typename Visit> void* contextOf(Visit& visit) {
+    return const_cast<void*>(static_cast<const void*>(&visit));
+}
+
+template <typename Visit> Visitor visitorOf() {
+    return [](void* context, std::size_t begin, std::size_t end) {
+        return proceed(*static_cast<Visit*>(context), begin, end);
+    };
+}
+
 } // namespace detail
 
 // Calls `visit(begin, end)` with the byte offsets of each user-perceived character (extended
-// grapheme cluster), in order. Ill-formed sequences count as one U+FFFD each.
+// grapheme cluster), in order, until it returns false. Ill-formed sequences count as one U+FFFD
+// each.
 template <typename Visit> void forEach(std::string_view utf8, Visit&& visit) {
     if (detail::isSimpleAscii(utf8)) {
         for (std::size_t i = 0; i < utf8.size(); ++i) {
-            visit(i, i + 1);
+            if (!detail::proceed(visit, i, i + 1)) {
+                return;
+            }
         }
         return;
     }
     using Callable = std::remove_reference_t<Visit>;
-    detail::forEachCluster(utf8, const_cast<void*>(static_cast<const void*>(&visit)),
-                           [](void* context, std::size_t begin, std::size_t end) {
-                               (*static_cast<Callable*>(context))(begin, end);
-                           });
+    detail::forEachCluster(utf8, detail::contextOf(visit), detail::visitorOf<Callable>());
+}
+
+// The same from the last character to the first; text that ends in code points that cannot join
+// their neighbours is not walked beyond what `visit` asks for.
+template <typename Visit> void forEachReverse(std::string_view utf8, Visit&& visit) {
+    using Callable = std::remove_reference_t<Visit>;
+    detail::forEachClusterReverse(utf8, detail::contextOf(visit), detail::visitorOf<Callable>());
 }
 
 std::vector<std::string_view> split(std::string_view utf8);

@@ -1,9 +1,12 @@
 #include "core/Punctuation.hpp"
 
+#include "core/CodePointTable.hpp"
 #include "core/Graphemes.hpp"
 
 #include <algorithm>
 #include <string>
+#include <unicode/unistr.h>
+#include <unicode/utf8.h>
 
 namespace velora::Punctuation {
 
@@ -24,19 +27,17 @@ Kind kindByEquivalence(std::string_view character) {
     return Kind::other;
 }
 
-const std::array<Kind, 128> asciiKinds = [] {
-    std::array<Kind, 128> table{};
-    for (std::size_t c = 0; c < table.size(); ++c) {
-        table[c] = kindByEquivalence(std::string(1, static_cast<char>(c)));
-    }
-    return table;
-}();
+Kind kindOfCodePoint(std::int32_t c) {
+    std::string character;
+    icu::UnicodeString(static_cast<UChar32>(c)).toUTF8String(character);
+    return kindByEquivalence(character);
+}
 
 Kind kind(std::string_view character) {
-    if (character.size() == 1 && static_cast<unsigned char>(character.front()) < 0x80) {
-        return asciiKinds[static_cast<unsigned char>(character.front())];
-    }
-    return kindByEquivalence(character);
+    static const CodePointTable<Kind, kindOfCodePoint> kinds;
+    // More than one code point decomposes into more than one: never a member.
+    const auto c = static_cast<std::int32_t>(Graphemes::firstCodePoint(character));
+    return static_cast<std::size_t>(U8_LENGTH(c)) == character.size() ? kinds(c) : Kind::other;
 }
 
 } // namespace
@@ -47,23 +48,21 @@ bool contains(std::span<const char32_t> set, std::string_view character) {
 }
 
 PunctuationWeight weight(std::string_view token) {
-    // Walking forward and keeping the last character that is not skippable decides as walking
-    // back from the end would.
     auto result = PunctuationWeight::none;
-    Graphemes::forEach(token, [&](std::size_t begin, std::size_t end) {
+    Graphemes::forEachReverse(token, [&](std::size_t begin, std::size_t end) {
         switch (kind(token.substr(begin, end - begin))) {
         case Kind::major:
             result = PunctuationWeight::major;
-            break;
+            return false;
         case Kind::minor:
             result = PunctuationWeight::minor;
-            break;
+            return false;
         case Kind::other:
-            result = PunctuationWeight::none;
-            break;
+            return false;
         case Kind::skippable:
             break;
         }
+        return true;
     });
     return result;
 }

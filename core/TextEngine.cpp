@@ -4,6 +4,9 @@
 #include "core/ORP.hpp"
 #include "core/Punctuation.hpp"
 
+#include <bit>
+#include <cstring>
+
 namespace velora::TextEngine {
 
 namespace {
@@ -16,16 +19,51 @@ bool endsToken(char c) {
     return separatesTokens(c) || c == '\n';
 }
 
-// Bytes of multi-byte UTF-8 sequences never look like ASCII, so tokens can be found bytewise.
+// Bytes of multi-byte UTF-8 sequences never look like ASCII, so tokens can be found bytewise, and
+// eight bytes at a time: the top bit of each byte of the result is set where that byte ends tokens.
+std::uint64_t tokenEnds(const char* eight) {
+    std::uint64_t word = 0;
+    std::memcpy(&word, eight, sizeof word);
+    constexpr std::uint64_t low7 = 0x7F7F7F7F7F7F7F7FULL;
+    auto equal = [&](std::uint64_t every) {
+        const std::uint64_t x = word ^ every;
+        return ~(((x & low7) + low7) | x | low7);
+    };
+    return equal(0x2020202020202020ULL) | equal(0x0909090909090909ULL) |
+           equal(0x0A0A0A0A0A0A0A0AULL);
+}
+
+// A token starts wherever a byte that ends none follows one that does, or the text.
 std::size_t countTokens(std::string_view text) {
     std::size_t n = 0;
-    bool inToken = false;
-    for (char c : text) {
-        const bool boundary = endsToken(c);
-        n += (!boundary && !inToken) ? 1 : 0;
-        inToken = !boundary;
+    bool previousEnds = true;
+    std::size_t i = 0;
+    for (; i + 8 <= text.size(); i += 8) {
+        const std::uint64_t ends = tokenEnds(text.data() + i);
+        const std::uint64_t before = (ends << 8) | (previousEnds ? 0x80U : 0U);
+        n += static_cast<std::size_t>(std::popcount(~ends & before & 0x8080808080808080ULL));
+        previousEnds = (ends >> 63) != 0;
+    }
+    for (; i < text.size(); ++i) {
+        const bool ends = endsToken(text[i]);
+        n += (previousEnds && !ends) ? 1 : 0;
+        previousEnds = ends;
     }
     return n;
+}
+
+std::size_t tokenEnd(std::string_view text, std::size_t i) {
+    while (i + 8 <= text.size()) {
+        const std::uint64_t ends = tokenEnds(text.data() + i);
+        if (ends != 0) {
+            return i + static_cast<std::size_t>(std::countr_zero(ends)) / 8;
+        }
+        i += 8;
+    }
+    while (i < text.size() && !endsToken(text[i])) {
+        ++i;
+    }
+    return i;
 }
 
 // Takes well-formed text with LF line ends only.
@@ -41,9 +79,7 @@ std::vector<Word> tokenizeLines(std::string_view text) {
             continue;
         }
         const std::size_t begin = i;
-        while (i < n && !endsToken(text[i])) {
-            ++i;
-        }
+        i = tokenEnd(text, i);
         const std::string_view token = text.substr(begin, i - begin);
         while (i < n && separatesTokens(text[i])) {
             ++i;

@@ -1,7 +1,11 @@
 #include "core/TextSanitizer.hpp"
 
+#include "core/CodePointTable.hpp"
+
 #include <algorithm>
 #include <array>
+#include <bit>
+#include <cstring>
 #include <memory>
 #include <unicode/regex.h>
 #include <unicode/uchar.h>
@@ -17,7 +21,7 @@ constexpr std::array<UChar32, 9> bulletGlyphs{0x2022, 0x2023, 0x25E6, 0x2043, 0x
 
 enum class Mapping : std::uint8_t { keep, space, lineFeed, remove };
 
-Mapping mapped(UChar32 c) {
+Mapping mapped(std::int32_t c) {
     switch (c) {
     case 0x0A:
     case 0x0D:
@@ -69,34 +73,45 @@ Mapping mapped(UChar32 c) {
     }
 }
 
-// The same answers for ASCII, looked up instead of asked of ICU for every byte.
-const std::array<Mapping, 128> asciiMappings = [] {
-    std::array<Mapping, 128> table{};
-    for (UChar32 c = 0; c < 128; ++c) {
-        table[static_cast<std::size_t>(c)] = mapped(c);
-    }
-    return table;
-}();
-
 // Output is never longer than input: replacements are single bytes.
 std::string mapCodePoints(std::string_view text) {
+    static const CodePointTable<Mapping, mapped> mappings;
+    // ASCII, most of nearly any text, goes without branches: each byte writes its replacement and
+    // moves on when it is not removed.
+    struct Ascii {
+        std::array<char, 128> replacement{};
+        std::array<std::uint8_t, 128> width{};
+    };
+    static const Ascii ascii = [] {
+        Ascii table;
+        for (std::size_t c = 0; c < 128; ++c) {
+            const Mapping mapping = mappings(static_cast<std::int32_t>(c));
+            table.replacement[c] = mapping == Mapping::space      ? ' '
+                                   : mapping == Mapping::lineFeed ? '\n'
+                                                                  : static_cast<char>(c);
+            table.width[c] = mapping == Mapping::remove ? 0 : 1;
+        }
+        return table;
+    }();
+
     std::string result(text.size(), '\0');
     char* out = result.data();
     const auto* bytes = reinterpret_cast<const std::uint8_t*>(text.data());
     const auto length = static_cast<std::int32_t>(text.size());
     std::int32_t i = 0;
     while (i < length) {
-        const std::int32_t start = i;
-        UChar32 c = bytes[i];
-        Mapping mapping;
-        if (c < 0x80) {
+        while (i < length && bytes[i] < 0x80) {
+            *out = ascii.replacement[bytes[i]];
+            out += ascii.width[bytes[i]];
             ++i;
-            mapping = asciiMappings[static_cast<std::size_t>(c)];
-        } else {
-            U8_NEXT(bytes, i, length, c);
-            mapping = mapped(c < 0 ? 0xFFFD : c);
         }
-        switch (mapping) {
+        if (i == length) {
+            break;
+        }
+        const std::int32_t start = i;
+        UChar32 c = 0;
+        U8_NEXT(bytes, i, length, c);
+        switch (mappings(c < 0 ? 0xFFFD : c)) {
         case Mapping::keep:
             out = std::copy(text.data() + start, text.data() + i, out);
             break;
@@ -128,12 +143,39 @@ const icu::RegexPattern* spaceRun() {
     return pattern.get();
 }
 
+// Where the next pair of blanks at or after `from` begins; every maximal run of blanks is found
+// at its start, because the search resumes only where the previous run ended.
+std::size_t nextBlankPair(std::string_view text, std::size_t from) {
+    // Eight bytes at a time: the top bit of each byte of `blanks` is set where that byte is one.
+    constexpr std::uint64_t low7 = 0x7F7F7F7F7F7F7F7FULL;
+    std::size_t i = from;
+    for (; i + 9 <= text.size(); i += 8) {
+        std::uint64_t word = 0;
+        std::memcpy(&word, text.data() + i, sizeof word);
+        auto equal = [&](std::uint64_t every) {
+            const std::uint64_t x = word ^ every;
+            return ~(((x & low7) + low7) | x | low7);
+        };
+        const std::uint64_t blanks = equal(0x2020202020202020ULL) | equal(0x0909090909090909ULL);
+        const std::uint64_t following =
+            (blanks >> 8) | (isBlank(text[i + 8]) ? 0x8000000000000000ULL : 0U);
+        const std::uint64_t pairs = blanks & following;
+        if (pairs != 0) {
+            return i + static_cast<std::size_t>(std::countr_zero(pairs)) / 8;
+        }
+    }
+    for (; i + 1 < text.size(); ++i) {
+        if (isBlank(text[i]) && isBlank(text[i + 1])) {
+            return i;
+        }
+    }
+    return std::string_view::npos;
+}
+
 std::string collapseSpaceRuns(std::string text) {
     const icu::RegexPattern* pattern = spaceRun();
-    // Nothing to collapse without two blanks in a row; this spares the matcher most texts.
-    const auto pair = std::adjacent_find(text.begin(), text.end(),
-                                         [](char a, char b) { return isBlank(a) && isBlank(b); });
-    if (pattern == nullptr || pair == text.end()) {
+    std::size_t candidate = nextBlankPair(text, 0);
+    if (pattern == nullptr || candidate == std::string::npos) {
         return text;
     }
     UErrorCode status = U_ZERO_ERROR;
@@ -148,13 +190,17 @@ std::string collapseSpaceRuns(std::string text) {
     std::string result;
     result.reserve(text.size());
     std::size_t copied = 0;
-    while (matcher->find(status) && U_SUCCESS(status)) {
+    // The matcher starts only where a run begins: started at every single space it would cost
+    // more than all the other steps together.
+    while (candidate != std::string::npos &&
+           matcher->find(static_cast<std::int64_t>(candidate), status) && U_SUCCESS(status)) {
         // Native indexes of a UTF-8 text are byte offsets.
         const auto begin = static_cast<std::size_t>(matcher->start64(status));
         const auto end = static_cast<std::size_t>(matcher->end64(status));
         result.append(text, copied, begin - copied);
         result += ' ';
         copied = end;
+        candidate = nextBlankPair(text, end);
     }
     result.append(text, copied);
     utext_close(&utext);
