@@ -15,12 +15,15 @@ namespace velora::Graphemes {
 
 namespace {
 
-// Code points that never join a neighbour, except CR before LF.
+// Code points between two of which a character boundary always lies, whatever surrounds them:
+// precomposed Hangul syllables join only single jamo, which are not among them.
 bool computeStandsAlone(std::int32_t c) {
     switch (u_getIntPropertyValue(c, UCHAR_GRAPHEME_CLUSTER_BREAK)) {
     case U_GCB_OTHER:
     case U_GCB_CONTROL:
     case U_GCB_LF:
+    case U_GCB_LV:
+    case U_GCB_LVT:
         return true;
     default:
         return false;
@@ -159,6 +162,7 @@ void forEachClusterReverse(std::string_view utf8, void* context, Visitor visit) 
 bool isWellFormed(std::string_view bytes) {
     const auto* data = reinterpret_cast<const std::uint8_t*>(bytes.data());
     const auto length = static_cast<std::int32_t>(bytes.size());
+    auto continues = [&](std::int32_t at) { return at < length && (data[at] & 0xC0) == 0x80; };
     std::int32_t i = 0;
     while (i < length) {
         std::uint64_t eight = 0;
@@ -169,14 +173,18 @@ bool isWellFormed(std::string_view bytes) {
                 continue;
             }
         }
-        if (data[i] < 0x80) {
+        const std::uint8_t lead = data[i];
+        if (lead < 0x80) {
             ++i;
-            continue;
-        }
-        UChar32 c = 0;
-        U8_NEXT(data, i, length, c);
-        if (c < 0) {
-            return false;
+        } else if (lead >= 0xC2 && lead <= 0xDF && continues(i + 1)) {
+            // Two-byte sequences (Latin, Greek, Cyrillic, Hebrew, Arabic) are valid as they look.
+            i += 2;
+        } else {
+            UChar32 c = 0;
+            U8_NEXT(data, i, length, c);
+            if (c < 0) {
+                return false;
+            }
         }
     }
     return true;

@@ -93,7 +93,8 @@ TEST(Graphemes, SplitAgreesWithTheBreakIterator) {
             continue;
         }
         const auto kind = u_getIntPropertyValue(c, UCHAR_GRAPHEME_CLUSTER_BREAK);
-        const bool standsAlone = kind == U_GCB_OTHER || kind == U_GCB_CONTROL || kind == U_GCB_LF;
+        const bool standsAlone = kind == U_GCB_OTHER || kind == U_GCB_CONTROL || kind == U_GCB_LF ||
+                                 kind == U_GCB_LV || kind == U_GCB_LVT;
         if (!standsAlone) {
             joiners += utf8(c);
             text += "a" + utf8(c) + utf8(c) + "b" + utf8(0x1F468) + utf8(c);
@@ -102,6 +103,7 @@ TEST(Graphemes, SplitAgreesWithTheBreakIterator) {
         }
     }
     text += "\r\n\U0001F1EB\U0001F1F7\U0001F1E9x\u0301\u0301y";
+    text += "\uAC00\uAC01\u1100\uAC00\u1161\uAC01\u11A8\uAC00\u11A8\u1100\u1161\u11A8\uAC01";
     EXPECT_EQ(Graphemes::split(text), splitByBreakIterator(text));
     EXPECT_EQ(Graphemes::split(joiners), splitByBreakIterator(joiners));
 }
