@@ -2,6 +2,7 @@
 
 #include "core/CodePointTable.hpp"
 
+#include <algorithm>
 #include <cstring>
 #include <memory>
 #include <unicode/brkiter.h>
@@ -66,18 +67,17 @@ const icu::Normalizer2* nfd() {
 }
 
 // Where the code point that ends at `end` starts; well-formed text assumed, checked by the caller.
-std::int32_t previousStart(const std::uint8_t* bytes, std::int32_t end) {
-    std::int32_t start = end - 1;
-    while (start > 0 && (bytes[start] & 0xC0) == 0x80) {
+std::size_t previousStart(std::string_view utf8, std::size_t end) {
+    std::size_t start = end - 1;
+    while (start > 0 && (static_cast<unsigned char>(utf8[start]) & 0xC0) == 0x80) {
         --start;
     }
     return start;
 }
 
 // The code point in [start, end), or -1 when those bytes are not exactly one.
-UChar32 codePointIn(const std::uint8_t* bytes, std::int32_t start, std::int32_t end) {
-    UChar32 c = 0;
-    U8_NEXT(bytes, start, end, c);
+std::int32_t codePointIn(std::string_view utf8, std::size_t start, std::size_t end) {
+    const std::int32_t c = decode(utf8.substr(0, end), start);
     return start == end ? c : -1;
 }
 
@@ -89,27 +89,21 @@ namespace detail {
 // text after it segments as if it began there. Most scripts are runs of such code points; the
 // break iterator sees only the stretches between two such boundaries that hold anything else.
 void forEachCluster(std::string_view utf8, void* context, Visitor visit) {
-    const auto* bytes = reinterpret_cast<const std::uint8_t*>(utf8.data());
-    const auto length = static_cast<std::int32_t>(utf8.size());
-    auto flush = [&](std::int32_t from, std::int32_t to, bool joining) {
+    auto flush = [&](std::size_t from, std::size_t to, bool joining) {
         if (joining) {
             return forEachByBreakIterator(
-                utf8.substr(static_cast<std::size_t>(from), static_cast<std::size_t>(to - from)),
-                static_cast<std::size_t>(from),
+                utf8.substr(from, to - from), from,
                 [&](std::size_t b, std::size_t e) { return visit(context, b, e); });
         }
-        return to <= from ||
-               visit(context, static_cast<std::size_t>(from), static_cast<std::size_t>(to));
+        return to <= from || visit(context, from, to);
     };
-    std::int32_t held = 0;
+    std::size_t held = 0;
     bool joining = false;
     bool previousAlone = true;
-    std::int32_t i = 0;
-    while (i < length) {
-        const std::int32_t start = i;
-        UChar32 c = 0;
-        U8_NEXT(bytes, i, length, c);
-        const bool alone = standsAlone(c);
+    std::size_t i = 0;
+    while (i < utf8.size()) {
+        const std::size_t start = i;
+        const bool alone = standsAlone(decode(utf8, i));
         if (alone && previousAlone) {
             if (!flush(held, start, joining)) {
                 return;
@@ -120,35 +114,35 @@ void forEachCluster(std::string_view utf8, void* context, Visitor visit) {
         joining = joining || !alone;
         previousAlone = alone;
     }
-    flush(held, length, joining);
+    flush(held, utf8.size(), joining);
 }
 
 void forEachClusterReverse(std::string_view utf8, void* context, Visitor visit) {
-    const auto* bytes = reinterpret_cast<const std::uint8_t*>(utf8.data());
-    auto simpleAscii = [&](std::int32_t at) { return bytes[at] < 0x80 && bytes[at] != '\r'; };
-    auto end = static_cast<std::int32_t>(utf8.size());
+    auto simpleAscii = [&](std::size_t at) {
+        return static_cast<unsigned char>(utf8[at]) < 0x80 && utf8[at] != '\r';
+    };
+    std::size_t end = utf8.size();
     while (end > 0) {
-        std::int32_t start = end - 1;
+        std::size_t start = end - 1;
         bool certain = simpleAscii(start) && (start == 0 || simpleAscii(start - 1));
         if (!certain) {
-            start = previousStart(bytes, end);
+            start = previousStart(utf8, end);
             certain =
-                standsAlone(codePointIn(bytes, start, end)) &&
-                (start == 0 || standsAlone(codePointIn(bytes, previousStart(bytes, start), start)));
+                standsAlone(codePointIn(utf8, start, end)) &&
+                (start == 0 || standsAlone(codePointIn(utf8, previousStart(utf8, start), start)));
         }
         if (!certain) {
             break;
         }
-        if (!visit(context, static_cast<std::size_t>(start), static_cast<std::size_t>(end))) {
+        if (!visit(context, start, end)) {
             return;
         }
         end = start;
     }
     // What is left ends in code points that may join: segment it once, walk that back.
     std::vector<std::size_t> starts;
-    forEach(utf8.substr(0, static_cast<std::size_t>(end)),
-            [&](std::size_t begin, std::size_t) { starts.push_back(begin); });
-    auto stop = static_cast<std::size_t>(end);
+    forEach(utf8.substr(0, end), [&](std::size_t begin, std::size_t) { starts.push_back(begin); });
+    std::size_t stop = end;
     for (auto k = starts.size(); k > 0; --k) {
         if (!visit(context, starts[k - 1], stop)) {
             return;
@@ -161,12 +155,11 @@ void forEachClusterReverse(std::string_view utf8, void* context, Visitor visit) 
 
 bool isWellFormed(std::string_view bytes) {
     const auto* data = reinterpret_cast<const std::uint8_t*>(bytes.data());
-    const auto length = static_cast<std::int32_t>(bytes.size());
-    auto continues = [&](std::int32_t at) { return at < length && (data[at] & 0xC0) == 0x80; };
-    std::int32_t i = 0;
-    while (i < length) {
+    auto continues = [&](std::size_t at) { return at < bytes.size() && (data[at] & 0xC0) == 0x80; };
+    std::size_t i = 0;
+    while (i < bytes.size()) {
         std::uint64_t eight = 0;
-        if (i + 8 <= length) {
+        if (i + 8 <= bytes.size()) {
             std::memcpy(&eight, data + i, sizeof eight);
             if ((eight & 0x8080808080808080ULL) == 0) {
                 i += 8;
@@ -179,12 +172,8 @@ bool isWellFormed(std::string_view bytes) {
         } else if (lead >= 0xC2 && lead <= 0xDF && continues(i + 1)) {
             // Two-byte sequences (Latin, Greek, Cyrillic, Hebrew, Arabic) are valid as they look.
             i += 2;
-        } else {
-            UChar32 c = 0;
-            U8_NEXT(data, i, length, c);
-            if (c < 0) {
-                return false;
-            }
+        } else if (decode(bytes, i) < 0) {
+            return false;
         }
     }
     return true;
@@ -196,18 +185,13 @@ std::string repairUtf8(std::string_view bytes) {
     }
     std::string repaired;
     repaired.reserve(bytes.size() + 16);
-    const auto* data = reinterpret_cast<const std::uint8_t*>(bytes.data());
-    const auto length = static_cast<std::int32_t>(bytes.size());
-    std::int32_t i = 0;
-    while (i < length) {
-        const std::int32_t start = i;
-        UChar32 c = 0;
-        U8_NEXT(data, i, length, c);
-        if (c < 0) {
+    std::size_t i = 0;
+    while (i < bytes.size()) {
+        const std::size_t start = i;
+        if (decode(bytes, i) < 0) {
             repaired += "\xEF\xBF\xBD";
         } else {
-            repaired.append(
-                bytes.substr(static_cast<std::size_t>(start), static_cast<std::size_t>(i - start)));
+            repaired.append(bytes.substr(start, i - start));
         }
     }
     return repaired;
@@ -245,28 +229,30 @@ std::string_view prefix(std::string_view utf8, std::size_t n) {
     return utf8.substr(0, endByte);
 }
 
-char32_t firstCodePoint(std::string_view character) {
-    const auto* data = reinterpret_cast<const std::uint8_t*>(character.data());
-    const auto length = static_cast<std::int32_t>(character.size());
-    if (length == 0) {
-        return 0xFFFD;
-    }
+std::int32_t decode(std::string_view utf8, std::size_t& offset) {
+    // No sequence is longer than four bytes; a short window keeps ICU's 32-bit offsets valid in
+    // text of any length.
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>(utf8.data()) + offset;
+    const auto available =
+        static_cast<std::int32_t>(std::min<std::size_t>(utf8.size() - offset, 4));
     std::int32_t i = 0;
     UChar32 c = 0;
-    U8_NEXT(data, i, length, c);
+    U8_NEXT(bytes, i, available, c);
+    offset += static_cast<std::size_t>(i);
+    return c;
+}
+
+char32_t firstCodePoint(std::string_view character) {
+    std::size_t offset = 0;
+    const std::int32_t c = character.empty() ? -1 : decode(character, offset);
     return c < 0 ? char32_t{0xFFFD} : static_cast<char32_t>(c);
 }
 
 std::optional<char32_t> soleCodePoint(std::string_view character) {
-    const auto* data = reinterpret_cast<const std::uint8_t*>(character.data());
-    const auto length = static_cast<std::int32_t>(character.size());
-    std::int32_t i = 0;
-    UChar32 c = 0;
-    if (length > 0) {
-        U8_NEXT(data, i, length, c);
-    }
+    std::size_t offset = 0;
+    const std::int32_t c = character.empty() ? -1 : decode(character, offset);
     // Every further code point would add to the decomposition.
-    if (length == 0 || c < 0 || i != length) {
+    if (c < 0 || offset != character.size()) {
         return std::nullopt;
     }
     if (c < 0x80) {

@@ -96,6 +96,10 @@ bool isWellFormed(std::string_view bytes);
 // Text that is valid UTF-8, with U+FFFD in place of each ill-formed sequence.
 std::string repairUtf8(std::string_view bytes);
 
+// The code point that starts at `offset`, which moves past it; -1 for an ill-formed sequence,
+// which is skipped as one (the text reads U+FFFD for it). `offset` must be inside the text.
+std::int32_t decode(std::string_view utf8, std::size_t& offset);
+
 // The first code point of a character; U+FFFD when it is ill-formed or empty.
 char32_t firstCodePoint(std::string_view character);
 

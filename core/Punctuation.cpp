@@ -1,12 +1,9 @@
 #include "core/Punctuation.hpp"
 
-#include "core/CodePointTable.hpp"
 #include "core/Graphemes.hpp"
 
 #include <algorithm>
 #include <string>
-#include <unicode/unistr.h>
-#include <unicode/utf8.h>
 
 namespace velora::Punctuation {
 
@@ -27,17 +24,20 @@ Kind kindByEquivalence(std::string_view character) {
     return Kind::other;
 }
 
-Kind kindOfCodePoint(std::int32_t c) {
-    std::string character;
-    icu::UnicodeString(static_cast<UChar32>(c)).toUTF8String(character);
-    return kindByEquivalence(character);
-}
-
 Kind kind(std::string_view character) {
-    static const CodePointTable<Kind, kindOfCodePoint> kinds;
-    // More than one code point decomposes into more than one: never a member.
-    const auto c = static_cast<std::int32_t>(Graphemes::firstCodePoint(character));
-    return static_cast<std::size_t>(U8_LENGTH(c)) == character.size() ? kinds(c) : Kind::other;
+    // Only the last few characters of a token are asked about; ASCII, the common case, is looked
+    // up.
+    static const std::array<Kind, 128> ascii = [] {
+        std::array<Kind, 128> table{};
+        for (std::size_t c = 0; c < table.size(); ++c) {
+            table[c] = kindByEquivalence(std::string(1, static_cast<char>(c)));
+        }
+        return table;
+    }();
+    if (character.size() == 1 && static_cast<unsigned char>(character.front()) < 0x80) {
+        return ascii[static_cast<unsigned char>(character.front())];
+    }
+    return kindByEquivalence(character);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "core/TextSanitizer.hpp"
 
 #include "core/CodePointTable.hpp"
+#include "core/Graphemes.hpp"
 
 #include <algorithm>
 #include <array>
@@ -10,7 +11,6 @@
 #include <unicode/regex.h>
 #include <unicode/uchar.h>
 #include <unicode/utext.h>
-#include <unicode/utf8.h>
 
 namespace velora::TextSanitizer {
 
@@ -97,8 +97,8 @@ std::string mapCodePoints(std::string_view text) {
     std::string result(text.size(), '\0');
     char* out = result.data();
     const auto* bytes = reinterpret_cast<const std::uint8_t*>(text.data());
-    const auto length = static_cast<std::int32_t>(text.size());
-    std::int32_t i = 0;
+    const std::size_t length = text.size();
+    std::size_t i = 0;
     while (i < length) {
         while (i < length && bytes[i] < 0x80) {
             *out = ascii.replacement[bytes[i]];
@@ -108,9 +108,8 @@ std::string mapCodePoints(std::string_view text) {
         if (i == length) {
             break;
         }
-        const std::int32_t start = i;
-        UChar32 c = 0;
-        U8_NEXT(bytes, i, length, c);
+        const std::size_t start = i;
+        const std::int32_t c = Graphemes::decode(text, i);
         switch (mappings(c < 0 ? 0xFFFD : c)) {
         case Mapping::keep:
             out = std::copy(text.data() + start, text.data() + i, out);
@@ -254,36 +253,30 @@ bool isWhiteSpaceOrBreak(UChar32 c) {
 }
 
 std::string trim(std::string text) {
-    const auto* bytes = reinterpret_cast<const std::uint8_t*>(text.data());
-    const auto length = static_cast<std::int32_t>(text.size());
-    std::int32_t end = length;
     // The text is well-formed here, so a code point starts at the last byte that is not a
     // continuation byte.
+    std::size_t end = text.size();
     while (end > 0) {
-        std::int32_t previous = end - 1;
-        while (previous > 0 && (bytes[previous] & 0xC0) == 0x80) {
+        std::size_t previous = end - 1;
+        while (previous > 0 && (static_cast<unsigned char>(text[previous]) & 0xC0) == 0x80) {
             --previous;
         }
-        std::int32_t next = previous;
-        UChar32 c = 0;
-        U8_NEXT(bytes, next, end, c);
-        if (!isWhiteSpaceOrBreak(c)) {
+        std::size_t next = previous;
+        if (!isWhiteSpaceOrBreak(Graphemes::decode(std::string_view(text).substr(0, end), next))) {
             break;
         }
         end = previous;
     }
-    std::int32_t begin = 0;
+    std::size_t begin = 0;
     while (begin < end) {
-        std::int32_t next = begin;
-        UChar32 c = 0;
-        U8_NEXT(bytes, next, end, c);
-        if (!isWhiteSpaceOrBreak(c)) {
+        std::size_t next = begin;
+        if (!isWhiteSpaceOrBreak(Graphemes::decode(std::string_view(text).substr(0, end), next))) {
             break;
         }
         begin = next;
     }
-    text.erase(static_cast<std::size_t>(end));
-    text.erase(0, static_cast<std::size_t>(begin));
+    text.erase(end);
+    text.erase(0, begin);
     return text;
 }
 
