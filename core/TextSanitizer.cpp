@@ -21,6 +21,8 @@ constexpr std::array<UChar32, 9> bulletGlyphs{0x2022, 0x2023, 0x25E6, 0x2043, 0x
 
 enum class Mapping : std::uint8_t { keep, space, lineFeed, remove };
 
+// What one code point becomes; the first rule that matches decides, so the tab and line breaks
+// are kept before controls go, and three bullets that are symbols become spaces.
 Mapping mapped(std::int32_t c) {
     switch (c) {
     case 0x0A:
@@ -206,10 +208,11 @@ std::string collapseSpaceRuns(std::string text) {
     return result;
 }
 
+// Lines lose their edge blanks; of each run of empty lines one stays.
 std::string tidyLines(std::string_view text) {
     std::string result;
     result.reserve(text.size());
-    int emptyRun = 0;
+    std::size_t emptyRun = 0;
     bool firstLine = true;
     std::size_t lineBegin = 0;
     while (lineBegin <= text.size()) {
