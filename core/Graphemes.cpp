@@ -229,19 +229,6 @@ std::string_view prefix(std::string_view utf8, std::size_t n) {
     return utf8.substr(0, endByte);
 }
 
-std::int32_t decode(std::string_view utf8, std::size_t& offset) {
-    // No sequence is longer than four bytes; a short window keeps ICU's 32-bit offsets valid in
-    // text of any length.
-    const auto* bytes = reinterpret_cast<const std::uint8_t*>(utf8.data()) + offset;
-    const auto available =
-        static_cast<std::int32_t>(std::min<std::size_t>(utf8.size() - offset, 4));
-    std::int32_t i = 0;
-    UChar32 c = 0;
-    U8_NEXT(bytes, i, available, c);
-    offset += static_cast<std::size_t>(i);
-    return c;
-}
-
 char32_t firstCodePoint(std::string_view character) {
     std::size_t offset = 0;
     const std::int32_t c = character.empty() ? -1 : decode(character, offset);

@@ -11,14 +11,22 @@ namespace {
 
 enum class Kind : std::uint8_t { other, major, minor, skippable };
 
+bool holds(std::span<const char32_t> set, char32_t c) {
+    return std::find(set.begin(), set.end(), c) != set.end();
+}
+
 Kind kindByEquivalence(std::string_view character) {
-    if (contains(major, character)) {
+    const std::optional<char32_t> c = Graphemes::soleCodePoint(character);
+    if (!c) {
+        return Kind::other;
+    }
+    if (holds(major, *c)) {
         return Kind::major;
     }
-    if (contains(minor, character)) {
+    if (holds(minor, *c)) {
         return Kind::minor;
     }
-    if (contains(skippable, character)) {
+    if (holds(skippable, *c)) {
         return Kind::skippable;
     }
     return Kind::other;
@@ -44,7 +52,7 @@ Kind kind(std::string_view character) {
 
 bool contains(std::span<const char32_t> set, std::string_view character) {
     const auto codePoint = Graphemes::soleCodePoint(character);
-    return codePoint && std::find(set.begin(), set.end(), *codePoint) != set.end();
+    return codePoint && holds(set, *codePoint);
 }
 
 PunctuationWeight weight(std::string_view token) {

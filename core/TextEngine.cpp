@@ -84,11 +84,9 @@ std::vector<Word> tokenizeLines(std::string_view text) {
         while (i < n && separatesTokens(text[i])) {
             ++i;
         }
-        words.push_back(Word{.id = static_cast<std::int64_t>(words.size()),
-                             .text = std::string(token),
-                             .orp = ORP::index(token),
-                             .punctuation = Punctuation::weight(token),
-                             .isParagraphEnd = i == n || text[i] == '\n'});
+        words.emplace_back(static_cast<std::int64_t>(words.size()), std::string(token),
+                           ORP::index(token), Punctuation::weight(token),
+                           i == n || text[i] == '\n');
     }
     return words;
 }

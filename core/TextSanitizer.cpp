@@ -208,17 +208,18 @@ std::string collapseSpaceRuns(std::string text) {
     return result;
 }
 
-// Lines lose their edge blanks; of each run of empty lines one stays.
-std::string tidyLines(std::string_view text) {
-    std::string result;
-    result.reserve(text.size());
+// Lines lose their edge blanks; of each run of empty lines one stays. The text only shrinks, so
+// each kept line moves down within the same buffer.
+std::string tidyLines(std::string text) {
+    std::size_t out = 0;
     std::size_t emptyRun = 0;
     bool firstLine = true;
     std::size_t lineBegin = 0;
-    while (lineBegin <= text.size()) {
+    const std::size_t size = text.size();
+    while (lineBegin <= size) {
         std::size_t lineEnd = text.find('\n', lineBegin);
-        if (lineEnd == std::string_view::npos) {
-            lineEnd = text.size();
+        if (lineEnd == std::string::npos) {
+            lineEnd = size;
         }
         std::size_t begin = lineBegin;
         std::size_t end = lineEnd;
@@ -231,14 +232,16 @@ std::string tidyLines(std::string_view text) {
         emptyRun = begin == end ? emptyRun + 1 : 0;
         if (emptyRun <= 1) {
             if (!firstLine) {
-                result += '\n';
+                text[out++] = '\n';
             }
-            result.append(text, begin, end - begin);
+            std::memmove(text.data() + out, text.data() + begin, end - begin);
+            out += end - begin;
             firstLine = false;
         }
         lineBegin = lineEnd + 1;
     }
-    return result;
+    text.resize(out);
+    return text;
 }
 
 bool isWhiteSpaceOrBreak(UChar32 c) {
