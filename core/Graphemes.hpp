@@ -83,6 +83,14 @@ template <typename Visit> void forEach(std::string_view utf8, Visit&& visit) {
 // The same from the last character to the first; text that ends in code points that cannot join
 // their neighbours is not walked beyond what `visit` asks for.
 template <typename Visit> void forEachReverse(std::string_view utf8, Visit&& visit) {
+    if (detail::isSimpleAscii(utf8)) {
+        for (std::size_t i = utf8.size(); i > 0; --i) {
+            if (!detail::proceed(visit, i - 1, i)) {
+                return;
+            }
+        }
+        return;
+    }
     using Callable = std::remove_reference_t<Visit>;
     detail::forEachClusterReverse(utf8, detail::contextOf(visit), detail::visitorOf<Callable>());
 }

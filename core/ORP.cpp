@@ -27,18 +27,18 @@ bool isAlphanumeric(std::string_view character) {
 }
 
 std::int64_t index(std::string_view token) {
-    std::int64_t n = 0;
-    std::int64_t first = -1;
-    Graphemes::forEach(token, [&](std::size_t begin, std::size_t end) {
-        if (first < 0 && isAlphanumeric(token.substr(begin, end - begin))) {
-            first = n;
-        }
-        ++n;
-    });
+    const auto n = static_cast<std::int64_t>(Graphemes::count(token));
     if (n == 0) {
         return 0;
     }
-    if (first < 0) {
+    std::int64_t first = 0;
+    bool found = false;
+    Graphemes::forEach(token, [&](std::size_t begin, std::size_t end) {
+        found = isAlphanumeric(token.substr(begin, end - begin));
+        first += found ? 0 : 1;
+        return !found;
+    });
+    if (!found) {
         return (n - 1) / 2;
     }
     // The search from the end stops at `first` at the latest.
