@@ -1,8 +1,10 @@
 #include "core/TextEngine.hpp"
 
 #include "core/Graphemes.hpp"
+#include "core/TextSanitizer.hpp"
 
 #include <gtest/gtest.h>
+#include <random>
 
 namespace velora {
 namespace {
@@ -97,6 +99,63 @@ TEST(Tokenize, ManyOneLetterLines) {
     EXPECT_EQ(words.back().id, 199999);
     EXPECT_TRUE(words.back().isParagraphEnd);
     EXPECT_EQ(words.capacity(), words.size());
+}
+
+// Whatever bytes arrive, the words hold what a word promises: well-formed, non-empty text without
+// separators, a pivot inside it, and parts that put it back together.
+TEST(Tokenize, AnyBytesGiveSoundWords) {
+    const std::vector<std::string> pieces{" ",
+                                          "\t",
+                                          "\n",
+                                          "\r",
+                                          "a",
+                                          "Z",
+                                          "7",
+                                          ".",
+                                          ",",
+                                          "\"",
+                                          ")",
+                                          "\u2019",
+                                          "\u2014",
+                                          "\u0301",
+                                          "\u200D",
+                                          "\u00A0",
+                                          "\u2028",
+                                          "\U0001F1EB",
+                                          "\U0001F468",
+                                          "\uAC00",
+                                          "\u1100",
+                                          "\u0600",
+                                          "\xFF",
+                                          "\xC3",
+                                          "\xE2\x80",
+                                          "\xED\xA0\x80",
+                                          std::string(1, '\0')};
+    std::mt19937 random(11);
+    for (int round = 0; round < 3000; ++round) {
+        std::string text;
+        const int length = static_cast<int>(random() % 24);
+        for (int i = 0; i < length; ++i) {
+            text += pieces[random() % pieces.size()];
+        }
+        SCOPED_TRACE(::testing::PrintToString(text));
+        for (const std::string& input : {text, TextSanitizer::clean(text)}) {
+            const std::vector<Word> words = TextEngine::tokenize(input);
+            for (std::size_t i = 0; i < words.size(); ++i) {
+                const Word& word = words[i];
+                EXPECT_EQ(word.id, static_cast<std::int64_t>(i));
+                EXPECT_FALSE(word.text.empty());
+                EXPECT_TRUE(Graphemes::isWellFormed(word.text));
+                EXPECT_EQ(word.text.find_first_of(" \t\r\n"), std::string::npos);
+                const auto characters = static_cast<std::int64_t>(Graphemes::count(word.text));
+                EXPECT_GE(word.orp, 0);
+                EXPECT_LT(word.orp, characters);
+                const Word::OrpParts parts = word.orpParts();
+                EXPECT_EQ(parts.left + parts.pivot + parts.right, word.text);
+                EXPECT_EQ(static_cast<std::int64_t>(Graphemes::count(parts.left)), word.orp);
+            }
+        }
+    }
 }
 
 struct NormalizeCase {
