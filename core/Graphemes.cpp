@@ -170,8 +170,13 @@ bool isWellFormed(std::string_view bytes) {
         if (lead < 0x80) {
             ++i;
         } else if (lead >= 0xC2 && lead <= 0xDF && continues(i + 1)) {
-            // Two-byte sequences (Latin, Greek, Cyrillic, Hebrew, Arabic) are valid as they look.
+            // Two-byte sequences (Latin, Greek, Cyrillic, Hebrew, Arabic) are valid as they look,
+            // and so are three-byte ones (most of the rest of the Basic Multilingual Plane) except
+            // after E0 and ED, whose second byte is restricted.
             i += 2;
+        } else if (lead >= 0xE1 && lead <= 0xEF && lead != 0xED && continues(i + 1) &&
+                   continues(i + 2)) {
+            i += 3;
         } else if (decode(bytes, i) < 0) {
             return false;
         }

@@ -166,3 +166,44 @@ INSTANTIATE_TEST_SUITE_P(Characters, Sole,
 
 } // namespace
 } // namespace velora
+
+namespace velora {
+namespace {
+
+struct FormCase {
+    const char* name;
+    std::string bytes;
+    bool wellFormed;
+};
+
+void PrintTo(const FormCase& value, std::ostream* out) {
+    *out << value.name;
+}
+
+class WellFormed : public ::testing::TestWithParam<FormCase> {};
+
+TEST_P(WellFormed, AgreesWithRepair) {
+    EXPECT_EQ(Graphemes::isWellFormed(GetParam().bytes), GetParam().wellFormed);
+    EXPECT_EQ(Graphemes::repairUtf8(GetParam().bytes) == GetParam().bytes, GetParam().wellFormed);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Sequences, WellFormed,
+    ::testing::Values(FormCase{"ascii", "plain text, long enough for a word", true},
+                      FormCase{"twoByte", "\xC3\xA9\xD0\x9F", true},
+                      FormCase{"threeByte", "\xE2\x80\x94\xEF\xBF\xBD\xE0\xA4\x95", true},
+                      FormCase{"fourByte", "\xF0\x9F\x98\x80", true},
+                      FormCase{"overlongTwo", "\xC0\x80", false},
+                      FormCase{"overlongThree", "\xE0\x80\x80", false},
+                      FormCase{"surrogate", "abcdefgh\xED\xA0\x80", false},
+                      FormCase{"truncatedThree", "\xE1\x80", false},
+                      FormCase{"truncatedAtEnd", "abcdefgh\xC3", false},
+                      FormCase{"beyondUnicode", "\xF4\x90\x80\x80", false},
+                      FormCase{"strayContinuation",
+                               "a\x80"
+                               "b",
+                               false}),
+    [](const auto& info) { return info.param.name; });
+
+} // namespace
+} // namespace velora
