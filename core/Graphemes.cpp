@@ -3,7 +3,6 @@
 #include "core/CodePointTable.hpp"
 
 #include <algorithm>
-#include <cstring>
 #include <memory>
 #include <unicode/brkiter.h>
 #include <unicode/bytestream.h>
@@ -158,13 +157,9 @@ bool isWellFormed(std::string_view bytes) {
     auto continues = [&](std::size_t at) { return at < bytes.size() && (data[at] & 0xC0) == 0x80; };
     std::size_t i = 0;
     while (i < bytes.size()) {
-        std::uint64_t eight = 0;
-        if (i + 8 <= bytes.size()) {
-            std::memcpy(&eight, data + i, sizeof eight);
-            if ((eight & 0x8080808080808080ULL) == 0) {
-                i += 8;
-                continue;
-            }
+        if (i + 8 <= bytes.size() && (ByteScan::load(bytes.data() + i) & ByteScan::topBits) == 0) {
+            i += 8;
+            continue;
         }
         const std::uint8_t lead = data[i];
         if (lead < 0x80) {

@@ -1,9 +1,10 @@
 #pragma once
 
+#include "core/ByteScan.hpp"
+
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
-#include <cstring>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -20,17 +21,12 @@ using Visitor = bool (*)(void* context, std::size_t begin, std::size_t end);
 void forEachCluster(std::string_view utf8, void* context, Visitor visit);
 void forEachClusterReverse(std::string_view utf8, void* context, Visitor visit);
 
-// In ASCII only CR LF forms a cluster of more than one byte. Eight bytes at a time: no top bit
-// set, and no byte equal to CR.
+// In ASCII only CR LF forms a cluster of more than one byte.
 inline bool isSimpleAscii(std::string_view text) {
-    constexpr std::uint64_t ones = 0x0101010101010101ULL;
-    constexpr std::uint64_t tops = 0x8080808080808080ULL;
     std::size_t i = 0;
     for (; i + 8 <= text.size(); i += 8) {
-        std::uint64_t word = 0;
-        std::memcpy(&word, text.data() + i, sizeof word);
-        const std::uint64_t cr = word ^ (ones * '\r');
-        if ((word & tops) != 0 || ((cr - ones) & ~cr & tops) != 0) {
+        const std::uint64_t word = ByteScan::load(text.data() + i);
+        if (((word & ByteScan::topBits) | ByteScan::equal(word, '\r')) != 0) {
             return false;
         }
     }

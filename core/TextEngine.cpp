@@ -1,11 +1,11 @@
 #include "core/TextEngine.hpp"
 
+#include "core/ByteScan.hpp"
 #include "core/Graphemes.hpp"
 #include "core/ORP.hpp"
 #include "core/Punctuation.hpp"
 
 #include <bit>
-#include <cstring>
 
 namespace velora::TextEngine {
 
@@ -19,18 +19,10 @@ bool endsToken(char c) {
     return separatesTokens(c) || c == '\n';
 }
 
-// Bytes of multi-byte UTF-8 sequences never look like ASCII, so tokens can be found bytewise, and
-// eight bytes at a time: the top bit of each byte of the result is set where that byte ends tokens.
+// The top bit of each byte of the result is set where that byte ends tokens.
 std::uint64_t tokenEnds(const char* eight) {
-    std::uint64_t word = 0;
-    std::memcpy(&word, eight, sizeof word);
-    constexpr std::uint64_t low7 = 0x7F7F7F7F7F7F7F7FULL;
-    auto equal = [&](std::uint64_t every) {
-        const std::uint64_t x = word ^ every;
-        return ~(((x & low7) + low7) | x | low7);
-    };
-    return equal(0x2020202020202020ULL) | equal(0x0909090909090909ULL) |
-           equal(0x0A0A0A0A0A0A0A0AULL);
+    const std::uint64_t word = ByteScan::load(eight);
+    return ByteScan::equal(word, ' ') | ByteScan::equal(word, '\t') | ByteScan::equal(word, '\n');
 }
 
 // A token starts wherever a byte that ends none follows one that does, or the text.
@@ -41,7 +33,7 @@ std::size_t countTokens(std::string_view text) {
     for (; i + 8 <= text.size(); i += 8) {
         const std::uint64_t ends = tokenEnds(text.data() + i);
         const std::uint64_t before = (ends << 8) | (previousEnds ? 0x80U : 0U);
-        n += static_cast<std::size_t>(std::popcount(~ends & before & 0x8080808080808080ULL));
+        n += static_cast<std::size_t>(std::popcount(~ends & before & ByteScan::topBits));
         previousEnds = (ends >> 63) != 0;
     }
     for (; i < text.size(); ++i) {

@@ -1,5 +1,6 @@
 #include "core/TextSanitizer.hpp"
 
+#include "core/ByteScan.hpp"
 #include "core/CodePointTable.hpp"
 #include "core/Graphemes.hpp"
 
@@ -147,17 +148,10 @@ const icu::RegexPattern* spaceRun() {
 // Where the next pair of blanks at or after `from` begins; every maximal run of blanks is found
 // at its start, because the search resumes only where the previous run ended.
 std::size_t nextBlankPair(std::string_view text, std::size_t from) {
-    // Eight bytes at a time: the top bit of each byte of `blanks` is set where that byte is one.
-    constexpr std::uint64_t low7 = 0x7F7F7F7F7F7F7F7FULL;
     std::size_t i = from;
     for (; i + 9 <= text.size(); i += 8) {
-        std::uint64_t word = 0;
-        std::memcpy(&word, text.data() + i, sizeof word);
-        auto equal = [&](std::uint64_t every) {
-            const std::uint64_t x = word ^ every;
-            return ~(((x & low7) + low7) | x | low7);
-        };
-        const std::uint64_t blanks = equal(0x2020202020202020ULL) | equal(0x0909090909090909ULL);
+        const std::uint64_t word = ByteScan::load(text.data() + i);
+        const std::uint64_t blanks = ByteScan::equal(word, ' ') | ByteScan::equal(word, '\t');
         const std::uint64_t following =
             (blanks >> 8) | (isBlank(text[i + 8]) ? 0x8000000000000000ULL : 0U);
         const std::uint64_t pairs = blanks & following;
