@@ -221,10 +221,8 @@ std::string_view prefix(std::string_view utf8, std::size_t n) {
         return utf8.substr(0, 0);
     }
     forEach(utf8, [&](std::size_t, std::size_t end) {
-        if (taken < n) {
-            ++taken;
-            endByte = end;
-        }
+        endByte = end;
+        return ++taken < n;
     });
     return utf8.substr(0, endByte);
 }
