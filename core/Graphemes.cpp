@@ -96,14 +96,19 @@ void forEachCluster(std::string_view utf8, void* context, Visitor visit) {
         }
         return to <= from || visit(context, from, to);
     };
+    // A stretch for the break iterator ends only after several code points that stand alone, so
+    // that text dense with marks is not handed over in pieces that each cost a set-up.
+    constexpr std::size_t gapThatEndsAStretch = 3;
     std::size_t held = 0;
     bool joining = false;
     bool previousAlone = true;
+    std::size_t aloneRun = 0;
     std::size_t i = 0;
     while (i < utf8.size()) {
         const std::size_t start = i;
         const bool alone = standsAlone(decode(utf8, i));
-        if (alone && previousAlone) {
+        aloneRun = alone ? aloneRun + 1 : 0;
+        if (alone && previousAlone && (!joining || aloneRun > gapThatEndsAStretch)) {
             if (!flush(held, start, joining)) {
                 return;
             }
