@@ -19,8 +19,7 @@ std::string_view toString(PunctuationWeight weight) {
 }
 
 std::optional<PunctuationWeight> punctuationWeightFromString(std::string_view raw) {
-    for (auto weight :
-         {PunctuationWeight::none, PunctuationWeight::minor, PunctuationWeight::major}) {
+    for (auto weight : allPunctuationWeights) {
         if (toString(weight) == raw) {
             return weight;
         }

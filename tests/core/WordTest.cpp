@@ -143,6 +143,16 @@ TEST(Word, EqualityComparesTextsByCanonicalEquivalence) {
     EXPECT_NE(composed, ended);
 }
 
+TEST(PunctuationWeight, RawValuesRoundTripExactly) {
+    EXPECT_EQ(allPunctuationWeights.size(), 3U);
+    for (PunctuationWeight weight : allPunctuationWeights) {
+        EXPECT_EQ(punctuationWeightFromString(toString(weight)), weight);
+    }
+    EXPECT_EQ(toString(PunctuationWeight::major), "major");
+    EXPECT_EQ(punctuationWeightFromString("Minor"), std::nullopt);
+    EXPECT_EQ(punctuationWeightFromString(""), std::nullopt);
+}
+
 TEST(Word, StaysSmall) {
     EXPECT_LE(sizeof(Word), 56U);
 }
