@@ -4,6 +4,7 @@
 #include "core/MarkdownCleaner.hpp"
 #include "core/TextDecoder.hpp"
 
+#include <QFutureWatcher>
 #include <QMimeDatabase>
 #include <QPromise>
 #include <QThreadPool>
@@ -79,8 +80,15 @@ QFuture<ImportService::Result> ImportService::importText(const std::filesystem::
 
 void ImportService::importText(const std::filesystem::path& file, QObject* receiver,
                                std::function<void(Result)> done) const {
-    importText(file).then(receiver,
-                          [done = std::move(done)](Result text) { done(std::move(text)); });
+    // The watcher belongs to the receiver, so the answer dies with it; QFuture::then with a
+    // context cannot be used here, as Qt 6.4 asserts when the context goes first.
+    auto* watcher = new QFutureWatcher<Result>(receiver);
+    QObject::connect(watcher, &QFutureWatcherBase::finished, receiver,
+                     [watcher, done = std::move(done)] {
+                         watcher->deleteLater();
+                         done(watcher->result());
+                     });
+    watcher->setFuture(importText(file));
 }
 
 const QStringList& ImportService::supportedTypes() {

@@ -37,11 +37,19 @@ std::optional<std::string> fileText(const std::filesystem::path& file) {
         }
         const poppler::byte_array utf8 =
             page->text(poppler::rectf(), poppler::page::non_raw_non_physical_layout).to_utf8();
+        // Poppler ends each page with a form feed, after an empty line when the page had text.
+        auto end = utf8.end();
+        if (end != utf8.begin() && *(end - 1) == '\f') {
+            --end;
+        }
+        while (end != utf8.begin() && *(end - 1) == '\n') {
+            --end;
+        }
         if (!first) {
             text += "\n\n";
         }
         first = false;
-        text.append(utf8.begin(), utf8.end());
+        text.append(utf8.begin(), end);
     }
     if (WhiteSpace::isBlank(text)) {
         return std::nullopt;
