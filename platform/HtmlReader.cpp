@@ -70,6 +70,16 @@ std::string declaredCharset(std::string_view bytes) {
     return {};
 }
 
+bool isKnownEncoding(const std::string& charset) {
+    xmlCharEncodingHandler* handler = xmlFindCharEncodingHandler(charset.c_str());
+    if (handler == nullptr) {
+        return false;
+    }
+    // Handlers backed by iconv are allocated for each lookup.
+    xmlCharEncCloseFunc(handler);
+    return true;
+}
+
 bool isPreformatted(const xmlNode* node) {
     for (const xmlNode* n = node; n != nullptr; n = n->parent) {
         if (XmlDocument::isElement(n, "pre") || XmlDocument::isElement(n, "textarea")) {
@@ -84,7 +94,7 @@ bool isPreformatted(const xmlNode* node) {
 std::optional<std::string> text(std::string_view bytes, const char* encoding) {
     std::string charset = encoding != nullptr ? std::string(encoding) : declaredCharset(bytes);
     // libxml2 falls back to Latin-1 for a charset it does not know; the default is UTF-8.
-    if (charset.empty() || xmlFindCharEncodingHandler(charset.c_str()) == nullptr) {
+    if (charset.empty() || !isKnownEncoding(charset)) {
         charset = "UTF-8";
     }
     const XmlDocument document = XmlDocument::parseHtml(bytes, charset.c_str());
