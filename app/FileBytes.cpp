@@ -39,15 +39,20 @@ std::optional<std::string> read(const std::filesystem::path& file, std::uintmax_
     // The file may grow or shrink while it is read; take what is there up to the limit.
     for (;;) {
         if (filled == bytes.size()) {
-            if (bytes.size() >= limit) {
-                char probe = 0;
-                const ssize_t extra = ::read(fd.get(), &probe, 1);
-                if (extra != 0) {
-                    return std::nullopt;
-                }
+            char probe = 0;
+            const ssize_t extra = ::read(fd.get(), &probe, 1);
+            if (extra < 0 || (extra > 0 && bytes.size() >= limit)) {
+                return std::nullopt;
+            }
+            if (extra == 0) {
                 break;
             }
+            bytes.push_back(probe);
+            ++filled;
             bytes.resize(std::min<std::uintmax_t>(limit, bytes.size() * 2 + 4096));
+            if (filled == bytes.size()) {
+                continue;
+            }
         }
         const ssize_t count = ::read(fd.get(), bytes.data() + filled, bytes.size() - filled);
         if (count < 0) {
