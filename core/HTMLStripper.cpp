@@ -11,11 +11,12 @@ namespace velora::HTMLStripper {
 namespace {
 
 struct Steps {
-    RegexReplacement head{"<head[\\s\\S]*?</head>", UREGEX_CASE_INSENSITIVE, "", u'>'};
-    RegexReplacement script{"<script[\\s\\S]*?</script>", UREGEX_CASE_INSENSITIVE, "", u'>'};
-    RegexReplacement style{"<style[\\s\\S]*?</style>", UREGEX_CASE_INSENSITIVE, "", u'>'};
-    RegexReplacement blockEnd{"(?i)</(p|div|br|h[1-6]|li)>", UREGEX_CASE_INSENSITIVE, "\n", u'>'};
-    RegexReplacement tag{"<[^>]+>", UREGEX_CASE_INSENSITIVE, "", u'>'};
+    RegexReplacement head{"<head[\\s\\S]*?</head>", UREGEX_CASE_INSENSITIVE, "", {u"</head>"}};
+    RegexReplacement script{
+        "<script[\\s\\S]*?</script>", UREGEX_CASE_INSENSITIVE, "", {u"</script>"}};
+    RegexReplacement style{"<style[\\s\\S]*?</style>", UREGEX_CASE_INSENSITIVE, "", {u"</style>"}};
+    RegexReplacement blockEnd{"(?i)</(p|div|br|h[1-6]|li)>", UREGEX_CASE_INSENSITIVE, "\n", {u">"}};
+    RegexReplacement tag{"<[^>]+>", UREGEX_CASE_INSENSITIVE, "", {u">"}};
     RegexReplacement blanks{"[ \\t]+", UREGEX_CASE_INSENSITIVE, " "};
     RegexReplacement emptyLines{"\\n{3,}", UREGEX_CASE_INSENSITIVE, "\n\n"};
 };

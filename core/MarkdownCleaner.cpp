@@ -8,10 +8,10 @@ namespace velora::MarkdownCleaner {
 namespace {
 
 struct Steps {
-    RegexReplacement fencedCode{"```[\\s\\S]*?```", 0, "", u'`'};
-    RegexReplacement inlineCode{"`([^`]*)`", 0, "$1", u'`'};
-    RegexReplacement image{"!\\[[^\\]]*\\]\\([^)]*\\)", 0, "", u')'};
-    RegexReplacement link{"\\[([^\\]]*)\\]\\([^)]*\\)", 0, "$1", u')'};
+    RegexReplacement fencedCode{"```[\\s\\S]*?```", 0, "", {u"```"}};
+    RegexReplacement inlineCode{"`([^`]*)`", 0, "$1", {u"`"}};
+    RegexReplacement image{"!\\[[^\\]]*\\]\\([^)]*\\)", 0, "", {u")", u"!["}};
+    RegexReplacement link{"\\[([^\\]]*)\\]\\([^)]*\\)", 0, "$1", {u")", u"["}};
     RegexReplacement heading{"(?m)^\\s{0,3}#{1,6}\\s*", 0, ""};
     RegexReplacement quote{"(?m)^\\s{0,3}>\\s?", 0, ""};
     RegexReplacement bullet{"(?m)^\\s{0,3}[-*+]\\s+", 0, ""};

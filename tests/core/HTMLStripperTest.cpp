@@ -48,5 +48,15 @@ INSTANTIATE_TEST_SUITE_P(
         StripCase{"nonAscii", "<p>caf\u00e9 \u65e5\u672c</p>", "caf\u00e9 \u65e5\u672c"}),
     [](const auto& info) { return info.param.name; });
 
+// Each unclosed script used to rescan the rest of the text: quadratic in the number of openers.
+TEST(HTMLStripper, ManyUnclosedScriptsStayLinear) {
+    std::string html;
+    for (int i = 0; i < 50000; ++i) {
+        html += "<script>";
+    }
+    EXPECT_EQ(HTMLStripper::plainText(html + "text</SCRIPT>after"), "after");
+    EXPECT_EQ(HTMLStripper::plainText("x" + html), "x");
+}
+
 } // namespace
 } // namespace velora

@@ -38,8 +38,18 @@ INSTANTIATE_TEST_SUITE_P(
                       CleanCase{"lists", "- one\n* two\n+ three\n1. four\n  12. five",
                                 "one\ntwo\nthree\nfour\nfive"},
                       CleanCase{"emptyLinesKept", "a\n\n\n\nb", "a\n\n\n\nb"},
-                      CleanCase{"unclosedLinkKept", "[text](never closed", "[text](never closed"}),
+                      CleanCase{"unclosedLinkKept", "[text](never closed", "[text](never closed"},
+                      CleanCase{"linkTextMayHoldAnOpener", "[a[b](x) c", "a[b c"},
+                      CleanCase{"bracketWithoutTargetThenLink", "[x] [y](z) [w]", "[x] y [w]"},
+                      CleanCase{"imageAfterFailedOpeners", "![a] ![b](c) ![d]", "![a]  ![d]"},
+                      CleanCase{"targetSpansABracket", "[a](b]c) d", "a d"}),
     [](const auto& info) { return info.param.name; });
+
+// Each unmatched opener used to rescan the rest of the text: quadratic in the number of openers.
+TEST(MarkdownCleaner, ManyUnmatchedOpenersStayText) {
+    const std::string openers(200000, '[');
+    EXPECT_EQ(MarkdownCleaner::plainText(openers + "]x) [ok](y)"), openers + "]x) ok");
+}
 
 } // namespace
 } // namespace velora
