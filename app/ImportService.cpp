@@ -10,6 +10,7 @@
 #include <QThreadPool>
 #include <algorithm>
 #include <array>
+#include <new>
 
 namespace velora {
 
@@ -45,6 +46,15 @@ std::string ImportService::extension(const std::filesystem::path& file) {
 }
 
 ImportService::Result ImportService::importTextNow(const std::filesystem::path& file) const {
+    // A document too large for memory is unreadable like any other; it must not end the program.
+    try {
+        return read(file);
+    } catch (const std::bad_alloc&) {
+        return std::nullopt;
+    }
+}
+
+ImportService::Result ImportService::read(const std::filesystem::path& file) const {
     const std::string type = extension(file);
     if (type == "pdf") {
         return readers_->pdfText(file);

@@ -40,6 +40,8 @@ public:
     static std::string extension(const std::filesystem::path& file);
 
 private:
+    Result read(const std::filesystem::path& file) const;
+
     std::shared_ptr<const DocumentReaders> readers_;
 };
 
