@@ -24,6 +24,7 @@ test: build
 bench:
 	$(MAKE) build PRESET=release
 	build/release/bench/bench_text
+	build/release/bench/bench_import
 
 fuzz: deps
 	cmake --preset fuzz -DVELORA_FUZZ_SECONDS=$(FUZZ_SECONDS)
