@@ -19,12 +19,12 @@ constexpr std::uint32_t sourceApplication = 1;
 
 xcb_atom_t atom(xcb_connection_t* connection, const std::string& name) {
     const std::unique_ptr<xcb_intern_atom_reply_t, decltype(&std::free)> reply(
-        xcb_intern_atom_reply(connection,
-                              xcb_intern_atom(connection, 0, static_cast<std::uint16_t>(name.size()),
-                                              name.c_str()),
-                              nullptr),
+        xcb_intern_atom_reply(
+            connection,
+            xcb_intern_atom(connection, 0, static_cast<std::uint16_t>(name.size()), name.c_str()),
+            nullptr),
         &std::free);
-    return reply ? reply->atom : XCB_ATOM_NONE;
+    return reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
 }
 
 void sendToRoot(const X11Session& x11, xcb_window_t window, xcb_atom_t type,
@@ -81,8 +81,8 @@ bool X11WindowHints::compositorRunning() {
     }
     const xcb_atom_t selection = atom(x11->connection, "_NET_WM_CM_S" + std::to_string(screen));
     const std::unique_ptr<xcb_get_selection_owner_reply_t, decltype(&std::free)> owner(
-        xcb_get_selection_owner_reply(
-            x11->connection, xcb_get_selection_owner(x11->connection, selection), nullptr),
+        xcb_get_selection_owner_reply(x11->connection,
+                                      xcb_get_selection_owner(x11->connection, selection), nullptr),
         &std::free);
     return owner && owner->owner != XCB_WINDOW_NONE;
 }

@@ -14,20 +14,26 @@
 #include <QPointer>
 #include <QSystemTrayIcon>
 
+// The icon lives in a static library, whose resources are not registered on their own.
+static void registerShellResources() {
+    Q_INIT_RESOURCE(shell);
+}
+
 namespace velora {
 
 AppDelegate::AppDelegate(Services services, QObject* parent)
     : QObject(parent), services_(std::move(services)),
       hotKeys_(services_.hotKeyService, services_.scheduler),
-      capture_(services_.pasteboard, services_.keys, services_.trust, services_.scheduler) {}
+      capture_(services_.pasteboard, services_.keys, services_.trust, services_.scheduler) {
+    registerShellResources();
+}
 
 AppDelegate::~AppDelegate() = default;
 
 bool AppDelegate::launch(QDBusConnection* bus) {
-    overlay_ = std::make_unique<OverlayWindowController>(
-        [this](std::function<void()> close) {
-            return services_.reader.makeView(std::move(close));
-        });
+    overlay_ = std::make_unique<OverlayWindowController>([this](std::function<void()> close) {
+        return services_.reader.makeView(std::move(close));
+    });
     services_.reader.attach(*overlay_);
     setupStatusItem();
     setupHotKey();
@@ -35,14 +41,13 @@ bool AppDelegate::launch(QDBusConnection* bus) {
     const bool ownsService = !bus || serviceProvider_.registerOn(*bus);
     connect(&services_.notifications, &NotificationCenter::posted, this,
             [this](const QString& name) {
-                if (name == hotKeyConfigChanged) {
+                if (name == velora::hotKeyConfigChanged) {
                     hotKeyConfigChanged();
                 }
             });
-    TextCapture::promptForAccessibilityIfNeeded(
-        services_.trust, [this](const QString& message) {
-            services_.reader.setStatusMessage(message);
-        });
+    TextCapture::promptForAccessibilityIfNeeded(services_.trust, [this](const QString& message) {
+        services_.reader.setStatusMessage(message);
+    });
     // Some desktops have no tray: the panel is then the only way in, so it opens at once.
     if (!QSystemTrayIcon::isSystemTrayAvailable()) {
         showReader();
@@ -177,24 +182,23 @@ void AppDelegate::readText(const QString& text) {
 
 void AppDelegate::readFile(const std::filesystem::path& file, ServiceProvider::FileDone done) {
     showReader();
-    services_.importText(file, this,
-                         [this, file, done = std::move(done)](std::optional<std::string> text) {
-                             if (text && !text->empty()) {
-                                 services_.reader.loadFile(file, *text);
-                                 services_.reader.play();
-                                 if (done) {
-                                     done(std::nullopt);
-                                 }
-                                 return;
-                             }
-                             const QString failure =
-                                 QStringLiteral("Couldn't read ") +
-                                 QString::fromStdString(file.filename().string());
-                             services_.reader.setStatusMessage(failure);
-                             if (done) {
-                                 done(failure);
-                             }
-                         });
+    services_.importText(
+        file, this, [this, file, done = std::move(done)](std::optional<std::string> text) {
+            if (text && !text->empty()) {
+                services_.reader.loadFile(file, *text);
+                services_.reader.play();
+                if (done) {
+                    done(std::nullopt);
+                }
+                return;
+            }
+            const QString failure =
+                QStringLiteral("Couldn't read ") + QString::fromStdString(file.filename().string());
+            services_.reader.setStatusMessage(failure);
+            if (done) {
+                done(failure);
+            }
+        });
 }
 
 void AppDelegate::readClipboard() {

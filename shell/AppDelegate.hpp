@@ -37,9 +37,8 @@ class AppDelegate final : public QObject {
 
 public:
     // Reads a file on a worker and answers on the thread of `receiver`, never once it is gone.
-    using Importer =
-        std::function<void(const std::filesystem::path& file, QObject* receiver,
-                           std::function<void(std::optional<std::string> text)> done)>;
+    using Importer = std::function<void(const std::filesystem::path& file, QObject* receiver,
+                                        std::function<void(std::optional<std::string> text)> done)>;
 
     // All must outlive the delegate.
     struct Services {

@@ -8,6 +8,7 @@
 #include <QMouseEvent>
 #include <QScreen>
 #include <QSizeGrip>
+#include <QStyle>
 #include <QVBoxLayout>
 #include <QWidget>
 #include <QWindow>
@@ -21,7 +22,8 @@ constexpr double materialOpacity = 0.82;
 
 QPalette appearance(ColorScheme scheme, const std::optional<QColor>& background, bool translucent) {
     const bool dark = scheme == ColorScheme::dark;
-    QPalette palette = QApplication::style() ? QApplication::style()->standardPalette() : QPalette();
+    QPalette palette =
+        QApplication::style() ? QApplication::style()->standardPalette() : QPalette();
     const QColor text = dark ? QColor(235, 235, 240) : QColor(28, 28, 32);
     QColor window = background.value_or(dark ? QColor(30, 30, 34) : QColor(246, 246, 248));
     if (!background && translucent) {

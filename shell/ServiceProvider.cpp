@@ -17,7 +17,15 @@ bool ServiceProvider::registerOn(QDBusConnection& bus) {
         bus.unregisterObject(objectPath);
         return false;
     }
+    bus_ = bus;
     return true;
+}
+
+ServiceProvider::~ServiceProvider() {
+    if (bus_) {
+        bus_->unregisterService(serviceName);
+        bus_->unregisterObject(objectPath);
+    }
 }
 
 std::optional<std::filesystem::path> ServiceProvider::localFile(const QString& pathOrUrl) {

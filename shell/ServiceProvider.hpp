@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDBusConnection>
 #include <QDBusContext>
 #include <QLatin1String>
 #include <QObject>
@@ -7,8 +8,6 @@
 #include <filesystem>
 #include <functional>
 #include <optional>
-
-class QDBusConnection;
 
 namespace velora {
 
@@ -30,6 +29,8 @@ public:
     using FileDone = std::function<void(std::optional<QString> failure)>;
 
     using QObject::QObject;
+    // Gives the name back, so a later program can take it at once.
+    ~ServiceProvider() override;
 
     // Exports the object and takes the well-known name. False when another process holds it
     // (or there is no bus), in which case nothing stays registered.
@@ -54,6 +55,8 @@ public slots:
 
 private:
     void fail(const QString& message);
+
+    std::optional<QDBusConnection> bus_;
 };
 
 } // namespace velora

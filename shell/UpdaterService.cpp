@@ -8,6 +8,10 @@ UpdaterService::~UpdaterService() {
     delete window_.data();
 }
 
+QMessageBox* UpdaterService::window() const {
+    return window_;
+}
+
 QString UpdaterService::versionString() {
     return versionString(QStringLiteral(VELORA_VERSION), QStringLiteral(VELORA_BUILD));
 }

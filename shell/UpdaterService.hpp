@@ -25,7 +25,7 @@ public:
     void checkForUpdates();
 
     // The open window, if any.
-    QMessageBox* window() const { return window_; }
+    QMessageBox* window() const;
 
 private:
     QPointer<QMessageBox> window_;

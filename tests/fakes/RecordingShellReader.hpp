@@ -1,0 +1,57 @@
+#pragma once
+
+#include "shell/OverlayWindowController.hpp"
+#include "shell/ShellReader.hpp"
+
+#include <QLabel>
+#include <QStringList>
+#include <vector>
+
+namespace velora::fakes {
+
+// Records what the shell asks of the reader; the view is a label showing the loaded text.
+class RecordingShellReader final : public ShellReader {
+public:
+    void loadText(const QString& text) override {
+        loads.append(text);
+        show(text);
+    }
+    void loadFile(const std::filesystem::path& file, const std::string& text) override {
+        files.push_back(file);
+        loads.append(QString::fromStdString(text));
+        show(loads.back());
+    }
+    void loadFromClipboard() override { ++clipboardLoads; }
+    void play() override { ++plays; }
+    bool isEmpty() const override { return empty; }
+    void setStatusMessage(const QString& message) override { statusMessages.append(message); }
+    std::unique_ptr<QWidget> makeView(std::function<void()> close) override {
+        closeView = std::move(close);
+        auto label = std::make_unique<QLabel>();
+        label->setAlignment(Qt::AlignCenter);
+        view = label.get();
+        return label;
+    }
+    void attach(OverlayWindowController& panel) override { attached = &panel; }
+    void openSettings() override { ++settingsOpened; }
+
+    QStringList loads;
+    std::vector<std::filesystem::path> files;
+    QStringList statusMessages;
+    int clipboardLoads = 0;
+    int plays = 0;
+    int settingsOpened = 0;
+    bool empty = false;
+    QLabel* view = nullptr;
+    std::function<void()> closeView;
+    OverlayWindowController* attached = nullptr;
+
+private:
+    void show(const QString& text) {
+        if (view) {
+            view->setText(text);
+        }
+    }
+};
+
+} // namespace velora::fakes
