@@ -2,6 +2,7 @@
 
 #include "app/HotKeyConfig.hpp"
 #include "app/NotificationCenter.hpp"
+#include "desktop/TrayHost.hpp"
 #include "fakes/FakeGlobalHotKeyService.hpp"
 #include "fakes/FakePasteboard.hpp"
 #include "fakes/FixedAccessibilityTrust.hpp"
@@ -10,7 +11,6 @@
 #include "fakes/RecordingShellReader.hpp"
 #include "platform/TimerScheduler.hpp"
 #include "platform/X11Session.hpp"
-#include "shell/RemoteInstance.hpp"
 #include "shell/UpdaterService.hpp"
 
 #include <QAction>
@@ -28,7 +28,6 @@
 #include <QTest>
 #include <QTimer>
 #include <algorithm>
-#include <future>
 #include <gtest/gtest.h>
 #include <memory>
 #include <xcb/xcb.h>
@@ -169,6 +168,25 @@ TEST_F(DesktopTest, ASecondProgramIsRefusedTheName) {
     QDBusConnection::disconnectFromBus(QStringLiteral("other"));
 }
 
+class TraylessDesktopTest : public DesktopTest {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(testsupport::stopTrayHost());
+        DesktopTest::SetUp();
+    }
+    void TearDown() override {
+        DesktopTest::TearDown();
+        ASSERT_TRUE(testsupport::startTrayHost());
+    }
+};
+
+// Without a tray the panel is the only way in.
+TEST_F(TraylessDesktopTest, OpensThePanelAtStart) {
+    EXPECT_TRUE(delegate->overlay()->panel().isVisible());
+    EXPECT_EQ(bus.interface()->serviceOwner(ServiceProvider::serviceName).value(),
+              bus.baseService());
+}
+
 struct BusRequest {
     const char* name;
     const char* method;
@@ -299,38 +317,6 @@ TEST_F(DesktopTest, OpeningSeveralDocumentsReadsOnlyTheFirstFile) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return reader.plays > 0; }, 5000));
     EXPECT_EQ(reader.loads, QStringList{"first.txt"});
 }
-
-struct Forwarded {
-    const char* name;
-    QStringList arguments;
-    std::optional<QString> failure;
-    int clipboardLoads;
-};
-
-class SecondProgramTest : public DesktopTest, public ::testing::WithParamInterface<Forwarded> {};
-
-TEST_P(SecondProgramTest, ForwardsToTheRunningProgram) {
-    ASSERT_TRUE(RemoteInstance::isRunning());
-    auto answer = std::async(std::launch::async, [&] {
-        return RemoteInstance::forward(GetParam().arguments, QStringLiteral("/nonexistent"));
-    });
-    ASSERT_TRUE(QTest::qWaitFor(
-        [&] { return answer.wait_for(std::chrono::seconds(0)) == std::future_status::ready; },
-        10000));
-    EXPECT_EQ(answer.get(), GetParam().failure);
-    EXPECT_EQ(reader.clipboardLoads, GetParam().clipboardLoads);
-    EXPECT_TRUE(delegate->overlay()->panel().isVisible());
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Commands, SecondProgramTest,
-    ::testing::Values(Forwarded{"clipboard", {"--read-clipboard"}, std::nullopt, 1},
-                      Forwarded{"show", {}, std::nullopt, 0},
-                      Forwarded{"firstOfTwoFiles",
-                                {"missing.txt", "other.txt"},
-                                QStringLiteral("Couldn't read missing.txt"),
-                                0}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(DesktopTest, PanelIsAFloatingToolWindowOnEveryWorkspace) {
     QWidget& panel = delegate->overlay()->panel();

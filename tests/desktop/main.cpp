@@ -1,10 +1,16 @@
+#include "desktop/TrayHost.hpp"
+#include "shell/DesktopProgram.hpp"
+#include "shell/ShellReader.hpp"
 #include "x11/XvfbServer.hpp"
 
 #include <QApplication>
+#include <QLabel>
 #include <QProcess>
 #include <QSystemTrayIcon>
 #include <QTest>
+#include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <gtest/gtest.h>
 #include <memory>
 #include <unistd.h>
@@ -30,17 +36,11 @@ public:
         qputenv("QT_QPA_PLATFORM", "xcb");
         application_ = std::make_unique<QApplication>(argumentCount, arguments);
         QApplication::setQuitOnLastWindowClosed(false);
-        tray_.start(QStringLiteral("trayer"),
-                    {QStringLiteral("--edge"), QStringLiteral("top"), QStringLiteral("--align"),
-                     QStringLiteral("right"), QStringLiteral("--width"), QStringLiteral("10")});
-        ASSERT_TRUE(tray_.waitForStarted()) << "trayer did not start";
-        ASSERT_TRUE(QTest::qWaitFor([] { return QSystemTrayIcon::isSystemTrayAvailable(); }, 10000))
-            << "no tray host appeared";
+        ASSERT_TRUE(velora::testsupport::startTrayHost()) << "no tray host appeared";
     }
 
     void TearDown() override {
-        tray_.kill();
-        tray_.waitForFinished();
+        velora::testsupport::stopTrayHost();
         application_.reset();
         server_.reset();
     }
@@ -48,12 +48,66 @@ public:
 private:
     std::unique_ptr<velora::testsupport::XvfbServer> server_;
     std::unique_ptr<QApplication> application_;
-    QProcess tray_;
+};
+
+// The reader of the program that the tests start as a separate process: it tells the test on
+// standard output what the shell asked of it.
+class PrintingReader final : public velora::ShellReader {
+public:
+    void loadText(const QString& text) override { say("load", text); }
+    void loadFile(const std::filesystem::path&, const std::string& text) override {
+        say("load", QString::fromStdString(text));
+    }
+    void loadFromClipboard() override { say("clipboard", {}); }
+    void play() override { say("play", {}); }
+    bool isEmpty() const override { return false; }
+    void setStatusMessage(const QString& message) override { say("status", message); }
+    std::unique_ptr<QWidget> makeView(std::function<void()>) override {
+        return std::make_unique<QLabel>(QStringLiteral("VeloraMac"));
+    }
+    void attach(velora::OverlayWindowController&) override { say("ready", {}); }
+    void openSettings() override {}
+
+private:
+    static void say(const char* what, const QString& detail) {
+        std::printf("%s %s\n", what, detail.toUtf8().constData());
+        std::fflush(stdout);
+    }
 };
 
 } // namespace
 
+namespace velora::testsupport {
+
+namespace {
+std::unique_ptr<QProcess> trayHost;
+} // namespace
+
+bool startTrayHost() {
+    trayHost = std::make_unique<QProcess>();
+    trayHost->start(QStringLiteral("trayer"),
+                    {QStringLiteral("--edge"), QStringLiteral("top"), QStringLiteral("--align"),
+                     QStringLiteral("right"), QStringLiteral("--width"), QStringLiteral("10")});
+    return trayHost->waitForStarted() &&
+           QTest::qWaitFor([] { return QSystemTrayIcon::isSystemTrayAvailable(); }, 10000);
+}
+
+bool stopTrayHost() {
+    if (trayHost) {
+        trayHost->kill();
+        trayHost->waitForFinished();
+        trayHost.reset();
+    }
+    return QTest::qWaitFor([] { return !QSystemTrayIcon::isSystemTrayAvailable(); }, 10000);
+}
+
+} // namespace velora::testsupport
+
 int main(int argc, char** argv) {
+    if (argc > 1 && std::strcmp(argv[1], "--program") == 0) {
+        return velora::DesktopProgram::run(
+            argc - 1, argv + 1, [](const auto&) { return std::make_unique<PrintingReader>(); });
+    }
     if (!std::getenv(privateBusMarker)) {
         setenv(privateBusMarker, "1", 1);
         std::vector<char*> command{const_cast<char*>("dbus-run-session"), const_cast<char*>("--")};

@@ -1,0 +1,100 @@
+#include "shell/DesktopProgram.hpp"
+
+#include "app/ImportService.hpp"
+#include "app/NotificationCenter.hpp"
+#include "platform/ClipboardPasteboard.hpp"
+#include "platform/LinuxDocumentReaders.hpp"
+#include "platform/SettingsPreferencesStore.hpp"
+#include "platform/TimerScheduler.hpp"
+#include "platform/X11AccessibilityTrust.hpp"
+#include "platform/X11GlobalHotKeyService.hpp"
+#include "platform/X11KeyEventPoster.hpp"
+#include "shell/AppDelegate.hpp"
+#include "shell/RemoteInstance.hpp"
+#include "shell/ShellReader.hpp"
+
+#include <QApplication>
+#include <QDBusConnection>
+#include <QDir>
+#include <QIcon>
+#include <iostream>
+
+namespace velora {
+
+namespace {
+
+constexpr QLatin1String readSelectionOption{"--read-selection"};
+constexpr QLatin1String readClipboardOption{"--read-clipboard"};
+
+int forward(const QStringList& arguments) {
+    if (const std::optional<QString> failure =
+            RemoteInstance::forward(arguments, QDir::currentPath())) {
+        std::cerr << failure->toStdString() << '\n';
+        return 1;
+    }
+    return 0;
+}
+
+} // namespace
+
+bool DesktopProgram::wants(const std::vector<std::string>& arguments) {
+    return arguments.empty() || arguments.front() == readSelectionOption.data() ||
+           arguments.front() == readClipboardOption.data() || !arguments.front().starts_with('-');
+}
+
+int DesktopProgram::run(int argc, char** argv, const ReaderFactory& makeReader) {
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("VeloraMac"));
+    QApplication::setDesktopFileName(QStringLiteral("org.veloramac.VeloraMac"));
+    // The program lives in the tray; hiding the panel must not end it.
+    QApplication::setQuitOnLastWindowClosed(false);
+    const QStringList arguments = QApplication::arguments().mid(1);
+
+    if (RemoteInstance::isRunning()) {
+        return forward(arguments);
+    }
+
+    SettingsPreferencesStore preferences;
+    TimerScheduler scheduler;
+    ClipboardPasteboard pasteboard;
+    X11KeyEventPoster keys;
+    X11AccessibilityTrust trust;
+    X11GlobalHotKeyService hotKeyService;
+    NotificationCenter notifications;
+    const ImportService importer(std::make_shared<LinuxDocumentReaders>());
+    const std::unique_ptr<ShellReader> reader =
+        makeReader(Platform{preferences, scheduler, pasteboard, importer, notifications});
+
+    AppDelegate delegate(AppDelegate::Services{
+        *reader, pasteboard, keys, trust, hotKeyService, scheduler, preferences, notifications,
+        [&importer](const std::filesystem::path& file, QObject* receiver,
+                    std::function<void(std::optional<std::string>)> done) {
+            importer.importText(file, receiver, std::move(done));
+        }});
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/veloramac.svg")));
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected()) {
+        std::cerr << "VeloraMac: no session bus; other programs cannot reach the reader\n";
+    }
+    if (!delegate.launch(bus.isConnected() ? &bus : nullptr)) {
+        // Another process took the name since the check above.
+        return forward(arguments);
+    }
+
+    if (arguments.contains(readSelectionOption)) {
+        delegate.captureAndShow();
+    } else if (arguments.contains(readClipboardOption)) {
+        delegate.readClipboard();
+    } else if (!arguments.isEmpty()) {
+        QStringList files;
+        for (const QString& argument : arguments) {
+            files.append(argument.contains(QLatin1String("://"))
+                             ? argument
+                             : QDir::current().absoluteFilePath(argument));
+        }
+        delegate.openFiles(files);
+    }
+    return QApplication::exec();
+}
+
+} // namespace velora
