@@ -2,7 +2,6 @@
 
 #include "app/HotKeyConfig.hpp"
 #include "app/NotificationCenter.hpp"
-#include "desktop/TrayHost.hpp"
 #include "fakes/FakeGlobalHotKeyService.hpp"
 #include "fakes/FakePasteboard.hpp"
 #include "fakes/FixedAccessibilityTrust.hpp"
@@ -166,25 +165,6 @@ TEST_F(DesktopTest, ASecondProgramIsRefusedTheName) {
     ServiceProvider second;
     EXPECT_FALSE(second.registerOn(other));
     QDBusConnection::disconnectFromBus(QStringLiteral("other"));
-}
-
-class TraylessDesktopTest : public DesktopTest {
-protected:
-    void SetUp() override {
-        ASSERT_TRUE(testsupport::stopTrayHost());
-        DesktopTest::SetUp();
-    }
-    void TearDown() override {
-        DesktopTest::TearDown();
-        ASSERT_TRUE(testsupport::startTrayHost());
-    }
-};
-
-// Without a tray the panel is the only way in.
-TEST_F(TraylessDesktopTest, OpensThePanelAtStart) {
-    EXPECT_TRUE(delegate->overlay()->panel().isVisible());
-    EXPECT_EQ(bus.interface()->serviceOwner(ServiceProvider::serviceName).value(),
-              bus.baseService());
 }
 
 struct BusRequest {

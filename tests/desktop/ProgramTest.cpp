@@ -1,3 +1,5 @@
+#include "desktop/TrayHost.hpp"
+#include "platform/X11Session.hpp"
 #include "shell/RemoteInstance.hpp"
 #include "shell/ServiceProvider.hpp"
 
@@ -9,6 +11,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <memory>
+#include <xcb/xcb.h>
 
 namespace velora {
 namespace {
@@ -17,7 +21,9 @@ namespace {
 // on standard output what it was asked.
 class ProgramTest : public ::testing::Test {
 protected:
-    void SetUp() override {
+    void SetUp() override { start(); }
+
+    void start() {
         ASSERT_TRUE(config.isValid() && runtime.isValid());
         environment.insert(QStringLiteral("XDG_CONFIG_HOME"), config.path());
         environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
@@ -86,6 +92,57 @@ TEST_F(ProgramTest, SelectionsSentOverTheBusAreReadAndPlayed) {
 
     EXPECT_TRUE(firstSaid(QStringLiteral("load Hello from another program")));
     EXPECT_TRUE(firstSaid(QStringLiteral("play ")));
+}
+
+// Whether a window titled "VeloraMac" is on screen, asked of the X server.
+bool panelOnScreen() {
+    const auto x11 = X11Session::ofApplication();
+    xcb_connection_t* connection = x11->connection;
+    const std::unique_ptr<xcb_query_tree_reply_t, decltype(&std::free)> tree(
+        xcb_query_tree_reply(connection, xcb_query_tree(connection, x11->root), nullptr),
+        &std::free);
+    const xcb_window_t* children = xcb_query_tree_children(tree.get());
+    for (int i = 0; i < xcb_query_tree_children_length(tree.get()); ++i) {
+        const std::unique_ptr<xcb_get_window_attributes_reply_t, decltype(&std::free)> attributes(
+            xcb_get_window_attributes_reply(
+                connection, xcb_get_window_attributes(connection, children[i]), nullptr),
+            &std::free);
+        const std::unique_ptr<xcb_get_property_reply_t, decltype(&std::free)> title(
+            xcb_get_property_reply(connection,
+                                   xcb_get_property(connection, 0, children[i], XCB_ATOM_WM_NAME,
+                                                    XCB_ATOM_STRING, 0, 64),
+                                   nullptr),
+            &std::free);
+        if (attributes && attributes->map_state == XCB_MAP_STATE_VIEWABLE && title &&
+            QByteArray(static_cast<const char*>(xcb_get_property_value(title.get())),
+                       xcb_get_property_value_length(title.get())) == "VeloraMac") {
+            return true;
+        }
+    }
+    return false;
+}
+
+class TraylessProgramTest : public ProgramTest {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(testsupport::stopTrayHost());
+        start();
+    }
+    void TearDown() override {
+        ProgramTest::TearDown();
+        ASSERT_TRUE(testsupport::startTrayHost());
+    }
+};
+
+// Without a tray the panel is the only way in; the bus still is.
+TEST_F(TraylessProgramTest, OpensThePanelAtStart) {
+    EXPECT_TRUE(QTest::qWaitFor(panelOnScreen, 10000));
+}
+
+TEST_F(ProgramTest, StartsWithThePanelHiddenWhenThereIsATray) {
+    EXPECT_TRUE(firstSaid(QStringLiteral("ready ")));
+    QTest::qWait(200);
+    EXPECT_FALSE(panelOnScreen());
 }
 
 } // namespace

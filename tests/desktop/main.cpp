@@ -1,4 +1,5 @@
 #include "desktop/TrayHost.hpp"
+#include "platform/X11Session.hpp"
 #include "shell/DesktopProgram.hpp"
 #include "shell/ShellReader.hpp"
 #include "x11/XvfbServer.hpp"
@@ -15,6 +16,7 @@
 #include <memory>
 #include <unistd.h>
 #include <vector>
+#include <xcb/xcb.h>
 
 // Every run gets a session bus, an X server and a tray host of its own: the program under test
 // takes a well-known bus name and docks into whatever tray it finds.
@@ -80,7 +82,24 @@ private:
 namespace velora::testsupport {
 
 namespace {
+
 std::unique_ptr<QProcess> trayHost;
+
+// Asked of the X server itself: Qt remembers a tray it has seen.
+bool trayPresent() {
+    const auto x11 = velora::X11Session::ofApplication();
+    const char name[] = "_NET_SYSTEM_TRAY_S0";
+    const std::unique_ptr<xcb_intern_atom_reply_t, decltype(&std::free)> atom(
+        xcb_intern_atom_reply(x11->connection,
+                              xcb_intern_atom(x11->connection, 0, sizeof name - 1, name), nullptr),
+        &std::free);
+    const std::unique_ptr<xcb_get_selection_owner_reply_t, decltype(&std::free)> owner(
+        xcb_get_selection_owner_reply(
+            x11->connection, xcb_get_selection_owner(x11->connection, atom->atom), nullptr),
+        &std::free);
+    return owner && owner->owner != XCB_WINDOW_NONE;
+}
+
 } // namespace
 
 bool startTrayHost() {
@@ -88,7 +107,7 @@ bool startTrayHost() {
     trayHost->start(QStringLiteral("trayer"),
                     {QStringLiteral("--edge"), QStringLiteral("top"), QStringLiteral("--align"),
                      QStringLiteral("right"), QStringLiteral("--width"), QStringLiteral("10")});
-    return trayHost->waitForStarted() &&
+    return trayHost->waitForStarted() && QTest::qWaitFor(trayPresent, 10000) &&
            QTest::qWaitFor([] { return QSystemTrayIcon::isSystemTrayAvailable(); }, 10000);
 }
 
@@ -98,7 +117,7 @@ bool stopTrayHost() {
         trayHost->waitForFinished();
         trayHost.reset();
     }
-    return QTest::qWaitFor([] { return !QSystemTrayIcon::isSystemTrayAvailable(); }, 10000);
+    return QTest::qWaitFor([] { return !trayPresent(); }, 10000);
 }
 
 } // namespace velora::testsupport
