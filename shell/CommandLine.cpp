@@ -2,9 +2,11 @@
 
 #include "core/TextEngine.hpp"
 #include "core/TextSanitizer.hpp"
+#include "platform/DocumentImport.hpp"
 
 #include <algorithm>
 #include <cstdio>
+#include <filesystem>
 #include <memory>
 #include <nlohmann/json.hpp>
 #include <ostream>
@@ -34,9 +36,21 @@ int printWords(const std::string& path, std::ostream& out, std::ostream& err) {
     return out ? 0 : 1;
 }
 
+int extractText(const std::string& path, std::ostream& out, std::ostream& err) {
+    const std::optional<std::string> text = DocumentImport::readFile(path);
+    if (!text || text->empty()) {
+        err << "Couldn't read " << std::filesystem::path(path).filename().string() << '\n';
+        return 1;
+    }
+    out << *text << '\n';
+    out.flush();
+    return out ? 0 : 1;
+}
+
 } // namespace
 
 CommandLine::CommandLine() {
+    add("--extract", "FILE", "print the text the reader would load from a document", extractText);
     add("--words", "FILE",
         "print the words of a UTF-8 text file (- for standard input) as JSON lines", printWords);
     add("--help", "", "show this help",
