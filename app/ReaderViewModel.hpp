@@ -16,7 +16,10 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <string>
+#include <utility>
 #include <variant>
+#include <vector>
 
 namespace velora {
 
@@ -101,6 +104,45 @@ signals:
     void isPlayingChanged();
     void statusMessageChanged();
     void isFullScreenChanged();
+
+private:
+    void registerAndResume(const std::vector<Word>& tokens, const std::string& cleaned,
+                           const LoadSource& source);
+    void flushPlaySegment();
+    void startVisualLoop();
+    // Schedules the end of the chunk on display at `deadline` on the scheduler's clock.
+    void scheduleChunkEnd(double deadline);
+    void finishChunk(double deadline);
+    void startSpeechPlayback();
+    void restartPlayback();
+    void scheduleSpeechRestart();
+    void continueWithoutSpeech();
+
+    void cancelLoop();
+    void cancelSpeechRestart();
+    void setPlaying(bool playing);
+    void setStatusMessage(std::optional<QString> message);
+
+    PreferencesStore& preferences_;
+    Scheduler& scheduler_;
+    Pasteboard& pasteboard_;
+    const ImportService& importer_;
+
+    ReaderEngine engine_;
+    ReadingMode mode_ = ReadingMode::focus;
+    ReadingSettings settings_;
+    bool speechEnabled_ = false;
+    bool isPlaying_ = false;
+    std::optional<QString> statusMessage_;
+    bool isFullScreen_ = false;
+
+    std::unique_ptr<SpeechService> speech_;
+    std::unique_ptr<LibraryStore> library_;
+    std::optional<Scheduler::Handle> loopTask_;
+    std::optional<Scheduler::Handle> speechRestartTask_;
+    std::optional<std::string> currentDocID_;
+    std::optional<double> playStartedAt_;
+    std::int64_t playStartIndex_ = 0;
 };
 
 } // namespace velora
