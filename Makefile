@@ -18,8 +18,10 @@ build: deps
 run: build
 	$(BUILD)/shell/veloramac $(ARGS)
 
+# Every test, then each fuzz target briefly in its own clang build.
 test: build
 	ctest --preset $(PRESET) --parallel 2
+	$(MAKE) fuzz FUZZ_SECONDS=5
 
 bench:
 	$(MAKE) build PRESET=release

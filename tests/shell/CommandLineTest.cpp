@@ -119,9 +119,10 @@ TEST_P(Failures, SayWhatWentWrong) {
 INSTANTIATE_TEST_SUITE_P(
     Arguments, Failures,
     ::testing::Values(
-        FailureCase{"missingFile", "--words FOLDER/absent.txt", "Couldn't read FOLDER/absent.txt\n",
-                    1},
-        FailureCase{"folder", "--words FOLDER", "Couldn't read FOLDER\n", 1},
+        FailureCase{"missingFile", "--words FOLDER/absent.txt", "Couldn't read absent.txt\n", 1},
+        FailureCase{"extractMissingFile", "--extract FOLDER/absent.pdf",
+                    "Couldn't read absent.pdf\n", 1},
+        FailureCase{"folder", "--words FOLDER", "Couldn't read ", 1},
         FailureCase{"unknownOption", "--frobnicate", "Unknown option --frobnicate", 2},
         FailureCase{"missingArgument", "--words", "Wrong arguments for --words", 2},
         FailureCase{"extraArgument", "--version now", "Wrong arguments for --version", 2}),
