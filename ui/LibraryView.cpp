@@ -255,6 +255,7 @@ void LibraryView::showStats() {
     for (const auto& [value, label, symbol] : tiles) {
         auto* tile = new StatTile(value, label, symbol, tiles_);
         static_cast<QHBoxLayout*>(tiles_->layout())->addWidget(tile, 1);
+        tile->show();
     }
 }
 
@@ -287,6 +288,7 @@ void LibraryView::showRecents() {
                 [this, id = entry.id] { library_.remove(id); });
     }
     recentColumn_->addWidget(recents_);
+    recents_->show();
 }
 
 void LibraryView::paintEvent(QPaintEvent*) {

@@ -1,5 +1,6 @@
 #include "ui/Symbol.hpp"
 
+#include <QFile>
 #include <QLabel>
 #include <QPainter>
 #include <QPixmap>
@@ -7,10 +8,11 @@
 namespace velora {
 
 QIcon symbolIcon(const QString& name, const QColor& color, int size) {
-    const QIcon source(QStringLiteral(":/icons/%1.svg").arg(name));
-    if (source.isNull()) {
+    const QString path = QStringLiteral(":/icons/%1.svg").arg(name);
+    if (!QFile::exists(path)) {
         return {};
     }
+    const QIcon source(path);
     // Drawn at twice the size so it stays sharp on dense screens.
     QPixmap pixmap = source.pixmap(QSize(size, size) * 2);
     if (pixmap.isNull()) {
