@@ -1,9 +1,196 @@
-#include <benchmark/benchmark.h>
+#include "core/TextEngine.hpp"
+#include "core/TextSanitizer.hpp"
 
-static void BM_Nothing(benchmark::State& state) {
-    for (auto _ : state) {
-        benchmark::DoNotOptimize(state.iterations());
-    }
+#include <benchmark/benchmark.h>
+#include <cstdint>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace velora;
+
+constexpr std::size_t megabyte = 1 << 20;
+
+const std::vector<std::string> english{
+    "the",     "quick",   "brown",  "fox",      "jumps",      "over",    "lazy",    "dog",
+    "reading", "speed",   "words",  "sentence", "paragraph",  "while",   "their",   "would",
+    "because", "through", "should", "people",   "another",    "between", "against", "during",
+    "a",       "I",       "it's",   "don't",    "well-known", "e-mail",  "1984",    "3.14"};
+const std::vector<std::string> accented{"café",   "naïve",       "crème",  "brûlée", "Ærøskøbing",
+                                        "façade", "e\u0301tude", "Dvořák", "São",    "Łódź"};
+const std::vector<std::string> cyrillic{"Привет", "мир",         "чтение", "скорость",
+                                        "слово",  "предложение", "и",      "в"};
+const std::vector<std::string> cjk{"日本語のテキストを読む", "中文文本", "速読", "한국어"};
+const std::vector<std::string> emoji{"😀", "👍🏽", "👨‍👩‍👧", "🇫🇷", "✨"};
+const std::vector<std::string> bullets{"• ", "◦ ", "▪ ", "· "};
+const std::vector<std::string> trailing{"",  "",  "",  "",       ",",      ".",
+                                        "!", "?", ";", "\u2026", "\u201D", ".)"};
+
+template <typename Random>
+const std::string& pick(const std::vector<std::string>& pool, Random& r) {
+    return pool[r() % pool.size()];
 }
-BENCHMARK(BM_Nothing);
+
+std::string longToken(std::mt19937& random) {
+    std::string token = "https://example.org/";
+    const std::size_t length = 40 + random() % 200;
+    while (token.size() < length) {
+        token += static_cast<char>('a' + random() % 26);
+        token += random() % 9 == 0 ? "/" : "";
+    }
+    return token;
+}
+
+// Mixed text as it arrives from documents and selections, with CR LF line ends.
+std::string mixedText(std::size_t size) {
+    std::mt19937 random(42);
+    std::string text;
+    text.reserve(size + 4096);
+    while (text.size() < size) {
+        if (random() % 5 == 0) {
+            text += pick(bullets, random);
+        }
+        const std::size_t words = 5 + random() % 60;
+        for (std::size_t i = 0; i < words; ++i) {
+            const auto roll = random() % 100;
+            if (roll < 62) {
+                text += pick(english, random);
+            } else if (roll < 74) {
+                text += pick(accented, random);
+            } else if (roll < 86) {
+                text += pick(cyrillic, random);
+            } else if (roll < 93) {
+                text += pick(cjk, random);
+            } else if (roll < 97) {
+                text += pick(emoji, random);
+            } else {
+                text += longToken(random);
+            }
+            text += pick(trailing, random);
+            const auto gap = random() % 40;
+            text += gap == 0 ? "\u00A0" : gap == 1 ? "  " : gap == 2 ? "\t" : " ";
+        }
+        text += random() % 4 == 0 ? "\r\n\r\n" : "\r\n";
+    }
+    return text;
+}
+
+std::string englishText(std::size_t size) {
+    std::mt19937 random(7);
+    std::string text;
+    text.reserve(size + 1024);
+    while (text.size() < size) {
+        const std::size_t words = 5 + random() % 60;
+        for (std::size_t i = 0; i < words; ++i) {
+            text += pick(english, random);
+            text += pick(trailing, random);
+            text += i + 1 < words ? " " : "\n";
+        }
+    }
+    return text;
+}
+
+// Letters of several scripts with no space or line break at all: one huge token.
+std::string unbrokenText(std::size_t size) {
+    const std::string piece = "wordсловоslово日本語e\u0301tude";
+    std::string text;
+    text.reserve(size + piece.size());
+    while (text.size() < size) {
+        text += piece;
+    }
+    return text;
+}
+
+std::size_t bytesHeld(const std::vector<Word>& words) {
+    std::size_t bytes = words.capacity() * sizeof(Word);
+    const std::size_t inPlace = std::string().capacity();
+    for (const Word& word : words) {
+        bytes += word.text.capacity() > inPlace ? word.text.capacity() + 1 : 0;
+    }
+    return bytes;
+}
+
+void cleanAndTokenize(benchmark::State& state, const std::string& text) {
+    std::size_t count = 0;
+    for (auto _ : state) {
+        const std::vector<Word> words = TextEngine::tokenize(TextSanitizer::clean(text));
+        count = words.size();
+        benchmark::DoNotOptimize(words.data());
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * text.size()));
+    state.SetComplexityN(static_cast<std::int64_t>(text.size()));
+    state.counters["words"] = static_cast<double>(count);
+}
+
+void BM_CleanAndTokenizeMixed(benchmark::State& state) {
+    static const std::string text = mixedText(10 * megabyte);
+    cleanAndTokenize(state, text);
+}
+BENCHMARK(BM_CleanAndTokenizeMixed)->Unit(benchmark::kMillisecond);
+
+void BM_CleanMixed(benchmark::State& state) {
+    static const std::string text = mixedText(10 * megabyte);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(TextSanitizer::clean(text).size());
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * text.size()));
+}
+BENCHMARK(BM_CleanMixed)->Unit(benchmark::kMillisecond);
+
+void BM_TokenizeCleanedMixed(benchmark::State& state) {
+    static const std::string text = TextSanitizer::clean(mixedText(10 * megabyte));
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(TextEngine::tokenize(text).size());
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * text.size()));
+}
+BENCHMARK(BM_TokenizeCleanedMixed)->Unit(benchmark::kMillisecond);
+
+void BM_EnglishWordList(benchmark::State& state) {
+    static const std::string text = englishText(10 * megabyte);
+    std::size_t held = 0;
+    std::size_t count = 0;
+    for (auto _ : state) {
+        const std::vector<Word> words = TextEngine::tokenize(TextSanitizer::clean(text));
+        held = bytesHeld(words);
+        count = words.size();
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * text.size()));
+    state.counters["words"] = static_cast<double>(count);
+    state.counters["bytesPerWord"] = static_cast<double>(held) / static_cast<double>(count);
+}
+BENCHMARK(BM_EnglishWordList)->Unit(benchmark::kMillisecond);
+
+void BM_UnbrokenText(benchmark::State& state) {
+    const std::string text = unbrokenText(static_cast<std::size_t>(state.range(0)) * megabyte);
+    cleanAndTokenize(state, text);
+}
+BENCHMARK(BM_UnbrokenText)
+    ->Arg(1)
+    ->Arg(2)
+    ->Arg(5)
+    ->Arg(10)
+    ->Unit(benchmark::kMillisecond)
+    ->Complexity(benchmark::oN);
+
+void BM_OneLetterLines(benchmark::State& state) {
+    std::string text;
+    for (std::int64_t i = 0; i < state.range(0); ++i) {
+        text += static_cast<char>('a' + i % 26);
+        text += '\n';
+    }
+    cleanAndTokenize(state, text);
+}
+BENCHMARK(BM_OneLetterLines)
+    ->Arg(500'000)
+    ->Arg(1'000'000)
+    ->Arg(2'500'000)
+    ->Arg(5'000'000)
+    ->Unit(benchmark::kMillisecond)
+    ->Complexity(benchmark::oN);
+
+} // namespace
+
 BENCHMARK_MAIN();

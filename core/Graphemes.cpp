@@ -1,7 +1,13 @@
 #include "core/Graphemes.hpp"
 
+#include "core/CodePointTable.hpp"
+
+#include <algorithm>
 #include <memory>
 #include <unicode/brkiter.h>
+#include <unicode/bytestream.h>
+#include <unicode/normalizer2.h>
+#include <unicode/uchar.h>
 #include <unicode/utext.h>
 #include <unicode/utf8.h>
 
@@ -9,57 +15,174 @@ namespace velora::Graphemes {
 
 namespace {
 
-// In ASCII only CR LF forms a cluster of more than one byte.
-bool isSimpleAscii(std::string_view text) {
-    for (char c : text) {
-        if (static_cast<unsigned char>(c) >= 0x80 || c == '\r') {
-            return false;
-        }
+// Code points between two of which a character boundary always lies, whatever surrounds them:
+// precomposed Hangul syllables join only single jamo, which are not among them.
+bool computeStandsAlone(std::int32_t c) {
+    switch (u_getIntPropertyValue(c, UCHAR_GRAPHEME_CLUSTER_BREAK)) {
+    case U_GCB_OTHER:
+    case U_GCB_CONTROL:
+    case U_GCB_LF:
+    case U_GCB_LV:
+    case U_GCB_LVT:
+        return true;
+    default:
+        return false;
     }
-    return true;
 }
 
-bool isWellFormed(std::string_view text) {
-    const auto* bytes = reinterpret_cast<const std::uint8_t*>(text.data());
-    const auto length = static_cast<std::int32_t>(text.size());
-    std::int32_t i = 0;
-    while (i < length) {
-        UChar32 c = 0;
-        U8_NEXT(bytes, i, length, c);
-        if (c < 0) {
-            return false;
-        }
-    }
-    return true;
+bool standsAlone(UChar32 c) {
+    static const CodePointTable<bool, computeStandsAlone> table;
+    return c >= 0 && table(c);
 }
 
-// Calls `visit(begin, end)` with the byte offsets of each cluster of well-formed UTF-8.
-template <typename Visit> void forEachCluster(std::string_view text, Visit visit) {
-    if (isSimpleAscii(text)) {
-        for (std::size_t i = 0; i < text.size(); ++i) {
-            visit(i, i + 1);
-        }
-        return;
-    }
+// Returns false when `visit` asked to stop.
+template <typename Visit>
+bool forEachByBreakIterator(std::string_view text, std::size_t offset, Visit visit) {
     UErrorCode status = U_ZERO_ERROR;
     thread_local std::unique_ptr<icu::BreakIterator> iterator(
         icu::BreakIterator::createCharacterInstance(icu::Locale::getRoot(), status));
-    UText* utext =
-        utext_openUTF8(nullptr, text.data(), static_cast<std::int64_t>(text.size()), &status);
+    UText utext = UTEXT_INITIALIZER;
+    utext_openUTF8(&utext, text.data(), static_cast<std::int64_t>(text.size()), &status);
     if (U_FAILURE(status) || !iterator) {
-        utext_close(utext);
-        return;
+        utext_close(&utext);
+        return true;
     }
-    iterator->setText(utext, status);
+    iterator->setText(&utext, status);
+    bool goOn = true;
     std::int32_t begin = iterator->first();
-    for (std::int32_t end = iterator->next(); end != icu::BreakIterator::DONE;
+    for (std::int32_t end = iterator->next(); goOn && end != icu::BreakIterator::DONE;
          begin = end, end = iterator->next()) {
-        visit(static_cast<std::size_t>(begin), static_cast<std::size_t>(end));
+        goOn =
+            visit(offset + static_cast<std::size_t>(begin), offset + static_cast<std::size_t>(end));
     }
-    utext_close(utext);
+    utext_close(&utext);
+    return goOn;
+}
+
+const icu::Normalizer2* nfd() {
+    UErrorCode status = U_ZERO_ERROR;
+    static const icu::Normalizer2* instance = icu::Normalizer2::getNFDInstance(status);
+    return instance;
+}
+
+// Where the code point that ends at `end` starts; well-formed text assumed, checked by the caller.
+std::size_t previousStart(std::string_view utf8, std::size_t end) {
+    std::size_t start = end - 1;
+    while (start > 0 && (static_cast<unsigned char>(utf8[start]) & 0xC0) == 0x80) {
+        --start;
+    }
+    return start;
+}
+
+// The code point in [start, end), or -1 when those bytes are not exactly one.
+std::int32_t codePointIn(std::string_view utf8, std::size_t start, std::size_t end) {
+    const std::int32_t c = decode(utf8.substr(0, end), start);
+    return start == end ? c : -1;
 }
 
 } // namespace
+
+namespace detail {
+
+// Between two code points that both stand alone lies a boundary whatever surrounds them, and the
+// text after it segments as if it began there. Most scripts are runs of such code points; the
+// break iterator sees only the stretches between two such boundaries that hold anything else.
+void forEachCluster(std::string_view utf8, void* context, Visitor visit) {
+    auto flush = [&](std::size_t from, std::size_t to, bool joining) {
+        if (joining) {
+            return forEachByBreakIterator(
+                utf8.substr(from, to - from), from,
+                [&](std::size_t b, std::size_t e) { return visit(context, b, e); });
+        }
+        return to <= from || visit(context, from, to);
+    };
+    // A stretch for the break iterator ends only after several code points that stand alone, so
+    // that text dense with marks is not handed over in pieces that each cost a set-up.
+    constexpr std::size_t gapThatEndsAStretch = 3;
+    std::size_t held = 0;
+    bool joining = false;
+    bool previousAlone = true;
+    std::size_t aloneRun = 0;
+    std::size_t i = 0;
+    while (i < utf8.size()) {
+        const std::size_t start = i;
+        const bool alone = standsAlone(decode(utf8, i));
+        aloneRun = alone ? aloneRun + 1 : 0;
+        if (alone && previousAlone && (!joining || aloneRun > gapThatEndsAStretch)) {
+            if (!flush(held, start, joining)) {
+                return;
+            }
+            held = start;
+            joining = false;
+        }
+        joining = joining || !alone;
+        previousAlone = alone;
+    }
+    flush(held, utf8.size(), joining);
+}
+
+void forEachClusterReverse(std::string_view utf8, void* context, Visitor visit) {
+    auto simpleAscii = [&](std::size_t at) {
+        return static_cast<unsigned char>(utf8[at]) < 0x80 && utf8[at] != '\r';
+    };
+    std::size_t end = utf8.size();
+    while (end > 0) {
+        std::size_t start = end - 1;
+        bool certain = simpleAscii(start) && (start == 0 || simpleAscii(start - 1));
+        if (!certain) {
+            start = previousStart(utf8, end);
+            certain =
+                standsAlone(codePointIn(utf8, start, end)) &&
+                (start == 0 || standsAlone(codePointIn(utf8, previousStart(utf8, start), start)));
+        }
+        if (!certain) {
+            break;
+        }
+        if (!visit(context, start, end)) {
+            return;
+        }
+        end = start;
+    }
+    // What is left ends in code points that may join: segment it once, walk that back.
+    std::vector<std::size_t> starts;
+    forEach(utf8.substr(0, end), [&](std::size_t begin, std::size_t) { starts.push_back(begin); });
+    std::size_t stop = end;
+    for (auto k = starts.size(); k > 0; --k) {
+        if (!visit(context, starts[k - 1], stop)) {
+            return;
+        }
+        stop = starts[k - 1];
+    }
+}
+
+} // namespace detail
+
+bool isWellFormed(std::string_view bytes) {
+    const auto* data = reinterpret_cast<const std::uint8_t*>(bytes.data());
+    auto continues = [&](std::size_t at) { return at < bytes.size() && (data[at] & 0xC0) == 0x80; };
+    std::size_t i = 0;
+    while (i < bytes.size()) {
+        if (i + 8 <= bytes.size() && (ByteScan::load(bytes.data() + i) & ByteScan::topBits) == 0) {
+            i += 8;
+            continue;
+        }
+        const std::uint8_t lead = data[i];
+        if (lead < 0x80) {
+            ++i;
+        } else if (lead >= 0xC2 && lead <= 0xDF && continues(i + 1)) {
+            // Two-byte sequences (Latin, Greek, Cyrillic, Hebrew, Arabic) are valid as they look,
+            // and so are three-byte ones (most of the rest of the Basic Multilingual Plane) except
+            // after E0 and ED, whose second byte is restricted.
+            i += 2;
+        } else if (lead >= 0xE1 && lead <= 0xEF && lead != 0xED && continues(i + 1) &&
+                   continues(i + 2)) {
+            i += 3;
+        } else if (decode(bytes, i) < 0) {
+            return false;
+        }
+    }
+    return true;
+}
 
 std::string repairUtf8(std::string_view bytes) {
     if (isWellFormed(bytes)) {
@@ -67,18 +190,13 @@ std::string repairUtf8(std::string_view bytes) {
     }
     std::string repaired;
     repaired.reserve(bytes.size() + 16);
-    const auto* data = reinterpret_cast<const std::uint8_t*>(bytes.data());
-    const auto length = static_cast<std::int32_t>(bytes.size());
-    std::int32_t i = 0;
-    while (i < length) {
-        const std::int32_t start = i;
-        UChar32 c = 0;
-        U8_NEXT(data, i, length, c);
-        if (c < 0) {
+    std::size_t i = 0;
+    while (i < bytes.size()) {
+        const std::size_t start = i;
+        if (decode(bytes, i) < 0) {
             repaired += "\xEF\xBF\xBD";
         } else {
-            repaired.append(
-                bytes.substr(static_cast<std::size_t>(start), static_cast<std::size_t>(i - start)));
+            repaired.append(bytes.substr(start, i - start));
         }
     }
     return repaired;
@@ -86,18 +204,18 @@ std::string repairUtf8(std::string_view bytes) {
 
 std::vector<std::string_view> split(std::string_view utf8) {
     std::vector<std::string_view> clusters;
-    forEachCluster(utf8, [&](std::size_t begin, std::size_t end) {
+    forEach(utf8, [&](std::size_t begin, std::size_t end) {
         clusters.push_back(utf8.substr(begin, end - begin));
     });
     return clusters;
 }
 
 std::size_t count(std::string_view utf8) {
-    if (isSimpleAscii(utf8)) {
+    if (detail::isSimpleAscii(utf8)) {
         return utf8.size();
     }
     std::size_t n = 0;
-    forEachCluster(utf8, [&](std::size_t, std::size_t) { ++n; });
+    forEach(utf8, [&](std::size_t, std::size_t) { ++n; });
     return n;
 }
 
@@ -107,13 +225,59 @@ std::string_view prefix(std::string_view utf8, std::size_t n) {
     if (n == 0) {
         return utf8.substr(0, 0);
     }
-    forEachCluster(utf8, [&](std::size_t, std::size_t end) {
-        if (taken < n) {
-            ++taken;
-            endByte = end;
-        }
+    forEach(utf8, [&](std::size_t, std::size_t end) {
+        endByte = end;
+        return ++taken < n;
     });
     return utf8.substr(0, endByte);
+}
+
+char32_t firstCodePoint(std::string_view character) {
+    std::size_t offset = 0;
+    const std::int32_t c = character.empty() ? -1 : decode(character, offset);
+    return c < 0 ? char32_t{0xFFFD} : static_cast<char32_t>(c);
+}
+
+std::optional<char32_t> soleCodePoint(std::string_view character) {
+    std::size_t offset = 0;
+    const std::int32_t c = character.empty() ? -1 : decode(character, offset);
+    // Every further code point would add to the decomposition.
+    if (c < 0 || offset != character.size()) {
+        return std::nullopt;
+    }
+    if (c < 0x80) {
+        return static_cast<char32_t>(c);
+    }
+    const icu::Normalizer2* normalizer = nfd();
+    icu::UnicodeString decomposition;
+    if (normalizer == nullptr || !normalizer->getDecomposition(c, decomposition)) {
+        return static_cast<char32_t>(c);
+    }
+    if (decomposition.countChar32() != 1) {
+        return std::nullopt;
+    }
+    return static_cast<char32_t>(decomposition.char32At(0));
+}
+
+bool canonicallyEquivalent(std::string_view a, std::string_view b) {
+    if (a == b) {
+        return true;
+    }
+    const icu::Normalizer2* normalizer = nfd();
+    if (normalizer == nullptr) {
+        return false;
+    }
+    auto decomposed = [normalizer](std::string_view text) {
+        std::string result;
+        icu::StringByteSink<std::string> sink(&result);
+        UErrorCode status = U_ZERO_ERROR;
+        const std::string valid = repairUtf8(text);
+        normalizer->normalizeUTF8(
+            0, icu::StringPiece(valid.data(), static_cast<std::int32_t>(valid.size())), sink,
+            nullptr, status);
+        return result;
+    };
+    return decomposed(a) == decomposed(b);
 }
 
 } // namespace velora::Graphemes

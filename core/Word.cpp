@@ -1,5 +1,9 @@
 #include "core/Word.hpp"
 
+#include "core/Graphemes.hpp"
+
+#include <algorithm>
+
 namespace velora {
 
 std::string_view toString(PunctuationWeight weight) {
@@ -15,13 +19,32 @@ std::string_view toString(PunctuationWeight weight) {
 }
 
 std::optional<PunctuationWeight> punctuationWeightFromString(std::string_view raw) {
-    for (auto weight :
-         {PunctuationWeight::none, PunctuationWeight::minor, PunctuationWeight::major}) {
+    for (auto weight : allPunctuationWeights) {
         if (toString(weight) == raw) {
             return weight;
         }
     }
     return std::nullopt;
+}
+
+Word::OrpParts Word::orpParts() const {
+    const std::vector<std::string_view> characters = Graphemes::split(text);
+    if (characters.empty()) {
+        return {};
+    }
+    const auto last = static_cast<std::int64_t>(characters.size()) - 1;
+    const auto p = static_cast<std::size_t>(std::min(last, std::max<std::int64_t>(orp, 0)));
+    const std::string_view all = text;
+    const std::size_t pivotBegin = static_cast<std::size_t>(characters[p].data() - all.data());
+    const std::size_t pivotEnd = pivotBegin + characters[p].size();
+    return {std::string(all.substr(0, pivotBegin)), std::string(characters[p]),
+            std::string(all.substr(pivotEnd))};
+}
+
+bool Word::operator==(const Word& other) const {
+    return id == other.id && orp == other.orp && punctuation == other.punctuation &&
+           isParagraphEnd == other.isParagraphEnd &&
+           Graphemes::canonicallyEquivalent(text, other.text);
 }
 
 } // namespace velora

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -9,6 +10,9 @@ namespace velora {
 
 // The pause class of a word, by the punctuation that ends it.
 enum class PunctuationWeight : std::uint8_t { none, minor, major };
+
+inline constexpr std::array<PunctuationWeight, 3> allPunctuationWeights{
+    PunctuationWeight::none, PunctuationWeight::minor, PunctuationWeight::major};
 
 std::string_view toString(PunctuationWeight weight);
 std::optional<PunctuationWeight> punctuationWeightFromString(std::string_view raw);

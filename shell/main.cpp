@@ -1,6 +1,8 @@
+#include "shell/CommandLine.hpp"
+
 #include <iostream>
 
-int main() {
-    std::cout << "Usage: veloramac [--words FILE] [--help] [--version]\n";
-    return 0;
+int main(int argc, char** argv) {
+    std::ios::sync_with_stdio(false);
+    return velora::CommandLine().run({argv + 1, argv + argc}, std::cout, std::cerr);
 }

@@ -1,0 +1,154 @@
+#include "core/TextEngine.hpp"
+
+#include "core/ByteScan.hpp"
+#include "core/Graphemes.hpp"
+#include "core/ORP.hpp"
+#include "core/Punctuation.hpp"
+
+#include <bit>
+
+namespace velora::TextEngine {
+
+namespace {
+
+bool separatesTokens(char c) {
+    return c == ' ' || c == '\t';
+}
+
+bool endsToken(char c) {
+    return separatesTokens(c) || c == '\n';
+}
+
+// The top bit of each byte of the result is set where that byte ends tokens.
+std::uint64_t tokenEnds(const char* eight) {
+    const std::uint64_t word = ByteScan::load(eight);
+    return ByteScan::equal(word, ' ') | ByteScan::equal(word, '\t') | ByteScan::equal(word, '\n');
+}
+
+// A token starts wherever a byte that ends none follows one that does, or the text.
+std::size_t countTokens(std::string_view text) {
+    std::size_t n = 0;
+    bool previousEnds = true;
+    std::size_t i = 0;
+    for (; i + 8 <= text.size(); i += 8) {
+        const std::uint64_t ends = tokenEnds(text.data() + i);
+        const std::uint64_t before = (ends << 8) | (previousEnds ? 0x80U : 0U);
+        n += static_cast<std::size_t>(std::popcount(~ends & before & ByteScan::topBits));
+        previousEnds = (ends >> 63) != 0;
+    }
+    for (; i < text.size(); ++i) {
+        const bool ends = endsToken(text[i]);
+        n += (previousEnds && !ends) ? 1 : 0;
+        previousEnds = ends;
+    }
+    return n;
+}
+
+std::size_t tokenEnd(std::string_view text, std::size_t i) {
+    while (i + 8 <= text.size()) {
+        const std::uint64_t ends = tokenEnds(text.data() + i);
+        if (ends != 0) {
+            return i + static_cast<std::size_t>(std::countr_zero(ends)) / 8;
+        }
+        i += 8;
+    }
+    while (i < text.size() && !endsToken(text[i])) {
+        ++i;
+    }
+    return i;
+}
+
+// Takes well-formed text with LF line ends only.
+std::vector<Word> tokenizeLines(std::string_view text) {
+    std::vector<Word> words;
+    // Exactly sized, so that the list holds no spare capacity.
+    words.reserve(countTokens(text));
+    const std::size_t n = text.size();
+    std::size_t i = 0;
+    while (i < n) {
+        if (endsToken(text[i])) {
+            ++i;
+            continue;
+        }
+        const std::size_t begin = i;
+        i = tokenEnd(text, i);
+        const std::string_view token = text.substr(begin, i - begin);
+        while (i < n && separatesTokens(text[i])) {
+            ++i;
+        }
+        words.emplace_back(static_cast<std::int64_t>(words.size()), std::string(token),
+                           ORP::index(token), Punctuation::weight(token),
+                           i == n || text[i] == '\n');
+    }
+    return words;
+}
+
+} // namespace
+
+std::vector<Word> tokenize(std::string_view text) {
+    if (!Graphemes::isWellFormed(text)) {
+        return tokenizeLines(normalize(Graphemes::repairUtf8(text)));
+    }
+    if (text.find('\r') != std::string_view::npos) {
+        return tokenizeLines(normalize(text));
+    }
+    return tokenizeLines(text);
+}
+
+std::string normalize(std::string_view text) {
+    std::string result;
+    result.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '\r') {
+            result += text[i];
+            continue;
+        }
+        result += '\n';
+        if (i + 1 < text.size() && text[i + 1] == '\n') {
+            ++i;
+        }
+    }
+    return result;
+}
+
+SpeechString speechString(std::span<const Word> words) {
+    SpeechString result;
+    std::vector<std::size_t> marks;
+    marks.reserve(words.size() * 2);
+    for (const Word& word : words) {
+        if (!marks.empty()) {
+            result.text += ' ';
+        }
+        marks.push_back(result.text.size());
+        result.text += word.text;
+        marks.push_back(result.text.size());
+    }
+
+    // Whether a character boundary lies at some offset depends only on the text before it and the
+    // one character after it, so the prefix of the joined text that ends at a mark has one
+    // character more than the boundaries of the whole text that lie strictly inside it. Counting
+    // that way keeps the work linear.
+    std::vector<std::int64_t> counts;
+    counts.reserve(marks.size());
+    std::int64_t boundariesBefore = 0;
+    auto countAt = [&](std::size_t mark) {
+        return mark == 0 ? std::int64_t{0} : boundariesBefore + 1;
+    };
+    Graphemes::forEach(result.text, [&](std::size_t, std::size_t end) {
+        while (counts.size() < marks.size() && marks[counts.size()] <= end) {
+            counts.push_back(countAt(marks[counts.size()]));
+        }
+        ++boundariesBefore;
+    });
+    while (counts.size() < marks.size()) {
+        counts.push_back(countAt(marks[counts.size()]));
+    }
+
+    result.ranges.reserve(words.size());
+    for (std::size_t k = 0; k + 1 < counts.size(); k += 2) {
+        result.ranges.push_back({counts[k], counts[k + 1]});
+    }
+    return result;
+}
+
+} // namespace velora::TextEngine

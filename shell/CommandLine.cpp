@@ -1,0 +1,114 @@
+#include "shell/CommandLine.hpp"
+
+#include "core/TextEngine.hpp"
+#include "core/TextSanitizer.hpp"
+
+#include <algorithm>
+#include <cstdio>
+#include <memory>
+#include <nlohmann/json.hpp>
+#include <ostream>
+
+namespace velora {
+
+namespace {
+
+constexpr int usageError = 2;
+
+int printWords(const std::string& path, std::ostream& out, std::ostream& err) {
+    const std::optional<std::string> input = CommandLine::readInput(path);
+    if (!input) {
+        err << "Couldn't read " << path << '\n';
+        return 1;
+    }
+    for (const Word& word : TextEngine::tokenize(TextSanitizer::clean(*input))) {
+        nlohmann::ordered_json line;
+        line["id"] = word.id;
+        line["text"] = word.text;
+        line["orp"] = word.orp;
+        line["punctuation"] = toString(word.punctuation);
+        line["isParagraphEnd"] = word.isParagraphEnd;
+        out << line.dump() << '\n';
+    }
+    out.flush();
+    return out ? 0 : 1;
+}
+
+} // namespace
+
+CommandLine::CommandLine() {
+    add("--words", "FILE",
+        "print the words of a UTF-8 text file (- for standard input) as JSON lines", printWords);
+    add("--help", "", "show this help",
+        [this](const std::string&, std::ostream& out, std::ostream&) {
+            out << usage();
+            return 0;
+        });
+    add("--version", "", "show the version",
+        [](const std::string&, std::ostream& out, std::ostream&) {
+            out << "veloramac " << VELORA_VERSION << '\n';
+            return 0;
+        });
+}
+
+void CommandLine::add(std::string option, std::string argumentName, std::string description,
+                      Action action) {
+    options_.push_back(
+        {std::move(option), std::move(argumentName), std::move(description), std::move(action)});
+}
+
+int CommandLine::run(const std::vector<std::string>& arguments, std::ostream& out,
+                     std::ostream& err) const {
+    if (arguments.empty()) {
+        out << usage();
+        return 0;
+    }
+    const auto option = std::find_if(options_.begin(), options_.end(),
+                                     [&](const Option& o) { return o.name == arguments.front(); });
+    const std::size_t expected = (option == options_.end() || option->argumentName.empty()) ? 1 : 2;
+    if (option == options_.end() || arguments.size() != expected) {
+        err << (option == options_.end() ? "Unknown option " : "Wrong arguments for ")
+            << arguments.front() << "\n\n"
+            << usage();
+        return usageError;
+    }
+    return option->action(expected == 2 ? arguments[1] : std::string(), out, err);
+}
+
+std::string CommandLine::usage() const {
+    std::string text = "Usage: veloramac [OPTION]\n\nOptions:\n";
+    std::size_t width = 0;
+    for (const Option& option : options_) {
+        width = std::max(width, option.name.size() + 1 + option.argumentName.size());
+    }
+    for (const Option& option : options_) {
+        std::string left = option.name;
+        if (!option.argumentName.empty()) {
+            left += ' ' + option.argumentName;
+        }
+        text += "  " + left + std::string(width - left.size() + 2, ' ') + option.description + '\n';
+    }
+    return text;
+}
+
+std::optional<std::string> CommandLine::readInput(const std::string& path) {
+    const bool standardInput = path == "-";
+    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(
+        standardInput ? stdin : std::fopen(path.c_str(), "rb"),
+        standardInput ? [](std::FILE*) { return 0; } : &std::fclose);
+    if (!file) {
+        return std::nullopt;
+    }
+    std::string content;
+    char buffer[1 << 16];
+    std::size_t n = 0;
+    while ((n = std::fread(buffer, 1, sizeof buffer, file.get())) > 0) {
+        content.append(buffer, n);
+    }
+    if (std::ferror(file.get())) {
+        return std::nullopt;
+    }
+    return content;
+}
+
+} // namespace velora

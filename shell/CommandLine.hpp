@@ -1,0 +1,45 @@
+#pragma once
+
+#include <functional>
+#include <iosfwd>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace velora {
+
+// The options of `veloramac` that run without a display and end the process. Each takes at most
+// one argument; the first option given decides.
+class CommandLine {
+public:
+    // Returns the process's exit status.
+    using Action =
+        std::function<int(const std::string& argument, std::ostream& out, std::ostream& err)>;
+
+    CommandLine();
+    // Built-in options refer back to the object.
+    CommandLine(const CommandLine&) = delete;
+    CommandLine& operator=(const CommandLine&) = delete;
+
+    // `argumentName` is empty for an option without argument.
+    void add(std::string option, std::string argumentName, std::string description, Action action);
+
+    int run(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) const;
+
+    std::string usage() const;
+
+    // The bytes of a file, or of standard input for "-"; nothing when they cannot be read.
+    static std::optional<std::string> readInput(const std::string& path);
+
+private:
+    struct Option {
+        std::string name;
+        std::string argumentName;
+        std::string description;
+        Action action;
+    };
+
+    std::vector<Option> options_;
+};
+
+} // namespace velora

@@ -1,0 +1,145 @@
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <sstream>
+#include <sys/wait.h>
+
+namespace velora {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Outcome {
+    std::string out;
+    std::string err;
+    int status = -1;
+};
+
+std::string readAll(const fs::path& path) {
+    std::ifstream file(path, std::ios::binary);
+    std::ostringstream content;
+    content << file.rdbuf();
+    return content.str();
+}
+
+void writeAll(const fs::path& path, const std::string& content) {
+    std::ofstream(path, std::ios::binary) << content;
+}
+
+class Veloramac : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::string pattern = (fs::temp_directory_path() / "veloramac-test-XXXXXX").string();
+        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+        folder_ = pattern;
+    }
+    void TearDown() override { fs::remove_all(folder_); }
+
+    // `arguments` are passed to the shell as written; the folder's paths need no quoting.
+    Outcome run(const std::string& arguments, const std::string& input = {}) const {
+        writeAll(folder_ / "stdin", input);
+        const std::string command =
+            std::string("'") + VELORAMAC + "' " + arguments + " <'" + (folder_ / "stdin").string() +
+            "' >'" + (folder_ / "stdout").string() + "' 2>'" + (folder_ / "stderr").string() + "'";
+        const int raw = std::system(command.c_str());
+        Outcome result;
+        result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+        result.out = readAll(folder_ / "stdout");
+        result.err = readAll(folder_ / "stderr");
+        return result;
+    }
+
+    fs::path folder_;
+};
+
+const std::string sample = "\u2022 Hello, world!\r\n\r\n\u201CStop!\u201D caf\u00E9 \U0001F600 "
+                           "\xFF\u2014 e.g\n";
+const std::string sampleWords =
+    R"({"id":0,"text":"Hello,","orp":2,"punctuation":"minor","isParagraphEnd":false})"
+    "\n"
+    R"({"id":1,"text":"world!","orp":2,"punctuation":"major","isParagraphEnd":true})"
+    "\n"
+    R"({"id":2,"text":"“Stop!”","orp":2,"punctuation":"major","isParagraphEnd":false})"
+    "\n"
+    R"({"id":3,"text":"café","orp":1,"punctuation":"none","isParagraphEnd":false})"
+    "\n"
+    R"({"id":4,"text":"—","orp":0,"punctuation":"minor","isParagraphEnd":false})"
+    "\n"
+    R"({"id":5,"text":"e.g","orp":1,"punctuation":"none","isParagraphEnd":true})"
+    "\n";
+
+TEST_F(Veloramac, PrintsTheWordsOfAFileAsJsonLines) {
+    writeAll(folder_ / "sample.txt", sample);
+    const Outcome result = run("--words '" + (folder_ / "sample.txt").string() + "'");
+    EXPECT_EQ(result.out, sampleWords);
+    EXPECT_EQ(result.err, "");
+    EXPECT_EQ(result.status, 0);
+}
+
+TEST_F(Veloramac, ReadsStandardInputForDash) {
+    const Outcome result = run("--words -", sample);
+    EXPECT_EQ(result.out, sampleWords);
+    EXPECT_EQ(result.status, 0);
+}
+
+TEST_F(Veloramac, PrintsNothingForBlankText) {
+    const Outcome result = run("--words -", " \u00A0\r\n\u200B\t");
+    EXPECT_EQ(result.out, "");
+    EXPECT_EQ(result.status, 0);
+}
+
+struct FailureCase {
+    const char* name;
+    std::string arguments;
+    std::string err;
+    int status;
+};
+
+void PrintTo(const FailureCase& value, std::ostream* out) {
+    *out << value.name;
+}
+
+class Failures : public Veloramac, public ::testing::WithParamInterface<FailureCase> {};
+
+TEST_P(Failures, SayWhatWentWrong) {
+    std::string arguments = GetParam().arguments;
+    std::string err = GetParam().err;
+    for (std::string* text : {&arguments, &err}) {
+        if (const auto at = text->find("FOLDER"); at != std::string::npos) {
+            text->replace(at, 6, folder_.string());
+        }
+    }
+    const Outcome result = run(arguments);
+    EXPECT_EQ(result.status, GetParam().status);
+    EXPECT_EQ(result.out, "");
+    EXPECT_EQ(result.err.substr(0, err.size()), err);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Arguments, Failures,
+    ::testing::Values(
+        FailureCase{"missingFile", "--words FOLDER/absent.txt", "Couldn't read FOLDER/absent.txt\n",
+                    1},
+        FailureCase{"folder", "--words FOLDER", "Couldn't read FOLDER\n", 1},
+        FailureCase{"unknownOption", "--frobnicate", "Unknown option --frobnicate", 2},
+        FailureCase{"missingArgument", "--words", "Wrong arguments for --words", 2},
+        FailureCase{"extraArgument", "--version now", "Wrong arguments for --version", 2}),
+    [](const auto& info) { return info.param.name; });
+
+TEST_F(Veloramac, WithoutArgumentsPrintsUsage) {
+    const Outcome bare = run("");
+    EXPECT_EQ(bare.status, 0);
+    EXPECT_EQ(bare.out.rfind("Usage: veloramac", 0), 0U);
+    EXPECT_NE(bare.out.find("--words FILE"), std::string::npos);
+    EXPECT_EQ(run("--help").out, bare.out);
+}
+
+TEST_F(Veloramac, PrintsItsVersion) {
+    const Outcome result = run("--version");
+    EXPECT_EQ(result.out, std::string("veloramac ") + VELORA_VERSION + "\n");
+    EXPECT_EQ(result.status, 0);
+}
+
+} // namespace
+} // namespace velora
