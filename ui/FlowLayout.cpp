@@ -41,7 +41,8 @@ void FlowLayout::replace(Placement& placement, std::span<const QSizeF> sizes, co
         return;
     }
     auto& lines = placement.lines;
-    const std::size_t from = placement.lineOf(first);
+    // A narrower first element may now fit at the end of the line before.
+    const std::size_t from = std::max<std::size_t>(placement.lineOf(first), 1) - 1;
     const std::span<const Line> former(lines.begin() + static_cast<std::ptrdiff_t>(from) + 1,
                                        lines.end());
     std::vector<Line> fresh;
