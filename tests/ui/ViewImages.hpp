@@ -9,9 +9,7 @@
 #include <QVariantAnimation>
 #include <QWidget>
 #include <cmath>
-#include <optional>
 #include <string>
-#include <vector>
 
 namespace velora::testing {
 
@@ -76,19 +74,17 @@ inline QColor strongest(const QImage& image, const QRect& area, const QColor& ba
     return best;
 }
 
-// The columns holding pixels within `tolerance` of `color`, as a horizontal extent.
-inline std::optional<std::pair<int, int>> columnsOf(const QImage& image, const QColor& color,
-                                                    int tolerance = 24) {
-    std::optional<std::pair<int, int>> extent;
+// The bounding box of the pixels within `tolerance` of `color`; empty when there are none.
+inline QRect areaOf(const QImage& image, const QColor& color, int tolerance = 24) {
+    QRect box;
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
             if (distance(image.pixelColor(x, y), color) <= tolerance) {
-                extent = extent ? std::pair(std::min(extent->first, x), std::max(extent->second, x))
-                                : std::pair(x, x);
+                box |= QRect(x, y, 1, 1);
             }
         }
     }
-    return extent;
+    return box;
 }
 
 // The bounding box of every pixel that differs from `background`.
