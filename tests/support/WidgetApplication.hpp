@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QApplication>
+
+namespace velora::testsupport {
+
+// The one widget application of a test program, made on first use; widget tests call this in
+// their set-up. It lives until the program exits.
+inline QApplication& widgetApplication() {
+    if (auto* running = qobject_cast<QApplication*>(QCoreApplication::instance())) {
+        return *running;
+    }
+    static int argc = 1;
+    static char name[] = "test_ui";
+    static char* argv[] = {name, nullptr};
+    return *new QApplication(argc, argv);
+}
+
+} // namespace velora::testsupport

@@ -1,0 +1,193 @@
+#include "ui/FocusReaderView.hpp"
+
+#include "ViewImages.hpp"
+
+#include <gtest/gtest.h>
+
+namespace velora {
+namespace {
+
+using testing::areaOf;
+using testing::blend;
+using testing::distance;
+using testing::ink;
+using testing::word;
+
+const ThemePalette dark = palette(ReadingTheme::dark, QPalette());
+
+class FocusReaderViewTest : public ::testing::Test {
+protected:
+    void SetUp() override { testing::ensureApplication(); }
+
+    static std::unique_ptr<FocusReaderView> makeView(bool highlight, WordTransition transition,
+                                                     QSize size = {700, 300}) {
+        auto view = std::make_unique<FocusReaderView>();
+        view->resize(size);
+        view->setThemePalette(dark);
+        ReadingSettings settings;
+        settings.highlightPivot = highlight;
+        settings.transition = transition;
+        view->setSettings(settings);
+        return view;
+    }
+
+    static QImage show(FocusReaderView& view, const std::vector<Word>& chunk) {
+        view.setChunk(chunk);
+        return testing::render(view, *dark.background);
+    }
+
+    static QColor tickColor() {
+        return blend(dark.pivot, FocusReaderView::tickOpacity, *dark.background);
+    }
+
+    // The tick marks sit on the centre column, above and below the word.
+    static QColor tickPixel(const QImage& image) {
+        return image.pixelColor(image.width() / 2, ink(image, *dark.background, 4).top() + 2);
+    }
+};
+
+TEST_F(FocusReaderViewTest, PivotLetterStaysOnTheCentreFromOneLetterToFifteen) {
+    auto view = makeView(true, WordTransition::hard);
+    const QRect one = areaOf(show(*view, {word(0, "a", 0)}), dark.pivot);
+    const QRect fifteen = areaOf(show(*view, {word(1, "internationally", 4)}), dark.pivot);
+    ASSERT_FALSE(one.isEmpty() || fifteen.isEmpty());
+    const double centreOne = (one.left() + one.right()) / 2.0;
+    const double centreFifteen = (fifteen.left() + fifteen.right()) / 2.0;
+    EXPECT_NEAR(centreOne, view->width() / 2.0, 1.5);
+    EXPECT_NEAR(centreFifteen, centreOne, 1.5);
+}
+
+TEST_F(FocusReaderViewTest, PivotLetterIsTheOnlyOneInThePivotColour) {
+    auto view = makeView(true, WordTransition::hard);
+    const QImage image = show(*view, {word(0, "reading", 2)});
+    const QRect text = ink(image, *dark.background);
+    const QRect pivot = areaOf(image, dark.pivot);
+    ASSERT_FALSE(pivot.isEmpty());
+    // One letter of seven in a face of equal advance.
+    EXPECT_LT(pivot.width(), text.width() / 5);
+    EXPECT_FALSE(areaOf(image, dark.text).isEmpty());
+    EXPECT_LT(distance(tickPixel(image), tickColor()), 24);
+}
+
+struct Unhighlighted {
+    const char* name;
+    bool highlight;
+    std::vector<Word> chunk;
+};
+
+class FocusReaderViewPlain : public FocusReaderViewTest,
+                             public ::testing::WithParamInterface<Unhighlighted> {};
+
+TEST_P(FocusReaderViewPlain, DrawsEveryLetterInTheTextColourAndHidesTheTicks) {
+    auto view = makeView(GetParam().highlight, WordTransition::hard);
+    const QImage image = show(*view, GetParam().chunk);
+    EXPECT_TRUE(areaOf(image, dark.pivot).isEmpty());
+    EXPECT_FALSE(areaOf(image, dark.text).isEmpty());
+    // Nothing drawn above the letters: the ticks keep their place but are transparent.
+    const QRect text = ink(image, *dark.background);
+    EXPECT_GT(text.top(), image.height() / 2 - 60);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, FocusReaderViewPlain,
+    ::testing::Values(
+        Unhighlighted{"TwoWordsWithHighlightOn", true, {word(0, "two", 1), word(1, "words", 1)}},
+        Unhighlighted{"OneWordWithHighlightOff", false, {word(0, "reading", 2)}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(FocusReaderViewTest, GroupIsCentredAsAWhole) {
+    auto view = makeView(true, WordTransition::hard);
+    const QImage image = show(*view, {word(0, "a", 0), word(1, "longer", 1), word(2, "group", 1)});
+    const QRect text = ink(image, *dark.background);
+    EXPECT_NEAR(text.center().x(), view->width() / 2.0, 3);
+}
+
+TEST_F(FocusReaderViewTest, EmptyChunkShowsReadyDimmedAtSixtyPercent) {
+    for (bool highlight : {true, false}) {
+        auto view = makeView(highlight, WordTransition::hard);
+        const QImage ready = show(*view, {});
+        EXPECT_FALSE(areaOf(ready, dark.dim).isEmpty()) << highlight;
+        EXPECT_TRUE(areaOf(ready, dark.text).isEmpty()) << highlight;
+        EXPECT_EQ(distance(tickPixel(ready), tickColor()) < 24, highlight);
+        // Letters of the same face at 60% of the size.
+        const QRect word = ink(show(*view, {testing::word(0, "Ready", 0)}), *dark.background);
+        const QRect placeholder = ink(ready, *dark.background);
+        EXPECT_NEAR(placeholder.width(), word.width() * 0.6, word.width() * 0.1) << highlight;
+    }
+}
+
+TEST_F(FocusReaderViewTest, LongWordShrinksOnOneLineAndKeepsThePivotCentred) {
+    auto view = makeView(true, WordTransition::hard, {420, 300});
+    const QRect normal = areaOf(show(*view, {word(0, "word", 1)}), dark.text, 200);
+    const QImage image = show(*view, {word(1, "incomprehensibilities", 6)});
+    const QRect shrunk = areaOf(image, dark.text, 200);
+    EXPECT_LT(shrunk.height(), normal.height());
+    EXPECT_GT(shrunk.left(), 0);
+    EXPECT_LT(shrunk.right(), view->width() - 1);
+    const QRect pivot = areaOf(image, dark.pivot);
+    ASSERT_FALSE(pivot.isEmpty());
+    EXPECT_NEAR((pivot.left() + pivot.right()) / 2.0, view->width() / 2.0, 1.5);
+}
+
+TEST_F(FocusReaderViewTest, NeverShrinksBelowFortyPercent) {
+    const std::vector<Word> words{word(0, std::string(200, 'm'), 3)};
+    const ORPLine line(words, dark, true, 52);
+    EXPECT_DOUBLE_EQ(line.scale(100), ORPLine::minimumScale);
+    EXPECT_DOUBLE_EQ(line.scale(1e6), 1.0);
+}
+
+class FocusReaderViewTransition : public FocusReaderViewTest,
+                                  public ::testing::WithParamInterface<WordTransition> {};
+
+TEST_P(FocusReaderViewTransition, EndsShowingOnlyTheNewChunk) {
+    auto view = makeView(true, GetParam());
+    auto fresh = makeView(true, GetParam());
+    show(*view, {word(0, "first", 2)});
+    testing::finishAnimations(*view);
+    const QImage next = show(*view, {word(1, "second", 2)});
+    const QImage expected = show(*fresh, {word(1, "second", 2)});
+    testing::finishAnimations(*fresh);
+    if (GetParam() == WordTransition::hard) {
+        EXPECT_EQ(next, testing::render(*fresh, *dark.background));
+        return;
+    }
+    // Halfway both words are partly there; at the end only the new one, fully.
+    testing::advanceAnimations(*view, static_cast<int>(duration(GetParam()) * 500));
+    const QImage halfway = testing::render(*view, *dark.background);
+    EXPECT_TRUE(areaOf(halfway, dark.pivot, 8).isEmpty());
+    EXPECT_NE(halfway, testing::render(*fresh, *dark.background));
+    testing::finishAnimations(*view);
+    EXPECT_EQ(testing::render(*view, *dark.background), testing::render(*fresh, *dark.background));
+}
+
+TEST_P(FocusReaderViewTransition, SameFirstWordRedrawsWithoutAnimating) {
+    auto view = makeView(true, GetParam());
+    show(*view, {word(4, "same", 1)});
+    testing::finishAnimations(*view);
+    ReadingSettings settings;
+    settings.highlightPivot = false;
+    settings.transition = GetParam();
+    view->setSettings(settings);
+    const QImage image = show(*view, {word(4, "same", 1)});
+    EXPECT_TRUE(areaOf(image, dark.pivot).isEmpty());
+    EXPECT_FALSE(areaOf(image, dark.text, 8).isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(All, FocusReaderViewTransition, ::testing::ValuesIn(allWordTransitions),
+                         [](const auto& info) { return std::string(toString(info.param)); });
+
+TEST_F(FocusReaderViewTest, SlowTransitionGrowsTheArrivingWord) {
+    auto view = makeView(false, WordTransition::slow);
+    show(*view, {});
+    testing::finishAnimations(*view);
+    view->setChunk(std::vector{word(0, "growing", 2)});
+    testing::advanceAnimations(*view, 140);
+    const QRect halfway = ink(testing::render(*view, *dark.background), *dark.background, 4);
+    testing::finishAnimations(*view);
+    const QRect end = ink(testing::render(*view, *dark.background), *dark.background, 4);
+    EXPECT_LT(halfway.width(), end.width());
+    EXPECT_GT(halfway.width(), end.width() * 0.85);
+}
+
+} // namespace
+} // namespace velora

@@ -1,0 +1,185 @@
+#include "ui/FocusReaderView.hpp"
+
+#include "ui/Motion.hpp"
+#include "ui/ReaderFonts.hpp"
+
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QVariantAnimation>
+#include <algorithm>
+#include <cmath>
+
+namespace velora {
+
+namespace {
+
+std::optional<std::int64_t> key(std::span<const Word> chunk) {
+    return chunk.empty() ? std::nullopt : std::optional(chunk.front().id);
+}
+
+const QString readyText = QStringLiteral("Ready");
+
+} // namespace
+
+FocusReaderView::FocusReaderView(QWidget* parent)
+    : QWidget(parent), palette_(velora::palette(ReadingTheme::system, QWidget::palette())),
+      animation_(new QVariantAnimation(this)) {
+    animation_->setStartValue(0.0);
+    animation_->setEndValue(1.0);
+    connect(animation_, &QVariantAnimation::valueChanged, this,
+            [this](const QVariant& value) { applyProgress(value.toReal()); });
+    connect(animation_, &QVariantAnimation::finished, this, [this] {
+        outgoing_.reset();
+        update();
+    });
+    incoming_ = makeContent();
+}
+
+void FocusReaderView::setChunk(std::span<const Word> chunk) {
+    const bool replaced = key(chunk) != key(chunk_);
+    chunk_.assign(chunk.begin(), chunk.end());
+    if (!replaced) {
+        rebuild();
+        return;
+    }
+    animation_->stop();
+    if (transition_ == WordTransition::hard) {
+        outgoing_.reset();
+        incoming_ = makeContent();
+        update();
+        return;
+    }
+    // A chunk that arrives mid-transition takes over: the one still arriving leaves from where
+    // it stands, and the one that was leaving is gone.
+    outgoing_ = std::move(incoming_);
+    outgoingOpacity_ = outgoing_->opacity;
+    outgoingScale_ = outgoing_->scale;
+    incoming_ = makeContent();
+    const bool slow = transition_ == WordTransition::slow;
+    animation_->setDuration(Motion::milliseconds(duration(transition_)));
+    animation_->setEasingCurve(slow ? Motion::easeInOut() : Motion::easeOut());
+    applyProgress(0);
+    animation_->start();
+}
+
+void FocusReaderView::setSettings(const ReadingSettings& settings) {
+    if (settings.transition == transition_ && settings.highlightPivot == highlightPivot_) {
+        return;
+    }
+    transition_ = settings.transition;
+    highlightPivot_ = settings.highlightPivot;
+    rebuild();
+}
+
+void FocusReaderView::setThemePalette(const ThemePalette& palette) {
+    if (palette == palette_) {
+        return;
+    }
+    palette_ = palette;
+    rebuild();
+}
+
+void FocusReaderView::setFontSize(qreal size) {
+    if (size == fontSize_) {
+        return;
+    }
+    fontSize_ = size;
+    rebuild();
+    updateGeometry();
+}
+
+QSize FocusReaderView::sizeHint() const {
+    return minimumSizeHint() + QSize(0, static_cast<int>(std::ceil(heightOf(incoming_))));
+}
+
+QSize FocusReaderView::minimumSizeHint() const {
+    const qreal stack = 2 * tickHeight + 2 * spacing;
+    return {static_cast<int>(2 * sidePadding), static_cast<int>(stack)};
+}
+
+bool FocusReaderView::highlighted() const {
+    return highlightPivot_ && chunk_.size() <= 1;
+}
+
+FocusReaderView::Content FocusReaderView::makeContent() const {
+    Content content;
+    if (!chunk_.empty()) {
+        content.line.emplace(chunk_, palette_, highlightPivot_ && chunk_.size() == 1, fontSize_);
+    }
+    return content;
+}
+
+void FocusReaderView::rebuild() {
+    Content content = makeContent();
+    content.opacity = incoming_.opacity;
+    content.scale = incoming_.scale;
+    incoming_ = std::move(content);
+    update();
+}
+
+void FocusReaderView::applyProgress(qreal progress) {
+    const bool slow = transition_ == WordTransition::slow;
+    incoming_.opacity = progress;
+    incoming_.scale = slow ? slowStartScale + (1 - slowStartScale) * progress : 1;
+    if (outgoing_) {
+        outgoing_->opacity = outgoingOpacity_ * (1 - progress);
+        outgoing_->scale =
+            slow ? outgoingScale_ + (slowStartScale - outgoingScale_) * progress : outgoingScale_;
+    }
+    update();
+}
+
+qreal FocusReaderView::heightOf(const Content& content) const {
+    if (content.line) {
+        return content.line->height();
+    }
+    return QFontMetricsF(ReaderFonts::placeholder(fontSize_ * placeholderScale)).height();
+}
+
+void FocusReaderView::paintContent(QPainter& painter, const Content& content,
+                                   const QRectF& area) const {
+    if (content.opacity <= 0) {
+        return;
+    }
+    painter.save();
+    painter.setOpacity(content.opacity);
+    painter.translate(area.center());
+    painter.scale(content.scale, content.scale);
+    painter.translate(-area.center());
+    if (content.line) {
+        content.line->paint(painter, area);
+    } else {
+        painter.setFont(ReaderFonts::placeholder(fontSize_ * placeholderScale));
+        painter.setPen(palette_.dim);
+        painter.drawText(area, Qt::AlignCenter, readyText);
+    }
+    painter.restore();
+}
+
+void FocusReaderView::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    if (palette_.background) {
+        painter.fillRect(rect(), *palette_.background);
+    }
+    const qreal areaHeight =
+        std::max(heightOf(incoming_), outgoing_ ? heightOf(*outgoing_) : qreal(0));
+    const qreal stack = areaHeight + 2 * tickHeight + 2 * spacing;
+    const qreal top = (height() - stack) / 2;
+    const qreal tickLeft = (width() - tickWidth) / 2;
+    if (highlighted()) {
+        QColor tick = palette_.pivot;
+        tick.setAlphaF(static_cast<float>(tick.alphaF() * tickOpacity));
+        painter.fillRect(QRectF(tickLeft, top, tickWidth, tickHeight), tick);
+        painter.fillRect(QRectF(tickLeft, top + stack - tickHeight, tickWidth, tickHeight), tick);
+    }
+    const QRectF area(sidePadding, top + tickHeight + spacing,
+                      std::max<qreal>(0, width() - 2 * sidePadding), areaHeight);
+    if (outgoing_) {
+        paintContent(painter, *outgoing_, area);
+    }
+    paintContent(painter, incoming_, area);
+}
+
+} // namespace velora

@@ -1,0 +1,78 @@
+#pragma once
+
+#include "core/ReadingSettings.hpp"
+#include "core/Word.hpp"
+#include "core/WordTransition.hpp"
+#include "ui/ORPLine.hpp"
+#include "ui/ThemePalette.hpp"
+
+#include <QWidget>
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <vector>
+
+class QVariantAnimation;
+
+namespace velora {
+
+// The focus mode: the current chunk between two tick marks at a fixed place, or "Ready" when
+// there is none. A change of the chunk's first word replaces the line with the chosen
+// transition; any other change redraws in place.
+class FocusReaderView : public QWidget {
+    Q_OBJECT
+
+public:
+    static constexpr qreal tickWidth = 2;
+    static constexpr qreal tickHeight = 12;
+    static constexpr qreal spacing = 10;
+    static constexpr qreal sidePadding = 24;
+    static constexpr qreal tickOpacity = 0.55;
+    static constexpr qreal placeholderScale = 0.6;
+    static constexpr qreal slowStartScale = 0.9;
+
+    explicit FocusReaderView(QWidget* parent = nullptr);
+
+    // The words shown now, in reading order; copied.
+    void setChunk(std::span<const Word> chunk);
+    // Takes the transition and the pivot highlight.
+    void setSettings(const ReadingSettings& settings);
+    void setThemePalette(const ThemePalette& palette);
+    // The word size in points (logical pixels).
+    void setFontSize(qreal size);
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    // What the word area holds: a line, or the placeholder when there is none.
+    struct Content {
+        std::optional<ORPLine> line;
+        qreal opacity = 1;
+        qreal scale = 1;
+    };
+
+    bool highlighted() const;
+    Content makeContent() const;
+    void rebuild();
+    void applyProgress(qreal progress);
+    qreal heightOf(const Content& content) const;
+    void paintContent(QPainter& painter, const Content& content, const QRectF& area) const;
+
+    std::vector<Word> chunk_;
+    ThemePalette palette_;
+    WordTransition transition_ = WordTransition::soft;
+    bool highlightPivot_ = true;
+    qreal fontSize_ = 52;
+
+    Content incoming_;
+    std::optional<Content> outgoing_;
+    qreal outgoingOpacity_ = 1; // where the leaving content started its fade
+    qreal outgoingScale_ = 1;
+    QVariantAnimation* animation_;
+};
+
+} // namespace velora

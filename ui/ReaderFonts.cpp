@@ -1,0 +1,42 @@
+#include "ui/ReaderFonts.hpp"
+
+#include <QStringList>
+#include <algorithm>
+#include <cmath>
+
+namespace velora::ReaderFonts {
+
+namespace {
+
+// Sizes are logical pixels; below one pixel a font has no glyphs to draw.
+int pixels(qreal size) {
+    return std::max(1, static_cast<int>(std::lround(size)));
+}
+
+QFont font(const QStringList& families, QFont::StyleHint hint, QFont::Weight weight, qreal size) {
+    QFont font;
+    font.setFamilies(families);
+    font.setStyleHint(hint);
+    font.setWeight(weight);
+    font.setPixelSize(pixels(size));
+    return font;
+}
+
+} // namespace
+
+QFont focusWord(qreal size) {
+    return font({QStringLiteral("JetBrains Mono"), QStringLiteral("DejaVu Sans Mono")},
+                QFont::Monospace, QFont::DemiBold, size);
+}
+
+QFont placeholder(qreal size) {
+    return font({QStringLiteral("JetBrains Mono"), QStringLiteral("DejaVu Sans Mono")},
+                QFont::Monospace, QFont::Normal, size);
+}
+
+QFont page(qreal size, bool bold) {
+    return font({QStringLiteral("Noto Serif"), QStringLiteral("DejaVu Serif")}, QFont::Serif,
+                bold ? QFont::Bold : QFont::Normal, size);
+}
+
+} // namespace velora::ReaderFonts
