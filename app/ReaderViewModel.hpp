@@ -75,6 +75,8 @@ public:
     void setSettings(const ReadingSettings& settings);
     void setSpeechEnabled(bool enabled);
     void setFullScreen(bool fullScreen);
+    // The shell writes the messages of its own entry paths here.
+    void setStatusMessage(std::optional<QString> message);
     // Restart control of the control bar: pause, then back to the first word.
     void restart();
 
@@ -121,7 +123,6 @@ private:
     void cancelLoop();
     void cancelSpeechRestart();
     void setPlaying(bool playing);
-    void setStatusMessage(std::optional<QString> message);
 
     PreferencesStore& preferences_;
     Scheduler& scheduler_;

@@ -100,7 +100,11 @@ int CommandLine::run(const std::vector<std::string>& arguments, std::ostream& ou
 }
 
 std::string CommandLine::usage() const {
-    std::string text = "Usage: veloramac [OPTION]\n\nOptions:\n";
+    std::string text = "Usage: veloramac [FILE... | --read-selection | --read-clipboard]\n"
+                       "       veloramac OPTION\n\n"
+                       "Without an option the tray program starts, or the running one is asked to\n"
+                       "open the first FILE, capture the selection or read the clipboard.\n\n"
+                       "Options:\n";
     std::size_t width = 0;
     for (const Option& option : options_) {
         width = std::max(width, option.name.size() + 1 + option.argumentName.size());

@@ -8,7 +8,6 @@
 #include <QMouseEvent>
 #include <QScreen>
 #include <QSizeGrip>
-#include <QStyle>
 #include <QVBoxLayout>
 #include <QWidget>
 #include <QWindow>
@@ -20,25 +19,33 @@ namespace {
 // How much of the desktop shows through the translucent material.
 constexpr double materialOpacity = 0.82;
 
-QPalette appearance(ColorScheme scheme, const std::optional<QColor>& background, bool translucent) {
-    const bool dark = scheme == ColorScheme::dark;
-    QPalette palette =
-        QApplication::style() ? QApplication::style()->standardPalette() : QPalette();
-    const QColor text = dark ? QColor(235, 235, 240) : QColor(28, 28, 32);
-    QColor window = background.value_or(dark ? QColor(30, 30, 34) : QColor(246, 246, 248));
-    if (!background && translucent) {
-        window.setAlphaF(materialOpacity);
+// Solid themes force a light or dark window around their own background; `system` keeps the
+// desktop's palette, its window colour letting the desktop show through where it can.
+QPalette appearance(const ThemePalette& colours, bool translucent) {
+    QPalette palette = QGuiApplication::palette();
+    if (!colours.background) {
+        if (translucent) {
+            for (const auto group : {QPalette::Active, QPalette::Inactive}) {
+                QColor window = palette.color(group, QPalette::Window);
+                window.setAlphaF(materialOpacity);
+                palette.setColor(group, QPalette::Window, window);
+            }
+        }
+        return palette;
     }
+    const bool dark = colours.colorScheme == ColorScheme::dark;
     const QColor base = dark ? QColor(44, 44, 50) : QColor(255, 255, 255);
     const QColor button = dark ? QColor(58, 58, 64) : QColor(232, 232, 236);
     for (const auto group : {QPalette::Active, QPalette::Inactive}) {
-        palette.setColor(group, QPalette::Window, window);
-        palette.setColor(group, QPalette::WindowText, text);
-        palette.setColor(group, QPalette::Text, text);
-        palette.setColor(group, QPalette::ButtonText, text);
+        palette.setColor(group, QPalette::Window, *colours.background);
+        palette.setColor(group, QPalette::WindowText, colours.text);
+        palette.setColor(group, QPalette::Text, colours.text);
+        palette.setColor(group, QPalette::ButtonText, colours.text);
+        palette.setColor(group, QPalette::PlaceholderText, colours.dim);
         palette.setColor(group, QPalette::Base, base);
         palette.setColor(group, QPalette::AlternateBase, button);
         palette.setColor(group, QPalette::Button, button);
+        palette.setColor(group, QPalette::Highlight, colours.accent);
     }
     return palette;
 }
@@ -132,7 +139,7 @@ void OverlayWindowController::applyAppearance(ReadingTheme theme) {
     theme_ = theme;
     const ThemePalette colours = palette(theme, QGuiApplication::palette());
     const bool translucent = compositor_ && !colours.background;
-    panel_->setPalette(appearance(colours.colorScheme, colours.background, translucent));
+    panel_->setPalette(appearance(colours, translucent));
     if (panel_->windowHandle() && panel_->isVisible()) {
         X11WindowHints::requestBlurBehind(*panel_->windowHandle(), translucent);
     }

@@ -1,8 +1,17 @@
 #include "shell/CommandLine.hpp"
+#include "shell/DesktopProgram.hpp"
+#include "shell/ReaderViewModelShell.hpp"
 
 #include <iostream>
+#include <string>
+#include <vector>
 
 int main(int argc, char** argv) {
+    const std::vector<std::string> arguments(argv + 1, argv + argc);
+    // Only the tray program needs a display; the options below must work without one.
+    if (velora::DesktopProgram::wants(arguments)) {
+        return velora::DesktopProgram::run(argc, argv, &velora::ReaderViewModelShell::create);
+    }
     std::ios::sync_with_stdio(false);
-    return velora::CommandLine().run({argv + 1, argv + argc}, std::cout, std::cerr);
+    return velora::CommandLine().run(arguments, std::cout, std::cerr);
 }

@@ -177,6 +177,10 @@ struct BusRequest {
     bool panelShown;
 };
 
+void PrintTo(const BusRequest& request, std::ostream* out) {
+    *out << request.name;
+}
+
 class BusRequestTest : public DesktopTest, public ::testing::WithParamInterface<BusRequest> {};
 
 TEST_P(BusRequestTest, AnswersAndReads) {
@@ -233,6 +237,10 @@ struct CaptureCase {
     QStringList loads;
     QStringList messages;
 };
+
+void PrintTo(const CaptureCase& capture, std::ostream* out) {
+    *out << capture.name;
+}
 
 class CaptureFallbackTest : public DesktopTest,
                             public ::testing::WithParamInterface<CaptureCase> {};

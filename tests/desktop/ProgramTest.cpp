@@ -7,7 +7,13 @@
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusPendingCall>
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPixmap>
 #include <QProcess>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -143,6 +149,60 @@ TEST_F(ProgramTest, StartsWithThePanelHiddenWhenThereIsATray) {
     EXPECT_TRUE(firstSaid(QStringLiteral("ready ")));
     QTest::qWait(200);
     EXPECT_FALSE(panelOnScreen());
+}
+
+// The real program, reading a selection sent over the bus: a word must be on screen. With
+// VELORA_SCREENSHOT set, the screen is kept there as a PNG file.
+TEST(RealProgramTest, ShowsTheFirstWordsOfASelection) {
+    QTemporaryDir home;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* folder : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_RUNTIME_DIR"}) {
+        const QString path = home.filePath(QString::fromLatin1(folder));
+        ASSERT_TRUE(QDir().mkpath(path));
+        QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                        QFileDevice::ExeOwner);
+        environment.insert(QString::fromLatin1(folder), path);
+    }
+    QProcess program;
+    program.setProcessEnvironment(environment);
+    program.start(QStringLiteral(VELORAMAC), {});
+    ASSERT_TRUE(program.waitForStarted());
+    ASSERT_TRUE(QTest::qWaitFor([] { return RemoteInstance::isRunning(); }, 15000))
+        << program.readAllStandardError().toStdString();
+
+    QDBusMessage request = QDBusMessage::createMethodCall(
+        ServiceProvider::serviceName, ServiceProvider::objectPath, ServiceProvider::interfaceName,
+        QStringLiteral("readSelection"));
+    request.setArguments({QStringLiteral("Speed reading, one steady word at a time.")});
+    const QDBusMessage reply = QDBusConnection::sessionBus().call(request, QDBus::BlockWithGui);
+    EXPECT_EQ(reply.type(), QDBusMessage::ReplyMessage) << reply.errorMessage().toStdString();
+    ASSERT_TRUE(QTest::qWaitFor(panelOnScreen, 10000));
+
+    // The pivot letter is drawn in red on the word's line; "Ready" has no pivot.
+    QImage screen;
+    const bool drawn = QTest::qWaitFor(
+        [&] {
+            screen = QGuiApplication::primaryScreen()->grabWindow(0).toImage();
+            const QRect line(screen.width() / 2 - 200, screen.height() / 2 - 20, 400, 40);
+            int red = 0;
+            for (int y = line.top(); y <= line.bottom(); ++y) {
+                for (int x = line.left(); x <= line.right(); ++x) {
+                    const QColor colour = screen.pixelColor(x, y);
+                    red += colour.red() > 180 && colour.green() < 110 && colour.blue() < 110;
+                }
+            }
+            return red > 30;
+        },
+        10000);
+    EXPECT_TRUE(drawn);
+    if (const QByteArray path = qgetenv("VELORA_SCREENSHOT"); !path.isEmpty()) {
+        // Past the soft transition from the placeholder.
+        QTest::qWait(90);
+        screen = QGuiApplication::primaryScreen()->grabWindow(0).toImage();
+        EXPECT_TRUE(screen.save(QString::fromLocal8Bit(path)));
+    }
+    program.terminate();
+    program.waitForFinished();
 }
 
 } // namespace

@@ -131,12 +131,11 @@ INSTANTIATE_TEST_SUITE_P(
         FailureCase{"extraArgument", "--version now", "Wrong arguments for --version", 2}),
     [](const auto& info) { return info.param.name; });
 
-TEST_F(Veloramac, WithoutArgumentsPrintsUsage) {
-    const Outcome bare = run("");
-    EXPECT_EQ(bare.status, 0);
-    EXPECT_EQ(bare.out.rfind("Usage: veloramac", 0), 0U);
-    EXPECT_NE(bare.out.find("--words FILE"), std::string::npos);
-    EXPECT_EQ(run("--help").out, bare.out);
+TEST_F(Veloramac, HelpPrintsUsage) {
+    const Outcome help = run("--help");
+    EXPECT_EQ(help.status, 0);
+    EXPECT_EQ(help.out.rfind("Usage: veloramac", 0), 0U);
+    EXPECT_NE(help.out.find("--words FILE"), std::string::npos);
 }
 
 TEST_F(Veloramac, PrintsItsVersion) {

@@ -1,0 +1,124 @@
+#include "shell/ReaderViewModelShell.hpp"
+
+#include "app/LibraryStore.hpp"
+#include "app/ReaderViewModel.hpp"
+#include "app/SpeechService.hpp"
+#include "platform/Cld2LanguageRecognizer.hpp"
+#include "platform/EspeakSynthesizer.hpp"
+#include "platform/EspeakVoiceCatalog.hpp"
+#include "shell/OverlayWindowController.hpp"
+#include "ui/FocusReaderView.hpp"
+#include "ui/SettingsView.hpp"
+#include "ui/ThemePalette.hpp"
+
+#include <QGuiApplication>
+
+namespace velora {
+
+ReaderViewModelShell::ReaderViewModelShell(std::unique_ptr<ReaderViewModel> viewModel,
+                                           PreferencesStore& preferences,
+                                           NotificationCenter& notifications)
+    : viewModel_(std::move(viewModel)), preferences_(preferences), notifications_(notifications) {}
+
+ReaderViewModelShell::~ReaderViewModelShell() {
+    delete settings_.data();
+}
+
+std::unique_ptr<ShellReader>
+ReaderViewModelShell::create(const DesktopProgram::Platform& platform) {
+    auto speech = std::make_unique<SpeechService>(
+        std::make_unique<EspeakSynthesizer>(), std::make_unique<EspeakVoiceCatalog>(),
+        std::make_unique<Cld2LanguageRecognizer>(), platform.preferences);
+    auto viewModel = std::make_unique<ReaderViewModel>(ReaderViewModel::Services{
+        platform.preferences, platform.scheduler, platform.pasteboard, platform.importer,
+        std::move(speech), std::make_unique<LibraryStore>()});
+    return std::make_unique<ReaderViewModelShell>(std::move(viewModel), platform.preferences,
+                                                  platform.notifications);
+}
+
+void ReaderViewModelShell::loadText(const QString& text) {
+    viewModel_->load(text.toStdString(), ReaderViewModel::LoadSource::text());
+}
+
+void ReaderViewModelShell::loadFile(const std::filesystem::path& file, const std::string& text) {
+    viewModel_->load(text, ReaderViewModel::LoadSource::file(file));
+}
+
+void ReaderViewModelShell::loadFromClipboard() {
+    viewModel_->loadFromClipboard();
+}
+
+void ReaderViewModelShell::play() {
+    viewModel_->play();
+}
+
+bool ReaderViewModelShell::isEmpty() const {
+    return viewModel_->engine().isEmpty();
+}
+
+void ReaderViewModelShell::setStatusMessage(const QString& message) {
+    viewModel_->setStatusMessage(message);
+}
+
+std::unique_ptr<QWidget> ReaderViewModelShell::makeView(std::function<void()>) {
+    auto view = std::make_unique<FocusReaderView>();
+    FocusReaderView* focus = view.get();
+    ReaderViewModel* viewModel = viewModel_.get();
+    const auto showChunk = [focus, viewModel] {
+        focus->setChunk(viewModel->engine().currentChunk());
+    };
+    const auto showSettings = [focus, viewModel] {
+        focus->setSettings(viewModel->settings());
+        focus->setThemePalette(palette(viewModel->settings().theme, QGuiApplication::palette()));
+    };
+    QObject::connect(viewModel, &ReaderViewModel::engineChanged, focus, showChunk);
+    QObject::connect(viewModel, &ReaderViewModel::settingsChanged, focus, showSettings);
+    showChunk();
+    showSettings();
+    return view;
+}
+
+void ReaderViewModelShell::attach(OverlayWindowController& panel) {
+    ReaderViewModel* viewModel = viewModel_.get();
+    QPointer<OverlayWindowController> target(&panel);
+    viewModel->onToggleFullScreen = [target] {
+        if (target) {
+            target->toggleFullScreen();
+        }
+    };
+    QObject::connect(&panel, &OverlayWindowController::fullScreenChanged, viewModel,
+                     &ReaderViewModel::setFullScreen);
+    QObject::connect(viewModel, &ReaderViewModel::settingsChanged, &panel,
+                     [viewModel, target] { target->applyAppearance(viewModel->settings().theme); });
+    panel.applyAppearance(viewModel->settings().theme);
+}
+
+void ReaderViewModelShell::openSettings() {
+    if (!settings_) {
+        auto* view = new SettingsView(viewModel_->speech(), preferences_, notifications_);
+        view->setAttribute(Qt::WA_DeleteOnClose);
+        view->setWindowTitle(QStringLiteral("VeloraMac Settings"));
+        ReaderViewModel* viewModel = viewModel_.get();
+        view->showSettings(viewModel->settings());
+        view->showSpeechEnabled(viewModel->speechEnabled());
+        QObject::connect(view, &SettingsView::settingsEdited, viewModel,
+                         [viewModel](const SettingsEdit& edit) {
+                             ReadingSettings settings = viewModel->settings();
+                             edit(settings);
+                             viewModel->setSettings(settings);
+                         });
+        QObject::connect(view, &SettingsView::speechEnabledEdited, viewModel,
+                         &ReaderViewModel::setSpeechEnabled);
+        QObject::connect(viewModel, &ReaderViewModel::settingsChanged, view,
+                         [view, viewModel] { view->showSettings(viewModel->settings()); });
+        QObject::connect(
+            viewModel, &ReaderViewModel::speechEnabledChanged, view,
+            [view, viewModel] { view->showSpeechEnabled(viewModel->speechEnabled()); });
+        settings_ = view;
+    }
+    settings_->show();
+    settings_->raise();
+    settings_->activateWindow();
+}
+
+} // namespace velora

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "shell/DesktopProgram.hpp"
+#include "shell/ShellReader.hpp"
+
+#include <QPointer>
+#include <memory>
+
+namespace velora {
+
+class NotificationCenter;
+class PreferencesStore;
+class ReaderViewModel;
+class SettingsView;
+
+// The reader controller as the shell drives it, with the views that show it.
+class ReaderViewModelShell final : public ShellReader {
+public:
+    ReaderViewModelShell(std::unique_ptr<ReaderViewModel> viewModel, PreferencesStore& preferences,
+                         NotificationCenter& notifications);
+    ~ReaderViewModelShell() override;
+
+    // The controller with the desktop's speech, library and the platform's parts.
+    static std::unique_ptr<ShellReader> create(const DesktopProgram::Platform& platform);
+
+    void loadText(const QString& text) override;
+    void loadFile(const std::filesystem::path& file, const std::string& text) override;
+    void loadFromClipboard() override;
+    void play() override;
+    bool isEmpty() const override;
+    void setStatusMessage(const QString& message) override;
+    std::unique_ptr<QWidget> makeView(std::function<void()> close) override;
+    void attach(OverlayWindowController& panel) override;
+    void openSettings() override;
+
+    ReaderViewModel& viewModel() { return *viewModel_; }
+
+private:
+    std::unique_ptr<ReaderViewModel> viewModel_;
+    PreferencesStore& preferences_;
+    NotificationCenter& notifications_;
+    QPointer<SettingsView> settings_;
+};
+
+} // namespace velora
