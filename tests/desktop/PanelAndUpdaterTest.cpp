@@ -1,0 +1,80 @@
+#include "shell/OverlayWindowController.hpp"
+#include "shell/UpdaterService.hpp"
+#include "ui/ThemePalette.hpp"
+
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QWidget>
+#include <gtest/gtest.h>
+
+namespace velora {
+namespace {
+
+OverlayWindowController::ContentFactory noContent() {
+    return [](std::function<void()>) { return std::unique_ptr<QWidget>(); };
+}
+
+class PanelAppearanceTest : public ::testing::TestWithParam<ReadingTheme> {};
+
+// Without a compositor (as here) every theme is opaque; solid themes bring their own window
+// colour and a text colour on the right side of it, `system` keeps the desktop's.
+TEST_P(PanelAppearanceTest, FollowsTheTheme) {
+    OverlayWindowController overlay(noContent(), ReadingTheme::system);
+    overlay.applyAppearance(GetParam());
+    const QPalette shown = overlay.panel().palette();
+    const ThemePalette colours = palette(GetParam(), QGuiApplication::palette());
+    const QColor window = shown.color(QPalette::Window);
+    EXPECT_EQ(window.alpha(), 255);
+    if (!colours.background) {
+        EXPECT_EQ(window, QGuiApplication::palette().color(QPalette::Window));
+        return;
+    }
+    EXPECT_EQ(window, *colours.background);
+    const bool dark = colours.colorScheme == ColorScheme::dark;
+    EXPECT_EQ(window.lightness() < shown.color(QPalette::WindowText).lightness(), dark);
+}
+
+INSTANTIATE_TEST_SUITE_P(Themes, PanelAppearanceTest, ::testing::ValuesIn(allReadingThemes),
+                         [](const auto& info) { return std::string(toString(info.param)); });
+
+TEST(PanelTest, ClosingKeepsTheLayoutForTheNextShow) {
+    OverlayWindowController overlay(noContent());
+    EXPECT_FALSE(overlay.panel().isVisible());
+    overlay.show();
+    overlay.toggleFullScreen();
+    overlay.close();
+    EXPECT_FALSE(overlay.panel().isVisible());
+    EXPECT_TRUE(overlay.isFullScreen());
+}
+
+struct VersionCase {
+    QString version;
+    QString build;
+    QString shown;
+};
+
+class VersionStringTest : public ::testing::TestWithParam<VersionCase> {};
+
+TEST_P(VersionStringTest, NamesMissingPartsWithAQuestionMark) {
+    EXPECT_EQ(UpdaterService::versionString(GetParam().version, GetParam().build).toStdString(),
+              GetParam().shown.toStdString());
+}
+
+INSTANTIATE_TEST_SUITE_P(Parts, VersionStringTest,
+                         ::testing::Values(VersionCase{"1.2", "34", "1.2 (34)"},
+                                           VersionCase{"", "34", "? (34)"},
+                                           VersionCase{"1.2", " ", "1.2 (?)"}));
+
+TEST(UpdaterTest, ACheckShowsTheInstalledVersionInOneWindow) {
+    UpdaterService updater;
+    updater.checkForUpdates();
+    QMessageBox* window = updater.window();
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(window->text().contains(UpdaterService::versionString()));
+    updater.checkForUpdates();
+    EXPECT_EQ(updater.window(), window);
+}
+
+} // namespace
+} // namespace velora
