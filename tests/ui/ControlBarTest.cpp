@@ -1,6 +1,6 @@
 #include "ui/ControlBar.hpp"
 
-#include "support/WidgetApplication.hpp"
+#include "ViewImages.hpp"
 #include "ui/ChunkStepper.hpp"
 #include "ui/SteppedSlider.hpp"
 
@@ -15,7 +15,7 @@ namespace {
 
 class ControlBarTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() { testsupport::widgetApplication(); }
+    static void SetUpTestSuite() { testing::ensureApplication(); }
 
     ControlBar bar;
 };
