@@ -1,6 +1,6 @@
 #include "ui/ControlBar.hpp"
 
-#include "ViewImages.hpp"
+#include "support/WidgetApplication.hpp"
 #include "ui/ChunkStepper.hpp"
 #include "ui/SteppedSlider.hpp"
 
@@ -15,7 +15,7 @@ namespace {
 
 class ControlBarTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() { testing::ensureApplication(); }
+    static void SetUpTestSuite() { testsupport::widgetApplication(); }
 
     ControlBar bar;
 };

@@ -1,7 +1,7 @@
 #include "ui/LibraryView.hpp"
 
-#include "ViewImages.hpp"
 #include "app/LibraryStore.hpp"
+#include "support/WidgetApplication.hpp"
 
 #include <QAbstractButton>
 #include <QLabel>
@@ -18,7 +18,7 @@ using Kind = ReadingHistoryEntry::Kind;
 
 class LibraryViewTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() { testing::ensureApplication(); }
+    static void SetUpTestSuite() { testsupport::widgetApplication(); }
 
     void SetUp() override {
         ASSERT_TRUE(dataHome_.isValid());

@@ -9,6 +9,7 @@
 #include "fakes/ManualScheduler.hpp"
 #include "fakes/ScriptedSpeechSynthesizer.hpp"
 #include "fakes/TableLanguageRecognizer.hpp"
+#include "support/WidgetApplication.hpp"
 #include "ui/ControlBar.hpp"
 #include "ui/LibraryView.hpp"
 #include "ui/SteppedSlider.hpp"
@@ -47,7 +48,7 @@ public:
 
 class ReaderViewTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() { testing::ensureApplication(); }
+    static void SetUpTestSuite() { testsupport::widgetApplication(); }
 
     void SetUp() override {
         ASSERT_TRUE(dataHome_.isValid());

@@ -1,5 +1,5 @@
-#include "ViewImages.hpp"
 #include "support/SpeechServiceFixture.hpp"
+#include "support/WidgetApplication.hpp"
 #include "ui/ChunkStepper.hpp"
 #include "ui/LibraryView.hpp"
 #include "ui/QuickSettingsView.hpp"
@@ -14,7 +14,7 @@ namespace {
 
 class Widgets : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() { testing::ensureApplication(); }
+    static void SetUpTestSuite() { testsupport::widgetApplication(); }
 };
 
 struct SliderCase {
@@ -98,7 +98,7 @@ INSTANTIATE_TEST_SUITE_P(Numbers, CompactNumber,
                                            std::pair<std::int64_t, const char*>{2500000, "2.5M"}));
 
 TEST(CompactNumberLocale, KeepsThePointInACommaLocale) {
-    testing::ensureApplication();
+    testsupport::widgetApplication();
     const QLocale previous;
     QLocale::setDefault(QLocale(QLocale::German));
     EXPECT_EQ(compactNumber(1500), "1.5k");

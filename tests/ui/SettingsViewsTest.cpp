@@ -1,6 +1,6 @@
-#include "ViewImages.hpp"
 #include "app/NotificationCenter.hpp"
 #include "support/SpeechServiceFixture.hpp"
+#include "support/WidgetApplication.hpp"
 #include "ui/ChunkStepper.hpp"
 #include "ui/QuickSettingsView.hpp"
 #include "ui/SettingsView.hpp"
@@ -35,7 +35,7 @@ template <typename View> struct Bound {
 
 class SettingsViews : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() { testing::ensureApplication(); }
+    static void SetUpTestSuite() { testsupport::widgetApplication(); }
 
     testsupport::SpeechServiceFixture voices;
 };
