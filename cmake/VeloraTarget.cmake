@@ -22,13 +22,16 @@ endfunction()
 
 # One GoogleTest executable per module; each test case becomes a CTest test.
 function(velora_module_test target folder)
-  cmake_parse_arguments(ARG "" "" "LIBS;ENVIRONMENT" ${ARGN})
+  cmake_parse_arguments(ARG "" "" "LIBS" ${ARGN})
   file(GLOB sources CONFIGURE_DEPENDS ${folder}/*.cpp)
   add_executable(${target} ${sources})
   target_link_libraries(${target} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
   target_include_directories(${target} PRIVATE ${PROJECT_SOURCE_DIR} ${PROJECT_SOURCE_DIR}/tests)
   velora_target_options(${target})
+  # The discovered tests' properties are expanded as a list, so a two-variable ENVIRONMENT
+  # would be cut in two: the platform goes through ENVIRONMENT_MODIFICATION instead.
   gtest_discover_tests(${target}
     DISCOVERY_MODE PRE_TEST
-    PROPERTIES ENVIRONMENT "LANG=C.UTF-8;QT_QPA_PLATFORM=offscreen;${ARG_ENVIRONMENT}")
+    PROPERTIES ENVIRONMENT "LANG=C.UTF-8"
+               ENVIRONMENT_MODIFICATION "QT_QPA_PLATFORM=set:offscreen")
 endfunction()

@@ -2,7 +2,8 @@
 
 #include "ui/ChunkStepper.hpp"
 #include "ui/SteppedSlider.hpp"
-#include "ui/Symbol.hpp"
+#include "ui/SymbolLabel.hpp"
+#include "ui/Symbols.hpp"
 #include "ui/TextStyle.hpp"
 
 #include <QButtonGroup>
@@ -191,23 +192,19 @@ QToolButton& ControlBar::modeButton(ReadingMode mode) const {
 void ControlBar::updateIcons() {
     const QColor text = palette_.text;
     for (ReadingMode mode : allReadingModes) {
-        modes_[static_cast<std::size_t>(mode)]->setIcon(
-            symbolIcon(qtext(symbolName(mode)), text, 16));
+        modes_[static_cast<std::size_t>(mode)]->setIcon(Symbols::icon(symbolName(mode), text));
     }
-    restart_->setIcon(symbolIcon(QStringLiteral("backward.end.fill"), text, transportIconSize));
-    back_->setIcon(symbolIcon(QStringLiteral("gobackward.10"), text, transportIconSize));
-    play_->setIcon(symbolIcon(playing_ ? QStringLiteral("pause.circle.fill")
-                                       : QStringLiteral("play.circle.fill"),
-                              text, playIconSize));
+    restart_->setIcon(Symbols::icon("backward.end.fill", text));
+    back_->setIcon(Symbols::icon("gobackward.10", text));
+    play_->setIcon(Symbols::icon(playing_ ? "pause.circle.fill" : "play.circle.fill", text));
     play_->setObjectName(playing_ ? QStringLiteral("pause.circle.fill")
                                   : QStringLiteral("play.circle.fill"));
-    forward_->setIcon(symbolIcon(QStringLiteral("goforward.10"), text, transportIconSize));
-    const QString speaker = speechEnabled_ ? QStringLiteral("speaker.wave.2.fill")
-                                           : QStringLiteral("speaker.slash.fill");
-    speech_->setIcon(symbolIcon(speaker, text, transportIconSize));
-    speech_->setObjectName(speaker);
+    forward_->setIcon(Symbols::icon("goforward.10", text));
+    const char* speaker = speechEnabled_ ? "speaker.wave.2.fill" : "speaker.slash.fill";
+    speech_->setIcon(Symbols::icon(speaker, text));
+    speech_->setObjectName(QString::fromLatin1(speaker));
     speedometer_->setPixmap(
-        symbolIcon(QStringLiteral("speedometer"), palette_.dim, 16).pixmap(16, 16));
+        Symbols::pixmap("speedometer", QSize(16, 16), palette_.dim, devicePixelRatioF()));
 }
 
 } // namespace velora

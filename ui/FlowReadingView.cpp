@@ -29,7 +29,8 @@ qreal FlowReadingView::inactiveOpacity(ReadingMode mode) {
 }
 
 FlowReadingView::FlowReadingView(QWidget* parent)
-    : QAbstractScrollArea(parent), palette_(velora::palette(ReadingTheme::system, QWidget::palette())),
+    : QAbstractScrollArea(parent),
+      palette_(velora::palette(ReadingTheme::system, QWidget::palette())),
       scroll_(new QVariantAnimation(this)), ruler_(new QVariantAnimation(this)) {
     setFrameShape(QFrame::NoFrame);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

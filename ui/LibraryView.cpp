@@ -3,7 +3,8 @@
 #include "app/LibraryStore.hpp"
 #include "ui/Card.hpp"
 #include "ui/Divider.hpp"
-#include "ui/Symbol.hpp"
+#include "ui/SymbolLabel.hpp"
+#include "ui/Symbols.hpp"
 #include "ui/TextStyle.hpp"
 
 #include <QAbstractButton>
@@ -38,7 +39,7 @@ void paintRounded(QWidget& widget, const QColor& fill) {
 
 class StatTile final : public QWidget {
 public:
-    StatTile(const QString& value, const QString& label, const QString& symbol, QWidget* parent)
+    StatTile(const QString& value, const QString& label, const char* symbol, QWidget* parent)
         : QWidget(parent) {
         auto* column = new QVBoxLayout(this);
         column->setContentsMargins(4, 12, 4, 12);
@@ -81,10 +82,9 @@ public:
         auto* row = new QHBoxLayout(this);
         row->setContentsMargins(10, 8, 10, 8);
         row->setSpacing(12);
-        QLabel* kind = symbolLabel(entry.kind == ReadingHistoryEntry::Kind::file
-                                       ? QStringLiteral("doc.rich")
-                                       : QStringLiteral("text.quote"),
-                                   palette().color(QPalette::Highlight), 20, this);
+        QLabel* kind =
+            symbolLabel(entry.kind == ReadingHistoryEntry::Kind::file ? "doc.rich" : "text.quote",
+                        palette().color(QPalette::Highlight), 20, this);
         kind->setFixedWidth(24);
         row->addWidget(kind);
 
@@ -117,8 +117,7 @@ public:
         remove = new QToolButton(this);
         remove->setAutoRaise(true);
         remove->setFocusPolicy(Qt::NoFocus);
-        remove->setIcon(
-            symbolIcon(QStringLiteral("trash"), palette().color(QPalette::PlaceholderText), 14));
+        remove->setIcon(Symbols::icon("trash", palette().color(QPalette::PlaceholderText)));
         remove->setToolTip(QStringLiteral("Remove from history"));
         row->addWidget(remove);
     }
@@ -173,13 +172,13 @@ LibraryView::LibraryView(LibraryStore& library, QWidget* parent)
     auto* header = new QHBoxLayout;
     header->setContentsMargins(18, 14, 18, 14);
     header->setSpacing(6);
-    header->addWidget(symbolLabel(QStringLiteral("books.vertical"), primary, 18, this));
+    header->addWidget(symbolLabel("books.vertical", primary, 18, this));
     header->addWidget(
         styledLabel(QStringLiteral("Library"), TextStyle::headline, Tone::primary, this));
     header->addStretch();
     close_->setAutoRaise(true);
     close_->setFocusPolicy(Qt::NoFocus);
-    close_->setIcon(symbolIcon(QStringLiteral("xmark.circle.fill"), secondary, 20));
+    close_->setIcon(Symbols::icon("xmark.circle.fill", secondary));
     close_->setIconSize(QSize(20, 20));
     close_->setToolTip(QStringLiteral("Close (Esc)"));
     header->addWidget(close_);
@@ -205,7 +204,7 @@ LibraryView::LibraryView(LibraryStore& library, QWidget* parent)
     menu_->setParent(content);
     menu_->setAutoRaise(true);
     menu_->setFocusPolicy(Qt::NoFocus);
-    menu_->setIcon(symbolIcon(QStringLiteral("ellipsis.circle"), primary, 16));
+    menu_->setIcon(Symbols::icon("ellipsis.circle", primary));
     menu_->setPopupMode(QToolButton::InstantPopup);
     auto* actions = new QMenu(menu_);
     actions->addAction(QStringLiteral("Reset statistics"), this, [this] { library_.resetStats(); });
@@ -242,15 +241,11 @@ void LibraryView::showStats() {
         tile->deleteLater();
     }
     const ReadingStats& stats = library_.stats();
-    const std::array<std::array<QString, 3>, 4> tiles{{
-        {QString::fromStdString(stats.formattedTime()), QStringLiteral("Time read"),
-         QStringLiteral("clock")},
-        {compactNumber(stats.totalWordsRead), QStringLiteral("Words read"),
-         QStringLiteral("text.word.spacing")},
-        {QString::number(stats.averageWPM()), QStringLiteral("Avg WPM"),
-         QStringLiteral("speedometer")},
-        {QString::number(stats.documentsOpened), QStringLiteral("Documents"),
-         QStringLiteral("doc.text")},
+    const std::array<std::tuple<QString, QString, const char*>, 4> tiles{{
+        {QString::fromStdString(stats.formattedTime()), QStringLiteral("Time read"), "clock"},
+        {compactNumber(stats.totalWordsRead), QStringLiteral("Words read"), "text.word.spacing"},
+        {QString::number(stats.averageWPM()), QStringLiteral("Avg WPM"), "speedometer"},
+        {QString::number(stats.documentsOpened), QStringLiteral("Documents"), "doc.text"},
     }};
     for (const auto& [value, label, symbol] : tiles) {
         auto* tile = new StatTile(value, label, symbol, tiles_);

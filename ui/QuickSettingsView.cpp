@@ -5,7 +5,8 @@
 #include "ui/ChunkStepper.hpp"
 #include "ui/Divider.hpp"
 #include "ui/SteppedSlider.hpp"
-#include "ui/Symbol.hpp"
+#include "ui/SymbolLabel.hpp"
+#include "ui/Symbols.hpp"
 #include "ui/TextStyle.hpp"
 #include "ui/ThemeSwatches.hpp"
 
@@ -102,12 +103,12 @@ QuickSettingsView::QuickSettingsView(SpeechService& speech, QWidget* parent)
     auto* header = new QHBoxLayout;
     header->setContentsMargins(18, 14, 18, 14);
     header->setSpacing(6);
-    header->addWidget(symbolLabel(QStringLiteral("slider.horizontal.3"), primary, 18, this));
+    header->addWidget(symbolLabel("slider.horizontal.3", primary, 18, this));
     header->addWidget(
         styledLabel(QStringLiteral("Settings"), TextStyle::headline, Tone::primary, this));
     header->addStretch();
     close_->setAutoRaise(true);
-    close_->setIcon(symbolIcon(QStringLiteral("xmark.circle.fill"), secondary, 20));
+    close_->setIcon(Symbols::icon("xmark.circle.fill", secondary));
     close_->setIconSize(QSize(20, 20));
     close_->setToolTip(QStringLiteral("Close settings (Esc)"));
     close_->setFocusPolicy(Qt::NoFocus);

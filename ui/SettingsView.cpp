@@ -2,7 +2,8 @@
 
 #include "ui/ChunkStepper.hpp"
 #include "ui/SteppedSlider.hpp"
-#include "ui/Symbol.hpp"
+#include "ui/SymbolLabel.hpp"
+#include "ui/Symbols.hpp"
 #include "ui/TextStyle.hpp"
 #include "ui/ThemePalette.hpp"
 
@@ -64,14 +65,10 @@ SettingsView::SettingsView(SpeechService& speech, PreferencesStore& preferences,
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(tabs_);
     const QColor text = palette().color(QPalette::WindowText);
-    tabs_->addTab(readingTab(), symbolIcon(QStringLiteral("book"), text),
-                  QStringLiteral("Reading"));
-    tabs_->addTab(voiceTab(), symbolIcon(QStringLiteral("speaker.wave.2"), text),
-                  QStringLiteral("Voice"));
-    tabs_->addTab(shortcutTab(), symbolIcon(QStringLiteral("keyboard"), text),
-                  QStringLiteral("Shortcut"));
-    tabs_->addTab(aboutTab(), symbolIcon(QStringLiteral("info.circle"), text),
-                  QStringLiteral("About"));
+    tabs_->addTab(readingTab(), Symbols::icon("book", text), QStringLiteral("Reading"));
+    tabs_->addTab(voiceTab(), Symbols::icon("speaker.wave.2", text), QStringLiteral("Voice"));
+    tabs_->addTab(shortcutTab(), Symbols::icon("keyboard", text), QStringLiteral("Shortcut"));
+    tabs_->addTab(aboutTab(), Symbols::icon("info.circle", text), QStringLiteral("About"));
 
     connect(controls_, &SettingsControls::settingsEdited, this, &SettingsView::settingsEdited);
     connect(controls_, &SettingsControls::speechEnabledEdited, this,
@@ -191,7 +188,7 @@ QWidget* SettingsView::aboutTab() {
     column->setSpacing(10);
     column->addStretch();
     QLabel* symbol =
-        symbolLabel(QStringLiteral("bolt.horizontal.circle.fill"),
+        symbolLabel("bolt.horizontal.circle.fill",
                     velora::palette(ReadingTheme::system, about->palette()).pivot, 48, about);
     column->addWidget(symbol, 0, Qt::AlignHCenter);
     column->addWidget(
