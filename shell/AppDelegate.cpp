@@ -35,6 +35,7 @@ bool AppDelegate::launch(QDBusConnection* bus) {
         return services_.reader.makeView(std::move(close));
     });
     services_.reader.attach(*overlay_);
+    services_.reader.showShortcut(shortcutDisplay());
     setupStatusItem();
     setupHotKey();
     setupServices();
@@ -140,6 +141,7 @@ void AppDelegate::hotKeyConfigChanged() {
     const HotKeyConfig config = HotKeyConfig::load(services_.preferences);
     hotKeys_.registerKeyCode(config.keyCode, config.carbonModifiers);
     setupStatusItem();
+    services_.reader.showShortcut(config.display);
 }
 
 void AppDelegate::captureAndShow() {

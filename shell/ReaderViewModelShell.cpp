@@ -7,18 +7,14 @@
 #include "platform/EspeakSynthesizer.hpp"
 #include "platform/EspeakVoiceCatalog.hpp"
 #include "shell/OverlayWindowController.hpp"
-#include "ui/FocusReaderView.hpp"
+#include "ui/ReaderView.hpp"
 #include "ui/SettingsView.hpp"
-#include "ui/ThemePalette.hpp"
-
-#include <QGuiApplication>
 
 namespace velora {
 
 ReaderViewModelShell::ReaderViewModelShell(std::unique_ptr<ReaderViewModel> viewModel,
-                                           PreferencesStore& preferences,
-                                           NotificationCenter& notifications)
-    : viewModel_(std::move(viewModel)), preferences_(preferences), notifications_(notifications) {}
+                                           const DesktopProgram::Platform& platform)
+    : viewModel_(std::move(viewModel)), platform_(platform) {}
 
 ReaderViewModelShell::~ReaderViewModelShell() {
     delete settings_.data();
@@ -32,8 +28,7 @@ ReaderViewModelShell::create(const DesktopProgram::Platform& platform) {
     auto viewModel = std::make_unique<ReaderViewModel>(ReaderViewModel::Services{
         platform.preferences, platform.scheduler, platform.pasteboard, platform.importer,
         std::move(speech), std::make_unique<LibraryStore>()});
-    return std::make_unique<ReaderViewModelShell>(std::move(viewModel), platform.preferences,
-                                                  platform.notifications);
+    return std::make_unique<ReaderViewModelShell>(std::move(viewModel), platform);
 }
 
 void ReaderViewModelShell::loadText(const QString& text) {
@@ -60,22 +55,18 @@ void ReaderViewModelShell::setStatusMessage(const QString& message) {
     viewModel_->setStatusMessage(message);
 }
 
-std::unique_ptr<QWidget> ReaderViewModelShell::makeView(std::function<void()>) {
-    auto view = std::make_unique<FocusReaderView>();
-    FocusReaderView* focus = view.get();
-    ReaderViewModel* viewModel = viewModel_.get();
-    const auto showChunk = [focus, viewModel] {
-        focus->setChunk(viewModel->engine().currentChunk());
-    };
-    const auto showSettings = [focus, viewModel] {
-        focus->setSettings(viewModel->settings());
-        focus->setThemePalette(palette(viewModel->settings().theme, QGuiApplication::palette()));
-    };
-    QObject::connect(viewModel, &ReaderViewModel::engineChanged, focus, showChunk);
-    QObject::connect(viewModel, &ReaderViewModel::settingsChanged, focus, showSettings);
-    showChunk();
-    showSettings();
+std::unique_ptr<QWidget> ReaderViewModelShell::makeView(std::function<void()> close) {
+    auto view =
+        std::make_unique<ReaderView>(*viewModel_, platform_.importer, platform_.scheduler, true);
+    QObject::connect(view.get(), &ReaderView::closeRequested, view.get(), std::move(close));
+    view_ = view.get();
     return view;
+}
+
+void ReaderViewModelShell::showShortcut(const QString& display) {
+    if (view_) {
+        view_->setShortcutDisplay(display);
+    }
 }
 
 void ReaderViewModelShell::attach(OverlayWindowController& panel) {
@@ -95,7 +86,8 @@ void ReaderViewModelShell::attach(OverlayWindowController& panel) {
 
 void ReaderViewModelShell::openSettings() {
     if (!settings_) {
-        auto* view = new SettingsView(viewModel_->speech(), preferences_, notifications_);
+        auto* view =
+            new SettingsView(viewModel_->speech(), platform_.preferences, platform_.notifications);
         view->setAttribute(Qt::WA_DeleteOnClose);
         view->setWindowTitle(QStringLiteral("VeloraMac Settings"));
         ReaderViewModel* viewModel = viewModel_.get();

@@ -11,13 +11,14 @@ namespace velora {
 class NotificationCenter;
 class PreferencesStore;
 class ReaderViewModel;
+class ReaderView;
 class SettingsView;
 
 // The reader controller as the shell drives it, with the views that show it.
 class ReaderViewModelShell final : public ShellReader {
 public:
-    ReaderViewModelShell(std::unique_ptr<ReaderViewModel> viewModel, PreferencesStore& preferences,
-                         NotificationCenter& notifications);
+    ReaderViewModelShell(std::unique_ptr<ReaderViewModel> viewModel,
+                         const DesktopProgram::Platform& platform);
     ~ReaderViewModelShell() override;
 
     // The controller with the desktop's speech, library and the platform's parts.
@@ -32,13 +33,14 @@ public:
     std::unique_ptr<QWidget> makeView(std::function<void()> close) override;
     void attach(OverlayWindowController& panel) override;
     void openSettings() override;
+    void showShortcut(const QString& display) override;
 
     ReaderViewModel& viewModel() { return *viewModel_; }
 
 private:
     std::unique_ptr<ReaderViewModel> viewModel_;
-    PreferencesStore& preferences_;
-    NotificationCenter& notifications_;
+    DesktopProgram::Platform platform_;
+    QPointer<ReaderView> view_;
     QPointer<SettingsView> settings_;
 };
 

@@ -31,6 +31,8 @@ public:
     // Full screen in both directions and the theme's appearance, for the life of the panel.
     virtual void attach(OverlayWindowController& panel) = 0;
     virtual void openSettings() = 0;
+    // The configured global shortcut, for the texts of the view that name it.
+    virtual void showShortcut(const QString& display) = 0;
 };
 
 } // namespace velora

@@ -1,5 +1,6 @@
 #include "ui/ReaderView.hpp"
 
+#include "app/HotKeyConfig.hpp"
 #include "app/ImportService.hpp"
 #include "app/ReaderViewModel.hpp"
 #include "ui/ControlBar.hpp"
@@ -189,9 +190,9 @@ ReaderView::ReaderView(ReaderViewModel& vm, const ImportService& importer, Sched
     emptyColumn->addWidget(styledLabel(QStringLiteral("Drop a file or capture a selection"),
                                        TextStyle::title3, Tone::primary, empty_),
                            0, Qt::AlignHCenter);
-    emptyColumn->addWidget(styledLabel(QStringLiteral("PDF · ePub · Markdown · or ⌥Space anywhere"),
-                                       TextStyle::caption, Tone::secondary, empty_),
-                           0, Qt::AlignHCenter);
+    emptyHint_ = styledLabel({}, TextStyle::caption, Tone::secondary, empty_);
+    setShortcutDisplay(HotKeyConfig().display);
+    emptyColumn->addWidget(emptyHint_, 0, Qt::AlignHCenter);
     emptyColumn->addStretch();
     area_->addWidget(empty_);
     area_->addWidget(focus_);
@@ -369,6 +370,11 @@ void ReaderView::load(const std::filesystem::path& file) {
             QStringLiteral("Couldn't read ") + QString::fromStdString(file.filename().string());
         showStatus();
     });
+}
+
+void ReaderView::setShortcutDisplay(const QString& display) {
+    emptyHint_->setText(QStringLiteral("PDF · ePub · Markdown · or ") + display +
+                        QStringLiteral(" anywhere"));
 }
 
 void ReaderView::setSettingsShown(bool shown) {

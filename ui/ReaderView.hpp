@@ -55,6 +55,8 @@ public:
     void load(const std::filesystem::path& file);
 
     void setSettingsShown(bool shown);
+    // The configured global shortcut, as the empty state names it.
+    void setShortcutDisplay(const QString& display);
     void setLibraryShown(bool shown);
 
     QWidget& header() const { return *header_; }
@@ -124,6 +126,7 @@ private:
     QLabel* titleSymbol_ = nullptr;
     QStackedWidget* area_;
     QWidget* empty_;
+    QLabel* emptyHint_;
     FocusReaderView* focus_;
     FlowReadingView* flow_;
     QLabel* status_;

@@ -148,6 +148,7 @@ TEST_F(DesktopTest, LaunchTakesTheNameAndBuildsTheMenuForTheStoredShortcut) {
     EXPECT_EQ(hotKeyService.calls, (std::vector<std::string>{"install", "register 15-768"}));
     EXPECT_FALSE(delegate->overlay()->panel().isVisible());
     EXPECT_EQ(reader.attached, delegate->overlay());
+    EXPECT_EQ(reader.shortcut, QStringLiteral("⌘⇧ R"));
 }
 
 TEST_F(DesktopTest, ChangingTheShortcutReregistersAndRetitles) {
@@ -155,6 +156,7 @@ TEST_F(DesktopTest, ChangingTheShortcutReregistersAndRetitles) {
 
     EXPECT_EQ(menuTitles().front(), QStringLiteral("Read Selection  (⌃ Space)"));
     EXPECT_EQ(menuTitles()[3], QStringLiteral("Tip: select text anywhere, press ⌃ Space"));
+    EXPECT_EQ(reader.shortcut, QStringLiteral("⌃ Space"));
     EXPECT_EQ(hotKeyService.calls.back(), "register 49-4096");
     EXPECT_EQ(hotKeyService.calls[hotKeyService.calls.size() - 2], "unregister 1");
 }

@@ -173,17 +173,20 @@ TEST(RealProgramTest, ShowsTheFirstWordsOfASelection) {
     QDBusMessage request = QDBusMessage::createMethodCall(
         ServiceProvider::serviceName, ServiceProvider::objectPath, ServiceProvider::interfaceName,
         QStringLiteral("readSelection"));
-    request.setArguments({QStringLiteral("Speed reading, one steady word at a time.")});
+    // Long enough to be still playing when the screen is read.
+    request.setArguments(
+        {QStringLiteral("Speed reading, one steady word at a time. ").repeated(40)});
     const QDBusMessage reply = QDBusConnection::sessionBus().call(request, QDBus::BlockWithGui);
     EXPECT_EQ(reply.type(), QDBusMessage::ReplyMessage) << reply.errorMessage().toStdString();
     ASSERT_TRUE(QTest::qWaitFor(panelOnScreen, 10000));
 
-    // The pivot letter is drawn in red on the word's line; "Ready" has no pivot.
+    // The pivot letter is drawn in red on the word's line, in the upper half of the centred
+    // panel; "Ready" has no pivot, only the thin red ticks above and below it.
     QImage screen;
     const bool drawn = QTest::qWaitFor(
         [&] {
             screen = QGuiApplication::primaryScreen()->grabWindow(0).toImage();
-            const QRect line(screen.width() / 2 - 200, screen.height() / 2 - 20, 400, 40);
+            const QRect line(screen.width() / 2 - 250, screen.height() / 2 - 200, 500, 180);
             int red = 0;
             for (int y = line.top(); y <= line.bottom(); ++y) {
                 for (int x = line.left(); x <= line.right(); ++x) {
@@ -191,7 +194,7 @@ TEST(RealProgramTest, ShowsTheFirstWordsOfASelection) {
                     red += colour.red() > 180 && colour.green() < 110 && colour.blue() < 110;
                 }
             }
-            return red > 30;
+            return red > 100;
         },
         10000);
     EXPECT_TRUE(drawn);

@@ -69,6 +69,7 @@ public:
     }
     void attach(velora::OverlayWindowController&) override { say("ready", {}); }
     void openSettings() override {}
+    void showShortcut(const QString&) override {}
 
 private:
     static void say(const char* what, const QString& detail) {

@@ -34,6 +34,7 @@ public:
     }
     void attach(OverlayWindowController& panel) override { attached = &panel; }
     void openSettings() override { ++settingsOpened; }
+    void showShortcut(const QString& display) override { shortcut = display; }
 
     QStringList loads;
     std::vector<std::filesystem::path> files;
@@ -42,6 +43,7 @@ public:
     int plays = 0;
     int settingsOpened = 0;
     bool empty = false;
+    QString shortcut;
     QLabel* view = nullptr;
     std::function<void()> closeView;
     OverlayWindowController* attached = nullptr;
