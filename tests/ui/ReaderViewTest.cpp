@@ -244,6 +244,11 @@ TEST_F(ReaderViewTest, ReadingAreaFollowsModeAndShowsTheEmptyStateWithoutWords) 
     const auto labels = empty->findChildren<QLabel*>();
     EXPECT_TRUE(std::ranges::any_of(
         labels, [](QLabel* l) { return l->text() == "Drop a file or capture a selection"; }));
+    // The hint names the shortcut that is configured, not a fixed one.
+    reader.setShortcutDisplay(QStringLiteral("⌘⇧ R"));
+    EXPECT_TRUE(std::ranges::any_of(labels, [](QLabel* l) {
+        return l->text() == QStringLiteral("PDF · ePub · Markdown · or ⌘⇧ R anywhere");
+    }));
 }
 
 TEST_F(ReaderViewTest, DropLoadsTheFirstLocalFileOnly) {
