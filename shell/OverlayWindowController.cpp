@@ -99,11 +99,12 @@ void OverlayWindowController::show() {
     if (!panel_->isVisible() && !savedFrame_) {
         centre();
     }
-    const bool firstShow = !panel_->isVisible();
+    const bool wasHidden = !panel_->isVisible();
     panel_->show();
     panel_->raise();
     panel_->activateWindow();
-    if (firstShow && panel_->windowHandle()) {
+    // Hints go out on every mapping: a window manager drops its state for a hidden window.
+    if (wasHidden && panel_->windowHandle()) {
         X11WindowHints::keepOnAllWorkspaces(*panel_->windowHandle());
         X11WindowHints::requestBlurBehind(*panel_->windowHandle(),
                                           compositor_ && theme_ && !isSolid(*theme_));

@@ -48,6 +48,7 @@ TEST(PanelTest, ClosingKeepsTheLayoutForTheNextShow) {
 }
 
 struct VersionCase {
+    const char* name;
     QString version;
     QString build;
     QString shown;
@@ -61,9 +62,10 @@ TEST_P(VersionStringTest, NamesMissingPartsWithAQuestionMark) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Parts, VersionStringTest,
-                         ::testing::Values(VersionCase{"1.2", "34", "1.2 (34)"},
-                                           VersionCase{"", "34", "? (34)"},
-                                           VersionCase{"1.2", " ", "1.2 (?)"}));
+                         ::testing::Values(VersionCase{"both", "1.2", "34", "1.2 (34)"},
+                                           VersionCase{"noVersion", "", "34", "? (34)"},
+                                           VersionCase{"blankBuild", "1.2", " ", "1.2 (?)"}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(UpdaterTest, ACheckShowsTheInstalledVersionInOneWindow) {
     UpdaterService updater;
