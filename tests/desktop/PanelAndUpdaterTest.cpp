@@ -4,6 +4,7 @@
 
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QTest>
 #include <QWidget>
 #include <gtest/gtest.h>
 
@@ -45,6 +46,19 @@ TEST(PanelTest, ClosingKeepsTheLayoutForTheNextShow) {
     overlay.close();
     EXPECT_FALSE(overlay.panel().isVisible());
     EXPECT_TRUE(overlay.isFullScreen());
+}
+
+// No window manager runs here to move windows, so the panel follows the pointer itself.
+TEST(PanelTest, DraggingTheBackgroundMovesThePanel) {
+    OverlayWindowController overlay(noContent());
+    QWidget& panel = overlay.panel();
+    overlay.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&panel));
+    const QPoint start = panel.pos();
+    QTest::mousePress(&panel, Qt::LeftButton, {}, QPoint(40, 40));
+    QTest::mouseMove(&panel, QPoint(70, 60));
+    QTest::mouseRelease(&panel, Qt::LeftButton, {}, QPoint(70, 60));
+    EXPECT_EQ(panel.pos(), start + QPoint(30, 20));
 }
 
 struct VersionCase {
