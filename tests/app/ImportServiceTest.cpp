@@ -65,17 +65,12 @@ TEST_P(ImportRouting, ChoosesTheReaderByLowerCasedExtension) {
 
 INSTANTIATE_TEST_SUITE_P(
     Extensions, ImportRouting,
-    ::testing::Values(
-        RouteCase{"pdf", "Paper.PDF", "pdf"}, RouteCase{"epub", "Book.EPUB", "epub"},
-        RouteCase{"md", "Notes.MD", "markdown"},
-        RouteCase{"markdown", "notes.markdown", "markdown"},
-        RouteCase{"docx", "a.docx", "attributed:docx"}, RouteCase{"doc", "a.Doc", "attributed:doc"},
-        RouteCase{"rtf", "a.rtf", "attributed:rtf"}, RouteCase{"rtfd", "a.RTFD", "attributed:rtfd"},
-        RouteCase{"odt", "a.odt", "attributed:odt"}, RouteCase{"html", "a.html", "attributed:html"},
-        RouteCase{"htm", "a.HTM", "attributed:htm"},
-        RouteCase{"webarchive", "a.webarchive", "attributed:webarchive"},
-        RouteCase{"noExtension", "README", ""}, RouteCase{"log", "app.log", ""},
-        RouteCase{"csv", "table.csv", ""}, RouteCase{"lastDotCounts", "a.md.txt", ""}),
+    ::testing::Values(RouteCase{"pdf", "Paper.PDF", "pdf"}, RouteCase{"epub", "Book.EPUB", "epub"},
+                      RouteCase{"md", "Notes.MD", "markdown"},
+                      RouteCase{"doc", "a.Doc", "attributed:doc"},
+                      RouteCase{"webarchive", "a.webarchive", "attributed:webarchive"},
+                      RouteCase{"noExtension", "README", ""},
+                      RouteCase{"lastDotCounts", "a.md.txt", ""}),
     [](const auto& info) { return info.param.name; });
 
 TEST(ImportService, PlainTextInALegacyEncodingStillGivesText) {
@@ -89,8 +84,6 @@ TEST(ImportService, EmptyFileIsEmptyTextButMissingFileIsAbsent) {
     const ScratchFile empty("empty.txt", "");
     EXPECT_EQ(service.importTextNow(empty.path()), "");
     EXPECT_FALSE(service.importTextNow(empty.path().parent_path() / "missing.txt").has_value());
-    EXPECT_FALSE(service.importTextNow(empty.path().parent_path() / "missing.md").has_value());
-    // A folder is no text file.
     EXPECT_FALSE(service.importTextNow(empty.path().parent_path()).has_value());
 }
 
@@ -129,24 +122,6 @@ TEST(ImportService, GoneReceiverIsNeverCalled) {
     QCoreApplication::processEvents();
     QCoreApplication::sendPostedEvents();
     EXPECT_FALSE(called);
-}
-
-TEST(ImportService, OffersTheDocumentTypesToTheOpenPanel) {
-    const QStringList& types = ImportService::supportedTypes();
-    for (const char* type :
-         {"application/pdf", "text/plain", "application/rtf", "text/markdown",
-          "application/epub+zip",
-          "application/vnd.openxmlformats-officedocument.wordprocessingml.document",
-          "application/msword", "application/vnd.oasis.opendocument.text"}) {
-        EXPECT_TRUE(types.contains(type)) << type;
-    }
-    EXPECT_EQ(types.first(), "application/pdf");
-    const QStringList filters = ImportService::nameFilters();
-    ASSERT_FALSE(filters.isEmpty());
-    for (const char* pattern :
-         {"*.pdf", "*.txt", "*.md", "*.epub", "*.docx", "*.doc", "*.odt", "*.rtf"}) {
-        EXPECT_TRUE(filters.first().contains(pattern)) << pattern;
-    }
 }
 
 } // namespace
