@@ -7,7 +7,6 @@
 #include <unicode/uchar.h>
 #include <unicode/unistr.h>
 #include <unicode/utext.h>
-#include <unicode/utf8.h>
 
 namespace velora {
 namespace {
@@ -73,38 +72,6 @@ TEST(Graphemes, SplitAgreesWithTheBreakIterator) {
     });
     std::reverse(backwards.begin(), backwards.end());
     EXPECT_EQ(backwards, clusters);
-}
-
-bool wellFormedByIcu(const std::string& bytes) {
-    const auto* data = reinterpret_cast<const std::uint8_t*>(bytes.data());
-    const auto length = static_cast<std::int32_t>(bytes.size());
-    std::int32_t i = 0;
-    while (i < length) {
-        UChar32 c = 0;
-        U8_NEXT(data, i, length, c);
-        if (c < 0) {
-            return false;
-        }
-    }
-    return true;
-}
-
-// The shortcuts for two- and three-byte sequences must judge every lead and following byte as ICU
-// does.
-TEST(Graphemes, WellFormednessAgreesWithIcuForEveryLeadByte) {
-    for (int lead = 0x80; lead <= 0xFF; ++lead) {
-        for (int second = 0; second <= 0xFF; ++second) {
-            for (int third : {0x41, 0x80, 0xBF, 0xC0}) {
-                const std::string bytes{static_cast<char>(lead), static_cast<char>(second),
-                                        static_cast<char>(third), '\x80'};
-                for (const std::string& text :
-                     {bytes, bytes.substr(0, 2), "abcdefgh" + bytes + "ijklmnop"}) {
-                    ASSERT_EQ(Graphemes::isWellFormed(text), wellFormedByIcu(text))
-                        << std::hex << lead << ' ' << second << ' ' << third;
-                }
-            }
-        }
-    }
 }
 
 } // namespace

@@ -26,8 +26,6 @@ INSTANTIATE_TEST_SUITE_P(
         RtfCase{"unicodeSkipCount", R"({\rtf1\uc2 \u20320\'c4\'e3x\uc0\u22909 y})",
                 "\u4F60x\u597Dy"},
         RtfCase{"negativeUnicodeAndSurrogates", R"({\rtf1 \u-10179?\u-8704?})", "\U0001F600"},
-        RtfCase{"windows1252Escapes", R"({\rtf1\ansi\ansicpg1252 \'93caf\'e9\'94 \'85})",
-                "\u201Ccaf\u00E9\u201D \u2026"},
         RtfCase{
             "fontCharset",
             R"({\rtf1\ansi\ansicpg1252{\fonttbl{\f0 Times;}{\f1\fcharset161 Arial Greek;}}\f0 \'e9 {\f1 \'e1\'e2} \'e9})",
@@ -35,10 +33,7 @@ INSTANTIATE_TEST_SUITE_P(
         RtfCase{
             "ignorableAndTables",
             R"({\rtf1{\colortbl;\red255\green0\blue0;}{\stylesheet{\s1 Heading;}}{\info{\title Secret}}{\*\generator Writer;}Body})",
-            "Body"},
-        RtfCase{"fieldKeepsResult",
-                R"({\rtf1 See {\field{\*\fldinst HYPERLINK "http://x"}{\fldrslt the site}}.})",
-                "See the site."}),
+            "Body"}),
     [](const auto& info) { return info.param.name; });
 
 struct RejectCase {
@@ -54,8 +49,7 @@ TEST_P(RtfRejection, IsAbsent) {
 
 INSTANTIATE_TEST_SUITE_P(
     Inputs, RtfRejection,
-    ::testing::Values(RejectCase{"plainText", "Hello world"},
-                      RejectCase{"noText", R"({\rtf1{\fonttbl{\f0 Arial;}}\par\par})"},
+    ::testing::Values(RejectCase{"noText", R"({\rtf1{\fonttbl{\f0 Arial;}}\par\par})"},
                       RejectCase{"hugeParameters", R"({\rtf1\uc9999999999\bin-5\u9999999999 })"}),
     [](const auto& info) { return info.param.name; });
 

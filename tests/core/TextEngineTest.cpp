@@ -51,20 +51,6 @@ INSTANTIATE_TEST_SUITE_P(
                      {{"e\u0301te\u0301,", 1, W::minor, false},
                       {"\U0001F1EB\U0001F1F7\U0001F1E9\U0001F1EA.", 1, W::major, true}}}));
 
-TEST(Tokenize, FiveMegabyteToken) {
-    std::string token = "(";
-    while (token.size() < (5U << 20)) {
-        token += "e\u0301\u043F";
-    }
-    token += ".)";
-    const auto characters = static_cast<std::int64_t>(Graphemes::count(token));
-    const std::vector<Word> words = TextEngine::tokenize("x " + token + "\ny");
-    ASSERT_EQ(words.size(), 3U);
-    EXPECT_EQ(words[1].text, token);
-    EXPECT_EQ(words[1].orp, 1 + (characters - 3 - 1) / 2);
-    EXPECT_EQ(words[1].punctuation, W::major);
-}
-
 // Whatever bytes arrive, the words hold what a word promises: well-formed, non-empty text without
 // separators, a pivot inside it, and parts that put it back together.
 TEST(Tokenize, AnyBytesGiveSoundWords) {
