@@ -11,6 +11,7 @@
 #include <chrono>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <map>
 #include <numeric>
 
 namespace velora {
@@ -19,56 +20,45 @@ namespace {
 using namespace std::chrono_literals;
 using ::testing::ElementsAre;
 
-// Collects the synthesizer's reports from its thread.
+// Collects the synthesizer's reports from its thread; an ending reads "finished 2" or
+// "failed 3: reason".
 class Recorder final : public SpeechSynthesizerObserver {
 public:
-    enum class Kind { finished, cancelled, failed };
-    struct End {
-        Kind kind;
-        UtteranceId utterance;
-        QString reason;
-        bool operator==(const End&) const = default;
-    };
-
     void willSpeakRange(UtteranceId utterance, Utf16Range range) override {
         std::lock_guard lock(mutex_);
-        words_.emplace_back(utterance, range);
+        words_[utterance].push_back(range);
     }
-    void didFinish(UtteranceId utterance) override { end({Kind::finished, utterance, {}}); }
-    void didCancel(UtteranceId utterance) override { end({Kind::cancelled, utterance, {}}); }
+    void didFinish(UtteranceId utterance) override { end(ended("finished", utterance)); }
+    void didCancel(UtteranceId utterance) override { end(ended("cancelled", utterance)); }
     void didFail(UtteranceId utterance, const QString& reason) override {
-        end({Kind::failed, utterance, reason});
+        end(ended("failed", utterance, reason));
     }
 
-    std::vector<End> waitForEnds(std::size_t count) {
+    static std::string ended(const char* kind, UtteranceId utterance, const QString& reason = {}) {
+        return kind + (" " + std::to_string(utterance)) +
+               (reason.isEmpty() ? "" : ": " + reason.toStdString());
+    }
+    std::vector<std::string> waitForEnds(std::size_t count) {
         std::unique_lock lock(mutex_);
         changed_.wait_for(lock, 30s, [&] { return ends_.size() >= count; });
         return ends_;
     }
     std::vector<Utf16Range> words(UtteranceId utterance) {
         std::lock_guard lock(mutex_);
-        std::vector<Utf16Range> result;
-        for (const auto& [id, range] : words_) {
-            if (id == utterance) {
-                result.push_back(range);
-            }
-        }
-        return result;
+        return words_[utterance];
     }
 
 private:
-    void end(End ending) {
-        {
-            std::lock_guard lock(mutex_);
-            ends_.push_back(std::move(ending));
-        }
+    void end(std::string ending) {
+        std::lock_guard lock(mutex_);
+        ends_.push_back(std::move(ending));
         changed_.notify_all();
     }
 
     std::mutex mutex_;
     std::condition_variable changed_;
-    std::vector<std::pair<UtteranceId, Utf16Range>> words_;
-    std::vector<End> ends_;
+    std::map<UtteranceId, std::vector<Utf16Range>> words_;
+    std::vector<std::string> ends_;
 };
 
 SpeechUtterance utteranceOf(const QString& text, float rate = SpeechRate::defaultRate) {
@@ -107,8 +97,7 @@ protected:
 
 TEST_F(EspeakSynthesizerTest, ReportsEveryWordOfAMultilingualSentenceInOrder) {
     const UtteranceId utterance = synthesizer_.speak(utteranceOf(sentence));
-    EXPECT_THAT(recorder_.waitForEnds(1),
-                ElementsAre(Recorder::End{Recorder::Kind::finished, utterance, {}}));
+    EXPECT_THAT(recorder_.waitForEnds(1), ElementsAre(Recorder::ended("finished", utterance)));
     EXPECT_EQ(recorder_.words(utterance), wordRangesOf(sentence));
     EXPECT_GT(audio_->size(), 0U);
     EXPECT_FALSE(synthesizer_.isSpeaking());
@@ -121,14 +110,13 @@ TEST_F(EspeakSynthesizerTest, StopDuringSynthesisEndsWithACancellationAndNoFinis
     // Words are reported as their audio is heard, not as it is rendered.
     EXPECT_LE(recorder_.words(utterance).size(), 1U);
     synthesizer_.stop();
-    EXPECT_THAT(recorder_.waitForEnds(1),
-                ElementsAre(Recorder::End{Recorder::Kind::cancelled, utterance, {}}));
+    EXPECT_THAT(recorder_.waitForEnds(1), ElementsAre(Recorder::ended("cancelled", utterance)));
     EXPECT_EQ(audio_->discards, 1);
     EXPECT_LT(recorder_.words(utterance).size(), wordRangesOf(sentence).size());
 
     audio_->release();
     const UtteranceId next = synthesizer_.speak(utteranceOf("Again."));
-    EXPECT_EQ(recorder_.waitForEnds(2).at(1), (Recorder::End{Recorder::Kind::finished, next, {}}));
+    EXPECT_EQ(recorder_.waitForEnds(2).at(1), (Recorder::ended("finished", next)));
 }
 
 TEST_F(EspeakSynthesizerTest, ANewUtteranceCancelsTheOneUnderWay) {
@@ -138,9 +126,8 @@ TEST_F(EspeakSynthesizerTest, ANewUtteranceCancelsTheOneUnderWay) {
     const UtteranceId second = synthesizer_.speak(utteranceOf("Second one."));
     recorder_.waitForEnds(1);
     audio_->release();
-    EXPECT_THAT(recorder_.waitForEnds(2),
-                ElementsAre(Recorder::End{Recorder::Kind::cancelled, first, {}},
-                            Recorder::End{Recorder::Kind::finished, second, {}}));
+    EXPECT_THAT(recorder_.waitForEnds(2), ElementsAre(Recorder::ended("cancelled", first),
+                                                      Recorder::ended("finished", second)));
     EXPECT_EQ(recorder_.words(second), wordRangesOf("Second one."));
 }
 
@@ -160,7 +147,7 @@ TEST_P(SpeechFailureTest, EndsTheUtteranceWithAFailureReport) {
     utterance.voiceIdentifier = GetParam().voice;
     const UtteranceId id = synthesizer_.speak(utterance);
     EXPECT_THAT(recorder_.waitForEnds(1),
-                ElementsAre(Recorder::End{Recorder::Kind::failed, id, GetParam().reason}));
+                ElementsAre(Recorder::ended("failed", id, GetParam().reason)));
     EXPECT_FALSE(synthesizer_.isSpeaking());
 }
 
