@@ -118,42 +118,6 @@ TEST_F(CaptureFixture, WithoutTrustThePrimarySelectionIsReadAndTheClipboardLeftA
     EXPECT_EQ(pasteboard.changeCount(), before);
 }
 
-struct WaitCase {
-    const char* name;
-    std::optional<double> changeAt;
-    double timeout;
-    bool changed;
-    double answeredAt;
-};
-
-class WaitForChange : public ::testing::TestWithParam<WaitCase> {};
-
-TEST_P(WaitForChange, AnswersOnTheFirstPollAfterTheChangeOrAtTheDeadline) {
-    const WaitCase& c = GetParam();
-    FakePasteboard pasteboard;
-    fakes::ManualScheduler scheduler;
-    if (c.changeAt) {
-        scheduler.after(Seconds{*c.changeAt}, [&pasteboard] { pasteboard.replaceFromOutside({}); });
-    }
-    std::optional<bool> answer;
-    double answeredAt = -1;
-    TextCapture::waitForChange(pasteboard, scheduler, pasteboard.changeCount(), Seconds{c.timeout},
-                               [&](bool changed) {
-                                   answer = changed;
-                                   answeredAt = scheduler.now();
-                               });
-    scheduler.runUntilIdle();
-    EXPECT_EQ(answer, c.changed);
-    EXPECT_NEAR(answeredAt, c.answeredAt, 1e-9);
-}
-
-INSTANTIATE_TEST_SUITE_P(TextCapture, WaitForChange,
-                         ::testing::Values(WaitCase{"NoChangeEndsAtTheLastPollPastTheDeadline",
-                                                    std::nullopt, 0.4, false, 0.405},
-                                           WaitCase{"ChangeIsSeenAtTheNextPoll", 0.1, 0.4, true,
-                                                    0.105}),
-                         [](const auto& info) { return std::string(info.param.name); });
-
 TEST(TextCaptureWait, ChangeBeforeTheFirstPollAnswersWithoutAnyPause) {
     FakePasteboard pasteboard;
     fakes::ManualScheduler scheduler;
