@@ -1,13 +1,17 @@
+#include "app/HotKeyManager.hpp"
 #include "app/TextCapture.hpp"
 #include "platform/ClipboardPasteboard.hpp"
 #include "platform/TimerScheduler.hpp"
 #include "platform/X11AccessibilityTrust.hpp"
+#include "platform/X11GlobalHotKeyService.hpp"
 #include "platform/X11KeyEventPoster.hpp"
 #include "x11/ClipboardSamples.hpp"
+#include "x11/OtherClient.hpp"
 
 #include <QCoreApplication>
 #include <QProcess>
 #include <QTest>
+#include <X11/keysym.h>
 #include <gtest/gtest.h>
 
 namespace velora {
@@ -102,6 +106,31 @@ TEST_F(CaptureOnX11, SelectionIsCopiedAndTheOtherProgramsClipboardComesBack) {
 
     EXPECT_EQ(captureSelection(), QStringLiteral("  words to read  "));
     EXPECT_EQ(clipboardSeenByAStranger(), usersClipboard());
+}
+
+TEST_F(CaptureOnX11, ShortcutStillHeldDoesNotSpoilTheCopy) {
+    X11GlobalHotKeyService service;
+    HotKeyManager manager(service, scheduler);
+    std::optional<QString> text;
+    bool answered = false;
+    manager.onTrigger = [&] {
+        capture.grabSelection([&](std::optional<QString> result) {
+            answered = true;
+            text = std::move(result);
+        });
+    };
+    manager.registerKeyCode(49, 2048);
+    OtherProgram editor({"--select", "held shortcut"});
+    ASSERT_TRUE(editor.ready);
+
+    testsupport::OtherClient user;
+    user.press(XK_Alt_L);
+    user.press(XK_space);
+    ASSERT_TRUE(QTest::qWaitFor([&answered] { return answered; }, patienceMs));
+    user.release(XK_space);
+    user.release(XK_Alt_L);
+    user.sync();
+    EXPECT_EQ(text, QStringLiteral("held shortcut"));
 }
 
 } // namespace
