@@ -133,6 +133,19 @@ TEST_F(LibraryStoreTest, UnknownKeyForProgressChangesAndWritesNothing) {
     EXPECT_FALSE(QFile::exists(libraryPath()));
 }
 
+TEST_F(LibraryStoreTest, ClearingHistoryAndResettingStatsAreIndependent) {
+    auto store = open();
+    addText(*store, "text:a");
+    store->addReading(300, 60.0);
+    const auto stats = store->stats();
+    store->clearHistory();
+    EXPECT_EQ(open()->stats(), stats);
+    addText(*store, "text:b");
+    store->resetStats();
+    EXPECT_EQ(open()->entries(), store->entries());
+    EXPECT_EQ(open()->stats(), ReadingStats{});
+}
+
 // Fails writes past a byte limit, as a full disk or a crash mid-write would.
 class FileSizeLimit {
 public:
