@@ -5,8 +5,8 @@
 #include "ui/ChunkStepper.hpp"
 #include "ui/Divider.hpp"
 #include "ui/SteppedSlider.hpp"
+#include "ui/SymbolButton.hpp"
 #include "ui/SymbolLabel.hpp"
-#include "ui/Symbols.hpp"
 #include "ui/TextStyle.hpp"
 #include "ui/ThemeSwatches.hpp"
 
@@ -90,11 +90,11 @@ QString voiceHint(bool speechEnabled, const std::optional<QString>& selectedVoic
 
 QuickSettingsView::QuickSettingsView(SpeechService& speech, QWidget* parent)
     : QWidget(parent), speech_(speech), controls_(new SettingsControls(speech, this)),
-      swatches_(new ThemeSwatches(this)), close_(new QToolButton(this)),
+      swatches_(new ThemeSwatches(this)),
+      close_(new SymbolButton("xmark.circle.fill", QPalette::PlaceholderText,
+                              QStringLiteral("Close settings (Esc)"), 20, this)),
       transitionDescription_(noteLabel({}, this)), voiceHint_(noteLabel({}, this)) {
     decorateCard(*this, 420, 460);
-    const QColor secondary = palette().color(QPalette::PlaceholderText);
-    const QColor primary = palette().color(QPalette::WindowText);
 
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
@@ -103,15 +103,10 @@ QuickSettingsView::QuickSettingsView(SpeechService& speech, QWidget* parent)
     auto* header = new QHBoxLayout;
     header->setContentsMargins(18, 14, 18, 14);
     header->setSpacing(6);
-    header->addWidget(symbolLabel("slider.horizontal.3", primary, 18, this));
+    header->addWidget(new SymbolLabel("slider.horizontal.3", QPalette::WindowText, 18, this));
     header->addWidget(
         styledLabel(QStringLiteral("Settings"), TextStyle::headline, Tone::primary, this));
     header->addStretch();
-    close_->setAutoRaise(true);
-    close_->setIcon(Symbols::icon("xmark.circle.fill", secondary));
-    close_->setIconSize(QSize(20, 20));
-    close_->setToolTip(QStringLiteral("Close settings (Esc)"));
-    close_->setFocusPolicy(Qt::NoFocus);
     header->addWidget(close_);
     outer->addLayout(header);
     outer->addWidget(new Divider(0.4, this));

@@ -9,8 +9,8 @@
 #include "ui/LibraryView.hpp"
 #include "ui/QuickSettingsView.hpp"
 #include "ui/ReaderBindings.hpp"
+#include "ui/SymbolButton.hpp"
 #include "ui/SymbolLabel.hpp"
-#include "ui/Symbols.hpp"
 #include "ui/TextStyle.hpp"
 
 #include <QApplication>
@@ -72,8 +72,7 @@ public:
         setAttribute(Qt::WA_TransparentForMouseEvents);
         auto* row = new QHBoxLayout(this);
         row->addStretch();
-        symbol_ = new QLabel(this);
-        row->addWidget(symbol_);
+        row->addWidget(new SymbolLabel("arrow.down.doc", QPalette::WindowText, 28, this));
         row->addWidget(
             styledLabel(QStringLiteral("Drop to read"), TextStyle::title2, Tone::primary, this));
         row->addStretch();
@@ -81,9 +80,6 @@ public:
 
     void setAccent(const QColor& accent) {
         accent_ = accent;
-        symbol_->setPixmap(Symbols::pixmap("arrow.down.doc", QSize(28, 28),
-                                           palette().color(QPalette::WindowText),
-                                           devicePixelRatioF()));
         update();
     }
 
@@ -104,17 +100,11 @@ protected:
     }
 
 private:
-    QLabel* symbol_;
     QColor accent_;
 };
 
-QToolButton* headerButton(const QString& help, QWidget* parent) {
-    auto* button = new QToolButton(parent);
-    button->setAutoRaise(true);
-    button->setToolTip(help);
-    button->setFocusPolicy(Qt::NoFocus);
-    button->setIconSize(QSize(20, 20));
-    return button;
+SymbolButton* headerButton(const char* symbol, const QString& help, QWidget* parent) {
+    return new SymbolButton(symbol, QPalette::ButtonText, help, 20, parent);
 }
 
 QPalette readerPalette(const ThemePalette& theme, QPalette base) {
@@ -169,7 +159,7 @@ ReaderView::ReaderView(ReaderViewModel& vm, const ImportService& importer, Sched
     column->setSpacing(0);
     buildHeader();
     if (closable) {
-        close_ = headerButton(QStringLiteral("Close"), header_);
+        close_ = headerButton("xmark.circle.fill", QStringLiteral("Close"), header_);
         header_->layout()->addWidget(close_);
         connect(close_, &QToolButton::clicked, this, [this] {
             if (vm_.isFullScreen()) {
@@ -184,8 +174,9 @@ ReaderView::ReaderView(ReaderViewModel& vm, const ImportService& importer, Sched
     auto* emptyColumn = new QVBoxLayout(empty_);
     emptyColumn->setSpacing(12);
     emptyColumn->addStretch();
-    emptyColumn->addWidget(symbolLabel("text.viewfinder", palette_.dim, 44, empty_), 0,
-                           Qt::AlignHCenter);
+    emptyColumn->addWidget(
+        new SymbolLabel("text.viewfinder", QPalette::PlaceholderText, 44, empty_), 0,
+        Qt::AlignHCenter);
     emptyColumn->addWidget(styledLabel(QStringLiteral("Drop a file or capture a selection"),
                                        TextStyle::title3, Tone::primary, empty_),
                            0, Qt::AlignHCenter);
@@ -251,17 +242,19 @@ void ReaderView::buildHeader() {
     row->setSpacing(14);
     auto* title = new QHBoxLayout;
     title->setSpacing(6);
-    titleSymbol_ = new QLabel(header_);
-    title->addWidget(titleSymbol_);
+    title->addWidget(
+        new SymbolLabel("bolt.horizontal.circle.fill", QPalette::WindowText, 18, header_));
     title_ = styledLabel(QStringLiteral("VeloraMac"), TextStyle::headline, Tone::primary, header_);
     title->addWidget(title_);
     row->addLayout(title);
     row->addStretch();
-    clipboard_ = headerButton(QStringLiteral("Read from clipboard"), header_);
-    import_ = headerButton(QStringLiteral("Import a PDF, Word, ePub, or Markdown file"), header_);
-    libraryButton_ = headerButton(QStringLiteral("Library & reading stats"), header_);
-    fullScreen_ = headerButton({}, header_);
-    settingsButton_ = headerButton(QStringLiteral("Settings"), header_);
+    clipboard_ = headerButton("doc.on.clipboard", QStringLiteral("Read from clipboard"), header_);
+    import_ = headerButton("tray.and.arrow.down",
+                           QStringLiteral("Import a PDF, Word, ePub, or Markdown file"), header_);
+    libraryButton_ =
+        headerButton("books.vertical", QStringLiteral("Library & reading stats"), header_);
+    fullScreen_ = headerButton("arrow.up.left.and.arrow.down.right", {}, header_);
+    settingsButton_ = headerButton("slider.horizontal.3", QStringLiteral("Settings"), header_);
     for (QToolButton* button :
          {clipboard_, import_, libraryButton_, fullScreen_, settingsButton_}) {
         row->addWidget(button);
@@ -469,19 +462,6 @@ void ReaderView::applyTheme() {
     flow_->setFontSize(flowFontSize());
     controlBar_->setThemePalette(palette_);
     static_cast<DropOverlay*>(dropOverlay_)->setAccent(palette_.accent);
-    const QColor text = palette_.text;
-    titleSymbol_->setPixmap(
-        Symbols::pixmap("bolt.horizontal.circle.fill", QSize(18, 18), text, devicePixelRatioF()));
-    clipboard_->setIcon(Symbols::icon("doc.on.clipboard", text));
-    import_->setIcon(Symbols::icon("tray.and.arrow.down", text));
-    libraryButton_->setIcon(Symbols::icon("books.vertical", text));
-    settingsButton_->setIcon(Symbols::icon("slider.horizontal.3", text));
-    if (close_ != nullptr) {
-        close_->setIcon(Symbols::icon("xmark.circle.fill", text));
-    }
-    fullScreen_->setIcon(Symbols::icon(vm_.isFullScreen() ? "arrow.down.right.and.arrow.up.left"
-                                                          : "arrow.up.left.and.arrow.down.right",
-                                       text));
     update();
 }
 
@@ -513,7 +493,10 @@ void ReaderView::showFullScreen() {
     const bool full = vm_.isFullScreen();
     fullScreen_->setToolTip(full ? QStringLiteral("Exit full screen (Ctrl+F)")
                                  : QStringLiteral("Full screen (Ctrl+F)"));
-    applyTheme();
+    fullScreen_->setSymbol(full ? "arrow.down.right.and.arrow.up.left"
+                                : "arrow.up.left.and.arrow.down.right");
+    focus_->setFontSize(focusFontSize());
+    flow_->setFontSize(flowFontSize());
     if (full) {
         revealChrome();
     } else {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/platform/Scheduler.hpp"
+#include "ui/SymbolButton.hpp"
 #include "ui/ThemePalette.hpp"
 
 #include <QWidget>
@@ -10,7 +11,6 @@
 class QFileDialog;
 class QLabel;
 class QStackedWidget;
-class QToolButton;
 
 namespace velora {
 
@@ -114,14 +114,13 @@ private:
 
     QWidget* header_ = nullptr;
     QWidget* headerDivider_ = nullptr;
-    QToolButton* clipboard_ = nullptr;
-    QToolButton* import_ = nullptr;
-    QToolButton* libraryButton_ = nullptr;
-    QToolButton* fullScreen_ = nullptr;
-    QToolButton* settingsButton_ = nullptr;
-    QToolButton* close_ = nullptr;
+    SymbolButton* clipboard_ = nullptr;
+    SymbolButton* import_ = nullptr;
+    SymbolButton* libraryButton_ = nullptr;
+    SymbolButton* fullScreen_ = nullptr;
+    SymbolButton* settingsButton_ = nullptr;
+    SymbolButton* close_ = nullptr;
     QLabel* title_ = nullptr;
-    QLabel* titleSymbol_ = nullptr;
     QStackedWidget* area_;
     QWidget* empty_;
     FocusReaderView* focus_;

@@ -13,6 +13,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QScrollArea>
 #include <QTabWidget>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -37,15 +38,21 @@ QLabel* note(const QString& text, QWidget* parent) {
     return label;
 }
 
+// The window has a fixed size, so a tab whose form is taller scrolls instead of squeezing rows.
 QWidget* page(std::initializer_list<QWidget*> sections) {
-    auto* page = new QWidget;
+    auto* scroll = new QScrollArea;
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    auto* page = new QWidget(scroll);
     auto* column = new QVBoxLayout(page);
     for (QWidget* section : sections) {
         section->setParent(page);
         column->addWidget(section);
     }
     column->addStretch();
-    return page;
+    scroll->setWidget(page);
+    return scroll;
 }
 
 constexpr std::array pauseFields{&ReadingSettings::minorPauseMultiplier,
@@ -187,9 +194,9 @@ QWidget* SettingsView::aboutTab() {
     auto* column = new QVBoxLayout(about);
     column->setSpacing(10);
     column->addStretch();
-    QLabel* symbol =
-        symbolLabel("bolt.horizontal.circle.fill",
-                    velora::palette(ReadingTheme::system, about->palette()).pivot, 48, about);
+    auto* symbol =
+        new SymbolLabel("bolt.horizontal.circle.fill",
+                        velora::palette(ReadingTheme::system, about->palette()).pivot, 48, about);
     column->addWidget(symbol, 0, Qt::AlignHCenter);
     column->addWidget(
         styledLabel(QStringLiteral("VeloraMac"), TextStyle::title2, Tone::primary, about, true), 0,
