@@ -169,11 +169,10 @@ void ReaderViewModel::load(const std::string& text, const LoadSource& source) {
     // Closes the running segment while the engine still holds the document it belongs to.
     pause();
     const std::string cleaned = TextSanitizer::clean(text);
-    std::vector<Word> tokens = TextEngine::tokenize(cleaned);
-    engine_.load(tokens);
+    engine_.load(TextEngine::tokenize(cleaned));
     emit engineChanged();
     setStatusMessage(std::nullopt);
-    registerAndResume(tokens, cleaned, source);
+    registerAndResume(engine_.words(), cleaned, source);
 }
 
 void ReaderViewModel::loadFromClipboard() {
@@ -286,7 +285,9 @@ void ReaderViewModel::seek(double progress) {
 void ReaderViewModel::open(const ReadingHistoryEntry& entry) {
     if (entry.kind == ReadingHistoryEntry::Kind::text) {
         if (entry.storedText) {
-            load(*entry.storedText, LoadSource::text());
+            // A copy: the entry may be the library's own, which the load updates.
+            const std::string text = *entry.storedText;
+            load(text, LoadSource::text());
         } else {
             setStatusMessage(QStringLiteral("This selection is no longer stored"));
         }
