@@ -3,7 +3,10 @@ PRESET ?= debug
 BUILD := build/$(PRESET)
 ARGS ?=
 
-.PHONY: run test build deps bench format clean
+.PHONY: run test build deps bench fuzz format clean
+
+# Seconds each fuzz target runs in `make fuzz`.
+FUZZ_SECONDS ?= 60
 
 deps:
 	@scripts/install-deps
@@ -15,13 +18,21 @@ build: deps
 run: build
 	$(BUILD)/shell/veloramac $(ARGS)
 
+# Every test, then each fuzz target briefly in its own clang build.
 test: build
 	ctest --preset $(PRESET) --parallel 2
+	$(MAKE) fuzz FUZZ_SECONDS=5
 
 bench:
 	$(MAKE) build PRESET=release
 	build/release/bench/bench_text
 	build/release/bench/bench_library
+	build/release/bench/bench_import
+
+fuzz: deps
+	cmake --preset fuzz -DVELORA_FUZZ_SECONDS=$(FUZZ_SECONDS)
+	cmake --build --preset fuzz --target fuzz_all --parallel 2
+	cd build/fuzz && ctest -L fuzz --output-on-failure
 
 format:
 	git ls-files '*.cpp' '*.hpp' | xargs clang-format -i

@@ -2,9 +2,11 @@
 
 #include "core/TextEngine.hpp"
 #include "core/TextSanitizer.hpp"
+#include "platform/DocumentImport.hpp"
 
 #include <algorithm>
 #include <cstdio>
+#include <filesystem>
 #include <memory>
 #include <nlohmann/json.hpp>
 #include <ostream>
@@ -15,13 +17,34 @@ namespace {
 
 constexpr int usageError = 2;
 
-int printWords(const std::string& path, std::ostream& out, std::ostream& err) {
-    const std::optional<std::string> input = CommandLine::readInput(path);
-    if (!input) {
-        err << "Couldn't read " << path << '\n';
+// The cleaned text the reader would load from a document of any supported type, or from
+// standard input; reports the failure the reader would show.
+std::optional<std::string> readCleaned(const std::string& path, std::ostream& err) {
+    const std::optional<std::string> input =
+        path == "-" ? CommandLine::readInput(path) : DocumentImport::readFile(path);
+    if (!input || (path != "-" && input->empty())) {
+        err << "Couldn't read " << std::filesystem::path(path).filename().string() << '\n';
+        return std::nullopt;
+    }
+    return TextSanitizer::clean(*input);
+}
+
+int extractText(const std::string& path, std::ostream& out, std::ostream& err) {
+    const std::optional<std::string> text = readCleaned(path, err);
+    if (!text) {
         return 1;
     }
-    for (const Word& word : TextEngine::tokenize(TextSanitizer::clean(*input))) {
+    out << *text << '\n';
+    out.flush();
+    return out ? 0 : 1;
+}
+
+int printWords(const std::string& path, std::ostream& out, std::ostream& err) {
+    const std::optional<std::string> text = readCleaned(path, err);
+    if (!text) {
+        return 1;
+    }
+    for (const Word& word : TextEngine::tokenize(*text)) {
         nlohmann::ordered_json line;
         line["id"] = word.id;
         line["text"] = word.text;
@@ -38,7 +61,8 @@ int printWords(const std::string& path, std::ostream& out, std::ostream& err) {
 
 CommandLine::CommandLine() {
     add("--words", "FILE",
-        "print the words of a UTF-8 text file (- for standard input) as JSON lines", printWords);
+        "print the words of a document (- for UTF-8 standard input) as JSON lines", printWords);
+    add("--extract", "FILE", "print the text the reader would load from a document", extractText);
     add("--help", "", "show this help",
         [this](const std::string&, std::ostream& out, std::ostream&) {
             out << usage();

@@ -68,17 +68,6 @@ TEST(TextSanitizer, KeepsAFiveMegabyteToken) {
     EXPECT_EQ(TextSanitizer::clean("  " + token + "\u00AD!  "), token + "!");
 }
 
-TEST(TextSanitizer, TextWithoutBreaksStaysOneLine) {
-    std::string text;
-    for (int i = 0; i < 100000; ++i) {
-        text += "a\u0301\u00A0\u00A0";
-    }
-    const std::string cleaned = TextSanitizer::clean(text);
-    EXPECT_EQ(cleaned.find('\n'), std::string::npos);
-    EXPECT_EQ(cleaned.find("  "), std::string::npos);
-    EXPECT_EQ(cleaned.size(), 100000U * 4 - 1);
-}
-
 // Whatever the mix of blanks and line breaks, the result has no run of blanks, no blank at a
 // line's edge, no more than one empty line in a row, and the same visible characters in order.
 TEST(TextSanitizer, BlanksAndLinesAreTidyForAnyMix) {

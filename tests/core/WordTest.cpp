@@ -81,14 +81,6 @@ INSTANTIATE_TEST_SUITE_P(
         WeightCase{"illFormedTail", "end.\xFF", W::none}),
     [](const auto& info) { return info.param.name; });
 
-TEST(Punctuation, MembershipIsByCanonicalEquivalence) {
-    EXPECT_TRUE(Punctuation::contains(Punctuation::minor, "\u037E"));
-    EXPECT_TRUE(Punctuation::contains(Punctuation::major, "."));
-    EXPECT_FALSE(Punctuation::contains(Punctuation::major, ".\u0301"));
-    EXPECT_FALSE(Punctuation::contains(Punctuation::skippable, ""));
-    EXPECT_FALSE(Punctuation::contains(Punctuation::major, ".."));
-}
-
 struct PartsCase {
     const char* name;
     std::string text;

@@ -1,0 +1,70 @@
+#include "app/FileBytes.hpp"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace velora::FileBytes {
+
+namespace {
+
+class FileDescriptor {
+public:
+    explicit FileDescriptor(int fd) : fd_(fd) {}
+    FileDescriptor(const FileDescriptor&) = delete;
+    FileDescriptor& operator=(const FileDescriptor&) = delete;
+    ~FileDescriptor() {
+        if (fd_ >= 0) {
+            ::close(fd_);
+        }
+    }
+    int get() const { return fd_; }
+
+private:
+    int fd_;
+};
+
+} // namespace
+
+std::optional<std::string> read(const std::filesystem::path& file, std::uintmax_t limit) {
+    const FileDescriptor fd(::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+    struct stat info {};
+    if (fd.get() < 0 || ::fstat(fd.get(), &info) != 0 || !S_ISREG(info.st_mode) ||
+        static_cast<std::uintmax_t>(info.st_size) > limit) {
+        return std::nullopt;
+    }
+    std::string bytes;
+    bytes.resize(static_cast<std::size_t>(info.st_size));
+    std::size_t filled = 0;
+    // The file may grow or shrink while it is read; take what is there up to the limit.
+    for (;;) {
+        if (filled == bytes.size()) {
+            char probe = 0;
+            const ssize_t extra = ::read(fd.get(), &probe, 1);
+            if (extra < 0 || (extra > 0 && bytes.size() >= limit)) {
+                return std::nullopt;
+            }
+            if (extra == 0) {
+                break;
+            }
+            bytes.push_back(probe);
+            ++filled;
+            bytes.resize(std::min<std::uintmax_t>(limit, bytes.size() * 2 + 4096));
+            if (filled == bytes.size()) {
+                continue;
+            }
+        }
+        const ssize_t count = ::read(fd.get(), bytes.data() + filled, bytes.size() - filled);
+        if (count < 0) {
+            return std::nullopt;
+        }
+        if (count == 0) {
+            break;
+        }
+        filled += static_cast<std::size_t>(count);
+    }
+    bytes.resize(filled);
+    return bytes;
+}
+
+} // namespace velora::FileBytes

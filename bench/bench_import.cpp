@@ -1,0 +1,183 @@
+// Import speed: a 300-page PDF against pdftotext on the same file, an EPUB holding 2 MB of text,
+// and a 50 MB plain-text file in Windows-1252. Inputs come from --pdf=, --epub= and --text= or
+// are made here.
+#include "DocumentFixtures.hpp"
+#include "app/ImportService.hpp"
+#include "platform/ChildProcess.hpp"
+#include "platform/LinuxDocumentReaders.hpp"
+
+#include <benchmark/benchmark.h>
+#include <chrono>
+#include <cstring>
+#include <iostream>
+#include <memory>
+#include <random>
+#include <unicode/ucnv.h>
+
+namespace {
+
+using namespace velora;
+
+struct Inputs {
+    std::filesystem::path pdf;
+    std::filesystem::path epub;
+    std::filesystem::path text;
+};
+
+Inputs inputs;
+
+// Sentences of ordinary words, the same every run.
+std::string prose(std::size_t bytes, unsigned seed) {
+    static const char* const words[] = {
+        "the",   "reader",  "moves", "quickly",   "through",    "a",
+        "long",  "chapter", "while", "every",     "sentence",   "keeps",
+        "its",   "pace",    "and",   "caf\u00E9", "na\u00EFve", "\u201Cquoted\u201D",
+        "words", "appear",  "now",   "then",      "in",         "between"};
+    std::mt19937 random(seed);
+    std::uniform_int_distribution<std::size_t> pick(0, std::size(words) - 1);
+    std::string text;
+    int inSentence = 0;
+    while (text.size() < bytes) {
+        text += words[pick(random)];
+        if (++inSentence == 12) {
+            text += ". ";
+            inSentence = 0;
+        } else {
+            text += ' ';
+        }
+    }
+    return text;
+}
+
+std::string windows1252(const std::string& utf8) {
+    UErrorCode status = U_ZERO_ERROR;
+    std::string bytes(utf8.size() + 16, '\0');
+    const std::int32_t length =
+        ucnv_convert("windows-1252", "UTF-8", bytes.data(), static_cast<std::int32_t>(bytes.size()),
+                     utf8.data(), static_cast<std::int32_t>(utf8.size()), &status);
+    bytes.resize(U_SUCCESS(status) ? static_cast<std::size_t>(length) : 0);
+    return bytes;
+}
+
+void makeMissingInputs(const fixtures::ScratchFolder& folder) {
+    if (inputs.pdf.empty()) {
+        inputs.pdf = folder / "300-pages.pdf";
+        std::vector<std::string> pages;
+        for (unsigned page = 0; page < 300; ++page) {
+            pages.push_back(prose(2500, page));
+        }
+        fixtures::writePdf(inputs.pdf, pages);
+    }
+    if (inputs.epub.empty()) {
+        inputs.epub = folder / "2-mb-text.epub";
+        std::vector<std::pair<std::string, std::string>> chapters;
+        for (unsigned chapter = 0; chapter < 53; ++chapter) {
+            std::string body;
+            for (unsigned paragraph = 0; paragraph < 40; ++paragraph) {
+                body += "<p>" + prose(1000, chapter * 100 + paragraph) + "</p>\n";
+            }
+            chapters.emplace_back("Text/chapter" + std::to_string(chapter) + ".xhtml",
+                                  fixtures::xhtml(body));
+        }
+        fixtures::writeEpub(inputs.epub, chapters);
+    }
+    if (inputs.text.empty()) {
+        inputs.text = folder / "50-mb-windows-1252.txt";
+        fixtures::writeFile(inputs.text, windows1252(prose(50u << 20, 7)));
+    }
+}
+
+const ImportService& service() {
+    static const ImportService instance(std::make_shared<LinuxDocumentReaders>());
+    return instance;
+}
+
+void importFile(benchmark::State& state, const std::filesystem::path& file) {
+    std::size_t size = 0;
+    for (auto _ : state) {
+        const auto text = service().importTextNow(file);
+        if (!text) {
+            state.SkipWithError("import failed");
+            return;
+        }
+        size = text->size();
+        benchmark::DoNotOptimize(text->data());
+    }
+    state.counters["text_MB"] = static_cast<double>(size) / (1 << 20);
+}
+
+void BM_ImportPdf(benchmark::State& state) {
+    importFile(state, inputs.pdf);
+}
+
+void BM_Pdftotext(benchmark::State& state) {
+    ChildProcess::Options options;
+    for (auto _ : state) {
+        if (!ChildProcess::run("/usr/bin/pdftotext", {"-q", inputs.pdf.string(), "/dev/null"},
+                               options)) {
+            state.SkipWithError("pdftotext failed (poppler-utils installed?)");
+            return;
+        }
+    }
+}
+
+// Both readers in turn on every iteration, so that load from elsewhere hits them alike; the
+// counter is the import's share of the pdftotext time.
+void BM_ImportPdfAgainstPdftotext(benchmark::State& state) {
+    using Clock = std::chrono::steady_clock;
+    Clock::duration imported{};
+    Clock::duration extracted{};
+    for (auto _ : state) {
+        const auto start = Clock::now();
+        benchmark::DoNotOptimize(service().importTextNow(inputs.pdf));
+        const auto middle = Clock::now();
+        if (!ChildProcess::run("/usr/bin/pdftotext", {"-q", inputs.pdf.string(), "/dev/null"},
+                               {})) {
+            state.SkipWithError("pdftotext failed (poppler-utils installed?)");
+            return;
+        }
+        imported += middle - start;
+        extracted += Clock::now() - middle;
+    }
+    state.counters["import_per_pdftotext"] =
+        std::chrono::duration<double>(imported) / std::chrono::duration<double>(extracted);
+}
+
+void BM_ImportEpub(benchmark::State& state) {
+    importFile(state, inputs.epub);
+}
+
+void BM_ImportWindows1252Text(benchmark::State& state) {
+    importFile(state, inputs.text);
+}
+
+BENCHMARK(BM_ImportPdf)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_Pdftotext)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_ImportPdfAgainstPdftotext)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_ImportEpub)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_ImportWindows1252Text)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+} // namespace
+
+int main(int argc, char** argv) {
+    std::vector<char*> rest;
+    for (int i = 0; i < argc; ++i) {
+        const std::string_view argument(argv[i]);
+        if (argument.starts_with("--pdf=")) {
+            inputs.pdf = argument.substr(6);
+        } else if (argument.starts_with("--epub=")) {
+            inputs.epub = argument.substr(7);
+        } else if (argument.starts_with("--text=")) {
+            inputs.text = argument.substr(7);
+        } else {
+            rest.push_back(argv[i]);
+        }
+    }
+    int restCount = static_cast<int>(rest.size());
+    benchmark::Initialize(&restCount, rest.data());
+    const fixtures::ScratchFolder folder;
+    makeMissingInputs(folder);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,10 @@
+#include "platform/OdtReader.hpp"
+
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    velora::OdtReader::contentText(std::string_view(reinterpret_cast<const char*>(data), size));
+    return 0;
+}

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <libxml/tree.h>
+#include <memory>
+#include <string_view>
+
+namespace velora {
+
+// A parsed libxml2 tree: XML without network access, DTD loading or entity expansion, or HTML
+// through libxml2's forgiving HTML parser. Parse errors are never printed.
+class XmlDocument {
+public:
+    static XmlDocument parseXml(std::string_view bytes);
+    // `encoding` null lets the document's own declaration decide.
+    static XmlDocument parseHtml(std::string_view bytes, const char* encoding);
+
+    xmlNode* root() const;
+    explicit operator bool() const { return document_ != nullptr; }
+
+    // Visits the tree below `node` in document order without recursion: `enter(node)` answers
+    // whether to visit the node's children, `leave(node)` follows them.
+    template <typename Enter, typename Leave>
+    static void walk(xmlNode* node, Enter enter, Leave leave) {
+        xmlNode* current = node;
+        while (current != nullptr) {
+            if (enter(current) && current->children != nullptr &&
+                current->type != XML_ENTITY_REF_NODE) {
+                current = current->children;
+                continue;
+            }
+            for (;;) {
+                leave(current);
+                if (current == node) {
+                    return;
+                }
+                if (current->next != nullptr) {
+                    current = current->next;
+                    break;
+                }
+                current = current->parent;
+                if (current == nullptr) {
+                    return;
+                }
+            }
+        }
+    }
+
+    static bool isElement(const xmlNode* node, const char* localName);
+
+private:
+    struct Freer {
+        void operator()(xmlDoc* document) const { xmlFreeDoc(document); }
+    };
+    explicit XmlDocument(xmlDoc* document) : document_(document) {}
+
+    std::unique_ptr<xmlDoc, Freer> document_;
+};
+
+} // namespace velora

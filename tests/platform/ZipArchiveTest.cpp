@@ -1,0 +1,87 @@
+#include "platform/ZipArchive.hpp"
+
+#include "DocumentFixtures.hpp"
+
+#include <fstream>
+#include <gtest/gtest.h>
+#include <iterator>
+
+namespace velora {
+namespace {
+
+// Rewrites the recorded uncompressed size of the archive's only entry, in its local header and
+// in the central directory alike, as a zip bomb that lies about its size would.
+void understateSize(const std::filesystem::path& file, std::uint32_t size) {
+    std::string bytes;
+    {
+        std::ifstream in(file, std::ios::binary);
+        bytes.assign(std::istreambuf_iterator<char>(in), {});
+    }
+    const auto patch = [&bytes, size](std::size_t at) {
+        for (int i = 0; i < 4; ++i) {
+            bytes[at + static_cast<std::size_t>(i)] = static_cast<char>((size >> (8 * i)) & 0xFF);
+        }
+    };
+    const auto local = bytes.find("PK\x03\x04");
+    const auto central = bytes.find("PK\x01\x02");
+    ASSERT_NE(local, std::string::npos);
+    ASSERT_NE(central, std::string::npos);
+    patch(local + 22);
+    patch(central + 24);
+    fixtures::writeFile(file, bytes);
+}
+
+class ZipArchiveTest : public ::testing::Test {
+protected:
+    fixtures::ScratchFolder scratch_;
+};
+
+TEST_F(ZipArchiveTest, ReadsAnEntryAndRefusesOneAboveTheLimit) {
+    const auto file = scratch_ / "a.zip";
+    fixtures::writeZip(file, {{"dir/a.txt", "hello"}, {"b.txt", std::string(1000, 'b')}});
+    const auto archive = ZipArchive::open(file);
+    ASSERT_TRUE(archive.has_value());
+    EXPECT_EQ(archive->read("dir/a.txt", 100), "hello");
+    EXPECT_FALSE(archive->read("b.txt", 999).has_value());
+    EXPECT_FALSE(archive->read("missing.txt", 100).has_value());
+    EXPECT_TRUE(archive->isSafeToUnpack({}));
+}
+
+TEST_F(ZipArchiveTest, RefusesAnEntryThatInflatesBeyondItsRecordedSize) {
+    const auto file = scratch_ / "bomb.zip";
+    fixtures::writeZip(file, {{"big.bin", std::string(1 << 20, '\0')}});
+    understateSize(file, 100);
+    const auto archive = ZipArchive::open(file);
+    ASSERT_TRUE(archive.has_value());
+    EXPECT_FALSE(archive->isSafeToUnpack({}));
+    EXPECT_FALSE(archive->read("big.bin", 1 << 30).has_value());
+}
+
+TEST_F(ZipArchiveTest, LimitsCountRecordedSizesAndEntries) {
+    const auto file = scratch_ / "a.zip";
+    fixtures::writeZip(file, {{"a", std::string(600, 'a')}, {"b", std::string(600, 'b')}});
+    const auto archive = ZipArchive::open(file);
+    ASSERT_TRUE(archive.has_value());
+    EXPECT_TRUE(archive->isSafeToUnpack({1200, 2}));
+    EXPECT_FALSE(archive->isSafeToUnpack({1199, 2}));
+    EXPECT_FALSE(archive->isSafeToUnpack({1200, 1}));
+}
+
+TEST_F(ZipArchiveTest, RefusesEntriesBelowOneOfItsOwnLinks) {
+    const auto linked = scratch_ / "linked.zip";
+    fixtures::writeZip(linked, {{"a/link", "/etc", {}, true}, {"a/link/x.txt", "planted"}});
+    EXPECT_FALSE(ZipArchive::open(linked)->isSafeToUnpack({}));
+    const auto lone = scratch_ / "lone.zip";
+    fixtures::writeZip(lone, {{"a/link", "/etc", {}, true}, {"a/linked.txt", "fine"}});
+    EXPECT_TRUE(ZipArchive::open(lone)->isSafeToUnpack({}));
+}
+
+TEST_F(ZipArchiveTest, OpensNothingThatIsNotAnArchive) {
+    const auto file = scratch_ / "a.zip";
+    fixtures::writeFile(file, "PK\x03\x04 but not really");
+    EXPECT_FALSE(ZipArchive::open(file).has_value());
+    EXPECT_FALSE(ZipArchive::open(scratch_ / "missing.zip").has_value());
+}
+
+} // namespace
+} // namespace velora
