@@ -28,7 +28,9 @@ function(velora_module_test target folder)
   target_link_libraries(${target} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
   target_include_directories(${target} PRIVATE ${PROJECT_SOURCE_DIR} ${PROJECT_SOURCE_DIR}/tests)
   velora_target_options(${target})
-  gtest_discover_tests(${target}
-    DISCOVERY_MODE PRE_TEST
-    PROPERTIES ENVIRONMENT "LANG=C.UTF-8;QT_QPA_PLATFORM=offscreen;${ARG_ENVIRONMENT}")
+  # Each test runs through env(1) with its variables: gtest_discover_tests splits a list given
+  # as the ENVIRONMENT property, so only the first variable would reach the test.
+  set_target_properties(${target} PROPERTIES CROSSCOMPILING_EMULATOR
+    "/usr/bin/env;LANG=C.UTF-8;QT_QPA_PLATFORM=offscreen;${ARG_ENVIRONMENT}")
+  gtest_discover_tests(${target} DISCOVERY_MODE PRE_TEST)
 endfunction()
