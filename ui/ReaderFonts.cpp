@@ -19,6 +19,11 @@ QFont font(const QStringList& families, QFont::StyleHint hint, QFont::Weight wei
     font.setStyleHint(hint);
     font.setWeight(weight);
     font.setPixelSize(pixels(size));
+    // No kerning or ligatures where a script does not need them: the focus face keeps every
+    // letter at its own advance (its programming ligatures would merge letters such as "www"),
+    // and a book's many distinct words measure several times faster. Scripts that need shaping
+    // still get it.
+    font.setStyleStrategy(QFont::PreferNoShaping);
     return font;
 }
 
@@ -35,12 +40,8 @@ QFont placeholder(qreal size) {
 }
 
 QFont page(qreal size, bool bold) {
-    QFont page = font({QStringLiteral("Noto Serif"), QStringLiteral("DejaVu Serif")}, QFont::Serif,
-                      bold ? QFont::Bold : QFont::Normal, size);
-    // A book has tens of thousands of distinct words to measure; without kerning and ligatures
-    // simple scripts measure several times faster, and scripts that need shaping still get it.
-    page.setStyleStrategy(QFont::PreferNoShaping);
-    return page;
+    return font({QStringLiteral("Noto Serif"), QStringLiteral("DejaVu Serif")}, QFont::Serif,
+                bold ? QFont::Bold : QFont::Normal, size);
 }
 
 } // namespace velora::ReaderFonts

@@ -27,8 +27,6 @@ std::vector<Word> text(int paragraphs) {
 
 class FlowReadingViewTest : public ::testing::Test {
 protected:
-    void SetUp() override { testing::ensureApplication(); }
-
     static std::unique_ptr<FlowReadingView> makeView(ReadingMode mode,
                                                      const std::vector<Word>& words) {
         auto view = std::make_unique<FlowReadingView>();

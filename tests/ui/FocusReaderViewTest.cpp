@@ -19,8 +19,6 @@ const ThemePalette dark = palette(ReadingTheme::dark, QPalette());
 
 class FocusReaderViewTest : public ::testing::Test {
 protected:
-    void SetUp() override { testing::ensureApplication(); }
-
     static std::unique_ptr<FocusReaderView> makeView(bool highlight, WordTransition transition,
                                                      QSize size = {700, 300}) {
         auto view = std::make_unique<FocusReaderView>();

@@ -9,7 +9,6 @@
 #include "fakes/ManualScheduler.hpp"
 #include "fakes/ScriptedSpeechSynthesizer.hpp"
 #include "fakes/TableLanguageRecognizer.hpp"
-#include "support/WidgetApplication.hpp"
 #include "ui/ControlBar.hpp"
 #include "ui/LibraryView.hpp"
 #include "ui/SteppedSlider.hpp"
@@ -48,8 +47,6 @@ public:
 
 class ReaderViewTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() { testsupport::widgetApplication(); }
-
     void SetUp() override {
         ASSERT_TRUE(dataHome_.isValid());
         qputenv("XDG_DATA_HOME", dataHome_.path().toUtf8());

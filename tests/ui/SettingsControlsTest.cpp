@@ -1,5 +1,4 @@
 #include "support/SpeechServiceFixture.hpp"
-#include "support/WidgetApplication.hpp"
 #include "ui/ChunkStepper.hpp"
 #include "ui/LibraryView.hpp"
 #include "ui/QuickSettingsView.hpp"
@@ -14,7 +13,6 @@ namespace {
 
 class Widgets : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() { testsupport::widgetApplication(); }
 };
 
 struct SliderCase {
@@ -98,7 +96,6 @@ INSTANTIATE_TEST_SUITE_P(Numbers, CompactNumber,
                                            std::pair<std::int64_t, const char*>{2500000, "2.5M"}));
 
 TEST(CompactNumberLocale, KeepsThePointInACommaLocale) {
-    testsupport::widgetApplication();
     const QLocale previous;
     QLocale::setDefault(QLocale(QLocale::German));
     EXPECT_EQ(compactNumber(1500), "1.5k");

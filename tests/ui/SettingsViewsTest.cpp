@@ -1,6 +1,5 @@
 #include "app/NotificationCenter.hpp"
 #include "support/SpeechServiceFixture.hpp"
-#include "support/WidgetApplication.hpp"
 #include "ui/ChunkStepper.hpp"
 #include "ui/QuickSettingsView.hpp"
 #include "ui/SettingsView.hpp"
@@ -35,8 +34,6 @@ template <typename View> struct Bound {
 
 class SettingsViews : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() { testsupport::widgetApplication(); }
-
     testsupport::SpeechServiceFixture voices;
 };
 

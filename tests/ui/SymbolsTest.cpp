@@ -44,10 +44,7 @@ const char* const names[] = {"arrow.down.doc",
                              "trash",
                              "xmark.circle.fill"};
 
-class SymbolsTest : public ::testing::TestWithParam<const char*> {
-protected:
-    void SetUp() override { testing::ensureApplication(); }
-};
+class SymbolsTest : public ::testing::TestWithParam<const char*> {};
 
 TEST_P(SymbolsTest, DrawsInTheAskedColourOnly) {
     const QColor orange(230, 120, 20);
@@ -97,7 +94,6 @@ TEST(Symbols, ModePickersFindTheirSymbols) {
 }
 
 TEST(Symbols, UnknownNameGivesNothing) {
-    testing::ensureApplication();
     EXPECT_FALSE(Symbols::contains("no.such.symbol"));
     EXPECT_FALSE(Symbols::contains(""));
     EXPECT_TRUE(Symbols::icon("no.such.symbol", Qt::red).isNull());
