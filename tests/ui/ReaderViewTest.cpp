@@ -2,6 +2,7 @@
 
 #include "ViewImages.hpp"
 #include "app/ImportService.hpp"
+#include "app/NotificationCenter.hpp"
 #include "app/ReaderViewModel.hpp"
 #include "fakes/FakePasteboard.hpp"
 #include "fakes/FixedVoiceCatalog.hpp"
@@ -9,11 +10,18 @@
 #include "fakes/ManualScheduler.hpp"
 #include "fakes/ScriptedSpeechSynthesizer.hpp"
 #include "fakes/TableLanguageRecognizer.hpp"
+#include "ui/ChunkStepper.hpp"
 #include "ui/ControlBar.hpp"
 #include "ui/LibraryView.hpp"
+#include "ui/QuickSettingsView.hpp"
+#include "ui/ReaderBindings.hpp"
+#include "ui/SettingsView.hpp"
 #include "ui/SteppedSlider.hpp"
+#include "ui/ThemeSwatches.hpp"
 
 #include <QAbstractButton>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QFileDialog>
 #include <QLabel>
 #include <QMimeData>
@@ -334,6 +342,32 @@ TEST_F(ReaderViewTest, ThemeColoursTheWholeView) {
               reader.themePalette().background->rgb());
     EXPECT_EQ(reader.controlBar().rateLabel().palette().color(QPalette::WindowText),
               reader.themePalette().text);
+}
+
+TEST_F(ReaderViewTest, SettingsEditedAnywhereShowEverywhereAtOnce) {
+    ReaderView& reader = view();
+    NotificationCenter notifications;
+    SettingsView window(vm_->speech(), preferences_, notifications);
+    bind(window, *vm_);
+
+    reader.controlBar().chunkStepper().stepUp();
+    EXPECT_EQ(window.controls().chunk->text(), "Words at a time: 2");
+    EXPECT_EQ(reader.quickSettings().controls().chunk->text(), "Words at a time: 2");
+
+    window.controls().speed->setValue(window.controls().speed->minimum());
+    EXPECT_EQ(vm_->settings().wpm, 25);
+    EXPECT_EQ(reader.controlBar().rateLabel().text(), "25 WPM");
+
+    reader.quickSettings().swatches().swatch(ReadingTheme::night)->click();
+    EXPECT_EQ(vm_->settings().theme, ReadingTheme::night);
+    EXPECT_EQ(window.controls().theme->currentText(), "Night");
+    EXPECT_EQ(reader.themePalette(), palette(ReadingTheme::night, QPalette()));
+    EXPECT_EQ(vm_->settings().wordsPerChunk, 2) << "each edit changes only its own field";
+
+    window.controls().speech->click();
+    EXPECT_TRUE(vm_->speechEnabled());
+    EXPECT_TRUE(reader.quickSettings().controls().voice->isEnabled());
+    EXPECT_EQ(reader.controlBar().speechButton().objectName(), "speaker.wave.2.fill");
 }
 
 } // namespace

@@ -11,9 +11,7 @@
 namespace velora {
 namespace {
 
-class Widgets : public ::testing::Test {
-protected:
-};
+class Widgets : public ::testing::Test {};
 
 struct SliderCase {
     double minimum;
