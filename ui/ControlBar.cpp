@@ -1,12 +1,12 @@
 #include "ui/ControlBar.hpp"
 
 #include "ui/ChunkStepper.hpp"
+#include "ui/SegmentedControl.hpp"
 #include "ui/SteppedSlider.hpp"
 #include "ui/SymbolButton.hpp"
 #include "ui/SymbolLabel.hpp"
 #include "ui/TextStyle.hpp"
 
-#include <QButtonGroup>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QSignalBlocker>
@@ -57,25 +57,16 @@ ControlBar::ControlBar(QWidget* parent)
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(14);
 
-    auto* modeRow = new QHBoxLayout;
-    modeRow->setSpacing(0);
-    modeRow->addStretch();
-    auto* group = new QButtonGroup(this);
+    std::vector<SegmentedControl::Segment> modes;
     for (ReadingMode mode : allReadingModes) {
-        auto* button =
-            new SymbolButton(std::string(symbolName(mode)), QPalette::ButtonText, {}, 16, this);
-        button->setText(qtext(title(mode)));
-        button->setCheckable(true);
-        button->setAutoRaise(false);
-        button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-        group->addButton(button, static_cast<int>(mode));
-        modeRow->addWidget(button);
-        modes_[static_cast<std::size_t>(mode)] = button;
+        modes.push_back({qtext(title(mode)), std::string(symbolName(mode))});
     }
-    modeRow->addStretch();
-    column->addLayout(modeRow);
-    connect(group, &QButtonGroup::idClicked, this,
-            [this](int id) { emit modeChosen(allReadingModes[static_cast<std::size_t>(id)]); });
+    modes_ = new SegmentedControl(modes, this);
+    modes_->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    column->addWidget(modes_, 0, Qt::AlignHCenter);
+    connect(modes_, &SegmentedControl::indexChosen, this, [this](int index) {
+        emit modeChosen(allReadingModes[static_cast<std::size_t>(index)]);
+    });
 
     auto* scrubRow = new QHBoxLayout;
     scrubRow->setSpacing(10);
@@ -133,9 +124,7 @@ ControlBar::ControlBar(QWidget* parent)
 }
 
 void ControlBar::showMode(ReadingMode mode) {
-    for (ReadingMode each : allReadingModes) {
-        modes_[static_cast<std::size_t>(each)]->setChecked(each == mode);
-    }
+    modes_->showIndex(static_cast<int>(mode));
 }
 
 void ControlBar::showProgress(double progress) {
@@ -177,7 +166,7 @@ void ControlBar::setThemePalette(const ThemePalette& palette) {
 }
 
 QToolButton& ControlBar::modeButton(ReadingMode mode) const {
-    return *modes_[static_cast<std::size_t>(mode)];
+    return modes_->segment(static_cast<int>(mode));
 }
 
 } // namespace velora

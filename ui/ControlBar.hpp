@@ -15,6 +15,7 @@ class QToolButton;
 namespace velora {
 
 class ChunkStepper;
+class SegmentedControl;
 class SteppedSlider;
 
 // The controls under the reading area: mode switch, scrubber, transport and speed. It shows
@@ -59,7 +60,7 @@ signals:
     void settingsEdited(const velora::SettingsEdit& edit);
 
 private:
-    std::array<SymbolButton*, 3> modes_{};
+    SegmentedControl* modes_;
     QSlider* scrubber_;
     QLabel* percent_;
     SymbolButton* restart_;

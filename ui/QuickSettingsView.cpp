@@ -4,6 +4,7 @@
 #include "ui/Card.hpp"
 #include "ui/ChunkStepper.hpp"
 #include "ui/Divider.hpp"
+#include "ui/SegmentedControl.hpp"
 #include "ui/SteppedSlider.hpp"
 #include "ui/SymbolButton.hpp"
 #include "ui/SymbolLabel.hpp"
@@ -89,7 +90,8 @@ QString voiceHint(bool speechEnabled, const std::optional<QString>& selectedVoic
 }
 
 QuickSettingsView::QuickSettingsView(SpeechService& speech, QWidget* parent)
-    : QWidget(parent), speech_(speech), controls_(new SettingsControls(speech, this)),
+    : QWidget(parent), speech_(speech),
+      controls_(new SettingsControls(speech, SettingsControls::TransitionPicker::segments, this)),
       swatches_(new ThemeSwatches(this)),
       close_(new SymbolButton("xmark.circle.fill", QPalette::PlaceholderText,
                               QStringLiteral("Close settings (Esc)"), 20, this)),
@@ -123,8 +125,8 @@ QuickSettingsView::QuickSettingsView(SpeechService& speech, QWidget* parent)
     column->setSpacing(20);
     SettingsControls& c = *controls_;
     for (QWidget* each : std::initializer_list<QWidget*>{
-             c.theme, c.transition, c.pivot, c.textSize, c.textSizeValue, c.speed, c.speedValue,
-             c.speedMinimum, c.speedMaximum, c.chunk, c.speech, c.voice}) {
+             c.theme, c.transitionSegments, c.pivot, c.textSize, c.textSizeValue, c.speed,
+             c.speedValue, c.speedMinimum, c.speedMaximum, c.chunk, c.speech, c.voice}) {
         each->setParent(content);
     }
     swatches_->setParent(content);
@@ -144,8 +146,8 @@ QuickSettingsView::QuickSettingsView(SpeechService& speech, QWidget* parent)
     appearance->addLayout(sizeRow);
 
     QVBoxLayout* focus = addSection(*column, QStringLiteral("Focus mode"), content);
-    focus->addWidget(c.transition);
-    c.transition->setToolTip(QStringLiteral("Word transition"));
+    focus->addWidget(c.transitionSegments);
+    c.transitionSegments->setToolTip(QStringLiteral("Word transition"));
     focus->addWidget(transitionDescription_);
     focus->addWidget(c.pivot);
     focus->addWidget(noteLabel(

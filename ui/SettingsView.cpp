@@ -64,7 +64,8 @@ constexpr std::array pauseFields{&ReadingSettings::minorPauseMultiplier,
 SettingsView::SettingsView(SpeechService& speech, PreferencesStore& preferences,
                            NotificationCenter& notifications, QWidget* parent)
     : QWidget(parent), preferences_(preferences), notifications_(notifications),
-      hotKey_(HotKeyConfig::load(preferences)), controls_(new SettingsControls(speech, this)),
+      hotKey_(HotKeyConfig::load(preferences)),
+      controls_(new SettingsControls(speech, SettingsControls::TransitionPicker::menu, this)),
       tabs_(new QTabWidget(this)) {
     setFixedSize(480, 380);
     setWindowTitle(QStringLiteral("VeloraMac Settings"));
@@ -110,7 +111,7 @@ QWidget* SettingsView::readingTab() {
     SettingsControls& c = *controls_;
     QGroupBox* appearance = group(QStringLiteral("Appearance"), nullptr);
     form(appearance)->addRow(QStringLiteral("Theme"), c.theme);
-    form(appearance)->addRow(QStringLiteral("Focus transition"), c.transition);
+    form(appearance)->addRow(QStringLiteral("Focus transition"), c.transitionMenu);
     form(appearance)->addRow(c.pivot);
     auto* size = new QHBoxLayout;
     size->addWidget(c.textSize, 1);

@@ -2,6 +2,7 @@
 #include "support/SpeechServiceFixture.hpp"
 #include "ui/ChunkStepper.hpp"
 #include "ui/QuickSettingsView.hpp"
+#include "ui/SegmentedControl.hpp"
 #include "ui/SettingsView.hpp"
 #include "ui/SteppedSlider.hpp"
 #include "ui/ThemeSwatches.hpp"
@@ -79,9 +80,10 @@ TEST_F(SettingsViews, TransitionDescriptionFollowsThePicker) {
     QuickSettingsView card(voices.speech);
     Bound bound(card);
     EXPECT_EQ(card.transitionDescription(), "Quick cross-fade so each word clearly arrives.");
-    card.controls().transition->setCurrentIndex(0);
+    card.controls().transitionSegments->segment(0).click();
     EXPECT_EQ(bound.settings.transition, WordTransition::hard);
     EXPECT_EQ(card.transitionDescription(), "Instant swap — classic RSVP.");
+    EXPECT_EQ(card.controls().transitionSegments->currentIndex(), 0);
 }
 
 TEST_F(SettingsViews, QuickVoicePickerIsOffWithSpeechButTheWindowsIsNot) {
