@@ -4,6 +4,7 @@
 #include "app/ReaderViewModel.hpp"
 #include "ui/ControlBar.hpp"
 #include "ui/Divider.hpp"
+#include "ui/Fade.hpp"
 #include "ui/FlowReadingView.hpp"
 #include "ui/FocusReaderView.hpp"
 #include "ui/LibraryView.hpp"
@@ -37,6 +38,9 @@ constexpr double focusPoints = 52.0;
 constexpr double focusFullScreenFactor = 1.7;
 constexpr double flowPoints = 24.0;
 constexpr double flowFullScreenFactor = 1.5;
+constexpr std::chrono::milliseconds overlayFade{150};
+constexpr std::chrono::milliseconds chromeReveal{150};
+constexpr std::chrono::milliseconds chromeHide{300};
 
 // Black at 35% over the whole view, holding one card in its centre; a press beside the card
 // closes the overlay.
@@ -316,12 +320,12 @@ void ReaderView::revealChrome() {
     cancelChromeHide();
     if (!vm_.isFullScreen()) {
         chromeVisible_ = true;
-        updateChrome();
+        updateChrome({});
         return;
     }
     if (!chromeVisible_) {
         chromeVisible_ = true;
-        updateChrome();
+        updateChrome(chromeReveal, QEasingCurve::OutQuad);
     }
     chromeHideTask_ = scheduler_.after(chromeHideDelay, [self = QPointer(this)] {
         if (!self) {
@@ -330,7 +334,7 @@ void ReaderView::revealChrome() {
         self->chromeHideTask_.reset();
         if (self->vm_.isFullScreen()) {
             self->chromeVisible_ = false;
-            self->updateChrome();
+            self->updateChrome(chromeHide);
         }
     });
 }
@@ -366,7 +370,7 @@ void ReaderView::load(const std::filesystem::path& file) {
 
 void ReaderView::setSettingsShown(bool shown) {
     showSettings_ = shown;
-    settingsOverlay_->setVisible(shown);
+    fade(*settingsOverlay_, shown, overlayFade);
     if (shown) {
         settingsOverlay_->raise();
     }
@@ -374,7 +378,7 @@ void ReaderView::setSettingsShown(bool shown) {
 
 void ReaderView::setLibraryShown(bool shown) {
     showLibrary_ = shown;
-    libraryOverlay_->setVisible(shown);
+    fade(*libraryOverlay_, shown, overlayFade);
     if (shown) {
         libraryOverlay_->raise();
     }
@@ -502,23 +506,22 @@ void ReaderView::showFullScreen() {
     } else {
         cancelChromeHide();
         chromeVisible_ = true;
-        updateChrome();
+        updateChrome({});
     }
 }
 
 void ReaderView::showStatus() {
     const std::optional<QString>& message = importFailure_ ? importFailure_ : vm_.statusMessage();
     status_->setText(message.value_or(QString()));
-    updateChrome();
+    updateChrome({});
 }
 
-void ReaderView::updateChrome() {
+void ReaderView::updateChrome(std::chrono::milliseconds duration, QEasingCurve::Type curve) {
     const bool shown = !vm_.isFullScreen() || chromeVisible_;
-    header_->setVisible(shown);
-    headerDivider_->setVisible(shown);
-    barDivider_->setVisible(shown);
-    barHolder_->setVisible(shown);
-    status_->setVisible(shown && (importFailure_ || vm_.statusMessage()));
+    for (QWidget* part : {header_, headerDivider_, barDivider_, barHolder_}) {
+        fade(*part, shown, duration, curve);
+    }
+    fade(*status_, shown && (importFailure_ || vm_.statusMessage()), duration, curve);
 }
 
 void ReaderView::layOutOverlays() {

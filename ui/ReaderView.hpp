@@ -4,7 +4,9 @@
 #include "ui/SymbolButton.hpp"
 #include "ui/ThemePalette.hpp"
 
+#include <QEasingCurve>
 #include <QWidget>
+#include <chrono>
 #include <filesystem>
 #include <optional>
 
@@ -92,7 +94,8 @@ private:
     void showReadingArea();
     void showFullScreen();
     void showStatus();
-    void updateChrome();
+    void updateChrome(std::chrono::milliseconds duration,
+                      QEasingCurve::Type curve = QEasingCurve::InOutQuad);
     void layOutOverlays();
 
     ReaderViewModel& vm_;
