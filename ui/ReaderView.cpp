@@ -457,6 +457,7 @@ void ReaderView::setDropTargeted(bool targeted) {
 
 void ReaderView::applyTheme() {
     const ReadingSettings& settings = vm_.settings();
+    const ThemePalette previous = palette_;
     palette_ = velora::palette(settings.theme, QApplication::palette());
     setPalette(readerPalette(palette_, QApplication::palette()));
     focus_->setThemePalette(palette_);
@@ -467,6 +468,9 @@ void ReaderView::applyTheme() {
     controlBar_->setThemePalette(palette_);
     static_cast<DropOverlay*>(dropOverlay_)->setAccent(palette_.accent);
     update();
+    if (palette_ != previous) {
+        emit themePaletteChanged(palette_);
+    }
 }
 
 void ReaderView::showEngine() {

@@ -71,6 +71,9 @@ public:
 signals:
     // Hide the reader panel.
     void closeRequested();
+    // The theme changed; the panel follows its colour scheme and, without a background,
+    // shows its translucent material.
+    void themePaletteChanged(const velora::ThemePalette& palette);
 
 protected:
     bool event(QEvent* event) override;

@@ -347,9 +347,15 @@ TEST_F(ReaderViewTest, ControlBarDrivesTheController) {
 
 TEST_F(ReaderViewTest, ThemeColoursTheWholeView) {
     ReaderView& reader = view();
+    QSignalSpy followed(&reader, &ReaderView::themePaletteChanged);
     ReadingSettings settings = vm_->settings();
     settings.theme = ReadingTheme::sepia;
     vm_->setSettings(settings);
+    ASSERT_EQ(followed.count(), 1);
+    EXPECT_EQ(followed.at(0).at(0).value<ThemePalette>().colorScheme, ColorScheme::light);
+    settings.wpm = 500;
+    vm_->setSettings(settings);
+    EXPECT_EQ(followed.count(), 1) << "only a change of theme is announced";
     const QImage image = testing::render(reader, Qt::magenta);
     EXPECT_EQ(image.pixelColor(2, image.height() / 2).rgb(),
               reader.themePalette().background->rgb());
