@@ -22,6 +22,10 @@ struct SliderCase {
     bool atRightEnd;
 };
 
+void PrintTo(const SliderCase& c, std::ostream* out) {
+    *out << c.minimum << "-" << c.maximum << " by " << c.step << " shows " << c.shown;
+}
+
 class SteppedSliderTest : public Widgets, public ::testing::WithParamInterface<SliderCase> {};
 
 TEST_P(SteppedSliderTest, ShowsTheClampedValueOnAStep) {
@@ -106,6 +110,10 @@ struct ProgressCase {
     const char* shown;
 };
 
+void PrintTo(const ProgressCase& c, std::ostream* out) {
+    *out << c.lastIndex << " of " << c.wordCount;
+}
+
 class ProgressText : public ::testing::TestWithParam<ProgressCase> {};
 
 TEST_P(ProgressText, IsTruncatedAndDoneOnlyAtTheEnd) {
@@ -130,6 +138,11 @@ struct HintCase {
     std::optional<QString> detected;
     const char* hint;
 };
+
+void PrintTo(const HintCase& c, std::ostream* out) {
+    *out << (c.speechEnabled ? "on" : "off") << " voice " << c.selected.value_or("-").toStdString()
+         << " language " << c.detected.value_or("-").toStdString();
+}
 
 class VoiceHint : public ::testing::TestWithParam<HintCase> {};
 
