@@ -22,16 +22,15 @@ endfunction()
 
 # One GoogleTest executable per module; each test case becomes a CTest test.
 function(velora_module_test target folder)
-  cmake_parse_arguments(ARG "" "" "LIBS" ${ARGN})
+  cmake_parse_arguments(ARG "" "" "LIBS;ENVIRONMENT" ${ARGN})
   file(GLOB sources CONFIGURE_DEPENDS ${folder}/*.cpp)
   add_executable(${target} ${sources})
   target_link_libraries(${target} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
   target_include_directories(${target} PRIVATE ${PROJECT_SOURCE_DIR} ${PROJECT_SOURCE_DIR}/tests)
   velora_target_options(${target})
-  # The discovered tests' properties are expanded as a list, so a two-variable ENVIRONMENT
-  # would be cut in two: the platform goes through ENVIRONMENT_MODIFICATION instead.
-  gtest_discover_tests(${target}
-    DISCOVERY_MODE PRE_TEST
-    PROPERTIES ENVIRONMENT "LANG=C.UTF-8"
-               ENVIRONMENT_MODIFICATION "QT_QPA_PLATFORM=set:offscreen")
+  # Each test runs through env(1) with its variables: gtest_discover_tests splits a list given
+  # as the ENVIRONMENT property, so only the first variable would reach the test.
+  set_target_properties(${target} PROPERTIES CROSSCOMPILING_EMULATOR
+    "/usr/bin/env;LANG=C.UTF-8;QT_QPA_PLATFORM=offscreen;${ARG_ENVIRONMENT}")
+  gtest_discover_tests(${target} DISCOVERY_MODE PRE_TEST)
 endfunction()

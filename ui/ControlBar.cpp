@@ -1,12 +1,12 @@
 #include "ui/ControlBar.hpp"
 
 #include "ui/ChunkStepper.hpp"
+#include "ui/SegmentedControl.hpp"
 #include "ui/SteppedSlider.hpp"
+#include "ui/SymbolButton.hpp"
 #include "ui/SymbolLabel.hpp"
-#include "ui/Symbols.hpp"
 #include "ui/TextStyle.hpp"
 
-#include <QButtonGroup>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QSignalBlocker>
@@ -22,14 +22,8 @@ namespace {
 constexpr int transportIconSize = 22;
 constexpr int playIconSize = 44;
 
-QToolButton* plainButton(const QString& help, QWidget* parent) {
-    auto* button = new QToolButton(parent);
-    button->setAutoRaise(true);
-    button->setToolTip(help);
-    // Space belongs to the reader's play/pause, never to a focused button.
-    button->setFocusPolicy(Qt::NoFocus);
-    button->setIconSize(QSize(transportIconSize, transportIconSize));
-    return button;
+SymbolButton* transportButton(const char* symbol, const QString& help, QWidget* parent) {
+    return new SymbolButton(symbol, QPalette::ButtonText, help, transportIconSize, parent);
 }
 
 QString qtext(std::string_view text) {
@@ -49,39 +43,30 @@ int percentRead(double progress) {
 ControlBar::ControlBar(QWidget* parent)
     : QWidget(parent), scrubber_(new QSlider(Qt::Horizontal, this)),
       percent_(styledLabel(QStringLiteral("0%"), TextStyle::caption, Tone::secondary, this)),
-      restart_(plainButton(QStringLiteral("Restart"), this)),
-      back_(plainButton(QStringLiteral("Back 10 words"), this)),
-      play_(plainButton(QStringLiteral("Play (Space)"), this)),
-      forward_(plainButton(QStringLiteral("Forward 10 words"), this)),
-      speech_(plainButton(QStringLiteral("Toggle speech"), this)),
+      restart_(transportButton("backward.end.fill", QStringLiteral("Restart"), this)),
+      back_(transportButton("gobackward.10", QStringLiteral("Back 10 words"), this)),
+      play_(transportButton("play.circle.fill", QStringLiteral("Play (Space)"), this)),
+      forward_(transportButton("goforward.10", QStringLiteral("Forward 10 words"), this)),
+      speech_(transportButton("speaker.slash.fill", QStringLiteral("Toggle speech"), this)),
       speed_(new SteppedSlider(double(ReadingSettings::minWPM), double(ReadingSettings::maxWPM),
                                double(ReadingSettings::wpmStep), this)),
       rate_(styledLabel({}, TextStyle::callout, Tone::primary, this, true)),
       multiplier_(styledLabel({}, TextStyle::caption, Tone::primary, this)),
-      chunk_(new ChunkStepper(this)), speedometer_(new QLabel(this)),
-      palette_(velora::palette(ReadingTheme::system, QWidget::palette())) {
+      chunk_(new ChunkStepper(this)) {
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(14);
 
-    auto* modeRow = new QHBoxLayout;
-    modeRow->setSpacing(0);
-    modeRow->addStretch();
-    auto* group = new QButtonGroup(this);
+    std::vector<SegmentedControl::Segment> modes;
     for (ReadingMode mode : allReadingModes) {
-        auto* button = new QToolButton(this);
-        button->setText(qtext(title(mode)));
-        button->setCheckable(true);
-        button->setFocusPolicy(Qt::NoFocus);
-        button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-        group->addButton(button, static_cast<int>(mode));
-        modeRow->addWidget(button);
-        modes_[static_cast<std::size_t>(mode)] = button;
+        modes.push_back({qtext(title(mode)), std::string(symbolName(mode))});
     }
-    modeRow->addStretch();
-    column->addLayout(modeRow);
-    connect(group, &QButtonGroup::idClicked, this,
-            [this](int id) { emit modeChosen(allReadingModes[static_cast<std::size_t>(id)]); });
+    modes_ = new SegmentedControl(modes, this);
+    modes_->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    column->addWidget(modes_, 0, Qt::AlignHCenter);
+    connect(modes_, &SegmentedControl::indexChosen, this, [this](int index) {
+        emit modeChosen(allReadingModes[static_cast<std::size_t>(index)]);
+    });
 
     auto* scrubRow = new QHBoxLayout;
     scrubRow->setSpacing(10);
@@ -118,7 +103,7 @@ ControlBar::ControlBar(QWidget* parent)
     rate_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     multiplier_->setFixedWidth(42);
     multiplier_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    speedRow->addWidget(speedometer_);
+    speedRow->addWidget(new SymbolLabel("speedometer", QPalette::PlaceholderText, 16, this));
     speedRow->addWidget(speed_, 1);
     speedRow->addWidget(rate_);
     speedRow->addWidget(multiplier_);
@@ -136,13 +121,10 @@ ControlBar::ControlBar(QWidget* parent)
     });
 
     showSettings(ReadingSettings{});
-    setThemePalette(palette_);
 }
 
 void ControlBar::showMode(ReadingMode mode) {
-    for (ReadingMode each : allReadingModes) {
-        modes_[static_cast<std::size_t>(each)]->setChecked(each == mode);
-    }
+    modes_->showIndex(static_cast<int>(mode));
 }
 
 void ControlBar::showProgress(double progress) {
@@ -155,12 +137,12 @@ void ControlBar::showProgress(double progress) {
 void ControlBar::showPlaying(bool playing) {
     playing_ = playing;
     play_->setToolTip(playing ? QStringLiteral("Pause (Space)") : QStringLiteral("Play (Space)"));
-    updateIcons();
+    play_->setSymbol(playing ? "pause.circle.fill" : "play.circle.fill");
 }
 
 void ControlBar::showSpeechEnabled(bool enabled) {
     speechEnabled_ = enabled;
-    updateIcons();
+    speech_->setSymbol(enabled ? "speaker.wave.2.fill" : "speaker.slash.fill");
 }
 
 void ControlBar::showSettings(const ReadingSettings& settings) {
@@ -171,7 +153,6 @@ void ControlBar::showSettings(const ReadingSettings& settings) {
 }
 
 void ControlBar::setThemePalette(const ThemePalette& palette) {
-    palette_ = palette;
     QPalette colours = QWidget::palette();
     for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text}) {
         colours.setColor(role, palette.text);
@@ -182,29 +163,10 @@ void ControlBar::setThemePalette(const ThemePalette& palette) {
     QPalette red = multiplier_->palette();
     red.setColor(QPalette::WindowText, velora::palette(ReadingTheme::system, colours).pivot);
     multiplier_->setPalette(red);
-    updateIcons();
 }
 
 QToolButton& ControlBar::modeButton(ReadingMode mode) const {
-    return *modes_[static_cast<std::size_t>(mode)];
-}
-
-void ControlBar::updateIcons() {
-    const QColor text = palette_.text;
-    for (ReadingMode mode : allReadingModes) {
-        modes_[static_cast<std::size_t>(mode)]->setIcon(Symbols::icon(symbolName(mode), text));
-    }
-    restart_->setIcon(Symbols::icon("backward.end.fill", text));
-    back_->setIcon(Symbols::icon("gobackward.10", text));
-    play_->setIcon(Symbols::icon(playing_ ? "pause.circle.fill" : "play.circle.fill", text));
-    play_->setObjectName(playing_ ? QStringLiteral("pause.circle.fill")
-                                  : QStringLiteral("play.circle.fill"));
-    forward_->setIcon(Symbols::icon("goforward.10", text));
-    const char* speaker = speechEnabled_ ? "speaker.wave.2.fill" : "speaker.slash.fill";
-    speech_->setIcon(Symbols::icon(speaker, text));
-    speech_->setObjectName(QString::fromLatin1(speaker));
-    speedometer_->setPixmap(
-        Symbols::pixmap("speedometer", QSize(16, 16), palette_.dim, devicePixelRatioF()));
+    return modes_->segment(static_cast<int>(mode));
 }
 
 } // namespace velora

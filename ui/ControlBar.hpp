@@ -2,6 +2,7 @@
 
 #include "core/ReadingMode.hpp"
 #include "ui/SettingsControls.hpp"
+#include "ui/SymbolButton.hpp"
 #include "ui/ThemePalette.hpp"
 
 #include <QWidget>
@@ -14,6 +15,7 @@ class QToolButton;
 namespace velora {
 
 class ChunkStepper;
+class SegmentedControl;
 class SteppedSlider;
 
 // The controls under the reading area: mode switch, scrubber, transport and speed. It shows
@@ -58,24 +60,20 @@ signals:
     void settingsEdited(const velora::SettingsEdit& edit);
 
 private:
-    void updateIcons();
-
-    std::array<QToolButton*, 3> modes_{};
+    SegmentedControl* modes_;
     QSlider* scrubber_;
     QLabel* percent_;
-    QToolButton* restart_;
-    QToolButton* back_;
-    QToolButton* play_;
-    QToolButton* forward_;
-    QToolButton* speech_;
+    SymbolButton* restart_;
+    SymbolButton* back_;
+    SymbolButton* play_;
+    SymbolButton* forward_;
+    SymbolButton* speech_;
     SteppedSlider* speed_;
     QLabel* rate_;
     QLabel* multiplier_;
     ChunkStepper* chunk_;
-    QLabel* speedometer_;
     bool playing_ = false;
     bool speechEnabled_ = false;
-    ThemePalette palette_;
 };
 
 // The whole percent read, truncated: 0.999 is 99.

@@ -13,6 +13,7 @@
 #include <limits>
 #include <string_view>
 #include <unordered_map>
+#include <utility>
 
 namespace velora {
 
@@ -57,6 +58,7 @@ void FlowReadingView::setWords(const std::vector<Word>& words) {
     wordText_.reserve(words.size());
     distinct_.clear();
     std::unordered_map<std::string_view, std::uint32_t> seen;
+    seen.reserve(std::min<std::size_t>(words.size(), 1 << 16));
     for (const Word& word : words) {
         const auto [at, added] =
             seen.try_emplace(word.text, static_cast<std::uint32_t>(distinct_.size()));
@@ -87,11 +89,12 @@ void FlowReadingView::setActiveRange(std::size_t first, std::size_t last) {
     for (std::size_t i = first; i < last; ++i) {
         sizes_[i] = sizeOf(i, true);
     }
+    // Re-wrap around the earlier of the two chunks first: its lines come before the other's.
+    const auto [earlier, later] =
+        std::minmax(std::pair(formerFirst, formerLast), std::pair(first, last));
     const QRectF bounds = pageBounds();
-    layout_.replace(placement_, sizes_, bounds, std::min(first, formerFirst),
-                    std::min(last, std::max(first, formerFirst)));
-    layout_.replace(placement_, sizes_, bounds, std::max(first, formerFirst),
-                    std::max(last, formerLast));
+    layout_.replace(placement_, sizes_, bounds, earlier.first, earlier.second);
+    layout_.replace(placement_, sizes_, bounds, later.first, later.second);
     updateScrollRange();
     if (first != formerFirst) {
         follow(true);

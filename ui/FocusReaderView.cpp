@@ -4,6 +4,7 @@
 #include "ui/ReaderFonts.hpp"
 
 #include <QFontMetricsF>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QVariantAnimation>
 #include <algorithm>
@@ -30,7 +31,7 @@ FocusReaderView::FocusReaderView(QWidget* parent)
             [this](const QVariant& value) { applyProgress(value.toReal()); });
     connect(animation_, &QVariantAnimation::finished, this, [this] {
         outgoing_.reset();
-        update();
+        refresh();
     });
     incoming_ = makeContent();
 }
@@ -46,7 +47,7 @@ void FocusReaderView::setChunk(std::span<const Word> chunk) {
     if (transition_ == WordTransition::hard) {
         outgoing_.reset();
         incoming_ = makeContent();
-        update();
+        refresh();
         return;
     }
     // A chunk that arrives mid-transition takes over: the one still arriving leaves from where
@@ -114,7 +115,8 @@ void FocusReaderView::rebuild() {
     content.opacity = incoming_.opacity;
     content.scale = incoming_.scale;
     incoming_ = std::move(content);
-    update();
+    scheduled_.reset();
+    refresh();
 }
 
 void FocusReaderView::applyProgress(qreal progress) {
@@ -126,7 +128,7 @@ void FocusReaderView::applyProgress(qreal progress) {
         outgoing_->scale =
             slow ? outgoingScale_ + (slowStartScale - outgoingScale_) * progress : outgoingScale_;
     }
-    update();
+    refresh();
 }
 
 qreal FocusReaderView::heightOf(const Content& content) const {
@@ -156,30 +158,50 @@ void FocusReaderView::paintContent(QPainter& painter, const Content& content,
     painter.restore();
 }
 
-void FocusReaderView::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setRenderHint(QPainter::TextAntialiasing);
-    if (palette_.background) {
-        painter.fillRect(rect(), *palette_.background);
-    }
+FocusReaderView::Geometry FocusReaderView::geometry() const {
     const qreal areaHeight =
         std::max(heightOf(incoming_), outgoing_ ? heightOf(*outgoing_) : qreal(0));
     const qreal stack = areaHeight + 2 * tickHeight + 2 * spacing;
     const qreal top = (height() - stack) / 2;
     const qreal tickLeft = (width() - tickWidth) / 2;
-    if (highlighted()) {
+    return {QRectF(sidePadding, top + tickHeight + spacing,
+                   std::max<qreal>(0, width() - 2 * sidePadding), areaHeight),
+            QRectF(tickLeft, top, tickWidth, tickHeight),
+            QRectF(tickLeft, top + stack - tickHeight, tickWidth, tickHeight), highlighted()};
+}
+
+void FocusReaderView::refresh() {
+    const Geometry now = geometry();
+    if (scheduled_ == now) {
+        // Across the full width: a shrunk or elided line never passes the padding, but the
+        // padding is cheap to include and keeps the rule simple.
+        update(QRectF(0, now.area.top(), width(), now.area.height()).toAlignedRect());
+    } else {
+        update();
+    }
+    scheduled_ = now;
+}
+
+void FocusReaderView::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    painter.setClipRegion(event->region());
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    if (palette_.background) {
+        painter.fillRect(event->rect(), *palette_.background);
+    }
+    const Geometry frame = geometry();
+    scheduled_ = frame;
+    if (frame.ticks) {
         QColor tick = palette_.pivot;
         tick.setAlphaF(static_cast<float>(tick.alphaF() * tickOpacity));
-        painter.fillRect(QRectF(tickLeft, top, tickWidth, tickHeight), tick);
-        painter.fillRect(QRectF(tickLeft, top + stack - tickHeight, tickWidth, tickHeight), tick);
+        painter.fillRect(frame.topTick, tick);
+        painter.fillRect(frame.bottomTick, tick);
     }
-    const QRectF area(sidePadding, top + tickHeight + spacing,
-                      std::max<qreal>(0, width() - 2 * sidePadding), areaHeight);
     if (outgoing_) {
-        paintContent(painter, *outgoing_, area);
+        paintContent(painter, *outgoing_, frame.area);
     }
-    paintContent(painter, incoming_, area);
+    paintContent(painter, incoming_, frame.area);
 }
 
 } // namespace velora

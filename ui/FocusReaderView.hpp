@@ -55,6 +55,18 @@ private:
         qreal scale = 1;
     };
 
+    // Where the parts go for the content shown now.
+    struct Geometry {
+        QRectF area;
+        QRectF topTick;
+        QRectF bottomTick;
+        bool ticks = false;
+        bool operator==(const Geometry&) const = default;
+    };
+
+    Geometry geometry() const;
+    // Schedules a repaint of what changed: the word area alone while the frame stays put.
+    void refresh();
     bool highlighted() const;
     Content makeContent() const;
     void rebuild();
@@ -73,6 +85,7 @@ private:
     qreal outgoingOpacity_ = 1; // where the leaving content started its fade
     qreal outgoingScale_ = 1;
     QVariantAnimation* animation_;
+    std::optional<Geometry> scheduled_; // the frame last painted or asked for
 };
 
 } // namespace velora

@@ -3,8 +3,8 @@
 #include "app/LibraryStore.hpp"
 #include "ui/Card.hpp"
 #include "ui/Divider.hpp"
+#include "ui/SymbolButton.hpp"
 #include "ui/SymbolLabel.hpp"
-#include "ui/Symbols.hpp"
 #include "ui/TextStyle.hpp"
 
 #include <QAbstractButton>
@@ -44,7 +44,7 @@ public:
         auto* column = new QVBoxLayout(this);
         column->setContentsMargins(4, 12, 4, 12);
         column->setSpacing(4);
-        column->addWidget(symbolLabel(symbol, palette().color(QPalette::Highlight), 20, this), 0,
+        column->addWidget(new SymbolLabel(symbol, QPalette::Highlight, 20, this), 0,
                           Qt::AlignHCenter);
         QLabel* shown = styledLabel(value, TextStyle::title3, Tone::primary, this, true);
         shown->setObjectName(QStringLiteral("value"));
@@ -82,11 +82,9 @@ public:
         auto* row = new QHBoxLayout(this);
         row->setContentsMargins(10, 8, 10, 8);
         row->setSpacing(12);
-        QLabel* kind =
-            symbolLabel(entry.kind == ReadingHistoryEntry::Kind::file ? "doc.rich" : "text.quote",
-                        palette().color(QPalette::Highlight), 20, this);
-        kind->setFixedWidth(24);
-        row->addWidget(kind);
+        row->addWidget(new SymbolLabel(entry.kind == ReadingHistoryEntry::Kind::file ? "doc.rich"
+                                                                                     : "text.quote",
+                                       QPalette::Highlight, 24, this));
 
         auto* column = new QVBoxLayout;
         column->setSpacing(4);
@@ -114,17 +112,14 @@ public:
         column->addLayout(progressRow);
         row->addLayout(column, 1);
 
-        remove = new QToolButton(this);
-        remove->setAutoRaise(true);
-        remove->setFocusPolicy(Qt::NoFocus);
-        remove->setIcon(Symbols::icon("trash", palette().color(QPalette::PlaceholderText)));
-        remove->setToolTip(QStringLiteral("Remove from history"));
+        remove = new SymbolButton("trash", QPalette::PlaceholderText,
+                                  QStringLiteral("Remove from history"), 14, this);
         row->addWidget(remove);
     }
 
     QSize sizeHint() const override { return layout()->sizeHint(); }
 
-    QToolButton* remove;
+    SymbolButton* remove;
 
 protected:
     void paintEvent(QPaintEvent*) override { paintRounded(*this, faint(*this, 0.4)); }
@@ -160,11 +155,11 @@ QString progressText(const ReadingHistoryEntry& entry) {
 }
 
 LibraryView::LibraryView(LibraryStore& library, QWidget* parent)
-    : QWidget(parent), library_(library), close_(new QToolButton(this)),
-      menu_(new QToolButton(this)) {
+    : QWidget(parent), library_(library),
+      close_(new SymbolButton("xmark.circle.fill", QPalette::PlaceholderText,
+                              QStringLiteral("Close (Esc)"), 20, this)),
+      menu_(new SymbolButton("ellipsis.circle", QPalette::WindowText, {}, 16, this)) {
     decorateCard(*this, 460, 500);
-    const QColor primary = palette().color(QPalette::WindowText);
-    const QColor secondary = palette().color(QPalette::PlaceholderText);
 
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
@@ -172,15 +167,10 @@ LibraryView::LibraryView(LibraryStore& library, QWidget* parent)
     auto* header = new QHBoxLayout;
     header->setContentsMargins(18, 14, 18, 14);
     header->setSpacing(6);
-    header->addWidget(symbolLabel("books.vertical", primary, 18, this));
+    header->addWidget(new SymbolLabel("books.vertical", QPalette::WindowText, 18, this));
     header->addWidget(
         styledLabel(QStringLiteral("Library"), TextStyle::headline, Tone::primary, this));
     header->addStretch();
-    close_->setAutoRaise(true);
-    close_->setFocusPolicy(Qt::NoFocus);
-    close_->setIcon(Symbols::icon("xmark.circle.fill", secondary));
-    close_->setIconSize(QSize(20, 20));
-    close_->setToolTip(QStringLiteral("Close (Esc)"));
     header->addWidget(close_);
     outer->addLayout(header);
     outer->addWidget(new Divider(0.4, this));
@@ -202,9 +192,6 @@ LibraryView::LibraryView(LibraryStore& library, QWidget* parent)
     statsHeading->addWidget(sectionHeading(QStringLiteral("YOUR READING"), content));
     statsHeading->addStretch();
     menu_->setParent(content);
-    menu_->setAutoRaise(true);
-    menu_->setFocusPolicy(Qt::NoFocus);
-    menu_->setIcon(Symbols::icon("ellipsis.circle", primary));
     menu_->setPopupMode(QToolButton::InstantPopup);
     auto* actions = new QMenu(menu_);
     actions->addAction(QStringLiteral("Reset statistics"), this, [this] { library_.resetStats(); });

@@ -1,11 +1,11 @@
 #pragma once
 
 #include "core/ReadingHistoryEntry.hpp"
+#include "ui/SymbolButton.hpp"
 
 #include <QWidget>
 #include <cstdint>
 
-class QToolButton;
 class QVBoxLayout;
 
 namespace velora {
@@ -35,8 +35,8 @@ private:
     void showRecents();
 
     LibraryStore& library_;
-    QToolButton* close_;
-    QToolButton* menu_;
+    SymbolButton* close_;
+    SymbolButton* menu_;
     QWidget* tiles_;
     QVBoxLayout* recentColumn_;
     QWidget* recents_ = nullptr;

@@ -4,9 +4,10 @@
 #include "ui/Card.hpp"
 #include "ui/ChunkStepper.hpp"
 #include "ui/Divider.hpp"
+#include "ui/SegmentedControl.hpp"
 #include "ui/SteppedSlider.hpp"
+#include "ui/SymbolButton.hpp"
 #include "ui/SymbolLabel.hpp"
-#include "ui/Symbols.hpp"
 #include "ui/TextStyle.hpp"
 #include "ui/ThemeSwatches.hpp"
 
@@ -89,12 +90,13 @@ QString voiceHint(bool speechEnabled, const std::optional<QString>& selectedVoic
 }
 
 QuickSettingsView::QuickSettingsView(SpeechService& speech, QWidget* parent)
-    : QWidget(parent), speech_(speech), controls_(new SettingsControls(speech, this)),
-      swatches_(new ThemeSwatches(this)), close_(new QToolButton(this)),
+    : QWidget(parent), speech_(speech),
+      controls_(new SettingsControls(speech, SettingsControls::TransitionPicker::segments, this)),
+      swatches_(new ThemeSwatches(this)),
+      close_(new SymbolButton("xmark.circle.fill", QPalette::PlaceholderText,
+                              QStringLiteral("Close settings (Esc)"), 20, this)),
       transitionDescription_(noteLabel({}, this)), voiceHint_(noteLabel({}, this)) {
     decorateCard(*this, 420, 460);
-    const QColor secondary = palette().color(QPalette::PlaceholderText);
-    const QColor primary = palette().color(QPalette::WindowText);
 
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
@@ -103,15 +105,10 @@ QuickSettingsView::QuickSettingsView(SpeechService& speech, QWidget* parent)
     auto* header = new QHBoxLayout;
     header->setContentsMargins(18, 14, 18, 14);
     header->setSpacing(6);
-    header->addWidget(symbolLabel("slider.horizontal.3", primary, 18, this));
+    header->addWidget(new SymbolLabel("slider.horizontal.3", QPalette::WindowText, 18, this));
     header->addWidget(
         styledLabel(QStringLiteral("Settings"), TextStyle::headline, Tone::primary, this));
     header->addStretch();
-    close_->setAutoRaise(true);
-    close_->setIcon(Symbols::icon("xmark.circle.fill", secondary));
-    close_->setIconSize(QSize(20, 20));
-    close_->setToolTip(QStringLiteral("Close settings (Esc)"));
-    close_->setFocusPolicy(Qt::NoFocus);
     header->addWidget(close_);
     outer->addLayout(header);
     outer->addWidget(new Divider(0.4, this));
@@ -128,8 +125,8 @@ QuickSettingsView::QuickSettingsView(SpeechService& speech, QWidget* parent)
     column->setSpacing(20);
     SettingsControls& c = *controls_;
     for (QWidget* each : std::initializer_list<QWidget*>{
-             c.theme, c.transition, c.pivot, c.textSize, c.textSizeValue, c.speed, c.speedValue,
-             c.speedMinimum, c.speedMaximum, c.chunk, c.speech, c.voice}) {
+             c.theme, c.transitionSegments, c.pivot, c.textSize, c.textSizeValue, c.speed,
+             c.speedValue, c.speedMinimum, c.speedMaximum, c.chunk, c.speech, c.voice}) {
         each->setParent(content);
     }
     swatches_->setParent(content);
@@ -149,8 +146,8 @@ QuickSettingsView::QuickSettingsView(SpeechService& speech, QWidget* parent)
     appearance->addLayout(sizeRow);
 
     QVBoxLayout* focus = addSection(*column, QStringLiteral("Focus mode"), content);
-    focus->addWidget(c.transition);
-    c.transition->setToolTip(QStringLiteral("Word transition"));
+    focus->addWidget(c.transitionSegments);
+    c.transitionSegments->setToolTip(QStringLiteral("Word transition"));
     focus->addWidget(transitionDescription_);
     focus->addWidget(c.pivot);
     focus->addWidget(noteLabel(

@@ -1,12 +1,12 @@
 #pragma once
 
 #include "ui/SettingsControls.hpp"
+#include "ui/SymbolButton.hpp"
 
 #include <QWidget>
 #include <optional>
 
 class QLabel;
-class QToolButton;
 
 namespace velora {
 
@@ -44,7 +44,7 @@ private:
     SpeechService& speech_;
     SettingsControls* controls_;
     ThemeSwatches* swatches_;
-    QToolButton* close_;
+    SymbolButton* close_;
     QLabel* transitionDescription_;
     QLabel* voiceHint_;
     bool speechEnabled_ = false;

@@ -5,13 +5,14 @@
 #include "app/ReaderViewModel.hpp"
 #include "ui/ControlBar.hpp"
 #include "ui/Divider.hpp"
+#include "ui/Fade.hpp"
 #include "ui/FlowReadingView.hpp"
 #include "ui/FocusReaderView.hpp"
 #include "ui/LibraryView.hpp"
 #include "ui/QuickSettingsView.hpp"
 #include "ui/ReaderBindings.hpp"
+#include "ui/SymbolButton.hpp"
 #include "ui/SymbolLabel.hpp"
-#include "ui/Symbols.hpp"
 #include "ui/TextStyle.hpp"
 
 #include <QApplication>
@@ -38,6 +39,9 @@ constexpr double focusPoints = 52.0;
 constexpr double focusFullScreenFactor = 1.7;
 constexpr double flowPoints = 24.0;
 constexpr double flowFullScreenFactor = 1.5;
+constexpr std::chrono::milliseconds overlayFade{150};
+constexpr std::chrono::milliseconds chromeReveal{150};
+constexpr std::chrono::milliseconds chromeHide{300};
 
 // Black at 35% over the whole view, holding one card in its centre; a press beside the card
 // closes the overlay.
@@ -73,8 +77,7 @@ public:
         setAttribute(Qt::WA_TransparentForMouseEvents);
         auto* row = new QHBoxLayout(this);
         row->addStretch();
-        symbol_ = new QLabel(this);
-        row->addWidget(symbol_);
+        row->addWidget(new SymbolLabel("arrow.down.doc", QPalette::WindowText, 28, this));
         row->addWidget(
             styledLabel(QStringLiteral("Drop to read"), TextStyle::title2, Tone::primary, this));
         row->addStretch();
@@ -82,9 +85,6 @@ public:
 
     void setAccent(const QColor& accent) {
         accent_ = accent;
-        symbol_->setPixmap(Symbols::pixmap("arrow.down.doc", QSize(28, 28),
-                                           palette().color(QPalette::WindowText),
-                                           devicePixelRatioF()));
         update();
     }
 
@@ -105,17 +105,11 @@ protected:
     }
 
 private:
-    QLabel* symbol_;
     QColor accent_;
 };
 
-QToolButton* headerButton(const QString& help, QWidget* parent) {
-    auto* button = new QToolButton(parent);
-    button->setAutoRaise(true);
-    button->setToolTip(help);
-    button->setFocusPolicy(Qt::NoFocus);
-    button->setIconSize(QSize(20, 20));
-    return button;
+SymbolButton* headerButton(const char* symbol, const QString& help, QWidget* parent) {
+    return new SymbolButton(symbol, QPalette::ButtonText, help, 20, parent);
 }
 
 QPalette readerPalette(const ThemePalette& theme, QPalette base) {
@@ -170,7 +164,7 @@ ReaderView::ReaderView(ReaderViewModel& vm, const ImportService& importer, Sched
     column->setSpacing(0);
     buildHeader();
     if (closable) {
-        close_ = headerButton(QStringLiteral("Close"), header_);
+        close_ = headerButton("xmark.circle.fill", QStringLiteral("Close"), header_);
         header_->layout()->addWidget(close_);
         connect(close_, &QToolButton::clicked, this, [this] {
             if (vm_.isFullScreen()) {
@@ -185,8 +179,9 @@ ReaderView::ReaderView(ReaderViewModel& vm, const ImportService& importer, Sched
     auto* emptyColumn = new QVBoxLayout(empty_);
     emptyColumn->setSpacing(12);
     emptyColumn->addStretch();
-    emptyColumn->addWidget(symbolLabel("text.viewfinder", palette_.dim, 44, empty_), 0,
-                           Qt::AlignHCenter);
+    emptyColumn->addWidget(
+        new SymbolLabel("text.viewfinder", QPalette::PlaceholderText, 44, empty_), 0,
+        Qt::AlignHCenter);
     emptyColumn->addWidget(styledLabel(QStringLiteral("Drop a file or capture a selection"),
                                        TextStyle::title3, Tone::primary, empty_),
                            0, Qt::AlignHCenter);
@@ -252,17 +247,19 @@ void ReaderView::buildHeader() {
     row->setSpacing(14);
     auto* title = new QHBoxLayout;
     title->setSpacing(6);
-    titleSymbol_ = new QLabel(header_);
-    title->addWidget(titleSymbol_);
+    title->addWidget(
+        new SymbolLabel("bolt.horizontal.circle.fill", QPalette::WindowText, 18, header_));
     title_ = styledLabel(QStringLiteral("VeloraMac"), TextStyle::headline, Tone::primary, header_);
     title->addWidget(title_);
     row->addLayout(title);
     row->addStretch();
-    clipboard_ = headerButton(QStringLiteral("Read from clipboard"), header_);
-    import_ = headerButton(QStringLiteral("Import a PDF, Word, ePub, or Markdown file"), header_);
-    libraryButton_ = headerButton(QStringLiteral("Library & reading stats"), header_);
-    fullScreen_ = headerButton({}, header_);
-    settingsButton_ = headerButton(QStringLiteral("Settings"), header_);
+    clipboard_ = headerButton("doc.on.clipboard", QStringLiteral("Read from clipboard"), header_);
+    import_ = headerButton("tray.and.arrow.down",
+                           QStringLiteral("Import a PDF, Word, ePub, or Markdown file"), header_);
+    libraryButton_ =
+        headerButton("books.vertical", QStringLiteral("Library & reading stats"), header_);
+    fullScreen_ = headerButton("arrow.up.left.and.arrow.down.right", {}, header_);
+    settingsButton_ = headerButton("slider.horizontal.3", QStringLiteral("Settings"), header_);
     for (QToolButton* button :
          {clipboard_, import_, libraryButton_, fullScreen_, settingsButton_}) {
         row->addWidget(button);
@@ -324,12 +321,12 @@ void ReaderView::revealChrome() {
     cancelChromeHide();
     if (!vm_.isFullScreen()) {
         chromeVisible_ = true;
-        updateChrome();
+        updateChrome({});
         return;
     }
     if (!chromeVisible_) {
         chromeVisible_ = true;
-        updateChrome();
+        updateChrome(chromeReveal, QEasingCurve::OutQuad);
     }
     chromeHideTask_ = scheduler_.after(chromeHideDelay, [self = QPointer(this)] {
         if (!self) {
@@ -338,7 +335,7 @@ void ReaderView::revealChrome() {
         self->chromeHideTask_.reset();
         if (self->vm_.isFullScreen()) {
             self->chromeVisible_ = false;
-            self->updateChrome();
+            self->updateChrome(chromeHide);
         }
     });
 }
@@ -379,7 +376,7 @@ void ReaderView::setShortcutDisplay(const QString& display) {
 
 void ReaderView::setSettingsShown(bool shown) {
     showSettings_ = shown;
-    settingsOverlay_->setVisible(shown);
+    fade(*settingsOverlay_, shown, overlayFade);
     if (shown) {
         settingsOverlay_->raise();
     }
@@ -387,7 +384,7 @@ void ReaderView::setSettingsShown(bool shown) {
 
 void ReaderView::setLibraryShown(bool shown) {
     showLibrary_ = shown;
-    libraryOverlay_->setVisible(shown);
+    fade(*libraryOverlay_, shown, overlayFade);
     if (shown) {
         libraryOverlay_->raise();
     }
@@ -466,6 +463,7 @@ void ReaderView::setDropTargeted(bool targeted) {
 
 void ReaderView::applyTheme() {
     const ReadingSettings& settings = vm_.settings();
+    const ThemePalette previous = palette_;
     palette_ = velora::palette(settings.theme, QApplication::palette());
     setPalette(readerPalette(palette_, QApplication::palette()));
     focus_->setThemePalette(palette_);
@@ -475,20 +473,10 @@ void ReaderView::applyTheme() {
     flow_->setFontSize(flowFontSize());
     controlBar_->setThemePalette(palette_);
     static_cast<DropOverlay*>(dropOverlay_)->setAccent(palette_.accent);
-    const QColor text = palette_.text;
-    titleSymbol_->setPixmap(
-        Symbols::pixmap("bolt.horizontal.circle.fill", QSize(18, 18), text, devicePixelRatioF()));
-    clipboard_->setIcon(Symbols::icon("doc.on.clipboard", text));
-    import_->setIcon(Symbols::icon("tray.and.arrow.down", text));
-    libraryButton_->setIcon(Symbols::icon("books.vertical", text));
-    settingsButton_->setIcon(Symbols::icon("slider.horizontal.3", text));
-    if (close_ != nullptr) {
-        close_->setIcon(Symbols::icon("xmark.circle.fill", text));
-    }
-    fullScreen_->setIcon(Symbols::icon(vm_.isFullScreen() ? "arrow.down.right.and.arrow.up.left"
-                                                          : "arrow.up.left.and.arrow.down.right",
-                                       text));
     update();
+    if (palette_ != previous) {
+        emit themePaletteChanged(palette_);
+    }
 }
 
 void ReaderView::showEngine() {
@@ -519,29 +507,31 @@ void ReaderView::showFullScreen() {
     const bool full = vm_.isFullScreen();
     fullScreen_->setToolTip(full ? QStringLiteral("Exit full screen (Ctrl+F)")
                                  : QStringLiteral("Full screen (Ctrl+F)"));
-    applyTheme();
+    fullScreen_->setSymbol(full ? "arrow.down.right.and.arrow.up.left"
+                                : "arrow.up.left.and.arrow.down.right");
+    focus_->setFontSize(focusFontSize());
+    flow_->setFontSize(flowFontSize());
     if (full) {
         revealChrome();
     } else {
         cancelChromeHide();
         chromeVisible_ = true;
-        updateChrome();
+        updateChrome({});
     }
 }
 
 void ReaderView::showStatus() {
     const std::optional<QString>& message = importFailure_ ? importFailure_ : vm_.statusMessage();
     status_->setText(message.value_or(QString()));
-    updateChrome();
+    updateChrome({});
 }
 
-void ReaderView::updateChrome() {
+void ReaderView::updateChrome(std::chrono::milliseconds duration, QEasingCurve::Type curve) {
     const bool shown = !vm_.isFullScreen() || chromeVisible_;
-    header_->setVisible(shown);
-    headerDivider_->setVisible(shown);
-    barDivider_->setVisible(shown);
-    barHolder_->setVisible(shown);
-    status_->setVisible(shown && (importFailure_ || vm_.statusMessage()));
+    for (QWidget* part : {header_, headerDivider_, barDivider_, barHolder_}) {
+        fade(*part, shown, duration, curve);
+    }
+    fade(*status_, shown && (importFailure_ || vm_.statusMessage()), duration, curve);
 }
 
 void ReaderView::layOutOverlays() {

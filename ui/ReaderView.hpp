@@ -1,16 +1,18 @@
 #pragma once
 
 #include "app/platform/Scheduler.hpp"
+#include "ui/SymbolButton.hpp"
 #include "ui/ThemePalette.hpp"
 
+#include <QEasingCurve>
 #include <QWidget>
+#include <chrono>
 #include <filesystem>
 #include <optional>
 
 class QFileDialog;
 class QLabel;
 class QStackedWidget;
-class QToolButton;
 
 namespace velora {
 
@@ -71,6 +73,9 @@ public:
 signals:
     // Hide the reader panel.
     void closeRequested();
+    // The theme changed; the panel follows its colour scheme and, without a background,
+    // shows its translucent material.
+    void themePaletteChanged(const velora::ThemePalette& palette);
 
 protected:
     bool event(QEvent* event) override;
@@ -94,7 +99,8 @@ private:
     void showReadingArea();
     void showFullScreen();
     void showStatus();
-    void updateChrome();
+    void updateChrome(std::chrono::milliseconds duration,
+                      QEasingCurve::Type curve = QEasingCurve::InOutQuad);
     void layOutOverlays();
 
     ReaderViewModel& vm_;
@@ -116,14 +122,13 @@ private:
 
     QWidget* header_ = nullptr;
     QWidget* headerDivider_ = nullptr;
-    QToolButton* clipboard_ = nullptr;
-    QToolButton* import_ = nullptr;
-    QToolButton* libraryButton_ = nullptr;
-    QToolButton* fullScreen_ = nullptr;
-    QToolButton* settingsButton_ = nullptr;
-    QToolButton* close_ = nullptr;
+    SymbolButton* clipboard_ = nullptr;
+    SymbolButton* import_ = nullptr;
+    SymbolButton* libraryButton_ = nullptr;
+    SymbolButton* fullScreen_ = nullptr;
+    SymbolButton* settingsButton_ = nullptr;
+    SymbolButton* close_ = nullptr;
     QLabel* title_ = nullptr;
-    QLabel* titleSymbol_ = nullptr;
     QStackedWidget* area_;
     QWidget* empty_;
     QLabel* emptyHint_;

@@ -2,6 +2,7 @@
 
 #include "app/SpeechService.hpp"
 #include "ui/ChunkStepper.hpp"
+#include "ui/SegmentedControl.hpp"
 #include "ui/SteppedSlider.hpp"
 #include "ui/TextStyle.hpp"
 
@@ -19,6 +20,14 @@ QString qtext(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+std::vector<SegmentedControl::Segment> transitionTitles() {
+    std::vector<SegmentedControl::Segment> titles;
+    for (WordTransition each : allWordTransitions) {
+        titles.push_back({qtext(title(each)), {}});
+    }
+    return titles;
+}
+
 void showIndex(QComboBox& box, int index) {
     const QSignalBlocker blocker(&box);
     box.setCurrentIndex(index);
@@ -30,8 +39,12 @@ QString multiplierText(double value) {
     return QString::number(value, 'f', 1) + QChar(0x00D7);
 }
 
-SettingsControls::SettingsControls(SpeechService& service, QWidget* owner)
-    : QObject(owner), theme(new QComboBox(owner)), transition(new QComboBox(owner)),
+SettingsControls::SettingsControls(SpeechService& service, TransitionPicker picker, QWidget* owner)
+    : QObject(owner), theme(new QComboBox(owner)),
+      transitionMenu(picker == TransitionPicker::menu ? new QComboBox(owner) : nullptr),
+      transitionSegments(picker == TransitionPicker::segments
+                             ? new SegmentedControl(transitionTitles(), owner)
+                             : nullptr),
       pivot(new QCheckBox(QStringLiteral("Highlight focus letter (ORP)"), owner)),
       textSize(new SteppedSlider(0.6, 2.5, 0.1, owner)),
       textSizeValue(styledLabel({}, TextStyle::callout, Tone::secondary, owner)),
@@ -47,9 +60,6 @@ SettingsControls::SettingsControls(SpeechService& service, QWidget* owner)
     for (ReadingTheme each : allReadingThemes) {
         theme->addItem(qtext(title(each)));
     }
-    for (WordTransition each : allWordTransitions) {
-        transition->addItem(qtext(title(each)));
-    }
     applyTextStyle(*textSizeValue, TextStyle::callout);
     textSizeValue->setFixedWidth(42);
     textSizeValue->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -61,12 +71,20 @@ SettingsControls::SettingsControls(SpeechService& service, QWidget* owner)
             emit settingsEdited([chosen](ReadingSettings& s) { s.theme = chosen; });
         }
     });
-    connect(transition, &QComboBox::currentIndexChanged, this, [this](int index) {
+    const auto chooseTransition = [this](int index) {
         if (index >= 0) {
             const WordTransition chosen = allWordTransitions[static_cast<std::size_t>(index)];
             emit settingsEdited([chosen](ReadingSettings& s) { s.transition = chosen; });
         }
-    });
+    };
+    if (transitionMenu != nullptr) {
+        for (const SegmentedControl::Segment& each : transitionTitles()) {
+            transitionMenu->addItem(each.title);
+        }
+        connect(transitionMenu, &QComboBox::currentIndexChanged, this, chooseTransition);
+    } else {
+        connect(transitionSegments, &SegmentedControl::indexChosen, this, chooseTransition);
+    }
     connect(pivot, &QCheckBox::toggled, this, [this](bool on) {
         emit settingsEdited([on](ReadingSettings& s) { s.highlightPivot = on; });
     });
@@ -99,7 +117,11 @@ SettingsControls::SettingsControls(SpeechService& service, QWidget* owner)
 
 void SettingsControls::showSettings(const ReadingSettings& settings) {
     showIndex(*theme, static_cast<int>(settings.theme));
-    showIndex(*transition, static_cast<int>(settings.transition));
+    if (transitionMenu != nullptr) {
+        showIndex(*transitionMenu, static_cast<int>(settings.transition));
+    } else {
+        transitionSegments->showIndex(static_cast<int>(settings.transition));
+    }
     {
         const QSignalBlocker blocker(pivot);
         pivot->setChecked(settings.highlightPivot);

@@ -13,6 +13,7 @@ class QWidget;
 namespace velora {
 
 class ChunkStepper;
+class SegmentedControl;
 class SpeechService;
 class SteppedSlider;
 
@@ -26,10 +27,15 @@ class SettingsControls : public QObject {
     Q_OBJECT
 
 public:
-    SettingsControls(SpeechService& speech, QWidget* owner);
+    // How the transition is picked: a menu in the settings window, segments on the card.
+    enum class TransitionPicker { menu, segments };
+
+    SettingsControls(SpeechService& speech, TransitionPicker picker, QWidget* owner);
 
     QComboBox* const theme;
-    QComboBox* const transition;
+    // Exactly one of the two exists, as chosen at construction.
+    QComboBox* const transitionMenu;
+    SegmentedControl* const transitionSegments;
     QCheckBox* const pivot;
     SteppedSlider* const textSize;
     QLabel* const textSizeValue;

@@ -13,6 +13,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QScrollArea>
 #include <QTabWidget>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -37,15 +38,21 @@ QLabel* note(const QString& text, QWidget* parent) {
     return label;
 }
 
+// The window has a fixed size, so a tab whose form is taller scrolls instead of squeezing rows.
 QWidget* page(std::initializer_list<QWidget*> sections) {
-    auto* page = new QWidget;
+    auto* scroll = new QScrollArea;
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    auto* page = new QWidget(scroll);
     auto* column = new QVBoxLayout(page);
     for (QWidget* section : sections) {
         section->setParent(page);
         column->addWidget(section);
     }
     column->addStretch();
-    return page;
+    scroll->setWidget(page);
+    return scroll;
 }
 
 constexpr std::array pauseFields{&ReadingSettings::minorPauseMultiplier,
@@ -57,7 +64,8 @@ constexpr std::array pauseFields{&ReadingSettings::minorPauseMultiplier,
 SettingsView::SettingsView(SpeechService& speech, PreferencesStore& preferences,
                            NotificationCenter& notifications, QWidget* parent)
     : QWidget(parent), preferences_(preferences), notifications_(notifications),
-      hotKey_(HotKeyConfig::load(preferences)), controls_(new SettingsControls(speech, this)),
+      hotKey_(HotKeyConfig::load(preferences)),
+      controls_(new SettingsControls(speech, SettingsControls::TransitionPicker::menu, this)),
       tabs_(new QTabWidget(this)) {
     setFixedSize(480, 380);
     setWindowTitle(QStringLiteral("VeloraMac Settings"));
@@ -103,7 +111,7 @@ QWidget* SettingsView::readingTab() {
     SettingsControls& c = *controls_;
     QGroupBox* appearance = group(QStringLiteral("Appearance"), nullptr);
     form(appearance)->addRow(QStringLiteral("Theme"), c.theme);
-    form(appearance)->addRow(QStringLiteral("Focus transition"), c.transition);
+    form(appearance)->addRow(QStringLiteral("Focus transition"), c.transitionMenu);
     form(appearance)->addRow(c.pivot);
     auto* size = new QHBoxLayout;
     size->addWidget(c.textSize, 1);
@@ -187,9 +195,9 @@ QWidget* SettingsView::aboutTab() {
     auto* column = new QVBoxLayout(about);
     column->setSpacing(10);
     column->addStretch();
-    QLabel* symbol =
-        symbolLabel("bolt.horizontal.circle.fill",
-                    velora::palette(ReadingTheme::system, about->palette()).pivot, 48, about);
+    auto* symbol =
+        new SymbolLabel("bolt.horizontal.circle.fill",
+                        velora::palette(ReadingTheme::system, about->palette()).pivot, 48, about);
     column->addWidget(symbol, 0, Qt::AlignHCenter);
     column->addWidget(
         styledLabel(QStringLiteral("VeloraMac"), TextStyle::title2, Tone::primary, about, true), 0,

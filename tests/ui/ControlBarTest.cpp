@@ -1,6 +1,5 @@
 #include "ui/ControlBar.hpp"
 
-#include "support/WidgetApplication.hpp"
 #include "ui/ChunkStepper.hpp"
 #include "ui/SteppedSlider.hpp"
 
@@ -15,8 +14,6 @@ namespace {
 
 class ControlBarTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() { testsupport::widgetApplication(); }
-
     ControlBar bar;
 };
 

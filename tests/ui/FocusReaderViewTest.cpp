@@ -2,6 +2,8 @@
 
 #include "ViewImages.hpp"
 
+#include <QScreen>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace velora {
@@ -17,8 +19,6 @@ const ThemePalette dark = palette(ReadingTheme::dark, QPalette());
 
 class FocusReaderViewTest : public ::testing::Test {
 protected:
-    void SetUp() override { testing::ensureApplication(); }
-
     static std::unique_ptr<FocusReaderView> makeView(bool highlight, WordTransition transition,
                                                      QSize size = {700, 300}) {
         auto view = std::make_unique<FocusReaderView>();
@@ -134,6 +134,28 @@ TEST_F(FocusReaderViewTest, NeverShrinksBelowFortyPercent) {
     const ORPLine line(words, dark, true, 52);
     EXPECT_DOUBLE_EQ(line.scale(100), ORPLine::minimumScale);
     EXPECT_DOUBLE_EQ(line.scale(1e6), 1.0);
+}
+
+// On screen only the changed part is repainted; what shows must still be the whole new frame.
+TEST_F(FocusReaderViewTest, WindowRepaintsMatchAFullDrawing) {
+    auto view = makeView(true, WordTransition::hard);
+    view->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(view.get()));
+    const std::vector<std::vector<Word>> chunks{{word(0, "a", 0)},
+                                                {word(1, "internationally", 4)},
+                                                {},
+                                                {word(2, "two", 1), word(3, "words", 1)},
+                                                {word(4, "w", 0)}};
+    for (const std::vector<Word>& chunk : chunks) {
+        view->setChunk(chunk);
+        QCoreApplication::processEvents();
+        const QImage onScreen = view->screen()
+                                    ->grabWindow(view->winId())
+                                    .toImage()
+                                    .convertToFormat(QImage::Format_ARGB32);
+        auto fresh = makeView(true, WordTransition::hard);
+        EXPECT_EQ(onScreen, show(*fresh, chunk)) << chunk.size();
+    }
 }
 
 class FocusReaderViewTransition : public FocusReaderViewTest,

@@ -1,7 +1,6 @@
 #include "ui/LibraryView.hpp"
 
 #include "app/LibraryStore.hpp"
-#include "support/WidgetApplication.hpp"
 
 #include <QAbstractButton>
 #include <QLabel>
@@ -18,8 +17,6 @@ using Kind = ReadingHistoryEntry::Kind;
 
 class LibraryViewTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() { testsupport::widgetApplication(); }
-
     void SetUp() override {
         ASSERT_TRUE(dataHome_.isValid());
         qputenv("XDG_DATA_HOME", dataHome_.path().toUtf8());

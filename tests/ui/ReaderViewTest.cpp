@@ -2,6 +2,7 @@
 
 #include "ViewImages.hpp"
 #include "app/ImportService.hpp"
+#include "app/NotificationCenter.hpp"
 #include "app/ReaderViewModel.hpp"
 #include "fakes/FakePasteboard.hpp"
 #include "fakes/FixedVoiceCatalog.hpp"
@@ -9,12 +10,18 @@
 #include "fakes/ManualScheduler.hpp"
 #include "fakes/ScriptedSpeechSynthesizer.hpp"
 #include "fakes/TableLanguageRecognizer.hpp"
-#include "support/WidgetApplication.hpp"
+#include "ui/ChunkStepper.hpp"
 #include "ui/ControlBar.hpp"
 #include "ui/LibraryView.hpp"
+#include "ui/QuickSettingsView.hpp"
+#include "ui/ReaderBindings.hpp"
+#include "ui/SettingsView.hpp"
 #include "ui/SteppedSlider.hpp"
+#include "ui/ThemeSwatches.hpp"
 
 #include <QAbstractButton>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QFileDialog>
 #include <QLabel>
 #include <QMimeData>
@@ -48,8 +55,6 @@ public:
 
 class ReaderViewTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() { testsupport::widgetApplication(); }
-
     void SetUp() override {
         ASSERT_TRUE(dataHome_.isValid());
         qputenv("XDG_DATA_HOME", dataHome_.path().toUtf8());
@@ -138,10 +143,14 @@ TEST_F(ReaderViewTest, EscapeClosesOverlaysThenLeavesFullScreenThenHides) {
     vm_->setFullScreen(true);
     reader.setLibraryShown(true);
     reader.setSettingsShown(true);
+    EXPECT_TRUE(reader.library().isVisibleTo(&reader));
 
     reader.handleEscape();
     EXPECT_FALSE(reader.isLibraryShown());
     EXPECT_FALSE(reader.isSettingsShown());
+    testing::finishAnimations(reader);
+    EXPECT_FALSE(reader.library().isVisibleTo(&reader));
+    EXPECT_FALSE(reader.quickSettings().isVisibleTo(&reader));
     EXPECT_TRUE(vm_->isFullScreen());
     EXPECT_EQ(hidden.count(), 0);
 
@@ -184,6 +193,8 @@ TEST_F(ReaderViewTest, ChromeHidesAfterThePointerRestsInFullScreen) {
     clock_.advance(Seconds{2.4});
     EXPECT_TRUE(chromeShown(reader)) << "movement restarts the wait";
     clock_.advance(Seconds{0.2});
+    EXPECT_TRUE(chromeShown(reader)) << "fading out";
+    testing::finishAnimations(reader);
     EXPECT_FALSE(chromeShown(reader));
     EXPECT_FALSE(reader.statusLine().isVisibleTo(&reader));
     EXPECT_FALSE(reader.isChromeVisible());
@@ -193,6 +204,13 @@ TEST_F(ReaderViewTest, ChromeHidesAfterThePointerRestsInFullScreen) {
     QTest::mouseMove(&reader.readingArea(), QPoint(60, 50));
     EXPECT_TRUE(chromeShown(reader));
     EXPECT_TRUE(reader.statusLine().isVisibleTo(&reader));
+
+    // Movement during the fade out turns it back; the old fade does not hide it at its end.
+    clock_.advance(Seconds{2.5});
+    testing::advanceAnimations(reader, 100);
+    hover(reader);
+    testing::finishAnimations(reader);
+    EXPECT_TRUE(chromeShown(reader));
 
     vm_->setFullScreen(false);
     EXPECT_EQ(clock_.pendingCount(), 0u);
@@ -334,14 +352,46 @@ TEST_F(ReaderViewTest, ControlBarDrivesTheController) {
 
 TEST_F(ReaderViewTest, ThemeColoursTheWholeView) {
     ReaderView& reader = view();
+    QSignalSpy followed(&reader, &ReaderView::themePaletteChanged);
     ReadingSettings settings = vm_->settings();
     settings.theme = ReadingTheme::sepia;
     vm_->setSettings(settings);
+    ASSERT_EQ(followed.count(), 1);
+    EXPECT_EQ(followed.at(0).at(0).value<ThemePalette>().colorScheme, ColorScheme::light);
+    settings.wpm = 500;
+    vm_->setSettings(settings);
+    EXPECT_EQ(followed.count(), 1) << "only a change of theme is announced";
     const QImage image = testing::render(reader, Qt::magenta);
     EXPECT_EQ(image.pixelColor(2, image.height() / 2).rgb(),
               reader.themePalette().background->rgb());
     EXPECT_EQ(reader.controlBar().rateLabel().palette().color(QPalette::WindowText),
               reader.themePalette().text);
+}
+
+TEST_F(ReaderViewTest, SettingsEditedAnywhereShowEverywhereAtOnce) {
+    ReaderView& reader = view();
+    NotificationCenter notifications;
+    SettingsView window(vm_->speech(), preferences_, notifications);
+    bind(window, *vm_);
+
+    reader.controlBar().chunkStepper().stepUp();
+    EXPECT_EQ(window.controls().chunk->text(), "Words at a time: 2");
+    EXPECT_EQ(reader.quickSettings().controls().chunk->text(), "Words at a time: 2");
+
+    window.controls().speed->setValue(window.controls().speed->minimum());
+    EXPECT_EQ(vm_->settings().wpm, 25);
+    EXPECT_EQ(reader.controlBar().rateLabel().text(), "25 WPM");
+
+    reader.quickSettings().swatches().swatch(ReadingTheme::night)->click();
+    EXPECT_EQ(vm_->settings().theme, ReadingTheme::night);
+    EXPECT_EQ(window.controls().theme->currentText(), "Night");
+    EXPECT_EQ(reader.themePalette(), palette(ReadingTheme::night, QPalette()));
+    EXPECT_EQ(vm_->settings().wordsPerChunk, 2) << "each edit changes only its own field";
+
+    window.controls().speech->click();
+    EXPECT_TRUE(vm_->speechEnabled());
+    EXPECT_TRUE(reader.quickSettings().controls().voice->isEnabled());
+    EXPECT_EQ(reader.controlBar().speechButton().objectName(), "speaker.wave.2.fill");
 }
 
 } // namespace

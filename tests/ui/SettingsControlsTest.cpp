@@ -1,5 +1,4 @@
 #include "support/SpeechServiceFixture.hpp"
-#include "support/WidgetApplication.hpp"
 #include "ui/ChunkStepper.hpp"
 #include "ui/LibraryView.hpp"
 #include "ui/QuickSettingsView.hpp"
@@ -12,10 +11,7 @@
 namespace velora {
 namespace {
 
-class Widgets : public ::testing::Test {
-protected:
-    static void SetUpTestSuite() { testsupport::widgetApplication(); }
-};
+class Widgets : public ::testing::Test {};
 
 struct SliderCase {
     double minimum;
@@ -25,6 +21,10 @@ struct SliderCase {
     double expectedShown;
     bool atRightEnd;
 };
+
+void PrintTo(const SliderCase& c, std::ostream* out) {
+    *out << c.minimum << "-" << c.maximum << " by " << c.step << " shows " << c.shown;
+}
 
 class SteppedSliderTest : public Widgets, public ::testing::WithParamInterface<SliderCase> {};
 
@@ -98,7 +98,6 @@ INSTANTIATE_TEST_SUITE_P(Numbers, CompactNumber,
                                            std::pair<std::int64_t, const char*>{2500000, "2.5M"}));
 
 TEST(CompactNumberLocale, KeepsThePointInACommaLocale) {
-    testsupport::widgetApplication();
     const QLocale previous;
     QLocale::setDefault(QLocale(QLocale::German));
     EXPECT_EQ(compactNumber(1500), "1.5k");
@@ -110,6 +109,10 @@ struct ProgressCase {
     std::int64_t wordCount;
     const char* shown;
 };
+
+void PrintTo(const ProgressCase& c, std::ostream* out) {
+    *out << c.lastIndex << " of " << c.wordCount;
+}
 
 class ProgressText : public ::testing::TestWithParam<ProgressCase> {};
 
@@ -135,6 +138,11 @@ struct HintCase {
     std::optional<QString> detected;
     const char* hint;
 };
+
+void PrintTo(const HintCase& c, std::ostream* out) {
+    *out << (c.speechEnabled ? "on" : "off") << " voice " << c.selected.value_or("-").toStdString()
+         << " language " << c.detected.value_or("-").toStdString();
+}
 
 class VoiceHint : public ::testing::TestWithParam<HintCase> {};
 

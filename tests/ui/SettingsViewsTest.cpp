@@ -1,8 +1,8 @@
 #include "app/NotificationCenter.hpp"
 #include "support/SpeechServiceFixture.hpp"
-#include "support/WidgetApplication.hpp"
 #include "ui/ChunkStepper.hpp"
 #include "ui/QuickSettingsView.hpp"
+#include "ui/SegmentedControl.hpp"
 #include "ui/SettingsView.hpp"
 #include "ui/SteppedSlider.hpp"
 #include "ui/ThemeSwatches.hpp"
@@ -35,8 +35,6 @@ template <typename View> struct Bound {
 
 class SettingsViews : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() { testsupport::widgetApplication(); }
-
     testsupport::SpeechServiceFixture voices;
 };
 
@@ -82,9 +80,10 @@ TEST_F(SettingsViews, TransitionDescriptionFollowsThePicker) {
     QuickSettingsView card(voices.speech);
     Bound bound(card);
     EXPECT_EQ(card.transitionDescription(), "Quick cross-fade so each word clearly arrives.");
-    card.controls().transition->setCurrentIndex(0);
+    card.controls().transitionSegments->segment(0).click();
     EXPECT_EQ(bound.settings.transition, WordTransition::hard);
     EXPECT_EQ(card.transitionDescription(), "Instant swap — classic RSVP.");
+    EXPECT_EQ(card.controls().transitionSegments->currentIndex(), 0);
 }
 
 TEST_F(SettingsViews, QuickVoicePickerIsOffWithSpeechButTheWindowsIsNot) {

@@ -2,7 +2,6 @@
 
 #include "core/Word.hpp"
 
-#include <QApplication>
 #include <QColor>
 #include <QImage>
 #include <QRect>
@@ -12,14 +11,6 @@
 #include <string>
 
 namespace velora::testing {
-
-// Widgets need an application; one lives for the whole test program.
-inline void ensureApplication() {
-    static int argc = 1;
-    static char name[] = "test_ui";
-    static char* argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
-}
 
 inline QImage render(QWidget& widget, const QColor& backdrop) {
     QImage image(widget.size(), QImage::Format_ARGB32);

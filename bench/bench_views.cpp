@@ -1,0 +1,177 @@
+// The reader's views on a whole book, offscreen: the flow page's first layout of a
+// million-word text, its repaint after a word change, and the focus view's repaint.
+
+#include "core/Word.hpp"
+#include "ui/FlowReadingView.hpp"
+#include "ui/FocusReaderView.hpp"
+
+#include <QApplication>
+#include <QFile>
+#include <QVariantAnimation>
+#include <benchmark/benchmark.h>
+#include <chrono>
+#include <random>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace velora;
+using Clock = std::chrono::steady_clock;
+
+constexpr std::size_t bookWords = 1'000'000;
+constexpr QSize window(900, 640);
+
+// A book-like text: a vocabulary of 20,000 words of 1 to 14 letters drawn with a Zipf-like
+// skew, so a few short words are everywhere and most words are rare.
+const std::vector<Word>& book() {
+    static const std::vector<Word> words = [] {
+        std::mt19937 random(7);
+        std::uniform_int_distribution<int> length(1, 14);
+        std::uniform_int_distribution<int> letter('a', 'z');
+        std::vector<std::string> vocabulary(20'000);
+        for (std::string& entry : vocabulary) {
+            entry.resize(static_cast<std::size_t>(length(random)));
+            for (char& c : entry) {
+                c = static_cast<char>(letter(random));
+            }
+        }
+        std::vector<double> weights(vocabulary.size());
+        for (std::size_t i = 0; i < weights.size(); ++i) {
+            weights[i] = 1.0 / static_cast<double>(i + 1);
+        }
+        std::discrete_distribution<std::size_t> pick(weights.begin(), weights.end());
+        std::vector<Word> result(bookWords);
+        for (std::size_t i = 0; i < result.size(); ++i) {
+            result[i].id = static_cast<std::int64_t>(i);
+            result[i].text = vocabulary[pick(random)];
+            result[i].orp = static_cast<std::int64_t>(result[i].text.size() / 3);
+        }
+        return result;
+    }();
+    return words;
+}
+
+double milliseconds(Clock::duration elapsed) {
+    return std::chrono::duration<double, std::milli>(elapsed).count();
+}
+
+void finishAnimations(QWidget& widget) {
+    for (QVariantAnimation* animation : widget.findChildren<QVariantAnimation*>()) {
+        animation->setCurrentTime(animation->duration());
+    }
+}
+
+// Peak resident memory of the whole program so far, from the kernel's own account.
+double peakResidentMegabytes() {
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly)) {
+        return 0;
+    }
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith("VmHWM:")) {
+            return line.mid(6).trimmed().split(' ').front().toDouble() / 1024;
+        }
+    }
+    return 0;
+}
+
+void BM_FlowLayout(benchmark::State& state) {
+    const std::vector<Word>& words = book();
+    double total = 0;
+    for (auto _ : state) {
+        FlowReadingView view;
+        view.resize(window);
+        view.setActiveRange(0, 1);
+        const auto start = Clock::now();
+        view.setWords(words);
+        const auto elapsed = Clock::now() - start;
+        state.SetIterationTime(std::chrono::duration<double>(elapsed).count());
+        total += milliseconds(elapsed);
+        benchmark::DoNotOptimize(view.wordBounds(bookWords - 1));
+    }
+    state.counters["flow_layout_ms"] = total / static_cast<double>(state.iterations());
+    state.counters["peak_rss_mb"] = peakResidentMegabytes();
+}
+BENCHMARK(BM_FlowLayout)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(5);
+
+// One step of the current word and the frame that follows, painted into the window.
+void BM_FlowRepaint(benchmark::State& state) {
+    const std::vector<Word>& words = book();
+    FlowReadingView view;
+    view.resize(window);
+    view.setMode(static_cast<ReadingMode>(state.range(0)));
+    view.setWords(words);
+    view.show();
+    QApplication::processEvents();
+    std::size_t at = bookWords / 2;
+    double total = 0;
+    for (auto _ : state) {
+        const auto start = Clock::now();
+        view.setActiveRange(at, at + 1);
+        finishAnimations(view);
+        QApplication::processEvents();
+        const auto elapsed = Clock::now() - start;
+        state.SetIterationTime(std::chrono::duration<double>(elapsed).count());
+        total += milliseconds(elapsed);
+        ++at;
+    }
+    state.counters["flow_repaint_ms"] = total / static_cast<double>(state.iterations());
+    state.counters["peak_rss_mb"] = peakResidentMegabytes();
+}
+BENCHMARK(BM_FlowRepaint)
+    ->Arg(static_cast<int>(ReadingMode::flow))
+    ->Arg(static_cast<int>(ReadingMode::spotlight))
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(500);
+
+// A word change drawn at once (hard) and halfway through the soft cross-fade, when two lines
+// are drawn. Frames go through the window's own repaint, so only what changed is painted.
+void BM_FocusRepaint(benchmark::State& state) {
+    const std::span<const Word> words = std::span(book()).first(100'000);
+    const auto transition = static_cast<WordTransition>(state.range(0));
+    FocusReaderView view;
+    view.resize(window);
+    view.setFontSize(52 * 1.7);
+    ReadingSettings settings;
+    settings.transition = transition;
+    view.setSettings(settings);
+    view.show();
+    QApplication::processEvents();
+    std::size_t at = 0;
+    double total = 0;
+    for (auto _ : state) {
+        const auto start = Clock::now();
+        view.setChunk(words.subspan(at % words.size(), 1));
+        for (QVariantAnimation* animation : view.findChildren<QVariantAnimation*>()) {
+            animation->setCurrentTime(animation->duration() / 2);
+        }
+        QApplication::processEvents();
+        const auto elapsed = Clock::now() - start;
+        state.SetIterationTime(std::chrono::duration<double>(elapsed).count());
+        total += milliseconds(elapsed);
+        ++at;
+    }
+    state.counters["focus_repaint_ms"] = total / static_cast<double>(state.iterations());
+}
+BENCHMARK(BM_FocusRepaint)
+    ->Arg(static_cast<int>(WordTransition::hard))
+    ->Arg(static_cast<int>(WordTransition::soft))
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(2000);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
