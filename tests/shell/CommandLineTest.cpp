@@ -121,8 +121,7 @@ TEST_F(Veloramac, PrintsUsageAndVersion) {
     EXPECT_EQ(help.status, 0);
     EXPECT_EQ(help.out.rfind("Usage: veloramac", 0), 0U);
     EXPECT_NE(help.out.find("--words FILE"), std::string::npos);
-    EXPECT_EQ(run("--version").out, std::string("veloramac ") + VELORA_VERSION + "
-");
+    EXPECT_EQ(run("--version").out, std::string("veloramac ") + VELORA_VERSION + "\n");
 }
 
 } // namespace
