@@ -28,6 +28,7 @@ bench:
 	build/release/bench/bench_text
 	build/release/bench/bench_library
 	build/release/bench/bench_import
+	build/release/bench/bench_playback
 
 fuzz: deps
 	cmake --preset fuzz -DVELORA_FUZZ_SECONDS=$(FUZZ_SECONDS)

@@ -76,9 +76,9 @@ std::vector<Word> tokenizeLines(std::string_view text) {
         while (i < n && separatesTokens(text[i])) {
             ++i;
         }
-        words.emplace_back(static_cast<std::int64_t>(words.size()), std::string(token),
-                           ORP::index(token), Punctuation::weight(token),
-                           i == n || text[i] == '\n');
+        words.push_back(Word{static_cast<std::int64_t>(words.size()), std::string(token),
+                             ORP::index(token), Punctuation::weight(token),
+                             i == n || text[i] == '\n'});
     }
     return words;
 }

@@ -54,19 +54,5 @@ TEST_F(HotKeyManagerTest, RefusalLogsTheStatusAndLeavesNothingToRelease) {
     EXPECT_THAT(service.calls, ElementsAre("install", "register 49-4096", "register 49-768"));
 }
 
-TEST_F(HotKeyManagerTest, AGoneManagerReleasesItsKeyAndIgnoresLatePresses) {
-    int triggers = 0;
-    {
-        HotKeyManager manager(service, scheduler);
-        manager.onTrigger = [&triggers] { ++triggers; };
-        manager.registerKeyCode(49, 2048);
-        service.press();
-    }
-    service.press();
-    scheduler.runUntilIdle();
-    EXPECT_EQ(triggers, 0);
-    EXPECT_EQ(service.calls.back(), "unregister 1");
-}
-
 } // namespace
 } // namespace velora

@@ -45,16 +45,6 @@ INSTANTIATE_TEST_SUITE_P(
                         s.setData("readingSettings", R"({"wpm":400,"theme":"solarized"})");
                         s.setString("readingMode", "Flow");
                     }},
-        StoredValue{"SpeedAsText",
-                    [](PreferencesStore& s) {
-                        s.setData("readingSettings", R"({"wpm":"400"})");
-                        s.setString("readingMode", "");
-                    }},
-        StoredValue{"OtherKinds",
-                    [](PreferencesStore& s) {
-                        s.setString("readingSettings", "{}");
-                        s.setBoolean("readingMode", true);
-                    }},
         StoredValue{"NotJson", [](PreferencesStore& s) { s.setData("readingSettings", "\xff"); }}),
     [](const auto& info) { return info.param.name; });
 

@@ -17,8 +17,7 @@ TEST_P(SpeechRateTest, MapsSpeedOntoTheUsableScale) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Speeds, SpeechRateTest,
-                         ::testing::Values(RateCase{175, 0.5F}, RateCase{100, 0.375F},
-                                           RateCase{1000, 0.95F}, RateCase{-1000, 0.05F},
+                         ::testing::Values(RateCase{175, 0.5F}, RateCase{-1000, 0.05F},
                                            RateCase{INT64_MAX, 0.95F}, RateCase{415, 0.9F}));
 
 } // namespace

@@ -56,14 +56,6 @@ INSTANTIATE_TEST_SUITE_P(
                        fixtures::writePdf(f, {"First page", "Second page"});
                    },
                    "First page\n\nSecond page"},
-        ImportCase{"pdfUnicode", "unicode.pdf",
-                   [](const auto& f) { fixtures::writePdf(f, {"Caf\u00E9 na\u00EFve \u00DF"}); },
-                   "Caf\u00E9 na\u00EFve \u00DF"},
-        ImportCase{"pdfEmptyPageInTheMiddle", "gap.pdf",
-                   [](const auto& f) {
-                       fixtures::writePdf(f, {"A", "", "B"});
-                   },
-                   "A\n\n\n\nB"},
         ImportCase{"epub", "Book.EPUB",
                    [](const auto& f) {
                        fixtures::writeEpub(f, {{"ch1.xhtml", fixtures::xhtml("<p>Alpha</p>")},
@@ -88,39 +80,17 @@ INSTANTIATE_TEST_SUITE_P(
                        writeText(f, "{\\rtf1\\ansi\\ansicpg1252 caf\\'e9 \\u8364? ok\\par}");
                    },
                    "caf\u00E9 \u20AC ok\n"},
-        ImportCase{"rtfd", "note.rtfd",
-                   [](const auto& f) {
-                       writeText(f / "TXT.rtf", "{\\rtf1 Bundle text}");
-                       writeText(f / "image.png", "\x89PNG");
-                   },
-                   "Bundle text"},
-        ImportCase{"htmlUtf8", "page.html",
-                   [](const auto& f) { writeText(f, "<p>Gr\u00FC\u00DFe &amp; more</p>"); },
-                   "Gr\u00FC\u00DFe & more\n"},
         ImportCase{"htmlLatin1", "page.HTM",
                    [](const auto& f) {
                        writeText(f, "<meta charset=iso-8859-1><p>Gr\xFC\xDF"
                                     "e</p>");
                    },
                    "Gr\u00FC\u00DFe\n"},
-        ImportCase{"webarchiveUtf8", "saved.webarchive",
-                   [](const auto& f) {
-                       fixtures::writeWebArchive(f, "<p>Saved \u2014 page</p>", "UTF-8");
-                   },
-                   "Saved \u2014 page\n"},
         ImportCase{"webarchiveWindows1252", "saved.webarchive",
                    [](const auto& f) {
                        fixtures::writeWebArchive(f, "<p>\x93Quoted\x94</p>", "windows-1252");
                    },
-                   "\u201CQuoted\u201D\n"},
-        ImportCase{"markdown", "Notes.MD",
-                   [](const auto& f) { writeText(f, "# Notes\n\nSome **bold** [link](x)."); },
-                   "Notes\n\nSome bold link."},
-        ImportCase{"plainWindows1252", "old.txt",
-                   [](const auto& f) { writeText(f, "\x93It's caf\xE9 time\x94, he said."); },
-                   "\u201CIt's caf\u00E9 time\u201D, he said."},
-        ImportCase{"noExtension", "README", [](const auto& f) { writeText(f, "just text"); },
-                   "just text"}),
+                   "\u201CQuoted\u201D\n"}),
     [](const auto& info) { return info.param.name; });
 
 class BrokenDocument : public RealDocument {};
@@ -140,19 +110,6 @@ INSTANTIATE_TEST_SUITE_P(
                                  std::nullopt},
                       ImportCase{"pdfThatIsText", "fake.pdf",
                                  [](const auto& f) { writeText(f, "hello"); }, std::nullopt},
-                      ImportCase{"pdfTruncated", "cut.pdf",
-                                 [](const auto& f) {
-                                     fixtures::writePdf(f, {"Some text"});
-                                     std::filesystem::resize_file(f, 300);
-                                 },
-                                 std::nullopt},
-                      ImportCase{"docxThatIsText", "fake.docx",
-                                 [](const auto& f) { writeText(f, "hello"); }, std::nullopt},
-                      ImportCase{"docxWithoutDocumentPart", "empty.docx",
-                                 [](const auto& f) {
-                                     fixtures::writeZip(f, {{"other.xml", "<a/>"}});
-                                 },
-                                 std::nullopt},
                       ImportCase{"docxTruncated", "cut.docx",
                                  [](const auto& f) {
                                      fixtures::writeZip(f, {{"word/document.xml", wordXml}});
@@ -160,25 +117,9 @@ INSTANTIATE_TEST_SUITE_P(
                                                                          30);
                                  },
                                  std::nullopt},
-                      ImportCase{"odtThatIsText", "fake.odt",
-                                 [](const auto& f) { writeText(f, "hello"); }, std::nullopt},
-                      ImportCase{"rtfThatIsText", "fake.rtf",
-                                 [](const auto& f) { writeText(f, "hello"); }, std::nullopt},
-                      ImportCase{"rtfdWithoutText", "empty.rtfd",
-                                 [](const auto& f) { std::filesystem::create_directories(f); },
-                                 std::nullopt},
-                      ImportCase{"htmlWithoutText", "blank.html",
-                                 [](const auto& f) {
-                                     writeText(f, "<html><head><title>t</title></head></html>");
-                                 },
-                                 std::nullopt},
                       ImportCase{"webarchiveThatIsHtml", "fake.webarchive",
-                                 [](const auto& f) { writeText(f, "<p>hello</p>"); }, std::nullopt},
-                      ImportCase{"epubThatIsText", "fake.epub",
-                                 [](const auto& f) { writeText(f, "hello"); }, std::nullopt},
-                      ImportCase{"docThatIsText", "fake.doc",
-                                 [](const auto& f) { writeText(f, "hello"); }, std::nullopt},
-                      ImportCase{"missingFile", "missing.txt", [](const auto&) {}, std::nullopt}),
+                                 [](const auto& f) { writeText(f, "<p>hello</p>"); },
+                                 std::nullopt}),
     [](const auto& info) { return info.param.name; });
 
 TEST(LegacyWord, PassesTheToolsTextThroughAndIsAbsentWithoutTheTool) {
@@ -197,25 +138,16 @@ TEST(LegacyWord, PassesTheToolsTextThroughAndIsAbsentWithoutTheTool) {
     EXPECT_FALSE(without.importTextNow(document).has_value());
 }
 
-ChildProcess::Options options(ChildProcess::Output output, std::chrono::milliseconds timeout,
-                              std::size_t maxOutput = 1 << 20) {
-    ChildProcess::Options result;
-    result.output = output;
-    result.timeout = timeout;
-    result.maxOutput = maxOutput;
-    return result;
-}
-
-TEST(ChildProcess, ReportsOnlyACleanExit) {
-    const auto capture = options(ChildProcess::Output::capture, std::chrono::seconds(10));
-    EXPECT_EQ(ChildProcess::run("/bin/echo", {"-n", "hi"}, capture), "hi");
-    EXPECT_EQ(ChildProcess::run("/bin/true", {}, {}), "");
-    EXPECT_FALSE(ChildProcess::run("/bin/false", {}, capture).has_value());
-    EXPECT_FALSE(ChildProcess::run("/no/such/program", {}, capture).has_value());
-    const auto quick = options(ChildProcess::Output::discard, std::chrono::milliseconds(100));
-    EXPECT_FALSE(ChildProcess::run("/bin/sleep", {"10"}, quick).has_value());
-    const auto small = options(ChildProcess::Output::capture, std::chrono::seconds(10), 1000);
-    EXPECT_FALSE(ChildProcess::run("/usr/bin/yes", {}, small).has_value());
+TEST(ChildProcess, ReportsOnlyACleanExitInTimeAndWithinTheOutputLimit) {
+    ChildProcess::Options options;
+    options.output = ChildProcess::Output::capture;
+    options.timeout = std::chrono::seconds(10);
+    options.maxOutput = 1000;
+    EXPECT_EQ(ChildProcess::run("/bin/echo", {"-n", "hi"}, options), "hi");
+    EXPECT_FALSE(ChildProcess::run("/bin/false", {}, options).has_value());
+    EXPECT_FALSE(ChildProcess::run("/usr/bin/yes", {}, options).has_value());
+    options.timeout = std::chrono::milliseconds(100);
+    EXPECT_FALSE(ChildProcess::run("/bin/sleep", {"10"}, options).has_value());
 }
 
 } // namespace

@@ -35,17 +35,6 @@ TYPED_TEST(PreferencesStoreContract, ReadsBackEachKindAndNothingOfAnotherKind) {
     EXPECT_FALSE(store.data("missing"));
 }
 
-TYPED_TEST(PreferencesStoreContract, ReplacingAndRemovingForgetTheOldValue) {
-    TypeParam store;
-    store.setString("selectedVoiceID", "true");
-    store.setBoolean("selectedVoiceID", true);
-    EXPECT_FALSE(store.string("selectedVoiceID"));
-    EXPECT_EQ(store.boolean("selectedVoiceID"), true);
-
-    store.remove("selectedVoiceID");
-    EXPECT_FALSE(store.boolean("selectedVoiceID"));
-}
-
 TEST(SettingsPreferencesStore, ValuesSurviveANewStore) {
     QTemporaryDir configHome;
     qputenv("XDG_CONFIG_HOME", configHome.path().toUtf8());

@@ -36,17 +36,6 @@ protected:
     fixtures::ScratchFolder scratch_;
 };
 
-TEST_F(ZipArchiveTest, ReadsAnEntryAndRefusesOneAboveTheLimit) {
-    const auto file = scratch_ / "a.zip";
-    fixtures::writeZip(file, {{"dir/a.txt", "hello"}, {"b.txt", std::string(1000, 'b')}});
-    const auto archive = ZipArchive::open(file);
-    ASSERT_TRUE(archive.has_value());
-    EXPECT_EQ(archive->read("dir/a.txt", 100), "hello");
-    EXPECT_FALSE(archive->read("b.txt", 999).has_value());
-    EXPECT_FALSE(archive->read("missing.txt", 100).has_value());
-    EXPECT_TRUE(archive->isSafeToUnpack({}));
-}
-
 TEST_F(ZipArchiveTest, RefusesAnEntryThatInflatesBeyondItsRecordedSize) {
     const auto file = scratch_ / "bomb.zip";
     fixtures::writeZip(file, {{"big.bin", std::string(1 << 20, '\0')}});
@@ -57,16 +46,6 @@ TEST_F(ZipArchiveTest, RefusesAnEntryThatInflatesBeyondItsRecordedSize) {
     EXPECT_FALSE(archive->read("big.bin", 1 << 30).has_value());
 }
 
-TEST_F(ZipArchiveTest, LimitsCountRecordedSizesAndEntries) {
-    const auto file = scratch_ / "a.zip";
-    fixtures::writeZip(file, {{"a", std::string(600, 'a')}, {"b", std::string(600, 'b')}});
-    const auto archive = ZipArchive::open(file);
-    ASSERT_TRUE(archive.has_value());
-    EXPECT_TRUE(archive->isSafeToUnpack({1200, 2}));
-    EXPECT_FALSE(archive->isSafeToUnpack({1199, 2}));
-    EXPECT_FALSE(archive->isSafeToUnpack({1200, 1}));
-}
-
 TEST_F(ZipArchiveTest, RefusesEntriesBelowOneOfItsOwnLinks) {
     const auto linked = scratch_ / "linked.zip";
     fixtures::writeZip(linked, {{"a/link", "/etc", {}, true}, {"a/link/x.txt", "planted"}});
@@ -74,13 +53,6 @@ TEST_F(ZipArchiveTest, RefusesEntriesBelowOneOfItsOwnLinks) {
     const auto lone = scratch_ / "lone.zip";
     fixtures::writeZip(lone, {{"a/link", "/etc", {}, true}, {"a/linked.txt", "fine"}});
     EXPECT_TRUE(ZipArchive::open(lone)->isSafeToUnpack({}));
-}
-
-TEST_F(ZipArchiveTest, OpensNothingThatIsNotAnArchive) {
-    const auto file = scratch_ / "a.zip";
-    fixtures::writeFile(file, "PK\x03\x04 but not really");
-    EXPECT_FALSE(ZipArchive::open(file).has_value());
-    EXPECT_FALSE(ZipArchive::open(scratch_ / "missing.zip").has_value());
 }
 
 } // namespace

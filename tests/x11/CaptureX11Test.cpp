@@ -1,6 +1,5 @@
 #include "app/HotKeyManager.hpp"
 #include "app/TextCapture.hpp"
-#include "fakes/FixedAccessibilityTrust.hpp"
 #include "platform/ClipboardPasteboard.hpp"
 #include "platform/TimerScheduler.hpp"
 #include "platform/X11AccessibilityTrust.hpp"
@@ -9,11 +8,8 @@
 #include "x11/ClipboardSamples.hpp"
 #include "x11/OtherClient.hpp"
 
-#include <QClipboard>
 #include <QCoreApplication>
-#include <QGuiApplication>
 #include <QProcess>
-#include <QSignalSpy>
 #include <QTest>
 #include <X11/keysym.h>
 #include <gtest/gtest.h>
@@ -135,29 +131,6 @@ TEST_F(CaptureOnX11, ShortcutStillHeldDoesNotSpoilTheCopy) {
     user.release(XK_Alt_L);
     user.sync();
     EXPECT_EQ(text, QStringLiteral("held shortcut"));
-}
-
-TEST_F(CaptureOnX11, WithoutTrustAnotherProgramsPrimarySelectionIsRead) {
-    fakes::FixedAccessibilityTrust untrusted{false};
-    TextCapture primaryOnly{pasteboard, keys, untrusted, scheduler};
-    QSignalSpy selectionChanges(QGuiApplication::clipboard(), &QClipboard::changed);
-    OtherProgram selection({"--hold-selection", "primary words"});
-    ASSERT_TRUE(selection.ready);
-    // As when the user selected the words a moment before pressing the shortcut.
-    ASSERT_TRUE(QTest::qWaitFor(
-        [&] { return selectionChanges.contains({QVariant::fromValue(QClipboard::Selection)}); },
-        patienceMs));
-    const auto before = pasteboard.changeCount();
-
-    bool answered = false;
-    std::optional<QString> text;
-    primaryOnly.grabSelection([&](std::optional<QString> result) {
-        answered = true;
-        text = std::move(result);
-    });
-    ASSERT_TRUE(QTest::qWaitFor([&answered] { return answered; }, patienceMs));
-    EXPECT_EQ(text, QStringLiteral("primary words"));
-    EXPECT_EQ(pasteboard.changeCount(), before);
 }
 
 } // namespace

@@ -12,8 +12,8 @@
 #include <memory>
 
 // Besides the tests, this program plays the other applications the tests need: one that holds
-// the user's clipboard, an editor with selected text and keyboard focus, one that holds the
-// primary selection, and one that prints the clipboard as a stranger sees it.
+// the user's clipboard, an editor with selected text and keyboard focus, and one that prints the
+// clipboard as a stranger sees it.
 
 namespace {
 
@@ -53,14 +53,6 @@ int holdClipboard(int argc, char** argv) {
     return application.exec();
 }
 
-int holdSelection(int argc, char** argv, const char* text) {
-    QGuiApplication application(argc, argv);
-    QGuiApplication::clipboard()->setText(QString::fromUtf8(text), QClipboard::Selection);
-    std::puts("ready");
-    std::fflush(stdout);
-    return application.exec();
-}
-
 int showSelection(int argc, char** argv, const char* text) {
     QApplication application(argc, argv);
     QLineEdit edit(QString::fromUtf8(text));
@@ -92,9 +84,6 @@ int printClipboard(int argc, char** argv) {
 int main(int argc, char** argv) {
     if (argc > 1 && std::strcmp(argv[1], "--hold-clipboard") == 0) {
         return holdClipboard(argc, argv);
-    }
-    if (argc > 2 && std::strcmp(argv[1], "--hold-selection") == 0) {
-        return holdSelection(argc, argv, argv[2]);
     }
     if (argc > 2 && std::strcmp(argv[1], "--select") == 0) {
         return showSelection(argc, argv, argv[2]);

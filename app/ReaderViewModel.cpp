@@ -1,0 +1,455 @@
+#include "app/ReaderViewModel.hpp"
+
+#include "app/ImportService.hpp"
+#include "app/ReadingPreferences.hpp"
+#include "app/platform/Pasteboard.hpp"
+#include "app/platform/PreferencesStore.hpp"
+#include "core/DocumentIdentity.hpp"
+#include "core/ReadingTiming.hpp"
+#include "core/TextEngine.hpp"
+#include "core/TextSanitizer.hpp"
+
+#include <algorithm>
+#include <cmath>
+#include <system_error>
+
+namespace velora {
+
+namespace {
+
+constexpr std::string_view welcomeText =
+    "Welcome to VeloraMac. Select text anywhere on your Mac and press the global shortcut to "
+    "start reading at the speed of thought. Words flash one at a time, with the Optimal "
+    "Recognition Point highlighted so your eyes barely move. Drop a PDF, ePub, or Markdown file "
+    "onto this window to read it instantly — everything stays private, parsed entirely on your "
+    "device.";
+
+const QString speechEnabledKey = QStringLiteral("speechEnabled");
+
+// A run of rate changes (a slider being dragged) restarts speech once, this long after the last.
+constexpr Scheduler::Seconds speechRestartDelay{0.35};
+
+constexpr std::int64_t stepWords = 10;
+constexpr std::int64_t titleMaxWords = 8;
+constexpr std::int64_t titleMaxChars = 60;
+
+double chunkSeconds(const ReadingSettings& settings, std::span<const Word> chunk) {
+    return static_cast<double>(ReadingTiming(settings).nanoseconds(chunk)) / 1e9;
+}
+
+// A file URL's path is absolute; keep library keys that way whatever the caller passed.
+std::filesystem::path absolutePath(const std::filesystem::path& path) {
+    std::error_code error;
+    std::filesystem::path absolute = std::filesystem::absolute(path, error);
+    return error ? path : absolute;
+}
+
+} // namespace
+
+ReaderViewModel::ReaderViewModel(Services services, QObject* parent)
+    : QObject(parent), preferences_(services.preferences), scheduler_(services.scheduler),
+      pasteboard_(services.pasteboard), importer_(services.importer),
+      settings_(ReadingPreferences::loadSettings(preferences_)),
+      speech_(std::move(services.speech)), library_(std::move(services.library)) {
+    engine_ = ReaderEngine({}, settings_);
+    mode_ = ReadingPreferences::loadMode(preferences_);
+    if (engine_.isEmpty()) {
+        engine_.load(TextEngine::tokenize(welcomeText));
+    }
+    connect(speech_.get(), &SpeechService::speechFailed, this,
+            &ReaderViewModel::continueWithoutSpeech);
+}
+
+ReaderViewModel::~ReaderViewModel() {
+    cancelLoop();
+    cancelSpeechRestart();
+    speech_->stop();
+    // Quitting while playing keeps the position reached and the words read.
+    flushPlaySegment();
+}
+
+const ReaderEngine& ReaderViewModel::engine() const {
+    return engine_;
+}
+
+ReadingMode ReaderViewModel::mode() const {
+    return mode_;
+}
+
+const ReadingSettings& ReaderViewModel::settings() const {
+    return settings_;
+}
+
+bool ReaderViewModel::speechEnabled() const {
+    return speechEnabled_;
+}
+
+bool ReaderViewModel::isPlaying() const {
+    return isPlaying_;
+}
+
+const std::optional<QString>& ReaderViewModel::statusMessage() const {
+    return statusMessage_;
+}
+
+bool ReaderViewModel::isFullScreen() const {
+    return isFullScreen_;
+}
+
+SpeechService& ReaderViewModel::speech() {
+    return *speech_;
+}
+
+LibraryStore& ReaderViewModel::library() {
+    return *library_;
+}
+
+void ReaderViewModel::setMode(ReadingMode mode) {
+    if (mode == mode_) {
+        return;
+    }
+    mode_ = mode;
+    ReadingPreferences::storeMode(preferences_, mode_);
+    emit modeChanged();
+}
+
+void ReaderViewModel::setSettings(const ReadingSettings& settings) {
+    if (settings == settings_) {
+        return;
+    }
+    const std::int64_t previousWPM = settings_.clampedWPM();
+    settings_ = settings;
+    engine_.settings = settings_;
+    ReadingPreferences::storeSettings(preferences_, settings_);
+    emit settingsChanged();
+    emit engineChanged();
+    // The visual loop reads the settings for every chunk; only speech has to start over.
+    if (isPlaying_ && speechEnabled_ && previousWPM != settings_.clampedWPM()) {
+        scheduleSpeechRestart();
+    }
+}
+
+void ReaderViewModel::setSpeechEnabled(bool enabled) {
+    if (enabled == speechEnabled_) {
+        return;
+    }
+    speechEnabled_ = enabled;
+    preferences_.setBoolean(speechEnabledKey, enabled);
+    emit speechEnabledChanged();
+    if (!enabled) {
+        cancelSpeechRestart();
+        speech_->stop();
+    }
+    if (isPlaying_) {
+        restartPlayback();
+    }
+}
+
+void ReaderViewModel::setFullScreen(bool fullScreen) {
+    if (fullScreen == isFullScreen_) {
+        return;
+    }
+    isFullScreen_ = fullScreen;
+    emit isFullScreenChanged();
+}
+
+void ReaderViewModel::restart() {
+    pause();
+    engine_.restart();
+    emit engineChanged();
+}
+
+std::pair<std::int64_t, std::int64_t> ReaderViewModel::currentRange() const {
+    const std::int64_t start = std::min(engine_.index(), engine_.count());
+    const std::int64_t end = std::min(engine_.count(), start + settings_.clampedWordsPerChunk());
+    return {start, end};
+}
+
+void ReaderViewModel::load(const std::string& text, const LoadSource& source) {
+    // Closes the running segment while the engine still holds the document it belongs to.
+    pause();
+    const std::string cleaned = TextSanitizer::clean(text);
+    engine_.load(TextEngine::tokenize(cleaned));
+    emit engineChanged();
+    setStatusMessage(std::nullopt);
+    registerAndResume(engine_.words(), cleaned, source);
+}
+
+void ReaderViewModel::loadFromClipboard() {
+    const std::optional<QString> text = pasteboard_.string();
+    if (!text || text->isEmpty()) {
+        setStatusMessage(QStringLiteral("Clipboard is empty"));
+        return;
+    }
+    load(text->toStdString(), LoadSource::text());
+}
+
+void ReaderViewModel::registerAndResume(const std::vector<Word>& tokens, const std::string& cleaned,
+                                        const LoadSource& source) {
+    std::string key;
+    std::string title;
+    auto kind = ReadingHistoryEntry::Kind::text;
+    std::optional<std::string> filePath;
+    std::optional<std::string> storedText;
+    if (const auto* file = std::get_if<LoadSource::File>(&source.value)) {
+        const std::filesystem::path path = absolutePath(file->path);
+        key = DocumentIdentity::fileKey(path.string());
+        title = path.filename().string();
+        kind = ReadingHistoryEntry::Kind::file;
+        filePath = path.string();
+    } else {
+        key = DocumentIdentity::textKey(cleaned);
+        title = DocumentIdentity::title(cleaned, titleMaxWords, titleMaxChars);
+        storedText = cleaned;
+    }
+    const auto wordCount = static_cast<std::int64_t>(tokens.size());
+    const ReadingHistoryEntry entry =
+        library_->registerDocument(key, title, kind, wordCount, filePath, storedText);
+    library_->recordSession();
+    currentDocID_ = key;
+
+    const std::int64_t last = entry.lastIndex;
+    if (last < 1 || last >= wordCount) {
+        return;
+    }
+    engine_.seek(last);
+    emit engineChanged();
+    const auto percent =
+        entry.wordCount < 1
+            ? 0
+            : static_cast<std::int64_t>(static_cast<double>(std::min(entry.wordCount, last)) *
+                                        100.0 / static_cast<double>(entry.wordCount));
+    setStatusMessage(QStringLiteral("Resumed at %1% · press ⏮ to start over").arg(percent));
+}
+
+void ReaderViewModel::play() {
+    if (engine_.isEmpty() || isPlaying_) {
+        return;
+    }
+    if (engine_.isAtEnd()) {
+        engine_.restart();
+        emit engineChanged();
+    }
+    setStatusMessage(std::nullopt);
+    setPlaying(true);
+    playStartedAt_ = scheduler_.now();
+    playStartIndex_ = engine_.index();
+    if (speechEnabled_) {
+        startSpeechPlayback();
+    } else {
+        startVisualLoop();
+    }
+}
+
+void ReaderViewModel::pause() {
+    flushPlaySegment();
+    setPlaying(false);
+    cancelLoop();
+    cancelSpeechRestart();
+    speech_->stop();
+}
+
+void ReaderViewModel::stepForward() {
+    const bool wasPlaying = isPlaying_;
+    pause();
+    engine_.skip(stepWords);
+    emit engineChanged();
+    if (wasPlaying && !engine_.isAtEnd()) {
+        play();
+    }
+}
+
+void ReaderViewModel::stepBackward() {
+    const bool wasPlaying = isPlaying_;
+    pause();
+    engine_.rewind(stepWords);
+    emit engineChanged();
+    if (wasPlaying && !engine_.isAtEnd()) {
+        play();
+    }
+}
+
+void ReaderViewModel::seek(double progress) {
+    const bool wasPlaying = isPlaying_;
+    pause();
+    // NaN fails the comparison and lands on the first word.
+    const double clamped = progress > 0 ? std::min(progress, 1.0) : 0.0;
+    engine_.seek(
+        static_cast<std::int64_t>(std::round(clamped * static_cast<double>(engine_.count()))));
+    emit engineChanged();
+    if (wasPlaying && !engine_.isAtEnd()) {
+        play();
+    }
+}
+
+void ReaderViewModel::open(const ReadingHistoryEntry& entry) {
+    if (entry.kind == ReadingHistoryEntry::Kind::text) {
+        if (entry.storedText) {
+            // A copy: the entry may be the library's own, which the load updates.
+            const std::string text = *entry.storedText;
+            load(text, LoadSource::text());
+        } else {
+            setStatusMessage(QStringLiteral("This selection is no longer stored"));
+        }
+        return;
+    }
+    if (!entry.filePath) {
+        setStatusMessage(QStringLiteral("This document is no longer available"));
+        return;
+    }
+    const std::filesystem::path path(*entry.filePath);
+    importer_.importText(path, this, [self = QPointer(this), path](ImportService::Result text) {
+        if (!self) {
+            return;
+        }
+        if (text && !text->empty()) {
+            self->load(*text, LoadSource::file(path));
+        } else {
+            self->setStatusMessage(QStringLiteral("Couldn't reopen ") +
+                                   QString::fromStdString(path.filename().string()));
+        }
+    });
+}
+
+void ReaderViewModel::flushPlaySegment() {
+    if (!playStartedAt_) {
+        return;
+    }
+    const double start = *playStartedAt_;
+    playStartedAt_.reset();
+    const double elapsed = scheduler_.now() - start;
+    const std::int64_t words = std::max<std::int64_t>(engine_.index() - playStartIndex_, 0);
+    library_->addReading(words, elapsed);
+    if (currentDocID_) {
+        library_->updateProgress(*currentDocID_, engine_.index());
+    }
+}
+
+void ReaderViewModel::startVisualLoop() {
+    cancelLoop();
+    if (!isPlaying_) {
+        return;
+    }
+    if (engine_.isAtEnd()) {
+        pause();
+        return;
+    }
+    scheduleChunkEnd(scheduler_.now() + chunkSeconds(settings_, engine_.currentChunk()));
+}
+
+void ReaderViewModel::scheduleChunkEnd(double deadline) {
+    loopTask_ = scheduler_.after(Scheduler::Seconds{deadline - scheduler_.now()},
+                                 [self = QPointer(this), deadline] {
+                                     if (self) {
+                                         self->finishChunk(deadline);
+                                     }
+                                 });
+}
+
+void ReaderViewModel::finishChunk(double deadline) {
+    loopTask_.reset();
+    if (!isPlaying_) {
+        return;
+    }
+    const bool more = engine_.advance();
+    emit engineChanged();
+    if (!more) {
+        pause();
+        return;
+    }
+    // The next chunk ends one interval after this one was planned to end, not after this late
+    // wake-up, so scheduling delays do not add up over a text. After a stall longer than a whole
+    // interval the plan starts afresh rather than rushing chunks past to catch up.
+    const double interval = chunkSeconds(settings_, engine_.currentChunk());
+    const double now = scheduler_.now();
+    double next = deadline + interval;
+    if (next <= now) {
+        next = now + interval;
+    }
+    scheduleChunkEnd(next);
+}
+
+void ReaderViewModel::startSpeechPlayback() {
+    speech_->speak(
+        engine_.words(), engine_.index(), settings_.clampedWPM(),
+        [self = QPointer(this)](std::int64_t index) {
+            if (self && self->isPlaying_) {
+                self->engine_.seek(index);
+                emit self->engineChanged();
+            }
+        },
+        [self = QPointer(this)] {
+            if (self) {
+                self->engine_.seek(self->engine_.count());
+                emit self->engineChanged();
+                self->pause();
+            }
+        });
+}
+
+void ReaderViewModel::restartPlayback() {
+    cancelLoop();
+    speech_->stop();
+    if (!isPlaying_) {
+        return;
+    }
+    if (speechEnabled_) {
+        startSpeechPlayback();
+    } else {
+        startVisualLoop();
+    }
+}
+
+void ReaderViewModel::scheduleSpeechRestart() {
+    cancelSpeechRestart();
+    speechRestartTask_ = scheduler_.after(speechRestartDelay, [self = QPointer(this)] {
+        if (!self) {
+            return;
+        }
+        self->speechRestartTask_.reset();
+        if (self->isPlaying_ && self->speechEnabled_) {
+            self->restartPlayback();
+        }
+    });
+}
+
+void ReaderViewModel::continueWithoutSpeech() {
+    // The service reports only the current utterance, so this one was driving playback.
+    if (!isPlaying_ || loopTask_) {
+        return;
+    }
+    setStatusMessage(QStringLiteral("Speech is unavailable; reading on without it"));
+    startVisualLoop();
+}
+
+void ReaderViewModel::cancelLoop() {
+    if (loopTask_) {
+        scheduler_.cancel(*loopTask_);
+        loopTask_.reset();
+    }
+}
+
+void ReaderViewModel::cancelSpeechRestart() {
+    if (speechRestartTask_) {
+        scheduler_.cancel(*speechRestartTask_);
+        speechRestartTask_.reset();
+    }
+}
+
+void ReaderViewModel::setPlaying(bool playing) {
+    if (playing == isPlaying_) {
+        return;
+    }
+    isPlaying_ = playing;
+    emit isPlayingChanged();
+}
+
+void ReaderViewModel::setStatusMessage(std::optional<QString> message) {
+    if (message == statusMessage_) {
+        return;
+    }
+    statusMessage_ = std::move(message);
+    emit statusMessageChanged();
+}
+
+} // namespace velora

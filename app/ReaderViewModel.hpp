@@ -1,0 +1,148 @@
+#pragma once
+
+#include "app/LibraryStore.hpp"
+#include "app/SpeechService.hpp"
+#include "app/platform/Scheduler.hpp"
+#include "core/ReaderEngine.hpp"
+#include "core/ReadingHistoryEntry.hpp"
+#include "core/ReadingMode.hpp"
+#include "core/ReadingSettings.hpp"
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <utility>
+#include <variant>
+#include <vector>
+
+namespace velora {
+
+class ImportService;
+class Pasteboard;
+class PreferencesStore;
+
+// The reader's one controller: owns the engine, the speech service and the library, publishes
+// the state the views draw, and runs playback. Main thread only.
+class ReaderViewModel : public QObject {
+    Q_OBJECT
+    Q_PROPERTY(
+        bool speechEnabled READ speechEnabled WRITE setSpeechEnabled NOTIFY speechEnabledChanged)
+    Q_PROPERTY(bool isPlaying READ isPlaying NOTIFY isPlayingChanged)
+    Q_PROPERTY(bool isFullScreen READ isFullScreen WRITE setFullScreen NOTIFY isFullScreenChanged)
+
+public:
+    // Where loaded text came from.
+    struct LoadSource {
+        struct File {
+            std::filesystem::path path;
+        };
+        struct Text {};
+        std::variant<Text, File> value;
+
+        static LoadSource text() { return {Text{}}; }
+        static LoadSource file(std::filesystem::path path) { return {File{std::move(path)}}; }
+    };
+
+    // What the controller needs from outside; all must outlive it.
+    struct Services {
+        PreferencesStore& preferences;
+        Scheduler& scheduler;
+        Pasteboard& pasteboard;
+        const ImportService& importer;
+        std::unique_ptr<SpeechService> speech;
+        std::unique_ptr<LibraryStore> library;
+    };
+
+    explicit ReaderViewModel(Services services, QObject* parent = nullptr);
+    ~ReaderViewModel() override;
+
+    // Published state; each has a change signal below.
+    const ReaderEngine& engine() const;
+    ReadingMode mode() const;
+    const ReadingSettings& settings() const;
+    bool speechEnabled() const;
+    bool isPlaying() const;
+    const std::optional<QString>& statusMessage() const;
+    bool isFullScreen() const;
+
+    void setMode(ReadingMode mode);
+    void setSettings(const ReadingSettings& settings);
+    void setSpeechEnabled(bool enabled);
+    void setFullScreen(bool fullScreen);
+    // Restart control of the control bar: pause, then back to the first word.
+    void restart();
+
+    SpeechService& speech();
+    LibraryStore& library();
+
+    // Half-open range [first, second) of the word indexes of the chunk on display.
+    std::pair<std::int64_t, std::int64_t> currentRange() const;
+
+    // Installed by the reader panel window, invoked by the reader view.
+    std::function<void()> onToggleFullScreen;
+
+    void load(const std::string& text, const LoadSource& source);
+    void loadFromClipboard();
+    void play();
+    void pause();
+    void stepForward();
+    void stepBackward();
+    void seek(double progress);
+    void open(const ReadingHistoryEntry& entry);
+
+signals:
+    void engineChanged();
+    void modeChanged();
+    void settingsChanged();
+    void speechEnabledChanged();
+    void isPlayingChanged();
+    void statusMessageChanged();
+    void isFullScreenChanged();
+
+private:
+    void registerAndResume(const std::vector<Word>& tokens, const std::string& cleaned,
+                           const LoadSource& source);
+    void flushPlaySegment();
+    void startVisualLoop();
+    // Schedules the end of the chunk on display at `deadline` on the scheduler's clock.
+    void scheduleChunkEnd(double deadline);
+    void finishChunk(double deadline);
+    void startSpeechPlayback();
+    void restartPlayback();
+    void scheduleSpeechRestart();
+    void continueWithoutSpeech();
+
+    void cancelLoop();
+    void cancelSpeechRestart();
+    void setPlaying(bool playing);
+    void setStatusMessage(std::optional<QString> message);
+
+    PreferencesStore& preferences_;
+    Scheduler& scheduler_;
+    Pasteboard& pasteboard_;
+    const ImportService& importer_;
+
+    ReaderEngine engine_;
+    ReadingMode mode_ = ReadingMode::focus;
+    ReadingSettings settings_;
+    bool speechEnabled_ = false;
+    bool isPlaying_ = false;
+    std::optional<QString> statusMessage_;
+    bool isFullScreen_ = false;
+
+    std::unique_ptr<SpeechService> speech_;
+    std::unique_ptr<LibraryStore> library_;
+    std::optional<Scheduler::Handle> loopTask_;
+    std::optional<Scheduler::Handle> speechRestartTask_;
+    std::optional<std::string> currentDocID_;
+    std::optional<double> playStartedAt_;
+    std::int64_t playStartIndex_ = 0;
+};
+
+} // namespace velora
