@@ -91,8 +91,9 @@ void FlowReadingView::setActiveRange(std::size_t first, std::size_t last) {
         sizes_[i] = sizeOf(i, true);
     }
     // Re-wrap around the earlier of the two chunks first: its lines come before the other's.
-    const auto [earlier, later] =
-        std::minmax(std::pair(formerFirst, formerLast), std::pair(first, last));
+    const std::pair former(formerFirst, formerLast);
+    const std::pair current(first, last);
+    const auto [earlier, later] = std::minmax(former, current);
     const QRectF bounds = pageBounds();
     layout_.replace(placement_, sizes_, bounds, earlier.first, earlier.second);
     layout_.replace(placement_, sizes_, bounds, later.first, later.second);
