@@ -1,0 +1,82 @@
+#pragma once
+
+#include "core/ReadingMode.hpp"
+#include "ui/SettingsControls.hpp"
+#include "ui/SymbolButton.hpp"
+#include "ui/ThemePalette.hpp"
+
+#include <QWidget>
+#include <array>
+
+class QLabel;
+class QSlider;
+class QToolButton;
+
+namespace velora {
+
+class ChunkStepper;
+class SegmentedControl;
+class SteppedSlider;
+
+// The controls under the reading area: mode switch, scrubber, transport and speed. It shows
+// the controller's state as given and reports what the user asks for; it keeps no state.
+class ControlBar : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit ControlBar(QWidget* parent = nullptr);
+
+    void showMode(ReadingMode mode);
+    void showProgress(double progress);
+    void showPlaying(bool playing);
+    void showSpeechEnabled(bool enabled);
+    void showSettings(const ReadingSettings& settings);
+    void setThemePalette(const ThemePalette& palette);
+
+    QToolButton& modeButton(ReadingMode mode) const;
+    QSlider& scrubber() const { return *scrubber_; }
+    QLabel& percentLabel() const { return *percent_; }
+    QToolButton& restartButton() const { return *restart_; }
+    QToolButton& backButton() const { return *back_; }
+    QToolButton& playButton() const { return *play_; }
+    QToolButton& forwardButton() const { return *forward_; }
+    QToolButton& speechButton() const { return *speech_; }
+    SteppedSlider& speedSlider() const { return *speed_; }
+    QLabel& rateLabel() const { return *rate_; }
+    QLabel& multiplierLabel() const { return *multiplier_; }
+    ChunkStepper& chunkStepper() const { return *chunk_; }
+
+    // The scrubber's resolution: a step is a ten-thousandth of the text.
+    static constexpr int scrubberSteps = 10000;
+
+signals:
+    void modeChosen(velora::ReadingMode mode);
+    void seekRequested(double progress);
+    void restartRequested();
+    void stepBackwardRequested();
+    void playPauseRequested();
+    void stepForwardRequested();
+    void speechEnabledEdited(bool enabled);
+    void settingsEdited(const velora::SettingsEdit& edit);
+
+private:
+    SegmentedControl* modes_;
+    QSlider* scrubber_;
+    QLabel* percent_;
+    SymbolButton* restart_;
+    SymbolButton* back_;
+    SymbolButton* play_;
+    SymbolButton* forward_;
+    SymbolButton* speech_;
+    SteppedSlider* speed_;
+    QLabel* rate_;
+    QLabel* multiplier_;
+    ChunkStepper* chunk_;
+    bool playing_ = false;
+    bool speechEnabled_ = false;
+};
+
+// The whole percent read, truncated: 0.999 is 99.
+int percentRead(double progress);
+
+} // namespace velora

@@ -1,0 +1,281 @@
+#include "ui/LibraryView.hpp"
+
+#include "app/LibraryStore.hpp"
+#include "ui/Card.hpp"
+#include "ui/Divider.hpp"
+#include "ui/SymbolButton.hpp"
+#include "ui/SymbolLabel.hpp"
+#include "ui/TextStyle.hpp"
+
+#include <QAbstractButton>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QPainter>
+#include <QPainterPath>
+#include <QProgressBar>
+#include <QScrollArea>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace velora {
+
+namespace {
+
+QColor faint(const QWidget& widget, double opacity) {
+    QColor colour = widget.palette().color(QPalette::WindowText);
+    colour.setAlphaF(0.1 * opacity);
+    return colour;
+}
+
+void paintRounded(QWidget& widget, const QColor& fill) {
+    QPainter painter(&widget);
+    painter.setRenderHint(QPainter::Antialiasing);
+    QPainterPath shape;
+    shape.addRoundedRect(QRectF(widget.rect()), 10, 10);
+    painter.fillPath(shape, fill);
+}
+
+class StatTile final : public QWidget {
+public:
+    StatTile(const QString& value, const QString& label, const char* symbol, QWidget* parent)
+        : QWidget(parent) {
+        auto* column = new QVBoxLayout(this);
+        column->setContentsMargins(4, 12, 4, 12);
+        column->setSpacing(4);
+        column->addWidget(new SymbolLabel(symbol, QPalette::Highlight, 20, this), 0,
+                          Qt::AlignHCenter);
+        QLabel* shown = styledLabel(value, TextStyle::title3, Tone::primary, this, true);
+        shown->setObjectName(QStringLiteral("value"));
+        column->addWidget(shown, 0, Qt::AlignHCenter);
+        column->addWidget(styledLabel(label, TextStyle::caption2, Tone::secondary, this), 0,
+                          Qt::AlignHCenter);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override { paintRounded(*this, faint(*this, 0.5)); }
+};
+
+// Draws its text on one line, cut off with an ellipsis when it does not fit.
+class ElidedLabel final : public QLabel {
+public:
+    using QLabel::QLabel;
+
+    QSize minimumSizeHint() const override { return {0, QLabel::minimumSizeHint().height()}; }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.setPen(palette().color(foregroundRole()));
+        painter.drawText(rect(), Qt::AlignLeft | Qt::AlignVCenter,
+                         fontMetrics().elidedText(text(), Qt::ElideRight, width()));
+    }
+};
+
+// One remembered document; the whole row opens it, the trash button only removes it.
+class RecentRow final : public QAbstractButton {
+public:
+    RecentRow(const ReadingHistoryEntry& entry, QWidget* parent) : QAbstractButton(parent) {
+        setCursor(Qt::PointingHandCursor);
+        setFocusPolicy(Qt::NoFocus);
+        auto* row = new QHBoxLayout(this);
+        row->setContentsMargins(10, 8, 10, 8);
+        row->setSpacing(12);
+        row->addWidget(new SymbolLabel(entry.kind == ReadingHistoryEntry::Kind::file ? "doc.rich"
+                                                                                     : "text.quote",
+                                       QPalette::Highlight, 24, this));
+
+        auto* column = new QVBoxLayout;
+        column->setSpacing(4);
+        auto* title = new ElidedLabel(QString::fromStdString(entry.title), this);
+        title->setObjectName(QStringLiteral("title"));
+        applyTextStyle(*title, TextStyle::callout);
+        QFont medium = title->font();
+        medium.setWeight(QFont::Medium);
+        title->setFont(medium);
+        column->addWidget(title);
+        auto* progressRow = new QHBoxLayout;
+        progressRow->setSpacing(6);
+        auto* bar = new QProgressBar(this);
+        bar->setRange(0, 1000);
+        bar->setValue(static_cast<int>(std::lround(entry.progress() * 1000)));
+        bar->setTextVisible(false);
+        bar->setMaximumWidth(140);
+        bar->setMaximumHeight(6);
+        progressRow->addWidget(bar, 1);
+        QLabel* status =
+            styledLabel(progressText(entry), TextStyle::caption2, Tone::secondary, this);
+        status->setObjectName(QStringLiteral("status"));
+        progressRow->addWidget(status);
+        progressRow->addStretch();
+        column->addLayout(progressRow);
+        row->addLayout(column, 1);
+
+        remove = new SymbolButton("trash", QPalette::PlaceholderText,
+                                  QStringLiteral("Remove from history"), 14, this);
+        row->addWidget(remove);
+    }
+
+    QSize sizeHint() const override { return layout()->sizeHint(); }
+
+    SymbolButton* remove;
+
+protected:
+    void paintEvent(QPaintEvent*) override { paintRounded(*this, faint(*this, 0.4)); }
+};
+
+QLabel* sectionHeading(const QString& text, QWidget* parent) {
+    return styledLabel(text, TextStyle::caption, Tone::secondary, parent, true);
+}
+
+} // namespace
+
+QString compactNumber(std::int64_t n) {
+    if (n < 1000) {
+        return QString::number(n);
+    }
+    if (n < 1000000) {
+        return QString::number(static_cast<double>(n) / 1000.0, 'f', 1) + QLatin1Char('k');
+    }
+    return QString::number(static_cast<double>(n) / 1000000.0, 'f', 1) + QLatin1Char('M');
+}
+
+QString progressText(const ReadingHistoryEntry& entry) {
+    if (entry.wordCount < 1) {
+        return QStringLiteral("0%");
+    }
+    if (entry.lastIndex >= entry.wordCount) {
+        return QStringLiteral("Done");
+    }
+    // Wide enough that no stored index can overflow the product.
+    const auto read = static_cast<__int128>(std::max<std::int64_t>(entry.lastIndex, 0));
+    const auto percent = static_cast<std::int64_t>(read * 100 / entry.wordCount);
+    return QString::number(percent) + QLatin1Char('%');
+}
+
+LibraryView::LibraryView(LibraryStore& library, QWidget* parent)
+    : QWidget(parent), library_(library),
+      close_(new SymbolButton("xmark.circle.fill", QPalette::PlaceholderText,
+                              QStringLiteral("Close (Esc)"), 20, this)),
+      menu_(new SymbolButton("ellipsis.circle", QPalette::WindowText, {}, 16, this)) {
+    decorateCard(*this, 460, 500);
+
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->setSpacing(0);
+    auto* header = new QHBoxLayout;
+    header->setContentsMargins(18, 14, 18, 14);
+    header->setSpacing(6);
+    header->addWidget(new SymbolLabel("books.vertical", QPalette::WindowText, 18, this));
+    header->addWidget(
+        styledLabel(QStringLiteral("Library"), TextStyle::headline, Tone::primary, this));
+    header->addStretch();
+    header->addWidget(close_);
+    outer->addLayout(header);
+    outer->addWidget(new Divider(0.4, this));
+
+    auto* scroll = new QScrollArea(this);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll->viewport()->setAutoFillBackground(false);
+    auto* content = new QWidget(scroll);
+    auto* column = new QVBoxLayout(content);
+    column->setContentsMargins(20, 20, 20, 20);
+    column->setSpacing(20);
+
+    auto* stats = new QVBoxLayout;
+    stats->setSpacing(10);
+    auto* statsHeading = new QHBoxLayout;
+    statsHeading->addWidget(sectionHeading(QStringLiteral("YOUR READING"), content));
+    statsHeading->addStretch();
+    menu_->setParent(content);
+    menu_->setPopupMode(QToolButton::InstantPopup);
+    auto* actions = new QMenu(menu_);
+    actions->addAction(QStringLiteral("Reset statistics"), this, [this] { library_.resetStats(); });
+    actions->addAction(QStringLiteral("Clear history"), this, [this] { library_.clearHistory(); });
+    menu_->setMenu(actions);
+    statsHeading->addWidget(menu_);
+    stats->addLayout(statsHeading);
+    tiles_ = new QWidget(content);
+    new QHBoxLayout(tiles_);
+    tiles_->layout()->setContentsMargins(0, 0, 0, 0);
+    tiles_->layout()->setSpacing(12);
+    stats->addWidget(tiles_);
+    column->addLayout(stats);
+
+    recentColumn_ = new QVBoxLayout;
+    recentColumn_->setSpacing(10);
+    recentColumn_->addWidget(sectionHeading(QStringLiteral("RECENT"), content));
+    column->addLayout(recentColumn_);
+    column->addStretch();
+    scroll->setWidget(content);
+    outer->addWidget(scroll, 1);
+
+    connect(close_, &QToolButton::clicked, this, &LibraryView::closeRequested);
+    connect(&library_, &LibraryStore::statsChanged, this, &LibraryView::showStats);
+    connect(&library_, &LibraryStore::entriesChanged, this, &LibraryView::showRecents);
+    showStats();
+    showRecents();
+}
+
+void LibraryView::showStats() {
+    // Old tiles go once the current event is over: a menu action may still be running.
+    for (QWidget* tile : tiles_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        tile->hide();
+        tile->deleteLater();
+    }
+    const ReadingStats& stats = library_.stats();
+    const std::array<std::tuple<QString, QString, const char*>, 4> tiles{{
+        {QString::fromStdString(stats.formattedTime()), QStringLiteral("Time read"), "clock"},
+        {compactNumber(stats.totalWordsRead), QStringLiteral("Words read"), "text.word.spacing"},
+        {QString::number(stats.averageWPM()), QStringLiteral("Avg WPM"), "speedometer"},
+        {QString::number(stats.documentsOpened), QStringLiteral("Documents"), "doc.text"},
+    }};
+    for (const auto& [value, label, symbol] : tiles) {
+        auto* tile = new StatTile(value, label, symbol, tiles_);
+        static_cast<QHBoxLayout*>(tiles_->layout())->addWidget(tile, 1);
+        tile->show();
+    }
+}
+
+void LibraryView::showRecents() {
+    // The clicked trash button belongs to the old list, so it is deleted later, not now.
+    if (recents_ != nullptr) {
+        recents_->hide();
+        recents_->deleteLater();
+    }
+    recents_ = new QWidget(recentColumn_->parentWidget());
+    auto* rows = new QVBoxLayout(recents_);
+    rows->setContentsMargins(0, 0, 0, 0);
+    rows->setSpacing(10);
+    const std::vector<ReadingHistoryEntry> recents = library_.recents();
+    if (recents.empty()) {
+        QLabel* nothing = styledLabel(
+            QStringLiteral("Nothing yet. Read something and it'll show up here so you can pick up "
+                           "where you left off."),
+            TextStyle::callout, Tone::secondary, recents_);
+        nothing->setObjectName(QStringLiteral("nothingYet"));
+        nothing->setWordWrap(true);
+        nothing->setContentsMargins(0, 8, 0, 8);
+        rows->addWidget(nothing);
+    }
+    for (const ReadingHistoryEntry& entry : recents) {
+        auto* row = new RecentRow(entry, recents_);
+        rows->addWidget(row);
+        connect(row, &QAbstractButton::clicked, this, [this, entry] { emit openRequested(entry); });
+        connect(row->remove, &QToolButton::clicked, this,
+                [this, id = entry.id] { library_.remove(id); });
+    }
+    recentColumn_->addWidget(recents_);
+    recents_->show();
+}
+
+void LibraryView::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    paintCard(*this, painter);
+}
+
+} // namespace velora

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "core/ReadingHistoryEntry.hpp"
+#include "ui/SymbolButton.hpp"
+
+#include <QWidget>
+#include <cstdint>
+
+class QVBoxLayout;
+
+namespace velora {
+
+class LibraryStore;
+
+// The library card laid over the reader: the reading statistics and the documents read, newest
+// first. It changes only the library store; opening a document is the reader view's business.
+class LibraryView : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit LibraryView(LibraryStore& library, QWidget* parent = nullptr);
+
+    QToolButton& closeButton() { return *close_; }
+    QToolButton& statisticsMenuButton() { return *menu_; }
+
+signals:
+    void closeRequested();
+    void openRequested(const velora::ReadingHistoryEntry& entry);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void showStats();
+    void showRecents();
+
+    LibraryStore& library_;
+    SymbolButton* close_;
+    SymbolButton* menu_;
+    QWidget* tiles_;
+    QVBoxLayout* recentColumn_;
+    QWidget* recents_ = nullptr;
+};
+
+// 999, 1.5k, 2.5M: one decimal and always a point.
+QString compactNumber(std::int64_t n);
+// "0%", "18%" or "Done".
+QString progressText(const ReadingHistoryEntry& entry);
+
+} // namespace velora

@@ -1,0 +1,226 @@
+#include "ui/QuickSettingsView.hpp"
+
+#include "app/SpeechService.hpp"
+#include "ui/Card.hpp"
+#include "ui/ChunkStepper.hpp"
+#include "ui/Divider.hpp"
+#include "ui/SegmentedControl.hpp"
+#include "ui/SteppedSlider.hpp"
+#include "ui/SymbolButton.hpp"
+#include "ui/SymbolLabel.hpp"
+#include "ui/TextStyle.hpp"
+#include "ui/ThemeSwatches.hpp"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QScrollArea>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <unicode/locid.h>
+#include <unicode/unistr.h>
+
+namespace velora {
+
+namespace {
+
+QVBoxLayout* addSection(QVBoxLayout& column, const QString& heading, QWidget* parent) {
+    auto* section = new QVBoxLayout;
+    section->setSpacing(10);
+    section->addWidget(
+        styledLabel(heading.toUpper(), TextStyle::caption, Tone::secondary, parent, true));
+    column.addLayout(section);
+    return section;
+}
+
+QLabel* noteLabel(const QString& text, QWidget* parent) {
+    QLabel* label = styledLabel(text, TextStyle::caption, Tone::secondary, parent);
+    label->setWordWrap(true);
+    return label;
+}
+
+QString description(WordTransition transition) {
+    switch (transition) {
+    case WordTransition::hard:
+        return QStringLiteral("Instant swap — classic RSVP.");
+    case WordTransition::slow:
+        return QStringLiteral("Slower fade + gentle zoom for a calmer pace.");
+    case WordTransition::soft:
+        break;
+    }
+    return QStringLiteral("Quick cross-fade so each word clearly arrives.");
+}
+
+} // namespace
+
+QString languageName(const QString& code) {
+    UErrorCode status = U_ZERO_ERROR;
+    const icu::Locale locale = icu::Locale::forLanguageTag(code.toStdString(), status);
+    icu::UnicodeString name;
+    if (U_SUCCESS(status) && !locale.isBogus() && locale.getLanguage()[0] != '\0') {
+        locale.getDisplayLanguage(icu::Locale::getDefault(), name);
+    }
+    QString text = QString(reinterpret_cast<const QChar*>(name.getBuffer()), name.length());
+    // ICU echoes the code back when it knows no name for it.
+    if (text.isEmpty() ||
+        text.compare(QString::fromLatin1(locale.getLanguage()), Qt::CaseInsensitive) == 0) {
+        return code.toUpper();
+    }
+    text[0] = text[0].toUpper();
+    return text;
+}
+
+QString voiceHint(bool speechEnabled, const std::optional<QString>& selectedVoiceID,
+                  const std::optional<QString>& detectedLanguage) {
+    if (!speechEnabled) {
+        return QStringLiteral("Speech is off — reading is purely visual.");
+    }
+    if (selectedVoiceID) {
+        return QStringLiteral("Using the voice you picked, regardless of the text's language.");
+    }
+    if (detectedLanguage) {
+        const QString name = languageName(*detectedLanguage);
+        return QStringLiteral("Detected ") + name + QStringLiteral(" — reading it with a ") + name +
+               QStringLiteral(" voice.");
+    }
+    return QStringLiteral(
+        "The text's language is detected automatically and read with a matching voice.");
+}
+
+QuickSettingsView::QuickSettingsView(SpeechService& speech, QWidget* parent)
+    : QWidget(parent), speech_(speech),
+      controls_(new SettingsControls(speech, SettingsControls::TransitionPicker::segments, this)),
+      swatches_(new ThemeSwatches(this)),
+      close_(new SymbolButton("xmark.circle.fill", QPalette::PlaceholderText,
+                              QStringLiteral("Close settings (Esc)"), 20, this)),
+      transitionDescription_(noteLabel({}, this)), voiceHint_(noteLabel({}, this)) {
+    decorateCard(*this, 420, 460);
+
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->setSpacing(0);
+
+    auto* header = new QHBoxLayout;
+    header->setContentsMargins(18, 14, 18, 14);
+    header->setSpacing(6);
+    header->addWidget(new SymbolLabel("slider.horizontal.3", QPalette::WindowText, 18, this));
+    header->addWidget(
+        styledLabel(QStringLiteral("Settings"), TextStyle::headline, Tone::primary, this));
+    header->addStretch();
+    header->addWidget(close_);
+    outer->addLayout(header);
+    outer->addWidget(new Divider(0.4, this));
+
+    auto* scroll = new QScrollArea(this);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    auto* content = new QWidget(scroll);
+    content->setAutoFillBackground(false);
+    scroll->viewport()->setAutoFillBackground(false);
+    auto* column = new QVBoxLayout(content);
+    column->setContentsMargins(20, 20, 20, 20);
+    column->setSpacing(20);
+    SettingsControls& c = *controls_;
+    for (QWidget* each : std::initializer_list<QWidget*>{
+             c.theme, c.transitionSegments, c.pivot, c.textSize, c.textSizeValue, c.speed,
+             c.speedValue, c.speedMinimum, c.speedMaximum, c.chunk, c.speech, c.voice}) {
+        each->setParent(content);
+    }
+    swatches_->setParent(content);
+    transitionDescription_->setParent(content);
+    voiceHint_->setParent(content);
+
+    QVBoxLayout* appearance = addSection(*column, QStringLiteral("Appearance"), content);
+    auto* themeRow = new QHBoxLayout;
+    themeRow->addWidget(new QLabel(QStringLiteral("Theme"), content));
+    themeRow->addWidget(c.theme, 1);
+    appearance->addLayout(themeRow);
+    appearance->addWidget(swatches_);
+    auto* sizeRow = new QHBoxLayout;
+    sizeRow->addWidget(new QLabel(QStringLiteral("Text size"), content));
+    sizeRow->addWidget(c.textSize, 1);
+    sizeRow->addWidget(c.textSizeValue);
+    appearance->addLayout(sizeRow);
+
+    QVBoxLayout* focus = addSection(*column, QStringLiteral("Focus mode"), content);
+    focus->addWidget(c.transitionSegments);
+    c.transitionSegments->setToolTip(QStringLiteral("Word transition"));
+    focus->addWidget(transitionDescription_);
+    focus->addWidget(c.pivot);
+    focus->addWidget(noteLabel(
+        QStringLiteral("The Optimal Recognition Point is the single letter your eye locks onto "
+                       "so a flashed word is recognised without moving. Turn it off for a plain, "
+                       "single-colour word."),
+        content));
+
+    QVBoxLayout* speed = addSection(*column, QStringLiteral("Speed"), content);
+    speed->addWidget(c.speedValue);
+    auto* sliderRow = new QHBoxLayout;
+    sliderRow->addWidget(c.speedMinimum);
+    sliderRow->addWidget(c.speed, 1);
+    sliderRow->addWidget(c.speedMaximum);
+    speed->addLayout(sliderRow);
+    speed->addWidget(c.chunk);
+
+    QVBoxLayout* voice = addSection(*column, QStringLiteral("Voice"), content);
+    c.speech->setText(QStringLiteral("Text-to-speech"));
+    voice->addWidget(c.speech);
+    auto* voiceRow = new QHBoxLayout;
+    voiceRow->addWidget(new QLabel(QStringLiteral("Voice"), content));
+    voiceRow->addWidget(c.voice, 1);
+    voice->addLayout(voiceRow);
+    voice->addWidget(voiceHint_);
+    column->addStretch();
+
+    scroll->setWidget(content);
+    outer->addWidget(scroll, 1);
+
+    connect(controls_, &SettingsControls::settingsEdited, this, &QuickSettingsView::settingsEdited);
+    connect(controls_, &SettingsControls::speechEnabledEdited, this,
+            &QuickSettingsView::speechEnabledEdited);
+    connect(swatches_, &ThemeSwatches::themeChosen, this, [this](ReadingTheme theme) {
+        emit settingsEdited([theme](ReadingSettings& s) { s.theme = theme; });
+    });
+    connect(close_, &QToolButton::clicked, this, &QuickSettingsView::closeRequested);
+    connect(&speech_, &SpeechService::selectedVoiceIDChanged, this,
+            &QuickSettingsView::updateVoiceHint);
+    connect(&speech_, &SpeechService::detectedLanguageChanged, this,
+            &QuickSettingsView::updateVoiceHint);
+    showSpeechEnabled(false);
+}
+
+void QuickSettingsView::showSettings(const ReadingSettings& settings) {
+    controls_->showSettings(settings);
+    swatches_->showTheme(settings.theme);
+    transitionDescription_->setText(description(settings.transition));
+}
+
+void QuickSettingsView::showSpeechEnabled(bool enabled) {
+    speechEnabled_ = enabled;
+    controls_->showSpeechEnabled(enabled);
+    controls_->voice->setEnabled(enabled);
+    updateVoiceHint();
+}
+
+QString QuickSettingsView::transitionDescription() const {
+    return transitionDescription_->text();
+}
+
+QString QuickSettingsView::voiceHintText() const {
+    return voiceHint_->text();
+}
+
+void QuickSettingsView::updateVoiceHint() {
+    voiceHint_->setText(
+        voiceHint(speechEnabled_, speech_.selectedVoiceID(), speech_.detectedLanguage()));
+}
+
+void QuickSettingsView::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    paintCard(*this, painter);
+}
+
+} // namespace velora

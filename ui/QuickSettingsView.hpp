@@ -1,0 +1,61 @@
+#pragma once
+
+#include "ui/SettingsControls.hpp"
+#include "ui/SymbolButton.hpp"
+
+#include <QWidget>
+#include <optional>
+
+class QLabel;
+
+namespace velora {
+
+class SpeechService;
+class ThemeSwatches;
+
+// The settings card laid over the reader: the preferences most often changed while reading.
+// It shows what it is given and reports edits; the reader view connects it to the controller.
+class QuickSettingsView : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit QuickSettingsView(SpeechService& speech, QWidget* parent = nullptr);
+
+    void showSettings(const ReadingSettings& settings);
+    void showSpeechEnabled(bool enabled);
+
+    SettingsControls& controls() { return *controls_; }
+    ThemeSwatches& swatches() { return *swatches_; }
+    QToolButton& closeButton() { return *close_; }
+    QString transitionDescription() const;
+    QString voiceHintText() const;
+
+signals:
+    void settingsEdited(const velora::SettingsEdit& edit);
+    void speechEnabledEdited(bool enabled);
+    void closeRequested();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void updateVoiceHint();
+
+    SpeechService& speech_;
+    SettingsControls* controls_;
+    ThemeSwatches* swatches_;
+    SymbolButton* close_;
+    QLabel* transitionDescription_;
+    QLabel* voiceHint_;
+    bool speechEnabled_ = false;
+};
+
+// The name of a language code in the user's locale, capitalised; the code in upper case when
+// the locale has no name for it.
+QString languageName(const QString& code);
+
+// What the card says about the voice that will read.
+QString voiceHint(bool speechEnabled, const std::optional<QString>& selectedVoiceID,
+                  const std::optional<QString>& detectedLanguage);
+
+} // namespace velora

@@ -1,0 +1,537 @@
+#include "ui/ReaderView.hpp"
+
+#include "app/ImportService.hpp"
+#include "app/ReaderViewModel.hpp"
+#include "ui/ControlBar.hpp"
+#include "ui/Divider.hpp"
+#include "ui/Fade.hpp"
+#include "ui/FlowReadingView.hpp"
+#include "ui/FocusReaderView.hpp"
+#include "ui/LibraryView.hpp"
+#include "ui/QuickSettingsView.hpp"
+#include "ui/ReaderBindings.hpp"
+#include "ui/SymbolButton.hpp"
+#include "ui/SymbolLabel.hpp"
+#include "ui/TextStyle.hpp"
+
+#include <QApplication>
+#include <QDragEnterEvent>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPointer>
+#include <QShortcut>
+#include <QStackedWidget>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <functional>
+
+namespace velora {
+
+namespace {
+
+constexpr double focusPoints = 52.0;
+constexpr double focusFullScreenFactor = 1.7;
+constexpr double flowPoints = 24.0;
+constexpr double flowFullScreenFactor = 1.5;
+constexpr std::chrono::milliseconds overlayFade{150};
+constexpr std::chrono::milliseconds chromeReveal{150};
+constexpr std::chrono::milliseconds chromeHide{300};
+
+// Black at 35% over the whole view, holding one card in its centre; a press beside the card
+// closes the overlay.
+class Backdrop final : public QWidget {
+public:
+    Backdrop(QWidget* card, std::function<void()> onTap, QWidget* parent)
+        : QWidget(parent), card_(card), onTap_(std::move(onTap)) {
+        card_->setParent(this);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override { QPainter(this).fillRect(rect(), QColor(0, 0, 0, 89)); }
+    void resizeEvent(QResizeEvent*) override {
+        QRect bounds(QPoint(), card_->size());
+        bounds.moveCenter(rect().center());
+        card_->setGeometry(bounds);
+    }
+    void mousePressEvent(QMouseEvent* event) override {
+        if (!card_->geometry().contains(event->position().toPoint())) {
+            onTap_();
+        }
+    }
+
+private:
+    QWidget* card_;
+    std::function<void()> onTap_;
+};
+
+// The dashed frame that invites a drop.
+class DropOverlay final : public QWidget {
+public:
+    explicit DropOverlay(QWidget* parent) : QWidget(parent) {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        auto* row = new QHBoxLayout(this);
+        row->addStretch();
+        row->addWidget(new SymbolLabel("arrow.down.doc", QPalette::WindowText, 28, this));
+        row->addWidget(
+            styledLabel(QStringLiteral("Drop to read"), TextStyle::title2, Tone::primary, this));
+        row->addStretch();
+    }
+
+    void setAccent(const QColor& accent) {
+        accent_ = accent;
+        update();
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing);
+        QPainterPath frame;
+        frame.addRoundedRect(QRectF(rect()).adjusted(12, 12, -12, -12), 16, 16);
+        QColor fill = accent_;
+        fill.setAlphaF(0.08);
+        painter.fillPath(frame, fill);
+        QPen pen(accent_, 2);
+        // Dashes of 8 points; Qt counts them in pen widths.
+        pen.setDashPattern({4, 4});
+        painter.setPen(pen);
+        painter.drawPath(frame);
+    }
+
+private:
+    QColor accent_;
+};
+
+SymbolButton* headerButton(const char* symbol, const QString& help, QWidget* parent) {
+    return new SymbolButton(symbol, QPalette::ButtonText, help, 20, parent);
+}
+
+QPalette readerPalette(const ThemePalette& theme, QPalette base) {
+    const bool dark = theme.colorScheme == ColorScheme::dark;
+    const QColor window =
+        theme.background.value_or(dark ? QColor(30, 30, 34) : QColor(246, 246, 248));
+    const QColor raised = dark ? window.lighter(150) : window.darker(106);
+    base.setColor(QPalette::Window, window);
+    base.setColor(QPalette::Base, raised);
+    base.setColor(QPalette::AlternateBase, raised);
+    base.setColor(QPalette::Button, raised);
+    for (QPalette::ColorRole role :
+         {QPalette::WindowText, QPalette::Text, QPalette::ButtonText, QPalette::BrightText}) {
+        base.setColor(role, theme.text);
+    }
+    base.setColor(QPalette::PlaceholderText, theme.dim);
+    base.setColor(QPalette::Highlight, theme.accent);
+    base.setColor(QPalette::ToolTipBase, window);
+    base.setColor(QPalette::ToolTipText, theme.text);
+    return base;
+}
+
+std::optional<QString> firstLocalFile(const QMimeData* data) {
+    if (data == nullptr) {
+        return std::nullopt;
+    }
+    for (const QUrl& url : data->urls()) {
+        if (url.isLocalFile()) {
+            return url.toLocalFile();
+        }
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+ReaderView::ReaderView(ReaderViewModel& vm, const ImportService& importer, Scheduler& scheduler,
+                       bool closable, QWidget* parent)
+    : QWidget(parent), vm_(vm), importer_(importer), scheduler_(scheduler),
+      palette_(velora::palette(vm.settings().theme, QApplication::palette())),
+      area_(new QStackedWidget(this)), empty_(new QWidget(area_)),
+      focus_(new FocusReaderView(area_)), flow_(new FlowReadingView(area_)),
+      status_(styledLabel({}, TextStyle::caption, Tone::secondary, this)),
+      barDivider_(new Divider(0.25, this)), barHolder_(new QWidget(this)),
+      controlBar_(new ControlBar(barHolder_)) {
+    setMinimumSize(640, 440);
+    setAcceptDrops(true);
+    setAttribute(Qt::WA_Hover);
+
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    buildHeader();
+    if (closable) {
+        close_ = headerButton("xmark.circle.fill", QStringLiteral("Close"), header_);
+        header_->layout()->addWidget(close_);
+        connect(close_, &QToolButton::clicked, this, [this] {
+            if (vm_.isFullScreen()) {
+                toggleFullScreen();
+            }
+            emit closeRequested();
+        });
+    }
+    column->addWidget(header_);
+    column->addWidget(headerDivider_);
+
+    auto* emptyColumn = new QVBoxLayout(empty_);
+    emptyColumn->setSpacing(12);
+    emptyColumn->addStretch();
+    emptyColumn->addWidget(
+        new SymbolLabel("text.viewfinder", QPalette::PlaceholderText, 44, empty_), 0,
+        Qt::AlignHCenter);
+    emptyColumn->addWidget(styledLabel(QStringLiteral("Drop a file or capture a selection"),
+                                       TextStyle::title3, Tone::primary, empty_),
+                           0, Qt::AlignHCenter);
+    emptyColumn->addWidget(styledLabel(QStringLiteral("PDF · ePub · Markdown · or ⌥Space anywhere"),
+                                       TextStyle::caption, Tone::secondary, empty_),
+                           0, Qt::AlignHCenter);
+    emptyColumn->addStretch();
+    area_->addWidget(empty_);
+    area_->addWidget(focus_);
+    area_->addWidget(flow_);
+    column->addWidget(area_, 1);
+
+    status_->setAlignment(Qt::AlignCenter);
+    status_->setContentsMargins(0, 4, 0, 4);
+    column->addWidget(status_);
+    column->addWidget(barDivider_);
+    auto* barLayout = new QVBoxLayout(barHolder_);
+    barLayout->setContentsMargins(22, 16, 22, 16);
+    barLayout->addWidget(controlBar_);
+    column->addWidget(barHolder_);
+
+    buildOverlays();
+    bind(*controlBar_, vm_);
+    bind(*quickSettings_, vm_);
+
+    auto* space = new QShortcut(QKeySequence(Qt::Key_Space), this);
+    connect(space, &QShortcut::activated, this, [this] { togglePlayback(vm_); });
+    auto* fullScreen = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F), this);
+    connect(fullScreen, &QShortcut::activated, this, &ReaderView::toggleFullScreen);
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, &ReaderView::handleEscape);
+
+    connect(&vm_, &ReaderViewModel::engineChanged, this, [this] {
+        importFailure_.reset();
+        showEngine();
+        showStatus();
+    });
+    connect(&vm_, &ReaderViewModel::modeChanged, this, &ReaderView::showEngine);
+    connect(&vm_, &ReaderViewModel::settingsChanged, this, &ReaderView::applyTheme);
+    connect(&vm_, &ReaderViewModel::isPlayingChanged, this, [this] {
+        importFailure_.reset();
+        showStatus();
+    });
+    connect(&vm_, &ReaderViewModel::statusMessageChanged, this, [this] {
+        importFailure_.reset();
+        showStatus();
+    });
+    connect(&vm_, &ReaderViewModel::isFullScreenChanged, this, &ReaderView::showFullScreen);
+
+    applyTheme();
+    showFullScreen();
+    showEngine();
+}
+
+ReaderView::~ReaderView() {
+    cancelChromeHide();
+}
+
+void ReaderView::buildHeader() {
+    header_ = new QWidget(this);
+    auto* row = new QHBoxLayout(header_);
+    row->setContentsMargins(22, 12, 22, 12);
+    row->setSpacing(14);
+    auto* title = new QHBoxLayout;
+    title->setSpacing(6);
+    title->addWidget(
+        new SymbolLabel("bolt.horizontal.circle.fill", QPalette::WindowText, 18, header_));
+    title->addWidget(
+        styledLabel(QStringLiteral("VeloraMac"), TextStyle::headline, Tone::primary, header_));
+    row->addLayout(title);
+    row->addStretch();
+    clipboard_ = headerButton("doc.on.clipboard", QStringLiteral("Read from clipboard"), header_);
+    import_ = headerButton("tray.and.arrow.down",
+                           QStringLiteral("Import a PDF, Word, ePub, or Markdown file"), header_);
+    libraryButton_ =
+        headerButton("books.vertical", QStringLiteral("Library & reading stats"), header_);
+    fullScreen_ = headerButton("arrow.up.left.and.arrow.down.right", {}, header_);
+    settingsButton_ = headerButton("slider.horizontal.3", QStringLiteral("Settings"), header_);
+    for (QToolButton* button :
+         {clipboard_, import_, libraryButton_, fullScreen_, settingsButton_}) {
+        row->addWidget(button);
+    }
+    connect(clipboard_, &QToolButton::clicked, &vm_, &ReaderViewModel::loadFromClipboard);
+    connect(import_, &QToolButton::clicked, this, &ReaderView::importFile);
+    connect(libraryButton_, &QToolButton::clicked, this,
+            [this] { setLibraryShown(!showLibrary_); });
+    connect(fullScreen_, &QToolButton::clicked, this, &ReaderView::toggleFullScreen);
+    connect(settingsButton_, &QToolButton::clicked, this,
+            [this] { setSettingsShown(!showSettings_); });
+    headerDivider_ = new Divider(0.25, this);
+}
+
+void ReaderView::buildOverlays() {
+    dropOverlay_ = new DropOverlay(this);
+    dropOverlay_->hide();
+
+    quickSettings_ = new QuickSettingsView(vm_.speech());
+    settingsOverlay_ = new Backdrop(
+        quickSettings_, [this] { setSettingsShown(false); }, this);
+    settingsOverlay_->hide();
+    connect(quickSettings_, &QuickSettingsView::closeRequested, this,
+            [this] { setSettingsShown(false); });
+
+    library_ = new LibraryView(vm_.library());
+    libraryOverlay_ = new Backdrop(
+        library_, [this] { setLibraryShown(false); }, this);
+    libraryOverlay_->hide();
+    connect(library_, &LibraryView::closeRequested, this, [this] { setLibraryShown(false); });
+    connect(library_, &LibraryView::openRequested, this, [this](const ReadingHistoryEntry& entry) {
+        setLibraryShown(false);
+        vm_.open(entry);
+    });
+}
+
+double ReaderView::focusFontSize() const {
+    return vm_.settings().clampedFontScale() * focusPoints *
+           (vm_.isFullScreen() ? focusFullScreenFactor : 1.0);
+}
+
+double ReaderView::flowFontSize() const {
+    return vm_.settings().clampedFontScale() * flowPoints *
+           (vm_.isFullScreen() ? flowFullScreenFactor : 1.0);
+}
+
+void ReaderView::handleEscape() {
+    if (showSettings_ || showLibrary_) {
+        setSettingsShown(false);
+        setLibraryShown(false);
+    } else if (vm_.isFullScreen()) {
+        toggleFullScreen();
+    } else if (close_ != nullptr) {
+        emit closeRequested();
+    }
+}
+
+void ReaderView::revealChrome() {
+    cancelChromeHide();
+    if (!vm_.isFullScreen()) {
+        chromeVisible_ = true;
+        updateChrome({});
+        return;
+    }
+    if (!chromeVisible_) {
+        chromeVisible_ = true;
+        updateChrome(chromeReveal, QEasingCurve::OutQuad);
+    }
+    chromeHideTask_ = scheduler_.after(chromeHideDelay, [self = QPointer(this)] {
+        if (!self) {
+            return;
+        }
+        self->chromeHideTask_.reset();
+        if (self->vm_.isFullScreen()) {
+            self->chromeVisible_ = false;
+            self->updateChrome(chromeHide);
+        }
+    });
+}
+
+QFileDialog* ReaderView::makeImportDialog() {
+    auto* dialog = new QFileDialog(this, QStringLiteral("Import"));
+    dialog->setFileMode(QFileDialog::ExistingFile);
+    dialog->setNameFilters(ImportService::nameFilters());
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &QFileDialog::fileSelected, this, [this](const QString& file) {
+        if (!file.isEmpty()) {
+            load(std::filesystem::path(file.toStdString()));
+        }
+    });
+    return dialog;
+}
+
+void ReaderView::importFile() {
+    makeImportDialog()->open();
+}
+
+void ReaderView::load(const std::filesystem::path& file) {
+    importer_.importText(file, this, [this, file](ImportService::Result text) {
+        if (text && !text->empty()) {
+            vm_.load(*text, ReaderViewModel::LoadSource::file(file));
+            return;
+        }
+        importFailure_ =
+            QStringLiteral("Couldn't read ") + QString::fromStdString(file.filename().string());
+        showStatus();
+    });
+}
+
+void ReaderView::setSettingsShown(bool shown) {
+    showSettings_ = shown;
+    fade(*settingsOverlay_, shown, overlayFade);
+    if (shown) {
+        settingsOverlay_->raise();
+    }
+}
+
+void ReaderView::setLibraryShown(bool shown) {
+    showLibrary_ = shown;
+    fade(*libraryOverlay_, shown, overlayFade);
+    if (shown) {
+        libraryOverlay_->raise();
+    }
+}
+
+bool ReaderView::event(QEvent* event) {
+    if (event->type() == QEvent::HoverMove || event->type() == QEvent::HoverEnter) {
+        revealChrome();
+    }
+    return QWidget::event(event);
+}
+
+void ReaderView::paintEvent(QPaintEvent*) {
+    if (palette_.background) {
+        QPainter(this).fillRect(rect(), *palette_.background);
+    }
+}
+
+void ReaderView::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    layOutOverlays();
+}
+
+void ReaderView::dragEnterEvent(QDragEnterEvent* event) {
+    if (firstLocalFile(event->mimeData())) {
+        event->acceptProposedAction();
+        setDropTargeted(true);
+    } else {
+        event->ignore();
+    }
+}
+
+void ReaderView::dragMoveEvent(QDragMoveEvent* event) {
+    if (firstLocalFile(event->mimeData())) {
+        event->acceptProposedAction();
+    } else {
+        event->ignore();
+    }
+}
+
+void ReaderView::dragLeaveEvent(QDragLeaveEvent*) {
+    setDropTargeted(false);
+}
+
+void ReaderView::dropEvent(QDropEvent* event) {
+    setDropTargeted(false);
+    const std::optional<QString> file = firstLocalFile(event->mimeData());
+    if (!file) {
+        event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+    load(std::filesystem::path(file->toStdString()));
+}
+
+void ReaderView::toggleFullScreen() {
+    if (vm_.onToggleFullScreen) {
+        vm_.onToggleFullScreen();
+    }
+}
+
+void ReaderView::cancelChromeHide() {
+    if (chromeHideTask_) {
+        scheduler_.cancel(*chromeHideTask_);
+        chromeHideTask_.reset();
+    }
+}
+
+void ReaderView::setDropTargeted(bool targeted) {
+    dropTargeted_ = targeted;
+    dropOverlay_->setVisible(targeted);
+    if (targeted) {
+        dropOverlay_->raise();
+    }
+}
+
+void ReaderView::applyTheme() {
+    const ReadingSettings& settings = vm_.settings();
+    const ThemePalette previous = palette_;
+    palette_ = velora::palette(settings.theme, QApplication::palette());
+    setPalette(readerPalette(palette_, QApplication::palette()));
+    focus_->setThemePalette(palette_);
+    focus_->setSettings(settings);
+    focus_->setFontSize(focusFontSize());
+    flow_->setThemePalette(palette_);
+    flow_->setFontSize(flowFontSize());
+    controlBar_->setThemePalette(palette_);
+    static_cast<DropOverlay*>(dropOverlay_)->setAccent(palette_.accent);
+    update();
+    if (palette_ != previous) {
+        emit themePaletteChanged(palette_);
+    }
+}
+
+void ReaderView::showEngine() {
+    const ReaderEngine& engine = vm_.engine();
+    if (engine.isEmpty()) {
+        area_->setCurrentWidget(empty_);
+        return;
+    }
+    if (vm_.mode() == ReadingMode::focus) {
+        focus_->setChunk(engine.currentChunk());
+        area_->setCurrentWidget(focus_);
+        return;
+    }
+    // The page is laid out again only for a new text, not for every step through it.
+    const std::vector<Word>& words = engine.words();
+    if (words.data() != shownWords_ || words.size() != shownWordCount_) {
+        flow_->setWords(words);
+        shownWords_ = words.data();
+        shownWordCount_ = words.size();
+    }
+    const auto [first, last] = vm_.currentRange();
+    flow_->setMode(vm_.mode());
+    flow_->setActiveRange(static_cast<std::size_t>(first), static_cast<std::size_t>(last));
+    area_->setCurrentWidget(flow_);
+}
+
+void ReaderView::showFullScreen() {
+    const bool full = vm_.isFullScreen();
+    fullScreen_->setToolTip(full ? QStringLiteral("Exit full screen (Ctrl+F)")
+                                 : QStringLiteral("Full screen (Ctrl+F)"));
+    fullScreen_->setSymbol(full ? "arrow.down.right.and.arrow.up.left"
+                                : "arrow.up.left.and.arrow.down.right");
+    focus_->setFontSize(focusFontSize());
+    flow_->setFontSize(flowFontSize());
+    if (full) {
+        revealChrome();
+    } else {
+        cancelChromeHide();
+        chromeVisible_ = true;
+        updateChrome({});
+    }
+}
+
+void ReaderView::showStatus() {
+    const std::optional<QString>& message = importFailure_ ? importFailure_ : vm_.statusMessage();
+    status_->setText(message.value_or(QString()));
+    updateChrome({});
+}
+
+void ReaderView::updateChrome(std::chrono::milliseconds duration, QEasingCurve::Type curve) {
+    const bool shown = !vm_.isFullScreen() || chromeVisible_;
+    for (QWidget* part : {header_, headerDivider_, barDivider_, barHolder_}) {
+        fade(*part, shown, duration, curve);
+    }
+    fade(*status_, shown && (importFailure_ || vm_.statusMessage()), duration, curve);
+}
+
+void ReaderView::layOutOverlays() {
+    for (QWidget* overlay : {dropOverlay_, settingsOverlay_, libraryOverlay_}) {
+        overlay->setGeometry(rect());
+    }
+}
+
+} // namespace velora

@@ -1,0 +1,144 @@
+#pragma once
+
+#include "app/platform/Scheduler.hpp"
+#include "ui/SymbolButton.hpp"
+#include "ui/ThemePalette.hpp"
+
+#include <QEasingCurve>
+#include <QWidget>
+#include <chrono>
+#include <filesystem>
+#include <optional>
+
+class QFileDialog;
+class QLabel;
+class QStackedWidget;
+
+namespace velora {
+
+class ControlBar;
+class FlowReadingView;
+class FocusReaderView;
+class ImportService;
+class LibraryView;
+class QuickSettingsView;
+class ReaderViewModel;
+
+// The whole content of the reader panel: header, the current mode's view, status line, control
+// bar, and the drop, settings and library overlays. Turns keys, clicks, drops and pointer
+// movement into calls on the controller, and hides its own controls while reading full screen.
+class ReaderView : public QWidget {
+    Q_OBJECT
+
+public:
+    // `closable`: the panel can be hidden from here (the Close button and the last Escape).
+    ReaderView(ReaderViewModel& vm, const ImportService& importer, Scheduler& scheduler,
+               bool closable, QWidget* parent = nullptr);
+    ~ReaderView() override;
+
+    static constexpr Scheduler::Seconds chromeHideDelay{2.5};
+
+    bool isChromeVisible() const { return chromeVisible_; }
+    bool isSettingsShown() const { return showSettings_; }
+    bool isLibraryShown() const { return showLibrary_; }
+    bool isDropTargeted() const { return dropTargeted_; }
+    double focusFontSize() const;
+    double flowFontSize() const;
+    const ThemePalette& themePalette() const { return palette_; }
+
+    // Closes the overlays, else leaves full screen, else asks to hide the panel.
+    void handleEscape();
+    // Shows the chrome; in full screen it hides again after chromeHideDelay without movement.
+    void revealChrome();
+    // The open dialog limited to the files the importer reads; not yet shown.
+    QFileDialog* makeImportDialog();
+    void importFile();
+    // Imports the file and loads its text; a file without text leaves the document as it is.
+    void load(const std::filesystem::path& file);
+
+    void setSettingsShown(bool shown);
+    void setLibraryShown(bool shown);
+
+    QWidget& header() const { return *header_; }
+    ControlBar& controlBar() const { return *controlBar_; }
+    QLabel& statusLine() const { return *status_; }
+    QStackedWidget& readingArea() const { return *area_; }
+    QuickSettingsView& quickSettings() const { return *quickSettings_; }
+    LibraryView& library() const { return *library_; }
+    QToolButton* closeButton() const { return close_; }
+    QToolButton& fullScreenButton() const { return *fullScreen_; }
+
+signals:
+    // Hide the reader panel.
+    void closeRequested();
+    // The theme changed; the panel follows its colour scheme and, without a background,
+    // shows its translucent material.
+    void themePaletteChanged(const velora::ThemePalette& palette);
+
+protected:
+    bool event(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dragLeaveEvent(QDragLeaveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    void buildHeader();
+    void buildOverlays();
+    void bindControlBar();
+    void bindQuickSettings();
+    void toggleFullScreen();
+    void cancelChromeHide();
+    void setDropTargeted(bool targeted);
+    void applyTheme();
+    void showEngine();
+    void showReadingArea();
+    void showFullScreen();
+    void showStatus();
+    void updateChrome(std::chrono::milliseconds duration,
+                      QEasingCurve::Type curve = QEasingCurve::InOutQuad);
+    void layOutOverlays();
+
+    ReaderViewModel& vm_;
+    const ImportService& importer_;
+    Scheduler& scheduler_;
+    ThemePalette palette_;
+
+    bool dropTargeted_ = false;
+    bool showSettings_ = false;
+    bool showLibrary_ = false;
+    bool chromeVisible_ = true;
+    std::optional<Scheduler::Handle> chromeHideTask_;
+    // The failure of the last import, shown until the controller next changes its own message,
+    // its text or its playing state.
+    std::optional<QString> importFailure_;
+    // Which word list the flow page holds, so that it is laid out again only after a load.
+    const void* shownWords_ = nullptr;
+    std::size_t shownWordCount_ = 0;
+
+    QWidget* header_ = nullptr;
+    QWidget* headerDivider_ = nullptr;
+    SymbolButton* clipboard_ = nullptr;
+    SymbolButton* import_ = nullptr;
+    SymbolButton* libraryButton_ = nullptr;
+    SymbolButton* fullScreen_ = nullptr;
+    SymbolButton* settingsButton_ = nullptr;
+    SymbolButton* close_ = nullptr;
+    QStackedWidget* area_;
+    QWidget* empty_;
+    FocusReaderView* focus_;
+    FlowReadingView* flow_;
+    QLabel* status_;
+    QWidget* barDivider_;
+    QWidget* barHolder_;
+    ControlBar* controlBar_;
+    QWidget* dropOverlay_ = nullptr;
+    QWidget* settingsOverlay_ = nullptr;
+    QWidget* libraryOverlay_ = nullptr;
+    QuickSettingsView* quickSettings_ = nullptr;
+    LibraryView* library_ = nullptr;
+};
+
+} // namespace velora

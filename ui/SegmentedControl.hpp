@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QWidget>
+#include <string>
+#include <vector>
+
+class QButtonGroup;
+
+namespace velora {
+
+class SymbolButton;
+
+// A row of joined, mutually exclusive segments, each a title with an optional symbol. Reports
+// only the user's choices, never what it was told to show.
+class SegmentedControl : public QWidget {
+    Q_OBJECT
+
+public:
+    struct Segment {
+        QString title;
+        // Empty for a title alone.
+        std::string symbol;
+    };
+
+    explicit SegmentedControl(const std::vector<Segment>& segments, QWidget* parent = nullptr);
+
+    void showIndex(int index);
+    int currentIndex() const;
+    SymbolButton& segment(int index) const;
+
+signals:
+    void indexChosen(int index);
+
+private:
+    QButtonGroup* group_;
+    std::vector<SymbolButton*> segments_;
+};
+
+} // namespace velora

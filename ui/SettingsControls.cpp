@@ -1,0 +1,162 @@
+#include "ui/SettingsControls.hpp"
+
+#include "app/SpeechService.hpp"
+#include "ui/ChunkStepper.hpp"
+#include "ui/SegmentedControl.hpp"
+#include "ui/SteppedSlider.hpp"
+#include "ui/TextStyle.hpp"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QSignalBlocker>
+#include <cmath>
+
+namespace velora {
+
+namespace {
+
+QString qtext(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+std::vector<SegmentedControl::Segment> transitionTitles() {
+    std::vector<SegmentedControl::Segment> titles;
+    for (WordTransition each : allWordTransitions) {
+        titles.push_back({qtext(title(each)), {}});
+    }
+    return titles;
+}
+
+void showIndex(QComboBox& box, int index) {
+    const QSignalBlocker blocker(&box);
+    box.setCurrentIndex(index);
+}
+
+} // namespace
+
+QString multiplierText(double value) {
+    return QString::number(value, 'f', 1) + QChar(0x00D7);
+}
+
+SettingsControls::SettingsControls(SpeechService& service, TransitionPicker picker, QWidget* owner)
+    : QObject(owner), theme(new QComboBox(owner)),
+      transitionMenu(picker == TransitionPicker::menu ? new QComboBox(owner) : nullptr),
+      transitionSegments(picker == TransitionPicker::segments
+                             ? new SegmentedControl(transitionTitles(), owner)
+                             : nullptr),
+      pivot(new QCheckBox(QStringLiteral("Highlight focus letter (ORP)"), owner)),
+      textSize(new SteppedSlider(0.6, 2.5, 0.1, owner)),
+      textSizeValue(styledLabel({}, TextStyle::callout, Tone::secondary, owner)),
+      speed(new SteppedSlider(double(ReadingSettings::minWPM), double(ReadingSettings::maxWPM),
+                              double(ReadingSettings::wpmStep), owner)),
+      speedValue(styledLabel({}, TextStyle::callout, Tone::primary, owner)),
+      speedMinimum(styledLabel(QString::number(ReadingSettings::minWPM), TextStyle::caption2,
+                               Tone::secondary, owner)),
+      speedMaximum(styledLabel(QString::number(ReadingSettings::maxWPM), TextStyle::caption2,
+                               Tone::secondary, owner)),
+      chunk(new ChunkStepper(owner)), speech(new QCheckBox(owner)), voice(new QComboBox(owner)),
+      speechService_(service) {
+    for (ReadingTheme each : allReadingThemes) {
+        theme->addItem(qtext(title(each)));
+    }
+    applyTextStyle(*textSizeValue, TextStyle::callout);
+    textSizeValue->setFixedWidth(42);
+    textSizeValue->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    applyTextStyle(*speedValue, TextStyle::callout);
+
+    connect(theme, &QComboBox::currentIndexChanged, this, [this](int index) {
+        if (index >= 0) {
+            const ReadingTheme chosen = allReadingThemes[static_cast<std::size_t>(index)];
+            emit settingsEdited([chosen](ReadingSettings& s) { s.theme = chosen; });
+        }
+    });
+    const auto chooseTransition = [this](int index) {
+        if (index >= 0) {
+            const WordTransition chosen = allWordTransitions[static_cast<std::size_t>(index)];
+            emit settingsEdited([chosen](ReadingSettings& s) { s.transition = chosen; });
+        }
+    };
+    if (transitionMenu != nullptr) {
+        for (const SegmentedControl::Segment& each : transitionTitles()) {
+            transitionMenu->addItem(each.title);
+        }
+        connect(transitionMenu, &QComboBox::currentIndexChanged, this, chooseTransition);
+    } else {
+        connect(transitionSegments, &SegmentedControl::indexChosen, this, chooseTransition);
+    }
+    connect(pivot, &QCheckBox::toggled, this, [this](bool on) {
+        emit settingsEdited([on](ReadingSettings& s) { s.highlightPivot = on; });
+    });
+    connect(textSize, &SteppedSlider::valueEdited, this, [this](double scale) {
+        emit settingsEdited([scale](ReadingSettings& s) { s.fontScale = scale; });
+    });
+    connect(speed, &SteppedSlider::valueEdited, this, [this](double rate) {
+        const auto wpm = static_cast<std::int64_t>(std::trunc(rate));
+        emit settingsEdited([wpm](ReadingSettings& s) { s.wpm = wpm; });
+    });
+    connect(chunk, &ChunkStepper::valueEdited, this, [this](int words) {
+        emit settingsEdited([words](ReadingSettings& s) { s.wordsPerChunk = words; });
+    });
+    connect(speech, &QCheckBox::toggled, this, &SettingsControls::speechEnabledEdited);
+
+    connect(voice, &QComboBox::currentIndexChanged, this, [this](int index) {
+        if (index < 0) {
+            return;
+        }
+        const QString identifier = voice->itemData(index).toString();
+        speechService_.setSelectedVoiceID(identifier.isEmpty() ? std::nullopt
+                                                               : std::optional(identifier));
+    });
+    connect(&speechService_, &SpeechService::availableVoicesChanged, this,
+            &SettingsControls::showVoices);
+    connect(&speechService_, &SpeechService::selectedVoiceIDChanged, this,
+            &SettingsControls::showSelectedVoice);
+    showVoices();
+}
+
+void SettingsControls::showSettings(const ReadingSettings& settings) {
+    showIndex(*theme, static_cast<int>(settings.theme));
+    if (transitionMenu != nullptr) {
+        showIndex(*transitionMenu, static_cast<int>(settings.transition));
+    } else {
+        transitionSegments->showIndex(static_cast<int>(settings.transition));
+    }
+    {
+        const QSignalBlocker blocker(pivot);
+        pivot->setChecked(settings.highlightPivot);
+    }
+    textSize->showValue(settings.clampedFontScale());
+    textSizeValue->setText(multiplierText(settings.clampedFontScale()));
+    speed->showValue(double(settings.clampedWPM()));
+    speedValue->setText(QStringLiteral("%1 WPM · %2")
+                            .arg(settings.clampedWPM())
+                            .arg(qtext(settings.speedMultiplierLabel())));
+    chunk->showValue(settings.clampedWordsPerChunk());
+}
+
+void SettingsControls::showSpeechEnabled(bool enabled) {
+    const QSignalBlocker blocker(speech);
+    speech->setChecked(enabled);
+}
+
+void SettingsControls::showVoices() {
+    {
+        const QSignalBlocker blocker(voice);
+        voice->clear();
+        voice->addItem(QStringLiteral("Automatic — match text language"), QString());
+        for (const SpeechVoice& each : speechService_.availableVoices()) {
+            voice->addItem(each.name + QStringLiteral(" — ") + each.language, each.identifier);
+        }
+    }
+    showSelectedVoice();
+}
+
+void SettingsControls::showSelectedVoice() {
+    const auto& selected = speechService_.selectedVoiceID();
+    // A stored voice that is no longer installed shows as automatic.
+    const int index = selected ? voice->findData(*selected) : 0;
+    showIndex(*voice, index < 0 ? 0 : index);
+}
+
+} // namespace velora

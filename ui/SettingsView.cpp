@@ -1,0 +1,216 @@
+#include "ui/SettingsView.hpp"
+
+#include "ui/ChunkStepper.hpp"
+#include "ui/SteppedSlider.hpp"
+#include "ui/SymbolLabel.hpp"
+#include "ui/Symbols.hpp"
+#include "ui/TextStyle.hpp"
+#include "ui/ThemePalette.hpp"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QScrollArea>
+#include <QTabWidget>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace velora {
+
+namespace {
+
+QGroupBox* group(const QString& title, QWidget* parent) {
+    auto* box = new QGroupBox(title, parent);
+    new QFormLayout(box);
+    return box;
+}
+
+QFormLayout* form(QGroupBox* box) {
+    return static_cast<QFormLayout*>(box->layout());
+}
+
+QLabel* note(const QString& text, QWidget* parent) {
+    QLabel* label = styledLabel(text, TextStyle::caption, Tone::secondary, parent);
+    label->setWordWrap(true);
+    return label;
+}
+
+// The window has a fixed size, so a tab whose form is taller scrolls instead of squeezing rows.
+QWidget* page(std::initializer_list<QWidget*> sections) {
+    auto* scroll = new QScrollArea;
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    auto* page = new QWidget(scroll);
+    auto* column = new QVBoxLayout(page);
+    for (QWidget* section : sections) {
+        section->setParent(page);
+        column->addWidget(section);
+    }
+    column->addStretch();
+    scroll->setWidget(page);
+    return scroll;
+}
+
+constexpr std::array pauseFields{&ReadingSettings::minorPauseMultiplier,
+                                 &ReadingSettings::majorPauseMultiplier,
+                                 &ReadingSettings::paragraphPauseMultiplier};
+
+} // namespace
+
+SettingsView::SettingsView(SpeechService& speech, PreferencesStore& preferences,
+                           NotificationCenter& notifications, QWidget* parent)
+    : QWidget(parent), preferences_(preferences), notifications_(notifications),
+      hotKey_(HotKeyConfig::load(preferences)),
+      controls_(new SettingsControls(speech, SettingsControls::TransitionPicker::menu, this)),
+      tabs_(new QTabWidget(this)) {
+    setFixedSize(480, 380);
+    setWindowTitle(QStringLiteral("VeloraMac Settings"));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(tabs_);
+    const QColor text = palette().color(QPalette::WindowText);
+    tabs_->addTab(readingTab(), Symbols::icon("book", text), QStringLiteral("Reading"));
+    tabs_->addTab(voiceTab(), Symbols::icon("speaker.wave.2", text), QStringLiteral("Voice"));
+    tabs_->addTab(shortcutTab(), Symbols::icon("keyboard", text), QStringLiteral("Shortcut"));
+    tabs_->addTab(aboutTab(), Symbols::icon("info.circle", text), QStringLiteral("About"));
+
+    connect(controls_, &SettingsControls::settingsEdited, this, &SettingsView::settingsEdited);
+    connect(controls_, &SettingsControls::speechEnabledEdited, this,
+            &SettingsView::speechEnabledEdited);
+}
+
+void SettingsView::showSettings(const ReadingSettings& settings) {
+    controls_->showSettings(settings);
+    for (std::size_t i = 0; i < pauses_.size(); ++i) {
+        pauses_[i].slider->showValue(settings.*pauseFields[i]);
+        pauses_[i].value->setText(multiplierText(pauses_[i].slider->currentValue()));
+    }
+}
+
+void SettingsView::showSpeechEnabled(bool enabled) {
+    controls_->showSpeechEnabled(enabled);
+}
+
+SettingsView::PauseControl SettingsView::pauseControl(double maximum,
+                                                      double ReadingSettings::*field) {
+    PauseControl control{new SteppedSlider(1.0, maximum, 0.1),
+                         styledLabel({}, TextStyle::callout, Tone::secondary, nullptr)};
+    control.value->setFixedWidth(44);
+    control.value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    connect(control.slider, &SteppedSlider::valueEdited, this, [this, field](double multiplier) {
+        emit settingsEdited([field, multiplier](ReadingSettings& s) { s.*field = multiplier; });
+    });
+    return control;
+}
+
+QWidget* SettingsView::readingTab() {
+    SettingsControls& c = *controls_;
+    QGroupBox* appearance = group(QStringLiteral("Appearance"), nullptr);
+    form(appearance)->addRow(QStringLiteral("Theme"), c.theme);
+    form(appearance)->addRow(QStringLiteral("Focus transition"), c.transitionMenu);
+    form(appearance)->addRow(c.pivot);
+    auto* size = new QHBoxLayout;
+    size->addWidget(c.textSize, 1);
+    size->addWidget(c.textSizeValue);
+    form(appearance)->addRow(QStringLiteral("Text size"), size);
+
+    QGroupBox* speed = group(QStringLiteral("Speed"), nullptr);
+    form(speed)->addRow(QStringLiteral("Default speed"), c.speedValue);
+    auto* slider = new QHBoxLayout;
+    slider->addWidget(c.speedMinimum);
+    slider->addWidget(c.speed, 1);
+    slider->addWidget(c.speedMaximum);
+    form(speed)->addRow(slider);
+    form(speed)->addRow(c.chunk);
+
+    QGroupBox* rhythm = group(QStringLiteral("Rhythm pauses"), nullptr);
+    const std::array<std::pair<QString, double>, 3> rows{{{QStringLiteral("Comma / clause"), 2.5},
+                                                          {QStringLiteral("Sentence end"), 2.5},
+                                                          {QStringLiteral("Paragraph end"), 3.0}}};
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        pauses_[i] = pauseControl(rows[i].second, pauseFields[i]);
+        auto* row = new QHBoxLayout;
+        row->addWidget(pauses_[i].slider, 1);
+        row->addWidget(pauses_[i].value);
+        form(rhythm)->addRow(rows[i].first, row);
+    }
+    return page({appearance, speed, rhythm});
+}
+
+QWidget* SettingsView::voiceTab() {
+    QGroupBox* speech = group(QStringLiteral("Text-to-Speech"), nullptr);
+    controls_->speech->setText(QStringLiteral("Text-to-speech (audio-visual sync)"));
+    form(speech)->addRow(controls_->speech);
+    QGroupBox* voice = group({}, nullptr);
+    form(voice)->addRow(QStringLiteral("Voice"), controls_->voice);
+    form(voice)->addRow(
+        note(QStringLiteral("On “Automatic”, the language of the text is detected and read with "
+                            "a matching voice — Turkish text gets a Turkish voice, not an English "
+                            "one. Voices run entirely on-device; add more in System Settings ▸ "
+                            "Accessibility ▸ Spoken Content."),
+             voice));
+    return page({speech, voice});
+}
+
+QWidget* SettingsView::shortcutTab() {
+    QGroupBox* capture = group(QStringLiteral("Global capture shortcut"), nullptr);
+    shortcut_ = new QComboBox(capture);
+    const auto& presets = HotKeyConfig::presets();
+    for (const HotKeyConfig& preset : presets) {
+        shortcut_->addItem(preset.display);
+    }
+    const auto stored = std::ranges::find(presets, hotKey_);
+    shortcut_->setCurrentIndex(
+        stored == presets.end() ? -1 : static_cast<int>(stored - presets.begin()));
+    connect(shortcut_, &QComboBox::currentIndexChanged, this, [this](int index) {
+        if (index < 0) {
+            return;
+        }
+        const HotKeyConfig& chosen = HotKeyConfig::presets()[static_cast<std::size_t>(index)];
+        if (chosen == hotKey_) {
+            return;
+        }
+        hotKey_ = chosen;
+        hotKey_.save(preferences_, notifications_);
+    });
+    form(capture)->addRow(QStringLiteral("Shortcut"), shortcut_);
+    form(capture)->addRow(
+        note(QStringLiteral("Select text in any app, then press this shortcut to start reading."),
+             capture));
+    QGroupBox* permissions = group(QStringLiteral("Permissions"), nullptr);
+    form(permissions)
+        ->addRow(note(QStringLiteral("VeloraMac needs Accessibility access to copy your "
+                                     "selection. Enable it in System Settings ▸ Privacy & "
+                                     "Security ▸ Accessibility."),
+                      permissions));
+    return page({capture, permissions});
+}
+
+QWidget* SettingsView::aboutTab() {
+    auto* about = new QWidget;
+    auto* column = new QVBoxLayout(about);
+    column->setSpacing(10);
+    column->addStretch();
+    auto* symbol =
+        new SymbolLabel("bolt.horizontal.circle.fill",
+                        velora::palette(ReadingTheme::system, about->palette()).pivot, 48, about);
+    column->addWidget(symbol, 0, Qt::AlignHCenter);
+    column->addWidget(
+        styledLabel(QStringLiteral("VeloraMac"), TextStyle::title2, Tone::primary, about, true), 0,
+        Qt::AlignHCenter);
+    column->addWidget(
+        styledLabel(QStringLiteral("100% private, on-device speed reading for macOS."),
+                    TextStyle::callout, Tone::secondary, about),
+        0, Qt::AlignHCenter);
+    column->addWidget(styledLabel(QStringLiteral("Focus · Flow · Spotlight"), TextStyle::caption,
+                                  Tone::secondary, about),
+                      0, Qt::AlignHCenter);
+    column->addStretch();
+    return about;
+}
+
+} // namespace velora

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "app/HotKeyConfig.hpp"
+#include "ui/SettingsControls.hpp"
+
+#include <QWidget>
+
+class QComboBox;
+class QLabel;
+class QTabWidget;
+
+namespace velora {
+
+class NotificationCenter;
+class PreferencesStore;
+class SpeechService;
+class SteppedSlider;
+
+// The settings window: Reading, Voice, Shortcut and About. Reading preferences are shown as
+// given and edits reported; the shortcut is this window's own and is saved on every change.
+class SettingsView : public QWidget {
+    Q_OBJECT
+
+public:
+    SettingsView(SpeechService& speech, PreferencesStore& preferences,
+                 NotificationCenter& notifications, QWidget* parent = nullptr);
+
+    void showSettings(const ReadingSettings& settings);
+    void showSpeechEnabled(bool enabled);
+
+    QTabWidget& tabs() { return *tabs_; }
+    SettingsControls& controls() { return *controls_; }
+    QComboBox& shortcutPicker() { return *shortcut_; }
+    const HotKeyConfig& hotKey() const { return hotKey_; }
+
+    // The comma, sentence and paragraph pause sliders with their value labels, in that order.
+    struct PauseControl {
+        SteppedSlider* slider;
+        QLabel* value;
+    };
+    const std::array<PauseControl, 3>& pauseControls() const { return pauses_; }
+
+signals:
+    void settingsEdited(const velora::SettingsEdit& edit);
+    void speechEnabledEdited(bool enabled);
+
+private:
+    QWidget* readingTab();
+    QWidget* voiceTab();
+    QWidget* shortcutTab();
+    QWidget* aboutTab();
+    PauseControl pauseControl(double maximum, double ReadingSettings::*field);
+
+    PreferencesStore& preferences_;
+    NotificationCenter& notifications_;
+    HotKeyConfig hotKey_;
+    SettingsControls* controls_;
+    QTabWidget* tabs_;
+    QComboBox* shortcut_ = nullptr;
+    std::array<PauseControl, 3> pauses_{};
+};
+
+} // namespace velora
