@@ -38,6 +38,7 @@ FlowReadingView::FlowReadingView(QWidget* parent)
     // Always shown, so the page width never flips with the length of the text.
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     viewport()->setAutoFillBackground(false);
+    styleScrollBar();
 
     scroll_->setDuration(Motion::milliseconds(scrollSeconds));
     scroll_->setEasingCurve(Motion::easeInOut());
@@ -90,8 +91,9 @@ void FlowReadingView::setActiveRange(std::size_t first, std::size_t last) {
         sizes_[i] = sizeOf(i, true);
     }
     // Re-wrap around the earlier of the two chunks first: its lines come before the other's.
-    const auto [earlier, later] =
-        std::minmax(std::pair(formerFirst, formerLast), std::pair(first, last));
+    const std::pair former(formerFirst, formerLast);
+    const std::pair current(first, last);
+    const auto [earlier, later] = std::minmax(former, current);
     const QRectF bounds = pageBounds();
     layout_.replace(placement_, sizes_, bounds, earlier.first, earlier.second);
     layout_.replace(placement_, sizes_, bounds, later.first, later.second);
@@ -109,7 +111,24 @@ void FlowReadingView::setMode(ReadingMode mode) {
 
 void FlowReadingView::setThemePalette(const ThemePalette& palette) {
     palette_ = palette;
+    styleScrollBar();
     viewport()->update();
+}
+
+void FlowReadingView::styleScrollBar() {
+    // A thin indicator in the theme's own text colour, over the page rather than a grey trough.
+    const QColor handle = palette_.text;
+    verticalScrollBar()->setStyleSheet(
+        QStringLiteral("QScrollBar:vertical { background: transparent; width: 10px; margin: 0; }"
+                       "QScrollBar::handle:vertical { background: rgba(%1, %2, %3, 110);"
+                       " border-radius: 3px; min-height: 28px; margin: 2px; }"
+                       "QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical"
+                       " { height: 0; }"
+                       "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical"
+                       " { background: none; }")
+            .arg(handle.red())
+            .arg(handle.green())
+            .arg(handle.blue()));
 }
 
 void FlowReadingView::setFontSize(qreal size) {

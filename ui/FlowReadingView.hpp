@@ -73,6 +73,7 @@ private:
     // Centres the current word and its band at once, as after a new text or a new width.
     void settle();
     void follow(bool animated);
+    void styleScrollBar();
 
     std::vector<std::uint32_t> wordText_; // index into distinct_
     std::vector<QString> distinct_;

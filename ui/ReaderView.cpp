@@ -249,8 +249,8 @@ void ReaderView::buildHeader() {
     title->setSpacing(6);
     title->addWidget(
         new SymbolLabel("bolt.horizontal.circle.fill", QPalette::WindowText, 18, header_));
-    title_ = styledLabel(QStringLiteral("VeloraMac"), TextStyle::headline, Tone::primary, header_);
-    title->addWidget(title_);
+    title->addWidget(
+        styledLabel(QStringLiteral("VeloraMac"), TextStyle::headline, Tone::primary, header_));
     row->addLayout(title);
     row->addStretch();
     clipboard_ = headerButton("doc.on.clipboard", QStringLiteral("Read from clipboard"), header_);

@@ -128,7 +128,6 @@ private:
     SymbolButton* fullScreen_ = nullptr;
     SymbolButton* settingsButton_ = nullptr;
     SymbolButton* close_ = nullptr;
-    QLabel* title_ = nullptr;
     QStackedWidget* area_;
     QWidget* empty_;
     QLabel* emptyHint_;

@@ -15,18 +15,26 @@ QColor grey(double level) {
 const QColor systemRed = rgb(1.0, 0.23, 0.19);
 const QColor systemYellow = rgb(1.0, 0.8, 0.0);
 
+// The system theme always shows the dark appearance, so its labels must be light even when the
+// desktop itself is light; a light desktop's label roles would be dark text on the dark panel.
+ThemePalette systemPalette(const QPalette& desktop) {
+    const QColor text = desktop.color(QPalette::Active, QPalette::WindowText);
+    const bool desktopIsDark = text.lightnessF() >= 0.5;
+    return {std::nullopt,
+            desktopIsDark ? text : rgb(0.92, 0.92, 0.94),
+            desktopIsDark ? desktop.color(QPalette::Active, QPalette::PlaceholderText) : grey(0.6),
+            desktop.color(QPalette::Active, QPalette::Highlight),
+            systemRed,
+            systemYellow,
+            ColorScheme::dark};
+}
+
 } // namespace
 
 ThemePalette palette(ReadingTheme theme, const QPalette& desktop) {
     switch (theme) {
     case ReadingTheme::system:
-        return {std::nullopt,
-                desktop.color(QPalette::Active, QPalette::WindowText),
-                desktop.color(QPalette::Active, QPalette::PlaceholderText),
-                desktop.color(QPalette::Active, QPalette::Highlight),
-                systemRed,
-                systemYellow,
-                ColorScheme::dark};
+        return systemPalette(desktop);
     case ReadingTheme::dark:
         return {rgb(0.09, 0.09, 0.11), rgb(0.92, 0.92, 0.94), grey(0.55),
                 rgb(0.36, 0.72, 1.0),  rgb(1.0, 0.38, 0.38),  rgb(0.36, 0.72, 1.0),

@@ -162,6 +162,17 @@ TEST_F(ReaderViewTest, EscapeClosesOverlaysThenLeavesFullScreenThenHides) {
     EXPECT_EQ(hidden.count(), 1);
 }
 
+TEST_F(ReaderViewTest, PressingBesideTheCardClosesItButPressingOnItDoesNot) {
+    ReaderView& reader = view();
+    reader.show();
+    reader.setSettingsShown(true);
+    QWidget* backdrop = reader.quickSettings().parentWidget();
+    QTest::mouseClick(backdrop, Qt::LeftButton, {}, reader.quickSettings().geometry().center());
+    EXPECT_TRUE(reader.isSettingsShown());
+    QTest::mouseClick(backdrop, Qt::LeftButton, {}, QPoint(4, 4));
+    EXPECT_FALSE(reader.isSettingsShown());
+}
+
 TEST_F(ReaderViewTest, EscapeKeyAndCtrlFWorkWhileTheViewIsActive) {
     ReaderView& reader = activeView();
     QTest::keyClick(&reader, Qt::Key_F, Qt::ControlModifier);
