@@ -19,25 +19,19 @@ namespace {
 // How much of the desktop shows through the translucent material.
 constexpr double materialOpacity = 0.82;
 
-// Solid themes force a light or dark window around their own background; `system` keeps the
-// desktop's palette, its window colour letting the desktop show through where it can.
+// The window behind the reader: the theme's own background, or for `system` the material of the
+// theme's light or dark appearance, which lets the desktop show through where it can.
 QPalette appearance(const ThemePalette& colours, bool translucent) {
-    QPalette palette = QGuiApplication::palette();
-    if (!colours.background) {
-        if (translucent) {
-            for (const auto group : {QPalette::Active, QPalette::Inactive}) {
-                QColor window = palette.color(group, QPalette::Window);
-                window.setAlphaF(materialOpacity);
-                palette.setColor(group, QPalette::Window, window);
-            }
-        }
-        return palette;
-    }
     const bool dark = colours.colorScheme == ColorScheme::dark;
+    QColor window = colours.background.value_or(dark ? QColor(30, 30, 34) : QColor(246, 246, 248));
+    if (!colours.background && translucent) {
+        window.setAlphaF(materialOpacity);
+    }
     const QColor base = dark ? QColor(44, 44, 50) : QColor(255, 255, 255);
     const QColor button = dark ? QColor(58, 58, 64) : QColor(232, 232, 236);
+    QPalette palette = QGuiApplication::palette();
     for (const auto group : {QPalette::Active, QPalette::Inactive}) {
-        palette.setColor(group, QPalette::Window, *colours.background);
+        palette.setColor(group, QPalette::Window, window);
         palette.setColor(group, QPalette::WindowText, colours.text);
         palette.setColor(group, QPalette::Text, colours.text);
         palette.setColor(group, QPalette::ButtonText, colours.text);
