@@ -35,7 +35,8 @@ bool AppDelegate::launch(QDBusConnection* bus) {
         return services_.reader.makeView(std::move(close));
     });
     services_.reader.attach(*overlay_);
-    services_.reader.showShortcut(shortcutDisplay());
+    shownShortcut_ = shortcutDisplay();
+    services_.reader.showShortcut(shownShortcut_);
     setupStatusItem();
     setupHotKey();
     setupServices();
@@ -142,6 +143,25 @@ void AppDelegate::hotKeyConfigChanged() {
     hotKeys_.registerKeyCode(config.keyCode, config.carbonModifiers);
     setupStatusItem();
     services_.reader.showShortcut(config.display);
+    // A message on show that names the old shortcut would send the user to a dead key.
+    const std::optional<QString> shown = services_.reader.statusMessage();
+    if (shown == clipboardFallbackMessage(shownShortcut_)) {
+        services_.reader.setStatusMessage(clipboardFallbackMessage(config.display));
+    } else if (shown == nothingToReadMessage(shownShortcut_)) {
+        services_.reader.setStatusMessage(nothingToReadMessage(config.display));
+    }
+    shownShortcut_ = config.display;
+}
+
+QString AppDelegate::clipboardFallbackMessage(const QString& display) {
+    return QStringLiteral("Read from clipboard — grant Accessibility to capture selections "
+                          "directly, or use ") +
+           display + QStringLiteral(" anywhere.");
+}
+
+QString AppDelegate::nothingToReadMessage(const QString& display) {
+    return QStringLiteral("Nothing to read — select text and press ") + display +
+           QStringLiteral(", or copy it first.");
 }
 
 void AppDelegate::captureAndShow() {
@@ -161,17 +181,13 @@ void AppDelegate::captured(std::optional<QString> text) {
     const std::optional<QString> clipboard = services_.pasteboard.string();
     if (clipboard && !clipboard->trimmed().isEmpty()) {
         readText(*clipboard);
-        services_.reader.setStatusMessage(
-            services_.trust.isProcessTrusted()
-                ? QString(readFromClipboardMessage)
-                : QStringLiteral("Read from clipboard — grant Accessibility to capture "
-                                 "selections directly, or use ") +
-                      shortcutDisplay() + QStringLiteral(" anywhere."));
+        services_.reader.setStatusMessage(services_.trust.isProcessTrusted()
+                                              ? QString(readFromClipboardMessage)
+                                              : clipboardFallbackMessage(shortcutDisplay()));
         return;
     }
     showReader();
-    services_.reader.setStatusMessage(QStringLiteral("Nothing to read — select text and press ") +
-                                      shortcutDisplay() + QStringLiteral(", or copy it first."));
+    services_.reader.setStatusMessage(nothingToReadMessage(shortcutDisplay()));
 }
 
 void AppDelegate::readText(const QString& text) {

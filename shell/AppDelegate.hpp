@@ -90,6 +90,9 @@ private:
     void hotKeyConfigChanged();
     void captured(std::optional<QString> text);
     QString shortcutDisplay() const;
+    // The status messages that name the shortcut, for the given display.
+    static QString clipboardFallbackMessage(const QString& display);
+    static QString nothingToReadMessage(const QString& display);
 
     Services services_;
     UpdaterService updater_;
@@ -99,6 +102,8 @@ private:
     std::unique_ptr<OverlayWindowController> overlay_;
     std::unique_ptr<QMenu> menu_;
     std::unique_ptr<QSystemTrayIcon> statusItem_;
+    // The shortcut that the texts on show name.
+    QString shownShortcut_;
 };
 
 } // namespace velora

@@ -55,6 +55,10 @@ void ReaderViewModelShell::setStatusMessage(const QString& message) {
     viewModel_->setStatusMessage(message);
 }
 
+std::optional<QString> ReaderViewModelShell::statusMessage() const {
+    return viewModel_->statusMessage();
+}
+
 std::unique_ptr<QWidget> ReaderViewModelShell::makeView(std::function<void()> close) {
     auto view =
         std::make_unique<ReaderView>(*viewModel_, platform_.importer, platform_.scheduler, true);

@@ -30,6 +30,7 @@ public:
     void play() override;
     bool isEmpty() const override;
     void setStatusMessage(const QString& message) override;
+    std::optional<QString> statusMessage() const override;
     std::unique_ptr<QWidget> makeView(std::function<void()> close) override;
     void attach(OverlayWindowController& panel) override;
     void openSettings() override;

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 class QWidget;
@@ -25,6 +26,7 @@ public:
     // Whether the loaded text has no words.
     virtual bool isEmpty() const = 0;
     virtual void setStatusMessage(const QString& message) = 0;
+    virtual std::optional<QString> statusMessage() const = 0;
 
     // The reader view hosted by the panel; `close` hides the panel.
     virtual std::unique_ptr<QWidget> makeView(std::function<void()> close) = 0;

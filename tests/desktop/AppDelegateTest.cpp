@@ -152,8 +152,12 @@ TEST_F(DesktopTest, LaunchTakesTheNameAndBuildsTheMenuForTheStoredShortcut) {
 }
 
 TEST_F(DesktopTest, ChangingTheShortcutReregistersAndRetitles) {
+    delegate->captureAndShow();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !reader.statusMessages.isEmpty(); }, 5000));
     HotKeyConfig::presets()[1].save(preferences, notifications);
 
+    EXPECT_EQ(reader.statusMessage(),
+              QStringLiteral("Nothing to read — select text and press ⌃ Space, or copy it first."));
     EXPECT_EQ(menuTitles().front(), QStringLiteral("Read Selection  (⌃ Space)"));
     EXPECT_EQ(menuTitles()[3], QStringLiteral("Tip: select text anywhere, press ⌃ Space"));
     EXPECT_EQ(reader.shortcut, QStringLiteral("⌃ Space"));

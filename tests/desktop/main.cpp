@@ -64,6 +64,7 @@ public:
     void play() override { say("play", {}); }
     bool isEmpty() const override { return false; }
     void setStatusMessage(const QString& message) override { say("status", message); }
+    std::optional<QString> statusMessage() const override { return std::nullopt; }
     std::unique_ptr<QWidget> makeView(std::function<void()>) override {
         return std::make_unique<QLabel>(QStringLiteral("VeloraMac"));
     }

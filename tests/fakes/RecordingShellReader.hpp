@@ -25,6 +25,9 @@ public:
     void play() override { ++plays; }
     bool isEmpty() const override { return empty; }
     void setStatusMessage(const QString& message) override { statusMessages.append(message); }
+    std::optional<QString> statusMessage() const override {
+        return statusMessages.isEmpty() ? std::nullopt : std::optional(statusMessages.back());
+    }
     std::unique_ptr<QWidget> makeView(std::function<void()> close) override {
         closeView = std::move(close);
         auto label = std::make_unique<QLabel>();
