@@ -25,10 +25,7 @@ test: build
 
 bench:
 	$(MAKE) build PRESET=release
-	build/release/bench/bench_text
-	build/release/bench/bench_library
-	build/release/bench/bench_import
-	build/release/bench/bench_playback
+	for b in text speech library import playback views; do build/release/bench/bench_$$b || exit 1; done
 
 fuzz: deps
 	cmake --preset fuzz -DVELORA_FUZZ_SECONDS=$(FUZZ_SECONDS)

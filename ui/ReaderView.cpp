@@ -215,20 +215,12 @@ ReaderView::ReaderView(ReaderViewModel& vm, const ImportService& importer, Sched
     connect(escape, &QShortcut::activated, this, &ReaderView::handleEscape);
 
     connect(&vm_, &ReaderViewModel::engineChanged, this, [this] {
-        importFailure_.reset();
         showEngine();
         showStatus();
     });
     connect(&vm_, &ReaderViewModel::modeChanged, this, &ReaderView::showEngine);
     connect(&vm_, &ReaderViewModel::settingsChanged, this, &ReaderView::applyTheme);
-    connect(&vm_, &ReaderViewModel::isPlayingChanged, this, [this] {
-        importFailure_.reset();
-        showStatus();
-    });
-    connect(&vm_, &ReaderViewModel::statusMessageChanged, this, [this] {
-        importFailure_.reset();
-        showStatus();
-    });
+    connect(&vm_, &ReaderViewModel::statusMessageChanged, this, &ReaderView::showStatus);
     connect(&vm_, &ReaderViewModel::isFullScreenChanged, this, &ReaderView::showFullScreen);
 
     applyTheme();
@@ -363,9 +355,8 @@ void ReaderView::load(const std::filesystem::path& file) {
             vm_.load(*text, ReaderViewModel::LoadSource::file(file));
             return;
         }
-        importFailure_ =
-            QStringLiteral("Couldn't read ") + QString::fromStdString(file.filename().string());
-        showStatus();
+        vm_.setStatusMessage(QStringLiteral("Couldn't read ") +
+                             QString::fromStdString(file.filename().string()));
     });
 }
 
@@ -521,7 +512,7 @@ void ReaderView::showFullScreen() {
 }
 
 void ReaderView::showStatus() {
-    const std::optional<QString>& message = importFailure_ ? importFailure_ : vm_.statusMessage();
+    const std::optional<QString>& message = vm_.statusMessage();
     status_->setText(message.value_or(QString()));
     updateChrome({});
 }
@@ -531,7 +522,7 @@ void ReaderView::updateChrome(std::chrono::milliseconds duration, QEasingCurve::
     for (QWidget* part : {header_, headerDivider_, barDivider_, barHolder_}) {
         fade(*part, shown, duration, curve);
     }
-    fade(*status_, shown && (importFailure_ || vm_.statusMessage()), duration, curve);
+    fade(*status_, shown && vm_.statusMessage(), duration, curve);
 }
 
 void ReaderView::layOutOverlays() {

@@ -113,9 +113,6 @@ private:
     bool showLibrary_ = false;
     bool chromeVisible_ = true;
     std::optional<Scheduler::Handle> chromeHideTask_;
-    // The failure of the last import, shown until the controller next changes its own message,
-    // its text or its playing state.
-    std::optional<QString> importFailure_;
     // Which word list the flow page holds, so that it is laid out again only after a load.
     const void* shownWords_ = nullptr;
     std::size_t shownWordCount_ = 0;
