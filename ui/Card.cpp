@@ -1,8 +1,16 @@
 #include "ui/Card.hpp"
 
+#include "ui/Divider.hpp"
+#include "ui/SymbolLabel.hpp"
+#include "ui/TextStyle.hpp"
+
 #include <QGraphicsDropShadowEffect>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
+#include <QScrollArea>
+#include <QVBoxLayout>
 #include <QWidget>
 
 namespace velora {
@@ -33,6 +41,35 @@ void paintCard(QWidget& card, QPainter& painter) {
     edge.setAlphaF(0.08);
     painter.setPen(QPen(edge, 1.0));
     painter.drawPath(shape);
+}
+
+CardBody layOutCard(QWidget& card, const char* symbol, const QString& title, QWidget* close) {
+    auto* outer = new QVBoxLayout(&card);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->setSpacing(0);
+    auto* header = new QHBoxLayout;
+    header->setContentsMargins(18, 14, 18, 14);
+    header->setSpacing(6);
+    header->addWidget(new SymbolLabel(symbol, QPalette::WindowText, 18, &card));
+    header->addWidget(styledLabel(title, TextStyle::headline, Tone::primary, &card));
+    header->addStretch();
+    header->addWidget(close);
+    outer->addLayout(header);
+    outer->addWidget(new Divider(0.4, &card));
+
+    auto* scroll = new QScrollArea(&card);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll->viewport()->setAutoFillBackground(false);
+    auto* content = new QWidget(scroll);
+    content->setAutoFillBackground(false);
+    auto* column = new QVBoxLayout(content);
+    column->setContentsMargins(20, 20, 20, 20);
+    column->setSpacing(20);
+    scroll->setWidget(content);
+    outer->addWidget(scroll, 1);
+    return {scroll, content, column};
 }
 
 } // namespace velora

@@ -2,7 +2,6 @@
 
 #include "app/LibraryStore.hpp"
 #include "ui/Card.hpp"
-#include "ui/Divider.hpp"
 #include "ui/SymbolButton.hpp"
 #include "ui/SymbolLabel.hpp"
 #include "ui/TextStyle.hpp"
@@ -161,30 +160,10 @@ LibraryView::LibraryView(LibraryStore& library, QWidget* parent)
       menu_(new SymbolButton("ellipsis.circle", QPalette::WindowText, {}, 16, this)) {
     decorateCard(*this, 460, 500);
 
-    auto* outer = new QVBoxLayout(this);
-    outer->setContentsMargins(0, 0, 0, 0);
-    outer->setSpacing(0);
-    auto* header = new QHBoxLayout;
-    header->setContentsMargins(18, 14, 18, 14);
-    header->setSpacing(6);
-    header->addWidget(new SymbolLabel("books.vertical", QPalette::WindowText, 18, this));
-    header->addWidget(
-        styledLabel(QStringLiteral("Library"), TextStyle::headline, Tone::primary, this));
-    header->addStretch();
-    header->addWidget(close_);
-    outer->addLayout(header);
-    outer->addWidget(new Divider(0.4, this));
-
-    auto* scroll = new QScrollArea(this);
-    scroll->setWidgetResizable(true);
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    scroll->viewport()->setAutoFillBackground(false);
-    auto* content = new QWidget(scroll);
-    auto* column = new QVBoxLayout(content);
-    column->setContentsMargins(20, 20, 20, 20);
-    column->setSpacing(20);
+    const CardBody body = layOutCard(*this, "books.vertical", QStringLiteral("Library"), close_);
+    body.scroll->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    QWidget* content = body.content;
+    QVBoxLayout* column = body.column;
 
     auto* stats = new QVBoxLayout;
     stats->setSpacing(10);
@@ -211,8 +190,6 @@ LibraryView::LibraryView(LibraryStore& library, QWidget* parent)
     recentColumn_->addWidget(sectionHeading(QStringLiteral("RECENT"), content));
     column->addLayout(recentColumn_);
     column->addStretch();
-    scroll->setWidget(content);
-    outer->addWidget(scroll, 1);
 
     connect(close_, &QToolButton::clicked, this, &LibraryView::closeRequested);
     connect(&library_, &LibraryStore::statsChanged, this, &LibraryView::showStats);

@@ -3,11 +3,9 @@
 #include "app/SpeechService.hpp"
 #include "ui/Card.hpp"
 #include "ui/ChunkStepper.hpp"
-#include "ui/Divider.hpp"
 #include "ui/SegmentedControl.hpp"
 #include "ui/SteppedSlider.hpp"
 #include "ui/SymbolButton.hpp"
-#include "ui/SymbolLabel.hpp"
 #include "ui/TextStyle.hpp"
 #include "ui/ThemeSwatches.hpp"
 
@@ -16,7 +14,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
-#include <QScrollArea>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <unicode/locid.h>
@@ -98,31 +95,10 @@ QuickSettingsView::QuickSettingsView(SpeechService& speech, QWidget* parent)
       transitionDescription_(noteLabel({}, this)), voiceHint_(noteLabel({}, this)) {
     decorateCard(*this, 420, 460);
 
-    auto* outer = new QVBoxLayout(this);
-    outer->setContentsMargins(0, 0, 0, 0);
-    outer->setSpacing(0);
-
-    auto* header = new QHBoxLayout;
-    header->setContentsMargins(18, 14, 18, 14);
-    header->setSpacing(6);
-    header->addWidget(new SymbolLabel("slider.horizontal.3", QPalette::WindowText, 18, this));
-    header->addWidget(
-        styledLabel(QStringLiteral("Settings"), TextStyle::headline, Tone::primary, this));
-    header->addStretch();
-    header->addWidget(close_);
-    outer->addLayout(header);
-    outer->addWidget(new Divider(0.4, this));
-
-    auto* scroll = new QScrollArea(this);
-    scroll->setWidgetResizable(true);
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    auto* content = new QWidget(scroll);
-    content->setAutoFillBackground(false);
-    scroll->viewport()->setAutoFillBackground(false);
-    auto* column = new QVBoxLayout(content);
-    column->setContentsMargins(20, 20, 20, 20);
-    column->setSpacing(20);
+    const CardBody body =
+        layOutCard(*this, "slider.horizontal.3", QStringLiteral("Settings"), close_);
+    QWidget* content = body.content;
+    QVBoxLayout* column = body.column;
     SettingsControls& c = *controls_;
     for (QWidget* each : std::initializer_list<QWidget*>{
              c.theme, c.transitionSegments, c.pivot, c.textSize, c.textSizeValue, c.speed,
@@ -174,9 +150,6 @@ QuickSettingsView::QuickSettingsView(SpeechService& speech, QWidget* parent)
     voice->addLayout(voiceRow);
     voice->addWidget(voiceHint_);
     column->addStretch();
-
-    scroll->setWidget(content);
-    outer->addWidget(scroll, 1);
 
     connect(controls_, &SettingsControls::settingsEdited, this, &QuickSettingsView::settingsEdited);
     connect(controls_, &SettingsControls::speechEnabledEdited, this,
