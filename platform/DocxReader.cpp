@@ -76,11 +76,7 @@ std::optional<std::string> documentText(std::string_view documentXml) {
 }
 
 std::optional<std::string> fileText(const std::filesystem::path& file) {
-    const auto archive = ZipArchive::open(file);
-    if (!archive) {
-        return std::nullopt;
-    }
-    const auto part = archive->read("word/document.xml", maxPartSize);
+    const auto part = ZipArchive::readEntry(file, "word/document.xml", maxPartSize);
     if (!part) {
         return std::nullopt;
     }

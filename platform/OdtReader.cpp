@@ -93,11 +93,7 @@ std::optional<std::string> contentText(std::string_view contentXml) {
 }
 
 std::optional<std::string> fileText(const std::filesystem::path& file) {
-    const auto archive = ZipArchive::open(file);
-    if (!archive) {
-        return std::nullopt;
-    }
-    const auto part = archive->read("content.xml", maxPartSize);
+    const auto part = ZipArchive::readEntry(file, "content.xml", maxPartSize);
     if (!part) {
         return std::nullopt;
     }

@@ -62,6 +62,15 @@ std::optional<ZipArchive> ZipArchive::open(const std::filesystem::path& file) {
     return ZipArchive(archive);
 }
 
+std::optional<std::string> ZipArchive::readEntry(const std::filesystem::path& file,
+                                                 const char* name, std::uint64_t limit) {
+    const auto archive = open(file);
+    if (!archive) {
+        return std::nullopt;
+    }
+    return archive->read(name, limit);
+}
+
 std::optional<std::string> ZipArchive::read(const char* name, std::uint64_t limit) const {
     zip_stat_t info;
     zip_stat_init(&info);

@@ -20,6 +20,10 @@ public:
     // `limit` bytes.
     std::optional<std::string> read(const char* name, std::uint64_t limit) const;
 
+    // One entry of the archive in `file`, the way office documents keep their main part.
+    static std::optional<std::string> readEntry(const std::filesystem::path& file, const char* name,
+                                                std::uint64_t limit);
+
     struct Limits {
         std::uint64_t maxTotalSize = std::uint64_t{1} << 30;
         std::uint64_t maxEntries = 100'000;
