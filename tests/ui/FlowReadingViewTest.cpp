@@ -91,34 +91,6 @@ INSTANTIATE_TEST_SUITE_P(Modes, FlowReadingViewMode,
                                                     false}),
                          [](const auto& info) { return std::string(toString(info.param.mode)); });
 
-TEST_F(FlowReadingViewTest, ActiveWordsAreBold) {
-    // "the" is word 6 and word 10.
-    auto view = makeView(ReadingMode::flow, text(1));
-    view->setActiveRange(6, 7);
-    EXPECT_GT(rect(*view, 6).width(), rect(*view, 10).width());
-    EXPECT_EQ(rect(*view, 6).height(), rect(*view, 10).height());
-}
-
-TEST_F(FlowReadingViewTest, EmptyTextIsABlankPageWithoutBand) {
-    auto view = makeView(ReadingMode::flow, {});
-    view->setActiveRange(0, 1);
-    EXPECT_FALSE(view->rulerBounds());
-    EXPECT_TRUE(testing::ink(image(*view).copy(view->viewport()->rect()), paper).isEmpty());
-}
-
-TEST_F(FlowReadingViewTest, BandStaysOnTheFirstWordsLineWhenTheChunkWraps) {
-    auto view = makeView(ReadingMode::flow, text(1));
-    std::size_t lineEnd = 1;
-    while (rect(*view, lineEnd).top() == rect(*view, 0).top()) {
-        ++lineEnd;
-    }
-    view->setActiveRange(lineEnd - 1, lineEnd + 2);
-    testing::finishAnimations(*view);
-    const QRect first = rect(*view, lineEnd - 1);
-    ASSERT_LT(first.top(), rect(*view, lineEnd + 1).top());
-    EXPECT_NEAR(view->rulerBounds()->center().y(), first.center().y(), 1);
-}
-
 TEST_F(FlowReadingViewTest, StepToTheNextLineGlidesTheBandAndCentresTheWord) {
     auto view = makeView(ReadingMode::flow, text(12));
     const std::size_t start = 150;
@@ -141,37 +113,15 @@ TEST_F(FlowReadingViewTest, StepToTheNextLineGlidesTheBandAndCentresTheWord) {
     EXPECT_NE(midway.center().y(), view->rulerBounds()->center().y());
 }
 
-TEST_F(FlowReadingViewTest, ManualScrollMovesTheBandWithItsWord) {
-    auto view = makeView(ReadingMode::flow, text(12));
-    view->setActiveRange(200, 201);
-    testing::finishAnimations(*view);
-    view->verticalScrollBar()->setValue(view->verticalScrollBar()->value() - 50);
-    EXPECT_NEAR(view->rulerBounds()->center().y(), rect(*view, 200).center().y(), 1.5);
-}
-
-TEST_F(FlowReadingViewTest, StepsThroughABookLayOutAsAFreshPageWould) {
-    const std::vector<Word> words = text(20);
-    auto stepped = makeView(ReadingMode::spotlight, words);
-    for (std::size_t at = 0; at + 3 < words.size(); at += 7) {
-        stepped->setActiveRange(at, at + 3);
-    }
-    stepped->setActiveRange(40, 44);
-    testing::finishAnimations(*stepped);
-    auto fresh = makeView(ReadingMode::spotlight, words);
-    fresh->setActiveRange(40, 44);
-    testing::finishAnimations(*fresh);
-    for (std::size_t i = 0; i < words.size(); i += 5) {
-        ASSERT_EQ(stepped->wordBounds(i), fresh->wordBounds(i)) << i;
-    }
-}
-
-TEST_F(FlowReadingViewTest, WidthChangeReflowsAndKeepsTheWordCentred) {
+TEST_F(FlowReadingViewTest, BandFollowsItsWordThroughReflowAndScrolling) {
     auto view = makeView(ReadingMode::flow, text(12));
     view->setActiveRange(250, 251);
     testing::finishAnimations(*view);
     view->resize(420, 400);
     EXPECT_LE(rect(*view, 250).right(), 420);
     EXPECT_NEAR(rect(*view, 250).center().y(), view->viewport()->height() / 2.0, 1.5);
+    EXPECT_NEAR(view->rulerBounds()->center().y(), rect(*view, 250).center().y(), 1.5);
+    view->verticalScrollBar()->setValue(view->verticalScrollBar()->value() - 50);
     EXPECT_NEAR(view->rulerBounds()->center().y(), rect(*view, 250).center().y(), 1.5);
 }
 
