@@ -4,6 +4,7 @@
 #include "app/ImportService.hpp"
 #include "app/NotificationCenter.hpp"
 #include "app/ReaderViewModel.hpp"
+#include "fakes/FakeDocumentReaders.hpp"
 #include "fakes/FakePasteboard.hpp"
 #include "fakes/FixedVoiceCatalog.hpp"
 #include "fakes/InMemoryPreferencesStore.hpp"
@@ -33,21 +34,6 @@ namespace velora {
 namespace {
 
 using Seconds = Scheduler::Seconds;
-
-// Only plain text and Markdown are read here; every other format has no text.
-class NoDocumentReaders final : public DocumentReaders {
-public:
-    std::optional<std::string> pdfText(const std::filesystem::path&) const override {
-        return std::nullopt;
-    }
-    std::optional<std::string> epubText(const std::filesystem::path&) const override {
-        return std::nullopt;
-    }
-    std::optional<std::string> attributedText(const std::filesystem::path&,
-                                              std::string_view) const override {
-        return std::nullopt;
-    }
-};
 
 class ReaderViewTest : public ::testing::Test {
 protected:
@@ -123,7 +109,7 @@ protected:
     fakes::InMemoryPreferencesStore preferences_;
     fakes::ManualScheduler clock_;
     fakes::FakePasteboard pasteboard_;
-    ImportService importer_{std::make_shared<NoDocumentReaders>()};
+    ImportService importer_{std::make_shared<FakeDocumentReaders>()};
     fakes::ScriptedSpeechSynthesizer::Log speechLog_;
     std::unique_ptr<ReaderViewModel> vm_;
     std::unique_ptr<ReaderView> view_;
@@ -217,10 +203,8 @@ TEST_F(ReaderViewTest, DropLoadsTheFirstLocalFileOnly) {
 TEST_F(ReaderViewTest, UnreadableFileShowsItsNameAndKeepsTheDocument) {
     ReaderView& reader = view();
     const std::vector<Word> before = vm_->engine().words();
-    const auto broken = writeFile("broken.pdf", "not a pdf");
-    reader.load(broken);
-    QTRY_COMPARE_WITH_TIMEOUT(reader.statusLine().text(), QString("Couldn't read broken.pdf"),
-                              10000);
+    reader.load(dataHome_.filePath("gone.txt").toStdString());
+    QTRY_COMPARE_WITH_TIMEOUT(reader.statusLine().text(), QString("Couldn't read gone.txt"), 10000);
     EXPECT_EQ(vm_->engine().words(), before);
 
     vm_->play();

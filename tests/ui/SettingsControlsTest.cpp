@@ -96,8 +96,6 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         HintCase{false, "voice.en", "tr", "Speech is off — reading is purely visual."},
         HintCase{true, std::nullopt, "tr", "Detected Turkish — reading it with a Turkish voice."},
-        HintCase{true, std::nullopt, "zh-Hant",
-                 "Detected Chinese — reading it with a Chinese voice."},
         HintCase{true, std::nullopt, "%%", "Detected %% — reading it with a %% voice."}));
 
 } // namespace
