@@ -9,11 +9,9 @@
 #include "fakes/RecordingKeyEventPoster.hpp"
 #include "fakes/RecordingShellReader.hpp"
 #include "platform/TimerScheduler.hpp"
-#include "platform/X11Session.hpp"
 #include "shell/UpdaterService.hpp"
 
 #include <QAction>
-#include <QApplication>
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
@@ -21,15 +19,11 @@
 #include <QFile>
 #include <QMenu>
 #include <QScreen>
-#include <QSignalSpy>
-#include <QSystemTrayIcon>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-#include <algorithm>
 #include <gtest/gtest.h>
 #include <memory>
-#include <xcb/xcb.h>
 
 namespace velora {
 namespace {
@@ -45,38 +39,6 @@ void importByReading(const std::filesystem::path& file, QObject* receiver,
         }
         done(input.readAll().toStdString());
     });
-}
-
-std::vector<std::uint32_t> windowProperty(xcb_window_t window, const char* name) {
-    const auto x11 = X11Session::ofApplication();
-    xcb_connection_t* connection = x11->connection;
-    xcb_intern_atom_reply_t* atom = xcb_intern_atom_reply(
-        connection,
-        xcb_intern_atom(connection, 0, static_cast<std::uint16_t>(std::strlen(name)), name),
-        nullptr);
-    xcb_get_property_reply_t* reply = xcb_get_property_reply(
-        connection,
-        xcb_get_property(connection, 0, window, atom->atom, XCB_GET_PROPERTY_TYPE_ANY, 0, 64),
-        nullptr);
-    std::vector<std::uint32_t> values;
-    if (reply && reply->format == 32) {
-        const auto* data = static_cast<const std::uint32_t*>(xcb_get_property_value(reply));
-        values.assign(data, data + xcb_get_property_value_length(reply) / 4);
-    }
-    std::free(reply);
-    std::free(atom);
-    return values;
-}
-
-std::uint32_t atomNamed(const char* name) {
-    xcb_connection_t* connection = X11Session::ofApplication()->connection;
-    xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(
-        connection,
-        xcb_intern_atom(connection, 0, static_cast<std::uint16_t>(std::strlen(name)), name),
-        nullptr);
-    const std::uint32_t atom = reply->atom;
-    std::free(reply);
-    return atom;
 }
 
 class DesktopTest : public ::testing::Test {
@@ -108,14 +70,6 @@ protected:
         return watcher.isError() ? watcher.error().message() : QString();
     }
 
-    QStringList menuTitles() const {
-        QStringList titles;
-        for (const QAction* action : delegate->menu()->actions()) {
-            titles.append(action->isSeparator() ? QStringLiteral("---") : action->text());
-        }
-        return titles;
-    }
-
     fakes::RecordingShellReader reader;
     fakes::FakePasteboard pasteboard;
     fakes::RecordingKeyEventPoster keys;
@@ -131,46 +85,18 @@ protected:
 TEST_F(DesktopTest, LaunchTakesTheNameAndBuildsTheMenuForTheStoredShortcut) {
     EXPECT_EQ(bus.interface()->serviceOwner(ServiceProvider::serviceName).value(),
               bus.baseService());
-    EXPECT_EQ(menuTitles(),
-              (QStringList{"Read Selection  (⌘⇧ R)", "Read from Clipboard", "Show Reader",
-                           "Tip: select text anywhere, press ⌘⇧ R", "---", "Settings…",
-                           "Check for Updates…", "---",
-                           "VeloraMac " + UpdaterService::versionString(), "Quit VeloraMac"}));
-    QStringList disabled;
+    QStringList titles;
     for (const QAction* action : delegate->menu()->actions()) {
-        if (!action->isSeparator() && !action->isEnabled()) {
-            disabled.append(action->text());
-        }
+        titles.append(
+            action->isSeparator() ? "---" : action->text() + (action->isEnabled() ? "" : " (off)"));
     }
-    EXPECT_EQ(disabled, (QStringList{"Tip: select text anywhere, press ⌘⇧ R",
-                                     "VeloraMac " + UpdaterService::versionString()}));
-    EXPECT_TRUE(delegate->statusItem()->isVisible());
+    EXPECT_EQ(titles, (QStringList{"Read Selection  (⌘⇧ R)", "Read from Clipboard", "Show Reader",
+                                   "Tip: select text anywhere, press ⌘⇧ R (off)", "---",
+                                   "Settings…", "Check for Updates…", "---",
+                                   "VeloraMac " + UpdaterService::versionString() + " (off)",
+                                   "Quit VeloraMac"}));
     EXPECT_EQ(hotKeyService.calls, (std::vector<std::string>{"install", "register 15-768"}));
     EXPECT_FALSE(delegate->overlay()->panel().isVisible());
-    EXPECT_EQ(reader.attached, delegate->overlay());
-    EXPECT_EQ(reader.shortcut, QStringLiteral("⌘⇧ R"));
-}
-
-TEST_F(DesktopTest, ChangingTheShortcutReregistersAndRetitles) {
-    delegate->captureAndShow();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !reader.statusMessages.isEmpty(); }, 5000));
-    HotKeyConfig::presets()[1].save(preferences, notifications);
-
-    EXPECT_EQ(reader.statusMessage(),
-              QStringLiteral("Nothing to read — select text and press ⌃ Space, or copy it first."));
-    EXPECT_EQ(menuTitles().front(), QStringLiteral("Read Selection  (⌃ Space)"));
-    EXPECT_EQ(menuTitles()[3], QStringLiteral("Tip: select text anywhere, press ⌃ Space"));
-    EXPECT_EQ(reader.shortcut, QStringLiteral("⌃ Space"));
-    EXPECT_EQ(hotKeyService.calls.back(), "register 49-4096");
-    EXPECT_EQ(hotKeyService.calls[hotKeyService.calls.size() - 2], "unregister 1");
-}
-
-TEST_F(DesktopTest, ASecondProgramIsRefusedTheName) {
-    QDBusConnection other =
-        QDBusConnection::connectToBus(QDBusConnection::SessionBus, QStringLiteral("other"));
-    ServiceProvider second;
-    EXPECT_FALSE(second.registerOn(other));
-    QDBusConnection::disconnectFromBus(QStringLiteral("other"));
 }
 
 struct BusRequest {
@@ -179,32 +105,26 @@ struct BusRequest {
     QString argument;
     QString error;
     QStringList loads;
-    int plays;
-    bool panelShown;
 };
-
-void PrintTo(const BusRequest& request, std::ostream* out) {
-    *out << request.name;
-}
 
 class BusRequestTest : public DesktopTest, public ::testing::WithParamInterface<BusRequest> {};
 
+// Whatever is loaded is also played and shown; a refused request shows nothing.
 TEST_P(BusRequestTest, AnswersAndReads) {
     const BusRequest& request = GetParam();
     QTemporaryDir folder;
     QFile notes(folder.filePath(QStringLiteral("notes.txt")));
-    ASSERT_TRUE(notes.open(QIODevice::WriteOnly));
-    notes.write("Words from a file");
+    ASSERT_TRUE(notes.open(QIODevice::WriteOnly) && notes.write("Words from a file") > 0);
     notes.close();
     QString argument = request.argument;
     argument.replace(QStringLiteral("FOLDER"), folder.path());
 
     EXPECT_EQ(callService(QString::fromLatin1(request.method), argument), request.error);
-
     EXPECT_EQ(reader.loads, request.loads);
-    EXPECT_EQ(reader.plays, request.plays);
-    EXPECT_EQ(delegate->overlay()->panel().isVisible(), request.panelShown);
-    if (request.error.startsWith(QStringLiteral("Couldn't"))) {
+    EXPECT_EQ(reader.plays, request.loads.size());
+    const bool failedImport = request.error.startsWith(QStringLiteral("Couldn't"));
+    EXPECT_EQ(delegate->overlay()->panel().isVisible(), request.error.isEmpty() || failedImport);
+    if (failedImport) {
         EXPECT_EQ(reader.statusMessages, QStringList{request.error});
     }
 }
@@ -212,125 +132,21 @@ TEST_P(BusRequestTest, AnswersAndReads) {
 INSTANTIATE_TEST_SUITE_P(
     Requests, BusRequestTest,
     ::testing::Values(
-        BusRequest{"text", "readSelection", "  Hello there ", "", {"  Hello there "}, 1, true},
-        BusRequest{
-            "blanks", "readSelection", " \n\t ", "No readable text was selected.", {}, 0, false},
-        BusRequest{"file", "readFile", "FOLDER/notes.txt", "", {"Words from a file"}, 1, true},
-        BusRequest{
-            "fileUrl", "readFile", "file://FOLDER/notes.txt", "", {"Words from a file"}, 1, true},
-        BusRequest{
-            "missingFile", "readFile", "FOLDER/gone.pdf", "Couldn't read gone.pdf", {}, 0, true},
-        BusRequest{"relativePath",
-                   "readFile",
-                   "notes.txt",
-                   "No readable file was provided.",
-                   {},
-                   0,
-                   false},
-        BusRequest{"webUrl",
-                   "readFile",
-                   "https://example.org/a.pdf",
-                   "No readable file was provided.",
-                   {},
-                   0,
-                   false}),
+        BusRequest{"text", "readSelection", "  Hello there ", "", {"  Hello there "}},
+        BusRequest{"blanks", "readSelection", " \n\t ", "No readable text was selected.", {}},
+        BusRequest{"fileUrl", "readFile", "file://FOLDER/notes.txt", "", {"Words from a file"}},
+        BusRequest{"missingFile", "readFile", "FOLDER/gone.pdf", "Couldn't read gone.pdf", {}},
+        BusRequest{"relativePath", "readFile", "notes.txt", "No readable file was provided.", {}}),
     [](const auto& info) { return std::string(info.param.name); });
 
-struct CaptureCase {
-    const char* name;
-    bool trusted;
-    std::optional<QString> clipboard;
-    QStringList loads;
-    QStringList messages;
-};
-
-void PrintTo(const CaptureCase& capture, std::ostream* out) {
-    *out << capture.name;
-}
-
-class CaptureFallbackTest : public DesktopTest,
-                            public ::testing::WithParamInterface<CaptureCase> {};
-
-// Nothing answers the copy stroke here, so every capture falls back to the clipboard.
-TEST_P(CaptureFallbackTest, NamesTheConfiguredShortcut) {
-    const CaptureCase& capture = GetParam();
-    trust.trusted = capture.trusted;
-    if (capture.clipboard) {
-        pasteboard.replaceFromOutside(
-            {{fakes::FakePasteboard::plainText, capture.clipboard->toUtf8()}});
-    }
-    reader.statusMessages.clear();
-
-    delegate->captureAndShow();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !reader.statusMessages.isEmpty(); }, 5000));
-
-    EXPECT_EQ(reader.loads, capture.loads);
-    EXPECT_EQ(reader.statusMessages, capture.messages);
-    EXPECT_TRUE(delegate->overlay()->panel().isVisible());
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Paths, CaptureFallbackTest,
-    ::testing::Values(
-        CaptureCase{"blankClipboard",
-                    true,
-                    QStringLiteral(" \n "),
-                    {},
-                    {"Nothing to read — select text and press ⌘⇧ R, or copy it first."}},
-        CaptureCase{"trusted",
-                    true,
-                    QStringLiteral("copied words"),
-                    {"copied words"},
-                    {"Read from clipboard"}},
-        CaptureCase{"untrusted",
-                    false,
-                    QStringLiteral("copied words"),
-                    {"copied words"},
-                    {"Read from clipboard — grant Accessibility to capture selections "
-                     "directly, or use ⌘⇧ R anywhere."}}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-TEST_F(DesktopTest, TextWithoutWordsIsShownButNotPlayed) {
-    reader.empty = true;
-    delegate->readText(QStringLiteral("—"));
-    EXPECT_EQ(reader.loads, QStringList{"—"});
-    EXPECT_EQ(reader.plays, 0);
-    EXPECT_TRUE(delegate->overlay()->panel().isVisible());
-}
-
-TEST_F(DesktopTest, OpeningSeveralDocumentsReadsOnlyTheFirstFile) {
-    QTemporaryDir folder;
-    for (const char* name : {"first.txt", "second.txt"}) {
-        QFile file(folder.filePath(QString::fromLatin1(name)));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(name);
-    }
-    delegate->openFiles({QStringLiteral("https://example.org/x.txt"),
-                         folder.filePath(QStringLiteral("first.txt")),
-                         folder.filePath(QStringLiteral("second.txt"))});
-    ASSERT_TRUE(QTest::qWaitFor([&] { return reader.plays > 0; }, 5000));
-    EXPECT_EQ(reader.loads, QStringList{"first.txt"});
-}
-
-TEST_F(DesktopTest, PanelIsAFloatingToolWindowOnEveryWorkspace) {
+TEST_F(DesktopTest, PanelIsAFloatingToolWindowCentredOnTheScreen) {
     QWidget& panel = delegate->overlay()->panel();
     EXPECT_EQ(panel.size(), QSize(760, 520));
-    const Qt::WindowFlags flags = panel.windowFlags();
-    EXPECT_TRUE(flags.testFlag(Qt::Tool));
-    EXPECT_TRUE(flags.testFlag(Qt::FramelessWindowHint));
-    EXPECT_TRUE(flags.testFlag(Qt::WindowStaysOnTopHint));
-
+    const Qt::WindowFlags flags = Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint;
+    EXPECT_EQ(panel.windowFlags() & flags, flags);
     delegate->showReader();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&panel));
     EXPECT_EQ(panel.geometry().center(), panel.screen()->availableGeometry().center());
-    const auto window = static_cast<xcb_window_t>(panel.winId());
-    EXPECT_EQ(windowProperty(window, "_NET_WM_DESKTOP"), std::vector<std::uint32_t>{0xFFFFFFFF});
-    const std::vector<std::uint32_t> states = windowProperty(window, "_NET_WM_STATE");
-    for (const char* state : {"_NET_WM_STATE_ABOVE", "_NET_WM_STATE_STICKY",
-                              "_NET_WM_STATE_SKIP_TASKBAR", "_NET_WM_STATE_SKIP_PAGER"}) {
-        EXPECT_NE(std::find(states.begin(), states.end(), atomNamed(state)), states.end()) << state;
-    }
-
     reader.closeView();
     EXPECT_FALSE(panel.isVisible());
 }
@@ -342,7 +158,6 @@ TEST_F(DesktopTest, FullScreenTwiceReturnsTheExactFrame) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&panel));
     panel.setGeometry(QRect(37, 61, 701, 433));
     const QRect before = panel.geometry();
-    QSignalSpy changes(&overlay, &OverlayWindowController::fullScreenChanged);
 
     overlay.toggleFullScreen();
     EXPECT_EQ(panel.geometry(), panel.screen()->availableGeometry());
@@ -355,21 +170,6 @@ TEST_F(DesktopTest, FullScreenTwiceReturnsTheExactFrame) {
     overlay.toggleFullScreen();
     EXPECT_EQ(panel.geometry(), before);
     EXPECT_FALSE(overlay.isFullScreen());
-    ASSERT_EQ(changes.size(), 2);
-    EXPECT_TRUE(changes[0][0].toBool());
-    EXPECT_FALSE(changes[1][0].toBool());
-}
-
-TEST_F(DesktopTest, AWindowedPanelMovedAndHiddenIsCentredAgain) {
-    QWidget& panel = delegate->overlay()->panel();
-    delegate->showReader();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&panel));
-    panel.move(5, 7);
-    delegate->showReader();
-    EXPECT_EQ(panel.pos(), QPoint(5, 7));
-    delegate->overlay()->close();
-    delegate->showReader();
-    EXPECT_EQ(panel.geometry().center(), panel.screen()->availableGeometry().center());
 }
 
 } // namespace

@@ -1,5 +1,3 @@
-#include "desktop/TrayHost.hpp"
-#include "platform/X11Session.hpp"
 #include "shell/DesktopProgram.hpp"
 #include "shell/ShellReader.hpp"
 #include "x11/XvfbServer.hpp"
@@ -16,7 +14,6 @@
 #include <memory>
 #include <unistd.h>
 #include <vector>
-#include <xcb/xcb.h>
 
 // Every run gets a session bus, an X server and a tray host of its own: the program under test
 // takes a well-known bus name and docks into whatever tray it finds.
@@ -38,11 +35,20 @@ public:
         qputenv("QT_QPA_PLATFORM", "xcb");
         application_ = std::make_unique<QApplication>(argumentCount, arguments);
         QApplication::setQuitOnLastWindowClosed(false);
-        ASSERT_TRUE(velora::testsupport::startTrayHost()) << "no tray host appeared";
+        trayHost_ = std::make_unique<QProcess>();
+        trayHost_->start(QStringLiteral("trayer"),
+                         {QStringLiteral("--edge"), QStringLiteral("top"),
+                          QStringLiteral("--align"), QStringLiteral("right"),
+                          QStringLiteral("--width"), QStringLiteral("10")});
+        ASSERT_TRUE(trayHost_->waitForStarted() &&
+                    QTest::qWaitFor([] { return QSystemTrayIcon::isSystemTrayAvailable(); }, 10000))
+            << "no tray host appeared";
     }
 
     void TearDown() override {
-        velora::testsupport::stopTrayHost();
+        trayHost_->kill();
+        trayHost_->waitForFinished();
+        trayHost_.reset();
         application_.reset();
         server_.reset();
     }
@@ -50,6 +56,7 @@ public:
 private:
     std::unique_ptr<velora::testsupport::XvfbServer> server_;
     std::unique_ptr<QApplication> application_;
+    std::unique_ptr<QProcess> trayHost_;
 };
 
 // The reader of the program that the tests start as a separate process: it tells the test on
@@ -80,49 +87,6 @@ private:
 };
 
 } // namespace
-
-namespace velora::testsupport {
-
-namespace {
-
-std::unique_ptr<QProcess> trayHost;
-
-// Asked of the X server itself: Qt remembers a tray it has seen.
-bool trayPresent() {
-    const auto x11 = velora::X11Session::ofApplication();
-    const char name[] = "_NET_SYSTEM_TRAY_S0";
-    const std::unique_ptr<xcb_intern_atom_reply_t, decltype(&std::free)> atom(
-        xcb_intern_atom_reply(x11->connection,
-                              xcb_intern_atom(x11->connection, 0, sizeof name - 1, name), nullptr),
-        &std::free);
-    const std::unique_ptr<xcb_get_selection_owner_reply_t, decltype(&std::free)> owner(
-        xcb_get_selection_owner_reply(
-            x11->connection, xcb_get_selection_owner(x11->connection, atom->atom), nullptr),
-        &std::free);
-    return owner && owner->owner != XCB_WINDOW_NONE;
-}
-
-} // namespace
-
-bool startTrayHost() {
-    trayHost = std::make_unique<QProcess>();
-    trayHost->start(QStringLiteral("trayer"),
-                    {QStringLiteral("--edge"), QStringLiteral("top"), QStringLiteral("--align"),
-                     QStringLiteral("right"), QStringLiteral("--width"), QStringLiteral("10")});
-    return trayHost->waitForStarted() && QTest::qWaitFor(trayPresent, 10000) &&
-           QTest::qWaitFor([] { return QSystemTrayIcon::isSystemTrayAvailable(); }, 10000);
-}
-
-bool stopTrayHost() {
-    if (trayHost) {
-        trayHost->kill();
-        trayHost->waitForFinished();
-        trayHost.reset();
-    }
-    return QTest::qWaitFor([] { return !trayPresent(); }, 10000);
-}
-
-} // namespace velora::testsupport
 
 int main(int argc, char** argv) {
     if (argc > 1 && std::strcmp(argv[1], "--program") == 0) {

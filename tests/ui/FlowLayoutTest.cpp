@@ -38,19 +38,6 @@ INSTANTIATE_TEST_SUITE_P(
         SizeCase{"EmptyWithoutWidth", {}, std::nullopt, {0, 0}}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(FlowLayout, PlacesFromTheBoundsCornerAndWrapsToItsLeftEdge) {
-    const std::vector<QSizeF> sizes{{40, 20}, {40, 20}, {40, 20}, {200, 20}};
-    const FlowLayout::Placement placement = FlowLayout{}.place(sizes, QRectF(28, 10, 100, 1e9));
-    ASSERT_EQ(placement.lines.size(), 3U);
-    EXPECT_EQ(placement.x, (std::vector<float>{28, 76, 28, 28}));
-    EXPECT_EQ(placement.lines[1].first, 2U);
-    EXPECT_EQ(placement.lines[1].y, 10 + 20 + 14);
-    // The overflowing word is not split and starts its own line.
-    EXPECT_EQ(placement.lines[2].first, 3U);
-    EXPECT_EQ(placement.lineOf(1), 0U);
-    EXPECT_EQ(placement.lineOf(3), 2U);
-}
-
 // Re-wrapping only around changed elements must give the page a full layout gives.
 class FlowLayoutReplace : public ::testing::TestWithParam<unsigned> {};
 

@@ -55,18 +55,7 @@ TEST_F(FocusReaderViewTest, PivotLetterStaysOnTheCentreFromOneLetterToFifteen) {
     const double centreFifteen = (fifteen.left() + fifteen.right()) / 2.0;
     EXPECT_NEAR(centreOne, view->width() / 2.0, 1.5);
     EXPECT_NEAR(centreFifteen, centreOne, 1.5);
-}
-
-TEST_F(FocusReaderViewTest, PivotLetterIsTheOnlyOneInThePivotColour) {
-    auto view = makeView(true, WordTransition::hard);
-    const QImage image = show(*view, {word(0, "reading", 2)});
-    const QRect text = ink(image, *dark.background);
-    const QRect pivot = areaOf(image, dark.pivot);
-    ASSERT_FALSE(pivot.isEmpty());
-    // One letter of seven in a face of equal advance.
-    EXPECT_LT(pivot.width(), text.width() / 5);
-    EXPECT_FALSE(areaOf(image, dark.text).isEmpty());
-    EXPECT_LT(distance(tickPixel(image), tickColor()), 24);
+    EXPECT_LT(distance(tickPixel(show(*view, {word(2, "reading", 2)})), tickColor()), 24);
 }
 
 struct Unhighlighted {
@@ -95,13 +84,6 @@ INSTANTIATE_TEST_SUITE_P(
         Unhighlighted{"OneWordWithHighlightOff", false, {word(0, "reading", 2)}}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(FocusReaderViewTest, GroupIsCentredAsAWhole) {
-    auto view = makeView(true, WordTransition::hard);
-    const QImage image = show(*view, {word(0, "a", 0), word(1, "longer", 1), word(2, "group", 1)});
-    const QRect text = ink(image, *dark.background);
-    EXPECT_NEAR(text.center().x(), view->width() / 2.0, 3);
-}
-
 TEST_F(FocusReaderViewTest, EmptyChunkShowsReadyDimmedAtSixtyPercent) {
     for (bool highlight : {true, false}) {
         auto view = makeView(highlight, WordTransition::hard);
@@ -129,24 +111,13 @@ TEST_F(FocusReaderViewTest, LongWordShrinksOnOneLineAndKeepsThePivotCentred) {
     EXPECT_NEAR((pivot.left() + pivot.right()) / 2.0, view->width() / 2.0, 1.5);
 }
 
-TEST_F(FocusReaderViewTest, NeverShrinksBelowFortyPercent) {
-    const std::vector<Word> words{word(0, std::string(200, 'm'), 3)};
-    const ORPLine line(words, dark, true, 52);
-    EXPECT_DOUBLE_EQ(line.scale(100), ORPLine::minimumScale);
-    EXPECT_DOUBLE_EQ(line.scale(1e6), 1.0);
-}
-
 // On screen only the changed part is repainted; what shows must still be the whole new frame.
 TEST_F(FocusReaderViewTest, WindowRepaintsMatchAFullDrawing) {
     auto view = makeView(true, WordTransition::hard);
     view->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(view.get()));
-    const std::vector<std::vector<Word>> chunks{{word(0, "a", 0)},
-                                                {word(1, "internationally", 4)},
-                                                {},
-                                                {word(2, "two", 1), word(3, "words", 1)},
-                                                {word(4, "w", 0)}};
-    for (const std::vector<Word>& chunk : chunks) {
+    for (const std::vector<Word>& chunk : {std::vector{word(1, "internationally", 4)},
+                                           std::vector<Word>{}, std::vector{word(4, "w", 0)}}) {
         view->setChunk(chunk);
         QCoreApplication::processEvents();
         const QImage onScreen = view->screen()
@@ -182,34 +153,8 @@ TEST_P(FocusReaderViewTransition, EndsShowingOnlyTheNewChunk) {
     EXPECT_EQ(testing::render(*view, *dark.background), testing::render(*fresh, *dark.background));
 }
 
-TEST_P(FocusReaderViewTransition, SameFirstWordRedrawsWithoutAnimating) {
-    auto view = makeView(true, GetParam());
-    show(*view, {word(4, "same", 1)});
-    testing::finishAnimations(*view);
-    ReadingSettings settings;
-    settings.highlightPivot = false;
-    settings.transition = GetParam();
-    view->setSettings(settings);
-    const QImage image = show(*view, {word(4, "same", 1)});
-    EXPECT_TRUE(areaOf(image, dark.pivot).isEmpty());
-    EXPECT_FALSE(areaOf(image, dark.text, 8).isEmpty());
-}
-
 INSTANTIATE_TEST_SUITE_P(All, FocusReaderViewTransition, ::testing::ValuesIn(allWordTransitions),
                          [](const auto& info) { return std::string(toString(info.param)); });
-
-TEST_F(FocusReaderViewTest, SlowTransitionGrowsTheArrivingWord) {
-    auto view = makeView(false, WordTransition::slow);
-    show(*view, {});
-    testing::finishAnimations(*view);
-    view->setChunk(std::vector{word(0, "growing", 2)});
-    testing::advanceAnimations(*view, 140);
-    const QRect halfway = ink(testing::render(*view, *dark.background), *dark.background, 4);
-    testing::finishAnimations(*view);
-    const QRect end = ink(testing::render(*view, *dark.background), *dark.background, 4);
-    EXPECT_LT(halfway.width(), end.width());
-    EXPECT_GT(halfway.width(), end.width() * 0.85);
-}
 
 } // namespace
 } // namespace velora

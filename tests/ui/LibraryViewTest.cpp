@@ -4,7 +4,6 @@
 
 #include <QAbstractButton>
 #include <QLabel>
-#include <QMenu>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QToolButton>
@@ -38,18 +37,10 @@ protected:
         return visible;
     }
 
-    QStringList tileValues() const {
+    QStringList texts(const QString& name) const {
         QStringList values;
-        for (QLabel* value : shown<QLabel>("value")) {
-            values << value->text();
-        }
-        return values;
-    }
-
-    QStringList statuses() const {
-        QStringList values;
-        for (QLabel* status : shown<QLabel>("status")) {
-            values << status->text();
+        for (QLabel* label : shown<QLabel>(name)) {
+            values << label->text();
         }
         return values;
     }
@@ -64,28 +55,11 @@ protected:
         library_->updateProgress(id, lastIndex);
     }
 
-    void trigger(const QString& action) {
-        for (QAction* each : view_->statisticsMenuButton().menu()->actions()) {
-            if (each->text() == action) {
-                each->trigger();
-            }
-        }
-    }
-
     QTemporaryDir dataHome_;
     TimePoint now_{700'000'000.0};
     std::unique_ptr<LibraryStore> library_;
     std::unique_ptr<LibraryView> view_;
 };
-
-TEST_F(LibraryViewTest, EmptyLibraryShowsZeroTilesAndTheInvitation) {
-    view_->show();
-    EXPECT_EQ(tileValues(), QStringList({"0s", "0", "0", "0"}));
-    EXPECT_EQ(shown<QLabel>("nothingYet").size(), 1);
-    trigger("Reset statistics");
-    trigger("Clear history");
-    EXPECT_EQ(tileValues(), QStringList({"0s", "0", "0", "0"}));
-}
 
 TEST_F(LibraryViewTest, RowsShowProgressNewestFirst) {
     add("a", 200, 37);
@@ -93,8 +67,8 @@ TEST_F(LibraryViewTest, RowsShowProgressNewestFirst) {
     add("c", 200, 199);
     library_->addReading(1500, 300);
     view_->show();
-    EXPECT_EQ(statuses(), QStringList({"99%", "Done", "18%"}));
-    EXPECT_EQ(tileValues(), QStringList({"5m", "1.5k", "300", "3"}));
+    EXPECT_EQ(texts("status"), QStringList({"99%", "Done", "18%"}));
+    EXPECT_EQ(texts("value"), QStringList({"5m", "1.5k", "300", "3"}));
     EXPECT_TRUE(shown<QLabel>("nothingYet").isEmpty());
 }
 
@@ -108,33 +82,11 @@ TEST_F(LibraryViewTest, TrashRemovesOnlyItsRowAndOpensNothing) {
     EXPECT_EQ(opened.count(), 0);
     ASSERT_EQ(library_->entries().size(), 1u);
     EXPECT_EQ(library_->entries().front().id, "a");
-    EXPECT_EQ(statuses(), QStringList({"10%"}));
+    EXPECT_EQ(texts("status"), QStringList({"10%"}));
 
     row(0)->click();
     ASSERT_EQ(opened.count(), 1);
     EXPECT_EQ(opened.at(0).at(0).value<ReadingHistoryEntry>().id, "a");
-}
-
-TEST_F(LibraryViewTest, ClearingHistoryKeepsTilesAndResettingKeepsRows) {
-    add("a", 100, 50);
-    library_->addReading(999, 60);
-    view_->show();
-    trigger("Reset statistics");
-    EXPECT_EQ(tileValues(), QStringList({"0s", "0", "0", "0"}));
-    EXPECT_EQ(statuses(), QStringList({"50%"}));
-
-    library_->addReading(2'500'000, 3600);
-    trigger("Clear history");
-    EXPECT_TRUE(statuses().isEmpty());
-    EXPECT_EQ(shown<QLabel>("nothingYet").size(), 1);
-    EXPECT_EQ(tileValues().at(1), "2.5M");
-}
-
-TEST_F(LibraryViewTest, CloseButtonAsksToClose) {
-    QSignalSpy closed(view_.get(), &LibraryView::closeRequested);
-    view_->closeButton().click();
-    EXPECT_EQ(closed.count(), 1);
-    EXPECT_EQ(view_->closeButton().toolTip(), "Close (Esc)");
 }
 
 } // namespace

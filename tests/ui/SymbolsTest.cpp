@@ -1,55 +1,32 @@
 #include "ui/Symbols.hpp"
 
-#include "ViewImages.hpp"
 #include "core/ReadingMode.hpp"
 
 #include <QPainter>
+#include <QStringList>
 #include <gtest/gtest.h>
 
 namespace velora {
 namespace {
 
 // Every symbol the reader, its panels and the tray ask for.
-const char* const names[] = {"arrow.down.doc",
-                             "arrow.down.right.and.arrow.up.left",
-                             "arrow.up.left.and.arrow.down.right",
-                             "backward.end.fill",
-                             "bolt.horizontal.circle",
-                             "bolt.horizontal.circle.fill",
-                             "book",
-                             "books.vertical",
-                             "clock",
-                             "doc.on.clipboard",
-                             "doc.rich",
-                             "doc.text",
-                             "ellipsis.circle",
-                             "flashlight.on.fill",
-                             "gobackward.10",
-                             "goforward.10",
-                             "info.circle",
-                             "keyboard",
-                             "pause.circle.fill",
-                             "play.circle.fill",
-                             "scope",
-                             "slider.horizontal.3",
-                             "speaker.slash.fill",
-                             "speaker.wave.2",
-                             "speaker.wave.2.fill",
-                             "speedometer",
-                             "text.alignleft",
-                             "text.quote",
-                             "text.viewfinder",
-                             "text.word.spacing",
-                             "tray.and.arrow.down",
-                             "trash",
-                             "xmark.circle.fill"};
+const QStringList names =
+    QString::fromLatin1(
+        "arrow.down.doc arrow.down.right.and.arrow.up.left arrow.up.left.and.arrow.down.right "
+        "backward.end.fill bolt.horizontal.circle bolt.horizontal.circle.fill book books.vertical "
+        "clock doc.on.clipboard doc.rich doc.text ellipsis.circle flashlight.on.fill gobackward.10 "
+        "goforward.10 info.circle keyboard pause.circle.fill play.circle.fill scope "
+        "slider.horizontal.3 speaker.slash.fill speaker.wave.2 speaker.wave.2.fill speedometer "
+        "text.alignleft text.quote text.viewfinder text.word.spacing tray.and.arrow.down trash "
+        "xmark.circle.fill")
+        .split(u' ');
 
-class SymbolsTest : public ::testing::TestWithParam<const char*> {};
+class SymbolsTest : public ::testing::TestWithParam<QString> {};
 
-TEST_P(SymbolsTest, DrawsInTheAskedColourOnly) {
+TEST_P(SymbolsTest, DrawsInTheAskedColourOnlyAndFadesWhenDisabled) {
+    const std::string name = GetParam().toStdString();
     const QColor orange(230, 120, 20);
-    ASSERT_TRUE(Symbols::contains(GetParam()));
-    const QImage image = Symbols::pixmap(GetParam(), {24, 24}, orange, 2).toImage();
+    const QImage image = Symbols::pixmap(name, {24, 24}, orange, 2).toImage();
     ASSERT_EQ(image.size(), QSize(48, 48));
     int opaque = 0;
     for (int y = 0; y < image.height(); ++y) {
@@ -64,38 +41,24 @@ TEST_P(SymbolsTest, DrawsInTheAskedColourOnly) {
     // A line drawing, neither empty nor a filled square.
     EXPECT_GT(opaque, 48);
     EXPECT_LT(opaque, 48 * 48 * 3 / 4);
-}
-
-TEST_P(SymbolsTest, IconFadesWhenDisabled) {
-    const QIcon icon = Symbols::icon(GetParam(), Qt::white);
-    ASSERT_FALSE(icon.isNull());
-    const QImage normal = icon.pixmap(32, QIcon::Normal).toImage();
-    const QImage disabled = icon.pixmap(32, QIcon::Disabled).toImage();
-    int strongest = 0;
+    const QImage disabled = Symbols::icon(name, Qt::white).pixmap(32, QIcon::Disabled).toImage();
     for (int y = 0; y < disabled.height(); ++y) {
         for (int x = 0; x < disabled.width(); ++x) {
-            strongest = std::max(strongest, disabled.pixelColor(x, y).alpha());
+            ASSERT_LT(disabled.pixelColor(x, y).alpha(), 128);
         }
     }
-    EXPECT_LT(strongest, 128);
-    EXPECT_EQ(testing::ink(normal, Qt::transparent, 0).isEmpty(), false);
 }
 
 INSTANTIATE_TEST_SUITE_P(Names, SymbolsTest, ::testing::ValuesIn(names), [](const auto& info) {
-    std::string name = info.param;
+    std::string name = info.param.toStdString();
     std::replace(name.begin(), name.end(), '.', '_');
     return name;
 });
 
-TEST(Symbols, ModePickersFindTheirSymbols) {
+TEST(Symbols, ModePickersFindTheirSymbolsAndUnknownNamesGiveNothing) {
     for (ReadingMode mode : allReadingModes) {
         EXPECT_TRUE(Symbols::contains(symbolName(mode))) << toString(mode);
     }
-}
-
-TEST(Symbols, UnknownNameGivesNothing) {
-    EXPECT_FALSE(Symbols::contains("no.such.symbol"));
-    EXPECT_FALSE(Symbols::contains(""));
     EXPECT_TRUE(Symbols::icon("no.such.symbol", Qt::red).isNull());
     EXPECT_TRUE(Symbols::pixmap("trash.fill", {16, 16}, Qt::red).isNull());
 }

@@ -5,13 +5,6 @@
 namespace velora {
 namespace {
 
-TEST(ThemePalette, OnlyTheSystemThemeLetsTheWindowShowThrough) {
-    for (ReadingTheme theme : allReadingThemes) {
-        EXPECT_EQ(palette(theme, QPalette()).background.has_value(), isSolid(theme))
-            << toString(theme);
-    }
-}
-
 TEST(ThemePalette, SystemThemeTakesADarkDesktopsRolesAndStaysLegibleOnALightOne) {
     QPalette desktop;
     desktop.setColor(QPalette::WindowText, QColor(230, 230, 230));
@@ -28,14 +21,6 @@ TEST(ThemePalette, SystemThemeTakesADarkDesktopsRolesAndStaysLegibleOnALightOne)
     EXPECT_GT(onLight.text.lightnessF(), 0.8);
     EXPECT_GT(onLight.dim.lightnessF(), 0.5);
     EXPECT_EQ(onLight.accent, QColor(Qt::magenta));
-}
-
-TEST(ThemePalette, HighContrastMarksEverythingInOneYellow) {
-    const ThemePalette high = palette(ReadingTheme::highContrast, QPalette());
-    EXPECT_EQ(high.accent, high.pivot);
-    EXPECT_EQ(high.pivot, high.ruler);
-    EXPECT_EQ(high.background, QColor(Qt::black));
-    EXPECT_EQ(palette(ReadingTheme::sepia, QPalette()).colorScheme, ColorScheme::light);
 }
 
 } // namespace

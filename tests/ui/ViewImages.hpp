@@ -65,12 +65,12 @@ inline QColor strongest(const QImage& image, const QRect& area, const QColor& ba
     return best;
 }
 
-// The bounding box of the pixels within `tolerance` of `color`; empty when there are none.
-inline QRect areaOf(const QImage& image, const QColor& color, int tolerance = 24) {
+// The bounding box of the pixels for which `inside` holds; empty when there are none.
+template <typename Inside> QRect boxOf(const QImage& image, Inside inside) {
     QRect box;
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
-            if (distance(image.pixelColor(x, y), color) <= tolerance) {
+            if (inside(image.pixelColor(x, y))) {
                 box |= QRect(x, y, 1, 1);
             }
         }
@@ -78,17 +78,14 @@ inline QRect areaOf(const QImage& image, const QColor& color, int tolerance = 24
     return box;
 }
 
-// The bounding box of every pixel that differs from `background`.
+inline QRect areaOf(const QImage& image, const QColor& color, int tolerance = 24) {
+    return boxOf(image, [&](const QColor& pixel) { return distance(pixel, color) <= tolerance; });
+}
+
+// Everything drawn on `background`.
 inline QRect ink(const QImage& image, const QColor& background, int tolerance = 24) {
-    QRect box;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            if (distance(image.pixelColor(x, y), background) > tolerance) {
-                box |= QRect(x, y, 1, 1);
-            }
-        }
-    }
-    return box;
+    return boxOf(image,
+                 [&](const QColor& pixel) { return distance(pixel, background) > tolerance; });
 }
 
 inline Word word(std::int64_t id, std::string text, std::int64_t orp) {

@@ -1,9 +1,7 @@
 #include "shell/OverlayWindowController.hpp"
-#include "shell/UpdaterService.hpp"
 #include "ui/ThemePalette.hpp"
 
 #include <QGuiApplication>
-#include <QMessageBox>
 #include <QTest>
 #include <QWidget>
 #include <gtest/gtest.h>
@@ -37,16 +35,6 @@ TEST_P(PanelAppearanceTest, FollowsTheTheme) {
 INSTANTIATE_TEST_SUITE_P(Themes, PanelAppearanceTest, ::testing::ValuesIn(allReadingThemes),
                          [](const auto& info) { return std::string(toString(info.param)); });
 
-TEST(PanelTest, ClosingKeepsTheLayoutForTheNextShow) {
-    OverlayWindowController overlay(noContent());
-    EXPECT_FALSE(overlay.panel().isVisible());
-    overlay.show();
-    overlay.toggleFullScreen();
-    overlay.close();
-    EXPECT_FALSE(overlay.panel().isVisible());
-    EXPECT_TRUE(overlay.isFullScreen());
-}
-
 // No window manager runs here to move windows, so the panel follows the pointer itself.
 TEST(PanelTest, DraggingTheBackgroundMovesThePanel) {
     OverlayWindowController overlay(noContent());
@@ -58,37 +46,6 @@ TEST(PanelTest, DraggingTheBackgroundMovesThePanel) {
     QTest::mouseMove(&panel, QPoint(70, 60));
     QTest::mouseRelease(&panel, Qt::LeftButton, {}, QPoint(70, 60));
     EXPECT_EQ(panel.pos(), start + QPoint(30, 20));
-}
-
-struct VersionCase {
-    const char* name;
-    QString version;
-    QString build;
-    QString shown;
-};
-
-class VersionStringTest : public ::testing::TestWithParam<VersionCase> {};
-
-TEST_P(VersionStringTest, NamesMissingPartsWithAQuestionMark) {
-    EXPECT_EQ(UpdaterService::versionString(GetParam().version, GetParam().build).toStdString(),
-              GetParam().shown.toStdString());
-}
-
-INSTANTIATE_TEST_SUITE_P(Parts, VersionStringTest,
-                         ::testing::Values(VersionCase{"both", "1.2", "34", "1.2 (34)"},
-                                           VersionCase{"noVersion", "", "34", "? (34)"},
-                                           VersionCase{"blankBuild", "1.2", " ", "1.2 (?)"}),
-                         [](const auto& info) { return std::string(info.param.name); });
-
-TEST(UpdaterTest, ACheckShowsTheInstalledVersionInOneWindow) {
-    UpdaterService updater;
-    updater.checkForUpdates();
-    QMessageBox* window = updater.window();
-    ASSERT_NE(window, nullptr);
-    EXPECT_TRUE(window->isVisible());
-    EXPECT_TRUE(window->text().contains(UpdaterService::versionString()));
-    updater.checkForUpdates();
-    EXPECT_EQ(updater.window(), window);
 }
 
 } // namespace
