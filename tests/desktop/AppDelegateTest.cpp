@@ -99,6 +99,23 @@ TEST_F(DesktopTest, LaunchTakesTheNameAndBuildsTheMenuForTheStoredShortcut) {
     EXPECT_FALSE(delegate->overlay()->panel().isVisible());
 }
 
+// The tip, the capture messages and the empty reader name the configured shortcut, not a fixed
+// one, and follow a change of it.
+TEST_F(DesktopTest, ChangingTheShortcutReregistersAndRetitles) {
+    delegate->captureAndShow();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !reader.statusMessages.isEmpty(); }, 5000));
+    HotKeyConfig::presets()[1].save(preferences, notifications);
+
+    EXPECT_EQ(reader.statusMessage(),
+              QStringLiteral("Nothing to read — select text and press ⌃ Space, or copy it first."));
+    EXPECT_EQ(delegate->menu()->actions().front()->text(),
+              QStringLiteral("Read Selection  (⌃ Space)"));
+    EXPECT_EQ(delegate->menu()->actions()[3]->text(),
+              QStringLiteral("Tip: select text anywhere, press ⌃ Space"));
+    EXPECT_EQ(reader.shortcut, QStringLiteral("⌃ Space"));
+    EXPECT_EQ(hotKeyService.calls.back(), "register 49-4096");
+}
+
 struct BusRequest {
     const char* name;
     const char* method;
