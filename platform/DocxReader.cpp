@@ -1,6 +1,5 @@
 #include "platform/DocxReader.hpp"
 
-#include "core/WhiteSpace.hpp"
 #include "platform/PlainTextBuilder.hpp"
 #include "platform/XmlDocument.hpp"
 #include "platform/ZipArchive.hpp"
@@ -68,11 +67,7 @@ std::optional<std::string> documentText(std::string_view documentXml) {
                 builder.lineBreak();
             }
         });
-    std::string result = builder.take();
-    if (WhiteSpace::isBlank(result)) {
-        return std::nullopt;
-    }
-    return result;
+    return builder.take();
 }
 
 std::optional<std::string> fileText(const std::filesystem::path& file) {

@@ -1,7 +1,6 @@
 #include "platform/HtmlReader.hpp"
 
 #include "app/FileBytes.hpp"
-#include "core/WhiteSpace.hpp"
 #include "platform/PlainTextBuilder.hpp"
 #include "platform/XmlDocument.hpp"
 
@@ -137,11 +136,7 @@ std::optional<std::string> text(std::string_view bytes, const char* encoding) {
                 builder.verbatim("\t");
             }
         });
-    std::string result = builder.take();
-    if (WhiteSpace::isBlank(result)) {
-        return std::nullopt;
-    }
-    return result;
+    return builder.take();
 }
 
 std::optional<std::string> fileText(const std::filesystem::path& file) {

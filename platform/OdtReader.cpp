@@ -1,6 +1,5 @@
 #include "platform/OdtReader.hpp"
 
-#include "core/WhiteSpace.hpp"
 #include "platform/PlainTextBuilder.hpp"
 #include "platform/XmlDocument.hpp"
 #include "platform/ZipArchive.hpp"
@@ -85,11 +84,7 @@ std::optional<std::string> contentText(std::string_view contentXml) {
                 builder.lineBreak();
             }
         });
-    std::string result = builder.take();
-    if (WhiteSpace::isBlank(result)) {
-        return std::nullopt;
-    }
-    return result;
+    return builder.take();
 }
 
 std::optional<std::string> fileText(const std::filesystem::path& file) {

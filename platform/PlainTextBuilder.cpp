@@ -1,5 +1,7 @@
 #include "platform/PlainTextBuilder.hpp"
 
+#include "core/WhiteSpace.hpp"
+
 namespace velora {
 
 namespace {
@@ -47,8 +49,11 @@ void PlainTextBuilder::endLine() {
     pendingSpace_ = false;
 }
 
-std::string PlainTextBuilder::take() {
+std::optional<std::string> PlainTextBuilder::take() {
     pendingSpace_ = false;
+    if (WhiteSpace::isBlank(text_)) {
+        return std::nullopt;
+    }
     return std::move(text_);
 }
 

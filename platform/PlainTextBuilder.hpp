@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -17,7 +18,8 @@ public:
     // Starts a new line unless the text already stands at the start of one.
     void endLine();
 
-    std::string take();
+    // The text collected, absent when it holds nothing but white space.
+    std::optional<std::string> take();
 
 private:
     std::string text_;
