@@ -3,6 +3,7 @@
 #include "core/Graphemes.hpp"
 #include "core/SpeechRate.hpp"
 
+#include <QLocale>
 #include <QMetaObject>
 #include <algorithm>
 #include <utility>
@@ -25,6 +26,7 @@ SpeechService::SpeechService(std::unique_ptr<SpeechSynthesizer> synthesizer,
     : QObject(parent), voices_(std::move(voices)), recognizer_(std::move(recognizer)),
       preferences_(preferences), synthesizer_(std::move(synthesizer)) {
     synthesizer_->setObserver(this);
+    setPreferredLanguageTag(QLocale::system().bcp47Name());
     reloadVoices();
     setSelectedVoiceID(preferences_.string(selectedVoiceKey));
 }
@@ -143,7 +145,11 @@ std::optional<SpeechVoice> SpeechService::bestVoice(const QString& languageCode)
         if (!candidate.language.toLower().startsWith(wanted)) {
             continue;
         }
-        if (best == nullptr || candidate.quality > best->quality) {
+        const auto preferred = [this](const SpeechVoice& voice) {
+            return voice.language.toLower() == preferredLanguageTag_;
+        };
+        if (best == nullptr || candidate.quality > best->quality ||
+            (candidate.quality == best->quality && preferred(candidate) && !preferred(*best))) {
             best = &candidate;
         }
     }

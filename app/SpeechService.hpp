@@ -43,6 +43,9 @@ public:
     void setSelectedVoiceID(const std::optional<QString>& identifier);
     bool isSpeaking() const { return isSpeaking_; }
     const std::optional<QString>& detectedLanguage() const { return detectedLanguage_; }
+    // Among voices of one quality for the detected language, the one of this tag wins (the
+    // desktop's locale by default), so English text is not read in whichever variety sorts first.
+    void setPreferredLanguageTag(const QString& tag) { preferredLanguageTag_ = tag.toLower(); }
 
     void reloadVoices();
     // Speaks words[startIndex...] as one utterance and reports each word by its index in `words`.
@@ -99,6 +102,7 @@ private:
     FinishCallback onFinish_;
     std::optional<UtteranceId> currentUtterance_;
     std::optional<QString> detectedLanguage_;
+    QString preferredLanguageTag_;
 
     // Last, so that it is destroyed first: its thread must be gone before the rest.
     std::unique_ptr<SpeechSynthesizer> synthesizer_;
