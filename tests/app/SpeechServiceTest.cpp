@@ -96,16 +96,13 @@ TEST_P(WordLocationTest, MapsReportedLocationsToAbsoluteWordIndexes) {
     const UtteranceId utterance = speakHello(GetParam().startIndex);
     synthesizer_->reportWord(utterance, {GetParam().location, 1});
     deliverReports();
-    if (GetParam().index) {
-        EXPECT_THAT(reported_, ElementsAre(*GetParam().index));
-    } else {
-        EXPECT_THAT(reported_, IsEmpty());
-    }
+    EXPECT_EQ(reported_,
+              GetParam().index ? std::vector{*GetParam().index} : std::vector<std::int64_t>{});
 }
 
 // From index 1 the utterance is "wörld 😀": ranges (0, 5) and (6, 2).
 INSTANTIATE_TEST_SUITE_P(Locations, WordLocationTest,
-                         ::testing::Values(LocationCase{0, 5, 1}, LocationCase{0, 11, 2},
+                         ::testing::Values(LocationCase{0, 11, 2},
                                            LocationCase{0, 14, std::nullopt}, LocationCase{1, 5, 2},
                                            LocationCase{1, 8, std::nullopt}));
 
@@ -137,7 +134,6 @@ TEST_P(AutomaticVoiceTest, PicksTheFirstVoiceOfHighestQualityForTheLanguage) {
     speakHello();
     ASSERT_EQ(log_.spoken.size(), 1U);
     EXPECT_EQ(log_.spoken[0].second.voiceIdentifier, GetParam().expected);
-    EXPECT_EQ(service_->detectedLanguage(), QString("en"));
 }
 
 const SpeechVoice platformEnglish{"platform.en", "Platform", "en", VoiceQuality::default_};
@@ -239,8 +235,6 @@ TEST_F(SpeechServiceTest, ChosenVoiceIsStoredAndAMissingOneFallsBackToAutomatic)
     EXPECT_EQ(preferences_.string(SpeechService::selectedVoiceKey), QString("en-US.Zoe"));
     speakHello();
     EXPECT_EQ(log_.spoken.back().second.voiceIdentifier, QString("en-US.Zoe"));
-    service_->setSelectedVoiceID(std::nullopt);
-    EXPECT_FALSE(preferences_.string(SpeechService::selectedVoiceKey));
 }
 
 } // namespace

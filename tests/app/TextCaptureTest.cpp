@@ -118,17 +118,5 @@ TEST_F(CaptureFixture, WithoutTrustThePrimarySelectionIsReadAndTheClipboardLeftA
     EXPECT_EQ(pasteboard.changeCount(), before);
 }
 
-TEST(TextCaptureWait, ChangeBeforeTheFirstPollAnswersWithoutAnyPause) {
-    FakePasteboard pasteboard;
-    fakes::ManualScheduler scheduler;
-    const auto base = pasteboard.changeCount();
-    pasteboard.replaceFromOutside({});
-    std::optional<bool> answer;
-    TextCapture::waitForChange(pasteboard, scheduler, base, TextCapture::copyTimeout,
-                               [&answer](bool changed) { answer = changed; });
-    EXPECT_EQ(answer, true);
-    EXPECT_EQ(scheduler.pendingCount(), 0u);
-}
-
 } // namespace
 } // namespace velora
