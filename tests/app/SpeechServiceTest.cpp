@@ -179,50 +179,63 @@ TEST_F(SpeechServiceTest, SpeaksAtTheRateForTheSpeedAndReportsThroughToTheFinish
     EXPECT_EQ(speaking.count(), 2);
 }
 
-TEST_F(SpeechServiceTest, StopSilencesAtOnceAndTheLateCancellationChangesNothing) {
+class LateReportTest;
+
+struct EndCase {
+    const char* name;
+    // Ends the utterance under way, perhaps by starting another; answers whether one is left.
+    bool (*end)(LateReportTest&, UtteranceId);
+    std::vector<std::int64_t> reported;
+    int failures;
+};
+
+class LateReportTest : public SpeechServiceTest, public ::testing::WithParamInterface<EndCase> {
+public:
+    SpeechService& speech() { return *service_; }
+    fakes::ScriptedSpeechSynthesizer& synthesizer() { return *synthesizer_; }
+    UtteranceId speakHelloFrom(std::int64_t index) { return speakHello(index); }
+};
+
+// Whatever the synthesizer still says about an utterance after it ended changes nothing.
+TEST_P(LateReportTest, ReportsAfterTheEndAreDropped) {
     service();
+    QSignalSpy failed(service_.get(), &SpeechService::speechFailed);
     const UtteranceId utterance = speakHello();
-    service_->stop();
-    EXPECT_EQ(log_.stops, 1);
+    const bool another = GetParam().end(*this, utterance);
     synthesizer_->reportWord(utterance, {6, 5});
     synthesizer_->reportCancel(utterance);
     synthesizer_->reportFinish(utterance);
     deliverReports();
-    EXPECT_THAT(reported_, IsEmpty());
+    EXPECT_EQ(reported_, GetParam().reported);
     EXPECT_EQ(finishes_, 0);
-    EXPECT_FALSE(service_->isSpeaking());
+    EXPECT_EQ(failed.count(), GetParam().failures);
+    EXPECT_EQ(service_->isSpeaking(), another);
 }
 
-TEST_F(SpeechServiceTest, ReportsOfAReplacedUtteranceAreDropped) {
-    service();
-    const UtteranceId first = speakHello();
-    const UtteranceId second = speakHello(1);
-    ASSERT_NE(first, second);
-
-    synthesizer_->reportWord(first, {0, 5});
-    synthesizer_->reportCancel(first);
-    synthesizer_->reportFinish(first);
-    synthesizer_->reportWord(second, {6, 2});
-    deliverReports();
-    EXPECT_THAT(reported_, ElementsAre(2));
-    EXPECT_EQ(finishes_, 0);
-    EXPECT_TRUE(service_->isSpeaking());
-}
-
-TEST_F(SpeechServiceTest, FailureIsSignalledOnceAndNeverTakenForTheEnd) {
-    service();
-    QSignalSpy failed(service_.get(), &SpeechService::speechFailed);
-    const UtteranceId utterance = speakHello();
-    synthesizer_->reportFailure(utterance, "No sound output");
-    synthesizer_->reportWord(utterance, {0, 5});
-    synthesizer_->reportFinish(utterance);
-    deliverReports();
-
-    ASSERT_EQ(failed.count(), 1);
-    EXPECT_FALSE(service_->isSpeaking());
-    EXPECT_THAT(reported_, IsEmpty());
-    EXPECT_EQ(finishes_, 0);
-}
+INSTANTIATE_TEST_SUITE_P(
+    Ends, LateReportTest,
+    ::testing::Values(EndCase{"stop",
+                              [](LateReportTest& t, UtteranceId) {
+                                  t.speech().stop();
+                                  return false;
+                              },
+                              {},
+                              0},
+                      EndCase{"replaced",
+                              [](LateReportTest& t, UtteranceId) {
+                                  t.synthesizer().reportWord(t.speakHelloFrom(1), {6, 2});
+                                  return true;
+                              },
+                              {2},
+                              0},
+                      EndCase{"failure",
+                              [](LateReportTest& t, UtteranceId first) {
+                                  t.synthesizer().reportFailure(first, "No sound output");
+                                  return false;
+                              },
+                              {},
+                              1}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(SpeechServiceTest, ChosenVoiceIsStoredAndAMissingOneFallsBackToAutomatic) {
     const std::vector<SpeechVoice> voices{voiceOf("en-US", "Zoe", VoiceQuality::default_),
