@@ -14,8 +14,6 @@
 #include "fakes/TableLanguageRecognizer.hpp"
 
 #include <QCoreApplication>
-#include <QDir>
-#include <QFileInfo>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <cmath>
@@ -38,14 +36,6 @@ std::string wordsText(std::int64_t count, const std::string& word = "word") {
         text += (i == 0 ? "" : " ") + word;
     }
     return text;
-}
-
-// The library syncs every save to disk; in memory-backed storage that costs nothing.
-QString dataHomeTemplate() {
-    const QFileInfo memory(QStringLiteral("/dev/shm"));
-    const QString folder =
-        memory.isDir() && memory.isWritable() ? memory.filePath() : QDir::tempPath();
-    return folder + QStringLiteral("/velora-reader-XXXXXX");
 }
 
 // Delivers every piece of work a fixed time after it was due, as a busy event loop does.
@@ -153,7 +143,7 @@ protected:
         ASSERT_TRUE(spy.wait(10000));
     }
 
-    QTemporaryDir dataHome_{dataHomeTemplate()};
+    QTemporaryDir dataHome_;
     fakes::InMemoryPreferencesStore preferences_;
     fakes::ManualScheduler scheduler_;
     fakes::FakePasteboard pasteboard_;
