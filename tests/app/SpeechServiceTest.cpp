@@ -34,7 +34,7 @@ SpeechVoice voiceOf(const QString& language, const QString& name, VoiceQuality q
 const QString englishText = QStringLiteral("Hello wörld 😀");
 
 class SpeechServiceTest : public ::testing::Test {
-protected:
+public:
     static void SetUpTestSuite() {
         if (QCoreApplication::instance() == nullptr) {
             static int argc = 1;
@@ -179,22 +179,15 @@ TEST_F(SpeechServiceTest, SpeaksAtTheRateForTheSpeedAndReportsThroughToTheFinish
     EXPECT_EQ(speaking.count(), 2);
 }
 
-class LateReportTest;
-
 struct EndCase {
     const char* name;
     // Ends the utterance under way, perhaps by starting another; answers whether one is left.
-    bool (*end)(LateReportTest&, UtteranceId);
+    bool (*end)(SpeechServiceTest&, UtteranceId);
     std::vector<std::int64_t> reported;
     int failures;
 };
 
-class LateReportTest : public SpeechServiceTest, public ::testing::WithParamInterface<EndCase> {
-public:
-    SpeechService& speech() { return *service_; }
-    fakes::ScriptedSpeechSynthesizer& synthesizer() { return *synthesizer_; }
-    UtteranceId speakHelloFrom(std::int64_t index) { return speakHello(index); }
-};
+class LateReportTest : public SpeechServiceTest, public ::testing::WithParamInterface<EndCase> {};
 
 // Whatever the synthesizer still says about an utterance after it ended changes nothing.
 TEST_P(LateReportTest, ReportsAfterTheEndAreDropped) {
@@ -215,22 +208,22 @@ TEST_P(LateReportTest, ReportsAfterTheEndAreDropped) {
 INSTANTIATE_TEST_SUITE_P(
     Ends, LateReportTest,
     ::testing::Values(EndCase{"stop",
-                              [](LateReportTest& t, UtteranceId) {
-                                  t.speech().stop();
+                              [](SpeechServiceTest& t, UtteranceId) {
+                                  t.service_->stop();
                                   return false;
                               },
                               {},
                               0},
                       EndCase{"replaced",
-                              [](LateReportTest& t, UtteranceId) {
-                                  t.synthesizer().reportWord(t.speakHelloFrom(1), {6, 2});
+                              [](SpeechServiceTest& t, UtteranceId) {
+                                  t.synthesizer_->reportWord(t.speakHello(1), {6, 2});
                                   return true;
                               },
                               {2},
                               0},
                       EndCase{"failure",
-                              [](LateReportTest& t, UtteranceId first) {
-                                  t.synthesizer().reportFailure(first, "No sound output");
+                              [](SpeechServiceTest& t, UtteranceId first) {
+                                  t.synthesizer_->reportFailure(first, "No sound output");
                                   return false;
                               },
                               {},
