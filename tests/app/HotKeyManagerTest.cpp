@@ -37,7 +37,7 @@ TEST_F(HotKeyManagerTest, TriggerRunsOnALaterTurnNotInsideTheKeyPress) {
     service.press();
     service.press();
     EXPECT_EQ(triggers, 0);
-    scheduler.runDue();
+    scheduler.advance(fakes::ManualScheduler::Seconds{0});
     EXPECT_EQ(triggers, 2);
 }
 

@@ -36,11 +36,9 @@ TEST(ReaderEngine, PlaysThroughInChunksWithAShorterLastOne) {
     EXPECT_EQ(empty.index(), 0);
 }
 
-enum class Move { rewind, skip, seek };
-
 struct MoveCase {
     std::int64_t start;
-    Move move;
+    void (ReaderEngine::*move)(std::int64_t);
     std::int64_t by;
     std::int64_t expected;
 };
@@ -50,28 +48,17 @@ class EngineMoves : public ::testing::TestWithParam<MoveCase> {};
 TEST_P(EngineMoves, StayWithinTheText) {
     auto e = engine(10);
     e.seek(GetParam().start);
-    const std::int64_t by = GetParam().by;
-    switch (GetParam().move) {
-    case Move::rewind:
-        e.rewind(by);
-        break;
-    case Move::skip:
-        e.skip(by);
-        break;
-    case Move::seek:
-        e.seek(by);
-        break;
-    }
+    (e.*GetParam().move)(GetParam().by);
     EXPECT_EQ(e.index(), GetParam().expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(Moves, EngineMoves,
-                         ::testing::Values(MoveCase{0, Move::seek, 1000, 10},
-                                           MoveCase{5, Move::seek, INT64_MIN, 0},
-                                           MoveCase{5, Move::rewind, INT64_MIN, 5},
-                                           MoveCase{5, Move::rewind, INT64_MAX, 0},
-                                           MoveCase{8, Move::skip, -3, 8},
-                                           MoveCase{9, Move::skip, INT64_MAX - 5, 10}));
+                         ::testing::Values(MoveCase{0, &ReaderEngine::seek, 1000, 10},
+                                           MoveCase{5, &ReaderEngine::seek, INT64_MIN, 0},
+                                           MoveCase{5, &ReaderEngine::rewind, INT64_MIN, 5},
+                                           MoveCase{5, &ReaderEngine::rewind, INT64_MAX, 0},
+                                           MoveCase{8, &ReaderEngine::skip, -3, 8},
+                                           MoveCase{9, &ReaderEngine::skip, INT64_MAX - 5, 10}));
 
 } // namespace
 } // namespace velora

@@ -54,13 +54,5 @@ TEST(Word, EqualityComparesTextsByCanonicalEquivalence) {
     EXPECT_NE(composed, other);
 }
 
-TEST(PunctuationWeight, RawValuesRoundTripExactly) {
-    for (PunctuationWeight weight : allPunctuationWeights) {
-        EXPECT_EQ(punctuationWeightFromString(toString(weight)), weight);
-    }
-    EXPECT_EQ(punctuationWeightFromString("Minor"), std::nullopt);
-    EXPECT_LE(sizeof(Word), 56U);
-}
-
 } // namespace
 } // namespace velora

@@ -9,13 +9,9 @@ public:
     explicit FixedAccessibilityTrust(bool trusted) : trusted(trusted) {}
 
     bool isProcessTrusted() const override { return trusted; }
-    bool requestTrust() override {
-        ++requests;
-        return trusted;
-    }
+    bool requestTrust() override { return trusted; }
 
     bool trusted;
-    int requests = 0;
 };
 
 } // namespace velora::fakes

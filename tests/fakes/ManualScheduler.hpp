@@ -39,9 +39,6 @@ public:
         now_ = end;
     }
 
-    // Runs what is due now, including work that it schedules without delay.
-    void runDue() { advance(Seconds{0}); }
-
     // Runs everything, moving the clock as far as needed. Throws after `limit` runs, which
     // means work that keeps rescheduling itself.
     void runUntilIdle(std::size_t limit = 100000) {

@@ -17,7 +17,6 @@ struct MemoryAudio {
     std::mutex mutex;
     std::condition_variable changed;
     std::vector<std::int16_t> samples;
-    int sampleRate = 0;
     bool opens = true;
     std::optional<std::int64_t> heldAt;
     std::int64_t ahead = 4096;
@@ -49,9 +48,8 @@ class MemoryAudioSink final : public AudioSink {
 public:
     explicit MemoryAudioSink(std::shared_ptr<MemoryAudio> audio) : audio_(std::move(audio)) {}
 
-    bool open(int sampleRate) override {
+    bool open(int /*sampleRate*/) override {
         std::lock_guard lock(audio_->mutex);
-        audio_->sampleRate = sampleRate;
         return audio_->opens;
     }
     bool write(std::span<const std::int16_t> samples) override {

@@ -16,12 +16,11 @@ public:
         loads.append(text);
         show(text);
     }
-    void loadFile(const std::filesystem::path& file, const std::string& text) override {
-        files.push_back(file);
+    void loadFile(const std::filesystem::path& /*file*/, const std::string& text) override {
         loads.append(QString::fromStdString(text));
         show(loads.back());
     }
-    void loadFromClipboard() override { ++clipboardLoads; }
+    void loadFromClipboard() override {}
     void play() override { ++plays; }
     bool isEmpty() const override { return empty; }
     void setStatusMessage(const QString& message) override { statusMessages.append(message); }
@@ -36,15 +35,12 @@ public:
         return label;
     }
     void attach(OverlayWindowController& panel) override { attached = &panel; }
-    void openSettings() override { ++settingsOpened; }
+    void openSettings() override {}
     void showShortcut(const QString& display) override { shortcut = display; }
 
     QStringList loads;
-    std::vector<std::filesystem::path> files;
     QStringList statusMessages;
-    int clipboardLoads = 0;
     int plays = 0;
-    int settingsOpened = 0;
     bool empty = false;
     QString shortcut;
     QLabel* view = nullptr;

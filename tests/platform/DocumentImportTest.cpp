@@ -108,8 +108,6 @@ INSTANTIATE_TEST_SUITE_P(
                                      fixtures::writePdf(f, {"", ""});
                                  },
                                  std::nullopt},
-                      ImportCase{"pdfThatIsText", "fake.pdf",
-                                 [](const auto& f) { writeText(f, "hello"); }, std::nullopt},
                       ImportCase{"docxTruncated", "cut.docx",
                                  [](const auto& f) {
                                      fixtures::writeZip(f, {{"word/document.xml", wordXml}});

@@ -61,10 +61,10 @@ private:
     std::vector<std::string> ends_;
 };
 
-SpeechUtterance utteranceOf(const QString& text, float rate = SpeechRate::defaultRate) {
+SpeechUtterance utteranceOf(const QString& text) {
     SpeechUtterance utterance;
     utterance.text = text;
-    utterance.rate = rate;
+    utterance.rate = SpeechRate::defaultRate;
     return utterance;
 }
 
