@@ -118,6 +118,17 @@ TEST_F(LibraryStoreTest, TrimKeepsTheNewestFortyEvenWhenTheClockWentBack) {
     EXPECT_TRUE(std::ranges::any_of(store->entries(), [](auto& e) { return e.id == "text:late"; }));
 }
 
+TEST_F(LibraryStoreTest, UnknownKeyForProgressChangesAndWritesNothing) {
+    auto store = open();
+    addText(*store, "text:a");
+    int notified = 0;
+    QObject::connect(store.get(), &LibraryStore::entriesChanged, [&] { ++notified; });
+    QFile::remove(libraryPath());
+    store->updateProgress("text:gone", 7);
+    EXPECT_EQ(notified, 0);
+    EXPECT_FALSE(QFile::exists(libraryPath()));
+}
+
 TEST_F(LibraryStoreTest, ClearingHistoryAndResettingStatsAreIndependent) {
     auto store = open();
     addText(*store, "text:a");

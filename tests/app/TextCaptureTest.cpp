@@ -101,6 +101,61 @@ INSTANTIATE_TEST_SUITE_P(
         CaptureCase{"IgnoredStrokeIsNothing", std::nullopt, 0.0, std::nullopt}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// A second snapshot taken during the first capture would save the selection's copy and restore
+// that, losing the user's clipboard.
+TEST_F(CaptureFixture, OverlappingTriggersShareOneCaptureAndKeepTheUsersClipboard) {
+    frontApplicationCopies({{FakePasteboard::plainText, QByteArray("shared")}}, 0.1);
+    std::vector<std::optional<QString>> second;
+    capture();
+    scheduler.advance(Seconds{0.05});
+    capturer.grabSelection([&second](std::optional<QString> text) { second.push_back(text); });
+    scheduler.runUntilIdle();
+
+    EXPECT_EQ(keys.strokes, 1);
+    EXPECT_EQ(result, QStringLiteral("shared"));
+    EXPECT_EQ(second, std::vector<std::optional<QString>>{QStringLiteral("shared")});
+    EXPECT_EQ(pasteboard.item(), usersClipboard(false));
+}
+
+struct WaitCase {
+    const char* name;
+    std::optional<double> changeAt; // negative: before the wait starts
+    bool changed;
+    double answeredAt;
+};
+
+class WaitForChange : public ::testing::TestWithParam<WaitCase> {};
+
+TEST_P(WaitForChange, AnswersOnTheFirstPollAfterTheChangeOrAtTheDeadline) {
+    const WaitCase& c = GetParam();
+    FakePasteboard pasteboard;
+    fakes::ManualScheduler scheduler;
+    const auto base = pasteboard.changeCount();
+    if (c.changeAt && *c.changeAt < 0) {
+        pasteboard.replaceFromOutside({});
+    } else if (c.changeAt) {
+        scheduler.after(Seconds{*c.changeAt}, [&pasteboard] { pasteboard.replaceFromOutside({}); });
+    }
+    std::optional<bool> answer;
+    double answeredAt = -1;
+    TextCapture::waitForChange(pasteboard, scheduler, base, TextCapture::copyTimeout,
+                               [&](bool changed) {
+                                   answer = changed;
+                                   answeredAt = scheduler.now();
+                               });
+    scheduler.runUntilIdle();
+    EXPECT_EQ(answer, c.changed);
+    EXPECT_NEAR(answeredAt, c.answeredAt, 1e-9);
+}
+
+INSTANTIATE_TEST_SUITE_P(TextCapture, WaitForChange,
+                         ::testing::Values(WaitCase{"ChangeBeforeTheWaitAnswersWithoutAPause", -1.0,
+                                                    true, 0.0},
+                                           WaitCase{"ChangeIsSeenAtTheNextPoll", 0.1, true, 0.105},
+                                           WaitCase{"NoChangeEndsAtTheLastPollPastTheDeadline",
+                                                    std::nullopt, false, 0.405}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 TEST_F(CaptureFixture, WithoutTrustThePrimarySelectionIsReadAndTheClipboardLeftAlone) {
     trust.trusted = false;
     const auto before = pasteboard.changeCount();
