@@ -3,6 +3,7 @@
 #include "app/HotKeyConfig.hpp"
 #include "app/ImportService.hpp"
 #include "app/ReaderViewModel.hpp"
+#include "ui/Backdrop.hpp"
 #include "ui/ControlBar.hpp"
 #include "ui/Divider.hpp"
 #include "ui/Fade.hpp"
@@ -42,33 +43,6 @@ constexpr double flowFullScreenFactor = 1.5;
 constexpr std::chrono::milliseconds overlayFade{150};
 constexpr std::chrono::milliseconds chromeReveal{150};
 constexpr std::chrono::milliseconds chromeHide{300};
-
-// Black at 35% over the whole view, holding one card in its centre; a press beside the card
-// closes the overlay.
-class Backdrop final : public QWidget {
-public:
-    Backdrop(QWidget* card, std::function<void()> onTap, QWidget* parent)
-        : QWidget(parent), card_(card), onTap_(std::move(onTap)) {
-        card_->setParent(this);
-    }
-
-protected:
-    void paintEvent(QPaintEvent*) override { QPainter(this).fillRect(rect(), QColor(0, 0, 0, 89)); }
-    void resizeEvent(QResizeEvent*) override {
-        QRect bounds(QPoint(), card_->size());
-        bounds.moveCenter(rect().center());
-        card_->setGeometry(bounds);
-    }
-    void mousePressEvent(QMouseEvent* event) override {
-        if (!card_->geometry().contains(event->position().toPoint())) {
-            onTap_();
-        }
-    }
-
-private:
-    QWidget* card_;
-    std::function<void()> onTap_;
-};
 
 // The dashed frame that invites a drop.
 class DropOverlay final : public QWidget {
@@ -367,6 +341,7 @@ void ReaderView::setShortcutDisplay(const QString& display) {
 
 void ReaderView::setSettingsShown(bool shown) {
     showSettings_ = shown;
+    settingsOverlay_->animateCard(shown, overlayFade);
     fade(*settingsOverlay_, shown, overlayFade);
     if (shown) {
         settingsOverlay_->raise();
@@ -375,6 +350,7 @@ void ReaderView::setSettingsShown(bool shown) {
 
 void ReaderView::setLibraryShown(bool shown) {
     showLibrary_ = shown;
+    libraryOverlay_->animateCard(shown, overlayFade);
     fade(*libraryOverlay_, shown, overlayFade);
     if (shown) {
         libraryOverlay_->raise();
@@ -526,7 +502,8 @@ void ReaderView::updateChrome(std::chrono::milliseconds duration, QEasingCurve::
 }
 
 void ReaderView::layOutOverlays() {
-    for (QWidget* overlay : {dropOverlay_, settingsOverlay_, libraryOverlay_}) {
+    for (QWidget* overlay :
+         std::initializer_list<QWidget*>{dropOverlay_, settingsOverlay_, libraryOverlay_}) {
         overlay->setGeometry(rect());
     }
 }

@@ -16,6 +16,7 @@ class QStackedWidget;
 
 namespace velora {
 
+class Backdrop;
 class ControlBar;
 class FlowReadingView;
 class FocusReaderView;
@@ -135,8 +136,8 @@ private:
     QWidget* barHolder_;
     ControlBar* controlBar_;
     QWidget* dropOverlay_ = nullptr;
-    QWidget* settingsOverlay_ = nullptr;
-    QWidget* libraryOverlay_ = nullptr;
+    Backdrop* settingsOverlay_ = nullptr;
+    Backdrop* libraryOverlay_ = nullptr;
     QuickSettingsView* quickSettings_ = nullptr;
     LibraryView* library_ = nullptr;
 };
