@@ -3,6 +3,7 @@
 #include "app/FileBytes.hpp"
 #include "core/MarkdownCleaner.hpp"
 #include "core/TextDecoder.hpp"
+#include "core/WhiteSpace.hpp"
 
 #include <QFutureWatcher>
 #include <QMimeDatabase>
@@ -48,7 +49,12 @@ std::string ImportService::extension(const std::filesystem::path& file) {
 ImportService::Result ImportService::importTextNow(const std::filesystem::path& file) const {
     // A document too large for memory is unreadable like any other; it must not end the program.
     try {
-        return read(file);
+        Result text = read(file);
+        // Blank text would replace the loaded document with nothing to read.
+        if (text && WhiteSpace::isBlank(*text)) {
+            return std::nullopt;
+        }
+        return text;
     } catch (const std::bad_alloc&) {
         return std::nullopt;
     }

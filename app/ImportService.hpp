@@ -23,7 +23,7 @@ public:
 
     // Reads on a worker thread and calls `done` on the calling thread, which must be the thread
     // of `receiver`; never once `receiver` is gone. Absent when the file cannot be read or yields
-    // no text.
+    // no text but white space.
     void importText(const std::filesystem::path& file, QObject* receiver,
                     std::function<void(Result)> done) const;
     QFuture<Result> importText(const std::filesystem::path& file) const;

@@ -51,11 +51,8 @@ ReaderViewModel::ReaderViewModel(Services services, QObject* parent)
       pasteboard_(services.pasteboard), importer_(services.importer),
       settings_(ReadingPreferences::loadSettings(preferences_)),
       speech_(std::move(services.speech)), library_(std::move(services.library)) {
-    engine_ = ReaderEngine({}, settings_);
+    engine_ = ReaderEngine(TextEngine::tokenize(welcomeText), settings_);
     mode_ = ReadingPreferences::loadMode(preferences_);
-    if (engine_.isEmpty()) {
-        engine_.load(TextEngine::tokenize(welcomeText));
-    }
     connect(speech_.get(), &SpeechService::speechFailed, this,
             &ReaderViewModel::continueWithoutSpeech);
 }
@@ -168,6 +165,7 @@ std::pair<std::int64_t, std::int64_t> ReaderViewModel::currentRange() const {
 void ReaderViewModel::load(const std::string& text, const LoadSource& source) {
     // Closes the running segment while the engine still holds the document it belongs to.
     pause();
+    ++loadCount_;
     const std::string cleaned = TextSanitizer::clean(text);
     engine_.load(TextEngine::tokenize(cleaned));
     emit engineChanged();
@@ -297,18 +295,24 @@ void ReaderViewModel::open(const ReadingHistoryEntry& entry) {
         setStatusMessage(QStringLiteral("This document is no longer available"));
         return;
     }
-    const std::filesystem::path path(*entry.filePath);
-    importer_.importText(path, this, [self = QPointer(this), path](ImportService::Result text) {
-        if (!self) {
-            return;
-        }
-        if (text && !text->empty()) {
-            self->load(*text, LoadSource::file(path));
-        } else {
-            self->setStatusMessage(QStringLiteral("Couldn't reopen ") +
-                                   QString::fromStdString(path.filename().string()));
-        }
-    });
+    loadFile(*entry.filePath, QStringLiteral("Couldn't reopen "));
+}
+
+void ReaderViewModel::loadFile(const std::filesystem::path& file, const QString& failurePrefix) {
+    importer_.importText(file, this,
+                         [self = QPointer(this), file, failurePrefix,
+                          requestedAfter = loadCount_](ImportService::Result text) {
+                             if (!self || self->loadCount_ != requestedAfter) {
+                                 return;
+                             }
+                             if (text) {
+                                 self->load(*text, LoadSource::file(file));
+                             } else {
+                                 self->setStatusMessage(
+                                     failurePrefix +
+                                     QString::fromStdString(file.filename().string()));
+                             }
+                         });
 }
 
 void ReaderViewModel::flushPlaySegment() {

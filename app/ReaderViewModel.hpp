@@ -97,6 +97,11 @@ public:
     void stepBackward();
     void seek(double progress);
     void open(const ReadingHistoryEntry& entry);
+    // Imports `file` off the main thread and loads it unless another load came first; a file
+    // that yields no text keeps the loaded document and says `failurePrefix` and its name.
+    void loadFile(const std::filesystem::path& file, const QString& failurePrefix);
+    // Grows with every load, so that views can tell a new text from a step through the old one.
+    std::uint64_t loadCount() const { return loadCount_; }
 
 signals:
     void engineChanged();
@@ -144,6 +149,8 @@ private:
     std::optional<std::string> currentDocID_;
     std::optional<double> playStartedAt_;
     std::int64_t playStartIndex_ = 0;
+    // Counts loads, so that an import overtaken by a later load is dropped.
+    std::uint64_t loadCount_ = 0;
 };
 
 } // namespace velora

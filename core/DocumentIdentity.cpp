@@ -1,11 +1,10 @@
 #include "core/DocumentIdentity.hpp"
 
 #include "core/Graphemes.hpp"
+#include "core/WhiteSpace.hpp"
 
 #include <algorithm>
 #include <cstdio>
-#include <unicode/uchar.h>
-#include <unicode/utf8.h>
 
 namespace velora::DocumentIdentity {
 
@@ -15,27 +14,6 @@ constexpr std::size_t keyPrefixCharacters = 400;
 
 bool isWordSeparator(std::string_view character) {
     return character == " " || character == "\n" || character == "\t";
-}
-
-// Strips White_Space code points from both ends.
-std::string_view trimWhiteSpace(std::string_view text) {
-    const auto* bytes = reinterpret_cast<const std::uint8_t*>(text.data());
-    const auto length = static_cast<std::int32_t>(text.size());
-    std::int32_t first = length;
-    std::int32_t last = 0;
-    for (std::int32_t i = 0; i < length;) {
-        const std::int32_t start = i;
-        UChar32 c = 0;
-        U8_NEXT(bytes, i, length, c);
-        if (c < 0 || !u_isUWhiteSpace(c)) {
-            first = std::min(first, start);
-            last = i;
-        }
-    }
-    if (first >= last) {
-        return {};
-    }
-    return text.substr(static_cast<std::size_t>(first), static_cast<std::size_t>(last - first));
 }
 
 } // namespace
@@ -65,14 +43,16 @@ std::string title(std::string_view text, std::int64_t maxWords, std::int64_t max
     std::string joined;
     std::int64_t words = 0;
     bool inWord = false;
-    for (std::string_view character : Graphemes::split(text)) {
+    // Walks only as far as the words it keeps: a title must not cost a pass over a whole book.
+    Graphemes::forEach(text, [&](std::size_t begin, std::size_t end) {
+        const std::string_view character = text.substr(begin, end - begin);
         if (isWordSeparator(character)) {
             inWord = false;
-            continue;
+            return true;
         }
         if (!inWord) {
             if (words >= maxWords) {
-                break;
+                return false;
             }
             if (words > 0) {
                 joined += ' ';
@@ -81,9 +61,10 @@ std::string title(std::string_view text, std::int64_t maxWords, std::int64_t max
             inWord = true;
         }
         joined += character;
-    }
+        return true;
+    });
 
-    const std::string_view trimmed = trimWhiteSpace(joined);
+    const std::string_view trimmed = WhiteSpace::trimmed(joined);
     if (trimmed.empty()) {
         return "Untitled";
     }

@@ -15,7 +15,9 @@ struct Steps {
     RegexReplacement script{
         "<script[\\s\\S]*?</script>", UREGEX_CASE_INSENSITIVE, "", {u"</script>"}};
     RegexReplacement style{"<style[\\s\\S]*?</style>", UREGEX_CASE_INSENSITIVE, "", {u"</style>"}};
-    RegexReplacement blockEnd{"(?i)</(p|div|br|h[1-6]|li)>", UREGEX_CASE_INSENSITIVE, "\n", {u">"}};
+    // An opening or self-closing break is a line break too: "one<br/>two" is two words.
+    RegexReplacement blockEnd{
+        "(?i)</(p|div|br|h[1-6]|li)>|<br\\s*/?>", UREGEX_CASE_INSENSITIVE, "\n", {u">"}};
     RegexReplacement tag{"<[^>]+>", UREGEX_CASE_INSENSITIVE, "", {u">"}};
     RegexReplacement blanks{"[ \\t]+", UREGEX_CASE_INSENSITIVE, " "};
     RegexReplacement emptyLines{"\\n{3,}", UREGEX_CASE_INSENSITIVE, "\n\n"};
@@ -26,8 +28,8 @@ const Steps& steps() {
     return instance;
 }
 
+// The ampersand goes last, so that "&amp;lt;" reads "&lt;" and is not decoded twice.
 const std::array<std::pair<const char16_t*, const char16_t*>, 14> entities{{
-    {u"&amp;", u"&"},
     {u"&lt;", u"<"},
     {u"&gt;", u">"},
     {u"&quot;", u"\""},
@@ -41,6 +43,7 @@ const std::array<std::pair<const char16_t*, const char16_t*>, 14> entities{{
     {u"&lsquo;", u"\u2018"},
     {u"&ldquo;", u"\u201C"},
     {u"&rdquo;", u"\u201D"},
+    {u"&amp;", u"&"},
 }};
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "core/Graphemes.hpp"
 
 #include <algorithm>
+#include <span>
 #include <string>
 
 namespace velora::Punctuation {
@@ -49,11 +50,6 @@ Kind kind(std::string_view character) {
 }
 
 } // namespace
-
-bool contains(std::span<const char32_t> set, std::string_view character) {
-    const auto codePoint = Graphemes::soleCodePoint(character);
-    return codePoint && holds(set, *codePoint);
-}
 
 PunctuationWeight weight(std::string_view token) {
     auto result = PunctuationWeight::none;

@@ -3,7 +3,6 @@
 #include "core/Word.hpp"
 
 #include <array>
-#include <span>
 #include <string_view>
 
 namespace velora::Punctuation {
@@ -15,10 +14,6 @@ inline constexpr std::array<char32_t, 5> minor{U',', U';', U':', U'\u2014', U'\u
 // Closing quotes and brackets that may follow the mark that counts.
 inline constexpr std::array<char32_t, 8> skippable{U'"', U'\'',     U')',      U']',
                                                    U'}', U'\u00BB', U'\u201D', U'\u2019'};
-
-// Membership of one character, by canonical equivalence: a mark followed by a combining mark is
-// not a member.
-bool contains(std::span<const char32_t> set, std::string_view character);
 
 // The weight of the last mark of a token once closing quotes and brackets are skipped.
 PunctuationWeight weight(std::string_view token);

@@ -18,11 +18,6 @@ std::optional<TimePoint> timeValue(const nlohmann::json& value) {
     return seconds ? std::optional<TimePoint>(TimePoint{*seconds}) : std::nullopt;
 }
 
-std::optional<std::optional<std::string>> optionalString(const nlohmann::json& value) {
-    auto text = JsonFields::string(value);
-    return text ? std::optional<std::optional<std::string>>(std::move(text)) : std::nullopt;
-}
-
 } // namespace
 
 std::string_view toString(ReadingHistoryEntry::Kind kind) {
@@ -80,8 +75,8 @@ std::optional<ReadingHistoryEntry> ReadingHistoryEntry::fromJson(const nlohmann:
                     readRequired(object, "wordCount", entry.wordCount, JsonFields::integer) &&
                     readRequired(object, "lastIndex", entry.lastIndex, JsonFields::integer) &&
                     readRequired(object, "updatedAt", entry.updatedAt, timeValue) &&
-                    readOptional(object, "filePath", entry.filePath, optionalString) &&
-                    readOptional(object, "storedText", entry.storedText, optionalString);
+                    readOptional(object, "filePath", entry.filePath, JsonFields::string) &&
+                    readOptional(object, "storedText", entry.storedText, JsonFields::string);
     if (!ok) {
         return std::nullopt;
     }

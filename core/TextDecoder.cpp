@@ -1,5 +1,7 @@
 #include "core/TextDecoder.hpp"
 
+#include "core/Graphemes.hpp"
+
 #include <array>
 #include <cstdint>
 #include <memory>
@@ -7,7 +9,6 @@
 #include <unicode/ucnv_cb.h>
 #include <unicode/ucsdet.h>
 #include <unicode/unistr.h>
-#include <unicode/ustring.h>
 
 namespace velora::TextDecoder {
 
@@ -96,15 +97,6 @@ std::string latin1(std::string_view bytes) {
 
 } // namespace
 
-bool isUtf8(std::string_view bytes) {
-    UErrorCode status = U_ZERO_ERROR;
-    std::int32_t length = 0;
-    u_strFromUTF8(nullptr, 0, &length, bytes.data(), static_cast<std::int32_t>(bytes.size()),
-                  &status);
-    return status == U_BUFFER_OVERFLOW_ERROR || status == U_STRING_NOT_TERMINATED_WARNING ||
-           U_SUCCESS(status);
-}
-
 std::optional<std::string> convert(std::string_view bytes, const char* charset) {
     if (bytes.size() > INT32_MAX) {
         return std::nullopt;
@@ -130,7 +122,7 @@ std::optional<std::string> convert(std::string_view bytes, const char* charset) 
 }
 
 std::string decode(std::string_view bytes) {
-    if (isUtf8(bytes)) {
+    if (Graphemes::isWellFormed(bytes)) {
         return std::string(bytes.starts_with("\xEF\xBB\xBF") ? bytes.substr(3) : bytes);
     }
     for (const auto& mark : byteOrderMarks) {

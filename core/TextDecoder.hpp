@@ -11,8 +11,6 @@ namespace velora::TextDecoder {
 // takes any bytes. Never fails.
 std::string decode(std::string_view bytes);
 
-bool isUtf8(std::string_view bytes);
-
 // The bytes converted from the named charset to UTF-8; absent when the name is unknown or the
 // bytes are not valid in that charset.
 std::optional<std::string> convert(std::string_view bytes, const char* charset);

@@ -3,6 +3,7 @@
 #include "core/ByteScan.hpp"
 #include "core/CodePointTable.hpp"
 #include "core/Graphemes.hpp"
+#include "core/WhiteSpace.hpp"
 
 #include <algorithm>
 #include <array>
@@ -238,44 +239,11 @@ std::string tidyLines(std::string text) {
     return text;
 }
 
-bool isWhiteSpaceOrBreak(UChar32 c) {
-    if ((c >= 0x09 && c <= 0x0D) || c == 0x85) {
-        return true;
-    }
-    switch (u_charType(c)) {
-    case U_SPACE_SEPARATOR:
-    case U_LINE_SEPARATOR:
-    case U_PARAGRAPH_SEPARATOR:
-        return true;
-    default:
-        return false;
-    }
-}
-
+// White space and line breaks at both ends go; the text is well-formed here.
 std::string trim(std::string text) {
-    // The text is well-formed here, so a code point starts at the last byte that is not a
-    // continuation byte.
-    std::size_t end = text.size();
-    while (end > 0) {
-        std::size_t previous = end - 1;
-        while (previous > 0 && (static_cast<unsigned char>(text[previous]) & 0xC0) == 0x80) {
-            --previous;
-        }
-        std::size_t next = previous;
-        if (!isWhiteSpaceOrBreak(Graphemes::decode(std::string_view(text).substr(0, end), next))) {
-            break;
-        }
-        end = previous;
-    }
-    std::size_t begin = 0;
-    while (begin < end) {
-        std::size_t next = begin;
-        if (!isWhiteSpaceOrBreak(Graphemes::decode(std::string_view(text).substr(0, end), next))) {
-            break;
-        }
-        begin = next;
-    }
-    text.erase(end);
+    const std::string_view kept = WhiteSpace::trimmed(text);
+    const auto begin = static_cast<std::size_t>(kept.data() - text.data());
+    text.erase(begin + kept.size());
     text.erase(0, begin);
     return text;
 }

@@ -1,37 +1,42 @@
 #include "core/WhiteSpace.hpp"
 
-#include <cstdint>
+#include "core/Graphemes.hpp"
+
 #include <unicode/uchar.h>
-#include <unicode/utf8.h>
 
 namespace velora::WhiteSpace {
 
+namespace {
+
+bool isWhiteSpace(std::int32_t c) {
+    return c >= 0 && u_isUWhiteSpace(c);
+}
+
+} // namespace
+
 std::string_view trimmed(std::string_view utf8) {
-    const auto* bytes = reinterpret_cast<const std::uint8_t*>(utf8.data());
-    const auto length = static_cast<std::int32_t>(utf8.size());
-    std::int32_t begin = 0;
-    while (begin < length) {
-        std::int32_t next = begin;
-        UChar32 c = 0;
-        U8_NEXT(bytes, next, length, c);
-        if (c < 0 || !u_isUWhiteSpace(c)) {
+    std::size_t begin = 0;
+    while (begin < utf8.size()) {
+        std::size_t next = begin;
+        if (!isWhiteSpace(Graphemes::decode(utf8, next))) {
             break;
         }
         begin = next;
     }
-    std::int32_t end = length;
+    std::size_t end = utf8.size();
     while (end > begin) {
-        std::int32_t previous = end - 1;
-        UChar32 c = bytes[previous];
-        if (c >= 0x80) {
-            c = utf8_prevCharSafeBody(bytes, begin, &previous, c, -1);
+        std::size_t previous = end - 1;
+        while (previous > begin && (static_cast<unsigned char>(utf8[previous]) & 0xC0) == 0x80) {
+            --previous;
         }
-        if (c < 0 || !u_isUWhiteSpace(c)) {
+        std::size_t next = previous;
+        // A sequence that does not end exactly here is ill-formed, and ill-formed bytes are text.
+        if (!isWhiteSpace(Graphemes::decode(utf8.substr(0, end), next)) || next != end) {
             break;
         }
         end = previous;
     }
-    return utf8.substr(static_cast<std::size_t>(begin), static_cast<std::size_t>(end - begin));
+    return utf8.substr(begin, end - begin);
 }
 
 bool isBlank(std::string_view utf8) {

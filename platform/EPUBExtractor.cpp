@@ -1,8 +1,8 @@
 #include "platform/EPUBExtractor.hpp"
 
 #include "app/FileBytes.hpp"
+#include "core/Graphemes.hpp"
 #include "core/HTMLStripper.hpp"
-#include "core/TextDecoder.hpp"
 #include "core/WhiteSpace.hpp"
 #include "platform/ChildProcess.hpp"
 #include "platform/TemporaryFolder.hpp"
@@ -61,7 +61,7 @@ std::optional<std::string> EPUBExtractor::text(const std::filesystem::path& book
     std::string joined;
     for (const auto& file : htmlFiles(folder->path())) {
         const auto bytes = FileBytes::read(file);
-        if (!bytes || !TextDecoder::isUtf8(*bytes)) {
+        if (!bytes || !Graphemes::isWellFormed(*bytes)) {
             continue;
         }
         const std::string chapter = HTMLStripper::plainText(*bytes);

@@ -7,6 +7,7 @@
 #include "platform/EspeakSynthesizer.hpp"
 #include "platform/EspeakVoiceCatalog.hpp"
 #include "shell/OverlayWindowController.hpp"
+#include "ui/ReaderBindings.hpp"
 #include "ui/ReaderView.hpp"
 #include "ui/SettingsView.hpp"
 
@@ -60,8 +61,7 @@ std::optional<QString> ReaderViewModelShell::statusMessage() const {
 }
 
 std::unique_ptr<QWidget> ReaderViewModelShell::makeView(std::function<void()> close) {
-    auto view =
-        std::make_unique<ReaderView>(*viewModel_, platform_.importer, platform_.scheduler, true);
+    auto view = std::make_unique<ReaderView>(*viewModel_, platform_.scheduler, true);
     QObject::connect(view.get(), &ReaderView::closeRequested, view.get(), std::move(close));
     view_ = view.get();
     return view;
@@ -93,23 +93,7 @@ void ReaderViewModelShell::openSettings() {
         auto* view =
             new SettingsView(viewModel_->speech(), platform_.preferences, platform_.notifications);
         view->setAttribute(Qt::WA_DeleteOnClose);
-        view->setWindowTitle(QStringLiteral("VeloraMac Settings"));
-        ReaderViewModel* viewModel = viewModel_.get();
-        view->showSettings(viewModel->settings());
-        view->showSpeechEnabled(viewModel->speechEnabled());
-        QObject::connect(view, &SettingsView::settingsEdited, viewModel,
-                         [viewModel](const SettingsEdit& edit) {
-                             ReadingSettings settings = viewModel->settings();
-                             edit(settings);
-                             viewModel->setSettings(settings);
-                         });
-        QObject::connect(view, &SettingsView::speechEnabledEdited, viewModel,
-                         &ReaderViewModel::setSpeechEnabled);
-        QObject::connect(viewModel, &ReaderViewModel::settingsChanged, view,
-                         [view, viewModel] { view->showSettings(viewModel->settings()); });
-        QObject::connect(
-            viewModel, &ReaderViewModel::speechEnabledChanged, view,
-            [view, viewModel] { view->showSpeechEnabled(viewModel->speechEnabled()); });
+        bind(*view, *viewModel_);
         settings_ = view;
     }
     settings_->show();

@@ -120,9 +120,8 @@ std::optional<QString> firstLocalFile(const QMimeData* data) {
 
 } // namespace
 
-ReaderView::ReaderView(ReaderViewModel& vm, const ImportService& importer, Scheduler& scheduler,
-                       bool closable, QWidget* parent)
-    : QWidget(parent), vm_(vm), importer_(importer), scheduler_(scheduler),
+ReaderView::ReaderView(ReaderViewModel& vm, Scheduler& scheduler, bool closable, QWidget* parent)
+    : QWidget(parent), vm_(vm), scheduler_(scheduler),
       palette_(velora::palette(vm.settings().theme, QApplication::palette())),
       area_(new QStackedWidget(this)), empty_(new QWidget(area_)),
       focus_(new FocusReaderView(area_)), flow_(new FlowReadingView(area_)),
@@ -324,14 +323,7 @@ void ReaderView::importFile() {
 }
 
 void ReaderView::load(const std::filesystem::path& file) {
-    importer_.importText(file, this, [this, file](ImportService::Result text) {
-        if (text && !text->empty()) {
-            vm_.load(*text, ReaderViewModel::LoadSource::file(file));
-            return;
-        }
-        vm_.setStatusMessage(QStringLiteral("Couldn't read ") +
-                             QString::fromStdString(file.filename().string()));
-    });
+    vm_.loadFile(file, QStringLiteral("Couldn't read "));
 }
 
 void ReaderView::setShortcutDisplay(const QString& display) {
@@ -430,7 +422,6 @@ void ReaderView::setDropTargeted(bool targeted) {
 
 void ReaderView::applyTheme() {
     const ReadingSettings& settings = vm_.settings();
-    const ThemePalette previous = palette_;
     palette_ = velora::palette(settings.theme, QApplication::palette());
     setPalette(readerPalette(palette_, QApplication::palette()));
     focus_->setThemePalette(palette_);
@@ -441,9 +432,6 @@ void ReaderView::applyTheme() {
     controlBar_->setThemePalette(palette_);
     static_cast<DropOverlay*>(dropOverlay_)->setAccent(palette_.accent);
     update();
-    if (palette_ != previous) {
-        emit themePaletteChanged(palette_);
-    }
 }
 
 void ReaderView::showEngine() {
@@ -459,10 +447,9 @@ void ReaderView::showEngine() {
     }
     // The page is laid out again only for a new text, not for every step through it.
     const std::vector<Word>& words = engine.words();
-    if (words.data() != shownWords_ || words.size() != shownWordCount_) {
+    if (shownLoad_ != vm_.loadCount()) {
         flow_->setWords(words);
-        shownWords_ = words.data();
-        shownWordCount_ = words.size();
+        shownLoad_ = vm_.loadCount();
     }
     const auto [first, last] = vm_.currentRange();
     flow_->setMode(vm_.mode());

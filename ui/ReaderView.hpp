@@ -33,8 +33,7 @@ class ReaderView : public QWidget {
 
 public:
     // `closable`: the panel can be hidden from here (the Close button and the last Escape).
-    ReaderView(ReaderViewModel& vm, const ImportService& importer, Scheduler& scheduler,
-               bool closable, QWidget* parent = nullptr);
+    ReaderView(ReaderViewModel& vm, Scheduler& scheduler, bool closable, QWidget* parent = nullptr);
     ~ReaderView() override;
 
     static constexpr Scheduler::Seconds chromeHideDelay{2.5};
@@ -74,9 +73,6 @@ public:
 signals:
     // Hide the reader panel.
     void closeRequested();
-    // The theme changed; the panel follows its colour scheme and, without a background,
-    // shows its translucent material.
-    void themePaletteChanged(const velora::ThemePalette& palette);
 
 protected:
     bool event(QEvent* event) override;
@@ -105,7 +101,6 @@ private:
     void layOutOverlays();
 
     ReaderViewModel& vm_;
-    const ImportService& importer_;
     Scheduler& scheduler_;
     ThemePalette palette_;
 
@@ -114,9 +109,8 @@ private:
     bool showLibrary_ = false;
     bool chromeVisible_ = true;
     std::optional<Scheduler::Handle> chromeHideTask_;
-    // Which word list the flow page holds, so that it is laid out again only after a load.
-    const void* shownWords_ = nullptr;
-    std::size_t shownWordCount_ = 0;
+    // The load whose words the flow page holds, so that it is laid out again only after a load.
+    std::optional<std::uint64_t> shownLoad_;
 
     QWidget* header_ = nullptr;
     QWidget* headerDivider_ = nullptr;

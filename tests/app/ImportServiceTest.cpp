@@ -32,7 +32,7 @@ struct RouteCase {
     const char* file;
     const char* bytes;
     const char* reader; // empty: read here as text
-    std::string text;
+    std::optional<std::string> text;
 };
 
 class ImportRouting : public ::testing::TestWithParam<RouteCase> {};
@@ -57,7 +57,10 @@ INSTANTIATE_TEST_SUITE_P(
                       RouteCase{"noExtension", "README", "# Plain *text*", "", "# Plain *text*"},
                       RouteCase{"legacyEncoding", "old.txt", "Caf\xE9 cr\xE8me", "",
                                 "Caf\u00E9 cr\u00E8me"},
-                      RouteCase{"empty", "empty.txt", "", "", ""}),
+                      // Nothing to read must not replace the loaded document.
+                      RouteCase{"empty", "empty.txt", "", "", std::nullopt},
+                      RouteCase{"blank", "blank.txt", " \n\t\u3000\n", "", std::nullopt},
+                      RouteCase{"markupOnly", "rule.md", "---\n\n***\n", "", std::nullopt}),
     [](const auto& info) { return info.param.name; });
 
 TEST(ImportService, MissingFileOrAFolderIsAbsent) {

@@ -16,6 +16,7 @@
 #include <QCoreApplication>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QThreadPool>
 #include <cmath>
 #include <fstream>
 #include <gmock/gmock.h>
@@ -520,6 +521,17 @@ TEST_F(ReaderViewModelTest, ReopeningAVanishedFileKeepsTheCurrentText) {
     EXPECT_EQ(reader.statusMessage(), QStringLiteral("Couldn't reopen gone.txt"));
     EXPECT_EQ(reader.engine().words().front().text, "other");
     EXPECT_EQ(reader.engine().index(), 10);
+}
+
+TEST_F(ReaderViewModelTest, AFileStillImportingGivesWayToALaterLoad) {
+    const auto path = writeFile("slow.txt", 30);
+    auto& reader = reading(0);
+    reader.loadFile(path, QStringLiteral("Couldn't read "));
+    reader.load("Chosen while waiting.", ReaderViewModel::LoadSource::text());
+    QThreadPool::globalInstance()->waitForDone();
+    QCoreApplication::sendPostedEvents();
+    EXPECT_EQ(reader.engine().words().front().text, "Chosen");
+    EXPECT_EQ(reader.library().entries().size(), 1u);
 }
 
 TEST_F(ReaderViewModelTest, WorkStillPendingWhenTheControllerGoesDoesNothing) {

@@ -21,6 +21,8 @@ INSTANTIATE_TEST_SUITE_P(
     Markup, HTMLStripping,
     ::testing::Values(
         StripCase{"closingBreakSplits", "Line one</br>Line two", "Line one\nLine two"},
+        StripCase{"everyBreakSplits", "one<br/>two<BR>three<br />four", "one\ntwo\nthree\nfour"},
+        StripCase{"escapedEntityDecodedOnce", "&amp;lt;b&amp;gt; &amp;amp;", "&lt;b&gt; &amp;"},
         StripCase{"scriptAndStyleGone",
                   "<style>p{color:red}</style>A<script type=\"x\">if (a < b) {}</script>B", "AB"},
         StripCase{"lessThanStartsATag", "a < b and c > d", "a d"},

@@ -53,7 +53,7 @@ protected:
     }
 
     ReaderView& view() {
-        view_ = std::make_unique<ReaderView>(*vm_, importer_, clock_, true);
+        view_ = std::make_unique<ReaderView>(*vm_, clock_, true);
         view_->resize(720, 520);
         return *view_;
     }
