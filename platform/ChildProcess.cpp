@@ -122,6 +122,8 @@ bool drain(int fd, std::string& output, Clock::time_point deadline, std::size_t 
     }
 }
 
+constexpr int passedFileNumber = 3;
+
 } // namespace
 
 std::optional<std::string> run(const std::filesystem::path& program,
@@ -138,6 +140,9 @@ std::optional<std::string> run(const std::filesystem::path& program,
         actions.duplicate(pipe.writeEnd(), STDOUT_FILENO);
     } else {
         actions.open(STDOUT_FILENO, "/dev/null", O_WRONLY);
+    }
+    if (options.passedFile >= 0) {
+        actions.duplicate(options.passedFile, passedFileNumber);
     }
     if (!actions.ok()) {
         return std::nullopt;

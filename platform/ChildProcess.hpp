@@ -15,6 +15,8 @@ struct Options {
     Output output = Output::discard;
     std::chrono::milliseconds timeout{std::chrono::minutes(2)};
     std::size_t maxOutput = std::size_t{256} << 20;
+    // An open file the program gets as its descriptor 3 ("/dev/fd/3"); none when negative.
+    int passedFile = -1;
 };
 
 // Runs `program` with `arguments`, standard input and error on the null device, and waits for

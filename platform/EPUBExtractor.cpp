@@ -1,6 +1,7 @@
 #include "platform/EPUBExtractor.hpp"
 
 #include "app/FileBytes.hpp"
+#include "app/FileDescriptor.hpp"
 #include "core/Graphemes.hpp"
 #include "core/HTMLStripper.hpp"
 #include "core/WhiteSpace.hpp"
@@ -8,6 +9,7 @@
 #include "platform/TemporaryFolder.hpp"
 
 #include <algorithm>
+#include <fcntl.h>
 #include <unicode/normalizer2.h>
 #include <unicode/unistr.h>
 
@@ -81,18 +83,23 @@ std::optional<std::string> EPUBExtractor::text(const std::filesystem::path& book
 
 bool EPUBExtractor::unzip(const std::filesystem::path& book,
                           const std::filesystem::path& folder) const {
+    // unzip reads a name holding [, ? or * as a pattern and could unpack another book; it gets
+    // this one as an open file instead, the very file that is checked here.
+    const FileDescriptor file(::open(book.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+    if (file.get() < 0) {
+        return false;
+    }
     // A zip bomb or an archive that writes through its own links is refused before it touches
     // the disk.
-    const auto archive = ZipArchive::open(book);
+    const auto archive = ZipArchive::open("/dev/fd/" + std::to_string(file.get()));
     if (!archive || !archive->isSafeToUnpack(limits_)) {
         return false;
     }
     ChildProcess::Options options;
     options.timeout = unzipTimeout;
+    options.passedFile = file.get();
     return ChildProcess::run(
-               unzipTool_,
-               {"-o", "-qq", absolutePath(book).string(), "-d", absolutePath(folder).string()},
-               options)
+               unzipTool_, {"-o", "-qq", "/dev/fd/3", "-d", absolutePath(folder).string()}, options)
         .has_value();
 }
 

@@ -44,6 +44,14 @@ TEST_F(EPUBExtraction, ReadsChaptersInPathOrderJoinedByAnEmptyLine) {
     EXPECT_EQ(extractor().text(book), "Capital\n\nOne & only\n\nTen\nMore\n\nTwo");
 }
 
+// unzip takes a name with brackets as a pattern, which here also matches "Book 1.epub".
+TEST_F(EPUBExtraction, ANameThatLooksLikeAPatternReadsThatVeryBook) {
+    fixtures::writeEpub(scratch_ / "Book 1.epub", {{"a.xhtml", xhtml("<p>The wrong book</p>")}});
+    const auto book = scratch_ / "Book [12].epub";
+    fixtures::writeEpub(book, {{"a.xhtml", xhtml("<p>The chosen book</p>")}});
+    EXPECT_EQ(extractor().text(book), "The chosen book");
+}
+
 TEST_F(EPUBExtraction, SkipsAChapterThatIsNotUtf8) {
     const auto book = scratch_ / "book.epub";
     fixtures::writeEpub(book, {{"a.xhtml", xhtml("<p>Good</p>")},

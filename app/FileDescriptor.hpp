@@ -1,0 +1,24 @@
+#pragma once
+
+#include <unistd.h>
+
+namespace velora {
+
+// An open file descriptor, closed with its owner; negative when the open failed.
+class FileDescriptor {
+public:
+    explicit FileDescriptor(int fd) : fd_(fd) {}
+    FileDescriptor(const FileDescriptor&) = delete;
+    FileDescriptor& operator=(const FileDescriptor&) = delete;
+    ~FileDescriptor() {
+        if (fd_ >= 0) {
+            ::close(fd_);
+        }
+    }
+    int get() const { return fd_; }
+
+private:
+    int fd_;
+};
+
+} // namespace velora
