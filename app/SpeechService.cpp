@@ -142,7 +142,9 @@ std::optional<SpeechVoice> SpeechService::bestVoice(const QString& languageCode)
     const QString wanted = languageCode.toLower();
     const SpeechVoice* best = nullptr;
     for (const SpeechVoice& candidate : availableVoices_) {
-        if (!candidate.language.toLower().startsWith(wanted)) {
+        // "en" matches "en" and "en-GB", never another language such as "enm".
+        const QString language = candidate.language.toLower();
+        if (language != wanted && !language.startsWith(wanted + u'-')) {
             continue;
         }
         const auto preferred = [this](const SpeechVoice& voice) {

@@ -51,10 +51,7 @@ double wordsPerMinute(float rate) {
 }
 
 // Where the data of an MBROLA voice is looked for; the voice file names the database.
-bool mbrolaInstalled(const QString& dataPath, const char* identifier) {
-    if (QStandardPaths::findExecutable(QStringLiteral("mbrola")).isEmpty()) {
-        return false;
-    }
+bool mbrolaDataInstalled(const QString& dataPath, const char* identifier) {
     QFile file(dataPath + "/voices/" + QString::fromUtf8(identifier));
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
         return false;
@@ -135,12 +132,15 @@ void EspeakEngine::readVoices() {
         }
     }
     // The MBROLA voices are listed only on request, and most often without their data.
+    if (QStandardPaths::findExecutable(QStringLiteral("mbrola")).isEmpty()) {
+        return;
+    }
     espeak_VOICE mbrola{};
     mbrola.languages = "mb";
     for (const espeak_VOICE** voice = espeak_ListVoices(&mbrola);
          voice != nullptr && *voice != nullptr; ++voice) {
         if (std::strncmp((*voice)->identifier, "mb/", 3) != 0 ||
-            !mbrolaInstalled(data, (*voice)->identifier)) {
+            !mbrolaDataInstalled(data, (*voice)->identifier)) {
             continue;
         }
         if (auto entry = voiceFrom(**voice, VoiceQuality::enhanced)) {

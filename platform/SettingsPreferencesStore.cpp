@@ -62,7 +62,8 @@ std::optional<bool> SettingsPreferencesStore::boolean(const QString& key) const 
 
 void SettingsPreferencesStore::write(const QString& group, const QString& key,
                                      const QVariant& value) {
-    remove(key);
+    // A key holds one kind of value; the file is written once per change.
+    removeFromGroups(key);
     settings_.setValue(path(group, key), value);
     settings_.sync();
 }
@@ -80,10 +81,14 @@ void SettingsPreferencesStore::setBoolean(const QString& key, bool value) {
 }
 
 void SettingsPreferencesStore::remove(const QString& key) {
+    removeFromGroups(key);
+    settings_.sync();
+}
+
+void SettingsPreferencesStore::removeFromGroups(const QString& key) {
     for (const QString& group : std::array{bytesGroup, textGroup, booleanGroup}) {
         settings_.remove(path(group, key));
     }
-    settings_.sync();
 }
 
 } // namespace velora

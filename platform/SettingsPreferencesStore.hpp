@@ -25,6 +25,7 @@ public:
 private:
     std::optional<QVariant> read(const QString& group, const QString& key) const;
     void write(const QString& group, const QString& key, const QVariant& value);
+    void removeFromGroups(const QString& key);
 
     mutable QSettings settings_;
 };

@@ -149,7 +149,12 @@ INSTANTIATE_TEST_SUITE_P(
                                       {{"en", platformEnglish}},
                                       "platform.en"},
                       VoiceChoiceCase{
-                          {voiceOf("de-DE", "Max", VoiceQuality::premium)}, {}, std::nullopt}));
+                          {voiceOf("de-DE", "Max", VoiceQuality::premium)}, {}, std::nullopt},
+                      // Another language whose code merely starts with "en" is no match.
+                      VoiceChoiceCase{{voiceOf("enm", "Chaucer", VoiceQuality::premium),
+                                       voiceOf("en-GB", "Dan", VoiceQuality::default_)},
+                                      {},
+                                      "en-GB.Dan"}));
 
 TEST_F(SpeechServiceTest, UnrecognisedTextGetsTheDefaultVoiceAndNoLanguage) {
     service({voiceOf("en-US", "Zoe", VoiceQuality::premium)}, {}, {});
