@@ -240,7 +240,22 @@ bool LibraryStore::moveBadFileAside() {
     return QFile::rename(fileURL_, target);
 }
 
+LibraryStore::Batch::Batch(LibraryStore& store) : store_(store) {
+    ++store_.openBatches_;
+}
+
+LibraryStore::Batch::~Batch() {
+    if (--store_.openBatches_ == 0 && store_.savePending_) {
+        store_.save();
+    }
+}
+
 void LibraryStore::save() {
+    if (openBatches_ > 0) {
+        savePending_ = true;
+        return;
+    }
+    savePending_ = false;
     // Until the old file is safely aside nothing may replace it; the next save tries again.
     if (badFilePending_) {
         if (QFileInfo::exists(fileURL_) && !moveBadFileAside()) {

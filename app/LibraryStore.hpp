@@ -52,6 +52,19 @@ public:
     void clearHistory();
     void resetStats();
 
+    // While one is alive, changes are held in memory and written once when the last one goes,
+    // so that one action of the user costs one write of the whole file.
+    class Batch {
+    public:
+        explicit Batch(LibraryStore& store);
+        Batch(const Batch&) = delete;
+        Batch& operator=(const Batch&) = delete;
+        ~Batch();
+
+    private:
+        LibraryStore& store_;
+    };
+
 signals:
     void entriesChanged();
     void statsChanged();
@@ -70,6 +83,8 @@ private:
     QString fileURL_;
     // A library.json that existed but could not be used, still waiting to be moved aside.
     bool badFilePending_ = false;
+    int openBatches_ = 0;
+    bool savePending_ = false;
     // Kept between saves: a full library is about 8 MB, and allocating that afresh on every
     // save costs more than encoding it.
     std::string saveBuffer_;

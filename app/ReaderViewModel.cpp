@@ -164,6 +164,8 @@ std::pair<std::int64_t, std::int64_t> ReaderViewModel::currentRange() const {
 
 void ReaderViewModel::load(const std::string& text, const LoadSource& source) {
     // Closes the running segment while the engine still holds the document it belongs to.
+    // Closing the old stretch and registering the new text are one write of the library.
+    const LibraryStore::Batch batch(*library_);
     pause();
     ++loadCount_;
     const std::string cleaned = TextSanitizer::clean(text);
@@ -323,6 +325,7 @@ void ReaderViewModel::flushPlaySegment() {
     playStartedAt_.reset();
     const double elapsed = scheduler_.now() - start;
     const std::int64_t words = std::max<std::int64_t>(engine_.index() - playStartIndex_, 0);
+    const LibraryStore::Batch batch(*library_);
     library_->addReading(words, elapsed);
     if (currentDocID_) {
         library_->updateProgress(*currentDocID_, engine_.index());

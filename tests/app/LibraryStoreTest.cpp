@@ -129,6 +129,26 @@ TEST_F(LibraryStoreTest, UnknownKeyForProgressChangesAndWritesNothing) {
     EXPECT_FALSE(QFile::exists(libraryPath()));
 }
 
+TEST_F(LibraryStoreTest, ABatchWritesEveryChangeOnceAtItsEnd) {
+    auto store = open();
+    addText(*store, "text:a");
+    QFile::remove(libraryPath());
+    {
+        const LibraryStore::Batch outer(*store);
+        {
+            const LibraryStore::Batch inner(*store);
+            store->addReading(40, 12.5);
+            store->updateProgress("text:a", 40);
+        }
+        store->recordSession();
+        EXPECT_FALSE(QFile::exists(libraryPath()));
+    }
+    const LibraryStore reread;
+    EXPECT_EQ(reread.entries().at(0).lastIndex, 40);
+    EXPECT_EQ(reread.stats().totalWordsRead, 40);
+    EXPECT_EQ(reread.stats().sessions, 1);
+}
+
 TEST_F(LibraryStoreTest, ClearingHistoryAndResettingStatsAreIndependent) {
     auto store = open();
     addText(*store, "text:a");
