@@ -2,6 +2,7 @@
 
 #include "app/NotificationCenter.hpp"
 #include "app/platform/PreferencesStore.hpp"
+#include "core/JsonFields.hpp"
 
 #include <QHashFunctions>
 #include <limits>
@@ -24,7 +25,8 @@ std::optional<std::uint32_t> readKeyNumber(const nlohmann::json& object, const c
 }
 
 std::optional<HotKeyConfig> decode(const QByteArray& bytes) {
-    const auto json = nlohmann::json::parse(bytes.begin(), bytes.end(), nullptr, false);
+    const nlohmann::json json = JsonFields::parse(
+        std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
     if (!json.is_object()) {
         return std::nullopt;
     }
@@ -42,8 +44,7 @@ QByteArray encode(const HotKeyConfig& config) {
     const nlohmann::json json = {{"keyCode", config.keyCode},
                                  {"carbonModifiers", config.carbonModifiers},
                                  {"display", config.display.toStdString()}};
-    return QByteArray::fromStdString(
-        json.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace));
+    return QByteArray::fromStdString(JsonFields::dump(json));
 }
 
 } // namespace

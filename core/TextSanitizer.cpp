@@ -9,10 +9,7 @@
 #include <array>
 #include <bit>
 #include <cstring>
-#include <memory>
-#include <unicode/regex.h>
 #include <unicode/uchar.h>
-#include <unicode/utext.h>
 
 namespace velora::TextSanitizer {
 
@@ -136,16 +133,6 @@ bool isBlank(char c) {
     return c == ' ' || c == '\t';
 }
 
-const icu::RegexPattern* spaceRun() {
-    static const std::unique_ptr<icu::RegexPattern> pattern = [] {
-        UErrorCode status = U_ZERO_ERROR;
-        std::unique_ptr<icu::RegexPattern> compiled(
-            icu::RegexPattern::compile(icu::UnicodeString(u"[ \\t]{2,}"), 0, status));
-        return U_SUCCESS(status) ? std::move(compiled) : nullptr;
-    }();
-    return pattern.get();
-}
-
 // Where the next pair of blanks at or after `from` begins; every maximal run of blanks is found
 // at its start, because the search resumes only where the previous run ended.
 std::size_t nextBlankPair(std::string_view text, std::size_t from) {
@@ -168,38 +155,26 @@ std::size_t nextBlankPair(std::string_view text, std::size_t from) {
     return std::string_view::npos;
 }
 
+// Every maximal run of two or more spaces or tabs becomes one space.
 std::string collapseSpaceRuns(std::string text) {
-    const icu::RegexPattern* pattern = spaceRun();
     std::size_t candidate = nextBlankPair(text, 0);
-    if (pattern == nullptr || candidate == std::string::npos) {
+    if (candidate == std::string::npos) {
         return text;
     }
-    UErrorCode status = U_ZERO_ERROR;
-    std::unique_ptr<icu::RegexMatcher> matcher(pattern->matcher(status));
-    UText utext = UTEXT_INITIALIZER;
-    utext_openUTF8(&utext, text.data(), static_cast<std::int64_t>(text.size()), &status);
-    if (U_FAILURE(status) || !matcher) {
-        utext_close(&utext);
-        return text;
-    }
-    matcher->reset(&utext);
     std::string result;
     result.reserve(text.size());
     std::size_t copied = 0;
-    // The matcher starts only where a run begins: started at every single space it would cost
-    // more than all the other steps together.
-    while (candidate != std::string::npos &&
-           matcher->find(static_cast<std::int64_t>(candidate), status) && U_SUCCESS(status)) {
-        // Native indexes of a UTF-8 text are byte offsets.
-        const auto begin = static_cast<std::size_t>(matcher->start64(status));
-        const auto end = static_cast<std::size_t>(matcher->end64(status));
-        result.append(text, copied, begin - copied);
+    while (candidate != std::string::npos) {
+        std::size_t end = candidate + 2;
+        while (end < text.size() && isBlank(text[end])) {
+            ++end;
+        }
+        result.append(text, copied, candidate - copied);
         result += ' ';
         copied = end;
         candidate = nextBlankPair(text, end);
     }
     result.append(text, copied);
-    utext_close(&utext);
     return result;
 }
 

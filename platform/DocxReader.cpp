@@ -4,7 +4,6 @@
 #include "platform/XmlDocument.hpp"
 #include "platform/ZipArchive.hpp"
 
-#include <algorithm>
 #include <array>
 
 namespace velora::DocxReader {
@@ -40,9 +39,7 @@ std::optional<std::string> documentText(std::string_view documentXml) {
         root,
         [&](xmlNode* node) {
             if (node->type != XML_ELEMENT_NODE ||
-                std::any_of(
-                    skippedElements.begin(), skippedElements.end(),
-                    [node](const char* name) { return XmlDocument::isElement(node, name); })) {
+                XmlDocument::isAnyElement(node, skippedElements)) {
                 return false;
             }
             if (XmlDocument::isElement(node, "t")) {

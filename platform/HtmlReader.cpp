@@ -6,9 +6,7 @@
 
 #include <algorithm>
 #include <array>
-#include <cstring>
 #include <libxml/encoding.h>
-#include <strings.h>
 
 namespace velora::HtmlReader {
 
@@ -25,11 +23,6 @@ constexpr std::array blockElements{
     "footer",  "form",    "h1",      "h2",         "h3",      "h4",       "h5",         "h6",
     "header",  "hr",      "legend",  "li",         "main",    "menu",     "nav",        "ol",
     "p",       "pre",     "section", "summary",    "table",   "tr",       "ul"};
-
-bool isOneOf(const xmlNode* node, const auto& names) {
-    return std::any_of(names.begin(), names.end(),
-                       [node](const char* name) { return XmlDocument::isElement(node, name); });
-}
 
 // The charset named by a byte-order mark or a meta element near the start, or empty.
 std::string declaredCharset(std::string_view bytes) {
@@ -116,12 +109,13 @@ std::optional<std::string> text(std::string_view bytes, const char* encoding) {
                 }
                 return false;
             }
-            if (node->type != XML_ELEMENT_NODE || isOneOf(node, droppedElements)) {
+            if (node->type != XML_ELEMENT_NODE ||
+                XmlDocument::isAnyElement(node, droppedElements)) {
                 return false;
             }
             if (XmlDocument::isElement(node, "br")) {
                 builder.lineBreak();
-            } else if (isOneOf(node, blockElements)) {
+            } else if (XmlDocument::isAnyElement(node, blockElements)) {
                 builder.endLine();
             }
             return true;
@@ -130,7 +124,7 @@ std::optional<std::string> text(std::string_view bytes, const char* encoding) {
             if (node->type != XML_ELEMENT_NODE) {
                 return;
             }
-            if (isOneOf(node, blockElements)) {
+            if (XmlDocument::isAnyElement(node, blockElements)) {
                 builder.endLine();
             } else if (XmlDocument::isElement(node, "td") || XmlDocument::isElement(node, "th")) {
                 builder.verbatim("\t");

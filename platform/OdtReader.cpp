@@ -4,7 +4,6 @@
 #include "platform/XmlDocument.hpp"
 #include "platform/ZipArchive.hpp"
 
-#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cstring>
@@ -61,9 +60,7 @@ std::optional<std::string> contentText(std::string_view contentXml) {
                 return false;
             }
             if (node->type != XML_ELEMENT_NODE ||
-                std::any_of(
-                    skippedElements.begin(), skippedElements.end(),
-                    [node](const char* name) { return XmlDocument::isElement(node, name); })) {
+                XmlDocument::isAnyElement(node, skippedElements)) {
                 return false;
             }
             if (isParagraph(node)) {

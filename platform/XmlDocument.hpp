@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <libxml/tree.h>
 #include <memory>
 #include <string_view>
@@ -46,6 +47,10 @@ public:
     }
 
     static bool isElement(const xmlNode* node, const char* localName);
+    static bool isAnyElement(const xmlNode* node, const auto& localNames) {
+        return std::any_of(localNames.begin(), localNames.end(),
+                           [node](const char* name) { return isElement(node, name); });
+    }
 
 private:
     struct Freer {

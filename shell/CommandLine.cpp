@@ -1,5 +1,6 @@
 #include "shell/CommandLine.hpp"
 
+#include "app/FileBytes.hpp"
 #include "core/TextEngine.hpp"
 #include "core/TextSanitizer.hpp"
 #include "platform/DocumentImport.hpp"
@@ -7,7 +8,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
-#include <memory>
 #include <nlohmann/json.hpp>
 #include <ostream>
 
@@ -17,12 +17,29 @@ namespace {
 
 constexpr int usageError = 2;
 
+// Standard input, up to the size of the largest file the reader takes.
+std::optional<std::string> readStandardInput() {
+    std::string content;
+    char buffer[1 << 16];
+    std::size_t n = 0;
+    while ((n = std::fread(buffer, 1, sizeof buffer, stdin)) > 0) {
+        if (content.size() + n > FileBytes::defaultLimit) {
+            return std::nullopt;
+        }
+        content.append(buffer, n);
+    }
+    if (std::ferror(stdin)) {
+        return std::nullopt;
+    }
+    return content;
+}
+
 // The cleaned text the reader would load from a document of any supported type, or from
 // standard input; reports the failure the reader would show.
 std::optional<std::string> readCleaned(const std::string& path, std::ostream& err) {
     const std::optional<std::string> input =
-        path == "-" ? CommandLine::readInput(path) : DocumentImport::readFile(path);
-    if (!input || (path != "-" && input->empty())) {
+        path == "-" ? readStandardInput() : DocumentImport::readFile(path);
+    if (!input) {
         err << "Couldn't read " << std::filesystem::path(path).filename().string() << '\n';
         return std::nullopt;
     }
@@ -117,26 +134,6 @@ std::string CommandLine::usage() const {
         text += "  " + left + std::string(width - left.size() + 2, ' ') + option.description + '\n';
     }
     return text;
-}
-
-std::optional<std::string> CommandLine::readInput(const std::string& path) {
-    const bool standardInput = path == "-";
-    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(
-        standardInput ? stdin : std::fopen(path.c_str(), "rb"),
-        standardInput ? [](std::FILE*) { return 0; } : &std::fclose);
-    if (!file) {
-        return std::nullopt;
-    }
-    std::string content;
-    char buffer[1 << 16];
-    std::size_t n = 0;
-    while ((n = std::fread(buffer, 1, sizeof buffer, file.get())) > 0) {
-        content.append(buffer, n);
-    }
-    if (std::ferror(file.get())) {
-        return std::nullopt;
-    }
-    return content;
 }
 
 } // namespace velora

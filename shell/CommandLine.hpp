@@ -28,9 +28,6 @@ public:
 
     std::string usage() const;
 
-    // The bytes of a file, or of standard input for "-"; nothing when they cannot be read.
-    static std::optional<std::string> readInput(const std::string& path);
-
 private:
     struct Option {
         std::string name;

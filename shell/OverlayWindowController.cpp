@@ -23,7 +23,7 @@ constexpr double materialOpacity = 0.82;
 // theme's light or dark appearance, which lets the desktop show through where it can.
 QPalette appearance(const ThemePalette& colours, bool translucent) {
     const bool dark = colours.colorScheme == ColorScheme::dark;
-    QColor window = colours.background.value_or(dark ? QColor(30, 30, 34) : QColor(246, 246, 248));
+    QColor window = colours.windowColour();
     if (!colours.background && translucent) {
         window.setAlphaF(materialOpacity);
     }

@@ -88,8 +88,7 @@ SymbolButton* headerButton(const char* symbol, const QString& help, QWidget* par
 
 QPalette readerPalette(const ThemePalette& theme, QPalette base) {
     const bool dark = theme.colorScheme == ColorScheme::dark;
-    const QColor window =
-        theme.background.value_or(dark ? QColor(30, 30, 34) : QColor(246, 246, 248));
+    const QColor window = theme.windowColour();
     const QColor raised = dark ? window.lighter(150) : window.darker(106);
     base.setColor(QPalette::Window, window);
     base.setColor(QPalette::Base, raised);

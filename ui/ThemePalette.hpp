@@ -22,6 +22,12 @@ struct ThemePalette {
     ColorScheme colorScheme = ColorScheme::dark;
 
     bool operator==(const ThemePalette&) const = default;
+
+    // The background, or the opaque colour of the material of this appearance.
+    QColor windowColour() const {
+        return background.value_or(colorScheme == ColorScheme::dark ? QColor(30, 30, 34)
+                                                                    : QColor(246, 246, 248));
+    }
 };
 
 // The palette of a theme; `system` takes its roles from the desktop's palette.

@@ -1,0 +1,26 @@
+#include "core/DocumentIdentity.hpp"
+#include "core/TextDecoder.hpp"
+#include "core/TextEngine.hpp"
+#include "core/TextSanitizer.hpp"
+
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+// Every text the reader loads takes this road, whatever its bytes.
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string text =
+        velora::TextDecoder::decode(std::string_view(reinterpret_cast<const char*>(data), size));
+    const std::string cleaned = velora::TextSanitizer::clean(text);
+    for (const velora::Word& word : velora::TextEngine::tokenize(cleaned)) {
+        const velora::Word::OrpParts parts = word.orpParts();
+        // The pivot split must give back the word to the letter.
+        if (word.text.empty() || parts.pivot.empty() ||
+            parts.left + parts.pivot + parts.right != word.text) {
+            __builtin_trap();
+        }
+    }
+    velora::DocumentIdentity::textKey(cleaned);
+    velora::DocumentIdentity::title(cleaned, 8, 60);
+    return 0;
+}
