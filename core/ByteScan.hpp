@@ -1,11 +1,15 @@
 #pragma once
 
+#include <bit>
 #include <cstdint>
 #include <cstring>
 
 // Looks at eight bytes at a time. In UTF-8 no byte of a multi-byte sequence is ASCII, so ASCII
 // separators can be found bytewise in any text.
 namespace velora::ByteScan {
+
+// Callers count trailing zero bits to find the first byte in text order.
+static_assert(std::endian::native == std::endian::little);
 
 inline constexpr std::uint64_t topBits = 0x8080808080808080ULL;
 
