@@ -175,13 +175,14 @@ void ReaderViewModel::load(const std::string& text, const LoadSource& source) {
     registerAndResume(engine_.words(), cleaned, source);
 }
 
-void ReaderViewModel::loadFromClipboard() {
+bool ReaderViewModel::loadFromClipboard() {
     const std::optional<QString> text = pasteboard_.string();
     if (!text || text->isEmpty()) {
         setStatusMessage(QStringLiteral("Clipboard is empty"));
-        return;
+        return false;
     }
     load(text->toStdString(), LoadSource::text());
+    return true;
 }
 
 void ReaderViewModel::registerAndResume(const std::vector<Word>& tokens, const std::string& cleaned,
@@ -250,19 +251,22 @@ void ReaderViewModel::pause() {
 }
 
 void ReaderViewModel::stepForward() {
-    const bool wasPlaying = isPlaying_;
-    pause();
-    engine_.skip(stepWords);
-    emit engineChanged();
-    if (wasPlaying && !engine_.isAtEnd()) {
-        play();
-    }
+    step(stepWords);
 }
 
 void ReaderViewModel::stepBackward() {
+    step(-stepWords);
+}
+
+void ReaderViewModel::step(std::int64_t words) {
     const bool wasPlaying = isPlaying_;
     pause();
-    engine_.rewind(stepWords);
+    if (words < 0) {
+        // Negated only once known above the minimum, which has no positive counterpart.
+        engine_.rewind(words == INT64_MIN ? INT64_MAX : -words);
+    } else {
+        engine_.skip(words);
+    }
     emit engineChanged();
     if (wasPlaying && !engine_.isAtEnd()) {
         play();

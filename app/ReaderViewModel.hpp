@@ -90,11 +90,14 @@ public:
     std::function<void()> onToggleFullScreen;
 
     void load(const std::string& text, const LoadSource& source);
-    void loadFromClipboard();
+    // False when the clipboard holds no text: the loaded document stays and nothing starts.
+    bool loadFromClipboard();
     void play();
     void pause();
     void stepForward();
     void stepBackward();
+    // Forward by `words`, back when negative; reading goes on if it was going.
+    void step(std::int64_t words);
     void seek(double progress);
     void open(const ReadingHistoryEntry& entry);
     // Imports `file` off the main thread and loads it unless another load came first; a file

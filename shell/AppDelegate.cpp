@@ -5,28 +5,21 @@
 #include "app/platform/AccessibilityTrust.hpp"
 #include "app/platform/Pasteboard.hpp"
 #include "shell/ShellReader.hpp"
+#include "ui/Symbols.hpp"
 
 #include <QApplication>
 #include <QDBusConnection>
-#include <QIcon>
 #include <QKeySequence>
 #include <QMenu>
 #include <QPointer>
 #include <QSystemTrayIcon>
-
-// The icon lives in a static library, whose resources are not registered on their own.
-static void registerShellResources() {
-    Q_INIT_RESOURCE(shell);
-}
 
 namespace velora {
 
 AppDelegate::AppDelegate(Services services, QObject* parent)
     : QObject(parent), services_(std::move(services)),
       hotKeys_(services_.hotKeyService, services_.scheduler),
-      capture_(services_.pasteboard, services_.keys, services_.trust, services_.scheduler) {
-    registerShellResources();
-}
+      capture_(services_.pasteboard, services_.keys, services_.trust, services_.scheduler) {}
 
 AppDelegate::~AppDelegate() = default;
 
@@ -83,7 +76,7 @@ void AppDelegate::setupStatusItem() {
                     &AppDelegate::quit);
 
     if (!statusItem_) {
-        statusItem_ = std::make_unique<QSystemTrayIcon>(QIcon(QStringLiteral(":/veloramac.svg")));
+        statusItem_ = std::make_unique<QSystemTrayIcon>(Symbols::mark());
         statusItem_->setToolTip(QStringLiteral("VeloraMac"));
         connect(statusItem_.get(), &QSystemTrayIcon::activated, this,
                 [this](QSystemTrayIcon::ActivationReason reason) {
@@ -220,9 +213,10 @@ void AppDelegate::readFile(const std::filesystem::path& file, ServiceProvider::F
 }
 
 void AppDelegate::readClipboard() {
-    services_.reader.loadFromClipboard();
+    // An empty clipboard leaves the old text loaded; it must not start reading it.
+    const bool loaded = services_.reader.loadFromClipboard();
     showReader();
-    if (!services_.reader.isEmpty()) {
+    if (loaded && !services_.reader.isEmpty()) {
         services_.reader.play();
     }
 }

@@ -12,11 +12,11 @@
 #include "shell/AppDelegate.hpp"
 #include "shell/RemoteInstance.hpp"
 #include "shell/ShellReader.hpp"
+#include "ui/Symbols.hpp"
 
 #include <QApplication>
 #include <QDBusConnection>
 #include <QDir>
-#include <QIcon>
 #include <iostream>
 
 namespace velora {
@@ -71,7 +71,7 @@ int DesktopProgram::run(int argc, char** argv, const ReaderFactory& makeReader) 
                     std::function<void(std::optional<std::string>)> done) {
             importer.importText(file, receiver, std::move(done));
         }});
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/veloramac.svg")));
+    QApplication::setWindowIcon(Symbols::mark());
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected()) {
         std::cerr << "VeloraMac: no session bus; other programs cannot reach the reader\n";

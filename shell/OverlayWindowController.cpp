@@ -40,6 +40,7 @@ QPalette appearance(const ThemePalette& colours, bool translucent) {
         palette.setColor(group, QPalette::AlternateBase, button);
         palette.setColor(group, QPalette::Button, button);
         palette.setColor(group, QPalette::Highlight, colours.accent);
+        palette.setColor(group, QPalette::HighlightedText, colours.onAccent());
     }
     return palette;
 }
@@ -158,20 +159,32 @@ bool OverlayWindowController::eventFilter(QObject* watched, QEvent* event) {
         if (press->button() != Qt::LeftButton || savedFrame_) {
             break;
         }
+        pressedAt_ = press->globalPosition().toPoint();
+        return true;
+    }
+    case QEvent::MouseMove: {
+        const QPoint pointer = static_cast<QMouseEvent*>(event)->globalPosition().toPoint();
+        if (dragOffset_) {
+            panel_->move(pointer - *dragOffset_);
+            return true;
+        }
+        // The move starts only once the pointer travels with the button held: a window manager
+        // handed a move on a mere tap never sees the release and keeps the panel on the pointer.
+        if (!pressedAt_ ||
+            (pointer - *pressedAt_).manhattanLength() < QApplication::startDragDistance()) {
+            break;
+        }
+        const QPoint from = *pressedAt_;
+        pressedAt_.reset();
         // Without a window manager that moves windows, the panel follows the pointer itself.
         if (!panel_->windowHandle() || !panel_->windowHandle()->startSystemMove()) {
-            dragOffset_ = press->globalPosition().toPoint() - panel_->pos();
+            dragOffset_ = from - panel_->pos();
+            panel_->move(pointer - *dragOffset_);
         }
         return true;
     }
-    case QEvent::MouseMove:
-        if (dragOffset_) {
-            panel_->move(static_cast<QMouseEvent*>(event)->globalPosition().toPoint() -
-                         *dragOffset_);
-            return true;
-        }
-        break;
     case QEvent::MouseButtonRelease:
+        pressedAt_.reset();
         dragOffset_.reset();
         break;
     default:

@@ -59,6 +59,8 @@ private:
     std::optional<QRect> savedFrame_;
     std::optional<ReadingTheme> theme_;
     bool compositor_;
+    // Where the button went down on the background, until the pointer moves far enough to drag.
+    std::optional<QPoint> pressedAt_;
     // The pointer's offset in the panel while it is dragged by hand.
     std::optional<QPoint> dragOffset_;
 };

@@ -11,6 +11,8 @@
 #include "ui/ReaderView.hpp"
 #include "ui/SettingsView.hpp"
 
+#include <QApplication>
+
 namespace velora {
 
 ReaderViewModelShell::ReaderViewModelShell(std::unique_ptr<ReaderViewModel> viewModel,
@@ -40,8 +42,8 @@ void ReaderViewModelShell::loadFile(const std::filesystem::path& file, const std
     viewModel_->load(text, ReaderViewModel::LoadSource::file(file));
 }
 
-void ReaderViewModelShell::loadFromClipboard() {
-    viewModel_->loadFromClipboard();
+bool ReaderViewModelShell::loadFromClipboard() {
+    return viewModel_->loadFromClipboard();
 }
 
 void ReaderViewModelShell::play() {
@@ -63,6 +65,10 @@ std::optional<QString> ReaderViewModelShell::statusMessage() const {
 std::unique_ptr<QWidget> ReaderViewModelShell::makeView(std::function<void()> close) {
     auto view = std::make_unique<ReaderView>(*viewModel_, platform_.scheduler, true);
     QObject::connect(view.get(), &ReaderView::closeRequested, view.get(), std::move(close));
+    QObject::connect(view.get(), &ReaderView::settingsWindowRequested, view.get(),
+                     [this] { openSettings(); });
+    QObject::connect(view.get(), &ReaderView::quitRequested, qApp, &QCoreApplication::quit,
+                     Qt::QueuedConnection);
     view_ = view.get();
     return view;
 }
@@ -89,12 +95,27 @@ void ReaderViewModelShell::attach(OverlayWindowController& panel) {
 }
 
 void ReaderViewModelShell::openSettings() {
+    QWidget* panel = view_ ? view_->window() : nullptr;
+    const bool overPanel = panel != nullptr && panel->isVisible();
     if (!settings_) {
         auto* view =
             new SettingsView(viewModel_->speech(), platform_.preferences, platform_.notifications);
         view->setAttribute(Qt::WA_DeleteOnClose);
         bind(*view, *viewModel_);
         settings_ = view;
+        // Closing the window hands the keys back to the panel, not to another program.
+        QObject::connect(view, &QObject::destroyed, view_, [this] {
+            if (view_ && view_->window()->isVisible()) {
+                view_->window()->activateWindow();
+            }
+        });
+    }
+    if (overPanel && !settings_->isVisible()) {
+        // The panel stays above ordinary windows; the settings must too, or they open under it.
+        settings_->setWindowFlag(Qt::WindowStaysOnTopHint);
+        QRect frame(QPoint(), settings_->size());
+        frame.moveCenter(panel->geometry().center());
+        settings_->move(frame.topLeft());
     }
     settings_->show();
     settings_->raise();

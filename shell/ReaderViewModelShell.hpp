@@ -26,7 +26,7 @@ public:
 
     void loadText(const QString& text) override;
     void loadFile(const std::filesystem::path& file, const std::string& text) override;
-    void loadFromClipboard() override;
+    bool loadFromClipboard() override;
     void play() override;
     bool isEmpty() const override;
     void setStatusMessage(const QString& message) override;

@@ -21,7 +21,8 @@ public:
 
     virtual void loadText(const QString& text) = 0;
     virtual void loadFile(const std::filesystem::path& file, const std::string& text) = 0;
-    virtual void loadFromClipboard() = 0;
+    // False when there was nothing to load.
+    virtual bool loadFromClipboard() = 0;
     virtual void play() = 0;
     // Whether the loaded text has no words.
     virtual bool isEmpty() const = 0;

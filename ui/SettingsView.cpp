@@ -5,8 +5,10 @@
 #include "ui/SymbolLabel.hpp"
 #include "ui/Symbols.hpp"
 #include "ui/TextStyle.hpp"
-#include "ui/ThemePalette.hpp"
+#include "ui/WheelGuard.hpp"
 
+#include <QAbstractSlider>
+#include <QAbstractSpinBox>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
@@ -38,7 +40,7 @@ QLabel* note(const QString& text, QWidget* parent) {
     return label;
 }
 
-// The window has a fixed size, so a tab whose form is taller scrolls instead of squeezing rows.
+// A tab whose form is taller than the window scrolls instead of squeezing rows.
 QWidget* page(std::initializer_list<QWidget*> sections) {
     auto* scroll = new QScrollArea;
     scroll->setWidgetResizable(true);
@@ -67,7 +69,8 @@ SettingsView::SettingsView(SpeechService& speech, PreferencesStore& preferences,
       hotKey_(HotKeyConfig::load(preferences)),
       controls_(new SettingsControls(speech, SettingsControls::TransitionPicker::menu, this)),
       tabs_(new QTabWidget(this)) {
-    setFixedSize(480, 380);
+    resize(480, 380);
+    setMinimumSize(400, 300);
     setWindowTitle(QStringLiteral("VeloraMac Settings"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -77,6 +80,15 @@ SettingsView::SettingsView(SpeechService& speech, PreferencesStore& preferences,
     tabs_->addTab(voiceTab(), Symbols::icon("speaker.wave.2", text), QStringLiteral("Voice"));
     tabs_->addTab(shortcutTab(), Symbols::icon("keyboard", text), QStringLiteral("Shortcut"));
     tabs_->addTab(aboutTab(), Symbols::icon("info.circle", text), QStringLiteral("About"));
+
+    for (QWidget* each : findChildren<QWidget*>()) {
+        if (qobject_cast<QAbstractSlider*>(each) || qobject_cast<QComboBox*>(each) ||
+            qobject_cast<QAbstractSpinBox*>(each)) {
+            // The wheel changes a setting only once it is chosen; before, it scrolls the tab.
+            each->setFocusPolicy(Qt::StrongFocus);
+            WheelGuard::install(*each);
+        }
+    }
 
     connect(controls_, &SettingsControls::settingsEdited, this, &SettingsView::settingsEdited);
     connect(controls_, &SettingsControls::speechEnabledEdited, this,
@@ -195,10 +207,7 @@ QWidget* SettingsView::aboutTab() {
     auto* column = new QVBoxLayout(about);
     column->setSpacing(10);
     column->addStretch();
-    auto* symbol =
-        new SymbolLabel("bolt.horizontal.circle.fill",
-                        velora::palette(ReadingTheme::system, about->palette()).pivot, 48, about);
-    column->addWidget(symbol, 0, Qt::AlignHCenter);
+    column->addWidget(SymbolLabel::mark(48, about), 0, Qt::AlignHCenter);
     column->addWidget(
         styledLabel(QStringLiteral("VeloraMac"), TextStyle::title2, Tone::primary, about, true), 0,
         Qt::AlignHCenter);

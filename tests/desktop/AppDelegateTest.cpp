@@ -156,6 +156,21 @@ INSTANTIATE_TEST_SUITE_P(
         BusRequest{"relativePath", "readFile", "notes.txt", "No readable file was provided.", {}}),
     [](const auto& info) { return std::string(info.param.name); });
 
+class ClipboardMenuTest : public DesktopTest, public ::testing::WithParamInterface<const char*> {};
+
+// "Read from Clipboard" over a text already loaded: only new text is played; an empty clipboard
+// says so and leaves the old text where it stood.
+TEST_P(ClipboardMenuTest, PlaysOnlyWhatItLoaded) {
+    reader.loadText(QStringLiteral("Earlier words"));
+    reader.clipboard = QString::fromUtf8(GetParam());
+    delegate->readClipboard();
+    EXPECT_TRUE(delegate->overlay()->panel().isVisible());
+    EXPECT_EQ(reader.plays, reader.clipboard.isEmpty() ? 0 : 1);
+    EXPECT_EQ(reader.loads.size(), reader.clipboard.isEmpty() ? 1 : 2);
+}
+
+INSTANTIATE_TEST_SUITE_P(Clipboard, ClipboardMenuTest, ::testing::Values("", "Copied words"));
+
 TEST_F(DesktopTest, PanelIsAFloatingToolWindowCentredOnTheScreen) {
     QWidget& panel = delegate->overlay()->panel();
     EXPECT_EQ(panel.size(), QSize(760, 520));

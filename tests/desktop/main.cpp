@@ -67,7 +67,10 @@ public:
     void loadFile(const std::filesystem::path&, const std::string& text) override {
         say("load", QString::fromStdString(text));
     }
-    void loadFromClipboard() override { say("clipboard", {}); }
+    bool loadFromClipboard() override {
+        say("clipboard", {});
+        return true;
+    }
     void play() override { say("play", {}); }
     bool isEmpty() const override { return false; }
     void setStatusMessage(const QString& message) override { say("status", message); }

@@ -20,7 +20,14 @@ public:
         loads.append(QString::fromStdString(text));
         show(loads.back());
     }
-    void loadFromClipboard() override {}
+    bool loadFromClipboard() override {
+        if (clipboard.isEmpty()) {
+            statusMessages.append(QStringLiteral("Clipboard is empty"));
+            return false;
+        }
+        loadText(clipboard);
+        return true;
+    }
     void play() override { ++plays; }
     bool isEmpty() const override { return empty; }
     void setStatusMessage(const QString& message) override { statusMessages.append(message); }
@@ -38,6 +45,8 @@ public:
     void openSettings() override {}
     void showShortcut(const QString& display) override { shortcut = display; }
 
+    // What loadFromClipboard finds.
+    QString clipboard;
     QStringList loads;
     QStringList statusMessages;
     int plays = 0;
