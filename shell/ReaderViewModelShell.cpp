@@ -3,9 +3,7 @@
 #include "app/LibraryStore.hpp"
 #include "app/ReaderViewModel.hpp"
 #include "app/SpeechService.hpp"
-#include "platform/Cld2LanguageRecognizer.hpp"
-#include "platform/EspeakSynthesizer.hpp"
-#include "platform/EspeakVoiceCatalog.hpp"
+#include "platform/DesktopSpeech.hpp"
 #include "shell/OverlayWindowController.hpp"
 #include "ui/ReaderBindings.hpp"
 #include "ui/ReaderView.hpp"
@@ -25,12 +23,9 @@ ReaderViewModelShell::~ReaderViewModelShell() {
 
 std::unique_ptr<ShellReader>
 ReaderViewModelShell::create(const DesktopProgram::Platform& platform) {
-    auto speech = std::make_unique<SpeechService>(
-        std::make_unique<EspeakSynthesizer>(), std::make_unique<EspeakVoiceCatalog>(),
-        std::make_unique<Cld2LanguageRecognizer>(), platform.preferences);
     auto viewModel = std::make_unique<ReaderViewModel>(ReaderViewModel::Services{
         platform.preferences, platform.scheduler, platform.pasteboard, platform.importer,
-        std::move(speech), std::make_unique<LibraryStore>()});
+        makeDesktopSpeechService(platform.preferences), std::make_unique<LibraryStore>()});
     return std::make_unique<ReaderViewModelShell>(std::move(viewModel), platform);
 }
 
@@ -73,9 +68,22 @@ std::unique_ptr<QWidget> ReaderViewModelShell::makeView(std::function<void()> cl
     return view;
 }
 
-void ReaderViewModelShell::showShortcut(const QString& display) {
+void ReaderViewModelShell::showShortcut(const HotKeyConfig& shortcut, bool registered) {
+    shortcut_ = shortcut;
+    shortcutRegistered_ = registered;
     if (view_) {
-        view_->setShortcutDisplay(display);
+        view_->setShortcutDisplay(registered ? shortcut.display : QString());
+    }
+    if (settings_) {
+        settings_->showShortcutStatus(shortcut, registered);
+    }
+}
+
+void ReaderViewModelShell::showCaptureSupport(bool globalShortcuts, bool keyStrokes) {
+    globalShortcuts_ = globalShortcuts;
+    keyStrokes_ = keyStrokes;
+    if (settings_) {
+        settings_->showCaptureSupport(globalShortcuts, keyStrokes);
     }
 }
 
@@ -102,6 +110,8 @@ void ReaderViewModelShell::openSettings() {
             new SettingsView(viewModel_->speech(), platform_.preferences, platform_.notifications);
         view->setAttribute(Qt::WA_DeleteOnClose);
         bind(*view, *viewModel_);
+        view->showShortcutStatus(shortcut_, shortcutRegistered_);
+        view->showCaptureSupport(globalShortcuts_, keyStrokes_);
         settings_ = view;
         // Closing the window hands the keys back to the panel, not to another program.
         QObject::connect(view, &QObject::destroyed, view_, [this] {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/HotKeyConfig.hpp"
 #include "shell/OverlayWindowController.hpp"
 #include "shell/ShellReader.hpp"
 
@@ -43,7 +44,11 @@ public:
     }
     void attach(OverlayWindowController& panel) override { attached = &panel; }
     void openSettings() override {}
-    void showShortcut(const QString& display) override { shortcut = display; }
+    void showShortcut(const HotKeyConfig& config, bool registered) override {
+        shortcut = config.display;
+        shortcutRegistered = registered;
+    }
+    void showCaptureSupport(bool, bool) override {}
 
     // What loadFromClipboard finds.
     QString clipboard;
@@ -52,6 +57,7 @@ public:
     int plays = 0;
     bool empty = false;
     QString shortcut;
+    bool shortcutRegistered = false;
     QLabel* view = nullptr;
     std::function<void()> closeView;
     OverlayWindowController* attached = nullptr;
