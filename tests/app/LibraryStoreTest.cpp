@@ -105,6 +105,18 @@ TEST_F(LibraryStoreTest, StoredTextLimitCountsCharacters) {
         store->registerDocument("text:a", "a", Kind::text, 1, std::nullopt, text).storedText);
     EXPECT_FALSE(
         store->registerDocument("text:b", "b", Kind::text, 1, std::nullopt, text + "x").storedText);
+
+    // Within the count, a text whose encoding would not fit a library of forty is not kept.
+    std::string emoji;
+    for (int i = 0; i < 200000; ++i) {
+        emoji += "😀";
+    }
+    EXPECT_TRUE(
+        store->registerDocument("text:c", "c", Kind::text, 1, std::nullopt, emoji).storedText);
+    EXPECT_FALSE(store
+                     ->registerDocument("text:d", "d", Kind::text, 1, std::nullopt,
+                                        std::string(200000, '\x01'))
+                     .storedText);
 }
 
 TEST_F(LibraryStoreTest, TrimKeepsTheNewestFortyEvenWhenTheClockWentBack) {
