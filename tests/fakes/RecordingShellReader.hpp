@@ -38,7 +38,11 @@ public:
     }
     void attach(OverlayWindowController& panel) override { attached = &panel; }
     void openSettings() override {}
-    void showShortcut(const QString& display) override { shortcut = display; }
+    void showShortcut(const QString& display, bool registered) override {
+        shortcut = display;
+        shortcutRegistered = registered;
+    }
+    void showCaptureSupport(bool, bool) override {}
 
     QStringList loads;
     QStringList statusMessages;
@@ -47,6 +51,7 @@ public:
     std::optional<QString> saveFailure;
     bool empty = false;
     QString shortcut;
+    bool shortcutRegistered = false;
     QLabel* view = nullptr;
     std::function<void()> closeView;
     OverlayWindowController* attached = nullptr;
