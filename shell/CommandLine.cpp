@@ -180,9 +180,9 @@ std::string CommandLine::usage() const {
     return "Usage: veloramac [FILE...]\n"
            "  or:  veloramac --read-selection | --read-clipboard\n"
            "  or:  veloramac OPTION\n\n"
-           "Without an option the tray program starts and opens the first FILE, captures the\n"
-           "selection or reads the clipboard; when it is running already, a later veloramac\n"
-           "hands it the request and exits.\n\n"
+           "Without an option the tray program starts and opens the first FILE, captures\n"
+           "the selection or reads the clipboard; when it is running already, a later\n"
+           "veloramac hands it the request and exits.\n\n"
            "Requests to the tray program:\n" +
            helpTable(requests, width) + "\nOptions:\n" + helpTable(options, width);
 }
