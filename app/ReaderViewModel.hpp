@@ -101,6 +101,13 @@ public:
     // Forward by `words`, back when negative; reading goes on if it was going.
     void step(std::int64_t words);
     void seek(double progress);
+    // While the scrubber is held, seeks move the reader but the library is written once, when
+    // it is let go.
+    void beginScrub();
+    void endScrub();
+    // Saves the position and the words read so far without stopping playback; the stretch
+    // being played goes on from here.
+    void saveReading();
     void open(const ReadingHistoryEntry& entry);
     // Imports `file` off the main thread and loads it unless another load came first; a file
     // that yields no text keeps the loaded document and says `failurePrefix` and its name.
@@ -122,6 +129,7 @@ private:
     void registerAndResume(const std::vector<Word>& tokens, const std::string& cleaned,
                            const LoadSource& source);
     void flushPlaySegment();
+    void scheduleCheckpoint();
     void startVisualLoop();
     // Schedules the end of the chunk on display at `deadline` on the scheduler's clock.
     void scheduleChunkEnd(double deadline);
@@ -134,6 +142,7 @@ private:
 
     void cancelLoop();
     void cancelSpeechRestart();
+    void cancelCheckpoint();
     void setPlaying(bool playing);
 
     PreferencesStore& preferences_;
@@ -154,6 +163,8 @@ private:
     std::unique_ptr<LibraryStore> library_;
     std::optional<Scheduler::Handle> loopTask_;
     std::optional<Scheduler::Handle> speechRestartTask_;
+    std::optional<Scheduler::Handle> checkpointTask_;
+    std::unique_ptr<LibraryStore::Batch> scrubBatch_;
     std::optional<std::string> currentDocID_;
     std::optional<double> playStartedAt_;
     std::int64_t playStartIndex_ = 0;
