@@ -180,51 +180,60 @@ void AppDelegate::captured(std::optional<QString> text) {
     }
     const std::optional<QString> clipboard = services_.pasteboard.string();
     if (clipboard && !clipboard->trimmed().isEmpty()) {
-        readText(*clipboard);
-        services_.reader.setStatusMessage(services_.trust.isProcessTrusted()
-                                              ? QString(readFromClipboardMessage)
-                                              : clipboardFallbackMessage(shortcutDisplay()));
+        const QString message = services_.trust.isProcessTrusted()
+                                    ? QString(readFromClipboardMessage)
+                                    : clipboardFallbackMessage(shortcutDisplay());
+        // The load clears the status line, so the message follows it.
+        readText(*clipboard, [self = QPointer(this), message] {
+            if (self) {
+                self->services_.reader.setStatusMessage(message);
+            }
+        });
         return;
     }
     showReader();
     services_.reader.setStatusMessage(nothingToReadMessage(shortcutDisplay()));
 }
 
-void AppDelegate::readText(const QString& text) {
-    services_.reader.loadText(text);
+void AppDelegate::readText(const QString& text, std::function<void()> then) {
     showReader();
-    if (!services_.reader.isEmpty()) {
-        services_.reader.play();
-    }
+    services_.reader.loadText(
+        text, [self = QPointer(this), then = std::move(then)](const LoadOutcome& outcome) {
+            if (!self || outcome.status != LoadOutcome::Status::loaded) {
+                return;
+            }
+            if (!self->services_.reader.isEmpty()) {
+                self->services_.reader.play();
+            }
+            if (then) {
+                then();
+            }
+        });
 }
 
 void AppDelegate::readFile(const std::filesystem::path& file, ServiceProvider::FileDone done) {
     showReader();
-    services_.importText(
-        file, this, [this, file, done = std::move(done)](std::optional<std::string> text) {
-            if (text && !text->empty()) {
-                services_.reader.loadFile(file, *text);
-                services_.reader.play();
-                if (done) {
-                    done(std::nullopt);
-                }
-                return;
+    services_.reader.loadFile(
+        file, [self = QPointer(this), done = std::move(done)](const LoadOutcome& outcome) {
+            if (self && outcome.status == LoadOutcome::Status::loaded) {
+                self->services_.reader.play();
             }
-            const QString failure =
-                QStringLiteral("Couldn't read ") + QString::fromStdString(file.filename().string());
-            services_.reader.setStatusMessage(failure);
             if (done) {
-                done(failure);
+                done(outcome.status == LoadOutcome::Status::loaded
+                         ? std::nullopt
+                         : std::optional<QString>(outcome.message));
             }
         });
 }
 
 void AppDelegate::readClipboard() {
-    services_.reader.loadFromClipboard();
     showReader();
-    if (!services_.reader.isEmpty()) {
-        services_.reader.play();
-    }
+    services_.reader.loadFromClipboard([self = QPointer(this)](const LoadOutcome& outcome) {
+        if (self && outcome.status == LoadOutcome::Status::loaded &&
+            !self->services_.reader.isEmpty()) {
+            self->services_.reader.play();
+        }
+    });
 }
 
 void AppDelegate::showReader() {
@@ -245,10 +254,10 @@ void AppDelegate::quit() {
     QCoreApplication::quit();
 }
 
-void AppDelegate::openFiles(const QStringList& pathsOrUrls) {
+void AppDelegate::openFiles(const QStringList& pathsOrUrls, ServiceProvider::FileDone done) {
     for (const QString& entry : pathsOrUrls) {
         if (const auto file = ServiceProvider::localFile(entry)) {
-            readFile(*file);
+            readFile(*file, std::move(done));
             return;
         }
     }
