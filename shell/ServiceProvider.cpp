@@ -5,12 +5,15 @@
 #include <QDBusMessage>
 #include <QDir>
 #include <QUrl>
+#include <QVariantMap>
 
 namespace velora {
 
 bool ServiceProvider::registerOn(QDBusConnection& bus) {
     if (!bus.isConnected() ||
-        !bus.registerObject(objectPath, this, QDBusConnection::ExportScriptableSlots)) {
+        !bus.registerObject(objectPath, this,
+                            QDBusConnection::ExportScriptableSlots |
+                                QDBusConnection::ExportScriptableProperties)) {
         return false;
     }
     if (!bus.registerService(serviceName)) {
@@ -42,6 +45,26 @@ std::optional<std::filesystem::path> ServiceProvider::localFile(const QString& p
         return std::nullopt;
     }
     return std::filesystem::path(path.toStdString());
+}
+
+void ServiceProvider::showShortcut(const QString& display, bool registered) {
+    QVariantMap changed;
+    if (display != shortcut_) {
+        shortcut_ = display;
+        changed.insert(QStringLiteral("shortcut"), display);
+    }
+    if (registered != shortcutRegistered_) {
+        shortcutRegistered_ = registered;
+        changed.insert(QStringLiteral("shortcutRegistered"), registered);
+    }
+    if (changed.isEmpty() || !bus_) {
+        return;
+    }
+    QDBusMessage signal =
+        QDBusMessage::createSignal(objectPath, QStringLiteral("org.freedesktop.DBus.Properties"),
+                                   QStringLiteral("PropertiesChanged"));
+    signal << QString(interfaceName) << changed << QStringList();
+    bus_->send(signal);
 }
 
 void ServiceProvider::fail(const QString& message) {

@@ -13,6 +13,7 @@ namespace velora {
 
 class NotificationCenter;
 class PreferencesStore;
+class ShortcutRecorder;
 class SpeechService;
 class SteppedSlider;
 
@@ -27,10 +28,17 @@ public:
 
     void showSettings(const ReadingSettings& settings);
     void showSpeechEnabled(bool enabled);
+    // The shortcut in use and whether the desktop granted it.
+    void showShortcutStatus(const QString& display, bool registered);
+    // What this session lets the capture do: grab a global shortcut, send the copy key stroke.
+    void showCaptureSupport(bool globalShortcuts, bool keyStrokes);
 
     QTabWidget& tabs() { return *tabs_; }
     SettingsControls& controls() { return *controls_; }
     QComboBox& shortcutPicker() { return *shortcut_; }
+    ShortcutRecorder& shortcutRecorder() { return *recorder_; }
+    QString shortcutStatusText() const;
+    QString captureSupportText() const;
     const HotKeyConfig& hotKey() const { return hotKey_; }
 
     // The comma, sentence and paragraph pause sliders with their value labels, in that order.
@@ -50,6 +58,8 @@ private:
     QWidget* shortcutTab();
     QWidget* aboutTab();
     PauseControl pauseControl(double maximum, double ReadingSettings::*field);
+    // Saves a shortcut that differs from the one this window holds.
+    void chooseShortcut(const HotKeyConfig& chosen);
 
     PreferencesStore& preferences_;
     NotificationCenter& notifications_;
@@ -57,6 +67,9 @@ private:
     SettingsControls* controls_;
     QTabWidget* tabs_;
     QComboBox* shortcut_ = nullptr;
+    ShortcutRecorder* recorder_ = nullptr;
+    QLabel* shortcutStatus_ = nullptr;
+    QLabel* captureSupport_ = nullptr;
     std::array<PauseControl, 3> pauses_{};
 };
 

@@ -90,7 +90,10 @@ public:
     }
     void attach(velora::OverlayWindowController&) override { say("ready", {}); }
     void openSettings() override {}
-    void showShortcut(const QString&) override {}
+    void showShortcut(const QString& display, bool registered) override {
+        say("shortcut", display + (registered ? QString() : QStringLiteral(" unavailable")));
+    }
+    void showCaptureSupport(bool, bool) override {}
 
 private:
     static void say(const char* what, const QString& detail) {

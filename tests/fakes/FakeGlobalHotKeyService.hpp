@@ -10,6 +10,7 @@ namespace velora::fakes {
 // Records the calls it gets as readable lines and fires the handler when the test presses.
 class FakeGlobalHotKeyService final : public GlobalHotKeyService {
 public:
+    bool available() const override { return true; }
     void installHandler(std::function<void()> pressed) override {
         calls.push_back("install");
         handler_ = std::move(pressed);
@@ -20,11 +21,22 @@ public:
         if (refuseWith != 0) {
             return {refuseWith, std::nullopt};
         }
-        return {0, next_++};
+        return {answerLater ? awaitingAnswer : 0, next_++};
     }
 
     void unregisterHotKey(Handle handle) override {
         calls.push_back("unregister " + std::to_string(handle));
+    }
+
+    void installAnswerHandler(std::function<void(const Answer&)> answered) override {
+        answered_ = std::move(answered);
+    }
+
+    // Answers a registration made while `answerLater` was set, as a desktop does in its time.
+    void answer(const Answer& answer) {
+        if (answered_) {
+            answered_(answer);
+        }
     }
 
     void press() {
@@ -35,9 +47,11 @@ public:
 
     std::vector<std::string> calls;
     Status refuseWith = 0;
+    bool answerLater = false;
 
 private:
     std::function<void()> handler_;
+    std::function<void(const Answer&)> answered_;
     Handle next_ = 1;
 };
 

@@ -57,13 +57,18 @@ public:
     }
     void attach(OverlayWindowController& panel) override { attached = &panel; }
     void openSettings() override {}
-    void showShortcut(const QString& display) override { shortcut = display; }
+    void showShortcut(const QString& display, bool registered) override {
+        shortcut = display;
+        shortcutRegistered = registered;
+    }
+    void showCaptureSupport(bool, bool) override {}
 
     QStringList loads;
     QStringList statusMessages;
     int plays = 0;
     bool empty = false;
     QString shortcut;
+    bool shortcutRegistered = false;
     QLabel* view = nullptr;
     std::function<void()> closeView;
     OverlayWindowController* attached = nullptr;
