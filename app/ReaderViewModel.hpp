@@ -70,6 +70,8 @@ public:
     bool isPlaying() const;
     const std::optional<QString>& statusMessage() const;
     bool isFullScreen() const;
+    // Why speech could not be heard the last time it was tried; none once a word is heard.
+    const std::optional<QString>& speechProblem() const { return speechProblem_; }
 
     void setMode(ReadingMode mode);
     void setSettings(const ReadingSettings& settings);
@@ -114,6 +116,7 @@ signals:
     void isPlayingChanged();
     void statusMessageChanged();
     void isFullScreenChanged();
+    void speechProblemChanged();
 
 private:
     // What to say when a request fails: the prefix and the document's name come first.
@@ -131,7 +134,8 @@ private:
     void startSpeechPlayback();
     void restartPlayback();
     void scheduleSpeechRestart();
-    void continueWithoutSpeech();
+    void continueWithoutSpeech(const QString& reason);
+    void setSpeechProblem(const std::optional<QString>& problem);
 
     void cancelLoop();
     void cancelSpeechRestart();
@@ -148,6 +152,7 @@ private:
     bool isPlaying_ = false;
     std::optional<QString> statusMessage_;
     bool isFullScreen_ = false;
+    std::optional<QString> speechProblem_;
 
     std::unique_ptr<SpeechService> speech_;
     std::unique_ptr<LibraryStore> library_;
