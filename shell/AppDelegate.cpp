@@ -157,9 +157,9 @@ void AppDelegate::publishShortcut() {
 
 void AppDelegate::setupServices() {
     QPointer<AppDelegate> self(this);
-    serviceProvider_.onText = [self](const QString& text) {
+    serviceProvider_.onText = [self](const QString& text, ServiceProvider::Done done) {
         if (self) {
-            self->readText(text);
+            self->readText(text, std::move(done));
         }
     };
     serviceProvider_.onFile = [self](const std::filesystem::path& file,
@@ -222,7 +222,7 @@ void AppDelegate::captured(std::optional<QString> text) {
                                     ? QString(readFromClipboardMessage)
                                     : clipboardFallbackMessage(shortcutGesture());
         // The load clears the status line, so the message follows it.
-        readText(*clipboard, [self = QPointer(this), message] {
+        readText(*clipboard, {}, [self = QPointer(this), message] {
             if (self) {
                 self->services_.reader.setStatusMessage(message);
             }
@@ -233,33 +233,48 @@ void AppDelegate::captured(std::optional<QString> text) {
     services_.reader.setStatusMessage(nothingToReadMessage(shortcutGesture()));
 }
 
-void AppDelegate::readText(const QString& text, std::function<void()> then) {
+void AppDelegate::readText(const QString& text, ServiceProvider::Done done,
+                           std::function<void()> then) {
     showReader();
-    services_.reader.loadText(
-        text, [self = QPointer(this), then = std::move(then)](const LoadOutcome& outcome) {
-            if (!self || outcome.status != LoadOutcome::Status::loaded) {
-                return;
+    services_.reader.loadText(text, [self = QPointer(this), done = std::move(done),
+                                     then = std::move(then)](const LoadOutcome& outcome) mutable {
+        if (!self) {
+            return;
+        }
+        if (outcome.status != LoadOutcome::Status::loaded) {
+            if (done) {
+                done(outcome.message);
             }
-            if (!self->services_.reader.isEmpty()) {
-                self->services_.reader.play();
-            }
-            if (then) {
-                then();
-            }
-        });
+            return;
+        }
+        if (!self->services_.reader.isEmpty()) {
+            self->services_.reader.play();
+        }
+        if (then) {
+            then();
+        }
+        if (done) {
+            self->services_.reader.whenSaved(std::move(done));
+        }
+    });
 }
 
 void AppDelegate::readFile(const std::filesystem::path& file, ServiceProvider::FileDone done) {
     showReader();
     services_.reader.loadFile(
-        file, [self = QPointer(this), done = std::move(done)](const LoadOutcome& outcome) {
-            if (self && outcome.status == LoadOutcome::Status::loaded) {
-                self->services_.reader.play();
+        file, [self = QPointer(this), done = std::move(done)](const LoadOutcome& outcome) mutable {
+            if (!self) {
+                return;
             }
+            if (outcome.status != LoadOutcome::Status::loaded) {
+                if (done) {
+                    done(outcome.message);
+                }
+                return;
+            }
+            self->services_.reader.play();
             if (done) {
-                done(outcome.status == LoadOutcome::Status::loaded
-                         ? std::nullopt
-                         : std::optional<QString>(outcome.message));
+                self->services_.reader.whenSaved(std::move(done));
             }
         });
 }

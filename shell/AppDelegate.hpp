@@ -60,8 +60,9 @@ public:
     bool launch(QDBusConnection* bus);
 
     void captureAndShow();
-    // `then` runs once the text is on show.
-    void readText(const QString& text, std::function<void()> then = {});
+    // `done` hears once the text is read and saved, or why not; `then` runs once it is on show.
+    void readText(const QString& text, ServiceProvider::Done done = {},
+                  std::function<void()> then = {});
     void readFile(const std::filesystem::path& file, ServiceProvider::FileDone done = {});
     void readClipboard();
     void showReader();
