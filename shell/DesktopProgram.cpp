@@ -66,12 +66,8 @@ int DesktopProgram::run(int argc, char** argv, const ReaderFactory& makeReader) 
     const std::unique_ptr<ShellReader> reader =
         makeReader(Platform{preferences, scheduler, pasteboard, importer, notifications});
 
-    AppDelegate delegate(AppDelegate::Services{
-        *reader, pasteboard, keys, trust, *hotKeyService, scheduler, preferences, notifications,
-        [&importer](const std::filesystem::path& file, QObject* receiver,
-                    std::function<void(std::optional<std::string>)> done) {
-            importer.importText(file, receiver, std::move(done));
-        }});
+    AppDelegate delegate(AppDelegate::Services{*reader, pasteboard, keys, trust, *hotKeyService,
+                                               scheduler, preferences, notifications});
     QApplication::setWindowIcon(Symbols::mark());
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected()) {
@@ -94,7 +90,12 @@ int DesktopProgram::run(int argc, char** argv, const ReaderFactory& makeReader) 
                              ? argument
                              : QDir::current().absoluteFilePath(argument));
         }
-        delegate.openFiles(files);
+        // The same failure a forwarded request reports.
+        delegate.openFiles(files, [](std::optional<QString> failure) {
+            if (failure) {
+                std::cerr << failure->toStdString() << '\n';
+            }
+        });
     }
     return QApplication::exec();
 }

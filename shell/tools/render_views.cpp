@@ -24,6 +24,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QEventLoop>
 #include <QImage>
 #include <QPainter>
 #include <QTemporaryDir>
@@ -117,7 +118,10 @@ bool renderPanel(const QDir& folder) {
     for (const char* text :
          {"Notes from the reading group: chapters four to six, and the questions for Thursday.",
           "The quarterly report, summarised for the team in a few short paragraphs.", sampleText}) {
-        vm.load(text, ReaderViewModel::LoadSource::text());
+        QEventLoop loaded;
+        vm.load(text, ReaderViewModel::LoadSource::text(),
+                [&loaded](const LoadOutcome&) { loaded.quit(); });
+        loaded.exec();
         vm.step(7);
     }
     vm.library().addReading(18'400, 3'700);
