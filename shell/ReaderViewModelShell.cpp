@@ -78,11 +78,10 @@ void ReaderViewModelShell::showShortcut(const QString& display, bool registered)
     }
 }
 
-void ReaderViewModelShell::showCaptureSupport(bool globalShortcuts, bool keyStrokes) {
-    globalShortcuts_ = globalShortcuts;
-    keyStrokes_ = keyStrokes;
+void ReaderViewModelShell::showCaptureSupport(const CaptureSupport& support) {
+    captureSupport_ = support;
     if (settings_) {
-        settings_->showCaptureSupport(globalShortcuts, keyStrokes);
+        settings_->showCaptureSupport(support);
     }
 }
 
@@ -108,7 +107,7 @@ void ReaderViewModelShell::openSettings() {
         view->setAttribute(Qt::WA_DeleteOnClose);
         bind(*view, *viewModel_);
         view->showShortcutStatus(shortcut_, shortcutRegistered_);
-        view->showCaptureSupport(globalShortcuts_, keyStrokes_);
+        view->showCaptureSupport(captureSupport_);
         settings_ = view;
     }
     settings_->show();

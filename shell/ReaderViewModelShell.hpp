@@ -35,7 +35,7 @@ public:
     void attach(OverlayWindowController& panel) override;
     void openSettings() override;
     void showShortcut(const QString& display, bool registered) override;
-    void showCaptureSupport(bool globalShortcuts, bool keyStrokes) override;
+    void showCaptureSupport(const CaptureSupport& support) override;
 
     ReaderViewModel& viewModel() { return *viewModel_; }
 
@@ -46,8 +46,7 @@ private:
     QPointer<SettingsView> settings_;
     QString shortcut_;
     bool shortcutRegistered_ = false;
-    bool globalShortcuts_ = false;
-    bool keyStrokes_ = false;
+    CaptureSupport captureSupport_;
 };
 
 } // namespace velora

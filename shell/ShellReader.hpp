@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/platform/ShortcutRoute.hpp"
+
 #include <QString>
 #include <filesystem>
 #include <functional>
@@ -35,8 +37,8 @@ public:
     virtual void openSettings() = 0;
     // The global shortcut in use, for the texts that name it, and whether the desktop granted it.
     virtual void showShortcut(const QString& display, bool registered) = 0;
-    // Whether the session lets the program grab a global shortcut and send the copy key stroke.
-    virtual void showCaptureSupport(bool globalShortcuts, bool keyStrokes) = 0;
+    // How the session lets the shortcut reach the program, and whether it may send key strokes.
+    virtual void showCaptureSupport(const CaptureSupport& support) = 0;
 };
 
 } // namespace velora

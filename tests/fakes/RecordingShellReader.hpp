@@ -40,7 +40,7 @@ public:
         shortcut = display;
         shortcutRegistered = registered;
     }
-    void showCaptureSupport(bool, bool) override {}
+    void showCaptureSupport(const velora::CaptureSupport&) override {}
 
     QStringList loads;
     QStringList statusMessages;
