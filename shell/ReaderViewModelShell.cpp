@@ -3,9 +3,7 @@
 #include "app/LibraryStore.hpp"
 #include "app/ReaderViewModel.hpp"
 #include "app/SpeechService.hpp"
-#include "platform/Cld2LanguageRecognizer.hpp"
-#include "platform/EspeakSynthesizer.hpp"
-#include "platform/EspeakVoiceCatalog.hpp"
+#include "platform/DesktopSpeech.hpp"
 #include "shell/OverlayWindowController.hpp"
 #include "ui/ReaderBindings.hpp"
 #include "ui/ReaderView.hpp"
@@ -23,12 +21,9 @@ ReaderViewModelShell::~ReaderViewModelShell() {
 
 std::unique_ptr<ShellReader>
 ReaderViewModelShell::create(const DesktopProgram::Platform& platform) {
-    auto speech = std::make_unique<SpeechService>(
-        std::make_unique<EspeakSynthesizer>(), std::make_unique<EspeakVoiceCatalog>(),
-        std::make_unique<Cld2LanguageRecognizer>(), platform.preferences);
     auto viewModel = std::make_unique<ReaderViewModel>(ReaderViewModel::Services{
         platform.preferences, platform.scheduler, platform.pasteboard, platform.importer,
-        std::move(speech), std::make_unique<LibraryStore>()});
+        makeDesktopSpeechService(platform.preferences), std::make_unique<LibraryStore>()});
     return std::make_unique<ReaderViewModelShell>(std::move(viewModel), platform);
 }
 
@@ -67,14 +62,14 @@ std::unique_ptr<QWidget> ReaderViewModelShell::makeView(std::function<void()> cl
     return view;
 }
 
-void ReaderViewModelShell::showShortcut(const QString& display, bool registered) {
-    shortcut_ = display;
+void ReaderViewModelShell::showShortcut(const HotKeyConfig& shortcut, bool registered) {
+    shortcut_ = shortcut;
     shortcutRegistered_ = registered;
     if (view_) {
-        view_->setShortcutDisplay(registered ? display : QString());
+        view_->setShortcutDisplay(registered ? shortcut.display : QString());
     }
     if (settings_) {
-        settings_->showShortcutStatus(display, registered);
+        settings_->showShortcutStatus(shortcut, registered);
     }
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/HotKeyConfig.hpp"
 #include "shell/DesktopProgram.hpp"
 #include "shell/ShellReader.hpp"
 
@@ -34,7 +35,7 @@ public:
     std::unique_ptr<QWidget> makeView(std::function<void()> close) override;
     void attach(OverlayWindowController& panel) override;
     void openSettings() override;
-    void showShortcut(const QString& display, bool registered) override;
+    void showShortcut(const HotKeyConfig& shortcut, bool registered) override;
     void showCaptureSupport(const CaptureSupport& support) override;
 
     ReaderViewModel& viewModel() { return *viewModel_; }
@@ -44,7 +45,7 @@ private:
     DesktopProgram::Platform platform_;
     QPointer<ReaderView> view_;
     QPointer<SettingsView> settings_;
-    QString shortcut_;
+    HotKeyConfig shortcut_;
     bool shortcutRegistered_ = false;
     CaptureSupport captureSupport_;
 };

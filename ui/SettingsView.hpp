@@ -30,8 +30,9 @@ public:
 
     void showSettings(const ReadingSettings& settings);
     void showSpeechEnabled(bool enabled);
-    // The shortcut in use and whether the desktop granted it.
-    void showShortcutStatus(const QString& display, bool registered);
+    // The shortcut in use and whether the desktop granted it. The picker follows it, so the one
+    // in use is never mistaken for a new choice.
+    void showShortcutStatus(const HotKeyConfig& shortcut, bool registered);
     // How the session's shortcut reaches the program, and whether it may send the copy stroke.
     void showCaptureSupport(const CaptureSupport& support);
 
@@ -65,6 +66,7 @@ private:
     // Saves a shortcut that differs from the one this window holds.
     void chooseShortcut(const HotKeyConfig& chosen);
     void addOrRemoveDesktopShortcut();
+    void showInPicker(const HotKeyConfig& shortcut);
 
     PreferencesStore& preferences_;
     NotificationCenter& notifications_;

@@ -1,3 +1,4 @@
+#include "app/HotKeyConfig.hpp"
 #include "shell/DesktopProgram.hpp"
 #include "shell/ShellReader.hpp"
 #include "support/PrivateSessionBus.hpp"
@@ -76,8 +77,9 @@ public:
     }
     void attach(velora::OverlayWindowController&) override { say("ready", {}); }
     void openSettings() override {}
-    void showShortcut(const QString& display, bool registered) override {
-        say("shortcut", display + (registered ? QString() : QStringLiteral(" unavailable")));
+    void showShortcut(const velora::HotKeyConfig& shortcut, bool registered) override {
+        say("shortcut",
+            shortcut.display + (registered ? QString() : QStringLiteral(" unavailable")));
     }
     void showCaptureSupport(const velora::CaptureSupport&) override {}
 

@@ -6,6 +6,7 @@
 #include "ui/ShortcutRecorder.hpp"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -39,6 +40,35 @@ TEST_F(SettingsViews, VoicePickerWritesTheServiceAndBothViewsFollow) {
     EXPECT_EQ(picker.currentIndex(), 0);
 }
 
+TEST_F(SettingsViews, VoicesOfTheDesktopServiceArriveUnderTheirModule) {
+    auto catalog = std::make_unique<fakes::FixedVoiceCatalog>(
+        std::vector<SpeechVoice>{{"voice.en", "Alex", "en-US", VoiceQuality::default_}},
+        std::map<QString, SpeechVoice>{});
+    fakes::FixedVoiceCatalog& installed = *catalog;
+    fakes::ScriptedSpeechSynthesizer::Log log;
+    SpeechService speech(
+        std::make_unique<fakes::ScriptedSpeechSynthesizer>(log), std::move(catalog),
+        std::make_unique<fakes::TableLanguageRecognizer>(std::map<QString, QString>{}),
+        preferences);
+    SettingsView window(speech, preferences, notifications);
+    QComboBox& picker = *window.controls().voice;
+
+    installed.add({"desktop.fr", "French", "fr-FR", VoiceQuality::default_, "espeak-ng"});
+    installed.add({"desktop.de", "German", "de", VoiceQuality::default_, "espeak-ng"});
+    QCoreApplication::sendPostedEvents();
+
+    QStringList shown;
+    for (int i = 0; i < picker.count(); ++i) {
+        shown.append(picker.itemText(i));
+    }
+    EXPECT_EQ(shown, (QStringList{"Automatic — match text language", "Alex — en-US", "",
+                                  "espeak-ng", "German — de", "French — fr-FR"}));
+    const int heading = static_cast<int>(shown.indexOf("espeak-ng"));
+    EXPECT_FALSE(picker.model()->flags(picker.model()->index(heading, 0)) & Qt::ItemIsEnabled);
+    picker.setCurrentIndex(heading + 2);
+    EXPECT_EQ(speech.selectedVoiceID(), std::optional<QString>("desktop.fr"));
+}
+
 TEST_F(SettingsViews, ShortcutPickerSavesOnlyARealChange) {
     QSignalSpy posted(&notifications, &NotificationCenter::posted);
     SettingsView window(voices.speech, preferences, notifications);
@@ -66,6 +96,7 @@ TEST_F(SettingsViews, RecordedChordIsSavedAndItsFateShown) {
 
     recorder.click();
     ASSERT_TRUE(recorder.isListening());
+    EXPECT_EQ(recorder.text(), QStringLiteral("Press a shortcut…"));
     QTest::keyClick(&recorder, Qt::Key_R, Qt::ShiftModifier);
     EXPECT_TRUE(recorder.isListening());
     EXPECT_TRUE(window.shortcutStatusText().contains(QStringLiteral("needs Ctrl, Alt or Super")));
@@ -78,7 +109,7 @@ TEST_F(SettingsViews, RecordedChordIsSavedAndItsFateShown) {
               (HotKeyConfig{0x60, 768, QStringLiteral("Shift+Super+F5")}));
     EXPECT_EQ(window.shortcutPicker().currentIndex(), -1);
 
-    window.showShortcutStatus(QStringLiteral("Shift+Super+F5"), false);
+    window.showShortcutStatus(HotKeyConfig::load(preferences), false);
     EXPECT_TRUE(
         window.shortcutStatusText().startsWith(QStringLiteral("Shift+Super+F5 is unavailable")));
 
@@ -86,6 +117,12 @@ TEST_F(SettingsViews, RecordedChordIsSavedAndItsFateShown) {
     window.shortcutPicker().setCurrentIndex(0);
     EXPECT_EQ(posted.count(), 2);
     EXPECT_EQ(HotKeyConfig::load(preferences), HotKeyConfig::presets()[0]);
+
+    // The shell settled on another preset: shown, not saved as a choice.
+    window.showShortcutStatus(HotKeyConfig::presets()[1], true);
+    EXPECT_EQ(window.shortcutPicker().currentIndex(), 1);
+    EXPECT_EQ(window.shortcutStatusText(), QStringLiteral("Ctrl+Alt+Shift+Space is active."));
+    EXPECT_EQ(posted.count(), 2);
 }
 
 // GNOME's custom shortcuts, in memory: the chord of the one entry this program keeps.
