@@ -179,10 +179,10 @@ void AppDelegate::notifyShortcutRefused() const {
 
 void AppDelegate::publishShortcut() {
     // Where the desktop bound another chord than the one chosen, the texts name the desktop's.
-    HotKeyConfig shown = shortcut_;
-    shown.display = shortcutDisplay();
-    services_.reader.showShortcut(shown, shortcutRegistered());
-    serviceProvider_.showShortcut(shown.display, shortcutRegistered());
+    HotKeyConfig inUse = shortcut_;
+    inUse.display = shortcutDisplay();
+    services_.reader.showShortcut(inUse, shortcutRegistered());
+    serviceProvider_.showShortcut(inUse.display, shortcutRegistered());
     // A message on show that names the old shortcut would send the user to a dead key.
     const QString gesture = shortcutGesture();
     const std::optional<QString> shown = services_.reader.statusMessage();
