@@ -98,6 +98,13 @@ public:
     void stepForward();
     void stepBackward();
     void seek(double progress);
+    // While the scrubber is held, seeks move the reader but the library is written once, when
+    // it is let go.
+    void beginScrub();
+    void endScrub();
+    // Saves the position and the words read so far without stopping playback; the stretch
+    // being played goes on from here.
+    void saveReading();
     void open(const ReadingHistoryEntry& entry);
     // Imports `file` off the main thread and loads it unless another load came first; a file
     // that yields no text keeps the loaded document and says `failurePrefix` and its name.
@@ -119,6 +126,7 @@ private:
     void registerAndResume(const std::vector<Word>& tokens, const std::string& cleaned,
                            const LoadSource& source);
     void flushPlaySegment();
+    void scheduleCheckpoint();
     void startVisualLoop();
     // Schedules the end of the chunk on display at `deadline` on the scheduler's clock.
     void scheduleChunkEnd(double deadline);
@@ -131,6 +139,7 @@ private:
 
     void cancelLoop();
     void cancelSpeechRestart();
+    void cancelCheckpoint();
     void setPlaying(bool playing);
 
     PreferencesStore& preferences_;
@@ -151,6 +160,8 @@ private:
     std::unique_ptr<LibraryStore> library_;
     std::optional<Scheduler::Handle> loopTask_;
     std::optional<Scheduler::Handle> speechRestartTask_;
+    std::optional<Scheduler::Handle> checkpointTask_;
+    std::unique_ptr<LibraryStore::Batch> scrubBatch_;
     std::optional<std::string> currentDocID_;
     std::optional<double> playStartedAt_;
     std::int64_t playStartIndex_ = 0;

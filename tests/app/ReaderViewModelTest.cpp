@@ -12,8 +12,10 @@
 #include "fakes/ManualScheduler.hpp"
 #include "fakes/ScriptedSpeechSynthesizer.hpp"
 #include "fakes/TableLanguageRecognizer.hpp"
+#include "support/FileSizeLimit.hpp"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QThreadPool>
@@ -311,6 +313,61 @@ INSTANTIATE_TEST_SUITE_P(
                       JumpCase{[](ReaderViewModel& r) { r.seek(0.25); }, 10, true},
                       JumpCase{[](ReaderViewModel& r) { r.seek(1.0); }, 40, false}));
 
+// Whatever ends the program later, at most half a minute of reading goes unsaved; the stretch
+// saved along the way is not counted twice when it closes.
+TEST_F(ReaderViewModelTest, PlayingSavesWhatWasReadEveryHalfMinute) {
+    auto& reader = reading(2000, 55);
+    reader.play();
+    scheduler_.advance(Seconds{30.5});
+    ASSERT_TRUE(reader.isPlaying());
+    reader.library().flush();
+    {
+        const LibraryStore saved;
+        EXPECT_GT(saved.entries().at(0).lastIndex, 0);
+        EXPECT_EQ(saved.entries().at(0).lastIndex, reader.engine().index());
+        EXPECT_EQ(saved.stats().totalWordsRead, reader.engine().index());
+    }
+    scheduler_.advance(Seconds{10});
+    reader.pause();
+    EXPECT_EQ(reader.library().stats().totalWordsRead, reader.engine().index());
+    EXPECT_NEAR(reader.library().stats().totalSecondsRead, 40.5, 1e-9);
+}
+
+// A drag of the scrubber seeks many times but writes the library once, when it is let go.
+TEST_F(ReaderViewModelTest, ScrubbingWritesTheLibraryOnceItIsLetGo) {
+    auto& reader = reading(100);
+    reader.play();
+    showChunks(3);
+    reader.library().flush();
+    const QString file = reader.library().fileURL();
+    ASSERT_TRUE(QFile::remove(file));
+    reader.beginScrub();
+    for (const double progress : {0.2, 0.4, 0.6}) {
+        reader.seek(progress);
+        showChunks(1);
+    }
+    reader.library().flush();
+    EXPECT_FALSE(QFile::exists(file));
+    reader.endScrub();
+    reader.library().flush();
+    EXPECT_TRUE(QFile::exists(file));
+    EXPECT_TRUE(reader.isPlaying());
+    EXPECT_EQ(reader.library().stats().totalWordsRead, 5);
+}
+
+// The write fails when the file may not grow, which binds root too.
+TEST_F(ReaderViewModelTest, AFailedSaveIsShownOnTheStatusLine) {
+    auto& reader = reading(10);
+    reader.library().flush();
+    {
+        const testsupport::FileSizeLimit limit(10);
+        reader.load("Another text to read.", ReaderViewModel::LoadSource::text());
+        reader.library().flush();
+    }
+    ASSERT_TRUE(reader.statusMessage());
+    EXPECT_TRUE(reader.statusMessage()->startsWith("Couldn't save the library to "));
+}
+
 struct SeekCase {
     double progress;
     std::int64_t index;
@@ -394,7 +451,8 @@ TEST_F(ReaderViewModelTest, SpeechDrivesTheEngineAndFinishesAtTheEnd) {
     auto& reader = speaking(8);
     EXPECT_EQ(preferences_.boolean("speechEnabled"), true);
     ASSERT_EQ(speechLog_.spoken.size(), 1u);
-    EXPECT_EQ(scheduler_.pendingCount(), 0u);
+    // No visual loop; only the half-minute save waits.
+    EXPECT_EQ(scheduler_.pendingCount(), 1u);
     const UtteranceId utterance = currentUtterance();
     reportSpokenWord(utterance, 0, 3);
     EXPECT_EQ(reader.engine().index(), 3);

@@ -28,6 +28,8 @@ public:
     std::optional<QString> statusMessage() const override {
         return statusMessages.isEmpty() ? std::nullopt : std::optional(statusMessages.back());
     }
+    void whenSaved(std::function<void(std::optional<QString>)> done) override { done(saveFailure); }
+    void saveNow() override { ++saves; }
     std::unique_ptr<QWidget> makeView(std::function<void()> close) override {
         closeView = std::move(close);
         auto label = std::make_unique<QLabel>();
@@ -46,6 +48,8 @@ public:
     QStringList loads;
     QStringList statusMessages;
     int plays = 0;
+    int saves = 0;
+    std::optional<QString> saveFailure;
     bool empty = false;
     QString shortcut;
     bool shortcutRegistered = false;
