@@ -1,6 +1,8 @@
 #pragma once
 
+#include "app/DocumentLoader.hpp"
 #include "app/LibraryStore.hpp"
+#include "app/LoadOutcome.hpp"
 #include "app/SpeechService.hpp"
 #include "app/platform/Scheduler.hpp"
 #include "core/ReaderEngine.hpp"
@@ -19,11 +21,9 @@
 #include <string>
 #include <utility>
 #include <variant>
-#include <vector>
 
 namespace velora {
 
-class ImportService;
 class Pasteboard;
 class PreferencesStore;
 
@@ -91,8 +91,10 @@ public:
     // Installed by the reader panel window, invoked by the reader view.
     std::function<void()> onToggleFullScreen;
 
-    void load(const std::string& text, const LoadSource& source);
-    void loadFromClipboard();
+    // Every load runs on the loader's thread and ends with `done`, called on the main thread;
+    // a later request replaces one still on its way. A failure is also shown on the status line.
+    void load(std::string text, const LoadSource& source, LoadDone done = {});
+    void loadFromClipboard(LoadDone done = {});
     void play();
     void pause();
     void stepForward();
@@ -105,10 +107,11 @@ public:
     // Saves the position and the words read so far without stopping playback; the stretch
     // being played goes on from here.
     void saveReading();
-    void open(const ReadingHistoryEntry& entry);
-    // Imports `file` off the main thread and loads it unless another load came first; a file
-    // that yields no text keeps the loaded document and says `failurePrefix` and its name.
-    void loadFile(const std::filesystem::path& file, const QString& failurePrefix);
+    void open(const ReadingHistoryEntry& entry, LoadDone done = {});
+    // A file that yields no text keeps the loaded document and says `failurePrefix`, its name
+    // and why.
+    void loadFile(const std::filesystem::path& file, const QString& failurePrefix,
+                  LoadDone done = {});
     // Grows with every load, so that views can tell a new text from a step through the old one.
     std::uint64_t loadCount() const { return loadCount_; }
 
@@ -123,8 +126,13 @@ signals:
     void speechProblemChanged();
 
 private:
-    void registerAndResume(const std::vector<Word>& tokens, const std::string& cleaned,
-                           const LoadSource& source);
+    // What to say when a request fails: the prefix and the document's name come first.
+    struct FailureText {
+        QString prefix;
+        QString name;
+    };
+    DocumentLoader::Done answer(FailureText failure, LoadDone done);
+    void install(PreparedDocument document);
     void flushPlaySegment();
     void scheduleCheckpoint();
     void startVisualLoop();
@@ -145,7 +153,6 @@ private:
     PreferencesStore& preferences_;
     Scheduler& scheduler_;
     Pasteboard& pasteboard_;
-    const ImportService& importer_;
 
     ReaderEngine engine_;
     ReadingMode mode_ = ReadingMode::focus;
@@ -165,8 +172,8 @@ private:
     std::optional<std::string> currentDocID_;
     std::optional<double> playStartedAt_;
     std::int64_t playStartIndex_ = 0;
-    // Counts loads, so that an import overtaken by a later load is dropped.
     std::uint64_t loadCount_ = 0;
+    DocumentLoader loader_;
 };
 
 } // namespace velora

@@ -274,54 +274,75 @@ void AppDelegate::captured(std::optional<QString> text) {
     }
     const std::optional<QString> clipboard = services_.pasteboard.string();
     if (clipboard && !clipboard->trimmed().isEmpty()) {
-        readText(*clipboard);
-        services_.reader.setStatusMessage(services_.trust.isProcessTrusted()
-                                              ? QString(readFromClipboardMessage)
-                                              : clipboardFallbackMessage(shortcutGesture()));
+        const QString message = services_.trust.isProcessTrusted()
+                                    ? QString(readFromClipboardMessage)
+                                    : clipboardFallbackMessage(shortcutGesture());
+        // The load clears the status line, so the message follows it.
+        readText(*clipboard, {}, [self = QPointer(this), message] {
+            if (self) {
+                self->services_.reader.setStatusMessage(message);
+            }
+        });
         return;
     }
     showReader();
     services_.reader.setStatusMessage(nothingToReadMessage(shortcutGesture()));
 }
 
-void AppDelegate::readText(const QString& text, ServiceProvider::Done done) {
-    services_.reader.loadText(text);
+void AppDelegate::readText(const QString& text, ServiceProvider::Done done,
+                           std::function<void()> then) {
     showReader();
-    if (!services_.reader.isEmpty()) {
-        services_.reader.play();
-    }
-    if (done) {
-        services_.reader.whenSaved(std::move(done));
-    }
+    services_.reader.loadText(text, [self = QPointer(this), done = std::move(done),
+                                     then = std::move(then)](const LoadOutcome& outcome) mutable {
+        if (!self) {
+            return;
+        }
+        if (outcome.status != LoadOutcome::Status::loaded) {
+            if (done) {
+                done(outcome.message);
+            }
+            return;
+        }
+        if (!self->services_.reader.isEmpty()) {
+            self->services_.reader.play();
+        }
+        if (then) {
+            then();
+        }
+        if (done) {
+            self->services_.reader.whenSaved(std::move(done));
+        }
+    });
 }
 
 void AppDelegate::readFile(const std::filesystem::path& file, ServiceProvider::FileDone done) {
     showReader();
-    services_.importText(
-        file, this, [this, file, done = std::move(done)](std::optional<std::string> text) {
-            if (text && !text->empty()) {
-                services_.reader.loadFile(file, *text);
-                services_.reader.play();
+    services_.reader.loadFile(
+        file, [self = QPointer(this), done = std::move(done)](const LoadOutcome& outcome) mutable {
+            if (!self) {
+                return;
+            }
+            if (outcome.status != LoadOutcome::Status::loaded) {
                 if (done) {
-                    services_.reader.whenSaved(std::move(done));
+                    done(outcome.message);
                 }
                 return;
             }
-            const QString failure =
-                QStringLiteral("Couldn't read ") + QString::fromStdString(file.filename().string());
-            services_.reader.setStatusMessage(failure);
+            self->services_.reader.play();
             if (done) {
-                done(failure);
+                self->services_.reader.whenSaved(std::move(done));
             }
         });
 }
 
 void AppDelegate::readClipboard() {
-    services_.reader.loadFromClipboard();
     showReader();
-    if (!services_.reader.isEmpty()) {
-        services_.reader.play();
-    }
+    services_.reader.loadFromClipboard([self = QPointer(this)](const LoadOutcome& outcome) {
+        if (self && outcome.status == LoadOutcome::Status::loaded &&
+            !self->services_.reader.isEmpty()) {
+            self->services_.reader.play();
+        }
+    });
 }
 
 void AppDelegate::showReader() {
@@ -342,10 +363,10 @@ void AppDelegate::quit() {
     QCoreApplication::quit();
 }
 
-void AppDelegate::openFiles(const QStringList& pathsOrUrls) {
+void AppDelegate::openFiles(const QStringList& pathsOrUrls, ServiceProvider::FileDone done) {
     for (const QString& entry : pathsOrUrls) {
         if (const auto file = ServiceProvider::localFile(entry)) {
-            readFile(*file);
+            readFile(*file, std::move(done));
             return;
         }
     }

@@ -39,10 +39,6 @@ class AppDelegate final : public QObject {
     Q_OBJECT
 
 public:
-    // Reads a file on a worker and answers on the thread of `receiver`, never once it is gone.
-    using Importer = std::function<void(const std::filesystem::path& file, QObject* receiver,
-                                        std::function<void(std::optional<std::string> text)> done)>;
-
     // All must outlive the delegate.
     struct Services {
         ShellReader& reader;
@@ -53,7 +49,6 @@ public:
         Scheduler& scheduler;
         PreferencesStore& preferences;
         NotificationCenter& notifications;
-        Importer importText;
         // How the session's shortcut reaches the program; the GNOME route brings its settings.
         ShortcutRoute route = ShortcutRoute::keyGrab;
         DesktopShortcutSettings* desktopShortcut = nullptr;
@@ -72,7 +67,9 @@ public:
     bool launch(QDBusConnection* bus);
 
     void captureAndShow();
-    void readText(const QString& text, ServiceProvider::Done done = {});
+    // `done` hears once the text is read and saved, or why not; `then` runs once it is on show.
+    void readText(const QString& text, ServiceProvider::Done done = {},
+                  std::function<void()> then = {});
     void readFile(const std::filesystem::path& file, ServiceProvider::FileDone done = {});
     void readClipboard();
     void showReader();
@@ -80,7 +77,7 @@ public:
     void checkForUpdates();
     void quit();
     // Reads the first entry that names a local file; the others are ignored.
-    void openFiles(const QStringList& pathsOrUrls);
+    void openFiles(const QStringList& pathsOrUrls, ServiceProvider::FileDone done = {});
 
     OverlayWindowController* overlay() const { return overlay_.get(); }
     QSystemTrayIcon* statusItem() const { return statusItem_.get(); }

@@ -69,10 +69,6 @@ int DesktopProgram::run(int argc, char** argv, const ReaderFactory& makeReader) 
 
     AppDelegate delegate(AppDelegate::Services{
         *reader, pasteboard, keys, trust, *shortcuts.service, scheduler, preferences, notifications,
-        [&importer](const std::filesystem::path& file, QObject* receiver,
-                    std::function<void(std::optional<std::string>)> done) {
-            importer.importText(file, receiver, std::move(done));
-        },
         shortcuts.route, shortcuts.desktopShortcut.get(), WaylandSession::isActive()});
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/veloramac.svg")));
     QDBusConnection bus = QDBusConnection::sessionBus();
@@ -96,7 +92,12 @@ int DesktopProgram::run(int argc, char** argv, const ReaderFactory& makeReader) 
                              ? argument
                              : QDir::current().absoluteFilePath(argument));
         }
-        delegate.openFiles(files);
+        // The same failure a forwarded request reports.
+        delegate.openFiles(files, [](std::optional<QString> failure) {
+            if (failure) {
+                std::cerr << failure->toStdString() << '\n';
+            }
+        });
     }
     return QApplication::exec();
 }

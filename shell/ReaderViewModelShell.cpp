@@ -27,16 +27,16 @@ ReaderViewModelShell::create(const DesktopProgram::Platform& platform) {
     return std::make_unique<ReaderViewModelShell>(std::move(viewModel), platform);
 }
 
-void ReaderViewModelShell::loadText(const QString& text) {
-    viewModel_->load(text.toStdString(), ReaderViewModel::LoadSource::text());
+void ReaderViewModelShell::loadText(const QString& text, LoadDone done) {
+    viewModel_->load(text.toStdString(), ReaderViewModel::LoadSource::text(), std::move(done));
 }
 
-void ReaderViewModelShell::loadFile(const std::filesystem::path& file, const std::string& text) {
-    viewModel_->load(text, ReaderViewModel::LoadSource::file(file));
+void ReaderViewModelShell::loadFile(const std::filesystem::path& file, LoadDone done) {
+    viewModel_->loadFile(file, QStringLiteral("Couldn't read "), std::move(done));
 }
 
-void ReaderViewModelShell::loadFromClipboard() {
-    viewModel_->loadFromClipboard();
+void ReaderViewModelShell::loadFromClipboard(LoadDone done) {
+    viewModel_->loadFromClipboard(std::move(done));
 }
 
 void ReaderViewModelShell::play() {

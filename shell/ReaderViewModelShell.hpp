@@ -25,9 +25,9 @@ public:
     // The controller with the desktop's speech, library and the platform's parts.
     static std::unique_ptr<ShellReader> create(const DesktopProgram::Platform& platform);
 
-    void loadText(const QString& text) override;
-    void loadFile(const std::filesystem::path& file, const std::string& text) override;
-    void loadFromClipboard() override;
+    void loadText(const QString& text, LoadDone done) override;
+    void loadFile(const std::filesystem::path& file, LoadDone done) override;
+    void loadFromClipboard(LoadDone done) override;
     void play() override;
     bool isEmpty() const override;
     void setStatusMessage(const QString& message) override;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/LoadOutcome.hpp"
 #include "app/platform/ShortcutRoute.hpp"
 
 #include <QString>
@@ -7,7 +8,6 @@
 #include <functional>
 #include <memory>
 #include <optional>
-#include <string>
 
 class QWidget;
 
@@ -22,9 +22,10 @@ class ShellReader {
 public:
     virtual ~ShellReader();
 
-    virtual void loadText(const QString& text) = 0;
-    virtual void loadFile(const std::filesystem::path& file, const std::string& text) = 0;
-    virtual void loadFromClipboard() = 0;
+    // Each load ends with `done` on the main thread, once the document is on show or could not be.
+    virtual void loadText(const QString& text, LoadDone done) = 0;
+    virtual void loadFile(const std::filesystem::path& file, LoadDone done) = 0;
+    virtual void loadFromClipboard(LoadDone done) = 0;
     virtual void play() = 0;
     // Whether the loaded text has no words.
     virtual bool isEmpty() const = 0;

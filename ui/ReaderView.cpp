@@ -228,7 +228,7 @@ void ReaderView::buildHeader() {
          {clipboard_, import_, libraryButton_, fullScreen_, settingsButton_}) {
         row->addWidget(button);
     }
-    connect(clipboard_, &QToolButton::clicked, &vm_, &ReaderViewModel::loadFromClipboard);
+    connect(clipboard_, &QToolButton::clicked, &vm_, [this] { vm_.loadFromClipboard(); });
     connect(import_, &QToolButton::clicked, this, &ReaderView::importFile);
     connect(libraryButton_, &QToolButton::clicked, this,
             [this] { setLibraryShown(!showLibrary_); });

@@ -28,28 +28,14 @@
 namespace velora {
 namespace {
 
-// Reads the file on the next turn of the event loop, as the real import answers later.
-void importByReading(const std::filesystem::path& file, QObject* receiver,
-                     std::function<void(std::optional<std::string>)> done) {
-    QTimer::singleShot(0, receiver, [file, done = std::move(done)] {
-        QFile input(QString::fromStdString(file.string()));
-        if (!input.open(QIODevice::ReadOnly)) {
-            done(std::nullopt);
-            return;
-        }
-        done(input.readAll().toStdString());
-    });
-}
-
 class DesktopTest : public ::testing::Test {
 protected:
     void SetUp() override {
         HotKeyConfig{HotKeyConfig::rKeyCode, HotKeyConfig::cmdKey | HotKeyConfig::shiftKey,
                      QStringLiteral("⌘⇧ R")}
             .save(preferences, notifications);
-        delegate = std::make_unique<AppDelegate>(
-            AppDelegate::Services{reader, pasteboard, keys, trust, hotKeyService, scheduler,
-                                  preferences, notifications, importByReading});
+        delegate = std::make_unique<AppDelegate>(AppDelegate::Services{
+            reader, pasteboard, keys, trust, hotKeyService, scheduler, preferences, notifications});
         bus = QDBusConnection::sessionBus();
         ASSERT_TRUE(delegate->launch(&bus));
     }
@@ -126,7 +112,7 @@ TEST_F(DesktopTest, DesktopThatAnswersLaterIsAskedOnceAndItsChordNamed) {
     hotKeyService.answerLater = true;
     delegate = std::make_unique<AppDelegate>(
         AppDelegate::Services{reader, pasteboard, keys, trust, hotKeyService, scheduler,
-                              preferences, notifications, importByReading, ShortcutRoute::portal});
+                              preferences, notifications, ShortcutRoute::portal});
     delegate->launch(nullptr);
 
     EXPECT_EQ(hotKeyService.calls, (std::vector<std::string>{"install", "register 49-6144"}));
@@ -181,7 +167,11 @@ INSTANTIATE_TEST_SUITE_P(
         BusRequest{"text", "readSelection", "  Hello there ", "", {"  Hello there "}},
         BusRequest{"blanks", "readSelection", " \n\t ", "No readable text was selected.", {}},
         BusRequest{"fileUrl", "readFile", "file://FOLDER/notes.txt", "", {"Words from a file"}},
-        BusRequest{"missingFile", "readFile", "FOLDER/gone.pdf", "Couldn't read gone.pdf", {}},
+        BusRequest{"missingFile",
+                   "readFile",
+                   "FOLDER/gone.pdf",
+                   "Couldn't read gone.pdf: there is no such file",
+                   {}},
         BusRequest{"relativePath", "readFile", "notes.txt", "No readable file was provided.", {}},
         BusRequest{"textUnsaved",
                    "readSelection",

@@ -1,4 +1,5 @@
 #include "app/HotKeyConfig.hpp"
+#include "fakes/RecordingShellReader.hpp"
 #include "shell/DesktopProgram.hpp"
 #include "shell/ShellReader.hpp"
 #include "support/PrivateSessionBus.hpp"
@@ -63,11 +64,23 @@ private:
 // standard output what the shell asked of it.
 class PrintingReader final : public velora::ShellReader {
 public:
-    void loadText(const QString& text) override { say("load", text); }
-    void loadFile(const std::filesystem::path&, const std::string& text) override {
-        say("load", QString::fromStdString(text));
+    void loadText(const QString& text, velora::LoadDone done) override {
+        say("load", text);
+        done({});
     }
-    void loadFromClipboard() override { say("clipboard", {}); }
+    void loadFile(const std::filesystem::path& file, velora::LoadDone done) override {
+        const auto [text, outcome] = velora::fakes::importForShell(file);
+        if (outcome.status == velora::LoadOutcome::Status::loaded) {
+            say("load", text);
+        } else {
+            setStatusMessage(outcome.message);
+        }
+        done(outcome);
+    }
+    void loadFromClipboard(velora::LoadDone done) override {
+        say("clipboard", {});
+        done({});
+    }
     void play() override { say("play", {}); }
     bool isEmpty() const override { return false; }
     void setStatusMessage(const QString& message) override { say("status", message); }

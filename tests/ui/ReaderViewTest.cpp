@@ -177,6 +177,7 @@ TEST_F(ReaderViewTest, ChromeHidesAfterThePointerRestsInFullScreen) {
 TEST_F(ReaderViewTest, EmptyStateNamesTheConfiguredShortcut) {
     ReaderView& reader = view();
     vm_->load("   ", ReaderViewModel::LoadSource::text());
+    ASSERT_TRUE(waitForLoad());
     reader.setShortcutDisplay(QStringLiteral("Ctrl+Alt+S"));
     const auto labels = reader.readingArea().currentWidget()->findChildren<QLabel*>();
     EXPECT_TRUE(std::ranges::any_of(labels, [](QLabel* l) {
@@ -204,7 +205,8 @@ TEST_F(ReaderViewTest, UnreadableFileShowsItsNameAndKeepsTheDocument) {
     ReaderView& reader = view();
     const std::vector<Word> before = vm_->engine().words();
     reader.load(dataHome_.filePath("gone.txt").toStdString());
-    QTRY_COMPARE_WITH_TIMEOUT(reader.statusLine().text(), QString("Couldn't read gone.txt"), 10000);
+    QTRY_COMPARE_WITH_TIMEOUT(reader.statusLine().text(),
+                              QString("Couldn't read gone.txt: there is no such file"), 10000);
     EXPECT_EQ(vm_->engine().words(), before);
 
     vm_->play();
