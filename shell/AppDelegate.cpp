@@ -2,6 +2,7 @@
 
 #include "app/NotificationCenter.hpp"
 #include "app/platform/AccessibilityTrust.hpp"
+#include "app/platform/DesktopShortcutSettings.hpp"
 #include "app/platform/Pasteboard.hpp"
 #include "shell/DesktopNotifier.hpp"
 #include "shell/ShellReader.hpp"
@@ -29,8 +30,8 @@ bool AppDelegate::launch(QDBusConnection* bus) {
         return services_.reader.makeView(std::move(close));
     });
     services_.reader.attach(*overlay_);
-    services_.reader.showCaptureSupport(services_.hotKeyService.available(),
-                                        services_.trust.isProcessTrusted());
+    services_.reader.showCaptureSupport(
+        {services_.route, services_.trust.isProcessTrusted(), services_.desktopShortcut});
     setupHotKey();
     setupStatusItem();
     setupServices();
@@ -40,6 +41,9 @@ bool AppDelegate::launch(QDBusConnection* bus) {
             [this](const QString& name) {
                 if (name == velora::hotKeyConfigChanged) {
                     hotKeyConfigChanged();
+                } else if (name == velora::desktopShortcutChanged) {
+                    setupStatusItem();
+                    publishShortcut();
                 }
             });
     TextCapture::promptForAccessibilityIfNeeded(services_.trust, [this](const QString& message) {
@@ -52,13 +56,27 @@ bool AppDelegate::launch(QDBusConnection* bus) {
     return ownsService;
 }
 
+QString AppDelegate::shortcutDisplay() const {
+    if (services_.desktopShortcut) {
+        return services_.desktopShortcut->shortcut().value_or(shortcut_.display);
+    }
+    return hotKeys_.boundChord().value_or(shortcut_.display);
+}
+
+bool AppDelegate::shortcutRegistered() const {
+    if (services_.desktopShortcut) {
+        return services_.desktopShortcut->shortcut().has_value();
+    }
+    return hotKeys_.isRegistered();
+}
+
 QString AppDelegate::readSelectionTitle() const {
-    return QStringLiteral("Read Selection  (") + shortcut_.display +
+    return QStringLiteral("Read Selection  (") + shortcutDisplay() +
            (shortcutRegistered() ? QString() : QStringLiteral(" unavailable")) + QLatin1Char(')');
 }
 
 QString AppDelegate::shortcutGesture() const {
-    return shortcutRegistered() ? QStringLiteral("press ") + shortcut_.display
+    return shortcutRegistered() ? QStringLiteral("press ") + shortcutDisplay()
                                 : QStringLiteral("choose Read Selection in the tray menu");
 }
 
@@ -68,7 +86,7 @@ void AppDelegate::setupStatusItem() {
     menu->addAction(QStringLiteral("Read from Clipboard"), this, &AppDelegate::readClipboard);
     menu->addAction(QStringLiteral("Show Reader"), this, &AppDelegate::showReader);
     menu->addAction(shortcutRegistered()
-                        ? QStringLiteral("Tip: select text anywhere, press ") + shortcut_.display
+                        ? QStringLiteral("Tip: select text anywhere, press ") + shortcutDisplay()
                         : QStringLiteral("Tip: choose a free shortcut in Settings ▸ Shortcut"))
         ->setEnabled(false);
     menu->addSeparator();
@@ -103,7 +121,20 @@ void AppDelegate::setupHotKey() {
             self->captureAndShow();
         }
     };
+    hotKeys_.onRegistrationChanged = [self] {
+        if (self) {
+            self->shortcutAnswered();
+        }
+    };
     registerShortcut();
+}
+
+void AppDelegate::shortcutAnswered() {
+    if (!shortcutRegistered() && !hotKeys_.isAwaitingAnswer()) {
+        notifyShortcutRefused();
+    }
+    setupStatusItem();
+    publishShortcut();
 }
 
 void AppDelegate::registerShortcut() {
@@ -117,24 +148,34 @@ void AppDelegate::registerShortcut() {
     } else {
         // The desktop or another program may hold the default; the user chose none of them.
         const auto& presets = HotKeyConfig::presets();
+        // A desktop that answers later is not asked for the others meanwhile.
         const auto granted = std::ranges::find_if(presets, [this](const HotKeyConfig& preset) {
-            return hotKeys_.registerKeyCode(preset.keyCode, preset.carbonModifiers);
+            return hotKeys_.registerKeyCode(preset.keyCode, preset.carbonModifiers) ||
+                   hotKeys_.isAwaitingAnswer();
         });
         shortcut_ = granted == presets.end() ? presets.front() : *granted;
     }
-    if (services_.hotKeyService.available() && !shortcutRegistered()) {
-        DesktopNotifier::notify(
-            shortcut_.display + QStringLiteral(" is taken"),
-            QStringLiteral("Another program holds the shortcut ") + shortcut_.display +
-                QStringLiteral(", so VeloraMac cannot use it. Choose another in VeloraMac's "
-                               "Settings ▸ Shortcut; Read Selection in the tray menu works "
-                               "meanwhile."));
+    if (services_.hotKeyService.available() && !shortcutRegistered() &&
+        !hotKeys_.isAwaitingAnswer()) {
+        notifyShortcutRefused();
     }
 }
 
+void AppDelegate::notifyShortcutRefused() const {
+    DesktopNotifier::notify(
+        shortcut_.display + QStringLiteral(" is taken"),
+        QStringLiteral("Another program holds the shortcut ") + shortcut_.display +
+            QStringLiteral(", or the desktop declined it, so VeloraMac cannot use it. Choose "
+                           "another in VeloraMac's Settings ▸ Shortcut; Read Selection in the "
+                           "tray menu works meanwhile."));
+}
+
 void AppDelegate::publishShortcut() {
-    services_.reader.showShortcut(shortcut_, shortcutRegistered());
-    serviceProvider_.showShortcut(shortcut_.display, shortcutRegistered());
+    // Where the desktop bound another chord than the one chosen, the texts name the desktop's.
+    HotKeyConfig inUse = shortcut_;
+    inUse.display = shortcutDisplay();
+    services_.reader.showShortcut(inUse, shortcutRegistered());
+    serviceProvider_.showShortcut(inUse.display, shortcutRegistered());
     // A message on show that names the old shortcut would send the user to a dead key.
     const QString gesture = shortcutGesture();
     const std::optional<QString> shown = services_.reader.statusMessage();
@@ -180,6 +221,10 @@ void AppDelegate::setupServices() {
 
 void AppDelegate::hotKeyConfigChanged() {
     registerShortcut();
+    // A shortcut this program put in the desktop's settings follows the choice made here.
+    if (services_.desktopShortcut && services_.desktopShortcut->shortcut()) {
+        services_.desktopShortcut->add(shortcut_.keyCode, shortcut_.carbonModifiers);
+    }
     setupStatusItem();
     publishShortcut();
 }
@@ -197,11 +242,22 @@ QString AppDelegate::nothingToReadMessage(const QString& gesture) {
 
 void AppDelegate::captureAndShow() {
     QPointer<AppDelegate> self(this);
-    capture_.grabSelection([self](std::optional<QString> text) {
-        if (self) {
-            self->captured(std::move(text));
+    const auto capture = [self] {
+        if (!self) {
+            return;
         }
-    });
+        self->capture_.grabSelection([self](std::optional<QString> text) {
+            if (self) {
+                self->captured(std::move(text));
+            }
+        });
+    };
+    if (services_.selectionNeedsFocus && overlay_) {
+        showReader();
+        overlay_->whenActive(capture);
+        return;
+    }
+    capture();
 }
 
 void AppDelegate::captured(std::optional<QString> text) {

@@ -3,6 +3,7 @@
 #include "app/HotKeyConfig.hpp"
 #include "app/HotKeyManager.hpp"
 #include "app/TextCapture.hpp"
+#include "app/platform/ShortcutRoute.hpp"
 #include "shell/OverlayWindowController.hpp"
 #include "shell/ServiceProvider.hpp"
 #include "shell/UpdaterService.hpp"
@@ -22,6 +23,7 @@ class QSystemTrayIcon;
 namespace velora {
 
 class AccessibilityTrust;
+class DesktopShortcutSettings;
 class GlobalHotKeyService;
 class KeyEventPoster;
 class NotificationCenter;
@@ -47,6 +49,11 @@ public:
         Scheduler& scheduler;
         PreferencesStore& preferences;
         NotificationCenter& notifications;
+        // How the session's shortcut reaches the program; the GNOME route brings its settings.
+        ShortcutRoute route = ShortcutRoute::keyGrab;
+        DesktopShortcutSettings* desktopShortcut = nullptr;
+        // Wayland hands the selection only to the window with keyboard focus.
+        bool selectionNeedsFocus = false;
     };
 
     static constexpr QLatin1String readFromClipboardMessage{"Read from clipboard"};
@@ -83,13 +90,17 @@ public:
     // The shortcut in use: the stored one, or with nothing stored the first preset the desktop
     // granted. Registered or not, a stored choice stays the one in use.
     const HotKeyConfig& shortcut() const { return shortcut_; }
-    bool shortcutRegistered() const { return hotKeys_.isRegistered(); }
+    // The chord as the texts name it: the desktop's own name for it where the desktop binds it.
+    QString shortcutDisplay() const;
+    bool shortcutRegistered() const;
 
 private:
     void setupStatusItem();
     void setupHotKey();
     void setupServices();
     void registerShortcut();
+    void notifyShortcutRefused() const;
+    void shortcutAnswered();
     void publishShortcut();
     void hotKeyConfigChanged();
     void captured(std::optional<QString> text);

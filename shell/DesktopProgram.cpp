@@ -7,6 +7,7 @@
 #include "platform/LinuxDocumentReaders.hpp"
 #include "platform/SettingsPreferencesStore.hpp"
 #include "platform/TimerScheduler.hpp"
+#include "platform/WaylandSession.hpp"
 #include "platform/X11AccessibilityTrust.hpp"
 #include "platform/X11KeyEventPoster.hpp"
 #include "shell/AppDelegate.hpp"
@@ -60,14 +61,15 @@ int DesktopProgram::run(int argc, char** argv, const ReaderFactory& makeReader) 
     ClipboardPasteboard pasteboard;
     X11KeyEventPoster keys;
     X11AccessibilityTrust trust;
-    const std::unique_ptr<GlobalHotKeyService> hotKeyService = GlobalHotKeyBackend::forSession();
+    const GlobalHotKeyBackend shortcuts = GlobalHotKeyBackend::forSession();
     NotificationCenter notifications;
     const ImportService importer(std::make_shared<LinuxDocumentReaders>());
     const std::unique_ptr<ShellReader> reader =
         makeReader(Platform{preferences, scheduler, pasteboard, importer, notifications});
 
-    AppDelegate delegate(AppDelegate::Services{*reader, pasteboard, keys, trust, *hotKeyService,
-                                               scheduler, preferences, notifications});
+    AppDelegate delegate(AppDelegate::Services{
+        *reader, pasteboard, keys, trust, *shortcuts.service, scheduler, preferences, notifications,
+        shortcuts.route, shortcuts.desktopShortcut.get(), WaylandSession::isActive()});
     QApplication::setWindowIcon(Symbols::mark());
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected()) {

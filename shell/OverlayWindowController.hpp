@@ -38,6 +38,9 @@ public:
 
     // Centres a hidden windowed panel, then raises and focuses it.
     void show();
+    // Runs `then` once the panel is the active window, or after a bounded wait where the
+    // compositor does not give it focus. Wayland hands the selection only to the focused window.
+    void whenActive(std::function<void()> then);
     // Hides the panel; it is kept, in whichever layout it had.
     void close();
     void toggleFullScreen();

@@ -90,11 +90,10 @@ void ReaderViewModelShell::showShortcut(const HotKeyConfig& shortcut, bool regis
     }
 }
 
-void ReaderViewModelShell::showCaptureSupport(bool globalShortcuts, bool keyStrokes) {
-    globalShortcuts_ = globalShortcuts;
-    keyStrokes_ = keyStrokes;
+void ReaderViewModelShell::showCaptureSupport(const CaptureSupport& support) {
+    captureSupport_ = support;
     if (settings_) {
-        settings_->showCaptureSupport(globalShortcuts, keyStrokes);
+        settings_->showCaptureSupport(support);
     }
 }
 
@@ -122,7 +121,7 @@ void ReaderViewModelShell::openSettings() {
         view->setAttribute(Qt::WA_DeleteOnClose);
         bind(*view, *viewModel_);
         view->showShortcutStatus(shortcut_, shortcutRegistered_);
-        view->showCaptureSupport(globalShortcuts_, keyStrokes_);
+        view->showCaptureSupport(captureSupport_);
         settings_ = view;
         // Closing the window hands the keys back to the panel, not to another program.
         QObject::connect(view, &QObject::destroyed, view_, [this] {

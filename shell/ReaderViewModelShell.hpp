@@ -38,7 +38,7 @@ public:
     void attach(OverlayWindowController& panel) override;
     void openSettings() override;
     void showShortcut(const HotKeyConfig& shortcut, bool registered) override;
-    void showCaptureSupport(bool globalShortcuts, bool keyStrokes) override;
+    void showCaptureSupport(const CaptureSupport& support) override;
 
     ReaderViewModel& viewModel() { return *viewModel_; }
 
@@ -49,8 +49,7 @@ private:
     QPointer<SettingsView> settings_;
     HotKeyConfig shortcut_;
     bool shortcutRegistered_ = false;
-    bool globalShortcuts_ = false;
-    bool keyStrokes_ = false;
+    CaptureSupport captureSupport_;
 };
 
 } // namespace velora

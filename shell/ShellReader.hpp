@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/LoadOutcome.hpp"
+#include "app/platform/ShortcutRoute.hpp"
 
 #include <QString>
 #include <filesystem>
@@ -42,8 +43,8 @@ public:
     virtual void openSettings() = 0;
     // The global shortcut in use, for the texts that name it, and whether the desktop granted it.
     virtual void showShortcut(const HotKeyConfig& shortcut, bool registered) = 0;
-    // Whether the session lets the program grab a global shortcut and send the copy key stroke.
-    virtual void showCaptureSupport(bool globalShortcuts, bool keyStrokes) = 0;
+    // How the session lets the shortcut reach the program, and whether it may send key strokes.
+    virtual void showCaptureSupport(const CaptureSupport& support) = 0;
 };
 
 } // namespace velora

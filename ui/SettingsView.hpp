@@ -1,12 +1,14 @@
 #pragma once
 
 #include "app/HotKeyConfig.hpp"
+#include "app/platform/ShortcutRoute.hpp"
 #include "ui/SettingsControls.hpp"
 
 #include <QWidget>
 
 class QComboBox;
 class QLabel;
+class QPushButton;
 class QTabWidget;
 
 namespace velora {
@@ -31,8 +33,8 @@ public:
     // The shortcut in use and whether the desktop granted it. The picker follows it, so the one
     // in use is never mistaken for a new choice.
     void showShortcutStatus(const HotKeyConfig& shortcut, bool registered);
-    // What this session lets the capture do: grab a global shortcut, send the copy key stroke.
-    void showCaptureSupport(bool globalShortcuts, bool keyStrokes);
+    // How the session's shortcut reaches the program, and whether it may send the copy stroke.
+    void showCaptureSupport(const CaptureSupport& support);
 
     QTabWidget& tabs() { return *tabs_; }
     SettingsControls& controls() { return *controls_; }
@@ -40,6 +42,8 @@ public:
     ShortcutRecorder& shortcutRecorder() { return *recorder_; }
     QString shortcutStatusText() const;
     QString captureSupportText() const;
+    // Adds or removes the shortcut in the desktop's settings, where the session has such a route.
+    QPushButton& desktopShortcutButton() { return *desktopShortcutButton_; }
     const HotKeyConfig& hotKey() const { return hotKey_; }
 
     // The comma, sentence and paragraph pause sliders with their value labels, in that order.
@@ -61,6 +65,7 @@ private:
     PauseControl pauseControl(double maximum, double ReadingSettings::*field);
     // Saves a shortcut that differs from the one this window holds.
     void chooseShortcut(const HotKeyConfig& chosen);
+    void addOrRemoveDesktopShortcut();
     void showInPicker(const HotKeyConfig& shortcut);
 
     PreferencesStore& preferences_;
@@ -72,6 +77,8 @@ private:
     ShortcutRecorder* recorder_ = nullptr;
     QLabel* shortcutStatus_ = nullptr;
     QLabel* captureSupport_ = nullptr;
+    QPushButton* desktopShortcutButton_ = nullptr;
+    CaptureSupport support_;
     std::array<PauseControl, 3> pauses_{};
 };
 

@@ -103,6 +103,30 @@ TEST_F(DesktopTest, ChangingTheShortcutReregistersAndRetitles) {
     EXPECT_EQ(hotKeyService.calls.back(), "register 49-6656");
 }
 
+// A desktop that answers later (the portal, KDE's service) is asked for one chord, not for every
+// preset in turn, and the texts wait for its answer and then name the chord it bound.
+TEST_F(DesktopTest, DesktopThatAnswersLaterIsAskedOnceAndItsChordNamed) {
+    delegate.reset();
+    preferences.remove(QString(HotKeyConfig::preferencesKey));
+    hotKeyService.calls.clear();
+    hotKeyService.answerLater = true;
+    delegate = std::make_unique<AppDelegate>(
+        AppDelegate::Services{reader, pasteboard, keys, trust, hotKeyService, scheduler,
+                              preferences, notifications, ShortcutRoute::portal});
+    delegate->launch(nullptr);
+
+    EXPECT_EQ(hotKeyService.calls, (std::vector<std::string>{"install", "register 49-6144"}));
+    EXPECT_FALSE(delegate->serviceProvider().shortcutRegistered());
+    EXPECT_FALSE(reader.shortcutRegistered);
+
+    hotKeyService.answer({hotKeyService.lastHandle(), 0, QStringLiteral("Super+R")});
+    EXPECT_EQ(delegate->menu()->actions().front()->text(),
+              QStringLiteral("Read Selection  (Super+R)"));
+    EXPECT_EQ(delegate->serviceProvider().shortcut(), QStringLiteral("Super+R"));
+    EXPECT_TRUE(delegate->serviceProvider().shortcutRegistered());
+    EXPECT_EQ(reader.shortcut, QStringLiteral("Super+R"));
+}
+
 struct BusRequest {
     const char* name;
     const char* method;

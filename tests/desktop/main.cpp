@@ -2,6 +2,7 @@
 #include "fakes/RecordingShellReader.hpp"
 #include "shell/DesktopProgram.hpp"
 #include "shell/ShellReader.hpp"
+#include "support/PrivateSessionBus.hpp"
 #include "x11/XvfbServer.hpp"
 
 #include <QApplication>
@@ -21,8 +22,6 @@
 // takes a well-known bus name and docks into whatever tray it finds.
 
 namespace {
-
-constexpr const char* privateBusMarker = "VELORA_TEST_PRIVATE_BUS";
 
 int argumentCount = 1;
 char programName[] = "test_desktop";
@@ -99,7 +98,7 @@ public:
         say("shortcut",
             shortcut.display + (registered ? QString() : QStringLiteral(" unavailable")));
     }
-    void showCaptureSupport(bool, bool) override {}
+    void showCaptureSupport(const velora::CaptureSupport&) override {}
 
 private:
     static void say(const char* what, const QString& detail) {
@@ -115,13 +114,8 @@ int main(int argc, char** argv) {
         return velora::DesktopProgram::run(
             argc - 1, argv + 1, [](const auto&) { return std::make_unique<PrintingReader>(); });
     }
-    if (!std::getenv(privateBusMarker)) {
-        setenv(privateBusMarker, "1", 1);
-        std::vector<char*> command{const_cast<char*>("dbus-run-session"), const_cast<char*>("--")};
-        command.insert(command.end(), argv, argv + argc);
-        command.push_back(nullptr);
-        execvp(command[0], command.data());
-        return 127;
+    if (const int failed = velora::testsupport::runInPrivateSessionBus(argc, argv)) {
+        return failed;
     }
     ::testing::InitGoogleTest(&argc, argv);
     ::testing::AddGlobalTestEnvironment(new DesktopEnvironment);

@@ -72,7 +72,7 @@ public:
         shortcut = config.display;
         shortcutRegistered = registered;
     }
-    void showCaptureSupport(bool, bool) override {}
+    void showCaptureSupport(const velora::CaptureSupport&) override {}
 
     // What loadFromClipboard finds.
     QString clipboard;
