@@ -2,25 +2,68 @@
 
 #include "app/FileDescriptor.hpp"
 
+#include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace velora::FileBytes {
 
-std::optional<std::string> read(const std::filesystem::path& file, std::uintmax_t limit) {
-    const FileDescriptor fd(::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
-    struct stat info {};
-    if (fd.get() < 0 || ::fstat(fd.get(), &info) != 0 || !S_ISREG(info.st_mode) ||
-        static_cast<std::uintmax_t>(info.st_size) > limit) {
-        return std::nullopt;
+namespace {
+
+class RefusalCategory final : public std::error_category {
+public:
+    const char* name() const noexcept override { return "velora.file"; }
+    std::string message(int value) const override {
+        switch (static_cast<Refusal>(value)) {
+        case Refusal::notRegularFile:
+            return "not a regular file";
+        case Refusal::tooLarge:
+            return "larger than the limit";
+        }
+        return "refused";
     }
-    return readDescriptor(fd.get(), limit);
+};
+
+std::error_code lastError() {
+    return {errno, std::generic_category()};
 }
 
-std::optional<std::string> readDescriptor(int fd, std::uintmax_t limit) {
+} // namespace
+
+std::error_code make_error_code(Refusal refusal) {
+    static const RefusalCategory category;
+    return {static_cast<int>(refusal), category};
+}
+
+std::optional<std::string> read(const std::filesystem::path& file, std::uintmax_t limit,
+                                std::error_code& error) {
+    const FileDescriptor fd(::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     struct stat info {};
-    if (::fstat(fd, &info) != 0 || static_cast<std::uintmax_t>(info.st_size) > limit) {
+    if (fd.get() < 0 || ::fstat(fd.get(), &info) != 0) {
+        error = lastError();
+        return std::nullopt;
+    }
+    if (!S_ISREG(info.st_mode)) {
+        error = Refusal::notRegularFile;
+        return std::nullopt;
+    }
+    return readDescriptor(fd.get(), limit, error);
+}
+
+std::optional<std::string> read(const std::filesystem::path& file, std::uintmax_t limit) {
+    std::error_code ignored;
+    return read(file, limit, ignored);
+}
+
+std::optional<std::string> readDescriptor(int fd, std::uintmax_t limit, std::error_code& error) {
+    struct stat info {};
+    if (::fstat(fd, &info) != 0) {
+        error = lastError();
+        return std::nullopt;
+    }
+    if (static_cast<std::uintmax_t>(info.st_size) > limit) {
+        error = Refusal::tooLarge;
         return std::nullopt;
     }
     std::string bytes;
@@ -31,7 +74,12 @@ std::optional<std::string> readDescriptor(int fd, std::uintmax_t limit) {
         if (filled == bytes.size()) {
             char probe = 0;
             const ssize_t extra = ::read(fd, &probe, 1);
-            if (extra < 0 || (extra > 0 && bytes.size() >= limit)) {
+            if (extra < 0) {
+                error = lastError();
+                return std::nullopt;
+            }
+            if (extra > 0 && bytes.size() >= limit) {
+                error = Refusal::tooLarge;
                 return std::nullopt;
             }
             if (extra == 0) {
@@ -46,6 +94,7 @@ std::optional<std::string> readDescriptor(int fd, std::uintmax_t limit) {
         }
         const ssize_t count = ::read(fd, bytes.data() + filled, bytes.size() - filled);
         if (count < 0) {
+            error = lastError();
             return std::nullopt;
         }
         if (count == 0) {
@@ -55,6 +104,11 @@ std::optional<std::string> readDescriptor(int fd, std::uintmax_t limit) {
     }
     bytes.resize(filled);
     return bytes;
+}
+
+std::optional<std::string> readDescriptor(int fd, std::uintmax_t limit) {
+    std::error_code ignored;
+    return readDescriptor(fd, limit, ignored);
 }
 
 } // namespace velora::FileBytes

@@ -1,7 +1,10 @@
 #include "shell/ServiceProvider.hpp"
 
+#include "app/LogCategories.hpp"
+
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
+#include <QDBusError>
 #include <QDBusMessage>
 #include <QDir>
 #include <QUrl>
@@ -14,9 +17,12 @@ bool ServiceProvider::registerOn(QDBusConnection& bus) {
         !bus.registerObject(objectPath, this,
                             QDBusConnection::ExportScriptableSlots |
                                 QDBusConnection::ExportScriptableProperties)) {
+        qCInfo(lcShell, "the object %s could not be offered on the session bus", objectPath.data());
         return false;
     }
     if (!bus.registerService(serviceName)) {
+        qCInfo(lcShell, "the name %s was not taken: %s", serviceName.data(),
+               qUtf8Printable(bus.lastError().message()));
         bus.unregisterObject(objectPath);
         return false;
     }
