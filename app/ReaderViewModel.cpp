@@ -6,6 +6,7 @@
 #include "app/platform/PreferencesStore.hpp"
 #include "core/DocumentIdentity.hpp"
 #include "core/ReadingTiming.hpp"
+#include "core/Sentences.hpp"
 #include "core/TextEngine.hpp"
 #include "core/TextSanitizer.hpp"
 
@@ -51,7 +52,8 @@ ReaderViewModel::ReaderViewModel(Services services, QObject* parent)
       pasteboard_(services.pasteboard), importer_(services.importer),
       settings_(ReadingPreferences::loadSettings(preferences_)),
       speech_(std::move(services.speech)), library_(std::move(services.library)) {
-    engine_ = ReaderEngine(TextEngine::tokenize(welcomeText), settings_);
+    engine_ =
+        ReaderEngine(TextEngine::tokenize(welcomeText), settings_, Sentences::starts(welcomeText));
     mode_ = ReadingPreferences::loadMode(preferences_);
     connect(speech_.get(), &SpeechService::speechFailed, this,
             &ReaderViewModel::continueWithoutSpeech);
@@ -169,7 +171,7 @@ void ReaderViewModel::load(const std::string& text, const LoadSource& source) {
     pause();
     ++loadCount_;
     const std::string cleaned = TextSanitizer::clean(text);
-    engine_.load(TextEngine::tokenize(cleaned));
+    engine_.load(TextEngine::tokenize(cleaned), Sentences::starts(cleaned));
     emit engineChanged();
     setStatusMessage(std::nullopt);
     registerAndResume(engine_.words(), cleaned, source);

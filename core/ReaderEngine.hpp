@@ -15,7 +15,8 @@ namespace velora {
 class ReaderEngine {
 public:
     ReaderEngine() = default;
-    ReaderEngine(std::vector<Word> words, ReadingSettings settings);
+    ReaderEngine(std::vector<Word> words, ReadingSettings settings,
+                 std::vector<std::int64_t> sentenceStarts = {});
 
     const std::vector<Word>& words() const { return words_; }
     std::int64_t index() const { return index_; }
@@ -31,7 +32,9 @@ public:
     std::optional<Word> pivotWord() const;
     double progress() const;
 
-    void load(std::vector<Word> words);
+    // `sentenceStarts` are word indexes (Sentences::starts); paragraph starts count as sentence
+    // starts whether listed or not.
+    void load(std::vector<Word> words, std::vector<std::int64_t> sentenceStarts = {});
     // Moves on by one chunk; answers whether another chunk follows.
     bool advance();
     void rewind(std::int64_t by);
@@ -39,10 +42,25 @@ public:
     void seek(std::int64_t to);
     void restart();
 
+    // Backward moves go to the start of the sentence or paragraph being read, or to the one
+    // before when the index already stands at a start; forward moves go to the next start, or to
+    // the end when there is none.
+    void previousSentence();
+    void nextSentence();
+    void previousParagraph();
+    void nextParagraph();
+    // The first word of the sentence that holds the index (the index itself at the end).
+    std::int64_t sentenceStart() const;
+
     bool operator==(const ReaderEngine&) const = default;
 
 private:
+    void indexStarts(std::vector<std::int64_t> sentenceStarts);
+
     std::vector<Word> words_;
+    // Ascending and within the words; both begin with 0 when there are words.
+    std::vector<std::int64_t> sentenceStarts_;
+    std::vector<std::int64_t> paragraphStarts_;
     std::int64_t index_ = 0;
 };
 
