@@ -1,6 +1,7 @@
 #include "app/ImportService.hpp"
 
 #include "app/FileBytes.hpp"
+#include "core/HardWrap.hpp"
 #include "core/MarkdownCleaner.hpp"
 #include "core/TextDecoder.hpp"
 #include "core/WhiteSpace.hpp"
@@ -19,6 +20,15 @@ namespace {
 
 constexpr std::array attributedExtensions{"docx", "doc",  "rtf", "rtfd",
                                           "odt",  "html", "htm", "webarchive"};
+
+// Plain-text files and PDF pages are wrapped at a fixed width; their text flows on across the
+// breaks that only wrap.
+std::optional<std::string> unwrapped(std::optional<std::string> text) {
+    if (!text) {
+        return std::nullopt;
+    }
+    return HardWrap::join(*text);
+}
 
 std::optional<std::string> plainText(const std::filesystem::path& file) {
     auto bytes = FileBytes::read(file);
@@ -63,7 +73,7 @@ ImportService::Result ImportService::importTextNow(const std::filesystem::path& 
 ImportService::Result ImportService::read(const std::filesystem::path& file) const {
     const std::string type = extension(file);
     if (type == "pdf") {
-        return readers_->pdfText(file);
+        return unwrapped(readers_->pdfText(file));
     }
     if (type == "epub") {
         return readers_->epubText(file);
@@ -79,7 +89,7 @@ ImportService::Result ImportService::read(const std::filesystem::path& file) con
         attributedExtensions.end()) {
         return readers_->attributedText(file, type);
     }
-    return plainText(file);
+    return unwrapped(plainText(file));
 }
 
 QFuture<ImportService::Result> ImportService::importText(const std::filesystem::path& file) const {
