@@ -31,11 +31,14 @@ const QString speechEnabledKey = QStringLiteral("speechEnabled");
 constexpr Scheduler::Seconds speechRestartDelay{0.35};
 
 constexpr std::int64_t stepWords = 10;
+// A pause longer than this loses the thread of the sentence.
+constexpr double longPauseSeconds = 60.0;
 constexpr std::int64_t titleMaxWords = 8;
 constexpr std::int64_t titleMaxChars = 60;
 
-double chunkSeconds(const ReadingSettings& settings, std::span<const Word> chunk) {
-    return static_cast<double>(ReadingTiming(settings).nanoseconds(chunk)) / 1e9;
+double chunkSeconds(const ReadingSettings& settings, std::span<const Word> chunk,
+                    std::int64_t played) {
+    return static_cast<double>(ReadingTiming(settings).nanoseconds(chunk, played)) / 1e9;
 }
 
 // A file URL's path is absolute; keep library keys that way whatever the caller passed.
@@ -156,6 +159,7 @@ void ReaderViewModel::restart() {
     pause();
     engine_.restart();
     emit engineChanged();
+    emit positionJumped();
 }
 
 std::pair<std::int64_t, std::int64_t> ReaderViewModel::currentRange() const {
@@ -169,12 +173,14 @@ void ReaderViewModel::load(const std::string& text, const LoadSource& source) {
     // Closing the old stretch and registering the new text are one write of the library.
     const LibraryStore::Batch batch(*library_);
     pause();
+    lastStop_.reset();
     ++loadCount_;
     const std::string cleaned = TextSanitizer::clean(text);
     engine_.load(TextEngine::tokenize(cleaned), Sentences::starts(cleaned));
     emit engineChanged();
     setStatusMessage(std::nullopt);
     registerAndResume(engine_.words(), cleaned, source);
+    emit positionJumped();
 }
 
 void ReaderViewModel::loadFromClipboard() {
@@ -209,17 +215,22 @@ void ReaderViewModel::registerAndResume(const std::vector<Word>& tokens, const s
         library_->registerDocument(key, title, kind, wordCount, filePath, storedText);
     library_->recordSession();
     currentDocID_ = key;
+    title_ = entry.title;
 
     const std::int64_t last = entry.lastIndex;
     if (last < 1 || last >= wordCount) {
         return;
     }
     engine_.seek(last);
+    if (settings_.resumeAtSentenceStart) {
+        engine_.seek(engine_.sentenceStart());
+    }
     emit engineChanged();
+    const std::int64_t resumed = engine_.index();
     const auto percent =
         entry.wordCount < 1
             ? 0
-            : static_cast<std::int64_t>(static_cast<double>(std::min(entry.wordCount, last)) *
+            : static_cast<std::int64_t>(static_cast<double>(std::min(entry.wordCount, resumed)) *
                                         100.0 / static_cast<double>(entry.wordCount));
     setStatusMessage(QStringLiteral("Resumed at %1% · press ⏮ to start over").arg(percent));
 }
@@ -231,11 +242,20 @@ void ReaderViewModel::play() {
     if (engine_.isAtEnd()) {
         engine_.restart();
         emit engineChanged();
+        emit positionJumped();
+    }
+    const std::optional<Stop> stop = std::exchange(lastStop_, std::nullopt);
+    if (settings_.resumeAtSentenceStart && stop && stop->index == engine_.index() &&
+        scheduler_.now() - stop->at > longPauseSeconds) {
+        engine_.seek(engine_.sentenceStart());
+        emit engineChanged();
+        emit positionJumped();
     }
     setStatusMessage(std::nullopt);
     setPlaying(true);
     playStartedAt_ = scheduler_.now();
     playStartIndex_ = engine_.index();
+    chunksPlayed_ = 0;
     if (speechEnabled_) {
         startSpeechPlayback();
     } else {
@@ -252,33 +272,50 @@ void ReaderViewModel::pause() {
 }
 
 void ReaderViewModel::stepForward() {
-    const bool wasPlaying = isPlaying_;
-    pause();
-    engine_.skip(stepWords);
-    emit engineChanged();
-    if (wasPlaying && !engine_.isAtEnd()) {
-        play();
-    }
+    jump([](ReaderEngine& engine) { engine.skip(stepWords); });
 }
 
 void ReaderViewModel::stepBackward() {
-    const bool wasPlaying = isPlaying_;
-    pause();
-    engine_.rewind(stepWords);
-    emit engineChanged();
-    if (wasPlaying && !engine_.isAtEnd()) {
-        play();
-    }
+    jump([](ReaderEngine& engine) { engine.rewind(stepWords); });
+}
+
+void ReaderViewModel::previousSentence() {
+    jump(&ReaderEngine::previousSentence);
+}
+
+void ReaderViewModel::nextSentence() {
+    jump(&ReaderEngine::nextSentence);
+}
+
+void ReaderViewModel::previousParagraph() {
+    jump(&ReaderEngine::previousParagraph);
+}
+
+void ReaderViewModel::nextParagraph() {
+    jump(&ReaderEngine::nextParagraph);
 }
 
 void ReaderViewModel::seek(double progress) {
-    const bool wasPlaying = isPlaying_;
-    pause();
     // NaN fails the comparison and lands on the first word.
     const double clamped = progress > 0 ? std::min(progress, 1.0) : 0.0;
-    engine_.seek(
-        static_cast<std::int64_t>(std::round(clamped * static_cast<double>(engine_.count()))));
+    jump([clamped](ReaderEngine& engine) {
+        engine.seek(
+            static_cast<std::int64_t>(std::round(clamped * static_cast<double>(engine.count()))));
+    });
+}
+
+void ReaderViewModel::goTo(std::int64_t index) {
+    jump([index](ReaderEngine& engine) { engine.seek(index); });
+}
+
+void ReaderViewModel::jump(const std::function<void(ReaderEngine&)>& move) {
+    const bool wasPlaying = isPlaying_;
+    pause();
+    move(engine_);
+    // A position the reader chose is where reading goes on, however long ago it stopped.
+    lastStop_.reset();
     emit engineChanged();
+    emit positionJumped();
     if (wasPlaying && !engine_.isAtEnd()) {
         play();
     }
@@ -325,6 +362,7 @@ void ReaderViewModel::flushPlaySegment() {
     }
     const double start = *playStartedAt_;
     playStartedAt_.reset();
+    lastStop_ = Stop{scheduler_.now(), engine_.index()};
     const double elapsed = scheduler_.now() - start;
     const std::int64_t words = std::max<std::int64_t>(engine_.index() - playStartIndex_, 0);
     const LibraryStore::Batch batch(*library_);
@@ -343,7 +381,8 @@ void ReaderViewModel::startVisualLoop() {
         pause();
         return;
     }
-    scheduleChunkEnd(scheduler_.now() + chunkSeconds(settings_, engine_.currentChunk()));
+    scheduleChunkEnd(scheduler_.now() +
+                     chunkSeconds(settings_, engine_.currentChunk(), chunksPlayed_));
 }
 
 void ReaderViewModel::scheduleChunkEnd(double deadline) {
@@ -361,6 +400,7 @@ void ReaderViewModel::finishChunk(double deadline) {
         return;
     }
     const bool more = engine_.advance();
+    ++chunksPlayed_;
     emit engineChanged();
     if (!more) {
         pause();
@@ -369,7 +409,7 @@ void ReaderViewModel::finishChunk(double deadline) {
     // The next chunk ends one interval after this one was planned to end, not after this late
     // wake-up, so scheduling delays do not add up over a text. After a stall longer than a whole
     // interval the plan starts afresh rather than rushing chunks past to catch up.
-    const double interval = chunkSeconds(settings_, engine_.currentChunk());
+    const double interval = chunkSeconds(settings_, engine_.currentChunk(), chunksPlayed_);
     const double now = scheduler_.now();
     double next = deadline + interval;
     if (next <= now) {

@@ -95,16 +95,28 @@ public:
     void pause();
     void stepForward();
     void stepBackward();
+    // Sentence and paragraph moves; backward ones go to the start of the sentence or paragraph
+    // being read first. Like every jump they close the stretch and go on playing if it was.
+    void previousSentence();
+    void nextSentence();
+    void previousParagraph();
+    void nextParagraph();
     void seek(double progress);
+    // A jump to the word at `index`, clamped to the text.
+    void goTo(std::int64_t index);
     void open(const ReadingHistoryEntry& entry);
     // Imports `file` off the main thread and loads it unless another load came first; a file
     // that yields no text keeps the loaded document and says `failurePrefix` and its name.
     void loadFile(const std::filesystem::path& file, const QString& failurePrefix);
+    // The loaded document's title as the library keeps it; the program's name for the welcome.
+    const std::string& title() const { return title_; }
     // Grows with every load, so that views can tell a new text from a step through the old one.
     std::uint64_t loadCount() const { return loadCount_; }
 
 signals:
     void engineChanged();
+    // The position moved other than by reading on: a jump, a resume, a load or a restart.
+    void positionJumped();
     void modeChanged();
     void settingsChanged();
     void speechEnabledChanged();
@@ -115,6 +127,8 @@ signals:
 private:
     void registerAndResume(const std::vector<Word>& tokens, const std::string& cleaned,
                            const LoadSource& source);
+    // Pauses, moves the engine, and plays on from there if it was playing and words are left.
+    void jump(const std::function<void(ReaderEngine&)>& move);
     void flushPlaySegment();
     void startVisualLoop();
     // Schedules the end of the chunk on display at `deadline` on the scheduler's clock.
@@ -147,8 +161,17 @@ private:
     std::optional<Scheduler::Handle> loopTask_;
     std::optional<Scheduler::Handle> speechRestartTask_;
     std::optional<std::string> currentDocID_;
+    std::string title_ = "VeloraMac";
     std::optional<double> playStartedAt_;
     std::int64_t playStartIndex_ = 0;
+    // Chunks shown since the last play(), for the speed ramp.
+    std::int64_t chunksPlayed_ = 0;
+    // When and where the last stretch of reading stopped.
+    struct Stop {
+        double at;
+        std::int64_t index;
+    };
+    std::optional<Stop> lastStop_;
     // Counts loads, so that an import overtaken by a later load is dropped.
     std::uint64_t loadCount_ = 0;
 };
