@@ -6,6 +6,7 @@
 #include "platform/Cld2LanguageRecognizer.hpp"
 #include "platform/EspeakSynthesizer.hpp"
 #include "platform/EspeakVoiceCatalog.hpp"
+#include "shell/MediaPlayerService.hpp"
 #include "shell/OverlayWindowController.hpp"
 #include "ui/ReaderBindings.hpp"
 #include "ui/ReaderView.hpp"
@@ -48,6 +49,23 @@ void ReaderViewModelShell::play() {
     viewModel_->play();
 }
 
+void ReaderViewModelShell::move(Move move) {
+    switch (move) {
+    case Move::previousSentence:
+        viewModel_->previousSentence();
+        break;
+    case Move::nextSentence:
+        viewModel_->nextSentence();
+        break;
+    case Move::previousParagraph:
+        viewModel_->previousParagraph();
+        break;
+    case Move::nextParagraph:
+        viewModel_->nextParagraph();
+        break;
+    }
+}
+
 bool ReaderViewModelShell::isEmpty() const {
     return viewModel_->engine().isEmpty();
 }
@@ -70,6 +88,14 @@ std::unique_ptr<QWidget> ReaderViewModelShell::makeView(std::function<void()> cl
 void ReaderViewModelShell::showShortcut(const QString& display) {
     if (view_) {
         view_->setShortcutDisplay(display);
+    }
+}
+
+void ReaderViewModelShell::offerMediaControls(QDBusConnection& bus, std::function<void()> raise) {
+    auto player = std::make_unique<MediaPlayerService>(*viewModel_, std::move(raise));
+    // Another player of this name (a second session of the program) keeps it.
+    if (player->registerOn(bus)) {
+        mediaPlayer_ = std::move(player);
     }
 }
 

@@ -8,6 +8,7 @@
 
 namespace velora {
 
+class MediaPlayerService;
 class NotificationCenter;
 class PreferencesStore;
 class ReaderViewModel;
@@ -28,6 +29,7 @@ public:
     void loadFile(const std::filesystem::path& file, const std::string& text) override;
     void loadFromClipboard() override;
     void play() override;
+    void move(Move move) override;
     bool isEmpty() const override;
     void setStatusMessage(const QString& message) override;
     std::optional<QString> statusMessage() const override;
@@ -35,6 +37,7 @@ public:
     void attach(OverlayWindowController& panel) override;
     void openSettings() override;
     void showShortcut(const QString& display) override;
+    void offerMediaControls(QDBusConnection& bus, std::function<void()> raise) override;
 
     ReaderViewModel& viewModel() { return *viewModel_; }
 
@@ -43,6 +46,7 @@ private:
     DesktopProgram::Platform platform_;
     QPointer<ReaderView> view_;
     QPointer<SettingsView> settings_;
+    std::unique_ptr<MediaPlayerService> mediaPlayer_;
 };
 
 } // namespace velora

@@ -9,23 +9,7 @@
 namespace velora {
 
 bool ServiceProvider::registerOn(QDBusConnection& bus) {
-    if (!bus.isConnected() ||
-        !bus.registerObject(objectPath, this, QDBusConnection::ExportScriptableSlots)) {
-        return false;
-    }
-    if (!bus.registerService(serviceName)) {
-        bus.unregisterObject(objectPath);
-        return false;
-    }
-    bus_ = bus;
-    return true;
-}
-
-ServiceProvider::~ServiceProvider() {
-    if (bus_) {
-        bus_->unregisterService(serviceName);
-        bus_->unregisterObject(objectPath);
-    }
+    return name_.take(bus, serviceName, objectPath, this, QDBusConnection::ExportScriptableSlots);
 }
 
 std::optional<std::filesystem::path> ServiceProvider::localFile(const QString& pathOrUrl) {
@@ -96,6 +80,28 @@ void ServiceProvider::showReader() {
     if (onShow) {
         onShow();
     }
+}
+
+void ServiceProvider::move(ShellReader::Move move) {
+    if (onMove) {
+        onMove(move);
+    }
+}
+
+void ServiceProvider::previousSentence() {
+    move(ShellReader::Move::previousSentence);
+}
+
+void ServiceProvider::nextSentence() {
+    move(ShellReader::Move::nextSentence);
+}
+
+void ServiceProvider::previousParagraph() {
+    move(ShellReader::Move::previousParagraph);
+}
+
+void ServiceProvider::nextParagraph() {
+    move(ShellReader::Move::nextParagraph);
 }
 
 } // namespace velora

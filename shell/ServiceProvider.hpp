@@ -1,5 +1,8 @@
 #pragma once
 
+#include "shell/BusName.hpp"
+#include "shell/ShellReader.hpp"
+
 #include <QDBusConnection>
 #include <QDBusContext>
 #include <QLatin1String>
@@ -29,8 +32,6 @@ public:
     using FileDone = std::function<void(std::optional<QString> failure)>;
 
     using QObject::QObject;
-    // Gives the name back, so a later program can take it at once.
-    ~ServiceProvider() override;
 
     // Exports the object and takes the well-known name. False when another process holds it
     // (or there is no bus), in which case nothing stays registered.
@@ -41,6 +42,7 @@ public:
     std::function<void()> onCapture;
     std::function<void()> onClipboard;
     std::function<void()> onShow;
+    std::function<void(ShellReader::Move)> onMove;
 
     // A local file named by an absolute path or a file URL; none for anything else.
     static std::optional<std::filesystem::path> localFile(const QString& pathOrUrl);
@@ -52,11 +54,17 @@ public slots:
     Q_SCRIPTABLE void captureSelection();
     Q_SCRIPTABLE void readClipboard();
     Q_SCRIPTABLE void showReader();
+    // Moves through the loaded text as the reader's Ctrl+arrow keys do.
+    Q_SCRIPTABLE void previousSentence();
+    Q_SCRIPTABLE void nextSentence();
+    Q_SCRIPTABLE void previousParagraph();
+    Q_SCRIPTABLE void nextParagraph();
 
 private:
     void fail(const QString& message);
+    void move(ShellReader::Move move);
 
-    std::optional<QDBusConnection> bus_;
+    BusName name_;
 };
 
 } // namespace velora

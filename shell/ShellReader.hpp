@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 
+class QDBusConnection;
 class QWidget;
 
 namespace velora {
@@ -17,12 +18,15 @@ class OverlayWindowController;
 // that show it.
 class ShellReader {
 public:
+    enum class Move { previousSentence, nextSentence, previousParagraph, nextParagraph };
+
     virtual ~ShellReader();
 
     virtual void loadText(const QString& text) = 0;
     virtual void loadFile(const std::filesystem::path& file, const std::string& text) = 0;
     virtual void loadFromClipboard() = 0;
     virtual void play() = 0;
+    virtual void move(Move move) = 0;
     // Whether the loaded text has no words.
     virtual bool isEmpty() const = 0;
     virtual void setStatusMessage(const QString& message) = 0;
@@ -35,6 +39,8 @@ public:
     virtual void openSettings() = 0;
     // The configured global shortcut, for the texts of the view that name it.
     virtual void showShortcut(const QString& display) = 0;
+    // Hands playback to the desktop's media controls on `bus`; `raise` shows the reader.
+    virtual void offerMediaControls(QDBusConnection& bus, std::function<void()> raise) = 0;
 };
 
 } // namespace velora

@@ -30,7 +30,9 @@
 #include <QStackedWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <array>
 #include <functional>
+#include <utility>
 
 namespace velora {
 
@@ -185,6 +187,16 @@ ReaderView::ReaderView(ReaderViewModel& vm, Scheduler& scheduler, bool closable,
     connect(fullScreen, &QShortcut::activated, this, &ReaderView::toggleFullScreen);
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(escape, &QShortcut::activated, this, &ReaderView::handleEscape);
+    const std::array<std::pair<QKeyCombination, void (ReaderViewModel::*)()>, 4> moves{{
+        {Qt::CTRL | Qt::Key_Left, &ReaderViewModel::previousSentence},
+        {Qt::CTRL | Qt::Key_Right, &ReaderViewModel::nextSentence},
+        {Qt::CTRL | Qt::Key_Up, &ReaderViewModel::previousParagraph},
+        {Qt::CTRL | Qt::Key_Down, &ReaderViewModel::nextParagraph},
+    }};
+    for (const auto& [keys, move] : moves) {
+        auto* shortcut = new QShortcut(QKeySequence(keys), this);
+        connect(shortcut, &QShortcut::activated, &vm_, move);
+    }
 
     connect(&vm_, &ReaderViewModel::engineChanged, this, [this] {
         showEngine();

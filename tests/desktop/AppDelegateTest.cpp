@@ -156,6 +156,24 @@ INSTANTIATE_TEST_SUITE_P(
         BusRequest{"relativePath", "readFile", "notes.txt", "No readable file was provided.", {}}),
     [](const auto& info) { return std::string(info.param.name); });
 
+TEST_F(DesktopTest, SentenceAndParagraphMovesArriveOverTheBusAndMediaControlsRaiseThePanel) {
+    using Move = ShellReader::Move;
+    for (const char* method :
+         {"nextSentence", "previousSentence", "nextParagraph", "previousParagraph"}) {
+        QDBusMessage request = QDBusMessage::createMethodCall(
+            ServiceProvider::serviceName, ServiceProvider::objectPath,
+            ServiceProvider::interfaceName, QString::fromLatin1(method));
+        QDBusPendingCallWatcher watcher(bus.asyncCall(request));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return watcher.isFinished(); }, 10000));
+        EXPECT_FALSE(watcher.isError()) << watcher.error().message().toStdString();
+    }
+    EXPECT_EQ(reader.moves, (std::vector<Move>{Move::nextSentence, Move::previousSentence,
+                                               Move::nextParagraph, Move::previousParagraph}));
+    ASSERT_TRUE(reader.raiseReader);
+    reader.raiseReader();
+    EXPECT_TRUE(delegate->overlay()->panel().isVisible());
+}
+
 TEST_F(DesktopTest, PanelIsAFloatingToolWindowCentredOnTheScreen) {
     QWidget& panel = delegate->overlay()->panel();
     EXPECT_EQ(panel.size(), QSize(760, 520));

@@ -69,6 +69,7 @@ public:
     }
     void loadFromClipboard() override { say("clipboard", {}); }
     void play() override { say("play", {}); }
+    void move(Move move) override { say("move", QString::number(static_cast<int>(move))); }
     bool isEmpty() const override { return false; }
     void setStatusMessage(const QString& message) override { say("status", message); }
     std::optional<QString> statusMessage() const override { return std::nullopt; }
@@ -78,6 +79,7 @@ public:
     void attach(velora::OverlayWindowController&) override { say("ready", {}); }
     void openSettings() override {}
     void showShortcut(const QString&) override {}
+    void offerMediaControls(QDBusConnection&, std::function<void()>) override { say("media", {}); }
 
 private:
     static void say(const char* what, const QString& detail) {

@@ -22,6 +22,7 @@ public:
     }
     void loadFromClipboard() override {}
     void play() override { ++plays; }
+    void move(Move move) override { moves.push_back(move); }
     bool isEmpty() const override { return empty; }
     void setStatusMessage(const QString& message) override { statusMessages.append(message); }
     std::optional<QString> statusMessage() const override {
@@ -37,10 +38,15 @@ public:
     void attach(OverlayWindowController& panel) override { attached = &panel; }
     void openSettings() override {}
     void showShortcut(const QString& display) override { shortcut = display; }
+    void offerMediaControls(QDBusConnection&, std::function<void()> raise) override {
+        raiseReader = std::move(raise);
+    }
 
     QStringList loads;
     QStringList statusMessages;
     int plays = 0;
+    std::vector<Move> moves;
+    std::function<void()> raiseReader;
     bool empty = false;
     QString shortcut;
     QLabel* view = nullptr;
