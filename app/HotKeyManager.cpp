@@ -15,7 +15,7 @@ HotKeyManager::~HotKeyManager() {
     }
 }
 
-void HotKeyManager::registerKeyCode(std::uint32_t keyCode, std::uint32_t modifiers) {
+bool HotKeyManager::registerKeyCode(std::uint32_t keyCode, std::uint32_t modifiers) {
     if (hotKeyRef_) {
         service_.unregisterHotKey(*hotKeyRef_);
         hotKeyRef_.reset();
@@ -27,6 +27,7 @@ void HotKeyManager::registerKeyCode(std::uint32_t keyCode, std::uint32_t modifie
         qWarning("VeloraMac: RegisterEventHotKey failed with status %d",
                  static_cast<int>(registration.status));
     }
+    return isRegistered();
 }
 
 void HotKeyManager::installHandlerIfNeeded() {

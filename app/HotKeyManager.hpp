@@ -22,8 +22,9 @@ public:
     HotKeyManager& operator=(const HotKeyManager&) = delete;
 
     // Releases the combination registered before, then asks for this one. A refusal is logged
-    // and leaves no shortcut registered.
-    void registerKeyCode(std::uint32_t keyCode, std::uint32_t modifiers);
+    // and leaves no shortcut registered. True when the desktop granted it.
+    bool registerKeyCode(std::uint32_t keyCode, std::uint32_t modifiers);
+    bool isRegistered() const { return hotKeyRef_.has_value(); }
 
     // Runs on a later turn of the main event loop than the key press, never inside the
     // platform's event dispatch.

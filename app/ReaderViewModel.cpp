@@ -19,7 +19,7 @@ namespace velora {
 namespace {
 
 constexpr std::string_view welcomeText =
-    "Welcome to VeloraMac. Select text anywhere on your Mac and press the global shortcut to "
+    "Welcome to VeloraMac. Select text anywhere on your desktop and press the global shortcut to "
     "start reading at the speed of thought. Words flash one at a time, with the Optimal "
     "Recognition Point highlighted so your eyes barely move. Drop a PDF, ePub, or Markdown file "
     "onto this window to read it instantly — everything stays private, parsed entirely on your "

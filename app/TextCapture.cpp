@@ -46,10 +46,25 @@ void TextCapture::grabSelection(Completion done) {
     if (waiting_.size() > 1) {
         return;
     }
-    if (!trust_.isProcessTrusted()) {
-        finish(unlessBlank(pasteboard_.primarySelection()));
+    if (auto selected = othersPrimarySelection()) {
+        finish(std::move(selected));
         return;
     }
+    if (!trust_.isProcessTrusted() || !keys_.focusTakesCopyStroke()) {
+        finish(std::nullopt);
+        return;
+    }
+    copyAndRestore();
+}
+
+std::optional<QString> TextCapture::othersPrimarySelection() const {
+    if (pasteboard_.ownsPrimarySelection()) {
+        return std::nullopt;
+    }
+    return unlessBlank(pasteboard_.primarySelection());
+}
+
+void TextCapture::copyAndRestore() {
     auto saved = snapshot(pasteboard_);
     const auto base = pasteboard_.changeCount();
     simulateCopy(keys_);

@@ -16,9 +16,11 @@ namespace velora {
 class AccessibilityTrust;
 class KeyEventPoster;
 
-// Captures the text selected in the front application: saves the clipboard, sends the copy key
-// stroke, waits a bounded time for the clipboard to change, reads the plain text and puts the
-// saved clipboard back. Main thread only; nothing blocks.
+// Captures the text selected in the front application. Selecting text publishes it as the
+// primary selection in nearly every X11 program, so that is read first and the clipboard is left
+// alone. Only when no other program holds one does it save the clipboard, send the copy key
+// stroke, wait a bounded time for the clipboard to change, read the plain text and put the saved
+// clipboard back. Main thread only; nothing blocks.
 class TextCapture {
 public:
     struct StoredItem {
@@ -33,7 +35,8 @@ public:
     static constexpr Scheduler::Seconds copyTimeout{0.4};
     static constexpr Scheduler::Seconds pollInterval{0.015};
     static constexpr QLatin1String accessibilityMessage{
-        "Enable Accessibility in System Settings to capture selections."};
+        "This session lets no program send key strokes, so only selected text is captured; on "
+        "Wayland, bind veloramac --read-selection to a shortcut in the desktop's settings."};
 
     // The services must outlive the capture object.
     TextCapture(Pasteboard& pasteboard, KeyEventPoster& keys, AccessibilityTrust& trust,
@@ -44,8 +47,8 @@ public:
 
     // `done` runs on a later turn of the event loop with the captured text, or none when nothing
     // but blanks arrived. A call made while a capture runs joins it and gets the same answer, so
-    // the two never interleave their saving and restoring of the user's clipboard. Where keys
-    // cannot be sent, the primary selection is read instead and the clipboard is left alone.
+    // the two never interleave their saving and restoring of the user's clipboard. Text this
+    // program selected itself is never captured.
     void grabSelection(Completion done);
 
     // Every representation that has bytes, in the clipboard's order.
@@ -66,6 +69,8 @@ public:
                                    const std::function<void(const QString&)>& showStatus);
 
 private:
+    std::optional<QString> othersPrimarySelection() const;
+    void copyAndRestore();
     void finish(std::optional<QString> text);
 
     Pasteboard& pasteboard_;

@@ -90,4 +90,8 @@ std::optional<QString> ClipboardPasteboard::primarySelection() const {
     return textOf(clipboard_->mimeData(QClipboard::Selection));
 }
 
+bool ClipboardPasteboard::ownsPrimarySelection() const {
+    return clipboard_->ownsSelection();
+}
+
 } // namespace velora

@@ -26,6 +26,7 @@ public:
     void setData(const QByteArray& data, const QString& type) override;
     std::optional<QString> string() const override;
     std::optional<QString> primarySelection() const override;
+    bool ownsPrimarySelection() const override;
 
 private:
     QClipboard* clipboard_;

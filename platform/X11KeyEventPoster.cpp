@@ -1,9 +1,14 @@
 #include "platform/X11KeyEventPoster.hpp"
 
+#include "platform/TerminalWindowClass.hpp"
+#include "platform/X11FocusedWindow.hpp"
 #include "platform/X11Keymap.hpp"
 #include "platform/X11Session.hpp"
 
+#include <QGuiApplication>
+#include <QWindow>
 #include <X11/keysym.h>
+#include <algorithm>
 #include <cstdlib>
 #include <memory>
 #include <xcb/xtest.h>
@@ -34,7 +39,35 @@ void releaseHeldKeys(xcb_connection_t* connection) {
     }
 }
 
+bool isOwnWindow(xcb_window_t window) {
+    const auto windows = QGuiApplication::allWindows();
+    return std::any_of(windows.begin(), windows.end(), [window](const QWindow* own) {
+        return own->handle() && static_cast<xcb_window_t>(own->winId()) == window;
+    });
+}
+
 } // namespace
+
+bool X11KeyEventPoster::focusTakesCopyStroke() const {
+    const auto session = X11Session::ofApplication();
+    if (!session || !session->hasXTest() || QGuiApplication::focusWindow()) {
+        return false;
+    }
+    const auto focused = X11FocusedWindow::of(*session);
+    if (!focused) {
+        return false;
+    }
+    for (const xcb_window_t window : X11FocusedWindow::lineage(*session, *focused)) {
+        if (isOwnWindow(window)) {
+            return false;
+        }
+        const auto names = X11FocusedWindow::windowClass(*session, window);
+        if (!names.empty()) {
+            return std::none_of(names.begin(), names.end(), TerminalWindowClass::isTerminal);
+        }
+    }
+    return true;
+}
 
 void X11KeyEventPoster::postCopyStroke() {
     const auto session = X11Session::ofApplication();

@@ -1,6 +1,7 @@
 #include "platform/X11Keymap.hpp"
 
 #include "app/HotKeyConfig.hpp"
+#include "app/StoredKey.hpp"
 
 #include <X11/keysym.h>
 #include <cstdlib>
@@ -72,39 +73,26 @@ std::uint16_t X11Keymap::modifierMaskOf(X11Keysym keysym) const {
 }
 
 std::optional<X11Keysym> X11Keymap::keysymForKeyCode(std::uint32_t keyCode) {
-    static const std::unordered_map<std::uint32_t, X11Keysym> keysyms = {
-        {0x00, XK_a},      {0x01, XK_s},         {0x02, XK_d},
-        {0x03, XK_f},      {0x04, XK_h},         {0x05, XK_g},
-        {0x06, XK_z},      {0x07, XK_x},         {0x08, XK_c},
-        {0x09, XK_v},      {0x0B, XK_b},         {0x0C, XK_q},
-        {0x0D, XK_w},      {0x0E, XK_e},         {0x0F, XK_r},
-        {0x10, XK_y},      {0x11, XK_t},         {0x12, XK_1},
-        {0x13, XK_2},      {0x14, XK_3},         {0x15, XK_4},
-        {0x16, XK_6},      {0x17, XK_5},         {0x18, XK_equal},
-        {0x19, XK_9},      {0x1A, XK_7},         {0x1B, XK_minus},
-        {0x1C, XK_8},      {0x1D, XK_0},         {0x1E, XK_bracketright},
-        {0x1F, XK_o},      {0x20, XK_u},         {0x21, XK_bracketleft},
-        {0x22, XK_i},      {0x23, XK_p},         {0x24, XK_Return},
-        {0x25, XK_l},      {0x26, XK_j},         {0x27, XK_apostrophe},
-        {0x28, XK_k},      {0x29, XK_semicolon}, {0x2A, XK_backslash},
-        {0x2B, XK_comma},  {0x2C, XK_slash},     {0x2D, XK_n},
-        {0x2E, XK_m},      {0x2F, XK_period},    {0x30, XK_Tab},
-        {0x31, XK_space},  {0x32, XK_grave},     {0x33, XK_BackSpace},
-        {0x35, XK_Escape}, {0x60, XK_F5},        {0x61, XK_F6},
-        {0x62, XK_F7},     {0x63, XK_F3},        {0x64, XK_F8},
-        {0x65, XK_F9},     {0x67, XK_F11},       {0x69, XK_F13},
-        {0x6B, XK_F14},    {0x6D, XK_F10},       {0x6F, XK_F12},
-        {0x71, XK_F15},    {0x73, XK_Home},      {0x74, XK_Prior},
-        {0x75, XK_Delete}, {0x76, XK_F4},        {0x77, XK_End},
-        {0x78, XK_F2},     {0x79, XK_Next},      {0x7A, XK_F1},
-        {0x7B, XK_Left},   {0x7C, XK_Right},     {0x7D, XK_Down},
-        {0x7E, XK_Up},
-    };
-    const auto found = keysyms.find(keyCode);
-    if (found == keysyms.end()) {
+    const auto key = StoredKey::key(keyCode);
+    if (!key) {
         return std::nullopt;
     }
-    return found->second;
+    if (*key >= Qt::Key_F1 && *key <= Qt::Key_F35) {
+        return XK_F1 + static_cast<X11Keysym>(*key - Qt::Key_F1);
+    }
+    static const std::unordered_map<int, X11Keysym> special = {
+        {Qt::Key_Return, XK_Return}, {Qt::Key_Tab, XK_Tab},     {Qt::Key_Backspace, XK_BackSpace},
+        {Qt::Key_Escape, XK_Escape}, {Qt::Key_Home, XK_Home},   {Qt::Key_PageUp, XK_Prior},
+        {Qt::Key_Delete, XK_Delete}, {Qt::Key_End, XK_End},     {Qt::Key_PageDown, XK_Next},
+        {Qt::Key_Left, XK_Left},     {Qt::Key_Right, XK_Right}, {Qt::Key_Up, XK_Up},
+        {Qt::Key_Down, XK_Down},
+    };
+    if (const auto found = special.find(*key); found != special.end()) {
+        return found->second;
+    }
+    // Printable keys: the keysym of a Latin-1 character is its code, lower case for letters.
+    const auto latin = static_cast<X11Keysym>(*key);
+    return latin >= 'A' && latin <= 'Z' ? latin + ('a' - 'A') : latin;
 }
 
 std::uint16_t X11Keymap::modifierMaskFor(std::uint32_t carbonModifiers) {

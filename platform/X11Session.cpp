@@ -1,6 +1,8 @@
 #include "platform/X11Session.hpp"
 
 #include <QGuiApplication>
+#include <cstdlib>
+#include <memory>
 #include <xcb/xtest.h>
 
 namespace velora {
@@ -25,6 +27,16 @@ std::optional<X11Session> X11Session::ofApplication() {
 bool X11Session::hasXTest() const {
     const xcb_query_extension_reply_t* extension = xcb_get_extension_data(connection, &xcb_test_id);
     return extension && extension->present;
+}
+
+xcb_atom_t X11Session::atom(const std::string& name) const {
+    const std::unique_ptr<xcb_intern_atom_reply_t, decltype(&std::free)> reply(
+        xcb_intern_atom_reply(
+            connection,
+            xcb_intern_atom(connection, 0, static_cast<std::uint16_t>(name.size()), name.c_str()),
+            nullptr),
+        &std::free);
+    return reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
 }
 
 } // namespace velora

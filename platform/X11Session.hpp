@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 #include <xcb/xcb.h>
 
 namespace velora {
@@ -14,6 +15,8 @@ struct X11Session {
     static std::optional<X11Session> ofApplication();
 
     bool hasXTest() const;
+    // XCB_ATOM_NONE when the server does not answer.
+    xcb_atom_t atom(const std::string& name) const;
 };
 
 } // namespace velora

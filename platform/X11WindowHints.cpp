@@ -17,16 +17,6 @@ constexpr std::uint32_t allDesktops = 0xFFFFFFFF;
 constexpr std::uint32_t netWmStateAdd = 1;
 constexpr std::uint32_t sourceApplication = 1;
 
-xcb_atom_t atom(xcb_connection_t* connection, const std::string& name) {
-    const std::unique_ptr<xcb_intern_atom_reply_t, decltype(&std::free)> reply(
-        xcb_intern_atom_reply(
-            connection,
-            xcb_intern_atom(connection, 0, static_cast<std::uint16_t>(name.size()), name.c_str()),
-            nullptr),
-        &std::free);
-    return reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
-}
-
 void sendToRoot(const X11Session& x11, xcb_window_t window, xcb_atom_t type,
                 std::array<std::uint32_t, 5> data) {
     xcb_client_message_event_t event{};
@@ -50,11 +40,11 @@ void X11WindowHints::keepOnAllWorkspaces(QWindow& window) {
         return;
     }
     const auto id = static_cast<xcb_window_t>(window.winId());
-    const xcb_atom_t desktop = atom(x11->connection, "_NET_WM_DESKTOP");
-    const xcb_atom_t state = atom(x11->connection, "_NET_WM_STATE");
-    const std::array<xcb_atom_t, 3> states{atom(x11->connection, "_NET_WM_STATE_STICKY"),
-                                           atom(x11->connection, "_NET_WM_STATE_SKIP_TASKBAR"),
-                                           atom(x11->connection, "_NET_WM_STATE_SKIP_PAGER")};
+    const xcb_atom_t desktop = x11->atom("_NET_WM_DESKTOP");
+    const xcb_atom_t state = x11->atom("_NET_WM_STATE");
+    const std::array<xcb_atom_t, 3> states{x11->atom("_NET_WM_STATE_STICKY"),
+                                           x11->atom("_NET_WM_STATE_SKIP_TASKBAR"),
+                                           x11->atom("_NET_WM_STATE_SKIP_PAGER")};
 
     xcb_change_property(x11->connection, XCB_PROP_MODE_REPLACE, id, desktop, XCB_ATOM_CARDINAL, 32,
                         1, &allDesktops);
@@ -79,7 +69,7 @@ bool X11WindowHints::compositorRunning() {
             break;
         }
     }
-    const xcb_atom_t selection = atom(x11->connection, "_NET_WM_CM_S" + std::to_string(screen));
+    const xcb_atom_t selection = x11->atom("_NET_WM_CM_S" + std::to_string(screen));
     const std::unique_ptr<xcb_get_selection_owner_reply_t, decltype(&std::free)> owner(
         xcb_get_selection_owner_reply(x11->connection,
                                       xcb_get_selection_owner(x11->connection, selection), nullptr),
@@ -93,7 +83,7 @@ void X11WindowHints::requestBlurBehind(QWindow& window, bool enabled) {
         return;
     }
     const auto id = static_cast<xcb_window_t>(window.winId());
-    const xcb_atom_t blur = atom(x11->connection, "_KDE_NET_WM_BLUR_BEHIND_REGION");
+    const xcb_atom_t blur = x11->atom("_KDE_NET_WM_BLUR_BEHIND_REGION");
     if (enabled) {
         // An empty region means the whole window.
         xcb_change_property(x11->connection, XCB_PROP_MODE_REPLACE, id, blur, XCB_ATOM_CARDINAL, 32,

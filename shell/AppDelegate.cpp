@@ -1,9 +1,9 @@
 #include "shell/AppDelegate.hpp"
 
-#include "app/HotKeyConfig.hpp"
 #include "app/NotificationCenter.hpp"
 #include "app/platform/AccessibilityTrust.hpp"
 #include "app/platform/Pasteboard.hpp"
+#include "shell/DesktopNotifier.hpp"
 #include "shell/ShellReader.hpp"
 
 #include <QApplication>
@@ -13,6 +13,7 @@
 #include <QMenu>
 #include <QPointer>
 #include <QSystemTrayIcon>
+#include <algorithm>
 
 // The icon lives in a static library, whose resources are not registered on their own.
 static void registerShellResources() {
@@ -35,12 +36,13 @@ bool AppDelegate::launch(QDBusConnection* bus) {
         return services_.reader.makeView(std::move(close));
     });
     services_.reader.attach(*overlay_);
-    shownShortcut_ = shortcutDisplay();
-    services_.reader.showShortcut(shownShortcut_);
-    setupStatusItem();
+    services_.reader.showCaptureSupport(services_.hotKeyService.available(),
+                                        services_.trust.isProcessTrusted());
     setupHotKey();
+    setupStatusItem();
     setupServices();
     const bool ownsService = !bus || serviceProvider_.registerOn(*bus);
+    publishShortcut();
     if (bus != nullptr && ownsService) {
         services_.reader.offerMediaControls(*bus, [this] { showReader(); });
     }
@@ -60,12 +62,14 @@ bool AppDelegate::launch(QDBusConnection* bus) {
     return ownsService;
 }
 
-QString AppDelegate::shortcutDisplay() const {
-    return HotKeyConfig::load(services_.preferences).display;
+QString AppDelegate::readSelectionTitle() const {
+    return QStringLiteral("Read Selection  (") + shortcut_.display +
+           (shortcutRegistered() ? QString() : QStringLiteral(" unavailable")) + QLatin1Char(')');
 }
 
-QString AppDelegate::readSelectionTitle() const {
-    return QStringLiteral("Read Selection  (") + shortcutDisplay() + QLatin1Char(')');
+QString AppDelegate::shortcutGesture() const {
+    return shortcutRegistered() ? QStringLiteral("press ") + shortcut_.display
+                                : QStringLiteral("choose Read Selection in the tray menu");
 }
 
 void AppDelegate::setupStatusItem() {
@@ -73,7 +77,9 @@ void AppDelegate::setupStatusItem() {
     menu->addAction(readSelectionTitle(), this, &AppDelegate::captureAndShow);
     menu->addAction(QStringLiteral("Read from Clipboard"), this, &AppDelegate::readClipboard);
     menu->addAction(QStringLiteral("Show Reader"), this, &AppDelegate::showReader);
-    menu->addAction(QStringLiteral("Tip: select text anywhere, press ") + shortcutDisplay())
+    menu->addAction(shortcutRegistered()
+                        ? QStringLiteral("Tip: select text anywhere, press ") + shortcut_.display
+                        : QStringLiteral("Tip: choose a free shortcut in Settings ▸ Shortcut"))
         ->setEnabled(false);
     menu->addSeparator();
     menu->addAction(QStringLiteral("Settings…"), QKeySequence(QStringLiteral("Ctrl+,")), this,
@@ -107,8 +113,49 @@ void AppDelegate::setupHotKey() {
             self->captureAndShow();
         }
     };
-    const HotKeyConfig config = HotKeyConfig::load(services_.preferences);
-    hotKeys_.registerKeyCode(config.keyCode, config.carbonModifiers);
+    registerShortcut();
+}
+
+void AppDelegate::registerShortcut() {
+    const std::optional<HotKeyConfig> stored = HotKeyConfig::loadStored(services_.preferences);
+    if (!services_.hotKeyService.available()) {
+        // Nothing to ask for: the desktop's own settings bind `veloramac --read-selection`.
+        shortcut_ = stored.value_or(HotKeyConfig{});
+    } else if (stored) {
+        shortcut_ = *stored;
+        hotKeys_.registerKeyCode(shortcut_.keyCode, shortcut_.carbonModifiers);
+    } else {
+        // The desktop or another program may hold the default; the user chose none of them.
+        const auto& presets = HotKeyConfig::presets();
+        const auto granted = std::ranges::find_if(presets, [this](const HotKeyConfig& preset) {
+            return hotKeys_.registerKeyCode(preset.keyCode, preset.carbonModifiers);
+        });
+        shortcut_ = granted == presets.end() ? presets.front() : *granted;
+    }
+    if (services_.hotKeyService.available() && !shortcutRegistered()) {
+        DesktopNotifier::notify(
+            shortcut_.display + QStringLiteral(" is taken"),
+            QStringLiteral("Another program holds the shortcut ") + shortcut_.display +
+                QStringLiteral(", so VeloraMac cannot use it. Choose another in VeloraMac's "
+                               "Settings ▸ Shortcut; Read Selection in the tray menu works "
+                               "meanwhile."));
+    }
+}
+
+void AppDelegate::publishShortcut() {
+    services_.reader.showShortcut(shortcut_.display, shortcutRegistered());
+    serviceProvider_.showShortcut(shortcut_.display, shortcutRegistered());
+    // A message on show that names the old shortcut would send the user to a dead key.
+    const QString gesture = shortcutGesture();
+    const std::optional<QString> shown = services_.reader.statusMessage();
+    if (shown && !shownGesture_.isEmpty()) {
+        if (*shown == clipboardFallbackMessage(shownGesture_)) {
+            services_.reader.setStatusMessage(clipboardFallbackMessage(gesture));
+        } else if (*shown == nothingToReadMessage(shownGesture_)) {
+            services_.reader.setStatusMessage(nothingToReadMessage(gesture));
+        }
+    }
+    shownGesture_ = gesture;
 }
 
 void AppDelegate::setupServices() {
@@ -147,28 +194,19 @@ void AppDelegate::setupServices() {
 }
 
 void AppDelegate::hotKeyConfigChanged() {
-    const HotKeyConfig config = HotKeyConfig::load(services_.preferences);
-    hotKeys_.registerKeyCode(config.keyCode, config.carbonModifiers);
+    registerShortcut();
     setupStatusItem();
-    services_.reader.showShortcut(config.display);
-    // A message on show that names the old shortcut would send the user to a dead key.
-    const std::optional<QString> shown = services_.reader.statusMessage();
-    if (shown == clipboardFallbackMessage(shownShortcut_)) {
-        services_.reader.setStatusMessage(clipboardFallbackMessage(config.display));
-    } else if (shown == nothingToReadMessage(shownShortcut_)) {
-        services_.reader.setStatusMessage(nothingToReadMessage(config.display));
-    }
-    shownShortcut_ = config.display;
+    publishShortcut();
 }
 
-QString AppDelegate::clipboardFallbackMessage(const QString& display) {
-    return QStringLiteral("Read from clipboard — grant Accessibility to capture selections "
-                          "directly, or use ") +
-           display + QStringLiteral(" anywhere.");
+QString AppDelegate::clipboardFallbackMessage(const QString& gesture) {
+    return QStringLiteral("Read from clipboard — this session cannot send the copy key stroke, "
+                          "so select text and ") +
+           gesture + QStringLiteral(" to read a selection directly.");
 }
 
-QString AppDelegate::nothingToReadMessage(const QString& display) {
-    return QStringLiteral("Nothing to read — select text and press ") + display +
+QString AppDelegate::nothingToReadMessage(const QString& gesture) {
+    return QStringLiteral("Nothing to read — select text and ") + gesture +
            QStringLiteral(", or copy it first.");
 }
 
@@ -191,11 +229,11 @@ void AppDelegate::captured(std::optional<QString> text) {
         readText(*clipboard);
         services_.reader.setStatusMessage(services_.trust.isProcessTrusted()
                                               ? QString(readFromClipboardMessage)
-                                              : clipboardFallbackMessage(shortcutDisplay()));
+                                              : clipboardFallbackMessage(shortcutGesture()));
         return;
     }
     showReader();
-    services_.reader.setStatusMessage(nothingToReadMessage(shortcutDisplay()));
+    services_.reader.setStatusMessage(nothingToReadMessage(shortcutGesture()));
 }
 
 void AppDelegate::readText(const QString& text) {

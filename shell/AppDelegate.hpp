@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/HotKeyConfig.hpp"
 #include "app/HotKeyManager.hpp"
 #include "app/TextCapture.hpp"
 #include "shell/OverlayWindowController.hpp"
@@ -80,19 +81,26 @@ public:
     ServiceProvider& serviceProvider() { return serviceProvider_; }
     UpdaterService& updater() { return updater_; }
 
-    // "Read Selection  (⌥ Space)" for the stored shortcut.
+    // "Read Selection  (Ctrl+Alt+Space)" for the shortcut in use.
     QString readSelectionTitle() const;
+    // The shortcut in use: the stored one, or with nothing stored the first preset the desktop
+    // granted. Registered or not, a stored choice stays the one in use.
+    const HotKeyConfig& shortcut() const { return shortcut_; }
+    bool shortcutRegistered() const { return hotKeys_.isRegistered(); }
 
 private:
     void setupStatusItem();
     void setupHotKey();
     void setupServices();
+    void registerShortcut();
+    void publishShortcut();
     void hotKeyConfigChanged();
     void captured(std::optional<QString> text);
-    QString shortcutDisplay() const;
-    // The status messages that name the shortcut, for the given display.
-    static QString clipboardFallbackMessage(const QString& display);
-    static QString nothingToReadMessage(const QString& display);
+    // "press Ctrl+Alt+Space", or the menu command while the shortcut is unavailable.
+    QString shortcutGesture() const;
+    // The status messages that name the shortcut, for the given gesture.
+    static QString clipboardFallbackMessage(const QString& gesture);
+    static QString nothingToReadMessage(const QString& gesture);
 
     Services services_;
     UpdaterService updater_;
@@ -102,8 +110,9 @@ private:
     std::unique_ptr<OverlayWindowController> overlay_;
     std::unique_ptr<QMenu> menu_;
     std::unique_ptr<QSystemTrayIcon> statusItem_;
-    // The shortcut that the texts on show name.
-    QString shownShortcut_;
+    HotKeyConfig shortcut_;
+    // How the texts on show ask for the shortcut.
+    QString shownGesture_;
 };
 
 } // namespace velora

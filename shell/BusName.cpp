@@ -1,5 +1,8 @@
 #include "shell/BusName.hpp"
 
+#include <QDBusMessage>
+#include <QStringList>
+
 namespace velora {
 
 BusName::~BusName() {
@@ -22,6 +25,17 @@ bool BusName::take(QDBusConnection& bus, const QString& name, const QString& pat
     name_ = name;
     path_ = path;
     return true;
+}
+
+void BusName::announce(const QString& interfaceName, const QVariantMap& changed) const {
+    if (changed.isEmpty() || !bus_) {
+        return;
+    }
+    QDBusMessage signal =
+        QDBusMessage::createSignal(path_, QStringLiteral("org.freedesktop.DBus.Properties"),
+                                   QStringLiteral("PropertiesChanged"));
+    signal << interfaceName << changed << QStringList();
+    bus_->send(signal);
 }
 
 } // namespace velora

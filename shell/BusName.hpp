@@ -3,6 +3,7 @@
 #include <QDBusConnection>
 #include <QObject>
 #include <QString>
+#include <QVariantMap>
 #include <optional>
 
 namespace velora {
@@ -20,6 +21,10 @@ public:
     // process holds the name, or there is no bus), in which case nothing stays registered.
     bool take(QDBusConnection& bus, const QString& name, const QString& path, QObject* object,
               QDBusConnection::RegisterOptions options);
+
+    // Tells the bus that properties of the object's `interfaceName` changed; nothing while the
+    // name is not held or nothing changed.
+    void announce(const QString& interfaceName, const QVariantMap& changed) const;
 
 private:
     std::optional<QDBusConnection> bus_;

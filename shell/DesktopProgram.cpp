@@ -3,11 +3,11 @@
 #include "app/ImportService.hpp"
 #include "app/NotificationCenter.hpp"
 #include "platform/ClipboardPasteboard.hpp"
+#include "platform/GlobalHotKeyBackend.hpp"
 #include "platform/LinuxDocumentReaders.hpp"
 #include "platform/SettingsPreferencesStore.hpp"
 #include "platform/TimerScheduler.hpp"
 #include "platform/X11AccessibilityTrust.hpp"
-#include "platform/X11GlobalHotKeyService.hpp"
 #include "platform/X11KeyEventPoster.hpp"
 #include "shell/AppDelegate.hpp"
 #include "shell/RemoteInstance.hpp"
@@ -59,14 +59,14 @@ int DesktopProgram::run(int argc, char** argv, const ReaderFactory& makeReader) 
     ClipboardPasteboard pasteboard;
     X11KeyEventPoster keys;
     X11AccessibilityTrust trust;
-    X11GlobalHotKeyService hotKeyService;
+    const std::unique_ptr<GlobalHotKeyService> hotKeyService = GlobalHotKeyBackend::forSession();
     NotificationCenter notifications;
     const ImportService importer(std::make_shared<LinuxDocumentReaders>());
     const std::unique_ptr<ShellReader> reader =
         makeReader(Platform{preferences, scheduler, pasteboard, importer, notifications});
 
     AppDelegate delegate(AppDelegate::Services{
-        *reader, pasteboard, keys, trust, hotKeyService, scheduler, preferences, notifications,
+        *reader, pasteboard, keys, trust, *hotKeyService, scheduler, preferences, notifications,
         [&importer](const std::filesystem::path& file, QObject* receiver,
                     std::function<void(std::optional<std::string>)> done) {
             importer.importText(file, receiver, std::move(done));

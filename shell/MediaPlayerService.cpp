@@ -4,7 +4,6 @@
 #include "shell/MediaPlayerControls.hpp"
 #include "shell/MediaPlayerRoot.hpp"
 
-#include <QDBusMessage>
 #include <QMetaProperty>
 #include <cmath>
 
@@ -31,11 +30,7 @@ MediaPlayerService::MediaPlayerService(ReaderViewModel& reader, std::function<vo
 }
 
 bool MediaPlayerService::registerOn(QDBusConnection& bus) {
-    if (!name_.take(bus, serviceName, objectPath, this, QDBusConnection::ExportAdaptors)) {
-        return false;
-    }
-    bus_ = bus;
-    return true;
+    return name_.take(bus, serviceName, objectPath, this, QDBusConnection::ExportAdaptors);
 }
 
 void MediaPlayerService::raise() {
@@ -90,14 +85,7 @@ void MediaPlayerService::announceChanges() {
         }
     }
     announced_ = now;
-    if (changed.isEmpty() || !bus_) {
-        return;
-    }
-    QDBusMessage signal =
-        QDBusMessage::createSignal(objectPath, QStringLiteral("org.freedesktop.DBus.Properties"),
-                                   QStringLiteral("PropertiesChanged"));
-    signal << QString(playerInterface) << changed << QStringList();
-    bus_->send(signal);
+    name_.announce(playerInterface, changed);
 }
 
 } // namespace velora

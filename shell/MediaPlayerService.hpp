@@ -53,7 +53,6 @@ private:
     std::function<void()> raise_;
     MediaPlayerControls* controls_;
     BusName name_;
-    std::optional<QDBusConnection> bus_;
     QVariantMap announced_;
 };
 

@@ -85,9 +85,22 @@ std::unique_ptr<QWidget> ReaderViewModelShell::makeView(std::function<void()> cl
     return view;
 }
 
-void ReaderViewModelShell::showShortcut(const QString& display) {
+void ReaderViewModelShell::showShortcut(const QString& display, bool registered) {
+    shortcut_ = display;
+    shortcutRegistered_ = registered;
     if (view_) {
-        view_->setShortcutDisplay(display);
+        view_->setShortcutDisplay(registered ? display : QString());
+    }
+    if (settings_) {
+        settings_->showShortcutStatus(display, registered);
+    }
+}
+
+void ReaderViewModelShell::showCaptureSupport(bool globalShortcuts, bool keyStrokes) {
+    globalShortcuts_ = globalShortcuts;
+    keyStrokes_ = keyStrokes;
+    if (settings_) {
+        settings_->showCaptureSupport(globalShortcuts, keyStrokes);
     }
 }
 
@@ -120,6 +133,8 @@ void ReaderViewModelShell::openSettings() {
             new SettingsView(viewModel_->speech(), platform_.preferences, platform_.notifications);
         view->setAttribute(Qt::WA_DeleteOnClose);
         bind(*view, *viewModel_);
+        view->showShortcutStatus(shortcut_, shortcutRegistered_);
+        view->showCaptureSupport(globalShortcuts_, keyStrokes_);
         settings_ = view;
     }
     settings_->show();

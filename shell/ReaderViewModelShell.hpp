@@ -36,7 +36,8 @@ public:
     std::unique_ptr<QWidget> makeView(std::function<void()> close) override;
     void attach(OverlayWindowController& panel) override;
     void openSettings() override;
-    void showShortcut(const QString& display) override;
+    void showShortcut(const QString& display, bool registered) override;
+    void showCaptureSupport(bool globalShortcuts, bool keyStrokes) override;
     void offerMediaControls(QDBusConnection& bus, std::function<void()> raise) override;
 
     ReaderViewModel& viewModel() { return *viewModel_; }
@@ -46,6 +47,10 @@ private:
     DesktopProgram::Platform platform_;
     QPointer<ReaderView> view_;
     QPointer<SettingsView> settings_;
+    QString shortcut_;
+    bool shortcutRegistered_ = false;
+    bool globalShortcuts_ = false;
+    bool keyStrokes_ = false;
     std::unique_ptr<MediaPlayerService> mediaPlayer_;
 };
 

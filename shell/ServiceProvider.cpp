@@ -5,11 +5,14 @@
 #include <QDBusMessage>
 #include <QDir>
 #include <QUrl>
+#include <QVariantMap>
 
 namespace velora {
 
 bool ServiceProvider::registerOn(QDBusConnection& bus) {
-    return name_.take(bus, serviceName, objectPath, this, QDBusConnection::ExportScriptableSlots);
+    return name_.take(bus, serviceName, objectPath, this,
+                      QDBusConnection::ExportScriptableSlots |
+                          QDBusConnection::ExportScriptableProperties);
 }
 
 std::optional<std::filesystem::path> ServiceProvider::localFile(const QString& pathOrUrl) {
@@ -26,6 +29,19 @@ std::optional<std::filesystem::path> ServiceProvider::localFile(const QString& p
         return std::nullopt;
     }
     return std::filesystem::path(path.toStdString());
+}
+
+void ServiceProvider::showShortcut(const QString& display, bool registered) {
+    QVariantMap changed;
+    if (display != shortcut_) {
+        shortcut_ = display;
+        changed.insert(QStringLiteral("shortcut"), display);
+    }
+    if (registered != shortcutRegistered_) {
+        shortcutRegistered_ = registered;
+        changed.insert(QStringLiteral("shortcutRegistered"), registered);
+    }
+    name_.announce(interfaceName, changed);
 }
 
 void ServiceProvider::fail(const QString& message) {

@@ -19,6 +19,8 @@ namespace velora {
 class ServiceProvider final : public QObject, protected QDBusContext {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "org.veloramac.VeloraMac")
+    Q_PROPERTY(QString shortcut READ shortcut)
+    Q_PROPERTY(bool shortcutRegistered READ shortcutRegistered)
 
 public:
     static constexpr QLatin1String serviceName{"org.veloramac.VeloraMac"};
@@ -44,6 +46,12 @@ public:
     std::function<void()> onShow;
     std::function<void(ShellReader::Move)> onMove;
 
+    // The global shortcut as the user reads it, and whether the desktop granted it.
+    QString shortcut() const { return shortcut_; }
+    bool shortcutRegistered() const { return shortcutRegistered_; }
+    // Changes are announced with org.freedesktop.DBus.Properties.PropertiesChanged.
+    void showShortcut(const QString& display, bool registered);
+
     // A local file named by an absolute path or a file URL; none for anything else.
     static std::optional<std::filesystem::path> localFile(const QString& pathOrUrl);
 
@@ -65,6 +73,8 @@ private:
     void move(ShellReader::Move move);
 
     BusName name_;
+    QString shortcut_;
+    bool shortcutRegistered_ = false;
 };
 
 } // namespace velora

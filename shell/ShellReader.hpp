@@ -37,8 +37,10 @@ public:
     // Full screen in both directions and the theme's appearance, for the life of the panel.
     virtual void attach(OverlayWindowController& panel) = 0;
     virtual void openSettings() = 0;
-    // The configured global shortcut, for the texts of the view that name it.
-    virtual void showShortcut(const QString& display) = 0;
+    // The global shortcut in use, for the texts that name it, and whether the desktop granted it.
+    virtual void showShortcut(const QString& display, bool registered) = 0;
+    // Whether the session lets the program grab a global shortcut and send the copy key stroke.
+    virtual void showCaptureSupport(bool globalShortcuts, bool keyStrokes) = 0;
     // Hands playback to the desktop's media controls on `bus`; `raise` shows the reader.
     virtual void offerMediaControls(QDBusConnection& bus, std::function<void()> raise) = 0;
 };

@@ -338,8 +338,9 @@ void ReaderView::load(const std::filesystem::path& file) {
 }
 
 void ReaderView::setShortcutDisplay(const QString& display) {
-    emptyHint_->setText(QStringLiteral("PDF · ePub · Markdown · or ") + display +
-                        QStringLiteral(" anywhere"));
+    emptyHint_->setText(display.isEmpty() ? QStringLiteral("PDF · ePub · Markdown")
+                                          : QStringLiteral("PDF · ePub · Markdown · or ") +
+                                                display + QStringLiteral(" anywhere"));
 }
 
 void ReaderView::setSettingsShown(bool shown) {

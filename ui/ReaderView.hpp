@@ -57,7 +57,7 @@ public:
     void load(const std::filesystem::path& file);
 
     void setSettingsShown(bool shown);
-    // The configured global shortcut, as the empty state names it.
+    // The global shortcut in use, as the empty state names it; empty when there is none.
     void setShortcutDisplay(const QString& display);
     void setLibraryShown(bool shown);
 

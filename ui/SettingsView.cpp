@@ -1,6 +1,7 @@
 #include "ui/SettingsView.hpp"
 
 #include "ui/ChunkStepper.hpp"
+#include "ui/ShortcutRecorder.hpp"
 #include "ui/SteppedSlider.hpp"
 #include "ui/SymbolLabel.hpp"
 #include "ui/Symbols.hpp"
@@ -14,6 +15,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QScrollArea>
+#include <QSignalBlocker>
 #include <QTabWidget>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -58,6 +60,8 @@ QWidget* page(std::initializer_list<QWidget*> sections) {
 constexpr std::array pauseFields{&ReadingSettings::minorPauseMultiplier,
                                  &ReadingSettings::majorPauseMultiplier,
                                  &ReadingSettings::paragraphPauseMultiplier};
+constexpr std::array<bool ReadingSettings::*, 2> switchFields{
+    &ReadingSettings::speedRamp, &ReadingSettings::resumeAtSentenceStart};
 
 } // namespace
 
@@ -89,6 +93,18 @@ void SettingsView::showSettings(const ReadingSettings& settings) {
         pauses_[i].slider->showValue(settings.*pauseFields[i]);
         pauses_[i].value->setText(multiplierText(pauses_[i].slider->currentValue()));
     }
+    for (std::size_t i = 0; i < switches_.size(); ++i) {
+        const QSignalBlocker blocker(switches_[i]);
+        switches_[i]->setChecked(settings.*switchFields[i]);
+    }
+}
+
+QCheckBox* SettingsView::playbackSwitch(const QString& title, bool ReadingSettings::*field) {
+    auto* box = new QCheckBox(title);
+    connect(box, &QCheckBox::toggled, this, [this, field](bool on) {
+        emit settingsEdited([field, on](ReadingSettings& s) { s.*field = on; });
+    });
+    return box;
 }
 
 void SettingsView::showSpeechEnabled(bool enabled) {
@@ -126,6 +142,12 @@ QWidget* SettingsView::readingTab() {
     slider->addWidget(c.speedMaximum);
     form(speed)->addRow(slider);
     form(speed)->addRow(c.chunk);
+    switches_ = {
+        playbackSwitch(QStringLiteral("Ease into the speed at every start"), switchFields[0]),
+        playbackSwitch(QStringLiteral("Resume at the start of the sentence"), switchFields[1])};
+    for (QCheckBox* each : switches_) {
+        form(speed)->addRow(each);
+    }
 
     QGroupBox* rhythm = group(QStringLiteral("Rhythm pauses"), nullptr);
     const std::array<std::pair<QString, double>, 3> rows{{{QStringLiteral("Comma / clause"), 2.5},
@@ -150,8 +172,9 @@ QWidget* SettingsView::voiceTab() {
     form(voice)->addRow(
         note(QStringLiteral("On “Automatic”, the language of the text is detected and read with "
                             "a matching voice — Turkish text gets a Turkish voice, not an English "
-                            "one. Voices run entirely on-device; add more in System Settings ▸ "
-                            "Accessibility ▸ Spoken Content."),
+                            "one. Voices run entirely on-device; for more natural ones, install "
+                            "Debian's mbrola package with voices such as mbrola-us1 or "
+                            "mbrola-de6."),
              voice));
     return page({speech, voice});
 }
@@ -167,27 +190,74 @@ QWidget* SettingsView::shortcutTab() {
     shortcut_->setCurrentIndex(
         stored == presets.end() ? -1 : static_cast<int>(stored - presets.begin()));
     connect(shortcut_, &QComboBox::currentIndexChanged, this, [this](int index) {
-        if (index < 0) {
-            return;
+        if (index >= 0) {
+            chooseShortcut(HotKeyConfig::presets()[static_cast<std::size_t>(index)]);
         }
-        const HotKeyConfig& chosen = HotKeyConfig::presets()[static_cast<std::size_t>(index)];
-        if (chosen == hotKey_) {
-            return;
-        }
-        hotKey_ = chosen;
-        hotKey_.save(preferences_, notifications_);
     });
+    recorder_ = new ShortcutRecorder(capture);
+    connect(recorder_, &ShortcutRecorder::recorded, this, &SettingsView::chooseShortcut);
+    connect(recorder_, &ShortcutRecorder::rejected, this, [this] {
+        shortcutStatus_->setText(QStringLiteral("A shortcut needs Ctrl, Alt or Super with a "
+                                                "letter, digit, Space or function key."));
+    });
+    shortcutStatus_ = note({}, capture);
     form(capture)->addRow(QStringLiteral("Shortcut"), shortcut_);
+    form(capture)->addRow(QString(), recorder_);
+    form(capture)->addRow(shortcutStatus_);
     form(capture)->addRow(
         note(QStringLiteral("Select text in any app, then press this shortcut to start reading."),
              capture));
     QGroupBox* permissions = group(QStringLiteral("Permissions"), nullptr);
-    form(permissions)
-        ->addRow(note(QStringLiteral("VeloraMac needs Accessibility access to copy your "
-                                     "selection. Enable it in System Settings ▸ Privacy & "
-                                     "Security ▸ Accessibility."),
-                      permissions));
+    captureSupport_ = note({}, permissions);
+    form(permissions)->addRow(captureSupport_);
     return page({capture, permissions});
+}
+
+void SettingsView::chooseShortcut(const HotKeyConfig& chosen) {
+    if (chosen == hotKey_) {
+        return;
+    }
+    hotKey_ = chosen;
+    const auto& presets = HotKeyConfig::presets();
+    const auto preset = std::ranges::find(presets, chosen);
+    const QSignalBlocker quiet(shortcut_);
+    shortcut_->setCurrentIndex(
+        preset == presets.end() ? -1 : static_cast<int>(preset - presets.begin()));
+    hotKey_.save(preferences_, notifications_);
+}
+
+void SettingsView::showShortcutStatus(const QString& display, bool registered) {
+    shortcutStatus_->setText(
+        registered ? display + QStringLiteral(" is active.")
+                   : display + QStringLiteral(" is unavailable: another program holds it, or "
+                                              "this session grabs no keys. Choose or record "
+                                              "another."));
+}
+
+void SettingsView::showCaptureSupport(bool globalShortcuts, bool keyStrokes) {
+    if (!globalShortcuts) {
+        captureSupport_->setText(QStringLiteral(
+            "This session (Wayland) lets no program grab a global shortcut or send key strokes. "
+            "Bind the command veloramac --read-selection to a shortcut in your desktop's "
+            "keyboard settings."));
+    } else if (!keyStrokes) {
+        captureSupport_->setText(QStringLiteral(
+            "The shortcut works. This X server has no XTEST extension, so only selected text is "
+            "read, never copied text."));
+    } else {
+        captureSupport_->setText(QStringLiteral(
+            "Ready: X11 lets VeloraMac grab the shortcut and read the text you select. Where no "
+            "other program holds a selection it copies with Ctrl+C, never in a terminal, where "
+            "Ctrl+C would stop the running job."));
+    }
+}
+
+QString SettingsView::shortcutStatusText() const {
+    return shortcutStatus_->text();
+}
+
+QString SettingsView::captureSupportText() const {
+    return captureSupport_->text();
 }
 
 QWidget* SettingsView::aboutTab() {
@@ -203,7 +273,7 @@ QWidget* SettingsView::aboutTab() {
         styledLabel(QStringLiteral("VeloraMac"), TextStyle::title2, Tone::primary, about, true), 0,
         Qt::AlignHCenter);
     column->addWidget(
-        styledLabel(QStringLiteral("100% private, on-device speed reading for macOS."),
+        styledLabel(QStringLiteral("100% private, on-device speed reading for the Linux desktop."),
                     TextStyle::callout, Tone::secondary, about),
         0, Qt::AlignHCenter);
     column->addWidget(styledLabel(QStringLiteral("Focus · Flow · Spotlight"), TextStyle::caption,

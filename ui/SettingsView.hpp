@@ -5,6 +5,7 @@
 
 #include <QWidget>
 
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QTabWidget;
@@ -13,6 +14,7 @@ namespace velora {
 
 class NotificationCenter;
 class PreferencesStore;
+class ShortcutRecorder;
 class SpeechService;
 class SteppedSlider;
 
@@ -27,10 +29,17 @@ public:
 
     void showSettings(const ReadingSettings& settings);
     void showSpeechEnabled(bool enabled);
+    // The shortcut in use and whether the desktop granted it.
+    void showShortcutStatus(const QString& display, bool registered);
+    // What this session lets the capture do: grab a global shortcut, send the copy key stroke.
+    void showCaptureSupport(bool globalShortcuts, bool keyStrokes);
 
     QTabWidget& tabs() { return *tabs_; }
     SettingsControls& controls() { return *controls_; }
     QComboBox& shortcutPicker() { return *shortcut_; }
+    ShortcutRecorder& shortcutRecorder() { return *recorder_; }
+    QString shortcutStatusText() const;
+    QString captureSupportText() const;
     const HotKeyConfig& hotKey() const { return hotKey_; }
 
     // The comma, sentence and paragraph pause sliders with their value labels, in that order.
@@ -39,6 +48,8 @@ public:
         QLabel* value;
     };
     const std::array<PauseControl, 3>& pauseControls() const { return pauses_; }
+    // The speed ramp and resuming at the sentence's start, in that order.
+    const std::array<QCheckBox*, 2>& playbackSwitches() const { return switches_; }
 
 signals:
     void settingsEdited(const velora::SettingsEdit& edit);
@@ -50,6 +61,9 @@ private:
     QWidget* shortcutTab();
     QWidget* aboutTab();
     PauseControl pauseControl(double maximum, double ReadingSettings::*field);
+    QCheckBox* playbackSwitch(const QString& title, bool ReadingSettings::*field);
+    // Saves a shortcut that differs from the one this window holds.
+    void chooseShortcut(const HotKeyConfig& chosen);
 
     PreferencesStore& preferences_;
     NotificationCenter& notifications_;
@@ -57,7 +71,11 @@ private:
     SettingsControls* controls_;
     QTabWidget* tabs_;
     QComboBox* shortcut_ = nullptr;
+    ShortcutRecorder* recorder_ = nullptr;
+    QLabel* shortcutStatus_ = nullptr;
+    QLabel* captureSupport_ = nullptr;
     std::array<PauseControl, 3> pauses_{};
+    std::array<QCheckBox*, 2> switches_{};
 };
 
 } // namespace velora

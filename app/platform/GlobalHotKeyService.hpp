@@ -22,6 +22,10 @@ public:
 
     virtual ~GlobalHotKeyService();
 
+    // False where this session offers the program no way to register a global shortcut; the
+    // user then binds `veloramac --read-selection` in the desktop's own settings.
+    virtual bool available() const = 0;
+
     // `pressed` runs on the main thread, inside the platform's event dispatch, for every press
     // of any combination registered here.
     virtual void installHandler(std::function<void()> pressed) = 0;

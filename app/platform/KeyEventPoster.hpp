@@ -7,6 +7,9 @@ class KeyEventPoster {
 public:
     virtual ~KeyEventPoster();
 
+    // Whether a copy stroke would reach a program that copies with it. Never true for a
+    // terminal, where Ctrl+C interrupts the running job, nor for this program's own windows.
+    virtual bool focusTakesCopyStroke() const = 0;
     // Returns at once; the stroke reaches the front application through the event system.
     virtual void postCopyStroke() = 0;
 };

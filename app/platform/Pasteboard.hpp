@@ -30,6 +30,9 @@ public:
     virtual std::optional<QString> string() const = 0;
     // The primary selection's text; none where the desktop does not publish one.
     virtual std::optional<QString> primarySelection() const = 0;
+    // Whether this program itself holds the primary selection, such as text selected in its
+    // own panel.
+    virtual bool ownsPrimarySelection() const = 0;
 };
 
 } // namespace velora

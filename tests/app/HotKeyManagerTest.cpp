@@ -45,9 +45,10 @@ TEST_F(HotKeyManagerTest, RefusalLogsTheStatusAndLeavesNothingToRelease) {
     LogCapture log;
     HotKeyManager manager(service, scheduler);
     service.refuseWith = -9878;
-    manager.registerKeyCode(49, 4096);
+    EXPECT_FALSE(manager.registerKeyCode(49, 4096));
     service.refuseWith = 10;
-    manager.registerKeyCode(49, 768);
+    EXPECT_FALSE(manager.registerKeyCode(49, 768));
+    EXPECT_FALSE(manager.isRegistered());
 
     EXPECT_THAT(log.lines, ElementsAre("VeloraMac: RegisterEventHotKey failed with status -9878",
                                        "VeloraMac: RegisterEventHotKey failed with status 10"));

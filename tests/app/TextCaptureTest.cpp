@@ -156,16 +156,55 @@ INSTANTIATE_TEST_SUITE_P(TextCapture, WaitForChange,
                                                     std::nullopt, false, 0.405}),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(CaptureFixture, WithoutTrustThePrimarySelectionIsReadAndTheClipboardLeftAlone) {
-    trust.trusted = false;
+struct SourceCase {
+    const char* name;
+    std::optional<QString> selection;
+    bool selectionIsOurs;
+    bool focusTakesStroke;
+    bool trusted;
+    std::optional<QString> expected;
+};
+
+class CaptureSource : public CaptureFixture, public ::testing::WithParamInterface<SourceCase> {};
+
+// Another program's primary selection is read as it stands; only without one is the copy stroke
+// sent, and never where it would interrupt a terminal or copy this program's own text.
+TEST_P(CaptureSource, PrefersAnotherProgramsSelectionAndCopiesOnlyWhereSafe) {
+    const SourceCase& c = GetParam();
+    pasteboard.selection = c.selection;
+    pasteboard.selectionIsOurs = c.selectionIsOurs;
+    keys.focusTakesStroke = c.focusTakesStroke;
+    trust.trusted = c.trusted;
+    frontApplicationCopies({{FakePasteboard::plainText, QByteArray("copied")}}, 0.05);
     const auto before = pasteboard.changeCount();
-    pasteboard.selection = QStringLiteral(" selected ");
+
     capture();
     scheduler.runUntilIdle();
-    EXPECT_EQ(result, QStringLiteral(" selected "));
-    EXPECT_EQ(keys.strokes, 0);
-    EXPECT_EQ(pasteboard.changeCount(), before);
+
+    EXPECT_EQ(result, c.expected);
+    const bool copied = c.expected == QStringLiteral("copied");
+    EXPECT_EQ(keys.strokes, copied ? 1 : 0);
+    EXPECT_EQ(pasteboard.item(), usersClipboard(!copied));
+    EXPECT_EQ(pasteboard.changeCount() == before, !copied);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    TextCapture, CaptureSource,
+    ::testing::Values(SourceCase{"OtherProgramsSelection", QStringLiteral(" selected "), false,
+                                 true, true, QStringLiteral(" selected ")},
+                      SourceCase{"SelectionEvenWithoutTrust", QStringLiteral("line"), false, true,
+                                 false, QStringLiteral("line")},
+                      SourceCase{"OwnSelectionIsSkipped", QStringLiteral("1"), true, true, true,
+                                 QStringLiteral("copied")},
+                      SourceCase{"BlankSelectionIsSkipped", QStringLiteral(" \n "), false, true,
+                                 true, QStringLiteral("copied")},
+                      SourceCase{"NoSelection", std::nullopt, false, true, true,
+                                 QStringLiteral("copied")},
+                      SourceCase{"TerminalInFront", std::nullopt, false, false, true, std::nullopt},
+                      SourceCase{"OwnSelectionWithOwnPanelInFront", QStringLiteral("1"), true,
+                                 false, true, std::nullopt},
+                      SourceCase{"NoTrust", std::nullopt, false, true, false, std::nullopt}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
 } // namespace velora

@@ -90,11 +90,12 @@ TEST_F(DesktopTest, LaunchTakesTheNameAndBuildsTheMenuForTheStoredShortcut) {
         titles.append(
             action->isSeparator() ? "---" : action->text() + (action->isEnabled() ? "" : " (off)"));
     }
-    EXPECT_EQ(titles, (QStringList{"Read Selection  (⌘⇧ R)", "Read from Clipboard", "Show Reader",
-                                   "Tip: select text anywhere, press ⌘⇧ R (off)", "---",
-                                   "Settings…", "Check for Updates…", "---",
-                                   "VeloraMac " + UpdaterService::versionString() + " (off)",
-                                   "Quit VeloraMac"}));
+    EXPECT_EQ(
+        titles,
+        (QStringList{"Read Selection  (Shift+Super+R)", "Read from Clipboard", "Show Reader",
+                     "Tip: select text anywhere, press Shift+Super+R (off)", "---", "Settings…",
+                     "Check for Updates…", "---",
+                     "VeloraMac " + UpdaterService::versionString() + " (off)", "Quit VeloraMac"}));
     EXPECT_EQ(hotKeyService.calls, (std::vector<std::string>{"install", "register 15-768"}));
     EXPECT_FALSE(delegate->overlay()->panel().isVisible());
 }
@@ -106,14 +107,14 @@ TEST_F(DesktopTest, ChangingTheShortcutReregistersAndRetitles) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return !reader.statusMessages.isEmpty(); }, 5000));
     HotKeyConfig::presets()[1].save(preferences, notifications);
 
-    EXPECT_EQ(reader.statusMessage(),
-              QStringLiteral("Nothing to read — select text and press ⌃ Space, or copy it first."));
+    EXPECT_EQ(reader.statusMessage(), QStringLiteral("Nothing to read — select text and press "
+                                                     "Ctrl+Alt+Shift+Space, or copy it first."));
     EXPECT_EQ(delegate->menu()->actions().front()->text(),
-              QStringLiteral("Read Selection  (⌃ Space)"));
+              QStringLiteral("Read Selection  (Ctrl+Alt+Shift+Space)"));
     EXPECT_EQ(delegate->menu()->actions()[3]->text(),
-              QStringLiteral("Tip: select text anywhere, press ⌃ Space"));
-    EXPECT_EQ(reader.shortcut, QStringLiteral("⌃ Space"));
-    EXPECT_EQ(hotKeyService.calls.back(), "register 49-4096");
+              QStringLiteral("Tip: select text anywhere, press Ctrl+Alt+Shift+Space"));
+    EXPECT_EQ(reader.shortcut, QStringLiteral("Ctrl+Alt+Shift+Space"));
+    EXPECT_EQ(hotKeyService.calls.back(), "register 49-6656");
 }
 
 struct BusRequest {

@@ -78,7 +78,10 @@ public:
     }
     void attach(velora::OverlayWindowController&) override { say("ready", {}); }
     void openSettings() override {}
-    void showShortcut(const QString&) override {}
+    void showShortcut(const QString& display, bool registered) override {
+        say("shortcut", display + (registered ? QString() : QStringLiteral(" unavailable")));
+    }
+    void showCaptureSupport(bool, bool) override {}
     void offerMediaControls(QDBusConnection&, std::function<void()>) override { say("media", {}); }
 
 private:

@@ -10,6 +10,7 @@ namespace velora::fakes {
 // Records the calls it gets as readable lines and fires the handler when the test presses.
 class FakeGlobalHotKeyService final : public GlobalHotKeyService {
 public:
+    bool available() const override { return true; }
     void installHandler(std::function<void()> pressed) override {
         calls.push_back("install");
         handler_ = std::move(pressed);

@@ -51,6 +51,7 @@ public:
     }
 
     std::optional<QString> primarySelection() const override { return selection; }
+    bool ownsPrimarySelection() const override { return selectionIsOurs; }
 
     // What another program does: takes the clipboard and writes its own item.
     void replaceFromOutside(Item item) {
@@ -61,6 +62,7 @@ public:
     const Item& item() const { return item_; }
 
     std::optional<QString> selection;
+    bool selectionIsOurs = false;
 
 private:
     Item item_;

@@ -9,6 +9,7 @@ namespace velora::fakes {
 // Counts copy strokes and lets the test play the front application's answer to each.
 class RecordingKeyEventPoster final : public KeyEventPoster {
 public:
+    bool focusTakesCopyStroke() const override { return focusTakesStroke; }
     void postCopyStroke() override {
         ++strokes;
         if (onStroke) {
@@ -16,6 +17,7 @@ public:
         }
     }
 
+    bool focusTakesStroke = true;
     int strokes = 0;
     std::function<void()> onStroke;
 };

@@ -37,7 +37,11 @@ public:
     }
     void attach(OverlayWindowController& panel) override { attached = &panel; }
     void openSettings() override {}
-    void showShortcut(const QString& display) override { shortcut = display; }
+    void showShortcut(const QString& display, bool registered) override {
+        shortcut = display;
+        shortcutRegistered = registered;
+    }
+    void showCaptureSupport(bool, bool) override {}
     void offerMediaControls(QDBusConnection&, std::function<void()> raise) override {
         raiseReader = std::move(raise);
     }
@@ -49,6 +53,7 @@ public:
     std::function<void()> raiseReader;
     bool empty = false;
     QString shortcut;
+    bool shortcutRegistered = false;
     QLabel* view = nullptr;
     std::function<void()> closeView;
     OverlayWindowController* attached = nullptr;

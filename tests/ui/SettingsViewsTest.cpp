@@ -2,9 +2,12 @@
 #include "support/SpeechServiceFixture.hpp"
 #include "ui/QuickSettingsView.hpp"
 #include "ui/SettingsView.hpp"
+#include "ui/ShortcutRecorder.hpp"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QSignalSpy>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace velora {
@@ -35,6 +38,22 @@ TEST_F(SettingsViews, VoicePickerWritesTheServiceAndBothViewsFollow) {
     EXPECT_EQ(picker.currentIndex(), 0);
 }
 
+TEST_F(SettingsViews, PlaybackSwitchesShowAndEditTheirSettings) {
+    SettingsView window(voices.speech, preferences, notifications);
+    ReadingSettings settings;
+    window.showSettings(settings);
+    const auto& [ramp, resume] = window.playbackSwitches();
+    EXPECT_FALSE(ramp->isChecked());
+    EXPECT_TRUE(resume->isChecked());
+
+    QObject::connect(&window, &SettingsView::settingsEdited,
+                     [&](const SettingsEdit& edit) { edit(settings); });
+    ramp->setChecked(true);
+    resume->setChecked(false);
+    EXPECT_TRUE(settings.speedRamp);
+    EXPECT_FALSE(settings.resumeAtSentenceStart);
+}
+
 TEST_F(SettingsViews, ShortcutPickerSavesOnlyARealChange) {
     QSignalSpy posted(&notifications, &NotificationCenter::posted);
     SettingsView window(voices.speech, preferences, notifications);
@@ -51,6 +70,37 @@ TEST_F(SettingsViews, ShortcutPickerSavesOnlyARealChange) {
     // A window built later starts from the stored shortcut.
     SettingsView reopened(voices.speech, preferences, notifications);
     EXPECT_EQ(reopened.shortcutPicker().currentIndex(), 2);
+}
+
+// The recorder takes any chord with Ctrl, Alt or Super, saves it at once, and the tab then says
+// what the desktop made of it.
+TEST_F(SettingsViews, RecordedChordIsSavedAndItsFateShown) {
+    QSignalSpy posted(&notifications, &NotificationCenter::posted);
+    SettingsView window(voices.speech, preferences, notifications);
+    ShortcutRecorder& recorder = window.shortcutRecorder();
+
+    recorder.click();
+    ASSERT_TRUE(recorder.isListening());
+    QTest::keyClick(&recorder, Qt::Key_R, Qt::ShiftModifier);
+    EXPECT_TRUE(recorder.isListening());
+    EXPECT_TRUE(window.shortcutStatusText().contains(QStringLiteral("needs Ctrl, Alt or Super")));
+    EXPECT_EQ(posted.count(), 0);
+
+    QTest::keyClick(&recorder, Qt::Key_F5, Qt::MetaModifier | Qt::ShiftModifier);
+    EXPECT_FALSE(recorder.isListening());
+    EXPECT_EQ(posted.count(), 1);
+    EXPECT_EQ(HotKeyConfig::load(preferences),
+              (HotKeyConfig{0x60, 768, QStringLiteral("Shift+Super+F5")}));
+    EXPECT_EQ(window.shortcutPicker().currentIndex(), -1);
+
+    window.showShortcutStatus(QStringLiteral("Shift+Super+F5"), false);
+    EXPECT_TRUE(
+        window.shortcutStatusText().startsWith(QStringLiteral("Shift+Super+F5 is unavailable")));
+
+    // Picking a preset afterwards still saves it.
+    window.shortcutPicker().setCurrentIndex(0);
+    EXPECT_EQ(posted.count(), 2);
+    EXPECT_EQ(HotKeyConfig::load(preferences), HotKeyConfig::presets()[0]);
 }
 
 } // namespace

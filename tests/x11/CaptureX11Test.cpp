@@ -1,3 +1,4 @@
+#include "app/HotKeyConfig.hpp"
 #include "app/HotKeyManager.hpp"
 #include "app/TextCapture.hpp"
 #include "platform/ClipboardPasteboard.hpp"
@@ -9,9 +10,12 @@
 #include "x11/OtherClient.hpp"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
 #include <X11/keysym.h>
+#include <csignal>
 #include <gtest/gtest.h>
 
 namespace velora {
@@ -108,6 +112,114 @@ TEST_F(CaptureOnX11, SelectionIsCopiedAndTheOtherProgramsClipboardComesBack) {
     EXPECT_EQ(clipboardSeenByAStranger(), usersClipboard());
 }
 
+// A terminal running a job, whose shell writes its process id to a file before it becomes the
+// job, so the test can see whether a stray Ctrl+C interrupted it.
+class TerminalWithJob {
+public:
+    TerminalWithJob() {
+        const QString script = QStringLiteral("echo $$ > %1; echo line to read; exec sleep 1000")
+                                   .arg(folder.filePath(QStringLiteral("pid")));
+        terminal_.start(QStringLiteral("xterm"),
+                        {QStringLiteral("-geometry"), QStringLiteral("40x4+0+0"),
+                         QStringLiteral("-e"), QStringLiteral("sh"), QStringLiteral("-c"), script});
+        QFile pidFile(folder.filePath(QStringLiteral("pid")));
+        started_ = QTest::qWaitFor(
+            [&] {
+                if (pidFile.open(QIODevice::ReadOnly)) {
+                    job_ = pidFile.readAll().trimmed().toInt();
+                    pidFile.close();
+                }
+                return job_ > 0;
+            },
+            patienceMs);
+    }
+    ~TerminalWithJob() {
+        terminal_.kill();
+        terminal_.waitForFinished(patienceMs);
+    }
+
+    bool started() const { return started_; }
+    bool jobAlive() const { return job_ > 0 && ::kill(job_, 0) == 0; }
+
+private:
+    QTemporaryDir folder;
+    QProcess terminal_;
+    pid_t job_ = 0;
+    bool started_ = false;
+};
+
+// The terminal draws its first line at the top left; a triple click there selects it.
+bool selectFirstLine(testsupport::OtherClient& user, ClipboardPasteboard& pasteboard) {
+    return QTest::qWaitFor(
+        [&] {
+            user.click(30, 8, 3);
+            QTest::qWait(100);
+            return pasteboard.primarySelection().value_or(QString()).contains(
+                QStringLiteral("line to read"));
+        },
+        patienceMs);
+}
+
+class CaptureWithShortcut : public CaptureOnX11 {
+protected:
+    void SetUp() override {
+        manager.onTrigger = [this] {
+            capture.grabSelection([this](std::optional<QString> result) {
+                answered = true;
+                text = std::move(result);
+            });
+        };
+        ASSERT_TRUE(
+            manager.registerKeyCode(HotKeyConfig().keyCode, HotKeyConfig().carbonModifiers));
+    }
+
+    // Types Ctrl+Alt+Space as the user would and waits for the capture's answer.
+    void pressShortcut(testsupport::OtherClient& user) {
+        user.press(XK_Control_L);
+        user.press(XK_Alt_L);
+        user.press(XK_space);
+        user.release(XK_space);
+        user.release(XK_Alt_L);
+        user.release(XK_Control_L);
+        user.sync();
+        EXPECT_TRUE(QTest::qWaitFor([this] { return answered; }, patienceMs));
+    }
+
+    X11GlobalHotKeyService service;
+    HotKeyManager manager{service, scheduler};
+    bool answered = false;
+    std::optional<QString> text;
+};
+
+TEST_F(CaptureWithShortcut, TerminalLineIsReadFromTheSelectionAndTheJobRunsOn) {
+    OtherProgram holder({"--hold-clipboard"});
+    ASSERT_TRUE(holder.ready);
+    TerminalWithJob terminal;
+    ASSERT_TRUE(terminal.started());
+    testsupport::OtherClient user;
+    ASSERT_TRUE(selectFirstLine(user, pasteboard));
+
+    pressShortcut(user);
+    EXPECT_EQ(text.value_or(QString()).trimmed(), QStringLiteral("line to read"));
+    QTest::qWait(200);
+    EXPECT_TRUE(terminal.jobAlive());
+    EXPECT_EQ(clipboardSeenByAStranger(), usersClipboard());
+}
+
+// Nothing selected anywhere: the copy stroke would be Ctrl+C to the terminal, so none is sent.
+TEST_F(CaptureWithShortcut, TerminalInFrontWithoutASelectionGetsNoCopyStroke) {
+    TerminalWithJob terminal;
+    ASSERT_TRUE(terminal.started());
+    testsupport::OtherClient user;
+    user.click(30, 30, 0);
+    ASSERT_FALSE(pasteboard.primarySelection().has_value());
+
+    pressShortcut(user);
+    EXPECT_EQ(text, std::nullopt);
+    QTest::qWait(200);
+    EXPECT_TRUE(terminal.jobAlive());
+}
+
 TEST_F(CaptureOnX11, ShortcutStillHeldDoesNotSpoilTheCopy) {
     X11GlobalHotKeyService service;
     HotKeyManager manager(service, scheduler);
@@ -119,16 +231,18 @@ TEST_F(CaptureOnX11, ShortcutStillHeldDoesNotSpoilTheCopy) {
             text = std::move(result);
         });
     };
-    manager.registerKeyCode(49, 2048);
+    manager.registerKeyCode(HotKeyConfig().keyCode, HotKeyConfig().carbonModifiers);
     OtherProgram editor({"--select", "held shortcut"});
     ASSERT_TRUE(editor.ready);
 
     testsupport::OtherClient user;
+    user.press(XK_Control_L);
     user.press(XK_Alt_L);
     user.press(XK_space);
     ASSERT_TRUE(QTest::qWaitFor([&answered] { return answered; }, patienceMs));
     user.release(XK_space);
     user.release(XK_Alt_L);
+    user.release(XK_Control_L);
     user.sync();
     EXPECT_EQ(text, QStringLiteral("held shortcut"));
 }

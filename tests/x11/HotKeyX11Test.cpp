@@ -5,6 +5,7 @@
 #include "support/LogCapture.hpp"
 #include "x11/OtherClient.hpp"
 
+#include <QProcess>
 #include <QTest>
 #include <X11/keysym.h>
 #include <gtest/gtest.h>
@@ -54,14 +55,18 @@ TEST_P(HotKeyOnX11, TypingTheShortcutAnywhereTriggers) {
 }
 
 INSTANTIATE_TEST_SUITE_P(HotKey, HotKeyOnX11,
-                         ::testing::Values(Shortcut{"OptionSpace",
+                         ::testing::Values(Shortcut{"CtrlAltSpace",
                                                     HotKeyConfig::presets()[0],
-                                                    {XK_Alt_L, XK_space},
+                                                    {XK_Control_L, XK_Alt_L, XK_space},
                                                     false},
-                                           Shortcut{"ControlSpaceWithCapsLock",
-                                                    HotKeyConfig::presets()[1],
-                                                    {XK_Control_L, XK_space},
-                                                    true}),
+                                           Shortcut{"CtrlAltShiftSWithCapsLock",
+                                                    HotKeyConfig::presets()[3],
+                                                    {XK_Control_L, XK_Alt_L, XK_Shift_L, XK_s},
+                                                    true},
+                                           Shortcut{"SuperF5",
+                                                    HotKeyConfig{0x60, HotKeyConfig::cmdKey, {}},
+                                                    {XK_Super_L, XK_F5},
+                                                    false}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(HotKeyX11, CombinationHeldByAnotherProgramIsRefusedAndLeavesNoGrabBehind) {
@@ -73,11 +78,54 @@ TEST(HotKeyX11, CombinationHeldByAnotherProgramIsRefusedAndLeavesNoGrabBehind) {
     TimerScheduler scheduler;
     X11GlobalHotKeyService service;
     HotKeyManager manager{service, scheduler};
-    manager.registerKeyCode(49, 4096);
+    EXPECT_FALSE(manager.registerKeyCode(49, 4096));
 
     EXPECT_EQ(log.lines, QStringList{"VeloraMac: RegisterEventHotKey failed with status 10"});
     testsupport::OtherClient later;
     EXPECT_EQ(later.grab(XK_space, XCB_MOD_MASK_CONTROL), 0);
+}
+
+// A keyboard layout change moves the shortcut's key to another key code; the grab follows it.
+TEST(HotKeyX11, ShortcutKeepsWorkingAfterTheKeyboardMappingChanges) {
+    TimerScheduler scheduler;
+    X11GlobalHotKeyService service;
+    HotKeyManager manager{service, scheduler};
+    int triggers = 0;
+    manager.onTrigger = [&triggers] { ++triggers; };
+    ASSERT_TRUE(manager.registerKeyCode(HotKeyConfig::sKeyCode,
+                                        HotKeyConfig::controlKey | HotKeyConfig::optionKey));
+    const auto keycodeOf = [](X11Keysym keysym) {
+        testsupport::OtherClient client;
+        return client.keycode(keysym);
+    };
+    const int s = keycodeOf(XK_s);
+    const int z = keycodeOf(XK_z);
+    const auto remap = [](int sKey, int zKey) {
+        return QProcess::execute(
+            QStringLiteral("xmodmap"),
+            {QStringLiteral("-e"), QStringLiteral("keycode %1 = s S").arg(sKey),
+             QStringLiteral("-e"), QStringLiteral("keycode %1 = z Z").arg(zKey)});
+    };
+    ASSERT_EQ(remap(z, s), 0);
+
+    testsupport::OtherClient user;
+    ASSERT_EQ(user.keycode(XK_s), z);
+    // The new mapping reaches this program as an event; keep typing until it has arrived.
+    const bool triggered = QTest::qWaitFor(
+        [&] {
+            user.press(XK_Control_L);
+            user.press(XK_Alt_L);
+            user.press(XK_s);
+            user.release(XK_s);
+            user.release(XK_Alt_L);
+            user.release(XK_Control_L);
+            user.sync();
+            QTest::qWait(50);
+            return triggers > 0;
+        },
+        patienceMs);
+    EXPECT_EQ(remap(s, z), 0);
+    EXPECT_TRUE(triggered);
 }
 
 } // namespace

@@ -1,0 +1,64 @@
+#include "ui/ShortcutRecorder.hpp"
+
+#include <QKeyEvent>
+
+namespace velora {
+
+namespace {
+
+bool isModifierKey(int key) {
+    return key == Qt::Key_Control || key == Qt::Key_Alt || key == Qt::Key_Shift ||
+           key == Qt::Key_Meta || key == Qt::Key_Super_L || key == Qt::Key_Super_R ||
+           key == Qt::Key_AltGr || key == Qt::Key_CapsLock || key == Qt::Key_NumLock;
+}
+
+} // namespace
+
+ShortcutRecorder::ShortcutRecorder(QWidget* parent) : QPushButton(QString(idleText), parent) {
+    connect(this, &QPushButton::clicked, this, &ShortcutRecorder::listen);
+}
+
+void ShortcutRecorder::listen() {
+    listening_ = true;
+    setText(listeningText);
+    grabKeyboard();
+}
+
+void ShortcutRecorder::stop() {
+    listening_ = false;
+    setText(idleText);
+    releaseKeyboard();
+}
+
+void ShortcutRecorder::keyPressEvent(QKeyEvent* event) {
+    if (!listening_) {
+        QPushButton::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    const int key = event->key();
+    if (isModifierKey(key)) {
+        return;
+    }
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if (key == Qt::Key_Escape && modifiers == Qt::NoModifier) {
+        stop();
+        return;
+    }
+    const auto chosen = HotKeyConfig::fromKeyPress(static_cast<Qt::Key>(key), modifiers);
+    if (!chosen) {
+        emit rejected();
+        return;
+    }
+    stop();
+    emit recorded(*chosen);
+}
+
+void ShortcutRecorder::focusOutEvent(QFocusEvent* event) {
+    if (listening_) {
+        stop();
+    }
+    QPushButton::focusOutEvent(event);
+}
+
+} // namespace velora
