@@ -15,19 +15,46 @@ HotKeyManager::~HotKeyManager() {
     }
 }
 
+namespace {
+
+void logRefusal(GlobalHotKeyService::Status status) {
+    qWarning("VeloraMac: RegisterEventHotKey failed with status %d", static_cast<int>(status));
+}
+
+} // namespace
+
 bool HotKeyManager::registerKeyCode(std::uint32_t keyCode, std::uint32_t modifiers) {
     if (hotKeyRef_) {
         service_.unregisterHotKey(*hotKeyRef_);
         hotKeyRef_.reset();
     }
+    boundChord_.reset();
     installHandlerIfNeeded();
     const auto registration = service_.registerHotKey(keyCode, modifiers);
-    hotKeyRef_ = registration.handle;
-    if (registration.status != 0) {
-        qWarning("VeloraMac: RegisterEventHotKey failed with status %d",
-                 static_cast<int>(registration.status));
+    awaitingAnswer_ = registration.status == GlobalHotKeyService::awaitingAnswer;
+    hotKeyRef_ = registration.status == 0 || awaitingAnswer_ ? registration.handle : std::nullopt;
+    if (registration.status != 0 && !awaitingAnswer_) {
+        logRefusal(registration.status);
     }
     return isRegistered();
+}
+
+void HotKeyManager::answered(const GlobalHotKeyService::Answer& answer) {
+    // An answer to a registration since replaced is of no interest.
+    if (hotKeyRef_ != answer.handle) {
+        return;
+    }
+    awaitingAnswer_ = false;
+    if (answer.status == 0) {
+        boundChord_ = answer.chord.isEmpty() ? std::nullopt : std::optional(answer.chord);
+    } else {
+        logRefusal(answer.status);
+        hotKeyRef_.reset();
+        boundChord_.reset();
+    }
+    if (onRegistrationChanged) {
+        onRegistrationChanged();
+    }
 }
 
 void HotKeyManager::installHandlerIfNeeded() {
@@ -46,6 +73,12 @@ void HotKeyManager::installHandlerIfNeeded() {
                 (*stillThere)->onTrigger();
             }
         });
+    });
+    service_.installAnswerHandler([weakSelf = std::weak_ptr<HotKeyManager*>(self_)](
+                                      const GlobalHotKeyService::Answer& answer) {
+        if (const auto self = weakSelf.lock()) {
+            (*self)->answered(answer);
+        }
     });
 }
 

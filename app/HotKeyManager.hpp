@@ -2,6 +2,7 @@
 
 #include "app/platform/GlobalHotKeyService.hpp"
 
+#include <QString>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -22,9 +23,15 @@ public:
     HotKeyManager& operator=(const HotKeyManager&) = delete;
 
     // Releases the combination registered before, then asks for this one. A refusal is logged
-    // and leaves no shortcut registered. True when the desktop granted it.
+    // and leaves no shortcut registered. True when the desktop granted it at once.
     bool registerKeyCode(std::uint32_t keyCode, std::uint32_t modifiers);
-    bool isRegistered() const { return hotKeyRef_.has_value(); }
+    // False also while the desktop has not answered yet.
+    bool isRegistered() const { return hotKeyRef_.has_value() && !awaitingAnswer_; }
+    // The chord as the desktop named it when it answered, which the user may have chosen there.
+    const std::optional<QString>& boundChord() const { return boundChord_; }
+
+    // Runs when the desktop answers later than registerKeyCode() returned, or changes its mind.
+    std::function<void()> onRegistrationChanged;
 
     // Runs on a later turn of the main event loop than the key press, never inside the
     // platform's event dispatch.
@@ -32,10 +39,13 @@ public:
 
 private:
     void installHandlerIfNeeded();
+    void answered(const GlobalHotKeyService::Answer& answer);
 
     GlobalHotKeyService& service_;
     Scheduler& scheduler_;
     std::optional<GlobalHotKeyService::Handle> hotKeyRef_;
+    bool awaitingAnswer_ = false;
+    std::optional<QString> boundChord_;
     bool handlerInstalled_ = false;
     // Lets the installed handler and deferred triggers notice that the manager is gone.
     std::shared_ptr<HotKeyManager*> self_;

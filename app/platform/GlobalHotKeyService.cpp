@@ -4,4 +4,6 @@ namespace velora {
 
 GlobalHotKeyService::~GlobalHotKeyService() = default;
 
+void GlobalHotKeyService::installAnswerHandler(std::function<void(const Answer&)>) {}
+
 } // namespace velora

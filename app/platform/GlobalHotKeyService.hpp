@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -14,10 +15,23 @@ public:
     using Handle = std::uint64_t;
     using Status = std::int32_t;
 
+    // The status of a request that the desktop answers later, through the answer handler; the
+    // registration carries the handle that the answer will name.
+    static constexpr Status awaitingAnswer = -2;
+
     // Status 0 comes with a handle; any other status is the platform's reason for refusing.
     struct Registration {
         Status status = 0;
         std::optional<Handle> handle;
+    };
+
+    // A later word from the desktop on a registration: granted (status 0) or refused, and the
+    // chord it bound in its own terms, empty when it named none. It also comes when the user
+    // rebinds the shortcut in the desktop's settings.
+    struct Answer {
+        Handle handle = 0;
+        Status status = 0;
+        QString chord;
     };
 
     virtual ~GlobalHotKeyService();
@@ -31,6 +45,8 @@ public:
     virtual void installHandler(std::function<void()> pressed) = 0;
     virtual Registration registerHotKey(std::uint32_t keyCode, std::uint32_t modifiers) = 0;
     virtual void unregisterHotKey(Handle handle) = 0;
+    // Runs on the main thread. Services that answer every registration at once never call it.
+    virtual void installAnswerHandler(std::function<void(const Answer&)> answered);
 };
 
 } // namespace velora

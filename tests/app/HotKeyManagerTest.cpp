@@ -55,5 +55,65 @@ TEST_F(HotKeyManagerTest, RefusalLogsTheStatusAndLeavesNothingToRelease) {
     EXPECT_THAT(service.calls, ElementsAre("install", "register 49-4096", "register 49-768"));
 }
 
+struct LaterAnswerCase {
+    const char* name;
+    GlobalHotKeyService::Status status;
+    bool registered;
+    std::optional<QString> chord;
+    QStringList log;
+
+    friend void PrintTo(const LaterAnswerCase& answer, std::ostream* out) { *out << answer.name; }
+};
+
+class HotKeyManagerLaterAnswerTest : public HotKeyManagerTest,
+                                     public ::testing::WithParamInterface<LaterAnswerCase> {};
+
+TEST_P(HotKeyManagerLaterAnswerTest, HeldOnlyOnceTheDesktopGrantsIt) {
+    LogCapture log;
+    HotKeyManager manager(service, scheduler);
+    int changes = 0;
+    manager.onRegistrationChanged = [&changes] { ++changes; };
+    service.answerLater = true;
+    EXPECT_FALSE(manager.registerKeyCode(15, 768));
+    EXPECT_FALSE(manager.isRegistered());
+
+    service.answer({1, GetParam().status, QStringLiteral("Ctrl+Alt+R")});
+    EXPECT_EQ(changes, 1);
+    EXPECT_EQ(manager.isRegistered(), GetParam().registered);
+    EXPECT_EQ(manager.boundChord(), GetParam().chord);
+    EXPECT_EQ(log.lines, GetParam().log);
+
+    // Only a granted registration is released before the next one.
+    manager.registerKeyCode(49, 2048);
+    EXPECT_EQ(service.calls.size(), GetParam().registered ? 4U : 3U);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Answers, HotKeyManagerLaterAnswerTest,
+    ::testing::Values(LaterAnswerCase{"granted", 0, true, QStringLiteral("Ctrl+Alt+R"), {}},
+                      LaterAnswerCase{
+                          "refused",
+                          2,
+                          false,
+                          std::nullopt,
+                          {QStringLiteral("VeloraMac: RegisterEventHotKey failed with status 2")}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(HotKeyManagerTest, AnswerToAReplacedRegistrationIsIgnored) {
+    HotKeyManager manager(service, scheduler);
+    int changes = 0;
+    manager.onRegistrationChanged = [&changes] { ++changes; };
+    service.answerLater = true;
+    manager.registerKeyCode(15, 768);
+    manager.registerKeyCode(49, 2048);
+
+    service.answer({1, 0, QStringLiteral("Ctrl+Alt+R")});
+    EXPECT_EQ(changes, 0);
+    EXPECT_FALSE(manager.isRegistered());
+    service.answer({2, 0, {}});
+    EXPECT_TRUE(manager.isRegistered());
+    EXPECT_EQ(manager.boundChord(), std::nullopt);
+}
+
 } // namespace
 } // namespace velora

@@ -21,11 +21,22 @@ public:
         if (refuseWith != 0) {
             return {refuseWith, std::nullopt};
         }
-        return {0, next_++};
+        return {answerLater ? awaitingAnswer : 0, next_++};
     }
 
     void unregisterHotKey(Handle handle) override {
         calls.push_back("unregister " + std::to_string(handle));
+    }
+
+    void installAnswerHandler(std::function<void(const Answer&)> answered) override {
+        answered_ = std::move(answered);
+    }
+
+    // Answers a registration made while `answerLater` was set, as a desktop does in its time.
+    void answer(const Answer& answer) {
+        if (answered_) {
+            answered_(answer);
+        }
     }
 
     void press() {
@@ -36,9 +47,11 @@ public:
 
     std::vector<std::string> calls;
     Status refuseWith = 0;
+    bool answerLater = false;
 
 private:
     std::function<void()> handler_;
+    std::function<void(const Answer&)> answered_;
     Handle next_ = 1;
 };
 
