@@ -422,6 +422,9 @@ void ReaderViewModel::startSpeechPlayback() {
     speech_->speak(
         engine_.words(), engine_.index(), settings_.clampedWPM(),
         [self = QPointer(this)](std::int64_t index) {
+            if (self) {
+                self->setSpeechProblem(std::nullopt);
+            }
             if (self && self->isPlaying_) {
                 self->engine_.seek(index);
                 emit self->engineChanged();
@@ -462,13 +465,26 @@ void ReaderViewModel::scheduleSpeechRestart() {
     });
 }
 
-void ReaderViewModel::continueWithoutSpeech() {
+void ReaderViewModel::continueWithoutSpeech(const QString& reason) {
+    // Said once for each stretch without speech, not at every play.
+    const bool news = !speechProblem_;
+    setSpeechProblem(reason);
     // The service reports only the current utterance, so this one was driving playback.
     if (!isPlaying_ || loopTask_) {
         return;
     }
-    setStatusMessage(QStringLiteral("Speech is unavailable; reading on without it"));
+    if (news) {
+        setStatusMessage(QStringLiteral("Speech is unavailable; reading on without it"));
+    }
     startVisualLoop();
+}
+
+void ReaderViewModel::setSpeechProblem(const std::optional<QString>& problem) {
+    if (problem == speechProblem_) {
+        return;
+    }
+    speechProblem_ = problem;
+    emit speechProblemChanged();
 }
 
 void ReaderViewModel::cancelLoop() {

@@ -70,6 +70,8 @@ public:
     bool isPlaying() const;
     const std::optional<QString>& statusMessage() const;
     bool isFullScreen() const;
+    // Why speech could not be heard the last time it was tried; none once a word is heard.
+    const std::optional<QString>& speechProblem() const { return speechProblem_; }
 
     void setMode(ReadingMode mode);
     void setSettings(const ReadingSettings& settings);
@@ -123,6 +125,7 @@ signals:
     void isPlayingChanged();
     void statusMessageChanged();
     void isFullScreenChanged();
+    void speechProblemChanged();
 
 private:
     void registerAndResume(const std::vector<Word>& tokens, const std::string& cleaned,
@@ -137,7 +140,8 @@ private:
     void startSpeechPlayback();
     void restartPlayback();
     void scheduleSpeechRestart();
-    void continueWithoutSpeech();
+    void continueWithoutSpeech(const QString& reason);
+    void setSpeechProblem(const std::optional<QString>& problem);
 
     void cancelLoop();
     void cancelSpeechRestart();
@@ -155,6 +159,7 @@ private:
     bool isPlaying_ = false;
     std::optional<QString> statusMessage_;
     bool isFullScreen_ = false;
+    std::optional<QString> speechProblem_;
 
     std::unique_ptr<SpeechService> speech_;
     std::unique_ptr<LibraryStore> library_;

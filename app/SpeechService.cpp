@@ -6,6 +6,7 @@
 #include <QLocale>
 #include <QMetaObject>
 #include <algorithm>
+#include <tuple>
 #include <utility>
 
 namespace velora {
@@ -17,6 +18,35 @@ constexpr std::size_t languageSampleCharacters = 1000;
 bool unicodeLess(const QString& a, const QString& b) {
     return a.toUtf8() < b.toUtf8();
 }
+
+// Voices are tagged by the language spoken: a script subtag says nothing about it, and written
+// Chinese is read in Mandarin first. Most specific first, in lower case.
+QStringList spokenLanguages(const QString& code) {
+    QStringList subtags = code.toLower().split(u'-');
+    if (subtags.size() > 1 && subtags[1].size() == 4) {
+        subtags.removeAt(1);
+    }
+    const QString spoken = subtags.join(u'-');
+    if (subtags.front() != QLatin1String("zh")) {
+        return {spoken};
+    }
+    subtags.front() = QStringLiteral("cmn");
+    return {subtags.join(u'-'), spoken};
+}
+
+bool speaksLanguage(const SpeechVoice& voice, const QString& language) {
+    // "en" matches "en" and "en-GB", never another language such as "enm".
+    const QString tag = voice.language.toLower();
+    return tag == language || tag.startsWith(language + u'-');
+}
+
+// "en_US" as "en-us"; nothing for the C locale, which names no language.
+QString desktopLanguageTag(const QLocale& locale) {
+    if (locale.language() == QLocale::C) {
+        return {};
+    }
+    return locale.name().replace(u'_', u'-');
+}
 } // namespace
 
 SpeechService::SpeechService(std::unique_ptr<SpeechSynthesizer> synthesizer,
@@ -26,12 +56,17 @@ SpeechService::SpeechService(std::unique_ptr<SpeechSynthesizer> synthesizer,
     : QObject(parent), voices_(std::move(voices)), recognizer_(std::move(recognizer)),
       preferences_(preferences), synthesizer_(std::move(synthesizer)) {
     synthesizer_->setObserver(this);
-    setPreferredLanguageTag(QLocale::system().bcp47Name());
+    voices_->setOnVoicesChanged([this] {
+        QMetaObject::invokeMethod(this, &SpeechService::reloadVoices, Qt::QueuedConnection);
+    });
+    setPreferredLanguageTag(desktopLanguageTag(QLocale::system()));
     reloadVoices();
     setSelectedVoiceID(preferences_.string(selectedVoiceKey));
 }
 
-SpeechService::~SpeechService() = default;
+SpeechService::~SpeechService() {
+    voices_->setOnVoicesChanged(nullptr);
+}
 
 void SpeechService::setSelectedVoiceID(const std::optional<QString>& identifier) {
     if (identifier == selectedVoiceID_) {
@@ -135,28 +170,45 @@ std::optional<SpeechVoice> SpeechService::voice(const QString& text) {
         return bestVoice(*code);
     }
     setDetectedLanguage(std::nullopt);
-    return std::nullopt;
+    // Undecided text is read as the desktop's language, so that one book keeps one accent.
+    if (preferredLanguageTag_.isEmpty()) {
+        return std::nullopt;
+    }
+    return bestVoice(preferredLanguageTag_.section(u'-', 0, 0));
 }
 
 std::optional<SpeechVoice> SpeechService::bestVoice(const QString& languageCode) const {
-    const QString wanted = languageCode.toLower();
+    const QStringList languages = spokenLanguages(languageCode);
+    for (const QString& language : languages) {
+        if (auto installed = bestInstalledVoice(language)) {
+            return installed;
+        }
+    }
+    for (const QString& language : languages) {
+        if (auto platform = voices_->voiceForLanguage(language)) {
+            return platform;
+        }
+    }
+    return std::nullopt;
+}
+
+// Among voices of the best quality: the desktop's variety, then the synthesizer's own choice
+// for the language, then the first in sorted order.
+std::optional<SpeechVoice> SpeechService::bestInstalledVoice(const QString& language) const {
+    const std::optional<SpeechVoice> synthesizerChoice = voices_->voiceForLanguage(language);
+    const auto rank = [&](const SpeechVoice& voice) {
+        return std::tuple(voice.quality, voice.language.toLower() == preferredLanguageTag_,
+                          synthesizerChoice && voice.identifier == synthesizerChoice->identifier);
+    };
     const SpeechVoice* best = nullptr;
     for (const SpeechVoice& candidate : availableVoices_) {
-        // "en" matches "en" and "en-GB", never another language such as "enm".
-        const QString language = candidate.language.toLower();
-        if (language != wanted && !language.startsWith(wanted + u'-')) {
-            continue;
-        }
-        const auto preferred = [this](const SpeechVoice& voice) {
-            return voice.language.toLower() == preferredLanguageTag_;
-        };
-        if (best == nullptr || candidate.quality > best->quality ||
-            (candidate.quality == best->quality && preferred(candidate) && !preferred(*best))) {
+        if (speaksLanguage(candidate, language) &&
+            (best == nullptr || rank(candidate) > rank(*best))) {
             best = &candidate;
         }
     }
     if (best == nullptr) {
-        return voices_->voiceForLanguage(languageCode);
+        return std::nullopt;
     }
     return *best;
 }

@@ -43,8 +43,9 @@ public:
     void setSelectedVoiceID(const std::optional<QString>& identifier);
     bool isSpeaking() const { return isSpeaking_; }
     const std::optional<QString>& detectedLanguage() const { return detectedLanguage_; }
-    // Among voices of one quality for the detected language, the one of this tag wins (the
-    // desktop's locale by default), so English text is not read in whichever variety sorts first.
+    // The desktop's language and region ("en-US", from the locale by default): among voices of
+    // one quality its variety wins, so English text is not read in whichever variety sorts
+    // first, and its language reads text whose language cannot be told.
     void setPreferredLanguageTag(const QString& tag) { preferredLanguageTag_ = tag.toLower(); }
 
     void reloadVoices();
@@ -72,6 +73,7 @@ signals:
 private:
     std::optional<SpeechVoice> voice(const QString& text);
     std::optional<SpeechVoice> bestVoice(const QString& languageCode) const;
+    std::optional<SpeechVoice> bestInstalledVoice(const QString& language) const;
     std::optional<std::size_t> wordIndex(qsizetype location) const;
 
     void setSpeaking(bool speaking);

@@ -132,15 +132,12 @@ EspeakSynthesizer::Ending EspeakSynthesizer::run(const Job& job, QString& failur
         return Ending::failed;
     }
     const std::unique_ptr<AudioSink> sink = makeSink_();
-    if (!sink->open(engine.sampleRate())) {
-        failure = noSoundOutput;
-        return Ending::failed;
-    }
     {
         std::lock_guard lock(mutex_);
         if (isAborted(job.id)) {
             return Ending::cancelled;
         }
+        // Before opening, so that a stop reaches a server that does not answer.
         activeSink_ = sink.get();
     }
     struct Detach {
@@ -150,6 +147,13 @@ EspeakSynthesizer::Ending EspeakSynthesizer::run(const Job& job, QString& failur
             self.activeSink_ = nullptr;
         }
     } detach{*this};
+    if (!sink->open(engine.sampleRate())) {
+        if (isAborted(job.id)) {
+            return Ending::cancelled;
+        }
+        failure = noSoundOutput;
+        return Ending::failed;
+    }
 
     const int sampleRate = engine.sampleRate();
     const std::int64_t lead = samplesFor(job.utterance.preUtteranceDelay, sampleRate);

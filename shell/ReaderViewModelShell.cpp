@@ -3,9 +3,7 @@
 #include "app/LibraryStore.hpp"
 #include "app/ReaderViewModel.hpp"
 #include "app/SpeechService.hpp"
-#include "platform/Cld2LanguageRecognizer.hpp"
-#include "platform/EspeakSynthesizer.hpp"
-#include "platform/EspeakVoiceCatalog.hpp"
+#include "platform/DesktopSpeech.hpp"
 #include "shell/MediaPlayerService.hpp"
 #include "shell/OverlayWindowController.hpp"
 #include "ui/ReaderBindings.hpp"
@@ -24,12 +22,9 @@ ReaderViewModelShell::~ReaderViewModelShell() {
 
 std::unique_ptr<ShellReader>
 ReaderViewModelShell::create(const DesktopProgram::Platform& platform) {
-    auto speech = std::make_unique<SpeechService>(
-        std::make_unique<EspeakSynthesizer>(), std::make_unique<EspeakVoiceCatalog>(),
-        std::make_unique<Cld2LanguageRecognizer>(), platform.preferences);
     auto viewModel = std::make_unique<ReaderViewModel>(ReaderViewModel::Services{
         platform.preferences, platform.scheduler, platform.pasteboard, platform.importer,
-        std::move(speech), std::make_unique<LibraryStore>()});
+        makeDesktopSpeechService(platform.preferences), std::make_unique<LibraryStore>()});
     return std::make_unique<ReaderViewModelShell>(std::move(viewModel), platform);
 }
 

@@ -142,7 +142,26 @@ void ControlBar::showPlaying(bool playing) {
 
 void ControlBar::showSpeechEnabled(bool enabled) {
     speechEnabled_ = enabled;
-    speech_->setSymbol(enabled ? "speaker.wave.2.fill" : "speaker.slash.fill");
+    showSpeechState();
+}
+
+void ControlBar::showSpeechProblem(const std::optional<QString>& problem) {
+    speechProblem_ = problem;
+    showSpeechState();
+}
+
+// A problem shows only while speech is on: off, nothing is missed.
+void ControlBar::showSpeechState() {
+    if (!speechEnabled_) {
+        speech_->setSymbol("speaker.slash.fill");
+        speech_->setToolTip(QStringLiteral("Toggle speech"));
+    } else if (speechProblem_) {
+        speech_->setSymbol("speaker.badge.exclamationmark.fill");
+        speech_->setToolTip(QStringLiteral("Speech is unavailable: ") + *speechProblem_);
+    } else {
+        speech_->setSymbol("speaker.wave.2.fill");
+        speech_->setToolTip(QStringLiteral("Toggle speech"));
+    }
 }
 
 void ControlBar::showSettings(const ReadingSettings& settings) {

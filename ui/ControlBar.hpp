@@ -30,6 +30,8 @@ public:
     void showProgress(double progress);
     void showPlaying(bool playing);
     void showSpeechEnabled(bool enabled);
+    // Why speech cannot be heard, or none when it can.
+    void showSpeechProblem(const std::optional<QString>& problem);
     void showSettings(const ReadingSettings& settings);
     void setThemePalette(const ThemePalette& palette);
 
@@ -74,6 +76,9 @@ private:
     ChunkStepper* chunk_;
     bool playing_ = false;
     bool speechEnabled_ = false;
+    std::optional<QString> speechProblem_;
+
+    void showSpeechState();
 };
 
 // The whole percent read, truncated: 0.999 is 99.

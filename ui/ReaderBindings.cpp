@@ -44,9 +44,12 @@ void bind(ControlBar& bar, ReaderViewModel& vm) {
                      [&bar, &vm] { bar.showProgress(vm.engine().progress()); });
     QObject::connect(&vm, &ReaderViewModel::isPlayingChanged, &bar,
                      [&bar, &vm] { bar.showPlaying(vm.isPlaying()); });
+    QObject::connect(&vm, &ReaderViewModel::speechProblemChanged, &bar,
+                     [&bar, &vm] { bar.showSpeechProblem(vm.speechProblem()); });
     bar.showMode(vm.mode());
     bar.showProgress(vm.engine().progress());
     bar.showPlaying(vm.isPlaying());
+    bar.showSpeechProblem(vm.speechProblem());
 }
 
 void togglePlayback(ReaderViewModel& vm) {

@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QSignalBlocker>
+#include <QStandardItemModel>
 #include <cmath>
 
 namespace velora {
@@ -145,8 +146,27 @@ void SettingsControls::showVoices() {
         const QSignalBlocker blocker(voice);
         voice->clear();
         voice->addItem(QStringLiteral("Automatic — match text language"), QString());
+        // The built-in voices first, then each module of the desktop's speech service under a
+        // heading of its name.
+        QStringList modules{QString()};
         for (const SpeechVoice& each : speechService_.availableVoices()) {
-            voice->addItem(each.name + QStringLiteral(" — ") + each.language, each.identifier);
+            if (!modules.contains(each.module)) {
+                modules.append(each.module);
+            }
+        }
+        auto* items = qobject_cast<QStandardItemModel*>(voice->model());
+        for (const QString& module : modules) {
+            if (!module.isEmpty()) {
+                voice->insertSeparator(voice->count());
+                voice->addItem(module);
+                items->item(voice->count() - 1)->setEnabled(false);
+            }
+            for (const SpeechVoice& each : speechService_.availableVoices()) {
+                if (each.module == module) {
+                    voice->addItem(each.name + QStringLiteral(" — ") + each.language,
+                                   each.identifier);
+                }
+            }
         }
     }
     showSelectedVoice();

@@ -20,6 +20,8 @@ struct SpeechVoice {
     // BCP-47, such as en-US or tr.
     QString language;
     VoiceQuality quality = VoiceQuality::default_;
+    // The desktop speech service's module that speaks it; empty for the built-in voices.
+    QString module = {};
 
     bool operator==(const SpeechVoice&) const = default;
 };

@@ -4,4 +4,6 @@ namespace velora {
 
 VoiceCatalog::~VoiceCatalog() = default;
 
+void VoiceCatalog::setOnVoicesChanged(std::function<void()> /*callback*/) {}
+
 } // namespace velora

@@ -2,6 +2,7 @@
 
 #include "app/platform/SpeechVoice.hpp"
 
+#include <functional>
 #include <vector>
 
 namespace velora {
@@ -17,6 +18,8 @@ public:
     // The synthesizer's own choice for a language code (en, pt-BR), or none when no voice speaks
     // it.
     virtual std::optional<SpeechVoice> voiceForLanguage(const QString& languageCode) const = 0;
+    // For catalogs that learn of voices later: called, on any thread, when the list changed.
+    virtual void setOnVoicesChanged(std::function<void()> callback);
 };
 
 } // namespace velora

@@ -621,6 +621,27 @@ TEST_F(ReaderViewModelTest, WhenSpeechFailsReadingGoesOnVisually) {
     EXPECT_EQ(reader.library().stats().totalWordsRead, 20);
 }
 
+TEST_F(ReaderViewModelTest, SpeechTroubleIsToldOnceUntilAWordIsHeardAgain) {
+    auto& reader = speaking(20);
+    const auto failAndPlayAgain = [&] {
+        synthesizer_->reportFailure(currentUtterance(), "no audio device");
+        QCoreApplication::sendPostedEvents();
+        const std::optional<QString> said = reader.statusMessage();
+        reader.pause();
+        reader.play();
+        return said;
+    };
+
+    EXPECT_TRUE(failAndPlayAgain());
+    EXPECT_EQ(reader.speechProblem(), QString("no audio device"));
+    EXPECT_FALSE(failAndPlayAgain());
+    EXPECT_EQ(reader.speechProblem(), QString("no audio device"));
+
+    reportSpokenWord(currentUtterance(), reader.engine().index(), reader.engine().index());
+    EXPECT_FALSE(reader.speechProblem());
+    EXPECT_TRUE(failAndPlayAgain());
+}
+
 // Reopening
 
 TEST_F(ReaderViewModelTest, ReopeningAFileLoadsItAgainAndResumes) {

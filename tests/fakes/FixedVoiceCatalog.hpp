@@ -28,10 +28,22 @@ public:
         }
         return found->second;
     }
+    void setOnVoicesChanged(std::function<void()> callback) override {
+        onChanged_ = std::move(callback);
+    }
+
+    // A voice learned later, announced as the desktop's speech service does.
+    void add(SpeechVoice voice) {
+        voices_.push_back(std::move(voice));
+        if (onChanged_) {
+            onChanged_();
+        }
+    }
 
 private:
     std::vector<SpeechVoice> voices_;
     std::map<QString, SpeechVoice> byLanguage_;
+    std::function<void()> onChanged_;
 };
 
 } // namespace velora::fakes

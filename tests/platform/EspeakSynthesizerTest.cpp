@@ -5,13 +5,13 @@
 #include "fakes/MemoryAudioSink.hpp"
 #include "platform/Cld2LanguageRecognizer.hpp"
 #include "platform/EspeakVoiceCatalog.hpp"
+#include "support/SpeechRecorder.hpp"
 
 #include <QCoreApplication>
 #include <QTest>
 #include <chrono>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
-#include <map>
 #include <numeric>
 
 namespace velora {
@@ -20,61 +20,9 @@ namespace {
 using namespace std::chrono_literals;
 using ::testing::ElementsAre;
 
-// Collects the synthesizer's reports from its thread; an ending reads "finished 2" or
-// "failed 3: reason".
-class Recorder final : public SpeechSynthesizerObserver {
-public:
-    void willSpeakRange(UtteranceId utterance, Utf16Range range) override {
-        std::lock_guard lock(mutex_);
-        words_[utterance].push_back(range);
-    }
-    void didFinish(UtteranceId utterance) override { end(ended("finished", utterance)); }
-    void didCancel(UtteranceId utterance) override { end(ended("cancelled", utterance)); }
-    void didFail(UtteranceId utterance, const QString& reason) override {
-        end(ended("failed", utterance, reason));
-    }
-
-    static std::string ended(const char* kind, UtteranceId utterance, const QString& reason = {}) {
-        return kind + (" " + std::to_string(utterance)) +
-               (reason.isEmpty() ? "" : ": " + reason.toStdString());
-    }
-    std::vector<std::string> waitForEnds(std::size_t count) {
-        std::unique_lock lock(mutex_);
-        changed_.wait_for(lock, 30s, [&] { return ends_.size() >= count; });
-        return ends_;
-    }
-    std::vector<Utf16Range> words(UtteranceId utterance) {
-        std::lock_guard lock(mutex_);
-        return words_[utterance];
-    }
-
-private:
-    void end(std::string ending) {
-        std::lock_guard lock(mutex_);
-        ends_.push_back(std::move(ending));
-        changed_.notify_all();
-    }
-
-    std::mutex mutex_;
-    std::condition_variable changed_;
-    std::map<UtteranceId, std::vector<Utf16Range>> words_;
-    std::vector<std::string> ends_;
-};
-
-SpeechUtterance utteranceOf(const QString& text) {
-    SpeechUtterance utterance;
-    utterance.text = text;
-    utterance.rate = SpeechRate::defaultRate;
-    return utterance;
-}
-
-std::vector<Utf16Range> wordRangesOf(const QString& text) {
-    std::vector<Word> words;
-    for (const QString& part : text.split(u' ', Qt::SkipEmptyParts)) {
-        words.push_back(Word{static_cast<std::int64_t>(words.size()), part.toStdString()});
-    }
-    return SpeechService::buildUTF16Ranges(words).ranges;
-}
+using Recorder = testsupport::SpeechRecorder;
+using testsupport::utteranceOf;
+using testsupport::wordRangesOf;
 
 const QString sentence = QStringLiteral("Hello, wörld! Straße 😀 3.14 東京 naïve café, done.");
 

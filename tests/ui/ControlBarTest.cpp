@@ -46,5 +46,40 @@ TEST(ControlBar, StoredRateAboveTheRangeShowsAtTheEnd) {
     EXPECT_FALSE(bar.chunkStepper().stepEnabled().testFlag(QAbstractSpinBox::StepUpEnabled));
 }
 
+struct SpeechStateCase {
+    bool enabled;
+    std::optional<QString> problem;
+    const char* symbol;
+    const char* tip;
+};
+
+class SpeechButtonState : public ::testing::TestWithParam<SpeechStateCase> {};
+
+// Whatever order the two states arrive in, the button shows both.
+TEST_P(SpeechButtonState, ShowsWhetherSpeechIsOnAndWhyItCannotBeHeard) {
+    for (bool problemFirst : {false, true}) {
+        ControlBar bar;
+        if (problemFirst) {
+            bar.showSpeechProblem(GetParam().problem);
+        }
+        bar.showSpeechEnabled(GetParam().enabled);
+        if (!problemFirst) {
+            bar.showSpeechProblem(GetParam().problem);
+        }
+        EXPECT_EQ(bar.speechButton().objectName(), GetParam().symbol);
+        EXPECT_EQ(bar.speechButton().toolTip(), GetParam().tip);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    States, SpeechButtonState,
+    ::testing::Values(SpeechStateCase{true, std::nullopt, "speaker.wave.2.fill", "Toggle speech"},
+                      SpeechStateCase{false, std::nullopt, "speaker.slash.fill", "Toggle speech"},
+                      SpeechStateCase{true, QString("No sound output for speech"),
+                                      "speaker.badge.exclamationmark.fill",
+                                      "Speech is unavailable: No sound output for speech"},
+                      SpeechStateCase{false, QString("No sound output for speech"),
+                                      "speaker.slash.fill", "Toggle speech"}));
+
 } // namespace
 } // namespace velora

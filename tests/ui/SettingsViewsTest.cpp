@@ -6,6 +6,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QSignalSpy>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -52,6 +53,35 @@ TEST_F(SettingsViews, PlaybackSwitchesShowAndEditTheirSettings) {
     resume->setChecked(false);
     EXPECT_TRUE(settings.speedRamp);
     EXPECT_FALSE(settings.resumeAtSentenceStart);
+}
+
+TEST_F(SettingsViews, VoicesOfTheDesktopServiceArriveUnderTheirModule) {
+    auto catalog = std::make_unique<fakes::FixedVoiceCatalog>(
+        std::vector<SpeechVoice>{{"voice.en", "Alex", "en-US", VoiceQuality::default_}},
+        std::map<QString, SpeechVoice>{});
+    fakes::FixedVoiceCatalog& installed = *catalog;
+    fakes::ScriptedSpeechSynthesizer::Log log;
+    SpeechService speech(
+        std::make_unique<fakes::ScriptedSpeechSynthesizer>(log), std::move(catalog),
+        std::make_unique<fakes::TableLanguageRecognizer>(std::map<QString, QString>{}),
+        preferences);
+    SettingsView window(speech, preferences, notifications);
+    QComboBox& picker = *window.controls().voice;
+
+    installed.add({"desktop.fr", "French", "fr-FR", VoiceQuality::default_, "espeak-ng"});
+    installed.add({"desktop.de", "German", "de", VoiceQuality::default_, "espeak-ng"});
+    QCoreApplication::sendPostedEvents();
+
+    QStringList shown;
+    for (int i = 0; i < picker.count(); ++i) {
+        shown.append(picker.itemText(i));
+    }
+    EXPECT_EQ(shown, (QStringList{"Automatic — match text language", "Alex — en-US", "",
+                                  "espeak-ng", "German — de", "French — fr-FR"}));
+    const int heading = static_cast<int>(shown.indexOf("espeak-ng"));
+    EXPECT_FALSE(picker.model()->flags(picker.model()->index(heading, 0)) & Qt::ItemIsEnabled);
+    picker.setCurrentIndex(heading + 2);
+    EXPECT_EQ(speech.selectedVoiceID(), std::optional<QString>("desktop.fr"));
 }
 
 TEST_F(SettingsViews, ShortcutPickerSavesOnlyARealChange) {

@@ -16,7 +16,8 @@ const QStringList names =
         "backward.end.fill bolt.horizontal.circle bolt.horizontal.circle.fill book books.vertical "
         "clock doc.on.clipboard doc.rich doc.text ellipsis.circle flashlight.on.fill gobackward.10 "
         "goforward.10 info.circle keyboard pause.circle.fill play.circle.fill scope "
-        "slider.horizontal.3 speaker.slash.fill speaker.wave.2 speaker.wave.2.fill speedometer "
+        "slider.horizontal.3 speaker.badge.exclamationmark.fill speaker.slash.fill speaker.wave.2 "
+        "speaker.wave.2.fill speedometer "
         "text.alignleft text.quote text.viewfinder text.word.spacing tray.and.arrow.down trash "
         "xmark.circle.fill")
         .split(u' ');
