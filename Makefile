@@ -1,9 +1,10 @@
-# The two commands a newcomer needs: `make run` and `make test`. PRESET picks the build (debug, release, asan).
+# The commands a newcomer needs: `make run`, `make test` and `make package`. PRESET picks the build
+# (debug, release, asan); the package always comes from its own release build.
 PRESET ?= debug
 BUILD := build/$(PRESET)
 ARGS ?=
 
-.PHONY: run test build deps bench fuzz format clean
+.PHONY: run test build deps package package-test bench fuzz format clean
 
 # Seconds each fuzz target runs in `make fuzz`.
 FUZZ_SECONDS ?= 60
@@ -18,10 +19,21 @@ build: deps
 run: build
 	$(BUILD)/shell/veloramac $(ARGS)
 
-# Every test, then each fuzz target briefly in its own clang build.
+# Every test, the Debian package, then each fuzz target briefly in its own clang build.
 test: build
 	ctest --preset $(PRESET) --parallel 2
+	$(MAKE) package-test
 	$(MAKE) fuzz FUZZ_SECONDS=5
+
+# build/package/veloramac_<version>_<arch>.deb
+package: deps
+	cmake --preset package
+	cmake --build --preset package --parallel 2
+	rm -f build/package/veloramac_*.deb
+	cpack --preset package
+
+package-test: package
+	tests/package/check-package.sh build/package/veloramac_*.deb
 
 bench:
 	$(MAKE) build PRESET=release

@@ -2,6 +2,12 @@
 function(velora_target_options target)
   target_compile_options(${target} PRIVATE
     -Wall -Wextra -Wold-style-cast -Wnon-virtual-dtor -Woverloaded-virtual -Wformat=2)
+  # Optimised builds are the ones handed out: fortified libc calls, a stack protector, a
+  # position-independent program, relocations resolved at start and then made read-only.
+  set(optimised $<CONFIG:Release,RelWithDebInfo,MinSizeRel>)
+  target_compile_definitions(${target} PRIVATE $<${optimised}:_FORTIFY_SOURCE=2>)
+  target_compile_options(${target} PRIVATE "$<${optimised}:-fstack-protector-strong;-fPIC>")
+  target_link_options(${target} PRIVATE "$<${optimised}:-pie;LINKER:-z,relro,-z,now>")
   if(VELORA_WERROR)
     target_compile_options(${target} PRIVATE -Werror)
   endif()

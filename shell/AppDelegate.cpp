@@ -143,7 +143,7 @@ void AppDelegate::registerShortcut() {
 }
 
 void AppDelegate::publishShortcut() {
-    services_.reader.showShortcut(shortcut_.display, shortcutRegistered());
+    services_.reader.showShortcut(shortcut_, shortcutRegistered());
     serviceProvider_.showShortcut(shortcut_.display, shortcutRegistered());
     // A message on show that names the old shortcut would send the user to a dead key.
     const QString gesture = shortcutGesture();

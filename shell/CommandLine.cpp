@@ -10,12 +10,59 @@
 #include <filesystem>
 #include <nlohmann/json.hpp>
 #include <ostream>
+#include <vector>
 
 namespace velora {
 
 namespace {
 
 constexpr int usageError = 2;
+constexpr std::size_t helpColumns = 80;
+
+struct HelpEntry {
+    std::string left;
+    std::string description;
+};
+
+std::size_t leftWidth(const std::vector<HelpEntry>& entries) {
+    std::size_t width = 0;
+    for (const HelpEntry& entry : entries) {
+        width = std::max(width, entry.left.size());
+    }
+    return width;
+}
+
+// Two columns, the descriptions wrapped under themselves within the width of a terminal.
+std::string helpTable(const std::vector<HelpEntry>& entries, std::size_t leftWidth) {
+    const std::string indent(2 + leftWidth + 2, ' ');
+    const std::size_t room = helpColumns - 1 - indent.size();
+    std::string text;
+    for (const HelpEntry& entry : entries) {
+        std::string line = "  " + entry.left + std::string(leftWidth - entry.left.size() + 2, ' ');
+        std::size_t used = 0;
+        std::size_t start = 0;
+        while (start < entry.description.size()) {
+            std::size_t end = entry.description.find(' ', start);
+            if (end == std::string::npos) {
+                end = entry.description.size();
+            }
+            const std::size_t length = end - start;
+            if (used > 0 && used + 1 + length > room) {
+                text += line + '\n';
+                line = indent;
+                used = 0;
+            } else if (used > 0) {
+                line += ' ';
+                ++used;
+            }
+            line.append(entry.description, start, length);
+            used += length;
+            start = end + 1;
+        }
+        text += line + '\n';
+    }
+    return text;
+}
 
 // Standard input, up to the size of the largest file the reader takes.
 std::optional<std::string> readStandardInput() {
@@ -117,23 +164,27 @@ int CommandLine::run(const std::vector<std::string>& arguments, std::ostream& ou
 }
 
 std::string CommandLine::usage() const {
-    std::string text = "Usage: veloramac [FILE... | --read-selection | --read-clipboard]\n"
-                       "       veloramac OPTION\n\n"
-                       "Without an option the tray program starts, or the running one is asked to\n"
-                       "open the first FILE, capture the selection or read the clipboard.\n\n"
-                       "Options:\n";
-    std::size_t width = 0;
+    // The tray program answers these itself; they are listed so --help names every way in.
+    const std::vector<HelpEntry> requests = {
+        {"--read-selection",
+         "read the text selected in any program; bind this to a shortcut in the desktop's "
+         "settings where the program cannot grab one (Wayland)"},
+        {"--read-clipboard", "read the text on the clipboard"}};
+    std::vector<HelpEntry> options;
     for (const Option& option : options_) {
-        width = std::max(width, option.name.size() + 1 + option.argumentName.size());
+        options.push_back(
+            {option.argumentName.empty() ? option.name : option.name + ' ' + option.argumentName,
+             option.description});
     }
-    for (const Option& option : options_) {
-        std::string left = option.name;
-        if (!option.argumentName.empty()) {
-            left += ' ' + option.argumentName;
-        }
-        text += "  " + left + std::string(width - left.size() + 2, ' ') + option.description + '\n';
-    }
-    return text;
+    const std::size_t width = std::max(leftWidth(requests), leftWidth(options));
+    return "Usage: veloramac [FILE...]\n"
+           "  or:  veloramac --read-selection | --read-clipboard\n"
+           "  or:  veloramac OPTION\n\n"
+           "Without an option the tray program starts and opens the first FILE, captures\n"
+           "the selection or reads the clipboard; when it is running already, a later\n"
+           "veloramac hands it the request and exits.\n\n"
+           "Requests to the tray program:\n" +
+           helpTable(requests, width) + "\nOptions:\n" + helpTable(options, width);
 }
 
 } // namespace velora

@@ -80,14 +80,14 @@ std::unique_ptr<QWidget> ReaderViewModelShell::makeView(std::function<void()> cl
     return view;
 }
 
-void ReaderViewModelShell::showShortcut(const QString& display, bool registered) {
-    shortcut_ = display;
+void ReaderViewModelShell::showShortcut(const HotKeyConfig& shortcut, bool registered) {
+    shortcut_ = shortcut;
     shortcutRegistered_ = registered;
     if (view_) {
-        view_->setShortcutDisplay(registered ? display : QString());
+        view_->setShortcutDisplay(registered ? shortcut.display : QString());
     }
     if (settings_) {
-        settings_->showShortcutStatus(display, registered);
+        settings_->showShortcutStatus(shortcut, registered);
     }
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/HotKeyConfig.hpp"
 #include "shell/DesktopProgram.hpp"
 #include "shell/ShellReader.hpp"
 
@@ -36,7 +37,7 @@ public:
     std::unique_ptr<QWidget> makeView(std::function<void()> close) override;
     void attach(OverlayWindowController& panel) override;
     void openSettings() override;
-    void showShortcut(const QString& display, bool registered) override;
+    void showShortcut(const HotKeyConfig& shortcut, bool registered) override;
     void showCaptureSupport(bool globalShortcuts, bool keyStrokes) override;
     void offerMediaControls(QDBusConnection& bus, std::function<void()> raise) override;
 
@@ -47,7 +48,7 @@ private:
     DesktopProgram::Platform platform_;
     QPointer<ReaderView> view_;
     QPointer<SettingsView> settings_;
-    QString shortcut_;
+    HotKeyConfig shortcut_;
     bool shortcutRegistered_ = false;
     bool globalShortcuts_ = false;
     bool keyStrokes_ = false;

@@ -13,6 +13,7 @@ class QWidget;
 namespace velora {
 
 class OverlayWindowController;
+struct HotKeyConfig;
 
 // The reader controller as the shell drives it: loads, playback, the status line, and the views
 // that show it.
@@ -38,7 +39,7 @@ public:
     virtual void attach(OverlayWindowController& panel) = 0;
     virtual void openSettings() = 0;
     // The global shortcut in use, for the texts that name it, and whether the desktop granted it.
-    virtual void showShortcut(const QString& display, bool registered) = 0;
+    virtual void showShortcut(const HotKeyConfig& shortcut, bool registered) = 0;
     // Whether the session lets the program grab a global shortcut and send the copy key stroke.
     virtual void showCaptureSupport(bool globalShortcuts, bool keyStrokes) = 0;
     // Hands playback to the desktop's media controls on `bus`; `raise` shows the reader.

@@ -186,9 +186,7 @@ QWidget* SettingsView::shortcutTab() {
     for (const HotKeyConfig& preset : presets) {
         shortcut_->addItem(preset.display);
     }
-    const auto stored = std::ranges::find(presets, hotKey_);
-    shortcut_->setCurrentIndex(
-        stored == presets.end() ? -1 : static_cast<int>(stored - presets.begin()));
+    showInPicker(hotKey_);
     connect(shortcut_, &QComboBox::currentIndexChanged, this, [this](int index) {
         if (index >= 0) {
             chooseShortcut(HotKeyConfig::presets()[static_cast<std::size_t>(index)]);
@@ -218,15 +216,24 @@ void SettingsView::chooseShortcut(const HotKeyConfig& chosen) {
         return;
     }
     hotKey_ = chosen;
-    const auto& presets = HotKeyConfig::presets();
-    const auto preset = std::ranges::find(presets, chosen);
-    const QSignalBlocker quiet(shortcut_);
-    shortcut_->setCurrentIndex(
-        preset == presets.end() ? -1 : static_cast<int>(preset - presets.begin()));
+    showInPicker(chosen);
     hotKey_.save(preferences_, notifications_);
 }
 
-void SettingsView::showShortcutStatus(const QString& display, bool registered) {
+void SettingsView::showInPicker(const HotKeyConfig& shortcut) {
+    const auto& presets = HotKeyConfig::presets();
+    const auto preset = std::ranges::find(presets, shortcut);
+    const QSignalBlocker quiet(shortcut_);
+    // A recorded chord is no preset; the picker then names it without selecting any.
+    shortcut_->setPlaceholderText(shortcut.display);
+    shortcut_->setCurrentIndex(
+        preset == presets.end() ? -1 : static_cast<int>(preset - presets.begin()));
+}
+
+void SettingsView::showShortcutStatus(const HotKeyConfig& shortcut, bool registered) {
+    hotKey_ = shortcut;
+    showInPicker(shortcut);
+    const QString& display = shortcut.display;
     shortcutStatus_->setText(
         registered ? display + QStringLiteral(" is active.")
                    : display + QStringLiteral(" is unavailable: another program holds it, or "

@@ -29,8 +29,9 @@ public:
 
     void showSettings(const ReadingSettings& settings);
     void showSpeechEnabled(bool enabled);
-    // The shortcut in use and whether the desktop granted it.
-    void showShortcutStatus(const QString& display, bool registered);
+    // The shortcut in use and whether the desktop granted it. The picker follows it, so the one
+    // in use is never mistaken for a new choice.
+    void showShortcutStatus(const HotKeyConfig& shortcut, bool registered);
     // What this session lets the capture do: grab a global shortcut, send the copy key stroke.
     void showCaptureSupport(bool globalShortcuts, bool keyStrokes);
 
@@ -64,6 +65,7 @@ private:
     QCheckBox* playbackSwitch(const QString& title, bool ReadingSettings::*field);
     // Saves a shortcut that differs from the one this window holds.
     void chooseShortcut(const HotKeyConfig& chosen);
+    void showInPicker(const HotKeyConfig& shortcut);
 
     PreferencesStore& preferences_;
     NotificationCenter& notifications_;

@@ -12,21 +12,25 @@ bool isModifierKey(int key) {
            key == Qt::Key_AltGr || key == Qt::Key_CapsLock || key == Qt::Key_NumLock;
 }
 
+QString idleText() {
+    return QStringLiteral("Record Shortcut…");
+}
+
 } // namespace
 
-ShortcutRecorder::ShortcutRecorder(QWidget* parent) : QPushButton(QString(idleText), parent) {
+ShortcutRecorder::ShortcutRecorder(QWidget* parent) : QPushButton(idleText(), parent) {
     connect(this, &QPushButton::clicked, this, &ShortcutRecorder::listen);
 }
 
 void ShortcutRecorder::listen() {
     listening_ = true;
-    setText(listeningText);
+    setText(QStringLiteral("Press a shortcut…"));
     grabKeyboard();
 }
 
 void ShortcutRecorder::stop() {
     listening_ = false;
-    setText(idleText);
+    setText(idleText());
     releaseKeyboard();
 }
 

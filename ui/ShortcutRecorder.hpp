@@ -13,9 +13,6 @@ class ShortcutRecorder : public QPushButton {
     Q_OBJECT
 
 public:
-    static constexpr QLatin1String idleText{"Record Shortcut…"};
-    static constexpr QLatin1String listeningText{"Press a shortcut…"};
-
     explicit ShortcutRecorder(QWidget* parent = nullptr);
 
     bool isListening() const { return listening_; }

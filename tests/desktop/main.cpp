@@ -1,3 +1,4 @@
+#include "app/HotKeyConfig.hpp"
 #include "shell/DesktopProgram.hpp"
 #include "shell/ShellReader.hpp"
 #include "x11/XvfbServer.hpp"
@@ -78,8 +79,9 @@ public:
     }
     void attach(velora::OverlayWindowController&) override { say("ready", {}); }
     void openSettings() override {}
-    void showShortcut(const QString& display, bool registered) override {
-        say("shortcut", display + (registered ? QString() : QStringLiteral(" unavailable")));
+    void showShortcut(const velora::HotKeyConfig& shortcut, bool registered) override {
+        say("shortcut",
+            shortcut.display + (registered ? QString() : QStringLiteral(" unavailable")));
     }
     void showCaptureSupport(bool, bool) override {}
     void offerMediaControls(QDBusConnection&, std::function<void()>) override { say("media", {}); }

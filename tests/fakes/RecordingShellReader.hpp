@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/HotKeyConfig.hpp"
 #include "shell/OverlayWindowController.hpp"
 #include "shell/ShellReader.hpp"
 
@@ -37,8 +38,8 @@ public:
     }
     void attach(OverlayWindowController& panel) override { attached = &panel; }
     void openSettings() override {}
-    void showShortcut(const QString& display, bool registered) override {
-        shortcut = display;
+    void showShortcut(const HotKeyConfig& config, bool registered) override {
+        shortcut = config.display;
         shortcutRegistered = registered;
     }
     void showCaptureSupport(bool, bool) override {}

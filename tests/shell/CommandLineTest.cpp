@@ -119,7 +119,14 @@ TEST_F(Veloramac, PrintsUsageAndVersion) {
     const Outcome help = run("--help");
     EXPECT_EQ(help.status, 0);
     EXPECT_EQ(help.out.rfind("Usage: veloramac", 0), 0U);
-    EXPECT_NE(help.out.find("--words FILE"), std::string::npos);
+    for (const char* option : {"--words FILE", "--extract FILE", "--read-selection"}) {
+        EXPECT_NE(help.out.find(option), std::string::npos) << option;
+    }
+    // The manual page is made from this text, and a terminal shows it as it is.
+    std::istringstream lines(help.out);
+    for (std::string line; std::getline(lines, line);) {
+        EXPECT_LT(line.size(), 80U) << line;
+    }
     EXPECT_EQ(run("--version").out, std::string("veloramac ") + VELORA_VERSION + "\n");
 }
 

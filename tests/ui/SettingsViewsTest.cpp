@@ -111,6 +111,7 @@ TEST_F(SettingsViews, RecordedChordIsSavedAndItsFateShown) {
 
     recorder.click();
     ASSERT_TRUE(recorder.isListening());
+    EXPECT_EQ(recorder.text(), QStringLiteral("Press a shortcut…"));
     QTest::keyClick(&recorder, Qt::Key_R, Qt::ShiftModifier);
     EXPECT_TRUE(recorder.isListening());
     EXPECT_TRUE(window.shortcutStatusText().contains(QStringLiteral("needs Ctrl, Alt or Super")));
@@ -123,7 +124,7 @@ TEST_F(SettingsViews, RecordedChordIsSavedAndItsFateShown) {
               (HotKeyConfig{0x60, 768, QStringLiteral("Shift+Super+F5")}));
     EXPECT_EQ(window.shortcutPicker().currentIndex(), -1);
 
-    window.showShortcutStatus(QStringLiteral("Shift+Super+F5"), false);
+    window.showShortcutStatus(HotKeyConfig::load(preferences), false);
     EXPECT_TRUE(
         window.shortcutStatusText().startsWith(QStringLiteral("Shift+Super+F5 is unavailable")));
 
@@ -131,6 +132,12 @@ TEST_F(SettingsViews, RecordedChordIsSavedAndItsFateShown) {
     window.shortcutPicker().setCurrentIndex(0);
     EXPECT_EQ(posted.count(), 2);
     EXPECT_EQ(HotKeyConfig::load(preferences), HotKeyConfig::presets()[0]);
+
+    // The shell settled on another preset: shown, not saved as a choice.
+    window.showShortcutStatus(HotKeyConfig::presets()[1], true);
+    EXPECT_EQ(window.shortcutPicker().currentIndex(), 1);
+    EXPECT_EQ(window.shortcutStatusText(), QStringLiteral("Ctrl+Alt+Shift+Space is active."));
+    EXPECT_EQ(posted.count(), 2);
 }
 
 } // namespace
