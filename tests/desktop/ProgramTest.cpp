@@ -162,6 +162,9 @@ TEST(RealProgramTest, MediaControlsPlayPauseAndMoveBySentence) {
               QStringLiteral("80000000"));
     EXPECT_TRUE(player({QStringLiteral("metadata"), QStringLiteral("xesam:title")})
                     .startsWith(QStringLiteral("Speed reading starts here.")));
+    // Paused at the first word would read as stopped.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return player({QStringLiteral("position")}).toDouble() > 0; },
+                                10000));
     player({QStringLiteral("pause")});
     EXPECT_TRUE(becomes({QStringLiteral("status")}, QStringLiteral("Paused")));
 
