@@ -1,13 +1,14 @@
 #include "app/LibraryStore.hpp"
 
 #include "app/AtomicWrite.hpp"
+#include "app/FileBytes.hpp"
+#include "app/LibraryWriter.hpp"
 #include "core/Graphemes.hpp"
 #include "core/JsonFields.hpp"
+#include "core/LibraryPayload.hpp"
 
-#include <QDateTime>
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QStandardPaths>
 #include <algorithm>
 #include <nlohmann/json.hpp>
@@ -24,46 +25,6 @@ QString libraryFolder() {
     return base + QStringLiteral("/VeloraMac");
 }
 
-struct Payload {
-    std::vector<ReadingHistoryEntry> entries;
-    ReadingStats stats;
-};
-
-// All or nothing: one bad entry rejects the whole file.
-std::optional<Payload> decodePayload(const QByteArray& bytes) {
-    const nlohmann::json root = JsonFields::parse(
-        std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
-    const nlohmann::json* entries = JsonFields::find(root, "entries");
-    const nlohmann::json* stats = JsonFields::find(root, "stats");
-    if (entries == nullptr || stats == nullptr || !entries->is_array()) {
-        return std::nullopt;
-    }
-    Payload payload;
-    auto decodedStats = ReadingStats::fromJson(*stats);
-    if (!decodedStats) {
-        return std::nullopt;
-    }
-    payload.stats = *decodedStats;
-    payload.entries.reserve(entries->size());
-    for (const nlohmann::json& object : *entries) {
-        auto entry = ReadingHistoryEntry::fromJson(object);
-        if (!entry) {
-            return std::nullopt;
-        }
-        payload.entries.push_back(std::move(*entry));
-    }
-    return payload;
-}
-
-void encodePayload(const std::vector<ReadingHistoryEntry>& entries, const ReadingStats& stats,
-                   std::string& out) {
-    nlohmann::json list = nlohmann::json::array();
-    for (const ReadingHistoryEntry& entry : entries) {
-        list.push_back(entry.toJson());
-    }
-    JsonFields::dump({{"entries", std::move(list)}, {"stats", stats.toJson()}}, out);
-}
-
 } // namespace
 
 LibraryStore::LibraryStore(QObject* parent) : LibraryStore(&TimePoint::now, parent) {}
@@ -73,30 +34,41 @@ LibraryStore::LibraryStore(Clock clock, QObject* parent)
     const QString folder = libraryFolder();
     QDir().mkpath(folder);
     fileURL_ = folder + QStringLiteral("/library.json");
-    load();
+    const std::filesystem::path file = QFile::encodeName(fileURL_).toStdString();
+    removeStaleTemporaryFiles(file);
+    if (const std::filesystem::path target = finalTarget(file); target != file) {
+        removeStaleTemporaryFiles(target);
+    }
+    // Anything that is there but unusable is kept, and set aside before it is replaced.
+    writer_ = std::make_unique<LibraryWriter>(file, !load());
+    connect(writer_.get(), &LibraryWriter::written, this, &LibraryStore::written);
 }
 
-void LibraryStore::load() {
-    QFile file(fileURL_);
-    if (!file.exists()) {
-        return;
+LibraryStore::~LibraryStore() {
+    closing_ = true;
+    flush();
+    // Joins the writer before the members its answers would touch go.
+    writer_.reset();
+}
+
+bool LibraryStore::load() {
+    if (!QFile::exists(fileURL_)) {
+        return true;
     }
-    // Anything that is there but unusable is kept, and moved aside before it is replaced.
-    badFilePending_ = true;
-    if (!file.open(QIODevice::ReadOnly)) {
-        return;
+    // Opened without blocking and read only when it is a regular file of a plausible size: a
+    // pipe or a huge file in its place must not hold up the start.
+    const std::optional<std::string> bytes =
+        FileBytes::read(QFile::encodeName(fileURL_).toStdString(), maxFileBytes);
+    if (!bytes) {
+        return false;
     }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        return;
-    }
-    auto payload = decodePayload(bytes);
+    auto payload = LibraryPayload::decode(*bytes);
     if (!payload) {
-        return;
+        return false;
     }
-    badFilePending_ = false;
     entries_ = std::move(payload->entries);
     stats_ = payload->stats;
+    return true;
 }
 
 std::vector<ReadingHistoryEntry> LibraryStore::recents() const {
@@ -113,6 +85,12 @@ std::optional<std::string> LibraryStore::keptText(ReadingHistoryEntry::Kind kind
     }
     // A character takes at least one byte, so a short enough text needs no counting.
     if (text->size() > maxStoredTextChars && Graphemes::count(*text) > maxStoredTextChars) {
+        return std::nullopt;
+    }
+    // Escaping takes at most six bytes for one, so a short enough text needs no encoding.
+    constexpr std::size_t quotes = 2;
+    if (text->size() * 6 + quotes > maxStoredTextBytes &&
+        JsonFields::dump(nlohmann::json(*text)).size() > maxStoredTextBytes) {
         return std::nullopt;
     }
     return text;
@@ -230,16 +208,6 @@ void LibraryStore::trim() {
     entries_.insert(place, std::move(added));
 }
 
-bool LibraryStore::moveBadFileAside() {
-    const QString stamp =
-        QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMdd'T'HHmmss'Z'"));
-    QString target = fileURL_ + QStringLiteral(".bad-") + stamp;
-    for (int n = 1; QFileInfo::exists(target); ++n) {
-        target = fileURL_ + QStringLiteral(".bad-") + stamp + QLatin1Char('-') + QString::number(n);
-    }
-    return QFile::rename(fileURL_, target);
-}
-
 LibraryStore::Batch::Batch(LibraryStore& store) : store_(store) {
     ++store_.openBatches_;
 }
@@ -256,16 +224,52 @@ void LibraryStore::save() {
         return;
     }
     savePending_ = false;
-    // Until the old file is safely aside nothing may replace it; the next save tries again.
-    if (badFilePending_) {
-        if (QFileInfo::exists(fileURL_) && !moveBadFileAside()) {
-            return;
-        }
-        badFilePending_ = false;
+    writer_->submit(++handedOver_, LibraryPayload{entries_, stats_});
+}
+
+void LibraryStore::whenSaved(SaveDone done) {
+    // Inside a batch the state is handed over when the batch ends, under the next number.
+    const std::uint64_t awaited = handedOver_ + (savePending_ ? 1 : 0);
+    if (awaited <= written_) {
+        done(lastFailure_);
+        return;
     }
-    // A failed write changes nothing on disk; the next save writes the whole state again.
-    encodePayload(entries_, stats_, saveBuffer_);
-    writeFileAtomically(fileURL_, saveBuffer_);
+    waiting_.emplace_back(awaited, std::move(done));
+}
+
+void LibraryStore::flush() {
+    // An open batch still writes once, when it ends.
+    if (openBatches_ == 0 && (savePending_ || (lastFailure_ && written_ == handedOver_))) {
+        savePending_ = false;
+        writer_->submit(++handedOver_, LibraryPayload{entries_, stats_});
+    }
+    const LibraryWriter::Outcome outcome = writer_->waitUntilIdle();
+    written(outcome.generation, outcome.failure);
+}
+
+void LibraryStore::written(std::uint64_t generation, std::optional<QString> failure) {
+    // Answers queued before a flush arrive after it; the flush has dealt with them.
+    if (generation <= written_) {
+        return;
+    }
+    written_ = generation;
+    lastFailure_ = failure;
+    if (failure) {
+        qWarning("VeloraMac: %s", qUtf8Printable(*failure));
+        if (!closing_) {
+            emit saveFailed(*failure);
+        }
+    }
+    // A later state holds every earlier change, so its outcome answers the earlier waits.
+    auto answered = std::stable_partition(waiting_.begin(), waiting_.end(), [&](const auto& wait) {
+        return wait.first > generation;
+    });
+    std::vector<std::pair<std::uint64_t, SaveDone>> due(std::make_move_iterator(answered),
+                                                        std::make_move_iterator(waiting_.end()));
+    waiting_.erase(answered, waiting_.end());
+    for (auto& [awaited, done] : due) {
+        done(failure);
+    }
 }
 
 } // namespace velora

@@ -8,27 +8,37 @@
 #include <QString>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 namespace velora {
 
+class LibraryWriter;
+
 // What was read, where reading stopped, and the cumulative statistics, kept in
-// $XDG_DATA_HOME/VeloraMac/library.json. Every change is written through at once, atomically,
-// so the file always holds the state after the last completed operation. Main thread only.
+// $XDG_DATA_HOME/VeloraMac/library.json. Every change hands the whole state to a writer thread,
+// which replaces the file atomically; the newest state is written last, and whatever waits is
+// written before the store goes. Main thread only.
 class LibraryStore : public QObject {
     Q_OBJECT
 
 public:
     static constexpr std::size_t maxEntries = 40;
     static constexpr std::size_t maxStoredTextChars = 200000;
+    // A file larger than a full library can be is not parsed at all, only set aside.
+    static constexpr std::size_t maxFileBytes = std::size_t{32} << 20;
+    // Encoded in the file; 200,000 characters of up to four bytes each fit, and forty such
+    // texts stay below maxFileBytes, so that no library this store writes is refused later.
+    static constexpr std::size_t maxStoredTextBytes = 800 * 1024;
 
     using Clock = std::function<TimePoint()>;
 
     explicit LibraryStore(QObject* parent = nullptr);
     // `clock` stamps `updatedAt`; tests pass one they control.
     explicit LibraryStore(Clock clock, QObject* parent = nullptr);
+    ~LibraryStore() override;
 
     const std::vector<ReadingHistoryEntry>& entries() const { return entries_; }
     const ReadingStats& stats() const { return stats_; }
@@ -52,6 +62,14 @@ public:
     void clearHistory();
     void resetStats();
 
+    // Called with none once the state as it stands now is on disk, or with what went wrong
+    // when writing it failed; at the latest when the store goes.
+    using SaveDone = std::function<void(std::optional<QString> failure)>;
+    void whenSaved(SaveDone done);
+    // Blocks until the state as it stands is on disk or its write failed; a state whose last
+    // write failed is written again. Inside a batch, only what was handed over before it.
+    void flush();
+
     // While one is alive, changes are held in memory and written once when the last one goes,
     // so that one action of the user costs one write of the whole file.
     class Batch {
@@ -68,12 +86,16 @@ public:
 signals:
     void entriesChanged();
     void statsChanged();
+    // A write failed; the text says where and why. The state stays in memory and is written
+    // again with the next change.
+    void saveFailed(const QString& message);
 
 private:
-    void load();
+    // Answers whether a file was there that could not be used.
+    bool load();
     void trim();
     void save();
-    bool moveBadFileAside();
+    void written(std::uint64_t generation, std::optional<QString> failure);
     std::optional<std::string> keptText(ReadingHistoryEntry::Kind kind,
                                         const std::optional<std::string>& text) const;
 
@@ -81,13 +103,15 @@ private:
     std::vector<ReadingHistoryEntry> entries_;
     ReadingStats stats_;
     QString fileURL_;
-    // A library.json that existed but could not be used, still waiting to be moved aside.
-    bool badFilePending_ = false;
     int openBatches_ = 0;
     bool savePending_ = false;
-    // Kept between saves: a full library is about 8 MB, and allocating that afresh on every
-    // save costs more than encoding it.
-    std::string saveBuffer_;
+    // States are numbered as they are handed over; the writer answers with the number written.
+    std::uint64_t handedOver_ = 0;
+    std::uint64_t written_ = 0;
+    std::optional<QString> lastFailure_;
+    std::vector<std::pair<std::uint64_t, SaveDone>> waiting_;
+    bool closing_ = false;
+    std::unique_ptr<LibraryWriter> writer_;
 };
 
 } // namespace velora

@@ -30,6 +30,10 @@ const QString speechEnabledKey = QStringLiteral("speechEnabled");
 // A run of rate changes (a slider being dragged) restarts speech once, this long after the last.
 constexpr Scheduler::Seconds speechRestartDelay{0.35};
 
+// While playing, what was read is saved this often, so that an end the program never sees
+// (kill -9, a crash, power lost) costs at most this much reading.
+constexpr Scheduler::Seconds checkpointInterval{30.0};
+
 constexpr std::int64_t stepWords = 10;
 // A pause longer than this loses the thread of the sentence.
 constexpr double longPauseSeconds = 60.0;
@@ -60,11 +64,15 @@ ReaderViewModel::ReaderViewModel(Services services, QObject* parent)
     mode_ = ReadingPreferences::loadMode(preferences_);
     connect(speech_.get(), &SpeechService::speechFailed, this,
             &ReaderViewModel::continueWithoutSpeech);
+    connect(library_.get(), &LibraryStore::saveFailed, this,
+            [this](const QString& message) { setStatusMessage(message); });
 }
 
 ReaderViewModel::~ReaderViewModel() {
+    scrubBatch_.reset();
     cancelLoop();
     cancelSpeechRestart();
+    cancelCheckpoint();
     speech_->stop();
     // Quitting while playing keeps the position reached and the words read.
     flushPlaySegment();
@@ -256,6 +264,7 @@ void ReaderViewModel::play() {
     playStartedAt_ = scheduler_.now();
     playStartIndex_ = engine_.index();
     chunksPlayed_ = 0;
+    scheduleCheckpoint();
     if (speechEnabled_) {
         startSpeechPlayback();
     } else {
@@ -268,6 +277,7 @@ void ReaderViewModel::pause() {
     setPlaying(false);
     cancelLoop();
     cancelSpeechRestart();
+    cancelCheckpoint();
     speech_->stop();
 }
 
@@ -319,6 +329,39 @@ void ReaderViewModel::jump(const std::function<void(ReaderEngine&)>& move) {
     if (wasPlaying && !engine_.isAtEnd()) {
         play();
     }
+}
+
+void ReaderViewModel::beginScrub() {
+    if (!scrubBatch_) {
+        scrubBatch_ = std::make_unique<LibraryStore::Batch>(*library_);
+    }
+}
+
+void ReaderViewModel::endScrub() {
+    scrubBatch_.reset();
+}
+
+void ReaderViewModel::saveReading() {
+    if (!playStartedAt_) {
+        return;
+    }
+    flushPlaySegment();
+    playStartedAt_ = scheduler_.now();
+    playStartIndex_ = engine_.index();
+}
+
+void ReaderViewModel::scheduleCheckpoint() {
+    cancelCheckpoint();
+    checkpointTask_ = scheduler_.after(checkpointInterval, [self = QPointer(this)] {
+        if (!self) {
+            return;
+        }
+        self->checkpointTask_.reset();
+        if (self->isPlaying_) {
+            self->saveReading();
+            self->scheduleCheckpoint();
+        }
+    });
 }
 
 void ReaderViewModel::open(const ReadingHistoryEntry& entry) {
@@ -491,6 +534,13 @@ void ReaderViewModel::cancelLoop() {
     if (loopTask_) {
         scheduler_.cancel(*loopTask_);
         loopTask_.reset();
+    }
+}
+
+void ReaderViewModel::cancelCheckpoint() {
+    if (checkpointTask_) {
+        scheduler_.cancel(*checkpointTask_);
+        checkpointTask_.reset();
     }
 }
 

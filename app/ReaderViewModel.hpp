@@ -106,6 +106,13 @@ public:
     void seek(double progress);
     // A jump to the word at `index`, clamped to the text.
     void goTo(std::int64_t index);
+    // While the scrubber is held, seeks move the reader but the library is written once, when
+    // it is let go.
+    void beginScrub();
+    void endScrub();
+    // Saves the position and the words read so far without stopping playback; the stretch
+    // being played goes on from here.
+    void saveReading();
     void open(const ReadingHistoryEntry& entry);
     // Imports `file` off the main thread and loads it unless another load came first; a file
     // that yields no text keeps the loaded document and says `failurePrefix` and its name.
@@ -133,6 +140,7 @@ private:
     // Pauses, moves the engine, and plays on from there if it was playing and words are left.
     void jump(const std::function<void(ReaderEngine&)>& move);
     void flushPlaySegment();
+    void scheduleCheckpoint();
     void startVisualLoop();
     // Schedules the end of the chunk on display at `deadline` on the scheduler's clock.
     void scheduleChunkEnd(double deadline);
@@ -145,6 +153,7 @@ private:
 
     void cancelLoop();
     void cancelSpeechRestart();
+    void cancelCheckpoint();
     void setPlaying(bool playing);
 
     PreferencesStore& preferences_;
@@ -165,6 +174,8 @@ private:
     std::unique_ptr<LibraryStore> library_;
     std::optional<Scheduler::Handle> loopTask_;
     std::optional<Scheduler::Handle> speechRestartTask_;
+    std::optional<Scheduler::Handle> checkpointTask_;
+    std::unique_ptr<LibraryStore::Batch> scrubBatch_;
     std::optional<std::string> currentDocID_;
     std::string title_ = "VeloraMac";
     std::optional<double> playStartedAt_;

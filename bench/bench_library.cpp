@@ -2,10 +2,15 @@
 #include "core/DocumentIdentity.hpp"
 #include "core/Graphemes.hpp"
 
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <benchmark/benchmark.h>
+#include <chrono>
 #include <fstream>
+#include <memory>
 #include <unistd.h>
 
 namespace {
@@ -34,31 +39,90 @@ std::string text(std::size_t characters, std::size_t seed) {
     return std::string(velora::Graphemes::prefix(result, characters));
 }
 
-// One save of a full library: 40 entries with the longest stored text each.
-void BM_UpdateProgressFullLibrary(benchmark::State& state) {
-    QTemporaryDir dataHome;
+// A library as full as it gets: 40 entries with the longest stored text each.
+std::unique_ptr<LibraryStore> fullLibrary(const QTemporaryDir& dataHome) {
     qputenv("XDG_DATA_HOME", dataHome.path().toUtf8());
-    LibraryStore store;
+    auto store = std::make_unique<LibraryStore>();
     for (int i = 0; i < static_cast<int>(LibraryStore::maxEntries); ++i) {
         const std::string body =
             text(LibraryStore::maxStoredTextChars, static_cast<std::size_t>(i));
-        store.registerDocument(velora::DocumentIdentity::textKey(body), "Document",
-                               ReadingHistoryEntry::Kind::text, 40000, std::nullopt, body);
+        store->registerDocument(velora::DocumentIdentity::textKey(body), "Document",
+                                ReadingHistoryEntry::Kind::text, 40000, std::nullopt, body);
     }
-    const std::string id = store.entries().front().id;
-    for (int warmup = 0; warmup < 10; ++warmup) {
-        store.updateProgress(id, warmup);
-    }
+    store->flush();
+    return store;
+}
+
+// What a save costs the event loop: the state is handed to the writer, which encodes and
+// writes it meanwhile. Saves come faster than the disk takes them, as in a burst of pauses.
+void BM_SaveOnTheMainThread(benchmark::State& state) {
+    const QTemporaryDir dataHome;
+    const auto store = fullLibrary(dataHome);
+    const std::string id = store->entries().front().id;
     const long before = residentKilobytes();
     std::int64_t index = 0;
+    double longest = 0;
     for (auto _ : state) {
-        store.updateProgress(id, ++index % 40000);
+        const auto start = std::chrono::steady_clock::now();
+        store->updateProgress(id, ++index % 40000);
+        const std::chrono::duration<double, std::milli> busy =
+            std::chrono::steady_clock::now() - start;
+        longest = std::max(longest, busy.count());
     }
+    store->flush();
+    state.counters["longest_ms"] = longest;
     state.counters["rss_growth_kB"] = static_cast<double>(residentKilobytes() - before);
-    state.counters["file_MB"] =
-        static_cast<double>(QFileInfo(store.fileURL()).size()) / (1024.0 * 1024.0);
 }
-BENCHMARK(BM_UpdateProgressFullLibrary)->Iterations(1000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SaveOnTheMainThread)->Iterations(1000)->Unit(benchmark::kMillisecond);
+
+// One save of the full library until it is on disk: encoding, temporary file, fdatasync, rename.
+void BM_SaveToDisk(benchmark::State& state) {
+    const QTemporaryDir dataHome;
+    const auto store = fullLibrary(dataHome);
+    const std::string id = store->entries().front().id;
+    std::int64_t index = 0;
+    for (auto _ : state) {
+        store->updateProgress(id, ++index % 40000);
+        store->flush();
+    }
+    state.counters["file_MB"] =
+        static_cast<double>(QFileInfo(store->fileURL()).size()) / (1024.0 * 1024.0);
+}
+BENCHMARK(BM_SaveToDisk)->Iterations(100)->Unit(benchmark::kMillisecond);
+
+// A start over a hostile library.json of nothing but '[': opened, refused, and set aside by the
+// first save. Argument: the file's size in MB (above and below the size a library can have).
+void BM_StartOverHostileLibrary(benchmark::State& state) {
+    const QTemporaryDir dataHome;
+    qputenv("XDG_DATA_HOME", dataHome.path().toUtf8());
+    const QString folder = dataHome.path() + "/VeloraMac";
+    QDir().mkpath(folder);
+    const QString path = folder + "/library.json";
+    {
+        QFile file(path);
+        file.open(QIODevice::WriteOnly);
+        file.write(QByteArray(static_cast<qsizetype>(state.range(0)) << 20, '['));
+    }
+    long peak = 0;
+    for (auto _ : state) {
+        {
+            LibraryStore store;
+            peak = std::max(peak, residentKilobytes());
+            store.recordSession();
+        }
+        state.PauseTiming();
+        const QStringList aside = QDir(folder).entryList({"library.json.bad-*"});
+        QFile::remove(path);
+        QFile::rename(folder + "/" + aside.front(), path);
+        state.ResumeTiming();
+    }
+    state.counters["peak_rss_MB"] = static_cast<double>(peak) / 1024.0;
+}
+BENCHMARK(BM_StartOverHostileLibrary)
+    ->Arg(50)
+    ->Arg(30)
+    ->Iterations(5)
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -58,11 +58,36 @@ const nlohmann::json* find(const nlohmann::json& object, const char* key) {
     return found == object.end() ? nullptr : &*found;
 }
 
-nlohmann::json parse(std::string_view text) {
-    return nlohmann::json::parse(text, nullptr, false);
-}
-
 namespace {
+
+// Checked before parsing, because the parser holds every open level until the text ends.
+bool nestsWithin(std::string_view text, std::size_t maxDepth) {
+    std::size_t depth = 0;
+    bool inString = false;
+    bool escaped = false;
+    for (const char c : text) {
+        if (inString) {
+            if (escaped) {
+                escaped = false;
+            } else if (c == '\\') {
+                escaped = true;
+            } else if (c == '"') {
+                inString = false;
+            }
+            continue;
+        }
+        if (c == '"') {
+            inString = true;
+        } else if (c == '[' || c == '{') {
+            if (++depth > maxDepth) {
+                return false;
+            }
+        } else if ((c == ']' || c == '}') && depth > 0) {
+            --depth;
+        }
+    }
+    return true;
+}
 
 constexpr std::string_view replacementCharacter = "\xEF\xBF\xBD";
 
@@ -178,6 +203,13 @@ void append(std::string& out, const nlohmann::json& value) {
 }
 
 } // namespace
+
+nlohmann::json parse(std::string_view text, std::size_t maxDepth) {
+    if (!nestsWithin(text, maxDepth)) {
+        return nlohmann::json(nlohmann::json::value_t::discarded);
+    }
+    return nlohmann::json::parse(text, nullptr, false);
+}
 
 std::string dump(const nlohmann::json& value) {
     std::string out;

@@ -45,8 +45,12 @@ bool readRequired(const nlohmann::json& object, const char* key, T& target, Conv
     return readOptional(object, key, target, convert);
 }
 
-// Parses text as JSON without throwing; invalid text answers a discarded value.
-nlohmann::json parse(std::string_view text);
+// Stored records are shallow; deeper nesting is hostile and would cost memory out of proportion.
+inline constexpr std::size_t maxParseDepth = 64;
+
+// Parses text as JSON without throwing; invalid text, and text nested deeper than `maxDepth`
+// arrays and objects, answers a discarded value.
+nlohmann::json parse(std::string_view text, std::size_t maxDepth = maxParseDepth);
 
 // Compact JSON text; bytes that are not UTF-8 become U+FFFD instead of failing the whole write.
 std::string dump(const nlohmann::json& value);

@@ -6,6 +6,7 @@
 #include <chrono>
 #include <cmath>
 #include <condition_variable>
+#include <csignal>
 #include <cstdlib>
 #include <deque>
 #include <map>
@@ -37,10 +38,16 @@ struct SpeechDispatcher::State {
         SpeechUtterance utterance;
         bool stop = false;
     };
+    using Clock = std::chrono::steady_clock;
+    // Marks come at every word, the slowest speed gives one every 2.4 s: an utterance the
+    // service is silent about for this long is not being spoken.
+    static constexpr std::chrono::seconds silenceLimit{10};
+
     struct Spoken {
         UtteranceId id;
         std::vector<Utf16Range> words;
         int lastWord = -1;
+        Clock::time_point lastHeard;
     };
     struct Event {
         SPDNotificationType type;
@@ -65,6 +72,8 @@ struct SpeechDispatcher::State {
 
     // Turns one report of the service into the observer's call, outside the lock.
     void deliver(std::size_t message, Event event);
+    // The utterances the service has been silent about for too long, forgotten.
+    std::vector<UtteranceId> takeSilent(Clock::time_point now);
 };
 
 namespace {
@@ -84,6 +93,7 @@ void SpeechDispatcher::State::deliver(std::size_t message, Event event) {
         return;
     }
     Spoken& spoken = found->second;
+    spoken.lastHeard = Clock::now();
     SpeechSynthesizerObserver* const target = observer;
     const UtteranceId id = spoken.id;
     std::optional<Utf16Range> word;
@@ -263,25 +273,86 @@ SpeechDispatcher::MarkedText SpeechDispatcher::markedText(const QString& text) {
     return marked;
 }
 
-void SpeechDispatcher::work(const std::shared_ptr<State>& state) {
+namespace {
+// A connection and its client id, which asking again would need the service to answer.
+struct Connection {
+    SPDConnection* connection;
+    std::size_t client;
+};
+
+std::optional<Connection> connect(const std::shared_ptr<SpeechDispatcher::State>& state) {
     char* error = nullptr;
     SPDConnection* connection =
         spd_open2("VeloraMac", "speech", nullptr, SPD_MODE_THREADED, nullptr, 0, &error);
     std::free(error);
-    std::size_t client = 0;
-    if (connection != nullptr) {
-        client = static_cast<std::size_t>(spd_get_client_id(connection));
-        {
-            std::lock_guard lock(registryMutex);
-            registry()[client] = state;
+    if (connection == nullptr) {
+        return std::nullopt;
+    }
+    const auto client = static_cast<std::size_t>(spd_get_client_id(connection));
+    {
+        std::lock_guard lock(registryMutex);
+        registry()[client] = state;
+    }
+    connection->callback_end = &onEnd;
+    connection->callback_cancel = &onEnd;
+    connection->callback_im = &onMark;
+    spd_set_notification_on(connection,
+                            static_cast<SPDNotification>(SPD_END | SPD_CANCEL | SPD_INDEX_MARKS));
+    spd_set_data_mode(connection, SPD_DATA_SSML);
+    return Connection{connection, client};
+}
+
+void disconnect(const Connection& connection) {
+    {
+        std::lock_guard lock(registryMutex);
+        registry().erase(connection.client);
+    }
+    spd_close(connection.connection);
+}
+
+// The message number of the utterance, or none when the service did not take it.
+std::optional<std::size_t> say(SPDConnection* connection, const SpeechUtterance& utterance,
+                               const QByteArray& ssml) {
+    if (const auto chosen = moduleAndVoice(utterance.voiceIdentifier.value_or(""))) {
+        spd_set_output_module(connection, chosen->first.constData());
+        spd_set_synthesis_voice(connection, chosen->second.constData());
+    }
+    spd_set_voice_rate(connection, serviceRate(utterance.rate));
+    const int said = spd_say(connection, SPD_TEXT, ssml.constData());
+    if (said <= 0) {
+        return std::nullopt;
+    }
+    return static_cast<std::size_t>(said);
+}
+} // namespace
+
+std::vector<UtteranceId> SpeechDispatcher::State::takeSilent(Clock::time_point now) {
+    std::vector<UtteranceId> silent;
+    for (auto each = messages.begin(); each != messages.end();) {
+        if (now - each->second.lastHeard < silenceLimit) {
+            ++each;
+            continue;
         }
-        connection->callback_end = &onEnd;
-        connection->callback_cancel = &onEnd;
-        connection->callback_im = &onMark;
-        spd_set_notification_on(
-            connection, static_cast<SPDNotification>(SPD_END | SPD_CANCEL | SPD_INDEX_MARKS));
-        spd_set_data_mode(connection, SPD_DATA_SSML);
-        std::vector<SpeechVoice> voices = listVoices(connection);
+        silent.push_back(each->second.id);
+        if (speaking == each->second.id) {
+            speaking = 0;
+        }
+        each = messages.erase(each);
+    }
+    return silent;
+}
+
+void SpeechDispatcher::work(const std::shared_ptr<State>& state) {
+    // libspeechd writes to its socket without guarding against a service that went away, and
+    // the signal would end the program. Its own thread, started from here, inherits the mask.
+    sigset_t pipe;
+    sigemptyset(&pipe);
+    sigaddset(&pipe, SIGPIPE);
+    pthread_sigmask(SIG_BLOCK, &pipe, nullptr);
+
+    std::optional<Connection> connection = connect(state);
+    if (connection) {
+        std::vector<SpeechVoice> voices = listVoices(connection->connection);
         // Under the lock, so that once the callback is dropped it is not running either.
         std::lock_guard lock(state->mutex);
         state->voices = std::move(voices);
@@ -291,8 +362,22 @@ void SpeechDispatcher::work(const std::shared_ptr<State>& state) {
     }
 
     std::unique_lock lock(state->mutex);
-    while (true) {
-        state->wake.wait(lock, [&] { return state->quitting || !state->jobs.empty(); });
+    while (!state->quitting) {
+        // A service that went away sends nothing more: an utterance it has been silent about
+        // for too long has failed.
+        if (!state->wake.wait_for(lock, State::silenceLimit / 4,
+                                  [&] { return state->quitting || !state->jobs.empty(); })) {
+            const std::vector<UtteranceId> silent = state->takeSilent(State::Clock::now());
+            SpeechSynthesizerObserver* const observer = state->observer;
+            lock.unlock();
+            for (UtteranceId id : silent) {
+                if (observer != nullptr) {
+                    observer->didFail(id, serviceUnavailable);
+                }
+            }
+            lock.lock();
+            continue;
+        }
         if (state->quitting) {
             break;
         }
@@ -301,21 +386,21 @@ void SpeechDispatcher::work(const std::shared_ptr<State>& state) {
         SpeechSynthesizerObserver* const observer = state->observer;
         lock.unlock();
 
-        std::optional<std::size_t> message;
-        if (connection != nullptr) {
-            spd_cancel(connection);
+        if (!connection && !job.stop) {
+            connection = connect(state);
         }
+        if (connection) {
+            spd_cancel(connection->connection);
+        }
+        std::optional<std::size_t> message;
         MarkedText marked;
-        if (!job.stop && connection != nullptr) {
-            if (const auto chosen = moduleAndVoice(job.utterance.voiceIdentifier.value_or(""))) {
-                spd_set_output_module(connection, chosen->first.constData());
-                spd_set_synthesis_voice(connection, chosen->second.constData());
-            }
-            spd_set_voice_rate(connection, serviceRate(job.utterance.rate));
+        if (!job.stop && connection) {
             marked = markedText(job.utterance.text);
-            const int said = spd_say(connection, SPD_TEXT, marked.ssml.constData());
-            if (said > 0) {
-                message = static_cast<std::size_t>(said);
+            message = say(connection->connection, job.utterance, marked.ssml);
+            // Perhaps the service restarted: the next utterance connects again.
+            if (!message) {
+                disconnect(*connection);
+                connection.reset();
             }
         }
 
@@ -334,7 +419,7 @@ void SpeechDispatcher::work(const std::shared_ptr<State>& state) {
             lock.lock();
             continue;
         }
-        state->messages[*message] = {job.id, std::move(marked.words), -1};
+        state->messages[*message] = {job.id, std::move(marked.words), -1, State::Clock::now()};
         const std::vector<State::Event> before = std::exchange(state->early[*message], {});
         // Reports of earlier messages that were never ours will not be claimed.
         state->early.erase(state->early.begin(), state->early.upper_bound(*message));
@@ -346,12 +431,8 @@ void SpeechDispatcher::work(const std::shared_ptr<State>& state) {
     }
     lock.unlock();
 
-    if (connection != nullptr) {
-        {
-            std::lock_guard registryLock(registryMutex);
-            registry().erase(client);
-        }
-        spd_close(connection);
+    if (connection) {
+        disconnect(*connection);
     }
     lock.lock();
     state->done = true;

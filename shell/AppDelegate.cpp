@@ -160,9 +160,9 @@ void AppDelegate::publishShortcut() {
 
 void AppDelegate::setupServices() {
     QPointer<AppDelegate> self(this);
-    serviceProvider_.onText = [self](const QString& text) {
+    serviceProvider_.onText = [self](const QString& text, ServiceProvider::Done done) {
         if (self) {
-            self->readText(text);
+            self->readText(text, std::move(done));
         }
     };
     serviceProvider_.onFile = [self](const std::filesystem::path& file,
@@ -236,11 +236,14 @@ void AppDelegate::captured(std::optional<QString> text) {
     services_.reader.setStatusMessage(nothingToReadMessage(shortcutGesture()));
 }
 
-void AppDelegate::readText(const QString& text) {
+void AppDelegate::readText(const QString& text, ServiceProvider::Done done) {
     services_.reader.loadText(text);
     showReader();
     if (!services_.reader.isEmpty()) {
         services_.reader.play();
+    }
+    if (done) {
+        services_.reader.whenSaved(std::move(done));
     }
 }
 
@@ -252,7 +255,7 @@ void AppDelegate::readFile(const std::filesystem::path& file, ServiceProvider::F
                 services_.reader.loadFile(file, *text);
                 services_.reader.play();
                 if (done) {
-                    done(std::nullopt);
+                    services_.reader.whenSaved(std::move(done));
                 }
                 return;
             }

@@ -65,7 +65,7 @@ public:
     bool launch(QDBusConnection* bus);
 
     void captureAndShow();
-    void readText(const QString& text);
+    void readText(const QString& text, ServiceProvider::Done done = {});
     void readFile(const std::filesystem::path& file, ServiceProvider::FileDone done = {});
     void readClipboard();
     void showReader();

@@ -10,6 +10,7 @@
 #include "platform/X11AccessibilityTrust.hpp"
 #include "platform/X11KeyEventPoster.hpp"
 #include "shell/AppDelegate.hpp"
+#include "shell/EndOfSession.hpp"
 #include "shell/RemoteInstance.hpp"
 #include "shell/ShellReader.hpp"
 
@@ -80,6 +81,7 @@ int DesktopProgram::run(int argc, char** argv, const ReaderFactory& makeReader) 
         // Another process took the name since the check above.
         return forward(arguments);
     }
+    const EndOfSession end([&reader] { reader->saveNow(); });
 
     if (arguments.contains(readSelectionOption)) {
         delegate.captureAndShow();

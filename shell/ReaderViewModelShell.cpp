@@ -73,6 +73,17 @@ std::optional<QString> ReaderViewModelShell::statusMessage() const {
     return viewModel_->statusMessage();
 }
 
+void ReaderViewModelShell::whenSaved(std::function<void(std::optional<QString> failure)> done) {
+    viewModel_->library().whenSaved(std::move(done));
+}
+
+void ReaderViewModelShell::saveNow() {
+    // A scrubber still held would keep the library from being written.
+    viewModel_->endScrub();
+    viewModel_->saveReading();
+    viewModel_->library().flush();
+}
+
 std::unique_ptr<QWidget> ReaderViewModelShell::makeView(std::function<void()> close) {
     auto view = std::make_unique<ReaderView>(*viewModel_, platform_.scheduler, true);
     QObject::connect(view.get(), &ReaderView::closeRequested, view.get(), std::move(close));

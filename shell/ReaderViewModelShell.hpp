@@ -34,6 +34,8 @@ public:
     bool isEmpty() const override;
     void setStatusMessage(const QString& message) override;
     std::optional<QString> statusMessage() const override;
+    void whenSaved(std::function<void(std::optional<QString> failure)> done) override;
+    void saveNow() override;
     std::unique_ptr<QWidget> makeView(std::function<void()> close) override;
     void attach(OverlayWindowController& panel) override;
     void openSettings() override;

@@ -56,8 +56,19 @@ void ServiceProvider::readSelection(const QString& text) {
         return;
     }
     if (onText) {
-        onText(text);
+        onText(text, delayedAnswer());
     }
+}
+
+ServiceProvider::Done ServiceProvider::delayedAnswer() {
+    if (!calledFromDBus()) {
+        return [](std::optional<QString>) {};
+    }
+    setDelayedReply(true);
+    return [bus = connection(), request = message()](std::optional<QString> failure) {
+        bus.send(failure ? request.createErrorReply(QString(errorName), *failure)
+                         : request.createReply());
+    };
 }
 
 void ServiceProvider::readFile(const QString& pathOrUrl) {
@@ -69,15 +80,7 @@ void ServiceProvider::readFile(const QString& pathOrUrl) {
     if (!onFile) {
         return;
     }
-    if (!calledFromDBus()) {
-        onFile(*file, [](std::optional<QString>) {});
-        return;
-    }
-    setDelayedReply(true);
-    onFile(*file, [bus = connection(), request = message()](std::optional<QString> failure) {
-        bus.send(failure ? request.createErrorReply(QString(errorName), *failure)
-                         : request.createReply());
-    });
+    onFile(*file, delayedAnswer());
 }
 
 void ServiceProvider::captureSelection() {

@@ -30,8 +30,9 @@ public:
     static constexpr QLatin1String noTextMessage{"No readable text was selected."};
     static constexpr QLatin1String noFileMessage{"No readable file was provided."};
 
-    // Called with the failure to show, or none once the file is being read.
-    using FileDone = std::function<void(std::optional<QString> failure)>;
+    // Called with the failure to show, or none once the text is read and kept in the library.
+    using Done = std::function<void(std::optional<QString> failure)>;
+    using FileDone = Done;
 
     using QObject::QObject;
 
@@ -39,7 +40,7 @@ public:
     // (or there is no bus), in which case nothing stays registered.
     bool registerOn(QDBusConnection& bus);
 
-    std::function<void(const QString&)> onText;
+    std::function<void(const QString&, Done)> onText;
     std::function<void(const std::filesystem::path&, FileDone)> onFile;
     std::function<void()> onCapture;
     std::function<void()> onClipboard;
@@ -56,6 +57,7 @@ public:
     static std::optional<std::filesystem::path> localFile(const QString& pathOrUrl);
 
 public slots:
+    // Answers once the text is read and the library written, with the failure if it was not.
     Q_SCRIPTABLE void readSelection(const QString& text);
     // Answers once the file was read, with the import failure if it could not be.
     Q_SCRIPTABLE void readFile(const QString& pathOrUrl);
@@ -71,6 +73,8 @@ public slots:
 private:
     void fail(const QString& message);
     void move(ShellReader::Move move);
+    // The answer to the call being handled, to send once `Done` is called.
+    Done delayedAnswer();
 
     BusName name_;
     QString shortcut_;

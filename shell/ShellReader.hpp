@@ -32,6 +32,10 @@ public:
     virtual bool isEmpty() const = 0;
     virtual void setStatusMessage(const QString& message) = 0;
     virtual std::optional<QString> statusMessage() const = 0;
+    // Called with none once what the reader holds now is on disk, or with the failure to show.
+    virtual void whenSaved(std::function<void(std::optional<QString> failure)> done) = 0;
+    // Writes the position, the words read and the library before it returns, playback going on.
+    virtual void saveNow() = 0;
 
     // The reader view hosted by the panel; `close` hides the panel.
     virtual std::unique_ptr<QWidget> makeView(std::function<void()> close) = 0;

@@ -79,6 +79,8 @@ ControlBar::ControlBar(QWidget* parent)
     column->addLayout(scrubRow);
     connect(scrubber_, &QSlider::valueChanged, this,
             [this](int value) { emit seekRequested(double(value) / scrubberSteps); });
+    connect(scrubber_, &QSlider::sliderPressed, this, &ControlBar::scrubStarted);
+    connect(scrubber_, &QSlider::sliderReleased, this, &ControlBar::scrubEnded);
 
     auto* transport = new QHBoxLayout;
     transport->setSpacing(22);

@@ -54,6 +54,9 @@ public:
 signals:
     void modeChosen(velora::ReadingMode mode);
     void seekRequested(double progress);
+    // The scrubber's handle was taken and let go: the seeks between are one move.
+    void scrubStarted();
+    void scrubEnded();
     void restartRequested();
     void stepBackwardRequested();
     void playPauseRequested();

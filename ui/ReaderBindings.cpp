@@ -34,6 +34,8 @@ void bind(ControlBar& bar, ReaderViewModel& vm) {
     bindSettings(bar, vm);
     QObject::connect(&bar, &ControlBar::modeChosen, &vm, &ReaderViewModel::setMode);
     QObject::connect(&bar, &ControlBar::seekRequested, &vm, &ReaderViewModel::seek);
+    QObject::connect(&bar, &ControlBar::scrubStarted, &vm, &ReaderViewModel::beginScrub);
+    QObject::connect(&bar, &ControlBar::scrubEnded, &vm, &ReaderViewModel::endScrub);
     QObject::connect(&bar, &ControlBar::restartRequested, &vm, &ReaderViewModel::restart);
     QObject::connect(&bar, &ControlBar::stepBackwardRequested, &vm, &ReaderViewModel::stepBackward);
     QObject::connect(&bar, &ControlBar::stepForwardRequested, &vm, &ReaderViewModel::stepForward);

@@ -123,6 +123,8 @@ struct BusRequest {
     QString argument;
     QString error;
     QStringList loads;
+    // What the reader's library answers about its write.
+    std::optional<QString> saveFailure = std::nullopt;
 };
 
 class BusRequestTest : public DesktopTest, public ::testing::WithParamInterface<BusRequest> {};
@@ -136,12 +138,14 @@ TEST_P(BusRequestTest, AnswersAndReads) {
     notes.close();
     QString argument = request.argument;
     argument.replace(QStringLiteral("FOLDER"), folder.path());
+    reader.saveFailure = request.saveFailure;
 
     EXPECT_EQ(callService(QString::fromLatin1(request.method), argument), request.error);
     EXPECT_EQ(reader.loads, request.loads);
     EXPECT_EQ(reader.plays, request.loads.size());
-    const bool failedImport = request.error.startsWith(QStringLiteral("Couldn't"));
-    EXPECT_EQ(delegate->overlay()->panel().isVisible(), request.error.isEmpty() || failedImport);
+    const bool failedImport = request.error.startsWith(QStringLiteral("Couldn't read"));
+    EXPECT_EQ(delegate->overlay()->panel().isVisible(),
+              request.error.isEmpty() || failedImport || request.saveFailure);
     if (failedImport) {
         EXPECT_EQ(reader.statusMessages, QStringList{request.error});
     }
@@ -154,7 +158,19 @@ INSTANTIATE_TEST_SUITE_P(
         BusRequest{"blanks", "readSelection", " \n\t ", "No readable text was selected.", {}},
         BusRequest{"fileUrl", "readFile", "file://FOLDER/notes.txt", "", {"Words from a file"}},
         BusRequest{"missingFile", "readFile", "FOLDER/gone.pdf", "Couldn't read gone.pdf", {}},
-        BusRequest{"relativePath", "readFile", "notes.txt", "No readable file was provided.", {}}),
+        BusRequest{"relativePath", "readFile", "notes.txt", "No readable file was provided.", {}},
+        BusRequest{"textUnsaved",
+                   "readSelection",
+                   "Hello",
+                   "Couldn't save the library: full",
+                   {"Hello"},
+                   "Couldn't save the library: full"},
+        BusRequest{"fileUnsaved",
+                   "readFile",
+                   "FOLDER/notes.txt",
+                   "Couldn't save the library: full",
+                   {"Words from a file"},
+                   "Couldn't save the library: full"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(DesktopTest, SentenceAndParagraphMovesArriveOverTheBusAndMediaControlsRaiseThePanel) {

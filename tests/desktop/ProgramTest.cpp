@@ -1,5 +1,6 @@
 #include "shell/RemoteInstance.hpp"
 #include "shell/ServiceProvider.hpp"
+#include "x11/XvfbServer.hpp"
 
 #include <QCoreApplication>
 #include <QDBusConnection>
@@ -9,13 +10,19 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QImage>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QPixmap>
 #include <QProcess>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 #include <cmath>
+#include <csignal>
+#include <functional>
 #include <gtest/gtest.h>
+#include <memory>
 
 namespace velora {
 namespace {
@@ -23,7 +30,11 @@ namespace {
 // A program with folders of its own, running once it owns the bus name.
 class Program {
 public:
-    explicit Program(const QString& path, const QStringList& arguments = {}) {
+    explicit Program(const QString& path, const QStringList& arguments = {},
+                     const QString& display = {}) {
+        if (!display.isEmpty()) {
+            environment.insert(QStringLiteral("DISPLAY"), display);
+        }
         for (const char* folder : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_RUNTIME_DIR"}) {
             const QString place = home.filePath(QString::fromLatin1(folder));
             QDir().mkpath(place);
@@ -82,18 +93,71 @@ TEST(ProgramTest, LaterProgramsForwardTheirCommandAndExit) {
     EXPECT_EQ(first.process.state(), QProcess::Running);
 }
 
+QDBusMessage readSelection(const QString& text) {
+    QDBusMessage request = QDBusMessage::createMethodCall(
+        ServiceProvider::serviceName, ServiceProvider::objectPath, ServiceProvider::interfaceName,
+        QStringLiteral("readSelection"));
+    request.setArguments({text});
+    return QDBusConnection::sessionBus().call(request, QDBus::BlockWithGui);
+}
+
+struct Ending {
+    const char* name;
+    std::function<void(Program&, std::unique_ptr<testsupport::XvfbServer>&)> end;
+};
+
+void PrintTo(const Ending& ending, std::ostream* out) {
+    *out << ending.name;
+}
+
+class EndedFromOutside : public ::testing::TestWithParam<Ending> {};
+
+// The real program, reading on an X server of its own, ended as a service manager, a closed
+// terminal or a logout that takes the display ends it: what was read is in the library.
+TEST_P(EndedFromOutside, KeepsThePositionAndTheWordsRead) {
+    auto display = std::make_unique<testsupport::XvfbServer>();
+    ASSERT_FALSE(display->display().isEmpty());
+    Program program(QStringLiteral(VELORAMAC), {}, display->display());
+    ASSERT_TRUE(program.running) << program.process.readAllStandardError().toStdString();
+    const QDBusMessage reply =
+        readSelection(QStringLiteral("One word after another. ").repeated(200));
+    ASSERT_EQ(reply.type(), QDBusMessage::ReplyMessage) << reply.errorMessage().toStdString();
+    // A few words at the default rate.
+    QTest::qWait(2000);
+
+    GetParam().end(program, display);
+    ASSERT_TRUE(program.process.waitForFinished(20000));
+
+    QFile file(program.home.filePath(QStringLiteral("XDG_DATA_HOME/VeloraMac/library.json")));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QJsonObject library = QJsonDocument::fromJson(file.readAll()).object();
+    const QJsonArray entries = library[QStringLiteral("entries")].toArray();
+    ASSERT_EQ(entries.size(), 1);
+    EXPECT_GT(entries[0].toObject()[QStringLiteral("lastIndex")].toInteger(), 0);
+    EXPECT_GT(
+        library[QStringLiteral("stats")].toObject()[QStringLiteral("totalWordsRead")].toInteger(),
+        0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Endings, EndedFromOutside,
+    ::testing::Values(Ending{"terminated",
+                             [](Program& program, auto&) { program.process.terminate(); }},
+                      Ending{"hungUp",
+                             [](Program& program, auto&) {
+                                 ::kill(static_cast<pid_t>(program.process.processId()), SIGHUP);
+                             }},
+                      Ending{"displayLost", [](Program&, auto& display) { display.reset(); }}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 // The real program, reading a selection sent over the bus: a word must be on screen. With
 // VELORA_SCREENSHOT set, the screen is kept there as a PNG file.
 TEST(RealProgramTest, ShowsTheFirstWordsOfASelection) {
     Program program(QStringLiteral(VELORAMAC));
     ASSERT_TRUE(program.running) << program.process.readAllStandardError().toStdString();
-    QDBusMessage request = QDBusMessage::createMethodCall(
-        ServiceProvider::serviceName, ServiceProvider::objectPath, ServiceProvider::interfaceName,
-        QStringLiteral("readSelection"));
     // Long enough to be still playing when the screen is read.
-    request.setArguments(
-        {QStringLiteral("Speed reading, one steady word at a time. ").repeated(40)});
-    const QDBusMessage reply = QDBusConnection::sessionBus().call(request, QDBus::BlockWithGui);
+    const QDBusMessage reply =
+        readSelection(QStringLiteral("Speed reading, one steady word at a time. ").repeated(40));
     EXPECT_EQ(reply.type(), QDBusMessage::ReplyMessage) << reply.errorMessage().toStdString();
 
     // The pivot letter is drawn in red on the word's line, in the upper half of the centred

@@ -74,6 +74,10 @@ public:
     bool isEmpty() const override { return false; }
     void setStatusMessage(const QString& message) override { say("status", message); }
     std::optional<QString> statusMessage() const override { return std::nullopt; }
+    void whenSaved(std::function<void(std::optional<QString>)> done) override {
+        done(std::nullopt);
+    }
+    void saveNow() override { say("saved", {}); }
     std::unique_ptr<QWidget> makeView(std::function<void()>) override {
         return std::make_unique<QLabel>(QStringLiteral("VeloraMac"));
     }

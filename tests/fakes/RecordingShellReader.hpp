@@ -29,6 +29,8 @@ public:
     std::optional<QString> statusMessage() const override {
         return statusMessages.isEmpty() ? std::nullopt : std::optional(statusMessages.back());
     }
+    void whenSaved(std::function<void(std::optional<QString>)> done) override { done(saveFailure); }
+    void saveNow() override { ++saves; }
     std::unique_ptr<QWidget> makeView(std::function<void()> close) override {
         closeView = std::move(close);
         auto label = std::make_unique<QLabel>();
@@ -52,6 +54,8 @@ public:
     int plays = 0;
     std::vector<Move> moves;
     std::function<void()> raiseReader;
+    int saves = 0;
+    std::optional<QString> saveFailure;
     bool empty = false;
     QString shortcut;
     bool shortcutRegistered = false;

@@ -77,5 +77,19 @@ TEST_F(SpeechDispatcherTest, ReportsMarkedWordsInOrderAndStopCancels) {
     EXPECT_FALSE(dispatcher_.isSpeaking());
 }
 
+TEST_F(SpeechDispatcherTest, AServiceThatGoesAwayFailsTheUtterance) {
+    SpeechUtterance utterance = testsupport::utteranceOf(
+        "The library opened early on Saturday, and by noon every table near the windows was "
+        "taken by students reading for their examinations, while the rain went on outside.");
+    utterance.voiceIdentifier = englishVoice();
+    const UtteranceId id = dispatcher_.speak(utterance);
+    ASSERT_TRUE(recorder_.waitForWords(id, 1));
+
+    service_.kill();
+    EXPECT_EQ(recorder_.waitForEnds(1, 30s).at(0),
+              Recorder::ended("failed", id, SpeechDispatcher::serviceUnavailable));
+    EXPECT_FALSE(dispatcher_.isSpeaking());
+}
+
 } // namespace
 } // namespace velora

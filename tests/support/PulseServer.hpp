@@ -5,6 +5,7 @@
 #include <QThread>
 #include <csignal>
 #include <gtest/gtest.h>
+#include <sys/prctl.h>
 
 namespace velora::testsupport {
 
@@ -22,6 +23,8 @@ public:
         }
         environment.insert("DBUS_SESSION_BUS_ADDRESS", "unix:path=" + folder + "/no-bus");
         process_.setProcessEnvironment(environment);
+        // Gone with the test, even when the test is killed.
+        process_.setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGKILL); });
         process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         process_.setStandardOutputFile(QProcess::nullDevice());
         process_.start("pulseaudio",

@@ -3,6 +3,7 @@
 #include "support/PulseServer.hpp"
 
 #include <QDir>
+#include <sys/prctl.h>
 
 namespace velora::testsupport {
 
@@ -18,6 +19,8 @@ public:
             environment.insert(name, folder);
         }
         process_.setProcessEnvironment(environment);
+        // Gone with the test, even when the test is killed.
+        process_.setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGKILL); });
         process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         process_.setStandardOutputFile(QProcess::nullDevice());
         process_.start("speech-dispatcher",
@@ -36,6 +39,9 @@ public:
     }
     ~SpeechDispatcherServer() {
         qunsetenv("SPEECHD_ADDRESS");
+        if (process_.state() == QProcess::NotRunning) {
+            return;
+        }
         process_.terminate();
         if (!process_.waitForFinished(5000)) {
             process_.kill();
@@ -46,6 +52,10 @@ public:
     SpeechDispatcherServer& operator=(const SpeechDispatcherServer&) = delete;
 
     QString socket() const { return folder_.filePath("speechd.sock"); }
+    void kill() {
+        process_.kill();
+        process_.waitForFinished();
+    }
 
 private:
     QTemporaryDir folder_;
