@@ -443,328 +443,329 @@ TEST_F(ReaderViewModelTest, TheSpeedRampEasesInAfterEveryStart) {
     EXPECT_EQ(reader.engine().index(), 11);
     scheduler_.advance(Seconds{0.002});
     EXPECT_EQ(reader.engine().index(), 12);
-    // Whatever ends the program later, at most half a minute of reading goes unsaved; the stretch
-    // saved along the way is not counted twice when it closes.
-    TEST_F(ReaderViewModelTest, PlayingSavesWhatWasReadEveryHalfMinute) {
-        auto& reader = reading(2000, 55);
-        reader.play();
-        scheduler_.advance(Seconds{30.5});
-        ASSERT_TRUE(reader.isPlaying());
+}
+
+// Whatever ends the program later, at most half a minute of reading goes unsaved; the stretch
+// saved along the way is not counted twice when it closes.
+TEST_F(ReaderViewModelTest, PlayingSavesWhatWasReadEveryHalfMinute) {
+    auto& reader = reading(2000, 55);
+    reader.play();
+    scheduler_.advance(Seconds{30.5});
+    ASSERT_TRUE(reader.isPlaying());
+    reader.library().flush();
+    {
+        const LibraryStore saved;
+        EXPECT_GT(saved.entries().at(0).lastIndex, 0);
+        EXPECT_EQ(saved.entries().at(0).lastIndex, reader.engine().index());
+        EXPECT_EQ(saved.stats().totalWordsRead, reader.engine().index());
+    }
+    scheduler_.advance(Seconds{10});
+    reader.pause();
+    EXPECT_EQ(reader.library().stats().totalWordsRead, reader.engine().index());
+    EXPECT_NEAR(reader.library().stats().totalSecondsRead, 40.5, 1e-9);
+}
+
+// A drag of the scrubber seeks many times but writes the library once, when it is let go.
+TEST_F(ReaderViewModelTest, ScrubbingWritesTheLibraryOnceItIsLetGo) {
+    auto& reader = reading(100);
+    reader.play();
+    showChunks(3);
+    reader.library().flush();
+    const QString file = reader.library().fileURL();
+    ASSERT_TRUE(QFile::remove(file));
+    reader.beginScrub();
+    for (const double progress : {0.2, 0.4, 0.6}) {
+        reader.seek(progress);
+        showChunks(1);
+    }
+    reader.library().flush();
+    EXPECT_FALSE(QFile::exists(file));
+    reader.endScrub();
+    reader.library().flush();
+    EXPECT_TRUE(QFile::exists(file));
+    EXPECT_TRUE(reader.isPlaying());
+    EXPECT_EQ(reader.library().stats().totalWordsRead, 5);
+}
+
+// The write fails when the file may not grow, which binds root too.
+TEST_F(ReaderViewModelTest, AFailedSaveIsShownOnTheStatusLine) {
+    auto& reader = reading(10);
+    reader.library().flush();
+    {
+        const testsupport::FileSizeLimit limit(10);
+        reader.load("Another text to read.", ReaderViewModel::LoadSource::text());
         reader.library().flush();
-        {
-            const LibraryStore saved;
-            EXPECT_GT(saved.entries().at(0).lastIndex, 0);
-            EXPECT_EQ(saved.entries().at(0).lastIndex, reader.engine().index());
-            EXPECT_EQ(saved.stats().totalWordsRead, reader.engine().index());
-        }
-        scheduler_.advance(Seconds{10});
-        reader.pause();
-        EXPECT_EQ(reader.library().stats().totalWordsRead, reader.engine().index());
-        EXPECT_NEAR(reader.library().stats().totalSecondsRead, 40.5, 1e-9);
     }
+    ASSERT_TRUE(reader.statusMessage());
+    EXPECT_TRUE(reader.statusMessage()->startsWith("Couldn't save the library to "));
+}
 
-    // A drag of the scrubber seeks many times but writes the library once, when it is let go.
-    TEST_F(ReaderViewModelTest, ScrubbingWritesTheLibraryOnceItIsLetGo) {
-        auto& reader = reading(100);
-        reader.play();
-        showChunks(3);
-        reader.library().flush();
-        const QString file = reader.library().fileURL();
-        ASSERT_TRUE(QFile::remove(file));
-        reader.beginScrub();
-        for (const double progress : {0.2, 0.4, 0.6}) {
-            reader.seek(progress);
-            showChunks(1);
-        }
-        reader.library().flush();
-        EXPECT_FALSE(QFile::exists(file));
-        reader.endScrub();
-        reader.library().flush();
-        EXPECT_TRUE(QFile::exists(file));
-        EXPECT_TRUE(reader.isPlaying());
-        EXPECT_EQ(reader.library().stats().totalWordsRead, 5);
+struct SeekCase {
+    double progress;
+    std::int64_t index;
+};
+
+class SeekTest : public ReaderViewModelTest, public ::testing::WithParamInterface<SeekCase> {};
+
+TEST_P(SeekTest, ProgressIsClampedAndRoundedHalfAway) {
+    auto& reader = reading(7);
+    reader.seek(GetParam().progress);
+    EXPECT_EQ(reader.engine().index(), GetParam().index);
+}
+
+INSTANTIATE_TEST_SUITE_P(Progress, SeekTest,
+                         ::testing::Values(SeekCase{-3, 0}, SeekCase{7.5, 7},
+                                           SeekCase{std::nan(""), 0}, SeekCase{1.0 / 14.0, 1},
+                                           SeekCase{0.07, 0}));
+
+struct ChunkCase {
+    std::int64_t wordsPerChunk;
+    double startProgress;
+    std::vector<std::int64_t> shown;
+};
+
+class ChunkLoopTest : public ReaderViewModelTest,
+                      public ::testing::WithParamInterface<ChunkCase> {};
+
+TEST_P(ChunkLoopTest, TheLoopShowsEachChunkFromWhereItStarted) {
+    auto& reader = reading(10, 600, GetParam().wordsPerChunk);
+    reader.seek(GetParam().startProgress);
+    std::vector<std::int64_t> shown{reader.engine().index()};
+    QObject::connect(&reader, &ReaderViewModel::engineChanged,
+                     [&] { shown.push_back(reader.engine().index()); });
+    reader.play();
+    scheduler_.runUntilIdle();
+    EXPECT_THAT(shown, ElementsAreArray(GetParam().shown));
+    EXPECT_EQ(reader.library().stats().totalWordsRead, 10 - shown.front());
+    // Playing a finished text starts it over.
+    reader.play();
+    EXPECT_EQ(reader.engine().index(), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Chunks, ChunkLoopTest,
+                         ::testing::Values(ChunkCase{3, 0.0, {0, 3, 6, 9, 10}},
+                                           ChunkCase{3, 0.4, {4, 7, 10}},
+                                           ChunkCase{4, 0.1, {1, 5, 9, 10}}));
+
+class LatenessTest : public ReaderViewModelTest, public ::testing::WithParamInterface<double> {};
+
+TEST_P(LatenessTest, LateWakeUpsNeitherAddUpNorSkipChunks) {
+    const double lateness = GetParam();
+    LateScheduler late(scheduler_, lateness);
+    auto& reader = reading(50, 600, 1, &late);
+    std::vector<std::int64_t> shown;
+    QObject::connect(&reader, &ReaderViewModel::engineChanged,
+                     [&] { shown.push_back(reader.engine().index()); });
+    double planned = 0;
+    for (const Word& word : reader.engine().words()) {
+        planned += ReadingTiming(reader.settings()).interval(std::span(&word, 1));
     }
+    reader.play();
+    scheduler_.runUntilIdle();
 
-    // The write fails when the file may not grow, which binds root too.
-    TEST_F(ReaderViewModelTest, AFailedSaveIsShownOnTheStatusLine) {
-        auto& reader = reading(10);
-        reader.library().flush();
-        {
-            const testsupport::FileSizeLimit limit(10);
-            reader.load("Another text to read.", ReaderViewModel::LoadSource::text());
-            reader.library().flush();
-        }
-        ASSERT_TRUE(reader.statusMessage());
-        EXPECT_TRUE(reader.statusMessage()->startsWith("Couldn't save the library to "));
+    std::vector<std::int64_t> every(50);
+    std::iota(every.begin(), every.end(), 1);
+    EXPECT_THAT(shown, ElementsAreArray(every));
+    if (lateness < 0.1) {
+        // One wake-up's lateness in all, however many chunks.
+        EXPECT_NEAR(scheduler_.now(), planned + lateness, 1e-6);
+    } else {
+        // Stalls longer than a chunk lose time but show every chunk for its interval.
+        EXPECT_GE(scheduler_.now(), planned);
     }
+}
 
-    struct SeekCase {
-        double progress;
-        std::int64_t index;
-    };
+INSTANTIATE_TEST_SUITE_P(Delays, LatenessTest, ::testing::Values(0.0, 0.02, 0.25));
 
-    class SeekTest : public ReaderViewModelTest, public ::testing::WithParamInterface<SeekCase> {};
+// Speech
 
-    TEST_P(SeekTest, ProgressIsClampedAndRoundedHalfAway) {
-        auto& reader = reading(7);
-        reader.seek(GetParam().progress);
-        EXPECT_EQ(reader.engine().index(), GetParam().index);
+TEST_F(ReaderViewModelTest, SpeechDrivesTheEngineAndFinishesAtTheEnd) {
+    auto& reader = speaking(8);
+    EXPECT_EQ(preferences_.boolean("speechEnabled"), true);
+    ASSERT_EQ(speechLog_.spoken.size(), 1u);
+    // No visual loop; only the half-minute save waits.
+    EXPECT_EQ(scheduler_.pendingCount(), 1u);
+    const UtteranceId utterance = currentUtterance();
+    reportSpokenWord(utterance, 0, 3);
+    EXPECT_EQ(reader.engine().index(), 3);
+
+    scheduler_.advance(Seconds{2});
+    synthesizer_->reportFinish(utterance);
+    QCoreApplication::sendPostedEvents();
+    EXPECT_EQ(reader.engine().index(), 8);
+    EXPECT_FALSE(reader.isPlaying());
+    EXPECT_EQ(reader.library().stats().totalWordsRead, 8);
+    EXPECT_NEAR(reader.library().stats().totalSecondsRead, 2.0, 1e-9);
+}
+
+TEST_F(ReaderViewModelTest, ReportsOfAStoppedUtteranceChangeNothing) {
+    auto& reader = speaking(8);
+    const UtteranceId utterance = currentUtterance();
+    reportSpokenWord(utterance, 0, 2);
+    reader.pause();
+    reportSpokenWord(utterance, 0, 5);
+    synthesizer_->reportCancel(utterance);
+    synthesizer_->reportFinish(utterance);
+    QCoreApplication::sendPostedEvents();
+    EXPECT_EQ(reader.engine().index(), 2);
+    EXPECT_FALSE(reader.isPlaying());
+    EXPECT_EQ(reader.library().stats().totalWordsRead, 2);
+    EXPECT_EQ(reader.library().entries().at(0).lastIndex, 2);
+}
+
+TEST_F(ReaderViewModelTest, TogglingSpeechWhilePlayingSwitchesDriverAtTheCurrentWord) {
+    auto& reader = reading(100);
+    reader.play();
+    showChunks(40);
+    reader.setSpeechEnabled(true);
+    ASSERT_EQ(speechLog_.spoken.size(), 1u);
+    EXPECT_EQ(speechLog_.spoken.back().second.text.size(), 60 * 5 - 1);
+    reportSpokenWord(currentUtterance(), 40, 45);
+
+    reader.setSpeechEnabled(false);
+    EXPECT_FALSE(synthesizer_->isSpeaking());
+    showChunks(5);
+    EXPECT_EQ(reader.engine().index(), 50);
+    reader.pause();
+    // One stretch across both drivers.
+    EXPECT_EQ(reader.library().stats().totalWordsRead, 50);
+}
+
+struct RateCase {
+    std::vector<std::int64_t> rates;
+    std::size_t restarts;
+};
+
+class SpeechRestartTest : public ReaderViewModelTest,
+                          public ::testing::WithParamInterface<RateCase> {};
+
+TEST_P(SpeechRestartTest, RateChangesRestartSpeechOnceAfterTheLastChange) {
+    auto& reader = speaking(100, GetParam().rates.front());
+    reportSpokenWord(currentUtterance(), 0, 7);
+    ReadingSettings settings = reader.settings();
+    for (std::size_t i = 1; i < GetParam().rates.size(); ++i) {
+        settings.wpm = GetParam().rates[i];
+        reader.setSettings(settings);
+        scheduler_.advance(Seconds{0.1});
     }
-
-    INSTANTIATE_TEST_SUITE_P(Progress, SeekTest,
-                             ::testing::Values(SeekCase{-3, 0}, SeekCase{7.5, 7},
-                                               SeekCase{std::nan(""), 0}, SeekCase{1.0 / 14.0, 1},
-                                               SeekCase{0.07, 0}));
-
-    struct ChunkCase {
-        std::int64_t wordsPerChunk;
-        double startProgress;
-        std::vector<std::int64_t> shown;
-    };
-
-    class ChunkLoopTest : public ReaderViewModelTest,
-                          public ::testing::WithParamInterface<ChunkCase> {};
-
-    TEST_P(ChunkLoopTest, TheLoopShowsEachChunkFromWhereItStarted) {
-        auto& reader = reading(10, 600, GetParam().wordsPerChunk);
-        reader.seek(GetParam().startProgress);
-        std::vector<std::int64_t> shown{reader.engine().index()};
-        QObject::connect(&reader, &ReaderViewModel::engineChanged,
-                         [&] { shown.push_back(reader.engine().index()); });
-        reader.play();
-        scheduler_.runUntilIdle();
-        EXPECT_THAT(shown, ElementsAreArray(GetParam().shown));
-        EXPECT_EQ(reader.library().stats().totalWordsRead, 10 - shown.front());
-        // Playing a finished text starts it over.
-        reader.play();
-        EXPECT_EQ(reader.engine().index(), 0);
+    // 0.35 s after the last change, less the 0.1 s already gone.
+    scheduler_.advance(Seconds{0.24});
+    EXPECT_EQ(speechLog_.spoken.size(), 1u);
+    scheduler_.advance(Seconds{5});
+    EXPECT_EQ(speechLog_.spoken.size(), 1 + GetParam().restarts);
+    if (GetParam().restarts > 0) {
+        EXPECT_EQ(speechLog_.spoken.back().second.text.size(), 93 * 5 - 1);
     }
+    EXPECT_TRUE(reader.isPlaying());
+}
 
-    INSTANTIATE_TEST_SUITE_P(Chunks, ChunkLoopTest,
-                             ::testing::Values(ChunkCase{3, 0.0, {0, 3, 6, 9, 10}},
-                                               ChunkCase{3, 0.4, {4, 7, 10}},
-                                               ChunkCase{4, 0.1, {1, 5, 9, 10}}));
+INSTANTIATE_TEST_SUITE_P(Rates, SpeechRestartTest,
+                         ::testing::Values(RateCase{{300, 320}, 1},
+                                           RateCase{{300, 310, 320, 330}, 1},
+                                           RateCase{{1300, 1250}, 0}, RateCase{{10, 20}, 0}));
 
-    class LatenessTest : public ReaderViewModelTest,
-                         public ::testing::WithParamInterface<double> {};
+TEST_F(ReaderViewModelTest, WhenSpeechFailsReadingGoesOnVisually) {
+    auto& reader = speaking(20);
+    reportSpokenWord(currentUtterance(), 0, 3);
+    synthesizer_->reportFailure(currentUtterance(), "no audio device");
+    QCoreApplication::sendPostedEvents();
 
-    TEST_P(LatenessTest, LateWakeUpsNeitherAddUpNorSkipChunks) {
-        const double lateness = GetParam();
-        LateScheduler late(scheduler_, lateness);
-        auto& reader = reading(50, 600, 1, &late);
-        std::vector<std::int64_t> shown;
-        QObject::connect(&reader, &ReaderViewModel::engineChanged,
-                         [&] { shown.push_back(reader.engine().index()); });
-        double planned = 0;
-        for (const Word& word : reader.engine().words()) {
-            planned += ReadingTiming(reader.settings()).interval(std::span(&word, 1));
-        }
-        reader.play();
-        scheduler_.runUntilIdle();
+    EXPECT_TRUE(reader.isPlaying());
+    ASSERT_TRUE(reader.statusMessage());
+    EXPECT_TRUE(reader.statusMessage()->startsWith("Speech is unavailable"));
+    showChunks(4);
+    EXPECT_EQ(reader.engine().index(), 7);
+    scheduler_.runUntilIdle();
+    EXPECT_EQ(reader.library().stats().totalWordsRead, 20);
+}
 
-        std::vector<std::int64_t> every(50);
-        std::iota(every.begin(), every.end(), 1);
-        EXPECT_THAT(shown, ElementsAreArray(every));
-        if (lateness < 0.1) {
-            // One wake-up's lateness in all, however many chunks.
-            EXPECT_NEAR(scheduler_.now(), planned + lateness, 1e-6);
-        } else {
-            // Stalls longer than a chunk lose time but show every chunk for its interval.
-            EXPECT_GE(scheduler_.now(), planned);
-        }
-    }
-
-    INSTANTIATE_TEST_SUITE_P(Delays, LatenessTest, ::testing::Values(0.0, 0.02, 0.25));
-
-    // Speech
-
-    TEST_F(ReaderViewModelTest, SpeechDrivesTheEngineAndFinishesAtTheEnd) {
-        auto& reader = speaking(8);
-        EXPECT_EQ(preferences_.boolean("speechEnabled"), true);
-        ASSERT_EQ(speechLog_.spoken.size(), 1u);
-        // No visual loop; only the half-minute save waits.
-        EXPECT_EQ(scheduler_.pendingCount(), 1u);
-        const UtteranceId utterance = currentUtterance();
-        reportSpokenWord(utterance, 0, 3);
-        EXPECT_EQ(reader.engine().index(), 3);
-
-        scheduler_.advance(Seconds{2});
-        synthesizer_->reportFinish(utterance);
-        QCoreApplication::sendPostedEvents();
-        EXPECT_EQ(reader.engine().index(), 8);
-        EXPECT_FALSE(reader.isPlaying());
-        EXPECT_EQ(reader.library().stats().totalWordsRead, 8);
-        EXPECT_NEAR(reader.library().stats().totalSecondsRead, 2.0, 1e-9);
-    }
-
-    TEST_F(ReaderViewModelTest, ReportsOfAStoppedUtteranceChangeNothing) {
-        auto& reader = speaking(8);
-        const UtteranceId utterance = currentUtterance();
-        reportSpokenWord(utterance, 0, 2);
-        reader.pause();
-        reportSpokenWord(utterance, 0, 5);
-        synthesizer_->reportCancel(utterance);
-        synthesizer_->reportFinish(utterance);
-        QCoreApplication::sendPostedEvents();
-        EXPECT_EQ(reader.engine().index(), 2);
-        EXPECT_FALSE(reader.isPlaying());
-        EXPECT_EQ(reader.library().stats().totalWordsRead, 2);
-        EXPECT_EQ(reader.library().entries().at(0).lastIndex, 2);
-    }
-
-    TEST_F(ReaderViewModelTest, TogglingSpeechWhilePlayingSwitchesDriverAtTheCurrentWord) {
-        auto& reader = reading(100);
-        reader.play();
-        showChunks(40);
-        reader.setSpeechEnabled(true);
-        ASSERT_EQ(speechLog_.spoken.size(), 1u);
-        EXPECT_EQ(speechLog_.spoken.back().second.text.size(), 60 * 5 - 1);
-        reportSpokenWord(currentUtterance(), 40, 45);
-
-        reader.setSpeechEnabled(false);
-        EXPECT_FALSE(synthesizer_->isSpeaking());
-        showChunks(5);
-        EXPECT_EQ(reader.engine().index(), 50);
-        reader.pause();
-        // One stretch across both drivers.
-        EXPECT_EQ(reader.library().stats().totalWordsRead, 50);
-    }
-
-    struct RateCase {
-        std::vector<std::int64_t> rates;
-        std::size_t restarts;
-    };
-
-    class SpeechRestartTest : public ReaderViewModelTest,
-                              public ::testing::WithParamInterface<RateCase> {};
-
-    TEST_P(SpeechRestartTest, RateChangesRestartSpeechOnceAfterTheLastChange) {
-        auto& reader = speaking(100, GetParam().rates.front());
-        reportSpokenWord(currentUtterance(), 0, 7);
-        ReadingSettings settings = reader.settings();
-        for (std::size_t i = 1; i < GetParam().rates.size(); ++i) {
-            settings.wpm = GetParam().rates[i];
-            reader.setSettings(settings);
-            scheduler_.advance(Seconds{0.1});
-        }
-        // 0.35 s after the last change, less the 0.1 s already gone.
-        scheduler_.advance(Seconds{0.24});
-        EXPECT_EQ(speechLog_.spoken.size(), 1u);
-        scheduler_.advance(Seconds{5});
-        EXPECT_EQ(speechLog_.spoken.size(), 1 + GetParam().restarts);
-        if (GetParam().restarts > 0) {
-            EXPECT_EQ(speechLog_.spoken.back().second.text.size(), 93 * 5 - 1);
-        }
-        EXPECT_TRUE(reader.isPlaying());
-    }
-
-    INSTANTIATE_TEST_SUITE_P(Rates, SpeechRestartTest,
-                             ::testing::Values(RateCase{{300, 320}, 1},
-                                               RateCase{{300, 310, 320, 330}, 1},
-                                               RateCase{{1300, 1250}, 0}, RateCase{{10, 20}, 0}));
-
-    TEST_F(ReaderViewModelTest, WhenSpeechFailsReadingGoesOnVisually) {
-        auto& reader = speaking(20);
-        reportSpokenWord(currentUtterance(), 0, 3);
+TEST_F(ReaderViewModelTest, SpeechTroubleIsToldOnceUntilAWordIsHeardAgain) {
+    auto& reader = speaking(20);
+    const auto failAndPlayAgain = [&] {
         synthesizer_->reportFailure(currentUtterance(), "no audio device");
         QCoreApplication::sendPostedEvents();
-
-        EXPECT_TRUE(reader.isPlaying());
-        ASSERT_TRUE(reader.statusMessage());
-        EXPECT_TRUE(reader.statusMessage()->startsWith("Speech is unavailable"));
-        showChunks(4);
-        EXPECT_EQ(reader.engine().index(), 7);
-        scheduler_.runUntilIdle();
-        EXPECT_EQ(reader.library().stats().totalWordsRead, 20);
-    }
-
-    TEST_F(ReaderViewModelTest, SpeechTroubleIsToldOnceUntilAWordIsHeardAgain) {
-        auto& reader = speaking(20);
-        const auto failAndPlayAgain = [&] {
-            synthesizer_->reportFailure(currentUtterance(), "no audio device");
-            QCoreApplication::sendPostedEvents();
-            const std::optional<QString> said = reader.statusMessage();
-            reader.pause();
-            reader.play();
-            return said;
-        };
-
-        EXPECT_TRUE(failAndPlayAgain());
-        EXPECT_EQ(reader.speechProblem(), QString("no audio device"));
-        EXPECT_FALSE(failAndPlayAgain());
-        EXPECT_EQ(reader.speechProblem(), QString("no audio device"));
-
-        reportSpokenWord(currentUtterance(), reader.engine().index(), reader.engine().index());
-        EXPECT_FALSE(reader.speechProblem());
-        EXPECT_TRUE(failAndPlayAgain());
-    }
-
-    // Reopening
-
-    TEST_F(ReaderViewModelTest, ReopeningAFileLoadsItAgainAndResumes) {
-        const auto path = writeFile("notes.txt", 30);
-        ReadingSettings settings;
-        settings.resumeAtSentenceStart = false;
-        ReadingPreferences::storeSettings(preferences_, settings);
-        auto& reader = controller();
-        reader.load(wordsText(30), ReaderViewModel::LoadSource::file(path));
+        const std::optional<QString> said = reader.statusMessage();
+        reader.pause();
         reader.play();
-        showChunks(12);
-        reader.load("Something else.", ReaderViewModel::LoadSource::text());
+        return said;
+    };
 
-        reader.open(reader.library().entries().at(0));
-        EXPECT_EQ(reader.engine().words().front().text, "Something");
-        waitForReopen();
-        EXPECT_EQ(reader.engine().index(), 12);
-        EXPECT_EQ(reader.statusMessage(), QStringLiteral("Resumed at 40% · press ⏮ to start over"));
-        EXPECT_EQ(reader.library().stats().documentsOpened, 2);
-    }
+    EXPECT_TRUE(failAndPlayAgain());
+    EXPECT_EQ(reader.speechProblem(), QString("no audio device"));
+    EXPECT_FALSE(failAndPlayAgain());
+    EXPECT_EQ(reader.speechProblem(), QString("no audio device"));
 
-    TEST_F(ReaderViewModelTest, ReopeningAVanishedFileKeepsTheCurrentText) {
-        const auto path = writeFile("gone.txt", 30);
-        auto& reader = reading(0);
-        reader.load(wordsText(30), ReaderViewModel::LoadSource::file(path));
-        const ReadingHistoryEntry entry = reader.library().entries().at(0);
-        reader.load(wordsText(20, "other"), ReaderViewModel::LoadSource::text());
-        reader.seek(0.5);
-        std::filesystem::remove(path);
+    reportSpokenWord(currentUtterance(), reader.engine().index(), reader.engine().index());
+    EXPECT_FALSE(reader.speechProblem());
+    EXPECT_TRUE(failAndPlayAgain());
+}
 
-        reader.open(entry);
-        waitForReopen();
-        EXPECT_EQ(reader.statusMessage(), QStringLiteral("Couldn't reopen gone.txt"));
-        EXPECT_EQ(reader.engine().words().front().text, "other");
-        EXPECT_EQ(reader.engine().index(), 10);
-    }
+// Reopening
 
-    TEST_F(ReaderViewModelTest, AFileStillImportingGivesWayToALaterLoad) {
-        const auto path = writeFile("slow.txt", 30);
-        auto& reader = reading(0);
-        reader.loadFile(path, QStringLiteral("Couldn't read "));
-        reader.load("Chosen while waiting.", ReaderViewModel::LoadSource::text());
-        QThreadPool::globalInstance()->waitForDone();
-        QCoreApplication::sendPostedEvents();
-        EXPECT_EQ(reader.engine().words().front().text, "Chosen");
-        EXPECT_EQ(reader.library().entries().size(), 1u);
-    }
+TEST_F(ReaderViewModelTest, ReopeningAFileLoadsItAgainAndResumes) {
+    const auto path = writeFile("notes.txt", 30);
+    ReadingSettings settings;
+    settings.resumeAtSentenceStart = false;
+    ReadingPreferences::storeSettings(preferences_, settings);
+    auto& reader = controller();
+    reader.load(wordsText(30), ReaderViewModel::LoadSource::file(path));
+    reader.play();
+    showChunks(12);
+    reader.load("Something else.", ReaderViewModel::LoadSource::text());
 
-    TEST_F(ReaderViewModelTest, WorkStillPendingWhenTheControllerGoesDoesNothing) {
-        const auto path = writeFile("late.txt", 30);
-        auto& reader = reading(30);
-        reader.play();
-        showChunks(4);
-        ReadingHistoryEntry entry;
-        entry.kind = Kind::file;
-        entry.filePath = path.string();
-        reader.open(entry);
-        viewModel_.reset();
-        scheduler_.runUntilIdle();
-        QCoreApplication::processEvents();
+    reader.open(reader.library().entries().at(0));
+    EXPECT_EQ(reader.engine().words().front().text, "Something");
+    waitForReopen();
+    EXPECT_EQ(reader.engine().index(), 12);
+    EXPECT_EQ(reader.statusMessage(), QStringLiteral("Resumed at 40% · press ⏮ to start over"));
+    EXPECT_EQ(reader.library().stats().documentsOpened, 2);
+}
 
-        // The stretch played before quitting is kept.
-        LibraryStore library;
-        EXPECT_EQ(library.stats().totalWordsRead, 4);
-        EXPECT_EQ(library.entries().at(0).lastIndex, 4);
-    }
+TEST_F(ReaderViewModelTest, ReopeningAVanishedFileKeepsTheCurrentText) {
+    const auto path = writeFile("gone.txt", 30);
+    auto& reader = reading(0);
+    reader.load(wordsText(30), ReaderViewModel::LoadSource::file(path));
+    const ReadingHistoryEntry entry = reader.library().entries().at(0);
+    reader.load(wordsText(20, "other"), ReaderViewModel::LoadSource::text());
+    reader.seek(0.5);
+    std::filesystem::remove(path);
+
+    reader.open(entry);
+    waitForReopen();
+    EXPECT_EQ(reader.statusMessage(), QStringLiteral("Couldn't reopen gone.txt"));
+    EXPECT_EQ(reader.engine().words().front().text, "other");
+    EXPECT_EQ(reader.engine().index(), 10);
+}
+
+TEST_F(ReaderViewModelTest, AFileStillImportingGivesWayToALaterLoad) {
+    const auto path = writeFile("slow.txt", 30);
+    auto& reader = reading(0);
+    reader.loadFile(path, QStringLiteral("Couldn't read "));
+    reader.load("Chosen while waiting.", ReaderViewModel::LoadSource::text());
+    QThreadPool::globalInstance()->waitForDone();
+    QCoreApplication::sendPostedEvents();
+    EXPECT_EQ(reader.engine().words().front().text, "Chosen");
+    EXPECT_EQ(reader.library().entries().size(), 1u);
+}
+
+TEST_F(ReaderViewModelTest, WorkStillPendingWhenTheControllerGoesDoesNothing) {
+    const auto path = writeFile("late.txt", 30);
+    auto& reader = reading(30);
+    reader.play();
+    showChunks(4);
+    ReadingHistoryEntry entry;
+    entry.kind = Kind::file;
+    entry.filePath = path.string();
+    reader.open(entry);
+    viewModel_.reset();
+    scheduler_.runUntilIdle();
+    QCoreApplication::processEvents();
+
+    // The stretch played before quitting is kept.
+    LibraryStore library;
+    EXPECT_EQ(library.stats().totalWordsRead, 4);
+    EXPECT_EQ(library.entries().at(0).lastIndex, 4);
+}
 
 } // namespace
 } // namespace velora
