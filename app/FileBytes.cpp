@@ -15,6 +15,14 @@ std::optional<std::string> read(const std::filesystem::path& file, std::uintmax_
         static_cast<std::uintmax_t>(info.st_size) > limit) {
         return std::nullopt;
     }
+    return readDescriptor(fd.get(), limit);
+}
+
+std::optional<std::string> readDescriptor(int fd, std::uintmax_t limit) {
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || static_cast<std::uintmax_t>(info.st_size) > limit) {
+        return std::nullopt;
+    }
     std::string bytes;
     bytes.resize(static_cast<std::size_t>(info.st_size));
     std::size_t filled = 0;
@@ -22,7 +30,7 @@ std::optional<std::string> read(const std::filesystem::path& file, std::uintmax_
     for (;;) {
         if (filled == bytes.size()) {
             char probe = 0;
-            const ssize_t extra = ::read(fd.get(), &probe, 1);
+            const ssize_t extra = ::read(fd, &probe, 1);
             if (extra < 0 || (extra > 0 && bytes.size() >= limit)) {
                 return std::nullopt;
             }
@@ -36,7 +44,7 @@ std::optional<std::string> read(const std::filesystem::path& file, std::uintmax_
                 continue;
             }
         }
-        const ssize_t count = ::read(fd.get(), bytes.data() + filled, bytes.size() - filled);
+        const ssize_t count = ::read(fd, bytes.data() + filled, bytes.size() - filled);
         if (count < 0) {
             return std::nullopt;
         }

@@ -15,4 +15,7 @@ inline constexpr std::uintmax_t defaultLimit = std::uintmax_t{512} << 20;
 std::optional<std::string> read(const std::filesystem::path& file,
                                 std::uintmax_t limit = defaultLimit);
 
+// The rest of an open file, from its current offset; absent on a read error or past `limit`.
+std::optional<std::string> readDescriptor(int fd, std::uintmax_t limit = defaultLimit);
+
 } // namespace velora::FileBytes

@@ -27,6 +27,7 @@ public:
     bool registerKeyCode(std::uint32_t keyCode, std::uint32_t modifiers);
     // False also while the desktop has not answered yet.
     bool isRegistered() const { return hotKeyRef_.has_value() && !awaitingAnswer_; }
+    bool isAwaitingAnswer() const { return hotKeyRef_.has_value() && awaitingAnswer_; }
     // The chord as the desktop named it when it answered, which the user may have chosen there.
     const std::optional<QString>& boundChord() const { return boundChord_; }
 

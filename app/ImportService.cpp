@@ -1,41 +1,26 @@
 #include "app/ImportService.hpp"
 
-#include "app/FileBytes.hpp"
+#include "app/DocumentFile.hpp"
 #include "core/HardWrap.hpp"
 #include "core/MarkdownCleaner.hpp"
 #include "core/TextDecoder.hpp"
 #include "core/WhiteSpace.hpp"
 
-#include <QFutureWatcher>
-#include <QMimeDatabase>
-#include <QPromise>
-#include <QThreadPool>
+#include <QObject>
 #include <algorithm>
-#include <array>
 #include <new>
 
 namespace velora {
 
 namespace {
 
-constexpr std::array attributedExtensions{"docx", "doc",  "rtf", "rtfd",
-                                          "odt",  "html", "htm", "webarchive"};
-
 // Plain-text files and PDF pages are wrapped at a fixed width; their text flows on across the
 // breaks that only wrap.
-std::optional<std::string> unwrapped(std::optional<std::string> text) {
-    if (!text) {
-        return std::nullopt;
+ImportResult unwrapped(ImportResult result) {
+    if (result.ok()) {
+        result.text() = HardWrap::join(result.text());
     }
-    return HardWrap::join(*text);
-}
-
-std::optional<std::string> plainText(const std::filesystem::path& file) {
-    auto bytes = FileBytes::read(file);
-    if (!bytes) {
-        return std::nullopt;
-    }
-    return TextDecoder::decode(*bytes);
+    return result;
 }
 
 } // namespace
@@ -56,97 +41,60 @@ std::string ImportService::extension(const std::filesystem::path& file) {
     return result;
 }
 
-ImportService::Result ImportService::importTextNow(const std::filesystem::path& file) const {
+ImportResult ImportService::importText(const std::filesystem::path& file) const {
     // A document too large for memory is unreadable like any other; it must not end the program.
     try {
-        Result text = read(file);
+        ImportResult result = read(file);
         // Blank text would replace the loaded document with nothing to read.
-        if (text && WhiteSpace::isBlank(*text)) {
-            return std::nullopt;
+        if (result.ok() && WhiteSpace::isBlank(result.text())) {
+            return ImportFailure::noText;
         }
-        return text;
+        return result;
     } catch (const std::bad_alloc&) {
-        return std::nullopt;
+        return ImportFailure::tooLarge;
     }
 }
 
-ImportService::Result ImportService::read(const std::filesystem::path& file) const {
-    const std::string type = extension(file);
-    if (type == "pdf") {
-        return unwrapped(readers_->pdfText(file));
+ImportResult ImportService::read(const std::filesystem::path& file) const {
+    auto opened = DocumentFile::open(file);
+    if (const auto* failure = std::get_if<ImportFailure>(&opened)) {
+        return *failure;
     }
-    if (type == "epub") {
-        return readers_->epubText(file);
+    const DocumentFile& document = std::get<DocumentFile>(opened);
+    const DocumentFormat format = DocumentFormats::recognise(document.bytes(), extension(file));
+    const auto guess = [this](std::string_view bytes) { return readers_->charsetOf(bytes); };
+    switch (format) {
+    case DocumentFormat::unsupported:
+        return ImportFailure::unsupported;
+    case DocumentFormat::plainText:
+        return unwrapped(TextDecoder::decode(document.bytes(), guess));
+    case DocumentFormat::pdf:
+        return unwrapped(readers_->text(format, {document.descriptor(), document.bytes()}));
+    case DocumentFormat::markdown:
+        return MarkdownCleaner::plainText(TextDecoder::decode(document.bytes(), guess));
+    default:
+        return readers_->text(format, {document.descriptor(), document.bytes()});
     }
-    if (type == "md" || type == "markdown") {
-        auto text = plainText(file);
-        if (!text) {
-            return std::nullopt;
-        }
-        return MarkdownCleaner::plainText(*text);
-    }
-    if (std::find(attributedExtensions.begin(), attributedExtensions.end(), type) !=
-        attributedExtensions.end()) {
-        return readers_->attributedText(file, type);
-    }
-    return unwrapped(plainText(file));
-}
-
-QFuture<ImportService::Result> ImportService::importText(const std::filesystem::path& file) const {
-    auto promise = std::make_shared<QPromise<Result>>();
-    QFuture<Result> future = promise->future();
-    promise->start();
-    // The worker holds the readers itself, so it may outlive this service.
-    QThreadPool::globalInstance()->start([promise, readers = readers_, file] {
-        promise->addResult(ImportService(readers).importTextNow(file));
-        promise->finish();
-    });
-    return future;
-}
-
-void ImportService::importText(const std::filesystem::path& file, QObject* receiver,
-                               std::function<void(Result)> done) const {
-    // The watcher belongs to the receiver, so the answer dies with it; QFuture::then with a
-    // context cannot be used here, as Qt 6.4 asserts when the context goes first.
-    auto* watcher = new QFutureWatcher<Result>(receiver);
-    QObject::connect(watcher, &QFutureWatcherBase::finished, receiver,
-                     [watcher, done = std::move(done)] {
-                         watcher->deleteLater();
-                         done(watcher->result());
-                     });
-    watcher->setFuture(importText(file));
-}
-
-const QStringList& ImportService::supportedTypes() {
-    // PDF, plain text, RTF, Markdown, EPUB, Word (new and old) and OpenDocument text; RTFD
-    // bundles have no MIME type of their own here.
-    static const QStringList types{
-        "application/pdf",
-        "text/plain",
-        "application/rtf",
-        "text/markdown",
-        "application/epub+zip",
-        "application/vnd.openxmlformats-officedocument.wordprocessingml.document",
-        "application/msword",
-        "application/vnd.oasis.opendocument.text",
-    };
-    return types;
 }
 
 QStringList ImportService::nameFilters() {
-    const QMimeDatabase database;
+    const auto filter = [](std::string_view label, const QStringList& patterns) {
+        return QString::fromUtf8(label.data(), static_cast<qsizetype>(label.size())) +
+               QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) + QLatin1Char(')');
+    };
     QStringList filters;
     QStringList allPatterns;
-    for (const QString& name : supportedTypes()) {
-        const QMimeType type = database.mimeTypeForName(name);
-        if (!type.isValid()) {
-            continue;
+    for (const DocumentFormatInfo& info : DocumentFormats::all()) {
+        QStringList patterns;
+        for (const std::string_view pattern : info.patterns) {
+            patterns.append(
+                QString::fromUtf8(pattern.data(), static_cast<qsizetype>(pattern.size())));
         }
-        filters.append(type.filterString());
-        allPatterns.append(type.globPatterns());
+        filters.append(filter(info.label, patterns));
+        allPatterns.append(patterns);
     }
-    allPatterns.removeDuplicates();
-    filters.prepend(QObject::tr("Supported documents (%1)").arg(allPatterns.join(' ')));
+    filters.prepend(filter("All supported documents", allPatterns));
+    filters.append(QObject::tr("All files (*)"));
     return filters;
 }
 

@@ -4,15 +4,12 @@
 #include "app/ReadingPreferences.hpp"
 #include "app/platform/Pasteboard.hpp"
 #include "app/platform/PreferencesStore.hpp"
-#include "core/DocumentIdentity.hpp"
 #include "core/ReadingTiming.hpp"
 #include "core/Sentences.hpp"
 #include "core/TextEngine.hpp"
-#include "core/TextSanitizer.hpp"
 
 #include <algorithm>
 #include <cmath>
-#include <system_error>
 
 namespace velora {
 
@@ -37,30 +34,28 @@ constexpr Scheduler::Seconds checkpointInterval{30.0};
 constexpr std::int64_t stepWords = 10;
 // A pause longer than this loses the thread of the sentence.
 constexpr double longPauseSeconds = 60.0;
-constexpr std::int64_t titleMaxWords = 8;
-constexpr std::int64_t titleMaxChars = 60;
 
 double chunkSeconds(const ReadingSettings& settings, std::span<const Word> chunk,
                     std::int64_t played) {
     return static_cast<double>(ReadingTiming(settings).nanoseconds(chunk, played)) / 1e9;
 }
 
-// A file URL's path is absolute; keep library keys that way whatever the caller passed.
-std::filesystem::path absolutePath(const std::filesystem::path& path) {
-    std::error_code error;
-    std::filesystem::path absolute = std::filesystem::absolute(path, error);
-    return error ? path : absolute;
+const QString replacedMessage = QStringLiteral("Replaced by a later request");
+
+QString fileName(const std::filesystem::path& file) {
+    return QString::fromStdString(file.filename().string());
 }
 
 } // namespace
 
 ReaderViewModel::ReaderViewModel(Services services, QObject* parent)
     : QObject(parent), preferences_(services.preferences), scheduler_(services.scheduler),
-      pasteboard_(services.pasteboard), importer_(services.importer),
-      settings_(ReadingPreferences::loadSettings(preferences_)),
-      speech_(std::move(services.speech)), library_(std::move(services.library)) {
-    engine_ =
-        ReaderEngine(TextEngine::tokenize(welcomeText), settings_, Sentences::starts(welcomeText));
+      pasteboard_(services.pasteboard), settings_(ReadingPreferences::loadSettings(preferences_)),
+      speech_(std::move(services.speech)), library_(std::move(services.library)),
+      loader_(services.importer, services.scheduler) {
+    std::vector<Word> welcome = TextEngine::tokenize(welcomeText);
+    TextStarts starts = Sentences::of(welcome, welcomeText);
+    engine_ = ReaderEngine(std::move(welcome), settings_, std::move(starts));
     mode_ = ReadingPreferences::loadMode(preferences_);
     connect(speech_.get(), &SpeechService::speechFailed, this,
             &ReaderViewModel::continueWithoutSpeech);
@@ -176,64 +171,75 @@ std::pair<std::int64_t, std::int64_t> ReaderViewModel::currentRange() const {
     return {start, end};
 }
 
-void ReaderViewModel::load(const std::string& text, const LoadSource& source) {
+void ReaderViewModel::load(std::string text, const LoadSource& source, LoadDone done) {
+    const auto* file = std::get_if<LoadSource::File>(&source.value);
+    std::optional<std::filesystem::path> path;
+    FailureText failure{QStringLiteral("Couldn't read "), QStringLiteral("the text")};
+    if (file != nullptr) {
+        path = file->path;
+        failure.name = fileName(file->path);
+    }
+    loader_.loadText(std::move(text), std::move(path), answer(failure, std::move(done)));
+}
+
+void ReaderViewModel::loadFile(const std::filesystem::path& file, const QString& failurePrefix,
+                               LoadDone done) {
+    loader_.loadFile(file, answer({failurePrefix, fileName(file)}, std::move(done)));
+}
+
+DocumentLoader::Done ReaderViewModel::answer(FailureText failure, LoadDone done) {
+    return [this, failure = std::move(failure),
+            done = std::move(done)](DocumentLoader::Result result) mutable {
+        LoadOutcome outcome;
+        if (auto* document = std::get_if<PreparedDocument>(&result)) {
+            install(std::move(*document));
+        } else if (const auto* reason = std::get_if<ImportFailure>(&result)) {
+            outcome.status = LoadOutcome::Status::failed;
+            const std::string_view why = velora::reason(*reason);
+            outcome.message = failure.prefix + failure.name + QStringLiteral(": ") +
+                              QString::fromUtf8(why.data(), static_cast<qsizetype>(why.size()));
+            setStatusMessage(outcome.message);
+        } else {
+            outcome.status = LoadOutcome::Status::replaced;
+            outcome.message = replacedMessage;
+        }
+        if (done) {
+            done(outcome);
+        }
+    };
+}
+
+void ReaderViewModel::install(PreparedDocument document) {
     // Closes the running segment while the engine still holds the document it belongs to.
     // Closing the old stretch and registering the new text are one write of the library.
     const LibraryStore::Batch batch(*library_);
     pause();
     lastStop_.reset();
     ++loadCount_;
-    const std::string cleaned = TextSanitizer::clean(text);
-    engine_.load(TextEngine::tokenize(cleaned), Sentences::starts(cleaned));
-    emit engineChanged();
+    const auto wordCount = static_cast<std::int64_t>(document.words.size());
+    engine_.load(std::move(document.words), std::move(document.starts));
     setStatusMessage(std::nullopt);
-    registerAndResume(engine_.words(), cleaned, source);
+
+    const ReadingHistoryEntry entry =
+        library_->registerDocument(document.key, document.title, document.kind, wordCount,
+                                   document.filePath, document.storedText);
+    library_->recordSession();
+    currentDocID_ = document.key;
+    title_ = entry.title;
+    resume(entry);
+    emit engineChanged();
     emit positionJumped();
 }
 
-void ReaderViewModel::loadFromClipboard() {
-    const std::optional<QString> text = pasteboard_.string();
-    if (!text || text->isEmpty()) {
-        setStatusMessage(QStringLiteral("Clipboard is empty"));
-        return;
-    }
-    load(text->toStdString(), LoadSource::text());
-}
-
-void ReaderViewModel::registerAndResume(const std::vector<Word>& tokens, const std::string& cleaned,
-                                        const LoadSource& source) {
-    std::string key;
-    std::string title;
-    auto kind = ReadingHistoryEntry::Kind::text;
-    std::optional<std::string> filePath;
-    std::optional<std::string> storedText;
-    if (const auto* file = std::get_if<LoadSource::File>(&source.value)) {
-        const std::filesystem::path path = absolutePath(file->path);
-        key = DocumentIdentity::fileKey(path.string());
-        title = path.filename().string();
-        kind = ReadingHistoryEntry::Kind::file;
-        filePath = path.string();
-    } else {
-        key = DocumentIdentity::textKey(cleaned);
-        title = DocumentIdentity::title(cleaned, titleMaxWords, titleMaxChars);
-        storedText = cleaned;
-    }
-    const auto wordCount = static_cast<std::int64_t>(tokens.size());
-    const ReadingHistoryEntry entry =
-        library_->registerDocument(key, title, kind, wordCount, filePath, storedText);
-    library_->recordSession();
-    currentDocID_ = key;
-    title_ = entry.title;
-
+void ReaderViewModel::resume(const ReadingHistoryEntry& entry) {
     const std::int64_t last = entry.lastIndex;
-    if (last < 1 || last >= wordCount) {
+    if (last < 1 || last >= engine_.count()) {
         return;
     }
     engine_.seek(last);
     if (settings_.resumeAtSentenceStart) {
         engine_.seek(engine_.sentenceStart());
     }
-    emit engineChanged();
     const std::int64_t resumed = engine_.index();
     const auto percent =
         entry.wordCount < 1
@@ -241,6 +247,19 @@ void ReaderViewModel::registerAndResume(const std::vector<Word>& tokens, const s
             : static_cast<std::int64_t>(static_cast<double>(std::min(entry.wordCount, resumed)) *
                                         100.0 / static_cast<double>(entry.wordCount));
     setStatusMessage(QStringLiteral("Resumed at %1% · press ⏮ to start over").arg(percent));
+}
+
+void ReaderViewModel::loadFromClipboard(LoadDone done) {
+    const std::optional<QString> text = pasteboard_.string();
+    if (!text || text->isEmpty()) {
+        const QString empty = QStringLiteral("Clipboard is empty");
+        setStatusMessage(empty);
+        if (done) {
+            done({LoadOutcome::Status::failed, empty});
+        }
+        return;
+    }
+    load(text->toStdString(), LoadSource::text(), std::move(done));
 }
 
 void ReaderViewModel::play() {
@@ -282,11 +301,22 @@ void ReaderViewModel::pause() {
 }
 
 void ReaderViewModel::stepForward() {
-    jump([](ReaderEngine& engine) { engine.skip(stepWords); });
+    step(stepWords);
 }
 
 void ReaderViewModel::stepBackward() {
-    jump([](ReaderEngine& engine) { engine.rewind(stepWords); });
+    step(-stepWords);
+}
+
+void ReaderViewModel::step(std::int64_t words) {
+    jump([words](ReaderEngine& engine) {
+        if (words < 0) {
+            // Negated only once known above the minimum, which has no positive counterpart.
+            engine.rewind(words == INT64_MIN ? INT64_MAX : -words);
+        } else {
+            engine.skip(words);
+        }
+    });
 }
 
 void ReaderViewModel::previousSentence() {
@@ -364,39 +394,26 @@ void ReaderViewModel::scheduleCheckpoint() {
     });
 }
 
-void ReaderViewModel::open(const ReadingHistoryEntry& entry) {
+void ReaderViewModel::open(const ReadingHistoryEntry& entry, LoadDone done) {
+    const auto unavailable = [this, &done](const QString& message) {
+        setStatusMessage(message);
+        if (done) {
+            done({LoadOutcome::Status::failed, message});
+        }
+    };
     if (entry.kind == ReadingHistoryEntry::Kind::text) {
         if (entry.storedText) {
-            // A copy: the entry may be the library's own, which the load updates.
-            const std::string text = *entry.storedText;
-            load(text, LoadSource::text());
+            load(*entry.storedText, LoadSource::text(), std::move(done));
         } else {
-            setStatusMessage(QStringLiteral("This selection is no longer stored"));
+            unavailable(QStringLiteral("This selection is no longer stored"));
         }
         return;
     }
     if (!entry.filePath) {
-        setStatusMessage(QStringLiteral("This document is no longer available"));
+        unavailable(QStringLiteral("This document is no longer available"));
         return;
     }
-    loadFile(*entry.filePath, QStringLiteral("Couldn't reopen "));
-}
-
-void ReaderViewModel::loadFile(const std::filesystem::path& file, const QString& failurePrefix) {
-    importer_.importText(file, this,
-                         [self = QPointer(this), file, failurePrefix,
-                          requestedAfter = loadCount_](ImportService::Result text) {
-                             if (!self || self->loadCount_ != requestedAfter) {
-                                 return;
-                             }
-                             if (text) {
-                                 self->load(*text, LoadSource::file(file));
-                             } else {
-                                 self->setStatusMessage(
-                                     failurePrefix +
-                                     QString::fromStdString(file.filename().string()));
-                             }
-                         });
+    loadFile(*entry.filePath, QStringLiteral("Couldn't reopen "), std::move(done));
 }
 
 void ReaderViewModel::flushPlaySegment() {

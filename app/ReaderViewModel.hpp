@@ -1,6 +1,8 @@
 #pragma once
 
+#include "app/DocumentLoader.hpp"
 #include "app/LibraryStore.hpp"
+#include "app/LoadOutcome.hpp"
 #include "app/SpeechService.hpp"
 #include "app/platform/Scheduler.hpp"
 #include "core/ReaderEngine.hpp"
@@ -19,11 +21,9 @@
 #include <string>
 #include <utility>
 #include <variant>
-#include <vector>
 
 namespace velora {
 
-class ImportService;
 class Pasteboard;
 class PreferencesStore;
 
@@ -91,8 +91,10 @@ public:
     // Installed by the reader panel window, invoked by the reader view.
     std::function<void()> onToggleFullScreen;
 
-    void load(const std::string& text, const LoadSource& source);
-    void loadFromClipboard();
+    // Every load runs on the loader's thread and ends with `done`, called on the main thread;
+    // a later request replaces one still on its way. A failure is also shown on the status line.
+    void load(std::string text, const LoadSource& source, LoadDone done = {});
+    void loadFromClipboard(LoadDone done = {});
     void play();
     void pause();
     void stepForward();
@@ -103,6 +105,8 @@ public:
     void nextSentence();
     void previousParagraph();
     void nextParagraph();
+    // Forward by `words`, back when negative; reading goes on if it was going.
+    void step(std::int64_t words);
     void seek(double progress);
     // A jump to the word at `index`, clamped to the text.
     void goTo(std::int64_t index);
@@ -113,10 +117,11 @@ public:
     // Saves the position and the words read so far without stopping playback; the stretch
     // being played goes on from here.
     void saveReading();
-    void open(const ReadingHistoryEntry& entry);
-    // Imports `file` off the main thread and loads it unless another load came first; a file
-    // that yields no text keeps the loaded document and says `failurePrefix` and its name.
-    void loadFile(const std::filesystem::path& file, const QString& failurePrefix);
+    void open(const ReadingHistoryEntry& entry, LoadDone done = {});
+    // A file that yields no text keeps the loaded document and says `failurePrefix`, its name
+    // and why.
+    void loadFile(const std::filesystem::path& file, const QString& failurePrefix,
+                  LoadDone done = {});
     // The loaded document's title as the library keeps it; the program's name for the welcome.
     const std::string& title() const { return title_; }
     // Grows with every load, so that views can tell a new text from a step through the old one.
@@ -135,10 +140,17 @@ signals:
     void speechProblemChanged();
 
 private:
-    void registerAndResume(const std::vector<Word>& tokens, const std::string& cleaned,
-                           const LoadSource& source);
     // Pauses, moves the engine, and plays on from there if it was playing and words are left.
     void jump(const std::function<void(ReaderEngine&)>& move);
+    // What to say when a request fails: the prefix and the document's name come first.
+    struct FailureText {
+        QString prefix;
+        QString name;
+    };
+    DocumentLoader::Done answer(FailureText failure, LoadDone done);
+    void install(PreparedDocument document);
+    // Moves to where the library says reading stopped, and says so.
+    void resume(const ReadingHistoryEntry& entry);
     void flushPlaySegment();
     void scheduleCheckpoint();
     void startVisualLoop();
@@ -159,7 +171,6 @@ private:
     PreferencesStore& preferences_;
     Scheduler& scheduler_;
     Pasteboard& pasteboard_;
-    const ImportService& importer_;
 
     ReaderEngine engine_;
     ReadingMode mode_ = ReadingMode::focus;
@@ -188,8 +199,8 @@ private:
         std::int64_t index;
     };
     std::optional<Stop> lastStop_;
-    // Counts loads, so that an import overtaken by a later load is dropped.
     std::uint64_t loadCount_ = 0;
+    DocumentLoader loader_;
 };
 
 } // namespace velora

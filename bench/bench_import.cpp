@@ -12,7 +12,6 @@
 #include <iostream>
 #include <memory>
 #include <random>
-#include <unicode/ucnv.h>
 
 namespace {
 
@@ -49,16 +48,6 @@ std::string prose(std::size_t bytes, unsigned seed) {
     return text;
 }
 
-std::string windows1252(const std::string& utf8) {
-    UErrorCode status = U_ZERO_ERROR;
-    std::string bytes(utf8.size() + 16, '\0');
-    const std::int32_t length =
-        ucnv_convert("windows-1252", "UTF-8", bytes.data(), static_cast<std::int32_t>(bytes.size()),
-                     utf8.data(), static_cast<std::int32_t>(utf8.size()), &status);
-    bytes.resize(U_SUCCESS(status) ? static_cast<std::size_t>(length) : 0);
-    return bytes;
-}
-
 void makeMissingInputs(const fixtures::ScratchFolder& folder) {
     if (inputs.pdf.empty()) {
         inputs.pdf = folder / "300-pages.pdf";
@@ -83,7 +72,7 @@ void makeMissingInputs(const fixtures::ScratchFolder& folder) {
     }
     if (inputs.text.empty()) {
         inputs.text = folder / "50-mb-windows-1252.txt";
-        fixtures::writeFile(inputs.text, windows1252(prose(50u << 20, 7)));
+        fixtures::writeFile(inputs.text, fixtures::encoded(prose(50u << 20, 7), "windows-1252"));
     }
 }
 
@@ -95,13 +84,13 @@ const ImportService& service() {
 void importFile(benchmark::State& state, const std::filesystem::path& file) {
     std::size_t size = 0;
     for (auto _ : state) {
-        const auto text = service().importTextNow(file);
-        if (!text) {
+        const ImportResult text = service().importText(file);
+        if (!text.ok()) {
             state.SkipWithError("import failed");
             return;
         }
-        size = text->size();
-        benchmark::DoNotOptimize(text->data());
+        size = text.text().size();
+        benchmark::DoNotOptimize(text.text().data());
     }
     state.counters["text_MB"] = static_cast<double>(size) / (1 << 20);
 }
@@ -129,7 +118,7 @@ void BM_ImportPdfAgainstPdftotext(benchmark::State& state) {
     Clock::duration extracted{};
     for (auto _ : state) {
         const auto start = Clock::now();
-        benchmark::DoNotOptimize(service().importTextNow(inputs.pdf));
+        benchmark::DoNotOptimize(service().importText(inputs.pdf));
         const auto middle = Clock::now();
         if (!ChildProcess::run("/usr/bin/pdftotext", {"-q", inputs.pdf.string(), "/dev/null"},
                                {})) {

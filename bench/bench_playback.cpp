@@ -93,7 +93,10 @@ void BM_VisualLoop(benchmark::State& state) {
                 std::make_unique<fakes::TableLanguageRecognizer>(std::map<QString, QString>{}),
                 preferences),
             std::make_unique<LibraryStore>()});
-        reader.load(prose(), ReaderViewModel::LoadSource::text());
+        QEventLoop loading;
+        reader.load(prose(), ReaderViewModel::LoadSource::text(),
+                    [&loading](const LoadOutcome&) { loading.quit(); });
+        loading.exec();
 
         const std::vector<double> plannedStart =
             plannedStarts(reader.engine().words(), ReadingTiming(reader.settings()));

@@ -15,9 +15,10 @@ struct Steps {
     RegexReplacement script{
         "<script[\\s\\S]*?</script>", UREGEX_CASE_INSENSITIVE, "", {u"</script>"}};
     RegexReplacement style{"<style[\\s\\S]*?</style>", UREGEX_CASE_INSENSITIVE, "", {u"</style>"}};
-    // An opening or self-closing break is a line break too: "one<br/>two" is two words.
+    // An opening or self-closing break, attributes and all, is a line break too: "one<br/>two"
+    // is two words.
     RegexReplacement blockEnd{
-        "(?i)</(p|div|br|h[1-6]|li)>|<br\\s*/?>", UREGEX_CASE_INSENSITIVE, "\n", {u">"}};
+        "(?i)</(p|div|br|h[1-6]|li)>|<br(\\s[^>]*)?/?>", UREGEX_CASE_INSENSITIVE, "\n", {u">"}};
     RegexReplacement tag{"<[^>]+>", UREGEX_CASE_INSENSITIVE, "", {u">"}};
     RegexReplacement blanks{"[ \\t]+", UREGEX_CASE_INSENSITIVE, " "};
     RegexReplacement emptyLines{"\\n{3,}", UREGEX_CASE_INSENSITIVE, "\n\n"};

@@ -9,6 +9,11 @@ namespace {
 
 struct Steps {
     RegexReplacement fencedCode{"```[\\s\\S]*?```", 0, "", {u"```"}};
+    // Raw HTML, as the HTML filter treats it; a "<" not followed by a tag name is prose ("a < b").
+    RegexReplacement htmlComment{"<!--[\\s\\S]*?(-->|$)", 0, ""};
+    RegexReplacement htmlHidden{"(?i)<(script|style)\\b[\\s\\S]*?</\\1\\s*>", 0, "", {u">"}};
+    RegexReplacement htmlBreak{"(?i)</(p|div|br|h[1-6]|li)>|<br(\\s[^>]*)?/?>", 0, "\n", {u">"}};
+    RegexReplacement htmlTag{"</?[A-Za-z][A-Za-z0-9-]*(\\s[^<>]*)?/?>", 0, "", {u">"}};
     RegexReplacement inlineCode{"`([^`]*)`", 0, "$1", {u"`"}};
     RegexReplacement image{"!\\[[^\\]]*\\]\\([^)]*\\)", 0, "", {u")", u"!["}};
     RegexReplacement link{"\\[([^\\]]*)\\]\\([^)]*\\)", 0, "$1", {u")", u"["}};
@@ -31,8 +36,8 @@ std::string plainText(std::string_view markdown) {
     const Steps& s = steps();
     auto text = icu::UnicodeString::fromUTF8(icu::StringPiece(markdown.data(), markdown.size()));
     for (const RegexReplacement* step :
-         {&s.fencedCode, &s.inlineCode, &s.image, &s.link, &s.heading, &s.quote, &s.bullet,
-          &s.number, &s.emphasis, &s.rule}) {
+         {&s.fencedCode, &s.htmlComment, &s.htmlHidden, &s.htmlBreak, &s.htmlTag, &s.inlineCode,
+          &s.image, &s.link, &s.heading, &s.quote, &s.bullet, &s.number, &s.emphasis, &s.rule}) {
         step->apply(text);
     }
     std::string result;

@@ -1,7 +1,6 @@
 #include "core/ReaderEngine.hpp"
 
 #include <algorithm>
-#include <iterator>
 
 namespace velora {
 
@@ -21,11 +20,8 @@ std::int64_t startAfter(const Starts& starts, std::int64_t index, std::int64_t e
 
 } // namespace
 
-ReaderEngine::ReaderEngine(std::vector<Word> words, ReadingSettings settings,
-                           std::vector<std::int64_t> sentenceStarts)
-    : settings(settings), words_(std::move(words)) {
-    indexStarts(std::move(sentenceStarts));
-}
+ReaderEngine::ReaderEngine(std::vector<Word> words, ReadingSettings settings, TextStarts starts)
+    : settings(settings), words_(std::move(words)), starts_(std::move(starts)) {}
 
 std::span<const Word> ReaderEngine::currentChunk() const {
     if (isAtEnd()) {
@@ -51,34 +47,10 @@ double ReaderEngine::progress() const {
     return static_cast<double>(std::min(index_, count())) / static_cast<double>(count());
 }
 
-void ReaderEngine::load(std::vector<Word> words, std::vector<std::int64_t> sentenceStarts) {
+void ReaderEngine::load(std::vector<Word> words, TextStarts starts) {
     words_ = std::move(words);
+    starts_ = std::move(starts);
     index_ = 0;
-    indexStarts(std::move(sentenceStarts));
-}
-
-void ReaderEngine::indexStarts(std::vector<std::int64_t> sentenceStarts) {
-    paragraphStarts_.clear();
-    if (words_.empty()) {
-        sentenceStarts_.clear();
-        return;
-    }
-    paragraphStarts_.push_back(0);
-    for (const Word& word : words_) {
-        if (word.isParagraphEnd && word.id + 1 < count()) {
-            paragraphStarts_.push_back(word.id + 1);
-        }
-    }
-    // Starts computed on another text, or out of order, must not move the index outside the words.
-    std::erase_if(sentenceStarts,
-                  [&](std::int64_t start) { return start < 0 || start >= count(); });
-    std::sort(sentenceStarts.begin(), sentenceStarts.end());
-    sentenceStarts.erase(std::unique(sentenceStarts.begin(), sentenceStarts.end()),
-                         sentenceStarts.end());
-    sentenceStarts_.clear();
-    sentenceStarts_.reserve(sentenceStarts.size() + paragraphStarts_.size());
-    std::set_union(sentenceStarts.begin(), sentenceStarts.end(), paragraphStarts_.begin(),
-                   paragraphStarts_.end(), std::back_inserter(sentenceStarts_));
 }
 
 bool ReaderEngine::advance() {
@@ -114,26 +86,26 @@ void ReaderEngine::restart() {
 }
 
 void ReaderEngine::previousSentence() {
-    index_ = startBefore(sentenceStarts_, index_);
+    seek(startBefore(starts_.sentences, index_));
 }
 
 void ReaderEngine::nextSentence() {
-    index_ = startAfter(sentenceStarts_, index_, count());
+    seek(startAfter(starts_.sentences, index_, count()));
 }
 
 void ReaderEngine::previousParagraph() {
-    index_ = startBefore(paragraphStarts_, index_);
+    seek(startBefore(starts_.paragraphs, index_));
 }
 
 void ReaderEngine::nextParagraph() {
-    index_ = startAfter(paragraphStarts_, index_, count());
+    seek(startAfter(starts_.paragraphs, index_, count()));
 }
 
 std::int64_t ReaderEngine::sentenceStart() const {
     if (isAtEnd()) {
         return index_;
     }
-    return startBefore(sentenceStarts_, index_ + 1);
+    return std::min(startBefore(starts_.sentences, index_ + 1), index_);
 }
 
 } // namespace velora

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/ReadingSettings.hpp"
+#include "core/Sentences.hpp"
 #include "core/Word.hpp"
 
 #include <cstdint>
@@ -15,8 +16,7 @@ namespace velora {
 class ReaderEngine {
 public:
     ReaderEngine() = default;
-    ReaderEngine(std::vector<Word> words, ReadingSettings settings,
-                 std::vector<std::int64_t> sentenceStarts = {});
+    ReaderEngine(std::vector<Word> words, ReadingSettings settings, TextStarts starts = {});
 
     const std::vector<Word>& words() const { return words_; }
     std::int64_t index() const { return index_; }
@@ -32,9 +32,8 @@ public:
     std::optional<Word> pivotWord() const;
     double progress() const;
 
-    // `sentenceStarts` are word indexes (Sentences::starts); paragraph starts count as sentence
-    // starts whether listed or not.
-    void load(std::vector<Word> words, std::vector<std::int64_t> sentenceStarts = {});
+    // `starts` belong to `words` (Sentences::of); without them the text is one sentence.
+    void load(std::vector<Word> words, TextStarts starts = {});
     // Moves on by one chunk; answers whether another chunk follows.
     bool advance();
     void rewind(std::int64_t by);
@@ -55,12 +54,8 @@ public:
     bool operator==(const ReaderEngine&) const = default;
 
 private:
-    void indexStarts(std::vector<std::int64_t> sentenceStarts);
-
     std::vector<Word> words_;
-    // Ascending and within the words; both begin with 0 when there are words.
-    std::vector<std::int64_t> sentenceStarts_;
-    std::vector<std::int64_t> paragraphStarts_;
+    TextStarts starts_;
     std::int64_t index_ = 0;
 };
 

@@ -3,8 +3,8 @@
 #include "core/JsonFields.hpp"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 
 namespace velora {
 
@@ -46,9 +46,12 @@ double ReadingSettings::speedMultiplier() const {
 }
 
 std::string ReadingSettings::speedMultiplierLabel() const {
+    // Not printf: the C library's number locale would make it "1,2X" in German.
     char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "%.1fX", speedMultiplier());
-    return buffer;
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer, speedMultiplier(),
+                                   std::chars_format::fixed, 1)
+                         .ptr;
+    return std::string(buffer, end) + 'X';
 }
 
 nlohmann::json ReadingSettings::toJson() const {

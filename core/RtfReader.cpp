@@ -105,6 +105,9 @@ Converter openCodePage(int codePage) {
 
 enum class Destination { text, fontTable, skipped };
 
+// Real documents nest a few dozen groups; a file of braces must not cost memory per brace.
+constexpr std::size_t maxGroupDepth = 1000;
+
 struct GroupState {
     Destination destination = Destination::text;
     int codePage = 0; // 0: the document's code page
@@ -123,11 +126,19 @@ public:
             case '{':
                 flushBytes();
                 pendingSkip_ = 0;
-                groups_.push_back(groups_.back());
+                if (groups_.size() < maxGroupDepth) {
+                    groups_.push_back(groups_.back());
+                } else {
+                    ++excessDepth_;
+                }
                 break;
             case '}':
                 flushBytes();
                 pendingSkip_ = 0;
+                if (excessDepth_ > 0) {
+                    --excessDepth_;
+                    break;
+                }
                 groups_.pop_back();
                 if (groups_.empty()) {
                     return finish();
@@ -410,6 +421,8 @@ private:
     std::string_view input_;
     std::size_t position_ = 0;
     std::vector<GroupState> groups_{GroupState{}};
+    // Groups nested deeper than the limit, read as part of the deepest one kept.
+    std::size_t excessDepth_ = 0;
     int documentCodePage_ = defaultCodePage;
     std::map<long, int> fontCodePages_;
     long currentFont_ = 0;

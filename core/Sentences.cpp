@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <iterator>
 #include <memory>
 #include <unicode/brkiter.h>
 #include <unicode/filteredbrk.h>
@@ -182,6 +183,33 @@ std::vector<std::int64_t> starts(std::string_view cleanedText) {
         return startsInLines(TextEngine::normalize(cleanedText));
     }
     return startsInLines(cleanedText);
+}
+
+TextStarts of(const std::vector<Word>& words, std::string_view cleanedText) {
+    return indexed(words, starts(cleanedText));
+}
+
+TextStarts indexed(const std::vector<Word>& words, std::vector<std::int64_t> sentenceStarts) {
+    TextStarts result;
+    if (words.empty()) {
+        return result;
+    }
+    const auto count = static_cast<std::int64_t>(words.size());
+    result.paragraphs.push_back(0);
+    for (std::int64_t index = 0; index + 1 < count; ++index) {
+        if (words[static_cast<std::size_t>(index)].isParagraphEnd) {
+            result.paragraphs.push_back(index + 1);
+        }
+    }
+    std::erase_if(sentenceStarts,
+                  [count](std::int64_t start) { return start < 0 || start >= count; });
+    std::sort(sentenceStarts.begin(), sentenceStarts.end());
+    sentenceStarts.erase(std::unique(sentenceStarts.begin(), sentenceStarts.end()),
+                         sentenceStarts.end());
+    result.sentences.reserve(sentenceStarts.size() + result.paragraphs.size());
+    std::set_union(sentenceStarts.begin(), sentenceStarts.end(), result.paragraphs.begin(),
+                   result.paragraphs.end(), std::back_inserter(result.sentences));
+    return result;
 }
 
 } // namespace velora::Sentences

@@ -7,21 +7,11 @@
 #include <memory>
 #include <unicode/ucnv.h>
 #include <unicode/ucnv_cb.h>
-#include <unicode/ucsdet.h>
 #include <unicode/unistr.h>
 
 namespace velora::TextDecoder {
 
 namespace {
-
-// Measured on short samples (10 to 3000 bytes) in Windows-1250/1251/1252, KOI8-R, ISO 8859-1/2/7
-// and Shift_JIS: wrong answers scored up to 33 (Shift_JIS taken for Windows-1252, Cyrillic for
-// Hebrew), right ones from 39 for Cyrillic and Greek; Western text below the line falls through to
-// ISO 8859-1, which reads it the same.
-constexpr std::int32_t minimumConfidence = 35;
-
-// The detector's statistics settle long before this; scanning a large file whole costs seconds.
-constexpr std::size_t detectionSample = 1 << 20;
 
 struct ByteOrderMark {
     std::string_view bytes;
@@ -36,49 +26,9 @@ constexpr std::array byteOrderMarks{
     ByteOrderMark{std::string_view("\xFE\xFF", 2), "UTF-16BE"},
 };
 
-struct DetectorCloser {
-    void operator()(UCharsetDetector* detector) const { ucsdet_close(detector); }
-};
-
 struct ConverterCloser {
     void operator()(UConverter* converter) const { ucnv_close(converter); }
 };
-
-// Without a byte-order mark the detector's UTF-16 and UTF-32 answers are guesses, and its EBCDIC
-// answers came up for Polish and Czech text; neither is a plausible desktop text file.
-bool isUntrusted(std::string_view charset) {
-    return charset.starts_with("UTF-") || charset.starts_with("IBM42");
-}
-
-std::optional<std::string> detected(std::string_view bytes) {
-    UErrorCode status = U_ZERO_ERROR;
-    std::unique_ptr<UCharsetDetector, DetectorCloser> detector(ucsdet_open(&status));
-    if (U_FAILURE(status)) {
-        return std::nullopt;
-    }
-    const std::string_view sample = bytes.substr(0, detectionSample);
-    ucsdet_setText(detector.get(), sample.data(), static_cast<std::int32_t>(sample.size()),
-                   &status);
-    std::int32_t count = 0;
-    const UCharsetMatch** matches = ucsdet_detectAll(detector.get(), &count, &status);
-    if (U_FAILURE(status)) {
-        return std::nullopt;
-    }
-    for (std::int32_t i = 0; i < count; ++i) {
-        const char* name = ucsdet_getName(matches[i], &status);
-        const std::int32_t confidence = ucsdet_getConfidence(matches[i], &status);
-        if (U_FAILURE(status) || confidence < minimumConfidence) {
-            break;
-        }
-        if (isUntrusted(name)) {
-            continue;
-        }
-        if (auto text = convert(bytes, name)) {
-            return text;
-        }
-    }
-    return std::nullopt;
-}
 
 std::string latin1(std::string_view bytes) {
     std::string text;
@@ -121,7 +71,7 @@ std::optional<std::string> convert(std::string_view bytes, const char* charset) 
     return result;
 }
 
-std::string decode(std::string_view bytes) {
+std::string decode(std::string_view bytes, const CharsetGuess& guess) {
     if (Graphemes::isWellFormed(bytes)) {
         return std::string(bytes.starts_with("\xEF\xBB\xBF") ? bytes.substr(3) : bytes);
     }
@@ -133,8 +83,12 @@ std::string decode(std::string_view bytes) {
             break;
         }
     }
-    if (auto text = detected(bytes)) {
-        return std::move(*text);
+    // A guess of UTF-16 or UTF-32 without a byte-order mark is no plausible desktop text file.
+    if (const std::string charset = guess ? guess(bytes) : std::string();
+        !charset.empty() && !charset.starts_with("UTF-")) {
+        if (auto text = convert(bytes, charset.c_str())) {
+            return std::move(*text);
+        }
     }
     return latin1(bytes);
 }

@@ -10,7 +10,8 @@
 // Every text the reader loads takes this road, whatever its bytes.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string text =
-        velora::TextDecoder::decode(std::string_view(reinterpret_cast<const char*>(data), size));
+        velora::TextDecoder::decode(std::string_view(reinterpret_cast<const char*>(data), size),
+                                    [](std::string_view) { return std::string("KOI8-R"); });
     const std::string cleaned = velora::TextSanitizer::clean(text);
     for (const velora::Word& word : velora::TextEngine::tokenize(cleaned)) {
         const velora::Word::OrpParts parts = word.orpParts();

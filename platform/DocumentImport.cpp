@@ -5,8 +5,8 @@
 
 namespace velora::DocumentImport {
 
-std::optional<std::string> readFile(const std::filesystem::path& file) {
-    return ImportService(std::make_shared<LinuxDocumentReaders>()).importTextNow(file);
+ImportResult readFile(const std::filesystem::path& file) {
+    return ImportService(std::make_shared<LinuxDocumentReaders>()).importText(file);
 }
 
 } // namespace velora::DocumentImport

@@ -1,7 +1,6 @@
 #include "platform/EPUBExtractor.hpp"
 
 #include "app/FileBytes.hpp"
-#include "app/FileDescriptor.hpp"
 #include "core/Graphemes.hpp"
 #include "core/HTMLStripper.hpp"
 #include "core/WhiteSpace.hpp"
@@ -9,7 +8,6 @@
 #include "platform/TemporaryFolder.hpp"
 
 #include <algorithm>
-#include <fcntl.h>
 #include <unicode/normalizer2.h>
 #include <unicode/unistr.h>
 
@@ -18,7 +16,7 @@ namespace velora {
 namespace {
 
 // Unpacking a gigabyte takes seconds; a tool still busy after this is stuck.
-constexpr std::chrono::minutes unzipTimeout{5};
+constexpr std::chrono::minutes unzipTimeout{2};
 
 bool isHtmlLike(const std::filesystem::path& file) {
     const std::string extension = file.extension().string();
@@ -54,50 +52,45 @@ EPUBExtractor::EPUBExtractor(std::filesystem::path unzipTool, std::filesystem::p
     : unzipTool_(std::move(unzipTool)), temporaryParent_(std::move(temporaryParent)),
       limits_(limits) {}
 
-std::optional<std::string> EPUBExtractor::text(const std::filesystem::path& book) const {
+ImportResult EPUBExtractor::text(int descriptor, std::string_view bytes) const {
+    // A zip bomb or an archive that writes through its own links is refused before it touches
+    // the disk.
+    const auto archive = ZipArchive::fromBytes(bytes);
+    if (!archive || !archive->isSafeToUnpack(limits_)) {
+        return ImportFailure::damaged;
+    }
     const auto folder = TemporaryFolder::create(
         temporaryParent_.empty() ? TemporaryFolder::defaultParent() : temporaryParent_);
-    if (!folder || !unzip(book, folder->path())) {
-        return std::nullopt;
+    if (!folder || !unzip(descriptor, folder->path())) {
+        return ImportFailure::damaged;
     }
     std::string joined;
     for (const auto& file : htmlFiles(folder->path())) {
-        const auto bytes = FileBytes::read(file);
-        if (!bytes || !Graphemes::isWellFormed(*bytes)) {
+        const auto chapter = FileBytes::read(file);
+        if (!chapter || !Graphemes::isWellFormed(*chapter)) {
             continue;
         }
-        const std::string chapter = HTMLStripper::plainText(*bytes);
-        if (chapter.empty()) {
+        const std::string stripped = HTMLStripper::plainText(*chapter);
+        if (stripped.empty()) {
             continue;
         }
         if (!joined.empty()) {
             joined += "\n\n";
         }
-        joined += chapter;
+        joined += stripped;
     }
     if (WhiteSpace::isBlank(joined)) {
-        return std::nullopt;
+        return ImportFailure::noText;
     }
     return joined;
 }
 
-bool EPUBExtractor::unzip(const std::filesystem::path& book,
-                          const std::filesystem::path& folder) const {
-    // unzip reads a name holding [, ? or * as a pattern and could unpack another book; it gets
-    // this one as an open file instead, the very file that is checked here.
-    const FileDescriptor file(::open(book.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
-    if (file.get() < 0) {
-        return false;
-    }
-    // A zip bomb or an archive that writes through its own links is refused before it touches
-    // the disk.
-    const auto archive = ZipArchive::open("/dev/fd/" + std::to_string(file.get()));
-    if (!archive || !archive->isSafeToUnpack(limits_)) {
-        return false;
-    }
+bool EPUBExtractor::unzip(int descriptor, const std::filesystem::path& folder) const {
+    // unzip gets the book as an open file: its name is never read again, and a name holding
+    // [, ? or * would be taken for a pattern.
     ChildProcess::Options options;
     options.timeout = unzipTimeout;
-    options.passedFile = file.get();
+    options.passedFile = descriptor;
     return ChildProcess::run(
                unzipTool_, {"-o", "-qq", "/dev/fd/3", "-d", absolutePath(folder).string()}, options)
         .has_value();

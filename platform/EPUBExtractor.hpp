@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/ImportResult.hpp"
 #include "platform/ZipArchive.hpp"
 
 #include <filesystem>
@@ -18,16 +19,16 @@ public:
                            std::filesystem::path temporaryParent = {},
                            ZipArchive::Limits limits = {});
 
-    // Absent on every failure and when the book yields no text. The temporary folder is gone
-    // when the call returns.
-    std::optional<std::string> text(const std::filesystem::path& book) const;
+    // The text of the book open as `descriptor`, whose bytes these are. The temporary folder is
+    // gone when the call returns.
+    ImportResult text(int descriptor, std::string_view bytes) const;
 
     // The files below `folder` whose extension is xhtml, html or htm in any case, sorted by their
     // full paths in canonical normalisation; symbolic links are left out.
     static std::vector<std::filesystem::path> htmlFiles(const std::filesystem::path& folder);
 
 private:
-    bool unzip(const std::filesystem::path& book, const std::filesystem::path& folder) const;
+    bool unzip(int descriptor, const std::filesystem::path& folder) const;
 
     std::filesystem::path unzipTool_;
     std::filesystem::path temporaryParent_;

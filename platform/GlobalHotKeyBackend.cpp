@@ -1,7 +1,13 @@
 #include "platform/GlobalHotKeyBackend.hpp"
 
+#include "platform/GnomeCustomShortcut.hpp"
+#include "platform/KGlobalAccelHotKeyService.hpp"
+#include "platform/PortalGlobalHotKeyService.hpp"
+#include "platform/WaylandSession.hpp"
 #include "platform/X11GlobalHotKeyService.hpp"
 #include "platform/X11Session.hpp"
+
+#include <QDBusConnection>
 
 namespace velora {
 
@@ -18,13 +24,41 @@ public:
     void unregisterHotKey(Handle) override {}
 };
 
+bool isGnome() {
+    return qEnvironmentVariable("XDG_CURRENT_DESKTOP")
+        .split(QLatin1Char(':'))
+        .contains(QLatin1String("GNOME"), Qt::CaseInsensitive);
+}
+
 } // namespace
 
-std::unique_ptr<GlobalHotKeyService> GlobalHotKeyBackend::forSession() {
-    if (X11Session::ofApplication()) {
-        return std::make_unique<X11GlobalHotKeyService>();
+GlobalHotKeyBackend GlobalHotKeyBackend::forSession() {
+    GlobalHotKeyBackend backend;
+    // Under XWayland a grab succeeds but only sees keys typed into X11 windows.
+    if (!WaylandSession::isActive()) {
+        if (X11Session::ofApplication()) {
+            backend.route = ShortcutRoute::keyGrab;
+            backend.service = std::make_unique<X11GlobalHotKeyService>();
+        } else {
+            backend.service = std::make_unique<NoGlobalHotKeyService>();
+        }
+        return backend;
     }
-    return std::make_unique<NoGlobalHotKeyService>();
+    const QDBusConnection bus = QDBusConnection::sessionBus();
+    if (bus.isConnected() && PortalGlobalHotKeyService::isOffered(bus)) {
+        backend.route = ShortcutRoute::portal;
+        backend.service = std::make_unique<PortalGlobalHotKeyService>(bus);
+    } else if (bus.isConnected() && KGlobalAccelHotKeyService::isOffered(bus)) {
+        backend.route = ShortcutRoute::kdeGlobalAccel;
+        backend.service = std::make_unique<KGlobalAccelHotKeyService>(bus);
+    } else {
+        backend.service = std::make_unique<NoGlobalHotKeyService>();
+        if (isGnome() && GnomeCustomShortcut::isAvailable()) {
+            backend.route = ShortcutRoute::gnomeCustomShortcut;
+            backend.desktopShortcut = std::make_unique<GnomeCustomShortcut>();
+        }
+    }
+    return backend;
 }
 
 } // namespace velora

@@ -1,6 +1,5 @@
 #include "platform/HtmlReader.hpp"
 
-#include "app/FileBytes.hpp"
 #include "platform/PlainTextBuilder.hpp"
 #include "platform/XmlDocument.hpp"
 
@@ -73,12 +72,7 @@ bool isKnownEncoding(const std::string& charset) {
 }
 
 bool isPreformatted(const xmlNode* node) {
-    for (const xmlNode* n = node; n != nullptr; n = n->parent) {
-        if (XmlDocument::isElement(n, "pre") || XmlDocument::isElement(n, "textarea")) {
-            return true;
-        }
-    }
-    return false;
+    return XmlDocument::isElement(node, "pre") || XmlDocument::isElement(node, "textarea");
 }
 
 } // namespace
@@ -95,13 +89,15 @@ std::optional<std::string> text(std::string_view bytes, const char* encoding) {
         return std::nullopt;
     }
     PlainTextBuilder builder;
+    // Counted on the way, not looked up per text: a deep document would make that quadratic.
+    int preformatted = 0;
     XmlDocument::walk(
         root,
         [&](xmlNode* node) {
             if (node->type == XML_TEXT_NODE || node->type == XML_CDATA_SECTION_NODE) {
                 const auto* content = reinterpret_cast<const char*>(node->content);
                 if (content != nullptr) {
-                    if (isPreformatted(node)) {
+                    if (preformatted > 0) {
                         builder.verbatim(content);
                     } else {
                         builder.flowing(content);
@@ -113,6 +109,9 @@ std::optional<std::string> text(std::string_view bytes, const char* encoding) {
                 XmlDocument::isAnyElement(node, droppedElements)) {
                 return false;
             }
+            if (isPreformatted(node)) {
+                ++preformatted;
+            }
             if (XmlDocument::isElement(node, "br")) {
                 builder.lineBreak();
             } else if (XmlDocument::isAnyElement(node, blockElements)) {
@@ -121,8 +120,12 @@ std::optional<std::string> text(std::string_view bytes, const char* encoding) {
             return true;
         },
         [&](xmlNode* node) {
-            if (node->type != XML_ELEMENT_NODE) {
+            if (node->type != XML_ELEMENT_NODE ||
+                XmlDocument::isAnyElement(node, droppedElements)) {
                 return;
+            }
+            if (isPreformatted(node)) {
+                --preformatted;
             }
             if (XmlDocument::isAnyElement(node, blockElements)) {
                 builder.endLine();
@@ -131,14 +134,6 @@ std::optional<std::string> text(std::string_view bytes, const char* encoding) {
             }
         });
     return builder.take();
-}
-
-std::optional<std::string> fileText(const std::filesystem::path& file) {
-    const auto bytes = FileBytes::read(file);
-    if (!bytes) {
-        return std::nullopt;
-    }
-    return text(*bytes);
 }
 
 } // namespace velora::HtmlReader

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -12,7 +11,5 @@ namespace velora::HtmlReader {
 // when given, else in the charset the document declares (byte-order mark or meta element), else
 // as UTF-8. Absent when nothing readable is left.
 std::optional<std::string> text(std::string_view bytes, const char* encoding = nullptr);
-
-std::optional<std::string> fileText(const std::filesystem::path& file);
 
 } // namespace velora::HtmlReader

@@ -1,17 +1,16 @@
 #pragma once
 
+#include "app/ImportResult.hpp"
+
 #include <filesystem>
-#include <optional>
-#include <string>
 
 namespace velora::LegacyWordReader {
 
 // The installed antiword, or empty when there is none.
 std::filesystem::path findTool();
 
-// The text of a Word 97-2003 document as antiword prints it, paragraphs on one line each.
-// Absent when the tool is missing or fails, and when the document holds no text.
-std::optional<std::string> fileText(const std::filesystem::path& file,
-                                    const std::filesystem::path& antiword);
+// The text of the Word 97-2003 document open as `descriptor`, as antiword prints it, paragraphs
+// on one line each. The tool reads the open file, never its name.
+ImportResult text(int descriptor, const std::filesystem::path& antiword);
 
 } // namespace velora::LegacyWordReader

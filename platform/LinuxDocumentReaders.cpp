@@ -1,7 +1,7 @@
 #include "platform/LinuxDocumentReaders.hpp"
 
-#include "app/FileBytes.hpp"
 #include "core/RtfReader.hpp"
+#include "platform/CharsetDetector.hpp"
 #include "platform/DocxReader.hpp"
 #include "platform/HtmlReader.hpp"
 #include "platform/LegacyWordReader.hpp"
@@ -13,12 +13,11 @@ namespace velora {
 
 namespace {
 
-std::optional<std::string> rtfText(const std::filesystem::path& file) {
-    const auto bytes = FileBytes::read(file);
-    if (!bytes) {
-        return std::nullopt;
+ImportResult present(std::optional<std::string> text, ImportFailure otherwise) {
+    if (!text) {
+        return otherwise;
     }
-    return RtfReader::text(*bytes);
+    return std::move(*text);
 }
 
 } // namespace
@@ -29,39 +28,32 @@ LinuxDocumentReaders::LinuxDocumentReaders(const Tools& tools)
     : epub_(tools.unzip),
       antiword_(tools.antiword.empty() ? LegacyWordReader::findTool() : tools.antiword) {}
 
-std::optional<std::string> LinuxDocumentReaders::pdfText(const std::filesystem::path& file) const {
-    return PdfReader::fileText(file);
+ImportResult LinuxDocumentReaders::text(DocumentFormat format,
+                                        const OpenedDocument& document) const {
+    switch (format) {
+    case DocumentFormat::pdf:
+        return PdfReader::text(document.bytes);
+    case DocumentFormat::epub:
+        return epub_.text(document.descriptor, document.bytes);
+    case DocumentFormat::docx:
+        return DocxReader::fileText(document.bytes);
+    case DocumentFormat::odt:
+        return OdtReader::fileText(document.bytes);
+    case DocumentFormat::rtf:
+        return present(RtfReader::text(document.bytes), ImportFailure::noText);
+    case DocumentFormat::legacyWord:
+        return LegacyWordReader::text(document.descriptor, antiword_);
+    case DocumentFormat::html:
+        return present(HtmlReader::text(document.bytes), ImportFailure::noText);
+    case DocumentFormat::webArchive:
+        return present(WebArchiveReader::text(document.bytes), ImportFailure::damaged);
+    default:
+        return ImportFailure::unsupported;
+    }
 }
 
-std::optional<std::string> LinuxDocumentReaders::epubText(const std::filesystem::path& file) const {
-    return epub_.text(file);
-}
-
-std::optional<std::string> LinuxDocumentReaders::attributedText(const std::filesystem::path& file,
-                                                                std::string_view extension) const {
-    if (extension == "docx") {
-        return DocxReader::fileText(file);
-    }
-    if (extension == "odt") {
-        return OdtReader::fileText(file);
-    }
-    if (extension == "rtf") {
-        return rtfText(file);
-    }
-    if (extension == "rtfd") {
-        // A bundle folder whose main text is TXT.rtf.
-        return rtfText(file / "TXT.rtf");
-    }
-    if (extension == "html" || extension == "htm") {
-        return HtmlReader::fileText(file);
-    }
-    if (extension == "webarchive") {
-        return WebArchiveReader::fileText(file);
-    }
-    if (extension == "doc") {
-        return LegacyWordReader::fileText(file, antiword_);
-    }
-    return std::nullopt;
+std::string LinuxDocumentReaders::charsetOf(std::string_view bytes) const {
+    return CharsetDetector::guess(bytes);
 }
 
 } // namespace velora

@@ -3,11 +3,13 @@
 #include "app/platform/DocumentReaders.hpp"
 #include "platform/EPUBExtractor.hpp"
 
+#include <filesystem>
+
 namespace velora {
 
 // The document readers of this system: poppler for PDF, unzip for EPUB, libzip and libxml2 for
 // Word and OpenDocument, an RTF reader of our own, libxml2 for HTML, libplist for web archives,
-// antiword (when installed) for old Word files.
+// antiword (when installed) for old Word files, uchardet for the charset of plain text.
 class LinuxDocumentReaders final : public DocumentReaders {
 public:
     struct Tools {
@@ -19,10 +21,8 @@ public:
     LinuxDocumentReaders();
     explicit LinuxDocumentReaders(const Tools& tools);
 
-    std::optional<std::string> pdfText(const std::filesystem::path& file) const override;
-    std::optional<std::string> epubText(const std::filesystem::path& file) const override;
-    std::optional<std::string> attributedText(const std::filesystem::path& file,
-                                              std::string_view extension) const override;
+    ImportResult text(DocumentFormat format, const OpenedDocument& document) const override;
+    std::string charsetOf(std::string_view bytes) const override;
 
 private:
     EPUBExtractor epub_;

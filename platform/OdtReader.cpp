@@ -1,19 +1,16 @@
 #include "platform/OdtReader.hpp"
 
+#include "platform/OfficePart.hpp"
 #include "platform/PlainTextBuilder.hpp"
-#include "platform/XmlDocument.hpp"
-#include "platform/ZipArchive.hpp"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
-#include <cstring>
-#include <libxml/xmlmemory.h>
 
 namespace velora::OdtReader {
 
 namespace {
 
-constexpr std::uint64_t maxPartSize = std::uint64_t{256} << 20;
 // A text:s may ask for any number of spaces; more than a line's worth is never meant.
 constexpr long maxSpaceRun = 1000;
 
@@ -21,19 +18,17 @@ constexpr std::array skippedElements{
     "tracked-changes",  "annotation",      "note",    "sequence-decls",
     "automatic-styles", "font-face-decls", "scripts", "forms"};
 
-bool isParagraph(const xmlNode* node) {
-    return XmlDocument::isElement(node, "p") || XmlDocument::isElement(node, "h");
+bool isParagraph(const XmlStream& xml) {
+    return xml.isElement("p") || xml.isElement("h");
 }
 
-long spaceCount(xmlNode* node) {
-    xmlChar* value = xmlGetProp(node, reinterpret_cast<const xmlChar*>("c"));
-    if (value == nullptr) {
+long spaceCount(XmlStream& xml) {
+    const std::optional<std::string> value = xml.attribute("c");
+    if (!value) {
         return 1;
     }
     long count = 1;
-    const char* text = reinterpret_cast<const char*>(value);
-    const auto parsed = std::from_chars(text, text + std::strlen(text), count);
-    xmlFree(value);
+    const auto parsed = std::from_chars(value->data(), value->data() + value->size(), count);
     if (parsed.ec != std::errc()) {
         return 1;
     }
@@ -42,54 +37,48 @@ long spaceCount(xmlNode* node) {
 
 } // namespace
 
-std::optional<std::string> contentText(std::string_view contentXml) {
-    const XmlDocument document = XmlDocument::parseXml(contentXml);
-    xmlNode* root = document.root();
-    if (root == nullptr) {
-        return std::nullopt;
-    }
+std::optional<std::string> contentText(XmlStream& xml) {
     PlainTextBuilder builder;
     int paragraphDepth = 0;
-    XmlDocument::walk(
-        root,
-        [&](xmlNode* node) {
-            if (node->type == XML_TEXT_NODE || node->type == XML_CDATA_SECTION_NODE) {
-                if (paragraphDepth > 0 && node->content != nullptr) {
-                    builder.flowing(reinterpret_cast<const char*>(node->content));
-                }
-                return false;
+    xml.visitAll(skippedElements, [&] {
+        const XmlStream::Node node = xml.node();
+        if (node == XmlStream::Node::text) {
+            if (paragraphDepth > 0) {
+                builder.flowing(xml.text());
             }
-            if (node->type != XML_ELEMENT_NODE ||
-                XmlDocument::isAnyElement(node, skippedElements)) {
-                return false;
-            }
-            if (isParagraph(node)) {
+        } else if (node == XmlStream::Node::elementStart) {
+            if (isParagraph(xml)) {
                 builder.endLine();
-                ++paragraphDepth;
-            } else if (XmlDocument::isElement(node, "s")) {
-                builder.verbatim(std::string(static_cast<std::size_t>(spaceCount(node)), ' '));
-            } else if (XmlDocument::isElement(node, "tab")) {
+                if (xml.isEmptyElement()) {
+                    builder.lineBreak();
+                } else {
+                    ++paragraphDepth;
+                }
+            } else if (xml.isElement("s")) {
+                builder.verbatim(std::string(static_cast<std::size_t>(spaceCount(xml)), ' '));
+            } else if (xml.isElement("tab")) {
                 builder.verbatim("\t");
-            } else if (XmlDocument::isElement(node, "line-break")) {
+            } else if (xml.isElement("line-break")) {
                 builder.lineBreak();
             }
-            return true;
-        },
-        [&](xmlNode* node) {
-            if (isParagraph(node)) {
-                --paragraphDepth;
-                builder.lineBreak();
-            }
-        });
+        } else if (node == XmlStream::Node::elementEnd && isParagraph(xml)) {
+            --paragraphDepth;
+            builder.lineBreak();
+        }
+    });
+    if (xml.failed()) {
+        return std::nullopt;
+    }
     return builder.take();
 }
 
-std::optional<std::string> fileText(const std::filesystem::path& file) {
-    const auto part = ZipArchive::readEntry(file, "content.xml", maxPartSize);
-    if (!part) {
-        return std::nullopt;
-    }
-    return contentText(*part);
+std::optional<std::string> contentText(std::string_view contentXml) {
+    XmlStream xml(contentXml);
+    return contentText(xml);
+}
+
+ImportResult fileText(std::string_view bytes) {
+    return OfficePart::text(bytes, "content.xml", [](XmlStream& xml) { return contentText(xml); });
 }
 
 } // namespace velora::OdtReader

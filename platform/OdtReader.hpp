@@ -1,6 +1,8 @@
 #pragma once
 
-#include <filesystem>
+#include "app/ImportResult.hpp"
+#include "platform/XmlStream.hpp"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -9,8 +11,11 @@ namespace velora::OdtReader {
 
 // The text of an OpenDocument text's content.xml: paragraphs, headings and list items as lines,
 // runs of spaces (text:s), tabs and line breaks; notes, annotations and tracked deletions left out.
+// Absent when the XML is malformed or holds no text.
+std::optional<std::string> contentText(XmlStream& contentXml);
 std::optional<std::string> contentText(std::string_view contentXml);
 
-std::optional<std::string> fileText(const std::filesystem::path& file);
+// The text of the OpenDocument text whose bytes these are.
+ImportResult fileText(std::string_view bytes);
 
 } // namespace velora::OdtReader

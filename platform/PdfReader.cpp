@@ -2,6 +2,7 @@
 
 #include "core/WhiteSpace.hpp"
 
+#include <climits>
 #include <memory>
 #include <mutex>
 #include <poppler-document.h>
@@ -20,12 +21,19 @@ void silencePoppler() {
 
 } // namespace
 
-std::optional<std::string> fileText(const std::filesystem::path& file) {
+ImportResult text(std::string_view bytes) {
     silencePoppler();
+    if (bytes.size() > INT_MAX) {
+        return ImportFailure::tooLarge;
+    }
+    // Poppler reads the caller's bytes in place; they outlive the document.
     const std::unique_ptr<poppler::document> document(
-        poppler::document::load_from_file(file.string()));
-    if (!document || document->is_locked()) {
-        return std::nullopt;
+        poppler::document::load_from_raw_data(bytes.data(), static_cast<int>(bytes.size())));
+    if (!document) {
+        return ImportFailure::damaged;
+    }
+    if (document->is_locked()) {
+        return ImportFailure::passwordProtected;
     }
     std::string text;
     bool first = true;
@@ -52,7 +60,7 @@ std::optional<std::string> fileText(const std::filesystem::path& file) {
         text.append(utf8.begin(), end);
     }
     if (WhiteSpace::isBlank(text)) {
-        return std::nullopt;
+        return ImportFailure::scannedImages;
     }
     return text;
 }

@@ -20,7 +20,9 @@ void makeRemovable(const std::filesystem::path& root) {
         std::error_code error;
         for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end;
              it.increment(error)) {
-            if (it->is_directory(error) && !it->is_symlink(error)) {
+            // A link that points nowhere must not end the walk before the folders after it.
+            std::error_code statusError;
+            if (it->symlink_status(statusError).type() == std::filesystem::file_type::directory) {
                 folders.push_back(it->path());
             }
         }

@@ -1,6 +1,5 @@
 #include "platform/WebArchiveReader.hpp"
 
-#include "app/FileBytes.hpp"
 #include "platform/HtmlReader.hpp"
 
 #include <cstdint>
@@ -51,14 +50,6 @@ std::optional<std::string> text(std::string_view bytes) {
     }
     return HtmlReader::text(std::string_view(content, static_cast<std::size_t>(length)),
                             encoding.empty() ? nullptr : encoding.c_str());
-}
-
-std::optional<std::string> fileText(const std::filesystem::path& file) {
-    const auto bytes = FileBytes::read(file);
-    if (!bytes) {
-        return std::nullopt;
-    }
-    return text(*bytes);
 }
 
 } // namespace velora::WebArchiveReader

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -10,7 +9,5 @@ namespace velora::WebArchiveReader {
 // The text of a saved web archive (a binary or XML property list): the main resource's data read
 // as HTML in the resource's recorded text encoding. Absent on anything else.
 std::optional<std::string> text(std::string_view bytes);
-
-std::optional<std::string> fileText(const std::filesystem::path& file);
 
 } // namespace velora::WebArchiveReader

@@ -3,7 +3,6 @@
 #include <climits>
 #include <cstring>
 #include <libxml/HTMLparser.h>
-#include <libxml/parser.h>
 #include <mutex>
 
 namespace velora {
@@ -17,23 +16,17 @@ void initialise() {
 
 } // namespace
 
-XmlDocument XmlDocument::parseXml(std::string_view bytes) {
-    initialise();
-    if (bytes.size() > INT_MAX) {
-        return XmlDocument(nullptr);
-    }
-    return XmlDocument(xmlReadMemory(bytes.data(), static_cast<int>(bytes.size()), nullptr, nullptr,
-                                     XML_PARSE_NONET | XML_PARSE_NOERROR | XML_PARSE_NOWARNING));
-}
-
 XmlDocument XmlDocument::parseHtml(std::string_view bytes, const char* encoding) {
     initialise();
     if (bytes.size() > INT_MAX) {
         return XmlDocument(nullptr);
     }
-    return XmlDocument(htmlReadMemory(
-        bytes.data(), static_cast<int>(bytes.size()), nullptr, encoding,
-        HTML_PARSE_RECOVER | HTML_PARSE_NONET | HTML_PARSE_NOERROR | HTML_PARSE_NOWARNING));
+    // The huge-document option lifts the depth limit of 256, which refused real pages with text;
+    // this libxml2 honours the XML parser's option in its HTML parser too.
+    return XmlDocument(htmlReadMemory(bytes.data(), static_cast<int>(bytes.size()), nullptr,
+                                      encoding,
+                                      HTML_PARSE_RECOVER | HTML_PARSE_NONET | HTML_PARSE_NOERROR |
+                                          HTML_PARSE_NOWARNING | XML_PARSE_HUGE));
 }
 
 xmlNode* XmlDocument::root() const {

@@ -7,11 +7,10 @@
 
 namespace velora {
 
-// A parsed libxml2 tree: XML without network access, DTD loading or entity expansion, or HTML
-// through libxml2's forgiving HTML parser. Parse errors are never printed.
+// An HTML document parsed into a tree by libxml2's forgiving HTML parser, as deep as libxml2's
+// huge-document limits allow. Parse errors are never printed.
 class XmlDocument {
 public:
-    static XmlDocument parseXml(std::string_view bytes);
     // `encoding` null lets the document's own declaration decide.
     static XmlDocument parseHtml(std::string_view bytes, const char* encoding);
 

@@ -53,54 +53,50 @@ void ZipArchive::Closer::operator()(zip* archive) const {
     zip_discard(archive);
 }
 
-std::optional<ZipArchive> ZipArchive::open(const std::filesystem::path& file) {
-    int error = 0;
-    zip_t* archive = zip_open(file.c_str(), ZIP_RDONLY | ZIP_CHECKCONS, &error);
+std::optional<ZipArchive> ZipArchive::fromBytes(std::string_view bytes) {
+    zip_error_t error;
+    zip_error_init(&error);
+    zip_source_t* source = zip_source_buffer_create(bytes.data(), bytes.size(), 0, &error);
+    if (source == nullptr) {
+        zip_error_fini(&error);
+        return std::nullopt;
+    }
+    zip_t* archive = zip_open_from_source(source, ZIP_RDONLY | ZIP_CHECKCONS, &error);
+    zip_error_fini(&error);
     if (archive == nullptr) {
+        zip_source_free(source);
         return std::nullopt;
     }
     return ZipArchive(archive);
 }
 
-std::optional<std::string> ZipArchive::readEntry(const std::filesystem::path& file,
-                                                 const char* name, std::uint64_t limit) {
-    const auto archive = open(file);
-    if (!archive) {
-        return std::nullopt;
-    }
-    return archive->read(name, limit);
+void ZipArchive::EntryStream::Closer::operator()(zip_file* file) const {
+    zip_fclose(file);
 }
 
-std::optional<std::string> ZipArchive::read(const char* name, std::uint64_t limit) const {
+int ZipArchive::EntryStream::read(char* buffer, int length) {
+    const zip_int64_t count = zip_fread(file_.get(), buffer, static_cast<zip_uint64_t>(length));
+    if (count < 0) {
+        return -1;
+    }
+    total_ += static_cast<std::uint64_t>(count);
+    return total_ > limit_ ? -1 : static_cast<int>(count);
+}
+
+std::optional<ZipArchive::EntryStream> ZipArchive::stream(const char* name,
+                                                          std::uint64_t limit) const {
     zip_stat_t info;
     zip_stat_init(&info);
     if (zip_stat(archive_.get(), name, 0, &info) != 0 || (info.valid & ZIP_STAT_SIZE) == 0 ||
         info.size > limit) {
         return std::nullopt;
     }
-    ZipFile file(zip_fopen_index(archive_.get(), info.index, 0));
-    if (!file) {
+    zip_file_t* file = zip_fopen_index(archive_.get(), info.index, 0);
+    if (file == nullptr) {
         return std::nullopt;
     }
-    // One byte more than recorded shows an entry that lies about its size.
-    std::string content(static_cast<std::size_t>(info.size) + 1, '\0');
-    std::size_t filled = 0;
-    for (;;) {
-        const zip_int64_t count =
-            zip_fread(file.get(), content.data() + filled, content.size() - filled);
-        if (count < 0) {
-            return std::nullopt;
-        }
-        if (count == 0) {
-            break;
-        }
-        filled += static_cast<std::size_t>(count);
-        if (filled > info.size) {
-            return std::nullopt;
-        }
-    }
-    content.resize(filled);
-    return content;
+    // An entry that inflates past its recorded size is lying; stop it there.
+    return EntryStream(file, info.size);
 }
 
 bool ZipArchive::isSafeToUnpack(const Limits& limits) const {

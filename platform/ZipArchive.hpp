@@ -1,28 +1,43 @@
 #pragma once
 
 #include <cstdint>
-#include <filesystem>
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 
 struct zip;
+struct zip_file;
 
 namespace velora {
 
 // A zip archive opened read-only with libzip.
 class ZipArchive {
 public:
-    // Absent when the file is no readable zip archive.
-    static std::optional<ZipArchive> open(const std::filesystem::path& file);
+    // The archive held in `bytes`, which must outlive it; absent when they are no readable zip
+    // archive.
+    static std::optional<ZipArchive> fromBytes(std::string_view bytes);
 
-    // The uncompressed content of one entry; absent when it is missing, damaged or larger than
-    // `limit` bytes.
-    std::optional<std::string> read(const char* name, std::uint64_t limit) const;
+    // One entry read piece by piece, never more than `limit` bytes in all.
+    class EntryStream {
+    public:
+        // Bytes read into `buffer`, 0 at the end, -1 when the entry is damaged or too large.
+        int read(char* buffer, int length);
 
-    // One entry of the archive in `file`, the way office documents keep their main part.
-    static std::optional<std::string> readEntry(const std::filesystem::path& file, const char* name,
-                                                std::uint64_t limit);
+    private:
+        friend class ZipArchive;
+        struct Closer {
+            void operator()(zip_file* file) const;
+        };
+        EntryStream(zip_file* file, std::uint64_t limit) : file_(file), limit_(limit) {}
+
+        std::unique_ptr<zip_file, Closer> file_;
+        std::uint64_t limit_;
+        std::uint64_t total_ = 0;
+    };
+
+    // Absent when the entry is missing or declares more than `limit` bytes.
+    std::optional<EntryStream> stream(const char* name, std::uint64_t limit) const;
 
     struct Limits {
         std::uint64_t maxTotalSize = std::uint64_t{1} << 30;

@@ -2,32 +2,26 @@
 
 #include "app/NotificationCenter.hpp"
 #include "app/platform/AccessibilityTrust.hpp"
+#include "app/platform/DesktopShortcutSettings.hpp"
 #include "app/platform/Pasteboard.hpp"
 #include "shell/DesktopNotifier.hpp"
 #include "shell/ShellReader.hpp"
+#include "ui/Symbols.hpp"
 
 #include <QApplication>
 #include <QDBusConnection>
-#include <QIcon>
 #include <QKeySequence>
 #include <QMenu>
 #include <QPointer>
 #include <QSystemTrayIcon>
 #include <algorithm>
 
-// The icon lives in a static library, whose resources are not registered on their own.
-static void registerShellResources() {
-    Q_INIT_RESOURCE(shell);
-}
-
 namespace velora {
 
 AppDelegate::AppDelegate(Services services, QObject* parent)
     : QObject(parent), services_(std::move(services)),
       hotKeys_(services_.hotKeyService, services_.scheduler),
-      capture_(services_.pasteboard, services_.keys, services_.trust, services_.scheduler) {
-    registerShellResources();
-}
+      capture_(services_.pasteboard, services_.keys, services_.trust, services_.scheduler) {}
 
 AppDelegate::~AppDelegate() = default;
 
@@ -36,8 +30,8 @@ bool AppDelegate::launch(QDBusConnection* bus) {
         return services_.reader.makeView(std::move(close));
     });
     services_.reader.attach(*overlay_);
-    services_.reader.showCaptureSupport(services_.hotKeyService.available(),
-                                        services_.trust.isProcessTrusted());
+    services_.reader.showCaptureSupport(
+        {services_.route, services_.trust.isProcessTrusted(), services_.desktopShortcut});
     setupHotKey();
     setupStatusItem();
     setupServices();
@@ -50,6 +44,9 @@ bool AppDelegate::launch(QDBusConnection* bus) {
             [this](const QString& name) {
                 if (name == velora::hotKeyConfigChanged) {
                     hotKeyConfigChanged();
+                } else if (name == velora::desktopShortcutChanged) {
+                    setupStatusItem();
+                    publishShortcut();
                 }
             });
     TextCapture::promptForAccessibilityIfNeeded(services_.trust, [this](const QString& message) {
@@ -62,13 +59,27 @@ bool AppDelegate::launch(QDBusConnection* bus) {
     return ownsService;
 }
 
+QString AppDelegate::shortcutDisplay() const {
+    if (services_.desktopShortcut) {
+        return services_.desktopShortcut->shortcut().value_or(shortcut_.display);
+    }
+    return hotKeys_.boundChord().value_or(shortcut_.display);
+}
+
+bool AppDelegate::shortcutRegistered() const {
+    if (services_.desktopShortcut) {
+        return services_.desktopShortcut->shortcut().has_value();
+    }
+    return hotKeys_.isRegistered();
+}
+
 QString AppDelegate::readSelectionTitle() const {
-    return QStringLiteral("Read Selection  (") + shortcut_.display +
+    return QStringLiteral("Read Selection  (") + shortcutDisplay() +
            (shortcutRegistered() ? QString() : QStringLiteral(" unavailable")) + QLatin1Char(')');
 }
 
 QString AppDelegate::shortcutGesture() const {
-    return shortcutRegistered() ? QStringLiteral("press ") + shortcut_.display
+    return shortcutRegistered() ? QStringLiteral("press ") + shortcutDisplay()
                                 : QStringLiteral("choose Read Selection in the tray menu");
 }
 
@@ -78,7 +89,7 @@ void AppDelegate::setupStatusItem() {
     menu->addAction(QStringLiteral("Read from Clipboard"), this, &AppDelegate::readClipboard);
     menu->addAction(QStringLiteral("Show Reader"), this, &AppDelegate::showReader);
     menu->addAction(shortcutRegistered()
-                        ? QStringLiteral("Tip: select text anywhere, press ") + shortcut_.display
+                        ? QStringLiteral("Tip: select text anywhere, press ") + shortcutDisplay()
                         : QStringLiteral("Tip: choose a free shortcut in Settings ▸ Shortcut"))
         ->setEnabled(false);
     menu->addSeparator();
@@ -92,7 +103,7 @@ void AppDelegate::setupStatusItem() {
                     &AppDelegate::quit);
 
     if (!statusItem_) {
-        statusItem_ = std::make_unique<QSystemTrayIcon>(QIcon(QStringLiteral(":/veloramac.svg")));
+        statusItem_ = std::make_unique<QSystemTrayIcon>(Symbols::mark());
         statusItem_->setToolTip(QStringLiteral("VeloraMac"));
         connect(statusItem_.get(), &QSystemTrayIcon::activated, this,
                 [this](QSystemTrayIcon::ActivationReason reason) {
@@ -113,7 +124,20 @@ void AppDelegate::setupHotKey() {
             self->captureAndShow();
         }
     };
+    hotKeys_.onRegistrationChanged = [self] {
+        if (self) {
+            self->shortcutAnswered();
+        }
+    };
     registerShortcut();
+}
+
+void AppDelegate::shortcutAnswered() {
+    if (!shortcutRegistered() && !hotKeys_.isAwaitingAnswer()) {
+        notifyShortcutRefused();
+    }
+    setupStatusItem();
+    publishShortcut();
 }
 
 void AppDelegate::registerShortcut() {
@@ -127,24 +151,34 @@ void AppDelegate::registerShortcut() {
     } else {
         // The desktop or another program may hold the default; the user chose none of them.
         const auto& presets = HotKeyConfig::presets();
+        // A desktop that answers later is not asked for the others meanwhile.
         const auto granted = std::ranges::find_if(presets, [this](const HotKeyConfig& preset) {
-            return hotKeys_.registerKeyCode(preset.keyCode, preset.carbonModifiers);
+            return hotKeys_.registerKeyCode(preset.keyCode, preset.carbonModifiers) ||
+                   hotKeys_.isAwaitingAnswer();
         });
         shortcut_ = granted == presets.end() ? presets.front() : *granted;
     }
-    if (services_.hotKeyService.available() && !shortcutRegistered()) {
-        DesktopNotifier::notify(
-            shortcut_.display + QStringLiteral(" is taken"),
-            QStringLiteral("Another program holds the shortcut ") + shortcut_.display +
-                QStringLiteral(", so VeloraMac cannot use it. Choose another in VeloraMac's "
-                               "Settings ▸ Shortcut; Read Selection in the tray menu works "
-                               "meanwhile."));
+    if (services_.hotKeyService.available() && !shortcutRegistered() &&
+        !hotKeys_.isAwaitingAnswer()) {
+        notifyShortcutRefused();
     }
 }
 
+void AppDelegate::notifyShortcutRefused() const {
+    DesktopNotifier::notify(
+        shortcut_.display + QStringLiteral(" is taken"),
+        QStringLiteral("Another program holds the shortcut ") + shortcut_.display +
+            QStringLiteral(", or the desktop declined it, so VeloraMac cannot use it. Choose "
+                           "another in VeloraMac's Settings ▸ Shortcut; Read Selection in the "
+                           "tray menu works meanwhile."));
+}
+
 void AppDelegate::publishShortcut() {
-    services_.reader.showShortcut(shortcut_, shortcutRegistered());
-    serviceProvider_.showShortcut(shortcut_.display, shortcutRegistered());
+    // Where the desktop bound another chord than the one chosen, the texts name the desktop's.
+    HotKeyConfig inUse = shortcut_;
+    inUse.display = shortcutDisplay();
+    services_.reader.showShortcut(inUse, shortcutRegistered());
+    serviceProvider_.showShortcut(inUse.display, shortcutRegistered());
     // A message on show that names the old shortcut would send the user to a dead key.
     const QString gesture = shortcutGesture();
     const std::optional<QString> shown = services_.reader.statusMessage();
@@ -195,6 +229,10 @@ void AppDelegate::setupServices() {
 
 void AppDelegate::hotKeyConfigChanged() {
     registerShortcut();
+    // A shortcut this program put in the desktop's settings follows the choice made here.
+    if (services_.desktopShortcut && services_.desktopShortcut->shortcut()) {
+        services_.desktopShortcut->add(shortcut_.keyCode, shortcut_.carbonModifiers);
+    }
     setupStatusItem();
     publishShortcut();
 }
@@ -212,11 +250,22 @@ QString AppDelegate::nothingToReadMessage(const QString& gesture) {
 
 void AppDelegate::captureAndShow() {
     QPointer<AppDelegate> self(this);
-    capture_.grabSelection([self](std::optional<QString> text) {
-        if (self) {
-            self->captured(std::move(text));
+    const auto capture = [self] {
+        if (!self) {
+            return;
         }
-    });
+        self->capture_.grabSelection([self](std::optional<QString> text) {
+            if (self) {
+                self->captured(std::move(text));
+            }
+        });
+    };
+    if (services_.selectionNeedsFocus && overlay_) {
+        showReader();
+        overlay_->whenActive(capture);
+        return;
+    }
+    capture();
 }
 
 void AppDelegate::captured(std::optional<QString> text) {
@@ -226,54 +275,75 @@ void AppDelegate::captured(std::optional<QString> text) {
     }
     const std::optional<QString> clipboard = services_.pasteboard.string();
     if (clipboard && !clipboard->trimmed().isEmpty()) {
-        readText(*clipboard);
-        services_.reader.setStatusMessage(services_.trust.isProcessTrusted()
-                                              ? QString(readFromClipboardMessage)
-                                              : clipboardFallbackMessage(shortcutGesture()));
+        const QString message = services_.trust.isProcessTrusted()
+                                    ? QString(readFromClipboardMessage)
+                                    : clipboardFallbackMessage(shortcutGesture());
+        // The load clears the status line, so the message follows it.
+        readText(*clipboard, {}, [self = QPointer(this), message] {
+            if (self) {
+                self->services_.reader.setStatusMessage(message);
+            }
+        });
         return;
     }
     showReader();
     services_.reader.setStatusMessage(nothingToReadMessage(shortcutGesture()));
 }
 
-void AppDelegate::readText(const QString& text, ServiceProvider::Done done) {
-    services_.reader.loadText(text);
+void AppDelegate::readText(const QString& text, ServiceProvider::Done done,
+                           std::function<void()> then) {
     showReader();
-    if (!services_.reader.isEmpty()) {
-        services_.reader.play();
-    }
-    if (done) {
-        services_.reader.whenSaved(std::move(done));
-    }
+    services_.reader.loadText(text, [self = QPointer(this), done = std::move(done),
+                                     then = std::move(then)](const LoadOutcome& outcome) mutable {
+        if (!self) {
+            return;
+        }
+        if (outcome.status != LoadOutcome::Status::loaded) {
+            if (done) {
+                done(outcome.message);
+            }
+            return;
+        }
+        if (!self->services_.reader.isEmpty()) {
+            self->services_.reader.play();
+        }
+        if (then) {
+            then();
+        }
+        if (done) {
+            self->services_.reader.whenSaved(std::move(done));
+        }
+    });
 }
 
 void AppDelegate::readFile(const std::filesystem::path& file, ServiceProvider::FileDone done) {
     showReader();
-    services_.importText(
-        file, this, [this, file, done = std::move(done)](std::optional<std::string> text) {
-            if (text && !text->empty()) {
-                services_.reader.loadFile(file, *text);
-                services_.reader.play();
+    services_.reader.loadFile(
+        file, [self = QPointer(this), done = std::move(done)](const LoadOutcome& outcome) mutable {
+            if (!self) {
+                return;
+            }
+            if (outcome.status != LoadOutcome::Status::loaded) {
                 if (done) {
-                    services_.reader.whenSaved(std::move(done));
+                    done(outcome.message);
                 }
                 return;
             }
-            const QString failure =
-                QStringLiteral("Couldn't read ") + QString::fromStdString(file.filename().string());
-            services_.reader.setStatusMessage(failure);
+            self->services_.reader.play();
             if (done) {
-                done(failure);
+                self->services_.reader.whenSaved(std::move(done));
             }
         });
 }
 
 void AppDelegate::readClipboard() {
-    services_.reader.loadFromClipboard();
     showReader();
-    if (!services_.reader.isEmpty()) {
-        services_.reader.play();
-    }
+    services_.reader.loadFromClipboard([self = QPointer(this)](const LoadOutcome& outcome) {
+        if (self && outcome.status == LoadOutcome::Status::loaded &&
+            !self->services_.reader.isEmpty()) {
+            self->services_.reader.play();
+        }
+    });
 }
 
 void AppDelegate::showReader() {
@@ -294,10 +364,10 @@ void AppDelegate::quit() {
     QCoreApplication::quit();
 }
 
-void AppDelegate::openFiles(const QStringList& pathsOrUrls) {
+void AppDelegate::openFiles(const QStringList& pathsOrUrls, ServiceProvider::FileDone done) {
     for (const QString& entry : pathsOrUrls) {
         if (const auto file = ServiceProvider::localFile(entry)) {
-            readFile(*file);
+            readFile(*file, std::move(done));
             return;
         }
     }

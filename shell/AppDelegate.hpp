@@ -3,6 +3,7 @@
 #include "app/HotKeyConfig.hpp"
 #include "app/HotKeyManager.hpp"
 #include "app/TextCapture.hpp"
+#include "app/platform/ShortcutRoute.hpp"
 #include "shell/OverlayWindowController.hpp"
 #include "shell/ServiceProvider.hpp"
 #include "shell/UpdaterService.hpp"
@@ -22,6 +23,7 @@ class QSystemTrayIcon;
 namespace velora {
 
 class AccessibilityTrust;
+class DesktopShortcutSettings;
 class GlobalHotKeyService;
 class KeyEventPoster;
 class NotificationCenter;
@@ -37,10 +39,6 @@ class AppDelegate final : public QObject {
     Q_OBJECT
 
 public:
-    // Reads a file on a worker and answers on the thread of `receiver`, never once it is gone.
-    using Importer = std::function<void(const std::filesystem::path& file, QObject* receiver,
-                                        std::function<void(std::optional<std::string> text)> done)>;
-
     // All must outlive the delegate.
     struct Services {
         ShellReader& reader;
@@ -51,7 +49,11 @@ public:
         Scheduler& scheduler;
         PreferencesStore& preferences;
         NotificationCenter& notifications;
-        Importer importText;
+        // How the session's shortcut reaches the program; the GNOME route brings its settings.
+        ShortcutRoute route = ShortcutRoute::keyGrab;
+        DesktopShortcutSettings* desktopShortcut = nullptr;
+        // Wayland hands the selection only to the window with keyboard focus.
+        bool selectionNeedsFocus = false;
     };
 
     static constexpr QLatin1String readFromClipboardMessage{"Read from clipboard"};
@@ -65,7 +67,9 @@ public:
     bool launch(QDBusConnection* bus);
 
     void captureAndShow();
-    void readText(const QString& text, ServiceProvider::Done done = {});
+    // `done` hears once the text is read and saved, or why not; `then` runs once it is on show.
+    void readText(const QString& text, ServiceProvider::Done done = {},
+                  std::function<void()> then = {});
     void readFile(const std::filesystem::path& file, ServiceProvider::FileDone done = {});
     void readClipboard();
     void showReader();
@@ -73,7 +77,7 @@ public:
     void checkForUpdates();
     void quit();
     // Reads the first entry that names a local file; the others are ignored.
-    void openFiles(const QStringList& pathsOrUrls);
+    void openFiles(const QStringList& pathsOrUrls, ServiceProvider::FileDone done = {});
 
     OverlayWindowController* overlay() const { return overlay_.get(); }
     QSystemTrayIcon* statusItem() const { return statusItem_.get(); }
@@ -86,13 +90,17 @@ public:
     // The shortcut in use: the stored one, or with nothing stored the first preset the desktop
     // granted. Registered or not, a stored choice stays the one in use.
     const HotKeyConfig& shortcut() const { return shortcut_; }
-    bool shortcutRegistered() const { return hotKeys_.isRegistered(); }
+    // The chord as the texts name it: the desktop's own name for it where the desktop binds it.
+    QString shortcutDisplay() const;
+    bool shortcutRegistered() const;
 
 private:
     void setupStatusItem();
     void setupHotKey();
     void setupServices();
     void registerShortcut();
+    void notifyShortcutRefused() const;
+    void shortcutAnswered();
     void publishShortcut();
     void hotKeyConfigChanged();
     void captured(std::optional<QString> text);

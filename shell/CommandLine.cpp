@@ -84,13 +84,18 @@ std::optional<std::string> readStandardInput() {
 // The cleaned text the reader would load from a document of any supported type, or from
 // standard input; reports the failure the reader would show.
 std::optional<std::string> readCleaned(const std::string& path, std::ostream& err) {
-    const std::optional<std::string> input =
-        path == "-" ? readStandardInput() : DocumentImport::readFile(path);
-    if (!input) {
-        err << "Couldn't read " << std::filesystem::path(path).filename().string() << '\n';
+    ImportResult input = ImportFailure::tooLarge;
+    if (path != "-") {
+        input = DocumentImport::readFile(path);
+    } else if (auto text = readStandardInput()) {
+        input = std::move(*text);
+    }
+    if (!input.ok()) {
+        err << "Couldn't read " << std::filesystem::path(path).filename().string() << ": "
+            << reason(input.failure()) << '\n';
         return std::nullopt;
     }
-    return TextSanitizer::clean(*input);
+    return TextSanitizer::clean(input.text());
 }
 
 int extractText(const std::string& path, std::ostream& out, std::ostream& err) {

@@ -7,17 +7,18 @@
 #include "platform/LinuxDocumentReaders.hpp"
 #include "platform/SettingsPreferencesStore.hpp"
 #include "platform/TimerScheduler.hpp"
+#include "platform/WaylandSession.hpp"
 #include "platform/X11AccessibilityTrust.hpp"
 #include "platform/X11KeyEventPoster.hpp"
 #include "shell/AppDelegate.hpp"
 #include "shell/EndOfSession.hpp"
 #include "shell/RemoteInstance.hpp"
 #include "shell/ShellReader.hpp"
+#include "ui/Symbols.hpp"
 
 #include <QApplication>
 #include <QDBusConnection>
 #include <QDir>
-#include <QIcon>
 #include <iostream>
 
 namespace velora {
@@ -60,19 +61,16 @@ int DesktopProgram::run(int argc, char** argv, const ReaderFactory& makeReader) 
     ClipboardPasteboard pasteboard;
     X11KeyEventPoster keys;
     X11AccessibilityTrust trust;
-    const std::unique_ptr<GlobalHotKeyService> hotKeyService = GlobalHotKeyBackend::forSession();
+    const GlobalHotKeyBackend shortcuts = GlobalHotKeyBackend::forSession();
     NotificationCenter notifications;
     const ImportService importer(std::make_shared<LinuxDocumentReaders>());
     const std::unique_ptr<ShellReader> reader =
         makeReader(Platform{preferences, scheduler, pasteboard, importer, notifications});
 
     AppDelegate delegate(AppDelegate::Services{
-        *reader, pasteboard, keys, trust, *hotKeyService, scheduler, preferences, notifications,
-        [&importer](const std::filesystem::path& file, QObject* receiver,
-                    std::function<void(std::optional<std::string>)> done) {
-            importer.importText(file, receiver, std::move(done));
-        }});
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/veloramac.svg")));
+        *reader, pasteboard, keys, trust, *shortcuts.service, scheduler, preferences, notifications,
+        shortcuts.route, shortcuts.desktopShortcut.get(), WaylandSession::isActive()});
+    QApplication::setWindowIcon(Symbols::mark());
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected()) {
         std::cerr << "VeloraMac: no session bus; other programs cannot reach the reader\n";
@@ -94,7 +92,12 @@ int DesktopProgram::run(int argc, char** argv, const ReaderFactory& makeReader) 
                              ? argument
                              : QDir::current().absoluteFilePath(argument));
         }
-        delegate.openFiles(files);
+        // The same failure a forwarded request reports.
+        delegate.openFiles(files, [](std::optional<QString> failure) {
+            if (failure) {
+                std::cerr << failure->toStdString() << '\n';
+            }
+        });
     }
     return QApplication::exec();
 }

@@ -8,9 +8,11 @@
 #include <QMouseEvent>
 #include <QScreen>
 #include <QSizeGrip>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <QWidget>
 #include <QWindow>
+#include <utility>
 
 namespace velora {
 
@@ -18,6 +20,14 @@ namespace {
 
 // How much of the desktop shows through the translucent material.
 constexpr double materialOpacity = 0.82;
+// How long a capture waits for the compositor to give the panel keyboard focus.
+constexpr int activationWaitMs = 1500;
+
+// Wayland lets no window raise or focus itself, place itself, stay above others or be on every
+// workspace; a newly shown window, though, opens on the user's workspace and gets focus.
+bool compositorPlacesWindows() {
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
 
 // The window behind the reader: the theme's own background, or for `system` the material of the
 // theme's light or dark appearance, which lets the desktop show through where it can.
@@ -40,6 +50,7 @@ QPalette appearance(const ThemePalette& colours, bool translucent) {
         palette.setColor(group, QPalette::AlternateBase, button);
         palette.setColor(group, QPalette::Button, button);
         palette.setColor(group, QPalette::Highlight, colours.accent);
+        palette.setColor(group, QPalette::HighlightedText, colours.onAccent());
     }
     return palette;
 }
@@ -93,6 +104,9 @@ void OverlayWindowController::show() {
     if (!panel_->isVisible() && !savedFrame_) {
         centre();
     }
+    if (compositorPlacesWindows() && panel_->isVisible() && !panel_->isActiveWindow()) {
+        panel_->hide();
+    }
     const bool wasHidden = !panel_->isVisible();
     panel_->show();
     panel_->raise();
@@ -103,6 +117,28 @@ void OverlayWindowController::show() {
         X11WindowHints::requestBlurBehind(*panel_->windowHandle(),
                                           compositor_ && theme_ && !isSolid(*theme_));
     }
+}
+
+void OverlayWindowController::whenActive(std::function<void()> then) {
+    // Owns the wait's connections and timer; gone once `then` has run.
+    auto* wait = new QObject(this);
+    auto pending = std::make_shared<std::function<void()>>(std::move(then));
+    const auto finish = [wait, pending] {
+        wait->deleteLater();
+        if (*pending) {
+            std::exchange(*pending, {})();
+        }
+    };
+    if (panel_->isActiveWindow()) {
+        QTimer::singleShot(0, wait, finish);
+        return;
+    }
+    connect(qGuiApp, &QGuiApplication::focusWindowChanged, wait, [this, finish](QWindow* focus) {
+        if (focus && focus == panel_->windowHandle()) {
+            finish();
+        }
+    });
+    QTimer::singleShot(activationWaitMs, wait, finish);
 }
 
 void OverlayWindowController::close() {
@@ -158,20 +194,32 @@ bool OverlayWindowController::eventFilter(QObject* watched, QEvent* event) {
         if (press->button() != Qt::LeftButton || savedFrame_) {
             break;
         }
+        pressedAt_ = press->globalPosition().toPoint();
+        return true;
+    }
+    case QEvent::MouseMove: {
+        const QPoint pointer = static_cast<QMouseEvent*>(event)->globalPosition().toPoint();
+        if (dragOffset_) {
+            panel_->move(pointer - *dragOffset_);
+            return true;
+        }
+        // The move starts only once the pointer travels with the button held: a window manager
+        // handed a move on a mere tap never sees the release and keeps the panel on the pointer.
+        if (!pressedAt_ ||
+            (pointer - *pressedAt_).manhattanLength() < QApplication::startDragDistance()) {
+            break;
+        }
+        const QPoint from = *pressedAt_;
+        pressedAt_.reset();
         // Without a window manager that moves windows, the panel follows the pointer itself.
         if (!panel_->windowHandle() || !panel_->windowHandle()->startSystemMove()) {
-            dragOffset_ = press->globalPosition().toPoint() - panel_->pos();
+            dragOffset_ = from - panel_->pos();
+            panel_->move(pointer - *dragOffset_);
         }
         return true;
     }
-    case QEvent::MouseMove:
-        if (dragOffset_) {
-            panel_->move(static_cast<QMouseEvent*>(event)->globalPosition().toPoint() -
-                         *dragOffset_);
-            return true;
-        }
-        break;
     case QEvent::MouseButtonRelease:
+        pressedAt_.reset();
         dragOffset_.reset();
         break;
     default:

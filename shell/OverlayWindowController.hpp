@@ -38,6 +38,9 @@ public:
 
     // Centres a hidden windowed panel, then raises and focuses it.
     void show();
+    // Runs `then` once the panel is the active window, or after a bounded wait where the
+    // compositor does not give it focus. Wayland hands the selection only to the focused window.
+    void whenActive(std::function<void()> then);
     // Hides the panel; it is kept, in whichever layout it had.
     void close();
     void toggleFullScreen();
@@ -59,6 +62,8 @@ private:
     std::optional<QRect> savedFrame_;
     std::optional<ReadingTheme> theme_;
     bool compositor_;
+    // Where the button went down on the background, until the pointer moves far enough to drag.
+    std::optional<QPoint> pressedAt_;
     // The pointer's offset in the panel while it is dragged by hand.
     std::optional<QPoint> dragOffset_;
 };

@@ -10,6 +10,8 @@
 #include "ui/ReaderView.hpp"
 #include "ui/SettingsView.hpp"
 
+#include <QApplication>
+
 namespace velora {
 
 ReaderViewModelShell::ReaderViewModelShell(std::unique_ptr<ReaderViewModel> viewModel,
@@ -28,16 +30,16 @@ ReaderViewModelShell::create(const DesktopProgram::Platform& platform) {
     return std::make_unique<ReaderViewModelShell>(std::move(viewModel), platform);
 }
 
-void ReaderViewModelShell::loadText(const QString& text) {
-    viewModel_->load(text.toStdString(), ReaderViewModel::LoadSource::text());
+void ReaderViewModelShell::loadText(const QString& text, LoadDone done) {
+    viewModel_->load(text.toStdString(), ReaderViewModel::LoadSource::text(), std::move(done));
 }
 
-void ReaderViewModelShell::loadFile(const std::filesystem::path& file, const std::string& text) {
-    viewModel_->load(text, ReaderViewModel::LoadSource::file(file));
+void ReaderViewModelShell::loadFile(const std::filesystem::path& file, LoadDone done) {
+    viewModel_->loadFile(file, QStringLiteral("Couldn't read "), std::move(done));
 }
 
-void ReaderViewModelShell::loadFromClipboard() {
-    viewModel_->loadFromClipboard();
+void ReaderViewModelShell::loadFromClipboard(LoadDone done) {
+    viewModel_->loadFromClipboard(std::move(done));
 }
 
 void ReaderViewModelShell::play() {
@@ -87,6 +89,10 @@ void ReaderViewModelShell::saveNow() {
 std::unique_ptr<QWidget> ReaderViewModelShell::makeView(std::function<void()> close) {
     auto view = std::make_unique<ReaderView>(*viewModel_, platform_.scheduler, true);
     QObject::connect(view.get(), &ReaderView::closeRequested, view.get(), std::move(close));
+    QObject::connect(view.get(), &ReaderView::settingsWindowRequested, view.get(),
+                     [this] { openSettings(); });
+    QObject::connect(view.get(), &ReaderView::quitRequested, qApp, &QCoreApplication::quit,
+                     Qt::QueuedConnection);
     view_ = view.get();
     return view;
 }
@@ -102,11 +108,10 @@ void ReaderViewModelShell::showShortcut(const HotKeyConfig& shortcut, bool regis
     }
 }
 
-void ReaderViewModelShell::showCaptureSupport(bool globalShortcuts, bool keyStrokes) {
-    globalShortcuts_ = globalShortcuts;
-    keyStrokes_ = keyStrokes;
+void ReaderViewModelShell::showCaptureSupport(const CaptureSupport& support) {
+    captureSupport_ = support;
     if (settings_) {
-        settings_->showCaptureSupport(globalShortcuts, keyStrokes);
+        settings_->showCaptureSupport(support);
     }
 }
 
@@ -134,14 +139,29 @@ void ReaderViewModelShell::attach(OverlayWindowController& panel) {
 }
 
 void ReaderViewModelShell::openSettings() {
+    QWidget* panel = view_ ? view_->window() : nullptr;
+    const bool overPanel = panel != nullptr && panel->isVisible();
     if (!settings_) {
         auto* view =
             new SettingsView(viewModel_->speech(), platform_.preferences, platform_.notifications);
         view->setAttribute(Qt::WA_DeleteOnClose);
         bind(*view, *viewModel_);
         view->showShortcutStatus(shortcut_, shortcutRegistered_);
-        view->showCaptureSupport(globalShortcuts_, keyStrokes_);
+        view->showCaptureSupport(captureSupport_);
         settings_ = view;
+        // Closing the window hands the keys back to the panel, not to another program.
+        QObject::connect(view, &QObject::destroyed, view_, [this] {
+            if (view_ && view_->window()->isVisible()) {
+                view_->window()->activateWindow();
+            }
+        });
+    }
+    if (overPanel && !settings_->isVisible()) {
+        // The panel stays above ordinary windows; the settings must too, or they open under it.
+        settings_->setWindowFlag(Qt::WindowStaysOnTopHint);
+        QRect frame(QPoint(), settings_->size());
+        frame.moveCenter(panel->geometry().center());
+        settings_->move(frame.topLeft());
     }
     settings_->show();
     settings_->raise();

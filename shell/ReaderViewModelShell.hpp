@@ -26,9 +26,9 @@ public:
     // The controller with the desktop's speech, library and the platform's parts.
     static std::unique_ptr<ShellReader> create(const DesktopProgram::Platform& platform);
 
-    void loadText(const QString& text) override;
-    void loadFile(const std::filesystem::path& file, const std::string& text) override;
-    void loadFromClipboard() override;
+    void loadText(const QString& text, LoadDone done) override;
+    void loadFile(const std::filesystem::path& file, LoadDone done) override;
+    void loadFromClipboard(LoadDone done) override;
     void play() override;
     void move(Move move) override;
     bool isEmpty() const override;
@@ -40,7 +40,7 @@ public:
     void attach(OverlayWindowController& panel) override;
     void openSettings() override;
     void showShortcut(const HotKeyConfig& shortcut, bool registered) override;
-    void showCaptureSupport(bool globalShortcuts, bool keyStrokes) override;
+    void showCaptureSupport(const CaptureSupport& support) override;
     void offerMediaControls(QDBusConnection& bus, std::function<void()> raise) override;
 
     ReaderViewModel& viewModel() { return *viewModel_; }
@@ -52,8 +52,7 @@ private:
     QPointer<SettingsView> settings_;
     HotKeyConfig shortcut_;
     bool shortcutRegistered_ = false;
-    bool globalShortcuts_ = false;
-    bool keyStrokes_ = false;
+    CaptureSupport captureSupport_;
     std::unique_ptr<MediaPlayerService> mediaPlayer_;
 };
 

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "app/LoadOutcome.hpp"
+#include "app/platform/ShortcutRoute.hpp"
+
 #include <QString>
 #include <filesystem>
 #include <functional>
 #include <memory>
 #include <optional>
-#include <string>
 
 class QDBusConnection;
 class QWidget;
@@ -23,9 +25,10 @@ public:
 
     virtual ~ShellReader();
 
-    virtual void loadText(const QString& text) = 0;
-    virtual void loadFile(const std::filesystem::path& file, const std::string& text) = 0;
-    virtual void loadFromClipboard() = 0;
+    // Each load ends with `done` on the main thread, once the document is on show or could not be.
+    virtual void loadText(const QString& text, LoadDone done) = 0;
+    virtual void loadFile(const std::filesystem::path& file, LoadDone done) = 0;
+    virtual void loadFromClipboard(LoadDone done) = 0;
     virtual void play() = 0;
     virtual void move(Move move) = 0;
     // Whether the loaded text has no words.
@@ -44,8 +47,8 @@ public:
     virtual void openSettings() = 0;
     // The global shortcut in use, for the texts that name it, and whether the desktop granted it.
     virtual void showShortcut(const HotKeyConfig& shortcut, bool registered) = 0;
-    // Whether the session lets the program grab a global shortcut and send the copy key stroke.
-    virtual void showCaptureSupport(bool globalShortcuts, bool keyStrokes) = 0;
+    // How the session lets the shortcut reach the program, and whether it may send key strokes.
+    virtual void showCaptureSupport(const CaptureSupport& support) = 0;
     // Hands playback to the desktop's media controls on `bus`; `raise` shows the reader.
     virtual void offerMediaControls(QDBusConnection& bus, std::function<void()> raise) = 0;
 };

@@ -10,7 +10,8 @@ Backdrop::Backdrop(QWidget* card, std::function<void()> onTap, QWidget* parent)
     card_->setParent(this);
 }
 
-void Backdrop::animateCard(bool entering, std::chrono::milliseconds duration) {
+void Backdrop::animateCard(bool entering, std::chrono::milliseconds duration,
+                           std::function<void()> done) {
     delete scaling_;
     snapshot_ = card_->grab();
     card_->hide();
@@ -24,12 +25,16 @@ void Backdrop::animateCard(bool entering, std::chrono::milliseconds duration) {
         scale_ = value.toDouble();
         update();
     });
-    connect(animation, &QVariantAnimation::finished, this, [this, animation] {
-        animation->deleteLater();
-        snapshot_ = QPixmap();
-        card_->show();
-        update();
-    });
+    connect(animation, &QVariantAnimation::finished, this,
+            [this, animation, done = std::move(done)] {
+                animation->deleteLater();
+                snapshot_ = QPixmap();
+                card_->show();
+                update();
+                if (done) {
+                    done();
+                }
+            });
     scale_ = animation->startValue().toDouble();
     animation->start();
 }
@@ -46,7 +51,8 @@ void Backdrop::paintEvent(QPaintEvent*) {
 }
 
 void Backdrop::resizeEvent(QResizeEvent*) {
-    QRect bounds(QPoint(), card_->size());
+    const QSize room = (size() - QSize(2 * margin, 2 * margin)).expandedTo(QSize(0, 0));
+    QRect bounds(QPoint(), card_->maximumSize().boundedTo(room));
     bounds.moveCenter(rect().center());
     card_->setGeometry(bounds);
 }

@@ -16,8 +16,12 @@ public:
     Backdrop(QWidget* card, std::function<void()> onTap, QWidget* parent);
 
     // The card enters and leaves scaled from 0.96 about its centre while the backdrop fades.
-    // Widgets cannot be scaled, so a snapshot of the card stands in for it meanwhile.
-    void animateCard(bool entering, std::chrono::milliseconds duration);
+    // Widgets cannot be scaled, so a snapshot of the card stands in for it meanwhile; `done` runs
+    // once the card itself is back.
+    void animateCard(bool entering, std::chrono::milliseconds duration,
+                     std::function<void()> done = {});
+
+    QWidget& card() const { return *card_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -26,6 +30,8 @@ protected:
 
 private:
     static constexpr double enteringScale = 0.96;
+    // Kept free around a card that has to shrink to fit.
+    static constexpr int margin = 12;
 
     QWidget* card_;
     std::function<void()> onTap_;

@@ -20,7 +20,9 @@ constexpr double cornerRadius = 16.0;
 }
 
 void decorateCard(QWidget& card, int width, int height) {
-    card.setFixedSize(width, height);
+    // Its full size where there is room; smaller panels get a smaller card that scrolls.
+    card.setMaximumSize(width, height);
+    card.resize(width, height);
     card.setAttribute(Qt::WA_StyledBackground, false);
     auto* shadow = new QGraphicsDropShadowEffect(&card);
     shadow->setBlurRadius(30);
@@ -60,6 +62,8 @@ CardBody layOutCard(QWidget& card, const char* symbol, const QString& title, QWi
     auto* scroll = new QScrollArea(&card);
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
+    // The wheel and the scroll bar move it; Tab goes to the controls inside.
+    scroll->setFocusPolicy(Qt::NoFocus);
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     scroll->viewport()->setAutoFillBackground(false);
     auto* content = new QWidget(scroll);

@@ -10,7 +10,7 @@ class QWidget;
 namespace velora {
 
 // The floating card look of the overlays: a rounded, nearly opaque surface with a faint light
-// edge and a soft shadow below.
+// edge and a soft shadow below, at most `width` by `height`.
 void decorateCard(QWidget& card, int width, int height);
 void paintCard(QWidget& card, QPainter& painter);
 

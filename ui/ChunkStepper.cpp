@@ -13,6 +13,7 @@ ChunkStepper::ChunkStepper(QWidget* parent) : QSpinBox(parent) {
     // A stepper, not a text field: the arrows and keys step, typing does not.
     lineEdit()->setReadOnly(true);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    setAccessibleName(QStringLiteral("Words at a time"));
     connect(this, &QSpinBox::valueChanged, this, &ChunkStepper::valueEdited);
 }
 

@@ -6,6 +6,7 @@
 #include "ui/SymbolButton.hpp"
 #include "ui/SymbolLabel.hpp"
 #include "ui/TextStyle.hpp"
+#include "ui/TrackSlider.hpp"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -41,7 +42,7 @@ int percentRead(double progress) {
 }
 
 ControlBar::ControlBar(QWidget* parent)
-    : QWidget(parent), scrubber_(new QSlider(Qt::Horizontal, this)),
+    : QWidget(parent), scrubber_(new TrackSlider(this)),
       percent_(styledLabel(QStringLiteral("0%"), TextStyle::caption, Tone::secondary, this)),
       restart_(transportButton("backward.end.fill", QStringLiteral("Restart"), this)),
       back_(transportButton("gobackward.10", QStringLiteral("Back 10 words"), this)),
@@ -71,7 +72,8 @@ ControlBar::ControlBar(QWidget* parent)
     auto* scrubRow = new QHBoxLayout;
     scrubRow->setSpacing(10);
     scrubber_->setRange(0, scrubberSteps);
-    scrubber_->setFocusPolicy(Qt::NoFocus);
+    scrubber_->setFocusPolicy(Qt::TabFocus);
+    scrubber_->setAccessibleName(QStringLiteral("Position in the text"));
     percent_->setFixedWidth(38);
     percent_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     scrubRow->addWidget(scrubber_, 1);
@@ -100,7 +102,8 @@ ControlBar::ControlBar(QWidget* parent)
 
     auto* speedRow = new QHBoxLayout;
     speedRow->setSpacing(12);
-    speed_->setFocusPolicy(Qt::NoFocus);
+    speed_->setFocusPolicy(Qt::TabFocus);
+    speed_->setAccessibleName(QStringLiteral("Speed in words per minute"));
     rate_->setFixedWidth(92);
     rate_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     multiplier_->setFixedWidth(42);
@@ -113,6 +116,7 @@ ControlBar::ControlBar(QWidget* parent)
     tuning->setSpacing(10);
     tuning->addLayout(speedRow);
     tuning->addWidget(chunk_, 0, Qt::AlignHCenter);
+    chunk_->setFocusPolicy(Qt::TabFocus);
     column->addLayout(tuning);
     connect(speed_, &SteppedSlider::valueEdited, this, [this](double rate) {
         const auto wpm = static_cast<std::int64_t>(std::trunc(rate));
@@ -138,7 +142,7 @@ void ControlBar::showProgress(double progress) {
 
 void ControlBar::showPlaying(bool playing) {
     playing_ = playing;
-    play_->setToolTip(playing ? QStringLiteral("Pause (Space)") : QStringLiteral("Play (Space)"));
+    play_->setHelp(playing ? QStringLiteral("Pause (Space)") : QStringLiteral("Play (Space)"));
     play_->setSymbol(playing ? "pause.circle.fill" : "play.circle.fill");
 }
 
@@ -156,13 +160,13 @@ void ControlBar::showSpeechProblem(const std::optional<QString>& problem) {
 void ControlBar::showSpeechState() {
     if (!speechEnabled_) {
         speech_->setSymbol("speaker.slash.fill");
-        speech_->setToolTip(QStringLiteral("Toggle speech"));
+        speech_->setHelp(QStringLiteral("Toggle speech"));
     } else if (speechProblem_) {
         speech_->setSymbol("speaker.badge.exclamationmark.fill");
-        speech_->setToolTip(QStringLiteral("Speech is unavailable: ") + *speechProblem_);
+        speech_->setHelp(QStringLiteral("Speech is unavailable: ") + *speechProblem_);
     } else {
         speech_->setSymbol("speaker.wave.2.fill");
-        speech_->setToolTip(QStringLiteral("Toggle speech"));
+        speech_->setHelp(QStringLiteral("Toggle speech"));
     }
 }
 
@@ -180,10 +184,22 @@ void ControlBar::setThemePalette(const ThemePalette& palette) {
     }
     colours.setColor(QPalette::PlaceholderText, palette.dim);
     colours.setColor(QPalette::Highlight, palette.accent);
+    colours.setColor(QPalette::HighlightedText, palette.onAccent());
     setPalette(colours);
     QPalette red = multiplier_->palette();
-    red.setColor(QPalette::WindowText, velora::palette(ReadingTheme::system, colours).pivot);
+    red.setColor(QPalette::WindowText,
+                 palette.legible(velora::palette(ReadingTheme::system, colours).pivot));
     multiplier_->setPalette(red);
+}
+
+std::vector<QWidget*> ControlBar::tabChain() const {
+    std::vector<QWidget*> chain;
+    for (ReadingMode mode : allReadingModes) {
+        chain.push_back(&modeButton(mode));
+    }
+    chain.insert(chain.end(),
+                 {scrubber_, restart_, back_, play_, forward_, speech_, speed_, chunk_});
+    return chain;
 }
 
 QToolButton& ControlBar::modeButton(ReadingMode mode) const {

@@ -47,6 +47,8 @@ public:
     QLabel& rateLabel() const { return *rate_; }
     QLabel& multiplierLabel() const { return *multiplier_; }
     ChunkStepper& chunkStepper() const { return *chunk_; }
+    // The controls in reading order, for the Tab key.
+    std::vector<QWidget*> tabChain() const;
 
     // The scrubber's resolution: a step is a ten-thousandth of the text.
     static constexpr int scrubberSteps = 10000;

@@ -17,16 +17,13 @@
 
 namespace velora {
 
-qreal FlowReadingView::inactiveOpacity(ReadingMode mode) {
-    switch (mode) {
-    case ReadingMode::flow:
-        return 0.4;
-    case ReadingMode::spotlight:
-        return 0.07;
-    case ReadingMode::focus:
-        break;
+QColor FlowReadingView::inactiveColour(ReadingMode mode, const ThemePalette& palette) {
+    if (mode != ReadingMode::spotlight) {
+        return palette.dim;
     }
-    return 1.0;
+    QColor faded = palette.text;
+    faded.setAlphaF(static_cast<float>(spotlightOpacity));
+    return faded;
 }
 
 FlowReadingView::FlowReadingView(QWidget* parent)
@@ -34,6 +31,8 @@ FlowReadingView::FlowReadingView(QWidget* parent)
       palette_(velora::palette(ReadingTheme::system, QWidget::palette())),
       scroll_(new QVariantAnimation(this)), ruler_(new QVariantAnimation(this)) {
     setFrameShape(QFrame::NoFrame);
+    // The page follows the reading; the arrow keys step through the words instead.
+    setFocusPolicy(Qt::NoFocus);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     // Always shown, so the page width never flips with the length of the text.
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -287,8 +286,7 @@ void FlowReadingView::paintEvent(QPaintEvent* event) {
         return l.y + l.height < top;
     });
 
-    QColor inactive = palette_.text;
-    inactive.setAlphaF(static_cast<float>(inactive.alphaF() * inactiveOpacity(mode_)));
+    const QColor inactive = inactiveColour(mode_, palette_);
     const QColor active = mode_ == ReadingMode::flow ? palette_.accent : palette_.text;
     std::optional<bool> boldSet;
     for (; line != lines.end() && line->y < bottom; ++line) {

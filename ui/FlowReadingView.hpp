@@ -33,8 +33,12 @@ public:
     static constexpr double rulerSeconds = 0.18;
     static constexpr double scrollSeconds = 0.2;
 
-    // Opacity of the words outside the current chunk.
-    static qreal inactiveOpacity(ReadingMode mode);
+    // Spotlight fades the words outside the current chunk almost out, on purpose.
+    static constexpr qreal spotlightOpacity = 0.07;
+
+    // The words outside the current chunk: the theme's quieter text in flow, which still reads
+    // against the page, a near-invisible fade in spotlight.
+    static QColor inactiveColour(ReadingMode mode, const ThemePalette& palette);
 
     explicit FlowReadingView(QWidget* parent = nullptr);
 

@@ -3,6 +3,8 @@
 #include "ui/Motion.hpp"
 #include "ui/ReaderFonts.hpp"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QFontMetricsF>
 #include <QPaintEvent>
 #include <QPainter>
@@ -20,11 +22,35 @@ std::optional<std::int64_t> key(std::span<const Word> chunk) {
 
 const QString readyText = QStringLiteral("Ready");
 
+// Offers the words on show as the view's value, which the desktop's screen reader can read.
+class FocusViewAccessible final : public QAccessibleWidget {
+public:
+    explicit FocusViewAccessible(FocusReaderView* view)
+        : QAccessibleWidget(view, QAccessible::StaticText) {}
+
+    QString text(QAccessible::Text kind) const override {
+        if (kind == QAccessible::Value) {
+            return static_cast<const FocusReaderView*>(widget())->spokenText();
+        }
+        return QAccessibleWidget::text(kind);
+    }
+};
+
+QAccessibleInterface* focusViewAccessible(const QString& className, QObject* object) {
+    if (className == QLatin1String(FocusReaderView::staticMetaObject.className())) {
+        return new FocusViewAccessible(static_cast<FocusReaderView*>(object));
+    }
+    return nullptr;
+}
+
 } // namespace
 
 FocusReaderView::FocusReaderView(QWidget* parent)
     : QWidget(parent), palette_(velora::palette(ReadingTheme::system, QWidget::palette())),
       animation_(new QVariantAnimation(this)) {
+    static const bool accessible = (QAccessible::installFactory(focusViewAccessible), true);
+    Q_UNUSED(accessible);
+    setAccessibleName(QStringLiteral("Current words"));
     animation_->setStartValue(0.0);
     animation_->setEndValue(1.0);
     connect(animation_, &QVariantAnimation::valueChanged, this,
@@ -61,6 +87,23 @@ void FocusReaderView::setChunk(std::span<const Word> chunk) {
     animation_->setEasingCurve(slow ? Motion::easeInOut() : Motion::easeOut());
     applyProgress(0);
     animation_->start();
+}
+
+QString FocusReaderView::spokenText() const {
+    if (chunk_.empty()) {
+        return readyText;
+    }
+    QStringList words;
+    for (const Word& word : chunk_) {
+        words.append(QString::fromStdString(word.text));
+    }
+    return words.join(QLatin1Char(' '));
+}
+
+void FocusReaderView::announce() {
+    QAccessibleValueChangeEvent event(this, spokenText());
+    QAccessible::updateAccessibility(&event);
+    emit announced(event.value().toString());
 }
 
 void FocusReaderView::setSettings(const ReadingSettings& settings) {

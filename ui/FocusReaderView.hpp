@@ -41,8 +41,18 @@ public:
     // The word size in points (logical pixels).
     void setFontSize(qreal size);
 
+    // The words shown now as a screen reader says them; "Ready" when there are none.
+    QString spokenText() const;
+    // Tells a screen reader the words now at rest. Never called per flashed word: that would be
+    // hundreds of announcements a minute.
+    void announce();
+
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
+
+signals:
+    // The words a screen reader was told of.
+    void announced(const QString& words);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

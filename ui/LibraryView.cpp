@@ -2,6 +2,7 @@
 
 #include "app/LibraryStore.hpp"
 #include "ui/Card.hpp"
+#include "ui/ElidedLabel.hpp"
 #include "ui/SymbolButton.hpp"
 #include "ui/SymbolLabel.hpp"
 #include "ui/TextStyle.hpp"
@@ -56,28 +57,14 @@ protected:
     void paintEvent(QPaintEvent*) override { paintRounded(*this, faint(*this, 0.5)); }
 };
 
-// Draws its text on one line, cut off with an ellipsis when it does not fit.
-class ElidedLabel final : public QLabel {
-public:
-    using QLabel::QLabel;
-
-    QSize minimumSizeHint() const override { return {0, QLabel::minimumSizeHint().height()}; }
-
-protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter painter(this);
-        painter.setPen(palette().color(foregroundRole()));
-        painter.drawText(rect(), Qt::AlignLeft | Qt::AlignVCenter,
-                         fontMetrics().elidedText(text(), Qt::ElideRight, width()));
-    }
-};
-
 // One remembered document; the whole row opens it, the trash button only removes it.
 class RecentRow final : public QAbstractButton {
 public:
     RecentRow(const ReadingHistoryEntry& entry, QWidget* parent) : QAbstractButton(parent) {
         setCursor(Qt::PointingHandCursor);
-        setFocusPolicy(Qt::NoFocus);
+        setFocusPolicy(Qt::TabFocus);
+        setAccessibleName(QString::fromStdString(entry.title));
+        setAccessibleDescription(progressText(entry));
         auto* row = new QHBoxLayout(this);
         row->setContentsMargins(10, 8, 10, 8);
         row->setSpacing(12);
@@ -113,6 +100,7 @@ public:
 
         remove = new SymbolButton("trash", QPalette::PlaceholderText,
                                   QStringLiteral("Remove from history"), 14, this);
+        remove->setAccessibleDescription(accessibleName());
         row->addWidget(remove);
     }
 
@@ -157,7 +145,8 @@ LibraryView::LibraryView(LibraryStore& library, QWidget* parent)
     : QWidget(parent), library_(library),
       close_(new SymbolButton("xmark.circle.fill", QPalette::PlaceholderText,
                               QStringLiteral("Close (Esc)"), 20, this)),
-      menu_(new SymbolButton("ellipsis.circle", QPalette::WindowText, {}, 16, this)) {
+      menu_(new SymbolButton("ellipsis.circle", QPalette::WindowText,
+                             QStringLiteral("Statistics and history"), 16, this)) {
     decorateCard(*this, 460, 500);
 
     const CardBody body = layOutCard(*this, "books.vertical", QStringLiteral("Library"), close_);
@@ -248,6 +237,18 @@ void LibraryView::showRecents() {
     }
     recentColumn_->addWidget(recents_);
     recents_->show();
+}
+
+std::vector<QWidget*> LibraryView::tabChain() const {
+    std::vector<QWidget*> chain{close_, menu_};
+    QLayout* rows = recents_->layout();
+    for (int i = 0; i < rows->count(); ++i) {
+        if (auto* row = dynamic_cast<RecentRow*>(rows->itemAt(i)->widget())) {
+            chain.push_back(row);
+            chain.push_back(row->remove);
+        }
+    }
+    return chain;
 }
 
 void LibraryView::paintEvent(QPaintEvent*) {

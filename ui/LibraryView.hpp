@@ -22,6 +22,8 @@ public:
 
     QToolButton& closeButton() { return *close_; }
     QToolButton& statisticsMenuButton() { return *menu_; }
+    // The controls in reading order, for the Tab key.
+    std::vector<QWidget*> tabChain() const;
 
 signals:
     void closeRequested();

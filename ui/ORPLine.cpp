@@ -46,7 +46,8 @@ qreal ORPLine::scale(qreal width) const {
     if (ideal <= width || ideal <= 0) {
         return 1;
     }
-    return std::max(minimumScale, width / ideal);
+    // A chunk of several words shrinks as far as it must: a word cut off is a word never read.
+    return grouped_ ? width / ideal : std::max(minimumScale, width / ideal);
 }
 
 void ORPLine::paint(QPainter& painter, const QRectF& area) const {

@@ -14,8 +14,8 @@ namespace velora {
 
 // One chunk on one line. A single word is cut at its pivot letter and placed so that the pivot
 // letter's centre lies on the line's centre whatever the lengths of the two sides; two or more
-// words are centred as a group. Text too wide for the line shrinks, to no less than 40%; what
-// still does not fit is elided, never wrapped.
+// words are centred as a group. A single word too wide for the line shrinks, to no less than
+// 40%, and what still does not fit is elided; a group shrinks until all its words fit.
 class ORPLine {
 public:
     static constexpr qreal minimumScale = 0.4;

@@ -8,6 +8,7 @@
 #include "ui/SymbolButton.hpp"
 #include "ui/TextStyle.hpp"
 #include "ui/ThemeSwatches.hpp"
+#include "ui/WheelGuard.hpp"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -106,6 +107,12 @@ QuickSettingsView::QuickSettingsView(SpeechService& speech, QWidget* parent)
         each->setParent(content);
     }
     swatches_->setParent(content);
+    // Chosen with Tab only, so that a click leaves the reader's keys with the reader.
+    for (QWidget* each : std::initializer_list<QWidget*>{c.theme, c.pivot, c.textSize, c.speed,
+                                                         c.chunk, c.speech, c.voice}) {
+        each->setFocusPolicy(Qt::TabFocus);
+        WheelGuard::install(*each);
+    }
     transitionDescription_->setParent(content);
     voiceHint_->setParent(content);
 
@@ -176,6 +183,20 @@ void QuickSettingsView::showSpeechEnabled(bool enabled) {
     controls_->showSpeechEnabled(enabled);
     controls_->voice->setEnabled(enabled);
     updateVoiceHint();
+}
+
+std::vector<QWidget*> QuickSettingsView::tabChain() const {
+    const SettingsControls& c = *controls_;
+    std::vector<QWidget*> chain{close_, c.theme};
+    for (ReadingTheme theme : allReadingThemes) {
+        chain.push_back(swatches_->swatch(theme));
+    }
+    chain.push_back(c.textSize);
+    for (std::size_t i = 0; i < allWordTransitions.size(); ++i) {
+        chain.push_back(&c.transitionSegments->segment(static_cast<int>(i)));
+    }
+    chain.insert(chain.end(), {c.pivot, c.speed, c.chunk, c.speech, c.voice});
+    return chain;
 }
 
 QString QuickSettingsView::transitionDescription() const {

@@ -29,6 +29,8 @@ public:
     QToolButton& closeButton() { return *close_; }
     QString transitionDescription() const;
     QString voiceHintText() const;
+    // The controls in reading order, for the Tab key.
+    std::vector<QWidget*> tabChain() const;
 
 signals:
     void settingsEdited(const velora::SettingsEdit& edit);

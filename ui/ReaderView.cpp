@@ -6,9 +6,13 @@
 #include "ui/Backdrop.hpp"
 #include "ui/ControlBar.hpp"
 #include "ui/Divider.hpp"
+#include "ui/ElidedLabel.hpp"
 #include "ui/Fade.hpp"
 #include "ui/FlowReadingView.hpp"
 #include "ui/FocusReaderView.hpp"
+#include "ui/FocusRing.hpp"
+#include "ui/KeyTable.hpp"
+#include "ui/KeysCard.hpp"
 #include "ui/LibraryView.hpp"
 #include "ui/QuickSettingsView.hpp"
 #include "ui/ReaderBindings.hpp"
@@ -26,7 +30,6 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPointer>
-#include <QShortcut>
 #include <QStackedWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -45,6 +48,7 @@ constexpr double flowFullScreenFactor = 1.5;
 constexpr std::chrono::milliseconds overlayFade{150};
 constexpr std::chrono::milliseconds chromeReveal{150};
 constexpr std::chrono::milliseconds chromeHide{300};
+constexpr std::int64_t speedKeyStep = 25;
 
 // The dashed frame that invites a drop.
 class DropOverlay final : public QWidget {
@@ -102,6 +106,7 @@ QPalette readerPalette(const ThemePalette& theme, QPalette base) {
     }
     base.setColor(QPalette::PlaceholderText, theme.dim);
     base.setColor(QPalette::Highlight, theme.accent);
+    base.setColor(QPalette::HighlightedText, theme.onAccent());
     base.setColor(QPalette::ToolTipBase, window);
     base.setColor(QPalette::ToolTipText, theme.text);
     return base;
@@ -126,9 +131,8 @@ ReaderView::ReaderView(ReaderViewModel& vm, Scheduler& scheduler, bool closable,
       palette_(velora::palette(vm.settings().theme, QApplication::palette())),
       area_(new QStackedWidget(this)), empty_(new QWidget(area_)),
       focus_(new FocusReaderView(area_)), flow_(new FlowReadingView(area_)),
-      status_(styledLabel({}, TextStyle::caption, Tone::secondary, this)),
-      barDivider_(new Divider(0.25, this)), barHolder_(new QWidget(this)),
-      controlBar_(new ControlBar(barHolder_)) {
+      status_(new ElidedLabel({}, this)), barDivider_(new Divider(0.25, this)),
+      barHolder_(new QWidget(this)), controlBar_(new ControlBar(barHolder_)) {
     setMinimumSize(640, 440);
     setAcceptDrops(true);
     setAttribute(Qt::WA_Hover);
@@ -168,8 +172,10 @@ ReaderView::ReaderView(ReaderViewModel& vm, Scheduler& scheduler, bool closable,
     area_->addWidget(flow_);
     column->addWidget(area_, 1);
 
+    applyTextStyle(*status_, TextStyle::caption);
+    status_->setForegroundRole(QPalette::PlaceholderText);
     status_->setAlignment(Qt::AlignCenter);
-    status_->setContentsMargins(0, 4, 0, 4);
+    status_->setContentsMargins(22, 4, 22, 4);
     column->addWidget(status_);
     column->addWidget(barDivider_);
     auto* barLayout = new QVBoxLayout(barHolder_);
@@ -177,31 +183,20 @@ ReaderView::ReaderView(ReaderViewModel& vm, Scheduler& scheduler, bool closable,
     barLayout->addWidget(controlBar_);
     column->addWidget(barHolder_);
 
+    buildKeys();
     buildOverlays();
     bind(*controlBar_, vm_);
     bind(*quickSettings_, vm_);
-
-    auto* space = new QShortcut(QKeySequence(Qt::Key_Space), this);
-    connect(space, &QShortcut::activated, this, [this] { togglePlayback(vm_); });
-    auto* fullScreen = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F), this);
-    connect(fullScreen, &QShortcut::activated, this, &ReaderView::toggleFullScreen);
-    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    connect(escape, &QShortcut::activated, this, &ReaderView::handleEscape);
-    const std::array<std::pair<QKeyCombination, void (ReaderViewModel::*)()>, 4> moves{{
-        {Qt::CTRL | Qt::Key_Left, &ReaderViewModel::previousSentence},
-        {Qt::CTRL | Qt::Key_Right, &ReaderViewModel::nextSentence},
-        {Qt::CTRL | Qt::Key_Up, &ReaderViewModel::previousParagraph},
-        {Qt::CTRL | Qt::Key_Down, &ReaderViewModel::nextParagraph},
-    }};
-    for (const auto& [keys, move] : moves) {
-        auto* shortcut = new QShortcut(QKeySequence(keys), this);
-        connect(shortcut, &QShortcut::activated, &vm_, move);
-    }
+    // Keys act on the reader until a control is chosen with Tab.
+    setFocusPolicy(Qt::ClickFocus);
+    new FocusRing(*this);
 
     connect(&vm_, &ReaderViewModel::engineChanged, this, [this] {
         showEngine();
         showStatus();
+        announceAtRest();
     });
+    connect(&vm_, &ReaderViewModel::isPlayingChanged, this, &ReaderView::announceAtRest);
     connect(&vm_, &ReaderViewModel::modeChanged, this, &ReaderView::showEngine);
     connect(&vm_, &ReaderViewModel::settingsChanged, this, &ReaderView::applyTheme);
     connect(&vm_, &ReaderViewModel::statusMessageChanged, this, &ReaderView::showStatus);
@@ -223,8 +218,7 @@ void ReaderView::buildHeader() {
     row->setSpacing(14);
     auto* title = new QHBoxLayout;
     title->setSpacing(6);
-    title->addWidget(
-        new SymbolLabel("bolt.horizontal.circle.fill", QPalette::WindowText, 18, header_));
+    title->addWidget(SymbolLabel::mark(18, header_));
     title->addWidget(
         styledLabel(QStringLiteral("VeloraMac"), TextStyle::headline, Tone::primary, header_));
     row->addLayout(title);
@@ -240,7 +234,7 @@ void ReaderView::buildHeader() {
          {clipboard_, import_, libraryButton_, fullScreen_, settingsButton_}) {
         row->addWidget(button);
     }
-    connect(clipboard_, &QToolButton::clicked, &vm_, &ReaderViewModel::loadFromClipboard);
+    connect(clipboard_, &QToolButton::clicked, &vm_, [this] { vm_.loadFromClipboard(); });
     connect(import_, &QToolButton::clicked, this, &ReaderView::importFile);
     connect(libraryButton_, &QToolButton::clicked, this,
             [this] { setLibraryShown(!showLibrary_); });
@@ -261,6 +255,12 @@ void ReaderView::buildOverlays() {
     connect(quickSettings_, &QuickSettingsView::closeRequested, this,
             [this] { setSettingsShown(false); });
 
+    keysCard_ = new KeysCard(*keys_);
+    keysOverlay_ = new Backdrop(
+        keysCard_, [this] { setKeysShown(false); }, this);
+    keysOverlay_->hide();
+    connect(keysCard_, &KeysCard::closeRequested, this, [this] { setKeysShown(false); });
+
     library_ = new LibraryView(vm_.library());
     libraryOverlay_ = new Backdrop(
         library_, [this] { setLibraryShown(false); }, this);
@@ -270,6 +270,108 @@ void ReaderView::buildOverlays() {
         setLibraryShown(false);
         vm_.open(entry);
     });
+}
+
+void ReaderView::buildKeys() {
+    keys_ = new KeyTable(*this);
+    const auto step = [this](std::int64_t words) { return [this, words] { vm_.step(words); }; };
+    keys_->add({{Qt::Key_Space}, QStringLiteral("Play or pause"), [this] { togglePlayback(vm_); }});
+    keys_->add({{Qt::Key_Left}, QStringLiteral("One word back"), step(-1)});
+    keys_->add({{Qt::Key_Right}, QStringLiteral("One word forward"), step(1)});
+    keys_->add({{Qt::SHIFT | Qt::Key_Left}, QStringLiteral("Back 10 words"), [this] {
+                    vm_.stepBackward();
+                }});
+    keys_->add({{Qt::SHIFT | Qt::Key_Right}, QStringLiteral("Forward 10 words"), [this] {
+                    vm_.stepForward();
+                }});
+    keys_->add({{Qt::Key_Home}, QStringLiteral("Start of the text"), [this] { vm_.restart(); }});
+    keys_->add({{Qt::Key_End}, QStringLiteral("Last word of the text"), [this] {
+                    vm_.step(vm_.engine().count() - 1 - vm_.engine().index());
+                }});
+    keys_->add({{Qt::CTRL | Qt::Key_Left},
+                QStringLiteral("Start of the sentence, or the one before"),
+                [this] { vm_.previousSentence(); }});
+    keys_->add({{Qt::CTRL | Qt::Key_Right}, QStringLiteral("Next sentence"), [this] {
+                    vm_.nextSentence();
+                }});
+    keys_->add({{Qt::CTRL | Qt::Key_Up},
+                QStringLiteral("Start of the paragraph, or the one before"),
+                [this] { vm_.previousParagraph(); }});
+    keys_->add({{Qt::CTRL | Qt::Key_Down}, QStringLiteral("Next paragraph"), [this] {
+                    vm_.nextParagraph();
+                }});
+    keys_->add(
+        {{Qt::Key_Up}, QStringLiteral("Faster, by 25 WPM"), [this] { changeSpeed(speedKeyStep); }});
+    keys_->add({{Qt::Key_Down}, QStringLiteral("Slower, by 25 WPM"), [this] {
+                    changeSpeed(-speedKeyStep);
+                }});
+    keys_->add({{Qt::CTRL | Qt::Key_O}, QStringLiteral("Import a file"), [this] { importFile(); }});
+    keys_->add({{Qt::CTRL | Qt::Key_L}, QStringLiteral("Library & reading stats"), [this] {
+                    setLibraryShown(!showLibrary_);
+                }});
+    keys_->add({{Qt::CTRL | Qt::Key_V}, QStringLiteral("Read from clipboard"), [this] {
+                    vm_.loadFromClipboard();
+                }});
+    keys_->add({{Qt::CTRL | Qt::Key_Comma}, QStringLiteral("Settings window"), [this] {
+                    emit settingsWindowRequested();
+                }});
+    keys_->add({{Qt::CTRL | Qt::Key_Q}, QStringLiteral("Quit VeloraMac"), [this] {
+                    emit quitRequested();
+                }});
+    keys_->add({{Qt::Key_F11, Qt::CTRL | Qt::Key_F}, QStringLiteral("Full screen"), [this] {
+                    toggleFullScreen();
+                }});
+    keys_->add(
+        {{Qt::Key_F1}, QStringLiteral("This list of keys"), [this] { setKeysShown(!showKeys_); }});
+    keys_->add({{Qt::Key_Escape},
+                QStringLiteral("Close a card, leave full screen, hide the panel"),
+                [this] { handleEscape(); }});
+}
+
+std::vector<QWidget*> ReaderView::tabStops() const {
+    if (Backdrop* overlay = openOverlay()) {
+        // Tab stays inside the open card; what lies under the backdrop cannot be reached.
+        if (overlay == settingsOverlay_) {
+            return quickSettings_->tabChain();
+        }
+        if (overlay == libraryOverlay_) {
+            return library_->tabChain();
+        }
+        return {&keysCard_->closeButton()};
+    }
+    std::vector<QWidget*> stops{clipboard_, import_, libraryButton_, fullScreen_, settingsButton_};
+    if (close_ != nullptr) {
+        stops.push_back(close_);
+    }
+    for (QWidget* each : controlBar_->tabChain()) {
+        stops.push_back(each);
+    }
+    return stops;
+}
+
+void ReaderView::announceAtRest() {
+    if (announcePending_ || vm_.isPlaying()) {
+        return;
+    }
+    // A step pauses, moves and plays on in one go; only what is still at rest afterwards is
+    // worth saying.
+    announcePending_ = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            announcePending_ = false;
+            if (!vm_.isPlaying() && area_->currentWidget() == focus_) {
+                focus_->announce();
+            }
+        },
+        Qt::QueuedConnection);
+}
+
+void ReaderView::changeSpeed(std::int64_t by) {
+    ReadingSettings settings = vm_.settings();
+    settings.wpm =
+        std::clamp(settings.clampedWPM() + by, ReadingSettings::minWPM, ReadingSettings::maxWPM);
+    vm_.setSettings(settings);
 }
 
 double ReaderView::focusFontSize() const {
@@ -283,9 +385,10 @@ double ReaderView::flowFontSize() const {
 }
 
 void ReaderView::handleEscape() {
-    if (showSettings_ || showLibrary_) {
+    if (showSettings_ || showLibrary_ || showKeys_) {
         setSettingsShown(false);
         setLibraryShown(false);
+        setKeysShown(false);
     } else if (vm_.isFullScreen()) {
         toggleFullScreen();
     } else if (close_ != nullptr) {
@@ -321,6 +424,11 @@ QFileDialog* ReaderView::makeImportDialog() {
     dialog->setFileMode(QFileDialog::ExistingFile);
     dialog->setNameFilters(ImportService::nameFilters());
     dialog->setAttribute(Qt::WA_DeleteOnClose);
+    // The panel is a tool window: without this the desktop gives focus to another program.
+    connect(dialog, &QDialog::finished, this, [this] {
+        window()->activateWindow();
+        setFocus(Qt::OtherFocusReason);
+    });
     connect(dialog, &QFileDialog::fileSelected, this, [this](const QString& file) {
         if (!file.isEmpty()) {
             load(std::filesystem::path(file.toStdString()));
@@ -344,20 +452,88 @@ void ReaderView::setShortcutDisplay(const QString& display) {
 }
 
 void ReaderView::setSettingsShown(bool shown) {
-    showSettings_ = shown;
-    settingsOverlay_->animateCard(shown, overlayFade);
-    fade(*settingsOverlay_, shown, overlayFade);
-    if (shown) {
-        settingsOverlay_->raise();
-    }
+    showOverlay(*settingsOverlay_, showSettings_, shown);
 }
 
 void ReaderView::setLibraryShown(bool shown) {
-    showLibrary_ = shown;
-    libraryOverlay_->animateCard(shown, overlayFade);
-    fade(*libraryOverlay_, shown, overlayFade);
+    showOverlay(*libraryOverlay_, showLibrary_, shown);
+}
+
+void ReaderView::setKeysShown(bool shown) {
+    showOverlay(*keysOverlay_, showKeys_, shown);
+}
+
+void ReaderView::showOverlay(Backdrop& overlay, bool& flag, bool shown) {
+    if (flag == shown) {
+        return;
+    }
+    flag = shown;
+    // Focus leaves a closing card before the card hides, which would hand it on by itself.
+    if (const QWidget* focus = QApplication::focusWidget();
+        !shown && (focus == nullptr || overlay.isAncestorOf(focus))) {
+        if (Backdrop* below = openOverlay()) {
+            focusFirstControl(*below);
+        } else {
+            setFocus(Qt::OtherFocusReason);
+        }
+    }
+    // Focus moves into an opening card once it is there to take it.
+    overlay.animateCard(shown, overlayFade, [this, &overlay, &flag] {
+        if (flag && openOverlay() == &overlay) {
+            focusFirstControl(overlay);
+        }
+    });
+    fade(overlay, shown, overlayFade);
     if (shown) {
-        libraryOverlay_->raise();
+        overlay.raise();
+    }
+}
+
+void ReaderView::focusFirstControl(Backdrop& overlay) {
+    overlay.card().setFocus(Qt::OtherFocusReason);
+    focusNextPrevChild(true);
+}
+
+Backdrop* ReaderView::openOverlay() const {
+    const QObjectList& stack = children();
+    for (auto it = stack.rbegin(); it != stack.rend(); ++it) {
+        for (auto [overlay, shown] :
+             {std::pair{settingsOverlay_, showSettings_}, std::pair{libraryOverlay_, showLibrary_},
+              std::pair{keysOverlay_, showKeys_}}) {
+            if (*it == overlay && shown) {
+                return overlay;
+            }
+        }
+    }
+    return nullptr;
+}
+
+// The order is the panel's reading order, kept here rather than in the order the widgets were
+// made, which also lets the library's rows, made anew on every change, fall into place.
+bool ReaderView::focusNextPrevChild(bool next) {
+    std::vector<QWidget*> stops = tabStops();
+    std::erase_if(stops, [](QWidget* stop) { return !stop->isVisible() || !stop->isEnabled(); });
+    if (stops.empty()) {
+        return true;
+    }
+    const QWidget* focus = QApplication::focusWidget();
+    const auto at = std::ranges::find_if(stops, [focus](QWidget* stop) {
+        return focus != nullptr && (stop == focus || stop->isAncestorOf(focus));
+    });
+    const auto count = static_cast<std::ptrdiff_t>(stops.size());
+    std::ptrdiff_t index = next ? 0 : count - 1;
+    if (at != stops.end()) {
+        index = ((at - stops.begin()) + (next ? 1 : -1) + count) % count;
+    }
+    stops[static_cast<std::size_t>(index)]->setFocus(next ? Qt::TabFocusReason
+                                                          : Qt::BacktabFocusReason);
+    return true;
+}
+
+void ReaderView::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (window()->focusWidget() == nullptr) {
+        setFocus(Qt::OtherFocusReason);
     }
 }
 
@@ -471,8 +647,8 @@ void ReaderView::showEngine() {
 
 void ReaderView::showFullScreen() {
     const bool full = vm_.isFullScreen();
-    fullScreen_->setToolTip(full ? QStringLiteral("Exit full screen (Ctrl+F)")
-                                 : QStringLiteral("Full screen (Ctrl+F)"));
+    fullScreen_->setHelp(full ? QStringLiteral("Exit full screen (Ctrl+F)")
+                              : QStringLiteral("Full screen (Ctrl+F)"));
     fullScreen_->setSymbol(full ? "arrow.down.right.and.arrow.up.left"
                                 : "arrow.up.left.and.arrow.down.right");
     focus_->setFontSize(focusFontSize());
@@ -501,8 +677,8 @@ void ReaderView::updateChrome(std::chrono::milliseconds duration, QEasingCurve::
 }
 
 void ReaderView::layOutOverlays() {
-    for (QWidget* overlay :
-         std::initializer_list<QWidget*>{dropOverlay_, settingsOverlay_, libraryOverlay_}) {
+    for (QWidget* overlay : std::initializer_list<QWidget*>{dropOverlay_, settingsOverlay_,
+                                                            libraryOverlay_, keysOverlay_}) {
         overlay->setGeometry(rect());
     }
 }

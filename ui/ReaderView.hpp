@@ -18,6 +18,9 @@ namespace velora {
 
 class Backdrop;
 class ControlBar;
+class ElidedLabel;
+class KeyTable;
+class KeysCard;
 class FlowReadingView;
 class FocusReaderView;
 class ImportService;
@@ -41,6 +44,7 @@ public:
     bool isChromeVisible() const { return chromeVisible_; }
     bool isSettingsShown() const { return showSettings_; }
     bool isLibraryShown() const { return showLibrary_; }
+    bool isKeysShown() const { return showKeys_; }
     bool isDropTargeted() const { return dropTargeted_; }
     double focusFontSize() const;
     double flowFontSize() const;
@@ -60,22 +64,31 @@ public:
     // The global shortcut in use, as the empty state names it; empty when there is none.
     void setShortcutDisplay(const QString& display);
     void setLibraryShown(bool shown);
+    // The card listing the keys.
+    void setKeysShown(bool shown);
 
     QWidget& header() const { return *header_; }
     ControlBar& controlBar() const { return *controlBar_; }
-    QLabel& statusLine() const { return *status_; }
+    ElidedLabel& statusLine() const { return *status_; }
     QStackedWidget& readingArea() const { return *area_; }
     QuickSettingsView& quickSettings() const { return *quickSettings_; }
     LibraryView& library() const { return *library_; }
+    KeysCard& keysCard() const { return *keysCard_; }
+    const KeyTable& keys() const { return *keys_; }
     QToolButton* closeButton() const { return close_; }
     QToolButton& fullScreenButton() const { return *fullScreen_; }
 
 signals:
     // Hide the reader panel.
     void closeRequested();
+    // The settings window and quitting belong to the program, not to the panel.
+    void settingsWindowRequested();
+    void quitRequested();
 
 protected:
     bool event(QEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
+    void showEvent(QShowEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
@@ -86,6 +99,15 @@ protected:
 private:
     void buildHeader();
     void buildOverlays();
+    void buildKeys();
+    // Where Tab goes, in order: the open card's controls, or the panel's.
+    std::vector<QWidget*> tabStops() const;
+    void showOverlay(Backdrop& overlay, bool& flag, bool shown);
+    // The overlay open now, if any; only one is open at a time.
+    Backdrop* openOverlay() const;
+    void focusFirstControl(Backdrop& overlay);
+    void changeSpeed(std::int64_t by);
+    void announceAtRest();
     void bindControlBar();
     void bindQuickSettings();
     void toggleFullScreen();
@@ -107,6 +129,8 @@ private:
     bool dropTargeted_ = false;
     bool showSettings_ = false;
     bool showLibrary_ = false;
+    bool showKeys_ = false;
+    bool announcePending_ = false;
     bool chromeVisible_ = true;
     std::optional<Scheduler::Handle> chromeHideTask_;
     // The load whose words the flow page holds, so that it is laid out again only after a load.
@@ -125,7 +149,7 @@ private:
     QLabel* emptyHint_;
     FocusReaderView* focus_;
     FlowReadingView* flow_;
-    QLabel* status_;
+    ElidedLabel* status_;
     QWidget* barDivider_;
     QWidget* barHolder_;
     ControlBar* controlBar_;
@@ -134,6 +158,9 @@ private:
     Backdrop* libraryOverlay_ = nullptr;
     QuickSettingsView* quickSettings_ = nullptr;
     LibraryView* library_ = nullptr;
+    KeyTable* keys_ = nullptr;
+    Backdrop* keysOverlay_ = nullptr;
+    KeysCard* keysCard_ = nullptr;
 };
 
 } // namespace velora

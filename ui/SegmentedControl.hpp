@@ -5,13 +5,13 @@
 #include <vector>
 
 class QButtonGroup;
+class QToolButton;
 
 namespace velora {
 
-class SymbolButton;
-
-// A row of joined, mutually exclusive segments, each a title with an optional symbol. Reports
-// only the user's choices, never what it was told to show.
+// A row of joined, mutually exclusive segments, each a title with an optional symbol; the chosen
+// one is filled with the accent. Reports only the user's choices, never what it was told to
+// show.
 class SegmentedControl : public QWidget {
     Q_OBJECT
 
@@ -26,14 +26,17 @@ public:
 
     void showIndex(int index);
     int currentIndex() const;
-    SymbolButton& segment(int index) const;
+    QToolButton& segment(int index) const;
 
 signals:
     void indexChosen(int index);
 
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
 private:
     QButtonGroup* group_;
-    std::vector<SymbolButton*> segments_;
+    std::vector<QToolButton*> segments_;
 };
 
 } // namespace velora

@@ -61,6 +61,10 @@ SettingsControls::SettingsControls(SpeechService& service, TransitionPicker pick
     for (ReadingTheme each : allReadingThemes) {
         theme->addItem(qtext(title(each)));
     }
+    theme->setAccessibleName(QStringLiteral("Theme"));
+    textSize->setAccessibleName(QStringLiteral("Text size"));
+    speed->setAccessibleName(QStringLiteral("Speed in words per minute"));
+    voice->setAccessibleName(QStringLiteral("Voice"));
     applyTextStyle(*textSizeValue, TextStyle::callout);
     textSizeValue->setFixedWidth(42);
     textSizeValue->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -79,6 +83,7 @@ SettingsControls::SettingsControls(SpeechService& service, TransitionPicker pick
         }
     };
     if (transitionMenu != nullptr) {
+        transitionMenu->setAccessibleName(QStringLiteral("Focus transition"));
         for (const SegmentedControl::Segment& each : transitionTitles()) {
             transitionMenu->addItem(each.title);
         }

@@ -1,19 +1,24 @@
 #include "ui/SettingsView.hpp"
 
+#include "app/NotificationCenter.hpp"
+#include "app/platform/DesktopShortcutSettings.hpp"
 #include "ui/ChunkStepper.hpp"
 #include "ui/ShortcutRecorder.hpp"
 #include "ui/SteppedSlider.hpp"
 #include "ui/SymbolLabel.hpp"
 #include "ui/Symbols.hpp"
 #include "ui/TextStyle.hpp"
-#include "ui/ThemePalette.hpp"
+#include "ui/WheelGuard.hpp"
 
+#include <QAbstractSlider>
+#include <QAbstractSpinBox>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPushButton>
 #include <QScrollArea>
 #include <QSignalBlocker>
 #include <QTabWidget>
@@ -40,7 +45,7 @@ QLabel* note(const QString& text, QWidget* parent) {
     return label;
 }
 
-// The window has a fixed size, so a tab whose form is taller scrolls instead of squeezing rows.
+// A tab whose form is taller than the window scrolls instead of squeezing rows.
 QWidget* page(std::initializer_list<QWidget*> sections) {
     auto* scroll = new QScrollArea;
     scroll->setWidgetResizable(true);
@@ -71,7 +76,8 @@ SettingsView::SettingsView(SpeechService& speech, PreferencesStore& preferences,
       hotKey_(HotKeyConfig::load(preferences)),
       controls_(new SettingsControls(speech, SettingsControls::TransitionPicker::menu, this)),
       tabs_(new QTabWidget(this)) {
-    setFixedSize(480, 380);
+    resize(480, 380);
+    setMinimumSize(400, 300);
     setWindowTitle(QStringLiteral("VeloraMac Settings"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -81,6 +87,15 @@ SettingsView::SettingsView(SpeechService& speech, PreferencesStore& preferences,
     tabs_->addTab(voiceTab(), Symbols::icon("speaker.wave.2", text), QStringLiteral("Voice"));
     tabs_->addTab(shortcutTab(), Symbols::icon("keyboard", text), QStringLiteral("Shortcut"));
     tabs_->addTab(aboutTab(), Symbols::icon("info.circle", text), QStringLiteral("About"));
+
+    for (QWidget* each : findChildren<QWidget*>()) {
+        if (qobject_cast<QAbstractSlider*>(each) || qobject_cast<QComboBox*>(each) ||
+            qobject_cast<QAbstractSpinBox*>(each)) {
+            // The wheel changes a setting only once it is chosen; before, it scrolls the tab.
+            each->setFocusPolicy(Qt::StrongFocus);
+            WheelGuard::install(*each);
+        }
+    }
 
     connect(controls_, &SettingsControls::settingsEdited, this, &SettingsView::settingsEdited);
     connect(controls_, &SettingsControls::speechEnabledEdited, this,
@@ -208,6 +223,11 @@ QWidget* SettingsView::shortcutTab() {
     QGroupBox* permissions = group(QStringLiteral("Permissions"), nullptr);
     captureSupport_ = note({}, permissions);
     form(permissions)->addRow(captureSupport_);
+    desktopShortcutButton_ = new QPushButton(permissions);
+    desktopShortcutButton_->hide();
+    connect(desktopShortcutButton_, &QPushButton::clicked, this,
+            &SettingsView::addOrRemoveDesktopShortcut);
+    form(permissions)->addRow(desktopShortcutButton_);
     return page({capture, permissions});
 }
 
@@ -218,6 +238,8 @@ void SettingsView::chooseShortcut(const HotKeyConfig& chosen) {
     hotKey_ = chosen;
     showInPicker(chosen);
     hotKey_.save(preferences_, notifications_);
+    // The offer to add the shortcut to the desktop's settings names the chord.
+    showCaptureSupport(support_);
 }
 
 void SettingsView::showInPicker(const HotKeyConfig& shortcut) {
@@ -241,22 +263,71 @@ void SettingsView::showShortcutStatus(const HotKeyConfig& shortcut, bool registe
                                               "another."));
 }
 
-void SettingsView::showCaptureSupport(bool globalShortcuts, bool keyStrokes) {
-    if (!globalShortcuts) {
+void SettingsView::showCaptureSupport(const CaptureSupport& support) {
+    support_ = support;
+    const QString waylandCapture =
+        QStringLiteral(" When it is pressed, the reader comes to the front and reads the text "
+                       "you selected; nothing is copied and no keys are sent.");
+    desktopShortcutButton_->setVisible(support.desktopShortcut != nullptr);
+    switch (support.route) {
+    case ShortcutRoute::keyGrab:
+        captureSupport_->setText(
+            support.keyStrokes
+                ? QStringLiteral("Ready: X11 lets VeloraMac grab the shortcut and read the text "
+                                 "you select. Where no other program holds a selection it copies "
+                                 "with Ctrl+C, never in a terminal, where Ctrl+C would stop the "
+                                 "running job.")
+                : QStringLiteral("The shortcut works. This X server has no XTEST extension, so "
+                                 "only selected text is read, never copied text."));
+        break;
+    case ShortcutRoute::portal:
+        captureSupport_->setText(
+            QStringLiteral("Wayland: the desktop binds the shortcut through its global shortcuts "
+                           "portal, which may ask you to confirm it or pick another chord.") +
+            waylandCapture);
+        break;
+    case ShortcutRoute::kdeGlobalAccel:
+        captureSupport_->setText(
+            QStringLiteral("Wayland: KDE Plasma holds the shortcut among its global shortcuts, "
+                           "where System Settings ▸ Keyboard ▸ Shortcuts can change it too.") +
+            waylandCapture);
+        break;
+    case ShortcutRoute::gnomeCustomShortcut: {
+        const auto bound = support.desktopShortcut->shortcut();
+        captureSupport_->setText(
+            (bound ? QStringLiteral("Wayland: GNOME runs veloramac --read-selection on ") + *bound +
+                         QStringLiteral(", a custom shortcut in Settings ▸ Keyboard.")
+                   : QStringLiteral("Wayland: GNOME lets no program grab a shortcut. Add one to "
+                                    "GNOME's custom keyboard shortcuts that runs veloramac "
+                                    "--read-selection; your other shortcuts are left as they "
+                                    "are.")) +
+            waylandCapture);
+        desktopShortcutButton_->setText(bound ? QStringLiteral("Remove from GNOME's shortcuts")
+                                              : QStringLiteral("Add ") + hotKey_.display +
+                                                    QStringLiteral(" to GNOME's shortcuts"));
+        break;
+    }
+    case ShortcutRoute::desktopSettings:
         captureSupport_->setText(QStringLiteral(
             "This session (Wayland) lets no program grab a global shortcut or send key strokes. "
             "Bind the command veloramac --read-selection to a shortcut in your desktop's "
             "keyboard settings."));
-    } else if (!keyStrokes) {
-        captureSupport_->setText(QStringLiteral(
-            "The shortcut works. This X server has no XTEST extension, so only selected text is "
-            "read, never copied text."));
-    } else {
-        captureSupport_->setText(QStringLiteral(
-            "Ready: X11 lets VeloraMac grab the shortcut and read the text you select. Where no "
-            "other program holds a selection it copies with Ctrl+C, never in a terminal, where "
-            "Ctrl+C would stop the running job."));
+        break;
     }
+}
+
+void SettingsView::addOrRemoveDesktopShortcut() {
+    DesktopShortcutSettings* desktop = support_.desktopShortcut;
+    if (!desktop) {
+        return;
+    }
+    if (desktop->shortcut()) {
+        desktop->remove();
+    } else {
+        desktop->add(hotKey_.keyCode, hotKey_.carbonModifiers);
+    }
+    showCaptureSupport(support_);
+    notifications_.post(desktopShortcutChanged);
 }
 
 QString SettingsView::shortcutStatusText() const {
@@ -272,10 +343,7 @@ QWidget* SettingsView::aboutTab() {
     auto* column = new QVBoxLayout(about);
     column->setSpacing(10);
     column->addStretch();
-    auto* symbol =
-        new SymbolLabel("bolt.horizontal.circle.fill",
-                        velora::palette(ReadingTheme::system, about->palette()).pivot, 48, about);
-    column->addWidget(symbol, 0, Qt::AlignHCenter);
+    column->addWidget(SymbolLabel::mark(48, about), 0, Qt::AlignHCenter);
     column->addWidget(
         styledLabel(QStringLiteral("VeloraMac"), TextStyle::title2, Tone::primary, about, true), 0,
         Qt::AlignHCenter);

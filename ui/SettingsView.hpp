@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/HotKeyConfig.hpp"
+#include "app/platform/ShortcutRoute.hpp"
 #include "ui/SettingsControls.hpp"
 
 #include <QWidget>
@@ -8,6 +9,7 @@
 class QCheckBox;
 class QComboBox;
 class QLabel;
+class QPushButton;
 class QTabWidget;
 
 namespace velora {
@@ -32,8 +34,8 @@ public:
     // The shortcut in use and whether the desktop granted it. The picker follows it, so the one
     // in use is never mistaken for a new choice.
     void showShortcutStatus(const HotKeyConfig& shortcut, bool registered);
-    // What this session lets the capture do: grab a global shortcut, send the copy key stroke.
-    void showCaptureSupport(bool globalShortcuts, bool keyStrokes);
+    // How the session's shortcut reaches the program, and whether it may send the copy stroke.
+    void showCaptureSupport(const CaptureSupport& support);
 
     QTabWidget& tabs() { return *tabs_; }
     SettingsControls& controls() { return *controls_; }
@@ -41,6 +43,8 @@ public:
     ShortcutRecorder& shortcutRecorder() { return *recorder_; }
     QString shortcutStatusText() const;
     QString captureSupportText() const;
+    // Adds or removes the shortcut in the desktop's settings, where the session has such a route.
+    QPushButton& desktopShortcutButton() { return *desktopShortcutButton_; }
     const HotKeyConfig& hotKey() const { return hotKey_; }
 
     // The comma, sentence and paragraph pause sliders with their value labels, in that order.
@@ -65,6 +69,7 @@ private:
     QCheckBox* playbackSwitch(const QString& title, bool ReadingSettings::*field);
     // Saves a shortcut that differs from the one this window holds.
     void chooseShortcut(const HotKeyConfig& chosen);
+    void addOrRemoveDesktopShortcut();
     void showInPicker(const HotKeyConfig& shortcut);
 
     PreferencesStore& preferences_;
@@ -76,6 +81,8 @@ private:
     ShortcutRecorder* recorder_ = nullptr;
     QLabel* shortcutStatus_ = nullptr;
     QLabel* captureSupport_ = nullptr;
+    QPushButton* desktopShortcutButton_ = nullptr;
+    CaptureSupport support_;
     std::array<PauseControl, 3> pauses_{};
     std::array<QCheckBox*, 2> switches_{};
 };

@@ -7,8 +7,8 @@
 namespace velora {
 
 SteppedSlider::SteppedSlider(double minimum, double maximum, double step, QWidget* parent)
-    : QSlider(Qt::Horizontal, parent), minimum_(minimum), maximum_(std::max(minimum, maximum)),
-      step_(step), scale_(step < 1.0 ? std::round(1.0 / step) : 1.0) {
+    : TrackSlider(parent), minimum_(minimum), maximum_(std::max(minimum, maximum)), step_(step),
+      scale_(step < 1.0 ? std::round(1.0 / step) : 1.0) {
     setRange(0, static_cast<int>(std::lround((maximum_ - minimum_) / step_)));
     setSingleStep(1);
     setPageStep(std::max(1, QSlider::maximum() / 10));

@@ -1,12 +1,12 @@
 #pragma once
 
-#include <QSlider>
+#include "ui/TrackSlider.hpp"
 
 namespace velora {
 
 // A horizontal slider over [minimum, maximum] that only takes whole steps. It shows values
 // clamped into its range and reports only the user's moves, never what it was told to show.
-class SteppedSlider : public QSlider {
+class SteppedSlider : public TrackSlider {
     Q_OBJECT
 
 public:

@@ -10,8 +10,8 @@ SymbolButton::SymbolButton(std::string name, QPalette::ColorRole role, const QSt
                            int iconSize, QWidget* parent)
     : QToolButton(parent), role_(role) {
     setAutoRaise(true);
-    setToolTip(help);
-    setFocusPolicy(Qt::NoFocus);
+    setHelp(help);
+    setFocusPolicy(Qt::TabFocus);
     setIconSize(QSize(iconSize, iconSize));
     setSymbol(std::move(name));
 }
@@ -20,6 +20,13 @@ void SymbolButton::setSymbol(std::string name) {
     name_ = std::move(name);
     setObjectName(QString::fromStdString(name_));
     draw();
+}
+
+void SymbolButton::setHelp(const QString& help) {
+    setToolTip(help);
+    const qsizetype hint =
+        help.endsWith(QLatin1Char(')')) ? help.lastIndexOf(QStringLiteral(" (")) : -1;
+    setAccessibleName(hint > 0 ? help.left(hint) : help);
 }
 
 void SymbolButton::changeEvent(QEvent* event) {

@@ -19,6 +19,11 @@ SymbolLabel::SymbolLabel(std::string name, const QColor& colour, int size, QWidg
     draw();
 }
 
+SymbolLabel* SymbolLabel::mark(int size, QWidget* parent) {
+    // No colour: the drawing keeps its own.
+    return new SymbolLabel("veloramac", QColor(), size, parent);
+}
+
 void SymbolLabel::changeEvent(QEvent* event) {
     QLabel::changeEvent(event);
     if (event->type() == QEvent::PaletteChange) {

@@ -15,6 +15,8 @@ public:
     SymbolLabel(std::string name, QPalette::ColorRole role, int size, QWidget* parent = nullptr);
     // A colour of its own instead of a palette role.
     SymbolLabel(std::string name, const QColor& colour, int size, QWidget* parent = nullptr);
+    // The program's mark, in its own colours.
+    static SymbolLabel* mark(int size, QWidget* parent);
 
 protected:
     void changeEvent(QEvent* event) override;

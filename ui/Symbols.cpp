@@ -34,8 +34,10 @@ QImage render(QSvgRenderer& renderer, QSize pixels, const QColor& color) {
     const int side = std::min(pixels.width(), pixels.height());
     renderer.render(&painter, QRectF((pixels.width() - side) / 2.0, (pixels.height() - side) / 2.0,
                                      side, side));
-    painter.setCompositionMode(QPainter::CompositionMode_SourceIn);
-    painter.fillRect(image.rect(), color);
+    if (color.isValid()) {
+        painter.setCompositionMode(QPainter::CompositionMode_SourceIn);
+        painter.fillRect(image.rect(), color);
+    }
     return image;
 }
 
@@ -64,7 +66,7 @@ public:
 private:
     QColor colorFor(QIcon::Mode mode) const {
         QColor color = color_;
-        if (mode == QIcon::Disabled) {
+        if (mode == QIcon::Disabled && color.isValid()) {
             color.setAlphaF(static_cast<float>(color.alphaF() * disabledOpacity));
         }
         return color;
@@ -86,6 +88,10 @@ QIcon icon(std::string_view name, const QColor& color) {
         return {};
     }
     return QIcon(new SymbolIconEngine(resource(name), color));
+}
+
+QIcon mark() {
+    return QIcon(new SymbolIconEngine(resource("veloramac"), QColor()));
 }
 
 QPixmap pixmap(std::string_view name, QSize size, const QColor& color, qreal devicePixelRatio) {

@@ -1,5 +1,7 @@
 #include "ui/ThemePalette.hpp"
 
+#include "ui/Contrast.hpp"
+
 namespace velora {
 
 namespace {
@@ -29,9 +31,8 @@ ThemePalette systemPalette(const QPalette& desktop) {
             ColorScheme::dark};
 }
 
-} // namespace
-
-ThemePalette palette(ReadingTheme theme, const QPalette& desktop) {
+// The table's colours, before the quieter ones are made legible.
+ThemePalette tablePalette(ReadingTheme theme, const QPalette& desktop) {
     switch (theme) {
     case ReadingTheme::system:
         return systemPalette(desktop);
@@ -56,10 +57,30 @@ ThemePalette palette(ReadingTheme theme, const QPalette& desktop) {
                 rgb(0.2, 0.5, 0.42),   rgb(0.8, 0.28, 0.24),  rgb(0.62, 0.84, 0.76),
                 ColorScheme::light};
     case ReadingTheme::highContrast:
-        return {grey(0.0),           grey(1.0),           grey(0.62),       rgb(1.0, 0.85, 0.0),
-                rgb(1.0, 0.85, 0.0), rgb(1.0, 0.85, 0.0), ColorScheme::dark};
+        return {grey(0.0),           grey(1.0),           grey(0.62),        rgb(1.0, 0.85, 0.0),
+                rgb(1.0, 0.85, 0.0), rgb(1.0, 0.85, 0.0), ColorScheme::dark, 7.0};
     }
-    return palette(ReadingTheme::dark, desktop);
+    return tablePalette(ReadingTheme::dark, desktop);
+}
+
+} // namespace
+
+ThemePalette palette(ReadingTheme theme, const QPalette& desktop) {
+    ThemePalette colours = tablePalette(theme, desktop);
+    // The table's dimmed text falls to 3:1 on the light themes' pages; it is darkened just
+    // enough to be read, staying quieter than the text.
+    colours.dim = colours.legible(colours.dim);
+    return colours;
+}
+
+QColor ThemePalette::legible(const QColor& colour) const {
+    return withContrast(colour, windowColour(), text, minimumContrast);
+}
+
+QColor ThemePalette::onAccent() const {
+    const QColor black(Qt::black);
+    const QColor white(Qt::white);
+    return contrastRatio(black, accent) >= contrastRatio(white, accent) ? black : white;
 }
 
 } // namespace velora

@@ -20,6 +20,8 @@ struct ThemePalette {
     QColor pivot;
     QColor ruler;
     ColorScheme colorScheme = ColorScheme::dark;
+    // What text must reach against the window: 7:1 in High Contrast, 4.5:1 elsewhere.
+    double minimumContrast = 4.5;
 
     bool operator==(const ThemePalette&) const = default;
 
@@ -28,6 +30,10 @@ struct ThemePalette {
         return background.value_or(colorScheme == ColorScheme::dark ? QColor(30, 30, 34)
                                                                     : QColor(246, 246, 248));
     }
+    // `colour` made legible as text on the window, keeping as much of its hue as it can.
+    QColor legible(const QColor& colour) const;
+    // Black or white, whichever reads better on a fill of the accent.
+    QColor onAccent() const;
 };
 
 // The palette of a theme; `system` takes its roles from the desktop's palette.

@@ -16,8 +16,10 @@ public:
         setCheckable(true);
         setFixedSize(34, 26);
         setCursor(Qt::PointingHandCursor);
+        setFocusPolicy(Qt::TabFocus);
         const std::string_view name = title(theme);
         setToolTip(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+        setAccessibleName(toolTip() + QStringLiteral(" theme"));
     }
 
 protected:

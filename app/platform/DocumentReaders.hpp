@@ -1,23 +1,30 @@
 #pragma once
 
-#include <filesystem>
-#include <optional>
+#include "app/ImportResult.hpp"
+#include "core/DocumentFormat.hpp"
+
 #include <string>
 #include <string_view>
 
 namespace velora {
 
-// The platform's readers of document formats. Each answers absent on any error and when the
-// document holds no text; each may run on any thread and blocks it while it reads.
+// A document file opened for reading: its descriptor and all its bytes.
+struct OpenedDocument {
+    int descriptor;
+    std::string_view bytes;
+};
+
+// The platform's readers of document formats. Each may run on any thread and blocks it while it
+// reads; none opens the document's path again.
 class DocumentReaders {
 public:
     virtual ~DocumentReaders() = default;
 
-    virtual std::optional<std::string> pdfText(const std::filesystem::path& file) const = 0;
-    virtual std::optional<std::string> epubText(const std::filesystem::path& file) const = 0;
-    // Word, OpenDocument, RTF, RTFD, HTML and web archives; `extension` is lower-case.
-    virtual std::optional<std::string> attributedText(const std::filesystem::path& file,
-                                                      std::string_view extension) const = 0;
+    // The raw text of a document in one of the formats the importer does not decode itself
+    // (every format but Markdown and plain text).
+    virtual ImportResult text(DocumentFormat format, const OpenedDocument& document) const = 0;
+    // The likely charset of text that is not UTF-8, as ICU names it; empty when unknown.
+    virtual std::string charsetOf(std::string_view bytes) const = 0;
 };
 
 } // namespace velora

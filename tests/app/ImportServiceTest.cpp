@@ -1,96 +1,109 @@
 #include "app/ImportService.hpp"
 
 #include "fakes/FakeDocumentReaders.hpp"
+#include "support/Unprivileged.hpp"
 
-#include <QCoreApplication>
-#include <QEventLoop>
 #include <QTemporaryDir>
-#include <QThread>
-#include <QTimer>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace velora {
 namespace {
 
-// A file of the given name and bytes in a folder of its own, removed with it.
-class ScratchFile {
-public:
-    ScratchFile(const QString& name, const std::string& bytes)
-        : path_((folder_.path() + "/" + name).toStdString()) {
-        std::ofstream(path_, std::ios::binary) << bytes;
-    }
-    const std::filesystem::path& path() const { return path_; }
+std::string read(DocumentFormat format, const std::string& bytes) {
+    return std::to_string(static_cast<int>(format)) + ":" + bytes;
+}
 
-private:
+class Importing : public ::testing::Test {
+protected:
+    std::filesystem::path write(const std::string& name, const std::string& bytes) const {
+        const std::filesystem::path path =
+            folder_.filePath(QString::fromStdString(name)).toStdString();
+        std::ofstream(path, std::ios::binary) << bytes;
+        return path;
+    }
+    std::filesystem::path path(const std::string& name) const {
+        return folder_.filePath(QString::fromStdString(name)).toStdString();
+    }
+
     QTemporaryDir folder_;
-    std::filesystem::path path_;
+    std::shared_ptr<FakeDocumentReaders> readers_ = std::make_shared<FakeDocumentReaders>();
+    ImportService service_{readers_};
 };
 
 struct RouteCase {
     const char* name;
     const char* file;
-    const char* bytes;
-    const char* reader; // empty: read here as text
-    std::optional<std::string> text;
+    std::string bytes;
+    ImportResult result;
 };
 
-class ImportRouting : public ::testing::TestWithParam<RouteCase> {};
+class ImportRouting : public Importing, public ::testing::WithParamInterface<RouteCase> {};
 
-TEST_P(ImportRouting, ChoosesTheReaderByLowerCasedExtension) {
-    auto readers = std::make_shared<FakeDocumentReaders>();
-    const ScratchFile file(GetParam().file, GetParam().bytes);
-    EXPECT_EQ(ImportService(readers).importTextNow(file.path()), GetParam().text);
-    const std::string reader = GetParam().reader;
-    ASSERT_EQ(readers->calls().size(), reader.empty() ? 0u : 1u);
-    if (!reader.empty()) {
-        EXPECT_EQ(readers->calls()[0].reader, reader);
-    }
+TEST_P(ImportRouting, ReadsWhatTheBytesAreAndSaysWhyNot) {
+    EXPECT_EQ(service_.importText(write(GetParam().file, GetParam().bytes)), GetParam().result);
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Extensions, ImportRouting,
-    ::testing::Values(RouteCase{"pdf", "Paper.PDF", "%PDF", "pdf", "pdf Paper.PDF"},
-                      RouteCase{"md", "Notes.MD", "# Plain *text*", "", "Plain text"},
-                      RouteCase{"webarchive", "a.webarchive", "", "attributed:webarchive",
-                                "attributed:webarchive a.webarchive"},
-                      RouteCase{"noExtension", "README", "# Plain *text*", "", "# Plain *text*"},
-                      RouteCase{"legacyEncoding", "old.txt", "Caf\xE9 cr\xE8me", "",
-                                "Caf\u00E9 cr\u00E8me"},
+    Files, ImportRouting,
+    ::testing::Values(RouteCase{"pdfWithoutExtension", "paper", "%PDF-1.4 x",
+                                read(DocumentFormat::pdf, "%PDF-1.4 x")},
+                      RouteCase{"rtfNamedDoc", "letter.doc", "{\\rtf1 x}",
+                                read(DocumentFormat::rtf, "{\\rtf1 x}")},
+                      RouteCase{"markdownByName", "Notes.MD", "# Plain *text*", "Plain text"},
+                      RouteCase{"textWithoutName", "README", "# Plain *text*", "# Plain *text*"},
+                      // The platform's guess names the charset of text that is not UTF-8.
+                      RouteCase{"legacyEncoding", "old.txt", "\xF0\xD2\xC9\xD7\xC5\xD4",
+                                "\u041F\u0440\u0438\u0432\u0435\u0442"},
+                      RouteCase{"empty", "empty.txt", "", ImportFailure::empty},
                       // Nothing to read must not replace the loaded document.
-                      RouteCase{"empty", "empty.txt", "", "", std::nullopt},
-                      RouteCase{"blank", "blank.txt", " \n\t\u3000\n", "", std::nullopt},
-                      RouteCase{"markupOnly", "rule.md", "---\n\n***\n", "", std::nullopt}),
+                      RouteCase{"blank", "blank.txt", " \n\t\u3000\n", ImportFailure::noText},
+                      RouteCase{"markupOnly", "rule.md", "---\n\n***\n", ImportFailure::noText},
+                      RouteCase{"binary", "photo.txt",
+                                std::string("\x89PNG\r\n\x1A\n\0\0\0\rIHDR", 16),
+                                ImportFailure::unsupported}),
     [](const auto& info) { return info.param.name; });
 
-TEST(ImportService, MissingFileOrAFolderIsAbsent) {
-    const ImportService service(std::make_shared<FakeDocumentReaders>());
-    const QTemporaryDir folder;
-    EXPECT_FALSE(service.importTextNow((folder.path() + "/missing.txt").toStdString()));
-    EXPECT_FALSE(service.importTextNow(folder.path().toStdString()));
+TEST_F(Importing, RefusesWhatIsNoRegularFileAtOnce) {
+    EXPECT_EQ(service_.importText(path("missing.txt")), ImportFailure::missing);
+    EXPECT_EQ(service_.importText(path("")), ImportFailure::folder);
+    // A pipe without a writer would block a reader forever.
+    for (const char* name : {"book.pdf", "book.doc", "book.epub", "book.txt"}) {
+        ASSERT_EQ(::mkfifo(path(name).c_str(), 0600), 0);
+        EXPECT_EQ(service_.importText(path(name)), ImportFailure::notRegularFile) << name;
+    }
+    EXPECT_EQ(service_.importText("/dev/zero"), ImportFailure::notRegularFile);
+    EXPECT_TRUE(readers_->calls().empty());
 }
 
-TEST(ImportService, ReadsOffTheCallersThreadAndAnswersOnIt) {
-    int argc = 0;
-    QCoreApplication application(argc, nullptr);
-    auto readers = std::make_shared<FakeDocumentReaders>();
-    const ImportService service(readers);
-    QObject receiver;
-    std::optional<ImportService::Result> answer;
-    QThread* answeredOn = nullptr;
-    QEventLoop loop;
-    service.importText("book.epub", &receiver, [&](ImportService::Result text) {
-        answer = std::move(text);
-        answeredOn = QThread::currentThread();
-        loop.quit();
-    });
-    QTimer::singleShot(5000, &loop, &QEventLoop::quit);
-    loop.exec();
-    ASSERT_TRUE(answer.has_value());
-    EXPECT_EQ(*answer, "epub book.epub");
-    EXPECT_EQ(answeredOn, QThread::currentThread());
-    ASSERT_EQ(readers->calls().size(), 1u);
-    EXPECT_NE(readers->calls()[0].thread, std::this_thread::get_id());
+TEST_F(Importing, ABundleFolderStandsForTheRichTextInIt) {
+    std::filesystem::create_directory(path("Note.rtfd"));
+    write("Note.rtfd/TXT.rtf", "{\\rtf1 inside}");
+    EXPECT_EQ(service_.importText(path("Note.rtfd")), read(DocumentFormat::rtf, "{\\rtf1 inside}"));
+    std::filesystem::create_directory(path("Empty.rtfd"));
+    EXPECT_EQ(service_.importText(path("Empty.rtfd")), ImportFailure::damaged);
+}
+
+TEST_F(Importing, AFileTheUserMayNotReadSaysSo) {
+    if (testing::rerunUnprivileged()) {
+        return;
+    }
+    const auto locked = write("locked.txt", "secret");
+    std::filesystem::permissions(locked, std::filesystem::perms::none);
+    EXPECT_EQ(service_.importText(locked), ImportFailure::permissionDenied);
+}
+
+TEST(ImportService, TheOpenDialogOffersEverythingFirstAndEveryFileLast) {
+    const QStringList filters = ImportService::nameFilters();
+    ASSERT_GE(filters.size(), 3);
+    EXPECT_TRUE(filters.front().startsWith(QStringLiteral("All supported documents (")));
+    for (const char* pattern : {"*.pdf", "*.epub", "*.docx", "*.doc", "*.odt", "*.rtf", "*.html",
+                                "*.webarchive", "*.md", "*.txt"}) {
+        EXPECT_TRUE(filters.front().contains(QLatin1String(pattern))) << pattern;
+    }
+    EXPECT_EQ(filters.back(), QStringLiteral("All files (*)"));
+    EXPECT_TRUE(filters.contains(QStringLiteral("PDF documents (*.pdf)")));
 }
 
 } // namespace

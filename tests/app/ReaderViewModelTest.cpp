@@ -15,12 +15,14 @@
 #include "support/FileSizeLimit.hpp"
 
 #include <QCoreApplication>
+#include <QEventLoop>
 #include <QFile>
 #include <QSignalSpy>
 #include <QTemporaryDir>
-#include <QThreadPool>
+#include <QTimer>
 #include <cmath>
 #include <fstream>
+#include <future>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <numeric>
@@ -98,7 +100,7 @@ protected:
         ReadingPreferences::storeSettings(preferences_, settings);
         auto& reader = controller(scheduler);
         if (words > 0) {
-            reader.load(wordsText(words), ReaderViewModel::LoadSource::text());
+            loaded(reader, wordsText(words));
         }
         return reader;
     }
@@ -140,17 +142,36 @@ protected:
         return path;
     }
 
-    // Waits for the import started by open() to hand its result back.
-    void waitForReopen() {
-        QSignalSpy spy(viewModel_.get(), SIGNAL(statusMessageChanged()));
-        ASSERT_TRUE(spy.wait(10000));
+public:
+    // Starts a request and waits for the loader's answer to it.
+    static LoadOutcome settle(const std::function<void(LoadDone)>& request) {
+        std::optional<LoadOutcome> outcome;
+        QEventLoop loop;
+        request([&](const LoadOutcome& answer) {
+            outcome = answer;
+            loop.quit();
+        });
+        if (!outcome) {
+            QTimer::singleShot(10000, &loop, &QEventLoop::quit);
+            loop.exec();
+        }
+        EXPECT_TRUE(outcome.has_value());
+        return outcome.value_or(LoadOutcome{LoadOutcome::Status::failed, "no answer"});
     }
 
+    static LoadOutcome
+    loaded(ReaderViewModel& reader, const std::string& text,
+           const ReaderViewModel::LoadSource& source = ReaderViewModel::LoadSource::text()) {
+        return settle([&](LoadDone done) { reader.load(text, source, std::move(done)); });
+    }
+
+protected:
     QTemporaryDir dataHome_;
     fakes::InMemoryPreferencesStore preferences_;
     fakes::ManualScheduler scheduler_;
     fakes::FakePasteboard pasteboard_;
-    ImportService importer_{std::make_shared<FakeDocumentReaders>()};
+    std::shared_ptr<FakeDocumentReaders> readers_ = std::make_shared<FakeDocumentReaders>();
+    ImportService importer_{readers_};
     fakes::ScriptedSpeechSynthesizer::Log speechLog_;
     fakes::ScriptedSpeechSynthesizer* synthesizer_ = nullptr;
     std::unique_ptr<ReaderViewModel> viewModel_;
@@ -175,7 +196,7 @@ TEST_F(ReaderViewModelTest, LoadingTheSameTextTwiceCountsOneDocumentAndTwoSessio
     auto& reader = controller();
     for (const char* text :
          {"First text here.", "Another document entirely.", "First text here."}) {
-        reader.load(text, ReaderViewModel::LoadSource::text());
+        loaded(reader, text);
     }
     EXPECT_EQ(reader.library().stats().documentsOpened, 2);
     EXPECT_EQ(reader.library().stats().sessions, 3);
@@ -202,7 +223,7 @@ TEST_P(ResumeTest, ResumesAtTheStoredPosition) {
         library.updateProgress(key, GetParam().lastIndex);
     }
     auto& reader = controller();
-    reader.load(text, ReaderViewModel::LoadSource::text());
+    loaded(reader, text);
     EXPECT_EQ(reader.engine().index(), GetParam().expectedIndex);
     EXPECT_EQ(reader.statusMessage(), GetParam().message);
     EXPECT_EQ(reader.library().entries().at(0).lastIndex, GetParam().expectedIndex);
@@ -236,7 +257,7 @@ TEST_P(SentenceResumeTest, TakesReadingUpAtTheSentenceBeingRead) {
     settings.resumeAtSentenceStart = GetParam().atSentenceStart;
     ReadingPreferences::storeSettings(preferences_, settings);
     auto& reader = controller();
-    reader.load(sentences, ReaderViewModel::LoadSource::text());
+    loaded(reader, sentences);
     reader.seek(5.0 / 11.0);
     reader.play();
     showChunks(1);
@@ -255,13 +276,13 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         SentenceResumeCase{"Reopen", true,
                            [](ReaderViewModel& r, fakes::ManualScheduler&) {
-                               r.load("Other text.", ReaderViewModel::LoadSource::text());
-                               r.load(sentences, ReaderViewModel::LoadSource::text());
+                               ReaderViewModelTest::loaded(r, "Other text.");
+                               ReaderViewModelTest::loaded(r, sentences);
                            },
                            5},
         SentenceResumeCase{"ReopenAtTheWord", false,
                            [](ReaderViewModel& r, fakes::ManualScheduler&) {
-                               r.load(sentences, ReaderViewModel::LoadSource::text());
+                               ReaderViewModelTest::loaded(r, sentences);
                            },
                            6},
         SentenceResumeCase{
@@ -296,11 +317,11 @@ TEST_P(StoredTextTest, LongSelectionsAreRememberedWithoutTheirText) {
     const bool stored = characters <= 200000;
 
     auto& reader = controller();
-    reader.load(text, ReaderViewModel::LoadSource::text());
+    loaded(reader, text);
     EXPECT_EQ(reader.library().entries().at(0).storedText.has_value(), stored);
-    reader.load("Something else.", ReaderViewModel::LoadSource::text());
+    loaded(reader, "Something else.");
     // As the library view does: the entry handed over is the library's own.
-    reader.open(reader.library().entries().at(0));
+    settle([&](LoadDone done) { reader.open(reader.library().entries().at(0), std::move(done)); });
     EXPECT_EQ(reader.engine().words().front().text, stored ? "abcd" : "Something");
     EXPECT_EQ(reader.statusMessage(),
               stored ? std::nullopt
@@ -313,13 +334,13 @@ TEST_F(ReaderViewModelTest, AnEmptyClipboardLeavesTheReadingGoing) {
     auto& reader = reading(30);
     reader.play();
     pasteboard_.setData("", fakes::FakePasteboard::plainText);
-    reader.loadFromClipboard();
+    settle([&](LoadDone done) { reader.loadFromClipboard(std::move(done)); });
     EXPECT_EQ(reader.statusMessage(), QStringLiteral("Clipboard is empty"));
     EXPECT_TRUE(reader.isPlaying());
 
     pasteboard_.clearContents();
     pasteboard_.setData("Copied words to read", fakes::FakePasteboard::plainText);
-    reader.loadFromClipboard();
+    settle([&](LoadDone done) { reader.loadFromClipboard(std::move(done)); });
     EXPECT_FALSE(reader.isPlaying());
     EXPECT_EQ(reader.engine().count(), 4);
     EXPECT_EQ(reader.statusMessage(), std::nullopt);
@@ -397,7 +418,7 @@ class StructureMoveTest : public ReaderViewModelTest,
 
 TEST_P(StructureMoveTest, MovesBySentenceAndParagraphLikeSteps) {
     auto& reader = reading(0);
-    reader.load(sentences, ReaderViewModel::LoadSource::text());
+    loaded(reader, sentences);
     reader.seek(static_cast<double>(GetParam().start) / 11.0);
     if (GetParam().playing) {
         reader.play();
@@ -426,7 +447,7 @@ TEST_F(ReaderViewModelTest, TheSpeedRampEasesInAfterEveryStart) {
     settings.speedRamp = true;
     ReadingPreferences::storeSettings(preferences_, settings);
     auto& reader = controller();
-    reader.load(wordsText(30), ReaderViewModel::LoadSource::text());
+    loaded(reader, wordsText(30));
     reader.play();
     // 0.1 s a word, 40% longer at first: the first ten words take 1.22 s in all.
     scheduler_.advance(Seconds{0.139});
@@ -493,7 +514,7 @@ TEST_F(ReaderViewModelTest, AFailedSaveIsShownOnTheStatusLine) {
     reader.library().flush();
     {
         const testsupport::FileSizeLimit limit(10);
-        reader.load("Another text to read.", ReaderViewModel::LoadSource::text());
+        loaded(reader, "Another text to read.");
         reader.library().flush();
     }
     ASSERT_TRUE(reader.statusMessage());
@@ -708,14 +729,12 @@ TEST_F(ReaderViewModelTest, ReopeningAFileLoadsItAgainAndResumes) {
     settings.resumeAtSentenceStart = false;
     ReadingPreferences::storeSettings(preferences_, settings);
     auto& reader = controller();
-    reader.load(wordsText(30), ReaderViewModel::LoadSource::file(path));
+    loaded(reader, wordsText(30), ReaderViewModel::LoadSource::file(path));
     reader.play();
     showChunks(12);
-    reader.load("Something else.", ReaderViewModel::LoadSource::text());
+    loaded(reader, "Something else.");
 
-    reader.open(reader.library().entries().at(0));
-    EXPECT_EQ(reader.engine().words().front().text, "Something");
-    waitForReopen();
+    settle([&](LoadDone done) { reader.open(reader.library().entries().at(0), std::move(done)); });
     EXPECT_EQ(reader.engine().index(), 12);
     EXPECT_EQ(reader.statusMessage(), QStringLiteral("Resumed at 40% · press ⏮ to start over"));
     EXPECT_EQ(reader.library().stats().documentsOpened, 2);
@@ -724,28 +743,68 @@ TEST_F(ReaderViewModelTest, ReopeningAFileLoadsItAgainAndResumes) {
 TEST_F(ReaderViewModelTest, ReopeningAVanishedFileKeepsTheCurrentText) {
     const auto path = writeFile("gone.txt", 30);
     auto& reader = reading(0);
-    reader.load(wordsText(30), ReaderViewModel::LoadSource::file(path));
+    loaded(reader, wordsText(30), ReaderViewModel::LoadSource::file(path));
     const ReadingHistoryEntry entry = reader.library().entries().at(0);
-    reader.load(wordsText(20, "other"), ReaderViewModel::LoadSource::text());
+    loaded(reader, wordsText(20, "other"));
     reader.seek(0.5);
     std::filesystem::remove(path);
 
-    reader.open(entry);
-    waitForReopen();
-    EXPECT_EQ(reader.statusMessage(), QStringLiteral("Couldn't reopen gone.txt"));
+    const LoadOutcome outcome = settle([&](LoadDone done) { reader.open(entry, std::move(done)); });
+    EXPECT_EQ(outcome.status, LoadOutcome::Status::failed);
+    EXPECT_EQ(reader.statusMessage(),
+              QStringLiteral("Couldn't reopen gone.txt: there is no such file"));
+    EXPECT_EQ(outcome.message, reader.statusMessage());
     EXPECT_EQ(reader.engine().words().front().text, "other");
     EXPECT_EQ(reader.engine().index(), 10);
 }
 
-TEST_F(ReaderViewModelTest, AFileStillImportingGivesWayToALaterLoad) {
-    const auto path = writeFile("slow.txt", 30);
+TEST_F(ReaderViewModelTest, TheLatestRequestWinsWhicheverFinishesFirst) {
+    const auto path = writeFile("large.txt", 100000);
     auto& reader = reading(0);
-    reader.loadFile(path, QStringLiteral("Couldn't read "));
-    reader.load("Chosen while waiting.", ReaderViewModel::LoadSource::text());
-    QThreadPool::globalInstance()->waitForDone();
-    QCoreApplication::sendPostedEvents();
+    std::optional<LoadOutcome> first;
+    reader.loadFile(path, QStringLiteral("Couldn't read "),
+                    [&first](const LoadOutcome& outcome) { first = outcome; });
+    loaded(reader, "Chosen while waiting.");
+    ASSERT_TRUE(first.has_value());
+    EXPECT_EQ(first->status, LoadOutcome::Status::replaced);
+    EXPECT_EQ(first->message, QStringLiteral("Replaced by a later request"));
+    QCoreApplication::processEvents();
     EXPECT_EQ(reader.engine().words().front().text, "Chosen");
     EXPECT_EQ(reader.library().entries().size(), 1u);
+}
+
+TEST_F(ReaderViewModelTest, AReadThatDoesNotEndGivesWayAndTheNextOneIsServed) {
+    std::promise<void> release;
+    readers_->holdReadsUntil(release.get_future().share());
+    const auto stuck = dataHome_.filePath("stuck.pdf").toStdString();
+    std::ofstream(stuck) << "%PDF-1.4";
+    auto& reader = reading(0);
+    std::optional<LoadOutcome> outcome;
+    reader.loadFile(stuck, QStringLiteral("Couldn't read "),
+                    [&outcome](const LoadOutcome& answer) { outcome = answer; });
+    scheduler_.advance(DocumentLoader::timeBound);
+    ASSERT_TRUE(outcome.has_value());
+    EXPECT_EQ(outcome->message,
+              QStringLiteral("Couldn't read stuck.pdf: reading it took too long"));
+
+    EXPECT_EQ(loaded(reader, "Next text.").status, LoadOutcome::Status::loaded);
+    EXPECT_EQ(reader.engine().words().front().text, "Next");
+    release.set_value();
+}
+
+TEST_F(ReaderViewModelTest, OneFileUnderTwoSpellingsIsOneEntry) {
+    const auto path = writeFile("notes.txt", 5);
+    auto& reader = reading(0);
+    const std::filesystem::path folder = path.parent_path();
+    for (const std::filesystem::path& spelling :
+         {path, folder / "." / "notes.txt", folder / ".." / folder.filename() / "notes.txt"}) {
+        EXPECT_EQ(settle([&](LoadDone done) {
+                      reader.loadFile(spelling, QStringLiteral("Couldn't read "), std::move(done));
+                  }).status,
+                  LoadOutcome::Status::loaded);
+    }
+    ASSERT_EQ(reader.library().entries().size(), 1u);
+    EXPECT_EQ(reader.library().entries()[0].filePath, path.string());
 }
 
 TEST_F(ReaderViewModelTest, WorkStillPendingWhenTheControllerGoesDoesNothing) {

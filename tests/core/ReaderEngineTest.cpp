@@ -66,7 +66,8 @@ ReaderEngine twoParagraphs(std::vector<std::int64_t> sentenceStarts = {10, 3, 7,
     auto words = e.words();
     words[6].isParagraphEnd = true;
     words[11].isParagraphEnd = true;
-    e.load(std::move(words), std::move(sentenceStarts));
+    TextStarts starts = Sentences::indexed(words, std::move(sentenceStarts));
+    e.load(std::move(words), std::move(starts));
     return e;
 }
 

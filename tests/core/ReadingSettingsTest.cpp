@@ -1,6 +1,8 @@
 #include "core/ReadingSettings.hpp"
 
+#include <clocale>
 #include <gtest/gtest.h>
+#include <string>
 
 namespace velora {
 namespace {
@@ -58,6 +60,28 @@ INSTANTIATE_TEST_SUITE_P(
                       DecodeCase{"UnknownTheme", R"({"theme":"solarized"})", std::nullopt},
                       DecodeCase{"NotJson", R"({"wpm":)", std::nullopt}),
     [](const auto& info) { return info.param.name; });
+
+// The program runs under the user's number locale, which writes a decimal comma in German.
+class MultiplierUnderGermanLocale
+    : public ::testing::TestWithParam<std::pair<std::int64_t, const char*>> {
+protected:
+    void SetUp() override {
+        ASSERT_NE(std::setlocale(LC_ALL, "de_DE.UTF-8"), nullptr)
+            << "scripts/install-deps generates de_DE.UTF-8";
+    }
+    void TearDown() override { std::setlocale(LC_ALL, saved_.c_str()); }
+
+private:
+    std::string saved_ = std::setlocale(LC_ALL, nullptr);
+};
+
+TEST_P(MultiplierUnderGermanLocale, KeepsItsPoint) {
+    EXPECT_EQ(ReadingSettings{.wpm = GetParam().first}.speedMultiplierLabel(), GetParam().second);
+}
+
+INSTANTIATE_TEST_SUITE_P(Speeds, MultiplierUnderGermanLocale,
+                         ::testing::Values(std::pair{300, "1.2X"}, std::pair{25, "0.1X"},
+                                           std::pair{5000, "4.8X"}, std::pair{260, "1.0X"}));
 
 } // namespace
 } // namespace velora

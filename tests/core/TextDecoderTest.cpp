@@ -29,33 +29,37 @@ std::string repeated(const std::string& text, int times) {
     return result;
 }
 
-const std::string french = "L\u2019\u00E9t\u00E9 dernier, nous sommes all\u00E9s \u00E0 la "
-                           "plage. C\u2019\u00E9tait tr\u00E8s agr\u00E9able. ";
 const std::string greek = "\u039A\u03B1\u03BB\u03B7\u03BC\u03AD\u03C1\u03B1, \u03C0\u03CE\u03C2 "
                           "\u03B5\u03AF\u03C3\u03B1\u03B9; ";
 
 struct DecodeCase {
     const char* name;
     std::string bytes;
+    // What the charset guess says, if asked.
+    std::string guess;
     std::string text;
 };
 
 class Decoding : public ::testing::TestWithParam<DecodeCase> {};
 
-TEST_P(Decoding, RecoversTheText) {
-    EXPECT_EQ(TextDecoder::decode(GetParam().bytes), GetParam().text);
+TEST_P(Decoding, TrustsMarksAndUtf8BeforeTheGuessAndLatin1Last) {
+    const std::string guess = GetParam().guess;
+    EXPECT_EQ(TextDecoder::decode(GetParam().bytes, [&guess](std::string_view) { return guess; }),
+              GetParam().text);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Encodings, Decoding,
     ::testing::Values(
+        DecodeCase{"utf8OverAnyGuess", "\xEF\xBB\xBFh\u00E9", "KOI8-R", "h\u00E9"},
         DecodeCase{"utf16LittleEndianWithMark", "\xFF\xFE" + encoded("h\u00E9 \u65E5", "UTF-16LE"),
-                   "h\u00E9 \u65E5"},
-        DecodeCase{"windows1252", encoded(repeated(french, 10), "windows-1252"),
-                   repeated(french, 10)},
-        DecodeCase{"greek", encoded(repeated(greek, 10), "ISO-8859-7"), repeated(greek, 10)},
-        // Too short to identify: read byte for byte, which keeps Western text right.
-        DecodeCase{"shortLatin1Falls", "caf\xE9", "caf\u00E9"}),
+                   "windows-1252", "h\u00E9 \u65E5"},
+        DecodeCase{"guessed", encoded(repeated(greek, 3), "ISO-8859-7"), "ISO-8859-7",
+                   repeated(greek, 3)},
+        DecodeCase{"guessThatDoesNotFit", "caf\xE9 \x81\x20", "Shift_JIS", "caf\u00E9 \u0081 "},
+        // Without a mark, UTF-16 is never a plausible answer.
+        DecodeCase{"unicodeGuessWithoutMark", "caf\xE9", "UTF-16LE", "caf\u00E9"},
+        DecodeCase{"noGuess", "caf\xE9", "", "caf\u00E9"}),
     [](const auto& info) { return info.param.name; });
 
 TEST(TextDecoder, ConvertRejectsInvalidBytesAndUnknownCharsets) {

@@ -28,28 +28,14 @@
 namespace velora {
 namespace {
 
-// Reads the file on the next turn of the event loop, as the real import answers later.
-void importByReading(const std::filesystem::path& file, QObject* receiver,
-                     std::function<void(std::optional<std::string>)> done) {
-    QTimer::singleShot(0, receiver, [file, done = std::move(done)] {
-        QFile input(QString::fromStdString(file.string()));
-        if (!input.open(QIODevice::ReadOnly)) {
-            done(std::nullopt);
-            return;
-        }
-        done(input.readAll().toStdString());
-    });
-}
-
 class DesktopTest : public ::testing::Test {
 protected:
     void SetUp() override {
         HotKeyConfig{HotKeyConfig::rKeyCode, HotKeyConfig::cmdKey | HotKeyConfig::shiftKey,
                      QStringLiteral("⌘⇧ R")}
             .save(preferences, notifications);
-        delegate = std::make_unique<AppDelegate>(
-            AppDelegate::Services{reader, pasteboard, keys, trust, hotKeyService, scheduler,
-                                  preferences, notifications, importByReading});
+        delegate = std::make_unique<AppDelegate>(AppDelegate::Services{
+            reader, pasteboard, keys, trust, hotKeyService, scheduler, preferences, notifications});
         bus = QDBusConnection::sessionBus();
         ASSERT_TRUE(delegate->launch(&bus));
     }
@@ -117,6 +103,30 @@ TEST_F(DesktopTest, ChangingTheShortcutReregistersAndRetitles) {
     EXPECT_EQ(hotKeyService.calls.back(), "register 49-6656");
 }
 
+// A desktop that answers later (the portal, KDE's service) is asked for one chord, not for every
+// preset in turn, and the texts wait for its answer and then name the chord it bound.
+TEST_F(DesktopTest, DesktopThatAnswersLaterIsAskedOnceAndItsChordNamed) {
+    delegate.reset();
+    preferences.remove(QString(HotKeyConfig::preferencesKey));
+    hotKeyService.calls.clear();
+    hotKeyService.answerLater = true;
+    delegate = std::make_unique<AppDelegate>(
+        AppDelegate::Services{reader, pasteboard, keys, trust, hotKeyService, scheduler,
+                              preferences, notifications, ShortcutRoute::portal});
+    delegate->launch(nullptr);
+
+    EXPECT_EQ(hotKeyService.calls, (std::vector<std::string>{"install", "register 49-6144"}));
+    EXPECT_FALSE(delegate->serviceProvider().shortcutRegistered());
+    EXPECT_FALSE(reader.shortcutRegistered);
+
+    hotKeyService.answer({hotKeyService.lastHandle(), 0, QStringLiteral("Super+R")});
+    EXPECT_EQ(delegate->menu()->actions().front()->text(),
+              QStringLiteral("Read Selection  (Super+R)"));
+    EXPECT_EQ(delegate->serviceProvider().shortcut(), QStringLiteral("Super+R"));
+    EXPECT_TRUE(delegate->serviceProvider().shortcutRegistered());
+    EXPECT_EQ(reader.shortcut, QStringLiteral("Super+R"));
+}
+
 struct BusRequest {
     const char* name;
     const char* method;
@@ -157,7 +167,11 @@ INSTANTIATE_TEST_SUITE_P(
         BusRequest{"text", "readSelection", "  Hello there ", "", {"  Hello there "}},
         BusRequest{"blanks", "readSelection", " \n\t ", "No readable text was selected.", {}},
         BusRequest{"fileUrl", "readFile", "file://FOLDER/notes.txt", "", {"Words from a file"}},
-        BusRequest{"missingFile", "readFile", "FOLDER/gone.pdf", "Couldn't read gone.pdf", {}},
+        BusRequest{"missingFile",
+                   "readFile",
+                   "FOLDER/gone.pdf",
+                   "Couldn't read gone.pdf: there is no such file",
+                   {}},
         BusRequest{"relativePath", "readFile", "notes.txt", "No readable file was provided.", {}},
         BusRequest{"textUnsaved",
                    "readSelection",
@@ -190,6 +204,21 @@ TEST_F(DesktopTest, SentenceAndParagraphMovesArriveOverTheBusAndMediaControlsRai
     reader.raiseReader();
     EXPECT_TRUE(delegate->overlay()->panel().isVisible());
 }
+
+class ClipboardMenuTest : public DesktopTest, public ::testing::WithParamInterface<const char*> {};
+
+// "Read from Clipboard" over a text already loaded: only new text is played; an empty clipboard
+// says so and leaves the old text where it stood.
+TEST_P(ClipboardMenuTest, PlaysOnlyWhatItLoaded) {
+    reader.loadText(QStringLiteral("Earlier words"), [](const LoadOutcome&) {});
+    reader.clipboard = QString::fromUtf8(GetParam());
+    delegate->readClipboard();
+    EXPECT_TRUE(delegate->overlay()->panel().isVisible());
+    EXPECT_EQ(reader.plays, reader.clipboard.isEmpty() ? 0 : 1);
+    EXPECT_EQ(reader.loads.size(), reader.clipboard.isEmpty() ? 1 : 2);
+}
+
+INSTANTIATE_TEST_SUITE_P(Clipboard, ClipboardMenuTest, ::testing::Values("", "Copied words"));
 
 TEST_F(DesktopTest, PanelIsAFloatingToolWindowCentredOnTheScreen) {
     QWidget& panel = delegate->overlay()->panel();

@@ -2,6 +2,7 @@
 #include "ui/ThemePalette.hpp"
 
 #include <QGuiApplication>
+#include <QMouseEvent>
 #include <QTest>
 #include <QWidget>
 #include <gtest/gtest.h>
@@ -35,18 +36,41 @@ TEST_P(PanelAppearanceTest, FollowsTheTheme) {
 INSTANTIATE_TEST_SUITE_P(Themes, PanelAppearanceTest, ::testing::ValuesIn(allReadingThemes),
                          [](const auto& info) { return std::string(toString(info.param)); });
 
-// No window manager runs here to move windows, so the panel follows the pointer itself.
-TEST(PanelTest, DraggingTheBackgroundMovesThePanel) {
+struct Gesture {
+    const char* name;
+    QPoint to; // where the button is released, from a press at (40, 40)
+    QPoint moved;
+};
+
+class PanelDrag : public ::testing::TestWithParam<Gesture> {};
+
+// No window manager runs here to move windows, so the panel follows the pointer itself. A tap,
+// or a jitter under the drag distance, moves nothing and leaves nothing following the pointer.
+TEST_P(PanelDrag, MovesOnlyWithARealDrag) {
     OverlayWindowController overlay(noContent());
     QWidget& panel = overlay.panel();
     overlay.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&panel));
     const QPoint start = panel.pos();
-    QTest::mousePress(&panel, Qt::LeftButton, {}, QPoint(40, 40));
-    QTest::mouseMove(&panel, QPoint(70, 60));
-    QTest::mouseRelease(&panel, Qt::LeftButton, {}, QPoint(70, 60));
-    EXPECT_EQ(panel.pos(), start + QPoint(30, 20));
+    const QPoint press(40, 40);
+    QTest::mousePress(&panel, Qt::LeftButton, {}, press);
+    if (GetParam().to != press) {
+        QTest::mouseMove(&panel, GetParam().to);
+    }
+    QTest::mouseRelease(&panel, Qt::LeftButton, {}, GetParam().to);
+    EXPECT_EQ(panel.pos(), start + GetParam().moved);
+    // With the button up, the pointer goes where it likes.
+    QMouseEvent wander(QEvent::MouseMove, QPointF(200, 150), panel.mapToGlobal(QPointF(200, 150)),
+                       Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&panel, &wander);
+    EXPECT_EQ(panel.pos(), start + GetParam().moved);
 }
+
+INSTANTIATE_TEST_SUITE_P(Gestures, PanelDrag,
+                         ::testing::Values(Gesture{"drag", {70, 60}, {30, 20}},
+                                           Gesture{"tap", {40, 40}, {0, 0}},
+                                           Gesture{"jitter", {41, 41}, {0, 0}}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
 } // namespace velora

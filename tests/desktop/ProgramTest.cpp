@@ -88,8 +88,8 @@ TEST(ProgramTest, LaterProgramsForwardTheirCommandAndExit) {
     const auto [exitCode, errors] =
         runAgain({QStringLiteral("/nonexistent/gone.txt"), QStringLiteral("b.txt")});
     EXPECT_EQ(exitCode, 1);
-    EXPECT_EQ(errors.toStdString(), "Couldn't read gone.txt\n");
-    EXPECT_TRUE(firstSaid(QStringLiteral("status Couldn't read gone.txt")));
+    EXPECT_EQ(errors.toStdString(), "Couldn't read gone.txt: there is no such file\n");
+    EXPECT_TRUE(firstSaid(QStringLiteral("status Couldn't read gone.txt: there is no such file")));
     EXPECT_EQ(first.process.state(), QProcess::Running);
 }
 

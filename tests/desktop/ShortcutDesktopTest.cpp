@@ -97,9 +97,8 @@ constexpr int patienceMs = 10000;
 class ShortcutOnDesktop : public ::testing::Test {
 protected:
     void launch() {
-        delegate = std::make_unique<AppDelegate>(
-            AppDelegate::Services{reader, pasteboard, keys, trust, hotKeyService, scheduler,
-                                  preferences, notifications, [](const auto&, QObject*, auto) {}});
+        delegate = std::make_unique<AppDelegate>(AppDelegate::Services{
+            reader, pasteboard, keys, trust, hotKeyService, scheduler, preferences, notifications});
         bus = QDBusConnection::sessionBus();
         ASSERT_TRUE(delegate->launch(&bus));
     }

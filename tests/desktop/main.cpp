@@ -1,6 +1,8 @@
 #include "app/HotKeyConfig.hpp"
+#include "fakes/RecordingShellReader.hpp"
 #include "shell/DesktopProgram.hpp"
 #include "shell/ShellReader.hpp"
+#include "support/PrivateSessionBus.hpp"
 #include "x11/XvfbServer.hpp"
 
 #include <QApplication>
@@ -20,8 +22,6 @@
 // takes a well-known bus name and docks into whatever tray it finds.
 
 namespace {
-
-constexpr const char* privateBusMarker = "VELORA_TEST_PRIVATE_BUS";
 
 int argumentCount = 1;
 char programName[] = "test_desktop";
@@ -64,11 +64,23 @@ private:
 // standard output what the shell asked of it.
 class PrintingReader final : public velora::ShellReader {
 public:
-    void loadText(const QString& text) override { say("load", text); }
-    void loadFile(const std::filesystem::path&, const std::string& text) override {
-        say("load", QString::fromStdString(text));
+    void loadText(const QString& text, velora::LoadDone done) override {
+        say("load", text);
+        done({});
     }
-    void loadFromClipboard() override { say("clipboard", {}); }
+    void loadFile(const std::filesystem::path& file, velora::LoadDone done) override {
+        const auto [text, outcome] = velora::fakes::importForShell(file);
+        if (outcome.status == velora::LoadOutcome::Status::loaded) {
+            say("load", text);
+        } else {
+            setStatusMessage(outcome.message);
+        }
+        done(outcome);
+    }
+    void loadFromClipboard(velora::LoadDone done) override {
+        say("clipboard", {});
+        done({});
+    }
     void play() override { say("play", {}); }
     void move(Move move) override { say("move", QString::number(static_cast<int>(move))); }
     bool isEmpty() const override { return false; }
@@ -87,7 +99,7 @@ public:
         say("shortcut",
             shortcut.display + (registered ? QString() : QStringLiteral(" unavailable")));
     }
-    void showCaptureSupport(bool, bool) override {}
+    void showCaptureSupport(const velora::CaptureSupport&) override {}
     void offerMediaControls(QDBusConnection&, std::function<void()>) override { say("media", {}); }
 
 private:
@@ -104,13 +116,8 @@ int main(int argc, char** argv) {
         return velora::DesktopProgram::run(
             argc - 1, argv + 1, [](const auto&) { return std::make_unique<PrintingReader>(); });
     }
-    if (!std::getenv(privateBusMarker)) {
-        setenv(privateBusMarker, "1", 1);
-        std::vector<char*> command{const_cast<char*>("dbus-run-session"), const_cast<char*>("--")};
-        command.insert(command.end(), argv, argv + argc);
-        command.push_back(nullptr);
-        execvp(command[0], command.data());
-        return 127;
+    if (const int failed = velora::testsupport::runInPrivateSessionBus(argc, argv)) {
+        return failed;
     }
     ::testing::InitGoogleTest(&argc, argv);
     ::testing::AddGlobalTestEnvironment(new DesktopEnvironment);

@@ -2,6 +2,7 @@
 
 #include "app/platform/DocumentReaders.hpp"
 
+#include <future>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -9,25 +10,33 @@
 
 namespace velora {
 
-// Answers every read with the reader's name and the file name, and remembers the calls and the
-// threads they ran on.
+// Answers every read with the format's number and the document's bytes, names every charset
+// "KOI8-R", and remembers the calls and the threads they ran on.
 class FakeDocumentReaders final : public DocumentReaders {
 public:
     struct Call {
-        std::string reader;
-        std::filesystem::path file;
+        DocumentFormat format;
         std::thread::id thread;
     };
 
-    std::optional<std::string> pdfText(const std::filesystem::path& file) const override {
-        return record("pdf", file);
+    ImportResult text(DocumentFormat format, const OpenedDocument& document) const override {
+        std::shared_future<void> gate;
+        {
+            std::lock_guard lock(mutex_);
+            calls_.push_back({format, std::this_thread::get_id()});
+            gate = gate_;
+        }
+        if (gate.valid()) {
+            gate.wait();
+        }
+        return std::to_string(static_cast<int>(format)) + ":" + std::string(document.bytes);
     }
-    std::optional<std::string> epubText(const std::filesystem::path& file) const override {
-        return record("epub", file);
-    }
-    std::optional<std::string> attributedText(const std::filesystem::path& file,
-                                              std::string_view extension) const override {
-        return record("attributed:" + std::string(extension), file);
+    std::string charsetOf(std::string_view) const override { return "KOI8-R"; }
+
+    // Reads then wait until `gate` is ready, as a reader stuck on a hostile file does.
+    void holdReadsUntil(std::shared_future<void> gate) {
+        std::lock_guard lock(mutex_);
+        gate_ = std::move(gate);
     }
 
     std::vector<Call> calls() const {
@@ -36,15 +45,9 @@ public:
     }
 
 private:
-    std::optional<std::string> record(const std::string& reader,
-                                      const std::filesystem::path& file) const {
-        std::lock_guard lock(mutex_);
-        calls_.push_back({reader, file, std::this_thread::get_id()});
-        return reader + " " + file.filename().string();
-    }
-
     mutable std::mutex mutex_;
     mutable std::vector<Call> calls_;
+    std::shared_future<void> gate_;
 };
 
 } // namespace velora

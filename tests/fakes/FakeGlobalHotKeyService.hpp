@@ -32,6 +32,8 @@ public:
         answered_ = std::move(answered);
     }
 
+    Handle lastHandle() const { return next_ - 1; }
+
     // Answers a registration made while `answerLater` was set, as a desktop does in its time.
     void answer(const Answer& answer) {
         if (answered_) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/HotKeyConfig.hpp"
+#include "platform/DocumentImport.hpp"
 #include "shell/OverlayWindowController.hpp"
 #include "shell/ShellReader.hpp"
 
@@ -10,18 +11,46 @@
 
 namespace velora::fakes {
 
+// Reads a file as the reader does, answering its text or the failure it shows.
+inline std::pair<QString, LoadOutcome> importForShell(const std::filesystem::path& file) {
+    const ImportResult result = DocumentImport::readFile(file);
+    if (result.ok()) {
+        return {QString::fromStdString(result.text()), {}};
+    }
+    const std::string_view why = reason(result.failure());
+    return {{},
+            {LoadOutcome::Status::failed,
+             QStringLiteral("Couldn't read ") + QString::fromStdString(file.filename().string()) +
+                 QStringLiteral(": ") + QString::fromUtf8(why.data(), qsizetype(why.size()))}};
+}
+
 // Records what the shell asks of the reader; the view is a label showing the loaded text.
 class RecordingShellReader final : public ShellReader {
 public:
-    void loadText(const QString& text) override {
+    void loadText(const QString& text, LoadDone done) override {
         loads.append(text);
         show(text);
+        done({});
     }
-    void loadFile(const std::filesystem::path& /*file*/, const std::string& text) override {
-        loads.append(QString::fromStdString(text));
-        show(loads.back());
+    void loadFile(const std::filesystem::path& file, LoadDone done) override {
+        const auto [text, outcome] = importForShell(file);
+        if (outcome.status == LoadOutcome::Status::loaded) {
+            loads.append(text);
+            show(text);
+        } else {
+            setStatusMessage(outcome.message);
+        }
+        done(outcome);
     }
-    void loadFromClipboard() override {}
+    void loadFromClipboard(LoadDone done) override {
+        if (clipboard.isEmpty()) {
+            const QString empty = QStringLiteral("Clipboard is empty");
+            statusMessages.append(empty);
+            done({LoadOutcome::Status::failed, empty});
+            return;
+        }
+        loadText(clipboard, std::move(done));
+    }
     void play() override { ++plays; }
     void move(Move move) override { moves.push_back(move); }
     bool isEmpty() const override { return empty; }
@@ -44,11 +73,13 @@ public:
         shortcut = config.display;
         shortcutRegistered = registered;
     }
-    void showCaptureSupport(bool, bool) override {}
+    void showCaptureSupport(const velora::CaptureSupport&) override {}
     void offerMediaControls(QDBusConnection&, std::function<void()> raise) override {
         raiseReader = std::move(raise);
     }
 
+    // What loadFromClipboard finds.
+    QString clipboard;
     QStringList loads;
     QStringList statusMessages;
     int plays = 0;

@@ -8,6 +8,7 @@
 
 #include <functional>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace velora {
 namespace {
@@ -31,7 +32,7 @@ struct ImportCase {
     const char* name;
     const char* file;
     std::function<void(const std::filesystem::path&)> write;
-    std::optional<std::string> text;
+    ImportResult text;
 };
 
 class RealDocument : public ::testing::TestWithParam<ImportCase> {
@@ -47,6 +48,25 @@ TEST_P(RealDocument, ImportsToTheRightText) {
 
 void writeText(const std::filesystem::path& file, const std::string& bytes) {
     fixtures::writeFile(file, bytes);
+}
+
+const std::string russian =
+    "\u041F\u0440\u0438\u0432\u0435\u0442, \u043C\u0438\u0440! \u042D\u0442\u043E "
+    "\u043F\u0440\u043E\u0441\u0442\u043E\u0439 \u0440\u0443\u0441\u0441\u043A\u0438\u0439 "
+    "\u0442\u0435\u043A\u0441\u0442 \u0434\u043B\u044F \u0447\u0442\u0435\u043D\u0438\u044F.\n";
+const std::string french = "L\u2019\u00E9t\u00E9 dernier, nous sommes all\u00E9s \u00E0 la plage. "
+                           "C\u2019\u00E9tait tr\u00E8s agr\u00E9able.\n";
+
+std::string nested(int depth, const std::string& text) {
+    std::string html = "<html><body>";
+    for (int i = 0; i < depth; ++i) {
+        html += "<div>";
+    }
+    html += text;
+    for (int i = 0; i < depth; ++i) {
+        html += "</div>";
+    }
+    return html + "</body></html>";
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -93,6 +113,24 @@ INSTANTIATE_TEST_SUITE_P(
                                     "e</p>");
                    },
                    "Gr\u00FC\u00DFe\n"},
+        ImportCase{"pdfWithoutExtension", "scan-0001",
+                   [](const auto& f) { fixtures::writePdf(f, {"No name needed"}); },
+                   "No name needed"},
+        ImportCase{"rtfNamedDoc", "saved.doc",
+                   [](const auto& f) { writeText(f, "{\\rtf1\\ansi Rich text\\par}"); },
+                   "Rich text\n"},
+        ImportCase{"htmlNamedDoc", "page.doc",
+                   [](const auto& f) { writeText(f, "<html><body><p>Web text</p></body></html>"); },
+                   "Web text\n"},
+        ImportCase{"htmlNestedDeep", "deep.html",
+                   [](const auto& f) { writeText(f, nested(300, "Deep inside")); },
+                   "Deep inside\n"},
+        ImportCase{"koi8r", "letter.txt",
+                   [](const auto& f) { writeText(f, fixtures::encoded(russian, "KOI8-R")); },
+                   russian},
+        ImportCase{"windows1252", "note.txt",
+                   [](const auto& f) { writeText(f, fixtures::encoded(french, "windows-1252")); },
+                   french},
         ImportCase{"webarchiveWindows1252", "saved.webarchive",
                    [](const auto& f) {
                        fixtures::writeWebArchive(f, "<p>\x93Quoted\x94</p>", "windows-1252");
@@ -110,9 +148,9 @@ TEST(WrappedPdf, PausesOnlyAtParagraphEnds) {
     }
     fixtures::writePdf(file, {"Title\n\n" + paragraph + "end.\n\nnext one"});
     const auto text = DocumentImport::readFile(file);
-    ASSERT_TRUE(text);
+    ASSERT_TRUE(text.ok());
     std::vector<std::string> paragraphEnds;
-    for (const Word& word : TextEngine::tokenize(*text)) {
+    for (const Word& word : TextEngine::tokenize(text.text())) {
         if (word.isParagraphEnd) {
             paragraphEnds.push_back(word.text);
         }
@@ -122,10 +160,10 @@ TEST(WrappedPdf, PausesOnlyAtParagraphEnds) {
 
 class BrokenDocument : public RealDocument {};
 
-TEST_P(BrokenDocument, IsAbsent) {
+TEST_P(BrokenDocument, SaysWhy) {
     const auto file = scratch_ / GetParam().file;
     GetParam().write(file);
-    EXPECT_FALSE(DocumentImport::readFile(file).has_value());
+    EXPECT_EQ(DocumentImport::readFile(file), GetParam().text);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -134,33 +172,38 @@ INSTANTIATE_TEST_SUITE_P(
                                  [](const auto& f) {
                                      fixtures::writePdf(f, {"", ""});
                                  },
-                                 std::nullopt},
+                                 ImportFailure::scannedImages},
                       ImportCase{"docxTruncated", "cut.docx",
                                  [](const auto& f) {
                                      fixtures::writeZip(f, {{"word/document.xml", wordXml}});
                                      std::filesystem::resize_file(f, std::filesystem::file_size(f) -
                                                                          30);
                                  },
-                                 std::nullopt},
-                      ImportCase{"webarchiveThatIsHtml", "fake.webarchive",
-                                 [](const auto& f) { writeText(f, "<p>hello</p>"); },
-                                 std::nullopt}),
+                                 ImportFailure::damaged},
+                      ImportCase{"epubThatIsNoArchive", "fake.epub",
+                                 [](const auto& f) { writeText(f, "PK\x03\x04 cut short"); },
+                                 ImportFailure::damaged},
+                      ImportCase{"fifo", "book.pdf",
+                                 [](const auto& f) { ::mkfifo(f.c_str(), 0600); },
+                                 ImportFailure::notRegularFile}),
     [](const auto& info) { return info.param.name; });
 
-TEST(LegacyWord, PassesTheToolsTextThroughAndIsAbsentWithoutTheTool) {
+TEST(LegacyWord, TheToolReadsTheOpenFileAndIsMissedWhenAbsent) {
     ScratchFolder scratch;
     const auto document = scratch / "old.doc";
-    fixtures::writeFile(document, "\xD0\xCF\x11\xE0 not really");
+    fixtures::writeFile(document, "\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1 not really");
     const auto tool = scratch / "antiword";
-    fixtures::writeFile(tool, "#!/bin/sh\n[ \"$1 $2 $3 $4\" = \"-m UTF-8.txt -w 0\" ] || exit 2\n"
-                              "printf 'Old \\342\\200\\224 Word\\n'\n");
+    fixtures::writeFile(
+        tool, "#!/bin/sh\n[ \"$1 $2 $3 $4 $5\" = \"-m UTF-8.txt -w 0 /dev/fd/3\" ] || exit 2\n"
+              "head -c 4 \"$5\" | grep -q \"$(printf '\\320\\317')\" || exit 3\n"
+              "printf 'Old \\342\\200\\224 Word\\n'\n");
     std::filesystem::permissions(tool, std::filesystem::perms::owner_all);
     const ImportService withTool(std::make_shared<LinuxDocumentReaders>(
         LinuxDocumentReaders::Tools{"/usr/bin/unzip", tool}));
-    EXPECT_EQ(withTool.importTextNow(document), "Old \u2014 Word\n");
+    EXPECT_EQ(withTool.importText(document), ImportResult("Old \u2014 Word\n"));
     const ImportService without(std::make_shared<LinuxDocumentReaders>(
         LinuxDocumentReaders::Tools{"/usr/bin/unzip", scratch / "no-such-tool"}));
-    EXPECT_FALSE(without.importTextNow(document).has_value());
+    EXPECT_EQ(without.importText(document), ImportFailure::toolMissing);
 }
 
 TEST(ChildProcess, ReportsOnlyACleanExitInTimeAndWithinTheOutputLimit) {

@@ -3,6 +3,7 @@
 #include <fstream>
 #include <gtest/gtest.h>
 #include <sstream>
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 namespace velora {
@@ -108,11 +109,23 @@ TEST_P(Failures, SayWhatWentWrong) {
 INSTANTIATE_TEST_SUITE_P(
     Arguments, Failures,
     ::testing::Values(
-        FailureCase{"missingFile", "--words FOLDER/absent.txt", "Couldn't read absent.txt\n", 1},
+        FailureCase{"missingFile", "--words FOLDER/absent.txt",
+                    "Couldn't read absent.txt: there is no such file\n", 1},
         FailureCase{"unknownOption", "--frobnicate", "Unknown option --frobnicate", 2},
         FailureCase{"missingArgument", "--words", "Wrong arguments for --words", 2},
         FailureCase{"extraArgument", "--version now", "Wrong arguments for --version", 2}),
     [](const auto& info) { return info.param.name; });
+
+// A pipe under a document's name would block a reader that opened it by name forever.
+TEST_F(Veloramac, APipeUnderADocumentNameIsRefusedAtOnce) {
+    for (const char* name : {"book.pdf", "book.doc", "book.epub", "book.txt"}) {
+        ASSERT_EQ(::mkfifo((folder_ / name).c_str(), 0600), 0);
+        const Outcome result = run("--extract '" + (folder_ / name).string() + "'");
+        EXPECT_EQ(result.status, 1) << name;
+        EXPECT_EQ(result.err,
+                  "Couldn't read " + std::string(name) + ": it is not a regular file\n");
+    }
+}
 
 // Without arguments `veloramac` is the tray program, so the usage comes with --help.
 TEST_F(Veloramac, PrintsUsageAndVersion) {

@@ -4,8 +4,12 @@
 #include <QTemporaryDir>
 #include <QThread>
 #include <csignal>
+#include <cstring>
 #include <gtest/gtest.h>
 #include <sys/prctl.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 namespace velora::testsupport {
 
@@ -37,10 +41,11 @@ public:
             return;
         }
         qputenv("PULSE_SERVER", ("unix:" + socket()).toUtf8());
-        for (int i = 0; i < 500 && !QFile::exists(socket()); ++i) {
+        // The socket's file is made before the server listens on it.
+        for (int i = 0; i < 1000 && !accepts(socket()); ++i) {
             QThread::msleep(10);
         }
-        EXPECT_TRUE(QFile::exists(socket())) << "pulseaudio made no socket";
+        EXPECT_TRUE(accepts(socket())) << "pulseaudio does not answer";
     }
     ~PulseServer() {
         qunsetenv("PULSE_SERVER");
@@ -59,6 +64,19 @@ public:
     void kill() {
         process_.kill();
         process_.waitForFinished();
+    }
+
+    static bool accepts(const QString& path) {
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        const QByteArray name = path.toUtf8();
+        std::memcpy(address.sun_path, name.constData(),
+                    std::min<std::size_t>(name.size(), sizeof(address.sun_path) - 1));
+        const int descriptor = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        const bool connected = ::connect(descriptor, reinterpret_cast<const sockaddr*>(&address),
+                                         sizeof(address)) == 0;
+        ::close(descriptor);
+        return connected;
     }
 
 private:

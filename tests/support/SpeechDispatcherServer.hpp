@@ -32,10 +32,10 @@ public:
             return;
         }
         qputenv("SPEECHD_ADDRESS", ("unix_socket:" + socket()).toUtf8());
-        for (int i = 0; i < 3000 && !QFile::exists(socket()); ++i) {
+        for (int i = 0; i < 3000 && !PulseServer::accepts(socket()); ++i) {
             QThread::msleep(10);
         }
-        EXPECT_TRUE(QFile::exists(socket())) << "speech-dispatcher made no socket";
+        EXPECT_TRUE(PulseServer::accepts(socket())) << "speech-dispatcher does not answer";
     }
     ~SpeechDispatcherServer() {
         qunsetenv("SPEECHD_ADDRESS");

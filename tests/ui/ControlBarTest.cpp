@@ -1,11 +1,13 @@
 #include "ui/ControlBar.hpp"
 
+#include "ViewImages.hpp"
 #include "ui/ChunkStepper.hpp"
 #include "ui/SteppedSlider.hpp"
 
 #include <QLabel>
 #include <QSignalSpy>
 #include <QSlider>
+#include <QToolButton>
 #include <gtest/gtest.h>
 
 namespace velora {
@@ -45,6 +47,35 @@ TEST(ControlBar, StoredRateAboveTheRangeShowsAtTheEnd) {
     EXPECT_EQ(bar.multiplierLabel().text(), "4.8X");
     EXPECT_FALSE(bar.chunkStepper().stepEnabled().testFlag(QAbstractSpinBox::StepUpEnabled));
 }
+
+class SelectedSegment : public ::testing::TestWithParam<ReadingTheme> {};
+
+// The chosen mode is filled with the accent, on the pixels drawn; the others are not.
+TEST_P(SelectedSegment, IsFilledWithTheAccent) {
+    const ThemePalette colours = palette(GetParam(), QPalette());
+    QWidget holder;
+    holder.setPalette([&] {
+        QPalette p;
+        p.setColor(QPalette::Window, colours.windowColour());
+        return p;
+    }());
+    ControlBar bar(&holder);
+    bar.setThemePalette(colours);
+    bar.showMode(ReadingMode::flow);
+    holder.resize(560, 260);
+    bar.resize(560, 260);
+    const QImage image = testing::render(bar, colours.windowColour());
+    for (ReadingMode mode : allReadingModes) {
+        const QRect segment = bar.modeButton(mode).geometry().translated(
+            bar.modeButton(mode).parentWidget()->mapTo(&bar, QPoint()));
+        const QColor inside = image.pixelColor(segment.left() + 4, segment.center().y());
+        EXPECT_EQ(testing::distance(inside, colours.accent) < 8, mode == ReadingMode::flow)
+            << toString(mode);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Themes, SelectedSegment, ::testing::ValuesIn(allReadingThemes),
+                         [](const auto& info) { return std::string(toString(info.param)); });
 
 struct SpeechStateCase {
     bool enabled;

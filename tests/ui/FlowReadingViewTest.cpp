@@ -45,7 +45,8 @@ protected:
 
 struct ModeCase {
     ReadingMode mode;
-    double inactive;
+    QColor inactive; // drawn at full strength
+    double inactiveOpacity;
     QColor active;
     bool band;
 };
@@ -69,7 +70,7 @@ TEST_P(FlowReadingViewMode, ShowsTheChunkAgainstTheFadedPage) {
         const QColor background =
             rect(*view, inactive).top() == rect(*view, 3).top() ? under : paper;
         EXPECT_LT(distance(strongest(page, rect(*view, inactive), background),
-                           blend(light.text, c.inactive, background)),
+                           blend(c.inactive, c.inactiveOpacity, background)),
                   12)
             << inactive;
     }
@@ -80,11 +81,11 @@ TEST_P(FlowReadingViewMode, ShowsTheChunkAgainstTheFadedPage) {
     EXPECT_EQ(view->rulerBounds().has_value(), c.band);
 }
 
-INSTANTIATE_TEST_SUITE_P(Modes, FlowReadingViewMode,
-                         ::testing::Values(ModeCase{ReadingMode::flow, 0.4, light.accent, true},
-                                           ModeCase{ReadingMode::spotlight, 0.07, light.text,
-                                                    false}),
-                         [](const auto& info) { return std::string(toString(info.param.mode)); });
+INSTANTIATE_TEST_SUITE_P(
+    Modes, FlowReadingViewMode,
+    ::testing::Values(ModeCase{ReadingMode::flow, light.dim, 1.0, light.accent, true},
+                      ModeCase{ReadingMode::spotlight, light.text, 0.07, light.text, false}),
+    [](const auto& info) { return std::string(toString(info.param.mode)); });
 
 TEST_F(FlowReadingViewTest, StepToTheNextLineGlidesTheBandAndCentresTheWord) {
     auto view = makeView(ReadingMode::flow, text(12));

@@ -1,4 +1,5 @@
 #include "app/NotificationCenter.hpp"
+#include "app/platform/DesktopShortcutSettings.hpp"
 #include "support/SpeechServiceFixture.hpp"
 #include "ui/QuickSettingsView.hpp"
 #include "ui/SettingsView.hpp"
@@ -7,6 +8,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -138,6 +140,51 @@ TEST_F(SettingsViews, RecordedChordIsSavedAndItsFateShown) {
     EXPECT_EQ(window.shortcutPicker().currentIndex(), 1);
     EXPECT_EQ(window.shortcutStatusText(), QStringLiteral("Ctrl+Alt+Shift+Space is active."));
     EXPECT_EQ(posted.count(), 2);
+}
+
+// GNOME's custom shortcuts, in memory: the chord of the one entry this program keeps.
+class MemoryDesktopShortcut final : public DesktopShortcutSettings {
+public:
+    std::optional<QString> shortcut() const override { return chord; }
+    bool add(std::uint32_t keyCode, std::uint32_t modifiers) override {
+        const auto& presets = HotKeyConfig::presets();
+        const auto preset = std::ranges::find_if(presets, [&](const HotKeyConfig& config) {
+            return config.keyCode == keyCode && config.carbonModifiers == modifiers;
+        });
+        chord = preset == presets.end() ? QStringLiteral("?") : preset->display;
+        return true;
+    }
+    void remove() override { chord.reset(); }
+
+    std::optional<QString> chord;
+};
+
+TEST_F(SettingsViews, GnomeShortcutIsAddedWithTheChosenChordAndRemovedOnRequest) {
+    QSignalSpy posted(&notifications, &NotificationCenter::posted);
+    MemoryDesktopShortcut gnome;
+    SettingsView window(voices.speech, preferences, notifications);
+    window.shortcutPicker().setCurrentIndex(2);
+    window.showCaptureSupport({ShortcutRoute::gnomeCustomShortcut, false, &gnome});
+    QPushButton& button = window.desktopShortcutButton();
+    ASSERT_FALSE(button.isHidden());
+    const QString chord = HotKeyConfig::presets()[2].display;
+    EXPECT_EQ(button.text(),
+              QStringLiteral("Add ") + chord + QStringLiteral(" to GNOME's shortcuts"));
+
+    button.click();
+    EXPECT_EQ(gnome.chord, chord);
+    EXPECT_TRUE(window.captureSupportText().contains(QStringLiteral("GNOME runs veloramac "
+                                                                    "--read-selection on ") +
+                                                     chord));
+    EXPECT_EQ(posted.last().at(0).toString(), QString(desktopShortcutChanged));
+
+    button.click();
+    EXPECT_EQ(gnome.chord, std::nullopt);
+    EXPECT_TRUE(button.text().startsWith(QStringLiteral("Add ")));
+
+    // Routes where the desktop binds the shortcut itself offer no button.
+    window.showCaptureSupport({ShortcutRoute::portal, false, nullptr});
+    EXPECT_TRUE(button.isHidden());
 }
 
 } // namespace

@@ -13,7 +13,7 @@ namespace {
 const QStringList names =
     QString::fromLatin1(
         "arrow.down.doc arrow.down.right.and.arrow.up.left arrow.up.left.and.arrow.down.right "
-        "backward.end.fill bolt.horizontal.circle bolt.horizontal.circle.fill book books.vertical "
+        "backward.end.fill book books.vertical "
         "clock doc.on.clipboard doc.rich doc.text ellipsis.circle flashlight.on.fill gobackward.10 "
         "goforward.10 info.circle keyboard pause.circle.fill play.circle.fill scope "
         "slider.horizontal.3 speaker.badge.exclamationmark.fill speaker.slash.fill speaker.wave.2 "
@@ -62,6 +62,17 @@ TEST(Symbols, ModePickersFindTheirSymbolsAndUnknownNamesGiveNothing) {
     }
     EXPECT_TRUE(Symbols::icon("no.such.symbol", Qt::red).isNull());
     EXPECT_TRUE(Symbols::pixmap("trash.fill", {16, 16}, Qt::red).isNull());
+}
+
+// The mark keeps its own colours wherever it is shown: white bolt on blue, red pivot.
+TEST(Symbols, MarkIsDrawnInItsOwnColours) {
+    const QImage image = Symbols::mark().pixmap(64).toImage();
+    ASSERT_EQ(image.size(), QSize(64, 64));
+    EXPECT_GT(image.pixelColor(32, 58).blue(), 150) << "the disc";
+    EXPECT_EQ(image.pixelColor(20, 32).rgb(), QColor(Qt::white).rgb()) << "the bolt";
+    const QColor pivot = image.pixelColor(31, 20);
+    EXPECT_GT(pivot.red(), 200);
+    EXPECT_LT(pivot.green(), 120);
 }
 
 } // namespace

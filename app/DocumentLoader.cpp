@@ -1,0 +1,180 @@
+#include "app/DocumentLoader.hpp"
+
+#include "app/LibraryStore.hpp"
+#include "core/DocumentIdentity.hpp"
+#include "core/Graphemes.hpp"
+#include "core/Sentences.hpp"
+#include "core/TextEngine.hpp"
+#include "core/TextSanitizer.hpp"
+
+#include <QFutureWatcher>
+#include <QPointer>
+#include <QPromise>
+#include <new>
+#include <thread>
+
+namespace velora {
+
+namespace {
+
+constexpr std::int64_t titleMaxWords = 8;
+constexpr std::int64_t titleMaxChars = 60;
+
+bool isStorable(const std::string& text) {
+    return text.size() <= LibraryStore::maxStoredTextChars ||
+           Graphemes::count(text) <= LibraryStore::maxStoredTextChars;
+}
+
+} // namespace
+
+const std::atomic<bool> DocumentLoader::notCancelled{false};
+
+// What a work thread shares with the loader; it outlives whichever of the two ends first.
+struct DocumentLoader::Job {
+    std::atomic<bool> cancelled{false};
+    Result result{Replaced{}};
+};
+
+struct DocumentLoader::Pending {
+    std::uint64_t number;
+    std::shared_ptr<Job> job;
+    Done done;
+    Scheduler::Handle deadline;
+};
+
+DocumentLoader::DocumentLoader(ImportService importer, Scheduler& scheduler, QObject* parent)
+    : QObject(parent), importer_(std::move(importer)), scheduler_(scheduler) {}
+
+DocumentLoader::~DocumentLoader() {
+    if (pending_) {
+        pending_->job->cancelled = true;
+        scheduler_.cancel(pending_->deadline);
+    }
+}
+
+std::filesystem::path DocumentLoader::normalisedPath(const std::filesystem::path& file) {
+    std::error_code error;
+    std::filesystem::path absolute = std::filesystem::absolute(file, error);
+    if (error) {
+        absolute = file;
+    }
+    std::filesystem::path normal = absolute.lexically_normal();
+    // "/a/b/" names the same file as "/a/b".
+    if (!normal.has_filename() && normal.has_parent_path() && normal != normal.root_path()) {
+        normal = normal.parent_path();
+    }
+    return normal;
+}
+
+DocumentLoader::Result DocumentLoader::prepare(std::string text,
+                                               const std::optional<std::filesystem::path>& file,
+                                               const std::atomic<bool>& cancelled) {
+    try {
+        PreparedDocument document;
+        std::string cleaned = TextSanitizer::clean(text);
+        text = std::string();
+        if (cancelled) {
+            return Replaced{};
+        }
+        document.words = TextEngine::tokenize(cleaned);
+        if (cancelled) {
+            return Replaced{};
+        }
+        document.starts = Sentences::of(document.words, cleaned);
+        if (cancelled) {
+            return Replaced{};
+        }
+        if (file) {
+            const std::filesystem::path path = normalisedPath(*file);
+            document.key = DocumentIdentity::fileKey(path.string());
+            document.title = path.filename().string();
+            document.kind = ReadingHistoryEntry::Kind::file;
+            document.filePath = path.string();
+        } else {
+            document.key = DocumentIdentity::textKey(cleaned);
+            document.title = DocumentIdentity::title(cleaned, titleMaxWords, titleMaxChars);
+            if (isStorable(cleaned)) {
+                document.storedText = std::move(cleaned);
+            }
+        }
+        return document;
+    } catch (const std::bad_alloc&) {
+        return ImportFailure::tooLarge;
+    }
+}
+
+DocumentLoader::Result DocumentLoader::importAndPrepare(const ImportService& importer,
+                                                        const std::filesystem::path& file,
+                                                        const std::atomic<bool>& cancelled) {
+    ImportResult imported = importer.importText(file);
+    if (!imported.ok()) {
+        return imported.failure();
+    }
+    if (cancelled) {
+        return Replaced{};
+    }
+    return prepare(std::move(imported.text()), file, cancelled);
+}
+
+void DocumentLoader::loadText(std::string text, std::optional<std::filesystem::path> file,
+                              Done done) {
+    start(
+        [text = std::move(text),
+         file = std::move(file)](const std::atomic<bool>& cancelled) mutable {
+            return prepare(std::move(text), file, cancelled);
+        },
+        std::move(done));
+}
+
+void DocumentLoader::loadFile(std::filesystem::path file, Done done) {
+    start(
+        [importer = importer_, file = std::move(file)](const std::atomic<bool>& cancelled) {
+            return importAndPrepare(importer, file, cancelled);
+        },
+        std::move(done));
+}
+
+void DocumentLoader::start(Work work, Done done) {
+    if (pending_) {
+        finish(pending_->number, Replaced{});
+    }
+    const std::uint64_t number = ++lastRequest_;
+    auto job = std::make_shared<Job>();
+    const Scheduler::Handle deadline = scheduler_.after(timeBound, [self = QPointer(this), number] {
+        if (self) {
+            self->finish(number, ImportFailure::timedOut);
+        }
+    });
+    pending_ = std::make_unique<Pending>(Pending{number, job, std::move(done), deadline});
+
+    // The watcher belongs to the loader, so the answer comes on the main thread and never after
+    // the loader is gone.
+    auto promise = std::make_shared<QPromise<void>>();
+    auto* watcher = new QFutureWatcher<void>(this);
+    connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher, job, number] {
+        watcher->deleteLater();
+        if (pending_ && pending_->number == number) {
+            finish(number, std::move(job->result));
+        }
+    });
+    watcher->setFuture(promise->future());
+    promise->start();
+    std::thread([promise, job, work = std::move(work)] {
+        job->result = work(job->cancelled);
+        promise->finish();
+    }).detach();
+}
+
+void DocumentLoader::finish(std::uint64_t number, Result result) {
+    if (!pending_ || pending_->number != number) {
+        return;
+    }
+    const std::unique_ptr<Pending> pending = std::move(pending_);
+    pending->job->cancelled = true;
+    scheduler_.cancel(pending->deadline);
+    if (pending->done) {
+        pending->done(std::move(result));
+    }
+}
+
+} // namespace velora

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "core/ReadingHistoryEntry.hpp"
+#include "core/Sentences.hpp"
+#include "core/Word.hpp"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace velora {
+
+// A document made ready off the main thread, which then only installs it: its words and who it
+// is in the library.
+struct PreparedDocument {
+    std::vector<Word> words;
+    TextStarts starts;
+    std::string key;
+    std::string title;
+    ReadingHistoryEntry::Kind kind = ReadingHistoryEntry::Kind::text;
+    std::optional<std::string> filePath;
+    // The cleaned text for the library to keep; absent for files and for texts too long to keep.
+    std::optional<std::string> storedText;
+};
+
+} // namespace velora

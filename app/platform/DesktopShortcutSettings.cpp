@@ -1,0 +1,7 @@
+#include "app/platform/DesktopShortcutSettings.hpp"
+
+namespace velora {
+
+DesktopShortcutSettings::~DesktopShortcutSettings() = default;
+
+} // namespace velora

@@ -1,0 +1,119 @@
+#pragma once
+
+#include "ViewImages.hpp"
+#include "app/ImportService.hpp"
+#include "app/NotificationCenter.hpp"
+#include "app/ReaderViewModel.hpp"
+#include "fakes/FakeDocumentReaders.hpp"
+#include "fakes/FakePasteboard.hpp"
+#include "fakes/FixedVoiceCatalog.hpp"
+#include "fakes/InMemoryPreferencesStore.hpp"
+#include "fakes/ManualScheduler.hpp"
+#include "fakes/ScriptedSpeechSynthesizer.hpp"
+#include "fakes/TableLanguageRecognizer.hpp"
+#include "ui/ChunkStepper.hpp"
+#include "ui/ControlBar.hpp"
+#include "ui/ElidedLabel.hpp"
+#include "ui/LibraryView.hpp"
+#include "ui/QuickSettingsView.hpp"
+#include "ui/ReaderBindings.hpp"
+#include "ui/ReaderView.hpp"
+#include "ui/SettingsView.hpp"
+#include "ui/SteppedSlider.hpp"
+#include "ui/ThemeSwatches.hpp"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QMimeData>
+#include <QSignalSpy>
+#include <QStackedWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <fstream>
+#include <gtest/gtest.h>
+
+namespace velora::testing {
+
+using Seconds = Scheduler::Seconds;
+
+class ReaderViewTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(dataHome_.isValid());
+        qputenv("XDG_DATA_HOME", dataHome_.path().toUtf8());
+        vm_ = std::make_unique<ReaderViewModel>(ReaderViewModel::Services{
+            preferences_, clock_, pasteboard_, importer_,
+            std::make_unique<SpeechService>(
+                std::make_unique<fakes::ScriptedSpeechSynthesizer>(speechLog_),
+                std::make_unique<fakes::FixedVoiceCatalog>(std::vector<SpeechVoice>{},
+                                                           std::map<QString, SpeechVoice>{}),
+                std::make_unique<fakes::TableLanguageRecognizer>(std::map<QString, QString>{}),
+                preferences_),
+            std::make_unique<LibraryStore>()});
+        vm_->onToggleFullScreen = [this] { vm_->setFullScreen(!vm_->isFullScreen()); };
+    }
+
+    ReaderView& view() {
+        view_ = std::make_unique<ReaderView>(*vm_, clock_, true);
+        view_->resize(720, 520);
+        return *view_;
+    }
+
+    // Shown and active, so that its keyboard shortcuts work.
+    ReaderView& activeView() {
+        ReaderView& shown = view();
+        shown.show();
+        shown.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&shown));
+        return shown;
+    }
+
+    std::filesystem::path writeFile(const std::string& name, const std::string& content) const {
+        const std::filesystem::path path =
+            dataHome_.filePath(QString::fromStdString(name)).toStdString();
+        std::ofstream(path) << content;
+        return path;
+    }
+
+    // Waits for an import to hand its text to the controller.
+    bool waitForLoad() {
+        QSignalSpy loaded(vm_.get(), &ReaderViewModel::engineChanged);
+        return loaded.wait(10000);
+    }
+
+    // Whether the view took the drop.
+    static bool drop(ReaderView& target, const QList<QUrl>& urls) {
+        QMimeData data;
+        data.setUrls(urls);
+        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton,
+                              Qt::NoModifier);
+        QCoreApplication::sendEvent(&target, &enter);
+        if (!enter.isAccepted()) {
+            return false;
+        }
+        EXPECT_TRUE(target.isDropTargeted());
+        QDropEvent dropped(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(&target, &dropped);
+        return dropped.isAccepted();
+    }
+
+    static void hover(ReaderView& target) {
+        QHoverEvent move(QEvent::HoverMove, QPointF(30, 30), QPointF(30, 30), QPointF(20, 20));
+        QCoreApplication::sendEvent(&target, &move);
+    }
+
+    static bool chromeShown(ReaderView& target) {
+        return target.header().isVisibleTo(&target) && target.controlBar().isVisibleTo(&target);
+    }
+
+    QTemporaryDir dataHome_;
+    fakes::InMemoryPreferencesStore preferences_;
+    fakes::ManualScheduler clock_;
+    fakes::FakePasteboard pasteboard_;
+    ImportService importer_{std::make_shared<FakeDocumentReaders>()};
+    fakes::ScriptedSpeechSynthesizer::Log speechLog_;
+    std::unique_ptr<ReaderViewModel> vm_;
+    std::unique_ptr<ReaderView> view_;
+};
+
+} // namespace velora::testing

@@ -1,0 +1,131 @@
+#include "platform/GnomeCustomShortcut.hpp"
+
+#include "app/HotKeyConfig.hpp"
+
+#include <QProcess>
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+#pragma push_macro("signals")
+#undef signals
+#include <gio/gio.h>
+#pragma pop_macro("signals")
+
+namespace velora {
+namespace {
+
+using ::testing::ElementsAre;
+
+const QString usersEntry = GnomeCustomShortcut::entriesFolder + QLatin1String("custom0/");
+
+// GNOME's real schemas, written through GIO's key-file back end in the test's own folder; what
+// the program wrote is read back with the gsettings tool, as another program would see it.
+class GnomeCustomShortcutTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(GnomeCustomShortcut::isAvailable());
+        write(usersEntry,
+              {{"name", "Terminal"}, {"command", "x-terminal-emulator"}, {"binding", "<Super>t"}});
+        setEntries({usersEntry});
+    }
+
+    void TearDown() override {
+        GSettings* list = g_settings_new(GnomeCustomShortcut::listSchema.data());
+        g_settings_reset(list, "custom-keybindings");
+        g_settings_sync();
+        g_object_unref(list);
+    }
+
+    static void write(const QString& path,
+                      std::initializer_list<std::pair<const char*, const char*>> values) {
+        GSettings* entry = g_settings_new_with_path(GnomeCustomShortcut::entrySchema.data(),
+                                                    path.toUtf8().constData());
+        for (const auto& [key, value] : values) {
+            g_settings_set_string(entry, key, value);
+        }
+        g_settings_sync();
+        g_object_unref(entry);
+    }
+
+    static void setEntries(const QStringList& paths) {
+        std::vector<QByteArray> bytes;
+        std::vector<const gchar*> strings;
+        for (const QString& path : paths) {
+            bytes.push_back(path.toUtf8());
+        }
+        for (const QByteArray& path : bytes) {
+            strings.push_back(path.constData());
+        }
+        strings.push_back(nullptr);
+        GSettings* list = g_settings_new(GnomeCustomShortcut::listSchema.data());
+        g_settings_set_strv(list, "custom-keybindings", strings.data());
+        g_settings_sync();
+        g_object_unref(list);
+    }
+
+    static std::string gsettings(const QStringList& arguments) {
+        QProcess tool;
+        tool.start(QStringLiteral("gsettings"), arguments);
+        EXPECT_TRUE(tool.waitForFinished(10000));
+        return tool.readAllStandardOutput().trimmed().toStdString();
+    }
+
+    static std::string entryValue(const QString& path, const QString& key) {
+        return gsettings({QStringLiteral("get"),
+                          GnomeCustomShortcut::entrySchema + QLatin1Char(':') + path, key});
+    }
+
+    static std::string listed() {
+        return gsettings({QStringLiteral("get"), GnomeCustomShortcut::listSchema,
+                          QStringLiteral("custom-keybindings")});
+    }
+
+    static std::string listOf(const QStringList& paths) {
+        return (QStringLiteral("['") + paths.join(QStringLiteral("', '")) + QStringLiteral("']"))
+            .toStdString();
+    }
+
+    static constexpr std::uint32_t ctrlAlt = HotKeyConfig::controlKey | HotKeyConfig::optionKey;
+};
+TEST_F(GnomeCustomShortcutTest, AddsItsEntryBesideTheUsersAndRemovesOnlyIt) {
+    GnomeCustomShortcut shortcut;
+    EXPECT_EQ(shortcut.shortcut(), std::nullopt);
+    ASSERT_TRUE(shortcut.add(HotKeyConfig::rKeyCode, ctrlAlt));
+
+    const QString ours = GnomeCustomShortcut::entriesFolder + QLatin1String("veloramac/");
+    EXPECT_EQ(listed(), listOf({usersEntry, ours}));
+    EXPECT_EQ(entryValue(ours, QStringLiteral("command")), "'veloramac --read-selection'");
+    EXPECT_EQ(entryValue(ours, QStringLiteral("binding")), "'<Control><Alt>r'");
+    EXPECT_EQ(shortcut.shortcut(), QStringLiteral("Ctrl+Alt+R"));
+
+    // Adding again moves the one entry to the new chord.
+    ASSERT_TRUE(shortcut.add(HotKeyConfig::spaceKeyCode, HotKeyConfig::cmdKey));
+    EXPECT_EQ(listed(), listOf({usersEntry, ours}));
+    EXPECT_EQ(shortcut.shortcut(), QStringLiteral("Super+Space"));
+
+    shortcut.remove();
+    EXPECT_EQ(listed(), listOf({usersEntry}));
+    EXPECT_EQ(entryValue(ours, QStringLiteral("command")), "''");
+    EXPECT_EQ(shortcut.shortcut(), std::nullopt);
+    EXPECT_EQ(entryValue(usersEntry, QStringLiteral("name")), "'Terminal'");
+    EXPECT_EQ(entryValue(usersEntry, QStringLiteral("command")), "'x-terminal-emulator'");
+    EXPECT_EQ(entryValue(usersEntry, QStringLiteral("binding")), "'<Super>t'");
+}
+
+TEST_F(GnomeCustomShortcutTest, TakesAnEntryTheUserMadeForTheCommandAsItsOwn) {
+    const QString handMade = GnomeCustomShortcut::entriesFolder + QLatin1String("custom1/");
+    write(handMade, {{"name", "Speed read"},
+                     {"command", "veloramac --read-selection"},
+                     {"binding", "<Primary><Shift>r"}});
+    setEntries({usersEntry, handMade});
+
+    GnomeCustomShortcut shortcut;
+    EXPECT_EQ(shortcut.shortcut(), QStringLiteral("Ctrl+Shift+R"));
+    ASSERT_TRUE(shortcut.add(HotKeyConfig::rKeyCode, ctrlAlt));
+    EXPECT_EQ(listed(), listOf({usersEntry, handMade}));
+    EXPECT_EQ(entryValue(handMade, QStringLiteral("binding")), "'<Control><Alt>r'");
+    shortcut.remove();
+    EXPECT_EQ(listed(), listOf({usersEntry}));
+}
+
+} // namespace
+} // namespace velora
