@@ -38,6 +38,9 @@ bool AppDelegate::launch(QDBusConnection* bus) {
     setupServices();
     const bool ownsService = !bus || serviceProvider_.registerOn(*bus);
     publishShortcut();
+    if (bus != nullptr && ownsService) {
+        services_.reader.offerMediaControls(*bus, [this] { showReader(); });
+    }
     connect(&services_.notifications, &NotificationCenter::posted, this,
             [this](const QString& name) {
                 if (name == velora::hotKeyConfigChanged) {
@@ -218,6 +221,11 @@ void AppDelegate::setupServices() {
     serviceProvider_.onShow = [self] {
         if (self) {
             self->showReader();
+        }
+    };
+    serviceProvider_.onMove = [self](ShellReader::Move move) {
+        if (self) {
+            self->services_.reader.move(move);
         }
     };
 }

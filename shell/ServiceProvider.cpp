@@ -1,10 +1,7 @@
 #include "shell/ServiceProvider.hpp"
 
-#include "app/LogCategories.hpp"
-
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
-#include <QDBusError>
 #include <QDBusMessage>
 #include <QDir>
 #include <QUrl>
@@ -13,28 +10,9 @@
 namespace velora {
 
 bool ServiceProvider::registerOn(QDBusConnection& bus) {
-    if (!bus.isConnected() ||
-        !bus.registerObject(objectPath, this,
-                            QDBusConnection::ExportScriptableSlots |
-                                QDBusConnection::ExportScriptableProperties)) {
-        qCInfo(lcShell, "the object %s could not be offered on the session bus", objectPath.data());
-        return false;
-    }
-    if (!bus.registerService(serviceName)) {
-        qCInfo(lcShell, "the name %s was not taken: %s", serviceName.data(),
-               qUtf8Printable(bus.lastError().message()));
-        bus.unregisterObject(objectPath);
-        return false;
-    }
-    bus_ = bus;
-    return true;
-}
-
-ServiceProvider::~ServiceProvider() {
-    if (bus_) {
-        bus_->unregisterService(serviceName);
-        bus_->unregisterObject(objectPath);
-    }
+    return name_.take(bus, serviceName, objectPath, this,
+                      QDBusConnection::ExportScriptableSlots |
+                          QDBusConnection::ExportScriptableProperties);
 }
 
 std::optional<std::filesystem::path> ServiceProvider::localFile(const QString& pathOrUrl) {
@@ -63,14 +41,7 @@ void ServiceProvider::showShortcut(const QString& display, bool registered) {
         shortcutRegistered_ = registered;
         changed.insert(QStringLiteral("shortcutRegistered"), registered);
     }
-    if (changed.isEmpty() || !bus_) {
-        return;
-    }
-    QDBusMessage signal =
-        QDBusMessage::createSignal(objectPath, QStringLiteral("org.freedesktop.DBus.Properties"),
-                                   QStringLiteral("PropertiesChanged"));
-    signal << QString(interfaceName) << changed << QStringList();
-    bus_->send(signal);
+    name_.announce(interfaceName, changed);
 }
 
 void ServiceProvider::fail(const QString& message) {
@@ -128,6 +99,28 @@ void ServiceProvider::showReader() {
     if (onShow) {
         onShow();
     }
+}
+
+void ServiceProvider::move(ShellReader::Move move) {
+    if (onMove) {
+        onMove(move);
+    }
+}
+
+void ServiceProvider::previousSentence() {
+    move(ShellReader::Move::previousSentence);
+}
+
+void ServiceProvider::nextSentence() {
+    move(ShellReader::Move::nextSentence);
+}
+
+void ServiceProvider::previousParagraph() {
+    move(ShellReader::Move::previousParagraph);
+}
+
+void ServiceProvider::nextParagraph() {
+    move(ShellReader::Move::nextParagraph);
 }
 
 } // namespace velora

@@ -33,7 +33,9 @@
 #include <QStackedWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <array>
 #include <functional>
+#include <utility>
 
 namespace velora {
 
@@ -285,6 +287,18 @@ void ReaderView::buildKeys() {
     keys_->add({{Qt::Key_Home}, QStringLiteral("Start of the text"), [this] { vm_.restart(); }});
     keys_->add({{Qt::Key_End}, QStringLiteral("Last word of the text"), [this] {
                     vm_.step(vm_.engine().count() - 1 - vm_.engine().index());
+                }});
+    keys_->add({{Qt::CTRL | Qt::Key_Left},
+                QStringLiteral("Start of the sentence, or the one before"),
+                [this] { vm_.previousSentence(); }});
+    keys_->add({{Qt::CTRL | Qt::Key_Right}, QStringLiteral("Next sentence"), [this] {
+                    vm_.nextSentence();
+                }});
+    keys_->add({{Qt::CTRL | Qt::Key_Up},
+                QStringLiteral("Start of the paragraph, or the one before"),
+                [this] { vm_.previousParagraph(); }});
+    keys_->add({{Qt::CTRL | Qt::Key_Down}, QStringLiteral("Next paragraph"), [this] {
+                    vm_.nextParagraph();
                 }});
     keys_->add(
         {{Qt::Key_Up}, QStringLiteral("Faster, by 25 WPM"), [this] { changeSpeed(speedKeyStep); }});

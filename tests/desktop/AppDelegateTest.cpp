@@ -8,7 +8,7 @@
 #include "fakes/InMemoryPreferencesStore.hpp"
 #include "fakes/RecordingKeyEventPoster.hpp"
 #include "fakes/RecordingShellReader.hpp"
-#include "platform/TimerScheduler.hpp"
+#include "platform/desktop/TimerScheduler.hpp"
 #include "shell/UpdaterService.hpp"
 
 #include <QAction>
@@ -186,6 +186,24 @@ INSTANTIATE_TEST_SUITE_P(
                    {"Words from a file"},
                    "Couldn't save the library: full"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(DesktopTest, SentenceAndParagraphMovesArriveOverTheBusAndMediaControlsRaiseThePanel) {
+    using Move = ShellReader::Move;
+    for (const char* method :
+         {"nextSentence", "previousSentence", "nextParagraph", "previousParagraph"}) {
+        QDBusMessage request = QDBusMessage::createMethodCall(
+            ServiceProvider::serviceName, ServiceProvider::objectPath,
+            ServiceProvider::interfaceName, QString::fromLatin1(method));
+        QDBusPendingCallWatcher watcher(bus.asyncCall(request));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return watcher.isFinished(); }, 10000));
+        EXPECT_FALSE(watcher.isError()) << watcher.error().message().toStdString();
+    }
+    EXPECT_EQ(reader.moves, (std::vector<Move>{Move::nextSentence, Move::previousSentence,
+                                               Move::nextParagraph, Move::previousParagraph}));
+    ASSERT_TRUE(reader.raiseReader);
+    reader.raiseReader();
+    EXPECT_TRUE(delegate->overlay()->panel().isVisible());
+}
 
 class ClipboardMenuTest : public DesktopTest, public ::testing::WithParamInterface<const char*> {};
 

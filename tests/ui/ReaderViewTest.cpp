@@ -41,6 +41,16 @@ TEST_F(ReaderViewTest, KeysWorkWhileTheViewIsActive) {
     EXPECT_FALSE(vm_->isFullScreen());
     QTest::keyClick(&reader, Qt::Key_Space);
     EXPECT_TRUE(vm_->isPlaying());
+    QTest::keyClick(&reader, Qt::Key_Space);
+
+    // The welcome text: one paragraph whose second and third sentences start at words 3 and 22.
+    std::vector<std::int64_t> visited;
+    for (const Qt::Key key :
+         {Qt::Key_Right, Qt::Key_Right, Qt::Key_Left, Qt::Key_Down, Qt::Key_Up}) {
+        QTest::keyClick(&reader, key, Qt::ControlModifier);
+        visited.push_back(vm_->engine().index());
+    }
+    EXPECT_EQ(visited, (std::vector<std::int64_t>{3, 22, 3, vm_->engine().count(), 0}));
 }
 
 TEST_F(ReaderViewTest, ChromeHidesAfterThePointerRestsInFullScreen) {
