@@ -24,7 +24,8 @@ constexpr std::size_t bookWords = 1'000'000;
 constexpr QSize window(900, 640);
 
 // A book-like text: a vocabulary of 20,000 words of 1 to 14 letters drawn with a Zipf-like
-// skew, so a few short words are everywhere and most words are rare.
+// skew, so a few short words are everywhere and most words are rare; a paragraph ends every
+// 137 words.
 const std::vector<Word>& book() {
     static const std::vector<Word> words = [] {
         std::mt19937 random(7);
@@ -47,6 +48,7 @@ const std::vector<Word>& book() {
             result[i].id = static_cast<std::int64_t>(i);
             result[i].text = vocabulary[pick(random)];
             result[i].orp = static_cast<std::int64_t>(result[i].text.size() / 3);
+            result[i].isParagraphEnd = i % 137 == 136;
         }
         return result;
     }();
