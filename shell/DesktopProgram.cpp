@@ -2,14 +2,11 @@
 
 #include "app/ImportService.hpp"
 #include "app/NotificationCenter.hpp"
-#include "platform/ClipboardPasteboard.hpp"
-#include "platform/GlobalHotKeyBackend.hpp"
-#include "platform/LinuxDocumentReaders.hpp"
-#include "platform/SettingsPreferencesStore.hpp"
-#include "platform/TimerScheduler.hpp"
-#include "platform/WaylandSession.hpp"
-#include "platform/X11AccessibilityTrust.hpp"
-#include "platform/X11KeyEventPoster.hpp"
+#include "platform/desktop/ClipboardPasteboard.hpp"
+#include "platform/desktop/DesktopBackend.hpp"
+#include "platform/desktop/SettingsPreferencesStore.hpp"
+#include "platform/desktop/TimerScheduler.hpp"
+#include "platform/documents/LinuxDocumentReaders.hpp"
 #include "shell/AppDelegate.hpp"
 #include "shell/EndOfSession.hpp"
 #include "shell/RemoteInstance.hpp"
@@ -59,17 +56,16 @@ int DesktopProgram::run(int argc, char** argv, const ReaderFactory& makeReader) 
     SettingsPreferencesStore preferences;
     TimerScheduler scheduler;
     ClipboardPasteboard pasteboard;
-    X11KeyEventPoster keys;
-    X11AccessibilityTrust trust;
-    const GlobalHotKeyBackend shortcuts = GlobalHotKeyBackend::forSession();
+    const DesktopBackend desktop = DesktopBackend::forSession();
     NotificationCenter notifications;
     const ImportService importer(std::make_shared<LinuxDocumentReaders>());
     const std::unique_ptr<ShellReader> reader =
         makeReader(Platform{preferences, scheduler, pasteboard, importer, notifications});
 
-    AppDelegate delegate(AppDelegate::Services{
-        *reader, pasteboard, keys, trust, *shortcuts.service, scheduler, preferences, notifications,
-        shortcuts.route, shortcuts.desktopShortcut.get(), WaylandSession::isActive()});
+    AppDelegate delegate(AppDelegate::Services{*reader, pasteboard, *desktop.keys, *desktop.trust,
+                                               *desktop.hotKeys, scheduler, preferences,
+                                               notifications, desktop.route,
+                                               desktop.desktopShortcut.get(), desktop.isWayland});
     QApplication::setWindowIcon(Symbols::mark());
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected()) {

@@ -3,7 +3,7 @@
 #include "app/LibraryStore.hpp"
 #include "app/ReaderViewModel.hpp"
 #include "app/SpeechService.hpp"
-#include "platform/DesktopSpeech.hpp"
+#include "platform/speech/DesktopSpeech.hpp"
 #include "shell/MediaPlayerService.hpp"
 #include "shell/OverlayWindowController.hpp"
 #include "ui/ReaderBindings.hpp"

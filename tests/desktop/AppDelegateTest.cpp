@@ -8,7 +8,7 @@
 #include "fakes/InMemoryPreferencesStore.hpp"
 #include "fakes/RecordingKeyEventPoster.hpp"
 #include "fakes/RecordingShellReader.hpp"
-#include "platform/TimerScheduler.hpp"
+#include "platform/desktop/TimerScheduler.hpp"
 #include "shell/UpdaterService.hpp"
 
 #include <QAction>

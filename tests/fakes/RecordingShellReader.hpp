@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/HotKeyConfig.hpp"
-#include "platform/DocumentImport.hpp"
+#include "platform/documents/DocumentImport.hpp"
 #include "shell/OverlayWindowController.hpp"
 #include "shell/ShellReader.hpp"
 

@@ -1,10 +1,10 @@
-#include "platform/DocumentImport.hpp"
+#include "platform/documents/DocumentImport.hpp"
 
 #include "DocumentFixtures.hpp"
 #include "app/ImportService.hpp"
 #include "core/TextEngine.hpp"
-#include "platform/ChildProcess.hpp"
-#include "platform/LinuxDocumentReaders.hpp"
+#include "platform/documents/ChildProcess.hpp"
+#include "platform/documents/LinuxDocumentReaders.hpp"
 
 #include <functional>
 #include <gtest/gtest.h>
