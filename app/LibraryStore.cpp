@@ -34,8 +34,8 @@ LibraryStore::LibraryStore(Clock clock, QObject* parent)
     : QObject(parent), clock_(std::move(clock)) {
     const QString folder = libraryFolder();
     QDir().mkpath(folder);
-    fileURL_ = folder + QStringLiteral("/library.json");
-    const std::filesystem::path file = QFile::encodeName(fileURL_).toStdString();
+    filePath_ = folder + QStringLiteral("/library.json");
+    const std::filesystem::path file = QFile::encodeName(filePath_).toStdString();
     removeStaleTemporaryFiles(file);
     if (const std::filesystem::path target = finalTarget(file); target != file) {
         removeStaleTemporaryFiles(target);
@@ -53,23 +53,23 @@ LibraryStore::~LibraryStore() {
 }
 
 bool LibraryStore::load() {
-    if (!QFile::exists(fileURL_)) {
+    if (!QFile::exists(filePath_)) {
         return true;
     }
     // Opened without blocking and read only when it is a regular file of a plausible size: a
     // pipe or a huge file in its place must not hold up the start.
     std::error_code error;
     const std::optional<std::string> bytes =
-        FileBytes::read(QFile::encodeName(fileURL_).toStdString(), maxFileBytes, error);
+        FileBytes::read(QFile::encodeName(filePath_).toStdString(), maxFileBytes, error);
     if (!bytes) {
         qCWarning(lcLibrary, "%s cannot be read (%s); it is set aside before the next save",
-                  qUtf8Printable(fileURL_), error.message().c_str());
+                  qUtf8Printable(filePath_), error.message().c_str());
         return false;
     }
     auto payload = LibraryPayload::decode(*bytes);
     if (!payload) {
         qCWarning(lcLibrary, "%s is damaged; it is set aside before the next save",
-                  qUtf8Printable(fileURL_));
+                  qUtf8Printable(filePath_));
         return false;
     }
     entries_ = std::move(payload->entries);

@@ -8,10 +8,10 @@
 #include "platform/desktop/SettingsPreferencesStore.hpp"
 #include "platform/desktop/TimerScheduler.hpp"
 #include "platform/documents/LinuxDocumentReaders.hpp"
-#include "shell/AppDelegate.hpp"
 #include "shell/EndOfSession.hpp"
 #include "shell/RemoteInstance.hpp"
 #include "shell/ShellReader.hpp"
+#include "shell/TrayController.hpp"
 #include "ui/Symbols.hpp"
 
 #include <QApplication>
@@ -64,26 +64,26 @@ int DesktopProgram::run(int argc, char** argv, const ReaderFactory& makeReader) 
     const std::unique_ptr<ShellReader> reader =
         makeReader(Platform{preferences, scheduler, pasteboard, importer, notifications});
 
-    AppDelegate delegate(AppDelegate::Services{*reader, pasteboard, *desktop.keys, *desktop.trust,
-                                               *desktop.hotKeys, scheduler, preferences,
-                                               notifications, desktop.route,
-                                               desktop.desktopShortcut.get(), desktop.isWayland});
+    TrayController tray(TrayController::Services{*reader, pasteboard, *desktop.keys, *desktop.trust,
+                                                 *desktop.hotKeys, scheduler, preferences,
+                                                 notifications, desktop.route,
+                                                 desktop.desktopShortcut.get(), desktop.isWayland});
     QApplication::setWindowIcon(Symbols::mark());
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected()) {
         qCWarning(lcShell, "VeloraMac: no session bus (%s); other programs cannot reach the reader",
                   qUtf8Printable(bus.lastError().message()));
     }
-    if (!delegate.launch(bus.isConnected() ? &bus : nullptr)) {
+    if (!tray.launch(bus.isConnected() ? &bus : nullptr)) {
         // Another process took the name since the check above.
         return forward(arguments);
     }
     const EndOfSession end([&reader] { reader->saveNow(); });
 
     if (arguments.contains(readSelectionOption)) {
-        delegate.captureAndShow();
+        tray.captureAndShow();
     } else if (arguments.contains(readClipboardOption)) {
-        delegate.readClipboard();
+        tray.readClipboard();
     } else if (!arguments.isEmpty()) {
         QStringList files;
         for (const QString& argument : arguments) {
@@ -92,7 +92,7 @@ int DesktopProgram::run(int argc, char** argv, const ReaderFactory& makeReader) 
                              : QDir::current().absoluteFilePath(argument));
         }
         // The same failure a forwarded request reports.
-        delegate.openFiles(files, [](std::optional<QString> failure) {
+        tray.openFiles(files, [](std::optional<QString> failure) {
             if (failure) {
                 std::cerr << failure->toStdString() << '\n';
             }

@@ -16,6 +16,7 @@
 #include "ui/LibraryView.hpp"
 #include "ui/QuickSettingsView.hpp"
 #include "ui/ReaderBindings.hpp"
+#include "ui/SentenceStrip.hpp"
 #include "ui/SymbolButton.hpp"
 #include "ui/SymbolLabel.hpp"
 #include "ui/TextStyle.hpp"
@@ -198,6 +199,8 @@ ReaderView::ReaderView(ReaderViewModel& vm, Scheduler& scheduler, bool closable,
     });
     connect(&vm_, &ReaderViewModel::isPlayingChanged, this, &ReaderView::announceAtRest);
     connect(&vm_, &ReaderViewModel::modeChanged, this, &ReaderView::showEngine);
+    connect(&vm_, &ReaderViewModel::isPlayingChanged, this, &ReaderView::showEngine);
+    connect(&focus_->context(), &SentenceStrip::wordChosen, &vm_, &ReaderViewModel::goTo);
     connect(&vm_, &ReaderViewModel::settingsChanged, this, &ReaderView::applyTheme);
     connect(&vm_, &ReaderViewModel::statusMessageChanged, this, &ReaderView::showStatus);
     connect(&vm_, &ReaderViewModel::isFullScreenChanged, this, &ReaderView::showFullScreen);
@@ -630,6 +633,8 @@ void ReaderView::showEngine() {
     }
     if (vm_.mode() == ReadingMode::focus) {
         focus_->setChunk(engine.currentChunk());
+        focus_->showContext(vm_.isPlaying() ? std::span<const Word>() : engine.sentence(),
+                            engine.index());
         area_->setCurrentWidget(focus_);
         return;
     }

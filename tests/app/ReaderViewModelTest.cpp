@@ -492,7 +492,7 @@ TEST_F(ReaderViewModelTest, ScrubbingWritesTheLibraryOnceItIsLetGo) {
     reader.play();
     showChunks(3);
     reader.library().flush();
-    const QString file = reader.library().fileURL();
+    const QString file = reader.library().filePath();
     ASSERT_TRUE(QFile::remove(file));
     reader.beginScrub();
     for (const double progress : {0.2, 0.4, 0.6}) {

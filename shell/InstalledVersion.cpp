@@ -1,29 +1,29 @@
-#include "shell/UpdaterService.hpp"
+#include "shell/InstalledVersion.hpp"
 
 #include <QMessageBox>
 
 namespace velora {
 
-UpdaterService::~UpdaterService() {
+InstalledVersion::~InstalledVersion() {
     delete window_.data();
 }
 
-QMessageBox* UpdaterService::window() const {
+QMessageBox* InstalledVersion::window() const {
     return window_;
 }
 
-QString UpdaterService::versionString() {
+QString InstalledVersion::versionString() {
     return versionString(QStringLiteral(VELORA_VERSION), QStringLiteral(VELORA_BUILD));
 }
 
-QString UpdaterService::versionString(const QString& version, const QString& build) {
+QString InstalledVersion::versionString(const QString& version, const QString& build) {
     const auto orUnknown = [](const QString& part) {
         return part.trimmed().isEmpty() ? QStringLiteral("?") : part;
     };
     return orUnknown(version) + QStringLiteral(" (") + orUnknown(build) + QLatin1Char(')');
 }
 
-void UpdaterService::checkForUpdates() {
+void InstalledVersion::checkForUpdates() {
     if (!window_) {
         window_ = new QMessageBox(QMessageBox::Information, QStringLiteral("Check for Updates"),
                                   QStringLiteral("VeloraMac ") + versionString() +

@@ -9,13 +9,13 @@ namespace velora {
 
 // The installed version, and what checking for updates means here: the system's package manager
 // brings new versions, so the check says which version is installed and makes no network access.
-class UpdaterService {
+class InstalledVersion {
 public:
-    UpdaterService() = default;
-    ~UpdaterService();
+    InstalledVersion() = default;
+    ~InstalledVersion();
 
-    UpdaterService(const UpdaterService&) = delete;
-    UpdaterService& operator=(const UpdaterService&) = delete;
+    InstalledVersion(const InstalledVersion&) = delete;
+    InstalledVersion& operator=(const InstalledVersion&) = delete;
 
     // "VERSION (BUILD)" of this build, "?" standing for a part the build did not name.
     static QString versionString();

@@ -1,4 +1,4 @@
-#include "shell/AppDelegate.hpp"
+#include "shell/TrayController.hpp"
 
 #include "app/LogCategories.hpp"
 #include "app/NotificationCenter.hpp"
@@ -19,14 +19,14 @@
 
 namespace velora {
 
-AppDelegate::AppDelegate(Services services, QObject* parent)
+TrayController::TrayController(Services services, QObject* parent)
     : QObject(parent), services_(std::move(services)),
       hotKeys_(services_.hotKeyService, services_.scheduler),
       capture_(services_.pasteboard, services_.keys, services_.trust, services_.scheduler) {}
 
-AppDelegate::~AppDelegate() = default;
+TrayController::~TrayController() = default;
 
-bool AppDelegate::launch(QDBusConnection* bus) {
+bool TrayController::launch(QDBusConnection* bus) {
     overlay_ = std::make_unique<OverlayWindowController>([this](std::function<void()> close) {
         return services_.reader.makeView(std::move(close));
     });
@@ -60,48 +60,48 @@ bool AppDelegate::launch(QDBusConnection* bus) {
     return ownsService;
 }
 
-QString AppDelegate::shortcutDisplay() const {
+QString TrayController::shortcutDisplay() const {
     if (services_.desktopShortcut) {
         return services_.desktopShortcut->shortcut().value_or(shortcut_.display);
     }
     return hotKeys_.boundChord().value_or(shortcut_.display);
 }
 
-bool AppDelegate::shortcutRegistered() const {
+bool TrayController::shortcutRegistered() const {
     if (services_.desktopShortcut) {
         return services_.desktopShortcut->shortcut().has_value();
     }
     return hotKeys_.isRegistered();
 }
 
-QString AppDelegate::readSelectionTitle() const {
+QString TrayController::readSelectionTitle() const {
     return QStringLiteral("Read Selection  (") + shortcutDisplay() +
            (shortcutRegistered() ? QString() : QStringLiteral(" unavailable")) + QLatin1Char(')');
 }
 
-QString AppDelegate::shortcutGesture() const {
+QString TrayController::shortcutGesture() const {
     return shortcutRegistered() ? QStringLiteral("press ") + shortcutDisplay()
                                 : QStringLiteral("choose Read Selection in the tray menu");
 }
 
-void AppDelegate::setupStatusItem() {
+void TrayController::setupStatusItem() {
     auto menu = std::make_unique<QMenu>();
-    menu->addAction(readSelectionTitle(), this, &AppDelegate::captureAndShow);
-    menu->addAction(QStringLiteral("Read from Clipboard"), this, &AppDelegate::readClipboard);
-    menu->addAction(QStringLiteral("Show Reader"), this, &AppDelegate::showReader);
+    menu->addAction(readSelectionTitle(), this, &TrayController::captureAndShow);
+    menu->addAction(QStringLiteral("Read from Clipboard"), this, &TrayController::readClipboard);
+    menu->addAction(QStringLiteral("Show Reader"), this, &TrayController::showReader);
     menu->addAction(shortcutRegistered()
                         ? QStringLiteral("Tip: select text anywhere, press ") + shortcutDisplay()
                         : QStringLiteral("Tip: choose a free shortcut in Settings ▸ Shortcut"))
         ->setEnabled(false);
     menu->addSeparator();
     menu->addAction(QStringLiteral("Settings…"), QKeySequence(QStringLiteral("Ctrl+,")), this,
-                    &AppDelegate::openSettings);
-    menu->addAction(QStringLiteral("Check for Updates…"), this, &AppDelegate::checkForUpdates);
+                    &TrayController::openSettings);
+    menu->addAction(QStringLiteral("Check for Updates…"), this, &TrayController::checkForUpdates);
     menu->addSeparator();
-    menu->addAction(QStringLiteral("VeloraMac ") + UpdaterService::versionString())
+    menu->addAction(QStringLiteral("VeloraMac ") + InstalledVersion::versionString())
         ->setEnabled(false);
     menu->addAction(QStringLiteral("Quit VeloraMac"), QKeySequence(QStringLiteral("Ctrl+Q")), this,
-                    &AppDelegate::quit);
+                    &TrayController::quit);
 
     if (!statusItem_) {
         statusItem_ = std::make_unique<QSystemTrayIcon>(Symbols::mark());
@@ -118,8 +118,8 @@ void AppDelegate::setupStatusItem() {
     statusItem_->show();
 }
 
-void AppDelegate::setupHotKey() {
-    QPointer<AppDelegate> self(this);
+void TrayController::setupHotKey() {
+    QPointer<TrayController> self(this);
     hotKeys_.onTrigger = [self] {
         if (self) {
             self->captureAndShow();
@@ -133,7 +133,7 @@ void AppDelegate::setupHotKey() {
     registerShortcut();
 }
 
-void AppDelegate::shortcutAnswered() {
+void TrayController::shortcutAnswered() {
     if (!shortcutRegistered() && !hotKeys_.isAwaitingAnswer()) {
         notifyShortcutRefused();
     }
@@ -141,7 +141,7 @@ void AppDelegate::shortcutAnswered() {
     publishShortcut();
 }
 
-void AppDelegate::registerShortcut() {
+void TrayController::registerShortcut() {
     const std::optional<HotKeyConfig> stored = HotKeyConfig::loadStored(services_.preferences);
     if (!services_.hotKeyService.available()) {
         // Nothing to ask for: the desktop's own settings bind `veloramac --read-selection`.
@@ -167,7 +167,7 @@ void AppDelegate::registerShortcut() {
     }
 }
 
-void AppDelegate::notifyShortcutRefused() const {
+void TrayController::notifyShortcutRefused() const {
     DesktopNotifier::notify(
         shortcut_.display + QStringLiteral(" is taken"),
         QStringLiteral("Another program holds the shortcut ") + shortcut_.display +
@@ -176,7 +176,7 @@ void AppDelegate::notifyShortcutRefused() const {
                            "tray menu works meanwhile."));
 }
 
-void AppDelegate::publishShortcut() {
+void TrayController::publishShortcut() {
     // Where the desktop bound another chord than the one chosen, the texts name the desktop's.
     HotKeyConfig inUse = shortcut_;
     inUse.display = shortcutDisplay();
@@ -195,8 +195,8 @@ void AppDelegate::publishShortcut() {
     shownGesture_ = gesture;
 }
 
-void AppDelegate::setupServices() {
-    QPointer<AppDelegate> self(this);
+void TrayController::setupServices() {
+    QPointer<TrayController> self(this);
     serviceProvider_.onText = [self](const QString& text, ServiceProvider::Done done) {
         if (self) {
             self->readText(text, std::move(done));
@@ -230,7 +230,7 @@ void AppDelegate::setupServices() {
     };
 }
 
-void AppDelegate::hotKeyConfigChanged() {
+void TrayController::hotKeyConfigChanged() {
     registerShortcut();
     // A shortcut this program put in the desktop's settings follows the choice made here.
     if (services_.desktopShortcut && services_.desktopShortcut->shortcut()) {
@@ -240,19 +240,19 @@ void AppDelegate::hotKeyConfigChanged() {
     publishShortcut();
 }
 
-QString AppDelegate::clipboardFallbackMessage(const QString& gesture) {
+QString TrayController::clipboardFallbackMessage(const QString& gesture) {
     return QStringLiteral("Read from clipboard — this session cannot send the copy key stroke, "
                           "so select text and ") +
            gesture + QStringLiteral(" to read a selection directly.");
 }
 
-QString AppDelegate::nothingToReadMessage(const QString& gesture) {
+QString TrayController::nothingToReadMessage(const QString& gesture) {
     return QStringLiteral("Nothing to read — select text and ") + gesture +
            QStringLiteral(", or copy it first.");
 }
 
-void AppDelegate::captureAndShow() {
-    QPointer<AppDelegate> self(this);
+void TrayController::captureAndShow() {
+    QPointer<TrayController> self(this);
     const auto capture = [self] {
         if (!self) {
             return;
@@ -271,7 +271,7 @@ void AppDelegate::captureAndShow() {
     capture();
 }
 
-void AppDelegate::captured(std::optional<QString> text) {
+void TrayController::captured(std::optional<QString> text) {
     if (text) {
         readText(*text);
         return;
@@ -293,8 +293,8 @@ void AppDelegate::captured(std::optional<QString> text) {
     services_.reader.setStatusMessage(nothingToReadMessage(shortcutGesture()));
 }
 
-void AppDelegate::readText(const QString& text, ServiceProvider::Done done,
-                           std::function<void()> then) {
+void TrayController::readText(const QString& text, ServiceProvider::Done done,
+                              std::function<void()> then) {
     showReader();
     services_.reader.loadText(text, [self = QPointer(this), done = std::move(done),
                                      then = std::move(then)](const LoadOutcome& outcome) mutable {
@@ -319,7 +319,7 @@ void AppDelegate::readText(const QString& text, ServiceProvider::Done done,
     });
 }
 
-void AppDelegate::readFile(const std::filesystem::path& file, ServiceProvider::FileDone done) {
+void TrayController::readFile(const std::filesystem::path& file, ServiceProvider::FileDone done) {
     showReader();
     services_.reader.loadFile(
         file, [self = QPointer(this), done = std::move(done)](const LoadOutcome& outcome) mutable {
@@ -339,7 +339,7 @@ void AppDelegate::readFile(const std::filesystem::path& file, ServiceProvider::F
         });
 }
 
-void AppDelegate::readClipboard() {
+void TrayController::readClipboard() {
     showReader();
     services_.reader.loadFromClipboard([self = QPointer(this)](const LoadOutcome& outcome) {
         if (self && outcome.status == LoadOutcome::Status::loaded &&
@@ -349,25 +349,25 @@ void AppDelegate::readClipboard() {
     });
 }
 
-void AppDelegate::showReader() {
+void TrayController::showReader() {
     if (overlay_) {
         overlay_->show();
     }
 }
 
-void AppDelegate::openSettings() {
+void TrayController::openSettings() {
     services_.reader.openSettings();
 }
 
-void AppDelegate::checkForUpdates() {
-    updater_.checkForUpdates();
+void TrayController::checkForUpdates() {
+    installedVersion_.checkForUpdates();
 }
 
-void AppDelegate::quit() {
+void TrayController::quit() {
     QCoreApplication::quit();
 }
 
-void AppDelegate::openFiles(const QStringList& pathsOrUrls, ServiceProvider::FileDone done) {
+void TrayController::openFiles(const QStringList& pathsOrUrls, ServiceProvider::FileDone done) {
     for (const QString& entry : pathsOrUrls) {
         if (const auto file = ServiceProvider::localFile(entry)) {
             readFile(*file, std::move(done));

@@ -1,4 +1,4 @@
-#include "shell/AppDelegate.hpp"
+#include "shell/TrayController.hpp"
 
 #include "app/HotKeyConfig.hpp"
 #include "app/NotificationCenter.hpp"
@@ -9,7 +9,7 @@
 #include "fakes/RecordingKeyEventPoster.hpp"
 #include "fakes/RecordingShellReader.hpp"
 #include "platform/desktop/TimerScheduler.hpp"
-#include "shell/UpdaterService.hpp"
+#include "shell/InstalledVersion.hpp"
 
 #include <QAction>
 #include <QDBusConnection>
@@ -34,13 +34,13 @@ protected:
         HotKeyConfig{HotKeyConfig::rKeyCode, HotKeyConfig::cmdKey | HotKeyConfig::shiftKey,
                      QStringLiteral("⌘⇧ R")}
             .save(preferences, notifications);
-        delegate = std::make_unique<AppDelegate>(AppDelegate::Services{
+        tray = std::make_unique<TrayController>(TrayController::Services{
             reader, pasteboard, keys, trust, hotKeyService, scheduler, preferences, notifications});
         bus = QDBusConnection::sessionBus();
-        ASSERT_TRUE(delegate->launch(&bus));
+        ASSERT_TRUE(tray->launch(&bus));
     }
 
-    void TearDown() override { delegate.reset(); }
+    void TearDown() override { tray.reset(); }
 
     // Calls the service as another program would and returns the error text, empty on success.
     QString callService(const QString& method, const QString& argument) {
@@ -65,39 +65,39 @@ protected:
     fakes::InMemoryPreferencesStore preferences;
     NotificationCenter notifications;
     QDBusConnection bus{QString()};
-    std::unique_ptr<AppDelegate> delegate;
+    std::unique_ptr<TrayController> tray;
 };
 
 TEST_F(DesktopTest, LaunchTakesTheNameAndBuildsTheMenuForTheStoredShortcut) {
     EXPECT_EQ(bus.interface()->serviceOwner(ServiceProvider::serviceName).value(),
               bus.baseService());
     QStringList titles;
-    for (const QAction* action : delegate->menu()->actions()) {
+    for (const QAction* action : tray->menu()->actions()) {
         titles.append(
             action->isSeparator() ? "---" : action->text() + (action->isEnabled() ? "" : " (off)"));
     }
-    EXPECT_EQ(
-        titles,
-        (QStringList{"Read Selection  (Shift+Super+R)", "Read from Clipboard", "Show Reader",
-                     "Tip: select text anywhere, press Shift+Super+R (off)", "---", "Settings…",
-                     "Check for Updates…", "---",
-                     "VeloraMac " + UpdaterService::versionString() + " (off)", "Quit VeloraMac"}));
+    EXPECT_EQ(titles,
+              (QStringList{"Read Selection  (Shift+Super+R)", "Read from Clipboard", "Show Reader",
+                           "Tip: select text anywhere, press Shift+Super+R (off)", "---",
+                           "Settings…", "Check for Updates…", "---",
+                           "VeloraMac " + InstalledVersion::versionString() + " (off)",
+                           "Quit VeloraMac"}));
     EXPECT_EQ(hotKeyService.calls, (std::vector<std::string>{"install", "register 15-768"}));
-    EXPECT_FALSE(delegate->overlay()->panel().isVisible());
+    EXPECT_FALSE(tray->overlay()->panel().isVisible());
 }
 
 // The tip, the capture messages and the empty reader name the configured shortcut, not a fixed
 // one, and follow a change of it.
 TEST_F(DesktopTest, ChangingTheShortcutReregistersAndRetitles) {
-    delegate->captureAndShow();
+    tray->captureAndShow();
     ASSERT_TRUE(QTest::qWaitFor([&] { return !reader.statusMessages.isEmpty(); }, 5000));
     HotKeyConfig::presets()[1].save(preferences, notifications);
 
     EXPECT_EQ(reader.statusMessage(), QStringLiteral("Nothing to read — select text and press "
                                                      "Ctrl+Alt+Shift+Space, or copy it first."));
-    EXPECT_EQ(delegate->menu()->actions().front()->text(),
+    EXPECT_EQ(tray->menu()->actions().front()->text(),
               QStringLiteral("Read Selection  (Ctrl+Alt+Shift+Space)"));
-    EXPECT_EQ(delegate->menu()->actions()[3]->text(),
+    EXPECT_EQ(tray->menu()->actions()[3]->text(),
               QStringLiteral("Tip: select text anywhere, press Ctrl+Alt+Shift+Space"));
     EXPECT_EQ(reader.shortcut, QStringLiteral("Ctrl+Alt+Shift+Space"));
     EXPECT_EQ(hotKeyService.calls.back(), "register 49-6656");
@@ -106,24 +106,23 @@ TEST_F(DesktopTest, ChangingTheShortcutReregistersAndRetitles) {
 // A desktop that answers later (the portal, KDE's service) is asked for one chord, not for every
 // preset in turn, and the texts wait for its answer and then name the chord it bound.
 TEST_F(DesktopTest, DesktopThatAnswersLaterIsAskedOnceAndItsChordNamed) {
-    delegate.reset();
+    tray.reset();
     preferences.remove(QString(HotKeyConfig::preferencesKey));
     hotKeyService.calls.clear();
     hotKeyService.answerLater = true;
-    delegate = std::make_unique<AppDelegate>(
-        AppDelegate::Services{reader, pasteboard, keys, trust, hotKeyService, scheduler,
-                              preferences, notifications, ShortcutRoute::portal});
-    delegate->launch(nullptr);
+    tray = std::make_unique<TrayController>(
+        TrayController::Services{reader, pasteboard, keys, trust, hotKeyService, scheduler,
+                                 preferences, notifications, ShortcutRoute::portal});
+    tray->launch(nullptr);
 
     EXPECT_EQ(hotKeyService.calls, (std::vector<std::string>{"install", "register 49-6144"}));
-    EXPECT_FALSE(delegate->serviceProvider().shortcutRegistered());
+    EXPECT_FALSE(tray->serviceProvider().shortcutRegistered());
     EXPECT_FALSE(reader.shortcutRegistered);
 
     hotKeyService.answer({hotKeyService.lastHandle(), 0, QStringLiteral("Super+R")});
-    EXPECT_EQ(delegate->menu()->actions().front()->text(),
-              QStringLiteral("Read Selection  (Super+R)"));
-    EXPECT_EQ(delegate->serviceProvider().shortcut(), QStringLiteral("Super+R"));
-    EXPECT_TRUE(delegate->serviceProvider().shortcutRegistered());
+    EXPECT_EQ(tray->menu()->actions().front()->text(), QStringLiteral("Read Selection  (Super+R)"));
+    EXPECT_EQ(tray->serviceProvider().shortcut(), QStringLiteral("Super+R"));
+    EXPECT_TRUE(tray->serviceProvider().shortcutRegistered());
     EXPECT_EQ(reader.shortcut, QStringLiteral("Super+R"));
 }
 
@@ -154,7 +153,7 @@ TEST_P(BusRequestTest, AnswersAndReads) {
     EXPECT_EQ(reader.loads, request.loads);
     EXPECT_EQ(reader.plays, request.loads.size());
     const bool failedImport = request.error.startsWith(QStringLiteral("Couldn't read"));
-    EXPECT_EQ(delegate->overlay()->panel().isVisible(),
+    EXPECT_EQ(tray->overlay()->panel().isVisible(),
               request.error.isEmpty() || failedImport || request.saveFailure);
     if (failedImport) {
         EXPECT_EQ(reader.statusMessages, QStringList{request.error});
@@ -202,7 +201,7 @@ TEST_F(DesktopTest, SentenceAndParagraphMovesArriveOverTheBusAndMediaControlsRai
                                                Move::nextParagraph, Move::previousParagraph}));
     ASSERT_TRUE(reader.raiseReader);
     reader.raiseReader();
-    EXPECT_TRUE(delegate->overlay()->panel().isVisible());
+    EXPECT_TRUE(tray->overlay()->panel().isVisible());
 }
 
 class ClipboardMenuTest : public DesktopTest, public ::testing::WithParamInterface<const char*> {};
@@ -212,8 +211,8 @@ class ClipboardMenuTest : public DesktopTest, public ::testing::WithParamInterfa
 TEST_P(ClipboardMenuTest, PlaysOnlyWhatItLoaded) {
     reader.loadText(QStringLiteral("Earlier words"), [](const LoadOutcome&) {});
     reader.clipboard = QString::fromUtf8(GetParam());
-    delegate->readClipboard();
-    EXPECT_TRUE(delegate->overlay()->panel().isVisible());
+    tray->readClipboard();
+    EXPECT_TRUE(tray->overlay()->panel().isVisible());
     EXPECT_EQ(reader.plays, reader.clipboard.isEmpty() ? 0 : 1);
     EXPECT_EQ(reader.loads.size(), reader.clipboard.isEmpty() ? 1 : 2);
 }
@@ -221,11 +220,11 @@ TEST_P(ClipboardMenuTest, PlaysOnlyWhatItLoaded) {
 INSTANTIATE_TEST_SUITE_P(Clipboard, ClipboardMenuTest, ::testing::Values("", "Copied words"));
 
 TEST_F(DesktopTest, PanelIsAFloatingToolWindowCentredOnTheScreen) {
-    QWidget& panel = delegate->overlay()->panel();
+    QWidget& panel = tray->overlay()->panel();
     EXPECT_EQ(panel.size(), QSize(760, 520));
     const Qt::WindowFlags flags = Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint;
     EXPECT_EQ(panel.windowFlags() & flags, flags);
-    delegate->showReader();
+    tray->showReader();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&panel));
     EXPECT_EQ(panel.geometry().center(), panel.screen()->availableGeometry().center());
     reader.closeView();
@@ -233,9 +232,9 @@ TEST_F(DesktopTest, PanelIsAFloatingToolWindowCentredOnTheScreen) {
 }
 
 TEST_F(DesktopTest, FullScreenTwiceReturnsTheExactFrame) {
-    OverlayWindowController& overlay = *delegate->overlay();
+    OverlayWindowController& overlay = *tray->overlay();
     QWidget& panel = overlay.panel();
-    delegate->showReader();
+    tray->showReader();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&panel));
     panel.setGeometry(QRect(37, 61, 701, 433));
     const QRect before = panel.geometry();
@@ -245,7 +244,7 @@ TEST_F(DesktopTest, FullScreenTwiceReturnsTheExactFrame) {
     EXPECT_TRUE(overlay.isFullScreen());
     // A hidden panel comes back in the layout it had, not centred.
     overlay.close();
-    delegate->showReader();
+    tray->showReader();
     EXPECT_EQ(panel.geometry(), panel.screen()->availableGeometry());
 
     overlay.toggleFullScreen();

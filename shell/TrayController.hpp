@@ -4,9 +4,9 @@
 #include "app/HotKeyManager.hpp"
 #include "app/TextCapture.hpp"
 #include "app/platform/ShortcutRoute.hpp"
+#include "shell/InstalledVersion.hpp"
 #include "shell/OverlayWindowController.hpp"
 #include "shell/ServiceProvider.hpp"
-#include "shell/UpdaterService.hpp"
 
 #include <QObject>
 #include <QString>
@@ -35,11 +35,11 @@ class ShellReader;
 // The tray program: owns the long-lived objects, wires every way text arrives (hot key, tray
 // menu, clipboard, the session-bus service, files opened from the desktop) to the reader, and
 // writes the status messages of those paths. Main thread only.
-class AppDelegate final : public QObject {
+class TrayController final : public QObject {
     Q_OBJECT
 
 public:
-    // All must outlive the delegate.
+    // All must outlive the controller.
     struct Services {
         ShellReader& reader;
         Pasteboard& pasteboard;
@@ -58,8 +58,8 @@ public:
 
     static constexpr QLatin1String readFromClipboardMessage{"Read from clipboard"};
 
-    explicit AppDelegate(Services services, QObject* parent = nullptr);
-    ~AppDelegate() override;
+    explicit TrayController(Services services, QObject* parent = nullptr);
+    ~TrayController() override;
 
     // Creates the panel, the tray item and its menu, registers the stored shortcut, offers the
     // bus service on `bus` (when given) and asks for the permission to capture, in that order.
@@ -83,7 +83,7 @@ public:
     QSystemTrayIcon* statusItem() const { return statusItem_.get(); }
     QMenu* menu() const { return menu_.get(); }
     ServiceProvider& serviceProvider() { return serviceProvider_; }
-    UpdaterService& updater() { return updater_; }
+    InstalledVersion& installedVersion() { return installedVersion_; }
 
     // "Read Selection  (Ctrl+Alt+Space)" for the shortcut in use.
     QString readSelectionTitle() const;
@@ -111,7 +111,7 @@ private:
     static QString nothingToReadMessage(const QString& gesture);
 
     Services services_;
-    UpdaterService updater_;
+    InstalledVersion installedVersion_;
     HotKeyManager hotKeys_;
     ServiceProvider serviceProvider_;
     TextCapture capture_;
