@@ -1,6 +1,7 @@
 #include "app/FileBytes.hpp"
 
 #include "app/FileDescriptor.hpp"
+#include "app/SystemCalls.hpp"
 
 #include <cerrno>
 #include <fcntl.h>
@@ -27,6 +28,15 @@ public:
 
 std::error_code lastError() {
     return {errno, std::generic_category()};
+}
+
+// A signal is no reason to lose a file: an interrupted read is taken up again.
+ssize_t readSome(int fd, char* into, std::size_t size) {
+    ssize_t count = 0;
+    do {
+        count = systemCalls().read(fd, into, size);
+    } while (count < 0 && errno == EINTR);
+    return count;
 }
 
 } // namespace
@@ -73,7 +83,7 @@ std::optional<std::string> readDescriptor(int fd, std::uintmax_t limit, std::err
     for (;;) {
         if (filled == bytes.size()) {
             char probe = 0;
-            const ssize_t extra = ::read(fd, &probe, 1);
+            const ssize_t extra = readSome(fd, &probe, 1);
             if (extra < 0) {
                 error = lastError();
                 return std::nullopt;
@@ -92,7 +102,7 @@ std::optional<std::string> readDescriptor(int fd, std::uintmax_t limit, std::err
                 continue;
             }
         }
-        const ssize_t count = ::read(fd, bytes.data() + filled, bytes.size() - filled);
+        const ssize_t count = readSome(fd, bytes.data() + filled, bytes.size() - filled);
         if (count < 0) {
             error = lastError();
             return std::nullopt;
