@@ -65,9 +65,6 @@ ReaderViewModel::ReaderViewModel(Services services, QObject* parent)
 
 ReaderViewModel::~ReaderViewModel() {
     scrubBatch_.reset();
-    cancelLoop();
-    cancelSpeechRestart();
-    cancelCheckpoint();
     speech_->stop();
     // Quitting while playing keeps the position reached and the words read.
     flushPlaySegment();
@@ -142,7 +139,7 @@ void ReaderViewModel::setSpeechEnabled(bool enabled) {
     preferences_.setBoolean(speechEnabledKey, enabled);
     emit speechEnabledChanged();
     if (!enabled) {
-        cancelSpeechRestart();
+        speechRestartTask_.cancel();
         speech_->stop();
     }
     if (isPlaying_) {
@@ -294,9 +291,9 @@ void ReaderViewModel::play() {
 void ReaderViewModel::pause() {
     flushPlaySegment();
     setPlaying(false);
-    cancelLoop();
-    cancelSpeechRestart();
-    cancelCheckpoint();
+    loopTask_.cancel();
+    speechRestartTask_.cancel();
+    checkpointTask_.cancel();
     speech_->stop();
 }
 
@@ -381,12 +378,10 @@ void ReaderViewModel::saveReading() {
 }
 
 void ReaderViewModel::scheduleCheckpoint() {
-    cancelCheckpoint();
-    checkpointTask_ = scheduler_.after(checkpointInterval, [self = QPointer(this)] {
+    checkpointTask_.start(checkpointInterval, [self = QPointer(this)] {
         if (!self) {
             return;
         }
-        self->checkpointTask_.reset();
         if (self->isPlaying_) {
             self->saveReading();
             self->scheduleCheckpoint();
@@ -433,7 +428,7 @@ void ReaderViewModel::flushPlaySegment() {
 }
 
 void ReaderViewModel::startVisualLoop() {
-    cancelLoop();
+    loopTask_.cancel();
     if (!isPlaying_) {
         return;
     }
@@ -446,16 +441,15 @@ void ReaderViewModel::startVisualLoop() {
 }
 
 void ReaderViewModel::scheduleChunkEnd(double deadline) {
-    loopTask_ = scheduler_.after(Scheduler::Seconds{deadline - scheduler_.now()},
-                                 [self = QPointer(this), deadline] {
-                                     if (self) {
-                                         self->finishChunk(deadline);
-                                     }
-                                 });
+    loopTask_.start(Scheduler::Seconds{deadline - scheduler_.now()},
+                    [self = QPointer(this), deadline] {
+                        if (self) {
+                            self->finishChunk(deadline);
+                        }
+                    });
 }
 
 void ReaderViewModel::finishChunk(double deadline) {
-    loopTask_.reset();
     if (!isPlaying_) {
         return;
     }
@@ -500,7 +494,7 @@ void ReaderViewModel::startSpeechPlayback() {
 }
 
 void ReaderViewModel::restartPlayback() {
-    cancelLoop();
+    loopTask_.cancel();
     speech_->stop();
     if (!isPlaying_) {
         return;
@@ -513,12 +507,10 @@ void ReaderViewModel::restartPlayback() {
 }
 
 void ReaderViewModel::scheduleSpeechRestart() {
-    cancelSpeechRestart();
-    speechRestartTask_ = scheduler_.after(speechRestartDelay, [self = QPointer(this)] {
+    speechRestartTask_.start(speechRestartDelay, [self = QPointer(this)] {
         if (!self) {
             return;
         }
-        self->speechRestartTask_.reset();
         if (self->isPlaying_ && self->speechEnabled_) {
             self->restartPlayback();
         }
@@ -530,7 +522,7 @@ void ReaderViewModel::continueWithoutSpeech(const QString& reason) {
     const bool news = !speechProblem_;
     setSpeechProblem(reason);
     // The service reports only the current utterance, so this one was driving playback.
-    if (!isPlaying_ || loopTask_) {
+    if (!isPlaying_ || loopTask_.isPending()) {
         return;
     }
     if (news) {
@@ -545,27 +537,6 @@ void ReaderViewModel::setSpeechProblem(const std::optional<QString>& problem) {
     }
     speechProblem_ = problem;
     emit speechProblemChanged();
-}
-
-void ReaderViewModel::cancelLoop() {
-    if (loopTask_) {
-        scheduler_.cancel(*loopTask_);
-        loopTask_.reset();
-    }
-}
-
-void ReaderViewModel::cancelCheckpoint() {
-    if (checkpointTask_) {
-        scheduler_.cancel(*checkpointTask_);
-        checkpointTask_.reset();
-    }
-}
-
-void ReaderViewModel::cancelSpeechRestart() {
-    if (speechRestartTask_) {
-        scheduler_.cancel(*speechRestartTask_);
-        speechRestartTask_.reset();
-    }
 }
 
 void ReaderViewModel::setPlaying(bool playing) {

@@ -3,6 +3,7 @@
 #include "app/DocumentLoader.hpp"
 #include "app/LibraryStore.hpp"
 #include "app/LoadOutcome.hpp"
+#include "app/ScheduledTask.hpp"
 #include "app/SpeechService.hpp"
 #include "app/platform/Scheduler.hpp"
 #include "core/ReaderEngine.hpp"
@@ -163,9 +164,6 @@ private:
     void continueWithoutSpeech(const QString& reason);
     void setSpeechProblem(const std::optional<QString>& problem);
 
-    void cancelLoop();
-    void cancelSpeechRestart();
-    void cancelCheckpoint();
     void setPlaying(bool playing);
 
     PreferencesStore& preferences_;
@@ -183,9 +181,9 @@ private:
 
     std::unique_ptr<SpeechService> speech_;
     std::unique_ptr<LibraryStore> library_;
-    std::optional<Scheduler::Handle> loopTask_;
-    std::optional<Scheduler::Handle> speechRestartTask_;
-    std::optional<Scheduler::Handle> checkpointTask_;
+    ScheduledTask loopTask_{scheduler_};
+    ScheduledTask speechRestartTask_{scheduler_};
+    ScheduledTask checkpointTask_{scheduler_};
     std::unique_ptr<LibraryStore::Batch> scrubBatch_;
     std::optional<std::string> currentDocID_;
     std::string title_ = "VeloraMac";

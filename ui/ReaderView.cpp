@@ -210,9 +210,7 @@ ReaderView::ReaderView(ReaderViewModel& vm, Scheduler& scheduler, bool closable,
     showEngine();
 }
 
-ReaderView::~ReaderView() {
-    cancelChromeHide();
-}
+ReaderView::~ReaderView() = default;
 
 void ReaderView::buildHeader() {
     header_ = new QWidget(this);
@@ -400,7 +398,7 @@ void ReaderView::handleEscape() {
 }
 
 void ReaderView::revealChrome() {
-    cancelChromeHide();
+    chromeHideTask_.cancel();
     if (!vm_.isFullScreen()) {
         chromeVisible_ = true;
         updateChrome({});
@@ -410,11 +408,10 @@ void ReaderView::revealChrome() {
         chromeVisible_ = true;
         updateChrome(chromeReveal, QEasingCurve::OutQuad);
     }
-    chromeHideTask_ = scheduler_.after(chromeHideDelay, [self = QPointer(this)] {
+    chromeHideTask_.start(chromeHideDelay, [self = QPointer(this)] {
         if (!self) {
             return;
         }
-        self->chromeHideTask_.reset();
         if (self->vm_.isFullScreen()) {
             self->chromeVisible_ = false;
             self->updateChrome(chromeHide);
@@ -596,13 +593,6 @@ void ReaderView::toggleFullScreen() {
     }
 }
 
-void ReaderView::cancelChromeHide() {
-    if (chromeHideTask_) {
-        scheduler_.cancel(*chromeHideTask_);
-        chromeHideTask_.reset();
-    }
-}
-
 void ReaderView::setDropTargeted(bool targeted) {
     dropTargeted_ = targeted;
     dropOverlay_->setVisible(targeted);
@@ -661,7 +651,7 @@ void ReaderView::showFullScreen() {
     if (full) {
         revealChrome();
     } else {
-        cancelChromeHide();
+        chromeHideTask_.cancel();
         chromeVisible_ = true;
         updateChrome({});
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/ScheduledTask.hpp"
 #include "app/platform/Scheduler.hpp"
 #include "ui/SymbolButton.hpp"
 #include "ui/ThemePalette.hpp"
@@ -111,7 +112,6 @@ private:
     void bindControlBar();
     void bindQuickSettings();
     void toggleFullScreen();
-    void cancelChromeHide();
     void setDropTargeted(bool targeted);
     void applyTheme();
     void showEngine();
@@ -132,7 +132,7 @@ private:
     bool showKeys_ = false;
     bool announcePending_ = false;
     bool chromeVisible_ = true;
-    std::optional<Scheduler::Handle> chromeHideTask_;
+    ScheduledTask chromeHideTask_{scheduler_};
     // The load whose words the flow page holds, so that it is laid out again only after a load.
     std::optional<std::uint64_t> shownLoad_;
 
