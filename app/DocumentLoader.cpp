@@ -3,6 +3,7 @@
 #include "app/LibraryStore.hpp"
 #include "core/DocumentIdentity.hpp"
 #include "core/Graphemes.hpp"
+#include "core/Sentences.hpp"
 #include "core/TextEngine.hpp"
 #include "core/TextSanitizer.hpp"
 
@@ -76,6 +77,10 @@ DocumentLoader::Result DocumentLoader::prepare(std::string text,
             return Replaced{};
         }
         document.words = TextEngine::tokenize(cleaned);
+        if (cancelled) {
+            return Replaced{};
+        }
+        document.starts = Sentences::of(document.words, cleaned);
         if (cancelled) {
             return Replaced{};
         }

@@ -1,6 +1,7 @@
 #include "app/ImportService.hpp"
 
 #include "app/DocumentFile.hpp"
+#include "core/HardWrap.hpp"
 #include "core/MarkdownCleaner.hpp"
 #include "core/TextDecoder.hpp"
 #include "core/WhiteSpace.hpp"
@@ -10,6 +11,19 @@
 #include <new>
 
 namespace velora {
+
+namespace {
+
+// Plain-text files and PDF pages are wrapped at a fixed width; their text flows on across the
+// breaks that only wrap.
+ImportResult unwrapped(ImportResult result) {
+    if (result.ok()) {
+        result.text() = HardWrap::join(result.text());
+    }
+    return result;
+}
+
+} // namespace
 
 ImportService::ImportService(std::shared_ptr<const DocumentReaders> readers)
     : readers_(std::move(readers)) {}
@@ -53,7 +67,9 @@ ImportResult ImportService::read(const std::filesystem::path& file) const {
     case DocumentFormat::unsupported:
         return ImportFailure::unsupported;
     case DocumentFormat::plainText:
-        return TextDecoder::decode(document.bytes(), guess);
+        return unwrapped(TextDecoder::decode(document.bytes(), guess));
+    case DocumentFormat::pdf:
+        return unwrapped(readers_->text(format, {document.descriptor(), document.bytes()}));
     case DocumentFormat::markdown:
         return MarkdownCleaner::plainText(TextDecoder::decode(document.bytes(), guess));
     default:

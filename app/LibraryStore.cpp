@@ -33,8 +33,8 @@ LibraryStore::LibraryStore(Clock clock, QObject* parent)
     : QObject(parent), clock_(std::move(clock)) {
     const QString folder = libraryFolder();
     QDir().mkpath(folder);
-    fileURL_ = folder + QStringLiteral("/library.json");
-    const std::filesystem::path file = QFile::encodeName(fileURL_).toStdString();
+    filePath_ = folder + QStringLiteral("/library.json");
+    const std::filesystem::path file = QFile::encodeName(filePath_).toStdString();
     removeStaleTemporaryFiles(file);
     if (const std::filesystem::path target = finalTarget(file); target != file) {
         removeStaleTemporaryFiles(target);
@@ -52,13 +52,13 @@ LibraryStore::~LibraryStore() {
 }
 
 bool LibraryStore::load() {
-    if (!QFile::exists(fileURL_)) {
+    if (!QFile::exists(filePath_)) {
         return true;
     }
     // Opened without blocking and read only when it is a regular file of a plausible size: a
     // pipe or a huge file in its place must not hold up the start.
     const std::optional<std::string> bytes =
-        FileBytes::read(QFile::encodeName(fileURL_).toStdString(), maxFileBytes);
+        FileBytes::read(QFile::encodeName(filePath_).toStdString(), maxFileBytes);
     if (!bytes) {
         return false;
     }

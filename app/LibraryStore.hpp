@@ -43,7 +43,7 @@ public:
     const std::vector<ReadingHistoryEntry>& entries() const { return entries_; }
     const ReadingStats& stats() const { return stats_; }
     // Absolute path of library.json.
-    const QString& fileURL() const { return fileURL_; }
+    const QString& filePath() const { return filePath_; }
 
     // Newest first; entries stamped alike keep their order.
     std::vector<ReadingHistoryEntry> recents() const;
@@ -102,7 +102,7 @@ private:
     Clock clock_;
     std::vector<ReadingHistoryEntry> entries_;
     ReadingStats stats_;
-    QString fileURL_;
+    QString filePath_;
     int openBatches_ = 0;
     bool savePending_ = false;
     // States are numbered as they are handed over; the writer answers with the number written.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/ReadingHistoryEntry.hpp"
+#include "core/Sentences.hpp"
 #include "core/Word.hpp"
 
 #include <optional>
@@ -13,6 +14,7 @@ namespace velora {
 // is in the library.
 struct PreparedDocument {
     std::vector<Word> words;
+    TextStarts starts;
     std::string key;
     std::string title;
     ReadingHistoryEntry::Kind kind = ReadingHistoryEntry::Kind::text;

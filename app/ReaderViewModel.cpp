@@ -5,6 +5,7 @@
 #include "app/platform/Pasteboard.hpp"
 #include "app/platform/PreferencesStore.hpp"
 #include "core/ReadingTiming.hpp"
+#include "core/Sentences.hpp"
 #include "core/TextEngine.hpp"
 
 #include <algorithm>
@@ -31,9 +32,12 @@ constexpr Scheduler::Seconds speechRestartDelay{0.35};
 constexpr Scheduler::Seconds checkpointInterval{30.0};
 
 constexpr std::int64_t stepWords = 10;
+// A pause longer than this loses the thread of the sentence.
+constexpr double longPauseSeconds = 60.0;
 
-double chunkSeconds(const ReadingSettings& settings, std::span<const Word> chunk) {
-    return static_cast<double>(ReadingTiming(settings).nanoseconds(chunk)) / 1e9;
+double chunkSeconds(const ReadingSettings& settings, std::span<const Word> chunk,
+                    std::int64_t played) {
+    return static_cast<double>(ReadingTiming(settings).nanoseconds(chunk, played)) / 1e9;
 }
 
 const QString replacedMessage = QStringLiteral("Replaced by a later request");
@@ -49,7 +53,9 @@ ReaderViewModel::ReaderViewModel(Services services, QObject* parent)
       pasteboard_(services.pasteboard), settings_(ReadingPreferences::loadSettings(preferences_)),
       speech_(std::move(services.speech)), library_(std::move(services.library)),
       loader_(services.importer, services.scheduler) {
-    engine_ = ReaderEngine(TextEngine::tokenize(welcomeText), settings_);
+    std::vector<Word> welcome = TextEngine::tokenize(welcomeText);
+    TextStarts starts = Sentences::of(welcome, welcomeText);
+    engine_ = ReaderEngine(std::move(welcome), settings_, std::move(starts));
     mode_ = ReadingPreferences::loadMode(preferences_);
     connect(speech_.get(), &SpeechService::speechFailed, this,
             &ReaderViewModel::continueWithoutSpeech);
@@ -156,6 +162,7 @@ void ReaderViewModel::restart() {
     pause();
     engine_.restart();
     emit engineChanged();
+    emit positionJumped();
 }
 
 std::pair<std::int64_t, std::int64_t> ReaderViewModel::currentRange() const {
@@ -213,11 +220,13 @@ void ReaderViewModel::install(PreparedDocument document) {
     // Closing the old stretch and registering the new text are one write of the library.
     const LibraryStore::Batch batch(*library_);
     pause();
+    lastStop_.reset();
     ++loadCount_;
     const auto wordCount = static_cast<std::int64_t>(document.words.size());
     // The previous document's words are freed off the event loop.
-    release_.release(std::exchange(engine_, ReaderEngine(std::move(document.words), settings_)));
-    emit engineChanged();
+    release_.release(
+        std::exchange(engine_, ReaderEngine(std::move(document.words), engine_.settings,
+                                            std::move(document.starts))));
     setStatusMessage(std::nullopt);
 
     const ReadingHistoryEntry entry =
@@ -225,17 +234,26 @@ void ReaderViewModel::install(PreparedDocument document) {
                                    document.filePath, document.storedText);
     library_->recordSession();
     currentDocID_ = document.key;
+    title_ = entry.title;
+    resume(entry);
+    emit engineChanged();
+    emit positionJumped();
+}
 
+void ReaderViewModel::resume(const ReadingHistoryEntry& entry) {
     const std::int64_t last = entry.lastIndex;
-    if (last < 1 || last >= wordCount) {
+    if (last < 1 || last >= engine_.count()) {
         return;
     }
     engine_.seek(last);
-    emit engineChanged();
+    if (settings_.resumeAtSentenceStart) {
+        engine_.seek(engine_.sentenceStart());
+    }
+    const std::int64_t resumed = engine_.index();
     const auto percent =
         entry.wordCount < 1
             ? 0
-            : static_cast<std::int64_t>(static_cast<double>(std::min(entry.wordCount, last)) *
+            : static_cast<std::int64_t>(static_cast<double>(std::min(entry.wordCount, resumed)) *
                                         100.0 / static_cast<double>(entry.wordCount));
     setStatusMessage(QStringLiteral("Resumed at %1% · press ⏮ to start over").arg(percent));
 }
@@ -260,11 +278,20 @@ void ReaderViewModel::play() {
     if (engine_.isAtEnd()) {
         engine_.restart();
         emit engineChanged();
+        emit positionJumped();
+    }
+    const std::optional<Stop> stop = std::exchange(lastStop_, std::nullopt);
+    if (settings_.resumeAtSentenceStart && stop && stop->index == engine_.index() &&
+        scheduler_.now() - stop->at > longPauseSeconds) {
+        engine_.seek(engine_.sentenceStart());
+        emit engineChanged();
+        emit positionJumped();
     }
     setStatusMessage(std::nullopt);
     setPlaying(true);
     playStartedAt_ = scheduler_.now();
     playStartIndex_ = engine_.index();
+    chunksPlayed_ = 0;
     scheduleCheckpoint();
     if (speechEnabled_) {
         startSpeechPlayback();
@@ -291,28 +318,53 @@ void ReaderViewModel::stepBackward() {
 }
 
 void ReaderViewModel::step(std::int64_t words) {
-    const bool wasPlaying = isPlaying_;
-    pause();
-    if (words < 0) {
-        // Negated only once known above the minimum, which has no positive counterpart.
-        engine_.rewind(words == INT64_MIN ? INT64_MAX : -words);
-    } else {
-        engine_.skip(words);
-    }
-    emit engineChanged();
-    if (wasPlaying && !engine_.isAtEnd()) {
-        play();
-    }
+    jump([words](ReaderEngine& engine) {
+        if (words < 0) {
+            // Negated only once known above the minimum, which has no positive counterpart.
+            engine.rewind(words == INT64_MIN ? INT64_MAX : -words);
+        } else {
+            engine.skip(words);
+        }
+    });
+}
+
+void ReaderViewModel::previousSentence() {
+    jump(&ReaderEngine::previousSentence);
+}
+
+void ReaderViewModel::nextSentence() {
+    jump(&ReaderEngine::nextSentence);
+}
+
+void ReaderViewModel::previousParagraph() {
+    jump(&ReaderEngine::previousParagraph);
+}
+
+void ReaderViewModel::nextParagraph() {
+    jump(&ReaderEngine::nextParagraph);
 }
 
 void ReaderViewModel::seek(double progress) {
-    const bool wasPlaying = isPlaying_;
-    pause();
     // NaN fails the comparison and lands on the first word.
     const double clamped = progress > 0 ? std::min(progress, 1.0) : 0.0;
-    engine_.seek(
-        static_cast<std::int64_t>(std::round(clamped * static_cast<double>(engine_.count()))));
+    jump([clamped](ReaderEngine& engine) {
+        engine.seek(
+            static_cast<std::int64_t>(std::round(clamped * static_cast<double>(engine.count()))));
+    });
+}
+
+void ReaderViewModel::goTo(std::int64_t index) {
+    jump([index](ReaderEngine& engine) { engine.seek(index); });
+}
+
+void ReaderViewModel::jump(const std::function<void(ReaderEngine&)>& move) {
+    const bool wasPlaying = isPlaying_;
+    pause();
+    move(engine_);
+    // A position the reader chose is where reading goes on, however long ago it stopped.
+    lastStop_.reset();
     emit engineChanged();
+    emit positionJumped();
     if (wasPlaying && !engine_.isAtEnd()) {
         play();
     }
@@ -379,6 +431,7 @@ void ReaderViewModel::flushPlaySegment() {
     }
     const double start = *playStartedAt_;
     playStartedAt_.reset();
+    lastStop_ = Stop{scheduler_.now(), engine_.index()};
     const double elapsed = scheduler_.now() - start;
     const std::int64_t words = std::max<std::int64_t>(engine_.index() - playStartIndex_, 0);
     const LibraryStore::Batch batch(*library_);
@@ -397,7 +450,8 @@ void ReaderViewModel::startVisualLoop() {
         pause();
         return;
     }
-    scheduleChunkEnd(scheduler_.now() + chunkSeconds(settings_, engine_.currentChunk()));
+    scheduleChunkEnd(scheduler_.now() +
+                     chunkSeconds(settings_, engine_.currentChunk(), chunksPlayed_));
 }
 
 void ReaderViewModel::scheduleChunkEnd(double deadline) {
@@ -415,6 +469,7 @@ void ReaderViewModel::finishChunk(double deadline) {
         return;
     }
     const bool more = engine_.advance();
+    ++chunksPlayed_;
     emit engineChanged();
     if (!more) {
         pause();
@@ -423,7 +478,7 @@ void ReaderViewModel::finishChunk(double deadline) {
     // The next chunk ends one interval after this one was planned to end, not after this late
     // wake-up, so scheduling delays do not add up over a text. After a stall longer than a whole
     // interval the plan starts afresh rather than rushing chunks past to catch up.
-    const double interval = chunkSeconds(settings_, engine_.currentChunk());
+    const double interval = chunkSeconds(settings_, engine_.currentChunk(), chunksPlayed_);
     const double now = scheduler_.now();
     double next = deadline + interval;
     if (next <= now) {

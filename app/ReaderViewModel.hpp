@@ -102,9 +102,17 @@ public:
     void pause();
     void stepForward();
     void stepBackward();
+    // Sentence and paragraph moves; backward ones go to the start of the sentence or paragraph
+    // being read first. Like every jump they close the stretch and go on playing if it was.
+    void previousSentence();
+    void nextSentence();
+    void previousParagraph();
+    void nextParagraph();
     // Forward by `words`, back when negative; reading goes on if it was going.
     void step(std::int64_t words);
     void seek(double progress);
+    // A jump to the word at `index`, clamped to the text.
+    void goTo(std::int64_t index);
     // While the scrubber is held, seeks move the reader but the library is written once, when
     // it is let go.
     void beginScrub();
@@ -117,11 +125,15 @@ public:
     // and why.
     void loadFile(const std::filesystem::path& file, const QString& failurePrefix,
                   LoadDone done = {});
+    // The loaded document's title as the library keeps it; the program's name for the welcome.
+    const std::string& title() const { return title_; }
     // Grows with every load, so that views can tell a new text from a step through the old one.
     std::uint64_t loadCount() const { return loadCount_; }
 
 signals:
     void engineChanged();
+    // The position moved other than by reading on: a jump, a resume, a load or a restart.
+    void positionJumped();
     void modeChanged();
     void settingsChanged();
     void speechEnabledChanged();
@@ -131,6 +143,8 @@ signals:
     void speechProblemChanged();
 
 private:
+    // Pauses, moves the engine, and plays on from there if it was playing and words are left.
+    void jump(const std::function<void(ReaderEngine&)>& move);
     // What to say when a request fails: the prefix and the document's name come first.
     struct FailureText {
         QString prefix;
@@ -138,6 +152,8 @@ private:
     };
     DocumentLoader::Done answer(FailureText failure, LoadDone done);
     void install(PreparedDocument document);
+    // Moves to where the library says reading stopped, and says so.
+    void resume(const ReadingHistoryEntry& entry);
     void flushPlaySegment();
     void scheduleCheckpoint();
     void startVisualLoop();
@@ -175,8 +191,17 @@ private:
     std::optional<Scheduler::Handle> checkpointTask_;
     std::unique_ptr<LibraryStore::Batch> scrubBatch_;
     std::optional<std::string> currentDocID_;
+    std::string title_ = "VeloraMac";
     std::optional<double> playStartedAt_;
     std::int64_t playStartIndex_ = 0;
+    // Chunks shown since the last play(), for the speed ramp.
+    std::int64_t chunksPlayed_ = 0;
+    // When and where the last stretch of reading stopped.
+    struct Stop {
+        double at;
+        std::int64_t index;
+    };
+    std::optional<Stop> lastStop_;
     std::uint64_t loadCount_ = 0;
     DocumentLoader loader_;
     BackgroundRelease release_;

@@ -3,8 +3,8 @@
 // are made here.
 #include "DocumentFixtures.hpp"
 #include "app/ImportService.hpp"
-#include "platform/ChildProcess.hpp"
-#include "platform/LinuxDocumentReaders.hpp"
+#include "platform/documents/ChildProcess.hpp"
+#include "platform/documents/LinuxDocumentReaders.hpp"
 
 #include <benchmark/benchmark.h>
 #include <chrono>

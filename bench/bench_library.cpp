@@ -102,7 +102,7 @@ void BM_SaveToDisk(benchmark::State& state) {
         store->flush();
     }
     state.counters["file_MB"] =
-        static_cast<double>(QFileInfo(store->fileURL()).size()) / (1024.0 * 1024.0);
+        static_cast<double>(QFileInfo(store->filePath()).size()) / (1024.0 * 1024.0);
 }
 BENCHMARK(BM_SaveToDisk)->Iterations(100)->Unit(benchmark::kMillisecond);
 

@@ -8,7 +8,7 @@
 #include "core/ReadingTiming.hpp"
 #include "core/TextEngine.hpp"
 #include "core/TextSanitizer.hpp"
-#include "platform/TimerScheduler.hpp"
+#include "platform/desktop/TimerScheduler.hpp"
 #include "tests/fakes/FakeDocumentReaders.hpp"
 #include "tests/fakes/FakePasteboard.hpp"
 #include "tests/fakes/FixedVoiceCatalog.hpp"

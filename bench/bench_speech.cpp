@@ -1,6 +1,6 @@
 #include "app/SpeechService.hpp"
-#include "platform/EspeakEngine.hpp"
-#include "platform/EspeakWordMap.hpp"
+#include "platform/speech/EspeakEngine.hpp"
+#include "platform/speech/EspeakWordMap.hpp"
 
 #include <benchmark/benchmark.h>
 

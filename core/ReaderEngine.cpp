@@ -4,8 +4,24 @@
 
 namespace velora {
 
-ReaderEngine::ReaderEngine(std::vector<Word> words, ReadingSettings settings)
-    : settings(settings), words_(std::move(words)) {}
+namespace {
+
+using Starts = std::vector<std::int64_t>;
+
+std::int64_t startBefore(const Starts& starts, std::int64_t index) {
+    const auto after = std::lower_bound(starts.begin(), starts.end(), index);
+    return after == starts.begin() ? 0 : *std::prev(after);
+}
+
+std::int64_t startAfter(const Starts& starts, std::int64_t index, std::int64_t end) {
+    const auto after = std::upper_bound(starts.begin(), starts.end(), index);
+    return after == starts.end() ? end : *after;
+}
+
+} // namespace
+
+ReaderEngine::ReaderEngine(std::vector<Word> words, ReadingSettings settings, TextStarts starts)
+    : settings(settings), words_(std::move(words)), starts_(std::move(starts)) {}
 
 std::span<const Word> ReaderEngine::currentChunk() const {
     if (isAtEnd()) {
@@ -31,8 +47,9 @@ double ReaderEngine::progress() const {
     return static_cast<double>(std::min(index_, count())) / static_cast<double>(count());
 }
 
-void ReaderEngine::load(std::vector<Word> words) {
+void ReaderEngine::load(std::vector<Word> words, TextStarts starts) {
     words_ = std::move(words);
+    starts_ = std::move(starts);
     index_ = 0;
 }
 
@@ -66,6 +83,39 @@ void ReaderEngine::seek(std::int64_t to) {
 
 void ReaderEngine::restart() {
     index_ = 0;
+}
+
+void ReaderEngine::previousSentence() {
+    seek(startBefore(starts_.sentences, index_));
+}
+
+void ReaderEngine::nextSentence() {
+    seek(startAfter(starts_.sentences, index_, count()));
+}
+
+void ReaderEngine::previousParagraph() {
+    seek(startBefore(starts_.paragraphs, index_));
+}
+
+void ReaderEngine::nextParagraph() {
+    seek(startAfter(starts_.paragraphs, index_, count()));
+}
+
+std::span<const Word> ReaderEngine::sentence() const {
+    if (isAtEnd()) {
+        return {};
+    }
+    const std::int64_t start = sentenceStart();
+    const std::int64_t end = startAfter(starts_.sentences, index_, count());
+    return std::span<const Word>(words_).subspan(static_cast<std::size_t>(start),
+                                                 static_cast<std::size_t>(end - start));
+}
+
+std::int64_t ReaderEngine::sentenceStart() const {
+    if (isAtEnd()) {
+        return index_;
+    }
+    return std::min(startBefore(starts_.sentences, index_ + 1), index_);
 }
 
 } // namespace velora

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/ReadingSettings.hpp"
+#include "core/Sentences.hpp"
 #include "core/Word.hpp"
 
 #include <cstdint>
@@ -15,7 +16,7 @@ namespace velora {
 class ReaderEngine {
 public:
     ReaderEngine() = default;
-    ReaderEngine(std::vector<Word> words, ReadingSettings settings);
+    ReaderEngine(std::vector<Word> words, ReadingSettings settings, TextStarts starts = {});
 
     const std::vector<Word>& words() const { return words_; }
     std::int64_t index() const { return index_; }
@@ -31,7 +32,8 @@ public:
     std::optional<Word> pivotWord() const;
     double progress() const;
 
-    void load(std::vector<Word> words);
+    // `starts` belong to `words` (Sentences::of); without them the text is one sentence.
+    void load(std::vector<Word> words, TextStarts starts = {});
     // Moves on by one chunk; answers whether another chunk follows.
     bool advance();
     void rewind(std::int64_t by);
@@ -39,10 +41,23 @@ public:
     void seek(std::int64_t to);
     void restart();
 
+    // Backward moves go to the start of the sentence or paragraph being read, or to the one
+    // before when the index already stands at a start; forward moves go to the next start, or to
+    // the end when there is none.
+    void previousSentence();
+    void nextSentence();
+    void previousParagraph();
+    void nextParagraph();
+    // The first word of the sentence that holds the index (the index itself at the end).
+    std::int64_t sentenceStart() const;
+    // The words of the sentence that holds the index; empty at the end. Valid until the next load.
+    std::span<const Word> sentence() const;
+
     bool operator==(const ReaderEngine&) const = default;
 
 private:
     std::vector<Word> words_;
+    TextStarts starts_;
     std::int64_t index_ = 0;
 };
 

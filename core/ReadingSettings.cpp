@@ -65,7 +65,9 @@ nlohmann::json ReadingSettings::toJson() const {
             {"theme", toString(theme)},
             {"transition", toString(transition)},
             {"highlightPivot", highlightPivot},
-            {"fontScale", fontScale}};
+            {"fontScale", fontScale},
+            {"speedRamp", speedRamp},
+            {"resumeAtSentenceStart", resumeAtSentenceStart}};
 }
 
 std::string ReadingSettings::encode() const {
@@ -90,7 +92,9 @@ std::optional<ReadingSettings> ReadingSettings::fromJson(const nlohmann::json& o
         readOptional(object, "theme", s.theme, themeValue) &&
         readOptional(object, "transition", s.transition, transitionValue) &&
         readOptional(object, "highlightPivot", s.highlightPivot, JsonFields::boolean) &&
-        readOptional(object, "fontScale", s.fontScale, JsonFields::number);
+        readOptional(object, "fontScale", s.fontScale, JsonFields::number) &&
+        readOptional(object, "speedRamp", s.speedRamp, JsonFields::boolean) &&
+        readOptional(object, "resumeAtSentenceStart", s.resumeAtSentenceStart, JsonFields::boolean);
     if (!ok) {
         return std::nullopt;
     }

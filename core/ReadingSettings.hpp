@@ -30,6 +30,10 @@ struct ReadingSettings {
     WordTransition transition = WordTransition::soft;
     bool highlightPivot = true;
     double fontScale = 1.0;
+    // Each start of playback eases in from a slower speed.
+    bool speedRamp = false;
+    // A text taken up again starts at the beginning of the sentence that was being read.
+    bool resumeAtSentenceStart = true;
 
     std::int64_t clampedWPM() const;
     std::int64_t clampedWordsPerChunk() const;

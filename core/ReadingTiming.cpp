@@ -8,6 +8,12 @@
 
 namespace velora {
 
+namespace {
+
+constexpr double rampStartStretch = 0.4;
+
+} // namespace
+
 double ReadingTiming::baseWordInterval() const {
     return 60.0 / static_cast<double>(settings_.clampedWPM());
 }
@@ -43,8 +49,17 @@ double ReadingTiming::interval(std::span<const Word> chunk) const {
     return t;
 }
 
-std::uint64_t ReadingTiming::nanoseconds(std::span<const Word> chunk) const {
-    const double ns = interval(chunk) * 1'000'000'000.0;
+double ReadingTiming::rampedInterval(std::span<const Word> chunk, std::int64_t played) const {
+    const double t = interval(chunk);
+    if (!settings_.speedRamp || played >= rampChunks) {
+        return t;
+    }
+    const auto left = static_cast<double>(rampChunks - std::max<std::int64_t>(played, 0));
+    return t * (1.0 + rampStartStretch * left / static_cast<double>(rampChunks));
+}
+
+std::uint64_t ReadingTiming::nanoseconds(std::span<const Word> chunk, std::int64_t played) const {
+    const double ns = rampedInterval(chunk, played) * 1'000'000'000.0;
     if (!(ns > 0.0)) {
         return 0;
     }

@@ -20,8 +20,13 @@ public:
     // Seconds for the chunk: one base interval per word, lengthened for a long word and for
     // the punctuation and paragraph end of the last word.
     double interval(std::span<const Word> chunk) const;
-    // The interval for sleeping; negative or NaN gives 0, too long saturates.
-    std::uint64_t nanoseconds(std::span<const Word> chunk) const;
+    static constexpr std::int64_t rampChunks = 10;
+
+    // With the speed ramp on, the chunk shown `played` chunks after playback started stays
+    // longer: 40% at first, less by an even step each chunk, as set from the tenth on.
+    double rampedInterval(std::span<const Word> chunk, std::int64_t played) const;
+    // The ramped interval for sleeping; negative or NaN gives 0, too long saturates.
+    std::uint64_t nanoseconds(std::span<const Word> chunk, std::int64_t played = rampChunks) const;
 
 private:
     ReadingSettings settings_;

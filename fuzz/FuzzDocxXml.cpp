@@ -1,4 +1,4 @@
-#include "platform/DocxReader.hpp"
+#include "platform/documents/DocxReader.hpp"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "platform/HtmlReader.hpp"
+#include "platform/documents/HtmlReader.hpp"
 
 #include <cstddef>
 #include <cstdint>

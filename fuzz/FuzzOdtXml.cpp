@@ -1,4 +1,4 @@
-#include "platform/OdtReader.hpp"
+#include "platform/documents/OdtReader.hpp"
 
 #include <cstddef>
 #include <cstdint>

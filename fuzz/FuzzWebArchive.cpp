@@ -1,4 +1,4 @@
-#include "platform/WebArchiveReader.hpp"
+#include "platform/documents/WebArchiveReader.hpp"
 
 #include <cstddef>
 #include <cstdint>

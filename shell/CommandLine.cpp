@@ -3,7 +3,7 @@
 #include "app/FileBytes.hpp"
 #include "core/TextEngine.hpp"
 #include "core/TextSanitizer.hpp"
-#include "platform/DocumentImport.hpp"
+#include "platform/documents/DocumentImport.hpp"
 
 #include <algorithm>
 #include <cstdio>

@@ -2,18 +2,15 @@
 
 #include "app/ImportService.hpp"
 #include "app/NotificationCenter.hpp"
-#include "platform/ClipboardPasteboard.hpp"
-#include "platform/GlobalHotKeyBackend.hpp"
-#include "platform/LinuxDocumentReaders.hpp"
-#include "platform/SettingsPreferencesStore.hpp"
-#include "platform/TimerScheduler.hpp"
-#include "platform/WaylandSession.hpp"
-#include "platform/X11AccessibilityTrust.hpp"
-#include "platform/X11KeyEventPoster.hpp"
-#include "shell/AppDelegate.hpp"
+#include "platform/desktop/ClipboardPasteboard.hpp"
+#include "platform/desktop/DesktopBackend.hpp"
+#include "platform/desktop/SettingsPreferencesStore.hpp"
+#include "platform/desktop/TimerScheduler.hpp"
+#include "platform/documents/LinuxDocumentReaders.hpp"
 #include "shell/EndOfSession.hpp"
 #include "shell/RemoteInstance.hpp"
 #include "shell/ShellReader.hpp"
+#include "shell/TrayController.hpp"
 #include "ui/Symbols.hpp"
 
 #include <QApplication>
@@ -59,32 +56,31 @@ int DesktopProgram::run(int argc, char** argv, const ReaderFactory& makeReader) 
     SettingsPreferencesStore preferences;
     TimerScheduler scheduler;
     ClipboardPasteboard pasteboard;
-    X11KeyEventPoster keys;
-    X11AccessibilityTrust trust;
-    const GlobalHotKeyBackend shortcuts = GlobalHotKeyBackend::forSession();
+    const DesktopBackend desktop = DesktopBackend::forSession();
     NotificationCenter notifications;
     const ImportService importer(std::make_shared<LinuxDocumentReaders>());
     const std::unique_ptr<ShellReader> reader =
         makeReader(Platform{preferences, scheduler, pasteboard, importer, notifications});
 
-    AppDelegate delegate(AppDelegate::Services{
-        *reader, pasteboard, keys, trust, *shortcuts.service, scheduler, preferences, notifications,
-        shortcuts.route, shortcuts.desktopShortcut.get(), WaylandSession::isActive()});
+    TrayController tray(TrayController::Services{*reader, pasteboard, *desktop.keys, *desktop.trust,
+                                                 *desktop.hotKeys, scheduler, preferences,
+                                                 notifications, desktop.route,
+                                                 desktop.desktopShortcut.get(), desktop.isWayland});
     QApplication::setWindowIcon(Symbols::mark());
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected()) {
         std::cerr << "VeloraMac: no session bus; other programs cannot reach the reader\n";
     }
-    if (!delegate.launch(bus.isConnected() ? &bus : nullptr)) {
+    if (!tray.launch(bus.isConnected() ? &bus : nullptr)) {
         // Another process took the name since the check above.
         return forward(arguments);
     }
     const EndOfSession end([&reader] { reader->saveNow(); });
 
     if (arguments.contains(readSelectionOption)) {
-        delegate.captureAndShow();
+        tray.captureAndShow();
     } else if (arguments.contains(readClipboardOption)) {
-        delegate.readClipboard();
+        tray.readClipboard();
     } else if (!arguments.isEmpty()) {
         QStringList files;
         for (const QString& argument : arguments) {
@@ -93,7 +89,7 @@ int DesktopProgram::run(int argc, char** argv, const ReaderFactory& makeReader) 
                              : QDir::current().absoluteFilePath(argument));
         }
         // The same failure a forwarded request reports.
-        delegate.openFiles(files, [](std::optional<QString> failure) {
+        tray.openFiles(files, [](std::optional<QString> failure) {
             if (failure) {
                 std::cerr << failure->toStdString() << '\n';
             }

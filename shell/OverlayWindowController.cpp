@@ -1,6 +1,6 @@
 #include "shell/OverlayWindowController.hpp"
 
-#include "platform/X11WindowHints.hpp"
+#include "platform/x11/X11WindowHints.hpp"
 #include "ui/ThemePalette.hpp"
 
 #include <QApplication>

@@ -3,7 +3,8 @@
 #include "app/LibraryStore.hpp"
 #include "app/ReaderViewModel.hpp"
 #include "app/SpeechService.hpp"
-#include "platform/DesktopSpeech.hpp"
+#include "platform/speech/DesktopSpeech.hpp"
+#include "shell/MediaPlayerService.hpp"
 #include "shell/OverlayWindowController.hpp"
 #include "ui/ReaderBindings.hpp"
 #include "ui/ReaderView.hpp"
@@ -43,6 +44,23 @@ void ReaderViewModelShell::loadFromClipboard(LoadDone done) {
 
 void ReaderViewModelShell::play() {
     viewModel_->play();
+}
+
+void ReaderViewModelShell::move(Move move) {
+    switch (move) {
+    case Move::previousSentence:
+        viewModel_->previousSentence();
+        break;
+    case Move::nextSentence:
+        viewModel_->nextSentence();
+        break;
+    case Move::previousParagraph:
+        viewModel_->previousParagraph();
+        break;
+    case Move::nextParagraph:
+        viewModel_->nextParagraph();
+        break;
+    }
 }
 
 bool ReaderViewModelShell::isEmpty() const {
@@ -94,6 +112,14 @@ void ReaderViewModelShell::showCaptureSupport(const CaptureSupport& support) {
     captureSupport_ = support;
     if (settings_) {
         settings_->showCaptureSupport(support);
+    }
+}
+
+void ReaderViewModelShell::offerMediaControls(QDBusConnection& bus, std::function<void()> raise) {
+    auto player = std::make_unique<MediaPlayerService>(*viewModel_, std::move(raise));
+    // Another player of this name (a second session of the program) keeps it.
+    if (player->registerOn(bus)) {
+        mediaPlayer_ = std::move(player);
     }
 }
 

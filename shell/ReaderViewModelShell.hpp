@@ -9,6 +9,7 @@
 
 namespace velora {
 
+class MediaPlayerService;
 class NotificationCenter;
 class PreferencesStore;
 class ReaderViewModel;
@@ -29,6 +30,7 @@ public:
     void loadFile(const std::filesystem::path& file, LoadDone done) override;
     void loadFromClipboard(LoadDone done) override;
     void play() override;
+    void move(Move move) override;
     bool isEmpty() const override;
     void setStatusMessage(const QString& message) override;
     std::optional<QString> statusMessage() const override;
@@ -39,6 +41,7 @@ public:
     void openSettings() override;
     void showShortcut(const HotKeyConfig& shortcut, bool registered) override;
     void showCaptureSupport(const CaptureSupport& support) override;
+    void offerMediaControls(QDBusConnection& bus, std::function<void()> raise) override;
 
     ReaderViewModel& viewModel() { return *viewModel_; }
 
@@ -50,6 +53,7 @@ private:
     HotKeyConfig shortcut_;
     bool shortcutRegistered_ = false;
     CaptureSupport captureSupport_;
+    std::unique_ptr<MediaPlayerService> mediaPlayer_;
 };
 
 } // namespace velora

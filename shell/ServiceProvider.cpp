@@ -10,25 +10,9 @@
 namespace velora {
 
 bool ServiceProvider::registerOn(QDBusConnection& bus) {
-    if (!bus.isConnected() ||
-        !bus.registerObject(objectPath, this,
-                            QDBusConnection::ExportScriptableSlots |
-                                QDBusConnection::ExportScriptableProperties)) {
-        return false;
-    }
-    if (!bus.registerService(serviceName)) {
-        bus.unregisterObject(objectPath);
-        return false;
-    }
-    bus_ = bus;
-    return true;
-}
-
-ServiceProvider::~ServiceProvider() {
-    if (bus_) {
-        bus_->unregisterService(serviceName);
-        bus_->unregisterObject(objectPath);
-    }
+    return name_.take(bus, serviceName, objectPath, this,
+                      QDBusConnection::ExportScriptableSlots |
+                          QDBusConnection::ExportScriptableProperties);
 }
 
 std::optional<std::filesystem::path> ServiceProvider::localFile(const QString& pathOrUrl) {
@@ -57,14 +41,7 @@ void ServiceProvider::showShortcut(const QString& display, bool registered) {
         shortcutRegistered_ = registered;
         changed.insert(QStringLiteral("shortcutRegistered"), registered);
     }
-    if (changed.isEmpty() || !bus_) {
-        return;
-    }
-    QDBusMessage signal =
-        QDBusMessage::createSignal(objectPath, QStringLiteral("org.freedesktop.DBus.Properties"),
-                                   QStringLiteral("PropertiesChanged"));
-    signal << QString(interfaceName) << changed << QStringList();
-    bus_->send(signal);
+    name_.announce(interfaceName, changed);
 }
 
 void ServiceProvider::fail(const QString& message) {
@@ -122,6 +99,28 @@ void ServiceProvider::showReader() {
     if (onShow) {
         onShow();
     }
+}
+
+void ServiceProvider::move(ShellReader::Move move) {
+    if (onMove) {
+        onMove(move);
+    }
+}
+
+void ServiceProvider::previousSentence() {
+    move(ShellReader::Move::previousSentence);
+}
+
+void ServiceProvider::nextSentence() {
+    move(ShellReader::Move::nextSentence);
+}
+
+void ServiceProvider::previousParagraph() {
+    move(ShellReader::Move::previousParagraph);
+}
+
+void ServiceProvider::nextParagraph() {
+    move(ShellReader::Move::nextParagraph);
 }
 
 } // namespace velora

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "shell/BusName.hpp"
+#include "shell/ShellReader.hpp"
+
 #include <QDBusConnection>
 #include <QDBusContext>
 #include <QLatin1String>
@@ -32,8 +35,6 @@ public:
     using FileDone = Done;
 
     using QObject::QObject;
-    // Gives the name back, so a later program can take it at once.
-    ~ServiceProvider() override;
 
     // Exports the object and takes the well-known name. False when another process holds it
     // (or there is no bus), in which case nothing stays registered.
@@ -44,6 +45,7 @@ public:
     std::function<void()> onCapture;
     std::function<void()> onClipboard;
     std::function<void()> onShow;
+    std::function<void(ShellReader::Move)> onMove;
 
     // The global shortcut as the user reads it, and whether the desktop granted it.
     QString shortcut() const { return shortcut_; }
@@ -62,13 +64,19 @@ public slots:
     Q_SCRIPTABLE void captureSelection();
     Q_SCRIPTABLE void readClipboard();
     Q_SCRIPTABLE void showReader();
+    // Moves through the loaded text as the reader's Ctrl+arrow keys do.
+    Q_SCRIPTABLE void previousSentence();
+    Q_SCRIPTABLE void nextSentence();
+    Q_SCRIPTABLE void previousParagraph();
+    Q_SCRIPTABLE void nextParagraph();
 
 private:
     void fail(const QString& message);
+    void move(ShellReader::Move move);
     // The answer to the call being handled, to send once `Done` is called.
     Done delayedAnswer();
 
-    std::optional<QDBusConnection> bus_;
+    BusName name_;
     QString shortcut_;
     bool shortcutRegistered_ = false;
 };

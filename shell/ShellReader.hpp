@@ -9,6 +9,7 @@
 #include <memory>
 #include <optional>
 
+class QDBusConnection;
 class QWidget;
 
 namespace velora {
@@ -20,6 +21,8 @@ struct HotKeyConfig;
 // that show it.
 class ShellReader {
 public:
+    enum class Move { previousSentence, nextSentence, previousParagraph, nextParagraph };
+
     virtual ~ShellReader();
 
     // Each load ends with `done` on the main thread, once the document is on show or could not be.
@@ -27,6 +30,7 @@ public:
     virtual void loadFile(const std::filesystem::path& file, LoadDone done) = 0;
     virtual void loadFromClipboard(LoadDone done) = 0;
     virtual void play() = 0;
+    virtual void move(Move move) = 0;
     // Whether the loaded text has no words.
     virtual bool isEmpty() const = 0;
     virtual void setStatusMessage(const QString& message) = 0;
@@ -45,6 +49,8 @@ public:
     virtual void showShortcut(const HotKeyConfig& shortcut, bool registered) = 0;
     // How the session lets the shortcut reach the program, and whether it may send key strokes.
     virtual void showCaptureSupport(const CaptureSupport& support) = 0;
+    // Hands playback to the desktop's media controls on `bus`; `raise` shows the reader.
+    virtual void offerMediaControls(QDBusConnection& bus, std::function<void()> raise) = 0;
 };
 
 } // namespace velora

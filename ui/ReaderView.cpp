@@ -16,6 +16,7 @@
 #include "ui/LibraryView.hpp"
 #include "ui/QuickSettingsView.hpp"
 #include "ui/ReaderBindings.hpp"
+#include "ui/SentenceStrip.hpp"
 #include "ui/SymbolButton.hpp"
 #include "ui/SymbolLabel.hpp"
 #include "ui/TextStyle.hpp"
@@ -33,7 +34,9 @@
 #include <QStackedWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <array>
 #include <functional>
+#include <utility>
 
 namespace velora {
 
@@ -196,6 +199,8 @@ ReaderView::ReaderView(ReaderViewModel& vm, Scheduler& scheduler, bool closable,
     });
     connect(&vm_, &ReaderViewModel::isPlayingChanged, this, &ReaderView::announceAtRest);
     connect(&vm_, &ReaderViewModel::modeChanged, this, &ReaderView::showEngine);
+    connect(&vm_, &ReaderViewModel::isPlayingChanged, this, &ReaderView::showEngine);
+    connect(&focus_->context(), &SentenceStrip::wordChosen, &vm_, &ReaderViewModel::goTo);
     connect(&vm_, &ReaderViewModel::settingsChanged, this, &ReaderView::applyTheme);
     connect(&vm_, &ReaderViewModel::statusMessageChanged, this, &ReaderView::showStatus);
     connect(&vm_, &ReaderViewModel::isFullScreenChanged, this, &ReaderView::showFullScreen);
@@ -285,6 +290,18 @@ void ReaderView::buildKeys() {
     keys_->add({{Qt::Key_Home}, QStringLiteral("Start of the text"), [this] { vm_.restart(); }});
     keys_->add({{Qt::Key_End}, QStringLiteral("Last word of the text"), [this] {
                     vm_.step(vm_.engine().count() - 1 - vm_.engine().index());
+                }});
+    keys_->add({{Qt::CTRL | Qt::Key_Left},
+                QStringLiteral("Start of the sentence, or the one before"),
+                [this] { vm_.previousSentence(); }});
+    keys_->add({{Qt::CTRL | Qt::Key_Right}, QStringLiteral("Next sentence"), [this] {
+                    vm_.nextSentence();
+                }});
+    keys_->add({{Qt::CTRL | Qt::Key_Up},
+                QStringLiteral("Start of the paragraph, or the one before"),
+                [this] { vm_.previousParagraph(); }});
+    keys_->add({{Qt::CTRL | Qt::Key_Down}, QStringLiteral("Next paragraph"), [this] {
+                    vm_.nextParagraph();
                 }});
     keys_->add(
         {{Qt::Key_Up}, QStringLiteral("Faster, by 25 WPM"), [this] { changeSpeed(speedKeyStep); }});
@@ -616,6 +633,8 @@ void ReaderView::showEngine() {
     }
     if (vm_.mode() == ReadingMode::focus) {
         focus_->setChunk(engine.currentChunk());
+        focus_->showContext(vm_.isPlaying() ? std::span<const Word>() : engine.sentence(),
+                            engine.index());
         area_->setCurrentWidget(focus_);
         return;
     }

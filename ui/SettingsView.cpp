@@ -65,6 +65,8 @@ QWidget* page(std::initializer_list<QWidget*> sections) {
 constexpr std::array pauseFields{&ReadingSettings::minorPauseMultiplier,
                                  &ReadingSettings::majorPauseMultiplier,
                                  &ReadingSettings::paragraphPauseMultiplier};
+constexpr std::array<bool ReadingSettings::*, 2> switchFields{
+    &ReadingSettings::speedRamp, &ReadingSettings::resumeAtSentenceStart};
 
 } // namespace
 
@@ -106,6 +108,18 @@ void SettingsView::showSettings(const ReadingSettings& settings) {
         pauses_[i].slider->showValue(settings.*pauseFields[i]);
         pauses_[i].value->setText(multiplierText(pauses_[i].slider->currentValue()));
     }
+    for (std::size_t i = 0; i < switches_.size(); ++i) {
+        const QSignalBlocker blocker(switches_[i]);
+        switches_[i]->setChecked(settings.*switchFields[i]);
+    }
+}
+
+QCheckBox* SettingsView::playbackSwitch(const QString& title, bool ReadingSettings::*field) {
+    auto* box = new QCheckBox(title);
+    connect(box, &QCheckBox::toggled, this, [this, field](bool on) {
+        emit settingsEdited([field, on](ReadingSettings& s) { s.*field = on; });
+    });
+    return box;
 }
 
 void SettingsView::showSpeechEnabled(bool enabled) {
@@ -143,6 +157,12 @@ QWidget* SettingsView::readingTab() {
     slider->addWidget(c.speedMaximum);
     form(speed)->addRow(slider);
     form(speed)->addRow(c.chunk);
+    switches_ = {
+        playbackSwitch(QStringLiteral("Ease into the speed at every start"), switchFields[0]),
+        playbackSwitch(QStringLiteral("Resume at the start of the sentence"), switchFields[1])};
+    for (QCheckBox* each : switches_) {
+        form(speed)->addRow(each);
+    }
 
     QGroupBox* rhythm = group(QStringLiteral("Rhythm pauses"), nullptr);
     const std::array<std::pair<QString, double>, 3> rows{{{QStringLiteral("Comma / clause"), 2.5},

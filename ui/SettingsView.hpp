@@ -6,6 +6,7 @@
 
 #include <QWidget>
 
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QPushButton;
@@ -52,6 +53,8 @@ public:
         QLabel* value;
     };
     const std::array<PauseControl, 3>& pauseControls() const { return pauses_; }
+    // The speed ramp and resuming at the sentence's start, in that order.
+    const std::array<QCheckBox*, 2>& playbackSwitches() const { return switches_; }
 
 signals:
     void settingsEdited(const velora::SettingsEdit& edit);
@@ -63,6 +66,7 @@ private:
     QWidget* shortcutTab();
     QWidget* aboutTab();
     PauseControl pauseControl(double maximum, double ReadingSettings::*field);
+    QCheckBox* playbackSwitch(const QString& title, bool ReadingSettings::*field);
     // Saves a shortcut that differs from the one this window holds.
     void chooseShortcut(const HotKeyConfig& chosen);
     void addOrRemoveDesktopShortcut();
@@ -80,6 +84,7 @@ private:
     QPushButton* desktopShortcutButton_ = nullptr;
     CaptureSupport support_;
     std::array<PauseControl, 3> pauses_{};
+    std::array<QCheckBox*, 2> switches_{};
 };
 
 } // namespace velora

@@ -142,6 +142,7 @@ protected:
         return path;
     }
 
+public:
     // Starts a request and waits for the loader's answer to it.
     static LoadOutcome settle(const std::function<void(LoadDone)>& request) {
         std::optional<LoadOutcome> outcome;
@@ -164,6 +165,7 @@ protected:
         return settle([&](LoadDone done) { reader.load(text, source, std::move(done)); });
     }
 
+protected:
     QTemporaryDir dataHome_;
     fakes::InMemoryPreferencesStore preferences_;
     fakes::ManualScheduler scheduler_;
@@ -210,6 +212,9 @@ struct ResumeCase {
 class ResumeTest : public ReaderViewModelTest, public ::testing::WithParamInterface<ResumeCase> {};
 
 TEST_P(ResumeTest, ResumesAtTheStoredPosition) {
+    ReadingSettings settings;
+    settings.resumeAtSentenceStart = false;
+    ReadingPreferences::storeSettings(preferences_, settings);
     const std::string text = wordsText(1000);
     const std::string key = DocumentIdentity::textKey(TextSanitizer::clean(text));
     {
@@ -231,6 +236,74 @@ INSTANTIATE_TEST_SUITE_P(
                                  QStringLiteral("Resumed at 42% · press ⏮ to start over")},
                       ResumeCase{1, 1, QStringLiteral("Resumed at 0% · press ⏮ to start over")},
                       ResumeCase{0, 0, std::nullopt}, ResumeCase{1000, 0, std::nullopt}));
+
+// Sentences start at words 0, 3, 5, 8 and 10; the second paragraph at 8.
+const std::string sentences = "One two three. Four five. Six seven eight.\nNine ten. Eleven.";
+
+struct SentenceResumeCase {
+    const char* name;
+    bool atSentenceStart;
+    // Stops reading at word 6 and takes it up again.
+    void (*stopAndResume)(ReaderViewModel&, fakes::ManualScheduler&);
+    std::int64_t resumedAt;
+};
+
+class SentenceResumeTest : public ReaderViewModelTest,
+                           public ::testing::WithParamInterface<SentenceResumeCase> {};
+
+TEST_P(SentenceResumeTest, TakesReadingUpAtTheSentenceBeingRead) {
+    ReadingSettings settings;
+    settings.wpm = 600;
+    settings.resumeAtSentenceStart = GetParam().atSentenceStart;
+    ReadingPreferences::storeSettings(preferences_, settings);
+    auto& reader = controller();
+    loaded(reader, sentences);
+    reader.seek(5.0 / 11.0);
+    reader.play();
+    showChunks(1);
+    GetParam().stopAndResume(reader, scheduler_);
+    EXPECT_EQ(reader.engine().index(), GetParam().resumedAt);
+}
+
+void pauseFor(ReaderViewModel& reader, fakes::ManualScheduler& clock, double seconds) {
+    reader.pause();
+    clock.advance(Seconds{seconds});
+    reader.play();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Ways, SentenceResumeTest,
+    ::testing::Values(
+        SentenceResumeCase{"Reopen", true,
+                           [](ReaderViewModel& r, fakes::ManualScheduler&) {
+                               ReaderViewModelTest::loaded(r, "Other text.");
+                               ReaderViewModelTest::loaded(r, sentences);
+                           },
+                           5},
+        SentenceResumeCase{"ReopenAtTheWord", false,
+                           [](ReaderViewModel& r, fakes::ManualScheduler&) {
+                               ReaderViewModelTest::loaded(r, sentences);
+                           },
+                           6},
+        SentenceResumeCase{
+            "LongPause", true,
+            [](ReaderViewModel& r, fakes::ManualScheduler& clock) { pauseFor(r, clock, 61); }, 5},
+        SentenceResumeCase{
+            "ShortPause", true,
+            [](ReaderViewModel& r, fakes::ManualScheduler& clock) { pauseFor(r, clock, 59); }, 6},
+        SentenceResumeCase{
+            "LongPauseAtTheWord", false,
+            [](ReaderViewModel& r, fakes::ManualScheduler& clock) { pauseFor(r, clock, 61); }, 6},
+        SentenceResumeCase{"LongPauseAfterAChosenPosition", true,
+                           [](ReaderViewModel& r, fakes::ManualScheduler& clock) {
+                               r.pause();
+                               r.nextSentence();
+                               r.seek(6.0 / 11.0);
+                               clock.advance(Seconds{61});
+                               r.play();
+                           },
+                           6}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 class StoredTextTest : public ReaderViewModelTest,
                        public ::testing::WithParamInterface<std::size_t> {};
@@ -332,6 +405,67 @@ INSTANTIATE_TEST_SUITE_P(
                       JumpCase{[](ReaderViewModel& r) { r.seek(0.25); }, 10, true},
                       JumpCase{[](ReaderViewModel& r) { r.seek(1.0); }, 40, false}));
 
+struct StructureMoveCase {
+    std::int64_t start;
+    bool playing;
+    void (ReaderViewModel::*move)();
+    std::int64_t expectedIndex;
+    bool playsOn;
+};
+
+class StructureMoveTest : public ReaderViewModelTest,
+                          public ::testing::WithParamInterface<StructureMoveCase> {};
+
+TEST_P(StructureMoveTest, MovesBySentenceAndParagraphLikeSteps) {
+    auto& reader = reading(0);
+    loaded(reader, sentences);
+    reader.seek(static_cast<double>(GetParam().start) / 11.0);
+    if (GetParam().playing) {
+        reader.play();
+    }
+    (reader.*GetParam().move)();
+    EXPECT_EQ(reader.engine().index(), GetParam().expectedIndex);
+    EXPECT_EQ(reader.isPlaying(), GetParam().playsOn);
+    EXPECT_EQ(reader.library().entries().at(0).lastIndex,
+              GetParam().playing ? GetParam().start : 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Moves, StructureMoveTest,
+    ::testing::Values(StructureMoveCase{6, false, &ReaderViewModel::previousSentence, 5, false},
+                      StructureMoveCase{5, true, &ReaderViewModel::previousSentence, 3, true},
+                      StructureMoveCase{6, true, &ReaderViewModel::nextSentence, 8, true},
+                      StructureMoveCase{10, true, &ReaderViewModel::nextSentence, 11, false},
+                      StructureMoveCase{9, false, &ReaderViewModel::previousParagraph, 8, false},
+                      StructureMoveCase{8, true, &ReaderViewModel::previousParagraph, 0, true},
+                      StructureMoveCase{3, false, &ReaderViewModel::nextParagraph, 8, false},
+                      StructureMoveCase{9, true, &ReaderViewModel::nextParagraph, 11, false}));
+
+TEST_F(ReaderViewModelTest, TheSpeedRampEasesInAfterEveryStart) {
+    ReadingSettings settings;
+    settings.wpm = 600;
+    settings.speedRamp = true;
+    ReadingPreferences::storeSettings(preferences_, settings);
+    auto& reader = controller();
+    loaded(reader, wordsText(30));
+    reader.play();
+    // 0.1 s a word, 40% longer at first: the first ten words take 1.22 s in all.
+    scheduler_.advance(Seconds{0.139});
+    EXPECT_EQ(reader.engine().index(), 0);
+    scheduler_.advance(Seconds{0.002});
+    EXPECT_EQ(reader.engine().index(), 1);
+    scheduler_.advance(Seconds{1.22 - 0.141 + 0.001});
+    EXPECT_EQ(reader.engine().index(), 10);
+    scheduler_.advance(Seconds{0.1});
+    EXPECT_EQ(reader.engine().index(), 11);
+    reader.pause();
+    reader.play();
+    scheduler_.advance(Seconds{0.139});
+    EXPECT_EQ(reader.engine().index(), 11);
+    scheduler_.advance(Seconds{0.002});
+    EXPECT_EQ(reader.engine().index(), 12);
+}
+
 // Whatever ends the program later, at most half a minute of reading goes unsaved; the stretch
 // saved along the way is not counted twice when it closes.
 TEST_F(ReaderViewModelTest, PlayingSavesWhatWasReadEveryHalfMinute) {
@@ -358,7 +492,7 @@ TEST_F(ReaderViewModelTest, ScrubbingWritesTheLibraryOnceItIsLetGo) {
     reader.play();
     showChunks(3);
     reader.library().flush();
-    const QString file = reader.library().fileURL();
+    const QString file = reader.library().filePath();
     ASSERT_TRUE(QFile::remove(file));
     reader.beginScrub();
     for (const double progress : {0.2, 0.4, 0.6}) {
@@ -591,7 +725,10 @@ TEST_F(ReaderViewModelTest, SpeechTroubleIsToldOnceUntilAWordIsHeardAgain) {
 
 TEST_F(ReaderViewModelTest, ReopeningAFileLoadsItAgainAndResumes) {
     const auto path = writeFile("notes.txt", 30);
-    auto& reader = reading(0);
+    ReadingSettings settings;
+    settings.resumeAtSentenceStart = false;
+    ReadingPreferences::storeSettings(preferences_, settings);
+    auto& reader = controller();
     loaded(reader, wordsText(30), ReaderViewModel::LoadSource::file(path));
     reader.play();
     showChunks(12);

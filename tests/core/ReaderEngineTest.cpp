@@ -60,5 +60,63 @@ INSTANTIATE_TEST_SUITE_P(Moves, EngineMoves,
                                            MoveCase{8, &ReaderEngine::skip, -3, 8},
                                            MoveCase{9, &ReaderEngine::skip, INT64_MAX - 5, 10}));
 
+// Twelve words; sentences start at 0, 3, 7 and 10, and a paragraph ends with word 6.
+ReaderEngine twoParagraphs(std::vector<std::int64_t> sentenceStarts = {10, 3, 7, -4, 99, 3}) {
+    auto e = engine(12);
+    auto words = e.words();
+    words[6].isParagraphEnd = true;
+    words[11].isParagraphEnd = true;
+    TextStarts starts = Sentences::indexed(words, std::move(sentenceStarts));
+    e.load(std::move(words), std::move(starts));
+    return e;
+}
+
+struct StructureMove {
+    std::int64_t start;
+    void (ReaderEngine::*move)();
+    std::int64_t expected;
+};
+
+class EngineStructureMoves : public ::testing::TestWithParam<StructureMove> {};
+
+TEST_P(EngineStructureMoves, LandOnSentenceAndParagraphStarts) {
+    auto e = twoParagraphs();
+    e.seek(GetParam().start);
+    (e.*GetParam().move)();
+    EXPECT_EQ(e.index(), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Moves, EngineStructureMoves,
+                         ::testing::Values(StructureMove{5, &ReaderEngine::previousSentence, 3},
+                                           StructureMove{3, &ReaderEngine::previousSentence, 0},
+                                           StructureMove{0, &ReaderEngine::previousSentence, 0},
+                                           StructureMove{12, &ReaderEngine::previousSentence, 10},
+                                           StructureMove{5, &ReaderEngine::nextSentence, 7},
+                                           StructureMove{10, &ReaderEngine::nextSentence, 12},
+                                           StructureMove{12, &ReaderEngine::nextSentence, 12},
+                                           StructureMove{8, &ReaderEngine::previousParagraph, 7},
+                                           StructureMove{7, &ReaderEngine::previousParagraph, 0},
+                                           StructureMove{3, &ReaderEngine::nextParagraph, 7},
+                                           StructureMove{7, &ReaderEngine::nextParagraph, 12}));
+
+TEST(ReaderEngine, KnowsTheSentenceBeingRead) {
+    auto e = twoParagraphs();
+    std::vector<std::int64_t> starts;
+    for (std::int64_t i = 0; i <= e.count(); ++i) {
+        e.seek(i);
+        starts.push_back(e.sentenceStart());
+    }
+    EXPECT_EQ(starts, (std::vector<std::int64_t>{0, 0, 0, 3, 3, 3, 3, 7, 7, 7, 10, 10, 12}));
+
+    // Without sentence starts every paragraph is one sentence.
+    auto paragraphsOnly = twoParagraphs({});
+    paragraphsOnly.seek(9);
+    EXPECT_EQ(paragraphsOnly.sentenceStart(), 7);
+    paragraphsOnly.load({});
+    paragraphsOnly.nextSentence();
+    paragraphsOnly.previousParagraph();
+    EXPECT_EQ(paragraphsOnly.index(), 0);
+}
+
 } // namespace
 } // namespace velora

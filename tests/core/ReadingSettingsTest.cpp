@@ -13,8 +13,8 @@ TEST(ReadingSettings, DefaultsAreAnEmptyObject) {
     EXPECT_EQ(ReadingSettings{}.encode(),
               R"({"fontScale":1.0,"highlightPivot":true,"longWordMultiplier":1.3,)"
               R"("longWordThreshold":9,"majorPauseMultiplier":1.5,"minorPauseMultiplier":1.5,)"
-              R"("paragraphPauseMultiplier":2.0,"theme":"system","transition":"soft",)"
-              R"("wordsPerChunk":1,"wpm":300})");
+              R"("paragraphPauseMultiplier":2.0,"resumeAtSentenceStart":true,"speedRamp":false,)"
+              R"("theme":"system","transition":"soft","wordsPerChunk":1,"wpm":300})");
 }
 
 TEST(ReadingSettings, RoundTripsAwkwardValuesExactly) {
@@ -28,7 +28,9 @@ TEST(ReadingSettings, RoundTripsAwkwardValuesExactly) {
                              .theme = ReadingTheme::sepia,
                              .transition = WordTransition::slow,
                              .highlightPivot = false,
-                             .fontScale = 2.4999999999999996};
+                             .fontScale = 2.4999999999999996,
+                             .speedRamp = true,
+                             .resumeAtSentenceStart = false};
     EXPECT_EQ(ReadingSettings::decode(settings.encode()), settings);
 }
 

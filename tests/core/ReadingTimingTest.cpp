@@ -47,5 +47,25 @@ TEST(ReadingTiming, NanosecondsTruncateAndNeverWrap) {
               std::numeric_limits<std::uint64_t>::max());
 }
 
+struct RampCase {
+    bool ramp;
+    std::int64_t played;
+    double seconds;
+};
+
+class SpeedRamp : public ::testing::TestWithParam<RampCase> {};
+
+TEST_P(SpeedRamp, EasesInOverTheFirstTenChunks) {
+    ReadingSettings settings;
+    settings.speedRamp = GetParam().ramp;
+    EXPECT_NEAR(ReadingTiming(settings).rampedInterval(std::vector{word("cat")}, GetParam().played),
+                GetParam().seconds, 1e-12);
+}
+
+INSTANTIATE_TEST_SUITE_P(Chunks, SpeedRamp,
+                         ::testing::Values(RampCase{true, 0, 0.28}, RampCase{true, 5, 0.24},
+                                           RampCase{true, 9, 0.208}, RampCase{true, 10, 0.2},
+                                           RampCase{true, -1, 0.28}, RampCase{false, 0, 0.2}));
+
 } // namespace
 } // namespace velora

@@ -19,6 +19,7 @@
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
+#include <cmath>
 #include <csignal>
 #include <functional>
 #include <gtest/gtest.h>
@@ -201,6 +202,81 @@ TEST(RealProgramTest, ShowsTheFirstWordsOfASelection) {
         screen = QGuiApplication::primaryScreen()->grabWindow(0).toImage();
         EXPECT_TRUE(screen.save(QString::fromLocal8Bit(path)));
     }
+}
+
+// The desktop's media controls, driven by a command-line player as a desktop widget drives them.
+TEST(RealProgramTest, MediaControlsPlayPauseAndMoveBySentence) {
+    Program program(QStringLiteral(VELORAMAC));
+    ASSERT_TRUE(program.running) << program.process.readAllStandardError().toStdString();
+    const auto player = [&](const QStringList& arguments) {
+        QProcess control;
+        control.setProcessEnvironment(program.environment);
+        control.start(QStringLiteral("playerctl"),
+                      QStringList{QStringLiteral("--player=veloramac")} + arguments);
+        control.waitForFinished(10000);
+        return QString::fromUtf8(control.readAllStandardOutput()).trimmed();
+    };
+    const auto becomes = [&](const QStringList& arguments, const QString& expected) {
+        return QTest::qWaitFor([&] { return player(arguments) == expected; }, 10000);
+    };
+    // Whole sentences of 4 and 6 words, 0.2 s each at the first speed of 300 words a minute.
+    const auto sentenceStartAt = [&](const QString& seconds) {
+        const long word = std::lround(seconds.toDouble() / 0.2);
+        return word % 10 == 0 || word % 10 == 4;
+    };
+
+    QProcess follower;
+    follower.setProcessEnvironment(program.environment);
+    follower.start(QStringLiteral("playerctl"),
+                   {QStringLiteral("--player=veloramac"), QStringLiteral("--follow"),
+                    QStringLiteral("status")});
+    ASSERT_TRUE(follower.waitForStarted());
+
+    QDBusMessage request = QDBusMessage::createMethodCall(
+        ServiceProvider::serviceName, ServiceProvider::objectPath, ServiceProvider::interfaceName,
+        QStringLiteral("readSelection"));
+    request.setArguments(
+        {QStringLiteral("Speed reading starts here. One steady word at a time. ").repeated(40)});
+    QDBusConnection::sessionBus().call(request, QDBus::BlockWithGui);
+
+    EXPECT_TRUE(becomes({QStringLiteral("status")}, QStringLiteral("Playing")));
+    EXPECT_EQ(player({QStringLiteral("metadata"), QStringLiteral("mpris:length")}),
+              QStringLiteral("80000000"));
+    EXPECT_TRUE(player({QStringLiteral("metadata"), QStringLiteral("xesam:title")})
+                    .startsWith(QStringLiteral("Speed reading starts here.")));
+    // Paused at the first word would read as stopped.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return player({QStringLiteral("position")}).toDouble() > 0; },
+                                10000));
+    player({QStringLiteral("pause")});
+    EXPECT_TRUE(becomes({QStringLiteral("status")}, QStringLiteral("Paused")));
+
+    const QString paused = player({QStringLiteral("position")});
+    player({QStringLiteral("next")});
+    const QString next = player({QStringLiteral("position")});
+    EXPECT_GT(next.toDouble(), paused.toDouble());
+    EXPECT_TRUE(sentenceStartAt(next)) << next.toStdString();
+    player({QStringLiteral("previous")});
+    player({QStringLiteral("previous")});
+    const QString previous = player({QStringLiteral("position")});
+    EXPECT_LT(previous.toDouble(), next.toDouble());
+    EXPECT_TRUE(sentenceStartAt(previous)) << previous.toStdString();
+
+    player({QStringLiteral("position"), QStringLiteral("2")});
+    EXPECT_EQ(player({QStringLiteral("position")}).toDouble(), 2.0);
+    player({QStringLiteral("play")});
+    EXPECT_TRUE(becomes({QStringLiteral("status")}, QStringLiteral("Playing")));
+
+    // Every change of status reached the follower as the bus announced it.
+    QString followed;
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] {
+            followed += QString::fromUtf8(follower.readAllStandardOutput());
+            return followed.contains(QStringLiteral("Paused\nPlaying"));
+        },
+        10000))
+        << followed.toStdString();
+    follower.kill();
+    follower.waitForFinished();
 }
 
 } // namespace

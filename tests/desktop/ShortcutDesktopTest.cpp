@@ -5,10 +5,10 @@
 #include "fakes/InMemoryPreferencesStore.hpp"
 #include "fakes/RecordingKeyEventPoster.hpp"
 #include "fakes/RecordingShellReader.hpp"
-#include "platform/TimerScheduler.hpp"
-#include "platform/X11GlobalHotKeyService.hpp"
-#include "shell/AppDelegate.hpp"
+#include "platform/desktop/TimerScheduler.hpp"
+#include "platform/x11/X11GlobalHotKeyService.hpp"
 #include "shell/DesktopNotifier.hpp"
+#include "shell/TrayController.hpp"
 #include "x11/OtherClient.hpp"
 
 #include <QAction>
@@ -97,13 +97,13 @@ constexpr int patienceMs = 10000;
 class ShortcutOnDesktop : public ::testing::Test {
 protected:
     void launch() {
-        delegate = std::make_unique<AppDelegate>(AppDelegate::Services{
+        tray = std::make_unique<TrayController>(TrayController::Services{
             reader, pasteboard, keys, trust, hotKeyService, scheduler, preferences, notifications});
         bus = QDBusConnection::sessionBus();
-        ASSERT_TRUE(delegate->launch(&bus));
+        ASSERT_TRUE(tray->launch(&bus));
     }
 
-    QString readSelectionTitle() const { return delegate->menu()->actions().front()->text(); }
+    QString readSelectionTitle() const { return tray->menu()->actions().front()->text(); }
 
     testsupport::OtherClient desktop;
     fakes::RecordingShellReader reader;
@@ -115,7 +115,7 @@ protected:
     fakes::InMemoryPreferencesStore preferences;
     NotificationCenter notifications;
     QDBusConnection bus{QString()};
-    std::unique_ptr<AppDelegate> delegate;
+    std::unique_ptr<TrayController> tray;
 };
 
 // The window manager holds the default, as several desktops do with a chord of their own.
@@ -124,8 +124,8 @@ TEST_F(ShortcutOnDesktop, FreshStartTakesTheNextFreePreset) {
     launch();
     PropertyWatcher watcher;
 
-    EXPECT_EQ(delegate->shortcut(), HotKeyConfig::presets()[1]);
-    EXPECT_TRUE(delegate->shortcutRegistered());
+    EXPECT_EQ(tray->shortcut(), HotKeyConfig::presets()[1]);
+    EXPECT_TRUE(tray->shortcutRegistered());
     EXPECT_EQ(readSelectionTitle(), QStringLiteral("Read Selection  (Ctrl+Alt+Shift+Space)"));
     EXPECT_EQ(watcher.get(QStringLiteral("shortcut")), QStringLiteral("Ctrl+Alt+Shift+Space"));
     EXPECT_EQ(watcher.get(QStringLiteral("shortcutRegistered")), true);

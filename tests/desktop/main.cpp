@@ -82,6 +82,7 @@ public:
         done({});
     }
     void play() override { say("play", {}); }
+    void move(Move move) override { say("move", QString::number(static_cast<int>(move))); }
     bool isEmpty() const override { return false; }
     void setStatusMessage(const QString& message) override { say("status", message); }
     std::optional<QString> statusMessage() const override { return std::nullopt; }
@@ -99,6 +100,7 @@ public:
             shortcut.display + (registered ? QString() : QStringLiteral(" unavailable")));
     }
     void showCaptureSupport(const velora::CaptureSupport&) override {}
+    void offerMediaControls(QDBusConnection&, std::function<void()>) override { say("media", {}); }
 
 private:
     static void say(const char* what, const QString& detail) {

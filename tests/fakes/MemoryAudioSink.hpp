@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/AudioSink.hpp"
+#include "platform/speech/AudioSink.hpp"
 
 #include <atomic>
 #include <condition_variable>

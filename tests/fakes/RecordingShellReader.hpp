@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/HotKeyConfig.hpp"
-#include "platform/DocumentImport.hpp"
+#include "platform/documents/DocumentImport.hpp"
 #include "shell/OverlayWindowController.hpp"
 #include "shell/ShellReader.hpp"
 
@@ -52,6 +52,7 @@ public:
         loadText(clipboard, std::move(done));
     }
     void play() override { ++plays; }
+    void move(Move move) override { moves.push_back(move); }
     bool isEmpty() const override { return empty; }
     void setStatusMessage(const QString& message) override { statusMessages.append(message); }
     std::optional<QString> statusMessage() const override {
@@ -73,12 +74,17 @@ public:
         shortcutRegistered = registered;
     }
     void showCaptureSupport(const velora::CaptureSupport&) override {}
+    void offerMediaControls(QDBusConnection&, std::function<void()> raise) override {
+        raiseReader = std::move(raise);
+    }
 
     // What loadFromClipboard finds.
     QString clipboard;
     QStringList loads;
     QStringList statusMessages;
     int plays = 0;
+    std::vector<Move> moves;
+    std::function<void()> raiseReader;
     int saves = 0;
     std::optional<QString> saveFailure;
     bool empty = false;

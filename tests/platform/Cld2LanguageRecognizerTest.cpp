@@ -1,4 +1,4 @@
-#include "platform/Cld2LanguageRecognizer.hpp"
+#include "platform/speech/Cld2LanguageRecognizer.hpp"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,10 @@
-#include "platform/DocumentImport.hpp"
+#include "platform/documents/DocumentImport.hpp"
 
 #include "DocumentFixtures.hpp"
 #include "app/ImportService.hpp"
-#include "platform/ChildProcess.hpp"
-#include "platform/LinuxDocumentReaders.hpp"
+#include "core/TextEngine.hpp"
+#include "platform/documents/ChildProcess.hpp"
+#include "platform/documents/LinuxDocumentReaders.hpp"
 
 #include <functional>
 #include <gtest/gtest.h>
@@ -76,6 +77,12 @@ INSTANTIATE_TEST_SUITE_P(
                        fixtures::writePdf(f, {"First page", "Second page"});
                    },
                    "First page\n\nSecond page"},
+        ImportCase{"textHardWrapped", "notes.txt",
+                   [](const auto& f) {
+                       writeText(f, "It was a long\r\nday, a remark-\r\nable one.\r\n"
+                                    "Then night\r\n\r\n- fell\r\n");
+                   },
+                   "It was a long day, a remarkable one.\nThen night\n\n- fell\n"},
         ImportCase{"epub", "Book.EPUB",
                    [](const auto& f) {
                        fixtures::writeEpub(f, {{"ch1.xhtml", fixtures::xhtml("<p>Alpha</p>")},
@@ -130,6 +137,26 @@ INSTANTIATE_TEST_SUITE_P(
                    },
                    "\u201CQuoted\u201D\n"}),
     [](const auto& info) { return info.param.name; });
+
+// The page is wrapped by the writer, as a typeset page is: only the paragraph's own end ends it.
+TEST(WrappedPdf, PausesOnlyAtParagraphEnds) {
+    ScratchFolder scratch;
+    const auto file = scratch / "wrapped.pdf";
+    std::string paragraph;
+    for (int i = 0; i < 12; ++i) {
+        paragraph += "the words of a paragraph run on over the width of the page and ";
+    }
+    fixtures::writePdf(file, {"Title\n\n" + paragraph + "end.\n\nnext one"});
+    const auto text = DocumentImport::readFile(file);
+    ASSERT_TRUE(text.ok());
+    std::vector<std::string> paragraphEnds;
+    for (const Word& word : TextEngine::tokenize(text.text())) {
+        if (word.isParagraphEnd) {
+            paragraphEnds.push_back(word.text);
+        }
+    }
+    EXPECT_EQ(paragraphEnds, (std::vector<std::string>{"Title", "end.", "one"}));
+}
 
 class BrokenDocument : public RealDocument {};
 

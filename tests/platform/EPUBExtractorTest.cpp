@@ -1,4 +1,4 @@
-#include "platform/EPUBExtractor.hpp"
+#include "platform/documents/EPUBExtractor.hpp"
 
 #include "DocumentFixtures.hpp"
 #include "app/DocumentFile.hpp"

@@ -1,10 +1,10 @@
-#include "platform/EspeakSynthesizer.hpp"
+#include "platform/speech/EspeakSynthesizer.hpp"
 
 #include "app/SpeechService.hpp"
 #include "fakes/InMemoryPreferencesStore.hpp"
 #include "fakes/MemoryAudioSink.hpp"
-#include "platform/Cld2LanguageRecognizer.hpp"
-#include "platform/EspeakVoiceCatalog.hpp"
+#include "platform/speech/Cld2LanguageRecognizer.hpp"
+#include "platform/speech/EspeakVoiceCatalog.hpp"
 #include "support/SpeechRecorder.hpp"
 
 #include <QCoreApplication>

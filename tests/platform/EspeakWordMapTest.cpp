@@ -1,4 +1,4 @@
-#include "platform/EspeakWordMap.hpp"
+#include "platform/speech/EspeakWordMap.hpp"
 
 #include <gtest/gtest.h>
 

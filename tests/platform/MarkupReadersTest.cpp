@@ -1,6 +1,6 @@
-#include "platform/DocxReader.hpp"
-#include "platform/HtmlReader.hpp"
-#include "platform/OdtReader.hpp"
+#include "platform/documents/DocxReader.hpp"
+#include "platform/documents/HtmlReader.hpp"
+#include "platform/documents/OdtReader.hpp"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "platform/SettingsPreferencesStore.hpp"
+#include "platform/desktop/SettingsPreferencesStore.hpp"
 
 #include "fakes/InMemoryPreferencesStore.hpp"
 

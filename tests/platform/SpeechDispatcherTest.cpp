@@ -1,4 +1,4 @@
-#include "platform/SpeechDispatcher.hpp"
+#include "platform/speech/SpeechDispatcher.hpp"
 
 #include "support/SpeechDispatcherServer.hpp"
 #include "support/SpeechRecorder.hpp"

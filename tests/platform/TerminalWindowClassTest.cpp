@@ -1,4 +1,4 @@
-#include "platform/TerminalWindowClass.hpp"
+#include "platform/x11/TerminalWindowClass.hpp"
 
 #include <gtest/gtest.h>
 #include <string>

@@ -1,4 +1,4 @@
-#include "platform/TimerScheduler.hpp"
+#include "platform/desktop/TimerScheduler.hpp"
 
 #include "fakes/ManualScheduler.hpp"
 

@@ -1,4 +1,4 @@
-#include "platform/ZipArchive.hpp"
+#include "platform/documents/ZipArchive.hpp"
 
 #include "DocumentFixtures.hpp"
 #include "app/FileBytes.hpp"

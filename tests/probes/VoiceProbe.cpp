@@ -4,8 +4,8 @@
 #include "app/SpeechService.hpp"
 #include "fakes/InMemoryPreferencesStore.hpp"
 #include "fakes/ScriptedSpeechSynthesizer.hpp"
-#include "platform/Cld2LanguageRecognizer.hpp"
-#include "platform/EspeakVoiceCatalog.hpp"
+#include "platform/speech/Cld2LanguageRecognizer.hpp"
+#include "platform/speech/EspeakVoiceCatalog.hpp"
 
 #include <QCoreApplication>
 #include <QTextStream>

@@ -5,6 +5,7 @@
 #include "ui/SettingsView.hpp"
 #include "ui/ShortcutRecorder.hpp"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QPushButton>
@@ -38,6 +39,22 @@ TEST_F(SettingsViews, VoicePickerWritesTheServiceAndBothViewsFollow) {
     card.controls().voice->setCurrentIndex(0);
     EXPECT_EQ(voices.speech.selectedVoiceID(), std::nullopt);
     EXPECT_EQ(picker.currentIndex(), 0);
+}
+
+TEST_F(SettingsViews, PlaybackSwitchesShowAndEditTheirSettings) {
+    SettingsView window(voices.speech, preferences, notifications);
+    ReadingSettings settings;
+    window.showSettings(settings);
+    const auto& [ramp, resume] = window.playbackSwitches();
+    EXPECT_FALSE(ramp->isChecked());
+    EXPECT_TRUE(resume->isChecked());
+
+    QObject::connect(&window, &SettingsView::settingsEdited,
+                     [&](const SettingsEdit& edit) { edit(settings); });
+    ramp->setChecked(true);
+    resume->setChecked(false);
+    EXPECT_TRUE(settings.speedRamp);
+    EXPECT_FALSE(settings.resumeAtSentenceStart);
 }
 
 TEST_F(SettingsViews, VoicesOfTheDesktopServiceArriveUnderTheirModule) {

@@ -4,9 +4,9 @@
 #include "fakes/FakePasteboard.hpp"
 #include "fakes/FixedAccessibilityTrust.hpp"
 #include "fakes/RecordingKeyEventPoster.hpp"
-#include "platform/KGlobalAccelHotKeyService.hpp"
-#include "platform/PortalGlobalHotKeyService.hpp"
-#include "platform/TimerScheduler.hpp"
+#include "platform/desktop/TimerScheduler.hpp"
+#include "platform/wayland/KGlobalAccelHotKeyService.hpp"
+#include "platform/wayland/PortalGlobalHotKeyService.hpp"
 #include "wayland/StandInKGlobalAccel.hpp"
 #include "wayland/StandInPortal.hpp"
 

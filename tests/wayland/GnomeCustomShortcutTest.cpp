@@ -1,4 +1,4 @@
-#include "platform/GnomeCustomShortcut.hpp"
+#include "platform/wayland/GnomeCustomShortcut.hpp"
 
 #include "app/HotKeyConfig.hpp"
 

@@ -1,6 +1,6 @@
 #include "wayland/StandInKGlobalAccel.hpp"
 
-#include "platform/KGlobalAccelHotKeyService.hpp"
+#include "platform/wayland/KGlobalAccelHotKeyService.hpp"
 
 #include <QDBusMessage>
 

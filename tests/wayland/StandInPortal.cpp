@@ -1,6 +1,6 @@
 #include "wayland/StandInPortal.hpp"
 
-#include "platform/PortalGlobalHotKeyService.hpp"
+#include "platform/wayland/PortalGlobalHotKeyService.hpp"
 
 #include <QDBusMessage>
 #include <QTimer>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/PortalShortcut.hpp"
+#include "platform/wayland/PortalShortcut.hpp"
 
 #include <QDBusConnection>
 #include <QDBusContext>

@@ -1,11 +1,12 @@
 #include "app/HotKeyConfig.hpp"
 #include "app/HotKeyManager.hpp"
 #include "app/TextCapture.hpp"
-#include "platform/ClipboardPasteboard.hpp"
-#include "platform/TimerScheduler.hpp"
-#include "platform/X11AccessibilityTrust.hpp"
-#include "platform/X11GlobalHotKeyService.hpp"
-#include "platform/X11KeyEventPoster.hpp"
+#include "platform/desktop/ClipboardPasteboard.hpp"
+#include "platform/desktop/TimerScheduler.hpp"
+#include "platform/x11/X11AccessibilityTrust.hpp"
+#include "platform/x11/X11GlobalHotKeyService.hpp"
+#include "platform/x11/X11KeyEventPoster.hpp"
+#include "platform/x11/X11Session.hpp"
 #include "x11/ClipboardSamples.hpp"
 #include "x11/OtherClient.hpp"
 
@@ -90,8 +91,8 @@ protected:
     }
 
     ClipboardPasteboard pasteboard;
-    X11KeyEventPoster keys;
-    X11AccessibilityTrust trust;
+    X11KeyEventPoster keys{*X11Session::ofApplication()};
+    X11AccessibilityTrust trust{*X11Session::ofApplication()};
     TimerScheduler scheduler;
     TextCapture capture{pasteboard, keys, trust, scheduler};
 };

@@ -1,7 +1,7 @@
 #include "app/HotKeyConfig.hpp"
 #include "app/HotKeyManager.hpp"
-#include "platform/TimerScheduler.hpp"
-#include "platform/X11GlobalHotKeyService.hpp"
+#include "platform/desktop/TimerScheduler.hpp"
+#include "platform/x11/X11GlobalHotKeyService.hpp"
 #include "support/LogCapture.hpp"
 #include "x11/OtherClient.hpp"
 

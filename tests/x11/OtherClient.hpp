@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/X11Keymap.hpp"
+#include "platform/x11/X11Keymap.hpp"
 
 #include <memory>
 #include <xcb/xcb.h>

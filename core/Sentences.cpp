@@ -1,0 +1,215 @@
+#include "core/Sentences.hpp"
+
+#include "core/Graphemes.hpp"
+#include "core/TextEngine.hpp"
+
+#include <algorithm>
+#include <array>
+#include <iterator>
+#include <memory>
+#include <unicode/brkiter.h>
+#include <unicode/filteredbrk.h>
+#include <unicode/utext.h>
+
+namespace velora::Sentences {
+
+namespace {
+
+bool separatesTokens(char c) {
+    return c == ' ' || c == '\t';
+}
+
+bool isAsciiDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+bool isAsciiLetter(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+
+// The rules break after an initial ("J. Smith") and after a list number ("1. First"), where a
+// reader sees no sentence end.
+bool endsNoSentence(std::string_view token, bool firstOnLine) {
+    if (token.size() < 2 || token.back() != '.') {
+        return false;
+    }
+    const std::string_view body = token.substr(0, token.size() - 1);
+    if (body.size() == 1 && isAsciiLetter(body[0])) {
+        return true;
+    }
+    return firstOnLine && body.size() <= 3 && std::all_of(body.begin(), body.end(), isAsciiDigit);
+}
+
+// Lines of ASCII without a stop have one sentence, and most lines of prose are worth no more
+// than this scan.
+bool mayHoldBreaks(std::string_view line) {
+    for (const char c : line) {
+        if (c == '.' || c == '!' || c == '?' || static_cast<unsigned char>(c) >= 0x80) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// Titles and references that the standard suppressions leave out, as "Dr." might be "Drive";
+// before a capital they are far more often abbreviations than sentence ends.
+constexpr std::array<const char*, 19> abbreviations{
+    "Dr.",  "St.",  "Jr.",  "Sr.",  "Fig.", "Figs.", "Vol.", "Gen.", "Lt.",    "Col.",
+    "Sgt.", "Gov.", "Sen.", "Rep.", "Ft.",  "e.g.",  "i.e.", "cf.",  "approx."};
+
+std::unique_ptr<icu::BreakIterator> makeSentenceIterator() {
+    UErrorCode status = U_ZERO_ERROR;
+    std::unique_ptr<icu::BreakIterator> rules(
+        icu::BreakIterator::createSentenceInstance(icu::Locale::getEnglish(), status));
+    if (U_FAILURE(status)) {
+        return nullptr;
+    }
+    // Starts from the English suppressions, which keep "Mr." and "Prof." inside their sentence.
+    std::unique_ptr<icu::FilteredBreakIteratorBuilder> filter(
+        icu::FilteredBreakIteratorBuilder::createInstance(icu::Locale::getEnglish(), status));
+    if (U_FAILURE(status)) {
+        return rules;
+    }
+    for (const char* abbreviation : abbreviations) {
+        filter->suppressBreakAfter(icu::UnicodeString::fromUTF8(abbreviation), status);
+    }
+    std::unique_ptr<icu::BreakIterator> filtered(
+        filter->wrapIteratorWithFilter(rules.release(), status));
+    return U_SUCCESS(status) ? std::move(filtered) : nullptr;
+}
+
+icu::BreakIterator* sentenceIterator() {
+    thread_local const std::unique_ptr<icu::BreakIterator> iterator = makeSentenceIterator();
+    return iterator.get();
+}
+
+struct Token {
+    std::size_t begin;
+    std::size_t end;
+};
+
+class LineScanner {
+public:
+    explicit LineScanner(std::vector<std::int64_t>& starts) : starts_(starts) {}
+
+    void scan(std::string_view line) {
+        tokens_.clear();
+        std::size_t i = 0;
+        while (i < line.size()) {
+            if (separatesTokens(line[i])) {
+                ++i;
+                continue;
+            }
+            const std::size_t begin = i;
+            while (i < line.size() && !separatesTokens(line[i])) {
+                ++i;
+            }
+            tokens_.push_back({begin, i});
+        }
+        if (tokens_.empty()) {
+            return;
+        }
+        starts_.push_back(nextWord_);
+        if (mayHoldBreaks(line)) {
+            addBreaks(line);
+        }
+        nextWord_ += static_cast<std::int64_t>(tokens_.size());
+    }
+
+private:
+    void addBreaks(std::string_view line) {
+        icu::BreakIterator* iterator = sentenceIterator();
+        if (iterator == nullptr) {
+            return;
+        }
+        UErrorCode status = U_ZERO_ERROR;
+        UText text = UTEXT_INITIALIZER;
+        utext_openUTF8(&text, line.data(), static_cast<std::int64_t>(line.size()), &status);
+        iterator->setText(&text, status);
+        if (U_FAILURE(status)) {
+            utext_close(&text);
+            return;
+        }
+        std::size_t token = 0;
+        for (std::int32_t at = iterator->next(); at != icu::BreakIterator::DONE;
+             at = iterator->next()) {
+            const auto offset = static_cast<std::size_t>(at);
+            while (token < tokens_.size() && tokens_[token].begin < offset) {
+                ++token;
+            }
+            if (token == tokens_.size()) {
+                break;
+            }
+            if (token == 0) {
+                continue;
+            }
+            const Token& before = tokens_[token - 1];
+            if (tokens_[token].begin == offset && before.end < offset &&
+                !endsNoSentence(line.substr(before.begin, before.end - before.begin), token == 1)) {
+                starts_.push_back(nextWord_ + static_cast<std::int64_t>(token));
+            }
+        }
+        utext_close(&text);
+    }
+
+    std::vector<std::int64_t>& starts_;
+    std::vector<Token> tokens_;
+    std::int64_t nextWord_ = 0;
+};
+
+std::vector<std::int64_t> startsInLines(std::string_view text) {
+    std::vector<std::int64_t> starts;
+    LineScanner scanner(starts);
+    std::size_t begin = 0;
+    while (begin <= text.size()) {
+        std::size_t end = text.find('\n', begin);
+        if (end == std::string_view::npos) {
+            end = text.size();
+        }
+        scanner.scan(text.substr(begin, end - begin));
+        begin = end + 1;
+    }
+    return starts;
+}
+
+} // namespace
+
+std::vector<std::int64_t> starts(std::string_view cleanedText) {
+    // Read exactly as the tokenizer reads it, so that the words counted here are its words.
+    if (!Graphemes::isWellFormed(cleanedText)) {
+        return startsInLines(TextEngine::normalize(Graphemes::repairUtf8(cleanedText)));
+    }
+    if (cleanedText.find('\r') != std::string_view::npos) {
+        return startsInLines(TextEngine::normalize(cleanedText));
+    }
+    return startsInLines(cleanedText);
+}
+
+TextStarts of(const std::vector<Word>& words, std::string_view cleanedText) {
+    return indexed(words, starts(cleanedText));
+}
+
+TextStarts indexed(const std::vector<Word>& words, std::vector<std::int64_t> sentenceStarts) {
+    TextStarts result;
+    if (words.empty()) {
+        return result;
+    }
+    const auto count = static_cast<std::int64_t>(words.size());
+    result.paragraphs.push_back(0);
+    for (std::int64_t index = 0; index + 1 < count; ++index) {
+        if (words[static_cast<std::size_t>(index)].isParagraphEnd) {
+            result.paragraphs.push_back(index + 1);
+        }
+    }
+    std::erase_if(sentenceStarts,
+                  [count](std::int64_t start) { return start < 0 || start >= count; });
+    std::sort(sentenceStarts.begin(), sentenceStarts.end());
+    sentenceStarts.erase(std::unique(sentenceStarts.begin(), sentenceStarts.end()),
+                         sentenceStarts.end());
+    result.sentences.reserve(sentenceStarts.size() + result.paragraphs.size());
+    std::set_union(sentenceStarts.begin(), sentenceStarts.end(), result.paragraphs.begin(),
+                   result.paragraphs.end(), std::back_inserter(result.sentences));
+    return result;
+}
+
+} // namespace velora::Sentences

@@ -1,7 +1,0 @@
-#include "platform/AudioSink.hpp"
-
-namespace velora {
-
-AudioSink::~AudioSink() = default;
-
-} // namespace velora

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "app/platform/AccessibilityTrust.hpp"
+#include "app/platform/DesktopShortcutSettings.hpp"
+#include "app/platform/GlobalHotKeyService.hpp"
+#include "app/platform/KeyEventPoster.hpp"
+#include "app/platform/ShortcutRoute.hpp"
+
+#include <memory>
+
+namespace velora {
+
+// The services that depend on the kind of session, chosen once at start-up. On X11: key grabs
+// and key strokes through XTest. On Wayland: the desktop portal, KDE's shortcut service or
+// GNOME's custom shortcuts, in that order, and no key strokes to other programs. Without either:
+// nothing registers, and the user binds the command in the desktop's settings.
+struct DesktopBackend {
+    bool isWayland = false;
+    ShortcutRoute route = ShortcutRoute::desktopSettings;
+    std::unique_ptr<GlobalHotKeyService> hotKeys;
+    // On the GNOME route only.
+    std::unique_ptr<DesktopShortcutSettings> desktopShortcut;
+    std::unique_ptr<KeyEventPoster> keys;
+    std::unique_ptr<AccessibilityTrust> trust;
+
+    static DesktopBackend forSession();
+};
+
+} // namespace velora

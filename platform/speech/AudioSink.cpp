@@ -1,0 +1,7 @@
+#include "platform/speech/AudioSink.hpp"
+
+namespace velora {
+
+AudioSink::~AudioSink() = default;
+
+} // namespace velora

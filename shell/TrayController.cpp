@@ -1,0 +1,376 @@
+#include "shell/TrayController.hpp"
+
+#include "app/NotificationCenter.hpp"
+#include "app/platform/AccessibilityTrust.hpp"
+#include "app/platform/DesktopShortcutSettings.hpp"
+#include "app/platform/Pasteboard.hpp"
+#include "shell/DesktopNotifier.hpp"
+#include "shell/ShellReader.hpp"
+#include "ui/Symbols.hpp"
+
+#include <QApplication>
+#include <QDBusConnection>
+#include <QKeySequence>
+#include <QMenu>
+#include <QPointer>
+#include <QSystemTrayIcon>
+#include <algorithm>
+
+namespace velora {
+
+TrayController::TrayController(Services services, QObject* parent)
+    : QObject(parent), services_(std::move(services)),
+      hotKeys_(services_.hotKeyService, services_.scheduler),
+      capture_(services_.pasteboard, services_.keys, services_.trust, services_.scheduler) {}
+
+TrayController::~TrayController() = default;
+
+bool TrayController::launch(QDBusConnection* bus) {
+    overlay_ = std::make_unique<OverlayWindowController>([this](std::function<void()> close) {
+        return services_.reader.makeView(std::move(close));
+    });
+    services_.reader.attach(*overlay_);
+    services_.reader.showCaptureSupport(
+        {services_.route, services_.trust.isProcessTrusted(), services_.desktopShortcut});
+    setupHotKey();
+    setupStatusItem();
+    setupServices();
+    const bool ownsService = !bus || serviceProvider_.registerOn(*bus);
+    publishShortcut();
+    if (bus != nullptr && ownsService) {
+        services_.reader.offerMediaControls(*bus, [this] { showReader(); });
+    }
+    connect(&services_.notifications, &NotificationCenter::posted, this,
+            [this](const QString& name) {
+                if (name == velora::hotKeyConfigChanged) {
+                    hotKeyConfigChanged();
+                } else if (name == velora::desktopShortcutChanged) {
+                    setupStatusItem();
+                    publishShortcut();
+                }
+            });
+    TextCapture::promptForAccessibilityIfNeeded(services_.trust, [this](const QString& message) {
+        services_.reader.setStatusMessage(message);
+    });
+    // Some desktops have no tray: the panel is then the only way in, so it opens at once.
+    if (!QSystemTrayIcon::isSystemTrayAvailable()) {
+        showReader();
+    }
+    return ownsService;
+}
+
+QString TrayController::shortcutDisplay() const {
+    if (services_.desktopShortcut) {
+        return services_.desktopShortcut->shortcut().value_or(shortcut_.display);
+    }
+    return hotKeys_.boundChord().value_or(shortcut_.display);
+}
+
+bool TrayController::shortcutRegistered() const {
+    if (services_.desktopShortcut) {
+        return services_.desktopShortcut->shortcut().has_value();
+    }
+    return hotKeys_.isRegistered();
+}
+
+QString TrayController::readSelectionTitle() const {
+    return QStringLiteral("Read Selection  (") + shortcutDisplay() +
+           (shortcutRegistered() ? QString() : QStringLiteral(" unavailable")) + QLatin1Char(')');
+}
+
+QString TrayController::shortcutGesture() const {
+    return shortcutRegistered() ? QStringLiteral("press ") + shortcutDisplay()
+                                : QStringLiteral("choose Read Selection in the tray menu");
+}
+
+void TrayController::setupStatusItem() {
+    auto menu = std::make_unique<QMenu>();
+    menu->addAction(readSelectionTitle(), this, &TrayController::captureAndShow);
+    menu->addAction(QStringLiteral("Read from Clipboard"), this, &TrayController::readClipboard);
+    menu->addAction(QStringLiteral("Show Reader"), this, &TrayController::showReader);
+    menu->addAction(shortcutRegistered()
+                        ? QStringLiteral("Tip: select text anywhere, press ") + shortcutDisplay()
+                        : QStringLiteral("Tip: choose a free shortcut in Settings ▸ Shortcut"))
+        ->setEnabled(false);
+    menu->addSeparator();
+    menu->addAction(QStringLiteral("Settings…"), QKeySequence(QStringLiteral("Ctrl+,")), this,
+                    &TrayController::openSettings);
+    menu->addAction(QStringLiteral("Check for Updates…"), this, &TrayController::checkForUpdates);
+    menu->addSeparator();
+    menu->addAction(QStringLiteral("VeloraMac ") + InstalledVersion::versionString())
+        ->setEnabled(false);
+    menu->addAction(QStringLiteral("Quit VeloraMac"), QKeySequence(QStringLiteral("Ctrl+Q")), this,
+                    &TrayController::quit);
+
+    if (!statusItem_) {
+        statusItem_ = std::make_unique<QSystemTrayIcon>(Symbols::mark());
+        statusItem_->setToolTip(QStringLiteral("VeloraMac"));
+        connect(statusItem_.get(), &QSystemTrayIcon::activated, this,
+                [this](QSystemTrayIcon::ActivationReason reason) {
+                    if (reason == QSystemTrayIcon::Trigger) {
+                        showReader();
+                    }
+                });
+    }
+    statusItem_->setContextMenu(menu.get());
+    menu_ = std::move(menu);
+    statusItem_->show();
+}
+
+void TrayController::setupHotKey() {
+    QPointer<TrayController> self(this);
+    hotKeys_.onTrigger = [self] {
+        if (self) {
+            self->captureAndShow();
+        }
+    };
+    hotKeys_.onRegistrationChanged = [self] {
+        if (self) {
+            self->shortcutAnswered();
+        }
+    };
+    registerShortcut();
+}
+
+void TrayController::shortcutAnswered() {
+    if (!shortcutRegistered() && !hotKeys_.isAwaitingAnswer()) {
+        notifyShortcutRefused();
+    }
+    setupStatusItem();
+    publishShortcut();
+}
+
+void TrayController::registerShortcut() {
+    const std::optional<HotKeyConfig> stored = HotKeyConfig::loadStored(services_.preferences);
+    if (!services_.hotKeyService.available()) {
+        // Nothing to ask for: the desktop's own settings bind `veloramac --read-selection`.
+        shortcut_ = stored.value_or(HotKeyConfig{});
+    } else if (stored) {
+        shortcut_ = *stored;
+        hotKeys_.registerKeyCode(shortcut_.keyCode, shortcut_.carbonModifiers);
+    } else {
+        // The desktop or another program may hold the default; the user chose none of them.
+        const auto& presets = HotKeyConfig::presets();
+        // A desktop that answers later is not asked for the others meanwhile.
+        const auto granted = std::ranges::find_if(presets, [this](const HotKeyConfig& preset) {
+            return hotKeys_.registerKeyCode(preset.keyCode, preset.carbonModifiers) ||
+                   hotKeys_.isAwaitingAnswer();
+        });
+        shortcut_ = granted == presets.end() ? presets.front() : *granted;
+    }
+    if (services_.hotKeyService.available() && !shortcutRegistered() &&
+        !hotKeys_.isAwaitingAnswer()) {
+        notifyShortcutRefused();
+    }
+}
+
+void TrayController::notifyShortcutRefused() const {
+    DesktopNotifier::notify(
+        shortcut_.display + QStringLiteral(" is taken"),
+        QStringLiteral("Another program holds the shortcut ") + shortcut_.display +
+            QStringLiteral(", or the desktop declined it, so VeloraMac cannot use it. Choose "
+                           "another in VeloraMac's Settings ▸ Shortcut; Read Selection in the "
+                           "tray menu works meanwhile."));
+}
+
+void TrayController::publishShortcut() {
+    // Where the desktop bound another chord than the one chosen, the texts name the desktop's.
+    HotKeyConfig inUse = shortcut_;
+    inUse.display = shortcutDisplay();
+    services_.reader.showShortcut(inUse, shortcutRegistered());
+    serviceProvider_.showShortcut(inUse.display, shortcutRegistered());
+    // A message on show that names the old shortcut would send the user to a dead key.
+    const QString gesture = shortcutGesture();
+    const std::optional<QString> shown = services_.reader.statusMessage();
+    if (shown && !shownGesture_.isEmpty()) {
+        if (*shown == clipboardFallbackMessage(shownGesture_)) {
+            services_.reader.setStatusMessage(clipboardFallbackMessage(gesture));
+        } else if (*shown == nothingToReadMessage(shownGesture_)) {
+            services_.reader.setStatusMessage(nothingToReadMessage(gesture));
+        }
+    }
+    shownGesture_ = gesture;
+}
+
+void TrayController::setupServices() {
+    QPointer<TrayController> self(this);
+    serviceProvider_.onText = [self](const QString& text, ServiceProvider::Done done) {
+        if (self) {
+            self->readText(text, std::move(done));
+        }
+    };
+    serviceProvider_.onFile = [self](const std::filesystem::path& file,
+                                     ServiceProvider::FileDone done) {
+        if (self) {
+            self->readFile(file, std::move(done));
+        }
+    };
+    serviceProvider_.onCapture = [self] {
+        if (self) {
+            self->captureAndShow();
+        }
+    };
+    serviceProvider_.onClipboard = [self] {
+        if (self) {
+            self->readClipboard();
+        }
+    };
+    serviceProvider_.onShow = [self] {
+        if (self) {
+            self->showReader();
+        }
+    };
+    serviceProvider_.onMove = [self](ShellReader::Move move) {
+        if (self) {
+            self->services_.reader.move(move);
+        }
+    };
+}
+
+void TrayController::hotKeyConfigChanged() {
+    registerShortcut();
+    // A shortcut this program put in the desktop's settings follows the choice made here.
+    if (services_.desktopShortcut && services_.desktopShortcut->shortcut()) {
+        services_.desktopShortcut->add(shortcut_.keyCode, shortcut_.carbonModifiers);
+    }
+    setupStatusItem();
+    publishShortcut();
+}
+
+QString TrayController::clipboardFallbackMessage(const QString& gesture) {
+    return QStringLiteral("Read from clipboard — this session cannot send the copy key stroke, "
+                          "so select text and ") +
+           gesture + QStringLiteral(" to read a selection directly.");
+}
+
+QString TrayController::nothingToReadMessage(const QString& gesture) {
+    return QStringLiteral("Nothing to read — select text and ") + gesture +
+           QStringLiteral(", or copy it first.");
+}
+
+void TrayController::captureAndShow() {
+    QPointer<TrayController> self(this);
+    const auto capture = [self] {
+        if (!self) {
+            return;
+        }
+        self->capture_.grabSelection([self](std::optional<QString> text) {
+            if (self) {
+                self->captured(std::move(text));
+            }
+        });
+    };
+    if (services_.selectionNeedsFocus && overlay_) {
+        showReader();
+        overlay_->whenActive(capture);
+        return;
+    }
+    capture();
+}
+
+void TrayController::captured(std::optional<QString> text) {
+    if (text) {
+        readText(*text);
+        return;
+    }
+    const std::optional<QString> clipboard = services_.pasteboard.string();
+    if (clipboard && !clipboard->trimmed().isEmpty()) {
+        const QString message = services_.trust.isProcessTrusted()
+                                    ? QString(readFromClipboardMessage)
+                                    : clipboardFallbackMessage(shortcutGesture());
+        // The load clears the status line, so the message follows it.
+        readText(*clipboard, {}, [self = QPointer(this), message] {
+            if (self) {
+                self->services_.reader.setStatusMessage(message);
+            }
+        });
+        return;
+    }
+    showReader();
+    services_.reader.setStatusMessage(nothingToReadMessage(shortcutGesture()));
+}
+
+void TrayController::readText(const QString& text, ServiceProvider::Done done,
+                              std::function<void()> then) {
+    showReader();
+    services_.reader.loadText(text, [self = QPointer(this), done = std::move(done),
+                                     then = std::move(then)](const LoadOutcome& outcome) mutable {
+        if (!self) {
+            return;
+        }
+        if (outcome.status != LoadOutcome::Status::loaded) {
+            if (done) {
+                done(outcome.message);
+            }
+            return;
+        }
+        if (!self->services_.reader.isEmpty()) {
+            self->services_.reader.play();
+        }
+        if (then) {
+            then();
+        }
+        if (done) {
+            self->services_.reader.whenSaved(std::move(done));
+        }
+    });
+}
+
+void TrayController::readFile(const std::filesystem::path& file, ServiceProvider::FileDone done) {
+    showReader();
+    services_.reader.loadFile(
+        file, [self = QPointer(this), done = std::move(done)](const LoadOutcome& outcome) mutable {
+            if (!self) {
+                return;
+            }
+            if (outcome.status != LoadOutcome::Status::loaded) {
+                if (done) {
+                    done(outcome.message);
+                }
+                return;
+            }
+            self->services_.reader.play();
+            if (done) {
+                self->services_.reader.whenSaved(std::move(done));
+            }
+        });
+}
+
+void TrayController::readClipboard() {
+    showReader();
+    services_.reader.loadFromClipboard([self = QPointer(this)](const LoadOutcome& outcome) {
+        if (self && outcome.status == LoadOutcome::Status::loaded &&
+            !self->services_.reader.isEmpty()) {
+            self->services_.reader.play();
+        }
+    });
+}
+
+void TrayController::showReader() {
+    if (overlay_) {
+        overlay_->show();
+    }
+}
+
+void TrayController::openSettings() {
+    services_.reader.openSettings();
+}
+
+void TrayController::checkForUpdates() {
+    installedVersion_.checkForUpdates();
+}
+
+void TrayController::quit() {
+    QCoreApplication::quit();
+}
+
+void TrayController::openFiles(const QStringList& pathsOrUrls, ServiceProvider::FileDone done) {
+    for (const QString& entry : pathsOrUrls) {
+        if (const auto file = ServiceProvider::localFile(entry)) {
+            readFile(*file, std::move(done));
+            return;
+        }
+    }
+}
+
+} // namespace velora

@@ -1,0 +1,256 @@
+#include "shell/TrayController.hpp"
+
+#include "app/HotKeyConfig.hpp"
+#include "app/NotificationCenter.hpp"
+#include "fakes/FakeGlobalHotKeyService.hpp"
+#include "fakes/FakePasteboard.hpp"
+#include "fakes/FixedAccessibilityTrust.hpp"
+#include "fakes/InMemoryPreferencesStore.hpp"
+#include "fakes/RecordingKeyEventPoster.hpp"
+#include "fakes/RecordingShellReader.hpp"
+#include "platform/desktop/TimerScheduler.hpp"
+#include "shell/InstalledVersion.hpp"
+
+#include <QAction>
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QDBusMessage>
+#include <QDBusPendingCallWatcher>
+#include <QFile>
+#include <QMenu>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace velora {
+namespace {
+
+class DesktopTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        HotKeyConfig{HotKeyConfig::rKeyCode, HotKeyConfig::cmdKey | HotKeyConfig::shiftKey,
+                     QStringLiteral("⌘⇧ R")}
+            .save(preferences, notifications);
+        tray = std::make_unique<TrayController>(TrayController::Services{
+            reader, pasteboard, keys, trust, hotKeyService, scheduler, preferences, notifications});
+        bus = QDBusConnection::sessionBus();
+        ASSERT_TRUE(tray->launch(&bus));
+    }
+
+    void TearDown() override { tray.reset(); }
+
+    // Calls the service as another program would and returns the error text, empty on success.
+    QString callService(const QString& method, const QString& argument) {
+        QDBusConnection client =
+            QDBusConnection::connectToBus(QDBusConnection::SessionBus, QStringLiteral("client"));
+        QDBusMessage request = QDBusMessage::createMethodCall(
+            ServiceProvider::serviceName, ServiceProvider::objectPath,
+            ServiceProvider::interfaceName, method);
+        request.setArguments({argument});
+        QDBusPendingCallWatcher watcher(client.asyncCall(request));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return watcher.isFinished(); }, 10000));
+        QDBusConnection::disconnectFromBus(QStringLiteral("client"));
+        return watcher.isError() ? watcher.error().message() : QString();
+    }
+
+    fakes::RecordingShellReader reader;
+    fakes::FakePasteboard pasteboard;
+    fakes::RecordingKeyEventPoster keys;
+    fakes::FixedAccessibilityTrust trust{true};
+    fakes::FakeGlobalHotKeyService hotKeyService;
+    TimerScheduler scheduler;
+    fakes::InMemoryPreferencesStore preferences;
+    NotificationCenter notifications;
+    QDBusConnection bus{QString()};
+    std::unique_ptr<TrayController> tray;
+};
+
+TEST_F(DesktopTest, LaunchTakesTheNameAndBuildsTheMenuForTheStoredShortcut) {
+    EXPECT_EQ(bus.interface()->serviceOwner(ServiceProvider::serviceName).value(),
+              bus.baseService());
+    QStringList titles;
+    for (const QAction* action : tray->menu()->actions()) {
+        titles.append(
+            action->isSeparator() ? "---" : action->text() + (action->isEnabled() ? "" : " (off)"));
+    }
+    EXPECT_EQ(titles,
+              (QStringList{"Read Selection  (Shift+Super+R)", "Read from Clipboard", "Show Reader",
+                           "Tip: select text anywhere, press Shift+Super+R (off)", "---",
+                           "Settings…", "Check for Updates…", "---",
+                           "VeloraMac " + InstalledVersion::versionString() + " (off)",
+                           "Quit VeloraMac"}));
+    EXPECT_EQ(hotKeyService.calls, (std::vector<std::string>{"install", "register 15-768"}));
+    EXPECT_FALSE(tray->overlay()->panel().isVisible());
+}
+
+// The tip, the capture messages and the empty reader name the configured shortcut, not a fixed
+// one, and follow a change of it.
+TEST_F(DesktopTest, ChangingTheShortcutReregistersAndRetitles) {
+    tray->captureAndShow();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !reader.statusMessages.isEmpty(); }, 5000));
+    HotKeyConfig::presets()[1].save(preferences, notifications);
+
+    EXPECT_EQ(reader.statusMessage(), QStringLiteral("Nothing to read — select text and press "
+                                                     "Ctrl+Alt+Shift+Space, or copy it first."));
+    EXPECT_EQ(tray->menu()->actions().front()->text(),
+              QStringLiteral("Read Selection  (Ctrl+Alt+Shift+Space)"));
+    EXPECT_EQ(tray->menu()->actions()[3]->text(),
+              QStringLiteral("Tip: select text anywhere, press Ctrl+Alt+Shift+Space"));
+    EXPECT_EQ(reader.shortcut, QStringLiteral("Ctrl+Alt+Shift+Space"));
+    EXPECT_EQ(hotKeyService.calls.back(), "register 49-6656");
+}
+
+// A desktop that answers later (the portal, KDE's service) is asked for one chord, not for every
+// preset in turn, and the texts wait for its answer and then name the chord it bound.
+TEST_F(DesktopTest, DesktopThatAnswersLaterIsAskedOnceAndItsChordNamed) {
+    tray.reset();
+    preferences.remove(QString(HotKeyConfig::preferencesKey));
+    hotKeyService.calls.clear();
+    hotKeyService.answerLater = true;
+    tray = std::make_unique<TrayController>(
+        TrayController::Services{reader, pasteboard, keys, trust, hotKeyService, scheduler,
+                                 preferences, notifications, ShortcutRoute::portal});
+    tray->launch(nullptr);
+
+    EXPECT_EQ(hotKeyService.calls, (std::vector<std::string>{"install", "register 49-6144"}));
+    EXPECT_FALSE(tray->serviceProvider().shortcutRegistered());
+    EXPECT_FALSE(reader.shortcutRegistered);
+
+    hotKeyService.answer({hotKeyService.lastHandle(), 0, QStringLiteral("Super+R")});
+    EXPECT_EQ(tray->menu()->actions().front()->text(), QStringLiteral("Read Selection  (Super+R)"));
+    EXPECT_EQ(tray->serviceProvider().shortcut(), QStringLiteral("Super+R"));
+    EXPECT_TRUE(tray->serviceProvider().shortcutRegistered());
+    EXPECT_EQ(reader.shortcut, QStringLiteral("Super+R"));
+}
+
+struct BusRequest {
+    const char* name;
+    const char* method;
+    QString argument;
+    QString error;
+    QStringList loads;
+    // What the reader's library answers about its write.
+    std::optional<QString> saveFailure = std::nullopt;
+};
+
+class BusRequestTest : public DesktopTest, public ::testing::WithParamInterface<BusRequest> {};
+
+// Whatever is loaded is also played and shown; a refused request shows nothing.
+TEST_P(BusRequestTest, AnswersAndReads) {
+    const BusRequest& request = GetParam();
+    QTemporaryDir folder;
+    QFile notes(folder.filePath(QStringLiteral("notes.txt")));
+    ASSERT_TRUE(notes.open(QIODevice::WriteOnly) && notes.write("Words from a file") > 0);
+    notes.close();
+    QString argument = request.argument;
+    argument.replace(QStringLiteral("FOLDER"), folder.path());
+    reader.saveFailure = request.saveFailure;
+
+    EXPECT_EQ(callService(QString::fromLatin1(request.method), argument), request.error);
+    EXPECT_EQ(reader.loads, request.loads);
+    EXPECT_EQ(reader.plays, request.loads.size());
+    const bool failedImport = request.error.startsWith(QStringLiteral("Couldn't read"));
+    EXPECT_EQ(tray->overlay()->panel().isVisible(),
+              request.error.isEmpty() || failedImport || request.saveFailure);
+    if (failedImport) {
+        EXPECT_EQ(reader.statusMessages, QStringList{request.error});
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Requests, BusRequestTest,
+    ::testing::Values(
+        BusRequest{"text", "readSelection", "  Hello there ", "", {"  Hello there "}},
+        BusRequest{"blanks", "readSelection", " \n\t ", "No readable text was selected.", {}},
+        BusRequest{"fileUrl", "readFile", "file://FOLDER/notes.txt", "", {"Words from a file"}},
+        BusRequest{"missingFile",
+                   "readFile",
+                   "FOLDER/gone.pdf",
+                   "Couldn't read gone.pdf: there is no such file",
+                   {}},
+        BusRequest{"relativePath", "readFile", "notes.txt", "No readable file was provided.", {}},
+        BusRequest{"textUnsaved",
+                   "readSelection",
+                   "Hello",
+                   "Couldn't save the library: full",
+                   {"Hello"},
+                   "Couldn't save the library: full"},
+        BusRequest{"fileUnsaved",
+                   "readFile",
+                   "FOLDER/notes.txt",
+                   "Couldn't save the library: full",
+                   {"Words from a file"},
+                   "Couldn't save the library: full"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(DesktopTest, SentenceAndParagraphMovesArriveOverTheBusAndMediaControlsRaiseThePanel) {
+    using Move = ShellReader::Move;
+    for (const char* method :
+         {"nextSentence", "previousSentence", "nextParagraph", "previousParagraph"}) {
+        QDBusMessage request = QDBusMessage::createMethodCall(
+            ServiceProvider::serviceName, ServiceProvider::objectPath,
+            ServiceProvider::interfaceName, QString::fromLatin1(method));
+        QDBusPendingCallWatcher watcher(bus.asyncCall(request));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return watcher.isFinished(); }, 10000));
+        EXPECT_FALSE(watcher.isError()) << watcher.error().message().toStdString();
+    }
+    EXPECT_EQ(reader.moves, (std::vector<Move>{Move::nextSentence, Move::previousSentence,
+                                               Move::nextParagraph, Move::previousParagraph}));
+    ASSERT_TRUE(reader.raiseReader);
+    reader.raiseReader();
+    EXPECT_TRUE(tray->overlay()->panel().isVisible());
+}
+
+class ClipboardMenuTest : public DesktopTest, public ::testing::WithParamInterface<const char*> {};
+
+// "Read from Clipboard" over a text already loaded: only new text is played; an empty clipboard
+// says so and leaves the old text where it stood.
+TEST_P(ClipboardMenuTest, PlaysOnlyWhatItLoaded) {
+    reader.loadText(QStringLiteral("Earlier words"), [](const LoadOutcome&) {});
+    reader.clipboard = QString::fromUtf8(GetParam());
+    tray->readClipboard();
+    EXPECT_TRUE(tray->overlay()->panel().isVisible());
+    EXPECT_EQ(reader.plays, reader.clipboard.isEmpty() ? 0 : 1);
+    EXPECT_EQ(reader.loads.size(), reader.clipboard.isEmpty() ? 1 : 2);
+}
+
+INSTANTIATE_TEST_SUITE_P(Clipboard, ClipboardMenuTest, ::testing::Values("", "Copied words"));
+
+TEST_F(DesktopTest, PanelIsAFloatingToolWindowCentredOnTheScreen) {
+    QWidget& panel = tray->overlay()->panel();
+    EXPECT_EQ(panel.size(), QSize(760, 520));
+    const Qt::WindowFlags flags = Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint;
+    EXPECT_EQ(panel.windowFlags() & flags, flags);
+    tray->showReader();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&panel));
+    EXPECT_EQ(panel.geometry().center(), panel.screen()->availableGeometry().center());
+    reader.closeView();
+    EXPECT_FALSE(panel.isVisible());
+}
+
+TEST_F(DesktopTest, FullScreenTwiceReturnsTheExactFrame) {
+    OverlayWindowController& overlay = *tray->overlay();
+    QWidget& panel = overlay.panel();
+    tray->showReader();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&panel));
+    panel.setGeometry(QRect(37, 61, 701, 433));
+    const QRect before = panel.geometry();
+
+    overlay.toggleFullScreen();
+    EXPECT_EQ(panel.geometry(), panel.screen()->availableGeometry());
+    EXPECT_TRUE(overlay.isFullScreen());
+    // A hidden panel comes back in the layout it had, not centred.
+    overlay.close();
+    tray->showReader();
+    EXPECT_EQ(panel.geometry(), panel.screen()->availableGeometry());
+
+    overlay.toggleFullScreen();
+    EXPECT_EQ(panel.geometry(), before);
+    EXPECT_FALSE(overlay.isFullScreen());
+}
+
+} // namespace
+} // namespace velora
