@@ -1,3 +1,4 @@
+#include "core/Sentences.hpp"
 #include "core/TextEngine.hpp"
 #include "core/TextSanitizer.hpp"
 
@@ -162,6 +163,18 @@ void BM_EnglishWordList(benchmark::State& state) {
     state.counters["bytesPerWord"] = static_cast<double>(held) / static_cast<double>(count);
 }
 BENCHMARK(BM_EnglishWordList)->Unit(benchmark::kMillisecond);
+
+void BM_SentenceStartsEnglish(benchmark::State& state) {
+    static const std::string text = TextSanitizer::clean(englishText(10 * megabyte));
+    std::size_t count = 0;
+    for (auto _ : state) {
+        count = Sentences::starts(text).size();
+        benchmark::DoNotOptimize(count);
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * text.size()));
+    state.counters["sentences"] = static_cast<double>(count);
+}
+BENCHMARK(BM_SentenceStartsEnglish)->Unit(benchmark::kMillisecond);
 
 void BM_UnbrokenText(benchmark::State& state) {
     const std::string text = unbrokenText(static_cast<std::size_t>(state.range(0)) * megabyte);

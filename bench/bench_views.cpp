@@ -1,5 +1,6 @@
 // The reader's views on a whole book, offscreen: the flow page's first layout of a
-// million-word text, its repaint after a word change, and the focus view's repaint.
+// million-word text, its repaint after a word change, and the focus view's repaint, playing and
+// paused with the sentence under the line.
 
 #include "core/Word.hpp"
 #include "ui/FlowReadingView.hpp"
@@ -8,6 +9,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QVariantAnimation>
+#include <algorithm>
 #include <benchmark/benchmark.h>
 #include <chrono>
 #include <random>
@@ -24,7 +26,8 @@ constexpr std::size_t bookWords = 1'000'000;
 constexpr QSize window(900, 640);
 
 // A book-like text: a vocabulary of 20,000 words of 1 to 14 letters drawn with a Zipf-like
-// skew, so a few short words are everywhere and most words are rare.
+// skew, so a few short words are everywhere and most words are rare; a paragraph ends every
+// 137 words.
 const std::vector<Word>& book() {
     static const std::vector<Word> words = [] {
         std::mt19937 random(7);
@@ -47,6 +50,7 @@ const std::vector<Word>& book() {
             result[i].id = static_cast<std::int64_t>(i);
             result[i].text = vocabulary[pick(random)];
             result[i].orp = static_cast<std::int64_t>(result[i].text.size() / 3);
+            result[i].isParagraphEnd = i % 137 == 136;
         }
         return result;
     }();
@@ -162,6 +166,34 @@ BENCHMARK(BM_FocusRepaint)
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond)
     ->Iterations(2000);
+
+// A step while paused: the next word, and its sentence of 30 words laid out under the line.
+void BM_FocusPausedStep(benchmark::State& state) {
+    constexpr std::size_t sentenceWords = 30;
+    const std::span<const Word> words = std::span(book()).first(100'000);
+    FocusReaderView view;
+    view.resize(window);
+    view.setFontSize(52);
+    view.show();
+    QApplication::processEvents();
+    std::size_t at = 0;
+    double total = 0;
+    for (auto _ : state) {
+        const std::size_t index = at % words.size();
+        const std::size_t first = index - index % sentenceWords;
+        const auto start = Clock::now();
+        view.setChunk(words.subspan(index, 1));
+        view.showContext(words.subspan(first, std::min(sentenceWords, words.size() - first)),
+                         static_cast<std::int64_t>(index));
+        QApplication::processEvents();
+        const auto elapsed = Clock::now() - start;
+        state.SetIterationTime(std::chrono::duration<double>(elapsed).count());
+        total += milliseconds(elapsed);
+        ++at;
+    }
+    state.counters["focus_paused_step_ms"] = total / static_cast<double>(state.iterations());
+}
+BENCHMARK(BM_FocusPausedStep)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(2000);
 
 } // namespace
 

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 #include <unicode/uchar.h>
 #include <vector>
 
@@ -89,6 +90,58 @@ struct Line {
     bool isBlank() const { return content.empty(); }
 };
 
+// Characters as a fixed-width wrap counts them: code points, not bytes.
+std::size_t widthOf(std::string_view text) {
+    return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) {
+        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    }));
+}
+
+std::size_t widthOf(const Line& line) {
+    return line.indent + widthOf(line.content);
+}
+
+std::string_view firstWord(std::string_view content) {
+    return content.substr(0, content.find(' '));
+}
+
+// The width the text was wrapped at, when it was: the length nine lines in ten stay within, wide
+// enough for prose, with most lines that go on to another one filling it. Lines of verse, or
+// paragraphs written each on one line, have no such width.
+std::optional<std::size_t> wrapWidthOf(const std::vector<Line>& lines) {
+    constexpr std::size_t fewestLines = 8;
+    constexpr std::size_t narrowest = 50;
+    constexpr std::size_t widest = 120;
+    std::vector<std::size_t> widths;
+    for (const Line& line : lines) {
+        if (!line.isBlank()) {
+            widths.push_back(widthOf(line));
+        }
+    }
+    if (widths.size() < fewestLines) {
+        return std::nullopt;
+    }
+    const auto ninth = widths.begin() + static_cast<std::ptrdiff_t>(widths.size() * 9 / 10);
+    std::nth_element(widths.begin(), ninth, widths.end());
+    const std::size_t width = *ninth;
+    if (width < narrowest || width > widest) {
+        return std::nullopt;
+    }
+    std::size_t continued = 0;
+    std::size_t full = 0;
+    for (std::size_t i = 0; i + 1 < lines.size(); ++i) {
+        if (lines[i].isBlank() || lines[i + 1].isBlank()) {
+            continue;
+        }
+        ++continued;
+        full += widthOf(lines[i]) * 5 >= width * 4 ? 1 : 0;
+    }
+    if (full * 5 < continued * 3) {
+        return std::nullopt;
+    }
+    return width;
+}
+
 std::vector<Line> linesOf(std::string_view text) {
     std::vector<Line> lines;
     std::size_t begin = 0;
@@ -109,7 +162,8 @@ std::vector<Line> linesOf(std::string_view text) {
 
 class Joiner {
 public:
-    explicit Joiner(std::vector<Line> lines) : lines_(std::move(lines)) {}
+    explicit Joiner(std::vector<Line> lines)
+        : lines_(std::move(lines)), wrapWidth_(wrapWidthOf(lines_)) {}
 
     // Whether the break after line `i` only wraps.
     bool wraps(std::size_t i) const {
@@ -122,7 +176,12 @@ public:
         if (endsInSplitWord(line.content)) {
             return startsInLowerCase(next.content);
         }
-        return !endsSentence(line.content) && startsInLowerCase(next.content);
+        if (!endsSentence(line.content) && startsInLowerCase(next.content)) {
+            return true;
+        }
+        // The next line's first word would not have fitted on this one: the width broke the line,
+        // whatever ends it or starts the next.
+        return wrapWidth_ && widthOf(line) + 1 + widthOf(firstWord(next.content)) > *wrapWidth_;
     }
 
     std::string joined() const {
@@ -161,6 +220,7 @@ private:
     }
 
     std::vector<Line> lines_;
+    std::optional<std::size_t> wrapWidth_;
 };
 
 } // namespace

@@ -101,6 +101,16 @@ void ReaderEngine::nextParagraph() {
     seek(startAfter(starts_.paragraphs, index_, count()));
 }
 
+std::span<const Word> ReaderEngine::sentence() const {
+    if (isAtEnd()) {
+        return {};
+    }
+    const std::int64_t start = sentenceStart();
+    const std::int64_t end = startAfter(starts_.sentences, index_, count());
+    return std::span<const Word>(words_).subspan(static_cast<std::size_t>(start),
+                                                 static_cast<std::size_t>(end - start));
+}
+
 std::int64_t ReaderEngine::sentenceStart() const {
     if (isAtEnd()) {
         return index_;

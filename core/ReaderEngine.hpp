@@ -50,6 +50,8 @@ public:
     void nextParagraph();
     // The first word of the sentence that holds the index (the index itself at the end).
     std::int64_t sentenceStart() const;
+    // The words of the sentence that holds the index; empty at the end. Valid until the next load.
+    std::span<const Word> sentence() const;
 
     bool operator==(const ReaderEngine&) const = default;
 

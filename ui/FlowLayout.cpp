@@ -24,17 +24,18 @@ QSizeF FlowLayout::size(std::span<const QSizeF> sizes, std::optional<qreal> prop
     return {proposedWidth.value_or(widest), height};
 }
 
-FlowLayout::Placement FlowLayout::place(std::span<const QSizeF> sizes, const QRectF& bounds) const {
+FlowLayout::Placement FlowLayout::place(std::span<const QSizeF> sizes, const QRectF& bounds,
+                                        ParagraphEnds paragraphEnds) const {
     Placement placement;
     placement.x.resize(sizes.size());
-    run(placement.x, placement.lines, sizes, bounds, 0, bounds.top(), {}, 0);
+    run(placement.x, placement.lines, sizes, paragraphEnds, bounds, 0, bounds.top(), {}, 0);
     return placement;
 }
 
 void FlowLayout::replace(Placement& placement, std::span<const QSizeF> sizes, const QRectF& bounds,
-                         std::size_t first, std::size_t last) const {
+                         std::size_t first, std::size_t last, ParagraphEnds paragraphEnds) const {
     if (placement.x.size() != sizes.size() || placement.lines.empty()) {
-        placement = place(sizes, bounds);
+        placement = place(sizes, bounds, paragraphEnds);
         return;
     }
     if (first >= sizes.size()) {
@@ -46,8 +47,8 @@ void FlowLayout::replace(Placement& placement, std::span<const QSizeF> sizes, co
     const std::span<const Line> former(lines.begin() + static_cast<std::ptrdiff_t>(from) + 1,
                                        lines.end());
     std::vector<Line> fresh;
-    const std::optional<std::size_t> met =
-        run(placement.x, fresh, sizes, bounds, lines[from].first, lines[from].y, former, last);
+    const std::optional<std::size_t> met = run(placement.x, fresh, sizes, paragraphEnds, bounds,
+                                               lines[from].first, lines[from].y, former, last);
     const auto replacedBegin = lines.begin() + static_cast<std::ptrdiff_t>(from);
     if (!met) {
         lines.erase(replacedBegin, lines.end());
@@ -71,7 +72,8 @@ void FlowLayout::replace(Placement& placement, std::span<const QSizeF> sizes, co
 }
 
 std::optional<std::size_t> FlowLayout::run(std::vector<float>& x, std::vector<Line>& out,
-                                           std::span<const QSizeF> sizes, const QRectF& bounds,
+                                           std::span<const QSizeF> sizes,
+                                           ParagraphEnds paragraphEnds, const QRectF& bounds,
                                            std::size_t from, qreal y, std::span<const Line> resync,
                                            std::size_t stableFrom) const {
     const qreal left = bounds.left();
@@ -81,10 +83,12 @@ std::optional<std::size_t> FlowLayout::run(std::vector<float>& x, std::vector<Li
     Line line{from, y, 0, 0};
     for (std::size_t i = from; i < sizes.size(); ++i) {
         const QSizeF size = sizes[i];
-        if (at > left && at + size.width() > right) {
+        const bool newParagraph = i > from && i - 1 < paragraphEnds.size() && paragraphEnds[i - 1];
+        if (newParagraph || (at > left && at + size.width() > right)) {
             line.width = at - spacing - left;
             out.push_back(line);
-            line = Line{i, line.y + line.height + lineSpacing, 0, 0};
+            const qreal gap = lineSpacing + (newParagraph ? paragraphSpacing : 0);
+            line = Line{i, line.y + line.height + gap, 0, 0};
             at = left;
             if (i >= stableFrom) {
                 while (next < resync.size() && resync[next].first < i) {

@@ -3,6 +3,7 @@
 #include <QRectF>
 #include <QSizeF>
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <span>
 #include <vector>
@@ -10,7 +11,8 @@
 namespace velora {
 
 // Wraps elements of known size into left-aligned lines, in order. An element wider than the
-// whole line sits alone on its line and overflows it; nothing is split or justified.
+// whole line sits alone on its line and overflows it; nothing is split or justified. After an
+// element that ends a paragraph a new line begins, lower by the paragraph spacing.
 struct FlowLayout {
     struct Line {
         std::size_t first = 0; // index of the line's first element
@@ -32,26 +34,31 @@ struct FlowLayout {
 
     qreal spacing = 8;
     qreal lineSpacing = 14;
+    qreal paragraphSpacing = 0;
+
+    // One flag per element, non-zero where a paragraph ends; elements past its end end none.
+    using ParagraphEnds = std::span<const std::uint8_t>;
 
     // The size the elements take for a proposed width; without one, everything on one line.
     QSizeF size(std::span<const QSizeF> sizes, std::optional<qreal> proposedWidth) const;
 
-    Placement place(std::span<const QSizeF> sizes, const QRectF& bounds) const;
+    Placement place(std::span<const QSizeF> sizes, const QRectF& bounds,
+                    ParagraphEnds paragraphEnds = {}) const;
 
     // Places again after the sizes of the elements in [first, last) changed. Work starts at the
     // line holding `first` and ends at the first later line that starts where it did before, so a
     // change of one word costs a line or two, not the whole text.
     void replace(Placement& placement, std::span<const QSizeF> sizes, const QRectF& bounds,
-                 std::size_t first, std::size_t last) const;
+                 std::size_t first, std::size_t last, ParagraphEnds paragraphEnds = {}) const;
 
 private:
     // Lays out from element `from` at line top `y`, appending lines to `out`. Stops early and
     // answers the index in `resync` (the former lines) once a new line, at or after element
     // `stableFrom`, begins where a former one did; that line is the last one in `out`.
     std::optional<std::size_t> run(std::vector<float>& x, std::vector<Line>& out,
-                                   std::span<const QSizeF> sizes, const QRectF& bounds,
-                                   std::size_t from, qreal y, std::span<const Line> resync,
-                                   std::size_t stableFrom) const;
+                                   std::span<const QSizeF> sizes, ParagraphEnds paragraphEnds,
+                                   const QRectF& bounds, std::size_t from, qreal y,
+                                   std::span<const Line> resync, std::size_t stableFrom) const;
 };
 
 } // namespace velora

@@ -55,6 +55,8 @@ FlowReadingView::FlowReadingView(QWidget* parent)
 
 void FlowReadingView::setWords(const std::vector<Word>& words) {
     wordText_.clear();
+    paragraphEnds_.clear();
+    paragraphEnds_.reserve(words.size());
     wordText_.reserve(words.size());
     distinct_.clear();
     std::unordered_map<std::string_view, std::uint32_t> seen;
@@ -67,6 +69,7 @@ void FlowReadingView::setWords(const std::vector<Word>& words) {
                 QString::fromUtf8(word.text.data(), static_cast<qsizetype>(word.text.size())));
         }
         wordText_.push_back(at->second);
+        paragraphEnds_.push_back(word.isParagraphEnd ? 1 : 0);
     }
     activeFirst_ = std::min(activeFirst_, words.size());
     activeLast_ = std::clamp(activeLast_, activeFirst_, words.size());
@@ -94,8 +97,8 @@ void FlowReadingView::setActiveRange(std::size_t first, std::size_t last) {
     const std::pair current(first, last);
     const auto [earlier, later] = std::minmax(former, current);
     const QRectF bounds = pageBounds();
-    layout_.replace(placement_, sizes_, bounds, earlier.first, earlier.second);
-    layout_.replace(placement_, sizes_, bounds, later.first, later.second);
+    layout_.replace(placement_, sizes_, bounds, earlier.first, earlier.second, paragraphEnds_);
+    layout_.replace(placement_, sizes_, bounds, later.first, later.second, paragraphEnds_);
     updateScrollRange();
     if (first != formerFirst) {
         follow(true);
@@ -182,6 +185,7 @@ void FlowReadingView::measure() {
     boldHeight_ = bold.height();
     regularAscent_ = regular.ascent();
     boldAscent_ = bold.ascent();
+    layout_.paragraphSpacing = regularHeight_ * paragraphGap;
     regularWidth_.resize(distinct_.size());
     for (std::size_t i = 0; i < distinct_.size(); ++i) {
         regularWidth_[i] = static_cast<float>(regular.horizontalAdvance(distinct_[i]));
@@ -196,7 +200,7 @@ void FlowReadingView::measure() {
 
 void FlowReadingView::layOut() {
     laidOutWidth_ = viewport()->width();
-    placement_ = layout_.place(sizes_, pageBounds());
+    placement_ = layout_.place(sizes_, pageBounds(), paragraphEnds_);
     updateScrollRange();
     settle();
 }

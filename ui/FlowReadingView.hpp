@@ -32,6 +32,8 @@ public:
     static constexpr qreal rulerOpacity = 0.18;
     static constexpr double rulerSeconds = 0.18;
     static constexpr double scrollSeconds = 0.2;
+    // Space between paragraphs beyond the line spacing, as a share of the line's height.
+    static constexpr qreal paragraphGap = 0.75;
 
     // Spotlight fades the words outside the current chunk almost out, on purpose.
     static constexpr qreal spotlightOpacity = 0.07;
@@ -80,6 +82,7 @@ private:
     void styleScrollBar();
 
     std::vector<std::uint32_t> wordText_; // index into distinct_
+    std::vector<std::uint8_t> paragraphEnds_;
     std::vector<QString> distinct_;
     std::vector<float> regularWidth_;
     std::vector<float> boldWidth_; // negative until measured

@@ -1,7 +1,9 @@
 #include "ui/FocusReaderView.hpp"
 
+#include "ui/Fade.hpp"
 #include "ui/Motion.hpp"
 #include "ui/ReaderFonts.hpp"
+#include "ui/SentenceStrip.hpp"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -47,10 +49,12 @@ QAccessibleInterface* focusViewAccessible(const QString& className, QObject* obj
 
 FocusReaderView::FocusReaderView(QWidget* parent)
     : QWidget(parent), palette_(velora::palette(ReadingTheme::system, QWidget::palette())),
-      animation_(new QVariantAnimation(this)) {
+      animation_(new QVariantAnimation(this)), context_(new SentenceStrip(this)) {
     static const bool accessible = (QAccessible::installFactory(focusViewAccessible), true);
     Q_UNUSED(accessible);
     setAccessibleName(QStringLiteral("Current words"));
+    context_->hide();
+    context_->setFontSize(fontSize_);
     animation_->setStartValue(0.0);
     animation_->setEndValue(1.0);
     connect(animation_, &QVariantAnimation::valueChanged, this,
@@ -120,6 +124,7 @@ void FocusReaderView::setThemePalette(const ThemePalette& palette) {
         return;
     }
     palette_ = palette;
+    context_->setThemePalette(palette);
     rebuild();
 }
 
@@ -128,8 +133,36 @@ void FocusReaderView::setFontSize(qreal size) {
         return;
     }
     fontSize_ = size;
+    context_->setFontSize(size);
     rebuild();
     updateGeometry();
+}
+
+void FocusReaderView::showContext(std::span<const Word> sentence, std::int64_t current) {
+    const auto motion = std::chrono::milliseconds(Motion::milliseconds(duration(transition_)));
+    if (sentence.empty()) {
+        fade(*context_, false, motion, QEasingCurve::OutCubic);
+        return;
+    }
+    context_->setSentence(sentence, current);
+    placeContext(geometry());
+    fade(*context_, true, motion, QEasingCurve::OutCubic);
+}
+
+void FocusReaderView::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (!context_->isHidden()) {
+        placeContext(geometry());
+    }
+}
+
+void FocusReaderView::placeContext(const Geometry& frame) {
+    const int top = static_cast<int>(std::ceil(frame.bottomTick.bottom() + 2 * spacing));
+    const int width = std::max(0, static_cast<int>(this->width() - 2 * sidePadding));
+    const int room = std::max(0, height() - top);
+    // Clipped to the room left when not even the current word fits.
+    context_->setGeometry(static_cast<int>(sidePadding), top, width,
+                          std::min(room, context_->fit(width, room)));
 }
 
 QSize FocusReaderView::sizeHint() const {
@@ -215,6 +248,9 @@ FocusReaderView::Geometry FocusReaderView::geometry() const {
 
 void FocusReaderView::refresh() {
     const Geometry now = geometry();
+    if (scheduled_ != now && !context_->isHidden()) {
+        placeContext(now);
+    }
     if (scheduled_ == now) {
         // Across the full width: a shrunk or elided line never passes the padding, but the
         // padding is cheap to include and keeps the rule simple.

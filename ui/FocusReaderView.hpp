@@ -16,9 +16,12 @@ class QVariantAnimation;
 
 namespace velora {
 
+class SentenceStrip;
+
 // The focus mode: the current chunk between two tick marks at a fixed place, or "Ready" when
 // there is none. A change of the chunk's first word replaces the line with the chosen
-// transition; any other change redraws in place.
+// transition; any other change redraws in place. While paused, the sentence around the current
+// word fades in under the line.
 class FocusReaderView : public QWidget {
     Q_OBJECT
 
@@ -40,6 +43,10 @@ public:
     void setThemePalette(const ThemePalette& palette);
     // The word size in points (logical pixels).
     void setFontSize(qreal size);
+    // The sentence to show under the line, or none (empty) to fade it out.
+    void showContext(std::span<const Word> sentence, std::int64_t current);
+
+    SentenceStrip& context() const { return *context_; }
 
     // The words shown now as a screen reader says them; "Ready" when there are none.
     QString spokenText() const;
@@ -56,6 +63,7 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     // What the word area holds: a line, or the placeholder when there is none.
@@ -83,6 +91,7 @@ private:
     void applyProgress(qreal progress);
     qreal heightOf(const Content& content) const;
     void paintContent(QPainter& painter, const Content& content, const QRectF& area) const;
+    void placeContext(const Geometry& frame);
 
     std::vector<Word> chunk_;
     ThemePalette palette_;
@@ -96,6 +105,7 @@ private:
     qreal outgoingScale_ = 1;
     QVariantAnimation* animation_;
     std::optional<Geometry> scheduled_; // the frame last painted or asked for
+    SentenceStrip* context_;
 };
 
 } // namespace velora

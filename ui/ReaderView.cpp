@@ -16,6 +16,7 @@
 #include "ui/LibraryView.hpp"
 #include "ui/QuickSettingsView.hpp"
 #include "ui/ReaderBindings.hpp"
+#include "ui/SentenceStrip.hpp"
 #include "ui/SymbolButton.hpp"
 #include "ui/SymbolLabel.hpp"
 #include "ui/TextStyle.hpp"
@@ -199,6 +200,8 @@ ReaderView::ReaderView(ReaderViewModel& vm, SpeechService& speech, LibraryStore&
     });
     connect(&vm_, &ReaderViewModel::isPlayingChanged, this, &ReaderView::announceAtRest);
     connect(&vm_, &ReaderViewModel::modeChanged, this, &ReaderView::showEngine);
+    connect(&vm_, &ReaderViewModel::isPlayingChanged, this, &ReaderView::showEngine);
+    connect(&focus_->context(), &SentenceStrip::wordChosen, &vm_, &ReaderViewModel::goTo);
     connect(&vm_, &ReaderViewModel::settingsChanged, this, &ReaderView::applyTheme);
     connect(&vm_, &ReaderViewModel::statusMessageChanged, this, &ReaderView::showStatus);
 
@@ -636,6 +639,8 @@ void ReaderView::showEngine() {
     }
     if (vm_.mode() == ReadingMode::focus) {
         focus_->setChunk(engine.currentChunk());
+        focus_->showContext(vm_.isPlaying() ? std::span<const Word>() : engine.sentence(),
+                            engine.index());
         area_->setCurrentWidget(focus_);
         return;
     }

@@ -45,11 +45,14 @@ TEST_P(FlowLayoutReplace, EqualsAFreshLayout) {
     std::mt19937 random(GetParam());
     std::uniform_real_distribution<qreal> width(5, 60);
     std::vector<QSizeF> sizes(2000);
-    for (QSizeF& size : sizes) {
-        size = {width(random), 20};
+    std::vector<std::uint8_t> paragraphEnds(sizes.size());
+    for (std::size_t i = 0; i < sizes.size(); ++i) {
+        sizes[i] = {width(random), 20};
+        paragraphEnds[i] = random() % 40 == 0 ? 1 : 0;
     }
-    const FlowLayout layout;
-    FlowLayout::Placement placement = layout.place(sizes, page);
+    FlowLayout layout;
+    layout.paragraphSpacing = 11;
+    FlowLayout::Placement placement = layout.place(sizes, page, paragraphEnds);
     std::uniform_int_distribution<std::size_t> at(0, sizes.size() - 1);
     std::uniform_int_distribution<std::size_t> span(1, 4);
     std::uniform_real_distribution<qreal> height(18, 26);
@@ -59,8 +62,8 @@ TEST_P(FlowLayoutReplace, EqualsAFreshLayout) {
         for (std::size_t i = first; i < last; ++i) {
             sizes[i] = {width(random) * 1.5, height(random)};
         }
-        layout.replace(placement, sizes, page, first, last);
-        const FlowLayout::Placement fresh = layout.place(sizes, page);
+        layout.replace(placement, sizes, page, first, last, paragraphEnds);
+        const FlowLayout::Placement fresh = layout.place(sizes, page, paragraphEnds);
         ASSERT_EQ(placement.x, fresh.x) << "round " << round;
         ASSERT_EQ(placement.lines.size(), fresh.lines.size()) << "round " << round;
         for (std::size_t l = 0; l < fresh.lines.size(); ++l) {
@@ -72,6 +75,19 @@ TEST_P(FlowLayoutReplace, EqualsAFreshLayout) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Seeds, FlowLayoutReplace, ::testing::Values(1U, 2U, 3U));
+
+TEST(FlowLayout, AParagraphEndEndsTheLineAndSpacesTheNext) {
+    FlowLayout layout;
+    layout.paragraphSpacing = 11;
+    const std::vector<QSizeF> sizes(4, QSizeF(40, 20));
+    const std::vector<std::uint8_t> paragraphEnds{0, 1};
+    const FlowLayout::Placement placement =
+        layout.place(sizes, QRectF(0, 0, 1000, 0), paragraphEnds);
+    ASSERT_EQ(placement.lines.size(), 2U);
+    EXPECT_EQ(placement.lines[1].first, 2U);
+    EXPECT_EQ(placement.lines[1].y, 20 + 14 + 11);
+    EXPECT_EQ(placement.x, (std::vector<float>{0, 48, 0, 48}));
+}
 
 } // namespace
 } // namespace velora

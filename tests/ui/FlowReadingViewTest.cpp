@@ -106,6 +106,21 @@ TEST_F(FlowReadingViewTest, StepToTheNextLineGlidesTheBandAndCentresTheWord) {
     EXPECT_NE(midway.center().y(), view->rulerBounds()->center().y());
 }
 
+TEST_F(FlowReadingViewTest, ParagraphsStartOnALineOfTheirOwnBelowAGap) {
+    const std::vector<Word> words = text(2);
+    auto view = makeView(ReadingMode::spotlight, words);
+    const std::size_t second = words.size() / 2;
+    ASSERT_TRUE(words[second - 1].isParagraphEnd);
+    std::size_t wrapped = 1;
+    while (rect(*view, wrapped).top() == rect(*view, 0).top()) {
+        ++wrapped;
+    }
+    const int lineStep = rect(*view, wrapped).top() - rect(*view, 0).top();
+    EXPECT_EQ(rect(*view, second).left(), static_cast<int>(FlowReadingView::padding));
+    EXPECT_GT(rect(*view, second).top() - rect(*view, second - 1).top(),
+              lineStep + rect(*view, 0).height() / 2);
+}
+
 TEST_F(FlowReadingViewTest, BandFollowsItsWordThroughReflowAndScrolling) {
     auto view = makeView(ReadingMode::flow, text(12));
     view->setActiveRange(250, 251);

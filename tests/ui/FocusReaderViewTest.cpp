@@ -1,8 +1,10 @@
 #include "ui/FocusReaderView.hpp"
 
 #include "ViewImages.hpp"
+#include "ui/SentenceStrip.hpp"
 
 #include <QScreen>
+#include <QSignalSpy>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -13,6 +15,7 @@ using testing::areaOf;
 using testing::blend;
 using testing::distance;
 using testing::ink;
+using testing::strongest;
 using testing::word;
 
 const ThemePalette dark = palette(ReadingTheme::dark, QPalette());
@@ -127,6 +130,51 @@ TEST_F(FocusReaderViewTest, WindowRepaintsMatchAFullDrawing) {
         auto fresh = makeView(true, WordTransition::hard);
         EXPECT_EQ(onScreen, show(*fresh, chunk)) << chunk.size();
     }
+}
+
+TEST_F(FocusReaderViewTest, PausedContextMarksTheWordAndAClickChoosesOne) {
+    auto view = makeView(true, WordTransition::soft);
+    const std::vector<Word> sentence{word(4, "Words", 2), word(5, "flash", 2), word(6, "by.", 1)};
+    view->setChunk(std::span(sentence).subspan(1, 1));
+    view->showContext(sentence, 5);
+    testing::finishAnimations(*view);
+    SentenceStrip& strip = view->context();
+    ASSERT_TRUE(strip.isVisibleTo(view.get()));
+    const QImage image = testing::render(*view, *dark.background);
+    const QRect marked = strip.wordBounds(5)->toAlignedRect().translated(strip.pos());
+    EXPECT_LT(distance(strongest(image, marked, *dark.background), dark.accent), 40);
+    EXPECT_GT(strip.geometry().top(), areaOf(image, dark.pivot).bottom());
+
+    QSignalSpy chosen(&strip, &SentenceStrip::wordChosen);
+    QTest::mouseClick(&strip, Qt::LeftButton, {}, strip.wordBounds(6)->center().toPoint());
+    ASSERT_EQ(chosen.size(), 1);
+    EXPECT_EQ(chosen.at(0).at(0).toLongLong(), 6);
+
+    view->showContext({}, 0);
+    testing::finishAnimations(*view);
+    EXPECT_FALSE(strip.isVisibleTo(view.get()));
+}
+
+// A long sentence shows the words nearest the current one, as many as the room below the line
+// holds, and never loses the current word.
+TEST_F(FocusReaderViewTest, ALongSentenceShowsTheWordsAroundTheCurrentOne) {
+    std::vector<Word> sentence;
+    for (std::int64_t i = 0; i < 100; ++i) {
+        sentence.push_back(word(i, "word" + std::to_string(i), 1));
+    }
+    constexpr auto around = static_cast<std::int64_t>(SentenceStrip::wordsAround);
+    auto tall = makeView(true, WordTransition::hard, {700, 900});
+    tall->showContext(sentence, 50);
+    const SentenceStrip& all = tall->context();
+    EXPECT_TRUE(all.wordBounds(50 - around) && all.wordBounds(50 + around));
+    EXPECT_FALSE(all.wordBounds(50 - around - 1) || all.wordBounds(50 + around + 1));
+
+    auto low = makeView(true, WordTransition::hard, {700, 200});
+    low->showContext(sentence, 50);
+    const SentenceStrip& some = low->context();
+    EXPECT_TRUE(some.wordBounds(50));
+    EXPECT_FALSE(some.wordBounds(50 - around) || some.wordBounds(50 + around));
+    EXPECT_LE(some.geometry().bottom(), low->height());
 }
 
 class FocusReaderViewTransition : public FocusReaderViewTest,

@@ -1,4 +1,6 @@
 #include "ReaderViewFixture.hpp"
+#include "ui/FocusReaderView.hpp"
+#include "ui/SentenceStrip.hpp"
 
 #include <QComboBox>
 #include <QLabel>
@@ -51,6 +53,27 @@ TEST_F(ReaderViewTest, KeysWorkWhileTheViewIsActive) {
         visited.push_back(vm_->engine().index());
     }
     EXPECT_EQ(visited, (std::vector<std::int64_t>{3, 22, 3, vm_->engine().count(), 0}));
+}
+
+TEST_F(ReaderViewTest, PausedFocusShowsTheSentenceWhereAClickMovesTheReader) {
+    ReaderView& reader = activeView();
+    // Room for the whole sentence under the line.
+    reader.resize(900, 900);
+    auto* focus = reader.readingArea().findChild<FocusReaderView*>();
+    ASSERT_NE(focus, nullptr);
+    SentenceStrip& strip = focus->context();
+    // Word 5 of the welcome text lies in its second sentence, words 3 to 21.
+    vm_->goTo(5);
+    testing::finishAnimations(reader);
+    EXPECT_TRUE(strip.isVisibleTo(focus));
+    EXPECT_TRUE(strip.wordBounds(3) && strip.wordBounds(21));
+    EXPECT_FALSE(strip.wordBounds(2) || strip.wordBounds(22));
+
+    QTest::mouseClick(&strip, Qt::LeftButton, {}, strip.wordBounds(8)->center().toPoint());
+    EXPECT_EQ(vm_->engine().index(), 8);
+    vm_->play();
+    testing::finishAnimations(reader);
+    EXPECT_FALSE(strip.isVisibleTo(focus));
 }
 
 TEST_F(ReaderViewTest, ChromeHidesAfterThePointerRestsInFullScreen) {
