@@ -230,7 +230,9 @@ TEST(RealProgramTest, MediaControlsPlayPauseAndMoveBySentence) {
     EXPECT_TRUE(QTest::qWaitFor([&] { return player({QStringLiteral("position")}).toDouble() > 0; },
                                 10000));
     player({QStringLiteral("pause")});
-    EXPECT_TRUE(becomes({QStringLiteral("status")}, QStringLiteral("Paused")));
+    EXPECT_TRUE(becomes({QStringLiteral("status")}, QStringLiteral("Paused")))
+        << player({QStringLiteral("status")}).toStdString() << " at "
+        << player({QStringLiteral("position")}).toStdString();
 
     const QString paused = player({QStringLiteral("position")});
     player({QStringLiteral("next")});
