@@ -1,5 +1,7 @@
 #include "app/AtomicWrite.hpp"
 
+#include "app/SystemCalls.hpp"
+
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
@@ -20,7 +22,7 @@ constexpr int maxLinkHops = 40;
 
 bool writeAll(int fd, std::string_view bytes) {
     while (!bytes.empty()) {
-        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+        const ssize_t written = systemCalls().write(fd, bytes.data(), bytes.size());
         if (written < 0) {
             if (errno == EINTR) {
                 continue;
@@ -70,10 +72,10 @@ std::error_code writeFileAtomically(const std::filesystem::path& path, std::stri
     // The data must be on disk before the rename makes it the file, or a power cut could leave
     // an empty file behind the name.
     std::error_code failure;
-    if (!writeAll(fd, bytes) || ::fdatasync(fd) != 0) {
+    if (!writeAll(fd, bytes) || systemCalls().fdatasync(fd) != 0) {
         failure = lastError();
     }
-    if (::close(fd) != 0 && !failure) {
+    if (systemCalls().close(fd) != 0 && !failure) {
         failure = lastError();
     }
     if (!failure && std::rename(temporary.c_str(), target.c_str()) != 0) {

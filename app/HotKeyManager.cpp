@@ -1,8 +1,7 @@
 #include "app/HotKeyManager.hpp"
 
+#include "app/LogCategories.hpp"
 #include "app/platform/Scheduler.hpp"
-
-#include <QtGlobal>
 
 namespace velora {
 
@@ -18,7 +17,8 @@ HotKeyManager::~HotKeyManager() {
 namespace {
 
 void logRefusal(GlobalHotKeyService::Status status) {
-    qWarning("VeloraMac: RegisterEventHotKey failed with status %d", static_cast<int>(status));
+    qCWarning(lcHotKey, "VeloraMac: RegisterEventHotKey failed with status %d",
+              static_cast<int>(status));
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "app/ImportService.hpp"
 
 #include "app/DocumentFile.hpp"
+#include "app/LogCategories.hpp"
 #include "core/HardWrap.hpp"
 #include "core/MarkdownCleaner.hpp"
 #include "core/TextDecoder.hpp"
@@ -42,6 +43,18 @@ std::string ImportService::extension(const std::filesystem::path& file) {
 }
 
 ImportResult ImportService::importText(const std::filesystem::path& file) const {
+    ImportResult result = readNonBlank(file);
+    if (result.ok()) {
+        qCDebug(lcImport, "read %zu bytes of text from %s", result.text().size(), file.c_str());
+    } else {
+        const std::string_view why = reason(result.failure());
+        qCInfo(lcImport, "couldn't read %s: %.*s", file.c_str(), static_cast<int>(why.size()),
+               why.data());
+    }
+    return result;
+}
+
+ImportResult ImportService::readNonBlank(const std::filesystem::path& file) const {
     // A document too large for memory is unreadable like any other; it must not end the program.
     try {
         ImportResult result = read(file);

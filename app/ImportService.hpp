@@ -26,6 +26,7 @@ public:
     static std::string extension(const std::filesystem::path& file);
 
 private:
+    ImportResult readNonBlank(const std::filesystem::path& file) const;
     ImportResult read(const std::filesystem::path& file) const;
 
     std::shared_ptr<const DocumentReaders> readers_;

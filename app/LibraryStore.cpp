@@ -3,6 +3,7 @@
 #include "app/AtomicWrite.hpp"
 #include "app/FileBytes.hpp"
 #include "app/LibraryWriter.hpp"
+#include "app/LogCategories.hpp"
 #include "core/Graphemes.hpp"
 #include "core/JsonFields.hpp"
 #include "core/LibraryPayload.hpp"
@@ -57,13 +58,18 @@ bool LibraryStore::load() {
     }
     // Opened without blocking and read only when it is a regular file of a plausible size: a
     // pipe or a huge file in its place must not hold up the start.
+    std::error_code error;
     const std::optional<std::string> bytes =
-        FileBytes::read(QFile::encodeName(filePath_).toStdString(), maxFileBytes);
+        FileBytes::read(QFile::encodeName(filePath_).toStdString(), maxFileBytes, error);
     if (!bytes) {
+        qCWarning(lcLibrary, "%s cannot be read (%s); it is set aside before the next save",
+                  qUtf8Printable(filePath_), error.message().c_str());
         return false;
     }
     auto payload = LibraryPayload::decode(*bytes);
     if (!payload) {
+        qCWarning(lcLibrary, "%s is damaged; it is set aside before the next save",
+                  qUtf8Printable(filePath_));
         return false;
     }
     entries_ = std::move(payload->entries);
@@ -255,7 +261,7 @@ void LibraryStore::written(std::uint64_t generation, std::optional<QString> fail
     written_ = generation;
     lastFailure_ = failure;
     if (failure) {
-        qWarning("VeloraMac: %s", qUtf8Printable(*failure));
+        qCWarning(lcLibrary, "VeloraMac: %s", qUtf8Printable(*failure));
         if (!closing_) {
             emit saveFailed(*failure);
         }

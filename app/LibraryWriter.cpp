@@ -1,6 +1,7 @@
 #include "app/LibraryWriter.hpp"
 
 #include "app/AtomicWrite.hpp"
+#include "app/LogCategories.hpp"
 
 #include <QDateTime>
 
@@ -97,6 +98,7 @@ std::optional<QString> LibraryWriter::setAside(const std::filesystem::path& targ
     if (error) {
         return describe(target, error);
     }
+    qCInfo(lcLibrary, "set the unusable library aside as %s", aside.c_str());
     return std::nullopt;
 }
 

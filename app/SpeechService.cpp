@@ -1,5 +1,6 @@
 #include "app/SpeechService.hpp"
 
+#include "app/LogCategories.hpp"
 #include "core/Graphemes.hpp"
 #include "core/SpeechRate.hpp"
 
@@ -112,7 +113,11 @@ void SpeechService::speak(const std::vector<Word>& words, std::int64_t startInde
     SpeechUtterance utterance;
     utterance.rate = SpeechRate::rate(wpm);
     if (auto chosen = voice(spoken.text)) {
+        qCDebug(lcSpeech, "speaking in the voice %s (%s)", qUtf8Printable(chosen->identifier),
+                qUtf8Printable(chosen->language));
         utterance.voiceIdentifier = chosen->identifier;
+    } else {
+        qCDebug(lcSpeech, "no voice suits the text; the synthesizer's default speaks it");
     }
     utterance.text = std::move(spoken.text);
 
@@ -309,6 +314,7 @@ void SpeechService::handleFailure(UtteranceId utterance, const QString& reason) 
     onFinish_ = nullptr;
     wordRanges_.clear();
     setSpeaking(false);
+    qCInfo(lcSpeech, "speech stopped: %s", qUtf8Printable(reason));
     emit speechFailed(reason);
 }
 

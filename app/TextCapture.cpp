@@ -1,5 +1,6 @@
 #include "app/TextCapture.hpp"
 
+#include "app/LogCategories.hpp"
 #include "app/platform/AccessibilityTrust.hpp"
 #include "app/platform/KeyEventPoster.hpp"
 
@@ -47,10 +48,19 @@ void TextCapture::grabSelection(Completion done) {
         return;
     }
     if (auto selected = othersPrimarySelection()) {
+        qCDebug(lcCapture, "read the primary selection of another program");
         finish(std::move(selected));
         return;
     }
-    if (!trust_.isProcessTrusted() || !keys_.focusTakesCopyStroke()) {
+    if (!trust_.isProcessTrusted()) {
+        qCInfo(lcCapture, "no other program holds a primary selection, and this session lets no "
+                          "program send the copy key stroke");
+        finish(std::nullopt);
+        return;
+    }
+    if (!keys_.focusTakesCopyStroke()) {
+        qCInfo(lcCapture, "no other program holds a primary selection, and the focused window "
+                          "(a terminal, or this program's panel) is sent no copy key stroke");
         finish(std::nullopt);
         return;
     }
@@ -78,6 +88,12 @@ void TextCapture::copyAndRestore() {
             TextCapture& capture = **self;
             auto text = changed ? capture.pasteboard_.string() : std::nullopt;
             restore(saved, capture.pasteboard_);
+            if (!changed) {
+                qCInfo(lcCapture,
+                       "the clipboard did not change within %.1f s of the copy key "
+                       "stroke; the focused program copied nothing",
+                       copyTimeout.count());
+            }
             capture.finish(unlessBlank(std::move(text)));
         });
 }

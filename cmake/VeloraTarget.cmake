@@ -18,11 +18,21 @@ function(velora_target_options target)
   endif()
 endfunction()
 
-# One module's library from every source file in its folder.
+# One module's library from every source file in its folder and the folders below it, but those
+# matching an EXCLUDE pattern, with any further SOURCES. Headers are listed too, so that AUTOMOC
+# sees a new QObject header without a fresh build folder; QT turns on Qt's code generators.
 function(velora_module_library target folder)
-  file(GLOB sources CONFIGURE_DEPENDS ${folder}/*.cpp)
-  add_library(${target} STATIC ${sources})
+  cmake_parse_arguments(ARG "QT" "" "EXCLUDE;SOURCES" ${ARGN})
+  file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${folder}/*.cpp ${folder}/*.hpp)
+  foreach(pattern IN LISTS ARG_EXCLUDE)
+    file(GLOB_RECURSE excluded ${folder}/${pattern})
+    list(REMOVE_ITEM sources ${excluded})
+  endforeach()
+  add_library(${target} STATIC ${sources} ${ARG_SOURCES})
   target_include_directories(${target} PUBLIC ${PROJECT_SOURCE_DIR})
+  if(ARG_QT)
+    set_target_properties(${target} PROPERTIES AUTOMOC ON AUTORCC ON)
+  endif()
   velora_target_options(${target})
 endfunction()
 

@@ -1,12 +1,24 @@
 #include "core/ReadingHistoryEntry.hpp"
 
+#include "core/EnumTable.hpp"
 #include "core/JsonFields.hpp"
 
 #include <algorithm>
+#include <array>
 
 namespace velora {
 
 namespace {
+
+struct KindNames {
+    ReadingHistoryEntry::Kind value;
+    std::string_view raw;
+};
+
+constexpr std::array<KindNames, 2> kindNames{{
+    {ReadingHistoryEntry::Kind::text, "text"},
+    {ReadingHistoryEntry::Kind::file, "file"},
+}};
 
 std::optional<ReadingHistoryEntry::Kind> kindValue(const nlohmann::json& value) {
     auto raw = JsonFields::string(value);
@@ -21,17 +33,11 @@ std::optional<TimePoint> timeValue(const nlohmann::json& value) {
 } // namespace
 
 std::string_view toString(ReadingHistoryEntry::Kind kind) {
-    return kind == ReadingHistoryEntry::Kind::file ? "file" : "text";
+    return EnumTable::row(kindNames, kind).raw;
 }
 
 std::optional<ReadingHistoryEntry::Kind> kindFromString(std::string_view raw) {
-    if (raw == "file") {
-        return ReadingHistoryEntry::Kind::file;
-    }
-    if (raw == "text") {
-        return ReadingHistoryEntry::Kind::text;
-    }
-    return std::nullopt;
+    return EnumTable::fromRaw(kindNames, raw);
 }
 
 double ReadingHistoryEntry::progress() const {

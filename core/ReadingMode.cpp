@@ -3,48 +3,19 @@
 namespace velora {
 
 std::string_view toString(ReadingMode mode) {
-    switch (mode) {
-    case ReadingMode::flow:
-        return "flow";
-    case ReadingMode::spotlight:
-        return "spotlight";
-    case ReadingMode::focus:
-        break;
-    }
-    return "focus";
+    return EnumTable::row(readingModeNames, mode).raw;
 }
 
 std::optional<ReadingMode> readingModeFromString(std::string_view raw) {
-    for (ReadingMode mode : allReadingModes) {
-        if (toString(mode) == raw) {
-            return mode;
-        }
-    }
-    return std::nullopt;
+    return EnumTable::fromRaw(readingModeNames, raw);
 }
 
 std::string_view title(ReadingMode mode) {
-    switch (mode) {
-    case ReadingMode::flow:
-        return "Flow";
-    case ReadingMode::spotlight:
-        return "Spotlight";
-    case ReadingMode::focus:
-        break;
-    }
-    return "Focus";
+    return EnumTable::row(readingModeNames, mode).title;
 }
 
 std::string_view symbolName(ReadingMode mode) {
-    switch (mode) {
-    case ReadingMode::flow:
-        return "text.alignleft";
-    case ReadingMode::spotlight:
-        return "flashlight.on.fill";
-    case ReadingMode::focus:
-        break;
-    }
-    return "scope";
+    return EnumTable::row(readingModeNames, mode).symbol;
 }
 
 } // namespace velora

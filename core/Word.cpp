@@ -7,24 +7,11 @@
 namespace velora {
 
 std::string_view toString(PunctuationWeight weight) {
-    switch (weight) {
-    case PunctuationWeight::minor:
-        return "minor";
-    case PunctuationWeight::major:
-        return "major";
-    case PunctuationWeight::none:
-        break;
-    }
-    return "none";
+    return EnumTable::row(punctuationWeightNames, weight).raw;
 }
 
 std::optional<PunctuationWeight> punctuationWeightFromString(std::string_view raw) {
-    for (auto weight : allPunctuationWeights) {
-        if (toString(weight) == raw) {
-            return weight;
-        }
-    }
-    return std::nullopt;
+    return EnumTable::fromRaw(punctuationWeightNames, raw);
 }
 
 Word::OrpParts Word::orpParts() const {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/EnumTable.hpp"
+
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -11,8 +13,18 @@ namespace velora {
 // The pause class of a word, by the punctuation that ends it.
 enum class PunctuationWeight : std::uint8_t { none, minor, major };
 
-inline constexpr std::array<PunctuationWeight, 3> allPunctuationWeights{
-    PunctuationWeight::none, PunctuationWeight::minor, PunctuationWeight::major};
+struct PunctuationWeightNames {
+    PunctuationWeight value;
+    std::string_view raw;
+};
+
+inline constexpr std::array<PunctuationWeightNames, 3> punctuationWeightNames{{
+    {PunctuationWeight::none, "none"},
+    {PunctuationWeight::minor, "minor"},
+    {PunctuationWeight::major, "major"},
+}};
+
+inline constexpr std::array allPunctuationWeights = EnumTable::values(punctuationWeightNames);
 
 std::string_view toString(PunctuationWeight weight);
 std::optional<PunctuationWeight> punctuationWeightFromString(std::string_view raw);

@@ -3,48 +3,19 @@
 namespace velora {
 
 std::string_view toString(WordTransition transition) {
-    switch (transition) {
-    case WordTransition::hard:
-        return "hard";
-    case WordTransition::slow:
-        return "slow";
-    case WordTransition::soft:
-        break;
-    }
-    return "soft";
+    return EnumTable::row(wordTransitionNames, transition).raw;
 }
 
 std::optional<WordTransition> wordTransitionFromString(std::string_view raw) {
-    for (WordTransition transition : allWordTransitions) {
-        if (toString(transition) == raw) {
-            return transition;
-        }
-    }
-    return std::nullopt;
+    return EnumTable::fromRaw(wordTransitionNames, raw);
 }
 
 std::string_view title(WordTransition transition) {
-    switch (transition) {
-    case WordTransition::hard:
-        return "Hard";
-    case WordTransition::slow:
-        return "Slow";
-    case WordTransition::soft:
-        break;
-    }
-    return "Soft";
+    return EnumTable::row(wordTransitionNames, transition).title;
 }
 
 double duration(WordTransition transition) {
-    switch (transition) {
-    case WordTransition::hard:
-        return 0.0;
-    case WordTransition::slow:
-        return 0.28;
-    case WordTransition::soft:
-        break;
-    }
-    return 0.12;
+    return EnumTable::row(wordTransitionNames, transition).duration;
 }
 
 } // namespace velora

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/EnumTable.hpp"
+
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -10,13 +12,25 @@ namespace velora {
 // How the focus view replaces one word by the next.
 enum class WordTransition : std::uint8_t { hard, soft, slow };
 
-inline constexpr std::array allWordTransitions{WordTransition::hard, WordTransition::soft,
-                                               WordTransition::slow};
+struct WordTransitionNames {
+    WordTransition value;
+    std::string_view raw;
+    std::string_view title;
+    // Length of the replacing animation in seconds; 0 is an instant cut.
+    double duration;
+};
+
+inline constexpr std::array<WordTransitionNames, 3> wordTransitionNames{{
+    {WordTransition::hard, "hard", "Hard", 0.0},
+    {WordTransition::soft, "soft", "Soft", 0.12},
+    {WordTransition::slow, "slow", "Slow", 0.28},
+}};
+
+inline constexpr std::array allWordTransitions = EnumTable::values(wordTransitionNames);
 
 std::string_view toString(WordTransition transition);
 std::optional<WordTransition> wordTransitionFromString(std::string_view raw);
 std::string_view title(WordTransition transition);
-// Length of the replacing animation in seconds; 0 is an instant cut.
 double duration(WordTransition transition);
 
 } // namespace velora

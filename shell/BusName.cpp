@@ -1,5 +1,8 @@
 #include "shell/BusName.hpp"
 
+#include "app/LogCategories.hpp"
+
+#include <QDBusError>
 #include <QDBusMessage>
 #include <QStringList>
 
@@ -15,9 +18,13 @@ BusName::~BusName() {
 bool BusName::take(QDBusConnection& bus, const QString& name, const QString& path, QObject* object,
                    QDBusConnection::RegisterOptions options) {
     if (!bus.isConnected() || !bus.registerObject(path, object, options)) {
+        qCInfo(lcShell, "the object %s could not be offered on the session bus",
+               qUtf8Printable(path));
         return false;
     }
     if (!bus.registerService(name)) {
+        qCInfo(lcShell, "the name %s was not taken: %s", qUtf8Printable(name),
+               qUtf8Printable(bus.lastError().message()));
         bus.unregisterObject(path);
         return false;
     }

@@ -5,6 +5,7 @@
 #include "core/TextSanitizer.hpp"
 #include "platform/documents/DocumentImport.hpp"
 
+#include <QLoggingCategory>
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
@@ -168,6 +169,18 @@ int CommandLine::run(const std::vector<std::string>& arguments, std::ostream& ou
     return option->action(expected == 2 ? arguments[1] : std::string(), out, err);
 }
 
+void CommandLine::takeVerbose(int& argc, char** argv) {
+    char** const end = std::remove_if(
+        argv + 1, argv + argc, [](const char* argument) { return argument == verboseOption; });
+    if (end == argv + argc) {
+        return;
+    }
+    argc = static_cast<int>(end - argv);
+    argv[argc] = nullptr;
+    // QT_LOGGING_RULES, when set, still has the last word.
+    QLoggingCategory::setFilterRules(QStringLiteral("veloramac.*=true"));
+}
+
 std::string CommandLine::usage() const {
     // The tray program answers these itself; they are listed so --help names every way in.
     const std::vector<HelpEntry> requests = {
@@ -175,13 +188,18 @@ std::string CommandLine::usage() const {
          "read the text selected in any program; bind this to a shortcut in the desktop's "
          "settings where the program cannot grab one (Wayland)"},
         {"--read-clipboard", "read the text on the clipboard"}};
+    const std::vector<HelpEntry> logging = {
+        {std::string(verboseOption),
+         "with any of the others: log to standard error what the program does and why a step "
+         "failed (QT_LOGGING_RULES=\"veloramac.*=true\" does the same)"}};
     std::vector<HelpEntry> options;
     for (const Option& option : options_) {
         options.push_back(
             {option.argumentName.empty() ? option.name : option.name + ' ' + option.argumentName,
              option.description});
     }
-    const std::size_t width = std::max(leftWidth(requests), leftWidth(options));
+    const std::size_t width =
+        std::max({leftWidth(requests), leftWidth(options), leftWidth(logging)});
     return "Usage: veloramac [FILE...]\n"
            "  or:  veloramac --read-selection | --read-clipboard\n"
            "  or:  veloramac OPTION\n\n"
@@ -189,7 +207,8 @@ std::string CommandLine::usage() const {
            "the selection or reads the clipboard; when it is running already, a later\n"
            "veloramac hands it the request and exits.\n\n"
            "Requests to the tray program:\n" +
-           helpTable(requests, width) + "\nOptions:\n" + helpTable(options, width);
+           helpTable(requests, width) + "\nOptions:\n" + helpTable(options, width) +
+           "\nLogging:\n" + helpTable(logging, width);
 }
 
 } // namespace velora

@@ -4,6 +4,7 @@
 #include <iosfwd>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace velora {
@@ -27,6 +28,11 @@ public:
     int run(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) const;
 
     std::string usage() const;
+
+    static constexpr std::string_view verboseOption = "--verbose";
+    // Takes every --verbose out of argv, wherever it stands, so that the rest reads as it would
+    // without it, and turns on every logging category of the program when there was one.
+    static void takeVerbose(int& argc, char** argv);
 
 private:
     struct Option {

@@ -1,6 +1,7 @@
 #include "shell/DesktopProgram.hpp"
 
 #include "app/ImportService.hpp"
+#include "app/LogCategories.hpp"
 #include "app/NotificationCenter.hpp"
 #include "platform/desktop/ClipboardPasteboard.hpp"
 #include "platform/desktop/DesktopBackend.hpp"
@@ -15,6 +16,7 @@
 
 #include <QApplication>
 #include <QDBusConnection>
+#include <QDBusError>
 #include <QDir>
 #include <iostream>
 
@@ -69,7 +71,8 @@ int DesktopProgram::run(int argc, char** argv, const ReaderFactory& makeReader) 
     QApplication::setWindowIcon(Symbols::mark());
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected()) {
-        std::cerr << "VeloraMac: no session bus; other programs cannot reach the reader\n";
+        qCWarning(lcShell, "VeloraMac: no session bus (%s); other programs cannot reach the reader",
+                  qUtf8Printable(bus.lastError().message()));
     }
     if (!tray.launch(bus.isConnected() ? &bus : nullptr)) {
         // Another process took the name since the check above.

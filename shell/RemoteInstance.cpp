@@ -1,5 +1,6 @@
 #include "shell/RemoteInstance.hpp"
 
+#include "app/LogCategories.hpp"
 #include "shell/ServiceProvider.hpp"
 
 #include <QDBusConnection>
@@ -53,8 +54,11 @@ std::optional<QString> RemoteInstance::forward(const QStringList& arguments,
         reply = call(QStringLiteral("readFile"), {file});
     }
     if (reply.type() == QDBusMessage::ErrorMessage) {
+        qCInfo(lcShell, "the running program answered %s: %s", qUtf8Printable(reply.errorName()),
+               qUtf8Printable(reply.errorMessage()));
         return reply.errorMessage();
     }
+    qCDebug(lcShell, "handed the request to the running program");
     return std::nullopt;
 }
 

@@ -1,5 +1,6 @@
 #include "shell/TrayController.hpp"
 
+#include "app/LogCategories.hpp"
 #include "app/NotificationCenter.hpp"
 #include "app/platform/AccessibilityTrust.hpp"
 #include "app/platform/DesktopShortcutSettings.hpp"
@@ -144,6 +145,8 @@ void TrayController::registerShortcut() {
     const std::optional<HotKeyConfig> stored = HotKeyConfig::loadStored(services_.preferences);
     if (!services_.hotKeyService.available()) {
         // Nothing to ask for: the desktop's own settings bind `veloramac --read-selection`.
+        qCInfo(lcHotKey, "this session offers no global shortcut to the program; bind "
+                         "veloramac --read-selection in the desktop's settings");
         shortcut_ = stored.value_or(HotKeyConfig{});
     } else if (stored) {
         shortcut_ = *stored;

@@ -7,6 +7,7 @@
 #include <vector>
 
 int main(int argc, char** argv) {
+    velora::CommandLine::takeVerbose(argc, argv);
     const std::vector<std::string> arguments(argv + 1, argv + argc);
     // Only the tray program needs a display; the options below must work without one.
     if (velora::DesktopProgram::wants(arguments)) {

@@ -1,34 +1,32 @@
 #include "app/platform/SpeechVoice.hpp"
 
+#include "core/EnumTable.hpp"
+
 #include <array>
-#include <utility>
 
 namespace velora {
 
 namespace {
-constexpr std::array<std::pair<VoiceQuality, std::string_view>, 3> names{{
+
+struct VoiceQualityNames {
+    VoiceQuality value;
+    std::string_view raw;
+};
+
+constexpr std::array<VoiceQualityNames, 3> voiceQualityNames{{
     {VoiceQuality::default_, "default"},
     {VoiceQuality::enhanced, "enhanced"},
     {VoiceQuality::premium, "premium"},
 }};
+
 } // namespace
 
 std::string_view toString(VoiceQuality quality) {
-    for (const auto& [value, name] : names) {
-        if (value == quality) {
-            return name;
-        }
-    }
-    return "default";
+    return EnumTable::row(voiceQualityNames, quality).raw;
 }
 
 std::optional<VoiceQuality> voiceQualityFromString(std::string_view raw) {
-    for (const auto& [value, name] : names) {
-        if (name == raw) {
-            return value;
-        }
-    }
-    return std::nullopt;
+    return EnumTable::fromRaw(voiceQualityNames, raw);
 }
 
 } // namespace velora

@@ -1,7 +1,7 @@
 #include "platform/documents/DocxReader.hpp"
 
+#include "platform/documents/MarkupText.hpp"
 #include "platform/documents/OfficePart.hpp"
-#include "platform/documents/PlainTextBuilder.hpp"
 
 #include <array>
 
@@ -22,41 +22,39 @@ constexpr std::array skippedElements{"pPr",
                                      "footnoteReference",
                                      "commentReference"};
 
+struct DocumentRules {
+    bool inText = false;
+
+    void text(const XmlStream& xml, PlainTextBuilder& builder) const {
+        if (inText) {
+            builder.verbatim(xml.text());
+        }
+    }
+    void start(const XmlStream& xml, PlainTextBuilder& builder) {
+        if (xml.isElement("t")) {
+            inText = true;
+        } else if (xml.isElement("tab")) {
+            builder.verbatim("\t");
+        } else if (xml.isElement("br") || xml.isElement("cr")) {
+            builder.lineBreak();
+        } else if (xml.isElement("noBreakHyphen")) {
+            builder.verbatim("\u2011");
+        }
+    }
+    void end(const XmlStream& xml, PlainTextBuilder& builder) {
+        if (xml.isElement("t")) {
+            inText = false;
+        } else if (xml.isElement("p")) {
+            builder.lineBreak();
+        }
+    }
+};
+
 } // namespace
 
 std::optional<std::string> documentText(XmlStream& xml) {
-    PlainTextBuilder builder;
-    bool inText = false;
-    xml.visitAll(skippedElements, [&] {
-        const XmlStream::Node node = xml.node();
-        if (node == XmlStream::Node::text) {
-            if (inText) {
-                builder.verbatim(xml.text());
-            }
-        } else if (node == XmlStream::Node::elementStart) {
-            if (xml.isElement("t")) {
-                inText = !xml.isEmptyElement();
-            } else if (xml.isElement("tab")) {
-                builder.verbatim("\t");
-            } else if (xml.isElement("br") || xml.isElement("cr")) {
-                builder.lineBreak();
-            } else if (xml.isElement("noBreakHyphen")) {
-                builder.verbatim("\u2011");
-            } else if (xml.isElement("p") && xml.isEmptyElement()) {
-                builder.lineBreak();
-            }
-        } else if (node == XmlStream::Node::elementEnd) {
-            if (xml.isElement("t")) {
-                inText = false;
-            } else if (xml.isElement("p")) {
-                builder.lineBreak();
-            }
-        }
-    });
-    if (xml.failed()) {
-        return std::nullopt;
-    }
-    return builder.take();
+    DocumentRules rules;
+    return MarkupText::collect(xml, skippedElements, rules);
 }
 
 std::optional<std::string> documentText(std::string_view documentXml) {

@@ -1,7 +1,6 @@
 #include "platform/documents/HtmlReader.hpp"
 
-#include "platform/documents/PlainTextBuilder.hpp"
-#include "platform/documents/XmlDocument.hpp"
+#include "platform/documents/MarkupText.hpp"
 
 #include <algorithm>
 #include <array>
@@ -71,9 +70,42 @@ bool isKnownEncoding(const std::string& charset) {
     return true;
 }
 
-bool isPreformatted(const xmlNode* node) {
-    return XmlDocument::isElement(node, "pre") || XmlDocument::isElement(node, "textarea");
+bool isPreformatted(const XmlStream& xml) {
+    return xml.isElement("pre") || xml.isElement("textarea");
 }
+
+struct PageRules {
+    // Counted on the way, not looked up per text: a deep document would make that quadratic.
+    int preformatted = 0;
+
+    void text(const XmlStream& xml, PlainTextBuilder& builder) const {
+        if (preformatted > 0) {
+            builder.verbatim(xml.text());
+        } else {
+            builder.flowing(xml.text());
+        }
+    }
+    void start(const XmlStream& xml, PlainTextBuilder& builder) {
+        if (isPreformatted(xml)) {
+            ++preformatted;
+        }
+        if (xml.isElement("br")) {
+            builder.lineBreak();
+        } else if (xml.isAnyElement(blockElements)) {
+            builder.endLine();
+        }
+    }
+    void end(const XmlStream& xml, PlainTextBuilder& builder) {
+        if (isPreformatted(xml)) {
+            --preformatted;
+        }
+        if (xml.isAnyElement(blockElements)) {
+            builder.endLine();
+        } else if (xml.isElement("td") || xml.isElement("th")) {
+            builder.verbatim("\t");
+        }
+    }
+};
 
 } // namespace
 
@@ -83,57 +115,9 @@ std::optional<std::string> text(std::string_view bytes, const char* encoding) {
     if (charset.empty() || !isKnownEncoding(charset)) {
         charset = "UTF-8";
     }
-    const XmlDocument document = XmlDocument::parseHtml(bytes, charset.c_str());
-    xmlNode* root = document.root();
-    if (root == nullptr) {
-        return std::nullopt;
-    }
-    PlainTextBuilder builder;
-    // Counted on the way, not looked up per text: a deep document would make that quadratic.
-    int preformatted = 0;
-    XmlDocument::walk(
-        root,
-        [&](xmlNode* node) {
-            if (node->type == XML_TEXT_NODE || node->type == XML_CDATA_SECTION_NODE) {
-                const auto* content = reinterpret_cast<const char*>(node->content);
-                if (content != nullptr) {
-                    if (preformatted > 0) {
-                        builder.verbatim(content);
-                    } else {
-                        builder.flowing(content);
-                    }
-                }
-                return false;
-            }
-            if (node->type != XML_ELEMENT_NODE ||
-                XmlDocument::isAnyElement(node, droppedElements)) {
-                return false;
-            }
-            if (isPreformatted(node)) {
-                ++preformatted;
-            }
-            if (XmlDocument::isElement(node, "br")) {
-                builder.lineBreak();
-            } else if (XmlDocument::isAnyElement(node, blockElements)) {
-                builder.endLine();
-            }
-            return true;
-        },
-        [&](xmlNode* node) {
-            if (node->type != XML_ELEMENT_NODE ||
-                XmlDocument::isAnyElement(node, droppedElements)) {
-                return;
-            }
-            if (isPreformatted(node)) {
-                --preformatted;
-            }
-            if (XmlDocument::isAnyElement(node, blockElements)) {
-                builder.endLine();
-            } else if (XmlDocument::isElement(node, "td") || XmlDocument::isElement(node, "th")) {
-                builder.verbatim("\t");
-            }
-        });
-    return builder.take();
+    XmlStream xml(bytes, XmlStream::Html{charset.c_str()});
+    PageRules rules;
+    return MarkupText::collect(xml, droppedElements, rules);
 }
 
 } // namespace velora::HtmlReader

@@ -1,7 +1,7 @@
 #include "platform/documents/OdtReader.hpp"
 
+#include "platform/documents/MarkupText.hpp"
 #include "platform/documents/OfficePart.hpp"
-#include "platform/documents/PlainTextBuilder.hpp"
 
 #include <algorithm>
 #include <array>
@@ -35,41 +35,39 @@ long spaceCount(XmlStream& xml) {
     return std::clamp(count, 0L, maxSpaceRun);
 }
 
-} // namespace
-
-std::optional<std::string> contentText(XmlStream& xml) {
-    PlainTextBuilder builder;
+struct ContentRules {
     int paragraphDepth = 0;
-    xml.visitAll(skippedElements, [&] {
-        const XmlStream::Node node = xml.node();
-        if (node == XmlStream::Node::text) {
-            if (paragraphDepth > 0) {
-                builder.flowing(xml.text());
-            }
-        } else if (node == XmlStream::Node::elementStart) {
-            if (isParagraph(xml)) {
-                builder.endLine();
-                if (xml.isEmptyElement()) {
-                    builder.lineBreak();
-                } else {
-                    ++paragraphDepth;
-                }
-            } else if (xml.isElement("s")) {
-                builder.verbatim(std::string(static_cast<std::size_t>(spaceCount(xml)), ' '));
-            } else if (xml.isElement("tab")) {
-                builder.verbatim("\t");
-            } else if (xml.isElement("line-break")) {
-                builder.lineBreak();
-            }
-        } else if (node == XmlStream::Node::elementEnd && isParagraph(xml)) {
+
+    void text(const XmlStream& xml, PlainTextBuilder& builder) const {
+        if (paragraphDepth > 0) {
+            builder.flowing(xml.text());
+        }
+    }
+    void start(XmlStream& xml, PlainTextBuilder& builder) {
+        if (isParagraph(xml)) {
+            builder.endLine();
+            ++paragraphDepth;
+        } else if (xml.isElement("s")) {
+            builder.verbatim(std::string(static_cast<std::size_t>(spaceCount(xml)), ' '));
+        } else if (xml.isElement("tab")) {
+            builder.verbatim("\t");
+        } else if (xml.isElement("line-break")) {
+            builder.lineBreak();
+        }
+    }
+    void end(const XmlStream& xml, PlainTextBuilder& builder) {
+        if (isParagraph(xml)) {
             --paragraphDepth;
             builder.lineBreak();
         }
-    });
-    if (xml.failed()) {
-        return std::nullopt;
     }
-    return builder.take();
+};
+
+} // namespace
+
+std::optional<std::string> contentText(XmlStream& xml) {
+    ContentRules rules;
+    return MarkupText::collect(xml, skippedElements, rules);
 }
 
 std::optional<std::string> contentText(std::string_view contentXml) {

@@ -2,6 +2,7 @@
 
 #include <climits>
 #include <cstring>
+#include <libxml/HTMLparser.h>
 #include <libxml/parser.h>
 #include <libxml/xmlreader.h>
 #include <mutex>
@@ -31,6 +32,10 @@ void XmlStream::Freer::operator()(_xmlTextReader* reader) const {
     xmlFreeTextReader(reader);
 }
 
+void XmlStream::Freer::operator()(_xmlDoc* document) const {
+    xmlFreeDoc(document);
+}
+
 XmlStream::XmlStream(Source source) : source_(std::make_unique<Source>(std::move(source))) {
     initialise();
     reader_.reset(
@@ -43,6 +48,22 @@ XmlStream::XmlStream(std::string_view bytes) {
     if (bytes.size() <= INT_MAX) {
         reader_.reset(xmlReaderForMemory(bytes.data(), static_cast<int>(bytes.size()), nullptr,
                                          nullptr, options));
+    }
+    failed_ = reader_ == nullptr;
+}
+
+XmlStream::XmlStream(std::string_view bytes, Html html) {
+    initialise();
+    if (bytes.size() <= INT_MAX) {
+        // The huge-document option lifts the depth limit of 256, which refused real pages with
+        // text; this libxml2 honours the XML parser's option in its HTML parser too.
+        document_.reset(htmlReadMemory(bytes.data(), static_cast<int>(bytes.size()), nullptr,
+                                       html.encoding,
+                                       HTML_PARSE_RECOVER | HTML_PARSE_NONET | HTML_PARSE_NOERROR |
+                                           HTML_PARSE_NOWARNING | XML_PARSE_HUGE));
+    }
+    if (document_) {
+        reader_.reset(xmlReaderWalker(document_.get()));
     }
     failed_ = reader_ == nullptr;
 }

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+struct _xmlDoc;
 struct _xmlTextReader;
 
 namespace velora {
@@ -20,6 +21,13 @@ public:
 
     explicit XmlStream(Source source);
     explicit XmlStream(std::string_view bytes);
+    // An HTML document, parsed whole by libxml2's forgiving HTML parser, as deep as its
+    // huge-document limits allow, then read node by node. A null `encoding` lets the document's
+    // own declaration decide.
+    struct Html {
+        const char* encoding = nullptr;
+    };
+    XmlStream(std::string_view bytes, Html html);
     XmlStream(const XmlStream&) = delete;
     XmlStream& operator=(const XmlStream&) = delete;
     ~XmlStream();
@@ -68,9 +76,12 @@ private:
 
     struct Freer {
         void operator()(_xmlTextReader* reader) const;
+        void operator()(_xmlDoc* document) const;
     };
 
     std::unique_ptr<Source> source_;
+    // The parsed HTML document the reader walks; it goes after the reader.
+    std::unique_ptr<_xmlDoc, Freer> document_;
     std::unique_ptr<_xmlTextReader, Freer> reader_;
     bool failed_ = false;
 };

@@ -1,5 +1,6 @@
 #include "platform/speech/EspeakEngine.hpp"
 
+#include "app/LogCategories.hpp"
 #include "core/SpeechRate.hpp"
 #include "platform/speech/LanguageTag.hpp"
 
@@ -107,6 +108,7 @@ EspeakEngine::EspeakEngine() {
     sampleRate_ = espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, blockMilliseconds, nullptr,
                                     espeakINITIALIZE_DONT_EXIT);
     if (sampleRate_ <= 0) {
+        qCWarning(lcSpeech, "espeak-ng could not start (is espeak-ng-data installed?)");
         sampleRate_ = 0;
         return;
     }

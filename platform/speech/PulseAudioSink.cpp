@@ -1,5 +1,7 @@
 #include "platform/speech/PulseAudioSink.hpp"
 
+#include "app/LogCategories.hpp"
+
 #include <algorithm>
 #include <pulse/context.h>
 #include <pulse/error.h>
@@ -90,6 +92,7 @@ bool PulseAudioSink::connect() {
         pa_context_set_state_callback(context_, &PulseAudioSink::contextChanged, this);
         // A desktop without a sound server gets none started by us.
         if (pa_context_connect(context_, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0) {
+            logServerProblem("no sound server");
             return false;
         }
         contextState_ = pa_context_get_state(context_);
@@ -98,6 +101,10 @@ bool PulseAudioSink::connect() {
         const auto state = static_cast<pa_context_state_t>(contextState_.load());
         return state == PA_CONTEXT_READY || !PA_CONTEXT_IS_GOOD(state);
     });
+    if (contextState_ != PA_CONTEXT_READY && !interrupted_) {
+        const LoopLock lock(loop_);
+        logServerProblem("no sound server");
+    }
     return contextState_ == PA_CONTEXT_READY && !interrupted_;
 }
 
@@ -129,6 +136,10 @@ bool PulseAudioSink::connectStream() {
         const auto state = static_cast<pa_stream_state_t>(streamState_.load());
         return state == PA_STREAM_READY || !PA_STREAM_IS_GOOD(state);
     });
+    if (streamState_ != PA_STREAM_READY && !interrupted_) {
+        const LoopLock lock(loop_);
+        logServerProblem("the sound server took no stream");
+    }
     return streamState_ == PA_STREAM_READY && !interrupted_;
 }
 
@@ -240,6 +251,10 @@ bool PulseAudioSink::waitFor(const std::function<bool()>& done) {
 
 bool PulseAudioSink::streamFailed() const {
     return streamState_ != PA_STREAM_READY;
+}
+
+void PulseAudioSink::logServerProblem(const char* what) const {
+    qCInfo(lcSpeech, "%s: %s", what, pa_strerror(pa_context_errno(context_)));
 }
 
 void PulseAudioSink::contextChanged(pa_context* context, void* self) {

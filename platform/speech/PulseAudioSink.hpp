@@ -52,6 +52,8 @@ private:
     bool waitFor(const std::function<bool()>& done);
     bool streamFailed() const;
     // Called with the main loop locked.
+    void logServerProblem(const char* what) const;
+    // Called with the main loop locked.
     void fillWithSilence();
 
     pa_threaded_mainloop* loop_ = nullptr;

@@ -1,5 +1,6 @@
 #include "platform/speech/SpeechDispatcher.hpp"
 
+#include "app/LogCategories.hpp"
 #include "platform/speech/LanguageTag.hpp"
 
 #include <algorithm>
@@ -284,10 +285,12 @@ std::optional<Connection> connect(const std::shared_ptr<SpeechDispatcher::State>
     char* error = nullptr;
     SPDConnection* connection =
         spd_open2("VeloraMac", "speech", nullptr, SPD_MODE_THREADED, nullptr, 0, &error);
-    std::free(error);
     if (connection == nullptr) {
+        qCInfo(lcSpeech, "no speech-dispatcher voices: %s", error != nullptr ? error : "no answer");
+        std::free(error);
         return std::nullopt;
     }
+    std::free(error);
     const auto client = static_cast<std::size_t>(spd_get_client_id(connection));
     {
         std::lock_guard lock(registryMutex);

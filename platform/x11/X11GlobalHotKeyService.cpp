@@ -1,5 +1,6 @@
 #include "platform/x11/X11GlobalHotKeyService.hpp"
 
+#include "app/LogCategories.hpp"
 #include "platform/x11/X11Keymap.hpp"
 
 #include <QCoreApplication>
@@ -105,9 +106,10 @@ void X11GlobalHotKeyService::regrabAll() {
         } else {
             // The handle stays, so the caller can still release it; nothing is held meanwhile.
             current.variants.clear();
-            qWarning("VeloraMac: the shortcut could not be grabbed again after a keyboard "
-                     "change (status %d)",
-                     static_cast<int>(std::get<Status>(moved)));
+            qCWarning(lcHotKey,
+                      "VeloraMac: the shortcut could not be grabbed again after a keyboard "
+                      "change (status %d)",
+                      static_cast<int>(std::get<Status>(moved)));
         }
     }
     xcb_flush(session_->connection);

@@ -36,13 +36,18 @@ TEST_F(FileBytesTest, ReadsEveryByteUpToTheLimit) {
     EXPECT_EQ(FileBytes::read(write("empty", "")), "");
 }
 
-TEST_F(FileBytesTest, RefusesWhatIsNoRegularFile) {
-    EXPECT_FALSE(FileBytes::read(folder_).has_value());
-    EXPECT_FALSE(FileBytes::read(folder_ / "missing").has_value());
+TEST_F(FileBytesTest, RefusesWhatIsNoRegularFileAndSaysWhy) {
+    const auto refusal = [](const std::filesystem::path& file) {
+        std::error_code error;
+        EXPECT_FALSE(FileBytes::read(file, FileBytes::defaultLimit, error).has_value());
+        return error;
+    };
+    EXPECT_EQ(refusal(folder_), FileBytes::Refusal::notRegularFile);
+    EXPECT_EQ(refusal(folder_ / "missing"), std::errc::no_such_file_or_directory);
     const auto fifo = folder_ / "pipe";
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
     // Opening a pipe with no writer must not block the reader.
-    EXPECT_FALSE(FileBytes::read(fifo).has_value());
+    EXPECT_EQ(refusal(fifo), FileBytes::Refusal::notRegularFile);
 }
 
 } // namespace

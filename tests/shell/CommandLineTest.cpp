@@ -127,6 +127,14 @@ TEST_F(Veloramac, APipeUnderADocumentNameIsRefusedAtOnce) {
     }
 }
 
+// Wherever it stands, --verbose turns on the logs that say why a step failed.
+TEST_F(Veloramac, VerboseLogsWhyAReadFailed) {
+    const Outcome result = run("--extract " + (folder_ / "absent.txt").string() + " --verbose");
+    EXPECT_EQ(result.status, 1);
+    EXPECT_NE(result.err.find("veloramac.import: couldn't read"), std::string::npos) << result.err;
+    EXPECT_NE(result.err.find("Couldn't read absent.txt"), std::string::npos) << result.err;
+}
+
 // Without arguments `veloramac` is the tray program, so the usage comes with --help.
 TEST_F(Veloramac, PrintsUsageAndVersion) {
     const Outcome help = run("--help");
