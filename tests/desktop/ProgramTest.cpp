@@ -232,7 +232,10 @@ TEST(RealProgramTest, MediaControlsPlayPauseAndMoveBySentence) {
     player({QStringLiteral("pause")});
     EXPECT_TRUE(becomes({QStringLiteral("status")}, QStringLiteral("Paused")))
         << player({QStringLiteral("status")}).toStdString() << " at "
-        << player({QStringLiteral("position")}).toStdString();
+        << player({QStringLiteral("position")}).toStdString() << ", program "
+        << (program.process.state() == QProcess::Running ? "running" : "gone") << ", "
+        << player({QStringLiteral("metadata")}).toStdString() << ": "
+        << program.process.readAllStandardError().toStdString();
 
     const QString paused = player({QStringLiteral("position")});
     player({QStringLiteral("next")});
