@@ -126,6 +126,16 @@ void DocumentLoader::loadText(std::string text, std::optional<std::filesystem::p
         std::move(done));
 }
 
+void DocumentLoader::loadText(QString text, Done done) {
+    start(
+        [text = std::move(text)](const std::atomic<bool>& cancelled) mutable {
+            std::string utf8 = text.toStdString();
+            text = QString();
+            return prepare(std::move(utf8), std::nullopt, cancelled);
+        },
+        std::move(done));
+}
+
 void DocumentLoader::loadFile(std::filesystem::path file, Done done) {
     start(
         [importer = importer_, file = std::move(file)](const std::atomic<bool>& cancelled) {
@@ -161,6 +171,10 @@ void DocumentLoader::start(Work work, Done done) {
     promise->start();
     std::thread([promise, job, work = std::move(work)] {
         job->result = work(job->cancelled);
+        // A result nobody will install is freed here, not on the main thread.
+        if (job->cancelled) {
+            job->result = Replaced{};
+        }
         promise->finish();
     }).detach();
 }

@@ -6,6 +6,7 @@
 #include "app/platform/Scheduler.hpp"
 
 #include <QObject>
+#include <QString>
 #include <atomic>
 #include <cstdint>
 #include <filesystem>
@@ -38,6 +39,8 @@ public:
 
     // `text` as the document; a file text when `file` is given, a selection otherwise.
     void loadText(std::string text, std::optional<std::filesystem::path> file, Done done);
+    // A selection in Qt's text, which a 7 MB selection takes a frame to turn into UTF-8.
+    void loadText(QString text, Done done);
     void loadFile(std::filesystem::path file, Done done);
 
     // The same preparation on the calling thread; `cancelled` stops it between steps.

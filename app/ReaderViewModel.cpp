@@ -182,6 +182,12 @@ void ReaderViewModel::load(std::string text, const LoadSource& source, LoadDone 
     loader_.loadText(std::move(text), std::move(path), answer(failure, std::move(done)));
 }
 
+void ReaderViewModel::loadText(QString text, LoadDone done) {
+    loader_.loadText(
+        std::move(text),
+        answer({QStringLiteral("Couldn't read "), QStringLiteral("the text")}, std::move(done)));
+}
+
 void ReaderViewModel::loadFile(const std::filesystem::path& file, const QString& failurePrefix,
                                LoadDone done) {
     loader_.loadFile(file, answer({failurePrefix, fileName(file)}, std::move(done)));
@@ -217,7 +223,10 @@ void ReaderViewModel::install(PreparedDocument document) {
     lastStop_.reset();
     ++loadCount_;
     const auto wordCount = static_cast<std::int64_t>(document.words.size());
-    engine_.load(std::move(document.words), std::move(document.starts));
+    // The previous document's words are freed off the event loop.
+    release_.release(
+        std::exchange(engine_, ReaderEngine(std::move(document.words), engine_.settings,
+                                            std::move(document.starts))));
     setStatusMessage(std::nullopt);
 
     const ReadingHistoryEntry entry =
@@ -259,7 +268,7 @@ void ReaderViewModel::loadFromClipboard(LoadDone done) {
         }
         return;
     }
-    load(text->toStdString(), LoadSource::text(), std::move(done));
+    loadText(*text, std::move(done));
 }
 
 void ReaderViewModel::play() {

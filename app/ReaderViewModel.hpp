@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/BackgroundRelease.hpp"
 #include "app/DocumentLoader.hpp"
 #include "app/LibraryStore.hpp"
 #include "app/LoadOutcome.hpp"
@@ -94,6 +95,8 @@ public:
     // Every load runs on the loader's thread and ends with `done`, called on the main thread;
     // a later request replaces one still on its way. A failure is also shown on the status line.
     void load(std::string text, const LoadSource& source, LoadDone done = {});
+    // A selection as Qt hands it over (the bus, the clipboard); converted on the loader's thread.
+    void loadText(QString text, LoadDone done = {});
     void loadFromClipboard(LoadDone done = {});
     void play();
     void pause();
@@ -201,6 +204,7 @@ private:
     std::optional<Stop> lastStop_;
     std::uint64_t loadCount_ = 0;
     DocumentLoader loader_;
+    BackgroundRelease release_;
 };
 
 } // namespace velora

@@ -31,7 +31,7 @@ ReaderViewModelShell::create(const DesktopProgram::Platform& platform) {
 }
 
 void ReaderViewModelShell::loadText(const QString& text, LoadDone done) {
-    viewModel_->load(text.toStdString(), ReaderViewModel::LoadSource::text(), std::move(done));
+    viewModel_->loadText(text, std::move(done));
 }
 
 void ReaderViewModelShell::loadFile(const std::filesystem::path& file, LoadDone done) {

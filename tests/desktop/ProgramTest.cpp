@@ -1,3 +1,4 @@
+#include "StandInSessionManager.hpp"
 #include "shell/RemoteInstance.hpp"
 #include "shell/ServiceProvider.hpp"
 #include "x11/XvfbServer.hpp"
@@ -31,9 +32,12 @@ namespace {
 class Program {
 public:
     explicit Program(const QString& path, const QStringList& arguments = {},
-                     const QString& display = {}) {
+                     const QString& display = {}, const QString& sessionManager = {}) {
         if (!display.isEmpty()) {
             environment.insert(QStringLiteral("DISPLAY"), display);
+        }
+        if (!sessionManager.isEmpty()) {
+            environment.insert(QStringLiteral("SESSION_MANAGER"), sessionManager);
         }
         for (const char* folder : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_RUNTIME_DIR"}) {
             const QString place = home.filePath(QString::fromLatin1(folder));
@@ -103,7 +107,9 @@ QDBusMessage readSelection(const QString& text) {
 
 struct Ending {
     const char* name;
-    std::function<void(Program&, std::unique_ptr<testsupport::XvfbServer>&)> end;
+    std::function<void(Program&, std::unique_ptr<testsupport::XvfbServer>&,
+                       testsupport::StandInSessionManager&)>
+        end;
 };
 
 void PrintTo(const Ending& ending, std::ostream* out) {
@@ -113,11 +119,13 @@ void PrintTo(const Ending& ending, std::ostream* out) {
 class EndedFromOutside : public ::testing::TestWithParam<Ending> {};
 
 // The real program, reading on an X server of its own, ended as a service manager, a closed
-// terminal or a logout that takes the display ends it: what was read is in the library.
+// terminal or a logout ends it: what was read is in the library.
 TEST_P(EndedFromOutside, KeepsThePositionAndTheWordsRead) {
     auto display = std::make_unique<testsupport::XvfbServer>();
     ASSERT_FALSE(display->display().isEmpty());
-    Program program(QStringLiteral(VELORAMAC), {}, display->display());
+    testsupport::StandInSessionManager sessionManager;
+    ASSERT_FALSE(sessionManager.address().isEmpty());
+    Program program(QStringLiteral(VELORAMAC), {}, display->display(), sessionManager.address());
     ASSERT_TRUE(program.running) << program.process.readAllStandardError().toStdString();
     const QDBusMessage reply =
         readSelection(QStringLiteral("One word after another. ").repeated(200));
@@ -125,7 +133,7 @@ TEST_P(EndedFromOutside, KeepsThePositionAndTheWordsRead) {
     // A few words at the default rate.
     QTest::qWait(2000);
 
-    GetParam().end(program, display);
+    GetParam().end(program, display, sessionManager);
     ASSERT_TRUE(program.process.waitForFinished(20000));
 
     QFile file(program.home.filePath(QStringLiteral("XDG_DATA_HOME/VeloraMac/library.json")));
@@ -141,13 +149,23 @@ TEST_P(EndedFromOutside, KeepsThePositionAndTheWordsRead) {
 
 INSTANTIATE_TEST_SUITE_P(
     Endings, EndedFromOutside,
-    ::testing::Values(Ending{"terminated",
-                             [](Program& program, auto&) { program.process.terminate(); }},
-                      Ending{"hungUp",
-                             [](Program& program, auto&) {
-                                 ::kill(static_cast<pid_t>(program.process.processId()), SIGHUP);
-                             }},
-                      Ending{"displayLost", [](Program&, auto& display) { display.reset(); }}),
+    ::testing::Values(
+        Ending{"terminated", [](Program& program, auto&, auto&) { program.process.terminate(); }},
+        Ending{"hungUp",
+               [](Program& program, auto&, auto&) {
+                   ::kill(static_cast<pid_t>(program.process.processId()), SIGHUP);
+               }},
+        Ending{"displayLost", [](Program&, auto& display, auto&) { display.reset(); }},
+        // A logout asks to save first; whatever ends the program afterwards may
+        // not let it save again.
+        Ending{"loggedOut",
+               [](Program& program, auto&, auto& sessionManager) {
+                   ASSERT_EQ(sessionManager.registeredClients(), 1);
+                   sessionManager.requestLogoutSave();
+                   ASSERT_TRUE(
+                       QTest::qWaitFor([&] { return sessionManager.savesDone() == 1; }, 10000));
+                   program.process.kill();
+               }}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // The real program, reading a selection sent over the bus: a word must be on screen. With

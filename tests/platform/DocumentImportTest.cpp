@@ -168,24 +168,26 @@ TEST_P(BrokenDocument, SaysWhy) {
 
 INSTANTIATE_TEST_SUITE_P(
     Types, BrokenDocument,
-    ::testing::Values(ImportCase{"pdfWithoutTextLayer", "scan.pdf",
-                                 [](const auto& f) {
-                                     fixtures::writePdf(f, {"", ""});
-                                 },
-                                 ImportFailure::scannedImages},
-                      ImportCase{"docxTruncated", "cut.docx",
-                                 [](const auto& f) {
-                                     fixtures::writeZip(f, {{"word/document.xml", wordXml}});
-                                     std::filesystem::resize_file(f, std::filesystem::file_size(f) -
-                                                                         30);
-                                 },
-                                 ImportFailure::damaged},
-                      ImportCase{"epubThatIsNoArchive", "fake.epub",
-                                 [](const auto& f) { writeText(f, "PK\x03\x04 cut short"); },
-                                 ImportFailure::damaged},
-                      ImportCase{"fifo", "book.pdf",
-                                 [](const auto& f) { ::mkfifo(f.c_str(), 0600); },
-                                 ImportFailure::notRegularFile}),
+    ::testing::Values(
+        ImportCase{"pdfWithoutTextLayer", "scan.pdf",
+                   [](const auto& f) {
+                       fixtures::writePdf(f, {"", ""});
+                   },
+                   ImportFailure::scannedImages},
+        ImportCase{"pdfWithPassword", "locked.pdf",
+                   [](const auto& f) { fixtures::writeLockedPdf(f, {"Secret page"}, "owl"); },
+                   ImportFailure::passwordProtected},
+        ImportCase{"docxTruncated", "cut.docx",
+                   [](const auto& f) {
+                       fixtures::writeZip(f, {{"word/document.xml", wordXml}});
+                       std::filesystem::resize_file(f, std::filesystem::file_size(f) - 30);
+                   },
+                   ImportFailure::damaged},
+        ImportCase{"epubThatIsNoArchive", "fake.epub",
+                   [](const auto& f) { writeText(f, "PK\x03\x04 cut short"); },
+                   ImportFailure::damaged},
+        ImportCase{"fifo", "book.pdf", [](const auto& f) { ::mkfifo(f.c_str(), 0600); },
+                   ImportFailure::notRegularFile}),
     [](const auto& info) { return info.param.name; });
 
 TEST(LegacyWord, TheToolReadsTheOpenFileAndIsMissedWhenAbsent) {
