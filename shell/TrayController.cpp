@@ -283,8 +283,17 @@ void TrayController::captured(std::optional<QString> text) {
 void TrayController::readText(const QString& text, ServiceProvider::Done done,
                               std::function<void()> then) {
     showReader();
-    services_.reader.loadText(text, [self = QPointer(this), done = std::move(done),
-                                     then = std::move(then)](const LoadOutcome& outcome) mutable {
+    services_.reader.loadText(text, startReading(std::move(done), std::move(then)));
+}
+
+void TrayController::readFile(const std::filesystem::path& file, ServiceProvider::FileDone done) {
+    showReader();
+    services_.reader.loadFile(file, startReading(std::move(done), {}));
+}
+
+LoadDone TrayController::startReading(ServiceProvider::Done done, std::function<void()> then) {
+    return [self = QPointer(this), done = std::move(done),
+            then = std::move(then)](const LoadOutcome& outcome) mutable {
         if (!self) {
             return;
         }
@@ -303,27 +312,7 @@ void TrayController::readText(const QString& text, ServiceProvider::Done done,
         if (done) {
             self->services_.reader.whenSaved(std::move(done));
         }
-    });
-}
-
-void TrayController::readFile(const std::filesystem::path& file, ServiceProvider::FileDone done) {
-    showReader();
-    services_.reader.loadFile(
-        file, [self = QPointer(this), done = std::move(done)](const LoadOutcome& outcome) mutable {
-            if (!self) {
-                return;
-            }
-            if (outcome.status != LoadOutcome::Status::loaded) {
-                if (done) {
-                    done(outcome.message);
-                }
-                return;
-            }
-            self->services_.reader.play();
-            if (done) {
-                self->services_.reader.whenSaved(std::move(done));
-            }
-        });
+    };
 }
 
 void TrayController::readClipboard() {

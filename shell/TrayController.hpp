@@ -2,6 +2,7 @@
 
 #include "app/HotKeyConfig.hpp"
 #include "app/HotKeyManager.hpp"
+#include "app/LoadOutcome.hpp"
 #include "app/TextCapture.hpp"
 #include "app/platform/ShortcutRoute.hpp"
 #include "shell/InstalledVersion.hpp"
@@ -95,6 +96,9 @@ public:
     bool shortcutRegistered() const;
 
 private:
+    // What follows a load: reading starts, then `then`, then `done` once the library is saved;
+    // a failure goes to `done` alone.
+    LoadDone startReading(ServiceProvider::Done done, std::function<void()> then);
     void setupStatusItem();
     void setupHotKey();
     void setupServices();

@@ -24,8 +24,9 @@ using Recorder = testsupport::SpeechRecorder;
 using testsupport::utteranceOf;
 
 // The null sink plays in real time from the first sample it gets; its clock may be read a little
-// late or early by interpolation, never by more than this.
-constexpr double clockSlackSeconds = 0.03;
+// late or early by interpolation, and a loaded machine delays the server's thread, never by
+// more than this.
+constexpr double clockSlackSeconds = 0.1;
 
 const QString longText = QStringLiteral(
     "The library opened early on Saturday, and by noon every table near the windows was taken by "
