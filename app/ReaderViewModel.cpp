@@ -50,25 +50,21 @@ QString fileName(const std::filesystem::path& file) {
 
 ReaderViewModel::ReaderViewModel(Services services, QObject* parent)
     : QObject(parent), preferences_(services.preferences), scheduler_(services.scheduler),
-      pasteboard_(services.pasteboard), settings_(ReadingPreferences::loadSettings(preferences_)),
-      speech_(std::move(services.speech)), library_(std::move(services.library)),
+      pasteboard_(services.pasteboard), speech_(services.speech), library_(services.library),
       loader_(services.importer, services.scheduler) {
     std::vector<Word> welcome = TextEngine::tokenize(welcomeText);
     TextStarts starts = Sentences::of(welcome, welcomeText);
-    engine_ = ReaderEngine(std::move(welcome), settings_, std::move(starts));
+    engine_ = ReaderEngine(std::move(welcome), ReadingPreferences::loadSettings(preferences_),
+                           std::move(starts));
     mode_ = ReadingPreferences::loadMode(preferences_);
-    connect(speech_.get(), &SpeechService::speechFailed, this,
-            &ReaderViewModel::continueWithoutSpeech);
-    connect(library_.get(), &LibraryStore::saveFailed, this,
+    connect(&speech_, &SpeechService::speechFailed, this, &ReaderViewModel::continueWithoutSpeech);
+    connect(&library_, &LibraryStore::saveFailed, this,
             [this](const QString& message) { setStatusMessage(message); });
 }
 
 ReaderViewModel::~ReaderViewModel() {
     scrubBatch_.reset();
-    cancelLoop();
-    cancelSpeechRestart();
-    cancelCheckpoint();
-    speech_->stop();
+    speech_.stop();
     // Quitting while playing keeps the position reached and the words read.
     flushPlaySegment();
 }
@@ -82,7 +78,7 @@ ReadingMode ReaderViewModel::mode() const {
 }
 
 const ReadingSettings& ReaderViewModel::settings() const {
-    return settings_;
+    return engine_.settings;
 }
 
 bool ReaderViewModel::speechEnabled() const {
@@ -97,18 +93,6 @@ const std::optional<QString>& ReaderViewModel::statusMessage() const {
     return statusMessage_;
 }
 
-bool ReaderViewModel::isFullScreen() const {
-    return isFullScreen_;
-}
-
-SpeechService& ReaderViewModel::speech() {
-    return *speech_;
-}
-
-LibraryStore& ReaderViewModel::library() {
-    return *library_;
-}
-
 void ReaderViewModel::setMode(ReadingMode mode) {
     if (mode == mode_) {
         return;
@@ -119,17 +103,16 @@ void ReaderViewModel::setMode(ReadingMode mode) {
 }
 
 void ReaderViewModel::setSettings(const ReadingSettings& settings) {
-    if (settings == settings_) {
+    if (settings == engine_.settings) {
         return;
     }
-    const std::int64_t previousWPM = settings_.clampedWPM();
-    settings_ = settings;
-    engine_.settings = settings_;
-    ReadingPreferences::storeSettings(preferences_, settings_);
+    const std::int64_t previousWPM = engine_.settings.clampedWPM();
+    engine_.settings = settings;
+    ReadingPreferences::storeSettings(preferences_, settings);
     emit settingsChanged();
     emit engineChanged();
     // The visual loop reads the settings for every chunk; only speech has to start over.
-    if (isPlaying_ && speechEnabled_ && previousWPM != settings_.clampedWPM()) {
+    if (isPlaying_ && speechEnabled_ && previousWPM != engine_.settings.clampedWPM()) {
         scheduleSpeechRestart();
     }
 }
@@ -142,20 +125,12 @@ void ReaderViewModel::setSpeechEnabled(bool enabled) {
     preferences_.setBoolean(speechEnabledKey, enabled);
     emit speechEnabledChanged();
     if (!enabled) {
-        cancelSpeechRestart();
-        speech_->stop();
+        speechRestartTask_.cancel();
+        speech_.stop();
     }
     if (isPlaying_) {
         restartPlayback();
     }
-}
-
-void ReaderViewModel::setFullScreen(bool fullScreen) {
-    if (fullScreen == isFullScreen_) {
-        return;
-    }
-    isFullScreen_ = fullScreen;
-    emit isFullScreenChanged();
 }
 
 void ReaderViewModel::restart() {
@@ -167,7 +142,8 @@ void ReaderViewModel::restart() {
 
 std::pair<std::int64_t, std::int64_t> ReaderViewModel::currentRange() const {
     const std::int64_t start = std::min(engine_.index(), engine_.count());
-    const std::int64_t end = std::min(engine_.count(), start + settings_.clampedWordsPerChunk());
+    const std::int64_t end =
+        std::min(engine_.count(), start + engine_.settings.clampedWordsPerChunk());
     return {start, end};
 }
 
@@ -218,7 +194,7 @@ DocumentLoader::Done ReaderViewModel::answer(FailureText failure, LoadDone done)
 void ReaderViewModel::install(PreparedDocument document) {
     // Closes the running segment while the engine still holds the document it belongs to.
     // Closing the old stretch and registering the new text are one write of the library.
-    const LibraryStore::Batch batch(*library_);
+    const LibraryStore::Batch batch(library_);
     pause();
     lastStop_.reset();
     ++loadCount_;
@@ -230,9 +206,9 @@ void ReaderViewModel::install(PreparedDocument document) {
     setStatusMessage(std::nullopt);
 
     const ReadingHistoryEntry entry =
-        library_->registerDocument(document.key, document.title, document.kind, wordCount,
-                                   document.filePath, document.storedText);
-    library_->recordSession();
+        library_.registerDocument(document.key, document.title, document.kind, wordCount,
+                                  document.filePath, document.storedText);
+    library_.recordSession();
     currentDocID_ = document.key;
     title_ = entry.title;
     resume(entry);
@@ -246,7 +222,7 @@ void ReaderViewModel::resume(const ReadingHistoryEntry& entry) {
         return;
     }
     engine_.seek(last);
-    if (settings_.resumeAtSentenceStart) {
+    if (engine_.settings.resumeAtSentenceStart) {
         engine_.seek(engine_.sentenceStart());
     }
     const std::int64_t resumed = engine_.index();
@@ -281,7 +257,7 @@ void ReaderViewModel::play() {
         emit positionJumped();
     }
     const std::optional<Stop> stop = std::exchange(lastStop_, std::nullopt);
-    if (settings_.resumeAtSentenceStart && stop && stop->index == engine_.index() &&
+    if (engine_.settings.resumeAtSentenceStart && stop && stop->index == engine_.index() &&
         scheduler_.now() - stop->at > longPauseSeconds) {
         engine_.seek(engine_.sentenceStart());
         emit engineChanged();
@@ -303,10 +279,10 @@ void ReaderViewModel::play() {
 void ReaderViewModel::pause() {
     flushPlaySegment();
     setPlaying(false);
-    cancelLoop();
-    cancelSpeechRestart();
-    cancelCheckpoint();
-    speech_->stop();
+    loopTask_.cancel();
+    speechRestartTask_.cancel();
+    checkpointTask_.cancel();
+    speech_.stop();
 }
 
 void ReaderViewModel::stepForward() {
@@ -372,7 +348,7 @@ void ReaderViewModel::jump(const std::function<void(ReaderEngine&)>& move) {
 
 void ReaderViewModel::beginScrub() {
     if (!scrubBatch_) {
-        scrubBatch_ = std::make_unique<LibraryStore::Batch>(*library_);
+        scrubBatch_ = std::make_unique<LibraryStore::Batch>(library_);
     }
 }
 
@@ -390,12 +366,10 @@ void ReaderViewModel::saveReading() {
 }
 
 void ReaderViewModel::scheduleCheckpoint() {
-    cancelCheckpoint();
-    checkpointTask_ = scheduler_.after(checkpointInterval, [self = QPointer(this)] {
+    checkpointTask_.start(checkpointInterval, [self = QPointer(this)] {
         if (!self) {
             return;
         }
-        self->checkpointTask_.reset();
         if (self->isPlaying_) {
             self->saveReading();
             self->scheduleCheckpoint();
@@ -434,15 +408,15 @@ void ReaderViewModel::flushPlaySegment() {
     lastStop_ = Stop{scheduler_.now(), engine_.index()};
     const double elapsed = scheduler_.now() - start;
     const std::int64_t words = std::max<std::int64_t>(engine_.index() - playStartIndex_, 0);
-    const LibraryStore::Batch batch(*library_);
-    library_->addReading(words, elapsed);
+    const LibraryStore::Batch batch(library_);
+    library_.addReading(words, elapsed);
     if (currentDocID_) {
-        library_->updateProgress(*currentDocID_, engine_.index());
+        library_.updateProgress(*currentDocID_, engine_.index());
     }
 }
 
 void ReaderViewModel::startVisualLoop() {
-    cancelLoop();
+    loopTask_.cancel();
     if (!isPlaying_) {
         return;
     }
@@ -451,20 +425,19 @@ void ReaderViewModel::startVisualLoop() {
         return;
     }
     scheduleChunkEnd(scheduler_.now() +
-                     chunkSeconds(settings_, engine_.currentChunk(), chunksPlayed_));
+                     chunkSeconds(engine_.settings, engine_.currentChunk(), chunksPlayed_));
 }
 
 void ReaderViewModel::scheduleChunkEnd(double deadline) {
-    loopTask_ = scheduler_.after(Scheduler::Seconds{deadline - scheduler_.now()},
-                                 [self = QPointer(this), deadline] {
-                                     if (self) {
-                                         self->finishChunk(deadline);
-                                     }
-                                 });
+    loopTask_.start(Scheduler::Seconds{deadline - scheduler_.now()},
+                    [self = QPointer(this), deadline] {
+                        if (self) {
+                            self->finishChunk(deadline);
+                        }
+                    });
 }
 
 void ReaderViewModel::finishChunk(double deadline) {
-    loopTask_.reset();
     if (!isPlaying_) {
         return;
     }
@@ -478,7 +451,7 @@ void ReaderViewModel::finishChunk(double deadline) {
     // The next chunk ends one interval after this one was planned to end, not after this late
     // wake-up, so scheduling delays do not add up over a text. After a stall longer than a whole
     // interval the plan starts afresh rather than rushing chunks past to catch up.
-    const double interval = chunkSeconds(settings_, engine_.currentChunk(), chunksPlayed_);
+    const double interval = chunkSeconds(engine_.settings, engine_.currentChunk(), chunksPlayed_);
     const double now = scheduler_.now();
     double next = deadline + interval;
     if (next <= now) {
@@ -488,8 +461,8 @@ void ReaderViewModel::finishChunk(double deadline) {
 }
 
 void ReaderViewModel::startSpeechPlayback() {
-    speech_->speak(
-        engine_.words(), engine_.index(), settings_.clampedWPM(),
+    speech_.speak(
+        engine_.words(), engine_.index(), engine_.settings.clampedWPM(),
         [self = QPointer(this)](std::int64_t index) {
             if (self) {
                 self->setSpeechProblem(std::nullopt);
@@ -509,8 +482,8 @@ void ReaderViewModel::startSpeechPlayback() {
 }
 
 void ReaderViewModel::restartPlayback() {
-    cancelLoop();
-    speech_->stop();
+    loopTask_.cancel();
+    speech_.stop();
     if (!isPlaying_) {
         return;
     }
@@ -522,12 +495,10 @@ void ReaderViewModel::restartPlayback() {
 }
 
 void ReaderViewModel::scheduleSpeechRestart() {
-    cancelSpeechRestart();
-    speechRestartTask_ = scheduler_.after(speechRestartDelay, [self = QPointer(this)] {
+    speechRestartTask_.start(speechRestartDelay, [self = QPointer(this)] {
         if (!self) {
             return;
         }
-        self->speechRestartTask_.reset();
         if (self->isPlaying_ && self->speechEnabled_) {
             self->restartPlayback();
         }
@@ -539,7 +510,7 @@ void ReaderViewModel::continueWithoutSpeech(const QString& reason) {
     const bool news = !speechProblem_;
     setSpeechProblem(reason);
     // The service reports only the current utterance, so this one was driving playback.
-    if (!isPlaying_ || loopTask_) {
+    if (!isPlaying_ || loopTask_.isPending()) {
         return;
     }
     if (news) {
@@ -554,27 +525,6 @@ void ReaderViewModel::setSpeechProblem(const std::optional<QString>& problem) {
     }
     speechProblem_ = problem;
     emit speechProblemChanged();
-}
-
-void ReaderViewModel::cancelLoop() {
-    if (loopTask_) {
-        scheduler_.cancel(*loopTask_);
-        loopTask_.reset();
-    }
-}
-
-void ReaderViewModel::cancelCheckpoint() {
-    if (checkpointTask_) {
-        scheduler_.cancel(*checkpointTask_);
-        checkpointTask_.reset();
-    }
-}
-
-void ReaderViewModel::cancelSpeechRestart() {
-    if (speechRestartTask_) {
-        scheduler_.cancel(*speechRestartTask_);
-        speechRestartTask_.reset();
-    }
 }
 
 void ReaderViewModel::setPlaying(bool playing) {

@@ -4,6 +4,7 @@
 #include "app/DocumentLoader.hpp"
 #include "app/LibraryStore.hpp"
 #include "app/LoadOutcome.hpp"
+#include "app/ScheduledTask.hpp"
 #include "app/SpeechService.hpp"
 #include "app/platform/Scheduler.hpp"
 #include "core/ReaderEngine.hpp"
@@ -35,7 +36,6 @@ class ReaderViewModel : public QObject {
     Q_PROPERTY(
         bool speechEnabled READ speechEnabled WRITE setSpeechEnabled NOTIFY speechEnabledChanged)
     Q_PROPERTY(bool isPlaying READ isPlaying NOTIFY isPlayingChanged)
-    Q_PROPERTY(bool isFullScreen READ isFullScreen WRITE setFullScreen NOTIFY isFullScreenChanged)
 
 public:
     // Where loaded text came from.
@@ -56,8 +56,9 @@ public:
         Scheduler& scheduler;
         Pasteboard& pasteboard;
         const ImportService& importer;
-        std::unique_ptr<SpeechService> speech;
-        std::unique_ptr<LibraryStore> library;
+        // Both outlive the controller.
+        SpeechService& speech;
+        LibraryStore& library;
     };
 
     explicit ReaderViewModel(Services services, QObject* parent = nullptr);
@@ -70,27 +71,19 @@ public:
     bool speechEnabled() const;
     bool isPlaying() const;
     const std::optional<QString>& statusMessage() const;
-    bool isFullScreen() const;
     // Why speech could not be heard the last time it was tried; none once a word is heard.
     const std::optional<QString>& speechProblem() const { return speechProblem_; }
 
     void setMode(ReadingMode mode);
     void setSettings(const ReadingSettings& settings);
     void setSpeechEnabled(bool enabled);
-    void setFullScreen(bool fullScreen);
     // The shell writes the messages of its own entry paths here.
     void setStatusMessage(std::optional<QString> message);
     // Restart control of the control bar: pause, then back to the first word.
     void restart();
 
-    SpeechService& speech();
-    LibraryStore& library();
-
     // Half-open range [first, second) of the word indexes of the chunk on display.
     std::pair<std::int64_t, std::int64_t> currentRange() const;
-
-    // Installed by the reader panel window, invoked by the reader view.
-    std::function<void()> onToggleFullScreen;
 
     // Every load runs on the loader's thread and ends with `done`, called on the main thread;
     // a later request replaces one still on its way. A failure is also shown on the status line.
@@ -139,7 +132,6 @@ signals:
     void speechEnabledChanged();
     void isPlayingChanged();
     void statusMessageChanged();
-    void isFullScreenChanged();
     void speechProblemChanged();
 
 private:
@@ -166,9 +158,6 @@ private:
     void continueWithoutSpeech(const QString& reason);
     void setSpeechProblem(const std::optional<QString>& problem);
 
-    void cancelLoop();
-    void cancelSpeechRestart();
-    void cancelCheckpoint();
     void setPlaying(bool playing);
 
     PreferencesStore& preferences_;
@@ -177,18 +166,16 @@ private:
 
     ReaderEngine engine_;
     ReadingMode mode_ = ReadingMode::focus;
-    ReadingSettings settings_;
     bool speechEnabled_ = false;
     bool isPlaying_ = false;
     std::optional<QString> statusMessage_;
-    bool isFullScreen_ = false;
     std::optional<QString> speechProblem_;
 
-    std::unique_ptr<SpeechService> speech_;
-    std::unique_ptr<LibraryStore> library_;
-    std::optional<Scheduler::Handle> loopTask_;
-    std::optional<Scheduler::Handle> speechRestartTask_;
-    std::optional<Scheduler::Handle> checkpointTask_;
+    SpeechService& speech_;
+    LibraryStore& library_;
+    ScheduledTask loopTask_{scheduler_};
+    ScheduledTask speechRestartTask_{scheduler_};
+    ScheduledTask checkpointTask_{scheduler_};
     std::unique_ptr<LibraryStore::Batch> scrubBatch_;
     std::optional<std::string> currentDocID_;
     std::string title_ = "VeloraMac";

@@ -9,10 +9,8 @@
 #include "platform/desktop/TimerScheduler.hpp"
 #include "platform/documents/LinuxDocumentReaders.hpp"
 #include "tests/fakes/FakePasteboard.hpp"
-#include "tests/fakes/FixedVoiceCatalog.hpp"
 #include "tests/fakes/InMemoryPreferencesStore.hpp"
-#include "tests/fakes/ScriptedSpeechSynthesizer.hpp"
-#include "tests/fakes/TableLanguageRecognizer.hpp"
+#include "tests/fakes/ScriptedSpeechService.hpp"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -95,15 +93,9 @@ class Reader {
 public:
     Reader()
         : importer_(std::make_shared<LinuxDocumentReaders>()),
-          viewModel_(ReaderViewModel::Services{
-              preferences_, scheduler_, pasteboard_, importer_,
-              std::make_unique<SpeechService>(
-                  std::make_unique<fakes::ScriptedSpeechSynthesizer>(log_),
-                  std::make_unique<fakes::FixedVoiceCatalog>(std::vector<SpeechVoice>{},
-                                                             std::map<QString, SpeechVoice>{}),
-                  std::make_unique<fakes::TableLanguageRecognizer>(std::map<QString, QString>{}),
-                  preferences_),
-              std::make_unique<LibraryStore>()}) {}
+          speech_(fakes::scriptedSpeechService(log_, preferences_)),
+          viewModel_(ReaderViewModel::Services{preferences_, scheduler_, pasteboard_, importer_,
+                                               *speech_, library_}) {}
 
     ReaderViewModel& viewModel() { return viewModel_; }
 
@@ -113,6 +105,8 @@ private:
     fakes::FakePasteboard pasteboard_;
     ImportService importer_;
     fakes::ScriptedSpeechSynthesizer::Log log_;
+    std::unique_ptr<SpeechService> speech_;
+    LibraryStore library_;
     ReaderViewModel viewModel_;
 };
 

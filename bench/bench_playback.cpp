@@ -11,10 +11,8 @@
 #include "platform/desktop/TimerScheduler.hpp"
 #include "tests/fakes/FakeDocumentReaders.hpp"
 #include "tests/fakes/FakePasteboard.hpp"
-#include "tests/fakes/FixedVoiceCatalog.hpp"
 #include "tests/fakes/InMemoryPreferencesStore.hpp"
-#include "tests/fakes/ScriptedSpeechSynthesizer.hpp"
-#include "tests/fakes/TableLanguageRecognizer.hpp"
+#include "tests/fakes/ScriptedSpeechService.hpp"
 
 #include <QCoreApplication>
 #include <QEventLoop>
@@ -84,15 +82,10 @@ void BM_VisualLoop(benchmark::State& state) {
     fakes::ScriptedSpeechSynthesizer::Log speechLog;
 
     for (auto _ : state) {
-        ReaderViewModel reader(ReaderViewModel::Services{
-            preferences, scheduler, pasteboard, importer,
-            std::make_unique<SpeechService>(
-                std::make_unique<fakes::ScriptedSpeechSynthesizer>(speechLog),
-                std::make_unique<fakes::FixedVoiceCatalog>(std::vector<SpeechVoice>{},
-                                                           std::map<QString, SpeechVoice>{}),
-                std::make_unique<fakes::TableLanguageRecognizer>(std::map<QString, QString>{}),
-                preferences),
-            std::make_unique<LibraryStore>()});
+        const auto speech = fakes::scriptedSpeechService(speechLog, preferences);
+        LibraryStore library;
+        ReaderViewModel reader(ReaderViewModel::Services{preferences, scheduler, pasteboard,
+                                                         importer, *speech, library});
         QEventLoop loading;
         reader.load(prose(), ReaderViewModel::LoadSource::text(),
                     [&loading](const LoadOutcome&) { loading.quit(); });

@@ -14,9 +14,12 @@
 
 namespace velora {
 
-ReaderViewModelShell::ReaderViewModelShell(std::unique_ptr<ReaderViewModel> viewModel,
-                                           const DesktopProgram::Platform& platform)
-    : viewModel_(std::move(viewModel)), platform_(platform) {}
+ReaderViewModelShell::ReaderViewModelShell(const DesktopProgram::Platform& platform)
+    : platform_(platform), speech_(makeDesktopSpeechService(platform.preferences)),
+      library_(std::make_unique<LibraryStore>()),
+      viewModel_(std::make_unique<ReaderViewModel>(
+          ReaderViewModel::Services{platform.preferences, platform.scheduler, platform.pasteboard,
+                                    platform.importer, *speech_, *library_})) {}
 
 ReaderViewModelShell::~ReaderViewModelShell() {
     delete settings_.data();
@@ -24,10 +27,7 @@ ReaderViewModelShell::~ReaderViewModelShell() {
 
 std::unique_ptr<ShellReader>
 ReaderViewModelShell::create(const DesktopProgram::Platform& platform) {
-    auto viewModel = std::make_unique<ReaderViewModel>(ReaderViewModel::Services{
-        platform.preferences, platform.scheduler, platform.pasteboard, platform.importer,
-        makeDesktopSpeechService(platform.preferences), std::make_unique<LibraryStore>()});
-    return std::make_unique<ReaderViewModelShell>(std::move(viewModel), platform);
+    return std::make_unique<ReaderViewModelShell>(platform);
 }
 
 void ReaderViewModelShell::loadText(const QString& text, LoadDone done) {
@@ -76,24 +76,26 @@ std::optional<QString> ReaderViewModelShell::statusMessage() const {
 }
 
 void ReaderViewModelShell::whenSaved(std::function<void(std::optional<QString> failure)> done) {
-    viewModel_->library().whenSaved(std::move(done));
+    library_->whenSaved(std::move(done));
 }
 
 void ReaderViewModelShell::saveNow() {
     // A scrubber still held would keep the library from being written.
     viewModel_->endScrub();
     viewModel_->saveReading();
-    viewModel_->library().flush();
+    library_->flush();
 }
 
 std::unique_ptr<QWidget> ReaderViewModelShell::makeView(std::function<void()> close) {
-    auto view = std::make_unique<ReaderView>(*viewModel_, platform_.scheduler, true);
+    auto view =
+        std::make_unique<ReaderView>(*viewModel_, *speech_, *library_, platform_.scheduler, true);
     QObject::connect(view.get(), &ReaderView::closeRequested, view.get(), std::move(close));
     QObject::connect(view.get(), &ReaderView::settingsWindowRequested, view.get(),
                      [this] { openSettings(); });
     QObject::connect(view.get(), &ReaderView::quitRequested, qApp, &QCoreApplication::quit,
                      Qt::QueuedConnection);
     view_ = view.get();
+    connectFullScreen();
     return view;
 }
 
@@ -125,25 +127,30 @@ void ReaderViewModelShell::offerMediaControls(QDBusConnection& bus, std::functio
 
 void ReaderViewModelShell::attach(OverlayWindowController& panel) {
     ReaderViewModel* viewModel = viewModel_.get();
-    QPointer<OverlayWindowController> target(&panel);
-    viewModel->onToggleFullScreen = [target] {
-        if (target) {
-            target->toggleFullScreen();
-        }
-    };
-    QObject::connect(&panel, &OverlayWindowController::fullScreenChanged, viewModel,
-                     &ReaderViewModel::setFullScreen);
-    QObject::connect(viewModel, &ReaderViewModel::settingsChanged, &panel,
-                     [viewModel, target] { target->applyAppearance(viewModel->settings().theme); });
+    panel_ = &panel;
+    QObject::connect(
+        viewModel, &ReaderViewModel::settingsChanged, &panel,
+        [viewModel, target = panel_] { target->applyAppearance(viewModel->settings().theme); });
     panel.applyAppearance(viewModel->settings().theme);
+    connectFullScreen();
+}
+
+void ReaderViewModelShell::connectFullScreen() {
+    if (!panel_ || !view_) {
+        return;
+    }
+    QObject::connect(view_, &ReaderView::fullScreenToggleRequested, panel_,
+                     &OverlayWindowController::toggleFullScreen);
+    QObject::connect(panel_, &OverlayWindowController::fullScreenChanged, view_,
+                     &ReaderView::setFullScreen);
+    view_->setFullScreen(panel_->isFullScreen());
 }
 
 void ReaderViewModelShell::openSettings() {
     QWidget* panel = view_ ? view_->window() : nullptr;
     const bool overPanel = panel != nullptr && panel->isVisible();
     if (!settings_) {
-        auto* view =
-            new SettingsView(viewModel_->speech(), platform_.preferences, platform_.notifications);
+        auto* view = new SettingsView(*speech_, platform_.preferences, platform_.notifications);
         view->setAttribute(Qt::WA_DeleteOnClose);
         bind(*view, *viewModel_);
         view->showShortcutStatus(shortcut_, shortcutRegistered_);

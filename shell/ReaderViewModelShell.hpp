@@ -9,22 +9,22 @@
 
 namespace velora {
 
+class LibraryStore;
 class MediaPlayerService;
 class NotificationCenter;
 class PreferencesStore;
 class ReaderViewModel;
 class ReaderView;
 class SettingsView;
+class SpeechService;
 
 // The reader controller as the shell drives it, with the views that show it.
 class ReaderViewModelShell final : public ShellReader {
 public:
-    ReaderViewModelShell(std::unique_ptr<ReaderViewModel> viewModel,
-                         const DesktopProgram::Platform& platform);
-    ~ReaderViewModelShell() override;
-
-    // The controller with the desktop's speech, library and the platform's parts.
+    // The controller with the desktop's speech, the library and the platform's parts.
+    explicit ReaderViewModelShell(const DesktopProgram::Platform& platform);
     static std::unique_ptr<ShellReader> create(const DesktopProgram::Platform& platform);
+    ~ReaderViewModelShell() override;
 
     void loadText(const QString& text, LoadDone done) override;
     void loadFile(const std::filesystem::path& file, LoadDone done) override;
@@ -44,11 +44,20 @@ public:
     void offerMediaControls(QDBusConnection& bus, std::function<void()> raise) override;
 
     ReaderViewModel& viewModel() { return *viewModel_; }
+    SpeechService& speech() { return *speech_; }
+    LibraryStore& library() { return *library_; }
 
 private:
-    std::unique_ptr<ReaderViewModel> viewModel_;
+    // The panel's window owns the full-screen state; the view shows it and asks to change it.
+    void connectFullScreen();
+
     DesktopProgram::Platform platform_;
+    // Declared before the controller, which uses them until it is gone.
+    std::unique_ptr<SpeechService> speech_;
+    std::unique_ptr<LibraryStore> library_;
+    std::unique_ptr<ReaderViewModel> viewModel_;
     QPointer<ReaderView> view_;
+    QPointer<OverlayWindowController> panel_;
     QPointer<SettingsView> settings_;
     HotKeyConfig shortcut_;
     bool shortcutRegistered_ = false;

@@ -16,8 +16,23 @@
 #include <QPointer>
 #include <QSystemTrayIcon>
 #include <algorithm>
+#include <functional>
+#include <utility>
 
 namespace velora {
+
+namespace {
+
+// The hot key and the bus service may call back while the controller is being taken down.
+template <typename Call> auto whileAlive(TrayController* controller, Call call) {
+    return [self = QPointer(controller), call](auto&&... arguments) {
+        if (self) {
+            std::invoke(call, self.data(), std::forward<decltype(arguments)>(arguments)...);
+        }
+    };
+}
+
+} // namespace
 
 TrayController::TrayController(Services services, QObject* parent)
     : QObject(parent), services_(std::move(services)),
@@ -119,17 +134,8 @@ void TrayController::setupStatusItem() {
 }
 
 void TrayController::setupHotKey() {
-    QPointer<TrayController> self(this);
-    hotKeys_.onTrigger = [self] {
-        if (self) {
-            self->captureAndShow();
-        }
-    };
-    hotKeys_.onRegistrationChanged = [self] {
-        if (self) {
-            self->shortcutAnswered();
-        }
-    };
+    hotKeys_.onTrigger = whileAlive(this, &TrayController::captureAndShow);
+    hotKeys_.onRegistrationChanged = whileAlive(this, &TrayController::shortcutAnswered);
     registerShortcut();
 }
 
@@ -196,38 +202,19 @@ void TrayController::publishShortcut() {
 }
 
 void TrayController::setupServices() {
-    QPointer<TrayController> self(this);
-    serviceProvider_.onText = [self](const QString& text, ServiceProvider::Done done) {
-        if (self) {
+    serviceProvider_.onText =
+        whileAlive(this, [](TrayController* self, const QString& text, ServiceProvider::Done done) {
             self->readText(text, std::move(done));
-        }
-    };
-    serviceProvider_.onFile = [self](const std::filesystem::path& file,
-                                     ServiceProvider::FileDone done) {
-        if (self) {
-            self->readFile(file, std::move(done));
-        }
-    };
-    serviceProvider_.onCapture = [self] {
-        if (self) {
-            self->captureAndShow();
-        }
-    };
-    serviceProvider_.onClipboard = [self] {
-        if (self) {
-            self->readClipboard();
-        }
-    };
-    serviceProvider_.onShow = [self] {
-        if (self) {
-            self->showReader();
-        }
-    };
-    serviceProvider_.onMove = [self](ShellReader::Move move) {
-        if (self) {
-            self->services_.reader.move(move);
-        }
-    };
+        });
+    serviceProvider_.onFile = whileAlive(
+        this, [](TrayController* self, const std::filesystem::path& file,
+                 ServiceProvider::FileDone done) { self->readFile(file, std::move(done)); });
+    serviceProvider_.onCapture = whileAlive(this, &TrayController::captureAndShow);
+    serviceProvider_.onClipboard = whileAlive(this, &TrayController::readClipboard);
+    serviceProvider_.onShow = whileAlive(this, &TrayController::showReader);
+    serviceProvider_.onMove = whileAlive(this, [](TrayController* self, ShellReader::Move move) {
+        self->services_.reader.move(move);
+    });
 }
 
 void TrayController::hotKeyConfigChanged() {

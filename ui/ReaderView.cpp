@@ -127,8 +127,9 @@ std::optional<QString> firstLocalFile(const QMimeData* data) {
 
 } // namespace
 
-ReaderView::ReaderView(ReaderViewModel& vm, Scheduler& scheduler, bool closable, QWidget* parent)
-    : QWidget(parent), vm_(vm), scheduler_(scheduler),
+ReaderView::ReaderView(ReaderViewModel& vm, SpeechService& speech, LibraryStore& library,
+                       Scheduler& scheduler, bool closable, QWidget* parent)
+    : QWidget(parent), vm_(vm), speech_(speech), libraryStore_(library), scheduler_(scheduler),
       palette_(velora::palette(vm.settings().theme, QApplication::palette())),
       area_(new QStackedWidget(this)), empty_(new QWidget(area_)),
       focus_(new FocusReaderView(area_)), flow_(new FlowReadingView(area_)),
@@ -146,7 +147,7 @@ ReaderView::ReaderView(ReaderViewModel& vm, Scheduler& scheduler, bool closable,
         close_ = headerButton("xmark.circle.fill", QStringLiteral("Close"), header_);
         header_->layout()->addWidget(close_);
         connect(close_, &QToolButton::clicked, this, [this] {
-            if (vm_.isFullScreen()) {
+            if (isFullScreen_) {
                 toggleFullScreen();
             }
             emit closeRequested();
@@ -203,16 +204,13 @@ ReaderView::ReaderView(ReaderViewModel& vm, Scheduler& scheduler, bool closable,
     connect(&focus_->context(), &SentenceStrip::wordChosen, &vm_, &ReaderViewModel::goTo);
     connect(&vm_, &ReaderViewModel::settingsChanged, this, &ReaderView::applyTheme);
     connect(&vm_, &ReaderViewModel::statusMessageChanged, this, &ReaderView::showStatus);
-    connect(&vm_, &ReaderViewModel::isFullScreenChanged, this, &ReaderView::showFullScreen);
 
     applyTheme();
     showFullScreen();
     showEngine();
 }
 
-ReaderView::~ReaderView() {
-    cancelChromeHide();
-}
+ReaderView::~ReaderView() = default;
 
 void ReaderView::buildHeader() {
     header_ = new QWidget(this);
@@ -251,7 +249,7 @@ void ReaderView::buildOverlays() {
     dropOverlay_ = new DropOverlay(this);
     dropOverlay_->hide();
 
-    quickSettings_ = new QuickSettingsView(vm_.speech());
+    quickSettings_ = new QuickSettingsView(speech_);
     settingsOverlay_ = new Backdrop(
         quickSettings_, [this] { setSettingsShown(false); }, this);
     settingsOverlay_->hide();
@@ -264,7 +262,7 @@ void ReaderView::buildOverlays() {
     keysOverlay_->hide();
     connect(keysCard_, &KeysCard::closeRequested, this, [this] { setKeysShown(false); });
 
-    library_ = new LibraryView(vm_.library());
+    library_ = new LibraryView(libraryStore_);
     libraryOverlay_ = new Backdrop(
         library_, [this] { setLibraryShown(false); }, this);
     libraryOverlay_->hide();
@@ -379,12 +377,12 @@ void ReaderView::changeSpeed(std::int64_t by) {
 
 double ReaderView::focusFontSize() const {
     return vm_.settings().clampedFontScale() * focusPoints *
-           (vm_.isFullScreen() ? focusFullScreenFactor : 1.0);
+           (isFullScreen_ ? focusFullScreenFactor : 1.0);
 }
 
 double ReaderView::flowFontSize() const {
     return vm_.settings().clampedFontScale() * flowPoints *
-           (vm_.isFullScreen() ? flowFullScreenFactor : 1.0);
+           (isFullScreen_ ? flowFullScreenFactor : 1.0);
 }
 
 void ReaderView::handleEscape() {
@@ -392,7 +390,7 @@ void ReaderView::handleEscape() {
         setSettingsShown(false);
         setLibraryShown(false);
         setKeysShown(false);
-    } else if (vm_.isFullScreen()) {
+    } else if (isFullScreen_) {
         toggleFullScreen();
     } else if (close_ != nullptr) {
         emit closeRequested();
@@ -400,8 +398,8 @@ void ReaderView::handleEscape() {
 }
 
 void ReaderView::revealChrome() {
-    cancelChromeHide();
-    if (!vm_.isFullScreen()) {
+    chromeHideTask_.cancel();
+    if (!isFullScreen_) {
         chromeVisible_ = true;
         updateChrome({});
         return;
@@ -410,12 +408,11 @@ void ReaderView::revealChrome() {
         chromeVisible_ = true;
         updateChrome(chromeReveal, QEasingCurve::OutQuad);
     }
-    chromeHideTask_ = scheduler_.after(chromeHideDelay, [self = QPointer(this)] {
+    chromeHideTask_.start(chromeHideDelay, [self = QPointer(this)] {
         if (!self) {
             return;
         }
-        self->chromeHideTask_.reset();
-        if (self->vm_.isFullScreen()) {
+        if (self->isFullScreen_) {
             self->chromeVisible_ = false;
             self->updateChrome(chromeHide);
         }
@@ -591,16 +588,15 @@ void ReaderView::dropEvent(QDropEvent* event) {
 }
 
 void ReaderView::toggleFullScreen() {
-    if (vm_.onToggleFullScreen) {
-        vm_.onToggleFullScreen();
-    }
+    emit fullScreenToggleRequested();
 }
 
-void ReaderView::cancelChromeHide() {
-    if (chromeHideTask_) {
-        scheduler_.cancel(*chromeHideTask_);
-        chromeHideTask_.reset();
+void ReaderView::setFullScreen(bool fullScreen) {
+    if (fullScreen == isFullScreen_) {
+        return;
     }
+    isFullScreen_ = fullScreen;
+    showFullScreen();
 }
 
 void ReaderView::setDropTargeted(bool targeted) {
@@ -651,7 +647,7 @@ void ReaderView::showEngine() {
 }
 
 void ReaderView::showFullScreen() {
-    const bool full = vm_.isFullScreen();
+    const bool full = isFullScreen_;
     fullScreen_->setHelp(full ? QStringLiteral("Exit full screen (Ctrl+F)")
                               : QStringLiteral("Full screen (Ctrl+F)"));
     fullScreen_->setSymbol(full ? "arrow.down.right.and.arrow.up.left"
@@ -661,7 +657,7 @@ void ReaderView::showFullScreen() {
     if (full) {
         revealChrome();
     } else {
-        cancelChromeHide();
+        chromeHideTask_.cancel();
         chromeVisible_ = true;
         updateChrome({});
     }
@@ -674,7 +670,7 @@ void ReaderView::showStatus() {
 }
 
 void ReaderView::updateChrome(std::chrono::milliseconds duration, QEasingCurve::Type curve) {
-    const bool shown = !vm_.isFullScreen() || chromeVisible_;
+    const bool shown = !isFullScreen_ || chromeVisible_;
     for (QWidget* part : {header_, headerDivider_, barDivider_, barHolder_}) {
         fade(*part, shown, duration, curve);
     }

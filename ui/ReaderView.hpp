@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/ScheduledTask.hpp"
 #include "app/platform/Scheduler.hpp"
 #include "ui/SymbolButton.hpp"
 #include "ui/ThemePalette.hpp"
@@ -24,9 +25,11 @@ class KeysCard;
 class FlowReadingView;
 class FocusReaderView;
 class ImportService;
+class LibraryStore;
 class LibraryView;
 class QuickSettingsView;
 class ReaderViewModel;
+class SpeechService;
 
 // The whole content of the reader panel: header, the current mode's view, status line, control
 // bar, and the drop, settings and library overlays. Turns keys, clicks, drops and pointer
@@ -36,7 +39,9 @@ class ReaderView : public QWidget {
 
 public:
     // `closable`: the panel can be hidden from here (the Close button and the last Escape).
-    ReaderView(ReaderViewModel& vm, Scheduler& scheduler, bool closable, QWidget* parent = nullptr);
+    // The speech and library services feed the quick settings and library cards.
+    ReaderView(ReaderViewModel& vm, SpeechService& speech, LibraryStore& library,
+               Scheduler& scheduler, bool closable, QWidget* parent = nullptr);
     ~ReaderView() override;
 
     static constexpr Scheduler::Seconds chromeHideDelay{2.5};
@@ -49,6 +54,10 @@ public:
     double focusFontSize() const;
     double flowFontSize() const;
     const ThemePalette& themePalette() const { return palette_; }
+
+    // The window that holds the view owns the full-screen state; this shows its layout.
+    void setFullScreen(bool fullScreen);
+    bool isFullScreen() const { return isFullScreen_; }
 
     // Closes the overlays, else leaves full screen, else asks to hide the panel.
     void handleEscape();
@@ -84,6 +93,8 @@ signals:
     // The settings window and quitting belong to the program, not to the panel.
     void settingsWindowRequested();
     void quitRequested();
+    // Full screen on or off, as Ctrl+F and the header's button ask.
+    void fullScreenToggleRequested();
 
 protected:
     bool event(QEvent* event) override;
@@ -111,7 +122,6 @@ private:
     void bindControlBar();
     void bindQuickSettings();
     void toggleFullScreen();
-    void cancelChromeHide();
     void setDropTargeted(bool targeted);
     void applyTheme();
     void showEngine();
@@ -123,6 +133,8 @@ private:
     void layOutOverlays();
 
     ReaderViewModel& vm_;
+    SpeechService& speech_;
+    LibraryStore& libraryStore_;
     Scheduler& scheduler_;
     ThemePalette palette_;
 
@@ -132,7 +144,8 @@ private:
     bool showKeys_ = false;
     bool announcePending_ = false;
     bool chromeVisible_ = true;
-    std::optional<Scheduler::Handle> chromeHideTask_;
+    bool isFullScreen_ = false;
+    ScheduledTask chromeHideTask_{scheduler_};
     // The load whose words the flow page holds, so that it is laid out again only after a load.
     std::optional<std::uint64_t> shownLoad_;
 

@@ -24,18 +24,23 @@ SentenceStrip::SentenceStrip(QWidget* parent)
 }
 
 void SentenceStrip::setSentence(std::span<const Word> sentence, std::int64_t current) {
+    // Only the words that may show are kept: a text without sentence ends is one long sentence.
+    // Words are numbered in order, so the current one is found by its distance from the first.
+    const std::int64_t offset = sentence.empty() ? 0 : current - sentence.front().id;
+    const auto centre = static_cast<std::size_t>(
+        std::clamp<std::int64_t>(offset, 0, std::max<std::int64_t>(0, std::ssize(sentence) - 1)));
+    const std::size_t first = centre > wordsAround ? centre - wordsAround : 0;
+    const std::size_t last = std::min(sentence.size(), centre + wordsAround + 1);
     sentence_.clear();
-    sentence_.reserve(sentence.size());
-    current_ = 0;
-    currentId_ = current;
-    for (const Word& word : sentence) {
-        if (word.id == current) {
-            current_ = sentence_.size();
-        }
+    for (const Word& word : sentence.subspan(first, last - first)) {
         sentence_.push_back(
             {QString::fromUtf8(word.text.data(), static_cast<qsizetype>(word.text.size())),
              word.id});
     }
+    current_ = centre - first;
+    currentId_ = current;
+    goesOnBefore_ = first > 0;
+    goesOnAfter_ = last < sentence.size();
     pieces_.clear();
     bounds_.clear();
     update();
@@ -58,12 +63,12 @@ std::vector<SentenceStrip::Piece> SentenceStrip::piecesAround(std::size_t around
     }
     const std::size_t first = current_ > around ? current_ - around : 0;
     const std::size_t last = std::min(sentence_.size(), current_ + around + 1);
-    if (first > 0) {
+    if (first > 0 || goesOnBefore_) {
         pieces.push_back({leftOut, std::nullopt});
     }
     pieces.insert(pieces.end(), sentence_.begin() + static_cast<std::ptrdiff_t>(first),
                   sentence_.begin() + static_cast<std::ptrdiff_t>(last));
-    if (last < sentence_.size()) {
+    if (last < sentence_.size() || goesOnAfter_) {
         pieces.push_back({leftOut, std::nullopt});
     }
     return pieces;

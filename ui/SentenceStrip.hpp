@@ -58,7 +58,10 @@ private:
     std::vector<QRectF> place(const std::vector<Piece>& pieces, qreal width) const;
     const QFont& fontFor(const Piece& piece) const;
 
+    // The words within reach of the current one, and whether the sentence goes on past them.
     std::vector<Piece> sentence_;
+    bool goesOnBefore_ = false;
+    bool goesOnAfter_ = false;
     std::size_t current_ = 0;
     std::int64_t currentId_ = -1;
     std::vector<Piece> pieces_;

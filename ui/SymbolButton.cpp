@@ -2,24 +2,16 @@
 
 #include "ui/Symbols.hpp"
 
-#include <QEvent>
-
 namespace velora {
 
 SymbolButton::SymbolButton(std::string name, QPalette::ColorRole role, const QString& help,
                            int iconSize, QWidget* parent)
-    : QToolButton(parent), role_(role) {
+    : SymbolWidget(role, parent) {
     setAutoRaise(true);
     setHelp(help);
     setFocusPolicy(Qt::TabFocus);
     setIconSize(QSize(iconSize, iconSize));
     setSymbol(std::move(name));
-}
-
-void SymbolButton::setSymbol(std::string name) {
-    name_ = std::move(name);
-    setObjectName(QString::fromStdString(name_));
-    draw();
 }
 
 void SymbolButton::setHelp(const QString& help) {
@@ -29,15 +21,8 @@ void SymbolButton::setHelp(const QString& help) {
     setAccessibleName(hint > 0 ? help.left(hint) : help);
 }
 
-void SymbolButton::changeEvent(QEvent* event) {
-    QToolButton::changeEvent(event);
-    if (event->type() == QEvent::PaletteChange) {
-        draw();
-    }
-}
-
 void SymbolButton::draw() {
-    setIcon(Symbols::icon(name_, palette().color(role_)));
+    setIcon(Symbols::icon(symbol(), symbolColour()));
 }
 
 } // namespace velora

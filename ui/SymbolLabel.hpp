@@ -1,16 +1,14 @@
 #pragma once
 
-#include <QColor>
+#include "ui/SymbolWidget.hpp"
+
 #include <QLabel>
-#include <QPalette>
-#include <optional>
 #include <string>
 
 namespace velora {
 
-// A symbol shown as a fixed-size image in one of the widget's palette colours, drawn again when
-// the palette changes, so it follows the theme. The object name is the symbol's name.
-class SymbolLabel : public QLabel {
+// A symbol shown as a fixed-size image.
+class SymbolLabel : public SymbolWidget<QLabel> {
 public:
     SymbolLabel(std::string name, QPalette::ColorRole role, int size, QWidget* parent = nullptr);
     // A colour of its own instead of a palette role.
@@ -19,14 +17,9 @@ public:
     static SymbolLabel* mark(int size, QWidget* parent);
 
 protected:
-    void changeEvent(QEvent* event) override;
+    void draw() override;
 
 private:
-    void draw();
-
-    std::string name_;
-    QPalette::ColorRole role_;
-    std::optional<QColor> colour_;
     int size_;
 };
 

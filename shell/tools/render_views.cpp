@@ -124,7 +124,7 @@ bool renderPanel(const QDir& folder) {
         loaded.exec();
         vm.step(7);
     }
-    vm.library().addReading(18'400, 3'700);
+    static_cast<ReaderViewModelShell&>(*shell).library().addReading(18'400, 3'700);
     reader.setLibraryShown(true);
     written &= save(grab(reader, windowed), folder, QStringLiteral("panel-library.png"));
     reader.setLibraryShown(false);
@@ -133,11 +133,12 @@ bool renderPanel(const QDir& folder) {
     reader.setSettingsShown(false);
 
     vm.setStatusMessage(QStringLiteral("Resumed at 12% · press ⏮ to start over"));
-    vm.setFullScreen(true);
+    reader.setFullScreen(true);
     written &=
         save(grab(reader, QSize(1280, 800)), folder, QStringLiteral("panel-full-screen.png"));
 
-    SettingsView window(vm.speech(), preferences, notifications);
+    SettingsView window(static_cast<ReaderViewModelShell&>(*shell).speech(), preferences,
+                        notifications);
     bind(window, vm);
     written &= save(grab(window, QSize(480, 380)), folder, QStringLiteral("settings-window.png"));
     return written;

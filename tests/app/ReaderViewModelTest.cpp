@@ -7,11 +7,9 @@
 #include "core/TextSanitizer.hpp"
 #include "fakes/FakeDocumentReaders.hpp"
 #include "fakes/FakePasteboard.hpp"
-#include "fakes/FixedVoiceCatalog.hpp"
 #include "fakes/InMemoryPreferencesStore.hpp"
 #include "fakes/ManualScheduler.hpp"
-#include "fakes/ScriptedSpeechSynthesizer.hpp"
-#include "fakes/TableLanguageRecognizer.hpp"
+#include "fakes/ScriptedSpeechService.hpp"
 #include "support/FileSizeLimit.hpp"
 
 #include <QCoreApplication>
@@ -76,18 +74,17 @@ protected:
         qputenv("XDG_DATA_HOME", dataHome_.path().toUtf8());
     }
 
+    LibraryStore& library() { return *library_; }
+
     ReaderViewModel& controller(Scheduler* scheduler = nullptr) {
         auto synthesizer = std::make_unique<fakes::ScriptedSpeechSynthesizer>(speechLog_);
         synthesizer_ = synthesizer.get();
-        auto speech = std::make_unique<SpeechService>(
-            std::move(synthesizer),
-            std::make_unique<fakes::FixedVoiceCatalog>(std::vector<SpeechVoice>{},
-                                                       std::map<QString, SpeechVoice>{}),
-            std::make_unique<fakes::TableLanguageRecognizer>(std::map<QString, QString>{}),
-            preferences_);
-        viewModel_ = std::make_unique<ReaderViewModel>(ReaderViewModel::Services{
-            preferences_, scheduler != nullptr ? *scheduler : scheduler_, pasteboard_, importer_,
-            std::move(speech), std::make_unique<LibraryStore>()});
+        viewModel_.reset();
+        speech_ = fakes::scriptedSpeechService(std::move(synthesizer), preferences_);
+        library_ = std::make_unique<LibraryStore>();
+        viewModel_ = std::make_unique<ReaderViewModel>(
+            ReaderViewModel::Services{preferences_, scheduler != nullptr ? *scheduler : scheduler_,
+                                      pasteboard_, importer_, *speech_, *library_});
         return *viewModel_;
     }
 
@@ -174,6 +171,8 @@ protected:
     ImportService importer_{readers_};
     fakes::ScriptedSpeechSynthesizer::Log speechLog_;
     fakes::ScriptedSpeechSynthesizer* synthesizer_ = nullptr;
+    std::unique_ptr<SpeechService> speech_;
+    std::unique_ptr<LibraryStore> library_;
     std::unique_ptr<ReaderViewModel> viewModel_;
 };
 
@@ -187,9 +186,9 @@ TEST_F(ReaderViewModelTest, TheWelcomeTextCountsReadingButHasNoEntry) {
     reader.play();
     showChunks(3);
     reader.pause();
-    EXPECT_EQ(reader.library().stats().totalWordsRead, 3);
-    EXPECT_EQ(reader.library().stats().sessions, 0);
-    EXPECT_TRUE(reader.library().entries().empty());
+    EXPECT_EQ(library().stats().totalWordsRead, 3);
+    EXPECT_EQ(library().stats().sessions, 0);
+    EXPECT_TRUE(library().entries().empty());
 }
 
 TEST_F(ReaderViewModelTest, LoadingTheSameTextTwiceCountsOneDocumentAndTwoSessions) {
@@ -198,10 +197,10 @@ TEST_F(ReaderViewModelTest, LoadingTheSameTextTwiceCountsOneDocumentAndTwoSessio
          {"First text here.", "Another document entirely.", "First text here."}) {
         loaded(reader, text);
     }
-    EXPECT_EQ(reader.library().stats().documentsOpened, 2);
-    EXPECT_EQ(reader.library().stats().sessions, 3);
-    ASSERT_EQ(reader.library().entries().size(), 2u);
-    EXPECT_EQ(reader.library().entries()[0].title, "First text here.");
+    EXPECT_EQ(library().stats().documentsOpened, 2);
+    EXPECT_EQ(library().stats().sessions, 3);
+    ASSERT_EQ(library().entries().size(), 2u);
+    EXPECT_EQ(library().entries()[0].title, "First text here.");
 }
 
 struct ResumeCase {
@@ -226,7 +225,7 @@ TEST_P(ResumeTest, ResumesAtTheStoredPosition) {
     loaded(reader, text);
     EXPECT_EQ(reader.engine().index(), GetParam().expectedIndex);
     EXPECT_EQ(reader.statusMessage(), GetParam().message);
-    EXPECT_EQ(reader.library().entries().at(0).lastIndex, GetParam().expectedIndex);
+    EXPECT_EQ(library().entries().at(0).lastIndex, GetParam().expectedIndex);
 }
 
 // A position at or past the end of the text as loaded now starts it over.
@@ -318,10 +317,10 @@ TEST_P(StoredTextTest, LongSelectionsAreRememberedWithoutTheirText) {
 
     auto& reader = controller();
     loaded(reader, text);
-    EXPECT_EQ(reader.library().entries().at(0).storedText.has_value(), stored);
+    EXPECT_EQ(library().entries().at(0).storedText.has_value(), stored);
     loaded(reader, "Something else.");
     // As the library view does: the entry handed over is the library's own.
-    settle([&](LoadDone done) { reader.open(reader.library().entries().at(0), std::move(done)); });
+    settle([&](LoadDone done) { reader.open(library().entries().at(0), std::move(done)); });
     EXPECT_EQ(reader.engine().words().front().text, stored ? "abcd" : "Something");
     EXPECT_EQ(reader.statusMessage(),
               stored ? std::nullopt
@@ -355,9 +354,9 @@ TEST_F(ReaderViewModelTest, PausingTwiceCountsTheStretchOnce) {
     showChunks(60);
     reader.pause();
     reader.pause();
-    EXPECT_EQ(reader.library().stats().totalWordsRead, 60);
-    EXPECT_NEAR(reader.library().stats().totalSecondsRead, 6.0, 1e-9);
-    EXPECT_EQ(reader.library().entries().at(0).lastIndex, 160);
+    EXPECT_EQ(library().stats().totalWordsRead, 60);
+    EXPECT_NEAR(library().stats().totalSecondsRead, 6.0, 1e-9);
+    EXPECT_EQ(library().entries().at(0).lastIndex, 160);
 }
 
 TEST_F(ReaderViewModelTest, APausedLoopNeverAdvancesAgain) {
@@ -391,11 +390,11 @@ TEST_P(JumpTest, JumpsCloseTheStretchSoSkippedWordsAreNotRead) {
     showChunks(5);
     GetParam().jump(reader);
     EXPECT_EQ(reader.engine().index(), GetParam().expectedIndex);
-    EXPECT_EQ(reader.library().stats().totalWordsRead, 5);
-    EXPECT_EQ(reader.library().entries().at(0).lastIndex, 25);
+    EXPECT_EQ(library().stats().totalWordsRead, 5);
+    EXPECT_EQ(library().entries().at(0).lastIndex, 25);
     showChunks(2);
     reader.pause();
-    EXPECT_EQ(reader.library().stats().totalWordsRead, GetParam().resumes ? 7 : 5);
+    EXPECT_EQ(library().stats().totalWordsRead, GetParam().resumes ? 7 : 5);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -426,8 +425,7 @@ TEST_P(StructureMoveTest, MovesBySentenceAndParagraphLikeSteps) {
     (reader.*GetParam().move)();
     EXPECT_EQ(reader.engine().index(), GetParam().expectedIndex);
     EXPECT_EQ(reader.isPlaying(), GetParam().playsOn);
-    EXPECT_EQ(reader.library().entries().at(0).lastIndex,
-              GetParam().playing ? GetParam().start : 0);
+    EXPECT_EQ(library().entries().at(0).lastIndex, GetParam().playing ? GetParam().start : 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -473,7 +471,7 @@ TEST_F(ReaderViewModelTest, PlayingSavesWhatWasReadEveryHalfMinute) {
     reader.play();
     scheduler_.advance(Seconds{30.5});
     ASSERT_TRUE(reader.isPlaying());
-    reader.library().flush();
+    library().flush();
     {
         const LibraryStore saved;
         EXPECT_GT(saved.entries().at(0).lastIndex, 0);
@@ -482,8 +480,8 @@ TEST_F(ReaderViewModelTest, PlayingSavesWhatWasReadEveryHalfMinute) {
     }
     scheduler_.advance(Seconds{10});
     reader.pause();
-    EXPECT_EQ(reader.library().stats().totalWordsRead, reader.engine().index());
-    EXPECT_NEAR(reader.library().stats().totalSecondsRead, 40.5, 1e-9);
+    EXPECT_EQ(library().stats().totalWordsRead, reader.engine().index());
+    EXPECT_NEAR(library().stats().totalSecondsRead, 40.5, 1e-9);
 }
 
 // A drag of the scrubber seeks many times but writes the library once, when it is let go.
@@ -491,31 +489,31 @@ TEST_F(ReaderViewModelTest, ScrubbingWritesTheLibraryOnceItIsLetGo) {
     auto& reader = reading(100);
     reader.play();
     showChunks(3);
-    reader.library().flush();
-    const QString file = reader.library().filePath();
+    library().flush();
+    const QString file = library().filePath();
     ASSERT_TRUE(QFile::remove(file));
     reader.beginScrub();
     for (const double progress : {0.2, 0.4, 0.6}) {
         reader.seek(progress);
         showChunks(1);
     }
-    reader.library().flush();
+    library().flush();
     EXPECT_FALSE(QFile::exists(file));
     reader.endScrub();
-    reader.library().flush();
+    library().flush();
     EXPECT_TRUE(QFile::exists(file));
     EXPECT_TRUE(reader.isPlaying());
-    EXPECT_EQ(reader.library().stats().totalWordsRead, 5);
+    EXPECT_EQ(library().stats().totalWordsRead, 5);
 }
 
 // The write fails when the file may not grow, which binds root too.
 TEST_F(ReaderViewModelTest, AFailedSaveIsShownOnTheStatusLine) {
     auto& reader = reading(10);
-    reader.library().flush();
+    library().flush();
     {
         const testsupport::FileSizeLimit limit(10);
         loaded(reader, "Another text to read.");
-        reader.library().flush();
+        library().flush();
     }
     ASSERT_TRUE(reader.statusMessage());
     EXPECT_TRUE(reader.statusMessage()->startsWith("Couldn't save the library to "));
@@ -557,7 +555,7 @@ TEST_P(ChunkLoopTest, TheLoopShowsEachChunkFromWhereItStarted) {
     reader.play();
     scheduler_.runUntilIdle();
     EXPECT_THAT(shown, ElementsAreArray(GetParam().shown));
-    EXPECT_EQ(reader.library().stats().totalWordsRead, 10 - shown.front());
+    EXPECT_EQ(library().stats().totalWordsRead, 10 - shown.front());
     // Playing a finished text starts it over.
     reader.play();
     EXPECT_EQ(reader.engine().index(), 0);
@@ -615,8 +613,8 @@ TEST_F(ReaderViewModelTest, SpeechDrivesTheEngineAndFinishesAtTheEnd) {
     QCoreApplication::sendPostedEvents();
     EXPECT_EQ(reader.engine().index(), 8);
     EXPECT_FALSE(reader.isPlaying());
-    EXPECT_EQ(reader.library().stats().totalWordsRead, 8);
-    EXPECT_NEAR(reader.library().stats().totalSecondsRead, 2.0, 1e-9);
+    EXPECT_EQ(library().stats().totalWordsRead, 8);
+    EXPECT_NEAR(library().stats().totalSecondsRead, 2.0, 1e-9);
 }
 
 TEST_F(ReaderViewModelTest, ReportsOfAStoppedUtteranceChangeNothing) {
@@ -630,8 +628,8 @@ TEST_F(ReaderViewModelTest, ReportsOfAStoppedUtteranceChangeNothing) {
     QCoreApplication::sendPostedEvents();
     EXPECT_EQ(reader.engine().index(), 2);
     EXPECT_FALSE(reader.isPlaying());
-    EXPECT_EQ(reader.library().stats().totalWordsRead, 2);
-    EXPECT_EQ(reader.library().entries().at(0).lastIndex, 2);
+    EXPECT_EQ(library().stats().totalWordsRead, 2);
+    EXPECT_EQ(library().entries().at(0).lastIndex, 2);
 }
 
 TEST_F(ReaderViewModelTest, TogglingSpeechWhilePlayingSwitchesDriverAtTheCurrentWord) {
@@ -649,7 +647,7 @@ TEST_F(ReaderViewModelTest, TogglingSpeechWhilePlayingSwitchesDriverAtTheCurrent
     EXPECT_EQ(reader.engine().index(), 50);
     reader.pause();
     // One stretch across both drivers.
-    EXPECT_EQ(reader.library().stats().totalWordsRead, 50);
+    EXPECT_EQ(library().stats().totalWordsRead, 50);
 }
 
 struct RateCase {
@@ -697,7 +695,7 @@ TEST_F(ReaderViewModelTest, WhenSpeechFailsReadingGoesOnVisually) {
     showChunks(4);
     EXPECT_EQ(reader.engine().index(), 7);
     scheduler_.runUntilIdle();
-    EXPECT_EQ(reader.library().stats().totalWordsRead, 20);
+    EXPECT_EQ(library().stats().totalWordsRead, 20);
 }
 
 TEST_F(ReaderViewModelTest, SpeechTroubleIsToldOnceUntilAWordIsHeardAgain) {
@@ -734,17 +732,17 @@ TEST_F(ReaderViewModelTest, ReopeningAFileLoadsItAgainAndResumes) {
     showChunks(12);
     loaded(reader, "Something else.");
 
-    settle([&](LoadDone done) { reader.open(reader.library().entries().at(0), std::move(done)); });
+    settle([&](LoadDone done) { reader.open(library().entries().at(0), std::move(done)); });
     EXPECT_EQ(reader.engine().index(), 12);
     EXPECT_EQ(reader.statusMessage(), QStringLiteral("Resumed at 40% · press ⏮ to start over"));
-    EXPECT_EQ(reader.library().stats().documentsOpened, 2);
+    EXPECT_EQ(library().stats().documentsOpened, 2);
 }
 
 TEST_F(ReaderViewModelTest, ReopeningAVanishedFileKeepsTheCurrentText) {
     const auto path = writeFile("gone.txt", 30);
     auto& reader = reading(0);
     loaded(reader, wordsText(30), ReaderViewModel::LoadSource::file(path));
-    const ReadingHistoryEntry entry = reader.library().entries().at(0);
+    const ReadingHistoryEntry entry = library().entries().at(0);
     loaded(reader, wordsText(20, "other"));
     reader.seek(0.5);
     std::filesystem::remove(path);
@@ -770,7 +768,7 @@ TEST_F(ReaderViewModelTest, TheLatestRequestWinsWhicheverFinishesFirst) {
     EXPECT_EQ(first->message, QStringLiteral("Replaced by a later request"));
     QCoreApplication::processEvents();
     EXPECT_EQ(reader.engine().words().front().text, "Chosen");
-    EXPECT_EQ(reader.library().entries().size(), 1u);
+    EXPECT_EQ(library().entries().size(), 1u);
 }
 
 TEST_F(ReaderViewModelTest, AReadThatDoesNotEndGivesWayAndTheNextOneIsServed) {
@@ -803,8 +801,8 @@ TEST_F(ReaderViewModelTest, OneFileUnderTwoSpellingsIsOneEntry) {
                   }).status,
                   LoadOutcome::Status::loaded);
     }
-    ASSERT_EQ(reader.library().entries().size(), 1u);
-    EXPECT_EQ(reader.library().entries()[0].filePath, path.string());
+    ASSERT_EQ(library().entries().size(), 1u);
+    EXPECT_EQ(library().entries()[0].filePath, path.string());
 }
 
 TEST_F(ReaderViewModelTest, WorkStillPendingWhenTheControllerGoesDoesNothing) {
@@ -817,6 +815,7 @@ TEST_F(ReaderViewModelTest, WorkStillPendingWhenTheControllerGoesDoesNothing) {
     entry.filePath = path.string();
     reader.open(entry);
     viewModel_.reset();
+    library_.reset();
     scheduler_.runUntilIdle();
     QCoreApplication::processEvents();
 

@@ -83,7 +83,7 @@ class PanelWalk : public ReaderViewTest, public ::testing::WithParamInterface<co
 
 TEST_P(PanelWalk, EveryControlHasANameARoleAndATabStop) {
     vm_->load("Some words to read, and a few more of them.", ReaderViewModel::LoadSource::text());
-    vm_->library().clearHistory();
+    library_->clearHistory();
     vm_->load("A second text, so that the library lists a row.",
               ReaderViewModel::LoadSource::text());
     ReaderView& reader = activeView();
@@ -110,7 +110,7 @@ INSTANTIATE_TEST_SUITE_P(Cards, PanelWalk,
 
 TEST_F(ReaderViewTest, SettingsWindowTabsAreWalkable) {
     NotificationCenter notifications;
-    SettingsView window(vm_->speech(), preferences_, notifications);
+    SettingsView window(*speech_, preferences_, notifications);
     window.show();
     window.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));

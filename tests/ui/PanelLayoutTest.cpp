@@ -41,11 +41,11 @@ TEST_F(ReaderViewTest, LongStatusIsCutOffAndNeverWidensThePanel) {
 TEST_F(ReaderViewTest, LibraryFitsTheSmallestPanel) {
     for (int i = 0; i < 3; ++i) {
         const std::string id = "doc" + std::to_string(i);
-        vm_->library().registerDocument(
+        library_->registerDocument(
             id, "A remarkably long document title that cannot fit on one row " + id,
             ReadingHistoryEntry::Kind::text, 1000, std::nullopt, "text " + id);
     }
-    vm_->library().addReading(2'500'000, 36000);
+    library_->addReading(2'500'000, 36000);
     ReaderView& reader = view();
     reader.resize(smallest);
     reader.show();

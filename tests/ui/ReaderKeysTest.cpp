@@ -68,7 +68,7 @@ TEST_P(ReaderKeys, ActWhereverFocusIsNot) {
         ReadingSettings settings = vm_->settings();
         settings.wpm = 300;
         vm_->setSettings(settings);
-        vm_->setFullScreen(false);
+        reader.setFullScreen(false);
         reader.handleEscape();
         testing::finishAnimations(reader);
         target->setFocus(Qt::TabFocusReason);
@@ -96,7 +96,7 @@ TEST_P(ReaderKeys, ActWhereverFocusIsNot) {
             EXPECT_TRUE(reader.isKeysShown());
             break;
         case Effect::fullScreen:
-            EXPECT_TRUE(vm_->isFullScreen());
+            EXPECT_TRUE(reader.isFullScreen());
             break;
         case Effect::settingsWindow:
             EXPECT_EQ(settingsWindow.count(), 1);

@@ -9,7 +9,7 @@
 #include "fakes/FixedVoiceCatalog.hpp"
 #include "fakes/InMemoryPreferencesStore.hpp"
 #include "fakes/ManualScheduler.hpp"
-#include "fakes/ScriptedSpeechSynthesizer.hpp"
+#include "fakes/ScriptedSpeechService.hpp"
 #include "fakes/TableLanguageRecognizer.hpp"
 #include "ui/ChunkStepper.hpp"
 #include "ui/ControlBar.hpp"
@@ -41,20 +41,17 @@ protected:
     void SetUp() override {
         ASSERT_TRUE(dataHome_.isValid());
         qputenv("XDG_DATA_HOME", dataHome_.path().toUtf8());
+        speech_ = fakes::scriptedSpeechService(speechLog_, preferences_);
+        library_ = std::make_unique<LibraryStore>();
         vm_ = std::make_unique<ReaderViewModel>(ReaderViewModel::Services{
-            preferences_, clock_, pasteboard_, importer_,
-            std::make_unique<SpeechService>(
-                std::make_unique<fakes::ScriptedSpeechSynthesizer>(speechLog_),
-                std::make_unique<fakes::FixedVoiceCatalog>(std::vector<SpeechVoice>{},
-                                                           std::map<QString, SpeechVoice>{}),
-                std::make_unique<fakes::TableLanguageRecognizer>(std::map<QString, QString>{}),
-                preferences_),
-            std::make_unique<LibraryStore>()});
-        vm_->onToggleFullScreen = [this] { vm_->setFullScreen(!vm_->isFullScreen()); };
+            preferences_, clock_, pasteboard_, importer_, *speech_, *library_});
     }
 
     ReaderView& view() {
-        view_ = std::make_unique<ReaderView>(*vm_, clock_, true);
+        view_ = std::make_unique<ReaderView>(*vm_, *speech_, *library_, clock_, true);
+        // Stands in for the panel's window, which owns the full-screen state.
+        QObject::connect(view_.get(), &ReaderView::fullScreenToggleRequested, view_.get(),
+                         [view = view_.get()] { view->setFullScreen(!view->isFullScreen()); });
         view_->resize(720, 520);
         return *view_;
     }
@@ -112,6 +109,8 @@ protected:
     fakes::FakePasteboard pasteboard_;
     ImportService importer_{std::make_shared<FakeDocumentReaders>()};
     fakes::ScriptedSpeechSynthesizer::Log speechLog_;
+    std::unique_ptr<SpeechService> speech_;
+    std::unique_ptr<LibraryStore> library_;
     std::unique_ptr<ReaderViewModel> vm_;
     std::unique_ptr<ReaderView> view_;
 };

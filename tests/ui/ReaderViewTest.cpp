@@ -16,7 +16,7 @@ using Seconds = Scheduler::Seconds;
 TEST_F(ReaderViewTest, EscapeClosesOverlaysThenLeavesFullScreenThenHides) {
     ReaderView& reader = view();
     QSignalSpy hidden(&reader, &ReaderView::closeRequested);
-    vm_->setFullScreen(true);
+    reader.setFullScreen(true);
     reader.setLibraryShown(true);
     reader.setSettingsShown(true);
 
@@ -24,11 +24,11 @@ TEST_F(ReaderViewTest, EscapeClosesOverlaysThenLeavesFullScreenThenHides) {
     testing::finishAnimations(reader);
     EXPECT_FALSE(reader.library().isVisibleTo(&reader));
     EXPECT_FALSE(reader.quickSettings().isVisibleTo(&reader));
-    EXPECT_TRUE(vm_->isFullScreen());
+    EXPECT_TRUE(reader.isFullScreen());
     EXPECT_EQ(hidden.count(), 0);
 
     reader.handleEscape();
-    EXPECT_FALSE(vm_->isFullScreen());
+    EXPECT_FALSE(reader.isFullScreen());
     EXPECT_EQ(hidden.count(), 0);
 
     reader.handleEscape();
@@ -38,9 +38,9 @@ TEST_F(ReaderViewTest, EscapeClosesOverlaysThenLeavesFullScreenThenHides) {
 TEST_F(ReaderViewTest, KeysWorkWhileTheViewIsActive) {
     ReaderView& reader = activeView();
     QTest::keyClick(&reader, Qt::Key_F, Qt::ControlModifier);
-    EXPECT_TRUE(vm_->isFullScreen());
+    EXPECT_TRUE(reader.isFullScreen());
     QTest::keyClick(&reader, Qt::Key_Escape);
-    EXPECT_FALSE(vm_->isFullScreen());
+    EXPECT_FALSE(reader.isFullScreen());
     QTest::keyClick(&reader, Qt::Key_Space);
     EXPECT_TRUE(vm_->isPlaying());
     QTest::keyClick(&reader, Qt::Key_Space);
@@ -78,7 +78,7 @@ TEST_F(ReaderViewTest, PausedFocusShowsTheSentenceWhereAClickMovesTheReader) {
 
 TEST_F(ReaderViewTest, ChromeHidesAfterThePointerRestsInFullScreen) {
     ReaderView& reader = activeView();
-    vm_->setFullScreen(true);
+    reader.setFullScreen(true);
     EXPECT_TRUE(chromeShown(reader));
 
     clock_.advance(Seconds{2.0});
@@ -145,7 +145,7 @@ TEST_F(ReaderViewTest, UnreadableFileShowsItsNameAndKeepsTheDocument) {
 TEST_F(ReaderViewTest, SettingsEditedAnywhereShowEverywhereAtOnce) {
     ReaderView& reader = view();
     NotificationCenter notifications;
-    SettingsView window(vm_->speech(), preferences_, notifications);
+    SettingsView window(*speech_, preferences_, notifications);
     bind(window, *vm_);
 
     reader.controlBar().chunkStepper().stepUp();
