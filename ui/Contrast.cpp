@@ -28,7 +28,9 @@ QColor mix(const QColor& from, const QColor& to, double share) {
 } // namespace
 
 double contrastRatio(const QColor& first, const QColor& second) {
-    const auto [darker, lighter] = std::minmax(luminance(first), luminance(second));
+    // The list form answers values; the two-argument form would answer references to the
+    // temporaries, gone by the next line.
+    const auto [darker, lighter] = std::minmax({luminance(first), luminance(second)});
     return (lighter + 0.05) / (darker + 0.05);
 }
 
