@@ -45,7 +45,7 @@ control_fields() {
     done
     [ "$(field Recommends)" = antiword ] || { echo "Recommends: $(field Recommends)"; return 1; }
     [ -n "$(field Section)" ] || { echo "no Section"; return 1; }
-    echo "$info" | grep -q '^ Description: Speed reader' || { echo "$info"; return 1; }
+    grep -q '^ Description: Speed reader' <<<"$info" || { echo "$info"; return 1; }
 }
 
 maintainer_scripts() {
@@ -117,7 +117,7 @@ hardened() {
     grep -q '__stack_chk_fail' <<<"$symbols" || { echo "no stack protector"; return 1; }
     grep -Eq '__[a-z_]+_chk' <<<"$(grep -v __stack_chk_fail <<<"$symbols")" ||
         { echo "no fortified libc calls"; return 1; }
-    if readelf --section-headers "$program" | grep -q '\.debug_'; then
+    if grep -q '\.debug_' <<<"$(readelf --section-headers "$program")"; then
         echo "not stripped"
         return 1
     fi
