@@ -40,7 +40,7 @@ control_fields() {
     local depends
     depends=$(field Depends)
     for needed in libc6 libqt6widgets6 libespeak-ng1 libpoppler-cpp0v5 unzip espeak-ng-data \
-        fonts-jetbrains-mono fonts-noto-core; do
+        fonts-jetbrains-mono fonts-noto-core fonts-noto-cjk; do
         [[ ", $depends," == *", $needed"[\ ,]* ]] || { echo "Depends lacks $needed: $depends"; return 1; }
     done
     [ "$(field Recommends)" = antiword ] || { echo "Recommends: $(field Recommends)"; return 1; }
