@@ -87,6 +87,38 @@ INSTANTIATE_TEST_SUITE_P(
         ShapeCase{"LatinInTheFocusFace", "reading", 2, ReaderFonts::focusWord(56)}),
     [](const auto& info) { return std::string(info.param.name); });
 
+class ORPLineElision : public ::testing::TestWithParam<ShapeCase> {};
+
+// Past the smallest size a word is cut on both sides of its pivot, which stays on the centre.
+TEST_P(ORPLineElision, TooLongWordIsCutToTheLineAroundItsPivot) {
+    const ShapeCase& c = GetParam();
+    const Word word = testing::word(0, c.text, c.orp);
+    QImage image(canvas, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    const QRectF area(140, 0, 200, canvas.height());
+    {
+        QPainter painter(&image);
+        ORPLine(std::span(&word, 1), dark, true, c.font).paint(painter, area);
+    }
+    const QRect ink = testing::ink(image, Qt::transparent);
+    EXPECT_GE(ink.left(), area.left());
+    EXPECT_LE(ink.right(), area.right());
+    const QRect pivot = solidArea(image, dark.pivot);
+    ASSERT_FALSE(pivot.isEmpty());
+    EXPECT_NEAR((pivot.left() + pivot.right() + 1) / 2.0, area.center().x(), 1.0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Scripts, ORPLineElision,
+    ::testing::Values(ShapeCase{"Latin", "pneumonoultramicroscopicsilicovolcanoconiosis", 12,
+                                ReaderFonts::focusWord(56)},
+                      ShapeCase{"Arabic",
+                                "\u0627\u0644\u0645\u0633\u062A\u0634\u0641\u064A\u0627"
+                                "\u062A\u0627\u0644\u0645\u062A\u062E\u0635\u0635\u0629"
+                                "\u0627\u0644\u062C\u062F\u064A\u062F\u0629",
+                                8, ReaderFonts::focusWord(56)}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 struct LeadCase {
     const char* name;
     std::string text;
