@@ -19,7 +19,7 @@ const QStringList sansFallbacks{
     QStringLiteral("Noto Sans Arabic"),     QStringLiteral("Noto Sans Hebrew"),
     QStringLiteral("Noto Sans Devanagari"), QStringLiteral("Noto Sans Bengali"),
     QStringLiteral("Noto Sans Thai"),       QStringLiteral("Noto Sans CJK SC"),
-    QStringLiteral("Noto Sans CJK JP"),     QStringLiteral("Noto Sans"),
+    QStringLiteral("Noto Sans CJK JP"),
 };
 const QStringList serifFallbacks{
     QStringLiteral("Noto Naskh Arabic"),     QStringLiteral("Noto Serif Hebrew"),
@@ -42,9 +42,11 @@ QFont font(const QStringList& families, QFont::StyleHint hint, QFont::Weight wei
     return font;
 }
 
+// The script faces come before the second monospace face, whose Arabic and Hebrew are squeezed
+// into equal advances.
 QStringList monospace() {
-    return QStringList{QStringLiteral("JetBrains Mono"), QStringLiteral("DejaVu Sans Mono")} +
-           sansFallbacks;
+    return QStringList{QStringLiteral("JetBrains Mono")} + sansFallbacks +
+           QStringList{QStringLiteral("DejaVu Sans Mono")};
 }
 
 } // namespace
