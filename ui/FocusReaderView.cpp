@@ -253,9 +253,8 @@ void FocusReaderView::refresh() {
     }
     if (scheduled_ == now) {
         // Across the full width: a shrunk or elided line never passes the padding, but the
-        // padding is cheap to include and keeps the rule simple. Marks above and below the
-        // letters of some scripts reach past the reading face's line.
-        const qreal reach = now.area.height() / 2;
+        // padding is cheap to include and keeps the rule simple.
+        const qreal reach = now.area.height() * ORPLine::overhang;
         update(QRectF(0, now.area.top() - reach, width(), now.area.height() + 2 * reach)
                    .toAlignedRect());
     } else {

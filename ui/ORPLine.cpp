@@ -153,6 +153,32 @@ const ORPLine::Shaped& ORPLine::fitted(qreal width) const {
 }
 
 void ORPLine::paint(QPainter& painter, const QRectF& area) const {
+    // Glyphs this large are filled from their outlines on every draw, which a fade would repeat
+    // each frame for two lines; a line at rest is drawn once and needs no copy.
+    if (painter.opacity() >= 1 || painter.worldTransform().type() > QTransform::TxTranslate) {
+        drawGlyphs(painter, area);
+        return;
+    }
+    const qreal ratio = painter.device()->devicePixelRatioF();
+    const QPointF device = painter.worldTransform().map(area.topLeft()) * ratio;
+    const QPointF offset =
+        (device - QPointF(std::floor(device.x()), std::floor(device.y()))) / ratio;
+    const qreal margin = std::ceil(area.height() * overhang);
+    const QRectF local(offset + QPointF(margin, margin), area.size());
+    if (picture_.isNull() || pictureArea_ != local || picture_.devicePixelRatio() != ratio) {
+        const QSizeF size(area.width() + 2 * margin + 1, area.height() + 2 * margin + 1);
+        picture_ = QImage((size * ratio).toSize(), QImage::Format_ARGB32_Premultiplied);
+        picture_.setDevicePixelRatio(ratio);
+        picture_.fill(Qt::transparent);
+        QPainter onPicture(&picture_);
+        onPicture.setRenderHints(painter.renderHints());
+        drawGlyphs(onPicture, local);
+        pictureArea_ = local;
+    }
+    painter.drawImage(area.topLeft() - offset - QPointF(margin, margin), picture_);
+}
+
+void ORPLine::drawGlyphs(QPainter& painter, const QRectF& area) const {
     const qreal factor = scale(area.width());
     const Shaped& shaped = fitted(area.width() / factor);
     painter.save();

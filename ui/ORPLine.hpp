@@ -6,6 +6,7 @@
 #include <QColor>
 #include <QFont>
 #include <QGlyphRun>
+#include <QImage>
 #include <QList>
 #include <QString>
 #include <optional>
@@ -23,6 +24,9 @@ namespace velora {
 class ORPLine {
 public:
     static constexpr qreal minimumScale = 0.4;
+    // How far, as a share of the line's height, stacked marks of some scripts and the overhang
+    // of edge letters may reach past the line's box.
+    static constexpr qreal overhang = 0.25;
 
     ORPLine(std::span<const Word> words, const ThemePalette& palette, bool highlightPivot,
             const QFont& font);
@@ -30,7 +34,8 @@ public:
     qreal height() const { return height_; }
     // The factor the line is drawn at within `width`.
     qreal scale(qreal width) const;
-    // Draws the line across `area`, centred in both directions.
+    // Draws the line across `area`, centred in both directions. While it fades in place it is
+    // drawn once into an image and copied from there on every frame.
     void paint(QPainter& painter, const QRectF& area) const;
 
 private:
@@ -48,6 +53,7 @@ private:
     Shaped shape(const QString& before, const QString& pivot, const QString& after) const;
     // The shaped word as it fits in `width`: whole, or elided on either side of the pivot.
     const Shaped& fitted(qreal width) const;
+    void drawGlyphs(QPainter& painter, const QRectF& area) const;
     qreal idealWidth() const;
 
     QFont font_;
@@ -60,6 +66,9 @@ private:
     QColor pivotColor_;
     Shaped whole_;
     mutable std::optional<std::pair<qreal, Shaped>> elided_; // by the width it was cut for
+    // The line as last drawn, at whole device pixels, for the area and the offset it was drawn at.
+    mutable QImage picture_;
+    mutable QRectF pictureArea_;
     qreal ascent_ = 0;
     qreal height_ = 0;
 };

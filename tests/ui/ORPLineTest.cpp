@@ -119,6 +119,42 @@ INSTANTIATE_TEST_SUITE_P(
                                 8, ReaderFonts::focusWord(56)}),
     [](const auto& info) { return std::string(info.param.name); });
 
+QImage paintAt(const Word& word, const QRectF& area, qreal opacity) {
+    QImage image(canvas, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    painter.setOpacity(opacity);
+    ORPLine(std::span(&word, 1), dark, true, ReaderFonts::focusWord(56)).paint(painter, area);
+    return image;
+}
+
+class ORPLineFade : public ::testing::TestWithParam<ShapeCase> {};
+
+// A fading line is copied from a picture of itself: it must cover what the line at rest
+// covers, marks past its box included, at a position that falls between pixels.
+TEST_P(ORPLineFade, FadingLineCoversWhatItCoversAtRest) {
+    const ShapeCase& c = GetParam();
+    const Word word = testing::word(0, c.text, c.orp);
+    const QRectF area(10.5, 40.25, canvas.width() - 21, 70);
+    const QImage rest = paintAt(word, area, 1);
+    const QImage fading = paintAt(word, area, 0.5);
+    for (int y = 0; y < rest.height(); ++y) {
+        for (int x = 0; x < rest.width(); ++x) {
+            ASSERT_NEAR(qAlpha(fading.pixel(x, y)), qAlpha(rest.pixel(x, y)) / 2.0, 1.0)
+                << x << "," << y;
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Scripts, ORPLineFade,
+    ::testing::Values(ShapeCase{"Latin", "jumping", 2, {}},
+                      ShapeCase{
+                          "ThaiStackedMarks", "\u0E0D\u0E35\u0E48\u0E1B\u0E38\u0E48\u0E19", 2, {}},
+                      ShapeCase{"Arabic", "\u0627\u0644\u0643\u062A\u0627\u0628", 2, {}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 struct LeadCase {
     const char* name;
     std::string text;
