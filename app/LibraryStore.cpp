@@ -84,9 +84,10 @@ std::vector<ReadingHistoryEntry> LibraryStore::recents() const {
     return sorted;
 }
 
-std::optional<std::string> LibraryStore::keptText(ReadingHistoryEntry::Kind kind,
-                                                  const std::optional<std::string>& text) const {
-    if (kind != ReadingHistoryEntry::Kind::text || !text) {
+std::optional<std::string>
+LibraryStore::keptText(ReadingHistoryEntry::Kind kind, const std::optional<std::string>& text,
+                       const std::optional<std::string>& recognisedFrom) const {
+    if (!text || (kind == ReadingHistoryEntry::Kind::file && !recognisedFrom)) {
         return std::nullopt;
     }
     // A character takes at least one byte, so a short enough text needs no counting.
@@ -102,11 +103,12 @@ std::optional<std::string> LibraryStore::keptText(ReadingHistoryEntry::Kind kind
     return text;
 }
 
-ReadingHistoryEntry LibraryStore::registerDocument(const std::string& id, const std::string& title,
-                                                   ReadingHistoryEntry::Kind kind,
-                                                   std::int64_t wordCount,
-                                                   const std::optional<std::string>& filePath,
-                                                   const std::optional<std::string>& storedText) {
+ReadingHistoryEntry
+LibraryStore::registerDocument(const std::string& id, const std::string& title,
+                               ReadingHistoryEntry::Kind kind, std::int64_t wordCount,
+                               const std::optional<std::string>& filePath,
+                               const std::optional<std::string>& storedText,
+                               const std::optional<std::string>& recognisedFrom) {
     auto existing = std::find_if(entries_.begin(), entries_.end(),
                                  [&](const auto& entry) { return entry.id == id; });
     if (existing != entries_.end()) {
@@ -117,9 +119,10 @@ ReadingHistoryEntry LibraryStore::registerDocument(const std::string& id, const 
         if (!updated.filePath) {
             updated.filePath = filePath;
         }
-        if (kind == ReadingHistoryEntry::Kind::text) {
-            updated.storedText = keptText(kind, storedText);
-        }
+        updated.storedText = keptText(kind, storedText, recognisedFrom);
+        updated.recognisedFrom = kind == ReadingHistoryEntry::Kind::file && updated.storedText
+                                     ? recognisedFrom
+                                     : std::nullopt;
         // Finished, or the text has shrunk below the position: start again.
         if (updated.lastIndex >= updated.wordCount) {
             updated.lastIndex = 0;
@@ -137,7 +140,10 @@ ReadingHistoryEntry LibraryStore::registerDocument(const std::string& id, const 
                               .lastIndex = 0,
                               .updatedAt = clock_(),
                               .filePath = filePath,
-                              .storedText = keptText(kind, storedText)};
+                              .storedText = keptText(kind, storedText, recognisedFrom)};
+    if (kind == ReadingHistoryEntry::Kind::file && entry.storedText) {
+        entry.recognisedFrom = recognisedFrom;
+    }
     entries_.push_back(entry);
     stats_.documentsOpened += 1;
     trim();

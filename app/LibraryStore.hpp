@@ -49,11 +49,13 @@ public:
     std::vector<ReadingHistoryEntry> recents() const;
 
     // Records a loaded document: updates the entry with this key in place, or appends a new
-    // one and trims the library. Answers the entry as stored.
+    // one and trims the library. Answers the entry as stored. A file keeps its text only when it
+    // was recognised from images (`recognisedFrom` the file's fingerprint).
     ReadingHistoryEntry registerDocument(const std::string& id, const std::string& title,
                                          ReadingHistoryEntry::Kind kind, std::int64_t wordCount,
                                          const std::optional<std::string>& filePath,
-                                         const std::optional<std::string>& storedText);
+                                         const std::optional<std::string>& storedText,
+                                         const std::optional<std::string>& recognisedFrom = {});
     void recordSession();
     void addReading(std::int64_t words, double seconds);
     // Saves the position in the entry with this key; an unknown key is left alone.
@@ -97,7 +99,8 @@ private:
     void save();
     void written(std::uint64_t generation, std::optional<QString> failure);
     std::optional<std::string> keptText(ReadingHistoryEntry::Kind kind,
-                                        const std::optional<std::string>& text) const;
+                                        const std::optional<std::string>& text,
+                                        const std::optional<std::string>& recognisedFrom) const;
 
     Clock clock_;
     std::vector<ReadingHistoryEntry> entries_;

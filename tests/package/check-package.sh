@@ -39,11 +39,12 @@ control_fields() {
         { echo "file name $(basename "$deb") for version $version"; return 1; }
     local depends
     depends=$(field Depends)
-    for needed in libc6 libqt6widgets6 libespeak-ng1 libpoppler-cpp0v5 unzip espeak-ng-data \
-        fonts-jetbrains-mono fonts-noto-core; do
+    for needed in libc6 libqt6widgets6 libespeak-ng1 libpoppler-cpp0v5 libtesseract5 unzip \
+        espeak-ng-data fonts-jetbrains-mono fonts-noto-core; do
         [[ ", $depends," == *", $needed"[\ ,]* ]] || { echo "Depends lacks $needed: $depends"; return 1; }
     done
-    [ "$(field Recommends)" = antiword ] || { echo "Recommends: $(field Recommends)"; return 1; }
+    [ "$(field Recommends)" = "antiword, tesseract-ocr-eng" ] ||
+        { echo "Recommends: $(field Recommends)"; return 1; }
     [ -n "$(field Section)" ] || { echo "no Section"; return 1; }
     grep -q '^ Description: Speed reader' <<<"$info" || { echo "$info"; return 1; }
 }
