@@ -84,10 +84,15 @@ std::vector<ReadingHistoryEntry> LibraryStore::recents() const {
     return sorted;
 }
 
-std::optional<std::string>
-LibraryStore::keptText(ReadingHistoryEntry::Kind kind, const std::optional<std::string>& text,
-                       const std::optional<std::string>& recognisedFrom) const {
-    if (!text || (kind == ReadingHistoryEntry::Kind::file && !recognisedFrom)) {
+void LibraryStore::keepText(ReadingHistoryEntry& entry, const std::optional<std::string>& text,
+                            const std::optional<std::string>& recognisedFrom) const {
+    const bool file = entry.kind == ReadingHistoryEntry::Kind::file;
+    entry.storedText = file && !recognisedFrom ? std::nullopt : keptText(text);
+    entry.recognisedFrom = file && entry.storedText ? recognisedFrom : std::nullopt;
+}
+
+std::optional<std::string> LibraryStore::keptText(const std::optional<std::string>& text) const {
+    if (!text) {
         return std::nullopt;
     }
     // A character takes at least one byte, so a short enough text needs no counting.
@@ -119,10 +124,7 @@ LibraryStore::registerDocument(const std::string& id, const std::string& title,
         if (!updated.filePath) {
             updated.filePath = filePath;
         }
-        updated.storedText = keptText(kind, storedText, recognisedFrom);
-        updated.recognisedFrom = kind == ReadingHistoryEntry::Kind::file && updated.storedText
-                                     ? recognisedFrom
-                                     : std::nullopt;
+        keepText(updated, storedText, recognisedFrom);
         // Finished, or the text has shrunk below the position: start again.
         if (updated.lastIndex >= updated.wordCount) {
             updated.lastIndex = 0;
@@ -140,10 +142,9 @@ LibraryStore::registerDocument(const std::string& id, const std::string& title,
                               .lastIndex = 0,
                               .updatedAt = clock_(),
                               .filePath = filePath,
-                              .storedText = keptText(kind, storedText, recognisedFrom)};
-    if (kind == ReadingHistoryEntry::Kind::file && entry.storedText) {
-        entry.recognisedFrom = recognisedFrom;
-    }
+                              .storedText = std::nullopt,
+                              .recognisedFrom = std::nullopt};
+    keepText(entry, storedText, recognisedFrom);
     entries_.push_back(entry);
     stats_.documentsOpened += 1;
     trim();

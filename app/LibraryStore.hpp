@@ -98,9 +98,10 @@ private:
     void trim();
     void save();
     void written(std::uint64_t generation, std::optional<QString> failure);
-    std::optional<std::string> keptText(ReadingHistoryEntry::Kind kind,
-                                        const std::optional<std::string>& text,
-                                        const std::optional<std::string>& recognisedFrom) const;
+    // A selection's text, or a file's recognised from images, within the size limits.
+    void keepText(ReadingHistoryEntry& entry, const std::optional<std::string>& text,
+                  const std::optional<std::string>& recognisedFrom) const;
+    std::optional<std::string> keptText(const std::optional<std::string>& text) const;
 
     Clock clock_;
     std::vector<ReadingHistoryEntry> entries_;
