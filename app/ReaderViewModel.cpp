@@ -61,8 +61,8 @@ ReaderViewModel::ReaderViewModel(Services services, QObject* parent)
     connect(&library_, &LibraryStore::saveFailed, this,
             [this](const QString& message) { setStatusMessage(message); });
     connect(&loader_, &DocumentLoader::recognisingPage, this, [this](int page, int pages) {
-        setRecognising(true);
         setStatusMessage(tr("Reading page %1 of %2 by text recognition").arg(page).arg(pages));
+        setRecognising(true);
     });
 }
 

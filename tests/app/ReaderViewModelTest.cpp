@@ -18,6 +18,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <algorithm>
 #include <cmath>
 #include <fstream>
 #include <future>
@@ -849,7 +850,9 @@ TEST_F(ReaderViewModelTest, AScanIsRecognisedOnceAndReopenedWhileTheFileIsUnchan
     std::ofstream(scan, std::ios::app) << " rescanned";
     EXPECT_EQ(open().status, LoadOutcome::Status::loaded);
     EXPECT_EQ(reads(), 2u);
-    EXPECT_EQ(reader.engine().words().at(1).text, "scanned");
+    const auto& words = reader.engine().words();
+    EXPECT_TRUE(std::any_of(words.begin(), words.end(),
+                            [](const Word& word) { return word.text == "rescanned"; }));
 }
 
 TEST_F(ReaderViewModelTest, RecognitionShowsItsPageAndCancellingKeepsTheText) {

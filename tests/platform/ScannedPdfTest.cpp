@@ -127,14 +127,15 @@ TEST_F(ScannedPdf, WithoutLanguageDataNamesThePackageAndStillReadsTextPages) {
 // The reader's thread does the recognition: the event loop goes on turning meanwhile, and the
 // pages are reported on the main thread as they start.
 TEST_F(ScannedPdf, TheEventLoopKeepsTurningWhilePagesAreRecognised) {
+    const auto file = scratch_ / "two pages.pdf";
+    // Written first: the writer needs a GUI application of its own.
+    fixtures::writeScannedPdf(file, {letter, letter}, {true, true});
     if (QCoreApplication::instance() == nullptr) {
         static int argc = 1;
         static char name[] = "test_platform";
         static char* argv[] = {name, nullptr};
         new QCoreApplication(argc, argv);
     }
-    const auto file = scratch_ / "two pages.pdf";
-    fixtures::writeScannedPdf(file, {letter, letter}, {true, true});
     TimerScheduler scheduler;
     DocumentLoader loader(ImportService(std::make_shared<LinuxDocumentReaders>()), scheduler);
     std::vector<int> pages;
