@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <omp.h>
 #include <tesseract/baseapi.h>
 #include <tesseract/ocrclass.h>
 #include <unicode/locid.h>
@@ -88,6 +89,9 @@ PageRecognizer::~PageRecognizer() {
 
 std::string PageRecognizer::read(const unsigned char* pixels, int width, int height,
                                  int bytesPerRow, int dpi, const ReadingMonitor* monitor) {
+    // Tesseract asks for a fixed team of threads per step; on a busy machine those threads wait
+    // on each other for longer than one alone takes, so the team follows the load.
+    omp_set_dynamic(1);
     api_->SetImage(pixels, width, height, 1, bytesPerRow);
     api_->SetSourceResolution(dpi);
     tesseract::ETEXT_DESC progress;
