@@ -2,9 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <omp.h>
-#include <tesseract/baseapi.h>
-#include <tesseract/ocrclass.h>
+#include <dlfcn.h>
 #include <unicode/locid.h>
 
 namespace velora {
@@ -12,10 +10,6 @@ namespace velora {
 namespace {
 
 constexpr std::string_view dataSuffix = ".traineddata";
-
-bool cancelRecognition(void* monitor, int) {
-    return static_cast<const ReadingMonitor*>(monitor)->isCancelled();
-}
 
 } // namespace
 
@@ -73,42 +67,21 @@ std::optional<std::string> PageRecognizer::bestLanguage(const std::vector<std::s
 
 std::unique_ptr<PageRecognizer> PageRecognizer::open(const std::filesystem::path& folder,
                                                      const std::string& language) {
-    auto api = std::make_unique<tesseract::TessBaseAPI>();
-    if (api->Init(folder.c_str(), language.c_str(), tesseract::OEM_LSTM_ONLY) != 0) {
+    static const OpenPageRecognizer openModule = [] {
+        // The build's own module first, so that a build never runs an installed one.
+        for (const char* path : {VELORA_OCR_MODULE_BUILT, VELORA_OCR_MODULE_INSTALLED}) {
+            // Kept loaded: the library's threads and static data must outlive every caller.
+            if (void* module = ::dlopen(path, RTLD_NOW | RTLD_LOCAL)) {
+                return reinterpret_cast<OpenPageRecognizer>(
+                    ::dlsym(module, openPageRecognizerSymbol));
+            }
+        }
+        return OpenPageRecognizer{};
+    }();
+    if (openModule == nullptr) {
         return nullptr;
     }
-    return std::unique_ptr<PageRecognizer>(new PageRecognizer(std::move(api)));
-}
-
-PageRecognizer::PageRecognizer(std::unique_ptr<tesseract::TessBaseAPI> api)
-    : api_(std::move(api)) {}
-
-PageRecognizer::~PageRecognizer() {
-    api_->End();
-}
-
-std::string PageRecognizer::read(const unsigned char* pixels, int width, int height,
-                                 int bytesPerRow, int dpi, const ReadingMonitor* monitor) {
-    // Tesseract asks for a fixed team of threads per step; on a busy machine those threads wait
-    // on each other for longer than one alone takes, so the team follows the load.
-    omp_set_dynamic(1);
-    api_->SetImage(pixels, width, height, 1, bytesPerRow);
-    api_->SetSourceResolution(dpi);
-    tesseract::ETEXT_DESC progress;
-    if (monitor != nullptr) {
-        progress.cancel = &cancelRecognition;
-        progress.cancel_this = const_cast<ReadingMonitor*>(monitor);
-    }
-    progress.set_deadline_msecs(pageTimeoutMilliseconds);
-    std::string text;
-    if (api_->Recognize(&progress) == 0) {
-        const std::unique_ptr<char[]> utf8(api_->GetUTF8Text());
-        if (utf8) {
-            text = utf8.get();
-        }
-    }
-    api_->Clear();
-    return text;
+    return std::unique_ptr<PageRecognizer>(openModule(folder.c_str(), language.c_str()));
 }
 
 } // namespace velora

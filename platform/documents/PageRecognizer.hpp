@@ -8,14 +8,12 @@
 #include <string>
 #include <vector>
 
-namespace tesseract {
-class TessBaseAPI;
-}
-
 namespace velora {
 
-// Reads the text of one image of a page with tesseract. Made once per document, since loading
-// the language data costs more than a page; used by one thread at a time.
+// Reads the text of one image of a page. Made once per document, since loading the language data
+// costs more than a page; used by one thread at a time. The recognition library is a module of
+// its own, loaded at the first scanned page, so that reading any other document (and starting
+// the program) loads none of it.
 class PageRecognizer {
 public:
     // A page gives up after this and keeps what it read; a hostile image cannot hold the reader.
@@ -31,19 +29,20 @@ public:
     static std::optional<std::string> bestLanguage(const std::vector<std::string>& installed,
                                                    const std::string& desktopLocale);
 
-    // None when the data cannot be loaded.
+    // None when the module or the language data cannot be loaded.
     static std::unique_ptr<PageRecognizer> open(const std::filesystem::path& folder,
                                                 const std::string& language);
-    ~PageRecognizer();
+    virtual ~PageRecognizer() = default;
 
     // The text of an 8-bit grey image taken at `dpi`; stops early when `monitor` cancels.
-    std::string read(const unsigned char* pixels, int width, int height, int bytesPerRow, int dpi,
-                     const ReadingMonitor* monitor);
-
-private:
-    explicit PageRecognizer(std::unique_ptr<tesseract::TessBaseAPI> api);
-
-    std::unique_ptr<tesseract::TessBaseAPI> api_;
+    virtual std::string read(const unsigned char* pixels, int width, int height, int bytesPerRow,
+                             int dpi, const ReadingMonitor* monitor) = 0;
 };
+
+// The module's one entry point.
+extern "C" {
+using OpenPageRecognizer = PageRecognizer* (*)(const char* folder, const char* language);
+}
+constexpr auto openPageRecognizerSymbol = "velora_open_page_recognizer";
 
 } // namespace velora
