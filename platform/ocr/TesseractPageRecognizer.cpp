@@ -1,13 +1,29 @@
 #include "platform/documents/PageRecognizer.hpp"
 
+#include <dlfcn.h>
 #include <memory>
-#include <omp.h>
 #include <tesseract/baseapi.h>
 #include <tesseract/ocrclass.h>
 
 namespace velora {
 
 namespace {
+
+// Tesseract asks its OpenMP runtime for a fixed team of threads per step; on a busy machine those
+// threads wait on each other for longer than one alone takes, so the teams follow the load. The
+// runtime is reached through the library tesseract loaded, whichever compiler built this one.
+void sizeThreadTeamsByLoad() {
+    using SetDynamic = void (*)(int);
+    static const SetDynamic setDynamic = [] {
+        void* runtime = ::dlopen("libgomp.so.1", RTLD_NOW | RTLD_NOLOAD);
+        return runtime != nullptr
+                   ? reinterpret_cast<SetDynamic>(::dlsym(runtime, "omp_set_dynamic"))
+                   : SetDynamic{};
+    }();
+    if (setDynamic != nullptr) {
+        setDynamic(1);
+    }
+}
 
 bool cancelRecognition(void* monitor, int) {
     return static_cast<const ReadingMonitor*>(monitor)->isCancelled();
@@ -21,9 +37,7 @@ public:
 
     std::string read(const unsigned char* pixels, int width, int height, int bytesPerRow, int dpi,
                      const ReadingMonitor* monitor) override {
-        // Tesseract asks for a fixed team of threads per step; on a busy machine those threads
-        // wait on each other for longer than one alone takes, so the team follows the load.
-        omp_set_dynamic(1);
+        sizeThreadTeamsByLoad();
         api_->SetImage(pixels, width, height, 1, bytesPerRow);
         api_->SetSourceResolution(dpi);
         tesseract::ETEXT_DESC progress;

@@ -60,6 +60,7 @@ contents() {
     listing=$(dpkg-deb --contents "$deb" | awk '{print $NF}')
     local expected=(
         ./usr/bin/veloramac
+        "./usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/veloramac/libvelora_ocr.so"
         ./usr/share/applications/$app_id.desktop
         ./usr/share/dbus-1/services/$app_id.service
         ./usr/share/metainfo/$app_id.metainfo.xml
