@@ -25,10 +25,10 @@ void silencePoppler() {
         once, [] { poppler::set_debug_error_function([](const std::string&, void*) {}, nullptr); });
 }
 
-// Recognition reads best near 300 dpi; a huge page is rendered coarser so that one page's image
-// stays within about 64 MB of grey pixels.
+// Recognition reads best near 300 dpi; a page larger than A3 is rendered coarser, so that its
+// image stays within 24 MB of grey pixels and recognition's working copies within a few times that.
 constexpr double recognitionDpi = 300;
-constexpr double maxPagePixels = 64.0 * 1024 * 1024;
+constexpr double maxPagePixels = 24.0 * 1024 * 1024;
 constexpr double pointsPerInch = 72;
 // Grey levels this light count as paper: a page of only paper needs no recognition.
 constexpr unsigned char paper = 250;
