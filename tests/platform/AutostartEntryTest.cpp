@@ -55,7 +55,11 @@ TEST_P(ProgramPath, IsWrittenValidAndRemoved) {
     ASSERT_TRUE(entry.setEnabled(true));
     EXPECT_EQ(entry.state(), State::on);
     EXPECT_EQ(validationErrors(entry.filePath()), QString());
-    EXPECT_THAT(read(entry.filePath()).toStdString(), ::testing::HasSubstr(" --autostart\n"));
+    // Not the program on the PATH, so the entry names this one by its absolute path.
+    EXPECT_THAT(
+        read(entry.filePath()).toStdString(),
+        ::testing::HasSubstr("\nExec=" + AutostartEntry::execArgument(program).toStdString() +
+                             " --autostart\n"));
 
     ASSERT_TRUE(entry.setEnabled(false));
     EXPECT_FALSE(QFile::exists(entry.filePath()));
