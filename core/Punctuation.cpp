@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <span>
 #include <string>
+#include <utility>
 
 namespace velora::Punctuation {
 
@@ -49,26 +50,41 @@ Kind kind(std::string_view character) {
     return kindByEquivalence(character);
 }
 
+// The last character that is not a closing quote or bracket, with its kind; empty when there is
+// none.
+std::pair<std::string_view, Kind> countingCharacter(std::string_view token) {
+    std::pair<std::string_view, Kind> result{std::string_view(), Kind::other};
+    Graphemes::forEachReverse(token, [&](std::size_t begin, std::size_t end) {
+        const std::string_view character = token.substr(begin, end - begin);
+        const Kind k = kind(character);
+        if (k == Kind::skippable) {
+            return true;
+        }
+        result = {character, k};
+        return false;
+    });
+    return result;
+}
+
 } // namespace
 
 PunctuationWeight weight(std::string_view token) {
-    auto result = PunctuationWeight::none;
-    Graphemes::forEachReverse(token, [&](std::size_t begin, std::size_t end) {
-        switch (kind(token.substr(begin, end - begin))) {
-        case Kind::major:
-            result = PunctuationWeight::major;
-            return false;
-        case Kind::minor:
-            result = PunctuationWeight::minor;
-            return false;
-        case Kind::other:
-            return false;
-        case Kind::skippable:
-            break;
-        }
-        return true;
-    });
-    return result;
+    switch (countingCharacter(token).second) {
+    case Kind::major:
+        return PunctuationWeight::major;
+    case Kind::minor:
+        return PunctuationWeight::minor;
+    case Kind::other:
+    case Kind::skippable:
+        break;
+    }
+    return PunctuationWeight::none;
+}
+
+bool endsWith(std::string_view token, std::span<const char32_t> marks) {
+    const std::string_view character = countingCharacter(token).first;
+    const std::optional<char32_t> c = Graphemes::soleCodePoint(character);
+    return c && holds(marks, *c);
 }
 
 } // namespace velora::Punctuation

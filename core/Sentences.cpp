@@ -1,6 +1,8 @@
 #include "core/Sentences.hpp"
 
 #include "core/Graphemes.hpp"
+#include "core/Punctuation.hpp"
+#include "core/ScriptWords.hpp"
 #include "core/TextEngine.hpp"
 
 #include <algorithm>
@@ -57,6 +59,10 @@ constexpr std::array<const char*, 19> abbreviations{
     "Dr.",  "St.",  "Jr.",  "Sr.",  "Fig.", "Figs.", "Vol.", "Gen.", "Lt.",    "Col.",
     "Sgt.", "Gov.", "Sen.", "Rep.", "Ft.",  "e.g.",  "i.e.", "cf.",  "approx."};
 
+// Full stops of Khmer and Thai that end a sentence for a reader, and so pause like one, where the
+// Unicode rules see none.
+constexpr std::array<char32_t, 4> endsTheRulesMiss{U'\u17D4', U'\u17D5', U'\u0E5A', U'\u0E5B'};
+
 std::unique_ptr<icu::BreakIterator> makeSentenceIterator() {
     UErrorCode status = U_ZERO_ERROR;
     std::unique_ptr<icu::BreakIterator> rules(
@@ -104,14 +110,19 @@ public:
             while (i < line.size() && !separatesTokens(line[i])) {
                 ++i;
             }
-            tokens_.push_back({begin, i});
+            ScriptWords::forEachWord(
+                line.substr(begin, i - begin), [&](ScriptWords::Piece piece, bool) {
+                    tokens_.push_back({begin + piece.begin, begin + piece.end});
+                });
         }
         if (tokens_.empty()) {
             return;
         }
+        const std::size_t lineStart = starts_.size();
         starts_.push_back(nextWord_);
         if (mayHoldBreaks(line)) {
             addBreaks(line);
+            addEndsTheRulesMiss(line, lineStart);
         }
         nextWord_ += static_cast<std::int64_t>(tokens_.size());
     }
@@ -144,12 +155,29 @@ private:
                 continue;
             }
             const Token& before = tokens_[token - 1];
-            if (tokens_[token].begin == offset && before.end < offset &&
+            if (tokens_[token].begin == offset &&
                 !endsNoSentence(line.substr(before.begin, before.end - before.begin), token == 1)) {
                 starts_.push_back(nextWord_ + static_cast<std::int64_t>(token));
             }
         }
         utext_close(&text);
+    }
+
+    void addEndsTheRulesMiss(std::string_view line, std::size_t lineStart) {
+        bool added = false;
+        for (std::size_t k = 0; k + 1 < tokens_.size(); ++k) {
+            const Token& token = tokens_[k];
+            if (Punctuation::endsWith(line.substr(token.begin, token.end - token.begin),
+                                      endsTheRulesMiss)) {
+                starts_.push_back(nextWord_ + static_cast<std::int64_t>(k + 1));
+                added = true;
+            }
+        }
+        if (added) {
+            const auto ofLine = starts_.begin() + static_cast<std::ptrdiff_t>(lineStart);
+            std::sort(ofLine, starts_.end());
+            starts_.erase(std::unique(ofLine, starts_.end()), starts_.end());
+        }
     }
 
     std::vector<std::int64_t>& starts_;

@@ -4,6 +4,7 @@
 #include "core/Graphemes.hpp"
 #include "core/ORP.hpp"
 #include "core/Punctuation.hpp"
+#include "core/ScriptWords.hpp"
 
 #include <bit>
 
@@ -76,9 +77,16 @@ std::vector<Word> tokenizeLines(std::string_view text) {
         while (i < n && separatesTokens(text[i])) {
             ++i;
         }
-        words.push_back(Word{static_cast<std::int64_t>(words.size()), std::string(token),
-                             ORP::index(token), Punctuation::weight(token),
-                             i == n || text[i] == '\n'});
+        const bool endsLine = i == n || text[i] == '\n';
+        ScriptWords::forEachWord(token, [&](ScriptWords::Piece piece, bool last) {
+            const std::string_view word = token.substr(piece.begin, piece.end - piece.begin);
+            words.push_back(Word{static_cast<std::int64_t>(words.size()), std::string(word),
+                                 ORP::index(word), Punctuation::weight(word), last && endsLine});
+        });
+    }
+    // Text without spaces yields more words than tokens.
+    if (words.size() < words.capacity()) {
+        words.shrink_to_fit();
     }
     return words;
 }

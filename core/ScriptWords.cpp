@@ -1,0 +1,200 @@
+#include "core/ScriptWords.hpp"
+
+#include "core/CodePointTable.hpp"
+#include "core/Graphemes.hpp"
+
+#include <algorithm>
+#include <memory>
+#include <optional>
+#include <unicode/brkiter.h>
+#include <unicode/uchar.h>
+#include <unicode/uscript.h>
+#include <unicode/utext.h>
+
+namespace velora::ScriptWords {
+
+namespace {
+
+enum Trait : std::uint8_t {
+    alphanumeric = 1,
+    // Only ever set together with `alphanumeric`: a full stop shared by all CJK scripts says
+    // nothing about the script around it.
+    unspacedScript = 2,
+    opening = 4,
+};
+
+bool isUnspacedScript(std::int32_t c) {
+    UErrorCode status = U_ZERO_ERROR;
+    switch (uscript_getScript(c, &status)) {
+    case USCRIPT_HAN:
+    case USCRIPT_HIRAGANA:
+    case USCRIPT_KATAKANA:
+    case USCRIPT_THAI:
+    case USCRIPT_LAO:
+    case USCRIPT_KHMER:
+    case USCRIPT_MYANMAR:
+        return U_SUCCESS(status);
+    default:
+        return false;
+    }
+}
+
+std::uint8_t computeTraits(std::int32_t c) {
+    std::uint8_t traits = 0;
+    if (u_hasBinaryProperty(c, UCHAR_ALPHABETIC) ||
+        u_getIntPropertyValue(c, UCHAR_NUMERIC_TYPE) != U_NT_NONE) {
+        traits |= alphanumeric;
+        traits |= isUnspacedScript(c) ? unspacedScript : 0;
+    }
+    const auto type = static_cast<UCharCategory>(u_charType(c));
+    if (type == U_START_PUNCTUATION || type == U_INITIAL_PUNCTUATION) {
+        traits |= opening;
+    }
+    return traits;
+}
+
+std::uint8_t traitsOf(std::int32_t c) {
+    static const CodePointTable<std::uint8_t, computeTraits> table;
+    return c < 0 ? 0 : table(c);
+}
+
+// A stretch between two ICU word boundaries.
+struct Segment {
+    std::size_t begin;
+    std::size_t end;
+    bool alphanumeric;
+    bool unspaced;
+    bool endsOpening;
+};
+
+Segment segmentOf(std::string_view token, std::size_t begin, std::size_t end) {
+    Segment segment{begin, end, false, false, false};
+    std::uint8_t last = 0;
+    for (std::size_t i = begin; i < end;) {
+        last = traitsOf(Graphemes::decode(token.substr(0, end), i));
+        segment.alphanumeric = segment.alphanumeric || (last & alphanumeric) != 0;
+        segment.unspaced = segment.unspaced || (last & unspacedScript) != 0;
+    }
+    segment.endsOpening = (last & opening) != 0;
+    return segment;
+}
+
+icu::BreakIterator* wordIterator() {
+    thread_local const std::unique_ptr<icu::BreakIterator> iterator = [] {
+        UErrorCode status = U_ZERO_ERROR;
+        std::unique_ptr<icu::BreakIterator> made(
+            icu::BreakIterator::createWordInstance(icu::Locale::getRoot(), status));
+        return U_SUCCESS(status) ? std::move(made) : nullptr;
+    }();
+    return iterator.get();
+}
+
+// ICU counts in 32 bits; a token longer than this is looked at in windows, each cut at a code
+// point, and a window's edge counts as a boundary.
+constexpr std::size_t windowBytes = std::size_t{1} << 30;
+
+void appendSegments(std::string_view token, std::size_t from, std::size_t to,
+                    std::vector<Segment>& segments) {
+    icu::BreakIterator* iterator = wordIterator();
+    UErrorCode status = U_ZERO_ERROR;
+    UText text = UTEXT_INITIALIZER;
+    utext_openUTF8(&text, token.data() + from, static_cast<std::int64_t>(to - from), &status);
+    if (iterator != nullptr && U_SUCCESS(status)) {
+        iterator->setText(&text, status);
+    }
+    if (iterator == nullptr || U_FAILURE(status)) {
+        segments.push_back(segmentOf(token, from, to));
+        utext_close(&text);
+        return;
+    }
+    std::size_t begin = from;
+    for (std::int32_t at = iterator->next(); at != icu::BreakIterator::DONE;
+         at = iterator->next()) {
+        const std::size_t end = from + static_cast<std::size_t>(at);
+        segments.push_back(segmentOf(token, begin, end));
+        begin = end;
+    }
+    utext_close(&text);
+}
+
+void segment(std::string_view token, std::vector<Segment>& segments) {
+    segments.clear();
+    std::size_t from = 0;
+    while (from < token.size()) {
+        std::size_t to = std::min(token.size(), from + windowBytes);
+        while (to < token.size() && (static_cast<unsigned char>(token[to]) & 0xC0) == 0x80) {
+            --to;
+        }
+        appendSegments(token, from, to, segments);
+        from = to;
+    }
+}
+
+// A boundary is kept where the nearest letters or digits on either side belong to a script
+// written without spaces: "iPhone在中国" is cut before 在, "well-known" stays whole.
+void keepCutsNearUnspacedText(const std::vector<Segment>& segments, std::vector<Segment>& merged) {
+    std::vector<bool> unspacedAfter(segments.size() + 1, false);
+    for (std::size_t k = segments.size(); k > 0; --k) {
+        const Segment& s = segments[k - 1];
+        unspacedAfter[k - 1] = s.alphanumeric ? s.unspaced : unspacedAfter[k];
+    }
+    merged.clear();
+    bool unspacedBefore = false;
+    for (std::size_t k = 0; k < segments.size(); ++k) {
+        const Segment& s = segments[k];
+        if (k == 0 || unspacedBefore || unspacedAfter[k]) {
+            merged.push_back(s);
+        } else {
+            Segment& last = merged.back();
+            last.end = s.end;
+            last.alphanumeric = last.alphanumeric || s.alphanumeric;
+            last.unspaced = last.unspaced || s.unspaced;
+            last.endsOpening = s.endsOpening;
+        }
+        unspacedBefore = s.alphanumeric ? s.unspaced : unspacedBefore;
+    }
+}
+
+// Marks join the word before them, as a comma does in English; opening brackets and quotes join
+// the word after them.
+void attachMarks(const std::vector<Segment>& merged, std::size_t tokenSize,
+                 std::vector<Piece>& pieces) {
+    pieces.clear();
+    std::optional<std::size_t> pendingOpening;
+    for (const Segment& s : merged) {
+        if (s.alphanumeric) {
+            pieces.push_back({pendingOpening.value_or(s.begin), s.end});
+            pendingOpening.reset();
+        } else if (pendingOpening) {
+            continue;
+        } else if (s.endsOpening || pieces.empty()) {
+            pendingOpening = s.begin;
+        } else {
+            pieces.back().end = s.end;
+        }
+    }
+    if (pendingOpening) {
+        if (pieces.empty()) {
+            pieces.push_back({*pendingOpening, tokenSize});
+        } else {
+            pieces.back().end = tokenSize;
+        }
+    }
+}
+
+} // namespace
+
+void cut(std::string_view token, std::vector<Piece>& pieces) {
+    // Hangul and most symbols of three bytes are not worth setting up the break iterator for.
+    if (!segmentOf(token, 0, token.size()).unspaced) {
+        pieces.assign(1, Piece{0, token.size()});
+        return;
+    }
+    thread_local std::vector<Segment> segments;
+    thread_local std::vector<Segment> merged;
+    segment(token, segments);
+    keepCutsNearUnspacedText(segments, merged);
+    attachMarks(merged, token.size(), pieces);
+}
+
+} // namespace velora::ScriptWords
