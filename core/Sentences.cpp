@@ -1,6 +1,7 @@
 #include "core/Sentences.hpp"
 
 #include "core/Graphemes.hpp"
+#include "core/ORP.hpp"
 #include "core/Punctuation.hpp"
 #include "core/ScriptWords.hpp"
 #include "core/TextEngine.hpp"
@@ -30,10 +31,10 @@ bool isAsciiLetter(char c) {
 }
 
 // The rules break after an initial ("J. Smith") and after a list number ("1. First"), where a
-// reader sees no sentence end.
+// reader sees no sentence end, and after Myanmar's little section, which reads as a comma.
 bool endsNoSentence(std::string_view token, bool firstOnLine) {
     if (token.size() < 2 || token.back() != '.') {
-        return false;
+        return Punctuation::weight(token) == PunctuationWeight::minor;
     }
     const std::string_view body = token.substr(0, token.size() - 1);
     if (body.size() == 1 && isAsciiLetter(body[0])) {
@@ -94,6 +95,21 @@ struct Token {
     std::size_t end;
 };
 
+// The rules put the break after an opening bracket that follows a full stop without a space
+// ("。「"), which is where the next word begins for a reader.
+bool beginsWordAt(std::string_view line, Token word, std::size_t offset) {
+    if (word.begin >= offset) {
+        return word.begin == offset;
+    }
+    bool marksOnly = true;
+    const std::string_view before = line.substr(word.begin, offset - word.begin);
+    Graphemes::forEach(before, [&](std::size_t begin, std::size_t end) {
+        marksOnly = !ORP::isAlphanumeric(before.substr(begin, end - begin));
+        return marksOnly;
+    });
+    return marksOnly;
+}
+
 class LineScanner {
 public:
     explicit LineScanner(std::vector<std::int64_t>& starts) : starts_(starts) {}
@@ -145,7 +161,7 @@ private:
         for (std::int32_t at = iterator->next(); at != icu::BreakIterator::DONE;
              at = iterator->next()) {
             const auto offset = static_cast<std::size_t>(at);
-            while (token < tokens_.size() && tokens_[token].begin < offset) {
+            while (token < tokens_.size() && tokens_[token].end <= offset) {
                 ++token;
             }
             if (token == tokens_.size()) {
@@ -155,8 +171,9 @@ private:
                 continue;
             }
             const Token& before = tokens_[token - 1];
-            if (tokens_[token].begin == offset &&
-                !endsNoSentence(line.substr(before.begin, before.end - before.begin), token == 1)) {
+            if (beginsWordAt(line, tokens_[token], offset) &&
+                !endsNoSentence(line.substr(before.begin, before.end - before.begin), token == 1) &&
+                starts_.back() != nextWord_ + static_cast<std::int64_t>(token)) {
                 starts_.push_back(nextWord_ + static_cast<std::int64_t>(token));
             }
         }

@@ -59,7 +59,9 @@ TEST(Tokenize, AnyBytesGiveSoundWords) {
         "7",      ".",          "\"",           "\u2019",
         "\u2014", "\u0301",     "\u200D",       "\u00A0",
         "\u2028", "\U0001F1EB", "\xFF",         "\xC3",
-        "\u1100", "\U0001F468", "\xED\xA0\x80", std::string(1, '\0')};
+        "\u1100", "\U0001F468", "\xED\xA0\x80", std::string(1, '\0'),
+        "\u4E2D", "\u3002",     "\u300C",       "\u0E44",
+        "\u0E31", "\u17D2"};
     std::mt19937 random(11);
     for (int round = 0; round < 3000; ++round) {
         std::string text;
