@@ -1,10 +1,12 @@
 #include "core/Punctuation.hpp"
 
+#include "core/CodePointTable.hpp"
 #include "core/Graphemes.hpp"
 
 #include <algorithm>
 #include <span>
 #include <string>
+#include <unicode/utf8.h>
 #include <utility>
 
 namespace velora::Punctuation {
@@ -17,8 +19,11 @@ bool holds(std::span<const char32_t> set, char32_t c) {
     return std::find(set.begin(), set.end(), c) != set.end();
 }
 
-Kind kindByEquivalence(std::string_view character) {
-    const std::optional<char32_t> c = Graphemes::soleCodePoint(character);
+Kind kindOfCodePoint(std::int32_t codePoint) {
+    char utf8[U8_MAX_LENGTH];
+    std::size_t length = 0;
+    U8_APPEND_UNSAFE(utf8, length, codePoint);
+    const std::optional<char32_t> c = Graphemes::soleCodePoint(std::string_view(utf8, length));
     if (!c) {
         return Kind::other;
     }
@@ -34,20 +39,12 @@ Kind kindByEquivalence(std::string_view character) {
     return Kind::other;
 }
 
+// Every mark is a character of one code point, so a character of several is none of them.
 Kind kind(std::string_view character) {
-    // Only the last few characters of a token are asked about; ASCII, the common case, is looked
-    // up.
-    static const std::array<Kind, 128> ascii = [] {
-        std::array<Kind, 128> table{};
-        for (std::size_t c = 0; c < table.size(); ++c) {
-            table[c] = kindByEquivalence(std::string(1, static_cast<char>(c)));
-        }
-        return table;
-    }();
-    if (character.size() == 1 && static_cast<unsigned char>(character.front()) < 0x80) {
-        return ascii[static_cast<unsigned char>(character.front())];
-    }
-    return kindByEquivalence(character);
+    static const CodePointTable<Kind, kindOfCodePoint> table;
+    std::size_t end = 0;
+    const std::int32_t c = character.empty() ? -1 : Graphemes::decode(character, end);
+    return c >= 0 && end == character.size() ? table(c) : Kind::other;
 }
 
 // The last character that is not a closing quote or bracket, with its kind; empty when there is

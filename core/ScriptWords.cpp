@@ -9,6 +9,7 @@
 #include <unicode/brkiter.h>
 #include <unicode/uchar.h>
 #include <unicode/uscript.h>
+#include <unicode/ustring.h>
 #include <unicode/utext.h>
 
 namespace velora::ScriptWords {
@@ -60,23 +61,26 @@ std::uint8_t traitsOf(std::int32_t c) {
 
 // A stretch between two ICU word boundaries.
 struct Segment {
-    std::size_t begin;
-    std::size_t end;
-    bool alphanumeric;
-    bool unspaced;
-    bool endsOpening;
+    std::size_t begin = 0;
+    std::size_t end = 0;
+    bool alphanumeric = false;
+    bool unspaced = false;
+    bool endsOpening = false;
+
+    void add(std::uint8_t traits) {
+        alphanumeric = alphanumeric || (traits & Trait::alphanumeric) != 0;
+        unspaced = unspaced || (traits & unspacedScript) != 0;
+        endsOpening = (traits & opening) != 0;
+    }
 };
 
-Segment segmentOf(std::string_view token, std::size_t begin, std::size_t end) {
-    Segment segment{begin, end, false, false, false};
-    std::uint8_t last = 0;
-    for (std::size_t i = begin; i < end;) {
-        last = traitsOf(Graphemes::decode(token.substr(0, end), i));
-        segment.alphanumeric = segment.alphanumeric || (last & alphanumeric) != 0;
-        segment.unspaced = segment.unspaced || (last & unspacedScript) != 0;
+bool holdsUnspacedLetters(std::string_view token) {
+    for (std::size_t i = 0; i < token.size();) {
+        if ((traitsOf(Graphemes::decode(token, i)) & unspacedScript) != 0) {
+            return true;
+        }
     }
-    segment.endsOpening = (last & opening) != 0;
-    return segment;
+    return false;
 }
 
 icu::BreakIterator* wordIterator() {
@@ -93,26 +97,37 @@ icu::BreakIterator* wordIterator() {
 // point, and a window's edge counts as a boundary.
 constexpr std::size_t windowBytes = std::size_t{1} << 30;
 
+// The dictionary engines read UTF-16 much faster than UTF-8 through a UText; the UTF-8 offsets
+// are found again by walking both encodings side by side.
 void appendSegments(std::string_view token, std::size_t from, std::size_t to,
                     std::vector<Segment>& segments) {
-    icu::BreakIterator* iterator = wordIterator();
+    thread_local std::vector<UChar> utf16;
+    const std::string_view window = token.substr(from, to - from);
+    utf16.resize(window.size() + 1);
+    std::int32_t length = 0;
     UErrorCode status = U_ZERO_ERROR;
+    u_strFromUTF8(utf16.data(), static_cast<std::int32_t>(utf16.size()), &length, window.data(),
+                  static_cast<std::int32_t>(window.size()), &status);
     UText text = UTEXT_INITIALIZER;
-    utext_openUTF8(&text, token.data() + from, static_cast<std::int64_t>(to - from), &status);
+    utext_openUChars(&text, utf16.data(), length, &status);
+    icu::BreakIterator* iterator = wordIterator();
     if (iterator != nullptr && U_SUCCESS(status)) {
         iterator->setText(&text, status);
     }
-    if (iterator == nullptr || U_FAILURE(status)) {
-        segments.push_back(segmentOf(token, from, to));
-        utext_close(&text);
-        return;
-    }
-    std::size_t begin = from;
-    for (std::int32_t at = iterator->next(); at != icu::BreakIterator::DONE;
-         at = iterator->next()) {
-        const std::size_t end = from + static_cast<std::size_t>(at);
-        segments.push_back(segmentOf(token, begin, end));
-        begin = end;
+    const bool broken = iterator == nullptr || U_FAILURE(status);
+    std::size_t i = from;
+    std::int32_t unit = 0;
+    Segment current{.begin = from};
+    for (std::int32_t at = broken ? length : iterator->next(); at != icu::BreakIterator::DONE;
+         at = broken ? icu::BreakIterator::DONE : iterator->next()) {
+        while (unit < at && i < to) {
+            const std::int32_t c = Graphemes::decode(token.substr(0, to), i);
+            unit += c > 0xFFFF ? 2 : 1;
+            current.add(traitsOf(c));
+        }
+        current.end = i;
+        segments.push_back(current);
+        current = Segment{.begin = i};
     }
     utext_close(&text);
 }
@@ -186,7 +201,7 @@ void attachMarks(const std::vector<Segment>& merged, std::size_t tokenSize,
 
 void cut(std::string_view token, std::vector<Piece>& pieces) {
     // Hangul and most symbols of three bytes are not worth setting up the break iterator for.
-    if (!segmentOf(token, 0, token.size()).unspaced) {
+    if (!holdsUnspacedLetters(token)) {
         pieces.assign(1, Piece{0, token.size()});
         return;
     }
