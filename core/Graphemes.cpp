@@ -155,6 +155,15 @@ void forEachCluster(std::string_view utf8, void* context, Visitor visit) {
     flush(held, utf8.size(), joining);
 }
 
+bool isOneCodePointEach(std::string_view utf8) {
+    for (std::size_t i = 0; i < utf8.size();) {
+        if (!standsAlone(joiningOf(decode(utf8, i)))) {
+            return false;
+        }
+    }
+    return true;
+}
+
 void forEachClusterReverse(std::string_view utf8, void* context, Visitor visit) {
     auto simpleAscii = [&](std::size_t at) {
         return static_cast<unsigned char>(utf8[at]) < 0x80 && utf8[at] != '\r';
@@ -255,7 +264,7 @@ std::vector<std::string_view> split(std::string_view utf8) {
 }
 
 std::size_t count(std::string_view utf8) {
-    if (detail::isSimpleAscii(utf8)) {
+    if (isSimpleAscii(utf8)) {
         return utf8.size();
     }
     std::size_t n = 0;

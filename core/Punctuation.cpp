@@ -42,6 +42,9 @@ Kind kindOfCodePoint(std::int32_t codePoint) {
 // Every mark is a character of one code point, so a character of several is none of them.
 Kind kind(std::string_view character) {
     static const CodePointTable<Kind, kindOfCodePoint> table;
+    if (character.size() == 1 && static_cast<unsigned char>(character.front()) < 0x80) {
+        return table(static_cast<unsigned char>(character.front()));
+    }
     std::size_t end = 0;
     const std::int32_t c = character.empty() ? -1 : Graphemes::decode(character, end);
     return c >= 0 && end == character.size() ? table(c) : Kind::other;

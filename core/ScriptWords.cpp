@@ -2,6 +2,7 @@
 
 #include "core/CodePointTable.hpp"
 #include "core/Graphemes.hpp"
+#include "core/ORP.hpp"
 
 #include <algorithm>
 #include <memory>
@@ -42,8 +43,7 @@ bool isUnspacedScript(std::int32_t c) {
 
 std::uint8_t computeTraits(std::int32_t c) {
     std::uint8_t traits = 0;
-    if (u_hasBinaryProperty(c, UCHAR_ALPHABETIC) ||
-        u_getIntPropertyValue(c, UCHAR_NUMERIC_TYPE) != U_NT_NONE) {
+    if (ORP::isAlphanumeric(c)) {
         traits |= alphanumeric;
         traits |= isUnspacedScript(c) ? unspacedScript : 0;
     }
