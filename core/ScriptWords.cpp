@@ -5,6 +5,7 @@
 #include "core/ORP.hpp"
 
 #include <algorithm>
+#include <limits>
 #include <memory>
 #include <optional>
 #include <unicode/brkiter.h>
@@ -93,9 +94,35 @@ icu::BreakIterator* wordIterator() {
     return iterator.get();
 }
 
-// ICU counts in 32 bits; a token longer than this is looked at in windows, each cut at a code
-// point, and a window's edge counts as a boundary.
-constexpr std::size_t windowBytes = std::size_t{1} << 30;
+// A token longer than this, which no prose holds, is looked at in windows, so that its UTF-16
+// copy stays small and ICU's 32-bit offsets hold; a window ends before a character, and its edge
+// counts as a boundary.
+constexpr std::size_t windowBytes = std::size_t{1} << 26;
+
+bool joinsThePrevious(std::string_view token, std::size_t at) {
+    switch (u_getIntPropertyValue(Graphemes::decode(token, at), UCHAR_GRAPHEME_CLUSTER_BREAK)) {
+    case U_GCB_EXTEND:
+    case U_GCB_SPACING_MARK:
+    case U_GCB_ZWJ:
+        return true;
+    default:
+        return false;
+    }
+}
+
+std::size_t windowEnd(std::string_view token, std::size_t from) {
+    if (token.size() - from <= windowBytes) {
+        return token.size();
+    }
+    std::size_t to = from + windowBytes;
+    while (to > from + 1 && ((static_cast<unsigned char>(token[to]) & 0xC0) == 0x80 ||
+                             joinsThePrevious(token, to))) {
+        --to;
+    }
+    return to;
+}
+
+constexpr std::size_t keptBufferUnits = std::size_t{1} << 16;
 
 // The dictionary engines read UTF-16 much faster than UTF-8 through a UText; the UTF-8 offsets
 // are found again by walking both encodings side by side.
@@ -103,7 +130,9 @@ void appendSegments(std::string_view token, std::size_t from, std::size_t to,
                     std::vector<Segment>& segments) {
     thread_local std::vector<UChar> utf16;
     const std::string_view window = token.substr(from, to - from);
-    utf16.resize(window.size() + 1);
+    if (utf16.size() <= window.size()) {
+        utf16.resize(window.size() + 1);
+    }
     std::int32_t length = 0;
     UErrorCode status = U_ZERO_ERROR;
     u_strFromUTF8(utf16.data(), static_cast<std::int32_t>(utf16.size()), &length, window.data(),
@@ -114,12 +143,10 @@ void appendSegments(std::string_view token, std::size_t from, std::size_t to,
     if (iterator != nullptr && U_SUCCESS(status)) {
         iterator->setText(&text, status);
     }
-    const bool broken = iterator == nullptr || U_FAILURE(status);
     std::size_t i = from;
     std::int32_t unit = 0;
     Segment current{.begin = from};
-    for (std::int32_t at = broken ? length : iterator->next(); at != icu::BreakIterator::DONE;
-         at = broken ? icu::BreakIterator::DONE : iterator->next()) {
+    auto takeUpTo = [&](std::int32_t at) {
         while (unit < at && i < to) {
             const std::int32_t c = Graphemes::decode(token.substr(0, to), i);
             unit += c > 0xFFFF ? 2 : 1;
@@ -128,18 +155,29 @@ void appendSegments(std::string_view token, std::size_t from, std::size_t to,
         current.end = i;
         segments.push_back(current);
         current = Segment{.begin = i};
+    };
+    if (iterator != nullptr && U_SUCCESS(status)) {
+        for (std::int32_t at = iterator->next(); at != icu::BreakIterator::DONE;
+             at = iterator->next()) {
+            takeUpTo(at);
+        }
+    }
+    // Whatever the iterator did not reach is one more segment.
+    if (i < to) {
+        takeUpTo(std::numeric_limits<std::int32_t>::max());
     }
     utext_close(&text);
+    // A window of a huge token would otherwise stay with the thread.
+    if (utf16.size() > keptBufferUnits) {
+        utf16 = {};
+    }
 }
 
 void segment(std::string_view token, std::vector<Segment>& segments) {
     segments.clear();
     std::size_t from = 0;
     while (from < token.size()) {
-        std::size_t to = std::min(token.size(), from + windowBytes);
-        while (to < token.size() && (static_cast<unsigned char>(token[to]) & 0xC0) == 0x80) {
-            --to;
-        }
+        const std::size_t to = windowEnd(token, from);
         appendSegments(token, from, to, segments);
         from = to;
     }
