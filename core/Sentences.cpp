@@ -112,7 +112,10 @@ bool beginsWordAt(std::string_view line, Token word, std::size_t offset) {
 
 class LineScanner {
 public:
-    explicit LineScanner(std::vector<std::int64_t>& starts) : starts_(starts) {}
+    // With the tokenizer's words of the text, tokens are cut where those words end rather than
+    // cut afresh.
+    LineScanner(std::vector<std::int64_t>& starts, const std::vector<Word>* words)
+        : starts_(starts), words_(words) {}
 
     void scan(std::string_view line) {
         tokens_.clear();
@@ -126,10 +129,14 @@ public:
             while (i < line.size() && !separatesTokens(line[i])) {
                 ++i;
             }
-            ScriptWords::forEachWord(
-                line.substr(begin, i - begin), [&](ScriptWords::Piece piece, bool) {
-                    tokens_.push_back({begin + piece.begin, begin + piece.end});
-                });
+            if (words_ != nullptr) {
+                addWordsOf(begin, i);
+            } else {
+                ScriptWords::forEachWord(
+                    line.substr(begin, i - begin), [&](ScriptWords::Piece piece, bool) {
+                        tokens_.push_back({begin + piece.begin, begin + piece.end});
+                    });
+            }
         }
         if (tokens_.empty()) {
             return;
@@ -144,6 +151,17 @@ public:
     }
 
 private:
+    // Words that do not fit the token, from a caller that mixed up texts, end it.
+    void addWordsOf(std::size_t begin, std::size_t end) {
+        while (begin < end) {
+            const auto word = static_cast<std::size_t>(nextWord_) + tokens_.size();
+            const std::size_t length = word < words_->size() ? (*words_)[word].text.size() : 0;
+            const std::size_t wordEnd = length == 0 ? end : std::min(end, begin + length);
+            tokens_.push_back({begin, wordEnd});
+            begin = wordEnd;
+        }
+    }
+
     void addBreaks(std::string_view line) {
         icu::BreakIterator* iterator = sentenceIterator();
         if (iterator == nullptr) {
@@ -198,13 +216,14 @@ private:
     }
 
     std::vector<std::int64_t>& starts_;
+    const std::vector<Word>* words_;
     std::vector<Token> tokens_;
     std::int64_t nextWord_ = 0;
 };
 
-std::vector<std::int64_t> startsInLines(std::string_view text) {
+std::vector<std::int64_t> startsInLines(std::string_view text, const std::vector<Word>* words) {
     std::vector<std::int64_t> starts;
-    LineScanner scanner(starts);
+    LineScanner scanner(starts, words);
     std::size_t begin = 0;
     while (begin <= text.size()) {
         std::size_t end = text.find('\n', begin);
@@ -217,21 +236,25 @@ std::vector<std::int64_t> startsInLines(std::string_view text) {
     return starts;
 }
 
+// Reads the text exactly as the tokenizer reads it, so that the words counted here are its words.
+std::vector<std::int64_t> startsOf(std::string_view cleanedText, const std::vector<Word>* words) {
+    if (!Graphemes::isWellFormed(cleanedText)) {
+        return startsInLines(TextEngine::normalize(Graphemes::repairUtf8(cleanedText)), words);
+    }
+    if (cleanedText.find('\r') != std::string_view::npos) {
+        return startsInLines(TextEngine::normalize(cleanedText), words);
+    }
+    return startsInLines(cleanedText, words);
+}
+
 } // namespace
 
 std::vector<std::int64_t> starts(std::string_view cleanedText) {
-    // Read exactly as the tokenizer reads it, so that the words counted here are its words.
-    if (!Graphemes::isWellFormed(cleanedText)) {
-        return startsInLines(TextEngine::normalize(Graphemes::repairUtf8(cleanedText)));
-    }
-    if (cleanedText.find('\r') != std::string_view::npos) {
-        return startsInLines(TextEngine::normalize(cleanedText));
-    }
-    return startsInLines(cleanedText);
+    return startsOf(cleanedText, nullptr);
 }
 
 TextStarts of(const std::vector<Word>& words, std::string_view cleanedText) {
-    return indexed(words, starts(cleanedText));
+    return indexed(words, startsOf(cleanedText, &words));
 }
 
 TextStarts indexed(const std::vector<Word>& words, std::vector<std::int64_t> sentenceStarts) {

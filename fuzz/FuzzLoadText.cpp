@@ -32,6 +32,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             __builtin_trap();
         }
     }
+    if (velora::Sentences::of(words, cleaned) != velora::Sentences::indexed(words, starts)) {
+        __builtin_trap();
+    }
     velora::DocumentIdentity::textKey(cleaned);
     velora::DocumentIdentity::title(cleaned, 8, 60);
     return 0;

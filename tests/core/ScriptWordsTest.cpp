@@ -121,6 +121,8 @@ TEST(ScriptSentences, IndexTheTokenizersWords) {
         SCOPED_TRACE(::testing::PrintToString(text));
         const std::vector<Word> words = TextEngine::tokenize(text);
         const std::vector<std::int64_t> starts = Sentences::starts(text);
+        // Given the words, the moves take their cuts from them and must find the same starts.
+        EXPECT_EQ(Sentences::of(words, text), Sentences::indexed(words, starts));
         EXPECT_TRUE(std::is_sorted(starts.begin(), starts.end()));
         EXPECT_EQ(std::adjacent_find(starts.begin(), starts.end()), starts.end());
         for (const std::int64_t start : starts) {
