@@ -117,19 +117,6 @@ template <typename Visit> void forEachReverse(std::string_view utf8, Visit&& vis
         }
         return;
     }
-    if (detail::isOneCodePointEach(utf8)) {
-        for (std::size_t end = utf8.size(); end > 0;) {
-            std::size_t begin = end - 1;
-            while (begin > 0 && (static_cast<unsigned char>(utf8[begin]) & 0xC0) == 0x80) {
-                --begin;
-            }
-            if (!detail::proceed(visit, begin, end)) {
-                return;
-            }
-            end = begin;
-        }
-        return;
-    }
     using Callable = std::remove_reference_t<Visit>;
     detail::forEachClusterReverse(utf8, detail::contextOf(visit), detail::visitorOf<Callable>());
 }
