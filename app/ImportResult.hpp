@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -24,8 +25,10 @@ enum class ImportFailure {
     timedOut,
 };
 
-// The reason as the user reads it after "Couldn't read NAME: ".
+// The reason as the log and the command line give it after "Couldn't read NAME: ".
 std::string_view reason(ImportFailure failure);
+// The same reason in the user's language.
+QString displayReason(ImportFailure failure);
 
 // The raw text of a document, or why there is none.
 class ImportResult {

@@ -147,7 +147,7 @@ void TextCapture::restore(const std::vector<StoredItem>& items, Pasteboard& past
 void TextCapture::promptForAccessibilityIfNeeded(
     AccessibilityTrust& trust, const std::function<void(const QString&)>& showStatus) {
     if (!trust.requestTrust()) {
-        showStatus(accessibilityMessage);
+        showStatus(QCoreApplication::translate("TextCapture", accessibilityMessage));
     }
 }
 

@@ -37,8 +37,12 @@ std::int64_t ReadingStats::averageWPM() const {
     return saturatingInteger(static_cast<double>(totalWordsRead) / (totalSecondsRead / 60.0));
 }
 
+std::int64_t ReadingStats::roundedSecondsRead() const {
+    return saturatingInteger(std::round(totalSecondsRead));
+}
+
 std::string ReadingStats::formattedTime() const {
-    const std::int64_t s = saturatingInteger(std::round(totalSecondsRead));
+    const std::int64_t s = roundedSecondsRead();
     if (s >= 3600) {
         return std::to_string(s / 3600) + "h " + std::to_string((s % 3600) / 60) + "m";
     }

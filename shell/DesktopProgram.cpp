@@ -11,6 +11,7 @@
 #include "shell/EndOfSession.hpp"
 #include "shell/RemoteInstance.hpp"
 #include "shell/ShellReader.hpp"
+#include "shell/Translations.hpp"
 #include "shell/TrayController.hpp"
 #include "ui/Symbols.hpp"
 
@@ -47,6 +48,7 @@ int DesktopProgram::run(int argc, char** argv, const ReaderFactory& makeReader) 
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("VeloraMac"));
     QApplication::setDesktopFileName(QStringLiteral("org.veloramac.VeloraMac"));
+    installTranslations();
     // The program lives in the tray; hiding the panel must not end it.
     QApplication::setQuitOnLastWindowClosed(false);
     const QStringList arguments = QApplication::arguments().mid(1);

@@ -760,7 +760,7 @@ TEST_F(ReaderViewModelTest, TheLatestRequestWinsWhicheverFinishesFirst) {
     const auto path = writeFile("large.txt", 100000);
     auto& reader = reading(0);
     std::optional<LoadOutcome> first;
-    reader.loadFile(path, QStringLiteral("Couldn't read "),
+    reader.loadFile(path, QStringLiteral("Couldn't read %1: %2"),
                     [&first](const LoadOutcome& outcome) { first = outcome; });
     loaded(reader, "Chosen while waiting.");
     ASSERT_TRUE(first.has_value());
@@ -778,7 +778,7 @@ TEST_F(ReaderViewModelTest, AReadThatDoesNotEndGivesWayAndTheNextOneIsServed) {
     std::ofstream(stuck) << "%PDF-1.4";
     auto& reader = reading(0);
     std::optional<LoadOutcome> outcome;
-    reader.loadFile(stuck, QStringLiteral("Couldn't read "),
+    reader.loadFile(stuck, QStringLiteral("Couldn't read %1: %2"),
                     [&outcome](const LoadOutcome& answer) { outcome = answer; });
     scheduler_.advance(DocumentLoader::timeBound);
     ASSERT_TRUE(outcome.has_value());
@@ -797,7 +797,8 @@ TEST_F(ReaderViewModelTest, OneFileUnderTwoSpellingsIsOneEntry) {
     for (const std::filesystem::path& spelling :
          {path, folder / "." / "notes.txt", folder / ".." / folder.filename() / "notes.txt"}) {
         EXPECT_EQ(settle([&](LoadDone done) {
-                      reader.loadFile(spelling, QStringLiteral("Couldn't read "), std::move(done));
+                      reader.loadFile(spelling, QStringLiteral("Couldn't read %1: %2"),
+                                      std::move(done));
                   }).status,
                   LoadOutcome::Status::loaded);
     }
