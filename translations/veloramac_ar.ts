@@ -5,43 +5,43 @@
     <name>CommandLine</name>
     <message>
         <source>Couldn&apos;t read %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّرت قراءة %1: %2</translation>
     </message>
     <message>
         <source>print the words of a document (- for UTF-8 standard input) as JSON lines</source>
-        <translation type="unfinished"></translation>
+        <translation>اطبع كلمات مستند (- للدخل القياسي بترميز UTF-8) في صورة أسطر JSON</translation>
     </message>
     <message>
         <source>print the text the reader would load from a document</source>
-        <translation type="unfinished"></translation>
+        <translation>اطبع النص الذي سيحمّله القارئ من مستند</translation>
     </message>
     <message>
         <source>show this help</source>
-        <translation type="unfinished"></translation>
+        <translation>اعرض هذه المساعدة</translation>
     </message>
     <message>
         <source>show the version</source>
-        <translation type="unfinished"></translation>
+        <translation>اعرض الإصدار</translation>
     </message>
     <message>
         <source>Unknown option %1</source>
-        <translation type="unfinished"></translation>
+        <translation>خيار غير معروف %1</translation>
     </message>
     <message>
         <source>Wrong arguments for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>وسائط خاطئة لـ %1</translation>
     </message>
     <message>
         <source>read the text selected in any program; bind this to a shortcut in the desktop&apos;s settings where the program cannot grab one (Wayland)</source>
-        <translation type="unfinished"></translation>
+        <translation>اقرأ النص المحدَّد في أي برنامج؛ اربط هذا باختصار في إعدادات سطح المكتب حيث لا يستطيع البرنامج حجز اختصار بنفسه (Wayland)</translation>
     </message>
     <message>
         <source>read the text on the clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>اقرأ النص الموجود في الحافظة</translation>
     </message>
     <message>
         <source>with any of the others: log to standard error what the program does and why a step failed (QT_LOGGING_RULES=&quot;veloramac.*=true&quot; does the same)</source>
-        <translation type="unfinished"></translation>
+        <translation>مع أيٍّ من الخيارات الأخرى: سجّل في الخرج القياسي للأخطاء ما يفعله البرنامج وسبب فشل أي خطوة (QT_LOGGING_RULES=&quot;veloramac.*=true&quot; يفعل الشيء نفسه)</translation>
     </message>
     <message>
         <source>Usage: veloramac [FILE...]
@@ -54,158 +54,167 @@ veloramac hands it the request and exits.
 
 Requests to the tray program:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>الاستخدام: veloramac [FILE...]
+      أو:  veloramac --read-selection | --read-clipboard
+      أو:  veloramac OPTION
+
+دون أي خيار، يبدأ برنامج صينية النظام ويفتح أول FILE، أو يلتقط التحديد
+أو يقرأ الحافظة؛ وإن كان يعمل بالفعل، فإن أي veloramac لاحق يسلّمه الطلب
+ثم يخرج.
+
+طلبات إلى برنامج صينية النظام:
+</translation>
     </message>
     <message>
         <source>Options:</source>
-        <translation type="unfinished"></translation>
+        <translation>الخيارات:</translation>
     </message>
     <message>
         <source>Logging:</source>
-        <translation type="unfinished"></translation>
+        <translation>السجلات:</translation>
     </message>
 </context>
 <context>
     <name>DocumentFormat</name>
     <message>
         <source>PDF documents</source>
-        <translation type="unfinished"></translation>
+        <translation>مستندات PDF</translation>
     </message>
     <message>
         <source>EPUB books</source>
-        <translation type="unfinished"></translation>
+        <translation>كتب EPUB</translation>
     </message>
     <message>
         <source>Word documents</source>
-        <translation type="unfinished"></translation>
+        <translation>مستندات Word</translation>
     </message>
     <message>
         <source>Word 97-2003 documents</source>
-        <translation type="unfinished"></translation>
+        <translation>مستندات Word 97-2003</translation>
     </message>
     <message>
         <source>OpenDocument texts</source>
-        <translation type="unfinished"></translation>
+        <translation>نصوص OpenDocument</translation>
     </message>
     <message>
         <source>Rich text documents</source>
-        <translation type="unfinished"></translation>
+        <translation>مستندات نص منسق (RTF)</translation>
     </message>
     <message>
         <source>Web pages</source>
-        <translation type="unfinished"></translation>
+        <translation>صفحات ويب</translation>
     </message>
     <message>
         <source>Web archives</source>
-        <translation type="unfinished"></translation>
+        <translation>أرشيفات ويب</translation>
     </message>
     <message>
         <source>Markdown texts</source>
-        <translation type="unfinished"></translation>
+        <translation>نصوص Markdown</translation>
     </message>
     <message>
         <source>Plain texts</source>
-        <translation type="unfinished"></translation>
+        <translation>نصوص عادية</translation>
     </message>
     <message>
         <source>All supported documents</source>
-        <translation type="unfinished"></translation>
+        <translation>كل المستندات المدعومة</translation>
     </message>
     <message>
         <source>All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>كل الملفات (*)</translation>
     </message>
 </context>
 <context>
     <name>GlobalShortcut</name>
     <message>
         <source>Read Selection</source>
-        <translation type="unfinished"></translation>
+        <translation>اقرأ التحديد</translation>
     </message>
     <message>
         <source>Read the selected text</source>
-        <translation type="unfinished"></translation>
+        <translation>اقرأ النص المحدَّد</translation>
     </message>
 </context>
 <context>
     <name>ImportFailure</name>
     <message>
         <source>there is no such file</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يوجد ملف بهذا الاسم</translation>
     </message>
     <message>
         <source>no permission to read it</source>
-        <translation type="unfinished"></translation>
+        <translation>لا إذن بقراءته</translation>
     </message>
     <message>
         <source>it is a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>إنه مجلد</translation>
     </message>
     <message>
         <source>it is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>ليس ملفًا عاديًا</translation>
     </message>
     <message>
         <source>it is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>إنه فارغ</translation>
     </message>
     <message>
         <source>it is larger than 512 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>حجمه أكبر من 512 ميغابايت</translation>
     </message>
     <message>
         <source>its format is not supported</source>
-        <translation type="unfinished"></translation>
+        <translation>صيغته غير مدعومة</translation>
     </message>
     <message>
         <source>it is damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>إنه تالف</translation>
     </message>
     <message>
         <source>it is protected by a password</source>
-        <translation type="unfinished"></translation>
+        <translation>إنه محمي بكلمة مرور</translation>
     </message>
     <message>
         <source>its pages hold no text (scanned images)</source>
-        <translation type="unfinished"></translation>
+        <translation>صفحاته لا تحتوي على نص (صور ممسوحة ضوئيًا)</translation>
     </message>
     <message>
         <source>it holds no text</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يحتوي على نص</translation>
     </message>
     <message>
         <source>the program that reads this format is not installed</source>
-        <translation type="unfinished"></translation>
+        <translation>البرنامج الذي يقرأ هذه الصيغة غير مثبّت</translation>
     </message>
     <message>
         <source>reading it took too long</source>
-        <translation type="unfinished"></translation>
+        <translation>استغرقت قراءته وقتًا طويلًا جدًا</translation>
     </message>
     <message>
         <source>it could not be read</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّرت قراءته</translation>
     </message>
 </context>
 <context>
     <name>InstalledVersion</name>
     <message>
         <source>Check for Updates</source>
-        <translation type="unfinished"></translation>
+        <translation>التحقق من التحديثات</translation>
     </message>
     <message>
         <source>VeloraMac %1 is installed.</source>
-        <translation type="unfinished"></translation>
+        <translation>‏VeloraMac %1 مثبّت.</translation>
     </message>
     <message>
         <source>New versions come through your system&apos;s package manager; VeloraMac itself never connects to the network.</source>
-        <translation type="unfinished"></translation>
+        <translation>تصل الإصدارات الجديدة عبر مدير الحزم في نظامك؛ ولا يتصل VeloraMac نفسه بالشبكة أبدًا.</translation>
     </message>
 </context>
 <context>
     <name>KeyTable</name>
     <message>
         <source>%1 or %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 أو %2</translation>
     </message>
 </context>
 <context>
@@ -213,775 +222,772 @@ Requests to the tray program:
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
         <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>ReaderViewModel</name>
-    <message>
-        <source>Welcome to VeloraMac. Select text anywhere on your desktop and press the global shortcut to start reading at the speed of thought. Words flash one at a time, with the Optimal Recognition Point highlighted so your eyes barely move. Drop a PDF, ePub, or Markdown file onto this window to read it instantly — everything stays private, parsed entirely on your device.</source>
-        <translation type="unfinished"></translation>
+        <translation>RTL</translation>
     </message>
 </context>
 <context>
     <name>ReadingMode</name>
     <message>
         <source>Focus</source>
-        <translation type="unfinished"></translation>
+        <translation>تركيز</translation>
     </message>
     <message>
         <source>Flow</source>
-        <translation type="unfinished"></translation>
+        <translation>تدفّق</translation>
     </message>
     <message>
         <source>Spotlight</source>
-        <translation type="unfinished"></translation>
+        <translation>إضاءة</translation>
     </message>
 </context>
 <context>
     <name>ReadingTheme</name>
     <message>
         <source>System (blur)</source>
-        <translation type="unfinished"></translation>
+        <translation>النظام (ضبابي)</translation>
     </message>
     <message>
         <source>Dark</source>
-        <translation type="unfinished"></translation>
+        <translation>داكن</translation>
     </message>
     <message>
         <source>Light</source>
-        <translation type="unfinished"></translation>
+        <translation>فاتح</translation>
     </message>
     <message>
         <source>Sepia</source>
-        <translation type="unfinished"></translation>
+        <translation>بني داكن</translation>
     </message>
     <message>
         <source>Night</source>
-        <translation type="unfinished"></translation>
+        <translation>ليلي</translation>
     </message>
     <message>
         <source>Paper</source>
-        <translation type="unfinished"></translation>
+        <translation>ورقي</translation>
     </message>
     <message>
         <source>High Contrast</source>
-        <translation type="unfinished"></translation>
+        <translation>تباين عالٍ</translation>
     </message>
 </context>
 <context>
     <name>SpeechFailure</name>
     <message>
         <source>No sound output for speech</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يوجد خرج صوتي للنطق</translation>
     </message>
     <message>
         <source>The sound output failed</source>
-        <translation type="unfinished"></translation>
+        <translation>فشل الخرج الصوتي</translation>
     </message>
     <message>
         <source>The voice could not be loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر تحميل الصوت</translation>
     </message>
     <message>
         <source>The speech engine could not start</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر تشغيل محرك النطق</translation>
     </message>
     <message>
         <source>The desktop&apos;s speech service is not answering</source>
-        <translation type="unfinished"></translation>
+        <translation>خدمة النطق في سطح المكتب لا تستجيب</translation>
     </message>
 </context>
 <context>
     <name>TextCapture</name>
     <message>
         <source>This session lets no program send key strokes, so only selected text is captured; on Wayland, bind veloramac --read-selection to a shortcut in the desktop&apos;s settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>لا تسمح هذه الجلسة لأي برنامج بإرسال ضغطات المفاتيح، لذا يُلتقط النص المحدَّد فقط؛ في Wayland، اربط veloramac --read-selection باختصار في إعدادات سطح المكتب.</translation>
     </message>
 </context>
 <context>
     <name>WordTransition</name>
     <message>
         <source>Hard</source>
-        <translation type="unfinished"></translation>
+        <translation>فوري</translation>
     </message>
     <message>
         <source>Soft</source>
-        <translation type="unfinished"></translation>
+        <translation>ناعم</translation>
     </message>
     <message>
         <source>Slow</source>
-        <translation type="unfinished"></translation>
+        <translation>بطيء</translation>
     </message>
 </context>
 <context>
     <name>velora::ChunkStepper</name>
     <message>
         <source>Words at a time: </source>
-        <translation type="unfinished"></translation>
+        <translation>كلمات في كل مرة: </translation>
     </message>
     <message>
         <source>Words at a time</source>
-        <translation type="unfinished"></translation>
+        <translation>كلمات في كل مرة</translation>
     </message>
 </context>
 <context>
     <name>velora::ControlBar</name>
     <message>
         <source>Restart</source>
-        <translation type="unfinished"></translation>
+        <translation>من البداية</translation>
     </message>
     <message>
         <source>Back 10 words</source>
-        <translation type="unfinished"></translation>
+        <translation>رجوع 10 كلمات</translation>
     </message>
     <message>
         <source>Play (Space)</source>
-        <translation type="unfinished"></translation>
+        <translation>تشغيل (مسافة)</translation>
     </message>
     <message>
         <source>Forward 10 words</source>
-        <translation type="unfinished"></translation>
+        <translation>تقدّم 10 كلمات</translation>
     </message>
     <message>
         <source>Toggle speech</source>
-        <translation type="unfinished"></translation>
+        <translation>تشغيل النطق أو إيقافه</translation>
     </message>
     <message>
         <source>Position in the text</source>
-        <translation type="unfinished"></translation>
+        <translation>الموضع في النص</translation>
     </message>
     <message>
         <source>Speed in words per minute</source>
-        <translation type="unfinished"></translation>
+        <translation>السرعة بالكلمات في الدقيقة</translation>
     </message>
     <message>
         <source>Pause (Space)</source>
-        <translation type="unfinished"></translation>
+        <translation>إيقاف مؤقت (مسافة)</translation>
     </message>
     <message>
         <source>Speech is unavailable: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>النطق غير متاح: %1</translation>
     </message>
     <message>
         <source>%1 WPM</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 كلمة/دقيقة</translation>
     </message>
 </context>
 <context>
     <name>velora::FocusReaderView</name>
     <message>
         <source>Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>جاهز</translation>
     </message>
     <message>
         <source>Current words</source>
-        <translation type="unfinished"></translation>
+        <translation>الكلمات الحالية</translation>
     </message>
 </context>
 <context>
     <name>velora::KeysCard</name>
     <message>
         <source>Close (Esc)</source>
-        <translation type="unfinished"></translation>
+        <translation>إغلاق (Esc)</translation>
     </message>
     <message>
         <source>Keyboard shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>اختصارات لوحة المفاتيح</translation>
     </message>
 </context>
 <context>
     <name>velora::LibraryView</name>
     <message>
         <source>Remove from history</source>
-        <translation type="unfinished"></translation>
+        <translation>أزِل من السجل</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>اكتمل</translation>
     </message>
     <message>
         <source>%1h %2m</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 س %2 د</translation>
     </message>
     <message>
         <source>%1m</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 د</translation>
     </message>
     <message>
         <source>%1s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ث</translation>
     </message>
     <message>
         <source>Close (Esc)</source>
-        <translation type="unfinished"></translation>
+        <translation>إغلاق (Esc)</translation>
     </message>
     <message>
         <source>Statistics and history</source>
-        <translation type="unfinished"></translation>
+        <translation>الإحصاءات والسجل</translation>
     </message>
     <message>
         <source>Library</source>
-        <translation type="unfinished"></translation>
+        <translation>المكتبة</translation>
     </message>
     <message>
         <source>YOUR READING</source>
-        <translation type="unfinished"></translation>
+        <translation>قراءتك</translation>
     </message>
     <message>
         <source>Reset statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>صفّر الإحصاءات</translation>
     </message>
     <message>
         <source>Clear history</source>
-        <translation type="unfinished"></translation>
+        <translation>امسح السجل</translation>
     </message>
     <message>
         <source>RECENT</source>
-        <translation type="unfinished"></translation>
+        <translation>الأخيرة</translation>
     </message>
     <message>
         <source>Time read</source>
-        <translation type="unfinished"></translation>
+        <translation>وقت القراءة</translation>
     </message>
     <message>
         <source>Words read</source>
-        <translation type="unfinished"></translation>
+        <translation>كلمات مقروءة</translation>
     </message>
     <message>
         <source>Avg WPM</source>
-        <translation type="unfinished"></translation>
+        <translation>متوسط كلمة/دقيقة</translation>
     </message>
     <message>
         <source>Documents</source>
-        <translation type="unfinished"></translation>
+        <translation>المستندات</translation>
     </message>
     <message>
         <source>Nothing yet. Read something and it&apos;ll show up here so you can pick up where you left off.</source>
-        <translation type="unfinished"></translation>
+        <translation>لا شيء بعد. اقرأ شيئًا وسيظهر هنا لتكمل من حيث توقفت.</translation>
     </message>
 </context>
 <context>
     <name>velora::LibraryWriter</name>
     <message>
         <source>Couldn&apos;t save the library to %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر حفظ المكتبة في %1: %2</translation>
     </message>
 </context>
 <context>
     <name>velora::QuickSettingsView</name>
     <message>
         <source>Instant swap — classic RSVP.</source>
-        <translation type="unfinished"></translation>
+        <translation>تبديل فوري — RSVP الكلاسيكي.</translation>
     </message>
     <message>
         <source>Slower fade + gentle zoom for a calmer pace.</source>
-        <translation type="unfinished"></translation>
+        <translation>تلاشٍ أبطأ مع تكبير لطيف لإيقاع أهدأ.</translation>
     </message>
     <message>
         <source>Quick cross-fade so each word clearly arrives.</source>
-        <translation type="unfinished"></translation>
+        <translation>تلاشٍ متقاطع سريع لتصل كل كلمة بوضوح.</translation>
     </message>
     <message>
         <source>Speech is off — reading is purely visual.</source>
-        <translation type="unfinished"></translation>
+        <translation>النطق متوقف — القراءة بصرية فقط.</translation>
     </message>
     <message>
         <source>Using the voice you picked, regardless of the text&apos;s language.</source>
-        <translation type="unfinished"></translation>
+        <translation>يُستخدم الصوت الذي اخترته، أيًا كانت لغة النص.</translation>
     </message>
     <message>
         <source>Detected %1 — reading it with a %1 voice.</source>
-        <translation type="unfinished"></translation>
+        <translation>اكتُشفت %1 — تُقرأ بصوت %1.</translation>
     </message>
     <message>
         <source>The text&apos;s language is detected automatically and read with a matching voice.</source>
-        <translation type="unfinished"></translation>
+        <translation>تُكتشف لغة النص تلقائيًا ويُقرأ بصوت مطابق.</translation>
     </message>
     <message>
         <source>Close settings (Esc)</source>
-        <translation type="unfinished"></translation>
+        <translation>أغلق الإعدادات (Esc)</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>الإعدادات</translation>
     </message>
     <message>
         <source>Appearance</source>
-        <translation type="unfinished"></translation>
+        <translation>المظهر</translation>
     </message>
     <message>
         <source>Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>السمة</translation>
     </message>
     <message>
         <source>Text size</source>
-        <translation type="unfinished"></translation>
+        <translation>حجم النص</translation>
     </message>
     <message>
         <source>Focus mode</source>
-        <translation type="unfinished"></translation>
+        <translation>وضع التركيز</translation>
     </message>
     <message>
         <source>Word transition</source>
-        <translation type="unfinished"></translation>
+        <translation>انتقال الكلمات</translation>
     </message>
     <message>
         <source>The Optimal Recognition Point is the single letter your eye locks onto so a flashed word is recognised without moving. Turn it off for a plain, single-colour word.</source>
-        <translation type="unfinished"></translation>
+        <translation>نقطة التعرّف المثلى هي الحرف الذي تثبت عليه عينك، فتُعرف الكلمة الخاطفة دون تحريك العين. أوقفها لتظهر الكلمة بسيطة بلون واحد.</translation>
     </message>
     <message>
         <source>Speed</source>
-        <translation type="unfinished"></translation>
+        <translation>السرعة</translation>
     </message>
     <message>
         <source>Voice</source>
-        <translation type="unfinished"></translation>
+        <translation>الصوت</translation>
     </message>
     <message>
         <source>Text-to-speech</source>
-        <translation type="unfinished"></translation>
+        <translation>تحويل النص إلى كلام</translation>
     </message>
 </context>
 <context>
     <name>velora::ReaderView</name>
     <message>
         <source>Drop to read</source>
-        <translation type="unfinished"></translation>
+        <translation>أفلت للقراءة</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>إغلاق</translation>
     </message>
     <message>
         <source>Drop a file or capture a selection</source>
-        <translation type="unfinished"></translation>
+        <translation>أفلت ملفًا أو التقط تحديدًا</translation>
     </message>
     <message>
         <source>Read from clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>اقرأ من الحافظة</translation>
     </message>
     <message>
         <source>Import a PDF, Word, ePub, or Markdown file</source>
-        <translation type="unfinished"></translation>
+        <translation>استورد ملف PDF أو Word أو ePub أو Markdown</translation>
     </message>
     <message>
         <source>Library &amp; reading stats</source>
-        <translation type="unfinished"></translation>
+        <translation>المكتبة وإحصاءات القراءة</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>الإعدادات</translation>
     </message>
     <message>
         <source>Play or pause</source>
-        <translation type="unfinished"></translation>
+        <translation>تشغيل أو إيقاف مؤقت</translation>
     </message>
     <message>
         <source>One word back</source>
-        <translation type="unfinished"></translation>
+        <translation>كلمة واحدة إلى الخلف</translation>
     </message>
     <message>
         <source>One word forward</source>
-        <translation type="unfinished"></translation>
+        <translation>كلمة واحدة إلى الأمام</translation>
     </message>
     <message>
         <source>Back 10 words</source>
-        <translation type="unfinished"></translation>
+        <translation>رجوع 10 كلمات</translation>
     </message>
     <message>
         <source>Forward 10 words</source>
-        <translation type="unfinished"></translation>
+        <translation>تقدّم 10 كلمات</translation>
     </message>
     <message>
         <source>Start of the text</source>
-        <translation type="unfinished"></translation>
+        <translation>بداية النص</translation>
     </message>
     <message>
         <source>Last word of the text</source>
-        <translation type="unfinished"></translation>
+        <translation>آخر كلمة في النص</translation>
     </message>
     <message>
         <source>Start of the sentence, or the one before</source>
-        <translation type="unfinished"></translation>
+        <translation>بداية الجملة، أو الجملة السابقة</translation>
     </message>
     <message>
         <source>Next sentence</source>
-        <translation type="unfinished"></translation>
+        <translation>الجملة التالية</translation>
     </message>
     <message>
         <source>Start of the paragraph, or the one before</source>
-        <translation type="unfinished"></translation>
+        <translation>بداية الفقرة، أو الفقرة السابقة</translation>
     </message>
     <message>
         <source>Next paragraph</source>
-        <translation type="unfinished"></translation>
+        <translation>الفقرة التالية</translation>
     </message>
     <message>
         <source>Faster, by 25 WPM</source>
-        <translation type="unfinished"></translation>
+        <translation>أسرع، بمقدار 25 كلمة/دقيقة</translation>
     </message>
     <message>
         <source>Slower, by 25 WPM</source>
-        <translation type="unfinished"></translation>
+        <translation>أبطأ، بمقدار 25 كلمة/دقيقة</translation>
     </message>
     <message>
         <source>Import a file</source>
-        <translation type="unfinished"></translation>
+        <translation>استورد ملفًا</translation>
     </message>
     <message>
         <source>Settings window</source>
-        <translation type="unfinished"></translation>
+        <translation>نافذة الإعدادات</translation>
     </message>
     <message>
         <source>Quit VeloraMac</source>
-        <translation type="unfinished"></translation>
+        <translation>أنهِ VeloraMac</translation>
     </message>
     <message>
         <source>Full screen</source>
-        <translation type="unfinished"></translation>
+        <translation>ملء الشاشة</translation>
     </message>
     <message>
         <source>This list of keys</source>
-        <translation type="unfinished"></translation>
+        <translation>قائمة المفاتيح هذه</translation>
     </message>
     <message>
         <source>Close a card, leave full screen, hide the panel</source>
-        <translation type="unfinished"></translation>
+        <translation>أغلق بطاقة، أو اخرج من ملء الشاشة، أو أخفِ اللوحة</translation>
     </message>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>استيراد</translation>
     </message>
     <message>
         <source>PDF · ePub · Markdown</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF · ePub · Markdown</translation>
     </message>
     <message>
         <source>PDF · ePub · Markdown · or %1 anywhere</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF · ePub · Markdown · أو %1 في أي مكان</translation>
     </message>
     <message>
         <source>Exit full screen (Ctrl+F)</source>
-        <translation type="unfinished"></translation>
+        <translation>اخرج من ملء الشاشة (Ctrl+F)</translation>
     </message>
     <message>
         <source>Full screen (Ctrl+F)</source>
-        <translation type="unfinished"></translation>
+        <translation>ملء الشاشة (Ctrl+F)</translation>
     </message>
 </context>
 <context>
     <name>velora::ReaderViewModel</name>
     <message>
         <source>the text</source>
-        <translation type="unfinished"></translation>
+        <translation>النص</translation>
     </message>
     <message>
         <source>Resumed at %1% · press ⏮ to start over</source>
-        <translation type="unfinished"></translation>
+        <translation>استُؤنفت القراءة عند %1% · اضغط ⏮ للبدء من جديد</translation>
     </message>
     <message>
         <source>Clipboard is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>الحافظة فارغة</translation>
     </message>
     <message>
         <source>This selection is no longer stored</source>
-        <translation type="unfinished"></translation>
+        <translation>هذا التحديد لم يعد محفوظًا</translation>
     </message>
     <message>
         <source>This document is no longer available</source>
-        <translation type="unfinished"></translation>
+        <translation>هذا المستند لم يعد متاحًا</translation>
     </message>
     <message>
         <source>Couldn&apos;t reopen %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّرت إعادة فتح %1: %2</translation>
     </message>
     <message>
         <source>Speech is unavailable; reading on without it</source>
-        <translation type="unfinished"></translation>
+        <translation>النطق غير متاح؛ تستمر القراءة من دونه</translation>
     </message>
     <message>
         <source>Couldn&apos;t read %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّرت قراءة %1: %2</translation>
+    </message>
+    <message>
+        <source>Welcome to VeloraMac. Select text anywhere on your desktop and press the global shortcut to start reading at the speed of thought. Words flash one at a time, with the Optimal Recognition Point highlighted so your eyes barely move. Drop a PDF, ePub, or Markdown file onto this window to read it instantly — everything stays private, parsed entirely on your device.</source>
+        <translation>مرحبًا بك في VeloraMac. حدّد نصًا في أي مكان على سطح المكتب واضغط الاختصار العام لتبدأ القراءة بسرعة الفكر. تظهر الكلمات واحدة تلو الأخرى، مع إبراز نقطة التعرّف المثلى حتى لا تكاد عيناك تتحركان. أفلت ملف PDF أو ePub أو Markdown على هذه النافذة لتقرأه فورًا — كل شيء يبقى خاصًا، ويُعالَج بالكامل على جهازك.</translation>
     </message>
 </context>
 <context>
     <name>velora::SettingsControls</name>
     <message>
         <source>Highlight focus letter (ORP)</source>
-        <translation type="unfinished"></translation>
+        <translation>أبرِز حرف التركيز (ORP)</translation>
     </message>
     <message>
         <source>Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>السمة</translation>
     </message>
     <message>
         <source>Text size</source>
-        <translation type="unfinished"></translation>
+        <translation>حجم النص</translation>
     </message>
     <message>
         <source>Speed in words per minute</source>
-        <translation type="unfinished"></translation>
+        <translation>السرعة بالكلمات في الدقيقة</translation>
     </message>
     <message>
         <source>Voice</source>
-        <translation type="unfinished"></translation>
+        <translation>الصوت</translation>
     </message>
     <message>
         <source>Focus transition</source>
-        <translation type="unfinished"></translation>
+        <translation>انتقال التركيز</translation>
     </message>
     <message>
         <source>%1 WPM · %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 كلمة/دقيقة · %2</translation>
     </message>
     <message>
         <source>Automatic — match text language</source>
-        <translation type="unfinished"></translation>
+        <translation>تلقائي — يطابق لغة النص</translation>
     </message>
 </context>
 <context>
     <name>velora::SettingsView</name>
     <message>
         <source>VeloraMac Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>إعدادات VeloraMac</translation>
     </message>
     <message>
         <source>Reading</source>
-        <translation type="unfinished"></translation>
+        <translation>القراءة</translation>
     </message>
     <message>
         <source>Voice</source>
-        <translation type="unfinished"></translation>
+        <translation>الصوت</translation>
     </message>
     <message>
         <source>Shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>الاختصار</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>حول</translation>
     </message>
     <message>
         <source>Appearance</source>
-        <translation type="unfinished"></translation>
+        <translation>المظهر</translation>
     </message>
     <message>
         <source>Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>السمة</translation>
     </message>
     <message>
         <source>Focus transition</source>
-        <translation type="unfinished"></translation>
+        <translation>انتقال التركيز</translation>
     </message>
     <message>
         <source>Text size</source>
-        <translation type="unfinished"></translation>
+        <translation>حجم النص</translation>
     </message>
     <message>
         <source>Speed</source>
-        <translation type="unfinished"></translation>
+        <translation>السرعة</translation>
     </message>
     <message>
         <source>Default speed</source>
-        <translation type="unfinished"></translation>
+        <translation>السرعة الافتراضية</translation>
     </message>
     <message>
         <source>Ease into the speed at every start</source>
-        <translation type="unfinished"></translation>
+        <translation>تدرّج في السرعة عند كل بدء</translation>
     </message>
     <message>
         <source>Resume at the start of the sentence</source>
-        <translation type="unfinished"></translation>
+        <translation>استأنف من بداية الجملة</translation>
     </message>
     <message>
         <source>Rhythm pauses</source>
-        <translation type="unfinished"></translation>
+        <translation>وقفات الإيقاع</translation>
     </message>
     <message>
         <source>Comma / clause</source>
-        <translation type="unfinished"></translation>
+        <translation>فاصلة / جملة فرعية</translation>
     </message>
     <message>
         <source>Sentence end</source>
-        <translation type="unfinished"></translation>
+        <translation>نهاية الجملة</translation>
     </message>
     <message>
         <source>Paragraph end</source>
-        <translation type="unfinished"></translation>
+        <translation>نهاية الفقرة</translation>
     </message>
     <message>
         <source>Text-to-Speech</source>
-        <translation type="unfinished"></translation>
+        <translation>تحويل النص إلى كلام</translation>
     </message>
     <message>
         <source>Text-to-speech (audio-visual sync)</source>
-        <translation type="unfinished"></translation>
+        <translation>تحويل النص إلى كلام (مزامنة الصوت والصورة)</translation>
     </message>
     <message>
         <source>On “Automatic”, the language of the text is detected and read with a matching voice — Turkish text gets a Turkish voice, not an English one. Voices run entirely on-device; for more natural ones, install Debian&apos;s mbrola package with voices such as mbrola-us1 or mbrola-de6.</source>
-        <translation type="unfinished"></translation>
+        <translation>في وضع «تلقائي»، تُكتشف لغة النص ويُقرأ بصوت مطابق — فالنص التركي يحصل على صوت تركي لا إنجليزي. تعمل الأصوات بالكامل على الجهاز؛ ولأصوات أكثر طبيعية، ثبّت حزمة mbrola من Debian مع أصوات مثل mbrola-us1 أو mbrola-de6.</translation>
     </message>
     <message>
         <source>Global capture shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>اختصار الالتقاط العام</translation>
     </message>
     <message>
         <source>A shortcut needs Ctrl, Alt or Super with a letter, digit, Space or function key.</source>
-        <translation type="unfinished"></translation>
+        <translation>يحتاج الاختصار إلى Ctrl أو Alt أو Super مع حرف أو رقم أو مسافة أو مفتاح وظيفي.</translation>
     </message>
     <message>
         <source>Select text in any app, then press this shortcut to start reading.</source>
-        <translation type="unfinished"></translation>
+        <translation>حدّد نصًا في أي تطبيق، ثم اضغط هذا الاختصار لتبدأ القراءة.</translation>
     </message>
     <message>
         <source>Permissions</source>
-        <translation type="unfinished"></translation>
+        <translation>الأذونات</translation>
     </message>
     <message>
         <source>%1 is active.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 نشط.</translation>
     </message>
     <message>
         <source>%1 is unavailable: another program holds it, or this session grabs no keys. Choose or record another.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 غير متاح: برنامج آخر يحجزه، أو هذه الجلسة لا تحجز أي مفاتيح. اختر اختصارًا آخر أو سجّله.</translation>
     </message>
     <message>
         <source>When it is pressed, the reader comes to the front and reads the text you selected; nothing is copied and no keys are sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>عند الضغط عليه، يتقدم القارئ إلى الواجهة ويقرأ النص الذي حدّدته؛ لا يُنسخ شيء ولا تُرسل أي مفاتيح.</translation>
     </message>
     <message>
         <source>Ready: X11 lets VeloraMac grab the shortcut and read the text you select. Where no other program holds a selection it copies with Ctrl+C, never in a terminal, where Ctrl+C would stop the running job.</source>
-        <translation type="unfinished"></translation>
+        <translation>جاهز: يتيح X11 لـ VeloraMac حجز الاختصار وقراءة النص الذي تحدّده. حين لا يملك برنامج آخر تحديدًا، ينسخ بـ Ctrl+C، لكن ليس في الطرفية أبدًا، حيث يوقف Ctrl+C المهمة الجارية.</translation>
     </message>
     <message>
         <source>The shortcut works. This X server has no XTEST extension, so only selected text is read, never copied text.</source>
-        <translation type="unfinished"></translation>
+        <translation>الاختصار يعمل. خادم X هذا لا يملك الامتداد XTEST، لذا يُقرأ النص المحدَّد فقط، لا النص المنسوخ.</translation>
     </message>
     <message>
         <source>Wayland: the desktop binds the shortcut through its global shortcuts portal, which may ask you to confirm it or pick another chord.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wayland: يربط سطح المكتب الاختصار عبر بوابة الاختصارات العامة، التي قد تطلب منك تأكيده أو اختيار تركيبة أخرى.</translation>
     </message>
     <message>
         <source>Wayland: KDE Plasma holds the shortcut among its global shortcuts, where System Settings ▸ Keyboard ▸ Shortcuts can change it too.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wayland: تحتفظ KDE Plasma بالاختصار ضمن اختصاراتها العامة، حيث يمكن تغييره أيضًا من إعدادات النظام ▸ لوحة المفاتيح ▸ الاختصارات.</translation>
     </message>
     <message>
         <source>Wayland: GNOME runs veloramac --read-selection on %1, a custom shortcut in Settings ▸ Keyboard.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wayland: يشغّل GNOME الأمر veloramac --read-selection عند %1، وهو اختصار مخصص في الإعدادات ▸ لوحة المفاتيح.</translation>
     </message>
     <message>
         <source>Wayland: GNOME lets no program grab a shortcut. Add one to GNOME&apos;s custom keyboard shortcuts that runs veloramac --read-selection; your other shortcuts are left as they are.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wayland: لا يسمح GNOME لأي برنامج بحجز اختصار. أضف إلى اختصارات لوحة المفاتيح المخصصة في GNOME اختصارًا يشغّل veloramac --read-selection؛ وتبقى اختصاراتك الأخرى كما هي.</translation>
     </message>
     <message>
         <source>Remove from GNOME&apos;s shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>أزِل من اختصارات GNOME</translation>
     </message>
     <message>
         <source>Add %1 to GNOME&apos;s shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>أضف %1 إلى اختصارات GNOME</translation>
     </message>
     <message>
         <source>This session (Wayland) lets no program grab a global shortcut or send key strokes. Bind the command veloramac --read-selection to a shortcut in your desktop&apos;s keyboard settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>لا تسمح هذه الجلسة (Wayland) لأي برنامج بحجز اختصار عام أو إرسال ضغطات المفاتيح. اربط الأمر veloramac --read-selection باختصار في إعدادات لوحة المفاتيح لسطح المكتب.</translation>
     </message>
     <message>
         <source>100% private, on-device speed reading for the Linux desktop.</source>
-        <translation type="unfinished"></translation>
+        <translation>قراءة سريعة خاصة 100% على جهازك، لسطح مكتب لينكس.</translation>
     </message>
     <message>
         <source>Focus · Flow · Spotlight</source>
-        <translation type="unfinished"></translation>
+        <translation>تركيز · تدفّق · إضاءة</translation>
     </message>
 </context>
 <context>
     <name>velora::ShortcutRecorder</name>
     <message>
         <source>Record Shortcut…</source>
-        <translation type="unfinished"></translation>
+        <translation>سجّل اختصارًا…</translation>
     </message>
     <message>
         <source>Press a shortcut…</source>
-        <translation type="unfinished"></translation>
+        <translation>اضغط اختصارًا…</translation>
     </message>
 </context>
 <context>
     <name>velora::ThemeSwatches</name>
     <message>
         <source>%1 theme</source>
-        <translation type="unfinished"></translation>
+        <translation>سمة %1</translation>
     </message>
 </context>
 <context>
     <name>velora::TrayController</name>
     <message>
         <source>Read Selection  (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>اقرأ التحديد  (%1)</translation>
     </message>
     <message>
         <source>Read Selection  (%1 unavailable)</source>
-        <translation type="unfinished"></translation>
+        <translation>اقرأ التحديد  (%1 غير متاح)</translation>
     </message>
     <message>
         <source>press %1</source>
-        <translation type="unfinished"></translation>
+        <translation>اضغط %1</translation>
     </message>
     <message>
         <source>choose Read Selection in the tray menu</source>
-        <translation type="unfinished"></translation>
+        <translation>اختر «اقرأ التحديد» من قائمة صينية النظام</translation>
     </message>
     <message>
         <source>Read from Clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>اقرأ من الحافظة</translation>
     </message>
     <message>
         <source>Show Reader</source>
-        <translation type="unfinished"></translation>
+        <translation>اعرض القارئ</translation>
     </message>
     <message>
         <source>Tip: select text anywhere, press %1</source>
-        <translation type="unfinished"></translation>
+        <translation>تلميح: حدّد نصًا في أي مكان، واضغط %1</translation>
     </message>
     <message>
         <source>Tip: choose a free shortcut in Settings ▸ Shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>تلميح: اختر اختصارًا غير محجوز من الإعدادات ▸ الاختصار</translation>
     </message>
     <message>
         <source>Settings…</source>
-        <translation type="unfinished"></translation>
+        <translation>الإعدادات…</translation>
     </message>
     <message>
         <source>Check for Updates…</source>
-        <translation type="unfinished"></translation>
+        <translation>التحقق من التحديثات…</translation>
     </message>
     <message>
         <source>VeloraMac %1</source>
-        <translation type="unfinished"></translation>
+        <translation>VeloraMac %1</translation>
     </message>
     <message>
         <source>Quit VeloraMac</source>
-        <translation type="unfinished"></translation>
+        <translation>أنهِ VeloraMac</translation>
     </message>
     <message>
         <source>%1 is taken</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 محجوز</translation>
     </message>
     <message>
         <source>Another program holds the shortcut %1, or the desktop declined it, so VeloraMac cannot use it. Choose another in VeloraMac&apos;s Settings ▸ Shortcut; Read Selection in the tray menu works meanwhile.</source>
-        <translation type="unfinished"></translation>
+        <translation>برنامج آخر يحجز الاختصار %1، أو رفضه سطح المكتب، لذا لا يستطيع VeloraMac استخدامه. اختر اختصارًا آخر من إعدادات VeloraMac ▸ الاختصار؛ وفي الأثناء يعمل «اقرأ التحديد» في قائمة صينية النظام.</translation>
     </message>
     <message>
         <source>Read from clipboard — this session cannot send the copy key stroke, so select text and %1 to read a selection directly.</source>
-        <translation type="unfinished"></translation>
+        <translation>قُرئ من الحافظة — لا تستطيع هذه الجلسة إرسال ضغطة النسخ، لذا حدّد نصًا ثم %1 لقراءة التحديد مباشرة.</translation>
     </message>
     <message>
         <source>Nothing to read — select text and %1, or copy it first.</source>
-        <translation type="unfinished"></translation>
+        <translation>لا شيء للقراءة — حدّد نصًا ثم %1، أو انسخه أولًا.</translation>
     </message>
     <message>
         <source>Read from clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>قُرئ من الحافظة</translation>
     </message>
 </context>
 </TS>

@@ -5,43 +5,43 @@
     <name>CommandLine</name>
     <message>
         <source>Couldn&apos;t read %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht gelesen werden: %2</translation>
     </message>
     <message>
         <source>print the words of a document (- for UTF-8 standard input) as JSON lines</source>
-        <translation type="unfinished"></translation>
+        <translation>die Wörter eines Dokuments (- für UTF-8-Standardeingabe) als JSON-Zeilen ausgeben</translation>
     </message>
     <message>
         <source>print the text the reader would load from a document</source>
-        <translation type="unfinished"></translation>
+        <translation>den Text ausgeben, den der Leser aus einem Dokument laden würde</translation>
     </message>
     <message>
         <source>show this help</source>
-        <translation type="unfinished"></translation>
+        <translation>diese Hilfe anzeigen</translation>
     </message>
     <message>
         <source>show the version</source>
-        <translation type="unfinished"></translation>
+        <translation>die Version anzeigen</translation>
     </message>
     <message>
         <source>Unknown option %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekannte Option %1</translation>
     </message>
     <message>
         <source>Wrong arguments for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Falsche Argumente für %1</translation>
     </message>
     <message>
         <source>read the text selected in any program; bind this to a shortcut in the desktop&apos;s settings where the program cannot grab one (Wayland)</source>
-        <translation type="unfinished"></translation>
+        <translation>den in einem beliebigen Programm markierten Text lesen; binden Sie dies in den Einstellungen der Arbeitsumgebung an ein Tastenkürzel, wo das Programm selbst keines belegen kann (Wayland)</translation>
     </message>
     <message>
         <source>read the text on the clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>den Text in der Zwischenablage lesen</translation>
     </message>
     <message>
         <source>with any of the others: log to standard error what the program does and why a step failed (QT_LOGGING_RULES=&quot;veloramac.*=true&quot; does the same)</source>
-        <translation type="unfinished"></translation>
+        <translation>zusammen mit einer der anderen: auf die Standardfehlerausgabe protokollieren, was das Programm tut und warum ein Schritt fehlschlug (QT_LOGGING_RULES=&quot;veloramac.*=true&quot; bewirkt dasselbe)</translation>
     </message>
     <message>
         <source>Usage: veloramac [FILE...]
@@ -54,158 +54,167 @@ veloramac hands it the request and exits.
 
 Requests to the tray program:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: veloramac [FILE...]
+  oder:  veloramac --read-selection | --read-clipboard
+  oder:  veloramac OPTION
+
+Ohne Option startet das Programm im Systembereich und öffnet die erste FILE,
+liest die Auswahl oder die Zwischenablage; läuft es bereits, übergibt ein
+späterer Aufruf von veloramac ihm die Anfrage und beendet sich.
+
+Anfragen an das Programm im Systembereich:
+</translation>
     </message>
     <message>
         <source>Options:</source>
-        <translation type="unfinished"></translation>
+        <translation>Optionen:</translation>
     </message>
     <message>
         <source>Logging:</source>
-        <translation type="unfinished"></translation>
+        <translation>Protokollierung:</translation>
     </message>
 </context>
 <context>
     <name>DocumentFormat</name>
     <message>
         <source>PDF documents</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-Dokumente</translation>
     </message>
     <message>
         <source>EPUB books</source>
-        <translation type="unfinished"></translation>
+        <translation>EPUB-Bücher</translation>
     </message>
     <message>
         <source>Word documents</source>
-        <translation type="unfinished"></translation>
+        <translation>Word-Dokumente</translation>
     </message>
     <message>
         <source>Word 97-2003 documents</source>
-        <translation type="unfinished"></translation>
+        <translation>Word-97–2003-Dokumente</translation>
     </message>
     <message>
         <source>OpenDocument texts</source>
-        <translation type="unfinished"></translation>
+        <translation>OpenDocument-Texte</translation>
     </message>
     <message>
         <source>Rich text documents</source>
-        <translation type="unfinished"></translation>
+        <translation>RTF-Dokumente</translation>
     </message>
     <message>
         <source>Web pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Webseiten</translation>
     </message>
     <message>
         <source>Web archives</source>
-        <translation type="unfinished"></translation>
+        <translation>Webarchive</translation>
     </message>
     <message>
         <source>Markdown texts</source>
-        <translation type="unfinished"></translation>
+        <translation>Markdown-Texte</translation>
     </message>
     <message>
         <source>Plain texts</source>
-        <translation type="unfinished"></translation>
+        <translation>Reine Texte</translation>
     </message>
     <message>
         <source>All supported documents</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle unterstützten Dokumente</translation>
     </message>
     <message>
         <source>All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Dateien (*)</translation>
     </message>
 </context>
 <context>
     <name>GlobalShortcut</name>
     <message>
         <source>Read Selection</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswahl lesen</translation>
     </message>
     <message>
         <source>Read the selected text</source>
-        <translation type="unfinished"></translation>
+        <translation>Den markierten Text lesen</translation>
     </message>
 </context>
 <context>
     <name>ImportFailure</name>
     <message>
         <source>there is no such file</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei existiert nicht</translation>
     </message>
     <message>
         <source>no permission to read it</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Berechtigung zum Lesen</translation>
     </message>
     <message>
         <source>it is a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>es ist ein Ordner</translation>
     </message>
     <message>
         <source>it is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>es ist keine reguläre Datei</translation>
     </message>
     <message>
         <source>it is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei ist leer</translation>
     </message>
     <message>
         <source>it is larger than 512 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei ist größer als 512 MB</translation>
     </message>
     <message>
         <source>its format is not supported</source>
-        <translation type="unfinished"></translation>
+        <translation>das Format wird nicht unterstützt</translation>
     </message>
     <message>
         <source>it is damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei ist beschädigt</translation>
     </message>
     <message>
         <source>it is protected by a password</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei ist durch ein Passwort geschützt</translation>
     </message>
     <message>
         <source>its pages hold no text (scanned images)</source>
-        <translation type="unfinished"></translation>
+        <translation>die Seiten enthalten keinen Text (gescannte Bilder)</translation>
     </message>
     <message>
         <source>it holds no text</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei enthält keinen Text</translation>
     </message>
     <message>
         <source>the program that reads this format is not installed</source>
-        <translation type="unfinished"></translation>
+        <translation>das Programm, das dieses Format liest, ist nicht installiert</translation>
     </message>
     <message>
         <source>reading it took too long</source>
-        <translation type="unfinished"></translation>
+        <translation>das Lesen hat zu lange gedauert</translation>
     </message>
     <message>
         <source>it could not be read</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei konnte nicht gelesen werden</translation>
     </message>
 </context>
 <context>
     <name>InstalledVersion</name>
     <message>
         <source>Check for Updates</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach Aktualisierungen suchen</translation>
     </message>
     <message>
         <source>VeloraMac %1 is installed.</source>
-        <translation type="unfinished"></translation>
+        <translation>VeloraMac %1 ist installiert.</translation>
     </message>
     <message>
         <source>New versions come through your system&apos;s package manager; VeloraMac itself never connects to the network.</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Versionen kommen über die Paketverwaltung Ihres Systems; VeloraMac selbst verbindet sich nie mit dem Netzwerk.</translation>
     </message>
 </context>
 <context>
     <name>KeyTable</name>
     <message>
         <source>%1 or %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 oder %2</translation>
     </message>
 </context>
 <context>
@@ -213,775 +222,772 @@ Requests to the tray program:
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
         <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>ReaderViewModel</name>
-    <message>
-        <source>Welcome to VeloraMac. Select text anywhere on your desktop and press the global shortcut to start reading at the speed of thought. Words flash one at a time, with the Optimal Recognition Point highlighted so your eyes barely move. Drop a PDF, ePub, or Markdown file onto this window to read it instantly — everything stays private, parsed entirely on your device.</source>
-        <translation type="unfinished"></translation>
+        <translation>LTR</translation>
     </message>
 </context>
 <context>
     <name>ReadingMode</name>
     <message>
         <source>Focus</source>
-        <translation type="unfinished"></translation>
+        <translation>Fokus</translation>
     </message>
     <message>
         <source>Flow</source>
-        <translation type="unfinished"></translation>
+        <translation>Fluss</translation>
     </message>
     <message>
         <source>Spotlight</source>
-        <translation type="unfinished"></translation>
+        <translation>Spotlight</translation>
     </message>
 </context>
 <context>
     <name>ReadingTheme</name>
     <message>
         <source>System (blur)</source>
-        <translation type="unfinished"></translation>
+        <translation>System (Unschärfe)</translation>
     </message>
     <message>
         <source>Dark</source>
-        <translation type="unfinished"></translation>
+        <translation>Dunkel</translation>
     </message>
     <message>
         <source>Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Hell</translation>
     </message>
     <message>
         <source>Sepia</source>
-        <translation type="unfinished"></translation>
+        <translation>Sepia</translation>
     </message>
     <message>
         <source>Night</source>
-        <translation type="unfinished"></translation>
+        <translation>Nacht</translation>
     </message>
     <message>
         <source>Paper</source>
-        <translation type="unfinished"></translation>
+        <translation>Papier</translation>
     </message>
     <message>
         <source>High Contrast</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoher Kontrast</translation>
     </message>
 </context>
 <context>
     <name>SpeechFailure</name>
     <message>
         <source>No sound output for speech</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Tonausgabe für die Sprachausgabe</translation>
     </message>
     <message>
         <source>The sound output failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Tonausgabe ist fehlgeschlagen</translation>
     </message>
     <message>
         <source>The voice could not be loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Stimme konnte nicht geladen werden</translation>
     </message>
     <message>
         <source>The speech engine could not start</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sprachsynthese konnte nicht starten</translation>
     </message>
     <message>
         <source>The desktop&apos;s speech service is not answering</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Sprachdienst der Arbeitsumgebung antwortet nicht</translation>
     </message>
 </context>
 <context>
     <name>TextCapture</name>
     <message>
         <source>This session lets no program send key strokes, so only selected text is captured; on Wayland, bind veloramac --read-selection to a shortcut in the desktop&apos;s settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Sitzung erlaubt keinem Programm, Tastendrücke zu senden, daher wird nur markierter Text erfasst; binden Sie unter Wayland veloramac --read-selection in den Einstellungen der Arbeitsumgebung an ein Tastenkürzel.</translation>
     </message>
 </context>
 <context>
     <name>WordTransition</name>
     <message>
         <source>Hard</source>
-        <translation type="unfinished"></translation>
+        <translation>Hart</translation>
     </message>
     <message>
         <source>Soft</source>
-        <translation type="unfinished"></translation>
+        <translation>Weich</translation>
     </message>
     <message>
         <source>Slow</source>
-        <translation type="unfinished"></translation>
+        <translation>Langsam</translation>
     </message>
 </context>
 <context>
     <name>velora::ChunkStepper</name>
     <message>
         <source>Words at a time: </source>
-        <translation type="unfinished"></translation>
+        <translation>Wörter auf einmal: </translation>
     </message>
     <message>
         <source>Words at a time</source>
-        <translation type="unfinished"></translation>
+        <translation>Wörter auf einmal</translation>
     </message>
 </context>
 <context>
     <name>velora::ControlBar</name>
     <message>
         <source>Restart</source>
-        <translation type="unfinished"></translation>
+        <translation>Neu beginnen</translation>
     </message>
     <message>
         <source>Back 10 words</source>
-        <translation type="unfinished"></translation>
+        <translation>10 Wörter zurück</translation>
     </message>
     <message>
         <source>Play (Space)</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiedergabe (Leertaste)</translation>
     </message>
     <message>
         <source>Forward 10 words</source>
-        <translation type="unfinished"></translation>
+        <translation>10 Wörter vor</translation>
     </message>
     <message>
         <source>Toggle speech</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprachausgabe ein/aus</translation>
     </message>
     <message>
         <source>Position in the text</source>
-        <translation type="unfinished"></translation>
+        <translation>Position im Text</translation>
     </message>
     <message>
         <source>Speed in words per minute</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschwindigkeit in Wörtern pro Minute</translation>
     </message>
     <message>
         <source>Pause (Space)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause (Leertaste)</translation>
     </message>
     <message>
         <source>Speech is unavailable: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprachausgabe nicht verfügbar: %1</translation>
     </message>
     <message>
         <source>%1 WPM</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 WpM</translation>
     </message>
 </context>
 <context>
     <name>velora::FocusReaderView</name>
     <message>
         <source>Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>Bereit</translation>
     </message>
     <message>
         <source>Current words</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktuelle Wörter</translation>
     </message>
 </context>
 <context>
     <name>velora::KeysCard</name>
     <message>
         <source>Close (Esc)</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen (Esc)</translation>
     </message>
     <message>
         <source>Keyboard shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastenkürzel</translation>
     </message>
 </context>
 <context>
     <name>velora::LibraryView</name>
     <message>
         <source>Remove from history</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus dem Verlauf entfernen</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Fertig</translation>
     </message>
     <message>
         <source>%1h %2m</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Std. %2 Min.</translation>
     </message>
     <message>
         <source>%1m</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Min.</translation>
     </message>
     <message>
         <source>%1s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 s</translation>
     </message>
     <message>
         <source>Close (Esc)</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen (Esc)</translation>
     </message>
     <message>
         <source>Statistics and history</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistik und Verlauf</translation>
     </message>
     <message>
         <source>Library</source>
-        <translation type="unfinished"></translation>
+        <translation>Bibliothek</translation>
     </message>
     <message>
         <source>YOUR READING</source>
-        <translation type="unfinished"></translation>
+        <translation>IHR LESEN</translation>
     </message>
     <message>
         <source>Reset statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistik zurücksetzen</translation>
     </message>
     <message>
         <source>Clear history</source>
-        <translation type="unfinished"></translation>
+        <translation>Verlauf leeren</translation>
     </message>
     <message>
         <source>RECENT</source>
-        <translation type="unfinished"></translation>
+        <translation>ZULETZT</translation>
     </message>
     <message>
         <source>Time read</source>
-        <translation type="unfinished"></translation>
+        <translation>Lesezeit</translation>
     </message>
     <message>
         <source>Words read</source>
-        <translation type="unfinished"></translation>
+        <translation>Gelesene Wörter</translation>
     </message>
     <message>
         <source>Avg WPM</source>
-        <translation type="unfinished"></translation>
+        <translation>Ø WpM</translation>
     </message>
     <message>
         <source>Documents</source>
-        <translation type="unfinished"></translation>
+        <translation>Dokumente</translation>
     </message>
     <message>
         <source>Nothing yet. Read something and it&apos;ll show up here so you can pick up where you left off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch nichts da. Lesen Sie etwas, dann erscheint es hier, damit Sie dort weitermachen können, wo Sie aufgehört haben.</translation>
     </message>
 </context>
 <context>
     <name>velora::LibraryWriter</name>
     <message>
         <source>Couldn&apos;t save the library to %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Bibliothek konnte nicht in %1 gespeichert werden: %2</translation>
     </message>
 </context>
 <context>
     <name>velora::QuickSettingsView</name>
     <message>
         <source>Instant swap — classic RSVP.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sofortiger Wechsel – klassisches RSVP.</translation>
     </message>
     <message>
         <source>Slower fade + gentle zoom for a calmer pace.</source>
-        <translation type="unfinished"></translation>
+        <translation>Langsameres Überblenden und sanfter Zoom für ein ruhigeres Tempo.</translation>
     </message>
     <message>
         <source>Quick cross-fade so each word clearly arrives.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schnelles Überblenden, damit jedes Wort deutlich ankommt.</translation>
     </message>
     <message>
         <source>Speech is off — reading is purely visual.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprachausgabe ist aus – es wird rein visuell gelesen.</translation>
     </message>
     <message>
         <source>Using the voice you picked, regardless of the text&apos;s language.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die gewählte Stimme wird verwendet, unabhängig von der Sprache des Textes.</translation>
     </message>
     <message>
         <source>Detected %1 — reading it with a %1 voice.</source>
-        <translation type="unfinished"></translation>
+        <translation>Erkannt: %1 – wird mit einer Stimme für %1 gelesen.</translation>
     </message>
     <message>
         <source>The text&apos;s language is detected automatically and read with a matching voice.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sprache des Textes wird automatisch erkannt und mit einer passenden Stimme gelesen.</translation>
     </message>
     <message>
         <source>Close settings (Esc)</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen schließen (Esc)</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen</translation>
     </message>
     <message>
         <source>Appearance</source>
-        <translation type="unfinished"></translation>
+        <translation>Erscheinungsbild</translation>
     </message>
     <message>
         <source>Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbschema</translation>
     </message>
     <message>
         <source>Text size</source>
-        <translation type="unfinished"></translation>
+        <translation>Textgröße</translation>
     </message>
     <message>
         <source>Focus mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Fokusmodus</translation>
     </message>
     <message>
         <source>Word transition</source>
-        <translation type="unfinished"></translation>
+        <translation>Wortübergang</translation>
     </message>
     <message>
         <source>The Optimal Recognition Point is the single letter your eye locks onto so a flashed word is recognised without moving. Turn it off for a plain, single-colour word.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der optimale Erkennungspunkt ist der eine Buchstabe, an dem Ihr Auge hängen bleibt, sodass ein eingeblendetes Wort ohne Augenbewegung erkannt wird. Schalten Sie ihn aus für ein schlichtes, einfarbiges Wort.</translation>
     </message>
     <message>
         <source>Speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschwindigkeit</translation>
     </message>
     <message>
         <source>Voice</source>
-        <translation type="unfinished"></translation>
+        <translation>Stimme</translation>
     </message>
     <message>
         <source>Text-to-speech</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprachausgabe</translation>
     </message>
 </context>
 <context>
     <name>velora::ReaderView</name>
     <message>
         <source>Drop to read</source>
-        <translation type="unfinished"></translation>
+        <translation>Zum Lesen ablegen</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>Drop a file or capture a selection</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei ablegen oder Auswahl erfassen</translation>
     </message>
     <message>
         <source>Read from clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus der Zwischenablage lesen</translation>
     </message>
     <message>
         <source>Import a PDF, Word, ePub, or Markdown file</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-, Word-, ePub- oder Markdown-Datei importieren</translation>
     </message>
     <message>
         <source>Library &amp; reading stats</source>
-        <translation type="unfinished"></translation>
+        <translation>Bibliothek &amp; Lesestatistik</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen</translation>
     </message>
     <message>
         <source>Play or pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiedergabe oder Pause</translation>
     </message>
     <message>
         <source>One word back</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Wort zurück</translation>
     </message>
     <message>
         <source>One word forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Wort vor</translation>
     </message>
     <message>
         <source>Back 10 words</source>
-        <translation type="unfinished"></translation>
+        <translation>10 Wörter zurück</translation>
     </message>
     <message>
         <source>Forward 10 words</source>
-        <translation type="unfinished"></translation>
+        <translation>10 Wörter vor</translation>
     </message>
     <message>
         <source>Start of the text</source>
-        <translation type="unfinished"></translation>
+        <translation>Anfang des Textes</translation>
     </message>
     <message>
         <source>Last word of the text</source>
-        <translation type="unfinished"></translation>
+        <translation>Letztes Wort des Textes</translation>
     </message>
     <message>
         <source>Start of the sentence, or the one before</source>
-        <translation type="unfinished"></translation>
+        <translation>Anfang des Satzes oder der vorige</translation>
     </message>
     <message>
         <source>Next sentence</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächster Satz</translation>
     </message>
     <message>
         <source>Start of the paragraph, or the one before</source>
-        <translation type="unfinished"></translation>
+        <translation>Anfang des Absatzes oder der vorige</translation>
     </message>
     <message>
         <source>Next paragraph</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächster Absatz</translation>
     </message>
     <message>
         <source>Faster, by 25 WPM</source>
-        <translation type="unfinished"></translation>
+        <translation>Schneller, um 25 WpM</translation>
     </message>
     <message>
         <source>Slower, by 25 WPM</source>
-        <translation type="unfinished"></translation>
+        <translation>Langsamer, um 25 WpM</translation>
     </message>
     <message>
         <source>Import a file</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei importieren</translation>
     </message>
     <message>
         <source>Settings window</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungsfenster</translation>
     </message>
     <message>
         <source>Quit VeloraMac</source>
-        <translation type="unfinished"></translation>
+        <translation>VeloraMac beenden</translation>
     </message>
     <message>
         <source>Full screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Vollbild</translation>
     </message>
     <message>
         <source>This list of keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Tastenliste</translation>
     </message>
     <message>
         <source>Close a card, leave full screen, hide the panel</source>
-        <translation type="unfinished"></translation>
+        <translation>Karte schließen, Vollbild verlassen, Leiste ausblenden</translation>
     </message>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Importieren</translation>
     </message>
     <message>
         <source>PDF · ePub · Markdown</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF · ePub · Markdown</translation>
     </message>
     <message>
         <source>PDF · ePub · Markdown · or %1 anywhere</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF · ePub · Markdown · oder überall %1</translation>
     </message>
     <message>
         <source>Exit full screen (Ctrl+F)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vollbild verlassen (Strg+F)</translation>
     </message>
     <message>
         <source>Full screen (Ctrl+F)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vollbild (Strg+F)</translation>
     </message>
 </context>
 <context>
     <name>velora::ReaderViewModel</name>
     <message>
         <source>the text</source>
-        <translation type="unfinished"></translation>
+        <translation>den Text</translation>
     </message>
     <message>
         <source>Resumed at %1% · press ⏮ to start over</source>
-        <translation type="unfinished"></translation>
+        <translation>Fortgesetzt bei %1 % · ⏮ drücken, um neu zu beginnen</translation>
     </message>
     <message>
         <source>Clipboard is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zwischenablage ist leer</translation>
     </message>
     <message>
         <source>This selection is no longer stored</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Auswahl ist nicht mehr gespeichert</translation>
     </message>
     <message>
         <source>This document is no longer available</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Dokument ist nicht mehr verfügbar</translation>
     </message>
     <message>
         <source>Couldn&apos;t reopen %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht erneut geöffnet werden: %2</translation>
     </message>
     <message>
         <source>Speech is unavailable; reading on without it</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprachausgabe nicht verfügbar; es wird ohne sie weitergelesen</translation>
     </message>
     <message>
         <source>Couldn&apos;t read %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>Welcome to VeloraMac. Select text anywhere on your desktop and press the global shortcut to start reading at the speed of thought. Words flash one at a time, with the Optimal Recognition Point highlighted so your eyes barely move. Drop a PDF, ePub, or Markdown file onto this window to read it instantly — everything stays private, parsed entirely on your device.</source>
+        <translation>Willkommen bei VeloraMac. Markieren Sie irgendwo auf Ihrem Desktop Text und drücken Sie das globale Tastenkürzel, um mit der Geschwindigkeit Ihrer Gedanken zu lesen. Die Wörter erscheinen einzeln, mit hervorgehobenem optimalem Erkennungspunkt, sodass sich Ihre Augen kaum bewegen. Ziehen Sie eine PDF-, ePub- oder Markdown-Datei auf dieses Fenster, um sie sofort zu lesen – alles bleibt privat und wird vollständig auf Ihrem Gerät verarbeitet.</translation>
     </message>
 </context>
 <context>
     <name>velora::SettingsControls</name>
     <message>
         <source>Highlight focus letter (ORP)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fokusbuchstaben hervorheben (ORP)</translation>
     </message>
     <message>
         <source>Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbschema</translation>
     </message>
     <message>
         <source>Text size</source>
-        <translation type="unfinished"></translation>
+        <translation>Textgröße</translation>
     </message>
     <message>
         <source>Speed in words per minute</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschwindigkeit in Wörtern pro Minute</translation>
     </message>
     <message>
         <source>Voice</source>
-        <translation type="unfinished"></translation>
+        <translation>Stimme</translation>
     </message>
     <message>
         <source>Focus transition</source>
-        <translation type="unfinished"></translation>
+        <translation>Fokusübergang</translation>
     </message>
     <message>
         <source>%1 WPM · %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 WpM · %2</translation>
     </message>
     <message>
         <source>Automatic — match text language</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatisch – passend zur Sprache des Textes</translation>
     </message>
 </context>
 <context>
     <name>velora::SettingsView</name>
     <message>
         <source>VeloraMac Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>VeloraMac-Einstellungen</translation>
     </message>
     <message>
         <source>Reading</source>
-        <translation type="unfinished"></translation>
+        <translation>Lesen</translation>
     </message>
     <message>
         <source>Voice</source>
-        <translation type="unfinished"></translation>
+        <translation>Stimme</translation>
     </message>
     <message>
         <source>Shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastenkürzel</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Über</translation>
     </message>
     <message>
         <source>Appearance</source>
-        <translation type="unfinished"></translation>
+        <translation>Erscheinungsbild</translation>
     </message>
     <message>
         <source>Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbschema</translation>
     </message>
     <message>
         <source>Focus transition</source>
-        <translation type="unfinished"></translation>
+        <translation>Fokusübergang</translation>
     </message>
     <message>
         <source>Text size</source>
-        <translation type="unfinished"></translation>
+        <translation>Textgröße</translation>
     </message>
     <message>
         <source>Speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschwindigkeit</translation>
     </message>
     <message>
         <source>Default speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Standardgeschwindigkeit</translation>
     </message>
     <message>
         <source>Ease into the speed at every start</source>
-        <translation type="unfinished"></translation>
+        <translation>Bei jedem Start langsam auf Geschwindigkeit kommen</translation>
     </message>
     <message>
         <source>Resume at the start of the sentence</source>
-        <translation type="unfinished"></translation>
+        <translation>Am Satzanfang fortsetzen</translation>
     </message>
     <message>
         <source>Rhythm pauses</source>
-        <translation type="unfinished"></translation>
+        <translation>Rhythmuspausen</translation>
     </message>
     <message>
         <source>Comma / clause</source>
-        <translation type="unfinished"></translation>
+        <translation>Komma / Nebensatz</translation>
     </message>
     <message>
         <source>Sentence end</source>
-        <translation type="unfinished"></translation>
+        <translation>Satzende</translation>
     </message>
     <message>
         <source>Paragraph end</source>
-        <translation type="unfinished"></translation>
+        <translation>Absatzende</translation>
     </message>
     <message>
         <source>Text-to-Speech</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprachausgabe</translation>
     </message>
     <message>
         <source>Text-to-speech (audio-visual sync)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprachausgabe (Bild und Ton synchron)</translation>
     </message>
     <message>
         <source>On “Automatic”, the language of the text is detected and read with a matching voice — Turkish text gets a Turkish voice, not an English one. Voices run entirely on-device; for more natural ones, install Debian&apos;s mbrola package with voices such as mbrola-us1 or mbrola-de6.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bei „Automatisch“ wird die Sprache des Textes erkannt und mit einer passenden Stimme gelesen – türkischer Text erhält eine türkische Stimme, keine englische. Die Stimmen laufen vollständig auf dem Gerät; für natürlichere installieren Sie Debians Paket mbrola mit Stimmen wie mbrola-us1 oder mbrola-de6.</translation>
     </message>
     <message>
         <source>Global capture shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>Globales Tastenkürzel zum Erfassen</translation>
     </message>
     <message>
         <source>A shortcut needs Ctrl, Alt or Super with a letter, digit, Space or function key.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Tastenkürzel braucht Strg, Alt oder Super mit einem Buchstaben, einer Ziffer, der Leertaste oder einer Funktionstaste.</translation>
     </message>
     <message>
         <source>Select text in any app, then press this shortcut to start reading.</source>
-        <translation type="unfinished"></translation>
+        <translation>Markieren Sie Text in einem beliebigen Programm und drücken Sie dann dieses Tastenkürzel, um mit dem Lesen zu beginnen.</translation>
     </message>
     <message>
         <source>Permissions</source>
-        <translation type="unfinished"></translation>
+        <translation>Berechtigungen</translation>
     </message>
     <message>
         <source>%1 is active.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist aktiv.</translation>
     </message>
     <message>
         <source>%1 is unavailable: another program holds it, or this session grabs no keys. Choose or record another.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist nicht verfügbar: Ein anderes Programm belegt es, oder diese Sitzung lässt keine Tasten belegen. Wählen oder erfassen Sie ein anderes.</translation>
     </message>
     <message>
         <source>When it is pressed, the reader comes to the front and reads the text you selected; nothing is copied and no keys are sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wenn es gedrückt wird, kommt der Leser nach vorne und liest den markierten Text; nichts wird kopiert und keine Tasten werden gesendet.</translation>
     </message>
     <message>
         <source>Ready: X11 lets VeloraMac grab the shortcut and read the text you select. Where no other program holds a selection it copies with Ctrl+C, never in a terminal, where Ctrl+C would stop the running job.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bereit: X11 erlaubt VeloraMac, das Tastenkürzel zu belegen und den markierten Text zu lesen. Wo kein anderes Programm eine Auswahl hält, kopiert es mit Strg+C, aber nie in einem Terminal, wo Strg+C den laufenden Prozess anhalten würde.</translation>
     </message>
     <message>
         <source>The shortcut works. This X server has no XTEST extension, so only selected text is read, never copied text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Tastenkürzel funktioniert. Dieser X-Server hat keine XTEST-Erweiterung, daher wird nur markierter Text gelesen, nie kopierter.</translation>
     </message>
     <message>
         <source>Wayland: the desktop binds the shortcut through its global shortcuts portal, which may ask you to confirm it or pick another chord.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wayland: Die Arbeitsumgebung bindet das Tastenkürzel über ihr Portal für globale Tastenkürzel, das Sie eventuell um Bestätigung oder eine andere Tastenkombination bittet.</translation>
     </message>
     <message>
         <source>Wayland: KDE Plasma holds the shortcut among its global shortcuts, where System Settings ▸ Keyboard ▸ Shortcuts can change it too.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wayland: KDE Plasma verwaltet das Tastenkürzel unter seinen globalen Tastenkürzeln, wo Systemeinstellungen ▸ Tastatur ▸ Kurzbefehle es ebenfalls ändern kann.</translation>
     </message>
     <message>
         <source>Wayland: GNOME runs veloramac --read-selection on %1, a custom shortcut in Settings ▸ Keyboard.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wayland: GNOME führt veloramac --read-selection bei %1 aus, einem eigenen Tastenkürzel in Einstellungen ▸ Tastatur.</translation>
     </message>
     <message>
         <source>Wayland: GNOME lets no program grab a shortcut. Add one to GNOME&apos;s custom keyboard shortcuts that runs veloramac --read-selection; your other shortcuts are left as they are.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wayland: GNOME lässt kein Programm ein Tastenkürzel belegen. Fügen Sie GNOMEs eigenen Tastenkürzeln eines hinzu, das veloramac --read-selection ausführt; Ihre anderen Tastenkürzel bleiben unverändert.</translation>
     </message>
     <message>
         <source>Remove from GNOME&apos;s shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus GNOMEs Tastenkürzeln entfernen</translation>
     </message>
     <message>
         <source>Add %1 to GNOME&apos;s shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 zu GNOMEs Tastenkürzeln hinzufügen</translation>
     </message>
     <message>
         <source>This session (Wayland) lets no program grab a global shortcut or send key strokes. Bind the command veloramac --read-selection to a shortcut in your desktop&apos;s keyboard settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Sitzung (Wayland) erlaubt keinem Programm, ein globales Tastenkürzel zu belegen oder Tastendrücke zu senden. Binden Sie den Befehl veloramac --read-selection in den Tastatureinstellungen Ihrer Arbeitsumgebung an ein Tastenkürzel.</translation>
     </message>
     <message>
         <source>100% private, on-device speed reading for the Linux desktop.</source>
-        <translation type="unfinished"></translation>
+        <translation>100 % privates Schnelllesen auf dem Gerät für den Linux-Desktop.</translation>
     </message>
     <message>
         <source>Focus · Flow · Spotlight</source>
-        <translation type="unfinished"></translation>
+        <translation>Fokus · Fluss · Spotlight</translation>
     </message>
 </context>
 <context>
     <name>velora::ShortcutRecorder</name>
     <message>
         <source>Record Shortcut…</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastenkürzel aufnehmen …</translation>
     </message>
     <message>
         <source>Press a shortcut…</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastenkürzel drücken …</translation>
     </message>
 </context>
 <context>
     <name>velora::ThemeSwatches</name>
     <message>
         <source>%1 theme</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbschema %1</translation>
     </message>
 </context>
 <context>
     <name>velora::TrayController</name>
     <message>
         <source>Read Selection  (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswahl lesen  (%1)</translation>
     </message>
     <message>
         <source>Read Selection  (%1 unavailable)</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswahl lesen  (%1 nicht verfügbar)</translation>
     </message>
     <message>
         <source>press %1</source>
-        <translation type="unfinished"></translation>
+        <translation>drücken Sie %1</translation>
     </message>
     <message>
         <source>choose Read Selection in the tray menu</source>
-        <translation type="unfinished"></translation>
+        <translation>wählen Sie „Auswahl lesen“ im Menü des Systembereichs</translation>
     </message>
     <message>
         <source>Read from Clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus der Zwischenablage lesen</translation>
     </message>
     <message>
         <source>Show Reader</source>
-        <translation type="unfinished"></translation>
+        <translation>Leser anzeigen</translation>
     </message>
     <message>
         <source>Tip: select text anywhere, press %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipp: Text irgendwo markieren, %1 drücken</translation>
     </message>
     <message>
         <source>Tip: choose a free shortcut in Settings ▸ Shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipp: Wählen Sie ein freies Tastenkürzel unter Einstellungen ▸ Tastenkürzel</translation>
     </message>
     <message>
         <source>Settings…</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen …</translation>
     </message>
     <message>
         <source>Check for Updates…</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach Aktualisierungen suchen …</translation>
     </message>
     <message>
         <source>VeloraMac %1</source>
-        <translation type="unfinished"></translation>
+        <translation>VeloraMac %1</translation>
     </message>
     <message>
         <source>Quit VeloraMac</source>
-        <translation type="unfinished"></translation>
+        <translation>VeloraMac beenden</translation>
     </message>
     <message>
         <source>%1 is taken</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist belegt</translation>
     </message>
     <message>
         <source>Another program holds the shortcut %1, or the desktop declined it, so VeloraMac cannot use it. Choose another in VeloraMac&apos;s Settings ▸ Shortcut; Read Selection in the tray menu works meanwhile.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein anderes Programm belegt das Tastenkürzel %1, oder die Arbeitsumgebung hat es abgelehnt, daher kann VeloraMac es nicht verwenden. Wählen Sie ein anderes unter Einstellungen ▸ Tastenkürzel von VeloraMac; „Auswahl lesen“ im Menü des Systembereichs funktioniert so lange.</translation>
     </message>
     <message>
         <source>Read from clipboard — this session cannot send the copy key stroke, so select text and %1 to read a selection directly.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus der Zwischenablage gelesen – diese Sitzung kann den Kopier-Tastendruck nicht senden, also markieren Sie Text und %1, um eine Auswahl direkt zu lesen.</translation>
     </message>
     <message>
         <source>Nothing to read — select text and %1, or copy it first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nichts zu lesen – markieren Sie Text und %1, oder kopieren Sie ihn zuerst.</translation>
     </message>
     <message>
         <source>Read from clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus der Zwischenablage gelesen</translation>
     </message>
 </context>
 </TS>

@@ -5,43 +5,43 @@
     <name>CommandLine</name>
     <message>
         <source>Couldn&apos;t read %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo leer %1: %2</translation>
     </message>
     <message>
         <source>print the words of a document (- for UTF-8 standard input) as JSON lines</source>
-        <translation type="unfinished"></translation>
+        <translation>mostrar las palabras de un documento (- para la entrada estándar en UTF-8) como líneas JSON</translation>
     </message>
     <message>
         <source>print the text the reader would load from a document</source>
-        <translation type="unfinished"></translation>
+        <translation>mostrar el texto que el lector cargaría de un documento</translation>
     </message>
     <message>
         <source>show this help</source>
-        <translation type="unfinished"></translation>
+        <translation>mostrar esta ayuda</translation>
     </message>
     <message>
         <source>show the version</source>
-        <translation type="unfinished"></translation>
+        <translation>mostrar la versión</translation>
     </message>
     <message>
         <source>Unknown option %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Opción desconocida %1</translation>
     </message>
     <message>
         <source>Wrong arguments for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Argumentos incorrectos para %1</translation>
     </message>
     <message>
         <source>read the text selected in any program; bind this to a shortcut in the desktop&apos;s settings where the program cannot grab one (Wayland)</source>
-        <translation type="unfinished"></translation>
+        <translation>leer el texto seleccionado en cualquier programa; asígnelo a un atajo en la configuración del escritorio donde el programa no pueda reservar uno (Wayland)</translation>
     </message>
     <message>
         <source>read the text on the clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>leer el texto del portapapeles</translation>
     </message>
     <message>
         <source>with any of the others: log to standard error what the program does and why a step failed (QT_LOGGING_RULES=&quot;veloramac.*=true&quot; does the same)</source>
-        <translation type="unfinished"></translation>
+        <translation>junto con cualquiera de las otras: registrar en la salida de error estándar qué hace el programa y por qué falló un paso (QT_LOGGING_RULES=&quot;veloramac.*=true&quot; hace lo mismo)</translation>
     </message>
     <message>
         <source>Usage: veloramac [FILE...]
@@ -54,158 +54,167 @@ veloramac hands it the request and exits.
 
 Requests to the tray program:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: veloramac [FILE...]
+  o:  veloramac --read-selection | --read-clipboard
+  o:  veloramac OPTION
+
+Sin opciones se inicia el programa de la bandeja del sistema y abre el primer
+FILE, captura la selección o lee el portapapeles; si ya está en marcha, un
+veloramac posterior le pasa la petición y termina.
+
+Peticiones al programa de la bandeja del sistema:
+</translation>
     </message>
     <message>
         <source>Options:</source>
-        <translation type="unfinished"></translation>
+        <translation>Opciones:</translation>
     </message>
     <message>
         <source>Logging:</source>
-        <translation type="unfinished"></translation>
+        <translation>Registro:</translation>
     </message>
 </context>
 <context>
     <name>DocumentFormat</name>
     <message>
         <source>PDF documents</source>
-        <translation type="unfinished"></translation>
+        <translation>Documentos PDF</translation>
     </message>
     <message>
         <source>EPUB books</source>
-        <translation type="unfinished"></translation>
+        <translation>Libros EPUB</translation>
     </message>
     <message>
         <source>Word documents</source>
-        <translation type="unfinished"></translation>
+        <translation>Documentos de Word</translation>
     </message>
     <message>
         <source>Word 97-2003 documents</source>
-        <translation type="unfinished"></translation>
+        <translation>Documentos de Word 97-2003</translation>
     </message>
     <message>
         <source>OpenDocument texts</source>
-        <translation type="unfinished"></translation>
+        <translation>Textos OpenDocument</translation>
     </message>
     <message>
         <source>Rich text documents</source>
-        <translation type="unfinished"></translation>
+        <translation>Documentos RTF</translation>
     </message>
     <message>
         <source>Web pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Páginas web</translation>
     </message>
     <message>
         <source>Web archives</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos web</translation>
     </message>
     <message>
         <source>Markdown texts</source>
-        <translation type="unfinished"></translation>
+        <translation>Textos Markdown</translation>
     </message>
     <message>
         <source>Plain texts</source>
-        <translation type="unfinished"></translation>
+        <translation>Textos sin formato</translation>
     </message>
     <message>
         <source>All supported documents</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos los documentos compatibles</translation>
     </message>
     <message>
         <source>All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos los archivos (*)</translation>
     </message>
 </context>
 <context>
     <name>GlobalShortcut</name>
     <message>
         <source>Read Selection</source>
-        <translation type="unfinished"></translation>
+        <translation>Leer selección</translation>
     </message>
     <message>
         <source>Read the selected text</source>
-        <translation type="unfinished"></translation>
+        <translation>Leer el texto seleccionado</translation>
     </message>
 </context>
 <context>
     <name>ImportFailure</name>
     <message>
         <source>there is no such file</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo no existe</translation>
     </message>
     <message>
         <source>no permission to read it</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay permiso para leerlo</translation>
     </message>
     <message>
         <source>it is a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>es una carpeta</translation>
     </message>
     <message>
         <source>it is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un archivo normal</translation>
     </message>
     <message>
         <source>it is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>está vacío</translation>
     </message>
     <message>
         <source>it is larger than 512 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>ocupa más de 512 MB</translation>
     </message>
     <message>
         <source>its format is not supported</source>
-        <translation type="unfinished"></translation>
+        <translation>su formato no es compatible</translation>
     </message>
     <message>
         <source>it is damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>está dañado</translation>
     </message>
     <message>
         <source>it is protected by a password</source>
-        <translation type="unfinished"></translation>
+        <translation>está protegido con contraseña</translation>
     </message>
     <message>
         <source>its pages hold no text (scanned images)</source>
-        <translation type="unfinished"></translation>
+        <translation>sus páginas no contienen texto (imágenes escaneadas)</translation>
     </message>
     <message>
         <source>it holds no text</source>
-        <translation type="unfinished"></translation>
+        <translation>no contiene texto</translation>
     </message>
     <message>
         <source>the program that reads this format is not installed</source>
-        <translation type="unfinished"></translation>
+        <translation>el programa que lee este formato no está instalado</translation>
     </message>
     <message>
         <source>reading it took too long</source>
-        <translation type="unfinished"></translation>
+        <translation>la lectura tardó demasiado</translation>
     </message>
     <message>
         <source>it could not be read</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo leer</translation>
     </message>
 </context>
 <context>
     <name>InstalledVersion</name>
     <message>
         <source>Check for Updates</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar actualizaciones</translation>
     </message>
     <message>
         <source>VeloraMac %1 is installed.</source>
-        <translation type="unfinished"></translation>
+        <translation>VeloraMac %1 está instalado.</translation>
     </message>
     <message>
         <source>New versions come through your system&apos;s package manager; VeloraMac itself never connects to the network.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las versiones nuevas llegan a través del gestor de paquetes del sistema; VeloraMac nunca se conecta a la red por sí mismo.</translation>
     </message>
 </context>
 <context>
     <name>KeyTable</name>
     <message>
         <source>%1 or %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 o %2</translation>
     </message>
 </context>
 <context>
@@ -213,775 +222,772 @@ Requests to the tray program:
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
         <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>ReaderViewModel</name>
-    <message>
-        <source>Welcome to VeloraMac. Select text anywhere on your desktop and press the global shortcut to start reading at the speed of thought. Words flash one at a time, with the Optimal Recognition Point highlighted so your eyes barely move. Drop a PDF, ePub, or Markdown file onto this window to read it instantly — everything stays private, parsed entirely on your device.</source>
-        <translation type="unfinished"></translation>
+        <translation>LTR</translation>
     </message>
 </context>
 <context>
     <name>ReadingMode</name>
     <message>
         <source>Focus</source>
-        <translation type="unfinished"></translation>
+        <translation>Foco</translation>
     </message>
     <message>
         <source>Flow</source>
-        <translation type="unfinished"></translation>
+        <translation>Flujo</translation>
     </message>
     <message>
         <source>Spotlight</source>
-        <translation type="unfinished"></translation>
+        <translation>Foco de luz</translation>
     </message>
 </context>
 <context>
     <name>ReadingTheme</name>
     <message>
         <source>System (blur)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sistema (desenfoque)</translation>
     </message>
     <message>
         <source>Dark</source>
-        <translation type="unfinished"></translation>
+        <translation>Oscuro</translation>
     </message>
     <message>
         <source>Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Claro</translation>
     </message>
     <message>
         <source>Sepia</source>
-        <translation type="unfinished"></translation>
+        <translation>Sepia</translation>
     </message>
     <message>
         <source>Night</source>
-        <translation type="unfinished"></translation>
+        <translation>Noche</translation>
     </message>
     <message>
         <source>Paper</source>
-        <translation type="unfinished"></translation>
+        <translation>Papel</translation>
     </message>
     <message>
         <source>High Contrast</source>
-        <translation type="unfinished"></translation>
+        <translation>Alto contraste</translation>
     </message>
 </context>
 <context>
     <name>SpeechFailure</name>
     <message>
         <source>No sound output for speech</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay salida de sonido para la voz</translation>
     </message>
     <message>
         <source>The sound output failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Falló la salida de sonido</translation>
     </message>
     <message>
         <source>The voice could not be loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo cargar la voz</translation>
     </message>
     <message>
         <source>The speech engine could not start</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo iniciar el motor de voz</translation>
     </message>
     <message>
         <source>The desktop&apos;s speech service is not answering</source>
-        <translation type="unfinished"></translation>
+        <translation>El servicio de voz del escritorio no responde</translation>
     </message>
 </context>
 <context>
     <name>TextCapture</name>
     <message>
         <source>This session lets no program send key strokes, so only selected text is captured; on Wayland, bind veloramac --read-selection to a shortcut in the desktop&apos;s settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta sesión no permite que ningún programa envíe pulsaciones de teclas, así que solo se captura el texto seleccionado; en Wayland, asigne veloramac --read-selection a un atajo en la configuración del escritorio.</translation>
     </message>
 </context>
 <context>
     <name>WordTransition</name>
     <message>
         <source>Hard</source>
-        <translation type="unfinished"></translation>
+        <translation>Brusca</translation>
     </message>
     <message>
         <source>Soft</source>
-        <translation type="unfinished"></translation>
+        <translation>Suave</translation>
     </message>
     <message>
         <source>Slow</source>
-        <translation type="unfinished"></translation>
+        <translation>Lenta</translation>
     </message>
 </context>
 <context>
     <name>velora::ChunkStepper</name>
     <message>
         <source>Words at a time: </source>
-        <translation type="unfinished"></translation>
+        <translation>Palabras a la vez: </translation>
     </message>
     <message>
         <source>Words at a time</source>
-        <translation type="unfinished"></translation>
+        <translation>Palabras a la vez</translation>
     </message>
 </context>
 <context>
     <name>velora::ControlBar</name>
     <message>
         <source>Restart</source>
-        <translation type="unfinished"></translation>
+        <translation>Reiniciar</translation>
     </message>
     <message>
         <source>Back 10 words</source>
-        <translation type="unfinished"></translation>
+        <translation>Retroceder 10 palabras</translation>
     </message>
     <message>
         <source>Play (Space)</source>
-        <translation type="unfinished"></translation>
+        <translation>Reproducir (Espacio)</translation>
     </message>
     <message>
         <source>Forward 10 words</source>
-        <translation type="unfinished"></translation>
+        <translation>Avanzar 10 palabras</translation>
     </message>
     <message>
         <source>Toggle speech</source>
-        <translation type="unfinished"></translation>
+        <translation>Activar o desactivar la voz</translation>
     </message>
     <message>
         <source>Position in the text</source>
-        <translation type="unfinished"></translation>
+        <translation>Posición en el texto</translation>
     </message>
     <message>
         <source>Speed in words per minute</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocidad en palabras por minuto</translation>
     </message>
     <message>
         <source>Pause (Space)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausa (Espacio)</translation>
     </message>
     <message>
         <source>Speech is unavailable: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La voz no está disponible: %1</translation>
     </message>
     <message>
         <source>%1 WPM</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ppm</translation>
     </message>
 </context>
 <context>
     <name>velora::FocusReaderView</name>
     <message>
         <source>Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>Listo</translation>
     </message>
     <message>
         <source>Current words</source>
-        <translation type="unfinished"></translation>
+        <translation>Palabras actuales</translation>
     </message>
 </context>
 <context>
     <name>velora::KeysCard</name>
     <message>
         <source>Close (Esc)</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar (Esc)</translation>
     </message>
     <message>
         <source>Keyboard shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>Atajos de teclado</translation>
     </message>
 </context>
 <context>
     <name>velora::LibraryView</name>
     <message>
         <source>Remove from history</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar del historial</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminado</translation>
     </message>
     <message>
         <source>%1h %2m</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 h %2 min</translation>
     </message>
     <message>
         <source>%1m</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 min</translation>
     </message>
     <message>
         <source>%1s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 s</translation>
     </message>
     <message>
         <source>Close (Esc)</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar (Esc)</translation>
     </message>
     <message>
         <source>Statistics and history</source>
-        <translation type="unfinished"></translation>
+        <translation>Estadísticas e historial</translation>
     </message>
     <message>
         <source>Library</source>
-        <translation type="unfinished"></translation>
+        <translation>Biblioteca</translation>
     </message>
     <message>
         <source>YOUR READING</source>
-        <translation type="unfinished"></translation>
+        <translation>SU LECTURA</translation>
     </message>
     <message>
         <source>Reset statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Restablecer estadísticas</translation>
     </message>
     <message>
         <source>Clear history</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar historial</translation>
     </message>
     <message>
         <source>RECENT</source>
-        <translation type="unfinished"></translation>
+        <translation>RECIENTES</translation>
     </message>
     <message>
         <source>Time read</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo de lectura</translation>
     </message>
     <message>
         <source>Words read</source>
-        <translation type="unfinished"></translation>
+        <translation>Palabras leídas</translation>
     </message>
     <message>
         <source>Avg WPM</source>
-        <translation type="unfinished"></translation>
+        <translation>ppm medias</translation>
     </message>
     <message>
         <source>Documents</source>
-        <translation type="unfinished"></translation>
+        <translation>Documentos</translation>
     </message>
     <message>
         <source>Nothing yet. Read something and it&apos;ll show up here so you can pick up where you left off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aún no hay nada. Lea algo y aparecerá aquí para que pueda continuar donde lo dejó.</translation>
     </message>
 </context>
 <context>
     <name>velora::LibraryWriter</name>
     <message>
         <source>Couldn&apos;t save the library to %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar la biblioteca en %1: %2</translation>
     </message>
 </context>
 <context>
     <name>velora::QuickSettingsView</name>
     <message>
         <source>Instant swap — classic RSVP.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambio instantáneo: RSVP clásico.</translation>
     </message>
     <message>
         <source>Slower fade + gentle zoom for a calmer pace.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fundido más lento y zoom suave para un ritmo más tranquilo.</translation>
     </message>
     <message>
         <source>Quick cross-fade so each word clearly arrives.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fundido cruzado rápido para que cada palabra llegue con claridad.</translation>
     </message>
     <message>
         <source>Speech is off — reading is purely visual.</source>
-        <translation type="unfinished"></translation>
+        <translation>La voz está desactivada: la lectura es puramente visual.</translation>
     </message>
     <message>
         <source>Using the voice you picked, regardless of the text&apos;s language.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se usa la voz que eligió, sea cual sea el idioma del texto.</translation>
     </message>
     <message>
         <source>Detected %1 — reading it with a %1 voice.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se detectó %1: se lee con una voz en %1.</translation>
     </message>
     <message>
         <source>The text&apos;s language is detected automatically and read with a matching voice.</source>
-        <translation type="unfinished"></translation>
+        <translation>El idioma del texto se detecta automáticamente y se lee con una voz acorde.</translation>
     </message>
     <message>
         <source>Close settings (Esc)</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar la configuración (Esc)</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración</translation>
     </message>
     <message>
         <source>Appearance</source>
-        <translation type="unfinished"></translation>
+        <translation>Apariencia</translation>
     </message>
     <message>
         <source>Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>Tema</translation>
     </message>
     <message>
         <source>Text size</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño del texto</translation>
     </message>
     <message>
         <source>Focus mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo foco</translation>
     </message>
     <message>
         <source>Word transition</source>
-        <translation type="unfinished"></translation>
+        <translation>Transición de palabras</translation>
     </message>
     <message>
         <source>The Optimal Recognition Point is the single letter your eye locks onto so a flashed word is recognised without moving. Turn it off for a plain, single-colour word.</source>
-        <translation type="unfinished"></translation>
+        <translation>El punto óptimo de reconocimiento es la letra en la que se fija el ojo, de modo que una palabra mostrada un instante se reconoce sin mover la vista. Desactívelo para ver la palabra simple, de un solo color.</translation>
     </message>
     <message>
         <source>Speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocidad</translation>
     </message>
     <message>
         <source>Voice</source>
-        <translation type="unfinished"></translation>
+        <translation>Voz</translation>
     </message>
     <message>
         <source>Text-to-speech</source>
-        <translation type="unfinished"></translation>
+        <translation>Texto a voz</translation>
     </message>
 </context>
 <context>
     <name>velora::ReaderView</name>
     <message>
         <source>Drop to read</source>
-        <translation type="unfinished"></translation>
+        <translation>Suelte para leer</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>Drop a file or capture a selection</source>
-        <translation type="unfinished"></translation>
+        <translation>Suelte un archivo o capture una selección</translation>
     </message>
     <message>
         <source>Read from clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Leer del portapapeles</translation>
     </message>
     <message>
         <source>Import a PDF, Word, ePub, or Markdown file</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar un archivo PDF, Word, ePub o Markdown</translation>
     </message>
     <message>
         <source>Library &amp; reading stats</source>
-        <translation type="unfinished"></translation>
+        <translation>Biblioteca y estadísticas de lectura</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración</translation>
     </message>
     <message>
         <source>Play or pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Reproducir o pausar</translation>
     </message>
     <message>
         <source>One word back</source>
-        <translation type="unfinished"></translation>
+        <translation>Una palabra atrás</translation>
     </message>
     <message>
         <source>One word forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Una palabra adelante</translation>
     </message>
     <message>
         <source>Back 10 words</source>
-        <translation type="unfinished"></translation>
+        <translation>Retroceder 10 palabras</translation>
     </message>
     <message>
         <source>Forward 10 words</source>
-        <translation type="unfinished"></translation>
+        <translation>Avanzar 10 palabras</translation>
     </message>
     <message>
         <source>Start of the text</source>
-        <translation type="unfinished"></translation>
+        <translation>Inicio del texto</translation>
     </message>
     <message>
         <source>Last word of the text</source>
-        <translation type="unfinished"></translation>
+        <translation>Última palabra del texto</translation>
     </message>
     <message>
         <source>Start of the sentence, or the one before</source>
-        <translation type="unfinished"></translation>
+        <translation>Inicio de la frase, o la anterior</translation>
     </message>
     <message>
         <source>Next sentence</source>
-        <translation type="unfinished"></translation>
+        <translation>Frase siguiente</translation>
     </message>
     <message>
         <source>Start of the paragraph, or the one before</source>
-        <translation type="unfinished"></translation>
+        <translation>Inicio del párrafo, o el anterior</translation>
     </message>
     <message>
         <source>Next paragraph</source>
-        <translation type="unfinished"></translation>
+        <translation>Párrafo siguiente</translation>
     </message>
     <message>
         <source>Faster, by 25 WPM</source>
-        <translation type="unfinished"></translation>
+        <translation>Más rápido, 25 ppm</translation>
     </message>
     <message>
         <source>Slower, by 25 WPM</source>
-        <translation type="unfinished"></translation>
+        <translation>Más lento, 25 ppm</translation>
     </message>
     <message>
         <source>Import a file</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar un archivo</translation>
     </message>
     <message>
         <source>Settings window</source>
-        <translation type="unfinished"></translation>
+        <translation>Ventana de configuración</translation>
     </message>
     <message>
         <source>Quit VeloraMac</source>
-        <translation type="unfinished"></translation>
+        <translation>Salir de VeloraMac</translation>
     </message>
     <message>
         <source>Full screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Pantalla completa</translation>
     </message>
     <message>
         <source>This list of keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta lista de teclas</translation>
     </message>
     <message>
         <source>Close a card, leave full screen, hide the panel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar una tarjeta, salir de pantalla completa, ocultar el panel</translation>
     </message>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar</translation>
     </message>
     <message>
         <source>PDF · ePub · Markdown</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF · ePub · Markdown</translation>
     </message>
     <message>
         <source>PDF · ePub · Markdown · or %1 anywhere</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF · ePub · Markdown · o %1 en cualquier lugar</translation>
     </message>
     <message>
         <source>Exit full screen (Ctrl+F)</source>
-        <translation type="unfinished"></translation>
+        <translation>Salir de pantalla completa (Ctrl+F)</translation>
     </message>
     <message>
         <source>Full screen (Ctrl+F)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pantalla completa (Ctrl+F)</translation>
     </message>
 </context>
 <context>
     <name>velora::ReaderViewModel</name>
     <message>
         <source>the text</source>
-        <translation type="unfinished"></translation>
+        <translation>el texto</translation>
     </message>
     <message>
         <source>Resumed at %1% · press ⏮ to start over</source>
-        <translation type="unfinished"></translation>
+        <translation>Se reanudó en el %1 % · pulse ⏮ para volver a empezar</translation>
     </message>
     <message>
         <source>Clipboard is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>El portapapeles está vacío</translation>
     </message>
     <message>
         <source>This selection is no longer stored</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta selección ya no está guardada</translation>
     </message>
     <message>
         <source>This document is no longer available</source>
-        <translation type="unfinished"></translation>
+        <translation>Este documento ya no está disponible</translation>
     </message>
     <message>
         <source>Couldn&apos;t reopen %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo volver a abrir %1: %2</translation>
     </message>
     <message>
         <source>Speech is unavailable; reading on without it</source>
-        <translation type="unfinished"></translation>
+        <translation>La voz no está disponible; se sigue leyendo sin ella</translation>
     </message>
     <message>
         <source>Couldn&apos;t read %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo leer %1: %2</translation>
+    </message>
+    <message>
+        <source>Welcome to VeloraMac. Select text anywhere on your desktop and press the global shortcut to start reading at the speed of thought. Words flash one at a time, with the Optimal Recognition Point highlighted so your eyes barely move. Drop a PDF, ePub, or Markdown file onto this window to read it instantly — everything stays private, parsed entirely on your device.</source>
+        <translation>Bienvenido a VeloraMac. Seleccione texto en cualquier lugar del escritorio y pulse el atajo global para leer a la velocidad del pensamiento. Las palabras aparecen de una en una, con el punto óptimo de reconocimiento resaltado para que sus ojos apenas se muevan. Suelte un archivo PDF, ePub o Markdown en esta ventana para leerlo al instante: todo sigue siendo privado y se procesa por completo en su equipo.</translation>
     </message>
 </context>
 <context>
     <name>velora::SettingsControls</name>
     <message>
         <source>Highlight focus letter (ORP)</source>
-        <translation type="unfinished"></translation>
+        <translation>Resaltar la letra de enfoque (ORP)</translation>
     </message>
     <message>
         <source>Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>Tema</translation>
     </message>
     <message>
         <source>Text size</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño del texto</translation>
     </message>
     <message>
         <source>Speed in words per minute</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocidad en palabras por minuto</translation>
     </message>
     <message>
         <source>Voice</source>
-        <translation type="unfinished"></translation>
+        <translation>Voz</translation>
     </message>
     <message>
         <source>Focus transition</source>
-        <translation type="unfinished"></translation>
+        <translation>Transición del foco</translation>
     </message>
     <message>
         <source>%1 WPM · %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ppm · %2</translation>
     </message>
     <message>
         <source>Automatic — match text language</source>
-        <translation type="unfinished"></translation>
+        <translation>Automática: según el idioma del texto</translation>
     </message>
 </context>
 <context>
     <name>velora::SettingsView</name>
     <message>
         <source>VeloraMac Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración de VeloraMac</translation>
     </message>
     <message>
         <source>Reading</source>
-        <translation type="unfinished"></translation>
+        <translation>Lectura</translation>
     </message>
     <message>
         <source>Voice</source>
-        <translation type="unfinished"></translation>
+        <translation>Voz</translation>
     </message>
     <message>
         <source>Shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>Atajo</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de</translation>
     </message>
     <message>
         <source>Appearance</source>
-        <translation type="unfinished"></translation>
+        <translation>Apariencia</translation>
     </message>
     <message>
         <source>Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>Tema</translation>
     </message>
     <message>
         <source>Focus transition</source>
-        <translation type="unfinished"></translation>
+        <translation>Transición del foco</translation>
     </message>
     <message>
         <source>Text size</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño del texto</translation>
     </message>
     <message>
         <source>Speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocidad</translation>
     </message>
     <message>
         <source>Default speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocidad predeterminada</translation>
     </message>
     <message>
         <source>Ease into the speed at every start</source>
-        <translation type="unfinished"></translation>
+        <translation>Acelerar gradualmente en cada inicio</translation>
     </message>
     <message>
         <source>Resume at the start of the sentence</source>
-        <translation type="unfinished"></translation>
+        <translation>Reanudar al inicio de la frase</translation>
     </message>
     <message>
         <source>Rhythm pauses</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausas de ritmo</translation>
     </message>
     <message>
         <source>Comma / clause</source>
-        <translation type="unfinished"></translation>
+        <translation>Coma / cláusula</translation>
     </message>
     <message>
         <source>Sentence end</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin de frase</translation>
     </message>
     <message>
         <source>Paragraph end</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin de párrafo</translation>
     </message>
     <message>
         <source>Text-to-Speech</source>
-        <translation type="unfinished"></translation>
+        <translation>Texto a voz</translation>
     </message>
     <message>
         <source>Text-to-speech (audio-visual sync)</source>
-        <translation type="unfinished"></translation>
+        <translation>Texto a voz (sincronía de audio e imagen)</translation>
     </message>
     <message>
         <source>On “Automatic”, the language of the text is detected and read with a matching voice — Turkish text gets a Turkish voice, not an English one. Voices run entirely on-device; for more natural ones, install Debian&apos;s mbrola package with voices such as mbrola-us1 or mbrola-de6.</source>
-        <translation type="unfinished"></translation>
+        <translation>En «Automática», se detecta el idioma del texto y se lee con una voz acorde: un texto en turco recibe una voz turca, no una inglesa. Las voces funcionan por completo en el equipo; para voces más naturales, instale el paquete mbrola de Debian con voces como mbrola-us1 o mbrola-de6.</translation>
     </message>
     <message>
         <source>Global capture shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>Atajo global de captura</translation>
     </message>
     <message>
         <source>A shortcut needs Ctrl, Alt or Super with a letter, digit, Space or function key.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un atajo necesita Ctrl, Alt o Super con una letra, un dígito, Espacio o una tecla de función.</translation>
     </message>
     <message>
         <source>Select text in any app, then press this shortcut to start reading.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione texto en cualquier aplicación y pulse este atajo para empezar a leer.</translation>
     </message>
     <message>
         <source>Permissions</source>
-        <translation type="unfinished"></translation>
+        <translation>Permisos</translation>
     </message>
     <message>
         <source>%1 is active.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 está activo.</translation>
     </message>
     <message>
         <source>%1 is unavailable: another program holds it, or this session grabs no keys. Choose or record another.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no está disponible: otro programa lo usa o esta sesión no permite reservar teclas. Elija o grabe otro.</translation>
     </message>
     <message>
         <source>When it is pressed, the reader comes to the front and reads the text you selected; nothing is copied and no keys are sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Al pulsarlo, el lector pasa al frente y lee el texto seleccionado; no se copia nada ni se envía ninguna tecla.</translation>
     </message>
     <message>
         <source>Ready: X11 lets VeloraMac grab the shortcut and read the text you select. Where no other program holds a selection it copies with Ctrl+C, never in a terminal, where Ctrl+C would stop the running job.</source>
-        <translation type="unfinished"></translation>
+        <translation>Listo: X11 permite a VeloraMac reservar el atajo y leer el texto que selecciona. Cuando ningún otro programa tiene una selección, copia con Ctrl+C, nunca en un terminal, donde Ctrl+C detendría el proceso en curso.</translation>
     </message>
     <message>
         <source>The shortcut works. This X server has no XTEST extension, so only selected text is read, never copied text.</source>
-        <translation type="unfinished"></translation>
+        <translation>El atajo funciona. Este servidor X no tiene la extensión XTEST, así que solo se lee el texto seleccionado, nunca el copiado.</translation>
     </message>
     <message>
         <source>Wayland: the desktop binds the shortcut through its global shortcuts portal, which may ask you to confirm it or pick another chord.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wayland: el escritorio asigna el atajo mediante su portal de atajos globales, que puede pedirle que lo confirme o que elija otra combinación.</translation>
     </message>
     <message>
         <source>Wayland: KDE Plasma holds the shortcut among its global shortcuts, where System Settings ▸ Keyboard ▸ Shortcuts can change it too.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wayland: KDE Plasma guarda el atajo entre sus atajos globales, donde Preferencias del sistema ▸ Teclado ▸ Atajos de teclado también puede cambiarlo.</translation>
     </message>
     <message>
         <source>Wayland: GNOME runs veloramac --read-selection on %1, a custom shortcut in Settings ▸ Keyboard.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wayland: GNOME ejecuta veloramac --read-selection con %1, un atajo personalizado en Configuración ▸ Teclado.</translation>
     </message>
     <message>
         <source>Wayland: GNOME lets no program grab a shortcut. Add one to GNOME&apos;s custom keyboard shortcuts that runs veloramac --read-selection; your other shortcuts are left as they are.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wayland: GNOME no permite que ningún programa reserve un atajo. Añada a los atajos de teclado personalizados de GNOME uno que ejecute veloramac --read-selection; sus demás atajos no cambian.</translation>
     </message>
     <message>
         <source>Remove from GNOME&apos;s shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar de los atajos de GNOME</translation>
     </message>
     <message>
         <source>Add %1 to GNOME&apos;s shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir %1 a los atajos de GNOME</translation>
     </message>
     <message>
         <source>This session (Wayland) lets no program grab a global shortcut or send key strokes. Bind the command veloramac --read-selection to a shortcut in your desktop&apos;s keyboard settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta sesión (Wayland) no permite que ningún programa reserve un atajo global ni envíe pulsaciones de teclas. Asigne la orden veloramac --read-selection a un atajo en la configuración de teclado del escritorio.</translation>
     </message>
     <message>
         <source>100% private, on-device speed reading for the Linux desktop.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lectura rápida 100 % privada y local para el escritorio Linux.</translation>
     </message>
     <message>
         <source>Focus · Flow · Spotlight</source>
-        <translation type="unfinished"></translation>
+        <translation>Foco · Flujo · Foco de luz</translation>
     </message>
 </context>
 <context>
     <name>velora::ShortcutRecorder</name>
     <message>
         <source>Record Shortcut…</source>
-        <translation type="unfinished"></translation>
+        <translation>Grabar atajo…</translation>
     </message>
     <message>
         <source>Press a shortcut…</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulse un atajo…</translation>
     </message>
 </context>
 <context>
     <name>velora::ThemeSwatches</name>
     <message>
         <source>%1 theme</source>
-        <translation type="unfinished"></translation>
+        <translation>Tema %1</translation>
     </message>
 </context>
 <context>
     <name>velora::TrayController</name>
     <message>
         <source>Read Selection  (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Leer selección  (%1)</translation>
     </message>
     <message>
         <source>Read Selection  (%1 unavailable)</source>
-        <translation type="unfinished"></translation>
+        <translation>Leer selección  (%1 no disponible)</translation>
     </message>
     <message>
         <source>press %1</source>
-        <translation type="unfinished"></translation>
+        <translation>pulse %1</translation>
     </message>
     <message>
         <source>choose Read Selection in the tray menu</source>
-        <translation type="unfinished"></translation>
+        <translation>elija Leer selección en el menú de la bandeja del sistema</translation>
     </message>
     <message>
         <source>Read from Clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Leer del portapapeles</translation>
     </message>
     <message>
         <source>Show Reader</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar el lector</translation>
     </message>
     <message>
         <source>Tip: select text anywhere, press %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Consejo: seleccione texto en cualquier lugar y pulse %1</translation>
     </message>
     <message>
         <source>Tip: choose a free shortcut in Settings ▸ Shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>Consejo: elija un atajo libre en Configuración ▸ Atajo</translation>
     </message>
     <message>
         <source>Settings…</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración…</translation>
     </message>
     <message>
         <source>Check for Updates…</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar actualizaciones…</translation>
     </message>
     <message>
         <source>VeloraMac %1</source>
-        <translation type="unfinished"></translation>
+        <translation>VeloraMac %1</translation>
     </message>
     <message>
         <source>Quit VeloraMac</source>
-        <translation type="unfinished"></translation>
+        <translation>Salir de VeloraMac</translation>
     </message>
     <message>
         <source>%1 is taken</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 está ocupado</translation>
     </message>
     <message>
         <source>Another program holds the shortcut %1, or the desktop declined it, so VeloraMac cannot use it. Choose another in VeloraMac&apos;s Settings ▸ Shortcut; Read Selection in the tray menu works meanwhile.</source>
-        <translation type="unfinished"></translation>
+        <translation>Otro programa usa el atajo %1, o el escritorio lo rechazó, así que VeloraMac no puede usarlo. Elija otro en Configuración ▸ Atajo de VeloraMac; mientras tanto, Leer selección en el menú de la bandeja del sistema funciona.</translation>
     </message>
     <message>
         <source>Read from clipboard — this session cannot send the copy key stroke, so select text and %1 to read a selection directly.</source>
-        <translation type="unfinished"></translation>
+        <translation>Leído del portapapeles: esta sesión no puede enviar la pulsación de copia, así que seleccione texto y %1 para leer una selección directamente.</translation>
     </message>
     <message>
         <source>Nothing to read — select text and %1, or copy it first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nada que leer: seleccione texto y %1, o cópielo antes.</translation>
     </message>
     <message>
         <source>Read from clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Leído del portapapeles</translation>
     </message>
 </context>
 </TS>

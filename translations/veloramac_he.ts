@@ -5,43 +5,43 @@
     <name>CommandLine</name>
     <message>
         <source>Couldn&apos;t read %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>לא ניתן לקרוא את %1: %2</translation>
     </message>
     <message>
         <source>print the words of a document (- for UTF-8 standard input) as JSON lines</source>
-        <translation type="unfinished"></translation>
+        <translation>הדפסת המילים של מסמך (- לקלט התקני ב־UTF-8) כשורות JSON</translation>
     </message>
     <message>
         <source>print the text the reader would load from a document</source>
-        <translation type="unfinished"></translation>
+        <translation>הדפסת הטקסט שהקורא היה טוען ממסמך</translation>
     </message>
     <message>
         <source>show this help</source>
-        <translation type="unfinished"></translation>
+        <translation>הצגת עזרה זו</translation>
     </message>
     <message>
         <source>show the version</source>
-        <translation type="unfinished"></translation>
+        <translation>הצגת הגרסה</translation>
     </message>
     <message>
         <source>Unknown option %1</source>
-        <translation type="unfinished"></translation>
+        <translation>אפשרות לא מוכרת %1</translation>
     </message>
     <message>
         <source>Wrong arguments for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ארגומנטים שגויים עבור %1</translation>
     </message>
     <message>
         <source>read the text selected in any program; bind this to a shortcut in the desktop&apos;s settings where the program cannot grab one (Wayland)</source>
-        <translation type="unfinished"></translation>
+        <translation>קריאת הטקסט שנבחר בכל תוכנה; יש לקשר זאת לקיצור מקשים בהגדרות שולחן העבודה היכן שהתוכנה אינה יכולה לתפוס קיצור בעצמה (Wayland)</translation>
     </message>
     <message>
         <source>read the text on the clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>קריאת הטקסט שבלוח הגזירים</translation>
     </message>
     <message>
         <source>with any of the others: log to standard error what the program does and why a step failed (QT_LOGGING_RULES=&quot;veloramac.*=true&quot; does the same)</source>
-        <translation type="unfinished"></translation>
+        <translation>יחד עם כל אחת מהאחרות: רישום לפלט השגיאות התקני של מה שהתוכנה עושה ומדוע שלב נכשל (QT_LOGGING_RULES=&quot;veloramac.*=true&quot; עושה אותו דבר)</translation>
     </message>
     <message>
         <source>Usage: veloramac [FILE...]
@@ -54,158 +54,167 @@ veloramac hands it the request and exits.
 
 Requests to the tray program:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>שימוש: veloramac [FILE...]
+   או:  veloramac --read-selection | --read-clipboard
+   או:  veloramac OPTION
+
+ללא אפשרות, תוכנת מגש המערכת מופעלת ופותחת את ה־FILE הראשון, לוכדת את
+הבחירה או קוראת את לוח הגזירים; אם היא כבר פועלת, veloramac שמופעל אחר כך
+מעביר לה את הבקשה ויוצא.
+
+בקשות לתוכנת מגש המערכת:
+</translation>
     </message>
     <message>
         <source>Options:</source>
-        <translation type="unfinished"></translation>
+        <translation>אפשרויות:</translation>
     </message>
     <message>
         <source>Logging:</source>
-        <translation type="unfinished"></translation>
+        <translation>רישום:</translation>
     </message>
 </context>
 <context>
     <name>DocumentFormat</name>
     <message>
         <source>PDF documents</source>
-        <translation type="unfinished"></translation>
+        <translation>מסמכי PDF</translation>
     </message>
     <message>
         <source>EPUB books</source>
-        <translation type="unfinished"></translation>
+        <translation>ספרי EPUB</translation>
     </message>
     <message>
         <source>Word documents</source>
-        <translation type="unfinished"></translation>
+        <translation>מסמכי Word</translation>
     </message>
     <message>
         <source>Word 97-2003 documents</source>
-        <translation type="unfinished"></translation>
+        <translation>מסמכי Word 97-2003</translation>
     </message>
     <message>
         <source>OpenDocument texts</source>
-        <translation type="unfinished"></translation>
+        <translation>טקסטים של OpenDocument</translation>
     </message>
     <message>
         <source>Rich text documents</source>
-        <translation type="unfinished"></translation>
+        <translation>מסמכי טקסט עשיר</translation>
     </message>
     <message>
         <source>Web pages</source>
-        <translation type="unfinished"></translation>
+        <translation>דפי אינטרנט</translation>
     </message>
     <message>
         <source>Web archives</source>
-        <translation type="unfinished"></translation>
+        <translation>ארכיוני אינטרנט</translation>
     </message>
     <message>
         <source>Markdown texts</source>
-        <translation type="unfinished"></translation>
+        <translation>טקסטים של Markdown</translation>
     </message>
     <message>
         <source>Plain texts</source>
-        <translation type="unfinished"></translation>
+        <translation>טקסט פשוט</translation>
     </message>
     <message>
         <source>All supported documents</source>
-        <translation type="unfinished"></translation>
+        <translation>כל המסמכים הנתמכים</translation>
     </message>
     <message>
         <source>All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>כל הקבצים (*)</translation>
     </message>
 </context>
 <context>
     <name>GlobalShortcut</name>
     <message>
         <source>Read Selection</source>
-        <translation type="unfinished"></translation>
+        <translation>קריאת הבחירה</translation>
     </message>
     <message>
         <source>Read the selected text</source>
-        <translation type="unfinished"></translation>
+        <translation>קריאת הטקסט שנבחר</translation>
     </message>
 </context>
 <context>
     <name>ImportFailure</name>
     <message>
         <source>there is no such file</source>
-        <translation type="unfinished"></translation>
+        <translation>אין קובץ כזה</translation>
     </message>
     <message>
         <source>no permission to read it</source>
-        <translation type="unfinished"></translation>
+        <translation>אין הרשאה לקרוא אותו</translation>
     </message>
     <message>
         <source>it is a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>זו תיקייה</translation>
     </message>
     <message>
         <source>it is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>זה אינו קובץ רגיל</translation>
     </message>
     <message>
         <source>it is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>הוא ריק</translation>
     </message>
     <message>
         <source>it is larger than 512 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>הוא גדול מ־512 MB</translation>
     </message>
     <message>
         <source>its format is not supported</source>
-        <translation type="unfinished"></translation>
+        <translation>התבנית שלו אינה נתמכת</translation>
     </message>
     <message>
         <source>it is damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>הוא פגום</translation>
     </message>
     <message>
         <source>it is protected by a password</source>
-        <translation type="unfinished"></translation>
+        <translation>הוא מוגן בססמה</translation>
     </message>
     <message>
         <source>its pages hold no text (scanned images)</source>
-        <translation type="unfinished"></translation>
+        <translation>בעמודים שלו אין טקסט (תמונות סרוקות)</translation>
     </message>
     <message>
         <source>it holds no text</source>
-        <translation type="unfinished"></translation>
+        <translation>אין בו טקסט</translation>
     </message>
     <message>
         <source>the program that reads this format is not installed</source>
-        <translation type="unfinished"></translation>
+        <translation>התוכנה שקוראת תבנית זו אינה מותקנת</translation>
     </message>
     <message>
         <source>reading it took too long</source>
-        <translation type="unfinished"></translation>
+        <translation>הקריאה ארכה זמן רב מדי</translation>
     </message>
     <message>
         <source>it could not be read</source>
-        <translation type="unfinished"></translation>
+        <translation>לא ניתן היה לקרוא אותו</translation>
     </message>
 </context>
 <context>
     <name>InstalledVersion</name>
     <message>
         <source>Check for Updates</source>
-        <translation type="unfinished"></translation>
+        <translation>בדיקת עדכונים</translation>
     </message>
     <message>
         <source>VeloraMac %1 is installed.</source>
-        <translation type="unfinished"></translation>
+        <translation>‏VeloraMac %1 מותקנת.</translation>
     </message>
     <message>
         <source>New versions come through your system&apos;s package manager; VeloraMac itself never connects to the network.</source>
-        <translation type="unfinished"></translation>
+        <translation>גרסאות חדשות מגיעות דרך מנהל החבילות של המערכת; VeloraMac עצמה לעולם אינה מתחברת לרשת.</translation>
     </message>
 </context>
 <context>
     <name>KeyTable</name>
     <message>
         <source>%1 or %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 או %2</translation>
     </message>
 </context>
 <context>
@@ -213,775 +222,772 @@ Requests to the tray program:
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
         <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>ReaderViewModel</name>
-    <message>
-        <source>Welcome to VeloraMac. Select text anywhere on your desktop and press the global shortcut to start reading at the speed of thought. Words flash one at a time, with the Optimal Recognition Point highlighted so your eyes barely move. Drop a PDF, ePub, or Markdown file onto this window to read it instantly — everything stays private, parsed entirely on your device.</source>
-        <translation type="unfinished"></translation>
+        <translation>RTL</translation>
     </message>
 </context>
 <context>
     <name>ReadingMode</name>
     <message>
         <source>Focus</source>
-        <translation type="unfinished"></translation>
+        <translation>מיקוד</translation>
     </message>
     <message>
         <source>Flow</source>
-        <translation type="unfinished"></translation>
+        <translation>זרימה</translation>
     </message>
     <message>
         <source>Spotlight</source>
-        <translation type="unfinished"></translation>
+        <translation>זרקור</translation>
     </message>
 </context>
 <context>
     <name>ReadingTheme</name>
     <message>
         <source>System (blur)</source>
-        <translation type="unfinished"></translation>
+        <translation>מערכת (טשטוש)</translation>
     </message>
     <message>
         <source>Dark</source>
-        <translation type="unfinished"></translation>
+        <translation>כהה</translation>
     </message>
     <message>
         <source>Light</source>
-        <translation type="unfinished"></translation>
+        <translation>בהיר</translation>
     </message>
     <message>
         <source>Sepia</source>
-        <translation type="unfinished"></translation>
+        <translation>ספיה</translation>
     </message>
     <message>
         <source>Night</source>
-        <translation type="unfinished"></translation>
+        <translation>לילה</translation>
     </message>
     <message>
         <source>Paper</source>
-        <translation type="unfinished"></translation>
+        <translation>נייר</translation>
     </message>
     <message>
         <source>High Contrast</source>
-        <translation type="unfinished"></translation>
+        <translation>ניגודיות גבוהה</translation>
     </message>
 </context>
 <context>
     <name>SpeechFailure</name>
     <message>
         <source>No sound output for speech</source>
-        <translation type="unfinished"></translation>
+        <translation>אין פלט שמע להקראה</translation>
     </message>
     <message>
         <source>The sound output failed</source>
-        <translation type="unfinished"></translation>
+        <translation>פלט השמע נכשל</translation>
     </message>
     <message>
         <source>The voice could not be loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>לא ניתן היה לטעון את הקול</translation>
     </message>
     <message>
         <source>The speech engine could not start</source>
-        <translation type="unfinished"></translation>
+        <translation>לא ניתן היה להפעיל את מנוע ההקראה</translation>
     </message>
     <message>
         <source>The desktop&apos;s speech service is not answering</source>
-        <translation type="unfinished"></translation>
+        <translation>שירות ההקראה של שולחן העבודה אינו עונה</translation>
     </message>
 </context>
 <context>
     <name>TextCapture</name>
     <message>
         <source>This session lets no program send key strokes, so only selected text is captured; on Wayland, bind veloramac --read-selection to a shortcut in the desktop&apos;s settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>הפעלה זו אינה מאפשרת לאף תוכנה לשלוח הקשות מקשים, ולכן נלכד רק טקסט שנבחר; ב־Wayland, יש לקשר את veloramac --read-selection לקיצור מקשים בהגדרות שולחן העבודה.</translation>
     </message>
 </context>
 <context>
     <name>WordTransition</name>
     <message>
         <source>Hard</source>
-        <translation type="unfinished"></translation>
+        <translation>חד</translation>
     </message>
     <message>
         <source>Soft</source>
-        <translation type="unfinished"></translation>
+        <translation>רך</translation>
     </message>
     <message>
         <source>Slow</source>
-        <translation type="unfinished"></translation>
+        <translation>איטי</translation>
     </message>
 </context>
 <context>
     <name>velora::ChunkStepper</name>
     <message>
         <source>Words at a time: </source>
-        <translation type="unfinished"></translation>
+        <translation>מילים בכל פעם: </translation>
     </message>
     <message>
         <source>Words at a time</source>
-        <translation type="unfinished"></translation>
+        <translation>מילים בכל פעם</translation>
     </message>
 </context>
 <context>
     <name>velora::ControlBar</name>
     <message>
         <source>Restart</source>
-        <translation type="unfinished"></translation>
+        <translation>התחלה מחדש</translation>
     </message>
     <message>
         <source>Back 10 words</source>
-        <translation type="unfinished"></translation>
+        <translation>10 מילים אחורה</translation>
     </message>
     <message>
         <source>Play (Space)</source>
-        <translation type="unfinished"></translation>
+        <translation>הפעלה (רווח)</translation>
     </message>
     <message>
         <source>Forward 10 words</source>
-        <translation type="unfinished"></translation>
+        <translation>10 מילים קדימה</translation>
     </message>
     <message>
         <source>Toggle speech</source>
-        <translation type="unfinished"></translation>
+        <translation>הפעלה או כיבוי של ההקראה</translation>
     </message>
     <message>
         <source>Position in the text</source>
-        <translation type="unfinished"></translation>
+        <translation>המיקום בטקסט</translation>
     </message>
     <message>
         <source>Speed in words per minute</source>
-        <translation type="unfinished"></translation>
+        <translation>מהירות במילים לדקה</translation>
     </message>
     <message>
         <source>Pause (Space)</source>
-        <translation type="unfinished"></translation>
+        <translation>השהיה (רווח)</translation>
     </message>
     <message>
         <source>Speech is unavailable: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ההקראה אינה זמינה: %1</translation>
     </message>
     <message>
         <source>%1 WPM</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 מילים/דקה</translation>
     </message>
 </context>
 <context>
     <name>velora::FocusReaderView</name>
     <message>
         <source>Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>מוכן</translation>
     </message>
     <message>
         <source>Current words</source>
-        <translation type="unfinished"></translation>
+        <translation>המילים הנוכחיות</translation>
     </message>
 </context>
 <context>
     <name>velora::KeysCard</name>
     <message>
         <source>Close (Esc)</source>
-        <translation type="unfinished"></translation>
+        <translation>סגירה (Esc)</translation>
     </message>
     <message>
         <source>Keyboard shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>קיצורי מקשים</translation>
     </message>
 </context>
 <context>
     <name>velora::LibraryView</name>
     <message>
         <source>Remove from history</source>
-        <translation type="unfinished"></translation>
+        <translation>הסרה מההיסטוריה</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>הושלם</translation>
     </message>
     <message>
         <source>%1h %2m</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ש׳ %2 ד׳</translation>
     </message>
     <message>
         <source>%1m</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ד׳</translation>
     </message>
     <message>
         <source>%1s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 שנ׳</translation>
     </message>
     <message>
         <source>Close (Esc)</source>
-        <translation type="unfinished"></translation>
+        <translation>סגירה (Esc)</translation>
     </message>
     <message>
         <source>Statistics and history</source>
-        <translation type="unfinished"></translation>
+        <translation>סטטיסטיקה והיסטוריה</translation>
     </message>
     <message>
         <source>Library</source>
-        <translation type="unfinished"></translation>
+        <translation>ספרייה</translation>
     </message>
     <message>
         <source>YOUR READING</source>
-        <translation type="unfinished"></translation>
+        <translation>הקריאה שלך</translation>
     </message>
     <message>
         <source>Reset statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>איפוס הסטטיסטיקה</translation>
     </message>
     <message>
         <source>Clear history</source>
-        <translation type="unfinished"></translation>
+        <translation>ניקוי ההיסטוריה</translation>
     </message>
     <message>
         <source>RECENT</source>
-        <translation type="unfinished"></translation>
+        <translation>אחרונים</translation>
     </message>
     <message>
         <source>Time read</source>
-        <translation type="unfinished"></translation>
+        <translation>זמן קריאה</translation>
     </message>
     <message>
         <source>Words read</source>
-        <translation type="unfinished"></translation>
+        <translation>מילים שנקראו</translation>
     </message>
     <message>
         <source>Avg WPM</source>
-        <translation type="unfinished"></translation>
+        <translation>ממוצע מילים/דקה</translation>
     </message>
     <message>
         <source>Documents</source>
-        <translation type="unfinished"></translation>
+        <translation>מסמכים</translation>
     </message>
     <message>
         <source>Nothing yet. Read something and it&apos;ll show up here so you can pick up where you left off.</source>
-        <translation type="unfinished"></translation>
+        <translation>אין כאן עדיין כלום. קראו משהו והוא יופיע כאן כדי שתוכלו להמשיך מהמקום שבו הפסקתם.</translation>
     </message>
 </context>
 <context>
     <name>velora::LibraryWriter</name>
     <message>
         <source>Couldn&apos;t save the library to %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>לא ניתן לשמור את הספרייה אל %1: %2</translation>
     </message>
 </context>
 <context>
     <name>velora::QuickSettingsView</name>
     <message>
         <source>Instant swap — classic RSVP.</source>
-        <translation type="unfinished"></translation>
+        <translation>החלפה מיידית — RSVP קלסי.</translation>
     </message>
     <message>
         <source>Slower fade + gentle zoom for a calmer pace.</source>
-        <translation type="unfinished"></translation>
+        <translation>דעיכה איטית יותר וזום עדין לקצב רגוע יותר.</translation>
     </message>
     <message>
         <source>Quick cross-fade so each word clearly arrives.</source>
-        <translation type="unfinished"></translation>
+        <translation>מעבר דעיכה מהיר כדי שכל מילה תגיע בבירור.</translation>
     </message>
     <message>
         <source>Speech is off — reading is purely visual.</source>
-        <translation type="unfinished"></translation>
+        <translation>ההקראה כבויה — הקריאה חזותית בלבד.</translation>
     </message>
     <message>
         <source>Using the voice you picked, regardless of the text&apos;s language.</source>
-        <translation type="unfinished"></translation>
+        <translation>נעשה שימוש בקול שבחרת, ללא קשר לשפת הטקסט.</translation>
     </message>
     <message>
         <source>Detected %1 — reading it with a %1 voice.</source>
-        <translation type="unfinished"></translation>
+        <translation>זוהתה %1 — הקראה בקול של %1.</translation>
     </message>
     <message>
         <source>The text&apos;s language is detected automatically and read with a matching voice.</source>
-        <translation type="unfinished"></translation>
+        <translation>שפת הטקסט מזוהה אוטומטית והוא מוקרא בקול מתאים.</translation>
     </message>
     <message>
         <source>Close settings (Esc)</source>
-        <translation type="unfinished"></translation>
+        <translation>סגירת ההגדרות (Esc)</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>הגדרות</translation>
     </message>
     <message>
         <source>Appearance</source>
-        <translation type="unfinished"></translation>
+        <translation>מראה</translation>
     </message>
     <message>
         <source>Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>ערכת נושא</translation>
     </message>
     <message>
         <source>Text size</source>
-        <translation type="unfinished"></translation>
+        <translation>גודל הטקסט</translation>
     </message>
     <message>
         <source>Focus mode</source>
-        <translation type="unfinished"></translation>
+        <translation>מצב מיקוד</translation>
     </message>
     <message>
         <source>Word transition</source>
-        <translation type="unfinished"></translation>
+        <translation>מעבר בין מילים</translation>
     </message>
     <message>
         <source>The Optimal Recognition Point is the single letter your eye locks onto so a flashed word is recognised without moving. Turn it off for a plain, single-colour word.</source>
-        <translation type="unfinished"></translation>
+        <translation>נקודת הזיהוי האופטימלית היא האות שהעין ננעלת עליה, כך שמילה מהבהבת מזוהה בלי להזיז את העיניים. כבו אותה למילה פשוטה בצבע אחד.</translation>
     </message>
     <message>
         <source>Speed</source>
-        <translation type="unfinished"></translation>
+        <translation>מהירות</translation>
     </message>
     <message>
         <source>Voice</source>
-        <translation type="unfinished"></translation>
+        <translation>קול</translation>
     </message>
     <message>
         <source>Text-to-speech</source>
-        <translation type="unfinished"></translation>
+        <translation>הקראת טקסט</translation>
     </message>
 </context>
 <context>
     <name>velora::ReaderView</name>
     <message>
         <source>Drop to read</source>
-        <translation type="unfinished"></translation>
+        <translation>שחררו לקריאה</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>סגירה</translation>
     </message>
     <message>
         <source>Drop a file or capture a selection</source>
-        <translation type="unfinished"></translation>
+        <translation>שחררו קובץ או לכדו בחירה</translation>
     </message>
     <message>
         <source>Read from clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>קריאה מלוח הגזירים</translation>
     </message>
     <message>
         <source>Import a PDF, Word, ePub, or Markdown file</source>
-        <translation type="unfinished"></translation>
+        <translation>ייבוא קובץ PDF‏, Word‏, ePub או Markdown</translation>
     </message>
     <message>
         <source>Library &amp; reading stats</source>
-        <translation type="unfinished"></translation>
+        <translation>ספרייה וסטטיסטיקת קריאה</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>הגדרות</translation>
     </message>
     <message>
         <source>Play or pause</source>
-        <translation type="unfinished"></translation>
+        <translation>הפעלה או השהיה</translation>
     </message>
     <message>
         <source>One word back</source>
-        <translation type="unfinished"></translation>
+        <translation>מילה אחת אחורה</translation>
     </message>
     <message>
         <source>One word forward</source>
-        <translation type="unfinished"></translation>
+        <translation>מילה אחת קדימה</translation>
     </message>
     <message>
         <source>Back 10 words</source>
-        <translation type="unfinished"></translation>
+        <translation>10 מילים אחורה</translation>
     </message>
     <message>
         <source>Forward 10 words</source>
-        <translation type="unfinished"></translation>
+        <translation>10 מילים קדימה</translation>
     </message>
     <message>
         <source>Start of the text</source>
-        <translation type="unfinished"></translation>
+        <translation>תחילת הטקסט</translation>
     </message>
     <message>
         <source>Last word of the text</source>
-        <translation type="unfinished"></translation>
+        <translation>המילה האחרונה בטקסט</translation>
     </message>
     <message>
         <source>Start of the sentence, or the one before</source>
-        <translation type="unfinished"></translation>
+        <translation>תחילת המשפט, או המשפט הקודם</translation>
     </message>
     <message>
         <source>Next sentence</source>
-        <translation type="unfinished"></translation>
+        <translation>המשפט הבא</translation>
     </message>
     <message>
         <source>Start of the paragraph, or the one before</source>
-        <translation type="unfinished"></translation>
+        <translation>תחילת הפסקה, או הפסקה הקודמת</translation>
     </message>
     <message>
         <source>Next paragraph</source>
-        <translation type="unfinished"></translation>
+        <translation>הפסקה הבאה</translation>
     </message>
     <message>
         <source>Faster, by 25 WPM</source>
-        <translation type="unfinished"></translation>
+        <translation>מהר יותר, ב־25 מילים/דקה</translation>
     </message>
     <message>
         <source>Slower, by 25 WPM</source>
-        <translation type="unfinished"></translation>
+        <translation>לאט יותר, ב־25 מילים/דקה</translation>
     </message>
     <message>
         <source>Import a file</source>
-        <translation type="unfinished"></translation>
+        <translation>ייבוא קובץ</translation>
     </message>
     <message>
         <source>Settings window</source>
-        <translation type="unfinished"></translation>
+        <translation>חלון ההגדרות</translation>
     </message>
     <message>
         <source>Quit VeloraMac</source>
-        <translation type="unfinished"></translation>
+        <translation>יציאה מ־VeloraMac</translation>
     </message>
     <message>
         <source>Full screen</source>
-        <translation type="unfinished"></translation>
+        <translation>מסך מלא</translation>
     </message>
     <message>
         <source>This list of keys</source>
-        <translation type="unfinished"></translation>
+        <translation>רשימת מקשים זו</translation>
     </message>
     <message>
         <source>Close a card, leave full screen, hide the panel</source>
-        <translation type="unfinished"></translation>
+        <translation>סגירת כרטיס, יציאה ממסך מלא, הסתרת הלוח</translation>
     </message>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>ייבוא</translation>
     </message>
     <message>
         <source>PDF · ePub · Markdown</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF · ePub · Markdown</translation>
     </message>
     <message>
         <source>PDF · ePub · Markdown · or %1 anywhere</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF · ePub · Markdown · או %1 בכל מקום</translation>
     </message>
     <message>
         <source>Exit full screen (Ctrl+F)</source>
-        <translation type="unfinished"></translation>
+        <translation>יציאה ממסך מלא (Ctrl+F)</translation>
     </message>
     <message>
         <source>Full screen (Ctrl+F)</source>
-        <translation type="unfinished"></translation>
+        <translation>מסך מלא (Ctrl+F)</translation>
     </message>
 </context>
 <context>
     <name>velora::ReaderViewModel</name>
     <message>
         <source>the text</source>
-        <translation type="unfinished"></translation>
+        <translation>הטקסט</translation>
     </message>
     <message>
         <source>Resumed at %1% · press ⏮ to start over</source>
-        <translation type="unfinished"></translation>
+        <translation>הקריאה חודשה ב־%1% · לחצו על ⏮ כדי להתחיל מחדש</translation>
     </message>
     <message>
         <source>Clipboard is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>לוח הגזירים ריק</translation>
     </message>
     <message>
         <source>This selection is no longer stored</source>
-        <translation type="unfinished"></translation>
+        <translation>בחירה זו אינה שמורה עוד</translation>
     </message>
     <message>
         <source>This document is no longer available</source>
-        <translation type="unfinished"></translation>
+        <translation>מסמך זה אינו זמין עוד</translation>
     </message>
     <message>
         <source>Couldn&apos;t reopen %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>לא ניתן לפתוח מחדש את %1: %2</translation>
     </message>
     <message>
         <source>Speech is unavailable; reading on without it</source>
-        <translation type="unfinished"></translation>
+        <translation>ההקראה אינה זמינה; הקריאה ממשיכה בלעדיה</translation>
     </message>
     <message>
         <source>Couldn&apos;t read %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>לא ניתן לקרוא את %1: %2</translation>
+    </message>
+    <message>
+        <source>Welcome to VeloraMac. Select text anywhere on your desktop and press the global shortcut to start reading at the speed of thought. Words flash one at a time, with the Optimal Recognition Point highlighted so your eyes barely move. Drop a PDF, ePub, or Markdown file onto this window to read it instantly — everything stays private, parsed entirely on your device.</source>
+        <translation>ברוכים הבאים ל־VeloraMac. בחרו טקסט בכל מקום בשולחן העבודה ולחצו על קיצור המקשים הגלובלי כדי להתחיל לקרוא במהירות המחשבה. המילים מופיעות אחת־אחת, ונקודת הזיהוי האופטימלית מודגשת כך שהעיניים כמעט אינן זזות. שחררו קובץ PDF‏, ePub או Markdown על חלון זה כדי לקרוא אותו מיד — הכול נשאר פרטי ומעובד כולו במכשיר שלכם.</translation>
     </message>
 </context>
 <context>
     <name>velora::SettingsControls</name>
     <message>
         <source>Highlight focus letter (ORP)</source>
-        <translation type="unfinished"></translation>
+        <translation>הדגשת אות המיקוד (ORP)</translation>
     </message>
     <message>
         <source>Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>ערכת נושא</translation>
     </message>
     <message>
         <source>Text size</source>
-        <translation type="unfinished"></translation>
+        <translation>גודל הטקסט</translation>
     </message>
     <message>
         <source>Speed in words per minute</source>
-        <translation type="unfinished"></translation>
+        <translation>מהירות במילים לדקה</translation>
     </message>
     <message>
         <source>Voice</source>
-        <translation type="unfinished"></translation>
+        <translation>קול</translation>
     </message>
     <message>
         <source>Focus transition</source>
-        <translation type="unfinished"></translation>
+        <translation>מעבר במצב מיקוד</translation>
     </message>
     <message>
         <source>%1 WPM · %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 מילים/דקה · %2</translation>
     </message>
     <message>
         <source>Automatic — match text language</source>
-        <translation type="unfinished"></translation>
+        <translation>אוטומטי — לפי שפת הטקסט</translation>
     </message>
 </context>
 <context>
     <name>velora::SettingsView</name>
     <message>
         <source>VeloraMac Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>הגדרות VeloraMac</translation>
     </message>
     <message>
         <source>Reading</source>
-        <translation type="unfinished"></translation>
+        <translation>קריאה</translation>
     </message>
     <message>
         <source>Voice</source>
-        <translation type="unfinished"></translation>
+        <translation>קול</translation>
     </message>
     <message>
         <source>Shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>קיצור מקשים</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>על אודות</translation>
     </message>
     <message>
         <source>Appearance</source>
-        <translation type="unfinished"></translation>
+        <translation>מראה</translation>
     </message>
     <message>
         <source>Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>ערכת נושא</translation>
     </message>
     <message>
         <source>Focus transition</source>
-        <translation type="unfinished"></translation>
+        <translation>מעבר במצב מיקוד</translation>
     </message>
     <message>
         <source>Text size</source>
-        <translation type="unfinished"></translation>
+        <translation>גודל הטקסט</translation>
     </message>
     <message>
         <source>Speed</source>
-        <translation type="unfinished"></translation>
+        <translation>מהירות</translation>
     </message>
     <message>
         <source>Default speed</source>
-        <translation type="unfinished"></translation>
+        <translation>מהירות ברירת מחדל</translation>
     </message>
     <message>
         <source>Ease into the speed at every start</source>
-        <translation type="unfinished"></translation>
+        <translation>האצה הדרגתית בכל התחלה</translation>
     </message>
     <message>
         <source>Resume at the start of the sentence</source>
-        <translation type="unfinished"></translation>
+        <translation>המשך מתחילת המשפט</translation>
     </message>
     <message>
         <source>Rhythm pauses</source>
-        <translation type="unfinished"></translation>
+        <translation>הפסקות קצב</translation>
     </message>
     <message>
         <source>Comma / clause</source>
-        <translation type="unfinished"></translation>
+        <translation>פסיק / פסוקית</translation>
     </message>
     <message>
         <source>Sentence end</source>
-        <translation type="unfinished"></translation>
+        <translation>סוף משפט</translation>
     </message>
     <message>
         <source>Paragraph end</source>
-        <translation type="unfinished"></translation>
+        <translation>סוף פסקה</translation>
     </message>
     <message>
         <source>Text-to-Speech</source>
-        <translation type="unfinished"></translation>
+        <translation>הקראת טקסט</translation>
     </message>
     <message>
         <source>Text-to-speech (audio-visual sync)</source>
-        <translation type="unfinished"></translation>
+        <translation>הקראת טקסט (סנכרון שמע ותצוגה)</translation>
     </message>
     <message>
         <source>On “Automatic”, the language of the text is detected and read with a matching voice — Turkish text gets a Turkish voice, not an English one. Voices run entirely on-device; for more natural ones, install Debian&apos;s mbrola package with voices such as mbrola-us1 or mbrola-de6.</source>
-        <translation type="unfinished"></translation>
+        <translation>במצב „אוטומטי”, שפת הטקסט מזוהה והוא מוקרא בקול מתאים — טקסט בטורקית מקבל קול טורקי, לא אנגלי. הקולות פועלים כולם במכשיר; לקולות טבעיים יותר, התקינו את החבילה mbrola של Debian עם קולות כגון mbrola-us1 או mbrola-de6.</translation>
     </message>
     <message>
         <source>Global capture shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>קיצור לכידה גלובלי</translation>
     </message>
     <message>
         <source>A shortcut needs Ctrl, Alt or Super with a letter, digit, Space or function key.</source>
-        <translation type="unfinished"></translation>
+        <translation>קיצור מקשים צריך Ctrl,‏ Alt או Super יחד עם אות, ספרה, רווח או מקש פונקציה.</translation>
     </message>
     <message>
         <source>Select text in any app, then press this shortcut to start reading.</source>
-        <translation type="unfinished"></translation>
+        <translation>בחרו טקסט בכל יישום ולחצו על קיצור זה כדי להתחיל לקרוא.</translation>
     </message>
     <message>
         <source>Permissions</source>
-        <translation type="unfinished"></translation>
+        <translation>הרשאות</translation>
     </message>
     <message>
         <source>%1 is active.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 פעיל.</translation>
     </message>
     <message>
         <source>%1 is unavailable: another program holds it, or this session grabs no keys. Choose or record another.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 אינו זמין: תוכנה אחרת תופסת אותו, או שהפעלה זו אינה תופסת מקשים. בחרו או הקליטו קיצור אחר.</translation>
     </message>
     <message>
         <source>When it is pressed, the reader comes to the front and reads the text you selected; nothing is copied and no keys are sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>בלחיצה עליו, הקורא עולה לחזית וקורא את הטקסט שבחרתם; דבר אינו מועתק ושום מקש אינו נשלח.</translation>
     </message>
     <message>
         <source>Ready: X11 lets VeloraMac grab the shortcut and read the text you select. Where no other program holds a selection it copies with Ctrl+C, never in a terminal, where Ctrl+C would stop the running job.</source>
-        <translation type="unfinished"></translation>
+        <translation>מוכן: X11 מאפשר ל־VeloraMac לתפוס את הקיצור ולקרוא את הטקסט שאתם בוחרים. כשאף תוכנה אחרת אינה מחזיקה בחירה, היא מעתיקה עם Ctrl+C, אבל לעולם לא במסוף, שבו Ctrl+C היה עוצר את המשימה הרצה.</translation>
     </message>
     <message>
         <source>The shortcut works. This X server has no XTEST extension, so only selected text is read, never copied text.</source>
-        <translation type="unfinished"></translation>
+        <translation>הקיצור עובד. לשרת X זה אין את ההרחבה XTEST, ולכן נקרא רק טקסט שנבחר, לעולם לא טקסט שהועתק.</translation>
     </message>
     <message>
         <source>Wayland: the desktop binds the shortcut through its global shortcuts portal, which may ask you to confirm it or pick another chord.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wayland: שולחן העבודה מקשר את הקיצור דרך שער קיצורי המקשים הגלובליים שלו, שעשוי לבקש מכם לאשר אותו או לבחור צירוף אחר.</translation>
     </message>
     <message>
         <source>Wayland: KDE Plasma holds the shortcut among its global shortcuts, where System Settings ▸ Keyboard ▸ Shortcuts can change it too.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wayland: ‏KDE Plasma מחזיקה את הקיצור בין קיצורי המקשים הגלובליים שלה, שם אפשר לשנות אותו גם דרך הגדרות המערכת ▸ מקלדת ▸ קיצורי מקשים.</translation>
     </message>
     <message>
         <source>Wayland: GNOME runs veloramac --read-selection on %1, a custom shortcut in Settings ▸ Keyboard.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wayland: ‏GNOME מריצה את veloramac --read-selection ב־%1, קיצור מותאם אישית בהגדרות ▸ מקלדת.</translation>
     </message>
     <message>
         <source>Wayland: GNOME lets no program grab a shortcut. Add one to GNOME&apos;s custom keyboard shortcuts that runs veloramac --read-selection; your other shortcuts are left as they are.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wayland: ‏GNOME אינה מאפשרת לאף תוכנה לתפוס קיצור מקשים. הוסיפו לקיצורי המקלדת המותאמים אישית של GNOME קיצור שמריץ את veloramac --read-selection; שאר הקיצורים שלכם נשארים כפי שהם.</translation>
     </message>
     <message>
         <source>Remove from GNOME&apos;s shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>הסרה מקיצורי GNOME</translation>
     </message>
     <message>
         <source>Add %1 to GNOME&apos;s shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>הוספת %1 לקיצורי GNOME</translation>
     </message>
     <message>
         <source>This session (Wayland) lets no program grab a global shortcut or send key strokes. Bind the command veloramac --read-selection to a shortcut in your desktop&apos;s keyboard settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>הפעלה זו (Wayland) אינה מאפשרת לאף תוכנה לתפוס קיצור מקשים גלובלי או לשלוח הקשות מקשים. קשרו את הפקודה veloramac --read-selection לקיצור מקשים בהגדרות המקלדת של שולחן העבודה.</translation>
     </message>
     <message>
         <source>100% private, on-device speed reading for the Linux desktop.</source>
-        <translation type="unfinished"></translation>
+        <translation>קריאה מהירה פרטית לחלוטין, במכשיר עצמו, לשולחן העבודה של Linux.</translation>
     </message>
     <message>
         <source>Focus · Flow · Spotlight</source>
-        <translation type="unfinished"></translation>
+        <translation>מיקוד · זרימה · זרקור</translation>
     </message>
 </context>
 <context>
     <name>velora::ShortcutRecorder</name>
     <message>
         <source>Record Shortcut…</source>
-        <translation type="unfinished"></translation>
+        <translation>הקלטת קיצור מקשים…</translation>
     </message>
     <message>
         <source>Press a shortcut…</source>
-        <translation type="unfinished"></translation>
+        <translation>לחצו על קיצור מקשים…</translation>
     </message>
 </context>
 <context>
     <name>velora::ThemeSwatches</name>
     <message>
         <source>%1 theme</source>
-        <translation type="unfinished"></translation>
+        <translation>ערכת הנושא %1</translation>
     </message>
 </context>
 <context>
     <name>velora::TrayController</name>
     <message>
         <source>Read Selection  (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>קריאת הבחירה  (%1)</translation>
     </message>
     <message>
         <source>Read Selection  (%1 unavailable)</source>
-        <translation type="unfinished"></translation>
+        <translation>קריאת הבחירה  (%1 אינו זמין)</translation>
     </message>
     <message>
         <source>press %1</source>
-        <translation type="unfinished"></translation>
+        <translation>לחצו על %1</translation>
     </message>
     <message>
         <source>choose Read Selection in the tray menu</source>
-        <translation type="unfinished"></translation>
+        <translation>בחרו „קריאת הבחירה” בתפריט מגש המערכת</translation>
     </message>
     <message>
         <source>Read from Clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>קריאה מלוח הגזירים</translation>
     </message>
     <message>
         <source>Show Reader</source>
-        <translation type="unfinished"></translation>
+        <translation>הצגת הקורא</translation>
     </message>
     <message>
         <source>Tip: select text anywhere, press %1</source>
-        <translation type="unfinished"></translation>
+        <translation>עצה: בחרו טקסט בכל מקום ולחצו על %1</translation>
     </message>
     <message>
         <source>Tip: choose a free shortcut in Settings ▸ Shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>עצה: בחרו קיצור פנוי בהגדרות ▸ קיצור מקשים</translation>
     </message>
     <message>
         <source>Settings…</source>
-        <translation type="unfinished"></translation>
+        <translation>הגדרות…</translation>
     </message>
     <message>
         <source>Check for Updates…</source>
-        <translation type="unfinished"></translation>
+        <translation>בדיקת עדכונים…</translation>
     </message>
     <message>
         <source>VeloraMac %1</source>
-        <translation type="unfinished"></translation>
+        <translation>VeloraMac %1</translation>
     </message>
     <message>
         <source>Quit VeloraMac</source>
-        <translation type="unfinished"></translation>
+        <translation>יציאה מ־VeloraMac</translation>
     </message>
     <message>
         <source>%1 is taken</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 תפוס</translation>
     </message>
     <message>
         <source>Another program holds the shortcut %1, or the desktop declined it, so VeloraMac cannot use it. Choose another in VeloraMac&apos;s Settings ▸ Shortcut; Read Selection in the tray menu works meanwhile.</source>
-        <translation type="unfinished"></translation>
+        <translation>תוכנה אחרת תופסת את הקיצור %1, או ששולחן העבודה דחה אותו, ולכן VeloraMac אינה יכולה להשתמש בו. בחרו קיצור אחר בהגדרות ▸ קיצור מקשים של VeloraMac; בינתיים „קריאת הבחירה” בתפריט מגש המערכת עובדת.</translation>
     </message>
     <message>
         <source>Read from clipboard — this session cannot send the copy key stroke, so select text and %1 to read a selection directly.</source>
-        <translation type="unfinished"></translation>
+        <translation>נקרא מלוח הגזירים — הפעלה זו אינה יכולה לשלוח את הקשת ההעתקה, ולכן בחרו טקסט ו%1 כדי לקרוא בחירה ישירות.</translation>
     </message>
     <message>
         <source>Nothing to read — select text and %1, or copy it first.</source>
-        <translation type="unfinished"></translation>
+        <translation>אין מה לקרוא — בחרו טקסט ו%1, או העתיקו אותו קודם.</translation>
     </message>
     <message>
         <source>Read from clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>נקרא מלוח הגזירים</translation>
     </message>
 </context>
 </TS>

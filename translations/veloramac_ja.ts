@@ -5,43 +5,43 @@
     <name>CommandLine</name>
     <message>
         <source>Couldn&apos;t read %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 を読み込めませんでした: %2</translation>
     </message>
     <message>
         <source>print the words of a document (- for UTF-8 standard input) as JSON lines</source>
-        <translation type="unfinished"></translation>
+        <translation>文書の単語を JSON 行として出力する（- は UTF-8 の標準入力）</translation>
     </message>
     <message>
         <source>print the text the reader would load from a document</source>
-        <translation type="unfinished"></translation>
+        <translation>リーダーが文書から読み込むテキストを出力する</translation>
     </message>
     <message>
         <source>show this help</source>
-        <translation type="unfinished"></translation>
+        <translation>このヘルプを表示する</translation>
     </message>
     <message>
         <source>show the version</source>
-        <translation type="unfinished"></translation>
+        <translation>バージョンを表示する</translation>
     </message>
     <message>
         <source>Unknown option %1</source>
-        <translation type="unfinished"></translation>
+        <translation>不明なオプション %1</translation>
     </message>
     <message>
         <source>Wrong arguments for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 の引数が正しくありません</translation>
     </message>
     <message>
         <source>read the text selected in any program; bind this to a shortcut in the desktop&apos;s settings where the program cannot grab one (Wayland)</source>
-        <translation type="unfinished"></translation>
+        <translation>任意のプログラムで選択したテキストを読む。プログラムがショートカットを確保できない環境（Wayland）では、デスクトップの設定でこのコマンドをショートカットに割り当ててください</translation>
     </message>
     <message>
         <source>read the text on the clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>クリップボードのテキストを読む</translation>
     </message>
     <message>
         <source>with any of the others: log to standard error what the program does and why a step failed (QT_LOGGING_RULES=&quot;veloramac.*=true&quot; does the same)</source>
-        <translation type="unfinished"></translation>
+        <translation>他のいずれかと併用: プログラムの動作と、手順が失敗した理由を標準エラー出力に記録する（QT_LOGGING_RULES=&quot;veloramac.*=true&quot; でも同じ）</translation>
     </message>
     <message>
         <source>Usage: veloramac [FILE...]
@@ -54,158 +54,167 @@ veloramac hands it the request and exits.
 
 Requests to the tray program:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>使い方: veloramac [FILE...]
+   または: veloramac --read-selection | --read-clipboard
+   または: veloramac OPTION
+
+オプションなしではトレイのプログラムが起動し、最初の FILE を開くか、選択範囲を
+取り込むか、クリップボードを読みます。すでに実行中なら、後から起動した
+veloramac は要求を渡して終了します。
+
+トレイのプログラムへの要求:
+</translation>
     </message>
     <message>
         <source>Options:</source>
-        <translation type="unfinished"></translation>
+        <translation>オプション:</translation>
     </message>
     <message>
         <source>Logging:</source>
-        <translation type="unfinished"></translation>
+        <translation>ログ:</translation>
     </message>
 </context>
 <context>
     <name>DocumentFormat</name>
     <message>
         <source>PDF documents</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF 文書</translation>
     </message>
     <message>
         <source>EPUB books</source>
-        <translation type="unfinished"></translation>
+        <translation>EPUB ブック</translation>
     </message>
     <message>
         <source>Word documents</source>
-        <translation type="unfinished"></translation>
+        <translation>Word 文書</translation>
     </message>
     <message>
         <source>Word 97-2003 documents</source>
-        <translation type="unfinished"></translation>
+        <translation>Word 97-2003 文書</translation>
     </message>
     <message>
         <source>OpenDocument texts</source>
-        <translation type="unfinished"></translation>
+        <translation>OpenDocument テキスト</translation>
     </message>
     <message>
         <source>Rich text documents</source>
-        <translation type="unfinished"></translation>
+        <translation>リッチテキスト文書</translation>
     </message>
     <message>
         <source>Web pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Web ページ</translation>
     </message>
     <message>
         <source>Web archives</source>
-        <translation type="unfinished"></translation>
+        <translation>Web アーカイブ</translation>
     </message>
     <message>
         <source>Markdown texts</source>
-        <translation type="unfinished"></translation>
+        <translation>Markdown テキスト</translation>
     </message>
     <message>
         <source>Plain texts</source>
-        <translation type="unfinished"></translation>
+        <translation>プレーンテキスト</translation>
     </message>
     <message>
         <source>All supported documents</source>
-        <translation type="unfinished"></translation>
+        <translation>対応するすべての文書</translation>
     </message>
     <message>
         <source>All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>すべてのファイル (*)</translation>
     </message>
 </context>
 <context>
     <name>GlobalShortcut</name>
     <message>
         <source>Read Selection</source>
-        <translation type="unfinished"></translation>
+        <translation>選択範囲を読む</translation>
     </message>
     <message>
         <source>Read the selected text</source>
-        <translation type="unfinished"></translation>
+        <translation>選択したテキストを読む</translation>
     </message>
 </context>
 <context>
     <name>ImportFailure</name>
     <message>
         <source>there is no such file</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルが存在しません</translation>
     </message>
     <message>
         <source>no permission to read it</source>
-        <translation type="unfinished"></translation>
+        <translation>読み取る権限がありません</translation>
     </message>
     <message>
         <source>it is a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダーです</translation>
     </message>
     <message>
         <source>it is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>通常のファイルではありません</translation>
     </message>
     <message>
         <source>it is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>空です</translation>
     </message>
     <message>
         <source>it is larger than 512 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>512 MB を超えています</translation>
     </message>
     <message>
         <source>its format is not supported</source>
-        <translation type="unfinished"></translation>
+        <translation>この形式には対応していません</translation>
     </message>
     <message>
         <source>it is damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>破損しています</translation>
     </message>
     <message>
         <source>it is protected by a password</source>
-        <translation type="unfinished"></translation>
+        <translation>パスワードで保護されています</translation>
     </message>
     <message>
         <source>its pages hold no text (scanned images)</source>
-        <translation type="unfinished"></translation>
+        <translation>ページにテキストがありません（スキャン画像）</translation>
     </message>
     <message>
         <source>it holds no text</source>
-        <translation type="unfinished"></translation>
+        <translation>テキストが含まれていません</translation>
     </message>
     <message>
         <source>the program that reads this format is not installed</source>
-        <translation type="unfinished"></translation>
+        <translation>この形式を読むプログラムがインストールされていません</translation>
     </message>
     <message>
         <source>reading it took too long</source>
-        <translation type="unfinished"></translation>
+        <translation>読み込みに時間がかかりすぎました</translation>
     </message>
     <message>
         <source>it could not be read</source>
-        <translation type="unfinished"></translation>
+        <translation>読み込めませんでした</translation>
     </message>
 </context>
 <context>
     <name>InstalledVersion</name>
     <message>
         <source>Check for Updates</source>
-        <translation type="unfinished"></translation>
+        <translation>アップデートを確認</translation>
     </message>
     <message>
         <source>VeloraMac %1 is installed.</source>
-        <translation type="unfinished"></translation>
+        <translation>VeloraMac %1 がインストールされています。</translation>
     </message>
     <message>
         <source>New versions come through your system&apos;s package manager; VeloraMac itself never connects to the network.</source>
-        <translation type="unfinished"></translation>
+        <translation>新しいバージョンはシステムのパッケージマネージャーから提供されます。VeloraMac 自体がネットワークに接続することはありません。</translation>
     </message>
 </context>
 <context>
     <name>KeyTable</name>
     <message>
         <source>%1 or %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 または %2</translation>
     </message>
 </context>
 <context>
@@ -213,775 +222,772 @@ Requests to the tray program:
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
         <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>ReaderViewModel</name>
-    <message>
-        <source>Welcome to VeloraMac. Select text anywhere on your desktop and press the global shortcut to start reading at the speed of thought. Words flash one at a time, with the Optimal Recognition Point highlighted so your eyes barely move. Drop a PDF, ePub, or Markdown file onto this window to read it instantly — everything stays private, parsed entirely on your device.</source>
-        <translation type="unfinished"></translation>
+        <translation>LTR</translation>
     </message>
 </context>
 <context>
     <name>ReadingMode</name>
     <message>
         <source>Focus</source>
-        <translation type="unfinished"></translation>
+        <translation>フォーカス</translation>
     </message>
     <message>
         <source>Flow</source>
-        <translation type="unfinished"></translation>
+        <translation>フロー</translation>
     </message>
     <message>
         <source>Spotlight</source>
-        <translation type="unfinished"></translation>
+        <translation>スポットライト</translation>
     </message>
 </context>
 <context>
     <name>ReadingTheme</name>
     <message>
         <source>System (blur)</source>
-        <translation type="unfinished"></translation>
+        <translation>システム（ぼかし）</translation>
     </message>
     <message>
         <source>Dark</source>
-        <translation type="unfinished"></translation>
+        <translation>ダーク</translation>
     </message>
     <message>
         <source>Light</source>
-        <translation type="unfinished"></translation>
+        <translation>ライト</translation>
     </message>
     <message>
         <source>Sepia</source>
-        <translation type="unfinished"></translation>
+        <translation>セピア</translation>
     </message>
     <message>
         <source>Night</source>
-        <translation type="unfinished"></translation>
+        <translation>ナイト</translation>
     </message>
     <message>
         <source>Paper</source>
-        <translation type="unfinished"></translation>
+        <translation>ペーパー</translation>
     </message>
     <message>
         <source>High Contrast</source>
-        <translation type="unfinished"></translation>
+        <translation>ハイコントラスト</translation>
     </message>
 </context>
 <context>
     <name>SpeechFailure</name>
     <message>
         <source>No sound output for speech</source>
-        <translation type="unfinished"></translation>
+        <translation>音声用のサウンド出力がありません</translation>
     </message>
     <message>
         <source>The sound output failed</source>
-        <translation type="unfinished"></translation>
+        <translation>サウンド出力に失敗しました</translation>
     </message>
     <message>
         <source>The voice could not be loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>音声を読み込めませんでした</translation>
     </message>
     <message>
         <source>The speech engine could not start</source>
-        <translation type="unfinished"></translation>
+        <translation>音声エンジンを起動できませんでした</translation>
     </message>
     <message>
         <source>The desktop&apos;s speech service is not answering</source>
-        <translation type="unfinished"></translation>
+        <translation>デスクトップの音声サービスが応答しません</translation>
     </message>
 </context>
 <context>
     <name>TextCapture</name>
     <message>
         <source>This session lets no program send key strokes, so only selected text is captured; on Wayland, bind veloramac --read-selection to a shortcut in the desktop&apos;s settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>このセッションではどのプログラムもキー入力を送れないため、選択したテキストだけを取り込みます。Wayland では、デスクトップの設定で veloramac --read-selection をショートカットに割り当ててください。</translation>
     </message>
 </context>
 <context>
     <name>WordTransition</name>
     <message>
         <source>Hard</source>
-        <translation type="unfinished"></translation>
+        <translation>瞬時</translation>
     </message>
     <message>
         <source>Soft</source>
-        <translation type="unfinished"></translation>
+        <translation>ソフト</translation>
     </message>
     <message>
         <source>Slow</source>
-        <translation type="unfinished"></translation>
+        <translation>スロー</translation>
     </message>
 </context>
 <context>
     <name>velora::ChunkStepper</name>
     <message>
         <source>Words at a time: </source>
-        <translation type="unfinished"></translation>
+        <translation>一度に表示する単語数: </translation>
     </message>
     <message>
         <source>Words at a time</source>
-        <translation type="unfinished"></translation>
+        <translation>一度に表示する単語数</translation>
     </message>
 </context>
 <context>
     <name>velora::ControlBar</name>
     <message>
         <source>Restart</source>
-        <translation type="unfinished"></translation>
+        <translation>最初から</translation>
     </message>
     <message>
         <source>Back 10 words</source>
-        <translation type="unfinished"></translation>
+        <translation>10 語戻る</translation>
     </message>
     <message>
         <source>Play (Space)</source>
-        <translation type="unfinished"></translation>
+        <translation>再生（スペース）</translation>
     </message>
     <message>
         <source>Forward 10 words</source>
-        <translation type="unfinished"></translation>
+        <translation>10 語進む</translation>
     </message>
     <message>
         <source>Toggle speech</source>
-        <translation type="unfinished"></translation>
+        <translation>音声の切り替え</translation>
     </message>
     <message>
         <source>Position in the text</source>
-        <translation type="unfinished"></translation>
+        <translation>テキスト内の位置</translation>
     </message>
     <message>
         <source>Speed in words per minute</source>
-        <translation type="unfinished"></translation>
+        <translation>速度（1 分あたりの単語数）</translation>
     </message>
     <message>
         <source>Pause (Space)</source>
-        <translation type="unfinished"></translation>
+        <translation>一時停止（スペース）</translation>
     </message>
     <message>
         <source>Speech is unavailable: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>音声を利用できません: %1</translation>
     </message>
     <message>
         <source>%1 WPM</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 WPM</translation>
     </message>
 </context>
 <context>
     <name>velora::FocusReaderView</name>
     <message>
         <source>Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>準備完了</translation>
     </message>
     <message>
         <source>Current words</source>
-        <translation type="unfinished"></translation>
+        <translation>現在の単語</translation>
     </message>
 </context>
 <context>
     <name>velora::KeysCard</name>
     <message>
         <source>Close (Esc)</source>
-        <translation type="unfinished"></translation>
+        <translation>閉じる（Esc）</translation>
     </message>
     <message>
         <source>Keyboard shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>キーボードショートカット</translation>
     </message>
 </context>
 <context>
     <name>velora::LibraryView</name>
     <message>
         <source>Remove from history</source>
-        <translation type="unfinished"></translation>
+        <translation>履歴から削除</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>読了</translation>
     </message>
     <message>
         <source>%1h %2m</source>
-        <translation type="unfinished"></translation>
+        <translation>%1時間%2分</translation>
     </message>
     <message>
         <source>%1m</source>
-        <translation type="unfinished"></translation>
+        <translation>%1分</translation>
     </message>
     <message>
         <source>%1s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1秒</translation>
     </message>
     <message>
         <source>Close (Esc)</source>
-        <translation type="unfinished"></translation>
+        <translation>閉じる（Esc）</translation>
     </message>
     <message>
         <source>Statistics and history</source>
-        <translation type="unfinished"></translation>
+        <translation>統計と履歴</translation>
     </message>
     <message>
         <source>Library</source>
-        <translation type="unfinished"></translation>
+        <translation>ライブラリ</translation>
     </message>
     <message>
         <source>YOUR READING</source>
-        <translation type="unfinished"></translation>
+        <translation>あなたの読書</translation>
     </message>
     <message>
         <source>Reset statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>統計をリセット</translation>
     </message>
     <message>
         <source>Clear history</source>
-        <translation type="unfinished"></translation>
+        <translation>履歴を消去</translation>
     </message>
     <message>
         <source>RECENT</source>
-        <translation type="unfinished"></translation>
+        <translation>最近</translation>
     </message>
     <message>
         <source>Time read</source>
-        <translation type="unfinished"></translation>
+        <translation>読書時間</translation>
     </message>
     <message>
         <source>Words read</source>
-        <translation type="unfinished"></translation>
+        <translation>読んだ単語</translation>
     </message>
     <message>
         <source>Avg WPM</source>
-        <translation type="unfinished"></translation>
+        <translation>平均 WPM</translation>
     </message>
     <message>
         <source>Documents</source>
-        <translation type="unfinished"></translation>
+        <translation>文書</translation>
     </message>
     <message>
         <source>Nothing yet. Read something and it&apos;ll show up here so you can pick up where you left off.</source>
-        <translation type="unfinished"></translation>
+        <translation>まだ何もありません。何かを読むとここに表示され、前回の続きから読めます。</translation>
     </message>
 </context>
 <context>
     <name>velora::LibraryWriter</name>
     <message>
         <source>Couldn&apos;t save the library to %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>ライブラリを %1 に保存できませんでした: %2</translation>
     </message>
 </context>
 <context>
     <name>velora::QuickSettingsView</name>
     <message>
         <source>Instant swap — classic RSVP.</source>
-        <translation type="unfinished"></translation>
+        <translation>瞬時に切り替え — 定番の RSVP。</translation>
     </message>
     <message>
         <source>Slower fade + gentle zoom for a calmer pace.</source>
-        <translation type="unfinished"></translation>
+        <translation>ゆっくりしたフェードと控えめなズームで、落ち着いたペースに。</translation>
     </message>
     <message>
         <source>Quick cross-fade so each word clearly arrives.</source>
-        <translation type="unfinished"></translation>
+        <translation>素早いクロスフェードで、各単語がはっきり現れます。</translation>
     </message>
     <message>
         <source>Speech is off — reading is purely visual.</source>
-        <translation type="unfinished"></translation>
+        <translation>音声はオフです — 目だけで読みます。</translation>
     </message>
     <message>
         <source>Using the voice you picked, regardless of the text&apos;s language.</source>
-        <translation type="unfinished"></translation>
+        <translation>テキストの言語にかかわらず、選択した音声を使います。</translation>
     </message>
     <message>
         <source>Detected %1 — reading it with a %1 voice.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1を検出 — %1の音声で読み上げます。</translation>
     </message>
     <message>
         <source>The text&apos;s language is detected automatically and read with a matching voice.</source>
-        <translation type="unfinished"></translation>
+        <translation>テキストの言語を自動で検出し、それに合う音声で読み上げます。</translation>
     </message>
     <message>
         <source>Close settings (Esc)</source>
-        <translation type="unfinished"></translation>
+        <translation>設定を閉じる（Esc）</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>設定</translation>
     </message>
     <message>
         <source>Appearance</source>
-        <translation type="unfinished"></translation>
+        <translation>外観</translation>
     </message>
     <message>
         <source>Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>テーマ</translation>
     </message>
     <message>
         <source>Text size</source>
-        <translation type="unfinished"></translation>
+        <translation>文字サイズ</translation>
     </message>
     <message>
         <source>Focus mode</source>
-        <translation type="unfinished"></translation>
+        <translation>フォーカスモード</translation>
     </message>
     <message>
         <source>Word transition</source>
-        <translation type="unfinished"></translation>
+        <translation>単語の切り替え</translation>
     </message>
     <message>
         <source>The Optimal Recognition Point is the single letter your eye locks onto so a flashed word is recognised without moving. Turn it off for a plain, single-colour word.</source>
-        <translation type="unfinished"></translation>
+        <translation>最適認識点とは、目が捉える 1 つの文字のことで、表示された単語を視線を動かさずに認識できます。オフにすると、単語は単色で表示されます。</translation>
     </message>
     <message>
         <source>Speed</source>
-        <translation type="unfinished"></translation>
+        <translation>速度</translation>
     </message>
     <message>
         <source>Voice</source>
-        <translation type="unfinished"></translation>
+        <translation>音声</translation>
     </message>
     <message>
         <source>Text-to-speech</source>
-        <translation type="unfinished"></translation>
+        <translation>読み上げ</translation>
     </message>
 </context>
 <context>
     <name>velora::ReaderView</name>
     <message>
         <source>Drop to read</source>
-        <translation type="unfinished"></translation>
+        <translation>ドロップして読む</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>閉じる</translation>
     </message>
     <message>
         <source>Drop a file or capture a selection</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルをドロップするか、選択範囲を取り込みます</translation>
     </message>
     <message>
         <source>Read from clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>クリップボードから読む</translation>
     </message>
     <message>
         <source>Import a PDF, Word, ePub, or Markdown file</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF、Word、ePub、Markdown ファイルをインポート</translation>
     </message>
     <message>
         <source>Library &amp; reading stats</source>
-        <translation type="unfinished"></translation>
+        <translation>ライブラリと読書統計</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>設定</translation>
     </message>
     <message>
         <source>Play or pause</source>
-        <translation type="unfinished"></translation>
+        <translation>再生または一時停止</translation>
     </message>
     <message>
         <source>One word back</source>
-        <translation type="unfinished"></translation>
+        <translation>1 語戻る</translation>
     </message>
     <message>
         <source>One word forward</source>
-        <translation type="unfinished"></translation>
+        <translation>1 語進む</translation>
     </message>
     <message>
         <source>Back 10 words</source>
-        <translation type="unfinished"></translation>
+        <translation>10 語戻る</translation>
     </message>
     <message>
         <source>Forward 10 words</source>
-        <translation type="unfinished"></translation>
+        <translation>10 語進む</translation>
     </message>
     <message>
         <source>Start of the text</source>
-        <translation type="unfinished"></translation>
+        <translation>テキストの先頭</translation>
     </message>
     <message>
         <source>Last word of the text</source>
-        <translation type="unfinished"></translation>
+        <translation>テキストの最後の単語</translation>
     </message>
     <message>
         <source>Start of the sentence, or the one before</source>
-        <translation type="unfinished"></translation>
+        <translation>文の先頭、または前の文</translation>
     </message>
     <message>
         <source>Next sentence</source>
-        <translation type="unfinished"></translation>
+        <translation>次の文</translation>
     </message>
     <message>
         <source>Start of the paragraph, or the one before</source>
-        <translation type="unfinished"></translation>
+        <translation>段落の先頭、または前の段落</translation>
     </message>
     <message>
         <source>Next paragraph</source>
-        <translation type="unfinished"></translation>
+        <translation>次の段落</translation>
     </message>
     <message>
         <source>Faster, by 25 WPM</source>
-        <translation type="unfinished"></translation>
+        <translation>25 WPM 速く</translation>
     </message>
     <message>
         <source>Slower, by 25 WPM</source>
-        <translation type="unfinished"></translation>
+        <translation>25 WPM 遅く</translation>
     </message>
     <message>
         <source>Import a file</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルをインポート</translation>
     </message>
     <message>
         <source>Settings window</source>
-        <translation type="unfinished"></translation>
+        <translation>設定ウィンドウ</translation>
     </message>
     <message>
         <source>Quit VeloraMac</source>
-        <translation type="unfinished"></translation>
+        <translation>VeloraMac を終了</translation>
     </message>
     <message>
         <source>Full screen</source>
-        <translation type="unfinished"></translation>
+        <translation>全画面表示</translation>
     </message>
     <message>
         <source>This list of keys</source>
-        <translation type="unfinished"></translation>
+        <translation>このキー一覧</translation>
     </message>
     <message>
         <source>Close a card, leave full screen, hide the panel</source>
-        <translation type="unfinished"></translation>
+        <translation>カードを閉じる、全画面表示を終了、パネルを隠す</translation>
     </message>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>インポート</translation>
     </message>
     <message>
         <source>PDF · ePub · Markdown</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF · ePub · Markdown</translation>
     </message>
     <message>
         <source>PDF · ePub · Markdown · or %1 anywhere</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF · ePub · Markdown · またはどこでも %1</translation>
     </message>
     <message>
         <source>Exit full screen (Ctrl+F)</source>
-        <translation type="unfinished"></translation>
+        <translation>全画面表示を終了（Ctrl+F）</translation>
     </message>
     <message>
         <source>Full screen (Ctrl+F)</source>
-        <translation type="unfinished"></translation>
+        <translation>全画面表示（Ctrl+F）</translation>
     </message>
 </context>
 <context>
     <name>velora::ReaderViewModel</name>
     <message>
         <source>the text</source>
-        <translation type="unfinished"></translation>
+        <translation>テキスト</translation>
     </message>
     <message>
         <source>Resumed at %1% · press ⏮ to start over</source>
-        <translation type="unfinished"></translation>
+        <translation>%1% から再開しました · ⏮ を押すと最初から</translation>
     </message>
     <message>
         <source>Clipboard is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>クリップボードは空です</translation>
     </message>
     <message>
         <source>This selection is no longer stored</source>
-        <translation type="unfinished"></translation>
+        <translation>この選択範囲はもう保存されていません</translation>
     </message>
     <message>
         <source>This document is no longer available</source>
-        <translation type="unfinished"></translation>
+        <translation>この文書はもう利用できません</translation>
     </message>
     <message>
         <source>Couldn&apos;t reopen %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 を開き直せませんでした: %2</translation>
     </message>
     <message>
         <source>Speech is unavailable; reading on without it</source>
-        <translation type="unfinished"></translation>
+        <translation>音声を利用できないため、音声なしで読み続けます</translation>
     </message>
     <message>
         <source>Couldn&apos;t read %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 を読み込めませんでした: %2</translation>
+    </message>
+    <message>
+        <source>Welcome to VeloraMac. Select text anywhere on your desktop and press the global shortcut to start reading at the speed of thought. Words flash one at a time, with the Optimal Recognition Point highlighted so your eyes barely move. Drop a PDF, ePub, or Markdown file onto this window to read it instantly — everything stays private, parsed entirely on your device.</source>
+        <translation>VeloraMac へようこそ。デスクトップのどこかでテキストを選択し、グローバルショートカットを押すと、思考の速さで読み始められます。単語は 1 つずつ表示され、最適認識点が強調されるので、目をほとんど動かさずに済みます。PDF、ePub、Markdown ファイルをこのウィンドウにドロップすればすぐに読めます。すべてはプライベートなまま、お使いのデバイス上だけで処理されます。</translation>
     </message>
 </context>
 <context>
     <name>velora::SettingsControls</name>
     <message>
         <source>Highlight focus letter (ORP)</source>
-        <translation type="unfinished"></translation>
+        <translation>フォーカス文字を強調表示（ORP）</translation>
     </message>
     <message>
         <source>Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>テーマ</translation>
     </message>
     <message>
         <source>Text size</source>
-        <translation type="unfinished"></translation>
+        <translation>文字サイズ</translation>
     </message>
     <message>
         <source>Speed in words per minute</source>
-        <translation type="unfinished"></translation>
+        <translation>速度（1 分あたりの単語数）</translation>
     </message>
     <message>
         <source>Voice</source>
-        <translation type="unfinished"></translation>
+        <translation>音声</translation>
     </message>
     <message>
         <source>Focus transition</source>
-        <translation type="unfinished"></translation>
+        <translation>フォーカスの切り替え</translation>
     </message>
     <message>
         <source>%1 WPM · %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 WPM · %2</translation>
     </message>
     <message>
         <source>Automatic — match text language</source>
-        <translation type="unfinished"></translation>
+        <translation>自動 — テキストの言語に合わせる</translation>
     </message>
 </context>
 <context>
     <name>velora::SettingsView</name>
     <message>
         <source>VeloraMac Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>VeloraMac の設定</translation>
     </message>
     <message>
         <source>Reading</source>
-        <translation type="unfinished"></translation>
+        <translation>読書</translation>
     </message>
     <message>
         <source>Voice</source>
-        <translation type="unfinished"></translation>
+        <translation>音声</translation>
     </message>
     <message>
         <source>Shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>ショートカット</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>情報</translation>
     </message>
     <message>
         <source>Appearance</source>
-        <translation type="unfinished"></translation>
+        <translation>外観</translation>
     </message>
     <message>
         <source>Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>テーマ</translation>
     </message>
     <message>
         <source>Focus transition</source>
-        <translation type="unfinished"></translation>
+        <translation>フォーカスの切り替え</translation>
     </message>
     <message>
         <source>Text size</source>
-        <translation type="unfinished"></translation>
+        <translation>文字サイズ</translation>
     </message>
     <message>
         <source>Speed</source>
-        <translation type="unfinished"></translation>
+        <translation>速度</translation>
     </message>
     <message>
         <source>Default speed</source>
-        <translation type="unfinished"></translation>
+        <translation>既定の速度</translation>
     </message>
     <message>
         <source>Ease into the speed at every start</source>
-        <translation type="unfinished"></translation>
+        <translation>開始するたびに徐々に加速</translation>
     </message>
     <message>
         <source>Resume at the start of the sentence</source>
-        <translation type="unfinished"></translation>
+        <translation>文の先頭から再開</translation>
     </message>
     <message>
         <source>Rhythm pauses</source>
-        <translation type="unfinished"></translation>
+        <translation>リズムの間</translation>
     </message>
     <message>
         <source>Comma / clause</source>
-        <translation type="unfinished"></translation>
+        <translation>読点 / 節</translation>
     </message>
     <message>
         <source>Sentence end</source>
-        <translation type="unfinished"></translation>
+        <translation>文末</translation>
     </message>
     <message>
         <source>Paragraph end</source>
-        <translation type="unfinished"></translation>
+        <translation>段落末</translation>
     </message>
     <message>
         <source>Text-to-Speech</source>
-        <translation type="unfinished"></translation>
+        <translation>読み上げ</translation>
     </message>
     <message>
         <source>Text-to-speech (audio-visual sync)</source>
-        <translation type="unfinished"></translation>
+        <translation>読み上げ（表示と音声を同期）</translation>
     </message>
     <message>
         <source>On “Automatic”, the language of the text is detected and read with a matching voice — Turkish text gets a Turkish voice, not an English one. Voices run entirely on-device; for more natural ones, install Debian&apos;s mbrola package with voices such as mbrola-us1 or mbrola-de6.</source>
-        <translation type="unfinished"></translation>
+        <translation>「自動」では、テキストの言語を検出して合う音声で読み上げます。トルコ語のテキストには英語ではなくトルコ語の音声を使います。音声はすべてデバイス上で動作します。より自然な音声が必要なら、Debian の mbrola パッケージと mbrola-us1 や mbrola-de6 などの音声をインストールしてください。</translation>
     </message>
     <message>
         <source>Global capture shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>グローバル取り込みショートカット</translation>
     </message>
     <message>
         <source>A shortcut needs Ctrl, Alt or Super with a letter, digit, Space or function key.</source>
-        <translation type="unfinished"></translation>
+        <translation>ショートカットには Ctrl、Alt、Super のいずれかと、文字、数字、スペース、ファンクションキーのいずれかが必要です。</translation>
     </message>
     <message>
         <source>Select text in any app, then press this shortcut to start reading.</source>
-        <translation type="unfinished"></translation>
+        <translation>任意のアプリでテキストを選択し、このショートカットを押すと読み始めます。</translation>
     </message>
     <message>
         <source>Permissions</source>
-        <translation type="unfinished"></translation>
+        <translation>アクセス許可</translation>
     </message>
     <message>
         <source>%1 is active.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 は有効です。</translation>
     </message>
     <message>
         <source>%1 is unavailable: another program holds it, or this session grabs no keys. Choose or record another.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 は使用できません。別のプログラムが使っているか、このセッションではキーを確保できません。別のものを選ぶか記録してください。</translation>
     </message>
     <message>
         <source>When it is pressed, the reader comes to the front and reads the text you selected; nothing is copied and no keys are sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>押すとリーダーが前面に出て、選択したテキストを読みます。何もコピーされず、キー入力も送られません。</translation>
     </message>
     <message>
         <source>Ready: X11 lets VeloraMac grab the shortcut and read the text you select. Where no other program holds a selection it copies with Ctrl+C, never in a terminal, where Ctrl+C would stop the running job.</source>
-        <translation type="unfinished"></translation>
+        <translation>準備完了: X11 では VeloraMac がショートカットを確保し、選択したテキストを読めます。他のプログラムが選択範囲を持っていない場合は Ctrl+C でコピーしますが、Ctrl+C が実行中のジョブを止めてしまう端末では決して行いません。</translation>
     </message>
     <message>
         <source>The shortcut works. This X server has no XTEST extension, so only selected text is read, never copied text.</source>
-        <translation type="unfinished"></translation>
+        <translation>ショートカットは機能します。この X サーバーには XTEST 拡張がないため、選択したテキストだけを読み、コピーしたテキストは読みません。</translation>
     </message>
     <message>
         <source>Wayland: the desktop binds the shortcut through its global shortcuts portal, which may ask you to confirm it or pick another chord.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wayland: デスクトップはグローバルショートカットのポータルを通じてショートカットを割り当てます。確認や別のキーの組み合わせを求められることがあります。</translation>
     </message>
     <message>
         <source>Wayland: KDE Plasma holds the shortcut among its global shortcuts, where System Settings ▸ Keyboard ▸ Shortcuts can change it too.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wayland: KDE Plasma はこのショートカットをグローバルショートカットとして管理しており、システム設定 ▸ キーボード ▸ ショートカットでも変更できます。</translation>
     </message>
     <message>
         <source>Wayland: GNOME runs veloramac --read-selection on %1, a custom shortcut in Settings ▸ Keyboard.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wayland: GNOME は %1 で veloramac --read-selection を実行します。これは 設定 ▸ キーボード のカスタムショートカットです。</translation>
     </message>
     <message>
         <source>Wayland: GNOME lets no program grab a shortcut. Add one to GNOME&apos;s custom keyboard shortcuts that runs veloramac --read-selection; your other shortcuts are left as they are.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wayland: GNOME ではどのプログラムもショートカットを確保できません。veloramac --read-selection を実行するショートカットを GNOME のカスタムキーボードショートカットに追加してください。ほかのショートカットはそのままです。</translation>
     </message>
     <message>
         <source>Remove from GNOME&apos;s shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>GNOME のショートカットから削除</translation>
     </message>
     <message>
         <source>Add %1 to GNOME&apos;s shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 を GNOME のショートカットに追加</translation>
     </message>
     <message>
         <source>This session (Wayland) lets no program grab a global shortcut or send key strokes. Bind the command veloramac --read-selection to a shortcut in your desktop&apos;s keyboard settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>このセッション（Wayland）ではどのプログラムもグローバルショートカットを確保したりキー入力を送ったりできません。デスクトップのキーボード設定で、コマンド veloramac --read-selection をショートカットに割り当ててください。</translation>
     </message>
     <message>
         <source>100% private, on-device speed reading for the Linux desktop.</source>
-        <translation type="unfinished"></translation>
+        <translation>Linux デスクトップのための、100% プライベートでデバイス上で動く速読。</translation>
     </message>
     <message>
         <source>Focus · Flow · Spotlight</source>
-        <translation type="unfinished"></translation>
+        <translation>フォーカス · フロー · スポットライト</translation>
     </message>
 </context>
 <context>
     <name>velora::ShortcutRecorder</name>
     <message>
         <source>Record Shortcut…</source>
-        <translation type="unfinished"></translation>
+        <translation>ショートカットを記録…</translation>
     </message>
     <message>
         <source>Press a shortcut…</source>
-        <translation type="unfinished"></translation>
+        <translation>ショートカットを押してください…</translation>
     </message>
 </context>
 <context>
     <name>velora::ThemeSwatches</name>
     <message>
         <source>%1 theme</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 テーマ</translation>
     </message>
 </context>
 <context>
     <name>velora::TrayController</name>
     <message>
         <source>Read Selection  (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>選択範囲を読む  (%1)</translation>
     </message>
     <message>
         <source>Read Selection  (%1 unavailable)</source>
-        <translation type="unfinished"></translation>
+        <translation>選択範囲を読む  (%1 は使用不可)</translation>
     </message>
     <message>
         <source>press %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 を押す</translation>
     </message>
     <message>
         <source>choose Read Selection in the tray menu</source>
-        <translation type="unfinished"></translation>
+        <translation>トレイメニューで「選択範囲を読む」を選ぶ</translation>
     </message>
     <message>
         <source>Read from Clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>クリップボードから読む</translation>
     </message>
     <message>
         <source>Show Reader</source>
-        <translation type="unfinished"></translation>
+        <translation>リーダーを表示</translation>
     </message>
     <message>
         <source>Tip: select text anywhere, press %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ヒント: どこかでテキストを選択し、%1 を押す</translation>
     </message>
     <message>
         <source>Tip: choose a free shortcut in Settings ▸ Shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>ヒント: 設定 ▸ ショートカット で空いているショートカットを選んでください</translation>
     </message>
     <message>
         <source>Settings…</source>
-        <translation type="unfinished"></translation>
+        <translation>設定…</translation>
     </message>
     <message>
         <source>Check for Updates…</source>
-        <translation type="unfinished"></translation>
+        <translation>アップデートを確認…</translation>
     </message>
     <message>
         <source>VeloraMac %1</source>
-        <translation type="unfinished"></translation>
+        <translation>VeloraMac %1</translation>
     </message>
     <message>
         <source>Quit VeloraMac</source>
-        <translation type="unfinished"></translation>
+        <translation>VeloraMac を終了</translation>
     </message>
     <message>
         <source>%1 is taken</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 は使用中です</translation>
     </message>
     <message>
         <source>Another program holds the shortcut %1, or the desktop declined it, so VeloraMac cannot use it. Choose another in VeloraMac&apos;s Settings ▸ Shortcut; Read Selection in the tray menu works meanwhile.</source>
-        <translation type="unfinished"></translation>
+        <translation>ショートカット %1 は別のプログラムが使っているか、デスクトップに拒否されたため、VeloraMac では使えません。VeloraMac の 設定 ▸ ショートカット で別のものを選んでください。それまではトレイメニューの「選択範囲を読む」が使えます。</translation>
     </message>
     <message>
         <source>Read from clipboard — this session cannot send the copy key stroke, so select text and %1 to read a selection directly.</source>
-        <translation type="unfinished"></translation>
+        <translation>クリップボードから読みました — このセッションはコピーのキー入力を送れません。テキストを選択して%1と、選択範囲を直接読めます。</translation>
     </message>
     <message>
         <source>Nothing to read — select text and %1, or copy it first.</source>
-        <translation type="unfinished"></translation>
+        <translation>読むものがありません — テキストを選択して%1か、先にコピーしてください。</translation>
     </message>
     <message>
         <source>Read from clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>クリップボードから読みました</translation>
     </message>
 </context>
 </TS>
