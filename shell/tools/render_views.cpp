@@ -15,6 +15,7 @@
 #include "platform/desktop/TimerScheduler.hpp"
 #include "platform/documents/LinuxDocumentReaders.hpp"
 #include "shell/ReaderViewModelShell.hpp"
+#include "shell/Translations.hpp"
 #include "ui/FlowReadingView.hpp"
 #include "ui/FocusReaderView.hpp"
 #include "ui/ReaderBindings.hpp"
@@ -152,6 +153,8 @@ int main(int argc, char** argv) {
     qputenv("XDG_DATA_HOME", home.filePath(QStringLiteral("data")).toUtf8());
     qputenv("XDG_CONFIG_HOME", home.filePath(QStringLiteral("config")).toUtf8());
     QApplication app(argc, argv);
+    // LANG=de_DE.UTF-8 and the like draw the interface in that language.
+    installTranslations();
     if (argc != 2) {
         std::fprintf(stderr, "usage: render_views OUTPUT_FOLDER\n");
         return 2;
