@@ -13,8 +13,9 @@ set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "${VELORA_SUMMARY}\n${VELORA_DESCRIPTION}")
 # The libraries come from the linked objects; what the program runs or draws with comes here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "unzip, espeak-ng-data, fonts-jetbrains-mono, fonts-noto-core")
-# Only legacy .doc files need antiword; mbrola and the desktop speech service add voices.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "antiword")
+# Only legacy .doc files need antiword; Qt's own dialogs speak the desktop's language with
+# qt6-translations-l10n; mbrola and the desktop speech service add voices.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "antiword, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "mbrola, speech-dispatcher")
 
 include(CPack)
