@@ -4,6 +4,7 @@
 #include "app/platform/AccessibilityTrust.hpp"
 #include "app/platform/KeyEventPoster.hpp"
 
+#include <QCoreApplication>
 #include <cmath>
 #include <utility>
 
