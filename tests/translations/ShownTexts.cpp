@@ -59,6 +59,10 @@ void addWidget(const QWidget& widget, QStringList& texts) {
     } else if (const auto* spin = qobject_cast<const QSpinBox*>(&widget)) {
         add("prefix", spin->prefix());
         add("suffix", spin->suffix());
+    } else if (const auto* menu = qobject_cast<const QMenu*>(&widget)) {
+        for (const QAction* action : menu->actions()) {
+            add("entry", action->text());
+        }
     }
 }
 
