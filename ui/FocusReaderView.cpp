@@ -265,6 +265,8 @@ void FocusReaderView::refresh() {
 
 void FocusReaderView::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
+    // A painter takes the application's direction, which a mirrored interface reverses.
+    painter.setLayoutDirection(layoutDirection());
     painter.setClipRegion(event->region());
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);

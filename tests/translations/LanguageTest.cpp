@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QImage>
 #include <QProcess>
 #include <QTest>
 #include <QTranslator>
@@ -100,6 +101,24 @@ TEST_P(LanguageTest, PanelAndSettingsMirrorForRightToLeftLanguagesButTheWordsDoN
     EXPECT_EQ(onTheLeft, direction == Qt::RightToLeft);
     EXPECT_EQ(panel.findChild<FocusReaderView*>()->layoutDirection(), Qt::LeftToRight);
     EXPECT_EQ(panel.findChild<FlowReadingView*>()->layoutDirection(), Qt::LeftToRight);
+}
+
+// The words being read are English here; a mirrored interface must not move their punctuation.
+TEST(ReadingDirection, TheWordsBeingReadLookTheSameInAMirroredInterface) {
+    const auto readingArea = [](Qt::LayoutDirection interface) {
+        QGuiApplication::setLayoutDirection(interface);
+        Interface ui;
+        ui.panel().show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&ui.panel()));
+        // Into the welcome's second sentence, so that its context line shows too.
+        ui.reader().step(5);
+        QTest::qWait(400);
+        return ui.panel().findChild<FocusReaderView*>()->grab().toImage();
+    };
+    const QImage leftToRight = readingArea(Qt::LeftToRight);
+    const QImage rightToLeft = readingArea(Qt::RightToLeft);
+    QGuiApplication::setLayoutDirection(Qt::LeftToRight);
+    EXPECT_EQ(leftToRight, rightToLeft);
 }
 
 INSTANTIATE_TEST_SUITE_P(
