@@ -16,6 +16,7 @@
 #include <QSlider>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
 
 namespace velora {
@@ -106,7 +107,9 @@ ControlBar::ControlBar(QWidget* parent)
     speedRow->setSpacing(12);
     speed_->setFocusPolicy(Qt::TabFocus);
     speed_->setAccessibleName(tr("Speed in words per minute"));
-    rate_->setFixedWidth(92);
+    // Wide enough for the fastest speed as the user's language writes it, so the row never jumps.
+    rate_->setFixedWidth(std::max(
+        92, rate_->fontMetrics().horizontalAdvance(tr("%1 WPM").arg(ReadingSettings::maxWPM)) + 8));
     rate_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     multiplier_->setFixedWidth(42);
     multiplier_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);

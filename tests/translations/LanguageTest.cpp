@@ -3,6 +3,7 @@
 #include "shell/Translations.hpp"
 #include "ui/FlowReadingView.hpp"
 #include "ui/FocusReaderView.hpp"
+#include "ui/TrackSlider.hpp"
 
 #include <QApplication>
 #include <QFile>
@@ -119,6 +120,23 @@ TEST(ReadingDirection, TheWordsBeingReadLookTheSameInAMirroredInterface) {
     const QImage rightToLeft = readingArea(Qt::RightToLeft);
     QGuiApplication::setLayoutDirection(Qt::LeftToRight);
     EXPECT_EQ(leftToRight, rightToLeft);
+}
+
+// At the start of a text nothing is passed yet, whichever side the interface starts on.
+TEST(ReadingDirection, PositionBarFillsFromWhereTheInterfaceStarts) {
+    for (const Qt::LayoutDirection direction : {Qt::LeftToRight, Qt::RightToLeft}) {
+        TrackSlider bar;
+        bar.setLayoutDirection(direction);
+        bar.setOrientation(Qt::Horizontal);
+        bar.setRange(0, 100);
+        bar.resize(300, 24);
+        const QColor passed = bar.palette().color(QPalette::Highlight);
+        bar.setValue(50);
+        const QImage half = bar.grab().toImage();
+        const int quarter = direction == Qt::LeftToRight ? 75 : 225;
+        EXPECT_EQ(half.pixelColor(quarter, 12), passed) << direction;
+        EXPECT_NE(half.pixelColor(300 - quarter, 12), passed) << direction;
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
