@@ -12,6 +12,8 @@
 #include <filesystem>
 #include <nlohmann/json.hpp>
 #include <ostream>
+#include <unicode/uchar.h>
+#include <unicode/utf8.h>
 #include <vector>
 
 namespace velora {
@@ -31,12 +33,32 @@ std::string translated(const char* source) {
     return QCoreApplication::translate("CommandLine", source).toStdString();
 }
 
-// Columns a terminal gives UTF-8 text: one per code point, so translated help wraps alike.
-std::size_t columns(std::string_view text, std::size_t start, std::size_t length) {
-    return static_cast<std::size_t>(
-        std::count_if(text.begin() + static_cast<std::ptrdiff_t>(start),
-                      text.begin() + static_cast<std::ptrdiff_t>(start + length),
-                      [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+// Columns a terminal gives UTF-8 text: two for East Asian wide characters, one for others.
+std::size_t columns(std::string_view text) {
+    std::size_t width = 0;
+    for (std::size_t at = 0; at < text.size();) {
+        UChar32 c = 0;
+        U8_NEXT(text.data(), at, text.size(), c);
+        const auto east =
+            static_cast<UEastAsianWidth>(u_getIntPropertyValue(c, UCHAR_EAST_ASIAN_WIDTH));
+        width += east == U_EA_WIDE || east == U_EA_FULLWIDTH ? 2 : 1;
+    }
+    return width;
+}
+
+// The bytes of `text`'s longest start, whole characters, that takes at most `room` columns; at
+// least one character, so that wrapping always moves on.
+std::size_t fitting(std::string_view text, std::size_t room) {
+    std::size_t at = 0;
+    while (at < text.size()) {
+        std::size_t next = at;
+        U8_FWD_1(text.data(), next, text.size());
+        if (at > 0 && columns(text.substr(0, next)) > room) {
+            break;
+        }
+        at = next;
+    }
+    return at;
 }
 
 std::size_t leftWidth(const std::vector<HelpEntry>& entries) {
@@ -61,19 +83,27 @@ std::string helpTable(const std::vector<HelpEntry>& entries, std::size_t leftWid
             if (end == std::string::npos) {
                 end = entry.description.size();
             }
-            const std::size_t length = end - start;
-            const std::size_t width = columns(entry.description, start, length);
-            if (used > 0 && used + 1 + width > room) {
+            std::string_view word(entry.description.data() + start, end - start);
+            start = end + 1;
+            while (!word.empty()) {
+                const std::size_t gap = used > 0 ? 1 : 0;
+                const std::size_t width = columns(word);
+                if (used + gap + width <= room) {
+                    line.append(gap, ' ').append(word);
+                    used += gap + width;
+                    break;
+                }
+                // A word that fits a line of its own starts one; a run without spaces wider
+                // than a line (Chinese, Japanese) breaks between characters.
+                if (width > room && used + gap < room) {
+                    const std::size_t cut = fitting(word, room - used - gap);
+                    line.append(gap, ' ').append(word.substr(0, cut));
+                    word.remove_prefix(cut);
+                }
                 text += line + '\n';
                 line = indent;
                 used = 0;
-            } else if (used > 0) {
-                line += ' ';
-                ++used;
             }
-            line.append(entry.description, start, length);
-            used += width;
-            start = end + 1;
         }
         text += line + '\n';
     }

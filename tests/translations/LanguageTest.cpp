@@ -14,6 +14,7 @@
 #include <QXmlStreamReader>
 #include <gtest/gtest.h>
 #include <map>
+#include <unicode/uchar.h>
 
 namespace velora::testing {
 namespace {
@@ -188,6 +189,29 @@ INSTANTIATE_TEST_SUITE_P(
                         {"--extract", "/nonexistent/Bericht.pdf"},
                         "Bericht.pdf konnte nicht gelesen werden: die Datei existiert nicht"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// The help fits a terminal of 80 columns in every language, Chinese and Japanese characters
+// taking two.
+TEST(TranslatedHelp, FitsATerminalInEveryLanguage) {
+    for (const char* locale : {"zh_CN", "ja_JP", "ru_RU", "de_DE", "ar_EG", "C"}) {
+        QProcess program;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.remove(QStringLiteral("LANGUAGE"));
+        environment.insert(QStringLiteral("LC_ALL"), QString::fromLatin1(locale) + ".UTF-8");
+        program.setProcessEnvironment(environment);
+        program.start(QStringLiteral(VELORAMAC), {QStringLiteral("--help")});
+        ASSERT_TRUE(program.waitForFinished(30000));
+        for (const QString& line : QString::fromUtf8(program.readAllStandardOutput()).split('\n')) {
+            int columns = 0;
+            for (const char32_t c : line.toUcs4()) {
+                const auto east =
+                    u_getIntPropertyValue(static_cast<UChar32>(c), UCHAR_EAST_ASIAN_WIDTH);
+                columns += east == U_EA_WIDE || east == U_EA_FULLWIDTH ? 2 : 1;
+            }
+            EXPECT_LT(columns, 80) << locale << ": " << line.toStdString();
+        }
+    }
+}
 
 } // namespace
 } // namespace velora::testing
