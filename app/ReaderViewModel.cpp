@@ -229,7 +229,7 @@ void ReaderViewModel::resume(const ReadingHistoryEntry& entry) {
             ? 0
             : static_cast<std::int64_t>(static_cast<double>(std::min(entry.wordCount, resumed)) *
                                         100.0 / static_cast<double>(entry.wordCount));
-    setStatusMessage(tr("Resumed at %1% · press ⏮ to start over").arg(percent));
+    setStatusMessage(tr("Resumed at %L1% · press ⏮ to start over").arg(percent));
 }
 
 void ReaderViewModel::loadFromClipboard(LoadDone done) {

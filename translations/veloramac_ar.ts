@@ -403,18 +403,6 @@ Requests to the tray program:
         <translation>اكتمل</translation>
     </message>
     <message>
-        <source>%1h %2m</source>
-        <translation>%1 س %2 د</translation>
-    </message>
-    <message>
-        <source>%1m</source>
-        <translation>%1 د</translation>
-    </message>
-    <message>
-        <source>%1s</source>
-        <translation>%1 ث</translation>
-    </message>
-    <message>
         <source>Close (Esc)</source>
         <translation>إغلاق (Esc)</translation>
     </message>
@@ -461,6 +449,18 @@ Requests to the tray program:
     <message>
         <source>Nothing yet. Read something and it&apos;ll show up here so you can pick up where you left off.</source>
         <translation>لا شيء بعد. اقرأ شيئًا وسيظهر هنا لتكمل من حيث توقفت.</translation>
+    </message>
+    <message>
+        <source>%L1h %L2m</source>
+        <translation>%L1 س %L2 د</translation>
+    </message>
+    <message>
+        <source>%L1m</source>
+        <translation>%L1 د</translation>
+    </message>
+    <message>
+        <source>%L1s</source>
+        <translation>%L1 ث</translation>
     </message>
 </context>
 <context>
@@ -679,10 +679,6 @@ Requests to the tray program:
         <translation>النص</translation>
     </message>
     <message>
-        <source>Resumed at %1% · press ⏮ to start over</source>
-        <translation>استُؤنفت القراءة عند %1% · اضغط ⏮ للبدء من جديد</translation>
-    </message>
-    <message>
         <source>Clipboard is empty</source>
         <translation>الحافظة فارغة</translation>
     </message>
@@ -709,6 +705,10 @@ Requests to the tray program:
     <message>
         <source>Welcome to VeloraMac. Select text anywhere on your desktop and press the global shortcut to start reading at the speed of thought. Words flash one at a time, with the Optimal Recognition Point highlighted so your eyes barely move. Drop a PDF, ePub, or Markdown file onto this window to read it instantly — everything stays private, parsed entirely on your device.</source>
         <translation>مرحبًا بك في VeloraMac. حدّد نصًا في أي مكان على سطح المكتب واضغط الاختصار العام لتبدأ القراءة بسرعة الفكر. تظهر الكلمات واحدة تلو الأخرى، مع إبراز نقطة التعرّف المثلى حتى لا تكاد عيناك تتحركان. أفلت ملف PDF أو ePub أو Markdown على هذه النافذة لتقرأه فورًا — كل شيء يبقى خاصًا، ويُعالَج بالكامل على جهازك.</translation>
+    </message>
+    <message>
+        <source>Resumed at %L1% · press ⏮ to start over</source>
+        <translation>استُؤنفت القراءة عند %L1% · اضغط ⏮ للبدء من جديد</translation>
     </message>
 </context>
 <context>

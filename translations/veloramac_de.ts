@@ -403,18 +403,6 @@ Anfragen an das Programm im Systembereich:
         <translation>Fertig</translation>
     </message>
     <message>
-        <source>%1h %2m</source>
-        <translation>%1 Std. %2 Min.</translation>
-    </message>
-    <message>
-        <source>%1m</source>
-        <translation>%1 Min.</translation>
-    </message>
-    <message>
-        <source>%1s</source>
-        <translation>%1 s</translation>
-    </message>
-    <message>
         <source>Close (Esc)</source>
         <translation>Schließen (Esc)</translation>
     </message>
@@ -461,6 +449,18 @@ Anfragen an das Programm im Systembereich:
     <message>
         <source>Nothing yet. Read something and it&apos;ll show up here so you can pick up where you left off.</source>
         <translation>Noch nichts da. Lesen Sie etwas, dann erscheint es hier, damit Sie dort weitermachen können, wo Sie aufgehört haben.</translation>
+    </message>
+    <message>
+        <source>%L1h %L2m</source>
+        <translation>%L1 Std. %L2 Min.</translation>
+    </message>
+    <message>
+        <source>%L1m</source>
+        <translation>%L1 Min.</translation>
+    </message>
+    <message>
+        <source>%L1s</source>
+        <translation>%L1 s</translation>
     </message>
 </context>
 <context>
@@ -679,10 +679,6 @@ Anfragen an das Programm im Systembereich:
         <translation>den Text</translation>
     </message>
     <message>
-        <source>Resumed at %1% · press ⏮ to start over</source>
-        <translation>Fortgesetzt bei %1 % · ⏮ drücken, um neu zu beginnen</translation>
-    </message>
-    <message>
         <source>Clipboard is empty</source>
         <translation>Die Zwischenablage ist leer</translation>
     </message>
@@ -709,6 +705,10 @@ Anfragen an das Programm im Systembereich:
     <message>
         <source>Welcome to VeloraMac. Select text anywhere on your desktop and press the global shortcut to start reading at the speed of thought. Words flash one at a time, with the Optimal Recognition Point highlighted so your eyes barely move. Drop a PDF, ePub, or Markdown file onto this window to read it instantly — everything stays private, parsed entirely on your device.</source>
         <translation>Willkommen bei VeloraMac. Markieren Sie irgendwo auf Ihrem Desktop Text und drücken Sie das globale Tastenkürzel, um mit der Geschwindigkeit Ihrer Gedanken zu lesen. Die Wörter erscheinen einzeln, mit hervorgehobenem optimalem Erkennungspunkt, sodass sich Ihre Augen kaum bewegen. Ziehen Sie eine PDF-, ePub- oder Markdown-Datei auf dieses Fenster, um sie sofort zu lesen – alles bleibt privat und wird vollständig auf Ihrem Gerät verarbeitet.</translation>
+    </message>
+    <message>
+        <source>Resumed at %L1% · press ⏮ to start over</source>
+        <translation>Fortgesetzt bei %L1 % · ⏮ drücken, um neu zu beginnen</translation>
     </message>
 </context>
 <context>

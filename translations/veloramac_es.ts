@@ -403,18 +403,6 @@ Peticiones al programa de la bandeja del sistema:
         <translation>Terminado</translation>
     </message>
     <message>
-        <source>%1h %2m</source>
-        <translation>%1 h %2 min</translation>
-    </message>
-    <message>
-        <source>%1m</source>
-        <translation>%1 min</translation>
-    </message>
-    <message>
-        <source>%1s</source>
-        <translation>%1 s</translation>
-    </message>
-    <message>
         <source>Close (Esc)</source>
         <translation>Cerrar (Esc)</translation>
     </message>
@@ -461,6 +449,18 @@ Peticiones al programa de la bandeja del sistema:
     <message>
         <source>Nothing yet. Read something and it&apos;ll show up here so you can pick up where you left off.</source>
         <translation>Aún no hay nada. Lea algo y aparecerá aquí para que pueda continuar donde lo dejó.</translation>
+    </message>
+    <message>
+        <source>%L1h %L2m</source>
+        <translation>%L1 h %L2 min</translation>
+    </message>
+    <message>
+        <source>%L1m</source>
+        <translation>%L1 min</translation>
+    </message>
+    <message>
+        <source>%L1s</source>
+        <translation>%L1 s</translation>
     </message>
 </context>
 <context>
@@ -679,10 +679,6 @@ Peticiones al programa de la bandeja del sistema:
         <translation>el texto</translation>
     </message>
     <message>
-        <source>Resumed at %1% · press ⏮ to start over</source>
-        <translation>Se reanudó en el %1 % · pulse ⏮ para volver a empezar</translation>
-    </message>
-    <message>
         <source>Clipboard is empty</source>
         <translation>El portapapeles está vacío</translation>
     </message>
@@ -709,6 +705,10 @@ Peticiones al programa de la bandeja del sistema:
     <message>
         <source>Welcome to VeloraMac. Select text anywhere on your desktop and press the global shortcut to start reading at the speed of thought. Words flash one at a time, with the Optimal Recognition Point highlighted so your eyes barely move. Drop a PDF, ePub, or Markdown file onto this window to read it instantly — everything stays private, parsed entirely on your device.</source>
         <translation>Bienvenido a VeloraMac. Seleccione texto en cualquier lugar del escritorio y pulse el atajo global para leer a la velocidad del pensamiento. Las palabras aparecen de una en una, con el punto óptimo de reconocimiento resaltado para que sus ojos apenas se muevan. Suelte un archivo PDF, ePub o Markdown en esta ventana para leerlo al instante: todo sigue siendo privado y se procesa por completo en su equipo.</translation>
+    </message>
+    <message>
+        <source>Resumed at %L1% · press ⏮ to start over</source>
+        <translation>Se reanudó en el %L1 % · pulse ⏮ para volver a empezar</translation>
     </message>
 </context>
 <context>

@@ -403,18 +403,6 @@ Demandes au programme de la zone de notification :
         <translation>Terminé</translation>
     </message>
     <message>
-        <source>%1h %2m</source>
-        <translation>%1 h %2 min</translation>
-    </message>
-    <message>
-        <source>%1m</source>
-        <translation>%1 min</translation>
-    </message>
-    <message>
-        <source>%1s</source>
-        <translation>%1 s</translation>
-    </message>
-    <message>
         <source>Close (Esc)</source>
         <translation>Fermer (Échap)</translation>
     </message>
@@ -461,6 +449,18 @@ Demandes au programme de la zone de notification :
     <message>
         <source>Nothing yet. Read something and it&apos;ll show up here so you can pick up where you left off.</source>
         <translation>Rien pour l’instant. Lisez quelque chose et cela apparaîtra ici pour que vous puissiez reprendre là où vous vous êtes arrêté.</translation>
+    </message>
+    <message>
+        <source>%L1h %L2m</source>
+        <translation>%L1 h %L2 min</translation>
+    </message>
+    <message>
+        <source>%L1m</source>
+        <translation>%L1 min</translation>
+    </message>
+    <message>
+        <source>%L1s</source>
+        <translation>%L1 s</translation>
     </message>
 </context>
 <context>
@@ -679,10 +679,6 @@ Demandes au programme de la zone de notification :
         <translation>le texte</translation>
     </message>
     <message>
-        <source>Resumed at %1% · press ⏮ to start over</source>
-        <translation>Reprise à %1 % · appuyez sur ⏮ pour recommencer</translation>
-    </message>
-    <message>
         <source>Clipboard is empty</source>
         <translation>Le presse-papiers est vide</translation>
     </message>
@@ -709,6 +705,10 @@ Demandes au programme de la zone de notification :
     <message>
         <source>Welcome to VeloraMac. Select text anywhere on your desktop and press the global shortcut to start reading at the speed of thought. Words flash one at a time, with the Optimal Recognition Point highlighted so your eyes barely move. Drop a PDF, ePub, or Markdown file onto this window to read it instantly — everything stays private, parsed entirely on your device.</source>
         <translation>Bienvenue dans VeloraMac. Sélectionnez du texte n’importe où sur votre bureau et appuyez sur le raccourci global pour lire à la vitesse de la pensée. Les mots défilent un par un, le point de reconnaissance optimal mis en évidence pour que vos yeux bougent à peine. Déposez un fichier PDF, ePub ou Markdown sur cette fenêtre pour le lire aussitôt — tout reste privé, traité entièrement sur votre appareil.</translation>
+    </message>
+    <message>
+        <source>Resumed at %L1% · press ⏮ to start over</source>
+        <translation>Reprise à %L1 % · appuyez sur ⏮ pour recommencer</translation>
     </message>
 </context>
 <context>

@@ -403,18 +403,6 @@ Requests to the tray program:
         <translation>הושלם</translation>
     </message>
     <message>
-        <source>%1h %2m</source>
-        <translation>%1 ש׳ %2 ד׳</translation>
-    </message>
-    <message>
-        <source>%1m</source>
-        <translation>%1 ד׳</translation>
-    </message>
-    <message>
-        <source>%1s</source>
-        <translation>%1 שנ׳</translation>
-    </message>
-    <message>
         <source>Close (Esc)</source>
         <translation>סגירה (Esc)</translation>
     </message>
@@ -461,6 +449,18 @@ Requests to the tray program:
     <message>
         <source>Nothing yet. Read something and it&apos;ll show up here so you can pick up where you left off.</source>
         <translation>אין כאן עדיין כלום. קראו משהו והוא יופיע כאן כדי שתוכלו להמשיך מהמקום שבו הפסקתם.</translation>
+    </message>
+    <message>
+        <source>%L1h %L2m</source>
+        <translation>%L1 ש׳ %L2 ד׳</translation>
+    </message>
+    <message>
+        <source>%L1m</source>
+        <translation>%L1 ד׳</translation>
+    </message>
+    <message>
+        <source>%L1s</source>
+        <translation>%L1 שנ׳</translation>
     </message>
 </context>
 <context>
@@ -679,10 +679,6 @@ Requests to the tray program:
         <translation>הטקסט</translation>
     </message>
     <message>
-        <source>Resumed at %1% · press ⏮ to start over</source>
-        <translation>הקריאה חודשה ב־%1% · לחצו על ⏮ כדי להתחיל מחדש</translation>
-    </message>
-    <message>
         <source>Clipboard is empty</source>
         <translation>לוח הגזירים ריק</translation>
     </message>
@@ -709,6 +705,10 @@ Requests to the tray program:
     <message>
         <source>Welcome to VeloraMac. Select text anywhere on your desktop and press the global shortcut to start reading at the speed of thought. Words flash one at a time, with the Optimal Recognition Point highlighted so your eyes barely move. Drop a PDF, ePub, or Markdown file onto this window to read it instantly — everything stays private, parsed entirely on your device.</source>
         <translation>ברוכים הבאים ל־VeloraMac. בחרו טקסט בכל מקום בשולחן העבודה ולחצו על קיצור המקשים הגלובלי כדי להתחיל לקרוא במהירות המחשבה. המילים מופיעות אחת־אחת, ונקודת הזיהוי האופטימלית מודגשת כך שהעיניים כמעט אינן זזות. שחררו קובץ PDF‏, ePub או Markdown על חלון זה כדי לקרוא אותו מיד — הכול נשאר פרטי ומעובד כולו במכשיר שלכם.</translation>
+    </message>
+    <message>
+        <source>Resumed at %L1% · press ⏮ to start over</source>
+        <translation>הקריאה חודשה ב־%L1% · לחצו על ⏮ כדי להתחיל מחדש</translation>
     </message>
 </context>
 <context>

@@ -4,7 +4,7 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>Couldn't read %1: %2</source>
+        <source>Couldn&apos;t read %1: %2</source>
         <translation>%1 を読み込めませんでした: %2</translation>
     </message>
     <message>
@@ -32,7 +32,7 @@
         <translation>%1 の引数が正しくありません</translation>
     </message>
     <message>
-        <source>read the text selected in any program; bind this to a shortcut in the desktop's settings where the program cannot grab one (Wayland)</source>
+        <source>read the text selected in any program; bind this to a shortcut in the desktop&apos;s settings where the program cannot grab one (Wayland)</source>
         <translation>任意のプログラムで選択したテキストを読む。プログラムがショートカットを確保できない環境（Wayland）では、デスクトップの設定でこのコマンドをショートカットに割り当ててください</translation>
     </message>
     <message>
@@ -40,8 +40,8 @@
         <translation>クリップボードのテキストを読む</translation>
     </message>
     <message>
-        <source>with any of the others: log to standard error what the program does and why a step failed (QT_LOGGING_RULES="veloramac.*=true" does the same)</source>
-        <translation>他のいずれかと併用: プログラムの動作と、手順が失敗した理由を標準エラー出力に記録する（QT_LOGGING_RULES="veloramac.*=true" でも同じ）</translation>
+        <source>with any of the others: log to standard error what the program does and why a step failed (QT_LOGGING_RULES=&quot;veloramac.*=true&quot; does the same)</source>
+        <translation>他のいずれかと併用: プログラムの動作と、手順が失敗した理由を標準エラー出力に記録する（QT_LOGGING_RULES=&quot;veloramac.*=true&quot; でも同じ）</translation>
     </message>
     <message>
         <source>Usage: veloramac [FILE...]
@@ -206,7 +206,7 @@ veloramac は要求を渡して終了します。
         <translation>VeloraMac %1 がインストールされています。</translation>
     </message>
     <message>
-        <source>New versions come through your system's package manager; VeloraMac itself never connects to the network.</source>
+        <source>New versions come through your system&apos;s package manager; VeloraMac itself never connects to the network.</source>
         <translation>新しいバージョンはシステムのパッケージマネージャーから提供されます。VeloraMac 自体がネットワークに接続することはありません。</translation>
     </message>
 </context>
@@ -221,7 +221,7 @@ veloramac は要求を渡して終了します。
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
-        <comment>Translate this string to the string 'LTR' in left-to-right languages or to 'RTL' in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
+        <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
         <translation>LTR</translation>
     </message>
 </context>
@@ -290,14 +290,14 @@ veloramac は要求を渡して終了します。
         <translation>音声エンジンを起動できませんでした</translation>
     </message>
     <message>
-        <source>The desktop's speech service is not answering</source>
+        <source>The desktop&apos;s speech service is not answering</source>
         <translation>デスクトップの音声サービスが応答しません</translation>
     </message>
 </context>
 <context>
     <name>TextCapture</name>
     <message>
-        <source>This session lets no program send key strokes, so only selected text is captured; on Wayland, bind veloramac --read-selection to a shortcut in the desktop's settings.</source>
+        <source>This session lets no program send key strokes, so only selected text is captured; on Wayland, bind veloramac --read-selection to a shortcut in the desktop&apos;s settings.</source>
         <translation>このセッションではどのプログラムもキー入力を送れないため、選択したテキストだけを取り込みます。Wayland では、デスクトップの設定で veloramac --read-selection をショートカットに割り当ててください。</translation>
     </message>
 </context>
@@ -403,18 +403,6 @@ veloramac は要求を渡して終了します。
         <translation>読了</translation>
     </message>
     <message>
-        <source>%1h %2m</source>
-        <translation>%1時間%2分</translation>
-    </message>
-    <message>
-        <source>%1m</source>
-        <translation>%1分</translation>
-    </message>
-    <message>
-        <source>%1s</source>
-        <translation>%1秒</translation>
-    </message>
-    <message>
         <source>Close (Esc)</source>
         <translation>閉じる (Esc)</translation>
     </message>
@@ -459,14 +447,26 @@ veloramac は要求を渡して終了します。
         <translation>文書</translation>
     </message>
     <message>
-        <source>Nothing yet. Read something and it'll show up here so you can pick up where you left off.</source>
+        <source>Nothing yet. Read something and it&apos;ll show up here so you can pick up where you left off.</source>
         <translation>まだ何もありません。何かを読むとここに表示され、前回の続きから読めます。</translation>
+    </message>
+    <message>
+        <source>%L1h %L2m</source>
+        <translation>%L1時間%L2分</translation>
+    </message>
+    <message>
+        <source>%L1m</source>
+        <translation>%L1分</translation>
+    </message>
+    <message>
+        <source>%L1s</source>
+        <translation>%L1秒</translation>
     </message>
 </context>
 <context>
     <name>velora::LibraryWriter</name>
     <message>
-        <source>Couldn't save the library to %1: %2</source>
+        <source>Couldn&apos;t save the library to %1: %2</source>
         <translation>ライブラリを %1 に保存できませんでした: %2</translation>
     </message>
 </context>
@@ -489,7 +489,7 @@ veloramac は要求を渡して終了します。
         <translation>音声はオフです — 目だけで読みます。</translation>
     </message>
     <message>
-        <source>Using the voice you picked, regardless of the text's language.</source>
+        <source>Using the voice you picked, regardless of the text&apos;s language.</source>
         <translation>テキストの言語にかかわらず、選択した音声を使います。</translation>
     </message>
     <message>
@@ -497,7 +497,7 @@ veloramac は要求を渡して終了します。
         <translation>%1を検出 — %1の音声で読み上げます。</translation>
     </message>
     <message>
-        <source>The text's language is detected automatically and read with a matching voice.</source>
+        <source>The text&apos;s language is detected automatically and read with a matching voice.</source>
         <translation>テキストの言語を自動で検出し、それに合う音声で読み上げます。</translation>
     </message>
     <message>
@@ -679,10 +679,6 @@ veloramac は要求を渡して終了します。
         <translation>テキスト</translation>
     </message>
     <message>
-        <source>Resumed at %1% · press ⏮ to start over</source>
-        <translation>%1% から再開しました · ⏮ を押すと最初から</translation>
-    </message>
-    <message>
         <source>Clipboard is empty</source>
         <translation>クリップボードは空です</translation>
     </message>
@@ -695,7 +691,7 @@ veloramac は要求を渡して終了します。
         <translation>この文書はもう利用できません</translation>
     </message>
     <message>
-        <source>Couldn't reopen %1: %2</source>
+        <source>Couldn&apos;t reopen %1: %2</source>
         <translation>%1 を開き直せませんでした: %2</translation>
     </message>
     <message>
@@ -703,12 +699,16 @@ veloramac は要求を渡して終了します。
         <translation>音声を利用できないため、音声なしで読み続けます</translation>
     </message>
     <message>
-        <source>Couldn't read %1: %2</source>
+        <source>Couldn&apos;t read %1: %2</source>
         <translation>%1 を読み込めませんでした: %2</translation>
     </message>
     <message>
         <source>Welcome to VeloraMac. Select text anywhere on your desktop and press the global shortcut to start reading at the speed of thought. Words flash one at a time, with the Optimal Recognition Point highlighted so your eyes barely move. Drop a PDF, ePub, or Markdown file onto this window to read it instantly — everything stays private, parsed entirely on your device.</source>
         <translation>VeloraMac へようこそ。デスクトップのどこかでテキストを選択し、グローバルショートカットを押すと、思考の速さで読み始められます。単語は 1 つずつ表示され、最適認識点が強調されるので、目をほとんど動かさずに済みます。PDF、ePub、Markdown ファイルをこのウィンドウにドロップすればすぐに読めます。すべてはプライベートなまま、お使いのデバイス上だけで処理されます。</translation>
+    </message>
+    <message>
+        <source>Resumed at %L1% · press ⏮ to start over</source>
+        <translation>%L1% から再開しました · ⏮ を押すと最初から</translation>
     </message>
 </context>
 <context>
@@ -825,7 +825,7 @@ veloramac は要求を渡して終了します。
         <translation>読み上げ（表示と音声を同期）</translation>
     </message>
     <message>
-        <source>On “Automatic”, the language of the text is detected and read with a matching voice — Turkish text gets a Turkish voice, not an English one. Voices run entirely on-device; for more natural ones, install Debian's mbrola package with voices such as mbrola-us1 or mbrola-de6.</source>
+        <source>On “Automatic”, the language of the text is detected and read with a matching voice — Turkish text gets a Turkish voice, not an English one. Voices run entirely on-device; for more natural ones, install Debian&apos;s mbrola package with voices such as mbrola-us1 or mbrola-de6.</source>
         <translation>「自動」では、テキストの言語を検出して合う音声で読み上げます。トルコ語のテキストには英語ではなくトルコ語の音声を使います。音声はすべてデバイス上で動作します。より自然な音声が必要なら、Debian の mbrola パッケージと mbrola-us1 や mbrola-de6 などの音声をインストールしてください。</translation>
     </message>
     <message>
@@ -877,19 +877,19 @@ veloramac は要求を渡して終了します。
         <translation>Wayland: GNOME は %1 で veloramac --read-selection を実行します。これは 設定 ▸ キーボード のカスタムショートカットです。</translation>
     </message>
     <message>
-        <source>Wayland: GNOME lets no program grab a shortcut. Add one to GNOME's custom keyboard shortcuts that runs veloramac --read-selection; your other shortcuts are left as they are.</source>
+        <source>Wayland: GNOME lets no program grab a shortcut. Add one to GNOME&apos;s custom keyboard shortcuts that runs veloramac --read-selection; your other shortcuts are left as they are.</source>
         <translation>Wayland: GNOME ではどのプログラムもショートカットを確保できません。veloramac --read-selection を実行するショートカットを GNOME のカスタムキーボードショートカットに追加してください。ほかのショートカットはそのままです。</translation>
     </message>
     <message>
-        <source>Remove from GNOME's shortcuts</source>
+        <source>Remove from GNOME&apos;s shortcuts</source>
         <translation>GNOME のショートカットから削除</translation>
     </message>
     <message>
-        <source>Add %1 to GNOME's shortcuts</source>
+        <source>Add %1 to GNOME&apos;s shortcuts</source>
         <translation>%1 を GNOME のショートカットに追加</translation>
     </message>
     <message>
-        <source>This session (Wayland) lets no program grab a global shortcut or send key strokes. Bind the command veloramac --read-selection to a shortcut in your desktop's keyboard settings.</source>
+        <source>This session (Wayland) lets no program grab a global shortcut or send key strokes. Bind the command veloramac --read-selection to a shortcut in your desktop&apos;s keyboard settings.</source>
         <translation>このセッション（Wayland）ではどのプログラムもグローバルショートカットを確保したりキー入力を送ったりできません。デスクトップのキーボード設定で、コマンド veloramac --read-selection をショートカットに割り当ててください。</translation>
     </message>
     <message>
@@ -974,7 +974,7 @@ veloramac は要求を渡して終了します。
         <translation>%1 は使用中です</translation>
     </message>
     <message>
-        <source>Another program holds the shortcut %1, or the desktop declined it, so VeloraMac cannot use it. Choose another in VeloraMac's Settings ▸ Shortcut; Read Selection in the tray menu works meanwhile.</source>
+        <source>Another program holds the shortcut %1, or the desktop declined it, so VeloraMac cannot use it. Choose another in VeloraMac&apos;s Settings ▸ Shortcut; Read Selection in the tray menu works meanwhile.</source>
         <translation>ショートカット %1 は別のプログラムが使っているか、デスクトップに拒否されたため、VeloraMac では使えません。VeloraMac の 設定 ▸ ショートカット で別のものを選んでください。それまではトレイメニューの「選択範囲を読む」が使えます。</translation>
     </message>
     <message>

@@ -403,18 +403,6 @@ Pedidos ao programa da bandeja do sistema:
         <translation>Concluído</translation>
     </message>
     <message>
-        <source>%1h %2m</source>
-        <translation>%1 h %2 min</translation>
-    </message>
-    <message>
-        <source>%1m</source>
-        <translation>%1 min</translation>
-    </message>
-    <message>
-        <source>%1s</source>
-        <translation>%1 s</translation>
-    </message>
-    <message>
         <source>Close (Esc)</source>
         <translation>Fechar (Esc)</translation>
     </message>
@@ -461,6 +449,18 @@ Pedidos ao programa da bandeja do sistema:
     <message>
         <source>Nothing yet. Read something and it&apos;ll show up here so you can pick up where you left off.</source>
         <translation>Nada ainda. Leia algo e ele aparecerá aqui para você continuar de onde parou.</translation>
+    </message>
+    <message>
+        <source>%L1h %L2m</source>
+        <translation>%L1 h %L2 min</translation>
+    </message>
+    <message>
+        <source>%L1m</source>
+        <translation>%L1 min</translation>
+    </message>
+    <message>
+        <source>%L1s</source>
+        <translation>%L1 s</translation>
     </message>
 </context>
 <context>
@@ -679,10 +679,6 @@ Pedidos ao programa da bandeja do sistema:
         <translation>o texto</translation>
     </message>
     <message>
-        <source>Resumed at %1% · press ⏮ to start over</source>
-        <translation>Retomado em %1% · pressione ⏮ para recomeçar</translation>
-    </message>
-    <message>
         <source>Clipboard is empty</source>
         <translation>A área de transferência está vazia</translation>
     </message>
@@ -709,6 +705,10 @@ Pedidos ao programa da bandeja do sistema:
     <message>
         <source>Welcome to VeloraMac. Select text anywhere on your desktop and press the global shortcut to start reading at the speed of thought. Words flash one at a time, with the Optimal Recognition Point highlighted so your eyes barely move. Drop a PDF, ePub, or Markdown file onto this window to read it instantly — everything stays private, parsed entirely on your device.</source>
         <translation>Bem-vindo ao VeloraMac. Selecione um texto em qualquer lugar da área de trabalho e pressione o atalho global para ler na velocidade do pensamento. As palavras aparecem uma de cada vez, com o ponto ideal de reconhecimento destacado para que seus olhos quase não se movam. Solte um arquivo PDF, ePub ou Markdown nesta janela para lê-lo na hora — tudo continua privado, processado inteiramente no seu dispositivo.</translation>
+    </message>
+    <message>
+        <source>Resumed at %L1% · press ⏮ to start over</source>
+        <translation>Retomado em %L1% · pressione ⏮ para recomeçar</translation>
     </message>
 </context>
 <context>

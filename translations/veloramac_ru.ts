@@ -403,18 +403,6 @@ FILE, захватывает выделение или читает буфер �
         <translation>Прочитано</translation>
     </message>
     <message>
-        <source>%1h %2m</source>
-        <translation>%1 ч %2 мин</translation>
-    </message>
-    <message>
-        <source>%1m</source>
-        <translation>%1 мин</translation>
-    </message>
-    <message>
-        <source>%1s</source>
-        <translation>%1 с</translation>
-    </message>
-    <message>
         <source>Close (Esc)</source>
         <translation>Закрыть (Esc)</translation>
     </message>
@@ -461,6 +449,18 @@ FILE, захватывает выделение или читает буфер �
     <message>
         <source>Nothing yet. Read something and it&apos;ll show up here so you can pick up where you left off.</source>
         <translation>Пока ничего нет. Прочитайте что-нибудь, и оно появится здесь, чтобы вы могли продолжить с того места, где остановились.</translation>
+    </message>
+    <message>
+        <source>%L1h %L2m</source>
+        <translation>%L1 ч %L2 мин</translation>
+    </message>
+    <message>
+        <source>%L1m</source>
+        <translation>%L1 мин</translation>
+    </message>
+    <message>
+        <source>%L1s</source>
+        <translation>%L1 с</translation>
     </message>
 </context>
 <context>
@@ -679,10 +679,6 @@ FILE, захватывает выделение или читает буфер �
         <translation>текст</translation>
     </message>
     <message>
-        <source>Resumed at %1% · press ⏮ to start over</source>
-        <translation>Продолжено с %1 % · нажмите ⏮, чтобы начать заново</translation>
-    </message>
-    <message>
         <source>Clipboard is empty</source>
         <translation>Буфер обмена пуст</translation>
     </message>
@@ -709,6 +705,10 @@ FILE, захватывает выделение или читает буфер �
     <message>
         <source>Welcome to VeloraMac. Select text anywhere on your desktop and press the global shortcut to start reading at the speed of thought. Words flash one at a time, with the Optimal Recognition Point highlighted so your eyes barely move. Drop a PDF, ePub, or Markdown file onto this window to read it instantly — everything stays private, parsed entirely on your device.</source>
         <translation>Добро пожаловать в VeloraMac. Выделите текст в любом месте рабочего стола и нажмите глобальное сочетание клавиш, чтобы читать со скоростью мысли. Слова появляются по одному, а оптимальная точка распознавания подсвечена, так что глаза почти не двигаются. Перетащите файл PDF, ePub или Markdown в это окно, чтобы сразу его прочитать, — всё остаётся конфиденциальным и обрабатывается только на вашем устройстве.</translation>
+    </message>
+    <message>
+        <source>Resumed at %L1% · press ⏮ to start over</source>
+        <translation>Продолжено с %L1 % · нажмите ⏮, чтобы начать заново</translation>
     </message>
 </context>
 <context>

@@ -4,7 +4,7 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>Couldn't read %1: %2</source>
+        <source>Couldn&apos;t read %1: %2</source>
         <translation>无法读取 %1：%2</translation>
     </message>
     <message>
@@ -32,7 +32,7 @@
         <translation>%1 的参数错误</translation>
     </message>
     <message>
-        <source>read the text selected in any program; bind this to a shortcut in the desktop's settings where the program cannot grab one (Wayland)</source>
+        <source>read the text selected in any program; bind this to a shortcut in the desktop&apos;s settings where the program cannot grab one (Wayland)</source>
         <translation>阅读任意程序中选中的文本；在程序无法自行占用快捷键的环境（Wayland）中，请在桌面设置里为它绑定一个快捷键</translation>
     </message>
     <message>
@@ -40,8 +40,8 @@
         <translation>阅读剪贴板中的文本</translation>
     </message>
     <message>
-        <source>with any of the others: log to standard error what the program does and why a step failed (QT_LOGGING_RULES="veloramac.*=true" does the same)</source>
-        <translation>可与其他任一选项同用：在标准错误输出中记录程序的操作以及某一步失败的原因（QT_LOGGING_RULES="veloramac.*=true" 效果相同）</translation>
+        <source>with any of the others: log to standard error what the program does and why a step failed (QT_LOGGING_RULES=&quot;veloramac.*=true&quot; does the same)</source>
+        <translation>可与其他任一选项同用：在标准错误输出中记录程序的操作以及某一步失败的原因（QT_LOGGING_RULES=&quot;veloramac.*=true&quot; 效果相同）</translation>
     </message>
     <message>
         <source>Usage: veloramac [FILE...]
@@ -205,7 +205,7 @@ Requests to the tray program:
         <translation>已安装 VeloraMac %1。</translation>
     </message>
     <message>
-        <source>New versions come through your system's package manager; VeloraMac itself never connects to the network.</source>
+        <source>New versions come through your system&apos;s package manager; VeloraMac itself never connects to the network.</source>
         <translation>新版本通过系统的软件包管理器提供；VeloraMac 本身从不连接网络。</translation>
     </message>
 </context>
@@ -220,7 +220,7 @@ Requests to the tray program:
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
-        <comment>Translate this string to the string 'LTR' in left-to-right languages or to 'RTL' in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
+        <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
         <translation>LTR</translation>
     </message>
 </context>
@@ -289,14 +289,14 @@ Requests to the tray program:
         <translation>语音引擎无法启动</translation>
     </message>
     <message>
-        <source>The desktop's speech service is not answering</source>
+        <source>The desktop&apos;s speech service is not answering</source>
         <translation>桌面的语音服务没有响应</translation>
     </message>
 </context>
 <context>
     <name>TextCapture</name>
     <message>
-        <source>This session lets no program send key strokes, so only selected text is captured; on Wayland, bind veloramac --read-selection to a shortcut in the desktop's settings.</source>
+        <source>This session lets no program send key strokes, so only selected text is captured; on Wayland, bind veloramac --read-selection to a shortcut in the desktop&apos;s settings.</source>
         <translation>此会话不允许任何程序发送按键，因此只能获取选中的文本；在 Wayland 下，请在桌面设置中为 veloramac --read-selection 绑定一个快捷键。</translation>
     </message>
 </context>
@@ -402,18 +402,6 @@ Requests to the tray program:
         <translation>已读完</translation>
     </message>
     <message>
-        <source>%1h %2m</source>
-        <translation>%1 小时 %2 分</translation>
-    </message>
-    <message>
-        <source>%1m</source>
-        <translation>%1 分钟</translation>
-    </message>
-    <message>
-        <source>%1s</source>
-        <translation>%1 秒</translation>
-    </message>
-    <message>
         <source>Close (Esc)</source>
         <translation>关闭 (Esc)</translation>
     </message>
@@ -458,14 +446,26 @@ Requests to the tray program:
         <translation>文档</translation>
     </message>
     <message>
-        <source>Nothing yet. Read something and it'll show up here so you can pick up where you left off.</source>
+        <source>Nothing yet. Read something and it&apos;ll show up here so you can pick up where you left off.</source>
         <translation>这里还是空的。读点什么，它就会出现在这里，方便您从上次停下的地方继续。</translation>
+    </message>
+    <message>
+        <source>%L1h %L2m</source>
+        <translation>%L1 小时 %L2 分</translation>
+    </message>
+    <message>
+        <source>%L1m</source>
+        <translation>%L1 分钟</translation>
+    </message>
+    <message>
+        <source>%L1s</source>
+        <translation>%L1 秒</translation>
     </message>
 </context>
 <context>
     <name>velora::LibraryWriter</name>
     <message>
-        <source>Couldn't save the library to %1: %2</source>
+        <source>Couldn&apos;t save the library to %1: %2</source>
         <translation>无法将资料库保存到 %1：%2</translation>
     </message>
 </context>
@@ -488,7 +488,7 @@ Requests to the tray program:
         <translation>语音已关闭——纯视觉阅读。</translation>
     </message>
     <message>
-        <source>Using the voice you picked, regardless of the text's language.</source>
+        <source>Using the voice you picked, regardless of the text&apos;s language.</source>
         <translation>使用您选择的语音，不论文本是什么语言。</translation>
     </message>
     <message>
@@ -496,7 +496,7 @@ Requests to the tray program:
         <translation>检测到%1——使用%1语音朗读。</translation>
     </message>
     <message>
-        <source>The text's language is detected automatically and read with a matching voice.</source>
+        <source>The text&apos;s language is detected automatically and read with a matching voice.</source>
         <translation>自动检测文本语言，并使用相应的语音朗读。</translation>
     </message>
     <message>
@@ -678,10 +678,6 @@ Requests to the tray program:
         <translation>该文本</translation>
     </message>
     <message>
-        <source>Resumed at %1% · press ⏮ to start over</source>
-        <translation>已从 %1% 处继续 · 按 ⏮ 从头开始</translation>
-    </message>
-    <message>
         <source>Clipboard is empty</source>
         <translation>剪贴板为空</translation>
     </message>
@@ -694,7 +690,7 @@ Requests to the tray program:
         <translation>此文档已不可用</translation>
     </message>
     <message>
-        <source>Couldn't reopen %1: %2</source>
+        <source>Couldn&apos;t reopen %1: %2</source>
         <translation>无法重新打开 %1：%2</translation>
     </message>
     <message>
@@ -702,12 +698,16 @@ Requests to the tray program:
         <translation>语音不可用；将继续无语音阅读</translation>
     </message>
     <message>
-        <source>Couldn't read %1: %2</source>
+        <source>Couldn&apos;t read %1: %2</source>
         <translation>无法读取 %1：%2</translation>
     </message>
     <message>
         <source>Welcome to VeloraMac. Select text anywhere on your desktop and press the global shortcut to start reading at the speed of thought. Words flash one at a time, with the Optimal Recognition Point highlighted so your eyes barely move. Drop a PDF, ePub, or Markdown file onto this window to read it instantly — everything stays private, parsed entirely on your device.</source>
         <translation>欢迎使用 VeloraMac。在桌面上任意位置选中文本，然后按下全局快捷键，即可以思维的速度阅读。单词逐个闪现，最佳识别点会高亮显示，让您的眼睛几乎无需移动。将 PDF、ePub 或 Markdown 文件拖放到此窗口即可立即阅读——一切都保持私密，完全在您的设备上处理。</translation>
+    </message>
+    <message>
+        <source>Resumed at %L1% · press ⏮ to start over</source>
+        <translation>已从 %L1% 处继续 · 按 ⏮ 从头开始</translation>
     </message>
 </context>
 <context>
@@ -824,7 +824,7 @@ Requests to the tray program:
         <translation>文本转语音（声画同步）</translation>
     </message>
     <message>
-        <source>On “Automatic”, the language of the text is detected and read with a matching voice — Turkish text gets a Turkish voice, not an English one. Voices run entirely on-device; for more natural ones, install Debian's mbrola package with voices such as mbrola-us1 or mbrola-de6.</source>
+        <source>On “Automatic”, the language of the text is detected and read with a matching voice — Turkish text gets a Turkish voice, not an English one. Voices run entirely on-device; for more natural ones, install Debian&apos;s mbrola package with voices such as mbrola-us1 or mbrola-de6.</source>
         <translation>选择“自动”时，会检测文本的语言并用相应的语音朗读——土耳其语文本使用土耳其语语音，而不是英语语音。语音完全在设备上运行；如需更自然的语音，请安装 Debian 的 mbrola 软件包以及 mbrola-us1 或 mbrola-de6 等语音。</translation>
     </message>
     <message>
@@ -876,19 +876,19 @@ Requests to the tray program:
         <translation>Wayland：GNOME 在按下 %1 时运行 veloramac --read-selection，这是“设置 ▸ 键盘”中的一个自定义快捷键。</translation>
     </message>
     <message>
-        <source>Wayland: GNOME lets no program grab a shortcut. Add one to GNOME's custom keyboard shortcuts that runs veloramac --read-selection; your other shortcuts are left as they are.</source>
+        <source>Wayland: GNOME lets no program grab a shortcut. Add one to GNOME&apos;s custom keyboard shortcuts that runs veloramac --read-selection; your other shortcuts are left as they are.</source>
         <translation>Wayland：GNOME 不允许任何程序占用快捷键。请在 GNOME 的自定义键盘快捷键中添加一个运行 veloramac --read-selection 的快捷键；您的其他快捷键保持不变。</translation>
     </message>
     <message>
-        <source>Remove from GNOME's shortcuts</source>
+        <source>Remove from GNOME&apos;s shortcuts</source>
         <translation>从 GNOME 快捷键中移除</translation>
     </message>
     <message>
-        <source>Add %1 to GNOME's shortcuts</source>
+        <source>Add %1 to GNOME&apos;s shortcuts</source>
         <translation>将 %1 添加到 GNOME 快捷键</translation>
     </message>
     <message>
-        <source>This session (Wayland) lets no program grab a global shortcut or send key strokes. Bind the command veloramac --read-selection to a shortcut in your desktop's keyboard settings.</source>
+        <source>This session (Wayland) lets no program grab a global shortcut or send key strokes. Bind the command veloramac --read-selection to a shortcut in your desktop&apos;s keyboard settings.</source>
         <translation>此会话（Wayland）不允许任何程序占用全局快捷键或发送按键。请在桌面的键盘设置中为命令 veloramac --read-selection 绑定一个快捷键。</translation>
     </message>
     <message>
@@ -973,7 +973,7 @@ Requests to the tray program:
         <translation>%1 已被占用</translation>
     </message>
     <message>
-        <source>Another program holds the shortcut %1, or the desktop declined it, so VeloraMac cannot use it. Choose another in VeloraMac's Settings ▸ Shortcut; Read Selection in the tray menu works meanwhile.</source>
+        <source>Another program holds the shortcut %1, or the desktop declined it, so VeloraMac cannot use it. Choose another in VeloraMac&apos;s Settings ▸ Shortcut; Read Selection in the tray menu works meanwhile.</source>
         <translation>另一个程序占用了快捷键 %1，或桌面拒绝了它，因此 VeloraMac 无法使用。请在 VeloraMac 的“设置 ▸ 快捷键”中选择另一个；在此期间，托盘菜单中的“阅读选中内容”仍可使用。</translation>
     </message>
     <message>

@@ -147,12 +147,12 @@ namespace {
 QString readingTimeText(const ReadingStats& stats) {
     const std::int64_t s = stats.roundedSecondsRead();
     if (s >= 3600) {
-        return LibraryView::tr("%1h %2m").arg(s / 3600).arg((s % 3600) / 60);
+        return LibraryView::tr("%L1h %L2m").arg(s / 3600).arg((s % 3600) / 60);
     }
     if (s >= 60) {
-        return LibraryView::tr("%1m").arg(s / 60);
+        return LibraryView::tr("%L1m").arg(s / 60);
     }
-    return LibraryView::tr("%1s").arg(s);
+    return LibraryView::tr("%L1s").arg(s);
 }
 
 } // namespace
