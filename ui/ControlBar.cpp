@@ -107,9 +107,7 @@ ControlBar::ControlBar(QWidget* parent)
     speedRow->setSpacing(12);
     speed_->setFocusPolicy(Qt::TabFocus);
     speed_->setAccessibleName(tr("Speed in words per minute"));
-    // Wide enough for the fastest speed as the user's language writes it, so the row never jumps.
-    rate_->setFixedWidth(std::max(
-        92, rate_->fontMetrics().horizontalAdvance(tr("%1 WPM").arg(ReadingSettings::maxWPM)) + 8));
+    rate_->setFixedWidth(92);
     rate_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     multiplier_->setFixedWidth(42);
     multiplier_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -180,6 +178,10 @@ void ControlBar::showSpeechState() {
 
 void ControlBar::showSettings(const ReadingSettings& settings) {
     speed_->showValue(double(settings.clampedWPM()));
+    // Wide enough for the fastest speed as the user's language writes it in the font now in
+    // use, so the row never jumps.
+    rate_->setFixedWidth(std::max(
+        92, rate_->fontMetrics().horizontalAdvance(tr("%1 WPM").arg(ReadingSettings::maxWPM)) + 8));
     rate_->setText(tr("%1 WPM").arg(settings.clampedWPM()));
     multiplier_->setText(qtext(settings.speedMultiplierLabel()));
     chunk_->showValue(settings.clampedWordsPerChunk());
