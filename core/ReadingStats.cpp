@@ -41,17 +41,6 @@ std::int64_t ReadingStats::roundedSecondsRead() const {
     return saturatingInteger(std::round(totalSecondsRead));
 }
 
-std::string ReadingStats::formattedTime() const {
-    const std::int64_t s = roundedSecondsRead();
-    if (s >= 3600) {
-        return std::to_string(s / 3600) + "h " + std::to_string((s % 3600) / 60) + "m";
-    }
-    if (s >= 60) {
-        return std::to_string(s / 60) + "m";
-    }
-    return std::to_string(s) + "s";
-}
-
 void ReadingStats::add(std::int64_t words, double seconds) {
     if (words > 0 && __builtin_add_overflow(totalWordsRead, words, &totalWordsRead)) {
         totalWordsRead = std::numeric_limits<std::int64_t>::max();

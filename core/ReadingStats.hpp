@@ -18,8 +18,6 @@ struct ReadingStats {
     std::int64_t averageWPM() const;
     // The seconds read, rounded half away from zero.
     std::int64_t roundedSecondsRead() const;
-    // "45s", "2m" or "1h 2m", from the rounded seconds.
-    std::string formattedTime() const;
 
     // Negative words and negative or non-finite seconds add nothing.
     void add(std::int64_t words, double seconds);

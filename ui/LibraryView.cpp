@@ -141,9 +141,6 @@ QString progressText(const ReadingHistoryEntry& entry) {
     return QString::number(percent) + QLatin1Char('%');
 }
 
-namespace {
-
-// The units in the user's language.
 QString readingTimeText(const ReadingStats& stats) {
     const std::int64_t s = stats.roundedSecondsRead();
     if (s >= 3600) {
@@ -154,8 +151,6 @@ QString readingTimeText(const ReadingStats& stats) {
     }
     return LibraryView::tr("%L1s").arg(s);
 }
-
-} // namespace
 
 LibraryView::LibraryView(LibraryStore& library, QWidget* parent)
     : QWidget(parent), library_(library),
