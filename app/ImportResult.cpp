@@ -33,6 +33,12 @@ std::string_view reason(ImportFailure failure) {
                                  "the program that reads this format is not installed");
     case ImportFailure::timedOut:
         return QT_TRANSLATE_NOOP("ImportFailure", "reading it took too long");
+    case ImportFailure::recognitionDataMissing:
+        return QT_TRANSLATE_NOOP("ImportFailure",
+                                 "its pages hold no text (scanned images), and reading them needs "
+                                 "the package tesseract-ocr-eng");
+    case ImportFailure::cancelled:
+        return QT_TRANSLATE_NOOP("ImportFailure", "reading it was cancelled");
     }
     return QT_TRANSLATE_NOOP("ImportFailure", "it could not be read");
 }

@@ -247,7 +247,12 @@ std::string CommandLine::usage() const {
              "read the text selected in any program; bind this to a shortcut in the desktop's "
              "settings where the program cannot grab one (Wayland)"))},
         {"--read-clipboard",
-         translated(QT_TRANSLATE_NOOP("CommandLine", "read the text on the clipboard"))}};
+         translated(QT_TRANSLATE_NOOP("CommandLine", "read the text on the clipboard"))},
+        {"--autostart",
+         translated(QT_TRANSLATE_NOOP(
+             "CommandLine",
+             "start in the tray without showing the panel, as the desktop does at login once "
+             "\"Start at login\" is on; nothing when the program runs already"))}};
     const std::vector<HelpEntry> logging = {
         {std::string(verboseOption),
          translated(QT_TRANSLATE_NOOP(
