@@ -73,6 +73,10 @@ Requests to the tray program:
         <source>Logging:</source>
         <translation>السجلات:</translation>
     </message>
+    <message>
+        <source>start in the tray without showing the panel, as the desktop does at login once &quot;Start at login&quot; is on; nothing when the program runs already</source>
+        <translation>ابدأ في صينية النظام دون إظهار اللوحة، كما يفعل سطح المكتب عند تسجيل الدخول متى كان «ابدأ عند تسجيل الدخول» مفعّلًا؛ ولا شيء إن كان البرنامج يعمل بالفعل</translation>
+    </message>
 </context>
 <context>
     <name>DocumentFormat</name>
@@ -194,6 +198,14 @@ Requests to the tray program:
         <source>it could not be read</source>
         <translation>تعذّرت قراءته</translation>
     </message>
+    <message>
+        <source>its pages hold no text (scanned images), and reading them needs the package tesseract-ocr-eng</source>
+        <translation>صفحاته لا تحتوي على نص (صور ممسوحة ضوئيًا)، وقراءتها تحتاج إلى الحزمة tesseract-ocr-eng</translation>
+    </message>
+    <message>
+        <source>reading it was cancelled</source>
+        <translation>أُلغيت القراءة</translation>
+    </message>
 </context>
 <context>
     <name>InstalledVersion</name>
@@ -223,6 +235,17 @@ Requests to the tray program:
         <source>QT_LAYOUT_DIRECTION</source>
         <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
         <translation>RTL</translation>
+    </message>
+</context>
+<context>
+    <name>ReaderPanel</name>
+    <message>
+        <source>Start VeloraMac when you log in, so the shortcut always works?</source>
+        <translation>هل يبدأ VeloraMac عند تسجيل الدخول، ليعمل الاختصار دائمًا؟</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s autostart entry could not be written</source>
+        <translation>تعذّرت كتابة مُدخل البدء التلقائي لسطح المكتب</translation>
     </message>
 </context>
 <context>
@@ -471,6 +494,17 @@ Requests to the tray program:
     </message>
 </context>
 <context>
+    <name>velora::QuestionLine</name>
+    <message>
+        <source>Yes</source>
+        <translation>نعم</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>لا</translation>
+    </message>
+</context>
+<context>
     <name>velora::QuickSettingsView</name>
     <message>
         <source>Instant swap — classic RSVP.</source>
@@ -671,6 +705,10 @@ Requests to the tray program:
         <source>Full screen (Ctrl+F)</source>
         <translation>ملء الشاشة (Ctrl+F)</translation>
     </message>
+    <message>
+        <source>Cancel</source>
+        <translation>إلغاء</translation>
+    </message>
 </context>
 <context>
     <name>velora::ReaderViewModel</name>
@@ -709,6 +747,10 @@ Requests to the tray program:
     <message>
         <source>Resumed at %L1% · press ⏮ to start over</source>
         <translation>استُؤنفت القراءة عند %L1% · اضغط ⏮ للبدء من جديد</translation>
+    </message>
+    <message>
+        <source>Reading page %1 of %2 by text recognition</source>
+        <translation>قراءة الصفحة %1 من %2 بالتعرّف على النص</translation>
     </message>
 </context>
 <context>
@@ -900,6 +942,10 @@ Requests to the tray program:
         <source>Focus · Flow · Spotlight</source>
         <translation>تركيز · تدفّق · إضاءة</translation>
     </message>
+    <message>
+        <source>Startup</source>
+        <translation>البدء</translation>
+    </message>
 </context>
 <context>
     <name>velora::ShortcutRecorder</name>
@@ -910,6 +956,29 @@ Requests to the tray program:
     <message>
         <source>Press a shortcut…</source>
         <translation>اضغط اختصارًا…</translation>
+    </message>
+</context>
+<context>
+    <name>velora::StartAtLoginSwitch</name>
+    <message>
+        <source>Start at login</source>
+        <translation>ابدأ عند تسجيل الدخول</translation>
+    </message>
+    <message>
+        <source>Turned off in the desktop&apos;s startup settings; turn it on there.</source>
+        <translation>مُعطّل في إعدادات بدء التشغيل لسطح المكتب؛ فعّله من هناك.</translation>
+    </message>
+    <message>
+        <source>Starts in the tray when you log in, so the shortcut always works.</source>
+        <translation>يبدأ في صينية النظام عند تسجيل الدخول، ليعمل الاختصار دائمًا.</translation>
+    </message>
+    <message>
+        <source>The autostart entry could not be written.</source>
+        <translation>تعذّرت كتابة مُدخل البدء التلقائي.</translation>
+    </message>
+    <message>
+        <source>The autostart entry could not be removed.</source>
+        <translation>تعذّرت إزالة مُدخل البدء التلقائي.</translation>
     </message>
 </context>
 <context>

@@ -73,6 +73,10 @@ Anfragen an das Programm im Systembereich:
         <source>Logging:</source>
         <translation>Protokollierung:</translation>
     </message>
+    <message>
+        <source>start in the tray without showing the panel, as the desktop does at login once &quot;Start at login&quot; is on; nothing when the program runs already</source>
+        <translation>im Systembereich starten, ohne die Leiste zu zeigen, wie es die Arbeitsumgebung beim Anmelden tut, sobald „Beim Anmelden starten“ eingeschaltet ist; nichts, wenn das Programm bereits läuft</translation>
+    </message>
 </context>
 <context>
     <name>DocumentFormat</name>
@@ -194,6 +198,14 @@ Anfragen an das Programm im Systembereich:
         <source>it could not be read</source>
         <translation>die Datei konnte nicht gelesen werden</translation>
     </message>
+    <message>
+        <source>its pages hold no text (scanned images), and reading them needs the package tesseract-ocr-eng</source>
+        <translation>die Seiten enthalten keinen Text (gescannte Bilder), und um sie zu lesen, wird das Paket tesseract-ocr-eng benötigt</translation>
+    </message>
+    <message>
+        <source>reading it was cancelled</source>
+        <translation>das Lesen wurde abgebrochen</translation>
+    </message>
 </context>
 <context>
     <name>InstalledVersion</name>
@@ -223,6 +235,17 @@ Anfragen an das Programm im Systembereich:
         <source>QT_LAYOUT_DIRECTION</source>
         <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
         <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>ReaderPanel</name>
+    <message>
+        <source>Start VeloraMac when you log in, so the shortcut always works?</source>
+        <translation>VeloraMac beim Anmelden starten, damit das Tastenkürzel immer funktioniert?</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s autostart entry could not be written</source>
+        <translation>Der Autostart-Eintrag der Arbeitsumgebung konnte nicht geschrieben werden</translation>
     </message>
 </context>
 <context>
@@ -471,6 +494,17 @@ Anfragen an das Programm im Systembereich:
     </message>
 </context>
 <context>
+    <name>velora::QuestionLine</name>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
+</context>
+<context>
     <name>velora::QuickSettingsView</name>
     <message>
         <source>Instant swap — classic RSVP.</source>
@@ -671,6 +705,10 @@ Anfragen an das Programm im Systembereich:
         <source>Full screen (Ctrl+F)</source>
         <translation>Vollbild (Strg+F)</translation>
     </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
 </context>
 <context>
     <name>velora::ReaderViewModel</name>
@@ -709,6 +747,10 @@ Anfragen an das Programm im Systembereich:
     <message>
         <source>Resumed at %L1% · press ⏮ to start over</source>
         <translation>Fortgesetzt bei %L1 % · ⏮ drücken, um neu zu beginnen</translation>
+    </message>
+    <message>
+        <source>Reading page %1 of %2 by text recognition</source>
+        <translation>Seite %1 von %2 wird per Texterkennung gelesen</translation>
     </message>
 </context>
 <context>
@@ -900,6 +942,10 @@ Anfragen an das Programm im Systembereich:
         <source>Focus · Flow · Spotlight</source>
         <translation>Fokus · Fluss · Spotlight</translation>
     </message>
+    <message>
+        <source>Startup</source>
+        <translation>Start</translation>
+    </message>
 </context>
 <context>
     <name>velora::ShortcutRecorder</name>
@@ -910,6 +956,29 @@ Anfragen an das Programm im Systembereich:
     <message>
         <source>Press a shortcut…</source>
         <translation>Tastenkürzel drücken …</translation>
+    </message>
+</context>
+<context>
+    <name>velora::StartAtLoginSwitch</name>
+    <message>
+        <source>Start at login</source>
+        <translation>Beim Anmelden starten</translation>
+    </message>
+    <message>
+        <source>Turned off in the desktop&apos;s startup settings; turn it on there.</source>
+        <translation>In den Starteinstellungen der Arbeitsumgebung ausgeschaltet; schalten Sie es dort ein.</translation>
+    </message>
+    <message>
+        <source>Starts in the tray when you log in, so the shortcut always works.</source>
+        <translation>Startet beim Anmelden im Systembereich, damit das Tastenkürzel immer funktioniert.</translation>
+    </message>
+    <message>
+        <source>The autostart entry could not be written.</source>
+        <translation>Der Autostart-Eintrag konnte nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>The autostart entry could not be removed.</source>
+        <translation>Der Autostart-Eintrag konnte nicht entfernt werden.</translation>
     </message>
 </context>
 <context>

@@ -73,6 +73,10 @@ Peticiones al programa de la bandeja del sistema:
         <source>Logging:</source>
         <translation>Registro:</translation>
     </message>
+    <message>
+        <source>start in the tray without showing the panel, as the desktop does at login once &quot;Start at login&quot; is on; nothing when the program runs already</source>
+        <translation>iniciar en la bandeja del sistema sin mostrar el panel, como hace el escritorio al iniciar sesión cuando «Iniciar al iniciar sesión» está activado; no hace nada si el programa ya está en marcha</translation>
+    </message>
 </context>
 <context>
     <name>DocumentFormat</name>
@@ -194,6 +198,14 @@ Peticiones al programa de la bandeja del sistema:
         <source>it could not be read</source>
         <translation>no se pudo leer</translation>
     </message>
+    <message>
+        <source>its pages hold no text (scanned images), and reading them needs the package tesseract-ocr-eng</source>
+        <translation>sus páginas no contienen texto (imágenes escaneadas), y para leerlas se necesita el paquete tesseract-ocr-eng</translation>
+    </message>
+    <message>
+        <source>reading it was cancelled</source>
+        <translation>se canceló la lectura</translation>
+    </message>
 </context>
 <context>
     <name>InstalledVersion</name>
@@ -223,6 +235,17 @@ Peticiones al programa de la bandeja del sistema:
         <source>QT_LAYOUT_DIRECTION</source>
         <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
         <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>ReaderPanel</name>
+    <message>
+        <source>Start VeloraMac when you log in, so the shortcut always works?</source>
+        <translation>¿Iniciar VeloraMac al iniciar sesión, para que el atajo funcione siempre?</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s autostart entry could not be written</source>
+        <translation>No se pudo escribir la entrada de inicio automático del escritorio</translation>
     </message>
 </context>
 <context>
@@ -471,6 +494,17 @@ Peticiones al programa de la bandeja del sistema:
     </message>
 </context>
 <context>
+    <name>velora::QuestionLine</name>
+    <message>
+        <source>Yes</source>
+        <translation>Sí</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+</context>
+<context>
     <name>velora::QuickSettingsView</name>
     <message>
         <source>Instant swap — classic RSVP.</source>
@@ -671,6 +705,10 @@ Peticiones al programa de la bandeja del sistema:
         <source>Full screen (Ctrl+F)</source>
         <translation>Pantalla completa (Ctrl+F)</translation>
     </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
 </context>
 <context>
     <name>velora::ReaderViewModel</name>
@@ -709,6 +747,10 @@ Peticiones al programa de la bandeja del sistema:
     <message>
         <source>Resumed at %L1% · press ⏮ to start over</source>
         <translation>Se reanudó en el %L1 % · pulse ⏮ para volver a empezar</translation>
+    </message>
+    <message>
+        <source>Reading page %1 of %2 by text recognition</source>
+        <translation>Leyendo la página %1 de %2 mediante reconocimiento de texto</translation>
     </message>
 </context>
 <context>
@@ -900,6 +942,10 @@ Peticiones al programa de la bandeja del sistema:
         <source>Focus · Flow · Spotlight</source>
         <translation>Foco · Flujo · Foco de luz</translation>
     </message>
+    <message>
+        <source>Startup</source>
+        <translation>Inicio</translation>
+    </message>
 </context>
 <context>
     <name>velora::ShortcutRecorder</name>
@@ -910,6 +956,29 @@ Peticiones al programa de la bandeja del sistema:
     <message>
         <source>Press a shortcut…</source>
         <translation>Pulse un atajo…</translation>
+    </message>
+</context>
+<context>
+    <name>velora::StartAtLoginSwitch</name>
+    <message>
+        <source>Start at login</source>
+        <translation>Iniciar al iniciar sesión</translation>
+    </message>
+    <message>
+        <source>Turned off in the desktop&apos;s startup settings; turn it on there.</source>
+        <translation>Desactivado en la configuración de inicio del escritorio; actívelo allí.</translation>
+    </message>
+    <message>
+        <source>Starts in the tray when you log in, so the shortcut always works.</source>
+        <translation>Se inicia en la bandeja del sistema al iniciar sesión, para que el atajo funcione siempre.</translation>
+    </message>
+    <message>
+        <source>The autostart entry could not be written.</source>
+        <translation>No se pudo escribir la entrada de inicio automático.</translation>
+    </message>
+    <message>
+        <source>The autostart entry could not be removed.</source>
+        <translation>No se pudo quitar la entrada de inicio automático.</translation>
     </message>
 </context>
 <context>

@@ -73,6 +73,10 @@ Demandes au programme de la zone de notification :
         <source>Logging:</source>
         <translation>Journalisation :</translation>
     </message>
+    <message>
+        <source>start in the tray without showing the panel, as the desktop does at login once &quot;Start at login&quot; is on; nothing when the program runs already</source>
+        <translation>démarrer dans la zone de notification sans afficher le panneau, comme le fait le bureau à la connexion une fois « Démarrer à l’ouverture de session » activé ; ne fait rien si le programme tourne déjà</translation>
+    </message>
 </context>
 <context>
     <name>DocumentFormat</name>
@@ -194,6 +198,14 @@ Demandes au programme de la zone de notification :
         <source>it could not be read</source>
         <translation>il n’a pas pu être lu</translation>
     </message>
+    <message>
+        <source>its pages hold no text (scanned images), and reading them needs the package tesseract-ocr-eng</source>
+        <translation>ses pages ne contiennent pas de texte (images numérisées), et les lire nécessite le paquet tesseract-ocr-eng</translation>
+    </message>
+    <message>
+        <source>reading it was cancelled</source>
+        <translation>la lecture a été annulée</translation>
+    </message>
 </context>
 <context>
     <name>InstalledVersion</name>
@@ -223,6 +235,17 @@ Demandes au programme de la zone de notification :
         <source>QT_LAYOUT_DIRECTION</source>
         <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
         <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>ReaderPanel</name>
+    <message>
+        <source>Start VeloraMac when you log in, so the shortcut always works?</source>
+        <translation>Démarrer VeloraMac à l’ouverture de session, pour que le raccourci fonctionne toujours ?</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s autostart entry could not be written</source>
+        <translation>L’entrée de démarrage automatique du bureau n’a pas pu être écrite</translation>
     </message>
 </context>
 <context>
@@ -471,6 +494,17 @@ Demandes au programme de la zone de notification :
     </message>
 </context>
 <context>
+    <name>velora::QuestionLine</name>
+    <message>
+        <source>Yes</source>
+        <translation>Oui</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Non</translation>
+    </message>
+</context>
+<context>
     <name>velora::QuickSettingsView</name>
     <message>
         <source>Instant swap — classic RSVP.</source>
@@ -671,6 +705,10 @@ Demandes au programme de la zone de notification :
         <source>Full screen (Ctrl+F)</source>
         <translation>Plein écran (Ctrl+F)</translation>
     </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
 </context>
 <context>
     <name>velora::ReaderViewModel</name>
@@ -709,6 +747,10 @@ Demandes au programme de la zone de notification :
     <message>
         <source>Resumed at %L1% · press ⏮ to start over</source>
         <translation>Reprise à %L1 % · appuyez sur ⏮ pour recommencer</translation>
+    </message>
+    <message>
+        <source>Reading page %1 of %2 by text recognition</source>
+        <translation>Lecture de la page %1 sur %2 par reconnaissance de texte</translation>
     </message>
 </context>
 <context>
@@ -900,6 +942,10 @@ Demandes au programme de la zone de notification :
         <source>Focus · Flow · Spotlight</source>
         <translation>Focus · Flux · Projecteur</translation>
     </message>
+    <message>
+        <source>Startup</source>
+        <translation>Démarrage</translation>
+    </message>
 </context>
 <context>
     <name>velora::ShortcutRecorder</name>
@@ -910,6 +956,29 @@ Demandes au programme de la zone de notification :
     <message>
         <source>Press a shortcut…</source>
         <translation>Appuyez sur un raccourci…</translation>
+    </message>
+</context>
+<context>
+    <name>velora::StartAtLoginSwitch</name>
+    <message>
+        <source>Start at login</source>
+        <translation>Démarrer à l’ouverture de session</translation>
+    </message>
+    <message>
+        <source>Turned off in the desktop&apos;s startup settings; turn it on there.</source>
+        <translation>Désactivé dans les paramètres de démarrage du bureau ; activez-le là-bas.</translation>
+    </message>
+    <message>
+        <source>Starts in the tray when you log in, so the shortcut always works.</source>
+        <translation>Démarre dans la zone de notification à l’ouverture de session, pour que le raccourci fonctionne toujours.</translation>
+    </message>
+    <message>
+        <source>The autostart entry could not be written.</source>
+        <translation>L’entrée de démarrage automatique n’a pas pu être écrite.</translation>
+    </message>
+    <message>
+        <source>The autostart entry could not be removed.</source>
+        <translation>L’entrée de démarrage automatique n’a pas pu être supprimée.</translation>
     </message>
 </context>
 <context>

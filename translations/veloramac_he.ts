@@ -73,6 +73,10 @@ Requests to the tray program:
         <source>Logging:</source>
         <translation>רישום:</translation>
     </message>
+    <message>
+        <source>start in the tray without showing the panel, as the desktop does at login once &quot;Start at login&quot; is on; nothing when the program runs already</source>
+        <translation>הפעלה במגש המערכת בלי להציג את הלוח, כפי ששולחן העבודה עושה בכניסה כש־„הפעלה בכניסה למערכת” מופעל; אינו עושה דבר אם התוכנה כבר פועלת</translation>
+    </message>
 </context>
 <context>
     <name>DocumentFormat</name>
@@ -194,6 +198,14 @@ Requests to the tray program:
         <source>it could not be read</source>
         <translation>לא ניתן היה לקרוא אותו</translation>
     </message>
+    <message>
+        <source>its pages hold no text (scanned images), and reading them needs the package tesseract-ocr-eng</source>
+        <translation>בעמודים שלו אין טקסט (תמונות סרוקות), וקריאתם דורשת את החבילה tesseract-ocr-eng</translation>
+    </message>
+    <message>
+        <source>reading it was cancelled</source>
+        <translation>הקריאה בוטלה</translation>
+    </message>
 </context>
 <context>
     <name>InstalledVersion</name>
@@ -223,6 +235,17 @@ Requests to the tray program:
         <source>QT_LAYOUT_DIRECTION</source>
         <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
         <translation>RTL</translation>
+    </message>
+</context>
+<context>
+    <name>ReaderPanel</name>
+    <message>
+        <source>Start VeloraMac when you log in, so the shortcut always works?</source>
+        <translation>להפעיל את VeloraMac בכניסה למערכת, כדי שקיצור המקשים יעבוד תמיד?</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s autostart entry could not be written</source>
+        <translation>לא ניתן היה לכתוב את רשומת ההפעלה האוטומטית של שולחן העבודה</translation>
     </message>
 </context>
 <context>
@@ -471,6 +494,17 @@ Requests to the tray program:
     </message>
 </context>
 <context>
+    <name>velora::QuestionLine</name>
+    <message>
+        <source>Yes</source>
+        <translation>כן</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>לא</translation>
+    </message>
+</context>
+<context>
     <name>velora::QuickSettingsView</name>
     <message>
         <source>Instant swap — classic RSVP.</source>
@@ -671,6 +705,10 @@ Requests to the tray program:
         <source>Full screen (Ctrl+F)</source>
         <translation>מסך מלא (Ctrl+F)</translation>
     </message>
+    <message>
+        <source>Cancel</source>
+        <translation>ביטול</translation>
+    </message>
 </context>
 <context>
     <name>velora::ReaderViewModel</name>
@@ -709,6 +747,10 @@ Requests to the tray program:
     <message>
         <source>Resumed at %L1% · press ⏮ to start over</source>
         <translation>הקריאה חודשה ב־%L1% · לחצו על ⏮ כדי להתחיל מחדש</translation>
+    </message>
+    <message>
+        <source>Reading page %1 of %2 by text recognition</source>
+        <translation>קריאת עמוד %1 מתוך %2 בזיהוי טקסט</translation>
     </message>
 </context>
 <context>
@@ -900,6 +942,10 @@ Requests to the tray program:
         <source>Focus · Flow · Spotlight</source>
         <translation>מיקוד · זרימה · זרקור</translation>
     </message>
+    <message>
+        <source>Startup</source>
+        <translation>הפעלה</translation>
+    </message>
 </context>
 <context>
     <name>velora::ShortcutRecorder</name>
@@ -910,6 +956,29 @@ Requests to the tray program:
     <message>
         <source>Press a shortcut…</source>
         <translation>לחצו על קיצור מקשים…</translation>
+    </message>
+</context>
+<context>
+    <name>velora::StartAtLoginSwitch</name>
+    <message>
+        <source>Start at login</source>
+        <translation>הפעלה בכניסה למערכת</translation>
+    </message>
+    <message>
+        <source>Turned off in the desktop&apos;s startup settings; turn it on there.</source>
+        <translation>כבוי בהגדרות ההפעלה של שולחן העבודה; הפעילו אותו שם.</translation>
+    </message>
+    <message>
+        <source>Starts in the tray when you log in, so the shortcut always works.</source>
+        <translation>מופעלת במגש המערכת בכניסה למערכת, כדי שקיצור המקשים יעבוד תמיד.</translation>
+    </message>
+    <message>
+        <source>The autostart entry could not be written.</source>
+        <translation>לא ניתן היה לכתוב את רשומת ההפעלה האוטומטית.</translation>
+    </message>
+    <message>
+        <source>The autostart entry could not be removed.</source>
+        <translation>לא ניתן היה להסיר את רשומת ההפעלה האוטומטית.</translation>
     </message>
 </context>
 <context>

@@ -73,6 +73,10 @@ veloramac は要求を渡して終了します。
         <source>Logging:</source>
         <translation>ログ:</translation>
     </message>
+    <message>
+        <source>start in the tray without showing the panel, as the desktop does at login once &quot;Start at login&quot; is on; nothing when the program runs already</source>
+        <translation>パネルを表示せずにトレイで起動します。「ログイン時に起動」がオンのときにデスクトップがログイン時に行う動作です。すでに実行中なら何もしません</translation>
+    </message>
 </context>
 <context>
     <name>DocumentFormat</name>
@@ -194,6 +198,14 @@ veloramac は要求を渡して終了します。
         <source>it could not be read</source>
         <translation>読み込めませんでした</translation>
     </message>
+    <message>
+        <source>its pages hold no text (scanned images), and reading them needs the package tesseract-ocr-eng</source>
+        <translation>ページにテキストがありません（スキャン画像）。読み取るには tesseract-ocr-eng パッケージが必要です</translation>
+    </message>
+    <message>
+        <source>reading it was cancelled</source>
+        <translation>読み込みはキャンセルされました</translation>
+    </message>
 </context>
 <context>
     <name>InstalledVersion</name>
@@ -223,6 +235,17 @@ veloramac は要求を渡して終了します。
         <source>QT_LAYOUT_DIRECTION</source>
         <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
         <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>ReaderPanel</name>
+    <message>
+        <source>Start VeloraMac when you log in, so the shortcut always works?</source>
+        <translation>ショートカットがいつでも使えるよう、ログイン時に VeloraMac を起動しますか？</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s autostart entry could not be written</source>
+        <translation>デスクトップの自動起動エントリーを書き込めませんでした</translation>
     </message>
 </context>
 <context>
@@ -471,6 +494,17 @@ veloramac は要求を渡して終了します。
     </message>
 </context>
 <context>
+    <name>velora::QuestionLine</name>
+    <message>
+        <source>Yes</source>
+        <translation>はい</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>いいえ</translation>
+    </message>
+</context>
+<context>
     <name>velora::QuickSettingsView</name>
     <message>
         <source>Instant swap — classic RSVP.</source>
@@ -671,6 +705,10 @@ veloramac は要求を渡して終了します。
         <source>Full screen (Ctrl+F)</source>
         <translation>全画面表示 (Ctrl+F)</translation>
     </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
 </context>
 <context>
     <name>velora::ReaderViewModel</name>
@@ -709,6 +747,10 @@ veloramac は要求を渡して終了します。
     <message>
         <source>Resumed at %L1% · press ⏮ to start over</source>
         <translation>%L1% から再開しました · ⏮ を押すと最初から</translation>
+    </message>
+    <message>
+        <source>Reading page %1 of %2 by text recognition</source>
+        <translation>文字認識で %2 ページ中 %1 ページ目を読み込んでいます</translation>
     </message>
 </context>
 <context>
@@ -900,6 +942,10 @@ veloramac は要求を渡して終了します。
         <source>Focus · Flow · Spotlight</source>
         <translation>フォーカス · フロー · スポットライト</translation>
     </message>
+    <message>
+        <source>Startup</source>
+        <translation>起動</translation>
+    </message>
 </context>
 <context>
     <name>velora::ShortcutRecorder</name>
@@ -910,6 +956,29 @@ veloramac は要求を渡して終了します。
     <message>
         <source>Press a shortcut…</source>
         <translation>ショートカットを押してください…</translation>
+    </message>
+</context>
+<context>
+    <name>velora::StartAtLoginSwitch</name>
+    <message>
+        <source>Start at login</source>
+        <translation>ログイン時に起動</translation>
+    </message>
+    <message>
+        <source>Turned off in the desktop&apos;s startup settings; turn it on there.</source>
+        <translation>デスクトップのスタートアップ設定でオフになっています。そちらでオンにしてください。</translation>
+    </message>
+    <message>
+        <source>Starts in the tray when you log in, so the shortcut always works.</source>
+        <translation>ログイン時にトレイで起動するので、ショートカットがいつでも使えます。</translation>
+    </message>
+    <message>
+        <source>The autostart entry could not be written.</source>
+        <translation>自動起動エントリーを書き込めませんでした。</translation>
+    </message>
+    <message>
+        <source>The autostart entry could not be removed.</source>
+        <translation>自動起動エントリーを削除できませんでした。</translation>
     </message>
 </context>
 <context>

@@ -73,6 +73,10 @@ Pedidos ao programa da bandeja do sistema:
         <source>Logging:</source>
         <translation>Registro:</translation>
     </message>
+    <message>
+        <source>start in the tray without showing the panel, as the desktop does at login once &quot;Start at login&quot; is on; nothing when the program runs already</source>
+        <translation>iniciar na bandeja do sistema sem mostrar o painel, como o ambiente faz ao entrar na sessão quando “Iniciar ao entrar na sessão” está ativado; nada acontece se o programa já estiver em execução</translation>
+    </message>
 </context>
 <context>
     <name>DocumentFormat</name>
@@ -194,6 +198,14 @@ Pedidos ao programa da bandeja do sistema:
         <source>it could not be read</source>
         <translation>não foi possível lê-lo</translation>
     </message>
+    <message>
+        <source>its pages hold no text (scanned images), and reading them needs the package tesseract-ocr-eng</source>
+        <translation>as páginas não contêm texto (imagens digitalizadas), e para lê-las é preciso o pacote tesseract-ocr-eng</translation>
+    </message>
+    <message>
+        <source>reading it was cancelled</source>
+        <translation>a leitura foi cancelada</translation>
+    </message>
 </context>
 <context>
     <name>InstalledVersion</name>
@@ -223,6 +235,17 @@ Pedidos ao programa da bandeja do sistema:
         <source>QT_LAYOUT_DIRECTION</source>
         <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
         <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>ReaderPanel</name>
+    <message>
+        <source>Start VeloraMac when you log in, so the shortcut always works?</source>
+        <translation>Iniciar o VeloraMac ao entrar na sessão, para que o atalho sempre funcione?</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s autostart entry could not be written</source>
+        <translation>Não foi possível gravar a entrada de inicialização automática do ambiente</translation>
     </message>
 </context>
 <context>
@@ -471,6 +494,17 @@ Pedidos ao programa da bandeja do sistema:
     </message>
 </context>
 <context>
+    <name>velora::QuestionLine</name>
+    <message>
+        <source>Yes</source>
+        <translation>Sim</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Não</translation>
+    </message>
+</context>
+<context>
     <name>velora::QuickSettingsView</name>
     <message>
         <source>Instant swap — classic RSVP.</source>
@@ -671,6 +705,10 @@ Pedidos ao programa da bandeja do sistema:
         <source>Full screen (Ctrl+F)</source>
         <translation>Tela cheia (Ctrl+F)</translation>
     </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
 </context>
 <context>
     <name>velora::ReaderViewModel</name>
@@ -709,6 +747,10 @@ Pedidos ao programa da bandeja do sistema:
     <message>
         <source>Resumed at %L1% · press ⏮ to start over</source>
         <translation>Retomado em %L1% · pressione ⏮ para recomeçar</translation>
+    </message>
+    <message>
+        <source>Reading page %1 of %2 by text recognition</source>
+        <translation>Lendo a página %1 de %2 por reconhecimento de texto</translation>
     </message>
 </context>
 <context>
@@ -900,6 +942,10 @@ Pedidos ao programa da bandeja do sistema:
         <source>Focus · Flow · Spotlight</source>
         <translation>Foco · Fluxo · Holofote</translation>
     </message>
+    <message>
+        <source>Startup</source>
+        <translation>Inicialização</translation>
+    </message>
 </context>
 <context>
     <name>velora::ShortcutRecorder</name>
@@ -910,6 +956,29 @@ Pedidos ao programa da bandeja do sistema:
     <message>
         <source>Press a shortcut…</source>
         <translation>Pressione um atalho…</translation>
+    </message>
+</context>
+<context>
+    <name>velora::StartAtLoginSwitch</name>
+    <message>
+        <source>Start at login</source>
+        <translation>Iniciar ao entrar na sessão</translation>
+    </message>
+    <message>
+        <source>Turned off in the desktop&apos;s startup settings; turn it on there.</source>
+        <translation>Desativado nas configurações de inicialização do ambiente; ative-o lá.</translation>
+    </message>
+    <message>
+        <source>Starts in the tray when you log in, so the shortcut always works.</source>
+        <translation>Inicia na bandeja do sistema ao entrar na sessão, para que o atalho sempre funcione.</translation>
+    </message>
+    <message>
+        <source>The autostart entry could not be written.</source>
+        <translation>Não foi possível gravar a entrada de inicialização automática.</translation>
+    </message>
+    <message>
+        <source>The autostart entry could not be removed.</source>
+        <translation>Não foi possível remover a entrada de inicialização automática.</translation>
     </message>
 </context>
 <context>

@@ -73,6 +73,10 @@ FILE, захватывает выделение или читает буфер �
         <source>Logging:</source>
         <translation>Журналирование:</translation>
     </message>
+    <message>
+        <source>start in the tray without showing the panel, as the desktop does at login once &quot;Start at login&quot; is on; nothing when the program runs already</source>
+        <translation>запуститься в системном лотке, не показывая панель, как это делает рабочее окружение при входе, если включено «Запускать при входе в систему»; ничего не делает, если программа уже запущена</translation>
+    </message>
 </context>
 <context>
     <name>DocumentFormat</name>
@@ -194,6 +198,14 @@ FILE, захватывает выделение или читает буфер �
         <source>it could not be read</source>
         <translation>файл не удалось прочитать</translation>
     </message>
+    <message>
+        <source>its pages hold no text (scanned images), and reading them needs the package tesseract-ocr-eng</source>
+        <translation>на страницах нет текста (отсканированные изображения), а для их чтения нужен пакет tesseract-ocr-eng</translation>
+    </message>
+    <message>
+        <source>reading it was cancelled</source>
+        <translation>чтение отменено</translation>
+    </message>
 </context>
 <context>
     <name>InstalledVersion</name>
@@ -223,6 +235,17 @@ FILE, захватывает выделение или читает буфер �
         <source>QT_LAYOUT_DIRECTION</source>
         <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
         <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>ReaderPanel</name>
+    <message>
+        <source>Start VeloraMac when you log in, so the shortcut always works?</source>
+        <translation>Запускать VeloraMac при входе в систему, чтобы сочетание клавиш всегда работало?</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s autostart entry could not be written</source>
+        <translation>Не удалось записать элемент автозапуска рабочего окружения</translation>
     </message>
 </context>
 <context>
@@ -471,6 +494,17 @@ FILE, захватывает выделение или читает буфер �
     </message>
 </context>
 <context>
+    <name>velora::QuestionLine</name>
+    <message>
+        <source>Yes</source>
+        <translation>Да</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Нет</translation>
+    </message>
+</context>
+<context>
     <name>velora::QuickSettingsView</name>
     <message>
         <source>Instant swap — classic RSVP.</source>
@@ -671,6 +705,10 @@ FILE, захватывает выделение или читает буфер �
         <source>Full screen (Ctrl+F)</source>
         <translation>Во весь экран (Ctrl+F)</translation>
     </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
 </context>
 <context>
     <name>velora::ReaderViewModel</name>
@@ -709,6 +747,10 @@ FILE, захватывает выделение или читает буфер �
     <message>
         <source>Resumed at %L1% · press ⏮ to start over</source>
         <translation>Продолжено с %L1 % · нажмите ⏮, чтобы начать заново</translation>
+    </message>
+    <message>
+        <source>Reading page %1 of %2 by text recognition</source>
+        <translation>Чтение страницы %1 из %2 с помощью распознавания текста</translation>
     </message>
 </context>
 <context>
@@ -900,6 +942,10 @@ FILE, захватывает выделение или читает буфер �
         <source>Focus · Flow · Spotlight</source>
         <translation>Фокус · Поток · Прожектор</translation>
     </message>
+    <message>
+        <source>Startup</source>
+        <translation>Запуск</translation>
+    </message>
 </context>
 <context>
     <name>velora::ShortcutRecorder</name>
@@ -910,6 +956,29 @@ FILE, захватывает выделение или читает буфер �
     <message>
         <source>Press a shortcut…</source>
         <translation>Нажмите сочетание…</translation>
+    </message>
+</context>
+<context>
+    <name>velora::StartAtLoginSwitch</name>
+    <message>
+        <source>Start at login</source>
+        <translation>Запускать при входе в систему</translation>
+    </message>
+    <message>
+        <source>Turned off in the desktop&apos;s startup settings; turn it on there.</source>
+        <translation>Выключено в настройках автозапуска рабочего окружения; включите его там.</translation>
+    </message>
+    <message>
+        <source>Starts in the tray when you log in, so the shortcut always works.</source>
+        <translation>Запускается в системном лотке при входе в систему, чтобы сочетание клавиш всегда работало.</translation>
+    </message>
+    <message>
+        <source>The autostart entry could not be written.</source>
+        <translation>Не удалось записать элемент автозапуска.</translation>
+    </message>
+    <message>
+        <source>The autostart entry could not be removed.</source>
+        <translation>Не удалось удалить элемент автозапуска.</translation>
     </message>
 </context>
 <context>

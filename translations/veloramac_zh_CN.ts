@@ -72,6 +72,10 @@ Requests to the tray program:
         <source>Logging:</source>
         <translation>日志：</translation>
     </message>
+    <message>
+        <source>start in the tray without showing the panel, as the desktop does at login once &quot;Start at login&quot; is on; nothing when the program runs already</source>
+        <translation>在系统托盘中启动而不显示面板，如同开启“登录时启动”后桌面在登录时所做的那样；程序已在运行时不做任何事</translation>
+    </message>
 </context>
 <context>
     <name>DocumentFormat</name>
@@ -193,6 +197,14 @@ Requests to the tray program:
         <source>it could not be read</source>
         <translation>无法读取该文件</translation>
     </message>
+    <message>
+        <source>its pages hold no text (scanned images), and reading them needs the package tesseract-ocr-eng</source>
+        <translation>页面中没有文本（扫描图像），读取它们需要安装软件包 tesseract-ocr-eng</translation>
+    </message>
+    <message>
+        <source>reading it was cancelled</source>
+        <translation>读取已取消</translation>
+    </message>
 </context>
 <context>
     <name>InstalledVersion</name>
@@ -222,6 +234,17 @@ Requests to the tray program:
         <source>QT_LAYOUT_DIRECTION</source>
         <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
         <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>ReaderPanel</name>
+    <message>
+        <source>Start VeloraMac when you log in, so the shortcut always works?</source>
+        <translation>登录时启动 VeloraMac，让快捷键始终可用？</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s autostart entry could not be written</source>
+        <translation>无法写入桌面的自动启动项</translation>
     </message>
 </context>
 <context>
@@ -470,6 +493,17 @@ Requests to the tray program:
     </message>
 </context>
 <context>
+    <name>velora::QuestionLine</name>
+    <message>
+        <source>Yes</source>
+        <translation>是</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>否</translation>
+    </message>
+</context>
+<context>
     <name>velora::QuickSettingsView</name>
     <message>
         <source>Instant swap — classic RSVP.</source>
@@ -670,6 +704,10 @@ Requests to the tray program:
         <source>Full screen (Ctrl+F)</source>
         <translation>全屏 (Ctrl+F)</translation>
     </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
 </context>
 <context>
     <name>velora::ReaderViewModel</name>
@@ -708,6 +746,10 @@ Requests to the tray program:
     <message>
         <source>Resumed at %L1% · press ⏮ to start over</source>
         <translation>已从 %L1% 处继续 · 按 ⏮ 从头开始</translation>
+    </message>
+    <message>
+        <source>Reading page %1 of %2 by text recognition</source>
+        <translation>正在通过文字识别读取第 %1 页，共 %2 页</translation>
     </message>
 </context>
 <context>
@@ -899,6 +941,10 @@ Requests to the tray program:
         <source>Focus · Flow · Spotlight</source>
         <translation>专注 · 流式 · 聚光</translation>
     </message>
+    <message>
+        <source>Startup</source>
+        <translation>启动</translation>
+    </message>
 </context>
 <context>
     <name>velora::ShortcutRecorder</name>
@@ -909,6 +955,29 @@ Requests to the tray program:
     <message>
         <source>Press a shortcut…</source>
         <translation>请按下快捷键…</translation>
+    </message>
+</context>
+<context>
+    <name>velora::StartAtLoginSwitch</name>
+    <message>
+        <source>Start at login</source>
+        <translation>登录时启动</translation>
+    </message>
+    <message>
+        <source>Turned off in the desktop&apos;s startup settings; turn it on there.</source>
+        <translation>已在桌面的启动设置中关闭；请在那里开启。</translation>
+    </message>
+    <message>
+        <source>Starts in the tray when you log in, so the shortcut always works.</source>
+        <translation>登录时在系统托盘中启动，让快捷键始终可用。</translation>
+    </message>
+    <message>
+        <source>The autostart entry could not be written.</source>
+        <translation>无法写入自动启动项。</translation>
+    </message>
+    <message>
+        <source>The autostart entry could not be removed.</source>
+        <translation>无法移除自动启动项。</translation>
     </message>
 </context>
 <context>
