@@ -1,4 +1,4 @@
-#include "app/ImportResult.hpp"
+#include "app/ImportFailureText.hpp"
 
 #include <QCoreApplication>
 

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QString>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -27,10 +26,8 @@ enum class ImportFailure {
     cancelled,
 };
 
-// The reason as the log and the command line give it after "Couldn't read NAME: ".
+// The reason as the log gives it after "Couldn't read NAME: ".
 std::string_view reason(ImportFailure failure);
-// The same reason in the user's language.
-QString displayReason(ImportFailure failure);
 
 // The raw text of a document, or why there is none.
 class ImportResult {

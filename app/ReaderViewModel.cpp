@@ -1,5 +1,6 @@
 #include "app/ReaderViewModel.hpp"
 
+#include "app/ImportFailureText.hpp"
 #include "app/ImportService.hpp"
 #include "app/ReadingPreferences.hpp"
 #include "app/platform/Pasteboard.hpp"

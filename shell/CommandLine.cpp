@@ -1,6 +1,7 @@
 #include "shell/CommandLine.hpp"
 
 #include "app/FileBytes.hpp"
+#include "app/ImportFailureText.hpp"
 #include "core/TextEngine.hpp"
 #include "core/TextSanitizer.hpp"
 #include "platform/documents/DocumentImport.hpp"
