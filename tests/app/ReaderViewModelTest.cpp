@@ -838,7 +838,7 @@ TEST_F(ReaderViewModelTest, AScanIsRecognisedOnceAndReopenedWhileTheFileIsUnchan
             [&](LoadDone done) { reader.open(library().entries().at(0), std::move(done)); });
     };
     ASSERT_EQ(settle([&](LoadDone done) {
-                  reader.loadFile(scan, QStringLiteral("Couldn't read "), std::move(done));
+                  reader.loadFile(scan, QStringLiteral("Couldn't read %1: %2"), std::move(done));
               }).status,
               LoadOutcome::Status::loaded);
     EXPECT_EQ(reader.engine().words().back().text, "page3");
@@ -869,7 +869,7 @@ TEST_F(ReaderViewModelTest, RecognitionShowsItsPageAndCancellingKeepsTheText) {
         }
     });
     const LoadOutcome outcome = settle([&](LoadDone done) {
-        reader.loadFile(scan, QStringLiteral("Couldn't read "), std::move(done));
+        reader.loadFile(scan, QStringLiteral("Couldn't read %1: %2"), std::move(done));
     });
     ASSERT_TRUE(shown.has_value());
     EXPECT_THAT(shown->toStdString(),
