@@ -1,42 +1,50 @@
-#include "app/ImportResult.hpp"
+#include "app/ImportFailureText.hpp"
+
+#include <QCoreApplication>
 
 namespace velora {
 
 std::string_view reason(ImportFailure failure) {
     switch (failure) {
     case ImportFailure::missing:
-        return "there is no such file";
+        return QT_TRANSLATE_NOOP("ImportFailure", "there is no such file");
     case ImportFailure::permissionDenied:
-        return "no permission to read it";
+        return QT_TRANSLATE_NOOP("ImportFailure", "no permission to read it");
     case ImportFailure::folder:
-        return "it is a folder";
+        return QT_TRANSLATE_NOOP("ImportFailure", "it is a folder");
     case ImportFailure::notRegularFile:
-        return "it is not a regular file";
+        return QT_TRANSLATE_NOOP("ImportFailure", "it is not a regular file");
     case ImportFailure::empty:
-        return "it is empty";
+        return QT_TRANSLATE_NOOP("ImportFailure", "it is empty");
     case ImportFailure::tooLarge:
-        return "it is larger than 512 MB";
+        return QT_TRANSLATE_NOOP("ImportFailure", "it is larger than 512 MB");
     case ImportFailure::unsupported:
-        return "its format is not supported";
+        return QT_TRANSLATE_NOOP("ImportFailure", "its format is not supported");
     case ImportFailure::damaged:
-        return "it is damaged";
+        return QT_TRANSLATE_NOOP("ImportFailure", "it is damaged");
     case ImportFailure::passwordProtected:
-        return "it is protected by a password";
+        return QT_TRANSLATE_NOOP("ImportFailure", "it is protected by a password");
     case ImportFailure::scannedImages:
-        return "its pages hold no text (scanned images)";
+        return QT_TRANSLATE_NOOP("ImportFailure", "its pages hold no text (scanned images)");
     case ImportFailure::noText:
-        return "it holds no text";
+        return QT_TRANSLATE_NOOP("ImportFailure", "it holds no text");
     case ImportFailure::toolMissing:
-        return "the program that reads this format is not installed";
+        return QT_TRANSLATE_NOOP("ImportFailure",
+                                 "the program that reads this format is not installed");
     case ImportFailure::timedOut:
-        return "reading it took too long";
+        return QT_TRANSLATE_NOOP("ImportFailure", "reading it took too long");
     case ImportFailure::recognitionDataMissing:
-        return "its pages hold no text (scanned images), and reading them needs the package "
-               "tesseract-ocr-eng";
+        return QT_TRANSLATE_NOOP("ImportFailure",
+                                 "its pages hold no text (scanned images), and reading them needs "
+                                 "the package tesseract-ocr-eng");
     case ImportFailure::cancelled:
-        return "reading it was cancelled";
+        return QT_TRANSLATE_NOOP("ImportFailure", "reading it was cancelled");
     }
-    return "it could not be read";
+    return QT_TRANSLATE_NOOP("ImportFailure", "it could not be read");
+}
+
+QString displayReason(ImportFailure failure) {
+    return QCoreApplication::translate("ImportFailure", reason(failure).data());
 }
 
 } // namespace velora

@@ -26,7 +26,7 @@ enum class ImportFailure {
     cancelled,
 };
 
-// The reason as the user reads it after "Couldn't read NAME: ".
+// The reason as the log gives it after "Couldn't read NAME: ".
 std::string_view reason(ImportFailure failure);
 
 // The raw text of a document, or why there is none.

@@ -7,8 +7,8 @@
 #include "core/TextDecoder.hpp"
 #include "core/WhiteSpace.hpp"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
-#include <QObject>
 #include <algorithm>
 #include <new>
 
@@ -23,6 +23,34 @@ ImportResult unwrapped(ImportResult result) {
         result.text() = HardWrap::join(result.text());
     }
     return result;
+}
+
+// The file dialog's name for each format, in the user's language.
+QString formatLabel(DocumentFormat format) {
+    switch (format) {
+    case DocumentFormat::pdf:
+        return QCoreApplication::translate("DocumentFormat", "PDF documents");
+    case DocumentFormat::epub:
+        return QCoreApplication::translate("DocumentFormat", "EPUB books");
+    case DocumentFormat::docx:
+        return QCoreApplication::translate("DocumentFormat", "Word documents");
+    case DocumentFormat::legacyWord:
+        return QCoreApplication::translate("DocumentFormat", "Word 97-2003 documents");
+    case DocumentFormat::odt:
+        return QCoreApplication::translate("DocumentFormat", "OpenDocument texts");
+    case DocumentFormat::rtf:
+        return QCoreApplication::translate("DocumentFormat", "Rich text documents");
+    case DocumentFormat::html:
+        return QCoreApplication::translate("DocumentFormat", "Web pages");
+    case DocumentFormat::webArchive:
+        return QCoreApplication::translate("DocumentFormat", "Web archives");
+    case DocumentFormat::markdown:
+        return QCoreApplication::translate("DocumentFormat", "Markdown texts");
+    case DocumentFormat::plainText:
+    case DocumentFormat::unsupported:
+        break;
+    }
+    return QCoreApplication::translate("DocumentFormat", "Plain texts");
 }
 
 } // namespace
@@ -109,9 +137,8 @@ ImportResult ImportService::read(const std::filesystem::path& file,
 }
 
 QStringList ImportService::nameFilters() {
-    const auto filter = [](std::string_view label, const QStringList& patterns) {
-        return QString::fromUtf8(label.data(), static_cast<qsizetype>(label.size())) +
-               QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) + QLatin1Char(')');
+    const auto filter = [](const QString& label, const QStringList& patterns) {
+        return QStringLiteral("%1 (%2)").arg(label, patterns.join(QLatin1Char(' ')));
     };
     QStringList filters;
     QStringList allPatterns;
@@ -121,11 +148,12 @@ QStringList ImportService::nameFilters() {
             patterns.append(
                 QString::fromUtf8(pattern.data(), static_cast<qsizetype>(pattern.size())));
         }
-        filters.append(filter(info.label, patterns));
+        filters.append(filter(formatLabel(info.format), patterns));
         allPatterns.append(patterns);
     }
-    filters.prepend(filter("All supported documents", allPatterns));
-    filters.append(QObject::tr("All files (*)"));
+    filters.prepend(filter(QCoreApplication::translate("DocumentFormat", "All supported documents"),
+                           allPatterns));
+    filters.append(QCoreApplication::translate("DocumentFormat", "All files (*)"));
     return filters;
 }
 

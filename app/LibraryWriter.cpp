@@ -10,7 +10,7 @@ namespace velora {
 namespace {
 
 QString describe(const std::filesystem::path& file, const std::error_code& error) {
-    return QStringLiteral("Couldn't save the library to %1: %2")
+    return LibraryWriter::tr("Couldn't save the library to %1: %2")
         .arg(QString::fromStdString(file.string()), QString::fromStdString(error.message()));
 }
 

@@ -1,5 +1,6 @@
 #include "app/ReaderViewModel.hpp"
 
+#include "app/ImportFailureText.hpp"
 #include "app/ImportService.hpp"
 #include "app/ReadingPreferences.hpp"
 #include "app/platform/Pasteboard.hpp"
@@ -15,12 +16,13 @@ namespace velora {
 
 namespace {
 
-constexpr std::string_view welcomeText =
+const char* const welcomeText = QT_TRANSLATE_NOOP(
+    "velora::ReaderViewModel",
     "Welcome to VeloraMac. Select text anywhere on your desktop and press the global shortcut to "
     "start reading at the speed of thought. Words flash one at a time, with the Optimal "
     "Recognition Point highlighted so your eyes barely move. Drop a PDF, ePub, or Markdown file "
     "onto this window to read it instantly — everything stays private, parsed entirely on your "
-    "device.";
+    "device.");
 
 const QString speechEnabledKey = QStringLiteral("speechEnabled");
 
@@ -52,8 +54,9 @@ ReaderViewModel::ReaderViewModel(Services services, QObject* parent)
     : QObject(parent), preferences_(services.preferences), scheduler_(services.scheduler),
       pasteboard_(services.pasteboard), speech_(services.speech), library_(services.library),
       loader_(services.importer, services.scheduler) {
-    std::vector<Word> welcome = TextEngine::tokenize(welcomeText);
-    TextStarts starts = Sentences::of(welcome, welcomeText);
+    const std::string welcomeShown = tr(welcomeText).toStdString();
+    std::vector<Word> welcome = TextEngine::tokenize(welcomeShown);
+    TextStarts starts = Sentences::of(welcome, welcomeShown);
     engine_ = ReaderEngine(std::move(welcome), ReadingPreferences::loadSettings(preferences_),
                            std::move(starts));
     mode_ = ReadingPreferences::loadMode(preferences_);
@@ -165,7 +168,7 @@ std::pair<std::int64_t, std::int64_t> ReaderViewModel::currentRange() const {
 void ReaderViewModel::load(std::string text, const LoadSource& source, LoadDone done) {
     const auto* file = std::get_if<LoadSource::File>(&source.value);
     std::optional<std::filesystem::path> path;
-    FailureText failure{QStringLiteral("Couldn't read "), QStringLiteral("the text")};
+    FailureText failure{couldNotRead(), tr("the text")};
     if (file != nullptr) {
         path = file->path;
         failure.name = fileName(file->path);
@@ -174,14 +177,12 @@ void ReaderViewModel::load(std::string text, const LoadSource& source, LoadDone 
 }
 
 void ReaderViewModel::loadText(QString text, LoadDone done) {
-    loader_.loadText(
-        std::move(text),
-        answer({QStringLiteral("Couldn't read "), QStringLiteral("the text")}, std::move(done)));
+    loader_.loadText(std::move(text), answer({couldNotRead(), tr("the text")}, std::move(done)));
 }
 
-void ReaderViewModel::loadFile(const std::filesystem::path& file, const QString& failurePrefix,
+void ReaderViewModel::loadFile(const std::filesystem::path& file, const QString& failureFormat,
                                LoadDone done) {
-    loader_.loadFile(file, answer({failurePrefix, fileName(file)}, std::move(done)));
+    loader_.loadFile(file, answer({failureFormat, fileName(file)}, std::move(done)));
 }
 
 DocumentLoader::Done ReaderViewModel::answer(FailureText failure, LoadDone done) {
@@ -193,9 +194,7 @@ DocumentLoader::Done ReaderViewModel::answer(FailureText failure, LoadDone done)
             install(std::move(*document));
         } else if (const auto* reason = std::get_if<ImportFailure>(&result)) {
             outcome.status = LoadOutcome::Status::failed;
-            const std::string_view why = velora::reason(*reason);
-            outcome.message = failure.prefix + failure.name + QStringLiteral(": ") +
-                              QString::fromUtf8(why.data(), static_cast<qsizetype>(why.size()));
+            outcome.message = failure.format.arg(failure.name, displayReason(*reason));
             setStatusMessage(outcome.message);
         } else {
             outcome.status = LoadOutcome::Status::replaced;
@@ -247,13 +246,13 @@ void ReaderViewModel::resume(const ReadingHistoryEntry& entry) {
             ? 0
             : static_cast<std::int64_t>(static_cast<double>(std::min(entry.wordCount, resumed)) *
                                         100.0 / static_cast<double>(entry.wordCount));
-    setStatusMessage(QStringLiteral("Resumed at %1% · press ⏮ to start over").arg(percent));
+    setStatusMessage(tr("Resumed at %L1% · press ⏮ to start over").arg(percent));
 }
 
 void ReaderViewModel::loadFromClipboard(LoadDone done) {
     const std::optional<QString> text = pasteboard_.string();
     if (!text || text->isEmpty()) {
-        const QString empty = QStringLiteral("Clipboard is empty");
+        const QString empty = tr("Clipboard is empty");
         setStatusMessage(empty);
         if (done) {
             done({LoadOutcome::Status::failed, empty});
@@ -404,12 +403,12 @@ void ReaderViewModel::open(const ReadingHistoryEntry& entry, LoadDone done) {
         if (entry.storedText) {
             load(*entry.storedText, LoadSource::text(), std::move(done));
         } else {
-            unavailable(QStringLiteral("This selection is no longer stored"));
+            unavailable(tr("This selection is no longer stored"));
         }
         return;
     }
     if (!entry.filePath) {
-        unavailable(QStringLiteral("This document is no longer available"));
+        unavailable(tr("This document is no longer available"));
         return;
     }
     std::optional<DocumentLoader::RecognisedText> known;
@@ -418,7 +417,7 @@ void ReaderViewModel::open(const ReadingHistoryEntry& entry, LoadDone done) {
     }
     loader_.loadFile(
         *entry.filePath,
-        answer({QStringLiteral("Couldn't reopen "), fileName(*entry.filePath)}, std::move(done)),
+        answer({tr("Couldn't reopen %1: %2"), fileName(*entry.filePath)}, std::move(done)),
         std::move(known));
 }
 
@@ -537,7 +536,7 @@ void ReaderViewModel::continueWithoutSpeech(const QString& reason) {
         return;
     }
     if (news) {
-        setStatusMessage(QStringLiteral("Speech is unavailable; reading on without it"));
+        setStatusMessage(tr("Speech is unavailable; reading on without it"));
     }
     startVisualLoop();
 }

@@ -114,10 +114,12 @@ public:
     // being played goes on from here.
     void saveReading();
     void open(const ReadingHistoryEntry& entry, LoadDone done = {});
-    // A file that yields no text keeps the loaded document and says `failurePrefix`, its name
-    // and why.
-    void loadFile(const std::filesystem::path& file, const QString& failurePrefix,
+    // A file that yields no text keeps the loaded document and says `failureFormat` with its
+    // name as %1 and why as %2.
+    void loadFile(const std::filesystem::path& file, const QString& failureFormat,
                   LoadDone done = {});
+    // The usual failure text for `loadFile`, in the user's language.
+    static QString couldNotRead() { return tr("Couldn't read %1: %2"); }
     // The loaded document's title as the library keeps it; the program's name for the welcome.
     const std::string& title() const { return title_; }
     // A scanned document's pages are being read by text recognition; the panel offers a cancel.
@@ -144,7 +146,7 @@ private:
     void jump(const std::function<void(ReaderEngine&)>& move);
     // What to say when a request fails: the prefix and the document's name come first.
     struct FailureText {
-        QString prefix;
+        QString format;
         QString name;
     };
     DocumentLoader::Done answer(FailureText failure, LoadDone done);

@@ -4,6 +4,7 @@
 #include "app/platform/AccessibilityTrust.hpp"
 #include "app/platform/KeyEventPoster.hpp"
 
+#include <QCoreApplication>
 #include <cmath>
 #include <utility>
 
@@ -147,7 +148,7 @@ void TextCapture::restore(const std::vector<StoredItem>& items, Pasteboard& past
 void TextCapture::promptForAccessibilityIfNeeded(
     AccessibilityTrust& trust, const std::function<void(const QString&)>& showStatus) {
     if (!trust.requestTrust()) {
-        showStatus(accessibilityMessage);
+        showStatus(QCoreApplication::translate("TextCapture", accessibilityMessage));
     }
 }
 

@@ -34,9 +34,10 @@ public:
 
     static constexpr Scheduler::Seconds copyTimeout{0.4};
     static constexpr Scheduler::Seconds pollInterval{0.015};
-    static constexpr QLatin1String accessibilityMessage{
+    static constexpr const char* accessibilityMessage = QT_TRANSLATE_NOOP(
+        "TextCapture",
         "This session lets no program send key strokes, so only selected text is captured; on "
-        "Wayland, bind veloramac --read-selection to a shortcut in the desktop's settings."};
+        "Wayland, bind veloramac --read-selection to a shortcut in the desktop's settings.");
 
     // The services must outlive the capture object.
     TextCapture(Pasteboard& pasteboard, KeyEventPoster& keys, AccessibilityTrust& trust,

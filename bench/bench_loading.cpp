@@ -149,7 +149,7 @@ void BM_MainThreadWhileLegacyTextLoads(benchmark::State& state) {
     std::vector<Busy> busy;
     for (auto _ : state) {
         busy.push_back(longestBusy([&](LoadDone done) {
-            reader.viewModel().loadFile(file, QStringLiteral("Couldn't read "), std::move(done));
+            reader.viewModel().loadFile(file, ReaderViewModel::couldNotRead(), std::move(done));
         }));
     }
     report(state, busy);

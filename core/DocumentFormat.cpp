@@ -35,17 +35,16 @@ constexpr std::array textTypes{"text/plain"sv};
 constexpr std::array textPatterns{"*.txt"sv, "*.text"sv};
 
 constexpr std::array formats{
-    DocumentFormatInfo{DocumentFormat::pdf, "PDF documents", pdfTypes, pdfPatterns},
-    DocumentFormatInfo{DocumentFormat::epub, "EPUB books", epubTypes, epubPatterns},
-    DocumentFormatInfo{DocumentFormat::docx, "Word documents", docxTypes, docxPatterns},
-    DocumentFormatInfo{DocumentFormat::legacyWord, "Word 97-2003 documents", wordTypes,
-                       wordPatterns},
-    DocumentFormatInfo{DocumentFormat::odt, "OpenDocument texts", odtTypes, odtPatterns},
-    DocumentFormatInfo{DocumentFormat::rtf, "Rich text documents", rtfTypes, rtfPatterns},
-    DocumentFormatInfo{DocumentFormat::html, "Web pages", htmlTypes, htmlPatterns},
-    DocumentFormatInfo{DocumentFormat::webArchive, "Web archives", archiveTypes, archivePatterns},
-    DocumentFormatInfo{DocumentFormat::markdown, "Markdown texts", markdownTypes, markdownPatterns},
-    DocumentFormatInfo{DocumentFormat::plainText, "Plain texts", textTypes, textPatterns},
+    DocumentFormatInfo{DocumentFormat::pdf, pdfTypes, pdfPatterns},
+    DocumentFormatInfo{DocumentFormat::epub, epubTypes, epubPatterns},
+    DocumentFormatInfo{DocumentFormat::docx, docxTypes, docxPatterns},
+    DocumentFormatInfo{DocumentFormat::legacyWord, wordTypes, wordPatterns},
+    DocumentFormatInfo{DocumentFormat::odt, odtTypes, odtPatterns},
+    DocumentFormatInfo{DocumentFormat::rtf, rtfTypes, rtfPatterns},
+    DocumentFormatInfo{DocumentFormat::html, htmlTypes, htmlPatterns},
+    DocumentFormatInfo{DocumentFormat::webArchive, archiveTypes, archivePatterns},
+    DocumentFormatInfo{DocumentFormat::markdown, markdownTypes, markdownPatterns},
+    DocumentFormatInfo{DocumentFormat::plainText, textTypes, textPatterns},
 };
 
 // Signatures are looked for this far into the file; PDF readers accept junk before "%PDF-".

@@ -20,11 +20,10 @@ enum class DocumentFormat {
     unsupported,
 };
 
-// One supported format as the desktop names it: the open dialog's label, its MIME types (the
-// first is the format's own) and file name patterns.
+// One supported format as the desktop knows it: its MIME types (the first is the format's own)
+// and file name patterns.
 struct DocumentFormatInfo {
     DocumentFormat format;
-    std::string_view label;
     std::span<const std::string_view> mimeTypes;
     std::span<const std::string_view> patterns;
 };

@@ -10,10 +10,6 @@ std::optional<ReadingMode> readingModeFromString(std::string_view raw) {
     return EnumTable::fromRaw(readingModeNames, raw);
 }
 
-std::string_view title(ReadingMode mode) {
-    return EnumTable::row(readingModeNames, mode).title;
-}
-
 std::string_view symbolName(ReadingMode mode) {
     return EnumTable::row(readingModeNames, mode).symbol;
 }

@@ -15,23 +15,21 @@ enum class ReadingMode : std::uint8_t { focus, flow, spotlight };
 struct ReadingModeNames {
     ReadingMode value;
     std::string_view raw;
-    std::string_view title;
     // The symbol image shown beside the title in pickers.
     std::string_view symbol;
 };
 
 // In the order the pickers show them.
 inline constexpr std::array<ReadingModeNames, 3> readingModeNames{{
-    {ReadingMode::focus, "focus", "Focus", "scope"},
-    {ReadingMode::flow, "flow", "Flow", "text.alignleft"},
-    {ReadingMode::spotlight, "spotlight", "Spotlight", "flashlight.on.fill"},
+    {ReadingMode::focus, "focus", "scope"},
+    {ReadingMode::flow, "flow", "text.alignleft"},
+    {ReadingMode::spotlight, "spotlight", "flashlight.on.fill"},
 }};
 
 inline constexpr std::array allReadingModes = EnumTable::values(readingModeNames);
 
 std::string_view toString(ReadingMode mode);
 std::optional<ReadingMode> readingModeFromString(std::string_view raw);
-std::string_view title(ReadingMode mode);
 std::string_view symbolName(ReadingMode mode);
 
 } // namespace velora

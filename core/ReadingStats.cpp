@@ -37,15 +37,8 @@ std::int64_t ReadingStats::averageWPM() const {
     return saturatingInteger(static_cast<double>(totalWordsRead) / (totalSecondsRead / 60.0));
 }
 
-std::string ReadingStats::formattedTime() const {
-    const std::int64_t s = saturatingInteger(std::round(totalSecondsRead));
-    if (s >= 3600) {
-        return std::to_string(s / 3600) + "h " + std::to_string((s % 3600) / 60) + "m";
-    }
-    if (s >= 60) {
-        return std::to_string(s / 60) + "m";
-    }
-    return std::to_string(s) + "s";
+std::int64_t ReadingStats::roundedSecondsRead() const {
+    return saturatingInteger(std::round(totalSecondsRead));
 }
 
 void ReadingStats::add(std::int64_t words, double seconds) {

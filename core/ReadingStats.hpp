@@ -16,8 +16,8 @@ struct ReadingStats {
 
     std::int64_t totalMinutes() const;
     std::int64_t averageWPM() const;
-    // "45s", "2m" or "1h 2m", from the seconds rounded half away from zero.
-    std::string formattedTime() const;
+    // The seconds read, rounded half away from zero.
+    std::int64_t roundedSecondsRead() const;
 
     // Negative words and negative or non-finite seconds add nothing.
     void add(std::int64_t words, double seconds);

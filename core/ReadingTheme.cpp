@@ -10,10 +10,6 @@ std::optional<ReadingTheme> readingThemeFromString(std::string_view raw) {
     return EnumTable::fromRaw(readingThemeNames, raw);
 }
 
-std::string_view title(ReadingTheme theme) {
-    return EnumTable::row(readingThemeNames, theme).title;
-}
-
 bool isSolid(ReadingTheme theme) {
     return theme != ReadingTheme::system;
 }

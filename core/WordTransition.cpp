@@ -10,10 +10,6 @@ std::optional<WordTransition> wordTransitionFromString(std::string_view raw) {
     return EnumTable::fromRaw(wordTransitionNames, raw);
 }
 
-std::string_view title(WordTransition transition) {
-    return EnumTable::row(wordTransitionNames, transition).title;
-}
-
 double duration(WordTransition transition) {
     return EnumTable::row(wordTransitionNames, transition).duration;
 }

@@ -15,22 +15,20 @@ enum class WordTransition : std::uint8_t { hard, soft, slow };
 struct WordTransitionNames {
     WordTransition value;
     std::string_view raw;
-    std::string_view title;
     // Length of the replacing animation in seconds; 0 is an instant cut.
     double duration;
 };
 
 inline constexpr std::array<WordTransitionNames, 3> wordTransitionNames{{
-    {WordTransition::hard, "hard", "Hard", 0.0},
-    {WordTransition::soft, "soft", "Soft", 0.12},
-    {WordTransition::slow, "slow", "Slow", 0.28},
+    {WordTransition::hard, "hard", 0.0},
+    {WordTransition::soft, "soft", 0.12},
+    {WordTransition::slow, "slow", 0.28},
 }};
 
 inline constexpr std::array allWordTransitions = EnumTable::values(wordTransitionNames);
 
 std::string_view toString(WordTransition transition);
 std::optional<WordTransition> wordTransitionFromString(std::string_view raw);
-std::string_view title(WordTransition transition);
 double duration(WordTransition transition);
 
 } // namespace velora

@@ -1,16 +1,20 @@
 #include "shell/CommandLine.hpp"
 
 #include "app/FileBytes.hpp"
+#include "app/ImportFailureText.hpp"
 #include "core/TextEngine.hpp"
 #include "core/TextSanitizer.hpp"
 #include "platform/documents/DocumentImport.hpp"
 
+#include <QCoreApplication>
 #include <QLoggingCategory>
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <nlohmann/json.hpp>
 #include <ostream>
+#include <unicode/uchar.h>
+#include <unicode/utf8.h>
 #include <vector>
 
 namespace velora {
@@ -24,6 +28,39 @@ struct HelpEntry {
     std::string left;
     std::string description;
 };
+
+// The help's texts in the user's language; the terminal takes UTF-8.
+std::string translated(const char* source) {
+    return QCoreApplication::translate("CommandLine", source).toStdString();
+}
+
+// Columns a terminal gives UTF-8 text: two for East Asian wide characters, one for others.
+std::size_t columns(std::string_view text) {
+    std::size_t width = 0;
+    for (std::size_t at = 0; at < text.size();) {
+        UChar32 c = 0;
+        U8_NEXT(text.data(), at, text.size(), c);
+        const auto east =
+            static_cast<UEastAsianWidth>(u_getIntPropertyValue(c, UCHAR_EAST_ASIAN_WIDTH));
+        width += east == U_EA_WIDE || east == U_EA_FULLWIDTH ? 2 : 1;
+    }
+    return width;
+}
+
+// The bytes of `text`'s longest start, whole characters, that takes at most `room` columns; at
+// least one character, so that wrapping always moves on.
+std::size_t fitting(std::string_view text, std::size_t room) {
+    std::size_t at = 0;
+    while (at < text.size()) {
+        std::size_t next = at;
+        U8_FWD_1(text.data(), next, text.size());
+        if (at > 0 && columns(text.substr(0, next)) > room) {
+            break;
+        }
+        at = next;
+    }
+    return at;
+}
 
 std::size_t leftWidth(const std::vector<HelpEntry>& entries) {
     std::size_t width = 0;
@@ -47,18 +84,27 @@ std::string helpTable(const std::vector<HelpEntry>& entries, std::size_t leftWid
             if (end == std::string::npos) {
                 end = entry.description.size();
             }
-            const std::size_t length = end - start;
-            if (used > 0 && used + 1 + length > room) {
+            std::string_view word(entry.description.data() + start, end - start);
+            start = end + 1;
+            while (!word.empty()) {
+                const std::size_t gap = used > 0 ? 1 : 0;
+                const std::size_t width = columns(word);
+                if (used + gap + width <= room) {
+                    line.append(gap, ' ').append(word);
+                    used += gap + width;
+                    break;
+                }
+                // A word that fits a line of its own starts one; a run without spaces wider
+                // than a line (Chinese, Japanese) breaks between characters.
+                if (width > room && used + gap < room) {
+                    const std::size_t cut = fitting(word, room - used - gap);
+                    line.append(gap, ' ').append(word.substr(0, cut));
+                    word.remove_prefix(cut);
+                }
                 text += line + '\n';
                 line = indent;
                 used = 0;
-            } else if (used > 0) {
-                line += ' ';
-                ++used;
             }
-            line.append(entry.description, start, length);
-            used += length;
-            start = end + 1;
         }
         text += line + '\n';
     }
@@ -92,8 +138,11 @@ std::optional<std::string> readCleaned(const std::string& path, std::ostream& er
         input = std::move(*text);
     }
     if (!input.ok()) {
-        err << "Couldn't read " << std::filesystem::path(path).filename().string() << ": "
-            << reason(input.failure()) << '\n';
+        err << QCoreApplication::translate("CommandLine", "Couldn't read %1: %2")
+                   .arg(QString::fromStdString(std::filesystem::path(path).filename().string()),
+                        displayReason(input.failure()))
+                   .toStdString()
+            << '\n';
         return std::nullopt;
     }
     return TextSanitizer::clean(input.text());
@@ -131,14 +180,20 @@ int printWords(const std::string& path, std::ostream& out, std::ostream& err) {
 
 CommandLine::CommandLine() {
     add("--words", "FILE",
-        "print the words of a document (- for UTF-8 standard input) as JSON lines", printWords);
-    add("--extract", "FILE", "print the text the reader would load from a document", extractText);
-    add("--help", "", "show this help",
+        translated(QT_TRANSLATE_NOOP(
+            "CommandLine",
+            "print the words of a document (- for UTF-8 standard input) as JSON lines")),
+        printWords);
+    add("--extract", "FILE",
+        translated(QT_TRANSLATE_NOOP("CommandLine",
+                                     "print the text the reader would load from a document")),
+        extractText);
+    add("--help", "", translated(QT_TRANSLATE_NOOP("CommandLine", "show this help")),
         [this](const std::string&, std::ostream& out, std::ostream&) {
             out << usage();
             return 0;
         });
-    add("--version", "", "show the version",
+    add("--version", "", translated(QT_TRANSLATE_NOOP("CommandLine", "show the version")),
         [](const std::string&, std::ostream& out, std::ostream&) {
             out << "veloramac " << VELORA_VERSION << '\n';
             return 0;
@@ -161,8 +216,11 @@ int CommandLine::run(const std::vector<std::string>& arguments, std::ostream& ou
                                      [&](const Option& o) { return o.name == arguments.front(); });
     const std::size_t expected = (option == options_.end() || option->argumentName.empty()) ? 1 : 2;
     if (option == options_.end() || arguments.size() != expected) {
-        err << (option == options_.end() ? "Unknown option " : "Wrong arguments for ")
-            << arguments.front() << "\n\n"
+        const QString problem =
+            option == options_.end()
+                ? QCoreApplication::translate("CommandLine", "Unknown option %1")
+                : QCoreApplication::translate("CommandLine", "Wrong arguments for %1");
+        err << problem.arg(QString::fromStdString(arguments.front())).toStdString() << "\n\n"
             << usage();
         return usageError;
     }
@@ -185,16 +243,23 @@ std::string CommandLine::usage() const {
     // The tray program answers these itself; they are listed so --help names every way in.
     const std::vector<HelpEntry> requests = {
         {"--read-selection",
-         "read the text selected in any program; bind this to a shortcut in the desktop's "
-         "settings where the program cannot grab one (Wayland)"},
-        {"--read-clipboard", "read the text on the clipboard"},
+         translated(QT_TRANSLATE_NOOP(
+             "CommandLine",
+             "read the text selected in any program; bind this to a shortcut in the desktop's "
+             "settings where the program cannot grab one (Wayland)"))},
+        {"--read-clipboard",
+         translated(QT_TRANSLATE_NOOP("CommandLine", "read the text on the clipboard"))},
         {"--autostart",
-         "start in the tray without showing the panel, as the desktop does at login once "
-         "\"Start at login\" is on; nothing when the program runs already"}};
+         translated(QT_TRANSLATE_NOOP(
+             "CommandLine",
+             "start in the tray without showing the panel, as the desktop does at login once "
+             "\"Start at login\" is on; nothing when the program runs already"))}};
     const std::vector<HelpEntry> logging = {
         {std::string(verboseOption),
-         "with any of the others: log to standard error what the program does and why a step "
-         "failed (QT_LOGGING_RULES=\"veloramac.*=true\" does the same)"}};
+         translated(QT_TRANSLATE_NOOP(
+             "CommandLine",
+             "with any of the others: log to standard error what the program does and why a step "
+             "failed (QT_LOGGING_RULES=\"veloramac.*=true\" does the same)"))}};
     std::vector<HelpEntry> options;
     for (const Option& option : options_) {
         options.push_back(
@@ -203,15 +268,20 @@ std::string CommandLine::usage() const {
     }
     const std::size_t width =
         std::max({leftWidth(requests), leftWidth(options), leftWidth(logging)});
-    return "Usage: veloramac [FILE...]\n"
-           "  or:  veloramac --read-selection | --read-clipboard\n"
-           "  or:  veloramac OPTION\n\n"
-           "Without an option the tray program starts and opens the first FILE, captures\n"
-           "the selection or reads the clipboard; when it is running already, a later\n"
-           "veloramac hands it the request and exits.\n\n"
-           "Requests to the tray program:\n" +
-           helpTable(requests, width) + "\nOptions:\n" + helpTable(options, width) +
-           "\nLogging:\n" + helpTable(logging, width);
+    return translated(QT_TRANSLATE_NOOP(
+               "CommandLine",
+               "Usage: veloramac [FILE...]\n"
+               "  or:  veloramac --read-selection | --read-clipboard\n"
+               "  or:  veloramac OPTION\n\n"
+               "Without an option the tray program starts and opens the first FILE, captures\n"
+               "the selection or reads the clipboard; when it is running already, a later\n"
+               "veloramac hands it the request and exits.\n\n"
+               "Requests to the tray program:\n")) +
+           helpTable(requests, width) + '\n' +
+           translated(QT_TRANSLATE_NOOP("CommandLine", "Options:")) + '\n' +
+           helpTable(options, width) + '\n' +
+           translated(QT_TRANSLATE_NOOP("CommandLine", "Logging:")) + '\n' +
+           helpTable(logging, width);
 }
 
 } // namespace velora

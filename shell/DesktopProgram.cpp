@@ -12,6 +12,7 @@
 #include "shell/EndOfSession.hpp"
 #include "shell/RemoteInstance.hpp"
 #include "shell/ShellReader.hpp"
+#include "shell/Translations.hpp"
 #include "shell/TrayController.hpp"
 #include "ui/Symbols.hpp"
 
@@ -50,6 +51,7 @@ int DesktopProgram::run(int argc, char** argv, const ReaderFactory& makeReader) 
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("VeloraMac"));
     QApplication::setDesktopFileName(QStringLiteral("org.veloramac.VeloraMac"));
+    installTranslations();
     // The program lives in the tray; hiding the panel must not end it.
     QApplication::setQuitOnLastWindowClosed(false);
     QStringList arguments = QApplication::arguments().mid(1);

@@ -25,13 +25,12 @@ QString InstalledVersion::versionString(const QString& version, const QString& b
 
 void InstalledVersion::checkForUpdates() {
     if (!window_) {
-        window_ = new QMessageBox(QMessageBox::Information, QStringLiteral("Check for Updates"),
-                                  QStringLiteral("VeloraMac ") + versionString() +
-                                      QStringLiteral(" is installed."),
-                                  QMessageBox::Ok);
+        window_ =
+            new QMessageBox(QMessageBox::Information, tr("Check for Updates"),
+                            tr("VeloraMac %1 is installed.").arg(versionString()), QMessageBox::Ok);
         window_->setInformativeText(
-            QStringLiteral("New versions come through your system's package manager; VeloraMac "
-                           "itself never connects to the network."));
+            tr("New versions come through your system's package manager; VeloraMac "
+               "itself never connects to the network."));
         window_->setAttribute(Qt::WA_DeleteOnClose);
         window_->setWindowFlag(Qt::WindowStaysOnTopHint);
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QPointer>
 #include <QString>
 
@@ -10,6 +11,8 @@ namespace velora {
 // The installed version, and what checking for updates means here: the system's package manager
 // brings new versions, so the check says which version is installed and makes no network access.
 class InstalledVersion {
+    Q_DECLARE_TR_FUNCTIONS(InstalledVersion)
+
 public:
     InstalledVersion() = default;
     ~InstalledVersion();

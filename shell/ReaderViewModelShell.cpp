@@ -38,7 +38,7 @@ void ReaderViewModelShell::loadText(const QString& text, LoadDone done) {
 }
 
 void ReaderViewModelShell::loadFile(const std::filesystem::path& file, LoadDone done) {
-    viewModel_->loadFile(file, QStringLiteral("Couldn't read "), std::move(done));
+    viewModel_->loadFile(file, ReaderViewModel::couldNotRead(), std::move(done));
 }
 
 void ReaderViewModelShell::loadFromClipboard(LoadDone done) {

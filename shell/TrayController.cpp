@@ -96,32 +96,31 @@ bool TrayController::shortcutRegistered() const {
 }
 
 QString TrayController::readSelectionTitle() const {
-    return QStringLiteral("Read Selection  (") + shortcutDisplay() +
-           (shortcutRegistered() ? QString() : QStringLiteral(" unavailable")) + QLatin1Char(')');
+    return shortcutRegistered() ? tr("Read Selection  (%1)").arg(shortcutDisplay())
+                                : tr("Read Selection  (%1 unavailable)").arg(shortcutDisplay());
 }
 
 QString TrayController::shortcutGesture() const {
-    return shortcutRegistered() ? QStringLiteral("press ") + shortcutDisplay()
-                                : QStringLiteral("choose Read Selection in the tray menu");
+    return shortcutRegistered() ? tr("press %1").arg(shortcutDisplay())
+                                : tr("choose Read Selection in the tray menu");
 }
 
 void TrayController::setupStatusItem() {
     auto menu = std::make_unique<QMenu>();
     menu->addAction(readSelectionTitle(), this, &TrayController::captureAndShow);
-    menu->addAction(QStringLiteral("Read from Clipboard"), this, &TrayController::readClipboard);
-    menu->addAction(QStringLiteral("Show Reader"), this, &TrayController::showReader);
+    menu->addAction(tr("Read from Clipboard"), this, &TrayController::readClipboard);
+    menu->addAction(tr("Show Reader"), this, &TrayController::showReader);
     menu->addAction(shortcutRegistered()
-                        ? QStringLiteral("Tip: select text anywhere, press ") + shortcutDisplay()
-                        : QStringLiteral("Tip: choose a free shortcut in Settings ▸ Shortcut"))
+                        ? tr("Tip: select text anywhere, press %1").arg(shortcutDisplay())
+                        : tr("Tip: choose a free shortcut in Settings ▸ Shortcut"))
         ->setEnabled(false);
     menu->addSeparator();
-    menu->addAction(QStringLiteral("Settings…"), QKeySequence(QStringLiteral("Ctrl+,")), this,
+    menu->addAction(tr("Settings…"), QKeySequence(QStringLiteral("Ctrl+,")), this,
                     &TrayController::openSettings);
-    menu->addAction(QStringLiteral("Check for Updates…"), this, &TrayController::checkForUpdates);
+    menu->addAction(tr("Check for Updates…"), this, &TrayController::checkForUpdates);
     menu->addSeparator();
-    menu->addAction(QStringLiteral("VeloraMac ") + InstalledVersion::versionString())
-        ->setEnabled(false);
-    menu->addAction(QStringLiteral("Quit VeloraMac"), QKeySequence(QStringLiteral("Ctrl+Q")), this,
+    menu->addAction(tr("VeloraMac %1").arg(InstalledVersion::versionString()))->setEnabled(false);
+    menu->addAction(tr("Quit VeloraMac"), QKeySequence(QStringLiteral("Ctrl+Q")), this,
                     &TrayController::quit);
 
     if (!statusItem_) {
@@ -181,11 +180,11 @@ void TrayController::registerShortcut() {
 
 void TrayController::notifyShortcutRefused() const {
     DesktopNotifier::notify(
-        shortcut_.display + QStringLiteral(" is taken"),
-        QStringLiteral("Another program holds the shortcut ") + shortcut_.display +
-            QStringLiteral(", or the desktop declined it, so VeloraMac cannot use it. Choose "
-                           "another in VeloraMac's Settings ▸ Shortcut; Read Selection in the "
-                           "tray menu works meanwhile."));
+        tr("%1 is taken").arg(shortcut_.display),
+        tr("Another program holds the shortcut %1, or the desktop declined it, so VeloraMac "
+           "cannot use it. Choose another in VeloraMac's Settings ▸ Shortcut; Read Selection in "
+           "the tray menu works meanwhile.")
+            .arg(shortcut_.display));
 }
 
 void TrayController::publishShortcut() {
@@ -234,14 +233,13 @@ void TrayController::hotKeyConfigChanged() {
 }
 
 QString TrayController::clipboardFallbackMessage(const QString& gesture) {
-    return QStringLiteral("Read from clipboard — this session cannot send the copy key stroke, "
-                          "so select text and ") +
-           gesture + QStringLiteral(" to read a selection directly.");
+    return tr("Read from clipboard — this session cannot send the copy key stroke, so select "
+              "text and %1 to read a selection directly.")
+        .arg(gesture);
 }
 
 QString TrayController::nothingToReadMessage(const QString& gesture) {
-    return QStringLiteral("Nothing to read — select text and ") + gesture +
-           QStringLiteral(", or copy it first.");
+    return tr("Nothing to read — select text and %1, or copy it first.").arg(gesture);
 }
 
 void TrayController::captureAndShow() {
@@ -272,7 +270,7 @@ void TrayController::captured(std::optional<QString> text) {
     const std::optional<QString> clipboard = services_.pasteboard.string();
     if (clipboard && !clipboard->trimmed().isEmpty()) {
         const QString message = services_.trust.isProcessTrusted()
-                                    ? QString(readFromClipboardMessage)
+                                    ? readFromClipboardMessage()
                                     : clipboardFallbackMessage(shortcutGesture());
         // The load clears the status line, so the message follows it.
         readText(*clipboard, {}, [self = QPointer(this), message] {

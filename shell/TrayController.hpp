@@ -58,7 +58,7 @@ public:
         bool selectionNeedsFocus = false;
     };
 
-    static constexpr QLatin1String readFromClipboardMessage{"Read from clipboard"};
+    static QString readFromClipboardMessage() { return tr("Read from clipboard"); }
 
     explicit TrayController(Services services, QObject* parent = nullptr);
     ~TrayController() override;

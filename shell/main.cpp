@@ -1,7 +1,9 @@
 #include "shell/CommandLine.hpp"
 #include "shell/DesktopProgram.hpp"
 #include "shell/ReaderViewModelShell.hpp"
+#include "shell/Translations.hpp"
 
+#include <QCoreApplication>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -13,6 +15,9 @@ int main(int argc, char** argv) {
     if (velora::DesktopProgram::wants(arguments)) {
         return velora::DesktopProgram::run(argc, argv, &velora::ReaderViewModelShell::create);
     }
+    // No display needed: the application object only carries the translations.
+    const QCoreApplication application(argc, argv);
+    velora::installTranslations();
     std::ios::sync_with_stdio(false);
     return velora::CommandLine().run(arguments, std::cout, std::cerr);
 }

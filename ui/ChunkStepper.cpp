@@ -9,11 +9,11 @@ namespace velora {
 ChunkStepper::ChunkStepper(QWidget* parent) : QSpinBox(parent) {
     setRange(1, 4);
     setSingleStep(1);
-    setPrefix(QStringLiteral("Words at a time: "));
+    setPrefix(tr("Words at a time: "));
     // A stepper, not a text field: the arrows and keys step, typing does not.
     lineEdit()->setReadOnly(true);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
-    setAccessibleName(QStringLiteral("Words at a time"));
+    setAccessibleName(tr("Words at a time"));
     connect(this, &QSpinBox::valueChanged, this, &ChunkStepper::valueEdited);
 }
 

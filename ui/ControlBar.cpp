@@ -1,6 +1,7 @@
 #include "ui/ControlBar.hpp"
 
 #include "ui/ChunkStepper.hpp"
+#include "ui/EnumTitles.hpp"
 #include "ui/SegmentedControl.hpp"
 #include "ui/SteppedSlider.hpp"
 #include "ui/SymbolButton.hpp"
@@ -8,12 +9,14 @@
 #include "ui/TextStyle.hpp"
 #include "ui/TrackSlider.hpp"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
 
 namespace velora {
@@ -44,11 +47,11 @@ int percentRead(double progress) {
 ControlBar::ControlBar(QWidget* parent)
     : QWidget(parent), scrubber_(new TrackSlider(this)),
       percent_(styledLabel(QStringLiteral("0%"), TextStyle::caption, Tone::secondary, this)),
-      restart_(transportButton("backward.end.fill", QStringLiteral("Restart"), this)),
-      back_(transportButton("gobackward.10", QStringLiteral("Back 10 words"), this)),
-      play_(transportButton("play.circle.fill", QStringLiteral("Play (Space)"), this)),
-      forward_(transportButton("goforward.10", QStringLiteral("Forward 10 words"), this)),
-      speech_(transportButton("speaker.slash.fill", QStringLiteral("Toggle speech"), this)),
+      restart_(transportButton("backward.end.fill", tr("Restart"), this)),
+      back_(transportButton("gobackward.10", tr("Back 10 words"), this)),
+      play_(transportButton("play.circle.fill", tr("Play (Space)"), this)),
+      forward_(transportButton("goforward.10", tr("Forward 10 words"), this)),
+      speech_(transportButton("speaker.slash.fill", tr("Toggle speech"), this)),
       speed_(new SteppedSlider(double(ReadingSettings::minWPM), double(ReadingSettings::maxWPM),
                                double(ReadingSettings::wpmStep), this)),
       rate_(styledLabel({}, TextStyle::callout, Tone::primary, this, true)),
@@ -60,7 +63,7 @@ ControlBar::ControlBar(QWidget* parent)
 
     std::vector<SegmentedControl::Segment> modes;
     for (ReadingMode mode : allReadingModes) {
-        modes.push_back({qtext(title(mode)), std::string(symbolName(mode))});
+        modes.push_back({displayTitle(mode), std::string(symbolName(mode))});
     }
     modes_ = new SegmentedControl(modes, this);
     modes_->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
@@ -73,7 +76,7 @@ ControlBar::ControlBar(QWidget* parent)
     scrubRow->setSpacing(10);
     scrubber_->setRange(0, scrubberSteps);
     scrubber_->setFocusPolicy(Qt::TabFocus);
-    scrubber_->setAccessibleName(QStringLiteral("Position in the text"));
+    scrubber_->setAccessibleName(tr("Position in the text"));
     percent_->setFixedWidth(38);
     percent_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     scrubRow->addWidget(scrubber_, 1);
@@ -103,7 +106,7 @@ ControlBar::ControlBar(QWidget* parent)
     auto* speedRow = new QHBoxLayout;
     speedRow->setSpacing(12);
     speed_->setFocusPolicy(Qt::TabFocus);
-    speed_->setAccessibleName(QStringLiteral("Speed in words per minute"));
+    speed_->setAccessibleName(tr("Speed in words per minute"));
     rate_->setFixedWidth(92);
     rate_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     multiplier_->setFixedWidth(42);
@@ -142,7 +145,7 @@ void ControlBar::showProgress(double progress) {
 
 void ControlBar::showPlaying(bool playing) {
     playing_ = playing;
-    play_->setHelp(playing ? QStringLiteral("Pause (Space)") : QStringLiteral("Play (Space)"));
+    play_->setHelp(playing ? tr("Pause (Space)") : tr("Play (Space)"));
     play_->setSymbol(playing ? "pause.circle.fill" : "play.circle.fill");
 }
 
@@ -160,19 +163,26 @@ void ControlBar::showSpeechProblem(const std::optional<QString>& problem) {
 void ControlBar::showSpeechState() {
     if (!speechEnabled_) {
         speech_->setSymbol("speaker.slash.fill");
-        speech_->setHelp(QStringLiteral("Toggle speech"));
+        speech_->setHelp(tr("Toggle speech"));
     } else if (speechProblem_) {
         speech_->setSymbol("speaker.badge.exclamationmark.fill");
-        speech_->setHelp(QStringLiteral("Speech is unavailable: ") + *speechProblem_);
+        // The speech engines give their reasons untranslated, as keys.
+        speech_->setHelp(tr("Speech is unavailable: %1")
+                             .arg(QCoreApplication::translate(
+                                 "SpeechFailure", speechProblem_->toUtf8().constData())));
     } else {
         speech_->setSymbol("speaker.wave.2.fill");
-        speech_->setHelp(QStringLiteral("Toggle speech"));
+        speech_->setHelp(tr("Toggle speech"));
     }
 }
 
 void ControlBar::showSettings(const ReadingSettings& settings) {
     speed_->showValue(double(settings.clampedWPM()));
-    rate_->setText(QString::number(settings.clampedWPM()) + QStringLiteral(" WPM"));
+    // Wide enough for the fastest speed as the user's language writes it in the font now in
+    // use, so the row never jumps.
+    rate_->setFixedWidth(std::max(
+        92, rate_->fontMetrics().horizontalAdvance(tr("%1 WPM").arg(ReadingSettings::maxWPM)) + 8));
+    rate_->setText(tr("%1 WPM").arg(settings.clampedWPM()));
     multiplier_->setText(qtext(settings.speedMultiplierLabel()));
     chunk_->showValue(settings.clampedWordsPerChunk());
 }

@@ -290,6 +290,8 @@ void FlowReadingView::resizeEvent(QResizeEvent* event) {
 
 void FlowReadingView::paintEvent(QPaintEvent* event) {
     QPainter painter(viewport());
+    // A painter takes the application's direction, which a mirrored interface reverses.
+    painter.setLayoutDirection(layoutDirection());
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
     if (palette_.background) {

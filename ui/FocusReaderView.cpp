@@ -22,7 +22,9 @@ std::optional<std::int64_t> key(std::span<const Word> chunk) {
     return chunk.empty() ? std::nullopt : std::optional(chunk.front().id);
 }
 
-const QString readyText = QStringLiteral("Ready");
+QString readyText() {
+    return FocusReaderView::tr("Ready");
+}
 
 // Offers the words on show as the view's value, which the desktop's screen reader can read.
 class FocusViewAccessible final : public QAccessibleWidget {
@@ -52,7 +54,7 @@ FocusReaderView::FocusReaderView(QWidget* parent)
       animation_(new QVariantAnimation(this)), context_(new SentenceStrip(this)) {
     static const bool accessible = (QAccessible::installFactory(focusViewAccessible), true);
     Q_UNUSED(accessible);
-    setAccessibleName(QStringLiteral("Current words"));
+    setAccessibleName(tr("Current words"));
     context_->hide();
     context_->setFontSize(fontSize_);
     animation_->setStartValue(0.0);
@@ -95,7 +97,7 @@ void FocusReaderView::setChunk(std::span<const Word> chunk) {
 
 QString FocusReaderView::spokenText() const {
     if (chunk_.empty()) {
-        return readyText;
+        return readyText();
     }
     QStringList words;
     for (const Word& word : chunk_) {
@@ -229,7 +231,7 @@ void FocusReaderView::paintContent(QPainter& painter, const Content& content,
     } else {
         painter.setFont(ReaderFonts::placeholder(fontSize_ * placeholderScale));
         painter.setPen(palette_.dim);
-        painter.drawText(area, Qt::AlignCenter, readyText);
+        painter.drawText(area, Qt::AlignCenter, readyText());
     }
     painter.restore();
 }
@@ -265,6 +267,8 @@ void FocusReaderView::refresh() {
 
 void FocusReaderView::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
+    // A painter takes the application's direction, which a mirrored interface reverses.
+    painter.setLayoutDirection(layoutDirection());
     painter.setClipRegion(event->region());
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);

@@ -5,9 +5,9 @@
 #include <QAbstractSpinBox>
 #include <QApplication>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QKeySequence>
-#include <QStringList>
 #include <QWidget>
 #include <algorithm>
 
@@ -34,11 +34,13 @@ void KeyTable::add(Binding binding) {
 }
 
 QString KeyTable::keysText(const Binding& binding) {
-    QStringList texts;
+    QString text;
     for (QKeyCombination key : binding.keys) {
-        texts.append(QKeySequence(key).toString(QKeySequence::NativeText));
+        const QString keys = QKeySequence(key).toString(QKeySequence::NativeText);
+        text = text.isEmpty() ? keys
+                              : QCoreApplication::translate("KeyTable", "%1 or %2").arg(text, keys);
     }
-    return texts.join(QStringLiteral(" or "));
+    return text;
 }
 
 bool KeyTable::controlUsesKey(const QWidget& control, QKeyCombination combination) {

@@ -12,10 +12,9 @@ namespace velora {
 
 KeysCard::KeysCard(const KeyTable& keys, QWidget* parent)
     : QWidget(parent), close_(new SymbolButton("xmark.circle.fill", QPalette::PlaceholderText,
-                                               QStringLiteral("Close (Esc)"), 20, this)) {
+                                               tr("Close (Esc)"), 20, this)) {
     decorateCard(*this, 420, 460);
-    const CardBody body =
-        layOutCard(*this, "keyboard", QStringLiteral("Keyboard shortcuts"), close_);
+    const CardBody body = layOutCard(*this, "keyboard", tr("Keyboard shortcuts"), close_);
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(16);
     grid->setVerticalSpacing(8);

@@ -99,7 +99,7 @@ public:
         row->addLayout(column, 1);
 
         remove = new SymbolButton("trash", QPalette::PlaceholderText,
-                                  QStringLiteral("Remove from history"), 14, this);
+                                  LibraryView::tr("Remove from history"), 14, this);
         remove->setAccessibleDescription(accessibleName());
         row->addWidget(remove);
     }
@@ -133,7 +133,7 @@ QString progressText(const ReadingHistoryEntry& entry) {
         return QStringLiteral("0%");
     }
     if (entry.lastIndex >= entry.wordCount) {
-        return QStringLiteral("Done");
+        return LibraryView::tr("Done");
     }
     // Wide enough that no stored index can overflow the product.
     const auto read = static_cast<__int128>(std::max<std::int64_t>(entry.lastIndex, 0));
@@ -141,15 +141,26 @@ QString progressText(const ReadingHistoryEntry& entry) {
     return QString::number(percent) + QLatin1Char('%');
 }
 
+QString readingTimeText(const ReadingStats& stats) {
+    const std::int64_t s = stats.roundedSecondsRead();
+    if (s >= 3600) {
+        return LibraryView::tr("%L1h %L2m").arg(s / 3600).arg((s % 3600) / 60);
+    }
+    if (s >= 60) {
+        return LibraryView::tr("%L1m").arg(s / 60);
+    }
+    return LibraryView::tr("%L1s").arg(s);
+}
+
 LibraryView::LibraryView(LibraryStore& library, QWidget* parent)
     : QWidget(parent), library_(library),
-      close_(new SymbolButton("xmark.circle.fill", QPalette::PlaceholderText,
-                              QStringLiteral("Close (Esc)"), 20, this)),
-      menu_(new SymbolButton("ellipsis.circle", QPalette::WindowText,
-                             QStringLiteral("Statistics and history"), 16, this)) {
+      close_(new SymbolButton("xmark.circle.fill", QPalette::PlaceholderText, tr("Close (Esc)"), 20,
+                              this)),
+      menu_(new SymbolButton("ellipsis.circle", QPalette::WindowText, tr("Statistics and history"),
+                             16, this)) {
     decorateCard(*this, 460, 500);
 
-    const CardBody body = layOutCard(*this, "books.vertical", QStringLiteral("Library"), close_);
+    const CardBody body = layOutCard(*this, "books.vertical", tr("Library"), close_);
     body.scroll->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     QWidget* content = body.content;
     QVBoxLayout* column = body.column;
@@ -157,13 +168,13 @@ LibraryView::LibraryView(LibraryStore& library, QWidget* parent)
     auto* stats = new QVBoxLayout;
     stats->setSpacing(10);
     auto* statsHeading = new QHBoxLayout;
-    statsHeading->addWidget(sectionHeading(QStringLiteral("YOUR READING"), content));
+    statsHeading->addWidget(sectionHeading(tr("YOUR READING"), content));
     statsHeading->addStretch();
     menu_->setParent(content);
     menu_->setPopupMode(QToolButton::InstantPopup);
     auto* actions = new QMenu(menu_);
-    actions->addAction(QStringLiteral("Reset statistics"), this, [this] { library_.resetStats(); });
-    actions->addAction(QStringLiteral("Clear history"), this, [this] { library_.clearHistory(); });
+    actions->addAction(tr("Reset statistics"), this, [this] { library_.resetStats(); });
+    actions->addAction(tr("Clear history"), this, [this] { library_.clearHistory(); });
     menu_->setMenu(actions);
     statsHeading->addWidget(menu_);
     stats->addLayout(statsHeading);
@@ -176,7 +187,7 @@ LibraryView::LibraryView(LibraryStore& library, QWidget* parent)
 
     recentColumn_ = new QVBoxLayout;
     recentColumn_->setSpacing(10);
-    recentColumn_->addWidget(sectionHeading(QStringLiteral("RECENT"), content));
+    recentColumn_->addWidget(sectionHeading(tr("RECENT"), content));
     column->addLayout(recentColumn_);
     column->addStretch();
 
@@ -195,10 +206,10 @@ void LibraryView::showStats() {
     }
     const ReadingStats& stats = library_.stats();
     const std::array<std::tuple<QString, QString, const char*>, 4> tiles{{
-        {QString::fromStdString(stats.formattedTime()), QStringLiteral("Time read"), "clock"},
-        {compactNumber(stats.totalWordsRead), QStringLiteral("Words read"), "text.word.spacing"},
-        {QString::number(stats.averageWPM()), QStringLiteral("Avg WPM"), "speedometer"},
-        {QString::number(stats.documentsOpened), QStringLiteral("Documents"), "doc.text"},
+        {readingTimeText(stats), tr("Time read"), "clock"},
+        {compactNumber(stats.totalWordsRead), tr("Words read"), "text.word.spacing"},
+        {QString::number(stats.averageWPM()), tr("Avg WPM"), "speedometer"},
+        {QString::number(stats.documentsOpened), tr("Documents"), "doc.text"},
     }};
     for (const auto& [value, label, symbol] : tiles) {
         auto* tile = new StatTile(value, label, symbol, tiles_);
@@ -219,10 +230,10 @@ void LibraryView::showRecents() {
     rows->setSpacing(10);
     const std::vector<ReadingHistoryEntry> recents = library_.recents();
     if (recents.empty()) {
-        QLabel* nothing = styledLabel(
-            QStringLiteral("Nothing yet. Read something and it'll show up here so you can pick up "
+        QLabel* nothing =
+            styledLabel(tr("Nothing yet. Read something and it'll show up here so you can pick up "
                            "where you left off."),
-            TextStyle::callout, Tone::secondary, recents_);
+                        TextStyle::callout, Tone::secondary, recents_);
         nothing->setObjectName(QStringLiteral("nothingYet"));
         nothing->setWordWrap(true);
         nothing->setContentsMargins(0, 8, 0, 8);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/ReadingHistoryEntry.hpp"
+#include "core/ReadingStats.hpp"
 #include "ui/SymbolButton.hpp"
 
 #include <QWidget>
@@ -48,5 +49,7 @@ private:
 QString compactNumber(std::int64_t n);
 // "0%", "18%" or "Done".
 QString progressText(const ReadingHistoryEntry& entry);
+// "45s", "2m" or "1h 2m" from the rounded seconds, in the user's language.
+QString readingTimeText(const ReadingStats& stats);
 
 } // namespace velora

@@ -42,13 +42,13 @@ QLabel* noteLabel(const QString& text, QWidget* parent) {
 QString description(WordTransition transition) {
     switch (transition) {
     case WordTransition::hard:
-        return QStringLiteral("Instant swap — classic RSVP.");
+        return QuickSettingsView::tr("Instant swap — classic RSVP.");
     case WordTransition::slow:
-        return QStringLiteral("Slower fade + gentle zoom for a calmer pace.");
+        return QuickSettingsView::tr("Slower fade + gentle zoom for a calmer pace.");
     case WordTransition::soft:
         break;
     }
-    return QStringLiteral("Quick cross-fade so each word clearly arrives.");
+    return QuickSettingsView::tr("Quick cross-fade so each word clearly arrives.");
 }
 
 } // namespace
@@ -73,17 +73,17 @@ QString languageName(const QString& code) {
 QString voiceHint(bool speechEnabled, const std::optional<QString>& selectedVoiceID,
                   const std::optional<QString>& detectedLanguage) {
     if (!speechEnabled) {
-        return QStringLiteral("Speech is off — reading is purely visual.");
+        return QuickSettingsView::tr("Speech is off — reading is purely visual.");
     }
     if (selectedVoiceID) {
-        return QStringLiteral("Using the voice you picked, regardless of the text's language.");
+        return QuickSettingsView::tr(
+            "Using the voice you picked, regardless of the text's language.");
     }
     if (detectedLanguage) {
         const QString name = languageName(*detectedLanguage);
-        return QStringLiteral("Detected ") + name + QStringLiteral(" — reading it with a ") + name +
-               QStringLiteral(" voice.");
+        return QuickSettingsView::tr("Detected %1 — reading it with a %1 voice.").arg(name);
     }
-    return QStringLiteral(
+    return QuickSettingsView::tr(
         "The text's language is detected automatically and read with a matching voice.");
 }
 
@@ -92,12 +92,11 @@ QuickSettingsView::QuickSettingsView(SpeechService& speech, QWidget* parent)
       controls_(new SettingsControls(speech, SettingsControls::TransitionPicker::segments, this)),
       swatches_(new ThemeSwatches(this)),
       close_(new SymbolButton("xmark.circle.fill", QPalette::PlaceholderText,
-                              QStringLiteral("Close settings (Esc)"), 20, this)),
+                              tr("Close settings (Esc)"), 20, this)),
       transitionDescription_(noteLabel({}, this)), voiceHint_(noteLabel({}, this)) {
     decorateCard(*this, 420, 460);
 
-    const CardBody body =
-        layOutCard(*this, "slider.horizontal.3", QStringLiteral("Settings"), close_);
+    const CardBody body = layOutCard(*this, "slider.horizontal.3", tr("Settings"), close_);
     QWidget* content = body.content;
     QVBoxLayout* column = body.column;
     SettingsControls& c = *controls_;
@@ -116,30 +115,30 @@ QuickSettingsView::QuickSettingsView(SpeechService& speech, QWidget* parent)
     transitionDescription_->setParent(content);
     voiceHint_->setParent(content);
 
-    QVBoxLayout* appearance = addSection(*column, QStringLiteral("Appearance"), content);
+    QVBoxLayout* appearance = addSection(*column, tr("Appearance"), content);
     auto* themeRow = new QHBoxLayout;
-    themeRow->addWidget(new QLabel(QStringLiteral("Theme"), content));
+    themeRow->addWidget(new QLabel(tr("Theme"), content));
     themeRow->addWidget(c.theme, 1);
     appearance->addLayout(themeRow);
     appearance->addWidget(swatches_);
     auto* sizeRow = new QHBoxLayout;
-    sizeRow->addWidget(new QLabel(QStringLiteral("Text size"), content));
+    sizeRow->addWidget(new QLabel(tr("Text size"), content));
     sizeRow->addWidget(c.textSize, 1);
     sizeRow->addWidget(c.textSizeValue);
     appearance->addLayout(sizeRow);
 
-    QVBoxLayout* focus = addSection(*column, QStringLiteral("Focus mode"), content);
+    QVBoxLayout* focus = addSection(*column, tr("Focus mode"), content);
     focus->addWidget(c.transitionSegments);
-    c.transitionSegments->setToolTip(QStringLiteral("Word transition"));
+    c.transitionSegments->setToolTip(tr("Word transition"));
     focus->addWidget(transitionDescription_);
     focus->addWidget(c.pivot);
-    focus->addWidget(noteLabel(
-        QStringLiteral("The Optimal Recognition Point is the single letter your eye locks onto "
-                       "so a flashed word is recognised without moving. Turn it off for a plain, "
-                       "single-colour word."),
-        content));
+    focus->addWidget(
+        noteLabel(tr("The Optimal Recognition Point is the single letter your eye locks onto "
+                     "so a flashed word is recognised without moving. Turn it off for a plain, "
+                     "single-colour word."),
+                  content));
 
-    QVBoxLayout* speed = addSection(*column, QStringLiteral("Speed"), content);
+    QVBoxLayout* speed = addSection(*column, tr("Speed"), content);
     speed->addWidget(c.speedValue);
     auto* sliderRow = new QHBoxLayout;
     sliderRow->addWidget(c.speedMinimum);
@@ -148,11 +147,11 @@ QuickSettingsView::QuickSettingsView(SpeechService& speech, QWidget* parent)
     speed->addLayout(sliderRow);
     speed->addWidget(c.chunk);
 
-    QVBoxLayout* voice = addSection(*column, QStringLiteral("Voice"), content);
-    c.speech->setText(QStringLiteral("Text-to-speech"));
+    QVBoxLayout* voice = addSection(*column, tr("Voice"), content);
+    c.speech->setText(tr("Text-to-speech"));
     voice->addWidget(c.speech);
     auto* voiceRow = new QHBoxLayout;
-    voiceRow->addWidget(new QLabel(QStringLiteral("Voice"), content));
+    voiceRow->addWidget(new QLabel(tr("Voice"), content));
     voiceRow->addWidget(c.voice, 1);
     voice->addLayout(voiceRow);
     voice->addWidget(voiceHint_);

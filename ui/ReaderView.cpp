@@ -61,7 +61,7 @@ public:
         row->addStretch();
         row->addWidget(new SymbolLabel("arrow.down.doc", QPalette::WindowText, 28, this));
         row->addWidget(
-            styledLabel(QStringLiteral("Drop to read"), TextStyle::title2, Tone::primary, this));
+            styledLabel(ReaderView::tr("Drop to read"), TextStyle::title2, Tone::primary, this));
         row->addStretch();
     }
 
@@ -139,13 +139,16 @@ ReaderView::ReaderView(ReaderViewModel& vm, SpeechService& speech, LibraryStore&
     setMinimumSize(640, 440);
     setAcceptDrops(true);
     setAttribute(Qt::WA_Hover);
+    // A mirrored panel must not turn the words being read around.
+    focus_->setLayoutDirection(Qt::LeftToRight);
+    flow_->setLayoutDirection(Qt::LeftToRight);
 
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
     buildHeader();
     if (closable) {
-        close_ = headerButton("xmark.circle.fill", QStringLiteral("Close"), header_);
+        close_ = headerButton("xmark.circle.fill", tr("Close"), header_);
         header_->layout()->addWidget(close_);
         connect(close_, &QToolButton::clicked, this, [this] {
             if (isFullScreen_) {
@@ -163,8 +166,8 @@ ReaderView::ReaderView(ReaderViewModel& vm, SpeechService& speech, LibraryStore&
     emptyColumn->addWidget(
         new SymbolLabel("text.viewfinder", QPalette::PlaceholderText, 44, empty_), 0,
         Qt::AlignHCenter);
-    emptyColumn->addWidget(styledLabel(QStringLiteral("Drop a file or capture a selection"),
-                                       TextStyle::title3, Tone::primary, empty_),
+    emptyColumn->addWidget(styledLabel(tr("Drop a file or capture a selection"), TextStyle::title3,
+                                       Tone::primary, empty_),
                            0, Qt::AlignHCenter);
     emptyHint_ = styledLabel({}, TextStyle::caption, Tone::secondary, empty_);
     setShortcutDisplay(HotKeyConfig().display);
@@ -232,13 +235,12 @@ void ReaderView::buildHeader() {
         styledLabel(QStringLiteral("VeloraMac"), TextStyle::headline, Tone::primary, header_));
     row->addLayout(title);
     row->addStretch();
-    clipboard_ = headerButton("doc.on.clipboard", QStringLiteral("Read from clipboard"), header_);
-    import_ = headerButton("tray.and.arrow.down",
-                           QStringLiteral("Import a PDF, Word, ePub, or Markdown file"), header_);
-    libraryButton_ =
-        headerButton("books.vertical", QStringLiteral("Library & reading stats"), header_);
+    clipboard_ = headerButton("doc.on.clipboard", tr("Read from clipboard"), header_);
+    import_ = headerButton("tray.and.arrow.down", tr("Import a PDF, Word, ePub, or Markdown file"),
+                           header_);
+    libraryButton_ = headerButton("books.vertical", tr("Library & reading stats"), header_);
     fullScreen_ = headerButton("arrow.up.left.and.arrow.down.right", {}, header_);
-    settingsButton_ = headerButton("slider.horizontal.3", QStringLiteral("Settings"), header_);
+    settingsButton_ = headerButton("slider.horizontal.3", tr("Settings"), header_);
     for (QToolButton* button :
          {clipboard_, import_, libraryButton_, fullScreen_, settingsButton_}) {
         row->addWidget(button);
@@ -284,57 +286,42 @@ void ReaderView::buildOverlays() {
 void ReaderView::buildKeys() {
     keys_ = new KeyTable(*this);
     const auto step = [this](std::int64_t words) { return [this, words] { vm_.step(words); }; };
-    keys_->add({{Qt::Key_Space}, QStringLiteral("Play or pause"), [this] { togglePlayback(vm_); }});
-    keys_->add({{Qt::Key_Left}, QStringLiteral("One word back"), step(-1)});
-    keys_->add({{Qt::Key_Right}, QStringLiteral("One word forward"), step(1)});
-    keys_->add({{Qt::SHIFT | Qt::Key_Left}, QStringLiteral("Back 10 words"), [this] {
-                    vm_.stepBackward();
-                }});
-    keys_->add({{Qt::SHIFT | Qt::Key_Right}, QStringLiteral("Forward 10 words"), [this] {
-                    vm_.stepForward();
-                }});
-    keys_->add({{Qt::Key_Home}, QStringLiteral("Start of the text"), [this] { vm_.restart(); }});
-    keys_->add({{Qt::Key_End}, QStringLiteral("Last word of the text"), [this] {
+    keys_->add({{Qt::Key_Space}, tr("Play or pause"), [this] { togglePlayback(vm_); }});
+    keys_->add({{Qt::Key_Left}, tr("One word back"), step(-1)});
+    keys_->add({{Qt::Key_Right}, tr("One word forward"), step(1)});
+    keys_->add({{Qt::SHIFT | Qt::Key_Left}, tr("Back 10 words"), [this] { vm_.stepBackward(); }});
+    keys_->add(
+        {{Qt::SHIFT | Qt::Key_Right}, tr("Forward 10 words"), [this] { vm_.stepForward(); }});
+    keys_->add({{Qt::Key_Home}, tr("Start of the text"), [this] { vm_.restart(); }});
+    keys_->add({{Qt::Key_End}, tr("Last word of the text"), [this] {
                     vm_.step(vm_.engine().count() - 1 - vm_.engine().index());
                 }});
-    keys_->add({{Qt::CTRL | Qt::Key_Left},
-                QStringLiteral("Start of the sentence, or the one before"),
-                [this] { vm_.previousSentence(); }});
-    keys_->add({{Qt::CTRL | Qt::Key_Right}, QStringLiteral("Next sentence"), [this] {
-                    vm_.nextSentence();
+    keys_->add({{Qt::CTRL | Qt::Key_Left}, tr("Start of the sentence, or the one before"), [this] {
+                    vm_.previousSentence();
                 }});
-    keys_->add({{Qt::CTRL | Qt::Key_Up},
-                QStringLiteral("Start of the paragraph, or the one before"),
-                [this] { vm_.previousParagraph(); }});
-    keys_->add({{Qt::CTRL | Qt::Key_Down}, QStringLiteral("Next paragraph"), [this] {
-                    vm_.nextParagraph();
+    keys_->add({{Qt::CTRL | Qt::Key_Right}, tr("Next sentence"), [this] { vm_.nextSentence(); }});
+    keys_->add({{Qt::CTRL | Qt::Key_Up}, tr("Start of the paragraph, or the one before"), [this] {
+                    vm_.previousParagraph();
                 }});
-    keys_->add(
-        {{Qt::Key_Up}, QStringLiteral("Faster, by 25 WPM"), [this] { changeSpeed(speedKeyStep); }});
-    keys_->add({{Qt::Key_Down}, QStringLiteral("Slower, by 25 WPM"), [this] {
-                    changeSpeed(-speedKeyStep);
-                }});
-    keys_->add({{Qt::CTRL | Qt::Key_O}, QStringLiteral("Import a file"), [this] { importFile(); }});
-    keys_->add({{Qt::CTRL | Qt::Key_L}, QStringLiteral("Library & reading stats"), [this] {
+    keys_->add({{Qt::CTRL | Qt::Key_Down}, tr("Next paragraph"), [this] { vm_.nextParagraph(); }});
+    keys_->add({{Qt::Key_Up}, tr("Faster, by 25 WPM"), [this] { changeSpeed(speedKeyStep); }});
+    keys_->add({{Qt::Key_Down}, tr("Slower, by 25 WPM"), [this] { changeSpeed(-speedKeyStep); }});
+    keys_->add({{Qt::CTRL | Qt::Key_O}, tr("Import a file"), [this] { importFile(); }});
+    keys_->add({{Qt::CTRL | Qt::Key_L}, tr("Library & reading stats"), [this] {
                     setLibraryShown(!showLibrary_);
                 }});
-    keys_->add({{Qt::CTRL | Qt::Key_V}, QStringLiteral("Read from clipboard"), [this] {
-                    vm_.loadFromClipboard();
-                }});
-    keys_->add({{Qt::CTRL | Qt::Key_Comma}, QStringLiteral("Settings window"), [this] {
+    keys_->add(
+        {{Qt::CTRL | Qt::Key_V}, tr("Read from clipboard"), [this] { vm_.loadFromClipboard(); }});
+    keys_->add({{Qt::CTRL | Qt::Key_Comma}, tr("Settings window"), [this] {
                     emit settingsWindowRequested();
                 }});
-    keys_->add({{Qt::CTRL | Qt::Key_Q}, QStringLiteral("Quit VeloraMac"), [this] {
-                    emit quitRequested();
-                }});
-    keys_->add({{Qt::Key_F11, Qt::CTRL | Qt::Key_F}, QStringLiteral("Full screen"), [this] {
-                    toggleFullScreen();
-                }});
+    keys_->add({{Qt::CTRL | Qt::Key_Q}, tr("Quit VeloraMac"), [this] { emit quitRequested(); }});
     keys_->add(
-        {{Qt::Key_F1}, QStringLiteral("This list of keys"), [this] { setKeysShown(!showKeys_); }});
-    keys_->add({{Qt::Key_Escape},
-                QStringLiteral("Close a card, leave full screen, hide the panel"),
-                [this] { handleEscape(); }});
+        {{Qt::Key_F11, Qt::CTRL | Qt::Key_F}, tr("Full screen"), [this] { toggleFullScreen(); }});
+    keys_->add({{Qt::Key_F1}, tr("This list of keys"), [this] { setKeysShown(!showKeys_); }});
+    keys_->add({{Qt::Key_Escape}, tr("Close a card, leave full screen, hide the panel"), [this] {
+                    handleEscape();
+                }});
 }
 
 std::vector<QWidget*> ReaderView::tabStops() const {
@@ -433,7 +420,7 @@ void ReaderView::revealChrome() {
 }
 
 QFileDialog* ReaderView::makeImportDialog() {
-    auto* dialog = new QFileDialog(this, QStringLiteral("Import"));
+    auto* dialog = new QFileDialog(this, tr("Import"));
     dialog->setFileMode(QFileDialog::ExistingFile);
     dialog->setNameFilters(ImportService::nameFilters());
     dialog->setAttribute(Qt::WA_DeleteOnClose);
@@ -455,13 +442,13 @@ void ReaderView::importFile() {
 }
 
 void ReaderView::load(const std::filesystem::path& file) {
-    vm_.loadFile(file, QStringLiteral("Couldn't read "));
+    vm_.loadFile(file, ReaderViewModel::couldNotRead());
 }
 
 void ReaderView::setShortcutDisplay(const QString& display) {
-    emptyHint_->setText(display.isEmpty() ? QStringLiteral("PDF · ePub · Markdown")
-                                          : QStringLiteral("PDF · ePub · Markdown · or ") +
-                                                display + QStringLiteral(" anywhere"));
+    emptyHint_->setText(display.isEmpty()
+                            ? tr("PDF · ePub · Markdown")
+                            : tr("PDF · ePub · Markdown · or %1 anywhere").arg(display));
 }
 
 void ReaderView::setSettingsShown(bool shown) {
@@ -661,8 +648,7 @@ void ReaderView::showEngine() {
 
 void ReaderView::showFullScreen() {
     const bool full = isFullScreen_;
-    fullScreen_->setHelp(full ? QStringLiteral("Exit full screen (Ctrl+F)")
-                              : QStringLiteral("Full screen (Ctrl+F)"));
+    fullScreen_->setHelp(full ? tr("Exit full screen (Ctrl+F)") : tr("Full screen (Ctrl+F)"));
     fullScreen_->setSymbol(full ? "arrow.down.right.and.arrow.up.left"
                                 : "arrow.up.left.and.arrow.down.right");
     focus_->setFontSize(focusFontSize());

@@ -2,6 +2,7 @@
 
 #include "app/SpeechService.hpp"
 #include "ui/ChunkStepper.hpp"
+#include "ui/EnumTitles.hpp"
 #include "ui/SegmentedControl.hpp"
 #include "ui/SteppedSlider.hpp"
 #include "ui/TextStyle.hpp"
@@ -24,7 +25,7 @@ QString qtext(std::string_view text) {
 std::vector<SegmentedControl::Segment> transitionTitles() {
     std::vector<SegmentedControl::Segment> titles;
     for (WordTransition each : allWordTransitions) {
-        titles.push_back({qtext(title(each)), {}});
+        titles.push_back({displayTitle(each), {}});
     }
     return titles;
 }
@@ -46,7 +47,7 @@ SettingsControls::SettingsControls(SpeechService& service, TransitionPicker pick
       transitionSegments(picker == TransitionPicker::segments
                              ? new SegmentedControl(transitionTitles(), owner)
                              : nullptr),
-      pivot(new QCheckBox(QStringLiteral("Highlight focus letter (ORP)"), owner)),
+      pivot(new QCheckBox(tr("Highlight focus letter (ORP)"), owner)),
       textSize(new SteppedSlider(0.6, 2.5, 0.1, owner)),
       textSizeValue(styledLabel({}, TextStyle::callout, Tone::secondary, owner)),
       speed(new SteppedSlider(double(ReadingSettings::minWPM), double(ReadingSettings::maxWPM),
@@ -59,12 +60,12 @@ SettingsControls::SettingsControls(SpeechService& service, TransitionPicker pick
       chunk(new ChunkStepper(owner)), speech(new QCheckBox(owner)), voice(new QComboBox(owner)),
       speechService_(service) {
     for (ReadingTheme each : allReadingThemes) {
-        theme->addItem(qtext(title(each)));
+        theme->addItem(displayTitle(each));
     }
-    theme->setAccessibleName(QStringLiteral("Theme"));
-    textSize->setAccessibleName(QStringLiteral("Text size"));
-    speed->setAccessibleName(QStringLiteral("Speed in words per minute"));
-    voice->setAccessibleName(QStringLiteral("Voice"));
+    theme->setAccessibleName(tr("Theme"));
+    textSize->setAccessibleName(tr("Text size"));
+    speed->setAccessibleName(tr("Speed in words per minute"));
+    voice->setAccessibleName(tr("Voice"));
     applyTextStyle(*textSizeValue, TextStyle::callout);
     textSizeValue->setFixedWidth(42);
     textSizeValue->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -83,7 +84,7 @@ SettingsControls::SettingsControls(SpeechService& service, TransitionPicker pick
         }
     };
     if (transitionMenu != nullptr) {
-        transitionMenu->setAccessibleName(QStringLiteral("Focus transition"));
+        transitionMenu->setAccessibleName(tr("Focus transition"));
         for (const SegmentedControl::Segment& each : transitionTitles()) {
             transitionMenu->addItem(each.title);
         }
@@ -135,9 +136,8 @@ void SettingsControls::showSettings(const ReadingSettings& settings) {
     textSize->showValue(settings.clampedFontScale());
     textSizeValue->setText(multiplierText(settings.clampedFontScale()));
     speed->showValue(double(settings.clampedWPM()));
-    speedValue->setText(QStringLiteral("%1 WPM · %2")
-                            .arg(settings.clampedWPM())
-                            .arg(qtext(settings.speedMultiplierLabel())));
+    speedValue->setText(
+        tr("%1 WPM · %2").arg(settings.clampedWPM()).arg(qtext(settings.speedMultiplierLabel())));
     chunk->showValue(settings.clampedWordsPerChunk());
 }
 
@@ -150,7 +150,7 @@ void SettingsControls::showVoices() {
     {
         const QSignalBlocker blocker(voice);
         voice->clear();
-        voice->addItem(QStringLiteral("Automatic — match text language"), QString());
+        voice->addItem(tr("Automatic — match text language"), QString());
         // The built-in voices first, then each module of the desktop's speech service under a
         // heading of its name.
         QStringList modules{QString()};

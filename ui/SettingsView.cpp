@@ -79,15 +79,15 @@ SettingsView::SettingsView(SpeechService& speech, PreferencesStore& preferences,
       tabs_(new QTabWidget(this)) {
     resize(480, 380);
     setMinimumSize(400, 300);
-    setWindowTitle(QStringLiteral("VeloraMac Settings"));
+    setWindowTitle(tr("VeloraMac Settings"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(tabs_);
     const QColor text = palette().color(QPalette::WindowText);
-    tabs_->addTab(readingTab(), Symbols::icon("book", text), QStringLiteral("Reading"));
-    tabs_->addTab(voiceTab(), Symbols::icon("speaker.wave.2", text), QStringLiteral("Voice"));
-    tabs_->addTab(shortcutTab(), Symbols::icon("keyboard", text), QStringLiteral("Shortcut"));
-    tabs_->addTab(aboutTab(), Symbols::icon("info.circle", text), QStringLiteral("About"));
+    tabs_->addTab(readingTab(), Symbols::icon("book", text), tr("Reading"));
+    tabs_->addTab(voiceTab(), Symbols::icon("speaker.wave.2", text), tr("Voice"));
+    tabs_->addTab(shortcutTab(), Symbols::icon("keyboard", text), tr("Shortcut"));
+    tabs_->addTab(aboutTab(), Symbols::icon("info.circle", text), tr("About"));
 
     for (QWidget* each : findChildren<QWidget*>()) {
         if (qobject_cast<QAbstractSlider*>(each) || qobject_cast<QComboBox*>(each) ||
@@ -141,34 +141,32 @@ SettingsView::PauseControl SettingsView::pauseControl(double maximum,
 
 QWidget* SettingsView::readingTab() {
     SettingsControls& c = *controls_;
-    QGroupBox* appearance = group(QStringLiteral("Appearance"), nullptr);
-    form(appearance)->addRow(QStringLiteral("Theme"), c.theme);
-    form(appearance)->addRow(QStringLiteral("Focus transition"), c.transitionMenu);
+    QGroupBox* appearance = group(tr("Appearance"), nullptr);
+    form(appearance)->addRow(tr("Theme"), c.theme);
+    form(appearance)->addRow(tr("Focus transition"), c.transitionMenu);
     form(appearance)->addRow(c.pivot);
     auto* size = new QHBoxLayout;
     size->addWidget(c.textSize, 1);
     size->addWidget(c.textSizeValue);
-    form(appearance)->addRow(QStringLiteral("Text size"), size);
+    form(appearance)->addRow(tr("Text size"), size);
 
-    QGroupBox* speed = group(QStringLiteral("Speed"), nullptr);
-    form(speed)->addRow(QStringLiteral("Default speed"), c.speedValue);
+    QGroupBox* speed = group(tr("Speed"), nullptr);
+    form(speed)->addRow(tr("Default speed"), c.speedValue);
     auto* slider = new QHBoxLayout;
     slider->addWidget(c.speedMinimum);
     slider->addWidget(c.speed, 1);
     slider->addWidget(c.speedMaximum);
     form(speed)->addRow(slider);
     form(speed)->addRow(c.chunk);
-    switches_ = {
-        playbackSwitch(QStringLiteral("Ease into the speed at every start"), switchFields[0]),
-        playbackSwitch(QStringLiteral("Resume at the start of the sentence"), switchFields[1])};
+    switches_ = {playbackSwitch(tr("Ease into the speed at every start"), switchFields[0]),
+                 playbackSwitch(tr("Resume at the start of the sentence"), switchFields[1])};
     for (QCheckBox* each : switches_) {
         form(speed)->addRow(each);
     }
 
-    QGroupBox* rhythm = group(QStringLiteral("Rhythm pauses"), nullptr);
-    const std::array<std::pair<QString, double>, 3> rows{{{QStringLiteral("Comma / clause"), 2.5},
-                                                          {QStringLiteral("Sentence end"), 2.5},
-                                                          {QStringLiteral("Paragraph end"), 3.0}}};
+    QGroupBox* rhythm = group(tr("Rhythm pauses"), nullptr);
+    const std::array<std::pair<QString, double>, 3> rows{
+        {{tr("Comma / clause"), 2.5}, {tr("Sentence end"), 2.5}, {tr("Paragraph end"), 3.0}}};
     for (std::size_t i = 0; i < rows.size(); ++i) {
         pauses_[i] = pauseControl(rows[i].second, pauseFields[i]);
         auto* row = new QHBoxLayout;
@@ -180,23 +178,23 @@ QWidget* SettingsView::readingTab() {
 }
 
 QWidget* SettingsView::voiceTab() {
-    QGroupBox* speech = group(QStringLiteral("Text-to-Speech"), nullptr);
-    controls_->speech->setText(QStringLiteral("Text-to-speech (audio-visual sync)"));
+    QGroupBox* speech = group(tr("Text-to-Speech"), nullptr);
+    controls_->speech->setText(tr("Text-to-speech (audio-visual sync)"));
     form(speech)->addRow(controls_->speech);
     QGroupBox* voice = group({}, nullptr);
-    form(voice)->addRow(QStringLiteral("Voice"), controls_->voice);
+    form(voice)->addRow(tr("Voice"), controls_->voice);
     form(voice)->addRow(
-        note(QStringLiteral("On “Automatic”, the language of the text is detected and read with "
-                            "a matching voice — Turkish text gets a Turkish voice, not an English "
-                            "one. Voices run entirely on-device; for more natural ones, install "
-                            "Debian's mbrola package with voices such as mbrola-us1 or "
-                            "mbrola-de6."),
+        note(tr("On “Automatic”, the language of the text is detected and read with "
+                "a matching voice — Turkish text gets a Turkish voice, not an English "
+                "one. Voices run entirely on-device; for more natural ones, install "
+                "Debian's mbrola package with voices such as mbrola-us1 or "
+                "mbrola-de6."),
              voice));
     return page({speech, voice});
 }
 
 QWidget* SettingsView::shortcutTab() {
-    QGroupBox* capture = group(QStringLiteral("Global capture shortcut"), nullptr);
+    QGroupBox* capture = group(tr("Global capture shortcut"), nullptr);
     shortcut_ = new QComboBox(capture);
     const auto& presets = HotKeyConfig::presets();
     for (const HotKeyConfig& preset : presets) {
@@ -211,17 +209,16 @@ QWidget* SettingsView::shortcutTab() {
     recorder_ = new ShortcutRecorder(capture);
     connect(recorder_, &ShortcutRecorder::recorded, this, &SettingsView::chooseShortcut);
     connect(recorder_, &ShortcutRecorder::rejected, this, [this] {
-        shortcutStatus_->setText(QStringLiteral("A shortcut needs Ctrl, Alt or Super with a "
-                                                "letter, digit, Space or function key."));
+        shortcutStatus_->setText(tr("A shortcut needs Ctrl, Alt or Super with a "
+                                    "letter, digit, Space or function key."));
     });
     shortcutStatus_ = note({}, capture);
-    form(capture)->addRow(QStringLiteral("Shortcut"), shortcut_);
+    form(capture)->addRow(tr("Shortcut"), shortcut_);
     form(capture)->addRow(QString(), recorder_);
     form(capture)->addRow(shortcutStatus_);
     form(capture)->addRow(
-        note(QStringLiteral("Select text in any app, then press this shortcut to start reading."),
-             capture));
-    QGroupBox* permissions = group(QStringLiteral("Permissions"), nullptr);
+        note(tr("Select text in any app, then press this shortcut to start reading."), capture));
+    QGroupBox* permissions = group(tr("Permissions"), nullptr);
     captureSupport_ = note({}, permissions);
     form(permissions)->addRow(captureSupport_);
     desktopShortcutButton_ = new QPushButton(permissions);
@@ -268,61 +265,62 @@ void SettingsView::showShortcutStatus(const HotKeyConfig& shortcut, bool registe
     showInPicker(shortcut);
     const QString& display = shortcut.display;
     shortcutStatus_->setText(
-        registered ? display + QStringLiteral(" is active.")
-                   : display + QStringLiteral(" is unavailable: another program holds it, or "
-                                              "this session grabs no keys. Choose or record "
-                                              "another."));
+        registered ? tr("%1 is active.").arg(display)
+                   : tr("%1 is unavailable: another program holds it, or this session grabs no "
+                        "keys. Choose or record another.")
+                         .arg(display));
 }
 
 void SettingsView::showCaptureSupport(const CaptureSupport& support) {
     support_ = support;
     const QString waylandCapture =
-        QStringLiteral(" When it is pressed, the reader comes to the front and reads the text "
-                       "you selected; nothing is copied and no keys are sent.");
+        QLatin1Char(' ') + tr("When it is pressed, the reader comes to the front and reads the "
+                              "text you selected; nothing is copied and no keys are sent.");
     desktopShortcutButton_->setVisible(support.desktopShortcut != nullptr);
     switch (support.route) {
     case ShortcutRoute::keyGrab:
         captureSupport_->setText(
             support.keyStrokes
-                ? QStringLiteral("Ready: X11 lets VeloraMac grab the shortcut and read the text "
-                                 "you select. Where no other program holds a selection it copies "
-                                 "with Ctrl+C, never in a terminal, where Ctrl+C would stop the "
-                                 "running job.")
-                : QStringLiteral("The shortcut works. This X server has no XTEST extension, so "
-                                 "only selected text is read, never copied text."));
+                ? tr("Ready: X11 lets VeloraMac grab the shortcut and read the text "
+                     "you select. Where no other program holds a selection it copies "
+                     "with Ctrl+C, never in a terminal, where Ctrl+C would stop the "
+                     "running job.")
+                : tr("The shortcut works. This X server has no XTEST extension, so "
+                     "only selected text is read, never copied text."));
         break;
     case ShortcutRoute::portal:
         captureSupport_->setText(
-            QStringLiteral("Wayland: the desktop binds the shortcut through its global shortcuts "
-                           "portal, which may ask you to confirm it or pick another chord.") +
+            tr("Wayland: the desktop binds the shortcut through its global shortcuts "
+               "portal, which may ask you to confirm it or pick another chord.") +
             waylandCapture);
         break;
     case ShortcutRoute::kdeGlobalAccel:
         captureSupport_->setText(
-            QStringLiteral("Wayland: KDE Plasma holds the shortcut among its global shortcuts, "
-                           "where System Settings ▸ Keyboard ▸ Shortcuts can change it too.") +
+            tr("Wayland: KDE Plasma holds the shortcut among its global shortcuts, "
+               "where System Settings ▸ Keyboard ▸ Shortcuts can change it too.") +
             waylandCapture);
         break;
     case ShortcutRoute::gnomeCustomShortcut: {
         const auto bound = support.desktopShortcut->shortcut();
         captureSupport_->setText(
-            (bound ? QStringLiteral("Wayland: GNOME runs veloramac --read-selection on ") + *bound +
-                         QStringLiteral(", a custom shortcut in Settings ▸ Keyboard.")
-                   : QStringLiteral("Wayland: GNOME lets no program grab a shortcut. Add one to "
-                                    "GNOME's custom keyboard shortcuts that runs veloramac "
-                                    "--read-selection; your other shortcuts are left as they "
-                                    "are.")) +
+            (bound ? tr("Wayland: GNOME runs veloramac --read-selection on %1, a custom "
+                        "shortcut in Settings ▸ Keyboard.")
+                         .arg(*bound)
+                   : tr("Wayland: GNOME lets no program grab a shortcut. Add one to "
+                        "GNOME's custom keyboard shortcuts that runs veloramac "
+                        "--read-selection; your other shortcuts are left as they "
+                        "are.")) +
             waylandCapture);
-        desktopShortcutButton_->setText(bound ? QStringLiteral("Remove from GNOME's shortcuts")
-                                              : QStringLiteral("Add ") + hotKey_.display +
-                                                    QStringLiteral(" to GNOME's shortcuts"));
+        desktopShortcutButton_->setText(
+            bound ? tr("Remove from GNOME's shortcuts")
+                  : tr("Add %1 to GNOME's shortcuts").arg(hotKey_.display));
         break;
     }
     case ShortcutRoute::desktopSettings:
-        captureSupport_->setText(QStringLiteral(
-            "This session (Wayland) lets no program grab a global shortcut or send key strokes. "
-            "Bind the command veloramac --read-selection to a shortcut in your desktop's "
-            "keyboard settings."));
+        captureSupport_->setText(
+            tr("This session (Wayland) lets no program grab a global shortcut or send key strokes. "
+               "Bind the command veloramac --read-selection to a shortcut in your desktop's "
+               "keyboard settings."));
         break;
     }
 }
@@ -359,12 +357,12 @@ QWidget* SettingsView::aboutTab() {
         styledLabel(QStringLiteral("VeloraMac"), TextStyle::title2, Tone::primary, about, true), 0,
         Qt::AlignHCenter);
     column->addWidget(
-        styledLabel(QStringLiteral("100% private, on-device speed reading for the Linux desktop."),
+        styledLabel(tr("100% private, on-device speed reading for the Linux desktop."),
                     TextStyle::callout, Tone::secondary, about),
         0, Qt::AlignHCenter);
-    column->addWidget(styledLabel(QStringLiteral("Focus · Flow · Spotlight"), TextStyle::caption,
-                                  Tone::secondary, about),
-                      0, Qt::AlignHCenter);
+    column->addWidget(
+        styledLabel(tr("Focus · Flow · Spotlight"), TextStyle::caption, Tone::secondary, about), 0,
+        Qt::AlignHCenter);
     column->addStretch();
     return about;
 }

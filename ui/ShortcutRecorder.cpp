@@ -13,7 +13,7 @@ bool isModifierKey(int key) {
 }
 
 QString idleText() {
-    return QStringLiteral("Record Shortcut…");
+    return ShortcutRecorder::tr("Record Shortcut…");
 }
 
 } // namespace
@@ -24,7 +24,7 @@ ShortcutRecorder::ShortcutRecorder(QWidget* parent) : QPushButton(idleText(), pa
 
 void ShortcutRecorder::listen() {
     listening_ = true;
-    setText(QStringLiteral("Press a shortcut…"));
+    setText(tr("Press a shortcut…"));
     grabKeyboard();
 }
 

@@ -1,5 +1,6 @@
 #include "ui/ThemeSwatches.hpp"
 
+#include "ui/EnumTitles.hpp"
 #include "ui/ThemePalette.hpp"
 
 #include <QHBoxLayout>
@@ -17,9 +18,8 @@ public:
         setFixedSize(34, 26);
         setCursor(Qt::PointingHandCursor);
         setFocusPolicy(Qt::TabFocus);
-        const std::string_view name = title(theme);
-        setToolTip(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
-        setAccessibleName(toolTip() + QStringLiteral(" theme"));
+        setToolTip(displayTitle(theme));
+        setAccessibleName(ThemeSwatches::tr("%1 theme").arg(toolTip()));
     }
 
 protected:

@@ -39,8 +39,10 @@ void TrackSlider::paintEvent(QPaintEvent*) {
     painter.drawRoundedRect(QRectF(left, middle - radius, right - left, trackHeight), radius,
                             radius);
     painter.setBrush(palette().color(QPalette::Highlight));
-    painter.drawRoundedRect(QRectF(left, middle - radius, knob - left, trackHeight), radius,
-                            radius);
+    // The part passed runs from the start, which a mirrored interface puts on the right.
+    const QRectF passed = isRightToLeft() ? QRectF(knob, middle - radius, right - knob, trackHeight)
+                                          : QRectF(left, middle - radius, knob - left, trackHeight);
+    painter.drawRoundedRect(passed, radius, radius);
     painter.setBrush(palette().color(QPalette::WindowText));
     painter.drawEllipse(QPointF(knob, middle), knobDiameter / 2, knobDiameter / 2);
 }

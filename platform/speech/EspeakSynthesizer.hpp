@@ -20,11 +20,14 @@ class EspeakSynthesizer final : public SpeechSynthesizer {
 public:
     using SinkFactory = std::function<std::unique_ptr<AudioSink>()>;
 
-    static inline const QString noSoundOutput = QStringLiteral("No sound output for speech");
-    static inline const QString soundOutputFailed = QStringLiteral("The sound output failed");
-    static inline const QString voiceUnavailable = QStringLiteral("The voice could not be loaded");
+    static inline const QString noSoundOutput =
+        QStringLiteral(QT_TRANSLATE_NOOP("SpeechFailure", "No sound output for speech"));
+    static inline const QString soundOutputFailed =
+        QStringLiteral(QT_TRANSLATE_NOOP("SpeechFailure", "The sound output failed"));
+    static inline const QString voiceUnavailable =
+        QStringLiteral(QT_TRANSLATE_NOOP("SpeechFailure", "The voice could not be loaded"));
     static inline const QString engineUnavailable =
-        QStringLiteral("The speech engine could not start");
+        QStringLiteral(QT_TRANSLATE_NOOP("SpeechFailure", "The speech engine could not start"));
 
     // One sink for each utterance; the desktop's sound output unless told otherwise.
     explicit EspeakSynthesizer(SinkFactory makeSink = {});

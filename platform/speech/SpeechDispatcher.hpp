@@ -16,8 +16,8 @@ namespace velora {
 class SpeechDispatcher final : public SpeechSynthesizer {
 public:
     static inline const QString identifierPrefix = QStringLiteral("speech-dispatcher/");
-    static inline const QString serviceUnavailable =
-        QStringLiteral("The desktop's speech service is not answering");
+    static inline const QString serviceUnavailable = QStringLiteral(
+        QT_TRANSLATE_NOOP("SpeechFailure", "The desktop's speech service is not answering"));
 
     // Connects to the session's service without starting one.
     SpeechDispatcher();

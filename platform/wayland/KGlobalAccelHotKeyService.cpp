@@ -2,6 +2,7 @@
 
 #include "platform/wayland/ShortcutChord.hpp"
 
+#include <QCoreApplication>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
@@ -45,7 +46,7 @@ bool KGlobalAccelHotKeyService::isOffered(const QDBusConnection& bus) {
 
 QStringList KGlobalAccelHotKeyService::actionId() {
     return {componentName, actionName, QStringLiteral("VeloraMac"),
-            QStringLiteral("Read Selection")};
+            QCoreApplication::translate("GlobalShortcut", "Read Selection")};
 }
 
 void KGlobalAccelHotKeyService::installHandler(std::function<void()> pressed) {

@@ -3,6 +3,7 @@
 #include "platform/wayland/PortalShortcut.hpp"
 #include "platform/wayland/ShortcutChord.hpp"
 
+#include <QCoreApplication>
 #include <QDBusMessage>
 #include <QDBusObjectPath>
 #include <QDBusPendingCallWatcher>
@@ -127,7 +128,8 @@ void PortalGlobalHotKeyService::installAnswerHandler(std::function<void(const An
 
 GlobalHotKeyService::Registration
 PortalGlobalHotKeyService::registerHotKey(std::uint32_t keyCode, std::uint32_t modifiers) {
-    QVariantMap shortcut{{QStringLiteral("description"), QStringLiteral("Read the selected text")}};
+    QVariantMap shortcut{{QStringLiteral("description"),
+                          QCoreApplication::translate("GlobalShortcut", "Read the selected text")}};
     if (const auto trigger = ShortcutChord{keyCode, modifiers}.portalTrigger()) {
         shortcut.insert(QStringLiteral("preferred_trigger"), *trigger);
     }

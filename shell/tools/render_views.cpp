@@ -16,6 +16,7 @@
 #include "platform/desktop/TimerScheduler.hpp"
 #include "platform/documents/LinuxDocumentReaders.hpp"
 #include "shell/ReaderViewModelShell.hpp"
+#include "shell/Translations.hpp"
 #include "ui/FlowReadingView.hpp"
 #include "ui/FocusReaderView.hpp"
 #include "ui/ReaderBindings.hpp"
@@ -136,7 +137,7 @@ bool renderPanel(const QDir& folder) {
     written &= save(grab(reader, windowed), folder, QStringLiteral("panel-settings.png"));
     reader.setSettingsShown(false);
 
-    vm.setStatusMessage(QStringLiteral("Resumed at 12% · press ⏮ to start over"));
+    vm.setStatusMessage(ReaderViewModel::tr("Resumed at %L1% · press ⏮ to start over").arg(12));
     reader.setFullScreen(true);
     written &=
         save(grab(reader, QSize(1280, 800)), folder, QStringLiteral("panel-full-screen.png"));
@@ -156,6 +157,8 @@ int main(int argc, char** argv) {
     qputenv("XDG_DATA_HOME", home.filePath(QStringLiteral("data")).toUtf8());
     qputenv("XDG_CONFIG_HOME", home.filePath(QStringLiteral("config")).toUtf8());
     QApplication app(argc, argv);
+    // LANG=de_DE.UTF-8 and the like draw the interface in that language.
+    installTranslations();
     if (argc != 2) {
         std::fprintf(stderr, "usage: render_views OUTPUT_FOLDER\n");
         return 2;

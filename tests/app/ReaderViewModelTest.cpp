@@ -761,7 +761,7 @@ TEST_F(ReaderViewModelTest, TheLatestRequestWinsWhicheverFinishesFirst) {
     const auto path = writeFile("large.txt", 100000);
     auto& reader = reading(0);
     std::optional<LoadOutcome> first;
-    reader.loadFile(path, QStringLiteral("Couldn't read "),
+    reader.loadFile(path, QStringLiteral("Couldn't read %1: %2"),
                     [&first](const LoadOutcome& outcome) { first = outcome; });
     loaded(reader, "Chosen while waiting.");
     ASSERT_TRUE(first.has_value());
@@ -779,7 +779,7 @@ TEST_F(ReaderViewModelTest, AReadThatDoesNotEndGivesWayAndTheNextOneIsServed) {
     std::ofstream(stuck) << "%PDF-1.4";
     auto& reader = reading(0);
     std::optional<LoadOutcome> outcome;
-    reader.loadFile(stuck, QStringLiteral("Couldn't read "),
+    reader.loadFile(stuck, QStringLiteral("Couldn't read %1: %2"),
                     [&outcome](const LoadOutcome& answer) { outcome = answer; });
     scheduler_.advance(DocumentLoader::timeBound);
     ASSERT_TRUE(outcome.has_value());
@@ -798,7 +798,8 @@ TEST_F(ReaderViewModelTest, OneFileUnderTwoSpellingsIsOneEntry) {
     for (const std::filesystem::path& spelling :
          {path, folder / "." / "notes.txt", folder / ".." / folder.filename() / "notes.txt"}) {
         EXPECT_EQ(settle([&](LoadDone done) {
-                      reader.loadFile(spelling, QStringLiteral("Couldn't read "), std::move(done));
+                      reader.loadFile(spelling, QStringLiteral("Couldn't read %1: %2"),
+                                      std::move(done));
                   }).status,
                   LoadOutcome::Status::loaded);
     }
@@ -837,7 +838,7 @@ TEST_F(ReaderViewModelTest, AScanIsRecognisedOnceAndReopenedWhileTheFileIsUnchan
             [&](LoadDone done) { reader.open(library().entries().at(0), std::move(done)); });
     };
     ASSERT_EQ(settle([&](LoadDone done) {
-                  reader.loadFile(scan, QStringLiteral("Couldn't read "), std::move(done));
+                  reader.loadFile(scan, QStringLiteral("Couldn't read %1: %2"), std::move(done));
               }).status,
               LoadOutcome::Status::loaded);
     EXPECT_EQ(reader.engine().words().back().text, "page3");
@@ -868,7 +869,7 @@ TEST_F(ReaderViewModelTest, RecognitionShowsItsPageAndCancellingKeepsTheText) {
         }
     });
     const LoadOutcome outcome = settle([&](LoadDone done) {
-        reader.loadFile(scan, QStringLiteral("Couldn't read "), std::move(done));
+        reader.loadFile(scan, QStringLiteral("Couldn't read %1: %2"), std::move(done));
     });
     ASSERT_TRUE(shown.has_value());
     EXPECT_THAT(shown->toStdString(),

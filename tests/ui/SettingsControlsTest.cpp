@@ -54,6 +54,17 @@ TEST(CompactNumber, KeepsThePointInACommaLocale) {
     QLocale::setDefault(previous);
 }
 
+class ReadingTime : public ::testing::TestWithParam<std::pair<double, const char*>> {};
+
+TEST_P(ReadingTime, RoundsHalvesUpThenPicksTheUnit) {
+    EXPECT_EQ(readingTimeText(ReadingStats{.totalSecondsRead = GetParam().first}),
+              GetParam().second);
+}
+
+INSTANTIATE_TEST_SUITE_P(Times, ReadingTime,
+                         ::testing::Values(std::pair{59.4, "59s"}, std::pair{59.5, "1m"},
+                                           std::pair{3599.5, "1h 0m"}, std::pair{3725.0, "1h 2m"}));
+
 struct ProgressCase {
     std::int64_t lastIndex;
     std::int64_t wordCount;
