@@ -87,22 +87,29 @@ public:
         if (!ScriptWords::mayNeedCutting(text)) {
             return;
         }
-        std::vector<ScriptWords::Piece> pieces;
+        std::vector<std::size_t> begins;
+        std::vector<std::string_view> tokens;
         forEachToken(text, [&](std::size_t begin, std::size_t end, bool) {
             const std::string_view token = text.substr(begin, end - begin);
-            if (!ScriptWords::mayNeedCutting(token)) {
-                return;
-            }
-            ScriptWords::cut(token, pieces);
-            if (pieces.size() > 1) {
-                cuts_.push_back({begin, pieces_.size(), pieces.size()});
-                pieces_.insert(pieces_.end(), pieces.begin(), pieces.end());
+            if (ScriptWords::mayNeedCutting(token)) {
+                begins.push_back(begin);
+                tokens.push_back(token);
             }
         });
+        std::vector<std::size_t> counts;
+        ScriptWords::cutEach(tokens, pieces_, counts);
+        std::size_t first = 0;
+        for (std::size_t k = 0; k < counts.size(); ++k) {
+            if (counts[k] > 1) {
+                cuts_.push_back({begins[k], first, counts[k]});
+                extraWords_ += counts[k] - 1;
+            }
+            first += counts[k];
+        }
     }
 
     // How many more words than tokens the text holds.
-    std::size_t extraWords() const { return pieces_.size() - cuts_.size(); }
+    std::size_t extraWords() const { return extraWords_; }
 
     // The words of the token that starts at `begin`, or none when it is one word; tokens must be
     // asked about in order.
@@ -123,6 +130,7 @@ private:
 
     std::vector<Cut> cuts_;
     std::vector<ScriptWords::Piece> pieces_;
+    std::size_t extraWords_ = 0;
     std::size_t next_ = 0;
 };
 
