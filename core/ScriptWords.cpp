@@ -8,7 +8,6 @@
 #include <limits>
 #include <memory>
 #include <optional>
-#include <span>
 #include <unicode/brkiter.h>
 #include <unicode/uchar.h>
 #include <unicode/uscript.h>
@@ -125,89 +124,53 @@ std::size_t windowEnd(std::string_view token, std::size_t from) {
 
 constexpr std::size_t keptBufferUnits = std::size_t{1} << 16;
 
-// ICU reports boundaries in UTF-16 units; this walks the UTF-8 text alongside and closes a segment
-// at each of them.
-class SegmentWalk {
-public:
-    SegmentWalk(std::string_view text, std::size_t from, std::vector<Segment>& segments)
-        : text_(text), i_(from), current_{.begin = from}, segments_(segments) {}
-
-    // `at` counts units from where the walk began.
-    void cutAt(std::int32_t at) {
-        while (unit_ < at && i_ < text_.size()) {
-            const std::int32_t c = Graphemes::decode(text_, i_);
-            unit_ += c > 0xFFFF ? 2 : 1;
-            current_.add(traitsOf(c));
-        }
-        current_.end = i_;
-        segments_.push_back(current_);
-        current_ = Segment{.begin = i_};
-    }
-
-    // Whatever the iterator did not reach is one more segment.
-    void finish() {
-        if (i_ < text_.size()) {
-            cutAt(std::numeric_limits<std::int32_t>::max());
-        }
-    }
-
-private:
-    std::string_view text_;
-    std::size_t i_;
-    std::int32_t unit_ = 0;
-    Segment current_;
-    std::vector<Segment>& segments_;
-};
-
-// Converts into `utf16` from `at` on, growing it as needed; returns the units written.
-std::int32_t appendUtf16(std::string_view utf8, std::vector<UChar>& utf16, std::size_t at) {
-    if (utf16.size() <= at + utf8.size()) {
-        utf16.resize(at + utf8.size() + 1);
+// The dictionary engines read UTF-16 much faster than UTF-8 through a UText; the UTF-8 offsets
+// are found again by walking both encodings side by side.
+void appendSegments(std::string_view token, std::size_t from, std::size_t to,
+                    std::vector<Segment>& segments) {
+    thread_local std::vector<UChar> utf16;
+    const std::string_view window = token.substr(from, to - from);
+    if (utf16.size() <= window.size()) {
+        utf16.resize(window.size() + 1);
     }
     std::int32_t length = 0;
     UErrorCode status = U_ZERO_ERROR;
-    u_strFromUTF8(utf16.data() + at, static_cast<std::int32_t>(utf16.size() - at), &length,
-                  utf8.data(), static_cast<std::int32_t>(utf8.size()), &status);
-    return U_SUCCESS(status) ? length : 0;
-}
-
-// Runs the word iterator over `units` and calls `visit(boundary)` for each boundary after the
-// start. Does nothing when ICU cannot be set up, which leaves every token whole.
-template <typename Visit>
-void forEachBoundary(const std::vector<UChar>& utf16, std::int32_t units, Visit&& visit) {
-    icu::BreakIterator* iterator = wordIterator();
-    UErrorCode status = U_ZERO_ERROR;
+    u_strFromUTF8(utf16.data(), static_cast<std::int32_t>(utf16.size()), &length, window.data(),
+                  static_cast<std::int32_t>(window.size()), &status);
     UText text = UTEXT_INITIALIZER;
-    utext_openUChars(&text, utf16.data(), units, &status);
+    utext_openUChars(&text, utf16.data(), length, &status);
+    icu::BreakIterator* iterator = wordIterator();
     if (iterator != nullptr && U_SUCCESS(status)) {
         iterator->setText(&text, status);
     }
+    std::size_t i = from;
+    std::int32_t unit = 0;
+    Segment current{.begin = from};
+    auto takeUpTo = [&](std::int32_t at) {
+        while (unit < at && i < to) {
+            const std::int32_t c = Graphemes::decode(token.substr(0, to), i);
+            unit += c > 0xFFFF ? 2 : 1;
+            current.add(traitsOf(c));
+        }
+        current.end = i;
+        segments.push_back(current);
+        current = Segment{.begin = i};
+    };
     if (iterator != nullptr && U_SUCCESS(status)) {
         for (std::int32_t at = iterator->next(); at != icu::BreakIterator::DONE;
              at = iterator->next()) {
-            visit(at);
+            takeUpTo(at);
         }
     }
-    utext_close(&text);
-}
-
-thread_local std::vector<UChar> utf16Buffer;
-
-// A large buffer, as a huge token needs, would otherwise stay with the thread.
-void releaseLargeBuffer() {
-    if (utf16Buffer.size() > keptBufferUnits) {
-        utf16Buffer = {};
+    // Whatever the iterator did not reach is one more segment.
+    if (i < to) {
+        takeUpTo(std::numeric_limits<std::int32_t>::max());
     }
-}
-
-// The dictionary engines read UTF-16 much faster than UTF-8 through a UText.
-void appendSegments(std::string_view token, std::size_t from, std::size_t to,
-                    std::vector<Segment>& segments) {
-    const std::int32_t units = appendUtf16(token.substr(from, to - from), utf16Buffer, 0);
-    SegmentWalk walk(token.substr(0, to), from, segments);
-    forEachBoundary(utf16Buffer, units, [&](std::int32_t at) { walk.cutAt(at); });
-    walk.finish();
-    releaseLargeBuffer();
+    utext_close(&text);
+    // A window of a huge token would otherwise stay with the thread.
+    if (utf16.size() > keptBufferUnits) {
+        utf16 = {};
+    }
 }
 
 void segment(std::string_view token, std::vector<Segment>& segments) {
@@ -249,7 +212,7 @@ void keepCutsNearUnspacedText(const std::vector<Segment>& segments, std::vector<
 // the word after them.
 void attachMarks(const std::vector<Segment>& merged, std::size_t tokenSize,
                  std::vector<Piece>& pieces) {
-    const std::size_t first = pieces.size();
+    pieces.clear();
     std::optional<std::size_t> pendingOpening;
     for (const Segment& s : merged) {
         if (s.alphanumeric) {
@@ -257,14 +220,14 @@ void attachMarks(const std::vector<Segment>& merged, std::size_t tokenSize,
             pendingOpening.reset();
         } else if (pendingOpening) {
             continue;
-        } else if (s.endsOpening || pieces.size() == first) {
+        } else if (s.endsOpening || pieces.empty()) {
             pendingOpening = s.begin;
         } else {
             pieces.back().end = s.end;
         }
     }
     if (pendingOpening) {
-        if (pieces.size() == first) {
+        if (pieces.empty()) {
             pieces.push_back({*pendingOpening, tokenSize});
         } else {
             pieces.back().end = tokenSize;
@@ -272,119 +235,19 @@ void attachMarks(const std::vector<Segment>& merged, std::size_t tokenSize,
     }
 }
 
-// Appends the words of one token, given its ICU segments.
-void appendPieces(const std::vector<Segment>& segments, std::size_t tokenSize,
-                  std::vector<Piece>& pieces) {
-    thread_local std::vector<Segment> merged;
-    keepCutsNearUnspacedText(segments, merged);
-    attachMarks(merged, tokenSize, pieces);
-}
-
-// Tokens cut with one pass of the iterator, joined by line feeds: ICU breaks on both sides of a
-// line feed and no rule looks across one, so each token gets the boundaries it would get alone,
-// while ICU's set-up, thousands of instructions, is paid once for many short tokens.
-class Batch {
-public:
-    Batch(std::vector<Piece>& pieces, std::vector<std::size_t>& counts)
-        : pieces_(pieces), counts_(counts) {}
-
-    // Tokens without letters of those scripts stay whole and only keep their place in order.
-    void add(std::string_view token, bool cutByIcu) {
-        Entry entry{token, units_, units_, cutByIcu};
-        if (cutByIcu) {
-            entry.end = units_ + appendUtf16(token, utf16Buffer, units_);
-            utf16Buffer[entry.end] = u'\n';
-            units_ = entry.end + 1;
-        }
-        entries_.push_back(entry);
-        if (units_ >= static_cast<std::int32_t>(keptBufferUnits) ||
-            entries_.size() >= keptBufferUnits) {
-            flush();
-        }
-    }
-
-    void flush() {
-        std::size_t k = 0;
-        std::optional<SegmentWalk> walk;
-        auto open = [&] {
-            segments_.clear();
-            if (k < entries_.size() && entries_[k].cutByIcu) {
-                walk.emplace(entries_[k].token, 0, segments_);
-            }
-        };
-        auto close = [&] {
-            const std::size_t before = pieces_.size();
-            if (entries_[k].cutByIcu) {
-                walk->finish();
-                appendPieces(segments_, entries_[k].token.size(), pieces_);
-            } else {
-                pieces_.push_back({0, entries_[k].token.size()});
-            }
-            counts_.push_back(pieces_.size() - before);
-            ++k;
-            open();
-        };
-        open();
-        if (units_ > 0) {
-            forEachBoundary(utf16Buffer, units_, [&](std::int32_t at) {
-                while (k < entries_.size() && (!entries_[k].cutByIcu || at > entries_[k].end)) {
-                    close();
-                }
-                if (k < entries_.size() && at > entries_[k].begin) {
-                    walk->cutAt(at - entries_[k].begin);
-                }
-            });
-        }
-        while (k < entries_.size()) {
-            close();
-        }
-        entries_.clear();
-        units_ = 0;
-        releaseLargeBuffer();
-    }
-
-private:
-    struct Entry {
-        std::string_view token;
-        std::int32_t begin;
-        std::int32_t end;
-        bool cutByIcu;
-    };
-
-    std::vector<Piece>& pieces_;
-    std::vector<std::size_t>& counts_;
-    std::vector<Entry> entries_;
-    std::vector<Segment> segments_;
-    std::int32_t units_ = 0;
-};
-
 } // namespace
 
-void cutEach(std::span<const std::string_view> tokens, std::vector<Piece>& pieces,
-             std::vector<std::size_t>& counts) {
-    pieces.clear();
-    counts.clear();
-    Batch batch(pieces, counts);
-    for (const std::string_view token : tokens) {
-        // Hangul and most symbols of three bytes are not worth handing to the break iterator.
-        const bool unspaced = holdsUnspacedLetters(token);
-        if (!unspaced || token.size() <= windowBytes) {
-            batch.add(token, unspaced);
-            continue;
-        }
-        batch.flush();
-        thread_local std::vector<Segment> segments;
-        segment(token, segments);
-        const std::size_t before = pieces.size();
-        appendPieces(segments, token.size(), pieces);
-        counts.push_back(pieces.size() - before);
-    }
-    batch.flush();
-}
-
 void cut(std::string_view token, std::vector<Piece>& pieces) {
-    thread_local std::vector<std::size_t> counts;
-    cutEach(std::span(&token, 1), pieces, counts);
+    // Hangul and most symbols of three bytes are not worth setting up the break iterator for.
+    if (!holdsUnspacedLetters(token)) {
+        pieces.assign(1, Piece{0, token.size()});
+        return;
+    }
+    thread_local std::vector<Segment> segments;
+    thread_local std::vector<Segment> merged;
+    segment(token, segments);
+    keepCutsNearUnspacedText(segments, merged);
+    attachMarks(merged, token.size(), pieces);
 }
 
 } // namespace velora::ScriptWords

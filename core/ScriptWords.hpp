@@ -2,9 +2,9 @@
 
 #include "core/ByteScan.hpp"
 
+#include <bit>
 #include <cstddef>
 #include <cstdint>
-#include <span>
 #include <string_view>
 #include <vector>
 
@@ -19,33 +19,32 @@ struct Piece {
     bool operator==(const Piece&) const = default;
 };
 
-// Every letter of those scripts is encoded in three or four bytes, so a token without a lead byte
-// of E0 or above needs no closer look.
+// Every letter of those scripts is encoded in three or four bytes: where the next lead byte of E0
+// or above is at or after `from`, or the text's size.
+inline std::size_t nextLetterLead(std::string_view text, std::size_t from) {
+    std::size_t i = from;
+    for (; i + 8 <= text.size(); i += 8) {
+        const std::uint64_t word = ByteScan::load(text.data() + i);
+        const std::uint64_t leads = word & (word << 1) & (word << 2) & ByteScan::topBits;
+        if (leads != 0) {
+            return i + static_cast<std::size_t>(std::countr_zero(leads)) / 8;
+        }
+    }
+    while (i < text.size() && static_cast<unsigned char>(text[i]) < 0xE0) {
+        ++i;
+    }
+    return i;
+}
+
+// A token without such a byte needs no closer look.
 inline bool mayNeedCutting(std::string_view token) {
-    std::size_t i = 0;
-    for (; i + 8 <= token.size(); i += 8) {
-        const std::uint64_t word = ByteScan::load(token.data() + i);
-        if ((word & (word << 1) & (word << 2) & ByteScan::topBits) != 0) {
-            return true;
-        }
-    }
-    for (; i < token.size(); ++i) {
-        if (static_cast<unsigned char>(token[i]) >= 0xE0) {
-            return true;
-        }
-    }
-    return false;
+    return nextLetterLead(token, 0) < token.size();
 }
 
 // The words of one token (well-formed, without spaces, tabs or line breaks), in order, covering
 // it without gaps. Cuts fall only on ICU word boundaries next to a run of those scripts; marks
 // that follow a word stay on it, and opening brackets and quotes on the word they open.
 void cut(std::string_view token, std::vector<Piece>& pieces);
-
-// The same for many tokens at once, much faster when they are short: `counts[k]` pieces, in
-// order, belong to `tokens[k]`.
-void cutEach(std::span<const std::string_view> tokens, std::vector<Piece>& pieces,
-             std::vector<std::size_t>& counts);
 
 // The same, with the common case of a token that is one word decided without a call.
 template <typename Visit> void forEachWord(std::string_view token, Visit&& visit) {

@@ -53,62 +53,31 @@ INSTANTIATE_TEST_SUITE_P(Texts, UnspacedRuns,
                                            "สวัสดีครับยินดีต้อนรับ", "ສະບາຍດີປະເທດລາວ", "ព្រះរាជាណាចក្រកម្ពុជា",
                                            "မြန်မာနိုင်ငံသည်", "«中文»和English混合123的文本！"));
 
-// Cutting many tokens in one go must give each the words it gets alone, whatever surrounds it:
-// marks and joiners at a token's edges, other scripts, and tokens with nothing to cut between.
-TEST(UnspacedRuns, CutTogetherAsAlone) {
-    const std::vector<std::string> parts{"中文",
-                                         "東京",
-                                         "です",
-                                         "カタカナ",
-                                         "ภาษาไทย",
-                                         "ສະບາຍ",
-                                         "ក្រុង",
-                                         "မြန်",
-                                         "한국어",
-                                         "word",
-                                         "e\u0301",
-                                         "\u0301",
-                                         "\u200D",
-                                         "\U0001F44D\U0001F3FD",
-                                         "\U0001F1EB\U0001F1F7",
-                                         "「",
-                                         "」",
-                                         "。",
-                                         "、",
-                                         "123",
-                                         "—",
-                                         "\u00AD",
-                                         "\u2060"};
-    std::mt19937 random(11);
-    for (int round = 0; round < 300; ++round) {
-        std::vector<std::string> texts;
-        for (auto n = 1 + random() % 40; n > 0; --n) {
-            std::string token;
-            for (auto k = 1 + random() % 5; k > 0; --k) {
-                token += parts[random() % parts.size()];
-            }
-            texts.push_back(token);
-        }
-        const std::vector<std::string_view> tokens(texts.begin(), texts.end());
-        std::vector<ScriptWords::Piece> together;
-        std::vector<std::size_t> counts;
-        ScriptWords::cutEach(tokens, together, counts);
-        ASSERT_EQ(counts.size(), tokens.size());
-        std::size_t first = 0;
-        for (std::size_t k = 0; k < tokens.size(); ++k) {
-            SCOPED_TRACE(texts[k]);
-            std::vector<ScriptWords::Piece> alone;
-            ScriptWords::cut(tokens[k], alone);
-            ASSERT_LE(first + counts[k], together.size());
-            EXPECT_EQ(
-                std::vector(together.begin() + static_cast<std::ptrdiff_t>(first),
-                            together.begin() + static_cast<std::ptrdiff_t>(first + counts[k])),
-                alone);
-            first += counts[k];
-        }
-        EXPECT_EQ(first, together.size());
+class RepeatedTokens : public ::testing::TestWithParam<std::string> {};
+
+// A token met again in the same text must read as it did the first time, and a line that ends
+// with it must end its paragraph on its last word only.
+TEST_P(RepeatedTokens, ReadAsTheyDoAlone) {
+    const std::string& token = GetParam();
+    const std::vector<Word> alone = TextEngine::tokenize(token);
+    ASSERT_FALSE(alone.empty());
+    const std::vector<Word> words = TextEngine::tokenize(token + " " + token + "\n" + token);
+    ASSERT_EQ(words.size(), 3 * alone.size());
+    for (std::size_t k = 0; k < words.size(); ++k) {
+        const Word& word = words[k];
+        const Word& expected = alone[k % alone.size()];
+        EXPECT_EQ(word.text, expected.text) << k;
+        EXPECT_EQ(word.orp, expected.orp) << k;
+        EXPECT_EQ(word.punctuation, expected.punctuation) << k;
+        const bool endsLine = k == 2 * alone.size() - 1 || k == words.size() - 1;
+        EXPECT_EQ(word.isParagraphEnd, endsLine) << k;
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(Tokens, RepeatedTokens,
+                         ::testing::Values("日本語のテキストを読む。", "中文文本，",
+                                           "ภาษาไทยไม่มีช่องว่าง", "iPhone在中国", "한국어",
+                                           "word\u2026", "「速読」"));
 
 struct MarkCase {
     char32_t mark;
