@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <array>
-#include <optional>
 #include <unicode/uchar.h>
 
 namespace velora::ORP {
@@ -36,49 +35,34 @@ bool isAlphanumeric(std::string_view character) {
 
 namespace {
 
-std::int64_t middleOfCore(std::int64_t count, std::int64_t first, std::int64_t last) {
-    if (first < 0) {
-        return count == 0 ? 0 : (count - 1) / 2;
-    }
-    return first + (last - first) / 2;
-}
-
-// Most words are plain ASCII, where each byte is a character and a table answers for it; one
-// walk both checks that and finds the core. Empty when the token needs the general walk.
-std::optional<std::int64_t> asciiIndex(std::string_view token) {
-    // 1 for a letter or digit, 2 for what is not a character of its own here.
-    static const std::array<std::uint8_t, 256> classes = [] {
-        std::array<std::uint8_t, 256> table{};
+// Most words are plain ASCII, where each byte is a character and a table answers for it.
+std::int64_t asciiIndex(std::string_view token) {
+    static const std::array<bool, 128> alphanumeric = [] {
+        std::array<bool, 128> table{};
         for (std::size_t c = 0; c < table.size(); ++c) {
-            table[c] = c >= 0x80 || c == '\r'                              ? 2
-                       : computeAlphanumeric(static_cast<std::int32_t>(c)) ? 1
-                                                                           : 0;
+            table[c] = computeAlphanumeric(static_cast<std::int32_t>(c));
         }
         return table;
     }();
-    std::int64_t first = -1;
-    std::int64_t last = -1;
+    auto isCore = [&](char c) { return alphanumeric[static_cast<unsigned char>(c)]; };
     const auto n = static_cast<std::int64_t>(token.size());
-    for (std::int64_t i = 0; i < n; ++i) {
-        const std::uint8_t k =
-            classes[static_cast<unsigned char>(token[static_cast<std::size_t>(i)])];
-        if (k == 2) {
-            return std::nullopt;
-        }
-        if (k == 1) {
-            first = first < 0 ? i : first;
-            last = i;
-        }
+    const auto first =
+        static_cast<std::int64_t>(std::find_if(token.begin(), token.end(), isCore) - token.begin());
+    if (first == n) {
+        return n == 0 ? 0 : (n - 1) / 2;
     }
-    return middleOfCore(n, first, last);
+    const auto last = n - 1 -
+                      static_cast<std::int64_t>(std::find_if(token.rbegin(), token.rend(), isCore) -
+                                                token.rbegin());
+    return first + (last - first) / 2;
 }
 
 } // namespace
 
 // One walk finds the count and both ends of the core.
 std::int64_t index(std::string_view token) {
-    if (const std::optional<std::int64_t> ascii = asciiIndex(token)) {
-        return *ascii;
+    if (Graphemes::isSimpleAscii(token)) {
+        return asciiIndex(token);
     }
     std::int64_t n = 0;
     std::int64_t first = -1;
@@ -90,7 +74,10 @@ std::int64_t index(std::string_view token) {
         }
         ++n;
     });
-    return middleOfCore(n, first, last);
+    if (first < 0) {
+        return n == 0 ? 0 : (n - 1) / 2;
+    }
+    return first + (last - first) / 2;
 }
 
 } // namespace velora::ORP
