@@ -4,6 +4,7 @@
 #include "core/Graphemes.hpp"
 
 #include <algorithm>
+#include <optional>
 #include <span>
 #include <string>
 #include <unicode/utf8.h>
@@ -66,10 +67,27 @@ std::pair<std::string_view, Kind> countingCharacter(std::string_view token) {
     return result;
 }
 
+// Most tokens end in ASCII, where a byte after another ASCII byte is a character of its own (only
+// a non-ASCII prepended mark could join the first); empty when the general walk must decide.
+std::optional<Kind> asciiEndingKind(std::string_view token) {
+    for (std::size_t i = token.size(); i > 0; --i) {
+        const auto c = static_cast<unsigned char>(token[i - 1]);
+        if (c >= 0x80 || c == '\r' || (i > 1 && static_cast<unsigned char>(token[i - 2]) >= 0x80)) {
+            return std::nullopt;
+        }
+        const Kind k = kind(token.substr(i - 1, 1));
+        if (k != Kind::skippable) {
+            return k;
+        }
+    }
+    return Kind::other;
+}
+
 } // namespace
 
 PunctuationWeight weight(std::string_view token) {
-    switch (countingCharacter(token).second) {
+    const std::optional<Kind> ascii = asciiEndingKind(token);
+    switch (ascii ? *ascii : countingCharacter(token).second) {
     case Kind::major:
         return PunctuationWeight::major;
     case Kind::minor:

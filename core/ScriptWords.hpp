@@ -2,6 +2,7 @@
 
 #include "core/ByteScan.hpp"
 
+#include <bit>
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
@@ -18,22 +19,26 @@ struct Piece {
     bool operator==(const Piece&) const = default;
 };
 
-// Every letter of those scripts is encoded in three or four bytes, so a token without a lead byte
-// of E0 or above needs no closer look.
+// Every letter of those scripts is encoded in three or four bytes: where the next lead byte of E0
+// or above is at or after `from`, or the text's size.
+inline std::size_t nextLetterLead(std::string_view text, std::size_t from) {
+    std::size_t i = from;
+    for (; i + 8 <= text.size(); i += 8) {
+        const std::uint64_t word = ByteScan::load(text.data() + i);
+        const std::uint64_t leads = word & (word << 1) & (word << 2) & ByteScan::topBits;
+        if (leads != 0) {
+            return i + static_cast<std::size_t>(std::countr_zero(leads)) / 8;
+        }
+    }
+    while (i < text.size() && static_cast<unsigned char>(text[i]) < 0xE0) {
+        ++i;
+    }
+    return i;
+}
+
+// A token without such a byte needs no closer look.
 inline bool mayNeedCutting(std::string_view token) {
-    std::size_t i = 0;
-    for (; i + 8 <= token.size(); i += 8) {
-        const std::uint64_t word = ByteScan::load(token.data() + i);
-        if ((word & (word << 1) & (word << 2) & ByteScan::topBits) != 0) {
-            return true;
-        }
-    }
-    for (; i < token.size(); ++i) {
-        if (static_cast<unsigned char>(token[i]) >= 0xE0) {
-            return true;
-        }
-    }
-    return false;
+    return nextLetterLead(token, 0) < token.size();
 }
 
 // The words of one token (well-formed, without spaces, tabs or line breaks), in order, covering

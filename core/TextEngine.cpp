@@ -8,6 +8,7 @@
 
 #include <bit>
 #include <span>
+#include <unordered_map>
 
 namespace velora::TextEngine {
 
@@ -27,6 +28,12 @@ std::uint64_t tokenEnds(const char* eight) {
     return ByteScan::equal(word, ' ') | ByteScan::equal(word, '\t') | ByteScan::equal(word, '\n');
 }
 
+// Without a popcount instruction in the baseline target, summing the bytes is cheaper than the
+// library call.
+std::size_t countTopBits(std::uint64_t topBits) {
+    return static_cast<std::size_t>(((topBits >> 7) * 0x0101010101010101ULL) >> 56);
+}
+
 // A token starts wherever a byte that ends none follows one that does, or the text.
 std::size_t countTokens(std::string_view text) {
     std::size_t n = 0;
@@ -35,7 +42,7 @@ std::size_t countTokens(std::string_view text) {
     for (; i + 8 <= text.size(); i += 8) {
         const std::uint64_t ends = tokenEnds(text.data() + i);
         const std::uint64_t before = (ends << 8) | (previousEnds ? 0x80U : 0U);
-        n += static_cast<std::size_t>(std::popcount(~ends & before & ByteScan::topBits));
+        n += countTopBits(~ends & before & ByteScan::topBits);
         previousEnds = (ends >> 63) != 0;
     }
     for (; i < text.size(); ++i) {
@@ -79,30 +86,47 @@ template <typename Visit> void forEachToken(std::string_view text, Visit visit) 
     }
 }
 
+// Calls `visit(begin, end)` for each token that ScriptWords may cut, in order; found from the
+// rare bytes that mark them rather than by walking every token.
+template <typename Visit> void forEachTokenWithLongSequences(std::string_view text, Visit visit) {
+    std::size_t i = ScriptWords::nextLetterLead(text, 0);
+    while (i < text.size()) {
+        std::size_t begin = i;
+        while (begin > 0 && !endsToken(text[begin - 1])) {
+            --begin;
+        }
+        const std::size_t end = tokenEnd(text, i);
+        visit(begin, end);
+        i = ScriptWords::nextLetterLead(text, end);
+    }
+}
+
 // The tokens that hold several words, found before the word list is made so that it can be sized
 // exactly.
 class CutTokens {
 public:
     explicit CutTokens(std::string_view text) {
-        if (!ScriptWords::mayNeedCutting(text)) {
-            return;
-        }
+        // ICU's dictionary engines spend thousands of instructions on even a short run, and a
+        // text repeats its words: a short token is cut once per text.
+        std::unordered_map<std::string_view, Range> cutBefore;
         std::vector<ScriptWords::Piece> pieces;
-        forEachToken(text, [&](std::size_t begin, std::size_t end, bool) {
+        forEachTokenWithLongSequences(text, [&](std::size_t begin, std::size_t end) {
             const std::string_view token = text.substr(begin, end - begin);
-            if (!ScriptWords::mayNeedCutting(token)) {
-                return;
+            const bool remembered = token.size() <= rememberedTokenBytes;
+            const auto found = remembered ? cutBefore.find(token) : cutBefore.end();
+            const Range range = found != cutBefore.end() ? found->second : cut(token, pieces);
+            if (range.count > 1) {
+                cuts_.push_back({begin, range});
+                extraWords_ += range.count - 1;
             }
-            ScriptWords::cut(token, pieces);
-            if (pieces.size() > 1) {
-                cuts_.push_back({begin, pieces_.size(), pieces.size()});
-                pieces_.insert(pieces_.end(), pieces.begin(), pieces.end());
+            if (remembered && found == cutBefore.end() && cutBefore.size() < rememberedTokens) {
+                cutBefore.emplace(token, range);
             }
         });
     }
 
     // How many more words than tokens the text holds.
-    std::size_t extraWords() const { return pieces_.size() - cuts_.size(); }
+    std::size_t extraWords() const { return extraWords_; }
 
     // The words of the token that starts at `begin`, or none when it is one word; tokens must be
     // asked about in order.
@@ -111,18 +135,37 @@ public:
             return {};
         }
         const Cut& cut = cuts_[next_++];
-        return std::span(pieces_).subspan(cut.firstPiece, cut.pieceCount);
+        return std::span(pieces_).subspan(cut.range.first, cut.range.count);
     }
 
 private:
+    static constexpr std::size_t rememberedTokenBytes = 64;
+    static constexpr std::size_t rememberedTokens = std::size_t{1} << 16;
+
+    // Pieces held in `pieces_`.
+    struct Range {
+        std::size_t first = 0;
+        std::size_t count = 0;
+    };
+
     struct Cut {
         std::size_t begin;
-        std::size_t firstPiece;
-        std::size_t pieceCount;
+        Range range;
     };
+
+    Range cut(std::string_view token, std::vector<ScriptWords::Piece>& pieces) {
+        ScriptWords::cut(token, pieces);
+        if (pieces.size() <= 1) {
+            return {0, pieces.size()};
+        }
+        const Range range{pieces_.size(), pieces.size()};
+        pieces_.insert(pieces_.end(), pieces.begin(), pieces.end());
+        return range;
+    }
 
     std::vector<Cut> cuts_;
     std::vector<ScriptWords::Piece> pieces_;
+    std::size_t extraWords_ = 0;
     std::size_t next_ = 0;
 };
 

@@ -53,6 +53,32 @@ INSTANTIATE_TEST_SUITE_P(Texts, UnspacedRuns,
                                            "สวัสดีครับยินดีต้อนรับ", "ສະບາຍດີປະເທດລາວ", "ព្រះរាជាណាចក្រកម្ពុជា",
                                            "မြန်မာနိုင်ငံသည်", "«中文»和English混合123的文本！"));
 
+class RepeatedTokens : public ::testing::TestWithParam<std::string> {};
+
+// A token met again in the same text must read as it did the first time, and a line that ends
+// with it must end its paragraph on its last word only.
+TEST_P(RepeatedTokens, ReadAsTheyDoAlone) {
+    const std::string& token = GetParam();
+    const std::vector<Word> alone = TextEngine::tokenize(token);
+    ASSERT_FALSE(alone.empty());
+    const std::vector<Word> words = TextEngine::tokenize(token + " " + token + "\n" + token);
+    ASSERT_EQ(words.size(), 3 * alone.size());
+    for (std::size_t k = 0; k < words.size(); ++k) {
+        const Word& word = words[k];
+        const Word& expected = alone[k % alone.size()];
+        EXPECT_EQ(word.text, expected.text) << k;
+        EXPECT_EQ(word.orp, expected.orp) << k;
+        EXPECT_EQ(word.punctuation, expected.punctuation) << k;
+        const bool endsLine = k == 2 * alone.size() - 1 || k == words.size() - 1;
+        EXPECT_EQ(word.isParagraphEnd, endsLine) << k;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Tokens, RepeatedTokens,
+                         ::testing::Values("日本語のテキストを読む。", "中文文本，",
+                                           "ภาษาไทยไม่มีช่องว่าง", "iPhone在中国", "한국어",
+                                           "word\u2026", "「速読」"));
+
 struct MarkCase {
     char32_t mark;
     PunctuationWeight weight;
