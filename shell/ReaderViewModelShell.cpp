@@ -6,6 +6,7 @@
 #include "platform/speech/DesktopSpeech.hpp"
 #include "shell/MediaPlayerService.hpp"
 #include "shell/OverlayWindowController.hpp"
+#include "ui/OfferLine.hpp"
 #include "ui/ReaderBindings.hpp"
 #include "ui/ReaderView.hpp"
 #include "ui/SettingsView.hpp"
@@ -96,6 +97,7 @@ std::unique_ptr<QWidget> ReaderViewModelShell::makeView(std::function<void()> cl
                      Qt::QueuedConnection);
     view_ = view.get();
     connectFullScreen();
+    showDesktopShortcutOffer();
     return view;
 }
 
@@ -115,6 +117,20 @@ void ReaderViewModelShell::showCaptureSupport(const CaptureSupport& support) {
     if (settings_) {
         settings_->showCaptureSupport(support);
     }
+}
+
+void ReaderViewModelShell::offerDesktopShortcut(const QString& offer, std::function<void()> add) {
+    desktopShortcutOffer_.emplace(offer, std::move(add));
+    showDesktopShortcutOffer();
+}
+
+void ReaderViewModelShell::showDesktopShortcutOffer() {
+    if (!view_ || !desktopShortcutOffer_) {
+        return;
+    }
+    auto [offer, add] = *std::exchange(desktopShortcutOffer_, std::nullopt);
+    view_->addOfferLine(new OfferLine(
+        offer, QCoreApplication::translate("ReaderPanel", "Add Shortcut"), std::move(add)));
 }
 
 void ReaderViewModelShell::offerMediaControls(QDBusConnection& bus, std::function<void()> raise) {

@@ -41,6 +41,7 @@ public:
     void openSettings() override;
     void showShortcut(const HotKeyConfig& shortcut, bool registered) override;
     void showCaptureSupport(const CaptureSupport& support) override;
+    void offerDesktopShortcut(const QString& offer, std::function<void()> add) override;
     void offerMediaControls(QDBusConnection& bus, std::function<void()> raise) override;
 
     ReaderViewModel& viewModel() { return *viewModel_; }
@@ -50,6 +51,7 @@ public:
 private:
     // The panel's window owns the full-screen state; the view shows it and asks to change it.
     void connectFullScreen();
+    void showDesktopShortcutOffer();
 
     DesktopProgram::Platform platform_;
     // Declared before the controller, which uses them until it is gone.
@@ -62,6 +64,8 @@ private:
     HotKeyConfig shortcut_;
     bool shortcutRegistered_ = false;
     CaptureSupport captureSupport_;
+    // Waits for a view to show in.
+    std::optional<std::pair<QString, std::function<void()>>> desktopShortcutOffer_;
     std::unique_ptr<MediaPlayerService> mediaPlayer_;
 };
 

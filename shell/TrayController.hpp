@@ -58,6 +58,8 @@ public:
     };
 
     static constexpr QLatin1String readFromClipboardMessage{"Read from clipboard"};
+    // The installed icon's name in the desktop's icon theme (hicolor).
+    static constexpr QLatin1String iconName{"org.veloramac.VeloraMac"};
 
     explicit TrayController(Services services, QObject* parent = nullptr);
     ~TrayController() override;
@@ -104,6 +106,9 @@ private:
     void setupServices();
     void registerShortcut();
     void notifyShortcutRefused() const;
+    void showCaptureSupport();
+    // Once, on the GNOME route while the shortcut is missing: a line in the panel that adds it.
+    void offerDesktopShortcut();
     void shortcutAnswered();
     void publishShortcut();
     void hotKeyConfigChanged();

@@ -255,6 +255,10 @@ void ReaderView::buildOverlays() {
     settingsOverlay_->hide();
     connect(quickSettings_, &QuickSettingsView::closeRequested, this,
             [this] { setSettingsShown(false); });
+    connect(quickSettings_, &QuickSettingsView::allSettingsRequested, this, [this] {
+        setSettingsShown(false);
+        emit settingsWindowRequested();
+    });
 
     keysCard_ = new KeysCard(*keys_);
     keysOverlay_ = new Backdrop(
@@ -682,6 +686,12 @@ void ReaderView::layOutOverlays() {
                                                             libraryOverlay_, keysOverlay_}) {
         overlay->setGeometry(rect());
     }
+}
+
+void ReaderView::addOfferLine(QWidget* line) {
+    auto* column = static_cast<QVBoxLayout*>(layout());
+    line->setParent(this);
+    column->insertWidget(column->indexOf(status_), line);
 }
 
 } // namespace velora

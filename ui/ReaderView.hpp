@@ -79,6 +79,8 @@ public:
     QWidget& header() const { return *header_; }
     ControlBar& controlBar() const { return *controlBar_; }
     ElidedLabel& statusLine() const { return *status_; }
+    // A line above the status line that offers a step once; the view takes it over.
+    void addOfferLine(QWidget* line);
     QStackedWidget& readingArea() const { return *area_; }
     QuickSettingsView& quickSettings() const { return *quickSettings_; }
     LibraryView& library() const { return *library_; }

@@ -1,0 +1,194 @@
+#include "platform/wayland/GnomeCustomShortcut.hpp"
+#include "realdesktops/SessionProcesses.hpp"
+#include "shell/ServiceProvider.hpp"
+
+#include <QDBusMessage>
+#include <QDBusObjectPath>
+#include <QDBusReply>
+#include <QDBusVariant>
+#include <QFile>
+#include <QTest>
+#include <X11/keysym.h>
+#include <gtest/gtest.h>
+
+namespace velora {
+namespace {
+
+constexpr QLatin1String selectedWords{"Words selected in a GNOME program"};
+const QString usersEntry = GnomeCustomShortcut::entriesFolder + QLatin1String("custom0/");
+
+// GNOME Shell of Debian 12 headless, with gnome-settings-daemon's media keys, which run the
+// custom shortcuts; KDE's portal and shortcut service can be started on the session bus, as on
+// a machine that has KDE's libraries. The program is this test program, which GNOME runs by its
+// path as it would run VeloraMac.
+class GnomeShortcutTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        session.environment.insert(QStringLiteral("XDG_CURRENT_DESKTOP"), QStringLiteral("GNOME"));
+        // GNOME Shell asks the system bus for logind, and believes a session is managed where
+        // systemd's run-time folder exists: neither is so in a container.
+        ASSERT_TRUE(session.startBus(QStringLiteral("system"))) << session.output();
+        ASSERT_TRUE(session.startBus(
+            QStringLiteral("session"),
+            {QStringLiteral("/usr/share/dbus-1/services/org.kde.kglobalaccel.service"),
+             QStringLiteral("/usr/share/dbus-1/services/org.freedesktop.portal.Desktop.service")}))
+            << session.output();
+        session.start(QStringLiteral("unshare"),
+                      {QStringLiteral("-m"), QStringLiteral("sh"), QStringLiteral("-c"),
+                       QStringLiteral("if [ -d /run/systemd ]; then mount -t tmpfs tmpfs "
+                                      "/run/systemd; fi; exec gnome-shell --headless --wayland "
+                                      "--no-x11 --virtual-monitor 1280x800 --wayland-display "
+                                      "velora-gnome")});
+        ASSERT_TRUE(session.waitForRuntimeFile(QStringLiteral("velora-gnome"))) << session.output();
+        session.environment.insert(QStringLiteral("WAYLAND_DISPLAY"),
+                                   QStringLiteral("velora-gnome"));
+        ASSERT_TRUE(session.waitForName(QStringLiteral("org.gnome.Shell"))) << session.output();
+
+        // The user's own shortcut, which the program must leave alone.
+        gsettings({QStringLiteral("set"),
+                   GnomeCustomShortcut::entrySchema + QLatin1Char(':') + usersEntry,
+                   QStringLiteral("command"), QStringLiteral("x-terminal-emulator")});
+        gsettings({QStringLiteral("set"), GnomeCustomShortcut::listSchema,
+                   QStringLiteral("custom-keybindings"), QStringLiteral("['%1']").arg(usersEntry)});
+        session.start(QStringLiteral("/usr/libexec/gsd-media-keys"), {});
+        ASSERT_TRUE(session.waitForName(QStringLiteral("org.gnome.SettingsDaemon.MediaKeys")))
+            << session.output();
+    }
+
+    QString gsettings(const QStringList& arguments) const {
+        QProcess tool;
+        tool.setProcessEnvironment(session.environment);
+        tool.start(QStringLiteral("gsettings"), arguments);
+        tool.waitForFinished(testsupport::eventPatienceMs);
+        return QString::fromUtf8(tool.readAllStandardOutput()).trimmed();
+    }
+
+    QString listed() const {
+        return gsettings({QStringLiteral("get"), GnomeCustomShortcut::listSchema,
+                          QStringLiteral("custom-keybindings")});
+    }
+
+    void holdSelection() {
+        QProcessEnvironment wayland;
+        wayland.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("wayland"));
+        QProcess& holder =
+            session.start(QCoreApplication::applicationFilePath(),
+                          {QStringLiteral("--hold-selection"), selectedWords}, wayland);
+        ASSERT_TRUE(QTest::qWaitFor(
+            [&] { return session.outputOf(holder).contains(QLatin1String("holding")); },
+            testsupport::startPatienceMs))
+            << session.output();
+    }
+
+    void startProgram() {
+        QProcessEnvironment wayland;
+        wayland.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("wayland"));
+        program =
+            &session.start(QCoreApplication::applicationFilePath(),
+                           {QStringLiteral("--program"), QStringLiteral("--verbose")}, wayland);
+        ASSERT_TRUE(session.waitForName(ServiceProvider::serviceName)) << session.output();
+    }
+
+    QVariant property(const QString& name) const {
+        QDBusMessage get = QDBusMessage::createMethodCall(
+            ServiceProvider::serviceName, ServiceProvider::objectPath,
+            QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"));
+        get << QString(ServiceProvider::interfaceName) << name;
+        const QDBusReply<QDBusVariant> reply = session.bus.call(get);
+        return reply.isValid() ? reply.value().variant() : QVariant();
+    }
+
+    bool becomes(const QString& name, const QVariant& value) const {
+        return QTest::qWaitFor([&] { return property(name) == value; },
+                               testsupport::eventPatienceMs);
+    }
+
+    // Types Ctrl+Alt+Space through mutter's remote desktop, as a keyboard would.
+    void typeShortcut() {
+        const QString service = QStringLiteral("org.gnome.Mutter.RemoteDesktop");
+        const QDBusReply<QDBusObjectPath> created = session.bus.call(QDBusMessage::createMethodCall(
+            service, QStringLiteral("/org/gnome/Mutter/RemoteDesktop"), service,
+            QStringLiteral("CreateSession")));
+        ASSERT_TRUE(created.isValid()) << created.error().message().toStdString();
+        const QString path = created.value().path();
+        const QString interface = service + QStringLiteral(".Session");
+        const auto call = [&](const QString& method, const QVariantList& arguments) {
+            QDBusMessage message = QDBusMessage::createMethodCall(service, path, interface, method);
+            message.setArguments(arguments);
+            const QDBusMessage reply = session.bus.call(message);
+            EXPECT_NE(reply.type(), QDBusMessage::ErrorMessage)
+                << reply.errorMessage().toStdString();
+        };
+        call(QStringLiteral("Start"), {});
+        for (const uint key : {XK_Control_L, XK_Alt_L, XK_space}) {
+            call(QStringLiteral("NotifyKeyboardKeysym"), {key, true});
+        }
+        for (const uint key : {XK_space, XK_Alt_L, XK_Control_L}) {
+            call(QStringLiteral("NotifyKeyboardKeysym"), {key, false});
+        }
+        call(QStringLiteral("Stop"), {});
+    }
+
+    // Once the program has read the selection, ends it and tells whether the words reached the
+    // library on disk.
+    bool readIntoLibrary() {
+        const bool read = QTest::qWaitFor(
+            [&] {
+                return session.outputOf(*program).contains(
+                    QLatin1String("read the primary selection of another program"));
+            },
+            testsupport::eventPatienceMs);
+        program->terminate();
+        if (!read || !program->waitForFinished(testsupport::eventPatienceMs)) {
+            return false;
+        }
+        QFile library(session.path(QStringLiteral("XDG_DATA_HOME/VeloraMac/library.json")));
+        return library.open(QIODevice::ReadOnly) &&
+               QString::fromUtf8(library.readAll()).contains(selectedWords);
+    }
+
+    testsupport::DesktopSession session;
+    QProcess* program = nullptr;
+};
+
+// KDE's portal and shortcut service are there to be started, and must not be: GNOME would never
+// hear a shortcut bound in them.
+TEST_F(GnomeShortcutTest, FirstStartAddsTheShortcutThatGnomeRunsByThePath) {
+    holdSelection();
+    startProgram();
+    ASSERT_TRUE(becomes(QStringLiteral("shortcutRegistered"), true)) << session.output();
+    const QString log = session.outputOf(*program);
+    EXPECT_TRUE(
+        log.contains(QLatin1String("shortcut route: a custom shortcut in GNOME's settings")))
+        << log.toStdString();
+    EXPECT_TRUE(log.contains(QLatin1String("offer "))) << log.toStdString();
+    const QString ours = GnomeCustomShortcut::entriesFolder + QLatin1String("veloramac/");
+    EXPECT_EQ(listed(), QStringLiteral("['%1', '%2']").arg(usersEntry, ours));
+
+    typeShortcut();
+    EXPECT_TRUE(readIntoLibrary()) << session.output();
+    const std::string everything = session.output();
+    EXPECT_EQ(everything.find("Activating service name='org.kde.kglobalaccel'"), std::string::npos);
+    EXPECT_EQ(everything.find("Activating service name='org.freedesktop.portal.Desktop'"),
+              std::string::npos);
+}
+
+// Removing it in GNOME's settings, as the tab's button does, reaches the running program.
+TEST_F(GnomeShortcutTest, RemovalKeepsTheUsersShortcutsAndShowsInTheProgram) {
+    startProgram();
+    ASSERT_TRUE(becomes(QStringLiteral("shortcutRegistered"), true)) << session.output();
+
+    qputenv("GSETTINGS_BACKEND", "keyfile");
+    qputenv("XDG_CONFIG_HOME",
+            session.environment.value(QStringLiteral("XDG_CONFIG_HOME")).toUtf8());
+    GnomeCustomShortcut().remove();
+    EXPECT_TRUE(becomes(QStringLiteral("shortcutRegistered"), false)) << session.output();
+    EXPECT_EQ(listed(), QStringLiteral("['%1']").arg(usersEntry));
+    EXPECT_EQ(gsettings({QStringLiteral("get"),
+                         GnomeCustomShortcut::entrySchema + QLatin1Char(':') + usersEntry,
+                         QStringLiteral("command")}),
+              QStringLiteral("'x-terminal-emulator'"));
+}
+
+} // namespace
+} // namespace velora
