@@ -5,6 +5,7 @@
 #include "app/platform/AccessibilityTrust.hpp"
 #include "app/platform/DesktopShortcutSettings.hpp"
 #include "app/platform/Pasteboard.hpp"
+#include "app/platform/PreferencesStore.hpp"
 #include "shell/DesktopNotifier.hpp"
 #include "shell/ShellReader.hpp"
 #include "ui/Symbols.hpp"

@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QRasterWindow>
+#include <QWidget>
 #include <cstdio>
 #include <cstring>
 #include <gtest/gtest.h>
