@@ -1,5 +1,5 @@
 #include "platform/wayland/GnomeCustomShortcut.hpp"
-#include "realdesktops/SessionProcesses.hpp"
+#include "realdesktops/ProgramSessionTest.hpp"
 #include "shell/ServiceProvider.hpp"
 
 #include <QDBusMessage>
@@ -21,7 +21,7 @@ const QString usersEntry = GnomeCustomShortcut::entriesFolder + QLatin1String("c
 // custom shortcuts; KDE's portal and shortcut service can be started on the session bus, as on
 // a machine that has KDE's libraries. The program is this test program, which GNOME runs by its
 // path as it would run VeloraMac.
-class GnomeShortcutTest : public ::testing::Test {
+class GnomeShortcutTest : public testsupport::ProgramSessionTest {
 protected:
     void SetUp() override {
         session.environment.insert(QStringLiteral("XDG_CURRENT_DESKTOP"), QStringLiteral("GNOME"));
@@ -68,39 +68,9 @@ protected:
                           QStringLiteral("custom-keybindings")});
     }
 
-    void holdSelection() {
-        QProcessEnvironment wayland;
-        wayland.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("wayland"));
-        QProcess& holder =
-            session.start(QCoreApplication::applicationFilePath(),
-                          {QStringLiteral("--hold-selection"), selectedWords}, wayland);
-        ASSERT_TRUE(QTest::qWaitFor(
-            [&] { return session.outputOf(holder).contains(QLatin1String("holding")); },
-            testsupport::startPatienceMs))
-            << session.output();
-    }
-
     void startProgram() {
-        QProcessEnvironment wayland;
-        wayland.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("wayland"));
-        program =
-            &session.start(QCoreApplication::applicationFilePath(),
-                           {QStringLiteral("--program"), QStringLiteral("--verbose")}, wayland);
-        ASSERT_TRUE(session.waitForName(ServiceProvider::serviceName)) << session.output();
-    }
-
-    QVariant property(const QString& name) const {
-        QDBusMessage get = QDBusMessage::createMethodCall(
-            ServiceProvider::serviceName, ServiceProvider::objectPath,
-            QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"));
-        get << QString(ServiceProvider::interfaceName) << name;
-        const QDBusReply<QDBusVariant> reply = session.bus.call(get);
-        return reply.isValid() ? reply.value().variant() : QVariant();
-    }
-
-    bool becomes(const QString& name, const QVariant& value) const {
-        return QTest::qWaitFor([&] { return property(name) == value; },
-                               testsupport::eventPatienceMs);
+        ProgramSessionTest::startProgram(QCoreApplication::applicationFilePath(),
+                                         {QStringLiteral("--program")});
     }
 
     // Types Ctrl+Alt+Space through mutter's remote desktop, as a keyboard would.
@@ -128,35 +98,14 @@ protected:
         }
         call(QStringLiteral("Stop"), {});
     }
-
-    // Once the program has read the selection, ends it and tells whether the words reached the
-    // library on disk.
-    bool readIntoLibrary() {
-        const bool read = QTest::qWaitFor(
-            [&] {
-                return session.outputOf(*program).contains(
-                    QLatin1String("read the primary selection of another program"));
-            },
-            testsupport::eventPatienceMs);
-        program->terminate();
-        if (!read || !program->waitForFinished(testsupport::eventPatienceMs)) {
-            return false;
-        }
-        QFile library(session.path(QStringLiteral("XDG_DATA_HOME/VeloraMac/library.json")));
-        return library.open(QIODevice::ReadOnly) &&
-               QString::fromUtf8(library.readAll()).contains(selectedWords);
-    }
-
-    testsupport::DesktopSession session;
-    QProcess* program = nullptr;
 };
 
 // KDE's portal and shortcut service are there to be started, and must not be: GNOME would never
 // hear a shortcut bound in them.
 TEST_F(GnomeShortcutTest, FirstStartAddsTheShortcutThatGnomeRunsByThePath) {
-    holdSelection();
+    holdSelection(selectedWords);
     startProgram();
-    ASSERT_TRUE(becomes(QStringLiteral("shortcutRegistered"), true)) << session.output();
+    ASSERT_TRUE(propertyBecomes(QStringLiteral("shortcutRegistered"), true)) << session.output();
     const QString log = session.outputOf(*program);
     EXPECT_TRUE(
         log.contains(QLatin1String("shortcut route: a custom shortcut in GNOME's settings")))
@@ -166,7 +115,7 @@ TEST_F(GnomeShortcutTest, FirstStartAddsTheShortcutThatGnomeRunsByThePath) {
     EXPECT_EQ(listed(), QStringLiteral("['%1', '%2']").arg(usersEntry, ours));
 
     typeShortcut();
-    EXPECT_TRUE(readIntoLibrary()) << session.output();
+    EXPECT_TRUE(readIntoLibrary(selectedWords)) << session.output();
     const std::string everything = session.output();
     EXPECT_EQ(everything.find("Activating service name='org.kde.kglobalaccel'"), std::string::npos);
     EXPECT_EQ(everything.find("Activating service name='org.freedesktop.portal.Desktop'"),
@@ -176,13 +125,13 @@ TEST_F(GnomeShortcutTest, FirstStartAddsTheShortcutThatGnomeRunsByThePath) {
 // Removing it in GNOME's settings, as the tab's button does, reaches the running program.
 TEST_F(GnomeShortcutTest, RemovalKeepsTheUsersShortcutsAndShowsInTheProgram) {
     startProgram();
-    ASSERT_TRUE(becomes(QStringLiteral("shortcutRegistered"), true)) << session.output();
+    ASSERT_TRUE(propertyBecomes(QStringLiteral("shortcutRegistered"), true)) << session.output();
 
     qputenv("GSETTINGS_BACKEND", "keyfile");
     qputenv("XDG_CONFIG_HOME",
             session.environment.value(QStringLiteral("XDG_CONFIG_HOME")).toUtf8());
     GnomeCustomShortcut().remove();
-    EXPECT_TRUE(becomes(QStringLiteral("shortcutRegistered"), false)) << session.output();
+    EXPECT_TRUE(propertyBecomes(QStringLiteral("shortcutRegistered"), false)) << session.output();
     EXPECT_EQ(listed(), QStringLiteral("['%1']").arg(usersEntry));
     EXPECT_EQ(gsettings({QStringLiteral("get"),
                          GnomeCustomShortcut::entrySchema + QLatin1Char(':') + usersEntry,

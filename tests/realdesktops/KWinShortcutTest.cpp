@@ -1,4 +1,4 @@
-#include "realdesktops/SessionProcesses.hpp"
+#include "realdesktops/ProgramSessionTest.hpp"
 #include "shell/ServiceProvider.hpp"
 #include "wayland/StandInPortal.hpp"
 
@@ -19,7 +19,7 @@ constexpr QLatin1String selectedWords{"Words selected in another program"};
 // KWin of Debian 12 on a virtual screen with its own global shortcut service, a program of the
 // test's own holding the primary selection, and VeloraMac itself. The portal is started by
 // the tests that want it, as its real front end with KDE's back end or as a stand-in.
-class KWinShortcutTest : public ::testing::Test {
+class KWinShortcutTest : public testsupport::ProgramSessionTest {
 protected:
     void SetUp() override {
         session.environment.insert(QStringLiteral("XDG_CURRENT_DESKTOP"), QStringLiteral("KDE"));
@@ -52,40 +52,6 @@ protected:
             << session.output();
     }
 
-    void holdSelection() {
-        QProcessEnvironment wayland;
-        wayland.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("wayland"));
-        QProcess& holder =
-            session.start(QCoreApplication::applicationFilePath(),
-                          {QStringLiteral("--hold-selection"), selectedWords}, wayland);
-        ASSERT_TRUE(QTest::qWaitFor(
-            [&] { return session.outputOf(holder).contains(QLatin1String("holding")); },
-            testsupport::startPatienceMs))
-            << session.output();
-    }
-
-    void startProgram() {
-        QProcessEnvironment wayland;
-        wayland.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("wayland"));
-        program = &session.start(QStringLiteral(VELORAMAC), {QStringLiteral("--verbose")}, wayland);
-        ASSERT_TRUE(session.waitForName(ServiceProvider::serviceName)) << session.output();
-    }
-
-    QVariant property(const QString& name) const {
-        QDBusMessage get = QDBusMessage::createMethodCall(
-            ServiceProvider::serviceName, ServiceProvider::objectPath,
-            QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"));
-        get << QString(ServiceProvider::interfaceName) << name;
-        const QDBusReply<QDBusVariant> reply = session.bus.call(get);
-        return reply.isValid() ? reply.value().variant() : QVariant();
-    }
-
-    bool registered() const {
-        return QTest::qWaitFor(
-            [&] { return property(QStringLiteral("shortcutRegistered")) == true; },
-            testsupport::eventPatienceMs);
-    }
-
     // The shortcut service's component that holds the program's action, as the desktop's
     // settings show it.
     std::optional<QString> componentWithAction() const {
@@ -111,69 +77,50 @@ protected:
         QDBusMessage invoke = QDBusMessage::createMethodCall(
             QStringLiteral("org.kde.kglobalaccel"), *component,
             QStringLiteral("org.kde.kglobalaccel.Component"), QStringLiteral("invokeShortcut"));
-        invoke << QStringLiteral("read-selection") << QString();
+        invoke << QStringLiteral("read-selection") << QStringLiteral("default");
         const QDBusMessage reply = session.bus.call(invoke);
         ASSERT_NE(reply.type(), QDBusMessage::ErrorMessage) << reply.errorMessage().toStdString();
     }
 
-    // Once the program has read the selection, ends it, as a logout does, and tells whether the
-    // words reached the library on disk.
-    bool readIntoLibrary() {
-        const bool read = QTest::qWaitFor(
-            [&] {
-                return session.outputOf(*program).contains(
-                    QLatin1String("read the primary selection of another program"));
-            },
-            testsupport::eventPatienceMs);
-        program->terminate();
-        if (!read || !program->waitForFinished(testsupport::eventPatienceMs)) {
-            return false;
-        }
-        QFile library(session.path(QStringLiteral("XDG_DATA_HOME/VeloraMac/library.json")));
-        return library.open(QIODevice::ReadOnly) &&
-               QString::fromUtf8(library.readAll()).contains(selectedWords);
-    }
+    void startProgram() { ProgramSessionTest::startProgram(QStringLiteral(VELORAMAC), {}); }
 
-    testsupport::DesktopSession session;
-    QProcess* program = nullptr;
+    bool registered() const { return propertyBecomes(QStringLiteral("shortcutRegistered"), true); }
 };
 
 TEST_F(KWinShortcutTest, PortalBindsTheShortcutAndAPressReadsTheSelection) {
     startPortal();
-    holdSelection();
+    holdSelection(selectedWords);
     startProgram();
     ASSERT_TRUE(registered()) << session.output();
     EXPECT_EQ(property(QStringLiteral("shortcut")), QStringLiteral("Ctrl+Alt+Space"));
-    EXPECT_TRUE(session.outputOf(*program).contains(
-        QLatin1String("shortcut route: the desktop portal's global shortcuts")));
+    EXPECT_TRUE(logged(QLatin1String("shortcut route: the desktop portal's global shortcuts")));
 
     press();
-    EXPECT_TRUE(readIntoLibrary()) << session.output();
+    EXPECT_TRUE(readIntoLibrary(selectedWords)) << session.output();
 }
 
 TEST_F(KWinShortcutTest, KGlobalAccelAloneBindsTheShortcutAndAPressReadsTheSelection) {
-    holdSelection();
+    holdSelection(selectedWords);
     startProgram();
     ASSERT_TRUE(registered()) << session.output();
-    EXPECT_TRUE(session.outputOf(*program).contains(
-        QLatin1String("shortcut route: KDE's global shortcut service")));
+    EXPECT_TRUE(logged(QLatin1String("shortcut route: KDE's global shortcut service")));
     EXPECT_EQ(componentWithAction(), QStringLiteral("/component/veloramac"));
 
     press();
-    EXPECT_TRUE(readIntoLibrary()) << session.output();
+    EXPECT_TRUE(readIntoLibrary(selectedWords)) << session.output();
 }
 
 TEST_F(KWinShortcutTest, PortalThatBindsNothingLeavesTheShortcutToKGlobalAccel) {
     testsupport::StandInPortal portal(session.bus);
     portal.chosenTrigger.clear();
-    holdSelection();
+    holdSelection(selectedWords);
     startProgram();
     ASSERT_TRUE(registered()) << session.output();
     EXPECT_EQ(portal.closedSessions.size(), 1);
     EXPECT_EQ(componentWithAction(), QStringLiteral("/component/veloramac"));
 
     press();
-    EXPECT_TRUE(readIntoLibrary()) << session.output();
+    EXPECT_TRUE(readIntoLibrary(selectedWords)) << session.output();
 }
 
 } // namespace
