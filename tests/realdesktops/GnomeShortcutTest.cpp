@@ -18,9 +18,9 @@ constexpr QLatin1String selectedWords{"Words selected in a GNOME program"};
 const QString usersEntry = GnomeCustomShortcut::entriesFolder + QLatin1String("custom0/");
 
 // GNOME Shell of Debian 12 headless, with gnome-settings-daemon's media keys, which run the
-// custom shortcuts; KDE's portal and shortcut service can be started on the session bus, as on
-// a machine that has KDE's libraries. The program is this test program, which GNOME runs by its
-// path as it would run VeloraMac.
+// custom shortcuts, and GNOME's settings store; KDE's portal and shortcut service can be started on
+// the session bus, as on a machine that has KDE's libraries. The program is this test program,
+// which GNOME runs by its path as it would run VeloraMac.
 class GnomeShortcutTest : public testsupport::ProgramSessionTest {
 protected:
     void SetUp() override {
@@ -30,7 +30,8 @@ protected:
         ASSERT_TRUE(session.startBus(QStringLiteral("system"))) << session.output();
         ASSERT_TRUE(session.startBus(
             QStringLiteral("session"),
-            {QStringLiteral("/usr/share/dbus-1/services/org.kde.kglobalaccel.service"),
+            {QStringLiteral("/usr/share/dbus-1/services/ca.desrt.dconf.service"),
+             QStringLiteral("/usr/share/dbus-1/services/org.kde.kglobalaccel.service"),
              QStringLiteral("/usr/share/dbus-1/services/org.freedesktop.portal.Desktop.service")}))
             << session.output();
         session.start(QStringLiteral("unshare"),
@@ -43,6 +44,13 @@ protected:
         session.environment.insert(QStringLiteral("WAYLAND_DISPLAY"),
                                    QStringLiteral("velora-gnome"));
         ASSERT_TRUE(session.waitForName(QStringLiteral("org.gnome.Shell"))) << session.output();
+        // The shell starts in its overview, where no window gets the keyboard.
+        QDBusMessage leaveOverview = QDBusMessage::createMethodCall(
+            QStringLiteral("org.gnome.Shell"), QStringLiteral("/org/gnome/Shell"),
+            QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Set"));
+        leaveOverview << QStringLiteral("org.gnome.Shell") << QStringLiteral("OverviewActive")
+                      << QVariant::fromValue(QDBusVariant(false));
+        session.bus.call(leaveOverview);
 
         // The user's own shortcut, which the program must leave alone.
         gsettings({QStringLiteral("set"),
@@ -127,10 +135,9 @@ TEST_F(GnomeShortcutTest, RemovalKeepsTheUsersShortcutsAndShowsInTheProgram) {
     startProgram();
     ASSERT_TRUE(propertyBecomes(QStringLiteral("shortcutRegistered"), true)) << session.output();
 
-    qputenv("GSETTINGS_BACKEND", "keyfile");
-    qputenv("XDG_CONFIG_HOME",
-            session.environment.value(QStringLiteral("XDG_CONFIG_HOME")).toUtf8());
-    GnomeCustomShortcut().remove();
+    QProcess& removal = session.start(QCoreApplication::applicationFilePath(),
+                                      {QStringLiteral("--remove-gnome-shortcut")});
+    ASSERT_TRUE(removal.waitForFinished(testsupport::eventPatienceMs)) << session.output();
     EXPECT_TRUE(propertyBecomes(QStringLiteral("shortcutRegistered"), false)) << session.output();
     EXPECT_EQ(listed(), QStringLiteral("['%1']").arg(usersEntry));
     EXPECT_EQ(gsettings({QStringLiteral("get"),

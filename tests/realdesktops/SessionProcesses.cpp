@@ -17,8 +17,6 @@ DesktopSession::DesktopSession() {
                                          QFileDevice::ExeOwner);
         environment.insert(QString::fromLatin1(folder), place);
     }
-    // Settings go to a file in the session's folder, which every process of it watches.
-    environment.insert(QStringLiteral("GSETTINGS_BACKEND"), QStringLiteral("keyfile"));
     environment.insert(QStringLiteral("XDG_SESSION_TYPE"), QStringLiteral("wayland"));
     environment.remove(QStringLiteral("DISPLAY"));
     environment.remove(QStringLiteral("WAYLAND_DISPLAY"));

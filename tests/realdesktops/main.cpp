@@ -1,7 +1,10 @@
+#include "platform/wayland/GnomeCustomShortcut.hpp"
+#include "shell/CommandLine.hpp"
 #include "shell/DesktopProgram.hpp"
 #include "shell/ReaderViewModelShell.hpp"
 
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QRasterWindow>
 #include <QWidget>
@@ -86,6 +89,13 @@ int main(int argc, char** argv) {
     if (argc > 2 && std::strcmp(argv[1], "--hold-selection") == 0) {
         return holdSelection(argc - 2, argv + 2, QString::fromUtf8(argv[2]));
     }
+    if (argc > 1 && std::strcmp(argv[1], "--remove-gnome-shortcut") == 0) {
+        // As the Shortcut tab's button removes it, from a process of the desktop's session.
+        const QCoreApplication application(argc, argv);
+        velora::GnomeCustomShortcut().remove();
+        return 0;
+    }
+    velora::CommandLine::takeVerbose(argc, argv);
     if (argc > 1 &&
         (std::strcmp(argv[1], "--program") == 0 || std::strcmp(argv[1], "--read-selection") == 0)) {
         const bool forwarded = std::strcmp(argv[1], "--read-selection") == 0;
