@@ -63,20 +63,32 @@ private:
     std::unique_ptr<velora::ShellReader> reader_;
 };
 
+// A window that takes the primary selection when it gets the keyboard, and again at each key
+// typed into it: some compositors take a selection only with the serial of a key press.
+class SelectionHolder final : public QRasterWindow {
+public:
+    explicit SelectionHolder(QString text) : text_(std::move(text)) {}
+
+    void hold() {
+        QGuiApplication::clipboard()->setText(text_, QClipboard::Selection);
+        std::printf("holding\n");
+        std::fflush(stdout);
+    }
+
+protected:
+    void focusInEvent(QFocusEvent*) override { hold(); }
+    void keyPressEvent(QKeyEvent*) override { hold(); }
+
+private:
+    QString text_;
+};
+
 // A Wayland client of the test's own holding `text` as the primary selection: the compositor
-// takes a selection only from the client with keyboard focus, so it waits for focus first.
+// takes a selection only from the client with keyboard focus.
 int holdSelection(int argc, char** argv, const QString& text) {
     QGuiApplication application(argc, argv);
-    QRasterWindow window;
+    SelectionHolder window(text);
     window.resize(200, 100);
-    QObject::connect(&application, &QGuiApplication::focusWindowChanged, &window,
-                     [&window, text](QWindow* focused) {
-                         if (focused == &window) {
-                             QGuiApplication::clipboard()->setText(text, QClipboard::Selection);
-                             std::printf("holding\n");
-                             std::fflush(stdout);
-                         }
-                     });
     window.show();
     return QGuiApplication::exec();
 }
