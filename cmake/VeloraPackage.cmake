@@ -12,9 +12,10 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "${VELORA_SUMMARY}\n${VELORA_DESCRIPTION}")
 # The libraries come from the linked objects; what the program runs or draws with comes here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "unzip, espeak-ng-data, fonts-jetbrains-mono, fonts-noto-core")
-# Only legacy .doc files need antiword; mbrola and the desktop speech service add voices.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "antiword")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "unzip, espeak-ng-data, fonts-jetbrains-mono, fonts-noto-core, fonts-noto-cjk")
+# Only legacy .doc files need antiword, and scanned PDFs language data for text recognition;
+# mbrola and the desktop speech service add voices.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "antiword, tesseract-ocr-eng")
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "mbrola, speech-dispatcher")
 
 include(CPack)

@@ -3,13 +3,15 @@
 #include "app/LibraryStore.hpp"
 #include "app/ReaderViewModel.hpp"
 #include "app/SpeechService.hpp"
+#include "app/StartAtLoginOffer.hpp"
 #include "platform/speech/DesktopSpeech.hpp"
 #include "shell/MediaPlayerService.hpp"
 #include "shell/OverlayWindowController.hpp"
-#include "ui/OfferLine.hpp"
+#include "ui/QuestionLine.hpp"
 #include "ui/ReaderBindings.hpp"
 #include "ui/ReaderView.hpp"
 #include "ui/SettingsView.hpp"
+#include "ui/StartAtLoginSwitch.hpp"
 
 #include <QApplication>
 
@@ -97,8 +99,30 @@ std::unique_ptr<QWidget> ReaderViewModelShell::makeView(std::function<void()> cl
                      Qt::QueuedConnection);
     view_ = view.get();
     connectFullScreen();
+    offerStartAtLogin(*view);
     showDesktopShortcutOffer();
     return view;
+}
+
+void ReaderViewModelShell::offerStartAtLogin(ReaderView& view) {
+    if (!StartAtLoginOffer(platform_.preferences, platform_.startAtLogin).shouldAsk()) {
+        return;
+    }
+    auto* question = new QuestionLine(
+        QCoreApplication::translate(
+            "ReaderPanel", "Start VeloraMac when you log in, so the shortcut always works?"),
+        &view);
+    view.addQuestion(question);
+    QObject::connect(question, &QuestionLine::answered, question, [this, question](bool yes) {
+        if (!StartAtLoginOffer(platform_.preferences, platform_.startAtLogin).answer(yes)) {
+            viewModel_->setStatusMessage(QCoreApplication::translate(
+                "ReaderPanel", "The desktop's autostart entry could not be written"));
+        }
+        if (settings_) {
+            settings_->startAtLoginSwitch()->refresh();
+        }
+        question->deleteLater();
+    });
 }
 
 void ReaderViewModelShell::showShortcut(const HotKeyConfig& shortcut, bool registered) {
@@ -129,8 +153,15 @@ void ReaderViewModelShell::showDesktopShortcutOffer() {
         return;
     }
     auto [offer, add] = *std::exchange(desktopShortcutOffer_, std::nullopt);
-    view_->addOfferLine(new OfferLine(
-        offer, QCoreApplication::translate("ReaderPanel", "Add Shortcut"), std::move(add)));
+    auto* question = new QuestionLine(offer, view_);
+    view_->addQuestion(question);
+    QObject::connect(question, &QuestionLine::answered, question,
+                     [question, add = std::move(add)](bool yes) {
+                         if (yes) {
+                             add();
+                         }
+                         question->deleteLater();
+                     });
 }
 
 void ReaderViewModelShell::offerMediaControls(QDBusConnection& bus, std::function<void()> raise) {
@@ -171,6 +202,7 @@ void ReaderViewModelShell::openSettings() {
         bind(*view, *viewModel_);
         view->showShortcutStatus(shortcut_, shortcutRegistered_);
         view->showCaptureSupport(captureSupport_);
+        view->offerStartAtLogin(platform_.startAtLogin);
         settings_ = view;
         // Closing the window hands the keys back to the panel, not to another program.
         QObject::connect(view, &QObject::destroyed, view_, [this] {

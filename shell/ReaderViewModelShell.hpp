@@ -51,6 +51,8 @@ public:
 private:
     // The panel's window owns the full-screen state; the view shows it and asks to change it.
     void connectFullScreen();
+    // A first start asks once whether to start at login.
+    void offerStartAtLogin(ReaderView& view);
     void showDesktopShortcutOffer();
 
     DesktopProgram::Platform platform_;
