@@ -100,6 +100,7 @@ std::unique_ptr<QWidget> ReaderViewModelShell::makeView(std::function<void()> cl
     view_ = view.get();
     connectFullScreen();
     offerStartAtLogin(*view);
+    showDesktopShortcutOffer();
     return view;
 }
 
@@ -140,6 +141,27 @@ void ReaderViewModelShell::showCaptureSupport(const CaptureSupport& support) {
     if (settings_) {
         settings_->showCaptureSupport(support);
     }
+}
+
+void ReaderViewModelShell::offerDesktopShortcut(const QString& offer, std::function<void()> add) {
+    desktopShortcutOffer_.emplace(offer, std::move(add));
+    showDesktopShortcutOffer();
+}
+
+void ReaderViewModelShell::showDesktopShortcutOffer() {
+    if (!view_ || !desktopShortcutOffer_) {
+        return;
+    }
+    auto [offer, add] = *std::exchange(desktopShortcutOffer_, std::nullopt);
+    auto* question = new QuestionLine(offer, view_);
+    view_->addQuestion(question);
+    QObject::connect(question, &QuestionLine::answered, question,
+                     [question, add = std::move(add)](bool yes) {
+                         if (yes) {
+                             add();
+                         }
+                         question->deleteLater();
+                     });
 }
 
 void ReaderViewModelShell::offerMediaControls(QDBusConnection& bus, std::function<void()> raise) {

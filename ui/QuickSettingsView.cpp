@@ -15,6 +15,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
+#include <QPushButton>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <unicode/locid.h>
@@ -93,7 +94,8 @@ QuickSettingsView::QuickSettingsView(SpeechService& speech, QWidget* parent)
       swatches_(new ThemeSwatches(this)),
       close_(new SymbolButton("xmark.circle.fill", QPalette::PlaceholderText,
                               tr("Close settings (Esc)"), 20, this)),
-      transitionDescription_(noteLabel({}, this)), voiceHint_(noteLabel({}, this)) {
+      transitionDescription_(noteLabel({}, this)), voiceHint_(noteLabel({}, this)),
+      allSettings_(new QPushButton(tr("All Settings…"), this)) {
     decorateCard(*this, 420, 460);
 
     const CardBody body = layOutCard(*this, "slider.horizontal.3", tr("Settings"), close_);
@@ -155,6 +157,10 @@ QuickSettingsView::QuickSettingsView(SpeechService& speech, QWidget* parent)
     voiceRow->addWidget(c.voice, 1);
     voice->addLayout(voiceRow);
     voice->addWidget(voiceHint_);
+    // On a desktop without a tray this is the only way on to the shortcut and the rest.
+    allSettings_->setParent(content);
+    allSettings_->setFocusPolicy(Qt::TabFocus);
+    column->addWidget(allSettings_, 0, Qt::AlignLeft);
     column->addStretch();
 
     connect(controls_, &SettingsControls::settingsEdited, this, &QuickSettingsView::settingsEdited);
@@ -164,6 +170,7 @@ QuickSettingsView::QuickSettingsView(SpeechService& speech, QWidget* parent)
         emit settingsEdited([theme](ReadingSettings& s) { s.theme = theme; });
     });
     connect(close_, &QToolButton::clicked, this, &QuickSettingsView::closeRequested);
+    connect(allSettings_, &QPushButton::clicked, this, &QuickSettingsView::allSettingsRequested);
     connect(&speech_, &SpeechService::selectedVoiceIDChanged, this,
             &QuickSettingsView::updateVoiceHint);
     connect(&speech_, &SpeechService::detectedLanguageChanged, this,
@@ -194,7 +201,7 @@ std::vector<QWidget*> QuickSettingsView::tabChain() const {
     for (std::size_t i = 0; i < allWordTransitions.size(); ++i) {
         chain.push_back(&c.transitionSegments->segment(static_cast<int>(i)));
     }
-    chain.insert(chain.end(), {c.pivot, c.speed, c.chunk, c.speech, c.voice});
+    chain.insert(chain.end(), {c.pivot, c.speed, c.chunk, c.speech, c.voice, allSettings_});
     return chain;
 }
 

@@ -7,6 +7,7 @@
 #include <optional>
 
 class QLabel;
+class QPushButton;
 
 namespace velora {
 
@@ -36,6 +37,8 @@ signals:
     void settingsEdited(const velora::SettingsEdit& edit);
     void speechEnabledEdited(bool enabled);
     void closeRequested();
+    // The full settings window, where the shortcut and the rest live.
+    void allSettingsRequested();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -49,6 +52,7 @@ private:
     SymbolButton* close_;
     QLabel* transitionDescription_;
     QLabel* voiceHint_;
+    QPushButton* allSettings_;
     bool speechEnabled_ = false;
 };
 

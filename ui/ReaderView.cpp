@@ -265,6 +265,10 @@ void ReaderView::buildOverlays() {
     settingsOverlay_->hide();
     connect(quickSettings_, &QuickSettingsView::closeRequested, this,
             [this] { setSettingsShown(false); });
+    connect(quickSettings_, &QuickSettingsView::allSettingsRequested, this, [this] {
+        setSettingsShown(false);
+        emit settingsWindowRequested();
+    });
 
     keysCard_ = new KeysCard(*keys_);
     keysOverlay_ = new Backdrop(
