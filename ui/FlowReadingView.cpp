@@ -20,6 +20,12 @@
 
 namespace velora {
 
+namespace {
+
+constexpr std::size_t averageWordBytes = 8;
+
+} // namespace
+
 QColor FlowReadingView::inactiveColour(ReadingMode mode, const ThemePalette& palette) {
     if (mode != ReadingMode::spotlight) {
         return palette.dim;
@@ -89,11 +95,8 @@ void FlowReadingView::setWords(const std::vector<Word>& words) {
     // One copy into a single block: a pass over memory the main thread can afford, unlike
     // interning, measuring and wrapping a book.
     auto source = std::make_shared<Source>();
-    std::size_t bytes = 0;
-    for (const Word& word : words) {
-        bytes += word.text.size();
-    }
-    source->bytes.reserve(bytes);
+    // A guess rather than a second pass over the words.
+    source->bytes.reserve(words.size() * averageWordBytes);
     source->ends.reserve(words.size());
     source->paragraphEnds.reserve(words.size());
     for (const Word& word : words) {
