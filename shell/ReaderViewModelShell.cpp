@@ -98,6 +98,8 @@ std::unique_ptr<QWidget> ReaderViewModelShell::makeView(std::function<void()> cl
     QObject::connect(view.get(), &ReaderView::quitRequested, qApp, &QCoreApplication::quit,
                      Qt::QueuedConnection);
     view_ = view.get();
+    // The panel is built when first shown, maybe long after the shortcut was registered.
+    view_->setShortcutDisplay(shortcutRegistered_ ? shortcut_.display : QString());
     connectFullScreen();
     offerStartAtLogin(*view);
     showDesktopShortcutOffer();

@@ -219,6 +219,8 @@ ReaderView::ReaderView(ReaderViewModel& vm, SpeechService& speech, LibraryStore&
     applyTheme();
     showFullScreen();
     showEngine();
+    // The view may be built after a message was posted.
+    showStatus();
 }
 
 ReaderView::~ReaderView() = default;
