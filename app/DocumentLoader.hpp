@@ -4,6 +4,7 @@
 #include "app/ImportService.hpp"
 #include "app/PreparedDocument.hpp"
 #include "app/platform/Scheduler.hpp"
+#include "core/HyphenationSource.hpp"
 
 #include <QObject>
 #include <QString>
@@ -42,6 +43,10 @@ public:
     // A selection in Qt's text, which a 7 MB selection takes a frame to turn into UTF-8.
     void loadText(QString text, Done done);
     void loadFile(std::filesystem::path file, Done done);
+    // Where later loads take the patterns for their words' rhythm; the length rule until set.
+    void setHyphenation(std::shared_ptr<const HyphenationSource> source);
+    // The text's patterns and its words' weights, added to a prepared document.
+    static void addRhythm(PreparedDocument& document, const HyphenationSource* source);
 
     // The same preparation on the calling thread; `cancelled` stops it between steps.
     static Result prepare(std::string text, const std::optional<std::filesystem::path>& file,
@@ -64,6 +69,7 @@ private:
 
     ImportService importer_;
     Scheduler& scheduler_;
+    std::shared_ptr<const HyphenationSource> hyphenation_;
     std::uint64_t lastRequest_ = 0;
     std::unique_ptr<Pending> pending_;
 };

@@ -4,6 +4,7 @@
 #include "app/ReaderViewModel.hpp"
 #include "app/SpeechService.hpp"
 #include "platform/speech/DesktopSpeech.hpp"
+#include "platform/text/PatternHyphenation.hpp"
 #include "shell/MediaPlayerService.hpp"
 #include "shell/OverlayWindowController.hpp"
 #include "ui/ReaderBindings.hpp"
@@ -19,7 +20,9 @@ ReaderViewModelShell::ReaderViewModelShell(const DesktopProgram::Platform& platf
       library_(std::make_unique<LibraryStore>()),
       viewModel_(std::make_unique<ReaderViewModel>(
           ReaderViewModel::Services{platform.preferences, platform.scheduler, platform.pasteboard,
-                                    platform.importer, *speech_, *library_})) {}
+                                    platform.importer, *speech_, *library_})) {
+    viewModel_->setHyphenation(std::make_shared<PatternHyphenation>());
+}
 
 ReaderViewModelShell::~ReaderViewModelShell() {
     delete settings_.data();

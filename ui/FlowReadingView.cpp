@@ -141,6 +141,10 @@ void FlowReadingView::setFontSize(qreal size) {
     measure();
 }
 
+void FlowReadingView::refreshFonts() {
+    measure();
+}
+
 std::optional<QRectF> FlowReadingView::wordBounds(std::size_t index) const {
     if (index >= wordCount() || placement_.lines.empty()) {
         return std::nullopt;

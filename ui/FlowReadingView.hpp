@@ -54,6 +54,8 @@ public:
     void setThemePalette(const ThemePalette& palette);
     // The word size in points (logical pixels).
     void setFontSize(qreal size);
+    // Measures the page again after the reading font changed.
+    void refreshFonts();
 
     std::size_t wordCount() const { return wordText_.size(); }
     // Where a word is drawn now, in the coordinates of the viewport.

@@ -10,6 +10,7 @@ class QLabel;
 
 namespace velora {
 
+class RhythmControls;
 class SpeechService;
 class ThemeSwatches;
 
@@ -25,6 +26,7 @@ public:
     void showSpeechEnabled(bool enabled);
 
     SettingsControls& controls() { return *controls_; }
+    RhythmControls& rhythmControls() { return *rhythmControls_; }
     ThemeSwatches& swatches() { return *swatches_; }
     QToolButton& closeButton() { return *close_; }
     QString transitionDescription() const;
@@ -45,6 +47,7 @@ private:
 
     SpeechService& speech_;
     SettingsControls* controls_;
+    RhythmControls* rhythmControls_;
     ThemeSwatches* swatches_;
     SymbolButton* close_;
     QLabel* transitionDescription_;

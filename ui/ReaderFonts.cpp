@@ -8,6 +8,15 @@ namespace velora::ReaderFonts {
 
 namespace {
 
+QString readingFamily;
+
+QStringList withReadingFamily(QStringList families) {
+    if (!readingFamily.isEmpty()) {
+        families.prepend(readingFamily);
+    }
+    return families;
+}
+
 // Sizes are logical pixels; below one pixel a font has no glyphs to draw.
 int pixels(qreal size) {
     return std::max(1, static_cast<int>(std::lround(size)));
@@ -29,9 +38,18 @@ QFont font(const QStringList& families, QFont::StyleHint hint, QFont::Weight wei
 
 } // namespace
 
+bool setReadingFamily(const QString& family) {
+    if (family == readingFamily) {
+        return false;
+    }
+    readingFamily = family;
+    return true;
+}
+
 QFont focusWord(qreal size) {
-    return font({QStringLiteral("JetBrains Mono"), QStringLiteral("DejaVu Sans Mono")},
-                QFont::Monospace, QFont::DemiBold, size);
+    return font(
+        withReadingFamily({QStringLiteral("JetBrains Mono"), QStringLiteral("DejaVu Sans Mono")}),
+        QFont::Monospace, QFont::DemiBold, size);
 }
 
 QFont placeholder(qreal size) {
@@ -40,8 +58,8 @@ QFont placeholder(qreal size) {
 }
 
 QFont page(qreal size, bool bold) {
-    return font({QStringLiteral("Noto Serif"), QStringLiteral("DejaVu Serif")}, QFont::Serif,
-                bold ? QFont::Bold : QFont::Normal, size);
+    return font(withReadingFamily({QStringLiteral("Noto Serif"), QStringLiteral("DejaVu Serif")}),
+                QFont::Serif, bold ? QFont::Bold : QFont::Normal, size);
 }
 
 } // namespace velora::ReaderFonts

@@ -16,6 +16,7 @@ namespace velora {
 
 class NotificationCenter;
 class PreferencesStore;
+class RhythmControls;
 class ShortcutRecorder;
 class SpeechService;
 class SteppedSlider;
@@ -39,6 +40,7 @@ public:
 
     QTabWidget& tabs() { return *tabs_; }
     SettingsControls& controls() { return *controls_; }
+    RhythmControls& rhythmControls() { return *rhythmControls_; }
     QComboBox& shortcutPicker() { return *shortcut_; }
     ShortcutRecorder& shortcutRecorder() { return *recorder_; }
     QString shortcutStatusText() const;
@@ -76,6 +78,7 @@ private:
     NotificationCenter& notifications_;
     HotKeyConfig hotKey_;
     SettingsControls* controls_;
+    RhythmControls* rhythmControls_;
     QTabWidget* tabs_;
     QComboBox* shortcut_ = nullptr;
     ShortcutRecorder* recorder_ = nullptr;

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "core/Hyphenator.hpp"
+
+#include <filesystem>
+#include <memory>
+#include <mutex>
+
+struct _HyphenDict;
+
+namespace velora {
+
+// One libhyphen dictionary in UTF-8.
+class PatternHyphenator final : public Hyphenator {
+public:
+    // None when the file cannot be read as a UTF-8 dictionary.
+    static std::unique_ptr<PatternHyphenator> load(const std::filesystem::path& file);
+    ~PatternHyphenator() override;
+
+private:
+    explicit PatternHyphenator(_HyphenDict* dictionary) : dictionary_(dictionary) {}
+    std::vector<std::size_t> letterBreaks(std::string_view letters) const override;
+
+    _HyphenDict* dictionary_;
+    // libhyphen promises nothing about concurrent calls on one dictionary.
+    mutable std::mutex mutex_;
+};
+
+} // namespace velora
