@@ -8,6 +8,7 @@
 #include "core/JsonFields.hpp"
 #include "core/LibraryPayload.hpp"
 
+#include <QDate>
 #include <QDir>
 #include <QFile>
 #include <QStandardPaths>
@@ -155,7 +156,7 @@ void LibraryStore::recordSession() {
 
 void LibraryStore::addReading(std::int64_t words, double seconds) {
     const ReadingStats before = stats_;
-    stats_.add(words, seconds);
+    stats_.add(words, seconds, LibraryStore::today());
     if (stats_ != before) {
         emit statsChanged();
     }
@@ -188,6 +189,10 @@ void LibraryStore::clearHistory() {
         emit entriesChanged();
     }
     save();
+}
+
+std::int64_t LibraryStore::today() {
+    return QDate(2001, 1, 1).daysTo(QDate::currentDate());
 }
 
 void LibraryStore::resetStats() {
