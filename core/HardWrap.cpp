@@ -75,13 +75,15 @@ bool isListItem(std::string_view content) {
 enum class Marker { none, number, letter };
 
 Marker markerOf(std::string_view content) {
+    if (!isListItem(content)) {
+        return Marker::none;
+    }
     const std::string_view body = content.starts_with('(') ? content.substr(1) : content;
     if (!body.empty() && isDigit(body.front())) {
         return Marker::number;
     }
-    return isListItem(content) && !body.empty() && body.front() >= 'a' && body.front() <= 'z'
-               ? Marker::letter
-               : Marker::none;
+    return !body.empty() && body.front() >= 'a' && body.front() <= 'z' ? Marker::letter
+                                                                      : Marker::none;
 }
 
 bool startsWithNumberOrBracket(std::string_view content) {

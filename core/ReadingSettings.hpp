@@ -44,7 +44,7 @@ struct ReadingSettings {
     bool blankBeat = false;
     std::int64_t blankBeatPercent = 20;
     // The family the reading views draw words in; empty for the built-in choice.
-    std::string readingFont;
+    std::string readingFont{};
 
     std::int64_t clampedWPM() const;
     std::int64_t clampedWordsPerChunk() const;

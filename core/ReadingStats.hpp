@@ -29,7 +29,7 @@ struct ReadingStats {
     std::int64_t sessions = 0;
     std::int64_t documentsOpened = 0;
     // The days with reading, ascending; empty in libraries written before days were kept.
-    std::vector<DayReading> days;
+    std::vector<DayReading> days{};
 
     std::int64_t totalMinutes() const;
     std::int64_t averageWPM() const;

@@ -31,7 +31,7 @@ std::vector<Word> of(const Word& word, std::int64_t maxLength, const Hyphenator&
     const std::size_t length = starts.size();
     const auto limit = static_cast<std::size_t>(std::max<std::int64_t>(maxLength, 1));
     const std::vector<std::size_t> breaks = hyphenator.breaks(word.text);
-    if (length <= limit || breaks.empty()) {
+    if (letters <= limit || breaks.empty()) {
         return {word};
     }
     // Breaks by the number of characters before them.
@@ -40,7 +40,7 @@ std::vector<Word> of(const Word& word, std::int64_t maxLength, const Hyphenator&
         positions.push_back(static_cast<std::size_t>(
             std::lower_bound(starts.begin(), starts.end(), offset) - starts.begin()));
     }
-    const std::size_t count = (length + limit - 1) / limit;
+    const std::size_t count = (letters + limit - 1) / limit;
     std::vector<std::size_t> chosen;
     for (std::size_t m = 1; m < count; ++m) {
         const std::size_t target = m * length / count;

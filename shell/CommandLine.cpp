@@ -12,6 +12,7 @@
 #include "platform/documents/DocumentImport.hpp"
 #include "platform/text/PatternHyphenation.hpp"
 
+#include <QLocale>
 #include <QLoggingCategory>
 #include <algorithm>
 #include <array>
@@ -243,7 +244,7 @@ int printWords(const std::vector<std::string>& arguments, std::ostream& out, std
     PreparedDocument document;
     document.words = TextEngine::tokenize(*text);
     document.starts = Sentences::of(document.words, *text);
-    const PatternHyphenation hyphenation;
+    const PatternHyphenation hyphenation(QLocale::system().name().toStdString());
     DocumentLoader::addRhythm(document, &hyphenation);
     writeTimedWords(document, *settings, out);
     out.flush();

@@ -12,6 +12,7 @@
 #include "ui/SettingsView.hpp"
 
 #include <QApplication>
+#include <QLocale>
 
 namespace velora {
 
@@ -21,7 +22,8 @@ ReaderViewModelShell::ReaderViewModelShell(const DesktopProgram::Platform& platf
       viewModel_(std::make_unique<ReaderViewModel>(
           ReaderViewModel::Services{platform.preferences, platform.scheduler, platform.pasteboard,
                                     platform.importer, *speech_, *library_})) {
-    viewModel_->setHyphenation(std::make_shared<PatternHyphenation>());
+    viewModel_->setHyphenation(
+        std::make_shared<PatternHyphenation>(QLocale::system().name().toStdString()));
 }
 
 ReaderViewModelShell::~ReaderViewModelShell() {

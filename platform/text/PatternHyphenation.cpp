@@ -15,7 +15,7 @@ PatternHyphenation::PatternHyphenation(std::filesystem::path folder) : folder_(s
 std::shared_ptr<const Hyphenator> PatternHyphenation::forText(std::string_view sample) const {
     const std::optional<QString> language = Cld2LanguageRecognizer().dominantLanguage(
         QString::fromUtf8(sample.data(), static_cast<qsizetype>(sample.size())));
-    return forLanguage(language ? language->toStdString() : std::string());
+    return forLanguage(language ? language->toStdString() : fallbackLanguage_);
 }
 
 std::shared_ptr<const Hyphenator> PatternHyphenation::forLanguage(std::string_view code) const {

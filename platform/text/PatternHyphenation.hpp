@@ -13,7 +13,9 @@ namespace velora {
 // text; each dictionary is loaded once and shared by every text in its language.
 class PatternHyphenation final : public HyphenationSource {
 public:
+    // `fallbackLanguage` ("de_DE", the desktop's) serves texts whose language CLD2 cannot tell.
     explicit PatternHyphenation(
+        std::string fallbackLanguage = {},
         std::filesystem::path folder = std::filesystem::path("/usr/share/hyphen"));
 
     std::shared_ptr<const Hyphenator> forText(std::string_view sample) const override;
@@ -24,6 +26,7 @@ public:
 private:
     std::filesystem::path dictionaryFor(std::string_view code) const;
 
+    std::string fallbackLanguage_;
     std::filesystem::path folder_;
     mutable std::mutex mutex_;
     mutable std::map<std::string, std::shared_ptr<const Hyphenator>> loaded_;
