@@ -27,7 +27,12 @@ Word piece(const Word& word, std::string_view text, bool last) {
 
 std::vector<Word> of(const Word& word, std::int64_t maxLength, const Hyphenator& hyphenator) {
     std::vector<std::size_t> starts;
-    Graphemes::forEach(word.text, [&](std::size_t begin, std::size_t) { starts.push_back(begin); });
+    // Punctuation around the word does not make it longer to read.
+    std::size_t letters = 0;
+    Graphemes::forEach(word.text, [&](std::size_t begin, std::size_t end) {
+        starts.push_back(begin);
+        letters += ORP::isAlphanumeric(std::string_view(word.text).substr(begin, end - begin)) ? 1 : 0;
+    });
     const std::size_t length = starts.size();
     const auto limit = static_cast<std::size_t>(std::max<std::int64_t>(maxLength, 1));
     const std::vector<std::size_t> breaks = hyphenator.breaks(word.text);

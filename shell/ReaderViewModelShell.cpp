@@ -22,8 +22,9 @@ ReaderViewModelShell::ReaderViewModelShell(const DesktopProgram::Platform& platf
       viewModel_(std::make_unique<ReaderViewModel>(
           ReaderViewModel::Services{platform.preferences, platform.scheduler, platform.pasteboard,
                                     platform.importer, *speech_, *library_})) {
-    viewModel_->setHyphenation(
-        std::make_shared<PatternHyphenation>(QLocale::system().name().toStdString()));
+    auto hyphenation = std::make_shared<PatternHyphenation>(QLocale::system().name().toStdString());
+    hyphenation->preload();
+    viewModel_->setHyphenation(std::move(hyphenation));
 }
 
 ReaderViewModelShell::~ReaderViewModelShell() {

@@ -7,10 +7,12 @@
 #include <QString>
 #include <algorithm>
 #include <system_error>
+#include <thread>
 
 namespace velora {
 
-PatternHyphenation::PatternHyphenation(std::filesystem::path folder) : folder_(std::move(folder)) {}
+PatternHyphenation::PatternHyphenation(std::string fallbackLanguage, std::filesystem::path folder)
+    : fallbackLanguage_(std::move(fallbackLanguage)), folder_(std::move(folder)) {}
 
 std::shared_ptr<const Hyphenator> PatternHyphenation::forText(std::string_view sample) const {
     const std::optional<QString> language = Cld2LanguageRecognizer().dominantLanguage(
@@ -18,11 +20,22 @@ std::shared_ptr<const Hyphenator> PatternHyphenation::forText(std::string_view s
     return forLanguage(language ? language->toStdString() : fallbackLanguage_);
 }
 
+void PatternHyphenation::preload() const {
+    std::thread([self = shared_from_this()] {
+        self->forLanguage(self->fallbackLanguage_);
+    }).detach();
+}
+
 std::shared_ptr<const Hyphenator> PatternHyphenation::forLanguage(std::string_view code) const {
     const std::lock_guard lock(mutex_);
-    auto& entry = loaded_[std::string(code)];
+    std::filesystem::path file = dictionaryFor(code);
+    std::error_code error;
+    // Variants of a language often link one file: it is loaded once.
+    if (const std::filesystem::path target = std::filesystem::canonical(file, error); !error) {
+        file = target;
+    }
+    auto& entry = loaded_[file.string()];
     if (!entry) {
-        const std::filesystem::path file = dictionaryFor(code);
         std::shared_ptr<const Hyphenator> patterns;
         if (!file.empty()) {
             patterns = PatternHyphenator::load(file);

@@ -10,7 +10,7 @@ struct _HyphenDict;
 
 namespace velora {
 
-// One libhyphen dictionary in UTF-8.
+// One libhyphen dictionary, in UTF-8 or ISO 8859-1 as Debian's are.
 class PatternHyphenator final : public Hyphenator {
 public:
     // None when the file cannot be read as a UTF-8 dictionary.
@@ -18,10 +18,11 @@ public:
     ~PatternHyphenator() override;
 
 private:
-    explicit PatternHyphenator(_HyphenDict* dictionary) : dictionary_(dictionary) {}
+    PatternHyphenator(_HyphenDict* dictionary, bool utf8) : dictionary_(dictionary), utf8_(utf8) {}
     std::vector<std::size_t> letterBreaks(std::string_view letters) const override;
 
     _HyphenDict* dictionary_;
+    bool utf8_;
     // libhyphen promises nothing about concurrent calls on one dictionary.
     mutable std::mutex mutex_;
 };

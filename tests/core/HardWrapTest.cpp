@@ -135,11 +135,11 @@ INSTANTIATE_TEST_SUITE_P(
 
 // Where the width put a number or a bracket at the start of a line, the paragraph goes on.
 TEST(HardWrap, NumbersAndBracketsInsideWrappedProseContinueTheParagraph) {
-    const std::string text = wrappedProse +
-                             "\nDevelopers who use the licence protect your rights with two steps:\n"
-                             "(1) assert copyright on the software, and (2) offer you this licence\n"
-                             "under article\n"
-                             "11 of the treaty adopted on 20 December 1996, or similar laws.\n";
+    const std::string text =
+        wrappedProse + "\nDevelopers who use the licence protect your rights with two steps:\n"
+                       "(1) assert copyright on the software, and (2) offer you this licence\n"
+                       "under article\n"
+                       "11 of the treaty adopted on 20 December 1996, or similar laws.\n";
     const std::string joined = HardWrap::join(text);
     EXPECT_NE(joined.find("two steps: (1) assert"), std::string::npos) << joined;
     EXPECT_NE(joined.find("licence under article 11 of"), std::string::npos) << joined;

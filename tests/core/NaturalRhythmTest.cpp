@@ -38,8 +38,7 @@ ReadingSettings rhythmOn() {
 }
 
 double wordTime(const Text& text, std::size_t index, const ReadingSettings& settings) {
-    return ReadingTiming(settings, text.shares)
-        .interval(std::span(text.words).subspan(index, 1));
+    return ReadingTiming(settings, text.shares).interval(std::span(text.words).subspan(index, 1));
 }
 
 struct Harder {
@@ -121,11 +120,13 @@ INSTANTIATE_TEST_SUITE_P(Texts, SentenceTimes,
 
 TEST(NaturalRhythm, AChunkTakesTheSumOfItsWordsAndOffLeavesThePlainTiming) {
     ReadingSettings settings = rhythmOn();
-    const Text text = timed("A quick brown fox jumped over the extraordinarily lazy dog.", settings);
+    const Text text =
+        timed("A quick brown fox jumped over the extraordinarily lazy dog.", settings);
     const std::span<const Word> chunk = std::span(text.words).subspan(6, 3);
     const ReadingTiming timing(settings, text.shares);
-    EXPECT_DOUBLE_EQ(timing.interval(chunk), timing.baseWordInterval() *
-                                                 (text.shares[6] + text.shares[7] + text.shares[8]));
+    EXPECT_DOUBLE_EQ(timing.interval(chunk),
+                     timing.baseWordInterval() *
+                         (text.shares[6] + text.shares[7] + text.shares[8]));
     settings.naturalRhythm = false;
     EXPECT_DOUBLE_EQ(ReadingTiming(settings, text.shares).interval(chunk),
                      ReadingTiming(settings).interval(chunk));

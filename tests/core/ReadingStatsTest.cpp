@@ -49,7 +49,6 @@ TEST(ReadingStats, JsonRoundTripsAndRequiresEveryKey) {
     EXPECT_FALSE(ReadingStats::fromJson(fractional));
 }
 
-
 // Days are recorded from now on; a library written before keeps reading, and a damaged day is
 // dropped rather than the statistics it sits in.
 TEST(ReadingStats, DaysAddUpRoundTripAndShowGapsAsEmpty) {
