@@ -9,10 +9,12 @@
 #include "core/LibraryPayload.hpp"
 
 #include <QDate>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QStandardPaths>
 #include <algorithm>
+#include <cmath>
 #include <nlohmann/json.hpp>
 
 namespace velora {
@@ -156,7 +158,7 @@ void LibraryStore::recordSession() {
 
 void LibraryStore::addReading(std::int64_t words, double seconds) {
     const ReadingStats before = stats_;
-    stats_.add(words, seconds, LibraryStore::today());
+    stats_.add(words, seconds, today());
     if (stats_ != before) {
         emit statsChanged();
     }
@@ -191,8 +193,11 @@ void LibraryStore::clearHistory() {
     save();
 }
 
-std::int64_t LibraryStore::today() {
-    return QDate(2001, 1, 1).daysTo(QDate::currentDate());
+std::int64_t LibraryStore::today() const {
+    constexpr qint64 referenceDate = 978307200; // 2001-01-01 00:00:00 UTC in Unix time
+    const auto seconds = static_cast<qint64>(std::floor(clock_().secondsSinceReferenceDate));
+    const QDate local = QDateTime::fromSecsSinceEpoch(referenceDate + seconds).toLocalTime().date();
+    return QDate(2001, 1, 1).daysTo(local);
 }
 
 void LibraryStore::resetStats() {

@@ -57,8 +57,8 @@ public:
     void recordSession();
     // Counted for today as well.
     void addReading(std::int64_t words, double seconds);
-    // Today in the reader's time zone, as ReadingStats counts days.
-    static std::int64_t today();
+    // Today by the store's clock in the reader's time zone, as ReadingStats counts days.
+    std::int64_t today() const;
     // Saves the position in the entry with this key; an unknown key is left alone.
     void updateProgress(const std::string& id, std::int64_t lastIndex);
     void remove(const std::string& id);

@@ -208,7 +208,7 @@ void LibraryView::showStats() {
         static_cast<QHBoxLayout*>(tiles_->layout())->addWidget(tile, 1);
         tile->show();
     }
-    chart_->setDays(stats.lastDays(LibraryStore::today(), ReadingChart::shownDays));
+    chart_->setDays(stats.lastDays(library_.today(), ReadingChart::shownDays));
 }
 
 void LibraryView::showRecents() {
