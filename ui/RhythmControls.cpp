@@ -31,6 +31,8 @@ RhythmControls::RhythmControls(QWidget* owner)
         font->addItem(family, family);
     }
     font->setAccessibleName(tr("Reading font"));
+    splitLength->setAccessibleName(tr("Longest word shown whole, in characters"));
+    blankBeatPercent->setAccessibleName(tr("Blank beat, percent of each word's time"));
 
     connect(rhythm, &QCheckBox::toggled, this, [this](bool on) {
         emit settingsEdited([on](ReadingSettings& s) { s.naturalRhythm = on; });
