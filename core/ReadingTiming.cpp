@@ -51,6 +51,10 @@ double ReadingTiming::pauseStretch(const Word& last) const {
 }
 
 bool ReadingTiming::isLong(const Word& word) const {
+    // No text has more characters than bytes: most words need no counting.
+    if (static_cast<std::int64_t>(word.text.size()) < settings_.longWordThreshold) {
+        return false;
+    }
     return static_cast<std::int64_t>(Graphemes::count(word.text)) >= settings_.longWordThreshold;
 }
 
