@@ -43,7 +43,8 @@ control_fields() {
         fonts-jetbrains-mono fonts-noto-core; do
         [[ ", $depends," == *", $needed"[\ ,]* ]] || { echo "Depends lacks $needed: $depends"; return 1; }
     done
-    [ "$(field Recommends)" = antiword ] || { echo "Recommends: $(field Recommends)"; return 1; }
+    [ "$(field Recommends)" = "antiword, fonts-opendyslexic, hyphen-en-us" ] ||
+        { echo "Recommends: $(field Recommends)"; return 1; }
     [ -n "$(field Section)" ] || { echo "no Section"; return 1; }
     grep -q '^ Description: Speed reader' <<<"$info" || { echo "$info"; return 1; }
 }
