@@ -559,6 +559,7 @@ void ReaderViewModel::startSpeechPlayback() {
 
 void ReaderViewModel::restartPlayback() {
     loopTask_.cancel();
+    clearFrames();
     speech_.stop();
     if (!isPlaying_) {
         return;

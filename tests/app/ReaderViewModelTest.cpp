@@ -888,7 +888,7 @@ TEST_F(ReaderFramesTest, PiecesAndBlankBeatsShareEachWordsTime) {
     EXPECT_TRUE(reader.shownChunk().empty());
 }
 
-TEST_F(ReaderFramesTest, PausingOnAPieceShowsTheWholeWord) {
+TEST_F(ReaderFramesTest, PausingOrSpeakingOnAPieceShowsTheWholeWord) {
     auto& reader = splitting("incomprehensible words");
     reader.play();
     ASSERT_EQ(reader.shownChunk().size(), 1U);
@@ -897,6 +897,12 @@ TEST_F(ReaderFramesTest, PausingOnAPieceShowsTheWholeWord) {
     ASSERT_EQ(reader.shownChunk().size(), 1U);
     EXPECT_EQ(reader.shownChunk().front().text, "incomprehensible");
     EXPECT_FALSE(reader.showsBlankBeat());
+
+    // Speech taking over mid-word shows the word it says.
+    reader.play();
+    ASSERT_EQ(reader.shownChunk().front().text, "incompreh-");
+    reader.setSpeechEnabled(true);
+    EXPECT_EQ(reader.shownChunk().front().text, "incomprehensible");
 }
 
 // Pieces are for the eyes: speech still hears each word once, whole.
