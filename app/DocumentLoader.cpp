@@ -1,5 +1,6 @@
 #include "app/DocumentLoader.hpp"
 
+#include "app/DocumentFile.hpp"
 #include "app/LibraryStore.hpp"
 #include "core/DocumentIdentity.hpp"
 #include "core/Graphemes.hpp"
@@ -70,7 +71,8 @@ std::filesystem::path DocumentLoader::normalisedPath(const std::filesystem::path
 
 DocumentLoader::Result DocumentLoader::prepare(std::string text,
                                                const std::optional<std::filesystem::path>& file,
-                                               const std::atomic<bool>& cancelled) {
+                                               const std::atomic<bool>& cancelled,
+                                               const std::string& recognisedFrom) {
     try {
         PreparedDocument document;
         std::string cleaned = TextSanitizer::clean(text);
@@ -92,6 +94,10 @@ DocumentLoader::Result DocumentLoader::prepare(std::string text,
             document.title = path.filename().string();
             document.kind = ReadingHistoryEntry::Kind::file;
             document.filePath = path.string();
+            if (!recognisedFrom.empty() && isStorable(cleaned)) {
+                document.storedText = std::move(cleaned);
+                document.recognisedFrom = recognisedFrom;
+            }
         } else {
             document.key = DocumentIdentity::textKey(cleaned);
             document.title = DocumentIdentity::title(cleaned, titleMaxWords, titleMaxChars);
@@ -107,41 +113,61 @@ DocumentLoader::Result DocumentLoader::prepare(std::string text,
 
 DocumentLoader::Result DocumentLoader::importAndPrepare(const ImportService& importer,
                                                         const std::filesystem::path& file,
-                                                        const std::atomic<bool>& cancelled) {
-    ImportResult imported = importer.importText(file);
-    if (!imported.ok()) {
-        return imported.failure();
-    }
+                                                        const ReadingMonitor& monitor) {
+    const std::atomic<bool>& cancelled = monitor.cancelled ? *monitor.cancelled : notCancelled;
+    ImportResult imported = importer.importText(file, &monitor);
     if (cancelled) {
         return Replaced{};
     }
-    return prepare(std::move(imported.text()), file, cancelled);
+    if (!imported.ok()) {
+        return imported.failure();
+    }
+    return prepare(std::move(imported.text()), file, cancelled, imported.sourceFingerprint());
+}
+
+DocumentLoader::Result DocumentLoader::reuseOrImport(const ImportService& importer,
+                                                     const std::filesystem::path& file,
+                                                     const RecognisedText& known,
+                                                     const ReadingMonitor& monitor) {
+    {
+        const auto opened = DocumentFile::open(file);
+        if (const auto* failure = std::get_if<ImportFailure>(&opened)) {
+            return *failure;
+        }
+        if (ImportService::fingerprint(std::get<DocumentFile>(opened).bytes()) !=
+            known.fingerprint) {
+            return importAndPrepare(importer, file, monitor);
+        }
+    }
+    return prepare(known.text, file, *monitor.cancelled, known.fingerprint);
 }
 
 void DocumentLoader::loadText(std::string text, std::optional<std::filesystem::path> file,
                               Done done) {
     start(
-        [text = std::move(text),
-         file = std::move(file)](const std::atomic<bool>& cancelled) mutable {
-            return prepare(std::move(text), file, cancelled);
+        [text = std::move(text), file = std::move(file)](const ReadingMonitor& monitor) mutable {
+            return prepare(std::move(text), file, *monitor.cancelled);
         },
         std::move(done));
 }
 
 void DocumentLoader::loadText(QString text, Done done) {
     start(
-        [text = std::move(text)](const std::atomic<bool>& cancelled) mutable {
+        [text = std::move(text)](const ReadingMonitor& monitor) mutable {
             std::string utf8 = text.toStdString();
             text = QString();
-            return prepare(std::move(utf8), std::nullopt, cancelled);
+            return prepare(std::move(utf8), std::nullopt, *monitor.cancelled);
         },
         std::move(done));
 }
 
-void DocumentLoader::loadFile(std::filesystem::path file, Done done) {
+void DocumentLoader::loadFile(std::filesystem::path file, Done done,
+                              std::optional<RecognisedText> known) {
     start(
-        [importer = importer_, file = std::move(file)](const std::atomic<bool>& cancelled) {
-            return importAndPrepare(importer, file, cancelled);
+        [importer = importer_, file = std::move(file),
+         known = std::move(known)](const ReadingMonitor& monitor) {
+            return known ? reuseOrImport(importer, file, *known, monitor)
+                         : importAndPrepare(importer, file, monitor);
         },
         std::move(done));
 }
@@ -172,18 +198,28 @@ void DocumentLoader::addRhythm(PreparedDocument& document, const HyphenationSour
     }
 }
 
+void DocumentLoader::cancel() {
+    if (pending_) {
+        finish(pending_->number, ImportFailure::cancelled);
+    }
+}
+
+Scheduler::Handle DocumentLoader::deadlineFor(std::uint64_t number) {
+    return scheduler_.after(timeBound, [self = QPointer(this), number] {
+        if (self) {
+            self->finish(number, ImportFailure::timedOut);
+        }
+    });
+}
+
 void DocumentLoader::start(Work work, Done done) {
     if (pending_) {
         finish(pending_->number, Replaced{});
     }
     const std::uint64_t number = ++lastRequest_;
     auto job = std::make_shared<Job>();
-    const Scheduler::Handle deadline = scheduler_.after(timeBound, [self = QPointer(this), number] {
-        if (self) {
-            self->finish(number, ImportFailure::timedOut);
-        }
-    });
-    pending_ = std::make_unique<Pending>(Pending{number, job, std::move(done), deadline});
+    pending_ =
+        std::make_unique<Pending>(Pending{number, job, std::move(done), deadlineFor(number)});
 
     // The watcher belongs to the loader, so the answer comes on the main thread and never after
     // the loader is gone.
@@ -195,10 +231,27 @@ void DocumentLoader::start(Work work, Done done) {
             finish(number, std::move(job->result));
         }
     });
+    connect(watcher, &QFutureWatcherBase::progressValueChanged, this,
+            [this, watcher, number](int page) {
+                if (!pending_ || pending_->number != number) {
+                    return;
+                }
+                scheduler_.cancel(pending_->deadline);
+                pending_->deadline = deadlineFor(number);
+                emit recognisingPage(page, watcher->progressMaximum());
+            });
     watcher->setFuture(promise->future());
     promise->start();
     std::thread([promise, job, work = std::move(work), hyphenation = hyphenation_] {
-        job->result = work(job->cancelled);
+        int range = -1;
+        const ReadingMonitor monitor{&job->cancelled, [&promise, &range](int page, int pages) {
+                                         if (pages != range) {
+                                             range = pages;
+                                             promise->setProgressRange(0, pages);
+                                         }
+                                         promise->setProgressValue(page);
+                                     }};
+        job->result = work(monitor);
         if (auto* document = std::get_if<PreparedDocument>(&job->result);
             document != nullptr && !job->cancelled) {
             addRhythm(*document, hyphenation.get());

@@ -32,8 +32,15 @@ public:
     using Result = std::variant<PreparedDocument, ImportFailure, Replaced>;
     using Done = std::function<void(Result)>;
 
-    // A stuck reader gives way after this; its thread is left to finish on its own.
+    // A stuck reader gives way after this; its thread is left to finish on its own. Each page
+    // read by text recognition starts the bound again, so a long scan is not cut short.
     static constexpr Scheduler::Seconds timeBound{120};
+
+    // Text recognised before from the file whose bytes had this fingerprint.
+    struct RecognisedText {
+        std::string fingerprint;
+        std::string text;
+    };
 
     DocumentLoader(ImportService importer, Scheduler& scheduler, QObject* parent = nullptr);
     ~DocumentLoader() override;
@@ -42,28 +49,42 @@ public:
     void loadText(std::string text, std::optional<std::filesystem::path> file, Done done);
     // A selection in Qt's text, which a 7 MB selection takes a frame to turn into UTF-8.
     void loadText(QString text, Done done);
-    void loadFile(std::filesystem::path file, Done done);
+    // `known` is used instead of reading the file again while the file is unchanged.
+    void loadFile(std::filesystem::path file, Done done,
+                  std::optional<RecognisedText> known = std::nullopt);
+    // Answers the request on its way as cancelled.
+    void cancel();
+    bool isLoading() const { return pending_ != nullptr; }
     // Where later loads take the patterns for their words' rhythm; the length rule until set.
     void setHyphenation(std::shared_ptr<const HyphenationSource> source);
     // The text's patterns and its words' weights, added to a prepared document.
     static void addRhythm(PreparedDocument& document, const HyphenationSource* source);
 
-    // The same preparation on the calling thread; `cancelled` stops it between steps.
+    // The same preparation on the calling thread; `cancelled` stops it between steps. Text
+    // recognised from a file (`recognisedFrom` its fingerprint) is kept for the library.
     static Result prepare(std::string text, const std::optional<std::filesystem::path>& file,
-                          const std::atomic<bool>& cancelled = notCancelled);
+                          const std::atomic<bool>& cancelled = notCancelled,
+                          const std::string& recognisedFrom = {});
     static Result importAndPrepare(const ImportService& importer, const std::filesystem::path& file,
-                                   const std::atomic<bool>& cancelled = notCancelled);
+                                   const ReadingMonitor& monitor = {});
 
     // Absolute, without ".", ".." or doubled slashes, so one file has one library key.
     static std::filesystem::path normalisedPath(const std::filesystem::path& file);
 
+signals:
+    // The latest request's reader went on to recognise the text of this page.
+    void recognisingPage(int page, int pages);
+
 private:
-    using Work = std::function<Result(const std::atomic<bool>& cancelled)>;
+    using Work = std::function<Result(const ReadingMonitor& monitor)>;
     struct Job;
     struct Pending;
 
     void start(Work work, Done done);
     void finish(std::uint64_t number, Result result);
+    Scheduler::Handle deadlineFor(std::uint64_t number);
+    static Result reuseOrImport(const ImportService& importer, const std::filesystem::path& file,
+                                const RecognisedText& known, const ReadingMonitor& monitor);
 
     static const std::atomic<bool> notCancelled;
 

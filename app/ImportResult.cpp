@@ -30,6 +30,11 @@ std::string_view reason(ImportFailure failure) {
         return "the program that reads this format is not installed";
     case ImportFailure::timedOut:
         return "reading it took too long";
+    case ImportFailure::recognitionDataMissing:
+        return "its pages hold no text (scanned images), and reading them needs the package "
+               "tesseract-ocr-eng";
+    case ImportFailure::cancelled:
+        return "reading it was cancelled";
     }
     return "it could not be read";
 }

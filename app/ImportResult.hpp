@@ -22,6 +22,8 @@ enum class ImportFailure {
     noText,
     toolMissing,
     timedOut,
+    recognitionDataMissing,
+    cancelled,
 };
 
 // The reason as the user reads it after "Couldn't read NAME: ".
@@ -33,16 +35,28 @@ public:
     ImportResult(std::string text) : value_(std::move(text)) {}
     ImportResult(const char* text) : value_(std::string(text)) {}
     ImportResult(ImportFailure failure) : value_(failure) {}
+    // Text read from images of pages; worth keeping, since reading it again is slow.
+    static ImportResult recognised(std::string text) {
+        ImportResult result(std::move(text));
+        result.recognised_ = true;
+        return result;
+    }
 
     bool ok() const { return std::holds_alternative<std::string>(value_); }
     const std::string& text() const { return std::get<std::string>(value_); }
     std::string& text() { return std::get<std::string>(value_); }
     ImportFailure failure() const { return std::get<ImportFailure>(value_); }
+    bool isRecognised() const { return recognised_; }
+    // The fingerprint of the file recognised text was read from; empty when unknown.
+    const std::string& sourceFingerprint() const { return fingerprint_; }
+    void setSourceFingerprint(std::string fingerprint) { fingerprint_ = std::move(fingerprint); }
 
     bool operator==(const ImportResult&) const = default;
 
 private:
     std::variant<std::string, ImportFailure> value_;
+    bool recognised_ = false;
+    std::string fingerprint_;
 };
 
 } // namespace velora

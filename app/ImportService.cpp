@@ -7,6 +7,7 @@
 #include "core/TextDecoder.hpp"
 #include "core/WhiteSpace.hpp"
 
+#include <QCryptographicHash>
 #include <QObject>
 #include <algorithm>
 #include <new>
@@ -42,8 +43,17 @@ std::string ImportService::extension(const std::filesystem::path& file) {
     return result;
 }
 
-ImportResult ImportService::importText(const std::filesystem::path& file) const {
-    ImportResult result = readNonBlank(file);
+std::string ImportService::fingerprint(std::string_view bytes) {
+    return QCryptographicHash::hash(
+               QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())),
+               QCryptographicHash::Sha256)
+        .toHex()
+        .toStdString();
+}
+
+ImportResult ImportService::importText(const std::filesystem::path& file,
+                                       const ReadingMonitor* monitor) const {
+    ImportResult result = readNonBlank(file, monitor);
     if (result.ok()) {
         qCDebug(lcImport, "read %zu bytes of text from %s", result.text().size(), file.c_str());
     } else {
@@ -54,10 +64,11 @@ ImportResult ImportService::importText(const std::filesystem::path& file) const 
     return result;
 }
 
-ImportResult ImportService::readNonBlank(const std::filesystem::path& file) const {
+ImportResult ImportService::readNonBlank(const std::filesystem::path& file,
+                                         const ReadingMonitor* monitor) const {
     // A document too large for memory is unreadable like any other; it must not end the program.
     try {
-        ImportResult result = read(file);
+        ImportResult result = read(file, monitor);
         // Blank text would replace the loaded document with nothing to read.
         if (result.ok() && WhiteSpace::isBlank(result.text())) {
             return ImportFailure::noText;
@@ -68,7 +79,8 @@ ImportResult ImportService::readNonBlank(const std::filesystem::path& file) cons
     }
 }
 
-ImportResult ImportService::read(const std::filesystem::path& file) const {
+ImportResult ImportService::read(const std::filesystem::path& file,
+                                 const ReadingMonitor* monitor) const {
     auto opened = DocumentFile::open(file);
     if (const auto* failure = std::get_if<ImportFailure>(&opened)) {
         return *failure;
@@ -81,8 +93,14 @@ ImportResult ImportService::read(const std::filesystem::path& file) const {
         return ImportFailure::unsupported;
     case DocumentFormat::plainText:
         return unwrapped(TextDecoder::decode(document.bytes(), guess));
-    case DocumentFormat::pdf:
-        return unwrapped(readers_->text(format, {document.descriptor(), document.bytes()}));
+    case DocumentFormat::pdf: {
+        ImportResult result =
+            unwrapped(readers_->text(format, {document.descriptor(), document.bytes(), monitor}));
+        if (result.isRecognised()) {
+            result.setSourceFingerprint(fingerprint(document.bytes()));
+        }
+        return result;
+    }
     case DocumentFormat::markdown:
         return MarkdownCleaner::plainText(TextDecoder::decode(document.bytes(), guess));
     default:

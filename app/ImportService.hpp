@@ -17,7 +17,13 @@ public:
     explicit ImportService(std::shared_ptr<const DocumentReaders> readers);
 
     // Fails with the reason when the file cannot be read or yields no text but white space.
-    ImportResult importText(const std::filesystem::path& file) const;
+    // A slow reader reports to `monitor` and stops when it cancels.
+    ImportResult importText(const std::filesystem::path& file,
+                            const ReadingMonitor* monitor = nullptr) const;
+
+    // Names the bytes of a file, so that text recognised from it is used again only while the
+    // file stays as it was.
+    static std::string fingerprint(std::string_view bytes);
 
     // The open dialog's filters: every supported document, each format, then every file.
     static QStringList nameFilters();
@@ -26,8 +32,9 @@ public:
     static std::string extension(const std::filesystem::path& file);
 
 private:
-    ImportResult readNonBlank(const std::filesystem::path& file) const;
-    ImportResult read(const std::filesystem::path& file) const;
+    ImportResult readNonBlank(const std::filesystem::path& file,
+                              const ReadingMonitor* monitor) const;
+    ImportResult read(const std::filesystem::path& file, const ReadingMonitor* monitor) const;
 
     std::shared_ptr<const DocumentReaders> readers_;
 };

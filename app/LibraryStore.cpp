@@ -87,9 +87,15 @@ std::vector<ReadingHistoryEntry> LibraryStore::recents() const {
     return sorted;
 }
 
-std::optional<std::string> LibraryStore::keptText(ReadingHistoryEntry::Kind kind,
-                                                  const std::optional<std::string>& text) const {
-    if (kind != ReadingHistoryEntry::Kind::text || !text) {
+void LibraryStore::keepText(ReadingHistoryEntry& entry, const std::optional<std::string>& text,
+                            const std::optional<std::string>& recognisedFrom) const {
+    const bool file = entry.kind == ReadingHistoryEntry::Kind::file;
+    entry.storedText = file && !recognisedFrom ? std::nullopt : keptText(text);
+    entry.recognisedFrom = file && entry.storedText ? recognisedFrom : std::nullopt;
+}
+
+std::optional<std::string> LibraryStore::keptText(const std::optional<std::string>& text) const {
+    if (!text) {
         return std::nullopt;
     }
     // A character takes at least one byte, so a short enough text needs no counting.
@@ -105,11 +111,12 @@ std::optional<std::string> LibraryStore::keptText(ReadingHistoryEntry::Kind kind
     return text;
 }
 
-ReadingHistoryEntry LibraryStore::registerDocument(const std::string& id, const std::string& title,
-                                                   ReadingHistoryEntry::Kind kind,
-                                                   std::int64_t wordCount,
-                                                   const std::optional<std::string>& filePath,
-                                                   const std::optional<std::string>& storedText) {
+ReadingHistoryEntry
+LibraryStore::registerDocument(const std::string& id, const std::string& title,
+                               ReadingHistoryEntry::Kind kind, std::int64_t wordCount,
+                               const std::optional<std::string>& filePath,
+                               const std::optional<std::string>& storedText,
+                               const std::optional<std::string>& recognisedFrom) {
     auto existing = std::find_if(entries_.begin(), entries_.end(),
                                  [&](const auto& entry) { return entry.id == id; });
     if (existing != entries_.end()) {
@@ -120,9 +127,7 @@ ReadingHistoryEntry LibraryStore::registerDocument(const std::string& id, const 
         if (!updated.filePath) {
             updated.filePath = filePath;
         }
-        if (kind == ReadingHistoryEntry::Kind::text) {
-            updated.storedText = keptText(kind, storedText);
-        }
+        keepText(updated, storedText, recognisedFrom);
         // Finished, or the text has shrunk below the position: start again.
         if (updated.lastIndex >= updated.wordCount) {
             updated.lastIndex = 0;
@@ -140,7 +145,9 @@ ReadingHistoryEntry LibraryStore::registerDocument(const std::string& id, const 
                               .lastIndex = 0,
                               .updatedAt = clock_(),
                               .filePath = filePath,
-                              .storedText = keptText(kind, storedText)};
+                              .storedText = std::nullopt,
+                              .recognisedFrom = std::nullopt};
+    keepText(entry, storedText, recognisedFrom);
     entries_.push_back(entry);
     stats_.documentsOpened += 1;
     trim();

@@ -49,11 +49,13 @@ public:
     std::vector<ReadingHistoryEntry> recents() const;
 
     // Records a loaded document: updates the entry with this key in place, or appends a new
-    // one and trims the library. Answers the entry as stored.
+    // one and trims the library. Answers the entry as stored. A file keeps its text only when it
+    // was recognised from images (`recognisedFrom` the file's fingerprint).
     ReadingHistoryEntry registerDocument(const std::string& id, const std::string& title,
                                          ReadingHistoryEntry::Kind kind, std::int64_t wordCount,
                                          const std::optional<std::string>& filePath,
-                                         const std::optional<std::string>& storedText);
+                                         const std::optional<std::string>& storedText,
+                                         const std::optional<std::string>& recognisedFrom = {});
     void recordSession();
     // Counted for today as well.
     void addReading(std::int64_t words, double seconds);
@@ -99,8 +101,10 @@ private:
     void trim();
     void save();
     void written(std::uint64_t generation, std::optional<QString> failure);
-    std::optional<std::string> keptText(ReadingHistoryEntry::Kind kind,
-                                        const std::optional<std::string>& text) const;
+    // A selection's text, or a file's recognised from images, within the size limits.
+    void keepText(ReadingHistoryEntry& entry, const std::optional<std::string>& text,
+                  const std::optional<std::string>& recognisedFrom) const;
+    std::optional<std::string> keptText(const std::optional<std::string>& text) const;
 
     Clock clock_;
     std::vector<ReadingHistoryEntry> entries_;

@@ -21,8 +21,11 @@ struct PreparedDocument {
     std::string title;
     ReadingHistoryEntry::Kind kind = ReadingHistoryEntry::Kind::text;
     std::optional<std::string> filePath;
-    // The cleaned text for the library to keep; absent for files and for texts too long to keep.
+    // The cleaned text for the library to keep; absent for texts too long to keep, and for files
+    // but those whose text was recognised from images.
     std::optional<std::string> storedText;
+    // The fingerprint of the file that text was recognised from.
+    std::optional<std::string> recognisedFrom;
     // The patterns for the text's language and how hard each word is to read by them
     // (WordRhythm); empty until the loader adds them.
     std::shared_ptr<const Hyphenator> hyphenator;

@@ -69,6 +69,21 @@ ReaderViewModel::ReaderViewModel(Services services, QObject* parent)
     connect(&speech_, &SpeechService::speechFailed, this, &ReaderViewModel::continueWithoutSpeech);
     connect(&library_, &LibraryStore::saveFailed, this,
             [this](const QString& message) { setStatusMessage(message); });
+    connect(&loader_, &DocumentLoader::recognisingPage, this, [this](int page, int pages) {
+        setStatusMessage(tr("Reading page %1 of %2 by text recognition").arg(page).arg(pages));
+        setRecognising(true);
+    });
+}
+
+void ReaderViewModel::cancelLoading() {
+    loader_.cancel();
+}
+
+void ReaderViewModel::setRecognising(bool recognising) {
+    if (recognising_ != recognising) {
+        recognising_ = recognising;
+        emit recognisingChanged();
+    }
 }
 
 ReaderViewModel::~ReaderViewModel() {
@@ -185,6 +200,7 @@ void ReaderViewModel::loadFile(const std::filesystem::path& file, const QString&
 DocumentLoader::Done ReaderViewModel::answer(FailureText failure, LoadDone done) {
     return [this, failure = std::move(failure),
             done = std::move(done)](DocumentLoader::Result result) mutable {
+        setRecognising(false);
         LoadOutcome outcome;
         if (auto* document = std::get_if<PreparedDocument>(&result)) {
             install(std::move(*document));
@@ -223,7 +239,7 @@ void ReaderViewModel::install(PreparedDocument document) {
 
     const ReadingHistoryEntry entry =
         library_.registerDocument(document.key, document.title, document.kind, wordCount,
-                                  document.filePath, document.storedText);
+                                  document.filePath, document.storedText, document.recognisedFrom);
     library_.recordSession();
     currentDocID_ = document.key;
     title_ = entry.title;
@@ -413,7 +429,14 @@ void ReaderViewModel::open(const ReadingHistoryEntry& entry, LoadDone done) {
         unavailable(QStringLiteral("This document is no longer available"));
         return;
     }
-    loadFile(*entry.filePath, QStringLiteral("Couldn't reopen "), std::move(done));
+    std::optional<DocumentLoader::RecognisedText> known;
+    if (entry.storedText && entry.recognisedFrom) {
+        known = DocumentLoader::RecognisedText{*entry.recognisedFrom, *entry.storedText};
+    }
+    loader_.loadFile(
+        *entry.filePath,
+        answer({QStringLiteral("Couldn't reopen "), fileName(*entry.filePath)}, std::move(done)),
+        std::move(known));
 }
 
 void ReaderViewModel::flushPlaySegment() {

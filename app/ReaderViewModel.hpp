@@ -129,6 +129,10 @@ public:
                   LoadDone done = {});
     // The loaded document's title as the library keeps it; the program's name for the welcome.
     const std::string& title() const { return title_; }
+    // A scanned document's pages are being read by text recognition; the panel offers a cancel.
+    bool isRecognising() const { return recognising_; }
+    // Answers the load on its way as cancelled; the loaded document stays.
+    void cancelLoading();
     // Grows with every load, so that views can tell a new text from a step through the old one.
     std::uint64_t loadCount() const { return loadCount_; }
 
@@ -142,6 +146,7 @@ signals:
     void isPlayingChanged();
     void statusMessageChanged();
     void speechProblemChanged();
+    void recognisingChanged();
 
 private:
     // Pauses, moves the engine, and plays on from there if it was playing and words are left.
@@ -174,6 +179,7 @@ private:
     void setSpeechProblem(const std::optional<QString>& problem);
 
     void setPlaying(bool playing);
+    void setRecognising(bool recognising);
 
     PreferencesStore& preferences_;
     Scheduler& scheduler_;
@@ -183,6 +189,7 @@ private:
     ReadingMode mode_ = ReadingMode::focus;
     bool speechEnabled_ = false;
     bool isPlaying_ = false;
+    bool recognising_ = false;
     std::optional<QString> statusMessage_;
     std::optional<QString> speechProblem_;
 

@@ -41,6 +41,14 @@ bool speaksLanguage(const SpeechVoice& voice, const QString& language) {
     return tag == language || tag.startsWith(language + u'-');
 }
 
+// The synthesizer's default voice reads Latin letters; text of a language written in another
+// script would come out as names of characters or as silence.
+bool defaultVoiceReads(const QString& languageCode) {
+    const QLocale locale(languageCode);
+    return locale.language() == QLocale::C || locale.script() == QLocale::AnyScript ||
+           locale.script() == QLocale::LatinScript;
+}
+
 // "en_US" as "en-us"; nothing for the C locale, which names no language.
 QString desktopLanguageTag(const QLocale& locale) {
     if (locale.language() == QLocale::C) {
@@ -105,21 +113,27 @@ void SpeechService::speak(const std::vector<Word>& words, std::int64_t startInde
     }
     SpokenText spoken =
         buildUTF16Ranges(std::span(words).subspan(static_cast<std::size_t>(startIndex)));
-    wordRanges_ = std::move(spoken.ranges);
-    baseOffset_ = startIndex;
-    onWordIndex_ = std::move(onWordIndex);
-    onFinish_ = std::move(onFinish);
-
     SpeechUtterance utterance;
     utterance.rate = SpeechRate::rate(wpm);
     if (auto chosen = voice(spoken.text)) {
         qCDebug(lcSpeech, "speaking in the voice %s (%s)", qUtf8Printable(chosen->identifier),
                 qUtf8Printable(chosen->language));
         utterance.voiceIdentifier = chosen->identifier;
+    } else if (detectedLanguage_ && !defaultVoiceReads(*detectedLanguage_)) {
+        const QString reason =
+            tr("No voice for %1 is installed")
+                .arg(QLocale::languageToString(QLocale(*detectedLanguage_).language()));
+        qCInfo(lcSpeech, "speech stopped: %s", qUtf8Printable(reason));
+        emit speechFailed(reason);
+        return;
     } else {
         qCDebug(lcSpeech, "no voice suits the text; the synthesizer's default speaks it");
     }
     utterance.text = std::move(spoken.text);
+    wordRanges_ = std::move(spoken.ranges);
+    baseOffset_ = startIndex;
+    onWordIndex_ = std::move(onWordIndex);
+    onFinish_ = std::move(onFinish);
 
     currentUtterance_ = synthesizer_->speak(utterance);
     setSpeaking(true);

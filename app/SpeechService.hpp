@@ -51,7 +51,8 @@ public:
     void reloadVoices();
     // Speaks words[startIndex...] as one utterance and reports each word by its index in `words`.
     // onFinish is called once when the utterance ends normally, at once when there is nothing to
-    // speak, and never after a stop or a failure.
+    // speak, and never after a stop or a failure. Text in a language that no installed voice
+    // speaks, and that the default voice cannot read, fails at once with the reason.
     void speak(const std::vector<Word>& words, std::int64_t startIndex, std::int64_t wpm,
                WordIndexCallback onWordIndex, FinishCallback onFinish);
     void stop();

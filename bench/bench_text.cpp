@@ -96,6 +96,33 @@ std::string englishText(std::size_t size) {
     return text;
 }
 
+// Sentences drawn at random into paragraphs, with no space between them, as Chinese and Thai
+// are written (Thai puts a space between sentences).
+std::string unspacedText(const std::vector<std::string>& sentences, const std::string& gap,
+                         std::size_t size) {
+    std::mt19937 random(3);
+    std::string text;
+    text.reserve(size + 1024);
+    while (text.size() < size) {
+        for (auto n = 2 + random() % 8; n > 0; --n) {
+            text += pick(sentences, random);
+            text += n > 1 ? gap : "\n";
+        }
+    }
+    return text;
+}
+
+const std::vector<std::string> chinese{"今天天气很好，我们去公园散步吧！",
+                                       "中华人民共和国成立于一九四九年十月一日。",
+                                       "他说：“这本书非常有意思，你一定要读一读。”",
+                                       "速读是一种从文字中快速获取信息的阅读方法。",
+                                       "我们在图书馆里学习了三个小时，然后去吃晚饭。",
+                                       "（注意）请在明天上午九点以前提交报告。"};
+const std::vector<std::string> thai{
+    "ภาษาไทยไม่มีช่องว่างระหว่างคำ", "วันนี้อากาศดีมากเราไปเดินเล่นที่สวนสาธารณะกันเถอะ",
+    "การอ่านเร็วช่วยให้เราเข้าใจเนื้อหาได้มากขึ้นในเวลาที่น้อยลง", "ประเทศไทยมีประชากรประมาณเจ็ดสิบล้านคน",
+    "หนังสือเล่มนี้น่าสนใจมากคุณควรอ่าน"};
+
 // Letters of several scripts with no space or line break at all: one huge token.
 std::string unbrokenText(std::size_t size) {
     const std::string piece = "wordсловоslово日本語e\u0301tude";
@@ -166,6 +193,18 @@ void BM_EnglishWordList(benchmark::State& state) {
     state.counters["bytesPerWord"] = static_cast<double>(held) / static_cast<double>(count);
 }
 BENCHMARK(BM_EnglishWordList)->Unit(benchmark::kMillisecond);
+
+void BM_CleanAndTokenizeChinese(benchmark::State& state) {
+    static const std::string text = unspacedText(chinese, "", 10 * megabyte);
+    cleanAndTokenize(state, text);
+}
+BENCHMARK(BM_CleanAndTokenizeChinese)->Unit(benchmark::kMillisecond);
+
+void BM_CleanAndTokenizeThai(benchmark::State& state) {
+    static const std::string text = unspacedText(thai, " ", 10 * megabyte);
+    cleanAndTokenize(state, text);
+}
+BENCHMARK(BM_CleanAndTokenizeThai)->Unit(benchmark::kMillisecond);
 
 void BM_SentenceStartsEnglish(benchmark::State& state) {
     static const std::string text = TextSanitizer::clean(englishText(10 * megabyte));

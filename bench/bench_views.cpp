@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QString>
 #include <QVariantAnimation>
 #include <algorithm>
 #include <benchmark/benchmark.h>
@@ -51,6 +52,38 @@ const std::vector<Word>& book() {
             result[i].text = vocabulary[pick(random)];
             result[i].orp = static_cast<std::int64_t>(result[i].text.size() / 3);
             result[i].isParagraphEnd = i % 137 == 136;
+        }
+        return result;
+    }();
+    return words;
+}
+
+// Right-to-left words whose letters join, each shaped whole: 100,000 words drawn from 5,000 of
+// 2 to 9 Arabic letters.
+const std::vector<Word>& arabicWords() {
+    static const std::vector<Word> words = [] {
+        std::mt19937 random(11);
+        std::uniform_int_distribution<int> length(2, 9);
+        // The letters from beh to ghain and from feh to yeh: all join on both sides but a few.
+        std::uniform_int_distribution<std::uint32_t> letter(0x0628, 0x0649);
+        std::vector<std::string> vocabulary(5'000);
+        for (std::string& entry : vocabulary) {
+            std::u32string letters;
+            while (letters.size() < static_cast<std::size_t>(length(random))) {
+                const auto c = static_cast<char32_t>(letter(random));
+                if (c <= 0x063A || c >= 0x0641) {
+                    letters.push_back(c);
+                }
+            }
+            entry = QString::fromUcs4(letters.data(), static_cast<qsizetype>(letters.size()))
+                        .toStdString();
+        }
+        std::uniform_int_distribution<std::size_t> pick(0, vocabulary.size() - 1);
+        std::vector<Word> result(100'000);
+        for (std::size_t i = 0; i < result.size(); ++i) {
+            result[i].id = static_cast<std::int64_t>(i);
+            result[i].text = vocabulary[pick(random)];
+            result[i].orp = 1;
         }
         return result;
     }();
@@ -132,9 +165,11 @@ BENCHMARK(BM_FlowRepaint)
     ->Iterations(500);
 
 // A word change drawn at once (hard) and halfway through the soft cross-fade, when two lines
-// are drawn. Frames go through the window's own repaint, so only what changed is painted.
+// are drawn; English-like words (`/0`) or Arabic ones (`/1`). Frames go through the window's own
+// repaint, so only what changed is painted.
 void BM_FocusRepaint(benchmark::State& state) {
-    const std::span<const Word> words = std::span(book()).first(100'000);
+    const std::span<const Word> words =
+        state.range(1) != 0 ? std::span(arabicWords()) : std::span(book()).first(100'000);
     const auto transition = static_cast<WordTransition>(state.range(0));
     FocusReaderView view;
     view.resize(window);
@@ -161,8 +196,8 @@ void BM_FocusRepaint(benchmark::State& state) {
     state.counters["focus_repaint_ms"] = total / static_cast<double>(state.iterations());
 }
 BENCHMARK(BM_FocusRepaint)
-    ->Arg(static_cast<int>(WordTransition::hard))
-    ->Arg(static_cast<int>(WordTransition::soft))
+    ->ArgsProduct({{static_cast<int>(WordTransition::hard), static_cast<int>(WordTransition::soft)},
+                   {0, 1}})
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond)
     ->Iterations(2000);

@@ -12,10 +12,11 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "${VELORA_SUMMARY}\n${VELORA_DESCRIPTION}")
 # The libraries come from the linked objects; what the program runs or draws with comes here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "unzip, espeak-ng-data, fonts-jetbrains-mono, fonts-noto-core")
-# Only legacy .doc files need antiword; mbrola and the desktop speech service add voices;
-# hyphenation patterns time and split words by syllable, a length rule stands in without them.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "antiword, fonts-opendyslexic, hyphen-en-us")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "unzip, espeak-ng-data, fonts-jetbrains-mono, fonts-noto-core, fonts-noto-cjk")
+# Only legacy .doc files need antiword, and scanned PDFs language data for text recognition;
+# mbrola and the desktop speech service add voices; hyphenation patterns time and split words by
+# syllable, a length rule stands in without them.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "antiword, tesseract-ocr-eng, fonts-opendyslexic, hyphen-en-us")
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "mbrola, speech-dispatcher")
 
 include(CPack)

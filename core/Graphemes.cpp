@@ -15,24 +15,51 @@ namespace velora::Graphemes {
 
 namespace {
 
-// Code points between two of which a character boundary always lies, whatever surrounds them:
-// precomposed Hangul syllables join only single jamo, which are not among them.
-bool computeStandsAlone(std::int32_t c) {
+constexpr std::uint8_t viramaCombiningClass = 9;
+
+// How a code point takes part in character boundaries, as far as the shortcuts below need to know.
+enum class Joining : std::uint8_t {
+    // Anything else: left to the break iterator.
+    complex,
+    // A boundary lies before and after it whatever surrounds it, except that marks may follow:
+    // precomposed Hangul syllables join only single jamo, which are not among them.
+    base,
+    // Control characters and line feeds: a boundary on both sides, marks included.
+    control,
+    // Marks (Extend, SpacingMark) that always join whatever character they follow, unless it is a
+    // control; a virama is left out, as newer rules join consonants across it.
+    mark,
+};
+
+Joining computeJoining(std::int32_t c) {
     switch (u_getIntPropertyValue(c, UCHAR_GRAPHEME_CLUSTER_BREAK)) {
     case U_GCB_OTHER:
-    case U_GCB_CONTROL:
-    case U_GCB_LF:
     case U_GCB_LV:
     case U_GCB_LVT:
-        return true;
+        return Joining::base;
+    case U_GCB_CONTROL:
+    case U_GCB_LF:
+        return Joining::control;
+    case U_GCB_EXTEND:
+    case U_GCB_SPACING_MARK:
+        return u_getCombiningClass(c) == viramaCombiningClass ? Joining::complex : Joining::mark;
     default:
-        return false;
+        return Joining::complex;
     }
 }
 
-bool standsAlone(UChar32 c) {
-    static const CodePointTable<bool, computeStandsAlone> table;
-    return c >= 0 && table(c);
+Joining joiningOf(UChar32 c) {
+    static const CodePointTable<Joining, computeJoining> table;
+    return c >= 0 ? table(c) : Joining::complex;
+}
+
+bool standsAlone(Joining joining) {
+    return joining == Joining::base || joining == Joining::control;
+}
+
+// Whether a boundary lies after this code point whenever a base or control follows it.
+bool endsBeforeAnyBase(Joining joining) {
+    return joining != Joining::complex;
 }
 
 // Returns false when `visit` asked to stop.
@@ -85,8 +112,9 @@ std::int32_t codePointIn(std::string_view utf8, std::size_t start, std::size_t e
 namespace detail {
 
 // Between two code points that both stand alone lies a boundary whatever surrounds them, and the
-// text after it segments as if it began there. Most scripts are runs of such code points; the
-// break iterator sees only the stretches between two such boundaries that hold anything else.
+// text after it segments as if it began there; the same holds after a base followed by plain
+// marks. Most scripts are runs of such code points; the break iterator sees only the stretches
+// between two such boundaries that hold anything else.
 void forEachCluster(std::string_view utf8, void* context, Visitor visit) {
     auto flush = [&](std::size_t from, std::size_t to, bool joining) {
         if (joining) {
@@ -101,39 +129,64 @@ void forEachCluster(std::string_view utf8, void* context, Visitor visit) {
     constexpr std::size_t gapThatEndsAStretch = 3;
     std::size_t held = 0;
     bool joining = false;
-    bool previousAlone = true;
+    bool heldIsBase = false;
+    bool previousEnds = true;
     std::size_t aloneRun = 0;
     std::size_t i = 0;
     while (i < utf8.size()) {
         const std::size_t start = i;
-        const bool alone = standsAlone(decode(utf8, i));
+        const Joining joiningKind = joiningOf(decode(utf8, i));
+        if (!joining && heldIsBase && joiningKind == Joining::mark) {
+            continue;
+        }
+        const bool alone = standsAlone(joiningKind);
         aloneRun = alone ? aloneRun + 1 : 0;
-        if (alone && previousAlone && (!joining || aloneRun > gapThatEndsAStretch)) {
+        if (alone && previousEnds && (!joining || aloneRun > gapThatEndsAStretch)) {
             if (!flush(held, start, joining)) {
                 return;
             }
             held = start;
+            heldIsBase = joiningKind == Joining::base;
             joining = false;
         }
         joining = joining || !alone;
-        previousAlone = alone;
+        previousEnds = alone;
     }
     flush(held, utf8.size(), joining);
+}
+
+bool isOneCodePointEach(std::string_view utf8) {
+    for (std::size_t i = 0; i < utf8.size();) {
+        if (!standsAlone(joiningOf(decode(utf8, i)))) {
+            return false;
+        }
+    }
+    return true;
 }
 
 void forEachClusterReverse(std::string_view utf8, void* context, Visitor visit) {
     auto simpleAscii = [&](std::size_t at) {
         return static_cast<unsigned char>(utf8[at]) < 0x80 && utf8[at] != '\r';
     };
+    auto joiningBefore = [&](std::size_t end) {
+        return joiningOf(codePointIn(utf8, previousStart(utf8, end), end));
+    };
     std::size_t end = utf8.size();
     while (end > 0) {
         std::size_t start = end - 1;
         bool certain = simpleAscii(start) && (start == 0 || simpleAscii(start - 1));
         if (!certain) {
+            // A base or control, or a base followed by plain marks, after a code point that ends
+            // its character whatever follows.
             start = previousStart(utf8, end);
-            certain =
-                standsAlone(codePointIn(utf8, start, end)) &&
-                (start == 0 || standsAlone(codePointIn(utf8, previousStart(utf8, start), start)));
+            Joining first = joiningBefore(end);
+            while (first == Joining::mark && start > 0) {
+                first = joiningBefore(start);
+                start = previousStart(utf8, start);
+            }
+            const bool marked = start != previousStart(utf8, end);
+            certain = (first == Joining::base || (first == Joining::control && !marked)) &&
+                      (start == 0 || endsBeforeAnyBase(joiningBefore(start)));
         }
         if (!certain) {
             break;
@@ -211,7 +264,7 @@ std::vector<std::string_view> split(std::string_view utf8) {
 }
 
 std::size_t count(std::string_view utf8) {
-    if (detail::isSimpleAscii(utf8)) {
+    if (isSimpleAscii(utf8)) {
         return utf8.size();
     }
     std::size_t n = 0;

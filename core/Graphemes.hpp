@@ -14,14 +14,8 @@
 
 namespace velora::Graphemes {
 
-namespace detail {
-
-// Returns whether to go on.
-using Visitor = bool (*)(void* context, std::size_t begin, std::size_t end);
-void forEachCluster(std::string_view utf8, void* context, Visitor visit);
-void forEachClusterReverse(std::string_view utf8, void* context, Visitor visit);
-
-// In ASCII only CR LF forms a cluster of more than one byte.
+// ASCII without CR, where each byte is one character: in ASCII only CR LF forms a cluster of more
+// than one byte.
 inline bool isSimpleAscii(std::string_view text) {
     std::size_t i = 0;
     for (; i + 8 <= text.size(); i += 8) {
@@ -37,6 +31,32 @@ inline bool isSimpleAscii(std::string_view text) {
     }
     return true;
 }
+
+// The code point that starts at `offset`, which moves past it; -1 for an ill-formed sequence,
+// which is skipped as one (the text reads U+FFFD for it). `offset` must be inside the text.
+inline std::int32_t decode(std::string_view utf8, std::size_t& offset) {
+    // No sequence is longer than four bytes; a short window keeps ICU's 32-bit offsets valid in
+    // text of any length.
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>(utf8.data()) + offset;
+    const auto available =
+        static_cast<std::int32_t>(std::min<std::size_t>(utf8.size() - offset, 4));
+    std::int32_t i = 0;
+    UChar32 c = 0;
+    U8_NEXT(bytes, i, available, c);
+    offset += static_cast<std::size_t>(i);
+    return c;
+}
+
+namespace detail {
+
+// Returns whether to go on.
+using Visitor = bool (*)(void* context, std::size_t begin, std::size_t end);
+void forEachCluster(std::string_view utf8, void* context, Visitor visit);
+void forEachClusterReverse(std::string_view utf8, void* context, Visitor visit);
+
+// Well-formed text in which every code point is a character of its own, as in most words of
+// Cyrillic, Greek, Hebrew, CJK or precomposed Latin.
+bool isOneCodePointEach(std::string_view utf8);
 
 // Visitors either return nothing and see every character, or return whether to go on.
 template <typename Visit> bool proceed(Visit& visit, std::size_t begin, std::size_t end) {
@@ -64,9 +84,19 @@ template <typename Visit> Visitor visitorOf() {
 // grapheme cluster), in order, until it returns false. Ill-formed sequences count as one U+FFFD
 // each.
 template <typename Visit> void forEach(std::string_view utf8, Visit&& visit) {
-    if (detail::isSimpleAscii(utf8)) {
+    if (isSimpleAscii(utf8)) {
         for (std::size_t i = 0; i < utf8.size(); ++i) {
             if (!detail::proceed(visit, i, i + 1)) {
+                return;
+            }
+        }
+        return;
+    }
+    if (detail::isOneCodePointEach(utf8)) {
+        for (std::size_t i = 0; i < utf8.size();) {
+            const std::size_t begin = i;
+            decode(utf8, i);
+            if (!detail::proceed(visit, begin, i)) {
                 return;
             }
         }
@@ -79,7 +109,7 @@ template <typename Visit> void forEach(std::string_view utf8, Visit&& visit) {
 // The same from the last character to the first; text that ends in code points that cannot join
 // their neighbours is not walked beyond what `visit` asks for.
 template <typename Visit> void forEachReverse(std::string_view utf8, Visit&& visit) {
-    if (detail::isSimpleAscii(utf8)) {
+    if (isSimpleAscii(utf8)) {
         for (std::size_t i = utf8.size(); i > 0; --i) {
             if (!detail::proceed(visit, i - 1, i)) {
                 return;
@@ -101,21 +131,6 @@ bool isWellFormed(std::string_view bytes);
 
 // Text that is valid UTF-8, with U+FFFD in place of each ill-formed sequence.
 std::string repairUtf8(std::string_view bytes);
-
-// The code point that starts at `offset`, which moves past it; -1 for an ill-formed sequence,
-// which is skipped as one (the text reads U+FFFD for it). `offset` must be inside the text.
-inline std::int32_t decode(std::string_view utf8, std::size_t& offset) {
-    // No sequence is longer than four bytes; a short window keeps ICU's 32-bit offsets valid in
-    // text of any length.
-    const auto* bytes = reinterpret_cast<const std::uint8_t*>(utf8.data()) + offset;
-    const auto available =
-        static_cast<std::int32_t>(std::min<std::size_t>(utf8.size() - offset, 4));
-    std::int32_t i = 0;
-    UChar32 c = 0;
-    U8_NEXT(bytes, i, available, c);
-    offset += static_cast<std::size_t>(i);
-    return c;
-}
 
 // The first code point of a character; U+FFFD when it is ill-formed or empty.
 char32_t firstCodePoint(std::string_view character);

@@ -11,5 +11,6 @@ std::int64_t index(std::string_view token);
 
 // A letter (Alphabetic) or a number (any Numeric_Type), judged by the character's first code point.
 bool isAlphanumeric(std::string_view character);
+bool isAlphanumeric(std::int32_t codePoint);
 
 } // namespace velora::ORP

@@ -65,6 +65,9 @@ nlohmann::json ReadingHistoryEntry::toJson() const {
     if (storedText) {
         object["storedText"] = *storedText;
     }
+    if (recognisedFrom) {
+        object["recognisedFrom"] = *recognisedFrom;
+    }
     return object;
 }
 
@@ -75,14 +78,16 @@ std::optional<ReadingHistoryEntry> ReadingHistoryEntry::fromJson(const nlohmann:
     ReadingHistoryEntry entry;
     using JsonFields::readOptional;
     using JsonFields::readRequired;
-    const bool ok = readRequired(object, "id", entry.id, JsonFields::string) &&
-                    readRequired(object, "title", entry.title, JsonFields::string) &&
-                    readRequired(object, "kind", entry.kind, kindValue) &&
-                    readRequired(object, "wordCount", entry.wordCount, JsonFields::integer) &&
-                    readRequired(object, "lastIndex", entry.lastIndex, JsonFields::integer) &&
-                    readRequired(object, "updatedAt", entry.updatedAt, timeValue) &&
-                    readOptional(object, "filePath", entry.filePath, JsonFields::string) &&
-                    readOptional(object, "storedText", entry.storedText, JsonFields::string);
+    const bool ok =
+        readRequired(object, "id", entry.id, JsonFields::string) &&
+        readRequired(object, "title", entry.title, JsonFields::string) &&
+        readRequired(object, "kind", entry.kind, kindValue) &&
+        readRequired(object, "wordCount", entry.wordCount, JsonFields::integer) &&
+        readRequired(object, "lastIndex", entry.lastIndex, JsonFields::integer) &&
+        readRequired(object, "updatedAt", entry.updatedAt, timeValue) &&
+        readOptional(object, "filePath", entry.filePath, JsonFields::string) &&
+        readOptional(object, "storedText", entry.storedText, JsonFields::string) &&
+        readOptional(object, "recognisedFrom", entry.recognisedFrom, JsonFields::string);
     if (!ok) {
         return std::nullopt;
     }

@@ -22,7 +22,10 @@ struct ReadingHistoryEntry {
     std::int64_t lastIndex = 0;
     TimePoint updatedAt;
     std::optional<std::string> filePath;
+    // A selection's text, or the text recognised from a scanned file.
     std::optional<std::string> storedText;
+    // The fingerprint of the file's bytes the stored text was recognised from.
+    std::optional<std::string> recognisedFrom;
 
     // 0 ... 1; positions outside the text are clamped.
     double progress() const;

@@ -1,6 +1,9 @@
 #include "core/Sentences.hpp"
 
 #include "core/Graphemes.hpp"
+#include "core/ORP.hpp"
+#include "core/Punctuation.hpp"
+#include "core/ScriptWords.hpp"
 #include "core/TextEngine.hpp"
 
 #include <algorithm>
@@ -28,10 +31,10 @@ bool isAsciiLetter(char c) {
 }
 
 // The rules break after an initial ("J. Smith") and after a list number ("1. First"), where a
-// reader sees no sentence end.
+// reader sees no sentence end, and after Myanmar's little section, which reads as a comma.
 bool endsNoSentence(std::string_view token, bool firstOnLine) {
     if (token.size() < 2 || token.back() != '.') {
-        return false;
+        return Punctuation::weight(token) == PunctuationWeight::minor;
     }
     const std::string_view body = token.substr(0, token.size() - 1);
     if (body.size() == 1 && isAsciiLetter(body[0])) {
@@ -56,6 +59,10 @@ bool mayHoldBreaks(std::string_view line) {
 constexpr std::array<const char*, 19> abbreviations{
     "Dr.",  "St.",  "Jr.",  "Sr.",  "Fig.", "Figs.", "Vol.", "Gen.", "Lt.",    "Col.",
     "Sgt.", "Gov.", "Sen.", "Rep.", "Ft.",  "e.g.",  "i.e.", "cf.",  "approx."};
+
+// Full stops of Khmer and Thai that end a sentence for a reader, and so pause like one, where the
+// Unicode rules see none.
+constexpr std::array<char32_t, 4> endsTheRulesMiss{U'\u17D4', U'\u17D5', U'\u0E5A', U'\u0E5B'};
 
 std::unique_ptr<icu::BreakIterator> makeSentenceIterator() {
     UErrorCode status = U_ZERO_ERROR;
@@ -88,9 +95,27 @@ struct Token {
     std::size_t end;
 };
 
+// The rules put the break after an opening bracket that follows a full stop without a space
+// ("。「"), which is where the next word begins for a reader.
+bool beginsWordAt(std::string_view line, Token word, std::size_t offset) {
+    if (word.begin >= offset) {
+        return word.begin == offset;
+    }
+    bool marksOnly = true;
+    const std::string_view before = line.substr(word.begin, offset - word.begin);
+    Graphemes::forEach(before, [&](std::size_t begin, std::size_t end) {
+        marksOnly = !ORP::isAlphanumeric(before.substr(begin, end - begin));
+        return marksOnly;
+    });
+    return marksOnly;
+}
+
 class LineScanner {
 public:
-    explicit LineScanner(std::vector<std::int64_t>& starts) : starts_(starts) {}
+    // With the tokenizer's words of the text, tokens are cut where those words end rather than
+    // cut afresh.
+    LineScanner(std::vector<std::int64_t>& starts, const std::vector<Word>* words)
+        : starts_(starts), words_(words) {}
 
     void scan(std::string_view line) {
         tokens_.clear();
@@ -104,19 +129,39 @@ public:
             while (i < line.size() && !separatesTokens(line[i])) {
                 ++i;
             }
-            tokens_.push_back({begin, i});
+            if (words_ != nullptr) {
+                addWordsOf(begin, i);
+            } else {
+                ScriptWords::forEachWord(
+                    line.substr(begin, i - begin), [&](ScriptWords::Piece piece, bool) {
+                        tokens_.push_back({begin + piece.begin, begin + piece.end});
+                    });
+            }
         }
         if (tokens_.empty()) {
             return;
         }
+        const std::size_t lineStart = starts_.size();
         starts_.push_back(nextWord_);
         if (mayHoldBreaks(line)) {
             addBreaks(line);
+            addEndsTheRulesMiss(line, lineStart);
         }
         nextWord_ += static_cast<std::int64_t>(tokens_.size());
     }
 
 private:
+    // Words that do not fit the token, from a caller that mixed up texts, end it.
+    void addWordsOf(std::size_t begin, std::size_t end) {
+        while (begin < end) {
+            const auto word = static_cast<std::size_t>(nextWord_) + tokens_.size();
+            const std::size_t length = word < words_->size() ? (*words_)[word].text.size() : 0;
+            const std::size_t wordEnd = length == 0 ? end : std::min(end, begin + length);
+            tokens_.push_back({begin, wordEnd});
+            begin = wordEnd;
+        }
+    }
+
     void addBreaks(std::string_view line) {
         icu::BreakIterator* iterator = sentenceIterator();
         if (iterator == nullptr) {
@@ -134,7 +179,7 @@ private:
         for (std::int32_t at = iterator->next(); at != icu::BreakIterator::DONE;
              at = iterator->next()) {
             const auto offset = static_cast<std::size_t>(at);
-            while (token < tokens_.size() && tokens_[token].begin < offset) {
+            while (token < tokens_.size() && tokens_[token].end <= offset) {
                 ++token;
             }
             if (token == tokens_.size()) {
@@ -144,22 +189,41 @@ private:
                 continue;
             }
             const Token& before = tokens_[token - 1];
-            if (tokens_[token].begin == offset && before.end < offset &&
-                !endsNoSentence(line.substr(before.begin, before.end - before.begin), token == 1)) {
+            if (beginsWordAt(line, tokens_[token], offset) &&
+                !endsNoSentence(line.substr(before.begin, before.end - before.begin), token == 1) &&
+                starts_.back() != nextWord_ + static_cast<std::int64_t>(token)) {
                 starts_.push_back(nextWord_ + static_cast<std::int64_t>(token));
             }
         }
         utext_close(&text);
     }
 
+    void addEndsTheRulesMiss(std::string_view line, std::size_t lineStart) {
+        bool added = false;
+        for (std::size_t k = 0; k + 1 < tokens_.size(); ++k) {
+            const Token& token = tokens_[k];
+            if (Punctuation::endsWith(line.substr(token.begin, token.end - token.begin),
+                                      endsTheRulesMiss)) {
+                starts_.push_back(nextWord_ + static_cast<std::int64_t>(k + 1));
+                added = true;
+            }
+        }
+        if (added) {
+            const auto ofLine = starts_.begin() + static_cast<std::ptrdiff_t>(lineStart);
+            std::sort(ofLine, starts_.end());
+            starts_.erase(std::unique(ofLine, starts_.end()), starts_.end());
+        }
+    }
+
     std::vector<std::int64_t>& starts_;
+    const std::vector<Word>* words_;
     std::vector<Token> tokens_;
     std::int64_t nextWord_ = 0;
 };
 
-std::vector<std::int64_t> startsInLines(std::string_view text) {
+std::vector<std::int64_t> startsInLines(std::string_view text, const std::vector<Word>* words) {
     std::vector<std::int64_t> starts;
-    LineScanner scanner(starts);
+    LineScanner scanner(starts, words);
     std::size_t begin = 0;
     while (begin <= text.size()) {
         std::size_t end = text.find('\n', begin);
@@ -172,21 +236,25 @@ std::vector<std::int64_t> startsInLines(std::string_view text) {
     return starts;
 }
 
+// Reads the text exactly as the tokenizer reads it, so that the words counted here are its words.
+std::vector<std::int64_t> startsOf(std::string_view cleanedText, const std::vector<Word>* words) {
+    if (!Graphemes::isWellFormed(cleanedText)) {
+        return startsInLines(TextEngine::normalize(Graphemes::repairUtf8(cleanedText)), words);
+    }
+    if (cleanedText.find('\r') != std::string_view::npos) {
+        return startsInLines(TextEngine::normalize(cleanedText), words);
+    }
+    return startsInLines(cleanedText, words);
+}
+
 } // namespace
 
 std::vector<std::int64_t> starts(std::string_view cleanedText) {
-    // Read exactly as the tokenizer reads it, so that the words counted here are its words.
-    if (!Graphemes::isWellFormed(cleanedText)) {
-        return startsInLines(TextEngine::normalize(Graphemes::repairUtf8(cleanedText)));
-    }
-    if (cleanedText.find('\r') != std::string_view::npos) {
-        return startsInLines(TextEngine::normalize(cleanedText));
-    }
-    return startsInLines(cleanedText);
+    return startsOf(cleanedText, nullptr);
 }
 
 TextStarts of(const std::vector<Word>& words, std::string_view cleanedText) {
-    return indexed(words, starts(cleanedText));
+    return indexed(words, startsOf(cleanedText, &words));
 }
 
 TextStarts indexed(const std::vector<Word>& words, std::vector<std::int64_t> sentenceStarts) {

@@ -4,8 +4,10 @@
 #include "core/Graphemes.hpp"
 #include "core/ORP.hpp"
 #include "core/Punctuation.hpp"
+#include "core/ScriptWords.hpp"
 
 #include <bit>
+#include <span>
 
 namespace velora::TextEngine {
 
@@ -58,11 +60,8 @@ std::size_t tokenEnd(std::string_view text, std::size_t i) {
     return i;
 }
 
-// Takes well-formed text with LF line ends only.
-std::vector<Word> tokenizeLines(std::string_view text) {
-    std::vector<Word> words;
-    // Exactly sized, so that the list holds no spare capacity.
-    words.reserve(countTokens(text));
+// Calls `visit(begin, end, endsLine)` for each token, in order.
+template <typename Visit> void forEachToken(std::string_view text, Visit visit) {
     const std::size_t n = text.size();
     std::size_t i = 0;
     while (i < n) {
@@ -72,14 +71,83 @@ std::vector<Word> tokenizeLines(std::string_view text) {
         }
         const std::size_t begin = i;
         i = tokenEnd(text, i);
-        const std::string_view token = text.substr(begin, i - begin);
+        const std::size_t end = i;
         while (i < n && separatesTokens(text[i])) {
             ++i;
         }
-        words.push_back(Word{static_cast<std::int64_t>(words.size()), std::string(token),
-                             ORP::index(token), Punctuation::weight(token),
-                             i == n || text[i] == '\n'});
+        visit(begin, end, i == n || text[i] == '\n');
     }
+}
+
+// The tokens that hold several words, found before the word list is made so that it can be sized
+// exactly.
+class CutTokens {
+public:
+    explicit CutTokens(std::string_view text) {
+        if (!ScriptWords::mayNeedCutting(text)) {
+            return;
+        }
+        std::vector<ScriptWords::Piece> pieces;
+        forEachToken(text, [&](std::size_t begin, std::size_t end, bool) {
+            const std::string_view token = text.substr(begin, end - begin);
+            if (!ScriptWords::mayNeedCutting(token)) {
+                return;
+            }
+            ScriptWords::cut(token, pieces);
+            if (pieces.size() > 1) {
+                cuts_.push_back({begin, pieces_.size(), pieces.size()});
+                pieces_.insert(pieces_.end(), pieces.begin(), pieces.end());
+            }
+        });
+    }
+
+    // How many more words than tokens the text holds.
+    std::size_t extraWords() const { return pieces_.size() - cuts_.size(); }
+
+    // The words of the token that starts at `begin`, or none when it is one word; tokens must be
+    // asked about in order.
+    std::span<const ScriptWords::Piece> take(std::size_t begin) {
+        if (next_ == cuts_.size() || cuts_[next_].begin != begin) {
+            return {};
+        }
+        const Cut& cut = cuts_[next_++];
+        return std::span(pieces_).subspan(cut.firstPiece, cut.pieceCount);
+    }
+
+private:
+    struct Cut {
+        std::size_t begin;
+        std::size_t firstPiece;
+        std::size_t pieceCount;
+    };
+
+    std::vector<Cut> cuts_;
+    std::vector<ScriptWords::Piece> pieces_;
+    std::size_t next_ = 0;
+};
+
+// Takes well-formed text with LF line ends only.
+std::vector<Word> tokenizeLines(std::string_view text) {
+    CutTokens cuts(text);
+    std::vector<Word> words;
+    // Exactly sized, so that the list holds no spare capacity.
+    words.reserve(countTokens(text) + cuts.extraWords());
+    auto add = [&](std::string_view word, bool isParagraphEnd) {
+        words.push_back(Word{static_cast<std::int64_t>(words.size()), std::string(word),
+                             ORP::index(word), Punctuation::weight(word), isParagraphEnd});
+    };
+    forEachToken(text, [&](std::size_t begin, std::size_t end, bool endsLine) {
+        const std::string_view token = text.substr(begin, end - begin);
+        const std::span<const ScriptWords::Piece> pieces = cuts.take(begin);
+        if (pieces.empty()) {
+            add(token, endsLine);
+            return;
+        }
+        for (const ScriptWords::Piece& piece : pieces) {
+            add(token.substr(piece.begin, piece.end - piece.begin),
+                endsLine && &piece == &pieces.back());
+        }
+    });
     return words;
 }
 

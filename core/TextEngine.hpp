@@ -22,7 +22,8 @@ struct SpeechString {
     std::vector<CharacterRange> ranges;
 };
 
-// One word per run of characters between spaces and tabs; every line break ends a paragraph.
+// One word per run of characters between spaces and tabs, runs of scripts written without spaces
+// cut into their words; every line break ends a paragraph.
 // Ill-formed UTF-8 is read with U+FFFD for each bad sequence.
 std::vector<Word> tokenize(std::string_view text);
 

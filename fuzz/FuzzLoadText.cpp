@@ -1,4 +1,5 @@
 #include "core/DocumentIdentity.hpp"
+#include "core/Sentences.hpp"
 #include "core/TextDecoder.hpp"
 #include "core/TextEngine.hpp"
 #include "core/TextSanitizer.hpp"
@@ -6,6 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
+#include <vector>
 
 // Every text the reader loads takes this road, whatever its bytes.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -13,13 +15,25 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         velora::TextDecoder::decode(std::string_view(reinterpret_cast<const char*>(data), size),
                                     [](std::string_view) { return std::string("KOI8-R"); });
     const std::string cleaned = velora::TextSanitizer::clean(text);
-    for (const velora::Word& word : velora::TextEngine::tokenize(cleaned)) {
+    const std::vector<velora::Word> words = velora::TextEngine::tokenize(cleaned);
+    for (const velora::Word& word : words) {
         const velora::Word::OrpParts parts = word.orpParts();
         // The pivot split must give back the word to the letter.
         if (word.text.empty() || parts.pivot.empty() ||
             parts.left + parts.pivot + parts.right != word.text) {
             __builtin_trap();
         }
+    }
+    // The sentence moves index the same words.
+    const std::vector<std::int64_t> starts = velora::Sentences::starts(cleaned);
+    for (std::size_t k = 0; k < starts.size(); ++k) {
+        if (starts[k] >= static_cast<std::int64_t>(words.size()) ||
+            (k > 0 && starts[k] <= starts[k - 1])) {
+            __builtin_trap();
+        }
+    }
+    if (velora::Sentences::of(words, cleaned) != velora::Sentences::indexed(words, starts)) {
+        __builtin_trap();
     }
     velora::DocumentIdentity::textKey(cleaned);
     velora::DocumentIdentity::title(cleaned, 8, 60);

@@ -321,7 +321,10 @@ std::string CommandLine::usage() const {
         {"--read-selection",
          "read the text selected in any program; bind this to a shortcut in the desktop's "
          "settings where the program cannot grab one (Wayland)"},
-        {"--read-clipboard", "read the text on the clipboard"}};
+        {"--read-clipboard", "read the text on the clipboard"},
+        {"--autostart",
+         "start in the tray without showing the panel, as the desktop does at login once "
+         "\"Start at login\" is on; nothing when the program runs already"}};
     const std::vector<HelpEntry> logging = {
         {std::string(verboseOption),
          "with any of the others: log to standard error what the program does and why a step "

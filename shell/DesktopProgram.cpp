@@ -3,6 +3,7 @@
 #include "app/ImportService.hpp"
 #include "app/LogCategories.hpp"
 #include "app/NotificationCenter.hpp"
+#include "platform/desktop/AutostartEntry.hpp"
 #include "platform/desktop/ClipboardPasteboard.hpp"
 #include "platform/desktop/DesktopBackend.hpp"
 #include "platform/desktop/SettingsPreferencesStore.hpp"
@@ -26,6 +27,7 @@ namespace {
 
 constexpr QLatin1String readSelectionOption{"--read-selection"};
 constexpr QLatin1String readClipboardOption{"--read-clipboard"};
+constexpr QLatin1String startedAtLoginOption{AutostartEntry::startedAtLoginOption};
 
 int forward(const QStringList& arguments) {
     if (const std::optional<QString> failure =
@@ -40,7 +42,8 @@ int forward(const QStringList& arguments) {
 
 bool DesktopProgram::wants(const std::vector<std::string>& arguments) {
     return arguments.empty() || arguments.front() == readSelectionOption.data() ||
-           arguments.front() == readClipboardOption.data() || !arguments.front().starts_with('-');
+           arguments.front() == readClipboardOption.data() ||
+           arguments.front() == startedAtLoginOption.data() || !arguments.front().starts_with('-');
 }
 
 int DesktopProgram::run(int argc, char** argv, const ReaderFactory& makeReader) {
@@ -49,10 +52,12 @@ int DesktopProgram::run(int argc, char** argv, const ReaderFactory& makeReader) 
     QApplication::setDesktopFileName(QStringLiteral("org.veloramac.VeloraMac"));
     // The program lives in the tray; hiding the panel must not end it.
     QApplication::setQuitOnLastWindowClosed(false);
-    const QStringList arguments = QApplication::arguments().mid(1);
+    QStringList arguments = QApplication::arguments().mid(1);
+    const bool startedAtLogin = arguments.removeAll(startedAtLoginOption) > 0;
 
     if (RemoteInstance::isRunning()) {
-        return forward(arguments);
+        // At login a running program is all that was asked for.
+        return startedAtLogin ? 0 : forward(arguments);
     }
 
     SettingsPreferencesStore preferences;
@@ -61,8 +66,9 @@ int DesktopProgram::run(int argc, char** argv, const ReaderFactory& makeReader) 
     const DesktopBackend desktop = DesktopBackend::forSession();
     NotificationCenter notifications;
     const ImportService importer(std::make_shared<LinuxDocumentReaders>());
-    const std::unique_ptr<ShellReader> reader =
-        makeReader(Platform{preferences, scheduler, pasteboard, importer, notifications});
+    AutostartEntry autostart;
+    const std::unique_ptr<ShellReader> reader = makeReader(
+        Platform{preferences, scheduler, pasteboard, importer, notifications, autostart});
 
     TrayController tray(TrayController::Services{*reader, pasteboard, *desktop.keys, *desktop.trust,
                                                  *desktop.hotKeys, scheduler, preferences,
@@ -74,9 +80,9 @@ int DesktopProgram::run(int argc, char** argv, const ReaderFactory& makeReader) 
         qCWarning(lcShell, "VeloraMac: no session bus (%s); other programs cannot reach the reader",
                   qUtf8Printable(bus.lastError().message()));
     }
-    if (!tray.launch(bus.isConnected() ? &bus : nullptr)) {
+    if (!tray.launch(bus.isConnected() ? &bus : nullptr, startedAtLogin)) {
         // Another process took the name since the check above.
-        return forward(arguments);
+        return startedAtLogin ? 0 : forward(arguments);
     }
     const EndOfSession end([&reader] { reader->saveNow(); });
 

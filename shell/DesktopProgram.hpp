@@ -13,6 +13,7 @@ class Pasteboard;
 class PreferencesStore;
 class Scheduler;
 class ShellReader;
+class StartAtLogin;
 
 // The tray program as `veloramac` starts it: the first process takes the bus name and runs the
 // tray; any later one hands its command line to it and exits.
@@ -25,12 +26,13 @@ public:
         Pasteboard& pasteboard;
         const ImportService& importer;
         NotificationCenter& notifications;
+        StartAtLogin& startAtLogin;
     };
 
     using ReaderFactory = std::function<std::unique_ptr<ShellReader>(const Platform&)>;
 
     // Whether the arguments are for the tray program (none, files, "--read-selection",
-    // "--read-clipboard") rather than an option of the command line.
+    // "--read-clipboard", "--autostart") rather than an option of the command line.
     static bool wants(const std::vector<std::string>& arguments);
 
     // Runs until the tray program quits, or forwards and returns at once. The exit status is 1

@@ -3,13 +3,16 @@
 #include "app/LibraryStore.hpp"
 #include "app/ReaderViewModel.hpp"
 #include "app/SpeechService.hpp"
+#include "app/StartAtLoginOffer.hpp"
 #include "platform/speech/DesktopSpeech.hpp"
 #include "platform/text/PatternHyphenation.hpp"
 #include "shell/MediaPlayerService.hpp"
 #include "shell/OverlayWindowController.hpp"
+#include "ui/QuestionLine.hpp"
 #include "ui/ReaderBindings.hpp"
 #include "ui/ReaderView.hpp"
 #include "ui/SettingsView.hpp"
+#include "ui/StartAtLoginSwitch.hpp"
 
 #include <QApplication>
 #include <QLocale>
@@ -102,7 +105,29 @@ std::unique_ptr<QWidget> ReaderViewModelShell::makeView(std::function<void()> cl
                      Qt::QueuedConnection);
     view_ = view.get();
     connectFullScreen();
+    offerStartAtLogin(*view);
     return view;
+}
+
+void ReaderViewModelShell::offerStartAtLogin(ReaderView& view) {
+    if (!StartAtLoginOffer(platform_.preferences, platform_.startAtLogin).shouldAsk()) {
+        return;
+    }
+    auto* question = new QuestionLine(
+        QCoreApplication::translate(
+            "ReaderPanel", "Start VeloraMac when you log in, so the shortcut always works?"),
+        &view);
+    view.addQuestion(question);
+    QObject::connect(question, &QuestionLine::answered, question, [this, question](bool yes) {
+        if (!StartAtLoginOffer(platform_.preferences, platform_.startAtLogin).answer(yes)) {
+            viewModel_->setStatusMessage(QCoreApplication::translate(
+                "ReaderPanel", "The desktop's autostart entry could not be written"));
+        }
+        if (settings_) {
+            settings_->startAtLoginSwitch()->refresh();
+        }
+        question->deleteLater();
+    });
 }
 
 void ReaderViewModelShell::showShortcut(const HotKeyConfig& shortcut, bool registered) {
@@ -161,6 +186,7 @@ void ReaderViewModelShell::openSettings() {
         bind(*view, *viewModel_);
         view->showShortcutStatus(shortcut_, shortcutRegistered_);
         view->showCaptureSupport(captureSupport_);
+        view->offerStartAtLogin(platform_.startAtLogin);
         settings_ = view;
         // Closing the window hands the keys back to the panel, not to another program.
         QObject::connect(view, &QObject::destroyed, view_, [this] {

@@ -50,6 +50,8 @@ public:
 private:
     // The panel's window owns the full-screen state; the view shows it and asks to change it.
     void connectFullScreen();
+    // A first start asks once whether to start at login.
+    void offerStartAtLogin(ReaderView& view);
 
     DesktopProgram::Platform platform_;
     // Declared before the controller, which uses them until it is gone.

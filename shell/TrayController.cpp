@@ -41,7 +41,7 @@ TrayController::TrayController(Services services, QObject* parent)
 
 TrayController::~TrayController() = default;
 
-bool TrayController::launch(QDBusConnection* bus) {
+bool TrayController::launch(QDBusConnection* bus, bool startedAtLogin) {
     overlay_ = std::make_unique<OverlayWindowController>([this](std::function<void()> close) {
         return services_.reader.makeView(std::move(close));
     });
@@ -69,7 +69,13 @@ bool TrayController::launch(QDBusConnection* bus) {
         services_.reader.setStatusMessage(message);
     });
     // Some desktops have no tray: the panel is then the only way in, so it opens at once.
-    if (!QSystemTrayIcon::isSystemTrayAvailable()) {
+    if (startedAtLogin) {
+        services_.scheduler.after(trayWaitAtLogin, [self = QPointer(this)] {
+            if (self && !QSystemTrayIcon::isSystemTrayAvailable()) {
+                self->showReader();
+            }
+        });
+    } else if (!QSystemTrayIcon::isSystemTrayAvailable()) {
         showReader();
     }
     return ownsService;

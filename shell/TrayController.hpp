@@ -4,6 +4,7 @@
 #include "app/HotKeyManager.hpp"
 #include "app/LoadOutcome.hpp"
 #include "app/TextCapture.hpp"
+#include "app/platform/Scheduler.hpp"
 #include "app/platform/ShortcutRoute.hpp"
 #include "shell/InstalledVersion.hpp"
 #include "shell/OverlayWindowController.hpp"
@@ -64,8 +65,11 @@ public:
 
     // Creates the panel, the tray item and its menu, registers the stored shortcut, offers the
     // bus service on `bus` (when given) and asks for the permission to capture, in that order.
-    // False when another process already offers the service.
-    bool launch(QDBusConnection* bus);
+    // False when another process already offers the service. Started at login, the panel stays
+    // hidden while a tray comes up within trayWaitAtLogin, since the desktop may start its
+    // tray after the program.
+    bool launch(QDBusConnection* bus, bool startedAtLogin = false);
+    static constexpr Scheduler::Seconds trayWaitAtLogin{10};
 
     void captureAndShow();
     // `done` hears once the text is read and saved, or why not; `then` runs once it is on show.

@@ -25,17 +25,18 @@ QSizeF FlowLayout::size(std::span<const QSizeF> sizes, std::optional<qreal> prop
 }
 
 FlowLayout::Placement FlowLayout::place(std::span<const QSizeF> sizes, const QRectF& bounds,
-                                        ParagraphEnds paragraphEnds) const {
+                                        ParagraphEnds paragraphEnds, Levels levels) const {
     Placement placement;
     placement.x.resize(sizes.size());
-    run(placement.x, placement.lines, sizes, paragraphEnds, bounds, 0, bounds.top(), {}, 0);
+    run(placement.x, placement.lines, sizes, paragraphEnds, levels, bounds, 0, bounds.top(), {}, 0);
     return placement;
 }
 
 void FlowLayout::replace(Placement& placement, std::span<const QSizeF> sizes, const QRectF& bounds,
-                         std::size_t first, std::size_t last, ParagraphEnds paragraphEnds) const {
+                         std::size_t first, std::size_t last, ParagraphEnds paragraphEnds,
+                         Levels levels) const {
     if (placement.x.size() != sizes.size() || placement.lines.empty()) {
-        placement = place(sizes, bounds, paragraphEnds);
+        placement = place(sizes, bounds, paragraphEnds, levels);
         return;
     }
     if (first >= sizes.size()) {
@@ -47,8 +48,9 @@ void FlowLayout::replace(Placement& placement, std::span<const QSizeF> sizes, co
     const std::span<const Line> former(lines.begin() + static_cast<std::ptrdiff_t>(from) + 1,
                                        lines.end());
     std::vector<Line> fresh;
-    const std::optional<std::size_t> met = run(placement.x, fresh, sizes, paragraphEnds, bounds,
-                                               lines[from].first, lines[from].y, former, last);
+    const std::optional<std::size_t> met =
+        run(placement.x, fresh, sizes, paragraphEnds, levels, bounds, lines[from].first,
+            lines[from].y, former, last);
     const auto replacedBegin = lines.begin() + static_cast<std::ptrdiff_t>(from);
     if (!met) {
         lines.erase(replacedBegin, lines.end());
@@ -71,11 +73,10 @@ void FlowLayout::replace(Placement& placement, std::span<const QSizeF> sizes, co
     }
 }
 
-std::optional<std::size_t> FlowLayout::run(std::vector<float>& x, std::vector<Line>& out,
-                                           std::span<const QSizeF> sizes,
-                                           ParagraphEnds paragraphEnds, const QRectF& bounds,
-                                           std::size_t from, qreal y, std::span<const Line> resync,
-                                           std::size_t stableFrom) const {
+std::optional<std::size_t>
+FlowLayout::run(std::vector<float>& x, std::vector<Line>& out, std::span<const QSizeF> sizes,
+                ParagraphEnds paragraphEnds, Levels levels, const QRectF& bounds, std::size_t from,
+                qreal y, std::span<const Line> resync, std::size_t stableFrom) const {
     const qreal left = bounds.left();
     const qreal right = bounds.right();
     std::size_t next = 0; // the first line of `resync` that a new line could still meet
@@ -86,6 +87,7 @@ std::optional<std::size_t> FlowLayout::run(std::vector<float>& x, std::vector<Li
         const bool newParagraph = i > from && i - 1 < paragraphEnds.size() && paragraphEnds[i - 1];
         if (newParagraph || (at > left && at + size.width() > right)) {
             line.width = at - spacing - left;
+            arrange(x, line, i, sizes, levels, bounds);
             out.push_back(line);
             const qreal gap = lineSpacing + (newParagraph ? paragraphSpacing : 0);
             line = Line{i, line.y + line.height + gap, 0, 0};
@@ -106,9 +108,23 @@ std::optional<std::size_t> FlowLayout::run(std::vector<float>& x, std::vector<Li
     }
     if (from < sizes.size()) {
         line.width = at - spacing - left;
+        arrange(x, line, sizes.size(), sizes, levels, bounds);
         out.push_back(line);
     }
     return std::nullopt;
+}
+
+void FlowLayout::arrange(std::vector<float>& x, const Line& line, std::size_t end,
+                         std::span<const QSizeF> sizes, Levels levels, const QRectF& bounds) const {
+    if (levels.size() < end || end == line.first) {
+        return;
+    }
+    const Levels onLine = levels.subspan(line.first, end - line.first);
+    qreal at = onLine.front().rightToLeftParagraph ? bounds.right() - line.width : bounds.left();
+    for (const std::size_t i : BidiLevels::visualOrder(onLine)) {
+        x[line.first + i] = static_cast<float>(at);
+        at += sizes[line.first + i].width() + spacing;
+    }
 }
 
 } // namespace velora

@@ -59,6 +59,10 @@ void FlowReadingView::setWords(const std::vector<Word>& words) {
     paragraphEnds_.reserve(words.size());
     wordText_.reserve(words.size());
     distinct_.clear();
+    shaped_.clear();
+    std::vector<BidiLevels::Direction> textDirections;
+    std::vector<BidiLevels::Direction> directions;
+    directions.reserve(words.size());
     std::unordered_map<std::string_view, std::uint32_t> seen;
     seen.reserve(std::min<std::size_t>(words.size(), 1 << 16));
     for (const Word& word : words) {
@@ -67,10 +71,14 @@ void FlowReadingView::setWords(const std::vector<Word>& words) {
         if (added) {
             distinct_.push_back(
                 QString::fromUtf8(word.text.data(), static_cast<qsizetype>(word.text.size())));
+            shaped_.push_back(ReaderFonts::needsShaping(distinct_.back()) ? 1 : 0);
+            textDirections.push_back(BidiLevels::of(distinct_.back()));
         }
         wordText_.push_back(at->second);
+        directions.push_back(textDirections[at->second]);
         paragraphEnds_.push_back(word.isParagraphEnd ? 1 : 0);
     }
+    levels_ = BidiLevels::resolve(directions, paragraphEnds_);
     activeFirst_ = std::min(activeFirst_, words.size());
     activeLast_ = std::clamp(activeLast_, activeFirst_, words.size());
     measure();
@@ -97,8 +105,9 @@ void FlowReadingView::setActiveRange(std::size_t first, std::size_t last) {
     const std::pair current(first, last);
     const auto [earlier, later] = std::minmax(former, current);
     const QRectF bounds = pageBounds();
-    layout_.replace(placement_, sizes_, bounds, earlier.first, earlier.second, paragraphEnds_);
-    layout_.replace(placement_, sizes_, bounds, later.first, later.second, paragraphEnds_);
+    layout_.replace(placement_, sizes_, bounds, earlier.first, earlier.second, paragraphEnds_,
+                    levels_);
+    layout_.replace(placement_, sizes_, bounds, later.first, later.second, paragraphEnds_, levels_);
     updateScrollRange();
     if (first != formerFirst) {
         follow(true);
@@ -174,16 +183,26 @@ QSizeF FlowReadingView::sizeOf(std::size_t index, bool bold) {
         return {regularWidth_[text], regularHeight_};
     }
     if (boldWidth_[text] < 0) {
-        boldWidth_[text] =
-            static_cast<float>(QFontMetricsF(bold_).horizontalAdvance(distinct_[text]));
+        boldWidth_[text] = static_cast<float>(
+            QFontMetricsF(fontFor(text, true)).horizontalAdvance(distinct_[text]));
     }
     return {boldWidth_[text], boldHeight_};
+}
+
+const QFont& FlowReadingView::fontFor(std::uint32_t text, bool bold) const {
+    if (shaped_[text]) {
+        return bold ? boldShaped_ : regularShaped_;
+    }
+    return bold ? bold_ : regular_;
 }
 
 void FlowReadingView::measure() {
     regular_ = ReaderFonts::page(fontSize_, false);
     bold_ = ReaderFonts::page(fontSize_, true);
+    regularShaped_ = ReaderFonts::shaped(regular_);
+    boldShaped_ = ReaderFonts::shaped(bold_);
     const QFontMetricsF regular(regular_);
+    const QFontMetricsF regularShaped(regularShaped_);
     const QFontMetricsF bold(bold_);
     regularHeight_ = regular.height();
     boldHeight_ = bold.height();
@@ -192,7 +211,8 @@ void FlowReadingView::measure() {
     layout_.paragraphSpacing = regularHeight_ * paragraphGap;
     regularWidth_.resize(distinct_.size());
     for (std::size_t i = 0; i < distinct_.size(); ++i) {
-        regularWidth_[i] = static_cast<float>(regular.horizontalAdvance(distinct_[i]));
+        regularWidth_[i] = static_cast<float>(
+            (shaped_[i] ? regularShaped : regular).horizontalAdvance(distinct_[i]));
     }
     boldWidth_.assign(distinct_.size(), -1);
     sizes_.resize(wordText_.size());
@@ -204,7 +224,7 @@ void FlowReadingView::measure() {
 
 void FlowReadingView::layOut() {
     laidOutWidth_ = viewport()->width();
-    placement_ = layout_.place(sizes_, pageBounds(), paragraphEnds_);
+    placement_ = layout_.place(sizes_, pageBounds(), paragraphEnds_, levels_);
     updateScrollRange();
     settle();
 }
@@ -296,18 +316,27 @@ void FlowReadingView::paintEvent(QPaintEvent* event) {
 
     const QColor inactive = inactiveColour(mode_, palette_);
     const QColor active = mode_ == ReadingMode::flow ? palette_.accent : palette_.text;
+    const QFont* fontSet = nullptr;
     std::optional<bool> boldSet;
     for (; line != lines.end() && line->y < bottom; ++line) {
         const std::size_t end = line + 1 == lines.end() ? wordCount() : (line + 1)->first;
         for (std::size_t i = line->first; i < end; ++i) {
             const bool bold = isActive(i);
+            const std::uint32_t text = wordText_[i];
+            if (const QFont& font = fontFor(text, bold); fontSet != &font) {
+                painter.setFont(font);
+                fontSet = &font;
+            }
             if (boldSet != bold) {
-                painter.setFont(bold ? bold_ : regular_);
                 painter.setPen(bold ? active : inactive);
                 boldSet = bold;
             }
+            if (!levels_.empty()) {
+                painter.setLayoutDirection(levels_[i].level % 2 != 0 ? Qt::RightToLeft
+                                                                     : Qt::LeftToRight);
+            }
             const qreal baseline = line->y - scroll + (bold ? boldAscent_ : regularAscent_);
-            painter.drawText(QPointF(placement_.x[i], baseline), distinct_[wordText_[i]]);
+            painter.drawText(QPointF(placement_.x[i], baseline), distinct_[text]);
         }
     }
 }

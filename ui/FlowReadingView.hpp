@@ -70,6 +70,7 @@ protected:
 private:
     bool isActive(std::size_t index) const;
     QSizeF sizeOf(std::size_t index, bool bold);
+    const QFont& fontFor(std::uint32_t text, bool bold) const;
     void measure();
     void layOut();
     void updateScrollRange();
@@ -86,12 +87,16 @@ private:
     std::vector<std::uint32_t> wordText_; // index into distinct_
     std::vector<std::uint8_t> paragraphEnds_;
     std::vector<QString> distinct_;
+    std::vector<std::uint8_t> shaped_;          // per distinct text: drawn with shaping
+    std::vector<BidiLevels::WordLevel> levels_; // empty when all runs left to right
     std::vector<float> regularWidth_;
     std::vector<float> boldWidth_; // negative until measured
     std::vector<QSizeF> sizes_;
 
     QFont regular_;
     QFont bold_;
+    QFont regularShaped_;
+    QFont boldShaped_;
     qreal regularHeight_ = 0;
     qreal boldHeight_ = 0;
     qreal regularAscent_ = 0;

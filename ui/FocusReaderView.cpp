@@ -201,7 +201,7 @@ bool FocusReaderView::highlighted() const {
 FocusReaderView::Content FocusReaderView::makeContent() const {
     Content content;
     if (!chunk_.empty()) {
-        content.line.emplace(chunk_, palette_, highlightPivot_ && chunk_.size() == 1, fontSize_);
+        content.line.emplace(chunk_, palette_, highlightPivot_, ReaderFonts::focusWord(fontSize_));
     }
     return content;
 }
@@ -274,7 +274,9 @@ void FocusReaderView::refresh() {
     if (scheduled_ == now) {
         // Across the full width: a shrunk or elided line never passes the padding, but the
         // padding is cheap to include and keeps the rule simple.
-        update(QRectF(0, now.area.top(), width(), now.area.height()).toAlignedRect());
+        const qreal reach = now.area.height() * ORPLine::overhang;
+        update(QRectF(0, now.area.top() - reach, width(), now.area.height() + 2 * reach)
+                   .toAlignedRect());
     } else {
         update();
     }

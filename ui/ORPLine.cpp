@@ -4,7 +4,11 @@
 
 #include <QFontMetricsF>
 #include <QPainter>
+#include <QRawFont>
+#include <QSet>
+#include <QTextLayout>
 #include <algorithm>
+#include <cmath>
 
 namespace velora {
 
@@ -14,12 +18,46 @@ QString qt(const std::string& text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+struct GlyphAt {
+    quint32 index;
+    QPointF position;
+    bool operator==(const GlyphAt&) const = default;
+};
+
+size_t qHash(const GlyphAt& glyph, size_t seed = 0) {
+    return qHashMulti(seed, glyph.index, glyph.position.x(), glyph.position.y());
+}
+
+// `runs` less the glyphs in `taken`. A ligature or conjunct that the pivot shares with its
+// neighbours belongs to the pivot alone, so every glyph is drawn exactly once.
+QList<QGlyphRun> without(const QList<QGlyphRun>& runs, const QSet<GlyphAt>& taken) {
+    QList<QGlyphRun> result;
+    for (QGlyphRun run : runs) {
+        const QList<quint32> indexes = run.glyphIndexes();
+        const QList<QPointF> positions = run.positions();
+        QList<quint32> keptIndexes;
+        QList<QPointF> keptPositions;
+        for (qsizetype i = 0; i < indexes.size(); ++i) {
+            if (!taken.contains({indexes[i], positions[i]})) {
+                keptIndexes.append(indexes[i]);
+                keptPositions.append(positions[i]);
+            }
+        }
+        if (!keptIndexes.isEmpty()) {
+            run.setGlyphIndexes(keptIndexes);
+            run.setPositions(keptPositions);
+            result.append(run);
+        }
+    }
+    return result;
+}
+
 } // namespace
 
 ORPLine::ORPLine(std::span<const Word> words, const ThemePalette& palette, bool highlightPivot,
-                 qreal fontSize)
-    : font_(ReaderFonts::focusWord(fontSize)), grouped_(words.size() >= 2), text_(palette.text),
-      pivotColor_(highlightPivot ? palette.pivot : palette.text) {
+                 const QFont& font)
+    : font_(font), grouped_(words.size() >= 2), highlight_(highlightPivot && !grouped_),
+      text_(palette.text), pivotColor_(palette.pivot) {
     const Word::OrpParts parts = words.empty() ? Word::OrpParts{} : words.front().orpParts();
     before_ = qt(parts.left);
     pivot_ = qt(parts.pivot);
@@ -28,17 +66,68 @@ ORPLine::ORPLine(std::span<const Word> words, const ThemePalette& palette, bool 
         after_ += QLatin1Char(' ') + qt(word.text);
     }
     const QFontMetricsF metrics(font_);
-    beforeWidth_ = metrics.horizontalAdvance(before_);
-    pivotWidth_ = metrics.horizontalAdvance(pivot_);
-    afterWidth_ = metrics.horizontalAdvance(after_);
     ascent_ = metrics.ascent();
     height_ = metrics.height();
+    whole_ = shape(before_, pivot_, after_);
+}
+
+ORPLine::Shaped ORPLine::shape(const QString& before, const QString& pivot,
+                               const QString& after) const {
+    const QString text = before + pivot + after;
+    QTextLayout layout(text, ReaderFonts::forText(font_, text));
+    QTextOption option;
+    option.setWrapMode(QTextOption::NoWrap);
+    // The direction of the first strong letter, as a paragraph of its own takes it.
+    option.setTextDirection(text.isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight);
+    layout.setTextOption(option);
+    layout.setCacheEnabled(true);
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
+    layout.endLayout();
+    if (!line.isValid()) {
+        return {};
+    }
+    const auto pivotBegin = static_cast<int>(before.size());
+    const auto pivotLength = static_cast<int>(pivot.size());
+    Shaped shaped;
+    shaped.width = line.naturalTextWidth();
+    shaped.baseline = line.ascent();
+    const QList<QGlyphRun> pivotRuns = layout.glyphRuns(pivotBegin, pivotLength);
+    QSet<GlyphAt> pivotGlyphs;
+    QRectF ink;
+    for (const QGlyphRun& run : pivotRuns) {
+        const QRawFont raw = run.rawFont();
+        const QList<quint32> indexes = run.glyphIndexes();
+        const QList<QPointF> positions = run.positions();
+        for (qsizetype i = 0; i < indexes.size(); ++i) {
+            pivotGlyphs.insert({indexes[i], positions[i]});
+            ink |= raw.boundingRect(indexes[i]).translated(positions[i]);
+        }
+    }
+    const qreal start = line.cursorToX(pivotBegin);
+    const qreal end = line.cursorToX(pivotBegin + pivotLength);
+    shaped.pivotWidth = std::abs(end - start);
+    // A group, or a pivot with no ink (a space), centres on what it spans.
+    if (grouped_) {
+        shaped.pivotCentre = shaped.width / 2;
+    } else if (ink.width() > 0) {
+        shaped.pivotCentre = ink.center().x();
+    } else {
+        shaped.pivotCentre = (start + end) / 2;
+    }
+    if (highlight_) {
+        shaped.rest = without(layout.glyphRuns(), pivotGlyphs);
+        shaped.pivot = pivotRuns;
+    } else {
+        shaped.rest = layout.glyphRuns();
+    }
+    return shaped;
 }
 
 qreal ORPLine::idealWidth() const {
     // Both sides of a single word get the same share, so the wider side sets the width.
-    return grouped_ ? beforeWidth_ + pivotWidth_ + afterWidth_
-                    : 2 * std::max(beforeWidth_, afterWidth_) + pivotWidth_;
+    return grouped_ ? whole_.width
+                    : 2 * std::max(whole_.pivotCentre, whole_.width - whole_.pivotCentre);
 }
 
 qreal ORPLine::scale(qreal width) const {
@@ -50,47 +139,61 @@ qreal ORPLine::scale(qreal width) const {
     return grouped_ ? width / ideal : std::max(minimumScale, width / ideal);
 }
 
+const ORPLine::Shaped& ORPLine::fitted(qreal width) const {
+    if (grouped_ || idealWidth() <= width) {
+        return whole_;
+    }
+    if (!elided_ || elided_->first != width) {
+        const QFontMetricsF metrics(ReaderFonts::forText(font_, before_ + pivot_ + after_));
+        const qreal side = std::max<qreal>(0, (width - whole_.pivotWidth) / 2);
+        elided_.emplace(width, shape(metrics.elidedText(before_, Qt::ElideLeft, side), pivot_,
+                                     metrics.elidedText(after_, Qt::ElideRight, side)));
+    }
+    return elided_->second;
+}
+
 void ORPLine::paint(QPainter& painter, const QRectF& area) const {
+    // Glyphs this large are filled from their outlines on every draw, which a fade would repeat
+    // each frame for two lines; a line at rest is drawn once and needs no copy.
+    if (painter.opacity() >= 1 || painter.worldTransform().type() > QTransform::TxTranslate) {
+        drawGlyphs(painter, area);
+        return;
+    }
+    const qreal ratio = painter.device()->devicePixelRatioF();
+    const QPointF device = painter.worldTransform().map(area.topLeft()) * ratio;
+    const QPointF offset =
+        (device - QPointF(std::floor(device.x()), std::floor(device.y()))) / ratio;
+    const qreal margin = std::ceil(area.height() * overhang);
+    const QRectF local(offset + QPointF(margin, margin), area.size());
+    if (picture_.isNull() || pictureArea_ != local || picture_.devicePixelRatio() != ratio) {
+        const QSizeF size(area.width() + 2 * margin + 1, area.height() + 2 * margin + 1);
+        picture_ = QImage((size * ratio).toSize(), QImage::Format_ARGB32_Premultiplied);
+        picture_.setDevicePixelRatio(ratio);
+        picture_.fill(Qt::transparent);
+        QPainter onPicture(&picture_);
+        onPicture.setRenderHints(painter.renderHints());
+        drawGlyphs(onPicture, local);
+        pictureArea_ = local;
+    }
+    painter.drawImage(area.topLeft() - offset - QPointF(margin, margin), picture_);
+}
+
+void ORPLine::drawGlyphs(QPainter& painter, const QRectF& area) const {
     const qreal factor = scale(area.width());
+    const Shaped& shaped = fitted(area.width() / factor);
     painter.save();
-    painter.setFont(font_);
     painter.translate(area.center());
     painter.scale(factor, factor);
-    painter.translate(0, ascent_ - height_ / 2);
-    const qreal width = area.width() / factor;
-    if (grouped_) {
-        paintGroup(painter, width);
-    } else {
-        paintPivotCentred(painter, width);
+    const QPointF origin(-shaped.pivotCentre, ascent_ - height_ / 2 - shaped.baseline);
+    painter.setPen(text_);
+    for (const QGlyphRun& run : shaped.rest) {
+        painter.drawGlyphRun(origin, run);
+    }
+    painter.setPen(pivotColor_);
+    for (const QGlyphRun& run : shaped.pivot) {
+        painter.drawGlyphRun(origin, run);
     }
     painter.restore();
-}
-
-void ORPLine::paintPivotCentred(QPainter& painter, qreal width) const {
-    const qreal side = std::max<qreal>(0, (width - pivotWidth_) / 2);
-    const QFontMetricsF metrics(font_);
-    const QString before =
-        beforeWidth_ > side ? metrics.elidedText(before_, Qt::ElideLeft, side) : before_;
-    const QString after =
-        afterWidth_ > side ? metrics.elidedText(after_, Qt::ElideRight, side) : after_;
-    painter.setPen(text_);
-    painter.drawText(QPointF(-pivotWidth_ / 2 - metrics.horizontalAdvance(before), 0), before);
-    painter.drawText(QPointF(pivotWidth_ / 2, 0), after);
-    painter.setPen(pivotColor_);
-    painter.drawText(QPointF(-pivotWidth_ / 2, 0), pivot_);
-}
-
-void ORPLine::paintGroup(QPainter& painter, qreal width) const {
-    const QFontMetricsF metrics(font_);
-    const qreal room = std::max<qreal>(0, width - beforeWidth_ - pivotWidth_);
-    const QString after =
-        afterWidth_ > room ? metrics.elidedText(after_, Qt::ElideRight, room) : after_;
-    const qreal left = -(beforeWidth_ + pivotWidth_ + metrics.horizontalAdvance(after)) / 2;
-    painter.setPen(text_);
-    painter.drawText(QPointF(left, 0), before_);
-    painter.drawText(QPointF(left + beforeWidth_ + pivotWidth_, 0), after);
-    painter.setPen(pivotColor_);
-    painter.drawText(QPointF(left + beforeWidth_, 0), pivot_);
 }
 
 } // namespace velora

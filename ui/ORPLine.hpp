@@ -5,33 +5,55 @@
 
 #include <QColor>
 #include <QFont>
+#include <QGlyphRun>
+#include <QImage>
+#include <QList>
 #include <QString>
+#include <optional>
 #include <span>
 
 class QPainter;
 
 namespace velora {
 
-// One chunk on one line. A single word is cut at its pivot letter and placed so that the pivot
-// letter's centre lies on the line's centre whatever the lengths of the two sides; two or more
+// One chunk on one line, shaped whole in its own direction so that joined letters, conjuncts and
+// ligatures keep their form. A single word is placed so that the glyphs of its pivot letter are
+// centred on the line's centre, wherever that letter lands in the shaped word; two or more
 // words are centred as a group. A single word too wide for the line shrinks, to no less than
 // 40%, and what still does not fit is elided; a group shrinks until all its words fit.
 class ORPLine {
 public:
     static constexpr qreal minimumScale = 0.4;
+    // How far, as a share of the line's height, stacked marks of some scripts and the overhang
+    // of edge letters may reach past the line's box.
+    static constexpr qreal overhang = 0.25;
 
     ORPLine(std::span<const Word> words, const ThemePalette& palette, bool highlightPivot,
-            qreal fontSize);
+            const QFont& font);
 
     qreal height() const { return height_; }
     // The factor the line is drawn at within `width`.
     qreal scale(qreal width) const;
-    // Draws the line across `area`, centred in both directions.
+    // Draws the line across `area`, centred in both directions. While it fades in place it is
+    // drawn once into an image and copied from there on every frame.
     void paint(QPainter& painter, const QRectF& area) const;
 
 private:
-    void paintPivotCentred(QPainter& painter, qreal width) const;
-    void paintGroup(QPainter& painter, qreal width) const;
+    // The glyphs of one shaped text, those of the pivot apart, so that colouring the pivot
+    // never shapes the text in pieces.
+    struct Shaped {
+        QList<QGlyphRun> rest;
+        QList<QGlyphRun> pivot;
+        qreal width = 0;
+        qreal pivotCentre = 0; // from the text's left edge
+        qreal pivotWidth = 0;  // between the pivot's cursor positions
+        qreal baseline = 0;    // of the glyph positions
+    };
+
+    Shaped shape(const QString& before, const QString& pivot, const QString& after) const;
+    // The shaped word as it fits in `width`: whole, or elided on either side of the pivot.
+    const Shaped& fitted(qreal width) const;
+    void drawGlyphs(QPainter& painter, const QRectF& area) const;
     qreal idealWidth() const;
 
     QFont font_;
@@ -39,11 +61,14 @@ private:
     QString pivot_;
     QString after_; // for a group: the rest of the first word and the other words
     bool grouped_ = false;
+    bool highlight_ = false;
     QColor text_;
     QColor pivotColor_;
-    qreal beforeWidth_ = 0;
-    qreal pivotWidth_ = 0;
-    qreal afterWidth_ = 0;
+    Shaped whole_;
+    mutable std::optional<std::pair<qreal, Shaped>> elided_; // by the width it was cut for
+    // The line as last drawn, at whole device pixels, for the area and the offset it was drawn at.
+    mutable QImage picture_;
+    mutable QRectF pictureArea_;
     qreal ascent_ = 0;
     qreal height_ = 0;
 };

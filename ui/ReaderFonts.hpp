@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFont>
+#include <QStringView>
 
 namespace velora::ReaderFonts {
 
@@ -14,5 +15,13 @@ QFont focusWord(qreal size);
 QFont placeholder(qreal size);
 // The running text of the flow page.
 QFont page(qreal size, bool bold);
+
+// Whether `text` must be shaped to read right: joined or right-to-left letters, marks, and
+// whatever lies beyond the Latin, Greek and Cyrillic letters.
+bool needsShaping(QStringView text);
+// `font` with shaping: the reading fonts skip it for speed where it changes nothing.
+QFont shaped(const QFont& font);
+// `font` as it must draw `text`.
+QFont forText(const QFont& font, QStringView text);
 
 } // namespace velora::ReaderFonts

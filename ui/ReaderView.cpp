@@ -32,6 +32,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPointer>
+#include <QPushButton>
 #include <QStackedWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -180,6 +181,13 @@ ReaderView::ReaderView(ReaderViewModel& vm, SpeechService& speech, LibraryStore&
     status_->setAlignment(Qt::AlignCenter);
     status_->setContentsMargins(22, 4, 22, 4);
     column->addWidget(status_);
+    // Text recognition of a long scan takes minutes; the reader may change its mind.
+    cancelLoading_ = new QPushButton(tr("Cancel"), this);
+    cancelLoading_->setVisible(vm_.isRecognising());
+    connect(cancelLoading_, &QPushButton::clicked, &vm_, &ReaderViewModel::cancelLoading);
+    connect(&vm_, &ReaderViewModel::recognisingChanged, cancelLoading_,
+            [this] { cancelLoading_->setVisible(vm_.isRecognising()); });
+    column->addWidget(cancelLoading_, 0, Qt::AlignHCenter);
     column->addWidget(barDivider_);
     auto* barLayout = new QVBoxLayout(barHolder_);
     barLayout->setContentsMargins(22, 16, 22, 16);
@@ -384,6 +392,11 @@ double ReaderView::focusFontSize() const {
 double ReaderView::flowFontSize() const {
     return vm_.settings().clampedFontScale() * flowPoints *
            (isFullScreen_ ? flowFullScreenFactor : 1.0);
+}
+
+void ReaderView::addQuestion(QWidget* line) {
+    auto* column = static_cast<QVBoxLayout*>(layout());
+    column->insertWidget(column->indexOf(status_), line);
 }
 
 void ReaderView::handleEscape() {

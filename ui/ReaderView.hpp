@@ -13,6 +13,7 @@
 
 class QFileDialog;
 class QLabel;
+class QPushButton;
 class QStackedWidget;
 
 namespace velora {
@@ -75,10 +76,13 @@ public:
     void setLibraryShown(bool shown);
     // The card listing the keys.
     void setKeysShown(bool shown);
+    // A one-line question above the status line, such as a first start's.
+    void addQuestion(QWidget* line);
 
     QWidget& header() const { return *header_; }
     ControlBar& controlBar() const { return *controlBar_; }
     ElidedLabel& statusLine() const { return *status_; }
+    QPushButton& cancelLoadingButton() const { return *cancelLoading_; }
     QStackedWidget& readingArea() const { return *area_; }
     QuickSettingsView& quickSettings() const { return *quickSettings_; }
     LibraryView& library() const { return *library_; }
@@ -163,6 +167,7 @@ private:
     FocusReaderView* focus_;
     FlowReadingView* flow_;
     ElidedLabel* status_;
+    QPushButton* cancelLoading_;
     QWidget* barDivider_;
     QWidget* barHolder_;
     ControlBar* controlBar_;

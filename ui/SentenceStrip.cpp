@@ -43,6 +43,7 @@ void SentenceStrip::setSentence(std::span<const Word> sentence, std::int64_t cur
     goesOnAfter_ = last < sentence.size();
     pieces_.clear();
     bounds_.clear();
+    levels_.clear();
     update();
 }
 
@@ -74,40 +75,46 @@ std::vector<SentenceStrip::Piece> SentenceStrip::piecesAround(std::size_t around
     return pieces;
 }
 
-const QFont& SentenceStrip::fontFor(const Piece& piece) const {
-    return piece.id == currentId_ ? bold_ : regular_;
+QFont SentenceStrip::fontFor(const Piece& piece) const {
+    return ReaderFonts::forText(piece.id == currentId_ ? bold_ : regular_, piece.text);
 }
 
-std::vector<QRectF> SentenceStrip::place(const std::vector<Piece>& pieces, qreal width) const {
+void SentenceStrip::place(qreal width) {
     std::vector<QSizeF> sizes;
-    sizes.reserve(pieces.size());
-    for (const Piece& piece : pieces) {
+    std::vector<BidiLevels::Direction> directions;
+    sizes.reserve(pieces_.size());
+    directions.reserve(pieces_.size());
+    for (const Piece& piece : pieces_) {
         const QFontMetricsF metrics(fontFor(piece));
         sizes.emplace_back(metrics.horizontalAdvance(piece.text), metrics.height());
+        directions.push_back(BidiLevels::of(piece.text));
     }
+    levels_ = BidiLevels::resolve(directions, {});
     FlowLayout layout;
     layout.spacing = QFontMetricsF(regular_).horizontalAdvance(QLatin1Char(' '));
     layout.lineSpacing = QFontMetricsF(regular_).leading() + 2;
     const FlowLayout::Placement placement =
-        layout.place(sizes, QRectF(0, 0, std::max<qreal>(width, 1), 0));
-    std::vector<QRectF> result(sizes.size());
+        layout.place(sizes, QRectF(0, 0, std::max<qreal>(width, 1), 0), {}, levels_);
+    bounds_.assign(sizes.size(), QRectF());
     for (std::size_t l = 0; l < placement.lines.size(); ++l) {
         const FlowLayout::Line& line = placement.lines[l];
         const std::size_t end =
             l + 1 < placement.lines.size() ? placement.lines[l + 1].first : sizes.size();
-        const qreal indent = std::max<qreal>(0, (width - line.width) / 2);
+        // A right-to-left line was placed against the right edge; every line is centred.
+        const float start =
+            *std::min_element(placement.x.begin() + line.first, placement.x.begin() + end);
+        const qreal indent = std::max<qreal>(0, (width - line.width) / 2) - start;
         for (std::size_t i = line.first; i < end; ++i) {
-            result[i] = QRectF(QPointF(placement.x[i] + indent, line.y), sizes[i]);
+            bounds_[i] = QRectF(QPointF(placement.x[i] + indent, line.y), sizes[i]);
         }
     }
-    return result;
 }
 
 int SentenceStrip::fit(int width, int height) {
     // Fewer words around the current one until they fit; the current word alone always shows.
     for (std::size_t around = wordsAround;; --around) {
         pieces_ = piecesAround(around);
-        bounds_ = place(pieces_, width);
+        place(width);
         qreal bottom = 0;
         for (const QRectF& bounds : bounds_) {
             bottom = std::max(bottom, bounds.bottom());
@@ -137,7 +144,9 @@ void SentenceStrip::paintEvent(QPaintEvent* /*event*/) {
         const bool current = piece.id == currentId_;
         painter.setFont(fontFor(piece));
         painter.setPen(current ? palette_.accent : palette_.dim);
-        painter.drawText(bounds_[i], Qt::AlignLeft | Qt::AlignTop, piece.text);
+        painter.setLayoutDirection(
+            i < levels_.size() && levels_[i].level % 2 != 0 ? Qt::RightToLeft : Qt::LeftToRight);
+        painter.drawText(bounds_[i], Qt::AlignLeft | Qt::AlignAbsolute | Qt::AlignTop, piece.text);
     }
 }
 

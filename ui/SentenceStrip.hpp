@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/Word.hpp"
+#include "ui/BidiLevels.hpp"
 #include "ui/ThemePalette.hpp"
 
 #include <QFont>
@@ -54,9 +55,9 @@ private:
 
     // The words within `around` of the current one, with a mark where words are left out.
     std::vector<Piece> piecesAround(std::size_t around) const;
-    // Lines centred in `width`, one rectangle per piece.
-    std::vector<QRectF> place(const std::vector<Piece>& pieces, qreal width) const;
-    const QFont& fontFor(const Piece& piece) const;
+    // Lays the pieces out in lines centred in `width`, each line in its visual order.
+    void place(qreal width);
+    QFont fontFor(const Piece& piece) const;
 
     // The words within reach of the current one, and whether the sentence goes on past them.
     std::vector<Piece> sentence_;
@@ -66,6 +67,7 @@ private:
     std::int64_t currentId_ = -1;
     std::vector<Piece> pieces_;
     std::vector<QRectF> bounds_;
+    std::vector<BidiLevels::WordLevel> levels_; // empty when all runs left to right
     ThemePalette palette_;
     QFont regular_;
     QFont bold_;

@@ -5,6 +5,7 @@
 #include "ui/ChunkStepper.hpp"
 #include "ui/RhythmControls.hpp"
 #include "ui/ShortcutRecorder.hpp"
+#include "ui/StartAtLoginSwitch.hpp"
 #include "ui/SteppedSlider.hpp"
 #include "ui/SymbolLabel.hpp"
 #include "ui/Symbols.hpp"
@@ -236,7 +237,17 @@ QWidget* SettingsView::shortcutTab() {
     connect(desktopShortcutButton_, &QPushButton::clicked, this,
             &SettingsView::addOrRemoveDesktopShortcut);
     form(permissions)->addRow(desktopShortcutButton_);
-    return page({capture, permissions});
+    startup_ = group(tr("Startup"), nullptr);
+    startup_->hide();
+    return page({capture, permissions, startup_});
+}
+
+void SettingsView::offerStartAtLogin(StartAtLogin& startAtLogin) {
+    if (startAtLogin_ == nullptr) {
+        startAtLogin_ = new StartAtLoginSwitch(startAtLogin, startup_);
+        form(startup_)->addRow(startAtLogin_);
+    }
+    startup_->show();
 }
 
 void SettingsView::chooseShortcut(const HotKeyConfig& chosen) {

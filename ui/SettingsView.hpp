@@ -8,6 +8,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QGroupBox;
 class QLabel;
 class QPushButton;
 class QTabWidget;
@@ -19,6 +20,8 @@ class PreferencesStore;
 class RhythmControls;
 class ShortcutRecorder;
 class SpeechService;
+class StartAtLogin;
+class StartAtLoginSwitch;
 class SteppedSlider;
 
 // The settings window: Reading, Voice, Shortcut and About. Reading preferences are shown as
@@ -37,6 +40,9 @@ public:
     void showShortcutStatus(const HotKeyConfig& shortcut, bool registered);
     // How the session's shortcut reaches the program, and whether it may send the copy stroke.
     void showCaptureSupport(const CaptureSupport& support);
+    // Shows the "Start at login" line, on the Shortcut tab since the shortcut is why it matters.
+    void offerStartAtLogin(StartAtLogin& startAtLogin);
+    StartAtLoginSwitch* startAtLoginSwitch() const { return startAtLogin_; }
 
     QTabWidget& tabs() { return *tabs_; }
     SettingsControls& controls() { return *controls_; }
@@ -85,6 +91,8 @@ private:
     QLabel* shortcutStatus_ = nullptr;
     QLabel* captureSupport_ = nullptr;
     QPushButton* desktopShortcutButton_ = nullptr;
+    QGroupBox* startup_ = nullptr;
+    StartAtLoginSwitch* startAtLogin_ = nullptr;
     CaptureSupport support_;
     std::array<PauseControl, 3> pauses_{};
     std::array<QCheckBox*, 2> switches_{};

@@ -1,11 +1,17 @@
 #include "platform/documents/PdfReader.hpp"
 
 #include "core/WhiteSpace.hpp"
+#include "platform/documents/PageRecognizer.hpp"
 
+#include <QLocale>
+#include <algorithm>
 #include <climits>
+#include <cmath>
 #include <memory>
 #include <mutex>
 #include <poppler-document.h>
+#include <poppler-image.h>
+#include <poppler-page-renderer.h>
 #include <poppler-page.h>
 
 namespace velora::PdfReader {
@@ -19,9 +25,93 @@ void silencePoppler() {
         once, [] { poppler::set_debug_error_function([](const std::string&, void*) {}, nullptr); });
 }
 
+// Recognition reads best near 300 dpi; a page larger than A3 is rendered coarser, so that its
+// image stays within 24 MB of grey pixels and recognition's working copies within a few times that.
+constexpr double recognitionDpi = 300;
+constexpr double maxPagePixels = 24.0 * 1024 * 1024;
+constexpr double pointsPerInch = 72;
+// Grey levels this light count as paper: a page of only paper needs no recognition.
+constexpr unsigned char paper = 250;
+
+std::string pageText(const poppler::page& page) {
+    const poppler::byte_array utf8 =
+        page.text(poppler::rectf(), poppler::page::non_raw_non_physical_layout).to_utf8();
+    // Poppler ends each page with a form feed, after an empty line when the page had text.
+    auto end = utf8.end();
+    if (end != utf8.begin() && *(end - 1) == '\f') {
+        --end;
+    }
+    while (end != utf8.begin() && *(end - 1) == '\n') {
+        --end;
+    }
+    return std::string(utf8.begin(), end);
+}
+
+bool isBlankImage(const poppler::image& image) {
+    const auto* row = reinterpret_cast<const unsigned char*>(image.const_data());
+    for (int y = 0; y < image.height(); ++y, row += image.bytes_per_row()) {
+        if (std::any_of(row, row + image.width(),
+                        [](unsigned char grey) { return grey < paper; })) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// Reads the pages that hold no text layer; the language data is loaded at the first such page.
+class ScannedPages {
+public:
+    explicit ScannedPages(const ReadingMonitor* monitor) : monitor_(monitor) {
+        renderer_.set_image_format(poppler::image::format_gray8);
+        renderer_.set_render_hint(poppler::page_renderer::antialiasing);
+        renderer_.set_render_hint(poppler::page_renderer::text_antialiasing);
+    }
+
+    std::string read(const poppler::page& page, int number, int pages) {
+        const poppler::rectf box = page.page_rect();
+        const double inches =
+            std::abs(box.width() * box.height()) / (pointsPerInch * pointsPerInch);
+        const double dpi = inches > 0 ? std::min(recognitionDpi, std::sqrt(maxPagePixels / inches))
+                                      : recognitionDpi;
+        const poppler::image image = renderer_.render_page(&page, dpi, dpi);
+        if (!image.is_valid() || image.width() < 1 || image.height() < 1 || isBlankImage(image) ||
+            !ready()) {
+            return {};
+        }
+        if (monitor_ != nullptr && monitor_->recognisingPage) {
+            monitor_->recognisingPage(number, pages);
+        }
+        return recognizer_->read(reinterpret_cast<const unsigned char*>(image.const_data()),
+                                 image.width(), image.height(), image.bytes_per_row(),
+                                 static_cast<int>(std::lround(dpi)), monitor_);
+    }
+
+    bool attempted() const { return attempted_; }
+    bool available() const { return recognizer_ != nullptr; }
+
+private:
+    bool ready() {
+        if (!attempted_) {
+            attempted_ = true;
+            const std::filesystem::path folder = PageRecognizer::dataFolder();
+            const std::optional<std::string> language = PageRecognizer::bestLanguage(
+                PageRecognizer::installedLanguages(folder), QLocale::system().name().toStdString());
+            if (language) {
+                recognizer_ = PageRecognizer::open(folder, *language);
+            }
+        }
+        return recognizer_ != nullptr;
+    }
+
+    const ReadingMonitor* monitor_;
+    poppler::page_renderer renderer_;
+    bool attempted_ = false;
+    std::unique_ptr<PageRecognizer> recognizer_;
+};
+
 } // namespace
 
-ImportResult text(std::string_view bytes) {
+ImportResult text(std::string_view bytes, const ReadingMonitor* monitor) {
     silencePoppler();
     if (bytes.size() > INT_MAX) {
         return ImportFailure::tooLarge;
@@ -37,32 +127,33 @@ ImportResult text(std::string_view bytes) {
     }
     std::string text;
     bool first = true;
+    bool recognised = false;
+    ScannedPages scanned(monitor);
     const int pages = document->pages();
     for (int index = 0; index < pages; ++index) {
         const std::unique_ptr<poppler::page> page(document->create_page(index));
         if (!page) {
             continue;
         }
-        const poppler::byte_array utf8 =
-            page->text(poppler::rectf(), poppler::page::non_raw_non_physical_layout).to_utf8();
-        // Poppler ends each page with a form feed, after an empty line when the page had text.
-        auto end = utf8.end();
-        if (end != utf8.begin() && *(end - 1) == '\f') {
-            --end;
+        std::string onPage = pageText(*page);
+        if (WhiteSpace::isBlank(onPage)) {
+            onPage = scanned.read(*page, index + 1, pages);
+            recognised = recognised || !WhiteSpace::isBlank(onPage);
         }
-        while (end != utf8.begin() && *(end - 1) == '\n') {
-            --end;
+        if (monitor != nullptr && monitor->isCancelled()) {
+            return ImportFailure::cancelled;
         }
         if (!first) {
             text += "\n\n";
         }
         first = false;
-        text.append(utf8.begin(), end);
+        text += onPage;
     }
     if (WhiteSpace::isBlank(text)) {
-        return ImportFailure::scannedImages;
+        return scanned.attempted() && !scanned.available() ? ImportFailure::recognitionDataMissing
+                                                           : ImportFailure::scannedImages;
     }
-    return text;
+    return recognised ? ImportResult::recognised(std::move(text)) : ImportResult(std::move(text));
 }
 
 } // namespace velora::PdfReader

@@ -10,6 +10,7 @@
 #include "core/ReadingSettings.hpp"
 #include "core/ReadingTheme.hpp"
 #include "core/TextEngine.hpp"
+#include "platform/desktop/AutostartEntry.hpp"
 #include "platform/desktop/ClipboardPasteboard.hpp"
 #include "platform/desktop/SettingsPreferencesStore.hpp"
 #include "platform/desktop/TimerScheduler.hpp"
@@ -103,8 +104,11 @@ bool renderPanel(const QDir& folder) {
     ClipboardPasteboard pasteboard;
     NotificationCenter notifications;
     const ImportService importer(std::make_shared<LinuxDocumentReaders>());
-    const DesktopProgram::Platform platform{preferences, scheduler, pasteboard, importer,
-                                            notifications};
+    // Started at login already (in the private settings), so no first-start question shows.
+    AutostartEntry autostart;
+    autostart.setEnabled(true);
+    const DesktopProgram::Platform platform{preferences, scheduler,     pasteboard,
+                                            importer,    notifications, autostart};
     const std::unique_ptr<ShellReader> shell = ReaderViewModelShell::create(platform);
     ReaderViewModel& vm = static_cast<ReaderViewModelShell&>(*shell).viewModel();
     ReadingSettings settings = vm.settings();

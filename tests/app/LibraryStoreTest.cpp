@@ -382,3 +382,30 @@ TEST_F(LibraryStoreTest, AReadOnlyFolderIsSaidAndTheStateWaitsInMemory) {
 
 } // namespace
 } // namespace velora
+
+namespace velora {
+namespace {
+
+// Text recognised from a scan is kept with its file's entry until the file reads otherwise.
+TEST_F(LibraryStoreTest, AFileKeepsOnlyTextRecognisedFromIt) {
+    const std::string id = "file:/scans/letter.pdf";
+    auto store = open();
+    const ReadingHistoryEntry first = store->registerDocument(
+        id, "letter.pdf", Kind::file, 3, "/scans/letter.pdf", "Dear reader, hello.", "f1");
+    EXPECT_EQ(first.storedText, "Dear reader, hello.");
+    EXPECT_EQ(first.recognisedFrom, "f1");
+    store->flush();
+    EXPECT_EQ(open()->entries(), store->entries());
+
+    const ReadingHistoryEntry withTextLayer = store->registerDocument(
+        id, "letter.pdf", Kind::file, 3, "/scans/letter.pdf", "Dear reader, hello.");
+    EXPECT_EQ(withTextLayer.storedText, std::nullopt);
+    EXPECT_EQ(withTextLayer.recognisedFrom, std::nullopt);
+
+    const ReadingHistoryEntry plainFile = store->registerDocument(
+        "file:/notes.txt", "notes.txt", Kind::file, 1, "/notes.txt", "Notes.");
+    EXPECT_EQ(plainFile.storedText, std::nullopt);
+}
+
+} // namespace
+} // namespace velora

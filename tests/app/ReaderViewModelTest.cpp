@@ -18,6 +18,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <algorithm>
 #include <cmath>
 #include <fstream>
 #include <future>
@@ -823,6 +824,59 @@ TEST_F(ReaderViewModelTest, WorkStillPendingWhenTheControllerGoesDoesNothing) {
     LibraryStore library;
     EXPECT_EQ(library.stats().totalWordsRead, 4);
     EXPECT_EQ(library.entries().at(0).lastIndex, 4);
+}
+
+TEST_F(ReaderViewModelTest, AScanIsRecognisedOnceAndReopenedWhileTheFileIsUnchanged) {
+    readers_->scanPdfs(3);
+    const auto scan = dataHome_.filePath("scan.pdf").toStdString();
+    std::ofstream(scan) << "%PDF-1.4 scanned";
+    auto& reader = reading(0);
+    const auto reads = [this] { return readers_->calls().size(); };
+    const auto open = [&] {
+        return settle(
+            [&](LoadDone done) { reader.open(library().entries().at(0), std::move(done)); });
+    };
+    ASSERT_EQ(settle([&](LoadDone done) {
+                  reader.loadFile(scan, QStringLiteral("Couldn't read "), std::move(done));
+              }).status,
+              LoadOutcome::Status::loaded);
+    EXPECT_EQ(reader.engine().words().back().text, "page3");
+    loaded(reader, "Something else.");
+
+    EXPECT_EQ(open().status, LoadOutcome::Status::loaded);
+    EXPECT_EQ(reads(), 1u);
+    EXPECT_EQ(reader.engine().words().back().text, "page3");
+
+    std::ofstream(scan, std::ios::app) << " rescanned";
+    EXPECT_EQ(open().status, LoadOutcome::Status::loaded);
+    EXPECT_EQ(reads(), 2u);
+    const auto& words = reader.engine().words();
+    EXPECT_TRUE(std::any_of(words.begin(), words.end(),
+                            [](const Word& word) { return word.text == "rescanned"; }));
+}
+
+TEST_F(ReaderViewModelTest, RecognitionShowsItsPageAndCancellingKeepsTheText) {
+    readers_->scanPdfs(100000);
+    const auto scan = dataHome_.filePath("long scan.pdf").toStdString();
+    std::ofstream(scan) << "%PDF-1.4";
+    auto& reader = reading(3);
+    std::optional<QString> shown;
+    QObject::connect(&reader, &ReaderViewModel::recognisingChanged, &reader, [&] {
+        if (reader.isRecognising() && !shown) {
+            shown = reader.statusMessage();
+            reader.cancelLoading();
+        }
+    });
+    const LoadOutcome outcome = settle([&](LoadDone done) {
+        reader.loadFile(scan, QStringLiteral("Couldn't read "), std::move(done));
+    });
+    ASSERT_TRUE(shown.has_value());
+    EXPECT_THAT(shown->toStdString(),
+                ::testing::MatchesRegex("Reading page [0-9]+ of 100000 by text recognition"));
+    EXPECT_EQ(outcome.message,
+              QStringLiteral("Couldn't read long scan.pdf: reading it was cancelled"));
+    EXPECT_FALSE(reader.isRecognising());
+    EXPECT_EQ(reader.engine().count(), 3);
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "app/SpeechService.hpp"
 
+#include "core/TextEngine.hpp"
 #include "fakes/FixedVoiceCatalog.hpp"
 #include "fakes/InMemoryPreferencesStore.hpp"
 #include "fakes/ScriptedSpeechSynthesizer.hpp"
@@ -234,6 +235,77 @@ INSTANTIATE_TEST_SUITE_P(
                               {},
                               1}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// Chinese is tokenized into words with no space between them in the text; the utterance puts
+// one between them, so each report still names one word.
+TEST_F(SpeechServiceTest, ChineseWordsAreReportedOneByOne) {
+    const std::vector<Word> words = TextEngine::tokenize("今天天气很好。我们去公园散步吧！");
+    const SpeechService::SpokenText spoken =
+        SpeechService::buildUTF16Ranges(std::span(words).subspan(2));
+    service({voiceOf("cmn", "Mandarin", VoiceQuality::default_),
+             voiceOf("en-US", "Zoe", VoiceQuality::premium)},
+            {}, {{spoken.text, "zh"}});
+    service_->speak(
+        words, 2, 175, [this](std::int64_t index) { reported_.push_back(index); },
+        [this] { ++finishes_; });
+    ASSERT_EQ(log_.spoken.size(), 1U);
+    const auto& [utterance, said] = log_.spoken[0];
+    EXPECT_EQ(said.voiceIdentifier, QString("cmn.Mandarin"));
+    EXPECT_EQ(said.text, QString("很好。 我们 去 公园 散步 吧！"));
+    for (const Utf16Range& range : spoken.ranges) {
+        synthesizer_->reportWord(utterance, {range.location + range.length - 1, 1});
+    }
+    deliverReports();
+    EXPECT_THAT(reported_, ElementsAre(2, 3, 4, 5, 6, 7));
+}
+
+struct UnvoicedCase {
+    const char* name;
+    std::string text;
+    QString language;
+    // Empty when the default voice reads the text.
+    QString reason;
+};
+
+class UnvoicedLanguageTest : public SpeechServiceTest,
+                             public ::testing::WithParamInterface<UnvoicedCase> {};
+
+// Without a voice for its language, text in Latin letters is read by the default voice; any
+// other script would come out as noise, so speech says why it is unavailable instead.
+TEST_P(UnvoicedLanguageTest, FailsAtOnceUnlessTheDefaultVoiceCanReadIt) {
+    const std::vector<Word> words = TextEngine::tokenize(GetParam().text);
+    service({voiceOf("en-US", "Zoe", VoiceQuality::premium)}, {},
+            {{SpeechService::buildUTF16Ranges(words).text, GetParam().language}});
+    QSignalSpy failed(service_.get(), &SpeechService::speechFailed);
+    service_->speak(
+        words, 0, 175, [this](std::int64_t index) { reported_.push_back(index); },
+        [this] { ++finishes_; });
+    deliverReports();
+    EXPECT_EQ(service_->detectedLanguage(), GetParam().language);
+    if (GetParam().reason.isEmpty()) {
+        ASSERT_EQ(log_.spoken.size(), 1U);
+        EXPECT_FALSE(log_.spoken[0].second.voiceIdentifier);
+        EXPECT_EQ(failed.count(), 0);
+        return;
+    }
+    EXPECT_THAT(log_.spoken, IsEmpty());
+    ASSERT_EQ(failed.count(), 1);
+    EXPECT_EQ(failed.at(0).at(0).toString(), GetParam().reason);
+    EXPECT_FALSE(service_->isSpeaking());
+    // Nothing of it reaches the caller later.
+    synthesizer_->reportFinish(1);
+    deliverReports();
+    EXPECT_EQ(finishes_, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, UnvoicedLanguageTest,
+                         ::testing::Values(UnvoicedCase{"Khmer", "ខ្ញុំស្រលាញ់អ្នក។", "km",
+                                                        "No voice for Khmer is installed"},
+                                           UnvoicedCase{"Japanese", "東京は大きい。", "ja",
+                                                        "No voice for Japanese is installed"},
+                                           UnvoicedCase{"Haitian", "Bonjou tout moun.", "ht", ""},
+                                           UnvoicedCase{"Unknown", "Xyzzy plugh.", "xx", ""}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(SpeechServiceTest, ChosenVoiceIsStoredAndAMissingOneFallsBackToAutomatic) {
     const std::vector<SpeechVoice> voices{voiceOf("en-US", "Zoe", VoiceQuality::default_),

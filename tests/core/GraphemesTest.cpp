@@ -57,6 +57,8 @@ TEST(Graphemes, SplitAgreesWithTheBreakIterator) {
                                  kind == U_GCB_LV || kind == U_GCB_LVT;
         if (!standsAlone) {
             text += "a" + utf8(c) + utf8(c) + "b" + utf8(0x1F468) + utf8(c);
+            // Marks after a control, and before a joiner that may link the base to what follows.
+            text += "\n" + utf8(c) + "\x01" + utf8(c) + "\u0E01" + utf8(c) + "\u200D\U0001F468";
         } else if (c % 97 == 0 || u_hasBinaryProperty(c, UCHAR_EXTENDED_PICTOGRAPHIC)) {
             text += utf8(c) + "\r" + utf8(c) + "\u200D" + utf8(c);
         }
@@ -72,6 +74,24 @@ TEST(Graphemes, SplitAgreesWithTheBreakIterator) {
     });
     std::reverse(backwards.begin(), backwards.end());
     EXPECT_EQ(backwards, clusters);
+}
+
+// Texts that begin or end with marks, as single words do.
+TEST(Graphemes, WordsWithMarksAgreeWithTheBreakIterator) {
+    for (const std::string text :
+         {"\u0E31", "\u0E31\u0E01", "\u0E01\u0E31\u0E48", "\u0E40\u0E01\u0E34\u0E14",
+          "\u0915\u094D\u0937", "\u0915\u093F", "\u0627\u064E\u0644\u0652", "x\u0301\r\u0301",
+          "\U0001F44D\U0001F3FD\u200D", "\u1780\u17D2\u1789\u17BB\u17C6", "\u0600\u0661\u0E33"}) {
+        SCOPED_TRACE(text);
+        const auto clusters = splitByBreakIterator(text);
+        EXPECT_EQ(Graphemes::split(text), clusters);
+        std::vector<std::string_view> backwards;
+        Graphemes::forEachReverse(text, [&](std::size_t begin, std::size_t end) {
+            backwards.push_back(std::string_view(text).substr(begin, end - begin));
+        });
+        std::reverse(backwards.begin(), backwards.end());
+        EXPECT_EQ(backwards, clusters);
+    }
 }
 
 } // namespace

@@ -14,7 +14,8 @@ ReadingHistoryEntry sample() {
                                .lastIndex = -4,
                                .updatedAt = TimePoint{786'000'000.123456789},
                                .filePath = std::nullopt,
-                               .storedText = std::string("a\0b", 3)};
+                               .storedText = std::string("a\0b", 3),
+                               .recognisedFrom = std::nullopt};
 }
 
 TEST(ReadingHistoryEntry, JsonRoundTripsExactly) {
@@ -22,7 +23,8 @@ TEST(ReadingHistoryEntry, JsonRoundTripsExactly) {
     EXPECT_EQ(ReadingHistoryEntry::fromJson(nlohmann::json::parse(entry.toJson().dump())), entry);
     entry.kind = ReadingHistoryEntry::Kind::file;
     entry.filePath = "/tmp/a.pdf";
-    entry.storedText.reset();
+    entry.storedText = "Recognised from a scan";
+    entry.recognisedFrom = "9f86d081884c7d65";
     entry.updatedAt = TimePoint::now();
     EXPECT_EQ(ReadingHistoryEntry::fromJson(nlohmann::json::parse(entry.toJson().dump())), entry);
 }

@@ -35,7 +35,7 @@ INSTANTIATE_TEST_SUITE_P(
         SentenceCase{"NumberedList", "1. First item\n2. Second item. Still two", {0, 3, 6}},
         SentenceCase{"YearEndsSentence", "It was 1999. Then more.", {0, 3}},
         SentenceCase{"CjkSpaced", "\u4f60\u597d\u3002 \u518d\u89c1\u3002", {0, 1}},
-        SentenceCase{"CjkUnspaced", "\u4f60\u597d\u3002\u518d\u89c1\u3002 \u597d", {0, 1}},
+        SentenceCase{"CjkUnspaced", "\u4f60\u597d\u3002\u518d\u89c1\u3002 \u597d", {0, 1, 2}},
         SentenceCase{"Thai",
                      "\u0e2a\u0e27\u0e31\u0e2a\u0e14\u0e35 \u0e04\u0e23\u0e31\u0e1a\n"
                      "\u0e27\u0e31\u0e19\u0e19\u0e35\u0e49",

@@ -98,6 +98,21 @@ TEST(ProgramTest, LaterProgramsForwardTheirCommandAndExit) {
     EXPECT_EQ(first.process.state(), QProcess::Running);
 }
 
+// The desktop starts the program at login whether or not the user started it already.
+TEST(ProgramTest, AStartAtLoginBesideARunningProgramEndsQuietly) {
+    const QString self = QCoreApplication::applicationFilePath();
+    const QStringList atLogin = {QStringLiteral("--program"), QStringLiteral("--autostart")};
+    Program first(self, atLogin);
+    ASSERT_TRUE(first.running) << first.process.readAllStandardError().toStdString();
+    QProcess second;
+    second.setProcessEnvironment(first.environment);
+    second.start(self, atLogin);
+    ASSERT_TRUE(second.waitForFinished(20000));
+    EXPECT_EQ(second.exitCode(), 0);
+    EXPECT_EQ(second.readAllStandardError().toStdString(), "");
+    EXPECT_EQ(first.process.state(), QProcess::Running);
+}
+
 QDBusMessage readSelection(const QString& text) {
     QDBusMessage request = QDBusMessage::createMethodCall(
         ServiceProvider::serviceName, ServiceProvider::objectPath, ServiceProvider::interfaceName,

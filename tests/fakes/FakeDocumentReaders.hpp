@@ -2,6 +2,7 @@
 
 #include "app/platform/DocumentReaders.hpp"
 
+#include <atomic>
 #include <future>
 #include <mutex>
 #include <string>
@@ -11,7 +12,8 @@
 namespace velora {
 
 // Answers every read with the format's number and the document's bytes, names every charset
-// "KOI8-R", and remembers the calls and the threads they ran on.
+// "KOI8-R", and remembers the calls and the threads they ran on. PDFs may be read as scans are:
+// page by page, reported to the monitor, which can cancel them.
 class FakeDocumentReaders final : public DocumentReaders {
 public:
     struct Call {
@@ -29,8 +31,25 @@ public:
         if (gate.valid()) {
             gate.wait();
         }
-        return std::to_string(static_cast<int>(format)) + ":" + std::string(document.bytes);
+        std::string text =
+            std::to_string(static_cast<int>(format)) + ":" + std::string(document.bytes);
+        const int pages = scannedPages_;
+        if (format != DocumentFormat::pdf || pages == 0) {
+            return text;
+        }
+        for (int page = 1; page <= pages; ++page) {
+            if (document.monitor != nullptr && document.monitor->isCancelled()) {
+                return ImportFailure::cancelled;
+            }
+            if (document.monitor != nullptr && document.monitor->recognisingPage) {
+                document.monitor->recognisingPage(page, pages);
+            }
+            text += " page" + std::to_string(page);
+        }
+        return ImportResult::recognised(std::move(text));
     }
+    // PDFs are read as scans of this many pages.
+    void scanPdfs(int pages) { scannedPages_ = pages; }
     std::string charsetOf(std::string_view) const override { return "KOI8-R"; }
 
     // Reads then wait until `gate` is ready, as a reader stuck on a hostile file does.
@@ -48,6 +67,7 @@ private:
     mutable std::mutex mutex_;
     mutable std::vector<Call> calls_;
     std::shared_future<void> gate_;
+    std::atomic<int> scannedPages_{0};
 };
 
 } // namespace velora

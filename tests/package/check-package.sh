@@ -39,11 +39,11 @@ control_fields() {
         { echo "file name $(basename "$deb") for version $version"; return 1; }
     local depends
     depends=$(field Depends)
-    for needed in libc6 libqt6widgets6 libespeak-ng1 libpoppler-cpp0v5 unzip espeak-ng-data \
-        fonts-jetbrains-mono fonts-noto-core; do
+    for needed in libc6 libqt6widgets6 libespeak-ng1 libpoppler-cpp0v5 libtesseract5 unzip \
+        espeak-ng-data fonts-jetbrains-mono fonts-noto-core fonts-noto-cjk; do
         [[ ", $depends," == *", $needed"[\ ,]* ]] || { echo "Depends lacks $needed: $depends"; return 1; }
     done
-    [ "$(field Recommends)" = "antiword, fonts-opendyslexic, hyphen-en-us" ] ||
+    [ "$(field Recommends)" = "antiword, tesseract-ocr-eng, fonts-opendyslexic, hyphen-en-us" ] ||
         { echo "Recommends: $(field Recommends)"; return 1; }
     [ -n "$(field Section)" ] || { echo "no Section"; return 1; }
     grep -q '^ Description: Speed reader' <<<"$info" || { echo "$info"; return 1; }
@@ -60,6 +60,7 @@ contents() {
     listing=$(dpkg-deb --contents "$deb" | awk '{print $NF}')
     local expected=(
         ./usr/bin/veloramac
+        "./usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/veloramac/libvelora_ocr.so"
         ./usr/share/applications/$app_id.desktop
         ./usr/share/dbus-1/services/$app_id.service
         ./usr/share/metainfo/$app_id.metainfo.xml

@@ -1,6 +1,7 @@
 #include "platform/speech/EspeakSynthesizer.hpp"
 
 #include "app/SpeechService.hpp"
+#include "core/TextEngine.hpp"
 #include "fakes/InMemoryPreferencesStore.hpp"
 #include "fakes/MemoryAudioSink.hpp"
 #include "platform/speech/Cld2LanguageRecognizer.hpp"
@@ -117,9 +118,16 @@ INSTANTIATE_TEST_SUITE_P(
                                   QString("mb/mb-en1"), EspeakSynthesizer::voiceUnavailable}),
     [](const auto& info) { return std::string(info.param.name); });
 
-// The whole road: the service picks the voice, the engine speaks into memory, and the reports
-// come back on the main thread as indexes of the reader's words.
-class SpokenWordIndexTest : public ::testing::TestWithParam<std::int64_t> {
+struct SpokenCase {
+    const char* name;
+    QString text;
+    std::int64_t start;
+    QString language;
+};
+
+// The whole road: the tokenizer's words, the service picks the voice, the engine speaks into
+// memory, and the reports come back on the main thread as indexes of the reader's words.
+class SpokenWordIndexTest : public ::testing::TestWithParam<SpokenCase> {
 protected:
     static void SetUpTestSuite() {
         if (QCoreApplication::instance() == nullptr) {
@@ -139,20 +147,14 @@ TEST_P(SpokenWordIndexTest, ReportsTheAbsoluteIndexOfEveryWordFromTheStart) {
                           std::make_unique<EspeakVoiceCatalog>(),
                           std::make_unique<Cld2LanguageRecognizer>(), preferences);
 
-    std::vector<Word> words;
-    const QString text = QStringLiteral("Der kleine Hund läuft schnell über die grüne Wiese, "
-                                        "und die Kinder lachen laut 😀 im Garten hinter dem "
-                                        "alten Haus, während die Sonne langsam untergeht.");
-    for (const QString& part : text.split(u' ')) {
-        words.push_back(Word{static_cast<std::int64_t>(words.size()), part.toStdString()});
-    }
+    const std::vector<Word> words = TextEngine::tokenize(GetParam().text.toStdString());
     std::vector<std::int64_t> reported;
     bool finished = false;
-    const std::int64_t start = GetParam();
+    const std::int64_t start = GetParam().start;
     service.speak(
         words, start, 300, [&](std::int64_t index) { reported.push_back(index); },
         [&] { finished = true; });
-    EXPECT_EQ(service.detectedLanguage(), QString("de"));
+    EXPECT_EQ(service.detectedLanguage(), GetParam().language);
     EXPECT_TRUE(QTest::qWaitFor([&] { return finished; }, 30000));
 
     std::vector<std::int64_t> expected(words.size() - static_cast<std::size_t>(start));
@@ -161,7 +163,22 @@ TEST_P(SpokenWordIndexTest, ReportsTheAbsoluteIndexOfEveryWordFromTheStart) {
     EXPECT_FALSE(service.isSpeaking());
 }
 
-INSTANTIATE_TEST_SUITE_P(StartIndexes, SpokenWordIndexTest, ::testing::Values(7));
+INSTANTIATE_TEST_SUITE_P(
+    Texts, SpokenWordIndexTest,
+    ::testing::Values(SpokenCase{"German",
+                                 "Der kleine Hund läuft schnell über die grüne Wiese, und die "
+                                 "Kinder lachen laut 😀 im Garten hinter dem alten Haus, während "
+                                 "die Sonne langsam untergeht.",
+                                 7, "de"},
+                      // Written without spaces: the words come from the dictionary.
+                      SpokenCase{"Mandarin",
+                                 "今天天气很好，我们去公园散步吧。他说这本书非常有意思，"
+                                 "你一定要读一读。",
+                                 3, "zh"},
+                      SpokenCase{"Thai", "วันนี้อากาศดีมากเราไปเดินเล่นที่สวนสาธารณะกันเถอะ", 2, "th"},
+                      SpokenCase{"Japanese", "今日は天気がいいので、公園を散歩しましょう。", 2,
+                                 "ja"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
 } // namespace velora

@@ -133,5 +133,42 @@ TEST_F(FlowReadingViewTest, BandFollowsItsWordThroughReflowAndScrolling) {
     EXPECT_NEAR(view->rulerBounds()->center().y(), rect(*view, 250).center().y(), 1.5);
 }
 
+// A Hebrew paragraph with an English name and a year inside, then an English one.
+const std::string mixed = "\u05E9\u05DC\u05D5\u05DD \u05DC\u05DB\u05DD, \u05D6\u05D4 "
+                          "\u05E1\u05E4\u05E8 \u05DE\u05E9\u05E0\u05EA 2024 \u05E2\u05DC "
+                          "New York \u05D5\u05E2\u05DC \u05D4\u05E2\u05D9\u05E8.\n\n"
+                          "English follows here.";
+
+TEST_P(FlowReadingViewMode, RightToLeftParagraphReadsFromTheRightWithItsHighlight) {
+    const ModeCase& c = GetParam();
+    const std::vector<Word> words = TextEngine::tokenize(mixed);
+    ASSERT_EQ(words.size(), 14U);
+    auto view = makeView(c.mode, words);
+    view->resize(900, 400);
+    view->setFontSize(20);
+    view->setActiveRange(1, 2);
+    testing::finishAnimations(*view);
+    const int right = view->viewport()->width() - static_cast<int>(FlowReadingView::padding);
+    EXPECT_NEAR(view->wordBounds(0)->right(), right, 1.0);
+    for (std::size_t i = 1; i < 11; ++i) {
+        ASSERT_EQ(rect(*view, i).top(), rect(*view, 0).top()) << "one line";
+    }
+    EXPECT_LT(rect(*view, 1).right(), rect(*view, 0).left());
+    // The year sits between the words around it, and the name reads left to right.
+    EXPECT_LT(rect(*view, 5).right(), rect(*view, 4).left());
+    EXPECT_GT(rect(*view, 5).left(), rect(*view, 6).right());
+    EXPECT_LT(rect(*view, 7).right(), rect(*view, 8).left());
+    EXPECT_GT(rect(*view, 7).left(), rect(*view, 9).right());
+    EXPECT_EQ(rect(*view, 11).left(), static_cast<int>(FlowReadingView::padding));
+
+    const QImage page = testing::render(*view, paper);
+    const QColor band = blend(light.ruler, FlowReadingView::rulerOpacity, paper);
+    const QColor under = c.band ? band : paper;
+    EXPECT_LT(distance(strongest(page, rect(*view, 1), under), c.active), 30);
+    EXPECT_LT(distance(strongest(page, rect(*view, 2), under),
+                       blend(c.inactive, c.inactiveOpacity, under)),
+              12);
+}
+
 } // namespace
 } // namespace velora

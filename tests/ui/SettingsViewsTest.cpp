@@ -1,9 +1,11 @@
 #include "app/NotificationCenter.hpp"
 #include "app/platform/DesktopShortcutSettings.hpp"
+#include "app/platform/StartAtLogin.hpp"
 #include "support/SpeechServiceFixture.hpp"
 #include "ui/QuickSettingsView.hpp"
 #include "ui/SettingsView.hpp"
 #include "ui/ShortcutRecorder.hpp"
+#include "ui/StartAtLoginSwitch.hpp"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -185,6 +187,45 @@ TEST_F(SettingsViews, GnomeShortcutIsAddedWithTheChosenChordAndRemovedOnRequest)
     // Routes where the desktop binds the shortcut itself offer no button.
     window.showCaptureSupport({ShortcutRoute::portal, false, nullptr});
     EXPECT_TRUE(button.isHidden());
+}
+
+// An autostart entry that answers as told, the way the desktop's own settings may leave it.
+class ScriptedStartAtLogin final : public StartAtLogin {
+public:
+    State state() const override { return state_; }
+    bool setEnabled(bool enabled) override {
+        if (!writable_ || state_ == State::disabledByUser) {
+            return !enabled && state_ != State::on;
+        }
+        state_ = enabled ? State::on : State::off;
+        return true;
+    }
+
+    State state_ = State::off;
+    bool writable_ = true;
+};
+
+TEST_F(SettingsViews, StartAtLoginShowsTheEntryAsItStands) {
+    ScriptedStartAtLogin login;
+    SettingsView window(voices.speech, preferences, notifications);
+    window.offerStartAtLogin(login);
+    StartAtLoginSwitch& line = *window.startAtLoginSwitch();
+    QCheckBox& box = line.checkBox();
+    EXPECT_FALSE(box.isChecked());
+    box.click();
+    EXPECT_EQ(login.state_, StartAtLogin::State::on);
+
+    login.state_ = StartAtLogin::State::disabledByUser;
+    line.refresh();
+    EXPECT_FALSE(box.isChecked());
+    EXPECT_FALSE(box.isEnabled());
+
+    login.state_ = StartAtLogin::State::off;
+    login.writable_ = false;
+    line.refresh();
+    box.click();
+    EXPECT_FALSE(box.isChecked());
+    EXPECT_EQ(line.noteText(), "The autostart entry could not be written.");
 }
 
 } // namespace

@@ -1,0 +1,7 @@
+#include "app/platform/StartAtLogin.hpp"
+
+namespace velora {
+
+StartAtLogin::~StartAtLogin() = default;
+
+} // namespace velora

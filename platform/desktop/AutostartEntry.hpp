@@ -1,0 +1,33 @@
+#pragma once
+
+#include "app/platform/StartAtLogin.hpp"
+
+#include <QString>
+
+namespace velora {
+
+// The program's entry in the user's autostart folder, as the desktops that follow the XDG
+// autostart rules read it: present starts the program at login with `startedAtLoginOption`.
+class AutostartEntry final : public StartAtLogin {
+public:
+    static constexpr auto startedAtLoginOption = "--autostart";
+
+    // `folder` empty: $XDG_CONFIG_HOME/autostart, ~/.config/autostart when unset. `program` is
+    // the path of the running program.
+    explicit AutostartEntry(QString folder = {}, QString program = {});
+
+    State state() const override;
+    bool setEnabled(bool enabled) override;
+
+    QString filePath() const;
+    // The entry's text, starting `program`: by name when it is the one on the PATH.
+    static QString entryText(const QString& program);
+    // One argument of an Exec line, quoted where the desktop entry rules need it.
+    static QString execArgument(const QString& argument);
+
+private:
+    QString folder_;
+    QString program_;
+};
+
+} // namespace velora
