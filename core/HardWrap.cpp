@@ -83,7 +83,7 @@ Marker markerOf(std::string_view content) {
         return Marker::number;
     }
     return !body.empty() && body.front() >= 'a' && body.front() <= 'z' ? Marker::letter
-                                                                      : Marker::none;
+                                                                       : Marker::none;
 }
 
 bool startsWithNumberOrBracket(std::string_view content) {

@@ -31,7 +31,8 @@ std::vector<Word> of(const Word& word, std::int64_t maxLength, const Hyphenator&
     std::size_t letters = 0;
     Graphemes::forEach(word.text, [&](std::size_t begin, std::size_t end) {
         starts.push_back(begin);
-        letters += ORP::isAlphanumeric(std::string_view(word.text).substr(begin, end - begin)) ? 1 : 0;
+        letters +=
+            ORP::isAlphanumeric(std::string_view(word.text).substr(begin, end - begin)) ? 1 : 0;
     });
     const std::size_t length = starts.size();
     const auto limit = static_cast<std::size_t>(std::max<std::int64_t>(maxLength, 1));
