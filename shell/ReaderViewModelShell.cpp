@@ -5,6 +5,7 @@
 #include "app/SpeechService.hpp"
 #include "app/StartAtLoginOffer.hpp"
 #include "platform/speech/DesktopSpeech.hpp"
+#include "platform/text/PatternHyphenation.hpp"
 #include "shell/MediaPlayerService.hpp"
 #include "shell/OverlayWindowController.hpp"
 #include "ui/QuestionLine.hpp"
@@ -14,6 +15,7 @@
 #include "ui/StartAtLoginSwitch.hpp"
 
 #include <QApplication>
+#include <QLocale>
 
 namespace velora {
 
@@ -22,7 +24,11 @@ ReaderViewModelShell::ReaderViewModelShell(const DesktopProgram::Platform& platf
       library_(std::make_unique<LibraryStore>()),
       viewModel_(std::make_unique<ReaderViewModel>(
           ReaderViewModel::Services{platform.preferences, platform.scheduler, platform.pasteboard,
-                                    platform.importer, *speech_, *library_})) {}
+                                    platform.importer, *speech_, *library_})) {
+    auto hyphenation = std::make_shared<PatternHyphenation>(QLocale::system().name().toStdString());
+    hyphenation->preload();
+    viewModel_->setHyphenation(std::move(hyphenation));
+}
 
 ReaderViewModelShell::~ReaderViewModelShell() {
     delete settings_.data();

@@ -266,6 +266,10 @@ bool FlowReadingView::isLaidOut() const {
     return page_.text && page_.text->first == 0 && page_.sizes.size() == wordCount_;
 }
 
+void FlowReadingView::refreshFonts() {
+    measure();
+}
+
 std::optional<QRectF> FlowReadingView::wordBounds(std::size_t index) const {
     if (!page_.holds(index)) {
         return std::nullopt;

@@ -65,6 +65,8 @@ public:
     void setThemePalette(const ThemePalette& palette);
     // The word size in points (logical pixels).
     void setFontSize(qreal size);
+    // Measures the page again after the reading font changed.
+    void refreshFonts();
 
     std::size_t wordCount() const { return wordCount_; }
     // Whether the page holds every word; else only the current word's neighbourhood.

@@ -11,6 +11,7 @@ class QPushButton;
 
 namespace velora {
 
+class RhythmControls;
 class SpeechService;
 class ThemeSwatches;
 
@@ -26,6 +27,7 @@ public:
     void showSpeechEnabled(bool enabled);
 
     SettingsControls& controls() { return *controls_; }
+    RhythmControls& rhythmControls() { return *rhythmControls_; }
     ThemeSwatches& swatches() { return *swatches_; }
     QToolButton& closeButton() { return *close_; }
     QString transitionDescription() const;
@@ -48,6 +50,7 @@ private:
 
     SpeechService& speech_;
     SettingsControls* controls_;
+    RhythmControls* rhythmControls_;
     ThemeSwatches* swatches_;
     SymbolButton* close_;
     QLabel* transitionDescription_;
