@@ -446,8 +446,9 @@ void FlowReadingView::resizeEvent(QResizeEvent* event) {
 
 void FlowReadingView::paintEvent(QPaintEvent* event) {
     QPainter painter(viewport());
-    // A painter takes the application's direction, which a mirrored interface reverses.
-    painter.setLayoutDirection(layoutDirection());
+    // A painter takes the application's direction, which a mirrored interface reverses; words
+    // carry their own direction instead, left to right unless they are right-to-left text.
+    painter.setLayoutDirection(Qt::LeftToRight);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
     if (palette_.background) {

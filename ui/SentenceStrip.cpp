@@ -138,8 +138,9 @@ std::optional<QRectF> SentenceStrip::wordBounds(std::int64_t id) const {
 
 void SentenceStrip::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
-    // A painter takes the application's direction, which a mirrored interface reverses.
-    painter.setLayoutDirection(layoutDirection());
+    // A painter takes the application's direction, which a mirrored interface reverses; words
+    // carry their own direction instead, left to right unless they are right-to-left text.
+    painter.setLayoutDirection(Qt::LeftToRight);
     painter.setRenderHint(QPainter::TextAntialiasing);
     for (std::size_t i = 0; i < pieces_.size(); ++i) {
         const Piece& piece = pieces_[i];

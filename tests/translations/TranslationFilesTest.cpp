@@ -12,8 +12,10 @@ namespace {
 struct Message {
     QString context;
     QString source;
-    QString translation;
+    // One text, or one for each plural form.
+    QStringList translations;
     QString type;
+    bool numerus = false;
 };
 
 std::vector<Message> readMessages(const QString& path) {
@@ -30,12 +32,21 @@ std::vector<Message> readMessages(const QString& path) {
         if (xml.name() == QLatin1String("name")) {
             context = xml.readElementText();
         } else if (xml.name() == QLatin1String("message")) {
-            messages.push_back({context, {}, {}, {}});
+            messages.push_back(
+                {context,
+                 {},
+                 {},
+                 {},
+                 xml.attributes().value(QLatin1String("numerus")) == QLatin1String("yes")});
         } else if (xml.name() == QLatin1String("source")) {
             messages.back().source = xml.readElementText();
         } else if (xml.name() == QLatin1String("translation")) {
             messages.back().type = xml.attributes().value(QLatin1String("type")).toString();
-            messages.back().translation = xml.readElementText();
+            if (!messages.back().numerus) {
+                messages.back().translations.push_back(xml.readElementText());
+            }
+        } else if (xml.name() == QLatin1String("numerusform")) {
+            messages.back().translations.push_back(xml.readElementText());
         }
     }
     EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
@@ -69,10 +80,13 @@ TEST_P(TranslationFileTest, EveryTextIsTranslatedWithItsPlaceablesAndTheLanguage
     for (const Message& message : messages) {
         SCOPED_TRACE(message.context.toStdString() + ": " + message.source.toStdString());
         EXPECT_EQ(message.type, QString());
-        EXPECT_FALSE(message.translation.trimmed().isEmpty());
-        EXPECT_EQ(placeables(message.translation), placeables(message.source));
+        ASSERT_FALSE(message.translations.isEmpty());
+        for (const QString& translation : message.translations) {
+            EXPECT_FALSE(translation.trimmed().isEmpty());
+            EXPECT_EQ(placeables(translation), placeables(message.source));
+        }
         if (message.source == QLatin1String("QT_LAYOUT_DIRECTION")) {
-            EXPECT_EQ(message.translation, QLatin1String(GetParam().direction));
+            EXPECT_EQ(message.translations.front(), QLatin1String(GetParam().direction));
         }
     }
 }
