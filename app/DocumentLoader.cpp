@@ -12,7 +12,6 @@
 #include <QPointer>
 #include <QPromise>
 #include <new>
-#include <thread>
 
 namespace velora {
 
@@ -50,6 +49,11 @@ DocumentLoader::~DocumentLoader() {
     if (pending_) {
         pending_->job->cancelled = true;
         scheduler_.cancel(pending_->deadline);
+    }
+    // A reader stuck inside a library call cannot be stopped; rather than hang the quit, its
+    // thread is left to the end of the process.
+    if (!workers_->waitForDone(quitWaitMs)) {
+        static_cast<void>(workers_.release());
     }
 }
 
@@ -214,7 +218,9 @@ void DocumentLoader::start(Work work, Done done) {
             });
     watcher->setFuture(promise->future());
     promise->start();
-    std::thread([promise, job, work = std::move(work)] {
+    // A reserved thread starts at once even while replaced or stuck readers hold the others.
+    workers_->reserveThread();
+    workers_->startOnReservedThread([promise, job, work = std::move(work)] {
         int range = -1;
         const ReadingMonitor monitor{&job->cancelled, [&promise, &range](int page, int pages) {
                                          if (pages != range) {
@@ -229,7 +235,7 @@ void DocumentLoader::start(Work work, Done done) {
             job->result = Replaced{};
         }
         promise->finish();
-    }).detach();
+    });
 }
 
 void DocumentLoader::finish(std::uint64_t number, Result result) {
