@@ -728,7 +728,7 @@ TEST_F(ReaderViewModelTest, ReopeningAFileLoadsItAgainAndResumes) {
     settings.resumeAtSentenceStart = false;
     ReadingPreferences::storeSettings(preferences_, settings);
     auto& reader = controller();
-    loaded(reader, wordsText(30), ReaderViewModel::LoadSource::file(path));
+    loaded(reader, wordsText(30), {ReaderViewModel::LoadSource::File{path}});
     reader.play();
     showChunks(12);
     loaded(reader, "Something else.");
@@ -742,7 +742,7 @@ TEST_F(ReaderViewModelTest, ReopeningAFileLoadsItAgainAndResumes) {
 TEST_F(ReaderViewModelTest, ReopeningAVanishedFileKeepsTheCurrentText) {
     const auto path = writeFile("gone.txt", 30);
     auto& reader = reading(0);
-    loaded(reader, wordsText(30), ReaderViewModel::LoadSource::file(path));
+    loaded(reader, wordsText(30), {ReaderViewModel::LoadSource::File{path}});
     const ReadingHistoryEntry entry = library().entries().at(0);
     loaded(reader, wordsText(20, "other"));
     reader.seek(0.5);
