@@ -25,6 +25,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <numeric>
+#include <thread>
 
 namespace velora {
 namespace {
@@ -789,6 +790,28 @@ TEST_F(ReaderViewModelTest, AReadThatDoesNotEndGivesWayAndTheNextOneIsServed) {
     EXPECT_EQ(loaded(reader, "Next text.").status, LoadOutcome::Status::loaded);
     EXPECT_EQ(reader.engine().words().front().text, "Next");
     release.set_value();
+}
+
+// Quitting mid-read must stop the readers before the loader's state is gone, and must not answer
+// callers that are being torn down with it.
+TEST_F(ReaderViewModelTest, ALoaderThatGoesCancelsAndJoinsItsReads) {
+    readers_->holdReadsUntilCancelled();
+    int answers = 0;
+    {
+        DocumentLoader loader(ImportService(readers_), scheduler_);
+        for (const char* name : {"first.pdf", "second.pdf"}) {
+            const auto path = dataHome_.filePath(QString::fromUtf8(name)).toStdString();
+            std::ofstream(path) << "%PDF-1.4";
+            loader.loadFile(path, [&answers](DocumentLoader::Result) { ++answers; });
+        }
+        while (readers_->calls().size() < 2) {
+            std::this_thread::yield();
+        }
+        answers = 0;
+    }
+    EXPECT_EQ(readers_->readsInProgress(), 0);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(answers, 0);
 }
 
 TEST_F(ReaderViewModelTest, OneFileUnderTwoSpellingsIsOneEntry) {
