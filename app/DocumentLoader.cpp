@@ -4,9 +4,11 @@
 #include "app/LibraryStore.hpp"
 #include "core/DocumentIdentity.hpp"
 #include "core/Graphemes.hpp"
+#include "core/LengthHyphenator.hpp"
 #include "core/Sentences.hpp"
 #include "core/TextEngine.hpp"
 #include "core/TextSanitizer.hpp"
+#include "core/WordRhythm.hpp"
 
 #include <QFutureWatcher>
 #include <QPointer>
@@ -174,6 +176,32 @@ void DocumentLoader::loadFile(std::filesystem::path file, Done done,
         std::move(done));
 }
 
+void DocumentLoader::setHyphenation(std::shared_ptr<const HyphenationSource> source) {
+    hyphenation_ = std::move(source);
+}
+
+void DocumentLoader::addRhythm(PreparedDocument& document, const HyphenationSource* source) {
+    // The language shows in the first words; the whole of a book would only cost time.
+    constexpr std::size_t sampleBytes = 2000;
+    std::string sample;
+    for (const Word& word : document.words) {
+        if (sample.size() >= sampleBytes) {
+            break;
+        }
+        sample += word.text;
+        sample += ' ';
+    }
+    document.hyphenator =
+        source != nullptr ? source->forText(sample) : std::make_shared<LengthHyphenator>();
+    try {
+        document.rhythmWeights =
+            WordRhythm::weights(document.words, document.starts, *document.hyphenator);
+    } catch (const std::bad_alloc&) {
+        // Without weights the text reads at the plain timing.
+        document.rhythmWeights.clear();
+    }
+}
+
 void DocumentLoader::cancel() {
     if (pending_) {
         finish(pending_->number, ImportFailure::cancelled);
@@ -220,22 +248,27 @@ void DocumentLoader::start(Work work, Done done) {
     promise->start();
     // A reserved thread starts at once even while replaced or stuck readers hold the others.
     workers_->reserveThread();
-    workers_->startOnReservedThread([promise, job, work = std::move(work)] {
-        int range = -1;
-        const ReadingMonitor monitor{&job->cancelled, [&promise, &range](int page, int pages) {
-                                         if (pages != range) {
-                                             range = pages;
-                                             promise->setProgressRange(0, pages);
-                                         }
-                                         promise->setProgressValue(page);
-                                     }};
-        job->result = work(monitor);
-        // A result nobody will install is freed here, not on the main thread.
-        if (job->cancelled) {
-            job->result = Replaced{};
-        }
-        promise->finish();
-    });
+    workers_->startOnReservedThread(
+        [promise, job, work = std::move(work), hyphenation = hyphenation_] {
+            int range = -1;
+            const ReadingMonitor monitor{&job->cancelled, [&promise, &range](int page, int pages) {
+                                             if (pages != range) {
+                                                 range = pages;
+                                                 promise->setProgressRange(0, pages);
+                                             }
+                                             promise->setProgressValue(page);
+                                         }};
+            job->result = work(monitor);
+            if (auto* document = std::get_if<PreparedDocument>(&job->result);
+                document != nullptr && !job->cancelled) {
+                addRhythm(*document, hyphenation.get());
+            }
+            // A result nobody will install is freed here, not on the main thread.
+            if (job->cancelled) {
+                job->result = Replaced{};
+            }
+            promise->finish();
+        });
 }
 
 void DocumentLoader::finish(std::uint64_t number, Result result) {

@@ -4,6 +4,7 @@
 #include "app/ImportService.hpp"
 #include "app/PreparedDocument.hpp"
 #include "app/platform/Scheduler.hpp"
+#include "core/HyphenationSource.hpp"
 
 #include <QObject>
 #include <QString>
@@ -57,6 +58,10 @@ public:
     // Answers the request on its way as cancelled.
     void cancel();
     bool isLoading() const { return pending_ != nullptr; }
+    // Where later loads take the patterns for their words' rhythm; the length rule until set.
+    void setHyphenation(std::shared_ptr<const HyphenationSource> source);
+    // The text's patterns and its words' weights, added to a prepared document.
+    static void addRhythm(PreparedDocument& document, const HyphenationSource* source);
 
     // The same preparation on the calling thread; `cancelled` stops it between steps. Text
     // recognised from a file (`recognisedFrom` its fingerprint) is kept for the library.
@@ -88,6 +93,7 @@ private:
 
     ImportService importer_;
     Scheduler& scheduler_;
+    std::shared_ptr<const HyphenationSource> hyphenation_;
     std::uint64_t lastRequest_ = 0;
     std::unique_ptr<Pending> pending_;
     std::unique_ptr<QThreadPool> workers_ = std::make_unique<QThreadPool>();

@@ -14,29 +14,26 @@ HotKeyManager::~HotKeyManager() {
     }
 }
 
-namespace {
-
-void logRefusal(GlobalHotKeyService::Status status) {
-    qCWarning(lcHotKey, "VeloraMac: RegisterEventHotKey failed with status %d",
-              static_cast<int>(status));
-}
-
-} // namespace
-
 bool HotKeyManager::registerKeyCode(std::uint32_t keyCode, std::uint32_t modifiers) {
     if (hotKeyRef_) {
         service_.unregisterHotKey(*hotKeyRef_);
         hotKeyRef_.reset();
     }
     boundChord_.reset();
+    refusal_.reset();
     installHandlerIfNeeded();
     const auto registration = service_.registerHotKey(keyCode, modifiers);
     awaitingAnswer_ = registration.status == GlobalHotKeyService::awaitingAnswer;
     hotKeyRef_ = registration.status == 0 || awaitingAnswer_ ? registration.handle : std::nullopt;
     if (registration.status != 0 && !awaitingAnswer_) {
-        logRefusal(registration.status);
+        refused(registration.status);
     }
     return isRegistered();
+}
+
+void HotKeyManager::refused(GlobalHotKeyService::Status status) {
+    refusal_ = service_.refusalReason(status);
+    qCWarning(lcHotKey, "VeloraMac: shortcut not registered: %s", qUtf8Printable(*refusal_));
 }
 
 void HotKeyManager::answered(const GlobalHotKeyService::Answer& answer) {
@@ -48,7 +45,7 @@ void HotKeyManager::answered(const GlobalHotKeyService::Answer& answer) {
     if (answer.status == 0) {
         boundChord_ = answer.chord.isEmpty() ? std::nullopt : std::optional(answer.chord);
     } else {
-        logRefusal(answer.status);
+        refused(answer.status);
         hotKeyRef_.reset();
         boundChord_.reset();
     }

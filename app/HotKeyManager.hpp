@@ -30,6 +30,8 @@ public:
     bool isAwaitingAnswer() const { return hotKeyRef_.has_value() && awaitingAnswer_; }
     // The chord as the desktop named it when it answered, which the user may have chosen there.
     const std::optional<QString>& boundChord() const { return boundChord_; }
+    // Why the last registration was refused, in the route's own terms; none once one is held.
+    const std::optional<QString>& refusal() const { return refusal_; }
 
     // Runs when the desktop answers later than registerKeyCode() returned, or changes its mind.
     std::function<void()> onRegistrationChanged;
@@ -41,12 +43,14 @@ public:
 private:
     void installHandlerIfNeeded();
     void answered(const GlobalHotKeyService::Answer& answer);
+    void refused(GlobalHotKeyService::Status status);
 
     GlobalHotKeyService& service_;
     Scheduler& scheduler_;
     std::optional<GlobalHotKeyService::Handle> hotKeyRef_;
     bool awaitingAnswer_ = false;
     std::optional<QString> boundChord_;
+    std::optional<QString> refusal_;
     bool handlerInstalled_ = false;
     // Lets the installed handler and deferred triggers notice that the manager is gone.
     std::shared_ptr<HotKeyManager*> self_;

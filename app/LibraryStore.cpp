@@ -8,10 +8,13 @@
 #include "core/JsonFields.hpp"
 #include "core/LibraryPayload.hpp"
 
+#include <QDate>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QStandardPaths>
 #include <algorithm>
+#include <cmath>
 #include <nlohmann/json.hpp>
 
 namespace velora {
@@ -162,7 +165,7 @@ void LibraryStore::recordSession() {
 
 void LibraryStore::addReading(std::int64_t words, double seconds) {
     const ReadingStats before = stats_;
-    stats_.add(words, seconds);
+    stats_.add(words, seconds, today());
     if (stats_ != before) {
         emit statsChanged();
     }
@@ -195,6 +198,13 @@ void LibraryStore::clearHistory() {
         emit entriesChanged();
     }
     save();
+}
+
+std::int64_t LibraryStore::today() const {
+    constexpr qint64 referenceDate = 978307200; // 2001-01-01 00:00:00 UTC in Unix time
+    const auto seconds = static_cast<qint64>(std::floor(clock_().secondsSinceReferenceDate));
+    const QDate local = QDateTime::fromSecsSinceEpoch(referenceDate + seconds).toLocalTime().date();
+    return QDate(2001, 1, 1).daysTo(local);
 }
 
 void LibraryStore::resetStats() {

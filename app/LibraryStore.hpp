@@ -57,7 +57,10 @@ public:
                                          const std::optional<std::string>& storedText,
                                          const std::optional<std::string>& recognisedFrom = {});
     void recordSession();
+    // Counted for today as well.
     void addReading(std::int64_t words, double seconds);
+    // Today by the store's clock in the reader's time zone, as ReadingStats counts days.
+    std::int64_t today() const;
     // Saves the position in the entry with this key; an unknown key is left alone.
     void updateProgress(const std::string& id, std::int64_t lastIndex);
     void remove(const std::string& id);

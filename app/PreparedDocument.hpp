@@ -1,9 +1,11 @@
 #pragma once
 
+#include "core/Hyphenator.hpp"
 #include "core/ReadingHistoryEntry.hpp"
 #include "core/Sentences.hpp"
 #include "core/Word.hpp"
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -24,6 +26,10 @@ struct PreparedDocument {
     std::optional<std::string> storedText;
     // The fingerprint of the file that text was recognised from.
     std::optional<std::string> recognisedFrom;
+    // The patterns for the text's language and how hard each word is to read by them
+    // (WordRhythm); empty until the loader adds them.
+    std::shared_ptr<const Hyphenator> hyphenator;
+    std::vector<double> rhythmWeights;
 };
 
 } // namespace velora

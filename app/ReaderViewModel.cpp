@@ -5,9 +5,11 @@
 #include "app/ReadingPreferences.hpp"
 #include "app/platform/Pasteboard.hpp"
 #include "app/platform/PreferencesStore.hpp"
+#include "core/LengthHyphenator.hpp"
 #include "core/ReadingTiming.hpp"
 #include "core/Sentences.hpp"
 #include "core/TextEngine.hpp"
+#include "core/WordRhythm.hpp"
 
 #include <algorithm>
 #include <cmath>
@@ -37,9 +39,13 @@ constexpr std::int64_t stepWords = 10;
 // A pause longer than this loses the thread of the sentence.
 constexpr double longPauseSeconds = 60.0;
 
-double chunkSeconds(const ReadingSettings& settings, std::span<const Word> chunk,
-                    std::int64_t played) {
-    return static_cast<double>(ReadingTiming(settings).nanoseconds(chunk, played)) / 1e9;
+// Whether the rhythm's shares of the words differ between the two.
+bool rhythmDiffers(const ReadingSettings& a, const ReadingSettings& b) {
+    return a.naturalRhythm != b.naturalRhythm || a.minorPauseMultiplier != b.minorPauseMultiplier ||
+           a.majorPauseMultiplier != b.majorPauseMultiplier ||
+           a.paragraphPauseMultiplier != b.paragraphPauseMultiplier ||
+           a.longWordThreshold != b.longWordThreshold ||
+           a.longWordMultiplier != b.longWordMultiplier;
 }
 
 const QString replacedMessage = QStringLiteral("Replaced by a later request");
@@ -57,8 +63,11 @@ ReaderViewModel::ReaderViewModel(Services services, QObject* parent)
     const std::string welcomeShown = tr(welcomeText).toStdString();
     std::vector<Word> welcome = TextEngine::tokenize(welcomeShown);
     TextStarts starts = Sentences::of(welcome, welcomeShown);
+    hyphenator_ = std::make_shared<LengthHyphenator>();
+    rhythmWeights_ = WordRhythm::weights(welcome, starts, *hyphenator_);
     engine_ = ReaderEngine(std::move(welcome), ReadingPreferences::loadSettings(preferences_),
                            std::move(starts));
+    updateRhythm();
     mode_ = ReadingPreferences::loadMode(preferences_);
     connect(&speech_, &SpeechService::speechFailed, this, &ReaderViewModel::continueWithoutSpeech);
     connect(&library_, &LibraryStore::saveFailed, this,
@@ -125,7 +134,11 @@ void ReaderViewModel::setSettings(const ReadingSettings& settings) {
         return;
     }
     const std::int64_t previousWPM = engine_.settings.clampedWPM();
+    const bool rhythmChanged = rhythmDiffers(settings, engine_.settings);
     engine_.settings = settings;
+    if (rhythmChanged) {
+        updateRhythm();
+    }
     ReadingPreferences::storeSettings(preferences_, settings);
     emit settingsChanged();
     emit engineChanged();
@@ -218,6 +231,9 @@ void ReaderViewModel::install(PreparedDocument document) {
     release_.release(
         std::exchange(engine_, ReaderEngine(std::move(document.words), engine_.settings,
                                             std::move(document.starts))));
+    hyphenator_ = document.hyphenator ? document.hyphenator : std::make_shared<LengthHyphenator>();
+    release_.release(std::exchange(rhythmWeights_, std::move(document.rhythmWeights)));
+    updateRhythm();
     setStatusMessage(std::nullopt);
 
     const ReadingHistoryEntry entry =
@@ -295,6 +311,7 @@ void ReaderViewModel::pause() {
     flushPlaySegment();
     setPlaying(false);
     loopTask_.cancel();
+    clearFrames();
     speechRestartTask_.cancel();
     checkpointTask_.cancel();
     speech_.stop();
@@ -437,8 +454,44 @@ void ReaderViewModel::flushPlaySegment() {
     }
 }
 
+void ReaderViewModel::setHyphenation(std::shared_ptr<const HyphenationSource> source) {
+    loader_.setHyphenation(std::move(source));
+}
+
+std::span<const Word> ReaderViewModel::shownChunk() const {
+    if (frame_ < frames_.size()) {
+        return frames_[frame_].words;
+    }
+    return engine_.currentChunk();
+}
+
+bool ReaderViewModel::showsBlankBeat() const {
+    return frame_ < frames_.size() && frames_[frame_].words.empty();
+}
+
+void ReaderViewModel::updateRhythm() {
+    std::vector<double> shares;
+    if (engine_.settings.naturalRhythm) {
+        shares = ReadingTiming(engine_.settings)
+                     .rhythmShares(engine_.words(), engine_.starts(), rhythmWeights_);
+    }
+    release_.release(std::exchange(rhythmShares_, std::move(shares)));
+}
+
+double ReaderViewModel::chunkSeconds() const {
+    return static_cast<double>(ReadingTiming(engine_.settings, rhythmShares_)
+                                   .nanoseconds(engine_.currentChunk(), chunksPlayed_)) /
+           1e9;
+}
+
+void ReaderViewModel::clearFrames() {
+    frames_.clear();
+    frame_ = 0;
+}
+
 void ReaderViewModel::startVisualLoop() {
     loopTask_.cancel();
+    clearFrames();
     if (!isPlaying_) {
         return;
     }
@@ -446,40 +499,63 @@ void ReaderViewModel::startVisualLoop() {
         pause();
         return;
     }
-    scheduleChunkEnd(scheduler_.now() +
-                     chunkSeconds(engine_.settings, engine_.currentChunk(), chunksPlayed_));
+    beginChunk(scheduler_.now());
 }
 
-void ReaderViewModel::scheduleChunkEnd(double deadline) {
+void ReaderViewModel::beginChunk(double start) {
+    frames_ =
+        ChunkFrames::of(engine_.currentChunk(), chunkSeconds(), engine_.settings, *hyphenator_);
+    frame_ = 0;
+    const double first = frames_.front().seconds;
+    // A chunk that is one frame, the usual case, shows as it always did.
+    if (frames_.size() == 1) {
+        clearFrames();
+    } else {
+        emit engineChanged();
+    }
+    scheduleFrameEnd(start + first);
+}
+
+void ReaderViewModel::scheduleFrameEnd(double deadline) {
     loopTask_.start(Scheduler::Seconds{deadline - scheduler_.now()},
                     [self = QPointer(this), deadline] {
                         if (self) {
-                            self->finishChunk(deadline);
+                            self->finishFrame(deadline);
                         }
                     });
 }
 
-void ReaderViewModel::finishChunk(double deadline) {
+void ReaderViewModel::finishFrame(double deadline) {
     if (!isPlaying_) {
         return;
     }
+    if (frame_ + 1 < frames_.size()) {
+        ++frame_;
+        emit engineChanged();
+        scheduleFrameEnd(deadline + frames_[frame_].seconds);
+        return;
+    }
+    finishChunk(deadline);
+}
+
+void ReaderViewModel::finishChunk(double deadline) {
+    clearFrames();
     const bool more = engine_.advance();
     ++chunksPlayed_;
-    emit engineChanged();
     if (!more) {
+        emit engineChanged();
         pause();
         return;
     }
     // The next chunk ends one interval after this one was planned to end, not after this late
     // wake-up, so scheduling delays do not add up over a text. After a stall longer than a whole
     // interval the plan starts afresh rather than rushing chunks past to catch up.
-    const double interval = chunkSeconds(engine_.settings, engine_.currentChunk(), chunksPlayed_);
     const double now = scheduler_.now();
-    double next = deadline + interval;
-    if (next <= now) {
-        next = now + interval;
+    const double start = deadline + chunkSeconds() <= now ? now : deadline;
+    beginChunk(start);
+    if (frames_.empty()) {
+        emit engineChanged();
     }
-    scheduleChunkEnd(next);
 }
 
 void ReaderViewModel::startSpeechPlayback() {
@@ -505,6 +581,7 @@ void ReaderViewModel::startSpeechPlayback() {
 
 void ReaderViewModel::restartPlayback() {
     loopTask_.cancel();
+    clearFrames();
     speech_.stop();
     if (!isPlaying_) {
         return;

@@ -7,6 +7,8 @@
 #include "app/ScheduledTask.hpp"
 #include "app/SpeechService.hpp"
 #include "app/platform/Scheduler.hpp"
+#include "core/ChunkFrames.hpp"
+#include "core/HyphenationSource.hpp"
 #include "core/ReaderEngine.hpp"
 #include "core/ReadingHistoryEntry.hpp"
 #include "core/ReadingMode.hpp"
@@ -80,6 +82,13 @@ public:
     void setStatusMessage(std::optional<QString> message);
     // Restart control of the control bar: pause, then back to the first word.
     void restart();
+
+    // Where loaded texts take the patterns for their rhythm and long words.
+    void setHyphenation(std::shared_ptr<const HyphenationSource> source);
+    // What the reading views draw now: while playing, a long word's piece or nothing during the
+    // blank beat; the current chunk otherwise. Valid until the next engineChanged.
+    std::span<const Word> shownChunk() const;
+    bool showsBlankBeat() const;
 
     // Half-open range [first, second) of the word indexes of the chunk on display.
     std::pair<std::int64_t, std::int64_t> currentRange() const;
@@ -155,9 +164,15 @@ private:
     void flushPlaySegment();
     void scheduleCheckpoint();
     void startVisualLoop();
-    // Schedules the end of the chunk on display at `deadline` on the scheduler's clock.
-    void scheduleChunkEnd(double deadline);
+    double chunkSeconds() const;
+    // Shows the first frame of the chunk at the index, its time running from `start`.
+    void beginChunk(double start);
+    // Schedules the end of the frame on display at `deadline` on the scheduler's clock.
+    void scheduleFrameEnd(double deadline);
+    void finishFrame(double deadline);
     void finishChunk(double deadline);
+    void clearFrames();
+    void updateRhythm();
     void startSpeechPlayback();
     void restartPlayback();
     void scheduleSpeechRestart();
@@ -198,6 +213,13 @@ private:
     };
     std::optional<Stop> lastStop_;
     std::uint64_t loadCount_ = 0;
+    std::shared_ptr<const Hyphenator> hyphenator_;
+    std::vector<double> rhythmWeights_;
+    // By word id; empty with the natural rhythm off.
+    std::vector<double> rhythmShares_;
+    // The frames of the chunk being played and the one on display.
+    std::vector<ChunkFrame> frames_;
+    std::size_t frame_ = 0;
     DocumentLoader loader_;
     BackgroundRelease release_;
 };

@@ -1,6 +1,9 @@
+#include "core/LengthHyphenator.hpp"
+#include "core/ReadingTiming.hpp"
 #include "core/Sentences.hpp"
 #include "core/TextEngine.hpp"
 #include "core/TextSanitizer.hpp"
+#include "core/WordRhythm.hpp"
 
 #include <benchmark/benchmark.h>
 #include <cstdint>
@@ -272,6 +275,47 @@ void BM_SentenceStartsEnglish(benchmark::State& state) {
     state.counters["sentences"] = static_cast<double>(count);
 }
 BENCHMARK(BM_SentenceStartsEnglish)->Unit(benchmark::kMillisecond);
+
+// A book of 1 MB: its words' weights are found off the main thread when it loads; the shares are
+// worked out again on the main thread whenever a pause or the natural rhythm is changed.
+struct Book {
+    std::vector<Word> words;
+    TextStarts starts;
+    std::vector<double> weights;
+};
+
+const Book& englishBook() {
+    static const Book book = [] {
+        const std::string text = TextSanitizer::clean(englishText(megabyte));
+        Book b;
+        b.words = TextEngine::tokenize(text);
+        b.starts = Sentences::of(b.words, text);
+        b.weights = WordRhythm::weights(b.words, b.starts, LengthHyphenator());
+        return b;
+    }();
+    return book;
+}
+
+void BM_RhythmWeights(benchmark::State& state) {
+    const Book& book = englishBook();
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(WordRhythm::weights(book.words, book.starts, LengthHyphenator()));
+    }
+    state.counters["words"] = static_cast<double>(book.words.size());
+}
+BENCHMARK(BM_RhythmWeights)->Unit(benchmark::kMillisecond);
+
+void BM_RhythmShares(benchmark::State& state) {
+    const Book& book = englishBook();
+    ReadingSettings settings;
+    settings.naturalRhythm = true;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(
+            ReadingTiming(settings).rhythmShares(book.words, book.starts, book.weights));
+    }
+    state.counters["words"] = static_cast<double>(book.words.size());
+}
+BENCHMARK(BM_RhythmShares)->Unit(benchmark::kMillisecond);
 
 void BM_UnbrokenText(benchmark::State& state) {
     const std::string text = unbrokenText(static_cast<std::size_t>(state.range(0)) * megabyte);

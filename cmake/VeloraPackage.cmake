@@ -15,8 +15,9 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "unzip, espeak-ng-data, fonts-jetbrains-mono, fonts-noto-core, fonts-noto-cjk")
 # Only legacy .doc files need antiword, and scanned PDFs language data for text recognition;
 # Qt's own dialogs speak the desktop's language with qt6-translations-l10n; mbrola and the desktop
-# speech service add voices.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "antiword, tesseract-ocr-eng, qt6-translations-l10n")
+# speech service add voices; hyphenation patterns time and split words by syllable, a length rule
+# stands in without them.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "antiword, tesseract-ocr-eng, qt6-translations-l10n, fonts-opendyslexic, hyphen-en-us")
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "mbrola, speech-dispatcher")
 
 include(CPack)

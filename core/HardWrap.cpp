@@ -7,8 +7,10 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdlib>
 #include <optional>
 #include <unicode/uchar.h>
+#include <utility>
 #include <vector>
 
 namespace velora::HardWrap {
@@ -67,6 +69,26 @@ bool isListItem(std::string_view content) {
     return !body.empty() && body.size() <= 4 && std::all_of(body.begin(), body.end(), [&](char c) {
         return body.size() == 1 ? (c >= 'a' && c <= 'z') : (c == 'i' || c == 'v' || c == 'x');
     });
+}
+
+// What a line's start would number a list item with, if it were one.
+enum class Marker { none, number, letter };
+
+Marker markerOf(std::string_view content) {
+    if (!isListItem(content)) {
+        return Marker::none;
+    }
+    const std::string_view body = content.starts_with('(') ? content.substr(1) : content;
+    if (!body.empty() && isDigit(body.front())) {
+        return Marker::number;
+    }
+    return !body.empty() && body.front() >= 'a' && body.front() <= 'z' ? Marker::letter
+                                                                       : Marker::none;
+}
+
+bool startsWithNumberOrBracket(std::string_view content) {
+    return !content.empty() &&
+           (isDigit(content.front()) || content.front() == '(' || content.front() == '[');
 }
 
 bool endsSentence(std::string_view content) {
@@ -169,14 +191,34 @@ public:
     bool wraps(std::size_t i) const {
         const Line& line = lines_[i];
         const Line& next = lines_[i + 1];
-        if (line.isBlank() || next.isBlank() || next.indent > line.indent ||
-            isListItem(next.content) || isHeading(i)) {
+        if (line.isBlank() || next.isBlank()) {
+            return false;
+        }
+        if (isCentredPair(i)) {
+            return true;
+        }
+        if (next.indent > line.indent || isHeading(i)) {
+            return false;
+        }
+        // In wrapped prose the width puts numbers and brackets at the start of a line as often
+        // as any word ("(1) assert", "11 of the treaty", "section\n7."); only lines around it
+        // that start the same way make it a list item.
+        if (wrapWidth_ && startsWithNumberOrBracket(next.content)) {
+            return !looksLikeList(i + 1);
+        }
+        if (isListItem(next.content)) {
             return false;
         }
         if (endsInSplitWord(line.content)) {
             return startsInLowerCase(next.content);
         }
         if (!endsSentence(line.content) && startsInLowerCase(next.content)) {
+            return true;
+        }
+        // A line of wrapped prose that fills most of the width mid-sentence goes on, whatever
+        // starts the next: wrapping leaves a ragged edge, headings and verse lines end earlier.
+        if (wrapWidth_ && !endsSentence(line.content) && widthOf(line) * 3 >= *wrapWidth_ * 2 &&
+            !isVerse(i)) {
             return true;
         }
         // The next line's first word would not have fitted on this one: the width broke the line,
@@ -212,6 +254,68 @@ public:
     }
 
 private:
+    // The lines of the blank-line block that holds line `i`, as [first, last).
+    std::pair<std::size_t, std::size_t> blockOf(std::size_t i) const {
+        std::size_t first = i;
+        while (first > 0 && !lines_[first - 1].isBlank()) {
+            --first;
+        }
+        std::size_t last = i + 1;
+        while (last < lines_.size() && !lines_[last].isBlank()) {
+            ++last;
+        }
+        return {first, last};
+    }
+
+    // Line `j` starts a list item: another line of its block at its indent starts with a
+    // marker of the same kind.
+    bool looksLikeList(std::size_t j) const {
+        const Marker marker = markerOf(lines_[j].content);
+        if (marker == Marker::none) {
+            return false;
+        }
+        const auto [first, last] = blockOf(j);
+        for (std::size_t k = first; k < last; ++k) {
+            if (k != j && lines_[k].indent == lines_[j].indent &&
+                markerOf(lines_[k].content) == marker) {
+                return true;
+            }
+        }
+        return false;
+    }
+
+    // Verse: a block of three or more lines, each starting in upper case and none filling the
+    // width the prose around it was wrapped at.
+    bool isVerse(std::size_t i) const {
+        constexpr std::size_t fewestLines = 3;
+        const auto [first, last] = blockOf(i);
+        if (last - first < fewestLines) {
+            return false;
+        }
+        for (std::size_t k = first; k < last; ++k) {
+            const std::int32_t c = firstCodePoint(lines_[k].content);
+            if (widthOf(lines_[k]) * 5 >= *wrapWidth_ * 4 || c < 0 || !u_isupper(c)) {
+                return false;
+            }
+        }
+        return true;
+    }
+
+    // A title centred over two lines, as in "GNU GENERAL PUBLIC LICENSE / Version 3": both far
+    // in, their middles within two columns.
+    bool isCentredPair(std::size_t i) const {
+        constexpr std::size_t centredIndent = 8;
+        const Line& line = lines_[i];
+        const Line& next = lines_[i + 1];
+        if (!wrapWidth_ || line.indent < centredIndent || next.indent < centredIndent) {
+            return false;
+        }
+        const auto middle = [](const Line& l) {
+            return static_cast<long>(l.indent * 2 + widthOf(l.content));
+        };
+        return std::abs(middle(line) - middle(next)) <= 4;
+    }
+
     // A short line after a blank one, above a line at least twice its length: a heading, even
     // when the text below it starts in lower case.
     bool isHeading(std::size_t i) const {

@@ -19,6 +19,7 @@ public:
     ReaderEngine(std::vector<Word> words, ReadingSettings settings, TextStarts starts = {});
 
     const std::vector<Word>& words() const { return words_; }
+    const TextStarts& starts() const { return starts_; }
     std::int64_t index() const { return index_; }
 
     // The chunk size is read from here on every call, so a change applies at the current index.

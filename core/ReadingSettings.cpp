@@ -41,6 +41,18 @@ double ReadingSettings::clampedFontScale() const {
     return std::clamp(fontScale, minFontScale, maxFontScale);
 }
 
+std::int64_t ReadingSettings::clampedSplitLength() const {
+    return std::clamp(splitLength, minSplitLength, maxSplitLength);
+}
+
+std::int64_t ReadingSettings::clampedBlankBeatPercent() const {
+    return std::clamp(blankBeatPercent, minBlankBeatPercent, maxBlankBeatPercent);
+}
+
+double ReadingSettings::blankShare() const {
+    return blankBeat ? static_cast<double>(clampedBlankBeatPercent()) / 100.0 : 0.0;
+}
+
 double ReadingSettings::speedMultiplier() const {
     return static_cast<double>(clampedWPM()) / static_cast<double>(baselineWPM);
 }
@@ -67,7 +79,13 @@ nlohmann::json ReadingSettings::toJson() const {
             {"highlightPivot", highlightPivot},
             {"fontScale", fontScale},
             {"speedRamp", speedRamp},
-            {"resumeAtSentenceStart", resumeAtSentenceStart}};
+            {"resumeAtSentenceStart", resumeAtSentenceStart},
+            {"naturalRhythm", naturalRhythm},
+            {"splitLongWords", splitLongWords},
+            {"splitLength", splitLength},
+            {"blankBeat", blankBeat},
+            {"blankBeatPercent", blankBeatPercent},
+            {"readingFont", readingFont}};
 }
 
 std::string ReadingSettings::encode() const {
@@ -94,7 +112,14 @@ std::optional<ReadingSettings> ReadingSettings::fromJson(const nlohmann::json& o
         readOptional(object, "highlightPivot", s.highlightPivot, JsonFields::boolean) &&
         readOptional(object, "fontScale", s.fontScale, JsonFields::number) &&
         readOptional(object, "speedRamp", s.speedRamp, JsonFields::boolean) &&
-        readOptional(object, "resumeAtSentenceStart", s.resumeAtSentenceStart, JsonFields::boolean);
+        readOptional(object, "resumeAtSentenceStart", s.resumeAtSentenceStart,
+                     JsonFields::boolean) &&
+        readOptional(object, "naturalRhythm", s.naturalRhythm, JsonFields::boolean) &&
+        readOptional(object, "splitLongWords", s.splitLongWords, JsonFields::boolean) &&
+        readOptional(object, "splitLength", s.splitLength, JsonFields::integer) &&
+        readOptional(object, "blankBeat", s.blankBeat, JsonFields::boolean) &&
+        readOptional(object, "blankBeatPercent", s.blankBeatPercent, JsonFields::integer) &&
+        readOptional(object, "readingFont", s.readingFont, JsonFields::string);
     if (!ok) {
         return std::nullopt;
     }

@@ -34,10 +34,29 @@ struct ReadingSettings {
     bool speedRamp = false;
     // A text taken up again starts at the beginning of the sentence that was being read.
     bool resumeAtSentenceStart = true;
+    // Each word's share of a sentence's time follows how hard it is to read; the sentence keeps
+    // the time it has without.
+    bool naturalRhythm = false;
+    // Words longer than `splitLength` characters are shown in pieces.
+    bool splitLongWords = false;
+    std::int64_t splitLength = 12;
+    // The last part of each word's time shows nothing.
+    bool blankBeat = false;
+    std::int64_t blankBeatPercent = 20;
+    // The family the reading views draw words in; empty for the built-in choice.
+    std::string readingFont{};
 
     std::int64_t clampedWPM() const;
     std::int64_t clampedWordsPerChunk() const;
     double clampedFontScale() const;
+    static constexpr std::int64_t minSplitLength = 10;
+    static constexpr std::int64_t maxSplitLength = 20;
+    std::int64_t clampedSplitLength() const;
+    static constexpr std::int64_t minBlankBeatPercent = 10;
+    static constexpr std::int64_t maxBlankBeatPercent = 30;
+    std::int64_t clampedBlankBeatPercent() const;
+    // The share of a word's time left blank: 0 with the blank beat off.
+    double blankShare() const;
     double speedMultiplier() const;
     // The speed relative to the baseline, as in "1.2X".
     std::string speedMultiplierLabel() const;

@@ -22,31 +22,90 @@ double ReadingTiming::interval(std::span<const Word> chunk) const {
     if (chunk.empty()) {
         return baseWordInterval();
     }
-    double t = baseWordInterval() * static_cast<double>(chunk.size());
-
-    std::size_t longest = 0;
-    for (const Word& word : chunk) {
-        longest = std::max(longest, Graphemes::count(word.text));
+    if (const std::optional<double> shares = rhythmOf(chunk)) {
+        return baseWordInterval() * *shares * pauseStretch(chunk.back());
     }
-    if (static_cast<std::int64_t>(longest) >= settings_.longWordThreshold) {
+    double t = baseWordInterval() * static_cast<double>(chunk.size());
+    if (std::any_of(chunk.begin(), chunk.end(), [&](const Word& word) { return isLong(word); })) {
         t *= settings_.longWordMultiplier;
     }
+    return t * pauseStretch(chunk.back());
+}
 
-    const Word& last = chunk.back();
+double ReadingTiming::pauseStretch(const Word& last) const {
+    double stretch = 1.0;
     switch (last.punctuation) {
     case PunctuationWeight::minor:
-        t *= settings_.minorPauseMultiplier;
+        stretch = settings_.minorPauseMultiplier;
         break;
     case PunctuationWeight::major:
-        t *= settings_.majorPauseMultiplier;
+        stretch = settings_.majorPauseMultiplier;
         break;
     case PunctuationWeight::none:
         break;
     }
     if (last.isParagraphEnd) {
-        t *= settings_.paragraphPauseMultiplier;
+        stretch *= settings_.paragraphPauseMultiplier;
     }
-    return t;
+    return stretch;
+}
+
+bool ReadingTiming::isLong(const Word& word) const {
+    // No text has more characters than bytes: most words need no counting.
+    if (static_cast<std::int64_t>(word.text.size()) < settings_.longWordThreshold) {
+        return false;
+    }
+    return static_cast<std::int64_t>(Graphemes::count(word.text)) >= settings_.longWordThreshold;
+}
+
+std::optional<double> ReadingTiming::rhythmOf(std::span<const Word> chunk) const {
+    if (!settings_.naturalRhythm) {
+        return std::nullopt;
+    }
+    double sum = 0.0;
+    for (const Word& word : chunk) {
+        if (word.id < 0 || static_cast<std::size_t>(word.id) >= rhythm_.size()) {
+            return std::nullopt;
+        }
+        sum += rhythm_[static_cast<std::size_t>(word.id)];
+    }
+    return sum;
+}
+
+std::vector<double> ReadingTiming::rhythmShares(const std::vector<Word>& words,
+                                                const TextStarts& starts,
+                                                const std::vector<double>& weights) const {
+    std::vector<double> shares(words.size(), 1.0);
+    if (weights.size() != words.size()) {
+        return shares;
+    }
+    std::vector<std::size_t> bounds{0, words.size()};
+    for (const std::int64_t start : starts.sentences) {
+        if (start > 0 && static_cast<std::size_t>(start) < words.size()) {
+            bounds.push_back(static_cast<std::size_t>(start));
+        }
+    }
+    std::sort(bounds.begin(), bounds.end());
+    bounds.erase(std::unique(bounds.begin(), bounds.end()), bounds.end());
+    for (std::size_t k = 0; k + 1 < bounds.size(); ++k) {
+        const std::size_t begin = bounds[k];
+        const std::size_t end = bounds[k + 1];
+        // Pauses are part of both sums, so a heavy last word cannot stretch its full stop past
+        // the plain sentence's time.
+        double plain = 0.0;
+        double weighed = 0.0;
+        for (std::size_t i = begin; i < end; ++i) {
+            const double pause = pauseStretch(words[i]);
+            plain += pause * (isLong(words[i]) ? settings_.longWordMultiplier : 1.0);
+            weighed += pause * weights[i];
+        }
+        if (weighed > 0.0 && std::isfinite(plain / weighed)) {
+            for (std::size_t i = begin; i < end; ++i) {
+                shares[i] = weights[i] * plain / weighed;
+            }
+        }
+    }
+    return shares;
 }
 
 double ReadingTiming::rampedInterval(std::span<const Word> chunk, std::int64_t played) const {

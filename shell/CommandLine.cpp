@@ -1,14 +1,25 @@
 #include "shell/CommandLine.hpp"
 
+#include "app/DocumentLoader.hpp"
 #include "app/FileBytes.hpp"
 #include "app/ImportFailureText.hpp"
+#include "app/ReadingPreferences.hpp"
+#include "core/ChunkFrames.hpp"
+#include "core/ReadingTiming.hpp"
+#include "core/Sentences.hpp"
 #include "core/TextEngine.hpp"
 #include "core/TextSanitizer.hpp"
+#include "platform/desktop/SettingsPreferencesStore.hpp"
 #include "platform/documents/DocumentImport.hpp"
+#include "platform/text/PatternHyphenation.hpp"
 
 #include <QCoreApplication>
+#include <QLocale>
 #include <QLoggingCategory>
 #include <algorithm>
+#include <array>
+#include <charconv>
+#include <cmath>
 #include <cstdio>
 #include <filesystem>
 #include <nlohmann/json.hpp>
@@ -148,8 +159,8 @@ std::optional<std::string> readCleaned(const std::string& path, std::ostream& er
     return TextSanitizer::clean(input.text());
 }
 
-int extractText(const std::string& path, std::ostream& out, std::ostream& err) {
-    const std::optional<std::string> text = readCleaned(path, err);
+int extractText(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
+    const std::optional<std::string> text = readCleaned(arguments.front(), err);
     if (!text) {
         return 1;
     }
@@ -158,20 +169,136 @@ int extractText(const std::string& path, std::ostream& out, std::ostream& err) {
     return out ? 0 : 1;
 }
 
-int printWords(const std::string& path, std::ostream& out, std::ostream& err) {
-    const std::optional<std::string> text = readCleaned(path, err);
+std::optional<std::int64_t> integerIn(const std::string& text, std::int64_t low,
+                                      std::int64_t high) {
+    std::int64_t value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size() || value < low || value > high) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+// The stored settings with those given before the file; none when one of them is not understood.
+std::optional<ReadingSettings> wordsSettings(const std::vector<std::string>& arguments,
+                                             std::ostream& err) {
+    ReadingSettings settings = ReadingPreferences::loadSettings(SettingsPreferencesStore());
+    const auto fail = [&](const std::string& what) {
+        err << QCoreApplication::translate("CommandLine", "Wrong arguments for %1")
+                   .arg(QStringLiteral("--words"))
+                   .toStdString()
+            << ": " << what << '\n';
+        return std::nullopt;
+    };
+    for (std::size_t i = 0; i + 1 < arguments.size(); ++i) {
+        const std::string& name = arguments[i];
+        if (name == "--rhythm") {
+            settings.naturalRhythm = true;
+            continue;
+        }
+        struct Ranged {
+            std::string_view name;
+            std::int64_t low;
+            std::int64_t high;
+        };
+        static constexpr std::array<Ranged, 3> ranged{
+            {{"--speed", ReadingSettings::minWPM, ReadingSettings::maxWPM},
+             {"--split", ReadingSettings::minSplitLength, ReadingSettings::maxSplitLength},
+             {"--blank-beat", ReadingSettings::minBlankBeatPercent,
+              ReadingSettings::maxBlankBeatPercent}}};
+        const auto option = std::find_if(ranged.begin(), ranged.end(),
+                                         [&](const Ranged& r) { return r.name == name; });
+        if (option == ranged.end()) {
+            return fail("unknown setting " + name);
+        }
+        const std::optional<std::int64_t> value =
+            i + 2 < arguments.size() ? integerIn(arguments[i + 1], option->low, option->high)
+                                     : std::nullopt;
+        if (!value) {
+            return fail(name + " takes a whole number from " + std::to_string(option->low) +
+                        " to " + std::to_string(option->high) + " before the file");
+        }
+        ++i;
+        if (name == "--speed") {
+            settings.wpm = *value;
+        } else if (name == "--split") {
+            settings.splitLongWords = true;
+            settings.splitLength = *value;
+        } else {
+            settings.blankBeat = true;
+            settings.blankBeatPercent = *value;
+        }
+    }
+    return settings;
+}
+
+double milliseconds(double seconds) {
+    return std::round(seconds * 10'000.0) / 10.0;
+}
+
+// Each word as a JSON line, with the time it is shown for when read from the start: the part of
+// its chunk's time that is not the blank beat, shared by the chunk's words as the rhythm weighs
+// them, and the pieces a long word is shown in.
+void writeTimedWords(const PreparedDocument& document, const ReadingSettings& settings,
+                     std::ostream& out) {
+    const std::vector<Word>& words = document.words;
+    const std::vector<double> shares =
+        settings.naturalRhythm
+            ? ReadingTiming(settings).rhythmShares(words, document.starts, document.rhythmWeights)
+            : std::vector<double>();
+    const ReadingTiming timing(settings, shares);
+    const auto size = static_cast<std::size_t>(settings.clampedWordsPerChunk());
+    for (std::size_t first = 0; first < words.size(); first += size) {
+        const std::span<const Word> chunk =
+            std::span(words).subspan(first, std::min(size, words.size() - first));
+        const std::vector<ChunkFrame> frames =
+            ChunkFrames::of(chunk, timing.interval(chunk), settings, *document.hyphenator);
+        double shown = 0.0;
+        double weight = 0.0;
+        for (const ChunkFrame& frame : frames) {
+            shown += frame.words.empty() ? 0.0 : frame.seconds;
+        }
+        for (const Word& word : chunk) {
+            weight += shares.empty() ? 1.0 : shares[static_cast<std::size_t>(word.id)];
+        }
+        for (const Word& word : chunk) {
+            nlohmann::ordered_json line;
+            line["id"] = word.id;
+            line["text"] = word.text;
+            line["orp"] = word.orp;
+            line["punctuation"] = toString(word.punctuation);
+            line["isParagraphEnd"] = word.isParagraphEnd;
+            const double part = shares.empty() ? 1.0 : shares[static_cast<std::size_t>(word.id)];
+            line["ms"] = milliseconds(shown * part / weight);
+            if (frames.size() > 1 && !frames[1].words.empty()) {
+                for (const ChunkFrame& frame : frames) {
+                    for (const Word& piece : frame.words) {
+                        line["pieces"].push_back({{"text", piece.text},
+                                                  {"orp", piece.orp},
+                                                  {"ms", milliseconds(frame.seconds)}});
+                    }
+                }
+            }
+            out << line.dump() << '\n';
+        }
+    }
+}
+
+int printWords(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
+    const std::optional<ReadingSettings> settings = wordsSettings(arguments, err);
+    if (!settings) {
+        return usageError;
+    }
+    const std::optional<std::string> text = readCleaned(arguments.back(), err);
     if (!text) {
         return 1;
     }
-    for (const Word& word : TextEngine::tokenize(*text)) {
-        nlohmann::ordered_json line;
-        line["id"] = word.id;
-        line["text"] = word.text;
-        line["orp"] = word.orp;
-        line["punctuation"] = toString(word.punctuation);
-        line["isParagraphEnd"] = word.isParagraphEnd;
-        out << line.dump() << '\n';
-    }
+    PreparedDocument document;
+    document.words = TextEngine::tokenize(*text);
+    document.starts = Sentences::of(document.words, *text);
+    const PatternHyphenation hyphenation(QLocale::system().name().toStdString());
+    DocumentLoader::addRhythm(document, &hyphenation);
+    writeTimedWords(document, *settings, out);
     out.flush();
     return out ? 0 : 1;
 }
@@ -182,28 +309,38 @@ CommandLine::CommandLine() {
     add("--words", "FILE",
         translated(QT_TRANSLATE_NOOP(
             "CommandLine",
-            "print the words of a document (- for UTF-8 standard input) as JSON lines")),
-        printWords);
+            "print the words of a document (- for UTF-8 standard input) as JSON lines, each with "
+            "the milliseconds it is shown for at the stored speed and settings; before FILE, "
+            "--speed WPM, --rhythm (natural rhythm), --split N (split words longer than N "
+            "characters) and --blank-beat PERCENT change them for this run only")),
+        printWords, true);
     add("--extract", "FILE",
         translated(QT_TRANSLATE_NOOP("CommandLine",
                                      "print the text the reader would load from a document")),
         extractText);
     add("--help", "", translated(QT_TRANSLATE_NOOP("CommandLine", "show this help")),
-        [this](const std::string&, std::ostream& out, std::ostream&) {
+        [this](const std::vector<std::string>&, std::ostream& out, std::ostream&) {
             out << usage();
             return 0;
         });
     add("--version", "", translated(QT_TRANSLATE_NOOP("CommandLine", "show the version")),
-        [](const std::string&, std::ostream& out, std::ostream&) {
+        [](const std::vector<std::string>&, std::ostream& out, std::ostream&) {
             out << "veloramac " << VELORA_VERSION << '\n';
             return 0;
         });
 }
 
 void CommandLine::add(std::string option, std::string argumentName, std::string description,
-                      Action action) {
-    options_.push_back(
-        {std::move(option), std::move(argumentName), std::move(description), std::move(action)});
+                      Action action, bool takesSettings) {
+    options_.push_back({std::move(option), std::move(argumentName), std::move(description),
+                        std::move(action), takesSettings});
+}
+
+bool CommandLine::Option::accepts(std::size_t argumentCount) const {
+    if (argumentName.empty()) {
+        return argumentCount == 0;
+    }
+    return takesSettings ? argumentCount >= 1 : argumentCount == 1;
 }
 
 int CommandLine::run(const std::vector<std::string>& arguments, std::ostream& out,
@@ -214,8 +351,7 @@ int CommandLine::run(const std::vector<std::string>& arguments, std::ostream& ou
     }
     const auto option = std::find_if(options_.begin(), options_.end(),
                                      [&](const Option& o) { return o.name == arguments.front(); });
-    const std::size_t expected = (option == options_.end() || option->argumentName.empty()) ? 1 : 2;
-    if (option == options_.end() || arguments.size() != expected) {
+    if (option == options_.end() || !option->accepts(arguments.size() - 1)) {
         const QString problem =
             option == options_.end()
                 ? QCoreApplication::translate("CommandLine", "Unknown option %1")
@@ -224,7 +360,7 @@ int CommandLine::run(const std::vector<std::string>& arguments, std::ostream& ou
             << usage();
         return usageError;
     }
-    return option->action(expected == 2 ? arguments[1] : std::string(), out, err);
+    return option->action(std::vector(arguments.begin() + 1, arguments.end()), out, err);
 }
 
 void CommandLine::takeVerbose(int& argc, char** argv) {

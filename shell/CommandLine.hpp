@@ -10,20 +10,23 @@
 namespace velora {
 
 // The options of `veloramac` that run without a display and end the process. Each takes at most
-// one argument; the first option given decides.
+// one argument, after the settings it allows; the first option given decides.
 class CommandLine {
 public:
-    // Returns the process's exit status.
-    using Action =
-        std::function<int(const std::string& argument, std::ostream& out, std::ostream& err)>;
+    // Returns the process's exit status; `arguments` are those after the option, the settings
+    // it allows first.
+    using Action = std::function<int(const std::vector<std::string>& arguments, std::ostream& out,
+                                     std::ostream& err)>;
 
     CommandLine();
     // Built-in options refer back to the object.
     CommandLine(const CommandLine&) = delete;
     CommandLine& operator=(const CommandLine&) = delete;
 
-    // `argumentName` is empty for an option without argument.
-    void add(std::string option, std::string argumentName, std::string description, Action action);
+    // `argumentName` is empty for an option without argument. An option that `takesSettings`
+    // may have settings before its argument, and checks them itself.
+    void add(std::string option, std::string argumentName, std::string description, Action action,
+             bool takesSettings = false);
 
     int run(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) const;
 
@@ -40,6 +43,9 @@ private:
         std::string argumentName;
         std::string description;
         Action action;
+        bool takesSettings = false;
+
+        bool accepts(std::size_t argumentCount) const;
     };
 
     std::vector<Option> options_;

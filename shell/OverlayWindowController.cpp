@@ -59,8 +59,20 @@ QPalette appearance(const ThemePalette& colours, bool translucent) {
 
 OverlayWindowController::OverlayWindowController(const ContentFactory& makeContent,
                                                  ReadingTheme theme, QObject* parent)
-    : QObject(parent), panel_(std::make_unique<QWidget>()),
-      compositor_(X11WindowHints::compositorRunning()) {
+    : QObject(parent), makeContent_(makeContent), theme_(theme) {}
+
+OverlayWindowController::~OverlayWindowController() = default;
+
+QWidget& OverlayWindowController::panel() {
+    if (!panel_) {
+        build();
+    }
+    return *panel_;
+}
+
+void OverlayWindowController::build() {
+    panel_ = std::make_unique<QWidget>();
+    compositor_ = X11WindowHints::compositorRunning();
     panel_->setWindowFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
     panel_->setWindowTitle(QStringLiteral("VeloraMac"));
     // An alpha channel needs to be chosen before the native window exists.
@@ -72,7 +84,7 @@ OverlayWindowController::OverlayWindowController(const ContentFactory& makeConte
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     QWidget* rawPanel = panel_.get();
-    if (std::unique_ptr<QWidget> content = makeContent([rawPanel] { rawPanel->hide(); })) {
+    if (std::unique_ptr<QWidget> content = makeContent_([rawPanel] { rawPanel->hide(); })) {
         layout->addWidget(content.release());
     }
     grip_ = new QSizeGrip(panel_.get());
@@ -80,14 +92,8 @@ OverlayWindowController::OverlayWindowController(const ContentFactory& makeConte
     panel_->installEventFilter(this);
     placeSizeGrip();
 
-    applyAppearance(theme);
+    paint();
     centre();
-}
-
-OverlayWindowController::~OverlayWindowController() = default;
-
-QWidget& OverlayWindowController::panel() const {
-    return *panel_;
 }
 
 void OverlayWindowController::centre() {
@@ -101,6 +107,7 @@ void OverlayWindowController::centre() {
 }
 
 void OverlayWindowController::show() {
+    panel();
     if (!panel_->isVisible() && !savedFrame_) {
         centre();
     }
@@ -114,8 +121,7 @@ void OverlayWindowController::show() {
     // Hints go out on every mapping: a window manager drops its state for a hidden window.
     if (wasHidden && panel_->windowHandle()) {
         X11WindowHints::keepOnAllWorkspaces(*panel_->windowHandle());
-        X11WindowHints::requestBlurBehind(*panel_->windowHandle(),
-                                          compositor_ && theme_ && !isSolid(*theme_));
+        X11WindowHints::requestBlurBehind(*panel_->windowHandle(), compositor_ && !isSolid(theme_));
     }
 }
 
@@ -129,7 +135,7 @@ void OverlayWindowController::whenActive(std::function<void()> then) {
             std::exchange(*pending, {})();
         }
     };
-    if (panel_->isActiveWindow()) {
+    if (panel().isActiveWindow()) {
         QTimer::singleShot(0, wait, finish);
         return;
     }
@@ -142,10 +148,13 @@ void OverlayWindowController::whenActive(std::function<void()> then) {
 }
 
 void OverlayWindowController::close() {
-    panel_->hide();
+    if (panel_) {
+        panel_->hide();
+    }
 }
 
 void OverlayWindowController::toggleFullScreen() {
+    panel();
     const QScreen* screen = panel_->screen() ? panel_->screen() : QGuiApplication::primaryScreen();
     if (!screen) {
         return;
@@ -168,7 +177,13 @@ void OverlayWindowController::applyAppearance(ReadingTheme theme) {
         return;
     }
     theme_ = theme;
-    const ThemePalette colours = palette(theme, QGuiApplication::palette());
+    if (panel_) {
+        paint();
+    }
+}
+
+void OverlayWindowController::paint() {
+    const ThemePalette colours = palette(theme_, QGuiApplication::palette());
     const bool translucent = compositor_ && !colours.background;
     panel_->setPalette(appearance(colours, translucent));
     if (panel_->windowHandle() && panel_->isVisible()) {

@@ -18,8 +18,9 @@ namespace velora {
 // The one floating panel in which reading happens: frameless, above ordinary windows, on every
 // workspace, out of the taskbar, moved by its background and resized from its corner. It
 // switches between its own frame and the screen's available area, and follows the reading
-// theme's light or dark appearance, translucent for `system` where a compositor runs.
-// Main thread only.
+// theme's light or dark appearance, translucent for `system` where a compositor runs. The panel
+// and its content are built when first needed, so a start that stays in the tray pays for
+// neither. Main thread only.
 class OverlayWindowController final : public QObject {
     Q_OBJECT
 
@@ -34,7 +35,8 @@ public:
                                      QObject* parent = nullptr);
     ~OverlayWindowController() override;
 
-    QWidget& panel() const;
+    // Builds the panel if it was not yet.
+    QWidget& panel();
 
     // Centres a hidden windowed panel, then raises and focuses it.
     void show();
@@ -54,14 +56,18 @@ signals:
     void fullScreenChanged(bool fullScreen);
 
 private:
+    void build();
+    // Gives the panel the current theme's appearance.
+    void paint();
     void centre();
     void placeSizeGrip();
 
+    ContentFactory makeContent_;
     std::unique_ptr<QWidget> panel_;
-    QSizeGrip* grip_;
+    QSizeGrip* grip_ = nullptr;
     std::optional<QRect> savedFrame_;
-    std::optional<ReadingTheme> theme_;
-    bool compositor_;
+    ReadingTheme theme_;
+    bool compositor_ = false;
     // Where the button went down on the background, until the pointer moves far enough to drag.
     std::optional<QPoint> pressedAt_;
     // The pointer's offset in the panel while it is dragged by hand.

@@ -5,6 +5,7 @@
 #include "app/SpeechService.hpp"
 #include "app/StartAtLoginOffer.hpp"
 #include "platform/speech/DesktopSpeech.hpp"
+#include "platform/text/PatternHyphenation.hpp"
 #include "shell/MediaPlayerService.hpp"
 #include "shell/OverlayWindowController.hpp"
 #include "ui/QuestionLine.hpp"
@@ -14,6 +15,7 @@
 #include "ui/StartAtLoginSwitch.hpp"
 
 #include <QApplication>
+#include <QLocale>
 
 namespace velora {
 
@@ -22,7 +24,11 @@ ReaderViewModelShell::ReaderViewModelShell(const DesktopProgram::Platform& platf
       library_(std::make_unique<LibraryStore>()),
       viewModel_(std::make_unique<ReaderViewModel>(
           ReaderViewModel::Services{platform.preferences, platform.scheduler, platform.pasteboard,
-                                    platform.importer, *speech_, *library_})) {}
+                                    platform.importer, *speech_, *library_})) {
+    auto hyphenation = std::make_shared<PatternHyphenation>(QLocale::system().name().toStdString());
+    hyphenation->preload();
+    viewModel_->setHyphenation(std::move(hyphenation));
+}
 
 ReaderViewModelShell::~ReaderViewModelShell() {
     delete settings_.data();
@@ -98,8 +104,11 @@ std::unique_ptr<QWidget> ReaderViewModelShell::makeView(std::function<void()> cl
     QObject::connect(view.get(), &ReaderView::quitRequested, qApp, &QCoreApplication::quit,
                      Qt::QueuedConnection);
     view_ = view.get();
+    // The panel is built when first shown, maybe long after the shortcut was registered.
+    view_->setShortcutDisplay(shortcutRegistered_ ? shortcut_.display : QString());
     connectFullScreen();
     offerStartAtLogin(*view);
+    showDesktopShortcutOffer();
     return view;
 }
 
@@ -140,6 +149,27 @@ void ReaderViewModelShell::showCaptureSupport(const CaptureSupport& support) {
     if (settings_) {
         settings_->showCaptureSupport(support);
     }
+}
+
+void ReaderViewModelShell::offerDesktopShortcut(const QString& offer, std::function<void()> add) {
+    desktopShortcutOffer_.emplace(offer, std::move(add));
+    showDesktopShortcutOffer();
+}
+
+void ReaderViewModelShell::showDesktopShortcutOffer() {
+    if (!view_ || !desktopShortcutOffer_) {
+        return;
+    }
+    auto [offer, add] = *std::exchange(desktopShortcutOffer_, std::nullopt);
+    auto* question = new QuestionLine(offer, view_);
+    view_->addQuestion(question);
+    QObject::connect(question, &QuestionLine::answered, question,
+                     [question, add = std::move(add)](bool yes) {
+                         if (yes) {
+                             add();
+                         }
+                         question->deleteLater();
+                     });
 }
 
 void ReaderViewModelShell::offerMediaControls(QDBusConnection& bus, std::function<void()> raise) {

@@ -41,6 +41,7 @@ public:
     void openSettings() override;
     void showShortcut(const HotKeyConfig& shortcut, bool registered) override;
     void showCaptureSupport(const CaptureSupport& support) override;
+    void offerDesktopShortcut(const QString& offer, std::function<void()> add) override;
     void offerMediaControls(QDBusConnection& bus, std::function<void()> raise) override;
 
     ReaderViewModel& viewModel() { return *viewModel_; }
@@ -52,6 +53,7 @@ private:
     void connectFullScreen();
     // A first start asks once whether to start at login.
     void offerStartAtLogin(ReaderView& view);
+    void showDesktopShortcutOffer();
 
     DesktopProgram::Platform platform_;
     // Declared before the controller, which uses them until it is gone.
@@ -64,6 +66,8 @@ private:
     HotKeyConfig shortcut_;
     bool shortcutRegistered_ = false;
     CaptureSupport captureSupport_;
+    // Waits for a view to show in.
+    std::optional<std::pair<QString, std::function<void()>>> desktopShortcutOffer_;
     std::unique_ptr<MediaPlayerService> mediaPlayer_;
 };
 

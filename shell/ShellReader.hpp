@@ -49,6 +49,9 @@ public:
     virtual void showShortcut(const HotKeyConfig& shortcut, bool registered) = 0;
     // How the session lets the shortcut reach the program, and whether it may send key strokes.
     virtual void showCaptureSupport(const CaptureSupport& support) = 0;
+    // A one-line offer in the panel to add the shortcut to the desktop's settings; `add` runs if
+    // the user takes it. Shown once, in the first panel made.
+    virtual void offerDesktopShortcut(const QString& offer, std::function<void()> add) = 0;
     // Hands playback to the desktop's media controls on `bus`; `raise` shows the reader.
     virtual void offerMediaControls(QDBusConnection& bus, std::function<void()> raise) = 0;
 };

@@ -5,12 +5,14 @@
 #include "app/platform/AccessibilityTrust.hpp"
 #include "app/platform/DesktopShortcutSettings.hpp"
 #include "app/platform/Pasteboard.hpp"
+#include "app/platform/PreferencesStore.hpp"
 #include "shell/DesktopNotifier.hpp"
 #include "shell/ShellReader.hpp"
 #include "ui/Symbols.hpp"
 
 #include <QApplication>
 #include <QDBusConnection>
+#include <QIcon>
 #include <QKeySequence>
 #include <QMenu>
 #include <QPointer>
@@ -32,6 +34,17 @@ template <typename Call> auto whileAlive(TrayController* controller, Call call) 
     };
 }
 
+// Hosts look an installed icon up by its name in the icon theme; where it is not installed, the
+// pixmap travels with the item.
+QIcon trayIcon() {
+    if (QIcon::hasThemeIcon(TrayController::iconName)) {
+        return QIcon::fromTheme(TrayController::iconName);
+    }
+    return QIcon(Symbols::mark().pixmap(64));
+}
+
+constexpr QLatin1String desktopShortcutOfferedKey{"DesktopShortcutOffered"};
+
 } // namespace
 
 TrayController::TrayController(Services services, QObject* parent)
@@ -46,8 +59,12 @@ bool TrayController::launch(QDBusConnection* bus, bool startedAtLogin) {
         return services_.reader.makeView(std::move(close));
     });
     services_.reader.attach(*overlay_);
-    services_.reader.showCaptureSupport(
-        {services_.route, services_.trust.isProcessTrusted(), services_.desktopShortcut});
+    showCaptureSupport();
+    if (services_.desktopShortcut) {
+        services_.desktopShortcut->watch(whileAlive(this, [](TrayController* self) {
+            self->services_.notifications.post(velora::desktopShortcutChanged);
+        }));
+    }
     setupHotKey();
     setupStatusItem();
     setupServices();
@@ -61,6 +78,7 @@ bool TrayController::launch(QDBusConnection* bus, bool startedAtLogin) {
                 if (name == velora::hotKeyConfigChanged) {
                     hotKeyConfigChanged();
                 } else if (name == velora::desktopShortcutChanged) {
+                    showCaptureSupport();
                     setupStatusItem();
                     publishShortcut();
                 }
@@ -78,7 +96,33 @@ bool TrayController::launch(QDBusConnection* bus, bool startedAtLogin) {
     } else if (!QSystemTrayIcon::isSystemTrayAvailable()) {
         showReader();
     }
+    offerDesktopShortcut();
     return ownsService;
+}
+
+void TrayController::showCaptureSupport() {
+    // A route that moved on after start shows the one now in use.
+    const ShortcutRoute route = services_.hotKeyService.currentRoute().value_or(services_.route);
+    services_.reader.showCaptureSupport(
+        {route, services_.trust.isProcessTrusted(), services_.desktopShortcut});
+}
+
+void TrayController::offerDesktopShortcut() {
+    DesktopShortcutSettings* desktop = services_.desktopShortcut;
+    if (!desktop || desktop->shortcut() ||
+        services_.preferences.boolean(desktopShortcutOfferedKey).value_or(false)) {
+        return;
+    }
+    services_.preferences.setBoolean(desktopShortcutOfferedKey, true);
+    services_.reader.offerDesktopShortcut(
+        tr("Add %1 to GNOME's keyboard shortcuts to read a selection from anywhere?")
+            .arg(shortcut_.display),
+        whileAlive(this, [](TrayController* self) {
+            if (self->services_.desktopShortcut->add(self->shortcut_.keyCode,
+                                                     self->shortcut_.carbonModifiers)) {
+                self->services_.notifications.post(velora::desktopShortcutChanged);
+            }
+        }));
 }
 
 QString TrayController::shortcutDisplay() const {
@@ -124,7 +168,7 @@ void TrayController::setupStatusItem() {
                     &TrayController::quit);
 
     if (!statusItem_) {
-        statusItem_ = std::make_unique<QSystemTrayIcon>(Symbols::mark());
+        statusItem_ = std::make_unique<QSystemTrayIcon>(trayIcon());
         statusItem_->setToolTip(QStringLiteral("VeloraMac"));
         connect(statusItem_.get(), &QSystemTrayIcon::activated, this,
                 [this](QSystemTrayIcon::ActivationReason reason) {
@@ -148,6 +192,7 @@ void TrayController::shortcutAnswered() {
     if (!shortcutRegistered() && !hotKeys_.isAwaitingAnswer()) {
         notifyShortcutRefused();
     }
+    showCaptureSupport();
     setupStatusItem();
     publishShortcut();
 }
@@ -156,8 +201,10 @@ void TrayController::registerShortcut() {
     const std::optional<HotKeyConfig> stored = HotKeyConfig::loadStored(services_.preferences);
     if (!services_.hotKeyService.available()) {
         // Nothing to ask for: the desktop's own settings bind `veloramac --read-selection`.
-        qCInfo(lcHotKey, "this session offers no global shortcut to the program; bind "
-                         "veloramac --read-selection in the desktop's settings");
+        if (!services_.desktopShortcut) {
+            qCInfo(lcHotKey, "this session offers no global shortcut to the program; bind "
+                             "veloramac --read-selection in the desktop's settings");
+        }
         shortcut_ = stored.value_or(HotKeyConfig{});
     } else if (stored) {
         shortcut_ = *stored;
@@ -180,11 +227,10 @@ void TrayController::registerShortcut() {
 
 void TrayController::notifyShortcutRefused() const {
     DesktopNotifier::notify(
-        tr("%1 is taken").arg(shortcut_.display),
-        tr("Another program holds the shortcut %1, or the desktop declined it, so VeloraMac "
-           "cannot use it. Choose another in VeloraMac's Settings ▸ Shortcut; Read Selection in "
-           "the tray menu works meanwhile.")
-            .arg(shortcut_.display));
+        tr("%1 is not available").arg(shortcut_.display),
+        tr("VeloraMac cannot use %1: %2. Choose another in VeloraMac's Settings ▸ Shortcut; Read "
+           "Selection in the tray menu works meanwhile.")
+            .arg(shortcut_.display, hotKeys_.refusal().value_or(tr("the desktop declined it"))));
 }
 
 void TrayController::publishShortcut() {

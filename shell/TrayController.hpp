@@ -59,6 +59,8 @@ public:
     };
 
     static QString readFromClipboardMessage() { return tr("Read from clipboard"); }
+    // The installed icon's name in the desktop's icon theme (hicolor).
+    static constexpr QLatin1String iconName{"org.veloramac.VeloraMac"};
 
     explicit TrayController(Services services, QObject* parent = nullptr);
     ~TrayController() override;
@@ -108,6 +110,9 @@ private:
     void setupServices();
     void registerShortcut();
     void notifyShortcutRefused() const;
+    void showCaptureSupport();
+    // Once, on the GNOME route while the shortcut is missing: a line in the panel that adds it.
+    void offerDesktopShortcut();
     void shortcutAnswered();
     void publishShortcut();
     void hotKeyConfigChanged();

@@ -8,10 +8,6 @@
         <translation>تعذّرت قراءة %1: %2</translation>
     </message>
     <message>
-        <source>print the words of a document (- for UTF-8 standard input) as JSON lines</source>
-        <translation>اطبع كلمات مستند (- للدخل القياسي بترميز UTF-8) في صورة أسطر JSON</translation>
-    </message>
-    <message>
         <source>print the text the reader would load from a document</source>
         <translation>اطبع النص الذي سيحمّله القارئ من مستند</translation>
     </message>
@@ -76,6 +72,10 @@ Requests to the tray program:
     <message>
         <source>start in the tray without showing the panel, as the desktop does at login once &quot;Start at login&quot; is on; nothing when the program runs already</source>
         <translation>ابدأ في صينية النظام دون إظهار اللوحة، كما يفعل سطح المكتب عند تسجيل الدخول متى كان «ابدأ عند تسجيل الدخول» مفعّلًا؛ ولا شيء إن كان البرنامج يعمل بالفعل</translation>
+    </message>
+    <message>
+        <source>print the words of a document (- for UTF-8 standard input) as JSON lines, each with the milliseconds it is shown for at the stored speed and settings; before FILE, --speed WPM, --rhythm (natural rhythm), --split N (split words longer than N characters) and --blank-beat PERCENT change them for this run only</source>
+        <translation>اطبع كلمات مستند (- للإدخال القياسي بترميز UTF-8) أسطرًا بصيغة JSON، لكل منها عدد أجزاء الثانية التي تُعرض فيها الكلمة بالسرعة والإعدادات المحفوظة؛ قبل الملف، تغيّرها --speed كلمة/دقيقة و--rhythm (إيقاع طبيعي) و--split N (تقسيم الكلمات الأطول من N حرفًا) و--blank-beat نسبة لهذا التشغيل فقط</translation>
     </message>
 </context>
 <context>
@@ -578,6 +578,14 @@ Requests to the tray program:
         <source>Text-to-speech</source>
         <translation>تحويل النص إلى كلام</translation>
     </message>
+    <message>
+        <source>All Settings…</source>
+        <translation>كل الإعدادات…</translation>
+    </message>
+    <message>
+        <source>Reading font</source>
+        <translation>خط القراءة</translation>
+    </message>
 </context>
 <context>
     <name>velora::ReaderView</name>
@@ -751,6 +759,78 @@ Requests to the tray program:
     <message>
         <source>Reading page %1 of %2 by text recognition</source>
         <translation>قراءة الصفحة %1 من %2 بالتعرّف على النص</translation>
+    </message>
+</context>
+<context>
+    <name>velora::ReadingChart</name>
+    <message>
+        <source>Reading over the last 30 days</source>
+        <translation>القراءة خلال آخر 30 يومًا</translation>
+    </message>
+    <message>
+        <source>d MMM</source>
+        <comment>a day in the chart</comment>
+        <translation>d MMM</translation>
+    </message>
+    <message>
+        <source>%1, %2 words at %3 WPM</source>
+        <comment>a day in the chart</comment>
+        <translation>%1، %2 كلمة بسرعة %3 كلمة/دقيقة</translation>
+    </message>
+    <message>
+        <source>%1, none</source>
+        <comment>a day without reading</comment>
+        <translation>%1، لا شيء</translation>
+    </message>
+    <message numerus="yes">
+        <source>Words read per day, last %n days: </source>
+        <translation>
+            <numerusform>الكلمات المقروءة يوميًا، آخر %n يوم: </numerusform>
+            <numerusform>الكلمات المقروءة يوميًا، آخر يوم (%n): </numerusform>
+            <numerusform>الكلمات المقروءة يوميًا، آخر يومين (%n): </numerusform>
+            <numerusform>الكلمات المقروءة يوميًا، آخر %n أيام: </numerusform>
+            <numerusform>الكلمات المقروءة يوميًا، آخر %n يومًا: </numerusform>
+            <numerusform>الكلمات المقروءة يوميًا، آخر %n يوم: </numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>velora::RhythmControls</name>
+    <message>
+        <source>Natural rhythm: harder words stay longer</source>
+        <translation>إيقاع طبيعي: الكلمات الأصعب تبقى أطول</translation>
+    </message>
+    <message>
+        <source>Split words longer than</source>
+        <translation>قسّم الكلمات الأطول من</translation>
+    </message>
+    <message>
+        <source>Blank beat between words</source>
+        <translation>فاصل فارغ بين الكلمات</translation>
+    </message>
+    <message>
+        <source> characters</source>
+        <translation> حرفًا</translation>
+    </message>
+    <message>
+        <source> % of the word&apos;s time</source>
+        <translation> % من وقت الكلمة</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>الافتراضي</translation>
+    </message>
+    <message>
+        <source>Reading font</source>
+        <translation>خط القراءة</translation>
+    </message>
+    <message>
+        <source>Longest word shown whole, in characters</source>
+        <translation>أطول كلمة تُعرض كاملة، بالأحرف</translation>
+    </message>
+    <message>
+        <source>Blank beat, percent of each word&apos;s time</source>
+        <translation>الفاصل الفارغ، نسبة من وقت كل كلمة</translation>
     </message>
 </context>
 <context>
@@ -946,6 +1026,10 @@ Requests to the tray program:
         <source>Startup</source>
         <translation>البدء</translation>
     </message>
+    <message>
+        <source>Reading font</source>
+        <translation>خط القراءة</translation>
+    </message>
 </context>
 <context>
     <name>velora::ShortcutRecorder</name>
@@ -956,6 +1040,13 @@ Requests to the tray program:
     <message>
         <source>Press a shortcut…</source>
         <translation>اضغط اختصارًا…</translation>
+    </message>
+</context>
+<context>
+    <name>velora::SpeechService</name>
+    <message>
+        <source>No voice for %1 is installed</source>
+        <translation>لا يوجد صوت مثبّت للغة %1</translation>
     </message>
 </context>
 <context>
@@ -1039,14 +1130,6 @@ Requests to the tray program:
         <translation>أنهِ VeloraMac</translation>
     </message>
     <message>
-        <source>%1 is taken</source>
-        <translation>%1 محجوز</translation>
-    </message>
-    <message>
-        <source>Another program holds the shortcut %1, or the desktop declined it, so VeloraMac cannot use it. Choose another in VeloraMac&apos;s Settings ▸ Shortcut; Read Selection in the tray menu works meanwhile.</source>
-        <translation>برنامج آخر يحجز الاختصار %1، أو رفضه سطح المكتب، لذا لا يستطيع VeloraMac استخدامه. اختر اختصارًا آخر من إعدادات VeloraMac ▸ الاختصار؛ وفي الأثناء يعمل «اقرأ التحديد» في قائمة صينية النظام.</translation>
-    </message>
-    <message>
         <source>Read from clipboard — this session cannot send the copy key stroke, so select text and %1 to read a selection directly.</source>
         <translation>قُرئ من الحافظة — لا تستطيع هذه الجلسة إرسال ضغطة النسخ، لذا حدّد نصًا ثم %1 لقراءة التحديد مباشرة.</translation>
     </message>
@@ -1057,6 +1140,22 @@ Requests to the tray program:
     <message>
         <source>Read from clipboard</source>
         <translation>قُرئ من الحافظة</translation>
+    </message>
+    <message>
+        <source>Add %1 to GNOME&apos;s keyboard shortcuts to read a selection from anywhere?</source>
+        <translation>هل تضيف %1 إلى اختصارات لوحة المفاتيح في GNOME لقراءة التحديد من أي مكان؟</translation>
+    </message>
+    <message>
+        <source>%1 is not available</source>
+        <translation>%1 غير متاح</translation>
+    </message>
+    <message>
+        <source>VeloraMac cannot use %1: %2. Choose another in VeloraMac&apos;s Settings ▸ Shortcut; Read Selection in the tray menu works meanwhile.</source>
+        <translation>لا يستطيع VeloraMac استخدام %1: %2. اختر اختصارًا آخر من إعدادات VeloraMac ▸ الاختصار؛ وفي الأثناء يعمل «اقرأ التحديد» في قائمة صينية النظام.</translation>
+    </message>
+    <message>
+        <source>the desktop declined it</source>
+        <translation>رفضه سطح المكتب</translation>
     </message>
 </context>
 </TS>

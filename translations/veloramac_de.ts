@@ -8,10 +8,6 @@
         <translation>%1 konnte nicht gelesen werden: %2</translation>
     </message>
     <message>
-        <source>print the words of a document (- for UTF-8 standard input) as JSON lines</source>
-        <translation>die Wörter eines Dokuments (- für UTF-8-Standardeingabe) als JSON-Zeilen ausgeben</translation>
-    </message>
-    <message>
         <source>print the text the reader would load from a document</source>
         <translation>den Text ausgeben, den der Leser aus einem Dokument laden würde</translation>
     </message>
@@ -76,6 +72,10 @@ Anfragen an das Programm im Systembereich:
     <message>
         <source>start in the tray without showing the panel, as the desktop does at login once &quot;Start at login&quot; is on; nothing when the program runs already</source>
         <translation>im Systembereich starten, ohne die Leiste zu zeigen, wie es die Arbeitsumgebung beim Anmelden tut, sobald „Beim Anmelden starten“ eingeschaltet ist; nichts, wenn das Programm bereits läuft</translation>
+    </message>
+    <message>
+        <source>print the words of a document (- for UTF-8 standard input) as JSON lines, each with the milliseconds it is shown for at the stored speed and settings; before FILE, --speed WPM, --rhythm (natural rhythm), --split N (split words longer than N characters) and --blank-beat PERCENT change them for this run only</source>
+        <translation>die Wörter eines Dokuments (- für UTF-8-Standardeingabe) als JSON-Zeilen ausgeben, jede mit den Millisekunden, die das Wort bei der gespeicherten Geschwindigkeit und den gespeicherten Einstellungen zu sehen ist; vor DATEI ändern --speed WpM, --rhythm (natürlicher Rhythmus), --split N (Wörter mit mehr als N Zeichen teilen) und --blank-beat PROZENT diese nur für diesen Aufruf</translation>
     </message>
 </context>
 <context>
@@ -578,6 +578,14 @@ Anfragen an das Programm im Systembereich:
         <source>Text-to-speech</source>
         <translation>Sprachausgabe</translation>
     </message>
+    <message>
+        <source>All Settings…</source>
+        <translation>Alle Einstellungen …</translation>
+    </message>
+    <message>
+        <source>Reading font</source>
+        <translation>Leseschrift</translation>
+    </message>
 </context>
 <context>
     <name>velora::ReaderView</name>
@@ -751,6 +759,74 @@ Anfragen an das Programm im Systembereich:
     <message>
         <source>Reading page %1 of %2 by text recognition</source>
         <translation>Seite %1 von %2 wird per Texterkennung gelesen</translation>
+    </message>
+</context>
+<context>
+    <name>velora::ReadingChart</name>
+    <message>
+        <source>Reading over the last 30 days</source>
+        <translation>Lesen in den letzten 30 Tagen</translation>
+    </message>
+    <message>
+        <source>d MMM</source>
+        <comment>a day in the chart</comment>
+        <translation>d. MMM</translation>
+    </message>
+    <message>
+        <source>%1, %2 words at %3 WPM</source>
+        <comment>a day in the chart</comment>
+        <translation>%1, %2 Wörter bei %3 WpM</translation>
+    </message>
+    <message>
+        <source>%1, none</source>
+        <comment>a day without reading</comment>
+        <translation>%1, nichts</translation>
+    </message>
+    <message numerus="yes">
+        <source>Words read per day, last %n days: </source>
+        <translation>
+            <numerusform>Gelesene Wörter pro Tag, letzter %n Tag: </numerusform>
+            <numerusform>Gelesene Wörter pro Tag, letzte %n Tage: </numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>velora::RhythmControls</name>
+    <message>
+        <source>Natural rhythm: harder words stay longer</source>
+        <translation>Natürlicher Rhythmus: schwierigere Wörter bleiben länger</translation>
+    </message>
+    <message>
+        <source>Split words longer than</source>
+        <translation>Wörter teilen, die länger sind als</translation>
+    </message>
+    <message>
+        <source>Blank beat between words</source>
+        <translation>Leerer Takt zwischen Wörtern</translation>
+    </message>
+    <message>
+        <source> characters</source>
+        <translation> Zeichen</translation>
+    </message>
+    <message>
+        <source> % of the word&apos;s time</source>
+        <translation> % der Wortzeit</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>Reading font</source>
+        <translation>Leseschrift</translation>
+    </message>
+    <message>
+        <source>Longest word shown whole, in characters</source>
+        <translation>Längstes ungeteilt gezeigtes Wort, in Zeichen</translation>
+    </message>
+    <message>
+        <source>Blank beat, percent of each word&apos;s time</source>
+        <translation>Leerer Takt, Prozent der Zeit jedes Worts</translation>
     </message>
 </context>
 <context>
@@ -946,6 +1022,10 @@ Anfragen an das Programm im Systembereich:
         <source>Startup</source>
         <translation>Start</translation>
     </message>
+    <message>
+        <source>Reading font</source>
+        <translation>Leseschrift</translation>
+    </message>
 </context>
 <context>
     <name>velora::ShortcutRecorder</name>
@@ -956,6 +1036,13 @@ Anfragen an das Programm im Systembereich:
     <message>
         <source>Press a shortcut…</source>
         <translation>Tastenkürzel drücken …</translation>
+    </message>
+</context>
+<context>
+    <name>velora::SpeechService</name>
+    <message>
+        <source>No voice for %1 is installed</source>
+        <translation>Keine Stimme für %1 installiert</translation>
     </message>
 </context>
 <context>
@@ -1039,14 +1126,6 @@ Anfragen an das Programm im Systembereich:
         <translation>VeloraMac beenden</translation>
     </message>
     <message>
-        <source>%1 is taken</source>
-        <translation>%1 ist belegt</translation>
-    </message>
-    <message>
-        <source>Another program holds the shortcut %1, or the desktop declined it, so VeloraMac cannot use it. Choose another in VeloraMac&apos;s Settings ▸ Shortcut; Read Selection in the tray menu works meanwhile.</source>
-        <translation>Ein anderes Programm belegt das Tastenkürzel %1, oder die Arbeitsumgebung hat es abgelehnt, daher kann VeloraMac es nicht verwenden. Wählen Sie ein anderes unter Einstellungen ▸ Tastenkürzel von VeloraMac; „Auswahl lesen“ im Menü des Systembereichs funktioniert so lange.</translation>
-    </message>
-    <message>
         <source>Read from clipboard — this session cannot send the copy key stroke, so select text and %1 to read a selection directly.</source>
         <translation>Aus der Zwischenablage gelesen – diese Sitzung kann den Kopier-Tastendruck nicht senden, also markieren Sie Text und %1, um eine Auswahl direkt zu lesen.</translation>
     </message>
@@ -1057,6 +1136,22 @@ Anfragen an das Programm im Systembereich:
     <message>
         <source>Read from clipboard</source>
         <translation>Aus der Zwischenablage gelesen</translation>
+    </message>
+    <message>
+        <source>Add %1 to GNOME&apos;s keyboard shortcuts to read a selection from anywhere?</source>
+        <translation>%1 zu den Tastenkürzeln von GNOME hinzufügen, um überall eine Auswahl lesen zu können?</translation>
+    </message>
+    <message>
+        <source>%1 is not available</source>
+        <translation>%1 ist nicht verfügbar</translation>
+    </message>
+    <message>
+        <source>VeloraMac cannot use %1: %2. Choose another in VeloraMac&apos;s Settings ▸ Shortcut; Read Selection in the tray menu works meanwhile.</source>
+        <translation>VeloraMac kann %1 nicht verwenden: %2. Wählen Sie ein anderes unter Einstellungen ▸ Tastenkürzel von VeloraMac; „Auswahl lesen“ im Menü des Systembereichs funktioniert in der Zwischenzeit.</translation>
+    </message>
+    <message>
+        <source>the desktop declined it</source>
+        <translation>die Arbeitsumgebung hat es abgelehnt</translation>
     </message>
 </context>
 </TS>

@@ -8,10 +8,6 @@
         <translation>No se pudo leer %1: %2</translation>
     </message>
     <message>
-        <source>print the words of a document (- for UTF-8 standard input) as JSON lines</source>
-        <translation>mostrar las palabras de un documento (- para la entrada estándar en UTF-8) como líneas JSON</translation>
-    </message>
-    <message>
         <source>print the text the reader would load from a document</source>
         <translation>mostrar el texto que el lector cargaría de un documento</translation>
     </message>
@@ -76,6 +72,10 @@ Peticiones al programa de la bandeja del sistema:
     <message>
         <source>start in the tray without showing the panel, as the desktop does at login once &quot;Start at login&quot; is on; nothing when the program runs already</source>
         <translation>iniciar en la bandeja del sistema sin mostrar el panel, como hace el escritorio al iniciar sesión cuando «Iniciar al iniciar sesión» está activado; no hace nada si el programa ya está en marcha</translation>
+    </message>
+    <message>
+        <source>print the words of a document (- for UTF-8 standard input) as JSON lines, each with the milliseconds it is shown for at the stored speed and settings; before FILE, --speed WPM, --rhythm (natural rhythm), --split N (split words longer than N characters) and --blank-beat PERCENT change them for this run only</source>
+        <translation>muestra las palabras de un documento (- para la entrada estándar UTF-8) como líneas JSON, cada una con los milisegundos que se muestra con la velocidad y la configuración guardadas; antes de ARCHIVO, --speed PPM, --rhythm (ritmo natural), --split N (dividir las palabras de más de N caracteres) y --blank-beat PORCENTAJE las cambian solo para esta ejecución</translation>
     </message>
 </context>
 <context>
@@ -578,6 +578,14 @@ Peticiones al programa de la bandeja del sistema:
         <source>Text-to-speech</source>
         <translation>Texto a voz</translation>
     </message>
+    <message>
+        <source>All Settings…</source>
+        <translation>Toda la configuración…</translation>
+    </message>
+    <message>
+        <source>Reading font</source>
+        <translation>Fuente de lectura</translation>
+    </message>
 </context>
 <context>
     <name>velora::ReaderView</name>
@@ -751,6 +759,74 @@ Peticiones al programa de la bandeja del sistema:
     <message>
         <source>Reading page %1 of %2 by text recognition</source>
         <translation>Leyendo la página %1 de %2 mediante reconocimiento de texto</translation>
+    </message>
+</context>
+<context>
+    <name>velora::ReadingChart</name>
+    <message>
+        <source>Reading over the last 30 days</source>
+        <translation>Lectura de los últimos 30 días</translation>
+    </message>
+    <message>
+        <source>d MMM</source>
+        <comment>a day in the chart</comment>
+        <translation>d MMM</translation>
+    </message>
+    <message>
+        <source>%1, %2 words at %3 WPM</source>
+        <comment>a day in the chart</comment>
+        <translation>%1, %2 palabras a %3 ppm</translation>
+    </message>
+    <message>
+        <source>%1, none</source>
+        <comment>a day without reading</comment>
+        <translation>%1, nada</translation>
+    </message>
+    <message numerus="yes">
+        <source>Words read per day, last %n days: </source>
+        <translation>
+            <numerusform>Palabras leídas por día, último %n día: </numerusform>
+            <numerusform>Palabras leídas por día, últimos %n días: </numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>velora::RhythmControls</name>
+    <message>
+        <source>Natural rhythm: harder words stay longer</source>
+        <translation>Ritmo natural: las palabras difíciles se quedan más tiempo</translation>
+    </message>
+    <message>
+        <source>Split words longer than</source>
+        <translation>Dividir las palabras de más de</translation>
+    </message>
+    <message>
+        <source>Blank beat between words</source>
+        <translation>Pausa en blanco entre palabras</translation>
+    </message>
+    <message>
+        <source> characters</source>
+        <translation> caracteres</translation>
+    </message>
+    <message>
+        <source> % of the word&apos;s time</source>
+        <translation> % del tiempo de la palabra</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Predeterminada</translation>
+    </message>
+    <message>
+        <source>Reading font</source>
+        <translation>Fuente de lectura</translation>
+    </message>
+    <message>
+        <source>Longest word shown whole, in characters</source>
+        <translation>Palabra más larga mostrada entera, en caracteres</translation>
+    </message>
+    <message>
+        <source>Blank beat, percent of each word&apos;s time</source>
+        <translation>Pausa en blanco, porcentaje del tiempo de cada palabra</translation>
     </message>
 </context>
 <context>
@@ -946,6 +1022,10 @@ Peticiones al programa de la bandeja del sistema:
         <source>Startup</source>
         <translation>Inicio</translation>
     </message>
+    <message>
+        <source>Reading font</source>
+        <translation>Fuente de lectura</translation>
+    </message>
 </context>
 <context>
     <name>velora::ShortcutRecorder</name>
@@ -956,6 +1036,13 @@ Peticiones al programa de la bandeja del sistema:
     <message>
         <source>Press a shortcut…</source>
         <translation>Pulse un atajo…</translation>
+    </message>
+</context>
+<context>
+    <name>velora::SpeechService</name>
+    <message>
+        <source>No voice for %1 is installed</source>
+        <translation>No hay ninguna voz instalada para %1</translation>
     </message>
 </context>
 <context>
@@ -1039,14 +1126,6 @@ Peticiones al programa de la bandeja del sistema:
         <translation>Salir de VeloraMac</translation>
     </message>
     <message>
-        <source>%1 is taken</source>
-        <translation>%1 está ocupado</translation>
-    </message>
-    <message>
-        <source>Another program holds the shortcut %1, or the desktop declined it, so VeloraMac cannot use it. Choose another in VeloraMac&apos;s Settings ▸ Shortcut; Read Selection in the tray menu works meanwhile.</source>
-        <translation>Otro programa usa el atajo %1, o el escritorio lo rechazó, así que VeloraMac no puede usarlo. Elija otro en Configuración ▸ Atajo de VeloraMac; mientras tanto, Leer selección en el menú de la bandeja del sistema funciona.</translation>
-    </message>
-    <message>
         <source>Read from clipboard — this session cannot send the copy key stroke, so select text and %1 to read a selection directly.</source>
         <translation>Leído del portapapeles: esta sesión no puede enviar la pulsación de copia, así que seleccione texto y %1 para leer una selección directamente.</translation>
     </message>
@@ -1057,6 +1136,22 @@ Peticiones al programa de la bandeja del sistema:
     <message>
         <source>Read from clipboard</source>
         <translation>Leído del portapapeles</translation>
+    </message>
+    <message>
+        <source>Add %1 to GNOME&apos;s keyboard shortcuts to read a selection from anywhere?</source>
+        <translation>¿Añadir %1 a los atajos de teclado de GNOME para leer una selección desde cualquier lugar?</translation>
+    </message>
+    <message>
+        <source>%1 is not available</source>
+        <translation>%1 no está disponible</translation>
+    </message>
+    <message>
+        <source>VeloraMac cannot use %1: %2. Choose another in VeloraMac&apos;s Settings ▸ Shortcut; Read Selection in the tray menu works meanwhile.</source>
+        <translation>VeloraMac no puede usar %1: %2. Elija otro en Configuración ▸ Atajo de VeloraMac; mientras tanto, Leer selección en el menú de la bandeja del sistema funciona.</translation>
+    </message>
+    <message>
+        <source>the desktop declined it</source>
+        <translation>el escritorio lo rechazó</translation>
     </message>
 </context>
 </TS>

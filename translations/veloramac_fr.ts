@@ -8,10 +8,6 @@
         <translation>Impossible de lire %1 : %2</translation>
     </message>
     <message>
-        <source>print the words of a document (- for UTF-8 standard input) as JSON lines</source>
-        <translation>afficher les mots d’un document (- pour l’entrée standard en UTF-8) sous forme de lignes JSON</translation>
-    </message>
-    <message>
         <source>print the text the reader would load from a document</source>
         <translation>afficher le texte que le lecteur chargerait depuis un document</translation>
     </message>
@@ -76,6 +72,10 @@ Demandes au programme de la zone de notification :
     <message>
         <source>start in the tray without showing the panel, as the desktop does at login once &quot;Start at login&quot; is on; nothing when the program runs already</source>
         <translation>démarrer dans la zone de notification sans afficher le panneau, comme le fait le bureau à la connexion une fois « Démarrer à l’ouverture de session » activé ; ne fait rien si le programme tourne déjà</translation>
+    </message>
+    <message>
+        <source>print the words of a document (- for UTF-8 standard input) as JSON lines, each with the milliseconds it is shown for at the stored speed and settings; before FILE, --speed WPM, --rhythm (natural rhythm), --split N (split words longer than N characters) and --blank-beat PERCENT change them for this run only</source>
+        <translation>affiche les mots d’un document (- pour l’entrée standard UTF-8) en lignes JSON, chacune avec les millisecondes pendant lesquelles le mot est affiché à la vitesse et aux réglages enregistrés ; avant FICHIER, --speed MOTS/MIN, --rhythm (rythme naturel), --split N (couper les mots de plus de N caractères) et --blank-beat POURCENT les changent pour cette exécution seulement</translation>
     </message>
 </context>
 <context>
@@ -578,6 +578,14 @@ Demandes au programme de la zone de notification :
         <source>Text-to-speech</source>
         <translation>Synthèse vocale</translation>
     </message>
+    <message>
+        <source>All Settings…</source>
+        <translation>Tous les paramètres…</translation>
+    </message>
+    <message>
+        <source>Reading font</source>
+        <translation>Police de lecture</translation>
+    </message>
 </context>
 <context>
     <name>velora::ReaderView</name>
@@ -751,6 +759,74 @@ Demandes au programme de la zone de notification :
     <message>
         <source>Reading page %1 of %2 by text recognition</source>
         <translation>Lecture de la page %1 sur %2 par reconnaissance de texte</translation>
+    </message>
+</context>
+<context>
+    <name>velora::ReadingChart</name>
+    <message>
+        <source>Reading over the last 30 days</source>
+        <translation>Lecture des 30 derniers jours</translation>
+    </message>
+    <message>
+        <source>d MMM</source>
+        <comment>a day in the chart</comment>
+        <translation>d MMM</translation>
+    </message>
+    <message>
+        <source>%1, %2 words at %3 WPM</source>
+        <comment>a day in the chart</comment>
+        <translation>%1, %2 mots à %3 mots/min</translation>
+    </message>
+    <message>
+        <source>%1, none</source>
+        <comment>a day without reading</comment>
+        <translation>%1, aucune lecture</translation>
+    </message>
+    <message numerus="yes">
+        <source>Words read per day, last %n days: </source>
+        <translation>
+            <numerusform>Mots lus par jour, dernier %n jour : </numerusform>
+            <numerusform>Mots lus par jour, %n derniers jours : </numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>velora::RhythmControls</name>
+    <message>
+        <source>Natural rhythm: harder words stay longer</source>
+        <translation>Rythme naturel : les mots difficiles restent plus longtemps</translation>
+    </message>
+    <message>
+        <source>Split words longer than</source>
+        <translation>Couper les mots de plus de</translation>
+    </message>
+    <message>
+        <source>Blank beat between words</source>
+        <translation>Temps vide entre les mots</translation>
+    </message>
+    <message>
+        <source> characters</source>
+        <translation> caractères</translation>
+    </message>
+    <message>
+        <source> % of the word&apos;s time</source>
+        <translation> % du temps du mot</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Par défaut</translation>
+    </message>
+    <message>
+        <source>Reading font</source>
+        <translation>Police de lecture</translation>
+    </message>
+    <message>
+        <source>Longest word shown whole, in characters</source>
+        <translation>Mot le plus long affiché entier, en caractères</translation>
+    </message>
+    <message>
+        <source>Blank beat, percent of each word&apos;s time</source>
+        <translation>Temps vide, pourcentage du temps de chaque mot</translation>
     </message>
 </context>
 <context>
@@ -946,6 +1022,10 @@ Demandes au programme de la zone de notification :
         <source>Startup</source>
         <translation>Démarrage</translation>
     </message>
+    <message>
+        <source>Reading font</source>
+        <translation>Police de lecture</translation>
+    </message>
 </context>
 <context>
     <name>velora::ShortcutRecorder</name>
@@ -956,6 +1036,13 @@ Demandes au programme de la zone de notification :
     <message>
         <source>Press a shortcut…</source>
         <translation>Appuyez sur un raccourci…</translation>
+    </message>
+</context>
+<context>
+    <name>velora::SpeechService</name>
+    <message>
+        <source>No voice for %1 is installed</source>
+        <translation>Aucune voix pour %1 n’est installée</translation>
     </message>
 </context>
 <context>
@@ -1039,14 +1126,6 @@ Demandes au programme de la zone de notification :
         <translation>Quitter VeloraMac</translation>
     </message>
     <message>
-        <source>%1 is taken</source>
-        <translation>%1 est déjà pris</translation>
-    </message>
-    <message>
-        <source>Another program holds the shortcut %1, or the desktop declined it, so VeloraMac cannot use it. Choose another in VeloraMac&apos;s Settings ▸ Shortcut; Read Selection in the tray menu works meanwhile.</source>
-        <translation>Un autre programme utilise le raccourci %1, ou le bureau l’a refusé, donc VeloraMac ne peut pas l’utiliser. Choisissez-en un autre dans Paramètres ▸ Raccourci de VeloraMac ; Lire la sélection dans le menu de la zone de notification fonctionne en attendant.</translation>
-    </message>
-    <message>
         <source>Read from clipboard — this session cannot send the copy key stroke, so select text and %1 to read a selection directly.</source>
         <translation>Lu depuis le presse-papiers — cette session ne peut pas envoyer la frappe de copie, alors sélectionnez du texte et %1 pour lire une sélection directement.</translation>
     </message>
@@ -1057,6 +1136,22 @@ Demandes au programme de la zone de notification :
     <message>
         <source>Read from clipboard</source>
         <translation>Lu depuis le presse-papiers</translation>
+    </message>
+    <message>
+        <source>Add %1 to GNOME&apos;s keyboard shortcuts to read a selection from anywhere?</source>
+        <translation>Ajouter %1 aux raccourcis clavier de GNOME pour lire une sélection depuis n’importe où ?</translation>
+    </message>
+    <message>
+        <source>%1 is not available</source>
+        <translation>%1 n’est pas disponible</translation>
+    </message>
+    <message>
+        <source>VeloraMac cannot use %1: %2. Choose another in VeloraMac&apos;s Settings ▸ Shortcut; Read Selection in the tray menu works meanwhile.</source>
+        <translation>VeloraMac ne peut pas utiliser %1 : %2. Choisissez-en un autre dans Paramètres ▸ Raccourci de VeloraMac ; Lire la sélection dans le menu de la zone de notification fonctionne en attendant.</translation>
+    </message>
+    <message>
+        <source>the desktop declined it</source>
+        <translation>le bureau l’a refusé</translation>
     </message>
 </context>
 </TS>

@@ -8,10 +8,6 @@
         <translation>לא ניתן לקרוא את %1: %2</translation>
     </message>
     <message>
-        <source>print the words of a document (- for UTF-8 standard input) as JSON lines</source>
-        <translation>הדפסת המילים של מסמך (- לקלט התקני ב־UTF-8) כשורות JSON</translation>
-    </message>
-    <message>
         <source>print the text the reader would load from a document</source>
         <translation>הדפסת הטקסט שהקורא היה טוען ממסמך</translation>
     </message>
@@ -76,6 +72,10 @@ Requests to the tray program:
     <message>
         <source>start in the tray without showing the panel, as the desktop does at login once &quot;Start at login&quot; is on; nothing when the program runs already</source>
         <translation>הפעלה במגש המערכת בלי להציג את הלוח, כפי ששולחן העבודה עושה בכניסה כש־„הפעלה בכניסה למערכת” מופעל; אינו עושה דבר אם התוכנה כבר פועלת</translation>
+    </message>
+    <message>
+        <source>print the words of a document (- for UTF-8 standard input) as JSON lines, each with the milliseconds it is shown for at the stored speed and settings; before FILE, --speed WPM, --rhythm (natural rhythm), --split N (split words longer than N characters) and --blank-beat PERCENT change them for this run only</source>
+        <translation>הדפסת המילים של מסמך (- עבור קלט תקני ב־UTF-8) כשורות JSON, כל אחת עם מספר אלפיות השנייה שהמילה מוצגת במהירות ובהגדרות השמורות; לפני קובץ, ‏--speed מילים/דקה, ‏--rhythm (קצב טבעי), ‏--split N (פיצול מילים ארוכות מ־N תווים) ו־‏--blank-beat אחוז משנים אותן להרצה זו בלבד</translation>
     </message>
 </context>
 <context>
@@ -578,6 +578,14 @@ Requests to the tray program:
         <source>Text-to-speech</source>
         <translation>הקראת טקסט</translation>
     </message>
+    <message>
+        <source>All Settings…</source>
+        <translation>כל ההגדרות…</translation>
+    </message>
+    <message>
+        <source>Reading font</source>
+        <translation>גופן קריאה</translation>
+    </message>
 </context>
 <context>
     <name>velora::ReaderView</name>
@@ -751,6 +759,74 @@ Requests to the tray program:
     <message>
         <source>Reading page %1 of %2 by text recognition</source>
         <translation>קריאת עמוד %1 מתוך %2 בזיהוי טקסט</translation>
+    </message>
+</context>
+<context>
+    <name>velora::ReadingChart</name>
+    <message>
+        <source>Reading over the last 30 days</source>
+        <translation>קריאה ב־30 הימים האחרונים</translation>
+    </message>
+    <message>
+        <source>d MMM</source>
+        <comment>a day in the chart</comment>
+        <translation>d בMMM</translation>
+    </message>
+    <message>
+        <source>%1, %2 words at %3 WPM</source>
+        <comment>a day in the chart</comment>
+        <translation>%1, %2 מילים ב־%3 מילים/דקה</translation>
+    </message>
+    <message>
+        <source>%1, none</source>
+        <comment>a day without reading</comment>
+        <translation>%1, אין</translation>
+    </message>
+    <message numerus="yes">
+        <source>Words read per day, last %n days: </source>
+        <translation>
+            <numerusform>מילים שנקראו ביום, היום האחרון (%n): </numerusform>
+            <numerusform>מילים שנקראו ביום, %n הימים האחרונים: </numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>velora::RhythmControls</name>
+    <message>
+        <source>Natural rhythm: harder words stay longer</source>
+        <translation>קצב טבעי: מילים קשות נשארות זמן רב יותר</translation>
+    </message>
+    <message>
+        <source>Split words longer than</source>
+        <translation>פיצול מילים ארוכות מ־</translation>
+    </message>
+    <message>
+        <source>Blank beat between words</source>
+        <translation>הפסקה ריקה בין מילים</translation>
+    </message>
+    <message>
+        <source> characters</source>
+        <translation> תווים</translation>
+    </message>
+    <message>
+        <source> % of the word&apos;s time</source>
+        <translation> % מזמן המילה</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>ברירת מחדל</translation>
+    </message>
+    <message>
+        <source>Reading font</source>
+        <translation>גופן קריאה</translation>
+    </message>
+    <message>
+        <source>Longest word shown whole, in characters</source>
+        <translation>המילה הארוכה ביותר שמוצגת שלמה, בתווים</translation>
+    </message>
+    <message>
+        <source>Blank beat, percent of each word&apos;s time</source>
+        <translation>הפסקה ריקה, אחוז מזמן כל מילה</translation>
     </message>
 </context>
 <context>
@@ -946,6 +1022,10 @@ Requests to the tray program:
         <source>Startup</source>
         <translation>הפעלה</translation>
     </message>
+    <message>
+        <source>Reading font</source>
+        <translation>גופן קריאה</translation>
+    </message>
 </context>
 <context>
     <name>velora::ShortcutRecorder</name>
@@ -956,6 +1036,13 @@ Requests to the tray program:
     <message>
         <source>Press a shortcut…</source>
         <translation>לחצו על קיצור מקשים…</translation>
+    </message>
+</context>
+<context>
+    <name>velora::SpeechService</name>
+    <message>
+        <source>No voice for %1 is installed</source>
+        <translation>לא מותקן קול עבור %1</translation>
     </message>
 </context>
 <context>
@@ -1039,14 +1126,6 @@ Requests to the tray program:
         <translation>יציאה מ־VeloraMac</translation>
     </message>
     <message>
-        <source>%1 is taken</source>
-        <translation>%1 תפוס</translation>
-    </message>
-    <message>
-        <source>Another program holds the shortcut %1, or the desktop declined it, so VeloraMac cannot use it. Choose another in VeloraMac&apos;s Settings ▸ Shortcut; Read Selection in the tray menu works meanwhile.</source>
-        <translation>תוכנה אחרת תופסת את הקיצור %1, או ששולחן העבודה דחה אותו, ולכן VeloraMac אינה יכולה להשתמש בו. בחרו קיצור אחר בהגדרות ▸ קיצור מקשים של VeloraMac; בינתיים „קריאת הבחירה” בתפריט מגש המערכת עובדת.</translation>
-    </message>
-    <message>
         <source>Read from clipboard — this session cannot send the copy key stroke, so select text and %1 to read a selection directly.</source>
         <translation>נקרא מלוח הגזירים — הפעלה זו אינה יכולה לשלוח את הקשת ההעתקה, ולכן בחרו טקסט ו%1 כדי לקרוא בחירה ישירות.</translation>
     </message>
@@ -1057,6 +1136,22 @@ Requests to the tray program:
     <message>
         <source>Read from clipboard</source>
         <translation>נקרא מלוח הגזירים</translation>
+    </message>
+    <message>
+        <source>Add %1 to GNOME&apos;s keyboard shortcuts to read a selection from anywhere?</source>
+        <translation>להוסיף את %1 לקיצורי המקלדת של GNOME כדי לקרוא בחירה מכל מקום?</translation>
+    </message>
+    <message>
+        <source>%1 is not available</source>
+        <translation>%1 אינו זמין</translation>
+    </message>
+    <message>
+        <source>VeloraMac cannot use %1: %2. Choose another in VeloraMac&apos;s Settings ▸ Shortcut; Read Selection in the tray menu works meanwhile.</source>
+        <translation>VeloraMac אינה יכולה להשתמש ב־%1: %2. בחרו קיצור אחר בהגדרות ▸ קיצור מקשים של VeloraMac; בינתיים „קריאת הבחירה” בתפריט מגש המערכת עובדת.</translation>
+    </message>
+    <message>
+        <source>the desktop declined it</source>
+        <translation>שולחן העבודה דחה אותו</translation>
     </message>
 </context>
 </TS>

@@ -8,10 +8,6 @@
         <translation>%1 を読み込めませんでした: %2</translation>
     </message>
     <message>
-        <source>print the words of a document (- for UTF-8 standard input) as JSON lines</source>
-        <translation>文書の単語を JSON 行として出力する（- は UTF-8 の標準入力）</translation>
-    </message>
-    <message>
         <source>print the text the reader would load from a document</source>
         <translation>リーダーが文書から読み込むテキストを出力する</translation>
     </message>
@@ -76,6 +72,10 @@ veloramac は要求を渡して終了します。
     <message>
         <source>start in the tray without showing the panel, as the desktop does at login once &quot;Start at login&quot; is on; nothing when the program runs already</source>
         <translation>パネルを表示せずにトレイで起動します。「ログイン時に起動」がオンのときにデスクトップがログイン時に行う動作です。すでに実行中なら何もしません</translation>
+    </message>
+    <message>
+        <source>print the words of a document (- for UTF-8 standard input) as JSON lines, each with the milliseconds it is shown for at the stored speed and settings; before FILE, --speed WPM, --rhythm (natural rhythm), --split N (split words longer than N characters) and --blank-beat PERCENT change them for this run only</source>
+        <translation>文書の単語を JSON 行で出力します（- は UTF-8 の標準入力）。各行には保存された速度と設定での表示時間（ミリ秒）が付きます。ファイル の前に --speed WPM、--rhythm（自然なリズム）、--split N（N 文字より長い単語を分割）、--blank-beat パーセント を置くと、この実行に限りそれらを変更します</translation>
     </message>
 </context>
 <context>
@@ -578,6 +578,14 @@ veloramac は要求を渡して終了します。
         <source>Text-to-speech</source>
         <translation>読み上げ</translation>
     </message>
+    <message>
+        <source>All Settings…</source>
+        <translation>すべての設定…</translation>
+    </message>
+    <message>
+        <source>Reading font</source>
+        <translation>読書用フォント</translation>
+    </message>
 </context>
 <context>
     <name>velora::ReaderView</name>
@@ -751,6 +759,73 @@ veloramac は要求を渡して終了します。
     <message>
         <source>Reading page %1 of %2 by text recognition</source>
         <translation>文字認識で %2 ページ中 %1 ページ目を読み込んでいます</translation>
+    </message>
+</context>
+<context>
+    <name>velora::ReadingChart</name>
+    <message>
+        <source>Reading over the last 30 days</source>
+        <translation>過去 30 日間の読書</translation>
+    </message>
+    <message>
+        <source>d MMM</source>
+        <comment>a day in the chart</comment>
+        <translation>M月d日</translation>
+    </message>
+    <message>
+        <source>%1, %2 words at %3 WPM</source>
+        <comment>a day in the chart</comment>
+        <translation>%1、%2 語、%3 WPM</translation>
+    </message>
+    <message>
+        <source>%1, none</source>
+        <comment>a day without reading</comment>
+        <translation>%1、なし</translation>
+    </message>
+    <message numerus="yes">
+        <source>Words read per day, last %n days: </source>
+        <translation>
+            <numerusform>1 日あたりの読んだ語数、過去 %n 日間：</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>velora::RhythmControls</name>
+    <message>
+        <source>Natural rhythm: harder words stay longer</source>
+        <translation>自然なリズム：難しい単語ほど長く表示</translation>
+    </message>
+    <message>
+        <source>Split words longer than</source>
+        <translation>次より長い単語を分割</translation>
+    </message>
+    <message>
+        <source>Blank beat between words</source>
+        <translation>単語の間に空白を入れる</translation>
+    </message>
+    <message>
+        <source> characters</source>
+        <translation> 文字</translation>
+    </message>
+    <message>
+        <source> % of the word&apos;s time</source>
+        <translation> %（単語の表示時間に対する割合）</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>既定</translation>
+    </message>
+    <message>
+        <source>Reading font</source>
+        <translation>読書用フォント</translation>
+    </message>
+    <message>
+        <source>Longest word shown whole, in characters</source>
+        <translation>分割せずに表示する最長の単語（文字数）</translation>
+    </message>
+    <message>
+        <source>Blank beat, percent of each word&apos;s time</source>
+        <translation>空白の長さ（各単語の表示時間に対する割合）</translation>
     </message>
 </context>
 <context>
@@ -946,6 +1021,10 @@ veloramac は要求を渡して終了します。
         <source>Startup</source>
         <translation>起動</translation>
     </message>
+    <message>
+        <source>Reading font</source>
+        <translation>読書用フォント</translation>
+    </message>
 </context>
 <context>
     <name>velora::ShortcutRecorder</name>
@@ -956,6 +1035,13 @@ veloramac は要求を渡して終了します。
     <message>
         <source>Press a shortcut…</source>
         <translation>ショートカットを押してください…</translation>
+    </message>
+</context>
+<context>
+    <name>velora::SpeechService</name>
+    <message>
+        <source>No voice for %1 is installed</source>
+        <translation>%1 の音声がインストールされていません</translation>
     </message>
 </context>
 <context>
@@ -1039,14 +1125,6 @@ veloramac は要求を渡して終了します。
         <translation>VeloraMac を終了</translation>
     </message>
     <message>
-        <source>%1 is taken</source>
-        <translation>%1 は使用中です</translation>
-    </message>
-    <message>
-        <source>Another program holds the shortcut %1, or the desktop declined it, so VeloraMac cannot use it. Choose another in VeloraMac&apos;s Settings ▸ Shortcut; Read Selection in the tray menu works meanwhile.</source>
-        <translation>ショートカット %1 は別のプログラムが使っているか、デスクトップに拒否されたため、VeloraMac では使えません。VeloraMac の 設定 ▸ ショートカット で別のものを選んでください。それまではトレイメニューの「選択範囲を読む」が使えます。</translation>
-    </message>
-    <message>
         <source>Read from clipboard — this session cannot send the copy key stroke, so select text and %1 to read a selection directly.</source>
         <translation>クリップボードから読みました — このセッションはコピーのキー入力を送れません。テキストを選択して%1と、選択範囲を直接読めます。</translation>
     </message>
@@ -1057,6 +1135,22 @@ veloramac は要求を渡して終了します。
     <message>
         <source>Read from clipboard</source>
         <translation>クリップボードから読みました</translation>
+    </message>
+    <message>
+        <source>Add %1 to GNOME&apos;s keyboard shortcuts to read a selection from anywhere?</source>
+        <translation>%1 を GNOME のキーボードショートカットに追加して、どこからでも選択範囲を読めるようにしますか？</translation>
+    </message>
+    <message>
+        <source>%1 is not available</source>
+        <translation>%1 は使用できません</translation>
+    </message>
+    <message>
+        <source>VeloraMac cannot use %1: %2. Choose another in VeloraMac&apos;s Settings ▸ Shortcut; Read Selection in the tray menu works meanwhile.</source>
+        <translation>VeloraMac は %1 を使えません：%2。VeloraMac の 設定 ▸ ショートカット で別のものを選んでください。それまではトレイメニューの「選択範囲を読む」が使えます。</translation>
+    </message>
+    <message>
+        <source>the desktop declined it</source>
+        <translation>デスクトップに拒否されました</translation>
     </message>
 </context>
 </TS>

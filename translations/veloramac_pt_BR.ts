@@ -8,10 +8,6 @@
         <translation>Não foi possível ler %1: %2</translation>
     </message>
     <message>
-        <source>print the words of a document (- for UTF-8 standard input) as JSON lines</source>
-        <translation>mostrar as palavras de um documento (- para a entrada padrão em UTF-8) como linhas JSON</translation>
-    </message>
-    <message>
         <source>print the text the reader would load from a document</source>
         <translation>mostrar o texto que o leitor carregaria de um documento</translation>
     </message>
@@ -76,6 +72,10 @@ Pedidos ao programa da bandeja do sistema:
     <message>
         <source>start in the tray without showing the panel, as the desktop does at login once &quot;Start at login&quot; is on; nothing when the program runs already</source>
         <translation>iniciar na bandeja do sistema sem mostrar o painel, como o ambiente faz ao entrar na sessão quando “Iniciar ao entrar na sessão” está ativado; nada acontece se o programa já estiver em execução</translation>
+    </message>
+    <message>
+        <source>print the words of a document (- for UTF-8 standard input) as JSON lines, each with the milliseconds it is shown for at the stored speed and settings; before FILE, --speed WPM, --rhythm (natural rhythm), --split N (split words longer than N characters) and --blank-beat PERCENT change them for this run only</source>
+        <translation>mostra as palavras de um documento (- para a entrada padrão UTF-8) como linhas JSON, cada uma com os milissegundos em que é exibida na velocidade e nas configurações salvas; antes de ARQUIVO, --speed PPM, --rhythm (ritmo natural), --split N (dividir palavras com mais de N caracteres) e --blank-beat PORCENTAGEM as alteram somente nesta execução</translation>
     </message>
 </context>
 <context>
@@ -578,6 +578,14 @@ Pedidos ao programa da bandeja do sistema:
         <source>Text-to-speech</source>
         <translation>Texto para fala</translation>
     </message>
+    <message>
+        <source>All Settings…</source>
+        <translation>Todas as configurações…</translation>
+    </message>
+    <message>
+        <source>Reading font</source>
+        <translation>Fonte de leitura</translation>
+    </message>
 </context>
 <context>
     <name>velora::ReaderView</name>
@@ -751,6 +759,74 @@ Pedidos ao programa da bandeja do sistema:
     <message>
         <source>Reading page %1 of %2 by text recognition</source>
         <translation>Lendo a página %1 de %2 por reconhecimento de texto</translation>
+    </message>
+</context>
+<context>
+    <name>velora::ReadingChart</name>
+    <message>
+        <source>Reading over the last 30 days</source>
+        <translation>Leitura nos últimos 30 dias</translation>
+    </message>
+    <message>
+        <source>d MMM</source>
+        <comment>a day in the chart</comment>
+        <translation>d MMM</translation>
+    </message>
+    <message>
+        <source>%1, %2 words at %3 WPM</source>
+        <comment>a day in the chart</comment>
+        <translation>%1, %2 palavras a %3 ppm</translation>
+    </message>
+    <message>
+        <source>%1, none</source>
+        <comment>a day without reading</comment>
+        <translation>%1, nada</translation>
+    </message>
+    <message numerus="yes">
+        <source>Words read per day, last %n days: </source>
+        <translation>
+            <numerusform>Palavras lidas por dia, último %n dia: </numerusform>
+            <numerusform>Palavras lidas por dia, últimos %n dias: </numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>velora::RhythmControls</name>
+    <message>
+        <source>Natural rhythm: harder words stay longer</source>
+        <translation>Ritmo natural: palavras difíceis ficam mais tempo</translation>
+    </message>
+    <message>
+        <source>Split words longer than</source>
+        <translation>Dividir palavras com mais de</translation>
+    </message>
+    <message>
+        <source>Blank beat between words</source>
+        <translation>Pausa em branco entre palavras</translation>
+    </message>
+    <message>
+        <source> characters</source>
+        <translation> caracteres</translation>
+    </message>
+    <message>
+        <source> % of the word&apos;s time</source>
+        <translation> % do tempo da palavra</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Padrão</translation>
+    </message>
+    <message>
+        <source>Reading font</source>
+        <translation>Fonte de leitura</translation>
+    </message>
+    <message>
+        <source>Longest word shown whole, in characters</source>
+        <translation>Palavra mais longa exibida inteira, em caracteres</translation>
+    </message>
+    <message>
+        <source>Blank beat, percent of each word&apos;s time</source>
+        <translation>Pausa em branco, porcentagem do tempo de cada palavra</translation>
     </message>
 </context>
 <context>
@@ -946,6 +1022,10 @@ Pedidos ao programa da bandeja do sistema:
         <source>Startup</source>
         <translation>Inicialização</translation>
     </message>
+    <message>
+        <source>Reading font</source>
+        <translation>Fonte de leitura</translation>
+    </message>
 </context>
 <context>
     <name>velora::ShortcutRecorder</name>
@@ -956,6 +1036,13 @@ Pedidos ao programa da bandeja do sistema:
     <message>
         <source>Press a shortcut…</source>
         <translation>Pressione um atalho…</translation>
+    </message>
+</context>
+<context>
+    <name>velora::SpeechService</name>
+    <message>
+        <source>No voice for %1 is installed</source>
+        <translation>Nenhuma voz para %1 está instalada</translation>
     </message>
 </context>
 <context>
@@ -1039,14 +1126,6 @@ Pedidos ao programa da bandeja do sistema:
         <translation>Sair do VeloraMac</translation>
     </message>
     <message>
-        <source>%1 is taken</source>
-        <translation>%1 está ocupado</translation>
-    </message>
-    <message>
-        <source>Another program holds the shortcut %1, or the desktop declined it, so VeloraMac cannot use it. Choose another in VeloraMac&apos;s Settings ▸ Shortcut; Read Selection in the tray menu works meanwhile.</source>
-        <translation>Outro programa usa o atalho %1, ou o ambiente o recusou, então o VeloraMac não pode usá-lo. Escolha outro em Configurações ▸ Atalho do VeloraMac; enquanto isso, Ler seleção no menu da bandeja do sistema funciona.</translation>
-    </message>
-    <message>
         <source>Read from clipboard — this session cannot send the copy key stroke, so select text and %1 to read a selection directly.</source>
         <translation>Lido da área de transferência — esta sessão não pode enviar o pressionamento de cópia, então selecione um texto e %1 para ler uma seleção diretamente.</translation>
     </message>
@@ -1057,6 +1136,22 @@ Pedidos ao programa da bandeja do sistema:
     <message>
         <source>Read from clipboard</source>
         <translation>Lido da área de transferência</translation>
+    </message>
+    <message>
+        <source>Add %1 to GNOME&apos;s keyboard shortcuts to read a selection from anywhere?</source>
+        <translation>Adicionar %1 aos atalhos de teclado do GNOME para ler uma seleção de qualquer lugar?</translation>
+    </message>
+    <message>
+        <source>%1 is not available</source>
+        <translation>%1 não está disponível</translation>
+    </message>
+    <message>
+        <source>VeloraMac cannot use %1: %2. Choose another in VeloraMac&apos;s Settings ▸ Shortcut; Read Selection in the tray menu works meanwhile.</source>
+        <translation>O VeloraMac não pode usar %1: %2. Escolha outro em Configurações ▸ Atalho do VeloraMac; enquanto isso, Ler seleção no menu da bandeja do sistema funciona.</translation>
+    </message>
+    <message>
+        <source>the desktop declined it</source>
+        <translation>o ambiente o recusou</translation>
     </message>
 </context>
 </TS>

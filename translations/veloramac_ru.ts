@@ -8,10 +8,6 @@
         <translation>Не удалось прочитать %1: %2</translation>
     </message>
     <message>
-        <source>print the words of a document (- for UTF-8 standard input) as JSON lines</source>
-        <translation>вывести слова документа (- для стандартного ввода в UTF-8) в виде строк JSON</translation>
-    </message>
-    <message>
         <source>print the text the reader would load from a document</source>
         <translation>вывести текст, который читалка загрузила бы из документа</translation>
     </message>
@@ -76,6 +72,10 @@ FILE, захватывает выделение или читает буфер �
     <message>
         <source>start in the tray without showing the panel, as the desktop does at login once &quot;Start at login&quot; is on; nothing when the program runs already</source>
         <translation>запуститься в системном лотке, не показывая панель, как это делает рабочее окружение при входе, если включено «Запускать при входе в систему»; ничего не делает, если программа уже запущена</translation>
+    </message>
+    <message>
+        <source>print the words of a document (- for UTF-8 standard input) as JSON lines, each with the milliseconds it is shown for at the stored speed and settings; before FILE, --speed WPM, --rhythm (natural rhythm), --split N (split words longer than N characters) and --blank-beat PERCENT change them for this run only</source>
+        <translation>вывести слова документа (- для стандартного ввода в UTF-8) строками JSON, каждая с числом миллисекунд, которое слово показывается при сохранённой скорости и настройках; перед ФАЙЛОМ --speed СЛ/МИН, --rhythm (естественный ритм), --split N (делить слова длиннее N символов) и --blank-beat ПРОЦЕНТ меняют их только для этого запуска</translation>
     </message>
 </context>
 <context>
@@ -578,6 +578,14 @@ FILE, захватывает выделение или читает буфер �
         <source>Text-to-speech</source>
         <translation>Синтез речи</translation>
     </message>
+    <message>
+        <source>All Settings…</source>
+        <translation>Все настройки…</translation>
+    </message>
+    <message>
+        <source>Reading font</source>
+        <translation>Шрифт для чтения</translation>
+    </message>
 </context>
 <context>
     <name>velora::ReaderView</name>
@@ -751,6 +759,75 @@ FILE, захватывает выделение или читает буфер �
     <message>
         <source>Reading page %1 of %2 by text recognition</source>
         <translation>Чтение страницы %1 из %2 с помощью распознавания текста</translation>
+    </message>
+</context>
+<context>
+    <name>velora::ReadingChart</name>
+    <message>
+        <source>Reading over the last 30 days</source>
+        <translation>Чтение за последние 30 дней</translation>
+    </message>
+    <message>
+        <source>d MMM</source>
+        <comment>a day in the chart</comment>
+        <translation>d MMM</translation>
+    </message>
+    <message>
+        <source>%1, %2 words at %3 WPM</source>
+        <comment>a day in the chart</comment>
+        <translation>%1, %2 сл. при %3 сл/мин</translation>
+    </message>
+    <message>
+        <source>%1, none</source>
+        <comment>a day without reading</comment>
+        <translation>%1, нет</translation>
+    </message>
+    <message numerus="yes">
+        <source>Words read per day, last %n days: </source>
+        <translation>
+            <numerusform>Прочитано слов в день, последний %n день: </numerusform>
+            <numerusform>Прочитано слов в день, последние %n дня: </numerusform>
+            <numerusform>Прочитано слов в день, последние %n дней: </numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>velora::RhythmControls</name>
+    <message>
+        <source>Natural rhythm: harder words stay longer</source>
+        <translation>Естественный ритм: трудные слова показываются дольше</translation>
+    </message>
+    <message>
+        <source>Split words longer than</source>
+        <translation>Делить слова длиннее</translation>
+    </message>
+    <message>
+        <source>Blank beat between words</source>
+        <translation>Пустая пауза между словами</translation>
+    </message>
+    <message>
+        <source> characters</source>
+        <translation> симв.</translation>
+    </message>
+    <message>
+        <source> % of the word&apos;s time</source>
+        <translation> % времени слова</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>По умолчанию</translation>
+    </message>
+    <message>
+        <source>Reading font</source>
+        <translation>Шрифт для чтения</translation>
+    </message>
+    <message>
+        <source>Longest word shown whole, in characters</source>
+        <translation>Самое длинное слово без деления, в символах</translation>
+    </message>
+    <message>
+        <source>Blank beat, percent of each word&apos;s time</source>
+        <translation>Пустая пауза, процент времени каждого слова</translation>
     </message>
 </context>
 <context>
@@ -946,6 +1023,10 @@ FILE, захватывает выделение или читает буфер �
         <source>Startup</source>
         <translation>Запуск</translation>
     </message>
+    <message>
+        <source>Reading font</source>
+        <translation>Шрифт для чтения</translation>
+    </message>
 </context>
 <context>
     <name>velora::ShortcutRecorder</name>
@@ -956,6 +1037,13 @@ FILE, захватывает выделение или читает буфер �
     <message>
         <source>Press a shortcut…</source>
         <translation>Нажмите сочетание…</translation>
+    </message>
+</context>
+<context>
+    <name>velora::SpeechService</name>
+    <message>
+        <source>No voice for %1 is installed</source>
+        <translation>Голос для языка «%1» не установлен</translation>
     </message>
 </context>
 <context>
@@ -1039,14 +1127,6 @@ FILE, захватывает выделение или читает буфер �
         <translation>Выйти из VeloraMac</translation>
     </message>
     <message>
-        <source>%1 is taken</source>
-        <translation>%1 занято</translation>
-    </message>
-    <message>
-        <source>Another program holds the shortcut %1, or the desktop declined it, so VeloraMac cannot use it. Choose another in VeloraMac&apos;s Settings ▸ Shortcut; Read Selection in the tray menu works meanwhile.</source>
-        <translation>Другая программа занимает сочетание %1, или рабочее окружение отклонило его, поэтому VeloraMac не может его использовать. Выберите другое в Настройках VeloraMac ▸ Сочетание клавиш; пока что работает пункт «Прочитать выделение» в меню системного лотка.</translation>
-    </message>
-    <message>
         <source>Read from clipboard — this session cannot send the copy key stroke, so select text and %1 to read a selection directly.</source>
         <translation>Прочитано из буфера обмена — этот сеанс не может отправить нажатие для копирования, поэтому выделите текст и %1, чтобы читать выделение напрямую.</translation>
     </message>
@@ -1057,6 +1137,22 @@ FILE, захватывает выделение или читает буфер �
     <message>
         <source>Read from clipboard</source>
         <translation>Прочитано из буфера обмена</translation>
+    </message>
+    <message>
+        <source>Add %1 to GNOME&apos;s keyboard shortcuts to read a selection from anywhere?</source>
+        <translation>Добавить %1 в сочетания клавиш GNOME, чтобы читать выделение из любой программы?</translation>
+    </message>
+    <message>
+        <source>%1 is not available</source>
+        <translation>%1 недоступно</translation>
+    </message>
+    <message>
+        <source>VeloraMac cannot use %1: %2. Choose another in VeloraMac&apos;s Settings ▸ Shortcut; Read Selection in the tray menu works meanwhile.</source>
+        <translation>VeloraMac не может использовать %1: %2. Выберите другое в Настройках VeloraMac ▸ Сочетание клавиш; пока что работает пункт «Прочитать выделение» в меню системного лотка.</translation>
+    </message>
+    <message>
+        <source>the desktop declined it</source>
+        <translation>рабочее окружение отклонило его</translation>
     </message>
 </context>
 </TS>

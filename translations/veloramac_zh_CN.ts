@@ -8,10 +8,6 @@
         <translation>无法读取 %1：%2</translation>
     </message>
     <message>
-        <source>print the words of a document (- for UTF-8 standard input) as JSON lines</source>
-        <translation>以 JSON 行输出文档中的单词（- 表示 UTF-8 标准输入）</translation>
-    </message>
-    <message>
         <source>print the text the reader would load from a document</source>
         <translation>输出阅读器会从文档中载入的文本</translation>
     </message>
@@ -75,6 +71,10 @@ Requests to the tray program:
     <message>
         <source>start in the tray without showing the panel, as the desktop does at login once &quot;Start at login&quot; is on; nothing when the program runs already</source>
         <translation>在系统托盘中启动而不显示面板，如同开启“登录时启动”后桌面在登录时所做的那样；程序已在运行时不做任何事</translation>
+    </message>
+    <message>
+        <source>print the words of a document (- for UTF-8 standard input) as JSON lines, each with the milliseconds it is shown for at the stored speed and settings; before FILE, --speed WPM, --rhythm (natural rhythm), --split N (split words longer than N characters) and --blank-beat PERCENT change them for this run only</source>
+        <translation>以 JSON 行输出文档中的词（- 表示 UTF-8 标准输入），每行附带该词在已保存的速度和设置下显示的毫秒数；在 文件 之前，--speed 词/分、--rhythm（自然节奏）、--split N（拆分超过 N 个字符的词）和 --blank-beat 百分比 仅对本次运行更改这些设置</translation>
     </message>
 </context>
 <context>
@@ -577,6 +577,14 @@ Requests to the tray program:
         <source>Text-to-speech</source>
         <translation>文本转语音</translation>
     </message>
+    <message>
+        <source>All Settings…</source>
+        <translation>全部设置…</translation>
+    </message>
+    <message>
+        <source>Reading font</source>
+        <translation>阅读字体</translation>
+    </message>
 </context>
 <context>
     <name>velora::ReaderView</name>
@@ -750,6 +758,73 @@ Requests to the tray program:
     <message>
         <source>Reading page %1 of %2 by text recognition</source>
         <translation>正在通过文字识别读取第 %1 页，共 %2 页</translation>
+    </message>
+</context>
+<context>
+    <name>velora::ReadingChart</name>
+    <message>
+        <source>Reading over the last 30 days</source>
+        <translation>最近 30 天的阅读</translation>
+    </message>
+    <message>
+        <source>d MMM</source>
+        <comment>a day in the chart</comment>
+        <translation>M月d日</translation>
+    </message>
+    <message>
+        <source>%1, %2 words at %3 WPM</source>
+        <comment>a day in the chart</comment>
+        <translation>%1，%2 个词，%3 词/分</translation>
+    </message>
+    <message>
+        <source>%1, none</source>
+        <comment>a day without reading</comment>
+        <translation>%1，无</translation>
+    </message>
+    <message numerus="yes">
+        <source>Words read per day, last %n days: </source>
+        <translation>
+            <numerusform>每天阅读的词数，最近 %n 天：</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>velora::RhythmControls</name>
+    <message>
+        <source>Natural rhythm: harder words stay longer</source>
+        <translation>自然节奏：较难的词停留更久</translation>
+    </message>
+    <message>
+        <source>Split words longer than</source>
+        <translation>拆分长于以下长度的词</translation>
+    </message>
+    <message>
+        <source>Blank beat between words</source>
+        <translation>词之间的空白节拍</translation>
+    </message>
+    <message>
+        <source> characters</source>
+        <translation> 个字符</translation>
+    </message>
+    <message>
+        <source> % of the word&apos;s time</source>
+        <translation> % 的单词时间</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>默认</translation>
+    </message>
+    <message>
+        <source>Reading font</source>
+        <translation>阅读字体</translation>
+    </message>
+    <message>
+        <source>Longest word shown whole, in characters</source>
+        <translation>完整显示的最长词，以字符计</translation>
+    </message>
+    <message>
+        <source>Blank beat, percent of each word&apos;s time</source>
+        <translation>空白节拍，占每个词时间的百分比</translation>
     </message>
 </context>
 <context>
@@ -945,6 +1020,10 @@ Requests to the tray program:
         <source>Startup</source>
         <translation>启动</translation>
     </message>
+    <message>
+        <source>Reading font</source>
+        <translation>阅读字体</translation>
+    </message>
 </context>
 <context>
     <name>velora::ShortcutRecorder</name>
@@ -955,6 +1034,13 @@ Requests to the tray program:
     <message>
         <source>Press a shortcut…</source>
         <translation>请按下快捷键…</translation>
+    </message>
+</context>
+<context>
+    <name>velora::SpeechService</name>
+    <message>
+        <source>No voice for %1 is installed</source>
+        <translation>未安装%1的语音</translation>
     </message>
 </context>
 <context>
@@ -1038,14 +1124,6 @@ Requests to the tray program:
         <translation>退出 VeloraMac</translation>
     </message>
     <message>
-        <source>%1 is taken</source>
-        <translation>%1 已被占用</translation>
-    </message>
-    <message>
-        <source>Another program holds the shortcut %1, or the desktop declined it, so VeloraMac cannot use it. Choose another in VeloraMac&apos;s Settings ▸ Shortcut; Read Selection in the tray menu works meanwhile.</source>
-        <translation>另一个程序占用了快捷键 %1，或桌面拒绝了它，因此 VeloraMac 无法使用。请在 VeloraMac 的“设置 ▸ 快捷键”中选择另一个；在此期间，托盘菜单中的“阅读选中内容”仍可使用。</translation>
-    </message>
-    <message>
         <source>Read from clipboard — this session cannot send the copy key stroke, so select text and %1 to read a selection directly.</source>
         <translation>已从剪贴板读取——此会话无法发送复制按键，因此请选中文本并%1，即可直接读取选中内容。</translation>
     </message>
@@ -1056,6 +1134,22 @@ Requests to the tray program:
     <message>
         <source>Read from clipboard</source>
         <translation>已从剪贴板读取</translation>
+    </message>
+    <message>
+        <source>Add %1 to GNOME&apos;s keyboard shortcuts to read a selection from anywhere?</source>
+        <translation>将 %1 添加到 GNOME 的键盘快捷键，以便在任何地方阅读选中内容？</translation>
+    </message>
+    <message>
+        <source>%1 is not available</source>
+        <translation>%1 不可用</translation>
+    </message>
+    <message>
+        <source>VeloraMac cannot use %1: %2. Choose another in VeloraMac&apos;s Settings ▸ Shortcut; Read Selection in the tray menu works meanwhile.</source>
+        <translation>VeloraMac 无法使用 %1：%2。请在 VeloraMac 的“设置 ▸ 快捷键”中选择另一个；在此期间，托盘菜单中的“阅读选中内容”仍可使用。</translation>
+    </message>
+    <message>
+        <source>the desktop declined it</source>
+        <translation>桌面拒绝了它</translation>
     </message>
 </context>
 </TS>

@@ -13,6 +13,7 @@
 #include <QVariantAnimation>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace velora {
 
@@ -69,6 +70,10 @@ FocusReaderView::FocusReaderView(QWidget* parent)
 }
 
 void FocusReaderView::setChunk(std::span<const Word> chunk) {
+    if (std::exchange(blank_, false)) {
+        // What the blank beat hid does not come back to fade out.
+        incoming_.opacity = 0;
+    }
     const bool replaced = key(chunk) != key(chunk_);
     chunk_.assign(chunk.begin(), chunk.end());
     if (!replaced) {
@@ -112,12 +117,27 @@ void FocusReaderView::announce() {
     emit announced(event.value().toString());
 }
 
+void FocusReaderView::setBlank(bool blank) {
+    if (blank == blank_) {
+        return;
+    }
+    blank_ = blank;
+    animation_->stop();
+    outgoing_.reset();
+    refresh();
+}
+
 void FocusReaderView::setSettings(const ReadingSettings& settings) {
-    if (settings.transition == transition_ && settings.highlightPivot == highlightPivot_) {
+    if (settings.transition == transition_ && settings.highlightPivot == highlightPivot_ &&
+        settings.readingFont == readingFont_) {
         return;
     }
     transition_ = settings.transition;
     highlightPivot_ = settings.highlightPivot;
+    if (settings.readingFont != readingFont_) {
+        readingFont_ = settings.readingFont;
+        context_->setFontSize(fontSize_);
+    }
     rebuild();
 }
 
@@ -282,6 +302,9 @@ void FocusReaderView::paintEvent(QPaintEvent* event) {
         tick.setAlphaF(static_cast<float>(tick.alphaF() * tickOpacity));
         painter.fillRect(frame.topTick, tick);
         painter.fillRect(frame.bottomTick, tick);
+    }
+    if (blank_) {
+        return;
     }
     if (outgoing_) {
         paintContent(painter, *outgoing_, frame.area);

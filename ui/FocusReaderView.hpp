@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <optional>
 #include <span>
+#include <string>
 #include <vector>
 
 class QVariantAnimation;
@@ -38,7 +39,9 @@ public:
 
     // The words shown now, in reading order; copied.
     void setChunk(std::span<const Word> chunk);
-    // Takes the transition and the pivot highlight.
+    // The blank beat: the marks stay, the words go until the next chunk.
+    void setBlank(bool blank);
+    // Takes the transition, the pivot highlight and the reading font.
     void setSettings(const ReadingSettings& settings);
     void setThemePalette(const ThemePalette& palette);
     // The word size in points (logical pixels).
@@ -97,6 +100,8 @@ private:
     ThemePalette palette_;
     WordTransition transition_ = WordTransition::soft;
     bool highlightPivot_ = true;
+    std::string readingFont_;
+    bool blank_ = false;
     qreal fontSize_ = 52;
 
     Content incoming_;

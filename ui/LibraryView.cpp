@@ -3,6 +3,7 @@
 #include "app/LibraryStore.hpp"
 #include "ui/Card.hpp"
 #include "ui/ElidedLabel.hpp"
+#include "ui/ReadingChart.hpp"
 #include "ui/SymbolButton.hpp"
 #include "ui/SymbolLabel.hpp"
 #include "ui/TextStyle.hpp"
@@ -183,6 +184,8 @@ LibraryView::LibraryView(LibraryStore& library, QWidget* parent)
     tiles_->layout()->setContentsMargins(0, 0, 0, 0);
     tiles_->layout()->setSpacing(12);
     stats->addWidget(tiles_);
+    chart_ = new ReadingChart(content);
+    stats->addWidget(chart_);
     column->addLayout(stats);
 
     recentColumn_ = new QVBoxLayout;
@@ -216,6 +219,7 @@ void LibraryView::showStats() {
         static_cast<QHBoxLayout*>(tiles_->layout())->addWidget(tile, 1);
         tile->show();
     }
+    chart_->setDays(stats.lastDays(library_.today(), ReadingChart::shownDays));
 }
 
 void LibraryView::showRecents() {

@@ -12,6 +12,7 @@ class QVBoxLayout;
 namespace velora {
 
 class LibraryStore;
+class ReadingChart;
 
 // The library card laid over the reader: the reading statistics and the documents read, newest
 // first. It changes only the library store; opening a document is the reader view's business.
@@ -23,6 +24,7 @@ public:
 
     QToolButton& closeButton() { return *close_; }
     QToolButton& statisticsMenuButton() { return *menu_; }
+    ReadingChart& chart() { return *chart_; }
     // The controls in reading order, for the Tab key.
     std::vector<QWidget*> tabChain() const;
 
@@ -41,6 +43,7 @@ private:
     SymbolButton* close_;
     SymbolButton* menu_;
     QWidget* tiles_;
+    ReadingChart* chart_;
     QVBoxLayout* recentColumn_;
     QWidget* recents_ = nullptr;
 };

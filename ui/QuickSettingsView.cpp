@@ -3,6 +3,7 @@
 #include "app/SpeechService.hpp"
 #include "ui/Card.hpp"
 #include "ui/ChunkStepper.hpp"
+#include "ui/RhythmControls.hpp"
 #include "ui/SegmentedControl.hpp"
 #include "ui/SteppedSlider.hpp"
 #include "ui/SymbolButton.hpp"
@@ -15,6 +16,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
+#include <QPushButton>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <unicode/locid.h>
@@ -90,10 +92,11 @@ QString voiceHint(bool speechEnabled, const std::optional<QString>& selectedVoic
 QuickSettingsView::QuickSettingsView(SpeechService& speech, QWidget* parent)
     : QWidget(parent), speech_(speech),
       controls_(new SettingsControls(speech, SettingsControls::TransitionPicker::segments, this)),
-      swatches_(new ThemeSwatches(this)),
+      rhythmControls_(new RhythmControls(this)), swatches_(new ThemeSwatches(this)),
       close_(new SymbolButton("xmark.circle.fill", QPalette::PlaceholderText,
                               tr("Close settings (Esc)"), 20, this)),
-      transitionDescription_(noteLabel({}, this)), voiceHint_(noteLabel({}, this)) {
+      transitionDescription_(noteLabel({}, this)), voiceHint_(noteLabel({}, this)),
+      allSettings_(new QPushButton(tr("All Settings…"), this)) {
     decorateCard(*this, 420, 460);
 
     const CardBody body = layOutCard(*this, "slider.horizontal.3", tr("Settings"), close_);
@@ -104,6 +107,14 @@ QuickSettingsView::QuickSettingsView(SpeechService& speech, QWidget* parent)
              c.theme, c.transitionSegments, c.pivot, c.textSize, c.textSizeValue, c.speed,
              c.speedValue, c.speedMinimum, c.speedMaximum, c.chunk, c.speech, c.voice}) {
         each->setParent(content);
+    }
+    const RhythmControls& r = *rhythmControls_;
+    const std::initializer_list<QWidget*> rhythmParts{
+        r.font, r.rhythm, r.split, r.splitLength, r.blankBeat, r.blankBeatPercent};
+    for (QWidget* each : rhythmParts) {
+        each->setParent(content);
+        each->setFocusPolicy(Qt::TabFocus);
+        WheelGuard::install(*each);
     }
     swatches_->setParent(content);
     // Chosen with Tab only, so that a click leaves the reader's keys with the reader.
@@ -126,6 +137,10 @@ QuickSettingsView::QuickSettingsView(SpeechService& speech, QWidget* parent)
     sizeRow->addWidget(c.textSize, 1);
     sizeRow->addWidget(c.textSizeValue);
     appearance->addLayout(sizeRow);
+    auto* fontRow = new QHBoxLayout;
+    fontRow->addWidget(new QLabel(tr("Reading font"), content));
+    fontRow->addWidget(r.font, 1);
+    appearance->addLayout(fontRow);
 
     QVBoxLayout* focus = addSection(*column, tr("Focus mode"), content);
     focus->addWidget(c.transitionSegments);
@@ -146,6 +161,14 @@ QuickSettingsView::QuickSettingsView(SpeechService& speech, QWidget* parent)
     sliderRow->addWidget(c.speedMaximum);
     speed->addLayout(sliderRow);
     speed->addWidget(c.chunk);
+    speed->addWidget(r.rhythm);
+    for (const auto& [toggle, amount] :
+         {std::pair{r.split, r.splitLength}, std::pair{r.blankBeat, r.blankBeatPercent}}) {
+        auto* row = new QHBoxLayout;
+        row->addWidget(toggle);
+        row->addWidget(amount, 1);
+        speed->addLayout(row);
+    }
 
     QVBoxLayout* voice = addSection(*column, tr("Voice"), content);
     c.speech->setText(tr("Text-to-speech"));
@@ -155,15 +178,22 @@ QuickSettingsView::QuickSettingsView(SpeechService& speech, QWidget* parent)
     voiceRow->addWidget(c.voice, 1);
     voice->addLayout(voiceRow);
     voice->addWidget(voiceHint_);
+    // On a desktop without a tray this is the only way on to the shortcut and the rest.
+    allSettings_->setParent(content);
+    allSettings_->setFocusPolicy(Qt::TabFocus);
+    column->addWidget(allSettings_, 0, Qt::AlignLeft);
     column->addStretch();
 
     connect(controls_, &SettingsControls::settingsEdited, this, &QuickSettingsView::settingsEdited);
+    connect(rhythmControls_, &RhythmControls::settingsEdited, this,
+            &QuickSettingsView::settingsEdited);
     connect(controls_, &SettingsControls::speechEnabledEdited, this,
             &QuickSettingsView::speechEnabledEdited);
     connect(swatches_, &ThemeSwatches::themeChosen, this, [this](ReadingTheme theme) {
         emit settingsEdited([theme](ReadingSettings& s) { s.theme = theme; });
     });
     connect(close_, &QToolButton::clicked, this, &QuickSettingsView::closeRequested);
+    connect(allSettings_, &QPushButton::clicked, this, &QuickSettingsView::allSettingsRequested);
     connect(&speech_, &SpeechService::selectedVoiceIDChanged, this,
             &QuickSettingsView::updateVoiceHint);
     connect(&speech_, &SpeechService::detectedLanguageChanged, this,
@@ -173,6 +203,7 @@ QuickSettingsView::QuickSettingsView(SpeechService& speech, QWidget* parent)
 
 void QuickSettingsView::showSettings(const ReadingSettings& settings) {
     controls_->showSettings(settings);
+    rhythmControls_->showSettings(settings);
     swatches_->showTheme(settings.theme);
     transitionDescription_->setText(description(settings.transition));
 }
@@ -191,10 +222,13 @@ std::vector<QWidget*> QuickSettingsView::tabChain() const {
         chain.push_back(swatches_->swatch(theme));
     }
     chain.push_back(c.textSize);
+    chain.push_back(rhythmControls_->font);
     for (std::size_t i = 0; i < allWordTransitions.size(); ++i) {
         chain.push_back(&c.transitionSegments->segment(static_cast<int>(i)));
     }
-    chain.insert(chain.end(), {c.pivot, c.speed, c.chunk, c.speech, c.voice});
+    const RhythmControls& r = *rhythmControls_;
+    chain.insert(chain.end(), {c.pivot, c.speed, c.chunk, r.rhythm, r.split, r.splitLength,
+                               r.blankBeat, r.blankBeatPercent, c.speech, c.voice, allSettings_});
     return chain;
 }
 

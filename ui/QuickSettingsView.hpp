@@ -7,9 +7,11 @@
 #include <optional>
 
 class QLabel;
+class QPushButton;
 
 namespace velora {
 
+class RhythmControls;
 class SpeechService;
 class ThemeSwatches;
 
@@ -25,6 +27,7 @@ public:
     void showSpeechEnabled(bool enabled);
 
     SettingsControls& controls() { return *controls_; }
+    RhythmControls& rhythmControls() { return *rhythmControls_; }
     ThemeSwatches& swatches() { return *swatches_; }
     QToolButton& closeButton() { return *close_; }
     QString transitionDescription() const;
@@ -36,6 +39,8 @@ signals:
     void settingsEdited(const velora::SettingsEdit& edit);
     void speechEnabledEdited(bool enabled);
     void closeRequested();
+    // The full settings window, where the shortcut and the rest live.
+    void allSettingsRequested();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -45,10 +50,12 @@ private:
 
     SpeechService& speech_;
     SettingsControls* controls_;
+    RhythmControls* rhythmControls_;
     ThemeSwatches* swatches_;
     SymbolButton* close_;
     QLabel* transitionDescription_;
     QLabel* voiceHint_;
+    QPushButton* allSettings_;
     bool speechEnabled_ = false;
 };
 

@@ -8,6 +8,15 @@ namespace velora::ReaderFonts {
 
 namespace {
 
+QString readingFamily;
+
+QStringList withReadingFamily(QStringList families) {
+    if (!readingFamily.isEmpty()) {
+        families.prepend(readingFamily);
+    }
+    return families;
+}
+
 // Sizes are logical pixels; below one pixel a font has no glyphs to draw.
 int pixels(qreal size) {
     return std::max(1, static_cast<int>(std::lround(size)));
@@ -51,8 +60,16 @@ QStringList monospace() {
 
 } // namespace
 
+bool setReadingFamily(const QString& family) {
+    if (family == readingFamily) {
+        return false;
+    }
+    readingFamily = family;
+    return true;
+}
+
 QFont focusWord(qreal size) {
-    return font(monospace(), QFont::Monospace, QFont::DemiBold, size);
+    return font(withReadingFamily(monospace()), QFont::Monospace, QFont::DemiBold, size);
 }
 
 QFont placeholder(qreal size) {
@@ -60,8 +77,9 @@ QFont placeholder(qreal size) {
 }
 
 QFont page(qreal size, bool bold) {
-    return font(QStringList{QStringLiteral("Noto Serif"), QStringLiteral("DejaVu Serif")} +
-                    serifFallbacks,
+    return font(withReadingFamily(
+                    QStringList{QStringLiteral("Noto Serif"), QStringLiteral("DejaVu Serif")} +
+                    serifFallbacks),
                 QFont::Serif, bold ? QFont::Bold : QFont::Normal, size);
 }
 

@@ -5,6 +5,10 @@
 
 namespace velora::ReaderFonts {
 
+// The family the user chose for reading, ahead of the built-in ones in the word and page fonts;
+// empty for those alone. Answers whether it changed.
+bool setReadingFamily(const QString& family);
+
 // Semibold with letters of equal advance, so the pivot letter keeps its width from word to word.
 QFont focusWord(qreal size);
 // The "Ready" placeholder of the focus view.

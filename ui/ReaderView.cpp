@@ -16,6 +16,7 @@
 #include "ui/LibraryView.hpp"
 #include "ui/QuickSettingsView.hpp"
 #include "ui/ReaderBindings.hpp"
+#include "ui/ReaderFonts.hpp"
 #include "ui/SentenceStrip.hpp"
 #include "ui/SymbolButton.hpp"
 #include "ui/SymbolLabel.hpp"
@@ -219,6 +220,8 @@ ReaderView::ReaderView(ReaderViewModel& vm, SpeechService& speech, LibraryStore&
     applyTheme();
     showFullScreen();
     showEngine();
+    // The view may be built after a message was posted.
+    showStatus();
 }
 
 ReaderView::~ReaderView() = default;
@@ -265,6 +268,10 @@ void ReaderView::buildOverlays() {
     settingsOverlay_->hide();
     connect(quickSettings_, &QuickSettingsView::closeRequested, this,
             [this] { setSettingsShown(false); });
+    connect(quickSettings_, &QuickSettingsView::allSettingsRequested, this, [this] {
+        setSettingsShown(false);
+        emit settingsWindowRequested();
+    });
 
     keysCard_ = new KeysCard(*keys_);
     keysOverlay_ = new Backdrop(
@@ -611,6 +618,9 @@ void ReaderView::applyTheme() {
     const ReadingSettings& settings = vm_.settings();
     palette_ = velora::palette(settings.theme, QApplication::palette());
     setPalette(readerPalette(palette_, QApplication::palette()));
+    if (ReaderFonts::setReadingFamily(QString::fromStdString(settings.readingFont))) {
+        flow_->refreshFonts();
+    }
     focus_->setThemePalette(palette_);
     focus_->setSettings(settings);
     focus_->setFontSize(focusFontSize());
@@ -628,7 +638,11 @@ void ReaderView::showEngine() {
         return;
     }
     if (vm_.mode() == ReadingMode::focus) {
-        focus_->setChunk(engine.currentChunk());
+        if (vm_.showsBlankBeat()) {
+            focus_->setBlank(true);
+        } else {
+            focus_->setChunk(vm_.shownChunk());
+        }
         focus_->showContext(vm_.isPlaying() ? std::span<const Word>() : engine.sentence(),
                             engine.index());
         area_->setCurrentWidget(focus_);
@@ -642,7 +656,8 @@ void ReaderView::showEngine() {
     }
     const auto [first, last] = vm_.currentRange();
     flow_->setMode(vm_.mode());
-    flow_->setActiveRange(static_cast<std::size_t>(first), static_cast<std::size_t>(last));
+    flow_->setActiveRange(static_cast<std::size_t>(first),
+                          static_cast<std::size_t>(vm_.showsBlankBeat() ? first : last));
     area_->setCurrentWidget(flow_);
 }
 

@@ -3,6 +3,7 @@
 #include "app/NotificationCenter.hpp"
 #include "app/platform/DesktopShortcutSettings.hpp"
 #include "ui/ChunkStepper.hpp"
+#include "ui/RhythmControls.hpp"
 #include "ui/ShortcutRecorder.hpp"
 #include "ui/StartAtLoginSwitch.hpp"
 #include "ui/SteppedSlider.hpp"
@@ -76,7 +77,7 @@ SettingsView::SettingsView(SpeechService& speech, PreferencesStore& preferences,
     : QWidget(parent), preferences_(preferences), notifications_(notifications),
       hotKey_(HotKeyConfig::load(preferences)),
       controls_(new SettingsControls(speech, SettingsControls::TransitionPicker::menu, this)),
-      tabs_(new QTabWidget(this)) {
+      rhythmControls_(new RhythmControls(this)), tabs_(new QTabWidget(this)) {
     resize(480, 380);
     setMinimumSize(400, 300);
     setWindowTitle(tr("VeloraMac Settings"));
@@ -99,12 +100,14 @@ SettingsView::SettingsView(SpeechService& speech, PreferencesStore& preferences,
     }
 
     connect(controls_, &SettingsControls::settingsEdited, this, &SettingsView::settingsEdited);
+    connect(rhythmControls_, &RhythmControls::settingsEdited, this, &SettingsView::settingsEdited);
     connect(controls_, &SettingsControls::speechEnabledEdited, this,
             &SettingsView::speechEnabledEdited);
 }
 
 void SettingsView::showSettings(const ReadingSettings& settings) {
     controls_->showSettings(settings);
+    rhythmControls_->showSettings(settings);
     for (std::size_t i = 0; i < pauses_.size(); ++i) {
         pauses_[i].slider->showValue(settings.*pauseFields[i]);
         pauses_[i].value->setText(multiplierText(pauses_[i].slider->currentValue()));
@@ -149,6 +152,8 @@ QWidget* SettingsView::readingTab() {
     size->addWidget(c.textSize, 1);
     size->addWidget(c.textSizeValue);
     form(appearance)->addRow(tr("Text size"), size);
+    RhythmControls& r = *rhythmControls_;
+    form(appearance)->addRow(tr("Reading font"), r.font);
 
     QGroupBox* speed = group(tr("Speed"), nullptr);
     form(speed)->addRow(tr("Default speed"), c.speedValue);
@@ -174,6 +179,9 @@ QWidget* SettingsView::readingTab() {
         row->addWidget(pauses_[i].value);
         form(rhythm)->addRow(rows[i].first, row);
     }
+    form(rhythm)->addRow(r.rhythm);
+    form(rhythm)->addRow(r.split, r.splitLength);
+    form(rhythm)->addRow(r.blankBeat, r.blankBeatPercent);
     return page({appearance, speed, rhythm});
 }
 

@@ -17,6 +17,7 @@ namespace velora {
 
 class NotificationCenter;
 class PreferencesStore;
+class RhythmControls;
 class ShortcutRecorder;
 class SpeechService;
 class StartAtLogin;
@@ -45,6 +46,7 @@ public:
 
     QTabWidget& tabs() { return *tabs_; }
     SettingsControls& controls() { return *controls_; }
+    RhythmControls& rhythmControls() { return *rhythmControls_; }
     QComboBox& shortcutPicker() { return *shortcut_; }
     ShortcutRecorder& shortcutRecorder() { return *recorder_; }
     QString shortcutStatusText() const;
@@ -82,6 +84,7 @@ private:
     NotificationCenter& notifications_;
     HotKeyConfig hotKey_;
     SettingsControls* controls_;
+    RhythmControls* rhythmControls_;
     QTabWidget* tabs_;
     QComboBox* shortcut_ = nullptr;
     ShortcutRecorder* recorder_ = nullptr;

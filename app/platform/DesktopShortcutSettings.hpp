@@ -3,6 +3,7 @@
 #include <QLatin1String>
 #include <QString>
 #include <cstdint>
+#include <functional>
 #include <optional>
 
 namespace velora {
@@ -23,6 +24,9 @@ public:
     virtual bool add(std::uint32_t keyCode, std::uint32_t modifiers) = 0;
     // Removes this program's shortcut and nothing else.
     virtual void remove() = 0;
+    // `changed` runs on the main thread whenever the shortcut changes, also when the user edits
+    // or removes it in the desktop's own settings.
+    virtual void watch(std::function<void()> changed) = 0;
 };
 
 } // namespace velora

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/platform/ShortcutRoute.hpp"
+
 #include <QString>
 #include <cstdint>
 #include <functional>
@@ -47,6 +49,12 @@ public:
     virtual void unregisterHotKey(Handle handle) = 0;
     // Runs on the main thread. Services that answer every registration at once never call it.
     virtual void installAnswerHandler(std::function<void(const Answer&)> answered);
+
+    // What a refusal with this status means on this route, for the log and the user.
+    virtual QString refusalReason(Status status) const;
+    // The route now in use, for a service that may move to another after start; none keeps the
+    // route chosen at start.
+    virtual std::optional<ShortcutRoute> currentRoute() const;
 };
 
 } // namespace velora

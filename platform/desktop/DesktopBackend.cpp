@@ -1,7 +1,10 @@
 #include "platform/desktop/DesktopBackend.hpp"
 
+#include "app/LogCategories.hpp"
+#include "platform/wayland/FallbackHotKeyService.hpp"
 #include "platform/wayland/GnomeCustomShortcut.hpp"
 #include "platform/wayland/KGlobalAccelHotKeyService.hpp"
+#include "platform/wayland/PortalBackends.hpp"
 #include "platform/wayland/PortalGlobalHotKeyService.hpp"
 #include "platform/wayland/WaylandSession.hpp"
 #include "platform/x11/X11AccessibilityTrust.hpp"
@@ -23,6 +26,9 @@ public:
     Registration registerHotKey(std::uint32_t, std::uint32_t) override {
         return {X11GlobalHotKeyService::noDisplayStatus, std::nullopt};
     }
+    QString refusalReason(Status) const override {
+        return QStringLiteral("this session lets no program register a global shortcut");
+    }
     void unregisterHotKey(Handle) override {}
 };
 
@@ -35,27 +41,74 @@ public:
     bool requestTrust() override { return false; }
 };
 
-bool isGnome() {
-    return qEnvironmentVariable("XDG_CURRENT_DESKTOP")
-        .split(QLatin1Char(':'))
-        .contains(QLatin1String("GNOME"), Qt::CaseInsensitive);
+QStringList sessionDesktops() {
+    return qEnvironmentVariable("XDG_CURRENT_DESKTOP").split(QLatin1Char(':'), Qt::SkipEmptyParts);
+}
+
+bool isDesktop(const QStringList& desktops, QLatin1String name) {
+    return desktops.contains(name, Qt::CaseInsensitive);
+}
+
+// The portal counts only where this desktop's own back end serves its global shortcuts: the
+// portal would otherwise hand them to another desktop's, which this session never listens to.
+bool portalServesDesktop(const QDBusConnection& bus, const QStringList& desktops) {
+    return bus.isConnected() && PortalBackends::installed().offerGlobalShortcuts(desktops) &&
+           PortalGlobalHotKeyService::isOffered(bus);
+}
+
+void chooseKdeShortcut(DesktopBackend& backend, const QDBusConnection& bus, bool portal) {
+    const bool kglobalaccel = bus.isConnected() && KGlobalAccelHotKeyService::isOffered(bus);
+    if (portal && kglobalaccel) {
+        backend.route = ShortcutRoute::portal;
+        backend.hotKeys = std::make_unique<FallbackHotKeyService>(
+            FallbackHotKeyService::Route{std::make_unique<PortalGlobalHotKeyService>(bus),
+                                         ShortcutRoute::portal},
+            FallbackHotKeyService::Route{std::make_unique<KGlobalAccelHotKeyService>(bus),
+                                         ShortcutRoute::kdeGlobalAccel});
+    } else if (portal) {
+        backend.route = ShortcutRoute::portal;
+        backend.hotKeys = std::make_unique<PortalGlobalHotKeyService>(bus);
+    } else if (kglobalaccel) {
+        backend.route = ShortcutRoute::kdeGlobalAccel;
+        backend.hotKeys = std::make_unique<KGlobalAccelHotKeyService>(bus);
+    }
 }
 
 void chooseWaylandShortcut(DesktopBackend& backend) {
     const QDBusConnection bus = QDBusConnection::sessionBus();
-    if (bus.isConnected() && PortalGlobalHotKeyService::isOffered(bus)) {
+    const QStringList desktops = sessionDesktops();
+    const bool portal = portalServesDesktop(bus, desktops);
+    // KDE's own service is started on demand; anywhere else it would answer for a desktop that
+    // never hears it.
+    if (isDesktop(desktops, QLatin1String("KDE"))) {
+        chooseKdeShortcut(backend, bus, portal);
+    } else if (portal) {
         backend.route = ShortcutRoute::portal;
         backend.hotKeys = std::make_unique<PortalGlobalHotKeyService>(bus);
-    } else if (bus.isConnected() && KGlobalAccelHotKeyService::isOffered(bus)) {
-        backend.route = ShortcutRoute::kdeGlobalAccel;
-        backend.hotKeys = std::make_unique<KGlobalAccelHotKeyService>(bus);
-    } else {
-        backend.hotKeys = std::make_unique<NoGlobalHotKeyService>();
-        if (isGnome() && GnomeCustomShortcut::isAvailable()) {
-            backend.route = ShortcutRoute::gnomeCustomShortcut;
-            backend.desktopShortcut = std::make_unique<GnomeCustomShortcut>();
-        }
+    } else if (isDesktop(desktops, QLatin1String("GNOME")) && GnomeCustomShortcut::isAvailable()) {
+        backend.route = ShortcutRoute::gnomeCustomShortcut;
+        backend.desktopShortcut = std::make_unique<GnomeCustomShortcut>();
     }
+    if (!backend.hotKeys) {
+        backend.hotKeys = std::make_unique<NoGlobalHotKeyService>();
+    }
+}
+
+const char* routeName(ShortcutRoute route) {
+    switch (route) {
+    case ShortcutRoute::keyGrab:
+        return "an X11 key grab";
+    case ShortcutRoute::portal:
+        return "the desktop portal's global shortcuts";
+    case ShortcutRoute::kdeGlobalAccel:
+        return "KDE's global shortcut service";
+    case ShortcutRoute::gnomeCustomShortcut:
+        return "a custom shortcut in GNOME's settings";
+    case ShortcutRoute::desktopSettings:
+        break;
+    }
+    return "none the program can take (bind veloramac --read-selection in the desktop's "
+           "settings)";
 }
 
 } // namespace
@@ -71,6 +124,7 @@ DesktopBackend DesktopBackend::forSession() {
         backend.hotKeys = std::make_unique<X11GlobalHotKeyService>();
         backend.keys = std::make_unique<X11KeyEventPoster>(*x11);
         backend.trust = std::make_unique<X11AccessibilityTrust>(*x11);
+        qCInfo(lcHotKey, "shortcut route: %s", routeName(backend.route));
         return backend;
     }
     if (backend.isWayland) {
@@ -80,6 +134,7 @@ DesktopBackend DesktopBackend::forSession() {
     }
     backend.keys = std::make_unique<NoKeyStrokes>();
     backend.trust = std::make_unique<NoKeyStrokes>();
+    qCInfo(lcHotKey, "shortcut route: %s", routeName(backend.route));
     return backend;
 }
 

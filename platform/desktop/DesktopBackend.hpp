@@ -11,8 +11,9 @@
 namespace velora {
 
 // The services that depend on the kind of session, chosen once at start-up. On X11: key grabs
-// and key strokes through XTest. On Wayland: the desktop portal, KDE's shortcut service or
-// GNOME's custom shortcuts, in that order, and no key strokes to other programs. Without either:
+// and key strokes through XTest. On Wayland, by the desktop: on KDE the portal, then KDE's own
+// shortcut service; on GNOME the portal where GNOME's back end serves it, else a custom shortcut
+// in GNOME's settings; elsewhere the portal. No key strokes to other programs. Without a route:
 // nothing registers, and the user binds the command in the desktop's settings.
 struct DesktopBackend {
     bool isWayland = false;

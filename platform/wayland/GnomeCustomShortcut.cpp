@@ -2,6 +2,8 @@
 
 #include "platform/wayland/ShortcutChord.hpp"
 
+#include <QCoreApplication>
+#include <QFileInfo>
 #include <memory>
 #include <vector>
 // GIO names a struct member after one of Qt's keywords.
@@ -51,6 +53,22 @@ QString stringOf(GSettings* settings, const char* key) {
     return text;
 }
 
+// A program of this name given the capture option, wherever it lies; a command line GNOME's
+// daemon could not parse is someone else's.
+bool runsThisProgram(const QString& commandLine) {
+    gint count = 0;
+    gchar** arguments = nullptr;
+    if (!g_shell_parse_argv(commandLine.toUtf8().constData(), &count, &arguments, nullptr)) {
+        return false;
+    }
+    const bool ours =
+        count == 2 && QLatin1String(arguments[1]) == GnomeCustomShortcut::option &&
+        (QFileInfo(QString::fromUtf8(arguments[0])).fileName() == QLatin1String("veloramac") ||
+         QString::fromUtf8(arguments[0]) == QCoreApplication::applicationFilePath());
+    g_strfreev(arguments);
+    return ours;
+}
+
 void setEntries(const QStringList& entries) {
     std::vector<QByteArray> bytes;
     std::vector<const gchar*> strings;
@@ -65,6 +83,59 @@ void setEntries(const QStringList& entries) {
 }
 
 } // namespace
+
+// Both objects live as long as the watch: GSettings reports changes only while they do.
+struct GnomeCustomShortcut::Watch {
+    std::function<void()> changed;
+    Settings list;
+    Settings entry;
+    QString entryPath;
+
+    static void onChange(GSettings*, gchar*, gpointer self) {
+        auto* watch = static_cast<Watch*>(self);
+        watch->follow();
+        watch->changed();
+    }
+
+    // The entry to watch moves when this program's entry is added, removed or renamed.
+    void follow() {
+        const QString path = ownEntry(entries()).value_or(QString());
+        if (path == entryPath && (entry || path.isEmpty())) {
+            return;
+        }
+        entryPath = path;
+        entry = path.isEmpty() ? Settings() : velora::entry(path);
+        if (entry) {
+            g_signal_connect(entry.get(), "changed", G_CALLBACK(&Watch::onChange), this);
+        }
+    }
+};
+
+GnomeCustomShortcut::GnomeCustomShortcut() {
+    const auto path = ownEntry(entries());
+    if (path && stringOf(entry(*path).get(), "command") != command()) {
+        g_settings_set_string(entry(*path).get(), "command", command().toUtf8().constData());
+        g_settings_sync();
+    }
+}
+
+GnomeCustomShortcut::~GnomeCustomShortcut() = default;
+
+QString GnomeCustomShortcut::command() {
+    gchar* quoted = g_shell_quote(QCoreApplication::applicationFilePath().toUtf8().constData());
+    const QString program = QString::fromUtf8(quoted);
+    g_free(quoted);
+    return program + QLatin1Char(' ') + option;
+}
+
+void GnomeCustomShortcut::watch(std::function<void()> changed) {
+    watch_ = std::make_unique<Watch>();
+    watch_->changed = std::move(changed);
+    watch_->list = list();
+    g_signal_connect(watch_->list.get(), "changed::custom-keybindings",
+                     G_CALLBACK(&Watch::onChange), watch_.get());
+    watch_->follow();
+}
 
 bool GnomeCustomShortcut::isAvailable() {
     return hasSchema(listSchema) && hasSchema(entrySchema);
@@ -86,7 +157,7 @@ std::optional<QString> GnomeCustomShortcut::ownEntry(const QStringList& entries)
         if (!path.startsWith(QLatin1Char('/')) || !path.endsWith(QLatin1Char('/'))) {
             continue;
         }
-        if (stringOf(entry(path).get(), "command") == command) {
+        if (runsThisProgram(stringOf(entry(path).get(), "command"))) {
             return path;
         }
     }
@@ -122,7 +193,7 @@ bool GnomeCustomShortcut::add(std::uint32_t keyCode, std::uint32_t modifiers) {
     }
     const Settings settings = entry(*path);
     g_settings_set_string(settings.get(), "name", "VeloraMac: read the selection");
-    g_settings_set_string(settings.get(), "command", command.data());
+    g_settings_set_string(settings.get(), "command", command().toUtf8().constData());
     g_settings_set_string(settings.get(), "binding", accelerator->toUtf8().constData());
     if (!paths.contains(*path)) {
         paths.append(*path);

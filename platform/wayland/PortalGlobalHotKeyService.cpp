@@ -128,17 +128,22 @@ void PortalGlobalHotKeyService::installAnswerHandler(std::function<void(const An
 
 GlobalHotKeyService::Registration
 PortalGlobalHotKeyService::registerHotKey(std::uint32_t keyCode, std::uint32_t modifiers) {
-    QVariantMap shortcut{{QStringLiteral("description"),
-                          QCoreApplication::translate("GlobalShortcut", "Read the selected text")}};
+    QVariantMap properties{
+        {QStringLiteral("description"),
+         QCoreApplication::translate("GlobalShortcut", "Read the selected text")}};
     if (const auto trigger = ShortcutChord{keyCode, modifiers}.portalTrigger()) {
-        shortcut.insert(QStringLiteral("preferred_trigger"), *trigger);
+        properties.insert(QStringLiteral("preferred_trigger"), *trigger);
     }
+    const PortalShortcuts shortcuts{{QString(shortcutId), properties}};
     const Handle handle = next_++;
     sessions_.emplace(handle, QString());
-    const QString sessionToken = QStringLiteral("veloramac_session%1").arg(handle);
+    // Some portals take the shortcuts only from the session's options and ignore the list given
+    // to BindShortcuts, so both carry it.
     request(QStringLiteral("CreateSession"), {},
-            {{QStringLiteral("session_handle_token"), sessionToken}},
-            [this, handle, shortcut](Status response, const QVariantMap& results) {
+            {{QStringLiteral("session_handle_token"),
+              QStringLiteral("veloramac_session%1").arg(handle)},
+             {QStringLiteral("shortcuts"), QVariant::fromValue(shortcuts)}},
+            [this, handle, shortcuts](Status response, const QVariantMap& results) {
                 const QString session = textOf(results.value(QStringLiteral("session_handle")));
                 const auto registration = sessions_.find(handle);
                 if (registration == sessions_.end()) {
@@ -154,14 +159,43 @@ PortalGlobalHotKeyService::registerHotKey(std::uint32_t keyCode, std::uint32_t m
                     return;
                 }
                 registration->second = session;
-                bind(handle, session, shortcut);
+                if (const auto trigger = boundTrigger(results)) {
+                    answer({handle, 0, *trigger});
+                    return;
+                }
+                list(handle, session, shortcuts);
             });
     return {awaitingAnswer, handle};
 }
 
+std::optional<QString> PortalGlobalHotKeyService::boundTrigger(const QVariantMap& results) {
+    const auto shortcut = ourShortcut(shortcutsOf(results.value(QStringLiteral("shortcuts"))));
+    const QString trigger =
+        shortcut ? shortcut->properties.value(QStringLiteral("trigger_description")).toString()
+                 : QString();
+    return trigger.isEmpty() ? std::nullopt : std::optional(trigger);
+}
+
+void PortalGlobalHotKeyService::list(Handle handle, const QString& session,
+                                     const PortalShortcuts& shortcuts) {
+    // A shortcut the desktop keeps from an earlier run needs no BindShortcuts, which on some
+    // desktops opens their settings at every start.
+    request(QStringLiteral("ListShortcuts"), {QVariant::fromValue(QDBusObjectPath(session))}, {},
+            [this, handle, session, shortcuts](Status response, const QVariantMap& results) {
+                if (!sessions_.contains(handle)) {
+                    return;
+                }
+                const auto trigger = response == 0 ? boundTrigger(results) : std::nullopt;
+                if (trigger) {
+                    answer({handle, 0, *trigger});
+                    return;
+                }
+                bind(handle, session, shortcuts);
+            });
+}
+
 void PortalGlobalHotKeyService::bind(Handle handle, const QString& session,
-                                     const QVariantMap& shortcut) {
-    const PortalShortcuts shortcuts{{QString(shortcutId), shortcut}};
+                                     const PortalShortcuts& shortcuts) {
     request(
         QStringLiteral("BindShortcuts"),
         {QVariant::fromValue(QDBusObjectPath(session)), QVariant::fromValue(shortcuts), QString()},
@@ -170,6 +204,7 @@ void PortalGlobalHotKeyService::bind(Handle handle, const QString& session,
             if (registration == sessions_.end()) {
                 return;
             }
+            // An empty list means the desktop bound nothing, not that the chord is taken.
             const auto bound =
                 response == 0 ? ourShortcut(shortcutsOf(results.value(QStringLiteral("shortcuts"))))
                               : std::nullopt;
@@ -182,6 +217,19 @@ void PortalGlobalHotKeyService::bind(Handle handle, const QString& session,
             answer({handle, 0,
                     bound->properties.value(QStringLiteral("trigger_description")).toString()});
         });
+}
+
+QString PortalGlobalHotKeyService::refusalReason(Status status) const {
+    switch (status) {
+    case userCancelledStatus:
+        return QStringLiteral("the shortcut was declined in the desktop's dialog");
+    case unreachableStatus:
+        return QStringLiteral("the desktop portal did not answer");
+    case notBoundStatus:
+        return QStringLiteral("the desktop did not bind the shortcut");
+    default:
+        return QStringLiteral("the desktop portal ended the request (response %1)").arg(status);
+    }
 }
 
 void PortalGlobalHotKeyService::request(const QString& method, QVariantList arguments,

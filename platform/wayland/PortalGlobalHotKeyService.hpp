@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/platform/GlobalHotKeyService.hpp"
+#include "platform/wayland/PortalShortcut.hpp"
 
 #include <QDBusConnection>
 #include <QLatin1String>
@@ -28,6 +29,8 @@ public:
     static constexpr Status unreachableStatus = -3;
     // The portal answered, but without binding the shortcut (the user left it out).
     static constexpr Status notBoundStatus = -4;
+    // The Request's response code when the user dismissed the portal's dialog.
+    static constexpr Status userCancelledStatus = 1;
 
     explicit PortalGlobalHotKeyService(QDBusConnection bus, QObject* parent = nullptr);
     ~PortalGlobalHotKeyService() override;
@@ -44,6 +47,7 @@ public:
     Registration registerHotKey(std::uint32_t keyCode, std::uint32_t modifiers) override;
     void unregisterHotKey(Handle handle) override;
     void installAnswerHandler(std::function<void(const Answer&)> answered) override;
+    QString refusalReason(Status status) const override;
 
 private slots:
     void activated(const QDBusObjectPath& session, const QString& id, qulonglong timestamp,
@@ -58,7 +62,11 @@ private:
     // `options` is the call's last argument; its handle token is added here.
     void request(const QString& method, QVariantList arguments, QVariantMap options,
                  Answered answered);
-    void bind(Handle handle, const QString& session, const QVariantMap& shortcut);
+    // The trigger the desktop bound to the shortcut, by the list in a Response; none where the
+    // list leaves it out or names no trigger.
+    static std::optional<QString> boundTrigger(const QVariantMap& results);
+    void list(Handle handle, const QString& session, const PortalShortcuts& shortcuts);
+    void bind(Handle handle, const QString& session, const PortalShortcuts& shortcuts);
     void answer(const Answer& answer);
     void closeSession(const QString& session);
     std::optional<Handle> handleOf(const QString& session) const;

@@ -165,4 +165,14 @@ bool X11GlobalHotKeyService::nativeEventFilter(const QByteArray& eventType, void
     return false;
 }
 
+QString X11GlobalHotKeyService::refusalReason(Status status) const {
+    if (status == noDisplayStatus) {
+        return QStringLiteral("the program does not run on an X11 display");
+    }
+    if (status == unknownKeyStatus) {
+        return QStringLiteral("no key of this keyboard makes the chord (X error %1)").arg(status);
+    }
+    return QStringLiteral("another program holds the chord (X error %1)").arg(status);
+}
+
 } // namespace velora

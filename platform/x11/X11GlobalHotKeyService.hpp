@@ -31,6 +31,7 @@ public:
     void installHandler(std::function<void()> pressed) override;
     Registration registerHotKey(std::uint32_t keyCode, std::uint32_t modifiers) override;
     void unregisterHotKey(Handle handle) override;
+    QString refusalReason(Status status) const override;
 
     bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr* result) override;
 

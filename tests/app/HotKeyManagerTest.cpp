@@ -50,8 +50,11 @@ TEST_F(HotKeyManagerTest, RefusalLogsTheStatusAndLeavesNothingToRelease) {
     EXPECT_FALSE(manager.registerKeyCode(49, 768));
     EXPECT_FALSE(manager.isRegistered());
 
-    EXPECT_THAT(log.lines, ElementsAre("VeloraMac: RegisterEventHotKey failed with status -9878",
-                                       "VeloraMac: RegisterEventHotKey failed with status 10"));
+    EXPECT_THAT(log.lines,
+                ElementsAre("VeloraMac: shortcut not registered: the desktop declined the "
+                            "shortcut (status -9878)",
+                            "VeloraMac: shortcut not registered: the desktop declined the "
+                            "shortcut (status 10)"));
     EXPECT_THAT(service.calls, ElementsAre("install", "register 49-4096", "register 49-768"));
 }
 
@@ -90,13 +93,15 @@ TEST_P(HotKeyManagerLaterAnswerTest, HeldOnlyOnceTheDesktopGrantsIt) {
 
 INSTANTIATE_TEST_SUITE_P(
     Answers, HotKeyManagerLaterAnswerTest,
-    ::testing::Values(LaterAnswerCase{"granted", 0, true, QStringLiteral("Ctrl+Alt+R"), {}},
-                      LaterAnswerCase{
-                          "refused",
-                          2,
-                          false,
-                          std::nullopt,
-                          {QStringLiteral("VeloraMac: RegisterEventHotKey failed with status 2")}}),
+    ::testing::Values(
+        LaterAnswerCase{"granted", 0, true, QStringLiteral("Ctrl+Alt+R"), {}},
+        LaterAnswerCase{
+            "refused",
+            2,
+            false,
+            std::nullopt,
+            {QStringLiteral("VeloraMac: shortcut not registered: the desktop declined the "
+                            "shortcut (status 2)")}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(HotKeyManagerTest, AnswerToAReplacedRegistrationIsIgnored) {

@@ -905,3 +905,95 @@ TEST_F(ReaderViewModelTest, RecognitionShowsItsPageAndCancellingKeepsTheText) {
 
 } // namespace
 } // namespace velora
+
+namespace velora {
+namespace {
+
+class ReaderFramesTest : public ReaderViewModelTest {
+protected:
+    // What the views were asked to show at each change, and when.
+    struct Shown {
+        double at;
+        std::string text;
+    };
+
+    ReaderViewModel& splitting(const std::string& text) {
+        ReadingSettings settings;
+        settings.wpm = 600;
+        settings.splitLongWords = true;
+        settings.splitLength = 10;
+        settings.blankBeat = true;
+        settings.blankBeatPercent = 20;
+        ReadingPreferences::storeSettings(preferences_, settings);
+        auto& reader = controller();
+        loaded(reader, text);
+        QObject::connect(&reader, &ReaderViewModel::engineChanged, [this, &reader] {
+            std::string words = reader.showsBlankBeat() ? "_" : "";
+            for (const Word& word : reader.shownChunk()) {
+                words += word.text;
+            }
+            if (shown_.empty() || shown_.back().text != words) {
+                shown_.push_back({scheduler_.now(), words});
+            }
+        });
+        return reader;
+    }
+
+    std::vector<Shown> shown_;
+};
+
+// A long word shows in pieces and every word ends on a blank beat, inside the time the word has
+// without them: the index, the library and the speed stay where they were.
+TEST_F(ReaderFramesTest, PiecesAndBlankBeatsShareEachWordsTime) {
+    auto& reader = splitting("go incomprehensible now");
+    const double start = scheduler_.now();
+    reader.play();
+    scheduler_.advance(Seconds{10});
+    std::vector<std::string> texts;
+    for (const Shown& each : shown_) {
+        texts.push_back(each.text);
+    }
+    // Without patterns set, the length rule breaks the word; the end shows nothing.
+    EXPECT_THAT(texts, ElementsAreArray({"go", "_", "incompreh-", "ensible", "_", "now", "_", ""}));
+    // 0.1 s for "go", 0.13 s for the long word, the last word's 0.1 s stretched by its
+    // paragraph end: the pieces and blanks never move where a word begins.
+    EXPECT_NEAR(shown_[1].at - start, 0.08, 1e-9);
+    EXPECT_NEAR(shown_[2].at - start, 0.1, 1e-9);
+    EXPECT_NEAR(shown_[5].at - start, 0.23, 1e-9);
+    EXPECT_EQ(reader.engine().index(), 3);
+    EXPECT_FALSE(reader.isPlaying());
+    EXPECT_EQ(library().stats().totalWordsRead, 3);
+    EXPECT_TRUE(reader.shownChunk().empty());
+}
+
+TEST_F(ReaderFramesTest, PausingOrSpeakingOnAPieceShowsTheWholeWord) {
+    auto& reader = splitting("incomprehensible words");
+    reader.play();
+    ASSERT_EQ(reader.shownChunk().size(), 1U);
+    EXPECT_EQ(reader.shownChunk().front().text, "incompreh-");
+    reader.pause();
+    ASSERT_EQ(reader.shownChunk().size(), 1U);
+    EXPECT_EQ(reader.shownChunk().front().text, "incomprehensible");
+    EXPECT_FALSE(reader.showsBlankBeat());
+
+    // Speech taking over mid-word shows the word it says.
+    reader.play();
+    ASSERT_EQ(reader.shownChunk().front().text, "incompreh-");
+    reader.setSpeechEnabled(true);
+    EXPECT_EQ(reader.shownChunk().front().text, "incomprehensible");
+}
+
+// Pieces are for the eyes: speech still hears each word once, whole.
+TEST_F(ReaderFramesTest, SpeechSaysASplitWordOnceAndWhole) {
+    auto& reader = splitting("go incomprehensible now");
+    reader.setSpeechEnabled(true);
+    reader.play();
+    ASSERT_EQ(speechLog_.spoken.size(), 1u);
+    const std::string said = speechLog_.spoken.back().second.text.toStdString();
+    EXPECT_NE(said.find("incomprehensible"), std::string::npos) << said;
+    EXPECT_EQ(said.find('-'), std::string::npos) << said;
+    EXPECT_EQ(said.find("incomprehensible"), said.rfind("incomprehensible"));
+}
+
+} // namespace
+} // namespace velora

@@ -11,10 +11,33 @@ namespace {
 TEST(ReadingSettings, DefaultsAreAnEmptyObject) {
     EXPECT_EQ(ReadingSettings::decode("{}"), ReadingSettings{});
     EXPECT_EQ(ReadingSettings{}.encode(),
-              R"({"fontScale":1.0,"highlightPivot":true,"longWordMultiplier":1.3,)"
-              R"("longWordThreshold":9,"majorPauseMultiplier":1.5,"minorPauseMultiplier":1.5,)"
-              R"("paragraphPauseMultiplier":2.0,"resumeAtSentenceStart":true,"speedRamp":false,)"
-              R"("theme":"system","transition":"soft","wordsPerChunk":1,"wpm":300})");
+              R"({"blankBeat":false,"blankBeatPercent":20,"fontScale":1.0,"highlightPivot":true,)"
+              R"("longWordMultiplier":1.3,"longWordThreshold":9,"majorPauseMultiplier":1.5,)"
+              R"("minorPauseMultiplier":1.5,"naturalRhythm":false,"paragraphPauseMultiplier":2.0,)"
+              R"("readingFont":"","resumeAtSentenceStart":true,"speedRamp":false,)"
+              R"("splitLength":12,"splitLongWords":false,"theme":"system","transition":"soft",)"
+              R"("wordsPerChunk":1,"wpm":300})");
+}
+
+// A file written before the rhythm settings existed reads with them off, and the ones written
+// now come back as they were.
+TEST(ReadingSettings, RhythmSettingsAreOffInOlderFilesAndRoundTrip) {
+    const auto older = ReadingSettings::decode(R"({"wpm":420,"speedRamp":true})");
+    ASSERT_TRUE(older);
+    EXPECT_FALSE(older->naturalRhythm);
+    EXPECT_FALSE(older->splitLongWords);
+    EXPECT_EQ(older->blankShare(), 0.0);
+    EXPECT_EQ(older->readingFont, "");
+    const ReadingSettings chosen{.naturalRhythm = true,
+                                 .splitLongWords = true,
+                                 .splitLength = 99,
+                                 .blankBeat = true,
+                                 .blankBeatPercent = 5,
+                                 .readingFont = "OpenDyslexic"};
+    EXPECT_EQ(ReadingSettings::decode(chosen.encode()), chosen);
+    EXPECT_EQ(chosen.clampedSplitLength(), ReadingSettings::maxSplitLength);
+    EXPECT_DOUBLE_EQ(chosen.blankShare(), 0.1);
+    EXPECT_FALSE(ReadingSettings::decode(R"({"readingFont":7})"));
 }
 
 TEST(ReadingSettings, RoundTripsAwkwardValuesExactly) {

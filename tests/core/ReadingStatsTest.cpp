@@ -49,5 +49,40 @@ TEST(ReadingStats, JsonRoundTripsAndRequiresEveryKey) {
     EXPECT_FALSE(ReadingStats::fromJson(fractional));
 }
 
+// Days are recorded from now on; a library written before keeps reading, and a damaged day is
+// dropped rather than the statistics it sits in.
+TEST(ReadingStats, DaysAddUpRoundTripAndShowGapsAsEmpty) {
+    ReadingStats stats;
+    stats.add(300, 60.0, 9000);
+    stats.add(200, 60.0, 9000);
+    stats.add(100, 30.0, 9002);
+    stats.add(0, 0.0, 9003);
+    stats.add(50, 10.0);
+    EXPECT_EQ(stats.totalWordsRead, 650);
+    ASSERT_EQ(stats.days.size(), 2U);
+    EXPECT_EQ(stats.days[0], (DayReading{9000, 500, 120.0}));
+    EXPECT_EQ(stats.days[0].averageWPM(), 250);
+
+    const std::vector<DayReading> last = stats.lastDays(9003, 4);
+    ASSERT_EQ(last.size(), 4U);
+    EXPECT_EQ(last[0].words, 500);
+    EXPECT_EQ(last[1], (DayReading{9001, 0, 0.0}));
+    EXPECT_EQ(last[2].words, 100);
+    EXPECT_EQ(last[3].words, 0);
+
+    EXPECT_EQ(ReadingStats::fromJson(nlohmann::json::parse(stats.toJson().dump())), stats);
+    auto damaged = stats.toJson();
+    damaged["days"][0]["words"] = "many";
+    const auto read = ReadingStats::fromJson(damaged);
+    ASSERT_TRUE(read);
+    EXPECT_EQ(read->days, std::vector<DayReading>{stats.days[1]});
+    auto older = stats.toJson();
+    older.erase("days");
+    EXPECT_TRUE(ReadingStats::fromJson(older)->days.empty());
+
+    stats.add(1, 1.0, 9002 + ReadingStats::keptDays + 1);
+    EXPECT_EQ(stats.days.size(), 1U);
+}
+
 } // namespace
 } // namespace velora

@@ -1,5 +1,6 @@
 #include "app/HotKeyConfig.hpp"
 #include "app/NotificationCenter.hpp"
+#include "app/platform/DesktopShortcutSettings.hpp"
 #include "fakes/FakePasteboard.hpp"
 #include "fakes/FixedAccessibilityTrust.hpp"
 #include "fakes/InMemoryPreferencesStore.hpp"
@@ -94,6 +95,10 @@ namespace {
 
 constexpr int patienceMs = 10000;
 
+QString readSelectionTitle(const TrayController& tray) {
+    return tray.menu()->actions().front()->text();
+}
+
 class ShortcutOnDesktop : public ::testing::Test {
 protected:
     void launch() {
@@ -103,7 +108,7 @@ protected:
         ASSERT_TRUE(tray->launch(&bus));
     }
 
-    QString readSelectionTitle() const { return tray->menu()->actions().front()->text(); }
+    QString readSelectionTitle() const { return velora::readSelectionTitle(*tray); }
 
     testsupport::OtherClient desktop;
     fakes::RecordingShellReader reader;
@@ -142,13 +147,97 @@ TEST_F(ShortcutOnDesktop, RefusedChoiceIsNotifiedOnceAndShownUnavailable) {
 
     EXPECT_TRUE(QTest::qWaitFor([&] { return !server.summaries.isEmpty(); }, patienceMs));
     EXPECT_TRUE(QTest::qWaitFor([&] { return watcher.announced.size() == 2; }, patienceMs));
-    EXPECT_EQ(server.summaries, QStringList{QStringLiteral("Ctrl+Alt+S is taken")});
+    EXPECT_EQ(server.summaries, QStringList{QStringLiteral("Ctrl+Alt+S is not available")});
     EXPECT_EQ(watcher.announced,
               (QVariantMap{{QStringLiteral("shortcut"), QStringLiteral("Ctrl+Alt+S")},
                            {QStringLiteral("shortcutRegistered"), false}}));
     EXPECT_EQ(readSelectionTitle(), QStringLiteral("Read Selection  (Ctrl+Alt+S unavailable)"));
     EXPECT_FALSE(reader.shortcutRegistered);
     EXPECT_EQ(HotKeyConfig::load(preferences), HotKeyConfig::presets()[2]);
+}
+
+// GNOME's custom shortcuts in memory, changed from outside as the user does in GNOME's settings.
+class MemoryGnomeShortcut final : public DesktopShortcutSettings {
+public:
+    std::optional<QString> shortcut() const override { return chord; }
+    bool add(std::uint32_t, std::uint32_t) override {
+        chord = QStringLiteral("Ctrl+Alt+Space");
+        return true;
+    }
+    void remove() override { chord.reset(); }
+    void watch(std::function<void()> changed) override { changedOutside = std::move(changed); }
+
+    std::optional<QString> chord;
+    std::function<void()> changedOutside;
+};
+
+// A session that lets no program grab a shortcut, as GNOME on Wayland.
+class NoHotKeys final : public GlobalHotKeyService {
+public:
+    bool available() const override { return false; }
+    void installHandler(std::function<void()>) override {}
+    Registration registerHotKey(std::uint32_t, std::uint32_t) override { return {-1, {}}; }
+    void unregisterHotKey(Handle) override {}
+};
+
+class GnomeRoute : public ::testing::Test {
+protected:
+    std::unique_ptr<TrayController> launch() {
+        auto tray = std::make_unique<TrayController>(TrayController::Services{
+            reader, pasteboard, keys, trust, hotKeys, scheduler, preferences, notifications,
+            ShortcutRoute::gnomeCustomShortcut, &gnome, true});
+        bus = QDBusConnection::sessionBus();
+        EXPECT_TRUE(tray->launch(&bus));
+        return tray;
+    }
+
+    MemoryGnomeShortcut gnome;
+    fakes::RecordingShellReader reader;
+    fakes::FakePasteboard pasteboard;
+    fakes::RecordingKeyEventPoster keys;
+    fakes::FixedAccessibilityTrust trust{false};
+    NoHotKeys hotKeys;
+    TimerScheduler scheduler;
+    fakes::InMemoryPreferencesStore preferences;
+    NotificationCenter notifications;
+    QDBusConnection bus{QString()};
+};
+
+TEST_F(GnomeRoute, FirstStartOffersTheShortcutOnceAndTakingItAddsIt) {
+    {
+        const auto tray = launch();
+        PropertyWatcher watcher;
+        ASSERT_EQ(reader.desktopShortcutOffers.size(), 1);
+        EXPECT_TRUE(reader.desktopShortcutOffers.front().contains(QLatin1String("Ctrl+Alt+Space")));
+        EXPECT_EQ(watcher.get(QStringLiteral("shortcutRegistered")), false);
+
+        reader.addDesktopShortcut();
+        EXPECT_EQ(gnome.chord, QStringLiteral("Ctrl+Alt+Space"));
+        EXPECT_EQ(watcher.get(QStringLiteral("shortcutRegistered")), true);
+    }
+    // Declined or taken, the offer is not made again; nor while the shortcut is there.
+    gnome.chord.reset();
+    const auto again = launch();
+    EXPECT_EQ(reader.desktopShortcutOffers.size(), 1);
+}
+
+TEST_F(GnomeRoute, ShortcutChangedInGnomesSettingsShowsOnTheBus) {
+    gnome.chord = QStringLiteral("Ctrl+Alt+Space");
+    const auto tray = launch();
+    PropertyWatcher watcher;
+    EXPECT_TRUE(reader.desktopShortcutOffers.isEmpty());
+    ASSERT_TRUE(gnome.changedOutside);
+
+    gnome.chord = QStringLiteral("Super+F8");
+    gnome.changedOutside();
+    EXPECT_EQ(watcher.get(QStringLiteral("shortcut")), QStringLiteral("Super+F8"));
+    EXPECT_EQ(watcher.get(QStringLiteral("shortcutRegistered")), true);
+
+    gnome.chord.reset();
+    gnome.changedOutside();
+    EXPECT_EQ(watcher.get(QStringLiteral("shortcutRegistered")), false);
+    EXPECT_EQ(readSelectionTitle(*tray),
+              QStringLiteral("Read Selection  (Ctrl+Alt+Space unavailable)"));
 }
 
 } // namespace

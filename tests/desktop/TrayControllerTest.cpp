@@ -16,9 +16,12 @@
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
+#include <QDir>
 #include <QFile>
+#include <QIcon>
 #include <QMenu>
 #include <QScreen>
+#include <QSystemTrayIcon>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -251,6 +254,44 @@ TEST_F(DesktopTest, FullScreenTwiceReturnsTheExactFrame) {
     EXPECT_EQ(panel.geometry(), before);
     EXPECT_FALSE(overlay.isFullScreen());
 }
+
+class TrayIconTest : public DesktopTest, public ::testing::WithParamInterface<bool> {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(icons.isValid());
+        if (GetParam()) {
+            const QString apps = icons.filePath(QStringLiteral("hicolor/scalable/apps"));
+            ASSERT_TRUE(QDir().mkpath(apps));
+            ASSERT_TRUE(QFile::copy(QStringLiteral(":/symbols/veloramac.svg"),
+                                    apps + QStringLiteral("/org.veloramac.VeloraMac.svg")));
+            QFile index(icons.filePath(QStringLiteral("hicolor/index.theme")));
+            ASSERT_TRUE(index.open(QIODevice::WriteOnly));
+            index.write("[Icon Theme]\nName=Hicolor\nDirectories=scalable/apps\n\n"
+                        "[scalable/apps]\nSize=64\nType=Scalable\nMinSize=8\nMaxSize=512\n");
+        }
+        searchPaths = QIcon::themeSearchPaths();
+        QIcon::setThemeSearchPaths({icons.path()});
+        QIcon::setThemeName(QStringLiteral("hicolor"));
+        DesktopTest::SetUp();
+    }
+    void TearDown() override {
+        DesktopTest::TearDown();
+        QIcon::setThemeSearchPaths(searchPaths);
+    }
+
+    QTemporaryDir icons;
+    QStringList searchPaths;
+};
+
+// Hosts look the item's icon up by its name, which must then be the installed one; where there
+// is none, a name would send them looking in vain, and the picture itself goes instead.
+TEST_P(TrayIconTest, ItemNamesTheInstalledIconOrCarriesThePicture) {
+    const QIcon icon = tray->statusItem()->icon();
+    EXPECT_EQ(icon.name(), GetParam() ? QStringLiteral("org.veloramac.VeloraMac") : QString());
+    EXPECT_FALSE(icon.pixmap(22).isNull());
+}
+
+INSTANTIATE_TEST_SUITE_P(Installed, TrayIconTest, ::testing::Bool());
 
 } // namespace
 } // namespace velora

@@ -100,6 +100,9 @@ public:
             shortcut.display + (registered ? QString() : QStringLiteral(" unavailable")));
     }
     void showCaptureSupport(const velora::CaptureSupport&) override {}
+    void offerDesktopShortcut(const QString& offer, std::function<void()>) override {
+        say("offer", offer);
+    }
     void offerMediaControls(QDBusConnection&, std::function<void()>) override { say("media", {}); }
 
 private:

@@ -74,6 +74,10 @@ public:
         shortcutRegistered = registered;
     }
     void showCaptureSupport(const velora::CaptureSupport&) override {}
+    void offerDesktopShortcut(const QString& offer, std::function<void()> add) override {
+        desktopShortcutOffers.append(offer);
+        addDesktopShortcut = std::move(add);
+    }
     void offerMediaControls(QDBusConnection&, std::function<void()> raise) override {
         raiseReader = std::move(raise);
     }
@@ -82,6 +86,8 @@ public:
     QString clipboard;
     QStringList loads;
     QStringList statusMessages;
+    QStringList desktopShortcutOffers;
+    std::function<void()> addDesktopShortcut;
     int plays = 0;
     std::vector<Move> moves;
     std::function<void()> raiseReader;

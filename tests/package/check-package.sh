@@ -43,7 +43,8 @@ control_fields() {
         espeak-ng-data fonts-jetbrains-mono fonts-noto-core fonts-noto-cjk; do
         [[ ", $depends," == *", $needed"[\ ,]* ]] || { echo "Depends lacks $needed: $depends"; return 1; }
     done
-    [ "$(field Recommends)" = "antiword, tesseract-ocr-eng, qt6-translations-l10n" ] ||
+    [ "$(field Recommends)" = \
+        "antiword, tesseract-ocr-eng, qt6-translations-l10n, fonts-opendyslexic, hyphen-en-us" ] ||
         { echo "Recommends: $(field Recommends)"; return 1; }
     [ -n "$(field Section)" ] || { echo "no Section"; return 1; }
     grep -q '^ Description: Speed reader' <<<"$info" || { echo "$info"; return 1; }

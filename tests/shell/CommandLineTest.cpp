@@ -2,9 +2,11 @@
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
 #include <sstream>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <vector>
 
 namespace velora {
 namespace {
@@ -41,8 +43,10 @@ protected:
     Outcome run(const std::string& arguments, const std::string& input = {}) const {
         writeAll(folder_ / "stdin", input);
         const std::string command =
-            std::string("'") + VELORAMAC + "' " + arguments + " <'" + (folder_ / "stdin").string() +
-            "' >'" + (folder_ / "stdout").string() + "' 2>'" + (folder_ / "stderr").string() + "'";
+            // Stored settings of the machine would change the words' times.
+            "XDG_CONFIG_HOME='" + folder_.string() + "' '" + VELORAMAC + "' " + arguments + " <'" +
+            (folder_ / "stdin").string() + "' >'" + (folder_ / "stdout").string() + "' 2>'" +
+            (folder_ / "stderr").string() + "'";
         const int raw = std::system(command.c_str());
         Outcome result;
         result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
@@ -57,17 +61,17 @@ protected:
 const std::string sample = "\u2022 Hello, world!\r\n\r\n\u201CStop!\u201D caf\u00E9 \U0001F600 "
                            "\xFF\u2014 e.g\n";
 const std::string sampleWords =
-    R"({"id":0,"text":"Hello,","orp":2,"punctuation":"minor","isParagraphEnd":false})"
+    R"({"id":0,"text":"Hello,","orp":2,"punctuation":"minor","isParagraphEnd":false,"ms":300.0})"
     "\n"
-    R"({"id":1,"text":"world!","orp":2,"punctuation":"major","isParagraphEnd":true})"
+    R"({"id":1,"text":"world!","orp":2,"punctuation":"major","isParagraphEnd":true,"ms":600.0})"
     "\n"
-    R"({"id":2,"text":"“Stop!”","orp":2,"punctuation":"major","isParagraphEnd":false})"
+    R"({"id":2,"text":"“Stop!”","orp":2,"punctuation":"major","isParagraphEnd":false,"ms":300.0})"
     "\n"
-    R"({"id":3,"text":"café","orp":1,"punctuation":"none","isParagraphEnd":false})"
+    R"({"id":3,"text":"café","orp":1,"punctuation":"none","isParagraphEnd":false,"ms":200.0})"
     "\n"
-    R"({"id":4,"text":"—","orp":0,"punctuation":"minor","isParagraphEnd":false})"
+    R"({"id":4,"text":"—","orp":0,"punctuation":"minor","isParagraphEnd":false,"ms":300.0})"
     "\n"
-    R"({"id":5,"text":"e.g","orp":1,"punctuation":"none","isParagraphEnd":true})"
+    R"({"id":5,"text":"e.g","orp":1,"punctuation":"none","isParagraphEnd":true,"ms":400.0})"
     "\n";
 
 TEST_F(Veloramac, PrintsTheWordsOfAFileOrStandardInputAsJsonLines) {
@@ -81,6 +85,35 @@ TEST_F(Veloramac, PrintsTheWordsOfAFileOrStandardInputAsJsonLines) {
     const Outcome result = run("--words '" + (folder_ / "sample.txt").string() + "'");
     EXPECT_EQ(result.out, sampleWords);
     EXPECT_EQ(result.err, "");
+}
+
+// The settings given before the file time the words for that run only; the display time leaves
+// out the blank beat, and a long word lists its pieces.
+TEST_F(Veloramac, WordsTellTheirTimeUnderTheSettingsGivenForTheRun) {
+    const std::string text = "We read incomprehensible words. Then we rest.\n";
+    const Outcome timed = run("--words --speed 600 --rhythm --split 10 --blank-beat 20 -", text);
+    ASSERT_EQ(timed.status, 0) << timed.err;
+    std::istringstream lines(timed.out);
+    std::vector<nlohmann::json> words;
+    for (std::string line; std::getline(lines, line);) {
+        words.push_back(nlohmann::json::parse(line));
+    }
+    ASSERT_EQ(words.size(), 7U);
+    // 100 ms a word at 600 words per minute, the first sentence ending on a pause of 1.5 and one
+    // word long enough for 1.3; a fifth of each word's time is blank.
+    const double firstSentence = words[0]["ms"].get<double>() + words[1]["ms"].get<double>() +
+                                 words[2]["ms"].get<double>() + words[3]["ms"].get<double>();
+    EXPECT_NEAR(firstSentence, (100 + 100 + 130 + 150) * 0.8, 0.5);
+    EXPECT_GT(words[2]["ms"].get<double>(), words[1]["ms"].get<double>());
+    ASSERT_TRUE(words[2].contains("pieces"));
+    EXPECT_EQ(words[2]["pieces"].size(), 2U);
+    EXPECT_FALSE(words[1].contains("pieces"));
+
+    const Outcome stored = run("--words -", text);
+    EXPECT_NE(stored.out.find(
+                  R"("text":"We","orp":0,"punctuation":"none","isParagraphEnd":false,"ms":200.0)"),
+              std::string::npos)
+        << stored.out;
 }
 
 struct FailureCase {
@@ -113,7 +146,13 @@ INSTANTIATE_TEST_SUITE_P(
                     "Couldn't read absent.txt: there is no such file\n", 1},
         FailureCase{"unknownOption", "--frobnicate", "Unknown option --frobnicate", 2},
         FailureCase{"missingArgument", "--words", "Wrong arguments for --words", 2},
-        FailureCase{"extraArgument", "--version now", "Wrong arguments for --version", 2}),
+        FailureCase{"extraArgument", "--version now", "Wrong arguments for --version", 2},
+        FailureCase{"speedOutOfRange", "--words --speed 5000 -",
+                    "Wrong arguments for --words: --speed takes a whole number from 25 to 1200", 2},
+        FailureCase{"splitWithoutLength", "--words --split -",
+                    "Wrong arguments for --words: --split takes", 2},
+        FailureCase{"unknownSetting", "--words --faster -",
+                    "Wrong arguments for --words: unknown setting --faster", 2}),
     [](const auto& info) { return info.param.name; });
 
 // A pipe under a document's name would block a reader that opened it by name forever.

@@ -3,7 +3,9 @@
 #include "ViewImages.hpp"
 #include "core/TextEngine.hpp"
 
+#include <QCoreApplication>
 #include <QScrollBar>
+#include <QThreadPool>
 #include <gtest/gtest.h>
 
 namespace velora {
@@ -168,6 +170,102 @@ TEST_P(FlowReadingViewMode, RightToLeftParagraphReadsFromTheRightWithItsHighligh
     EXPECT_LT(distance(strongest(page, rect(*view, 2), under),
                        blend(c.inactive, c.inactiveOpacity, under)),
               12);
+}
+
+// Long enough that the whole page is laid out on the worker, not at once.
+std::vector<Word> repeated(const std::string& paragraph) {
+    std::string source;
+    for (std::size_t length = 0; length < 4 * FlowReadingView::neighbourhood;) {
+        source += paragraph + "\n\n";
+        length += TextEngine::tokenize(paragraph).size();
+    }
+    return TextEngine::tokenize(source);
+}
+
+void waitUntilLaidOut(FlowReadingView& view) {
+    for (int round = 0; round < 100 && !view.isLaidOut(); ++round) {
+        QThreadPool::globalInstance()->waitForDone();
+        QCoreApplication::processEvents();
+    }
+    ASSERT_TRUE(view.isLaidOut());
+}
+
+// Where a word sits on the page, whatever the scrolling.
+QRectF onPage(const FlowReadingView& view, std::size_t index) {
+    return view.wordBounds(index).value().translated(0, view.verticalScrollBar()->value());
+}
+
+class FlowReadingViewLongText : public FlowReadingViewTest,
+                                public ::testing::WithParamInterface<std::string> {};
+
+// Every paragraph of a long page, laid out away from the window, lies exactly where a page of
+// that one paragraph puts it, the current word's included.
+TEST_P(FlowReadingViewLongText, WholePageMatchesTheParagraphsLaidOutAtOnce) {
+    const std::vector<Word> paragraph = TextEngine::tokenize(GetParam());
+    const std::size_t length = paragraph.size();
+    const std::vector<Word> words = repeated(GetParam());
+    const std::size_t current = words.size() / 2 / length * length + 3;
+    auto view = makeView(ReadingMode::flow, words);
+    view->setActiveRange(current, current + 1);
+    waitUntilLaidOut(*view);
+    auto plain = makeView(ReadingMode::flow, paragraph);
+    auto reading = makeView(ReadingMode::flow, paragraph);
+    reading->setActiveRange(3, 4);
+
+    const qreal pitch = onPage(*view, length).top() - onPage(*view, 0).top();
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        const std::size_t copy = i / length;
+        const FlowReadingView& alone = copy == current / length ? *reading : *plain;
+        const QRectF expected =
+            onPage(alone, i % length).translated(0, pitch * static_cast<qreal>(copy));
+        const QRectF actual = onPage(*view, i);
+        ASSERT_FLOAT_EQ(actual.left(), expected.left()) << "word " << i;
+        ASSERT_NEAR(actual.top(), expected.top(), 1e-6) << "word " << i;
+        ASSERT_EQ(actual.size(), expected.size()) << "word " << i;
+    }
+    EXPECT_NEAR(view->wordBounds(current)->center().y(), view->viewport()->height() / 2.0, 1.5);
+}
+
+// The current word's surroundings show before the worker answers, and where they stay after.
+TEST_P(FlowReadingViewLongText, NeighbourhoodShowsAtOnceWhereTheWholePageKeepsIt) {
+    const std::vector<Word> words = repeated(GetParam());
+    const std::size_t current = words.size() * 2 / 3;
+    auto view = makeView(ReadingMode::spotlight, words);
+    view->setActiveRange(current, current + 2);
+    ASSERT_FALSE(view->isLaidOut());
+    EXPECT_FALSE(view->wordBounds(0));
+    EXPECT_NEAR(view->wordBounds(current)->center().y(), view->viewport()->height() / 2.0, 1.5);
+    std::vector<QPointF> around;
+    for (std::size_t i = current - 200; i < current + 200; ++i) {
+        around.push_back(onPage(*view, i).topLeft() - onPage(*view, current).topLeft());
+    }
+    waitUntilLaidOut(*view);
+    for (std::size_t i = current - 200; i < current + 200; ++i) {
+        ASSERT_EQ(onPage(*view, i).topLeft() - onPage(*view, current).topLeft(),
+                  around[i - (current - 200)])
+            << "word " << i;
+    }
+    EXPECT_NEAR(view->wordBounds(current)->center().y(), view->viewport()->height() / 2.0, 1.5);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Scripts, FlowReadingViewLongText,
+    ::testing::Values("The quick brown fox jumps over the lazy dog while the reader keeps pace "
+                      "with every word that passes, line after line, page after page.",
+                      mixed));
+
+TEST_F(FlowReadingViewTest, NewerTextWinsOverOneStillBeingLaidOut) {
+    const std::vector<Word> older = repeated("a bb a bb a bb a bb a bb a bb a bb.");
+    const std::vector<Word> newer = repeated("wonderful wanderings without warning.");
+    auto view = makeView(ReadingMode::flow, older);
+    view->setWords(newer);
+    waitUntilLaidOut(*view);
+    QThreadPool::globalInstance()->waitForDone();
+    QCoreApplication::processEvents();
+    auto alone = makeView(ReadingMode::flow, TextEngine::tokenize("wonderful"));
+    ASSERT_EQ(view->wordCount(), newer.size());
+    EXPECT_EQ(view->wordBounds(newer.size() - 4)->size(), alone->wordBounds(0)->size());
+    EXPECT_FALSE(view->wordBounds(newer.size()));
 }
 
 } // namespace

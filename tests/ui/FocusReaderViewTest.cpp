@@ -1,8 +1,10 @@
 #include "ui/FocusReaderView.hpp"
 
 #include "ViewImages.hpp"
+#include "ui/ReaderFonts.hpp"
 #include "ui/SentenceStrip.hpp"
 
+#include <QFontInfo>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
@@ -203,6 +205,70 @@ TEST_P(FocusReaderViewTransition, EndsShowingOnlyTheNewChunk) {
 
 INSTANTIATE_TEST_SUITE_P(All, FocusReaderViewTransition, ::testing::ValuesIn(allWordTransitions),
                          [](const auto& info) { return std::string(toString(info.param)); });
+
+// The blank beat empties the word area but keeps the marks, and the word it hid does not come
+// back to fade out when the next one arrives.
+TEST_F(FocusReaderViewTest, BlankBeatKeepsTheMarksAndHidesTheWord) {
+    auto view = makeView(true, WordTransition::soft);
+    show(*view, {word(0, "reading", 2)});
+    testing::finishAnimations(*view);
+    view->setBlank(true);
+    const QImage blank = testing::render(*view, *dark.background);
+    EXPECT_TRUE(areaOf(blank, dark.pivot).isEmpty());
+    EXPECT_TRUE(areaOf(blank, dark.text).isEmpty());
+    EXPECT_LT(distance(tickPixel(blank), tickColor()), 24);
+
+    const QImage arriving = show(*view, {word(1, "onwards", 2)});
+    EXPECT_TRUE(areaOf(arriving, dark.pivot, 8).isEmpty());
+    testing::finishAnimations(*view);
+    EXPECT_FALSE(areaOf(testing::render(*view, *dark.background), dark.pivot).isEmpty());
+}
+
+class FocusReaderViewFont : public FocusReaderViewTest,
+                            public ::testing::WithParamInterface<const char*> {
+protected:
+    void TearDown() override { ReaderFonts::setReadingFamily({}); }
+};
+
+// Whatever the reading font, monospaced or not, the pivot letter sits on the centre column.
+TEST_P(FocusReaderViewFont, KeepsThePivotOnTheCentre) {
+    auto view = makeView(true, WordTransition::hard);
+    ReaderFonts::setReadingFamily(GetParam());
+    ReadingSettings settings;
+    settings.transition = WordTransition::hard;
+    settings.readingFont = GetParam();
+    view->setSettings(settings);
+    for (const Word& shown :
+         {word(0, "reading", 2), word(1, "unconditional", 6), word(2, "Wimbledon", 3)}) {
+        const QImage image = show(*view, {shown});
+        const QRect pivot = areaOf(image, dark.pivot);
+        ASSERT_FALSE(pivot.isEmpty()) << shown.text;
+        EXPECT_NEAR((pivot.left() + pivot.right() + 1) / 2.0, view->width() / 2.0, 1.0)
+            << GetParam() << " " << shown.text;
+        if (const QByteArray folder = qgetenv("VELORA_PICTURES"); !folder.isEmpty()) {
+            image.save(QString("%1/focus-%2-%3.png")
+                           .arg(folder, QString(GetParam()).remove(' '),
+                                QString::fromStdString(shown.text)));
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Families, FocusReaderViewFont,
+                         ::testing::Values("", "OpenDyslexic", "DejaVu Serif", "DejaVu Sans Mono"),
+                         [](const auto& info) {
+                             const QString name = QString(info.param).remove(' ');
+                             return name.isEmpty() ? std::string("Default") : name.toStdString();
+                         });
+
+TEST(ReaderFonts, TheReadingFamilyLeadsTheWordAndPageFonts) {
+    EXPECT_TRUE(ReaderFonts::setReadingFamily("OpenDyslexic"));
+    EXPECT_FALSE(ReaderFonts::setReadingFamily("OpenDyslexic"));
+    EXPECT_EQ(ReaderFonts::focusWord(40).families().front(), "OpenDyslexic");
+    EXPECT_EQ(ReaderFonts::page(20, false).families().front(), "OpenDyslexic");
+    EXPECT_EQ(QFontInfo(ReaderFonts::focusWord(40)).family(), "OpenDyslexic");
+    EXPECT_TRUE(ReaderFonts::setReadingFamily({}));
+    EXPECT_NE(ReaderFonts::focusWord(40).families().front(), "OpenDyslexic");
+}
 
 } // namespace
 } // namespace velora

@@ -1,8 +1,13 @@
 #include "ui/LibraryView.hpp"
 
+#include "ViewImages.hpp"
 #include "app/LibraryStore.hpp"
+#include "ui/ReadingChart.hpp"
 
 #include <QAbstractButton>
+#include <QDir>
+#include <QFile>
+#include <QImage>
 #include <QLabel>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -87,6 +92,52 @@ TEST_F(LibraryViewTest, TrashRemovesOnlyItsRowAndOpensNothing) {
     row(0)->click();
     ASSERT_EQ(opened.count(), 1);
     EXPECT_EQ(opened.at(0).at(0).value<ReadingHistoryEntry>().id, "a");
+}
+
+// The card charts the last 30 days from the days the library recorded, and says the same to a
+// screen reader.
+TEST_F(LibraryViewTest, ChartsTheLastThirtyDaysFromTheRecords) {
+    const QString folder = dataHome_.path() + "/VeloraMac";
+    ASSERT_TRUE(QDir().mkpath(folder));
+    ASSERT_TRUE(QFile::copy(QStringLiteral(VELORA_TEST_DATA "/library-days.json"),
+                            folder + "/library.json"));
+    view_.reset();
+    // 700,000,000 s after 2001 began is day 8101 in UTC, the day the fixture read most.
+    qputenv("TZ", "UTC");
+    library_ = std::make_unique<LibraryStore>([this] { return now_; });
+    view_ = std::make_unique<LibraryView>(*library_);
+    ReadingChart& chart = view_->chart();
+    ASSERT_EQ(chart.days().size(), 30U);
+    EXPECT_EQ(chart.days().back(), (DayReading{8101, 1200, 240.0}));
+
+    const QString said = chart.accessibleDescription();
+    EXPECT_TRUE(said.startsWith("Words read per day, last 30 days: ")) << said.toStdString();
+    EXPECT_TRUE(said.contains("1,200 words at 300 WPM")) << said.toStdString();
+    EXPECT_TRUE(said.contains("500 words at 200 WPM")) << said.toStdString();
+    EXPECT_FALSE(said.contains("999"));
+    EXPECT_EQ(said.count("none"), 28);
+
+    view_->show();
+    QImage image(chart.size(), QImage::Format_ARGB32);
+    image.fill(Qt::white);
+    chart.render(&image);
+    if (const QByteArray folder = qgetenv("VELORA_PICTURES"); !folder.isEmpty()) {
+        view_->grab().save(folder + "/library.png");
+    }
+    const QColor bar = chart.palette().color(QPalette::Highlight);
+    const auto barAt = [&](int slot) {
+        const int x = (2 * slot + 1) * image.width() / 60;
+        for (int y = 0; y < image.height(); ++y) {
+            if (testing::distance(image.pixelColor(x, y), bar) < 24) {
+                return true;
+            }
+        }
+        return false;
+    };
+    EXPECT_TRUE(barAt(29));
+    EXPECT_TRUE(barAt(27));
+    EXPECT_FALSE(barAt(28));
+    EXPECT_FALSE(barAt(0));
 }
 
 } // namespace

@@ -157,6 +157,7 @@ public:
         return true;
     }
     void remove() override { chord.reset(); }
+    void watch(std::function<void()>) override {}
 
     std::optional<QString> chord;
 };

@@ -5,6 +5,7 @@
 #include "fakes/FixedAccessibilityTrust.hpp"
 #include "fakes/RecordingKeyEventPoster.hpp"
 #include "platform/desktop/TimerScheduler.hpp"
+#include "platform/wayland/FallbackHotKeyService.hpp"
 #include "platform/wayland/KGlobalAccelHotKeyService.hpp"
 #include "platform/wayland/PortalGlobalHotKeyService.hpp"
 #include "wayland/StandInKGlobalAccel.hpp"
@@ -129,6 +130,97 @@ TEST_F(DesktopShortcutServicesTest, PortalThatCannotBeReachedRefuses) {
     manager->registerKeyCode(HotKeyConfig::rKeyCode, ctrlAlt);
     ASSERT_TRUE(settles([&] { return answers == 1; }));
     EXPECT_FALSE(manager->isRegistered());
+}
+
+// Back ends differ in where they take the shortcut from and where they tell what they bound.
+struct PortalKind {
+    const char* name;
+    bool bindsAtCreation;
+    bool creationAnswerLists;
+    QString chosenTrigger;
+    QStringList calls;
+    bool registered;
+
+    friend void PrintTo(const PortalKind& kind, std::ostream* out) { *out << kind.name; }
+};
+
+class PortalKindTest : public DesktopShortcutServicesTest,
+                       public ::testing::WithParamInterface<PortalKind> {};
+
+TEST_P(PortalKindTest, BindsWithoutAskingAgainWhatIsAlreadyBound) {
+    testsupport::StandInPortal portal(desktop);
+    portal.bindsAtCreation = GetParam().bindsAtCreation;
+    portal.creationAnswerLists = GetParam().creationAnswerLists;
+    portal.chosenTrigger = GetParam().chosenTrigger;
+    PortalGlobalHotKeyService service(QDBusConnection::sessionBus());
+    const auto manager = managerOn(service);
+    int answers = 0;
+    manager->onRegistrationChanged = [&answers] { ++answers; };
+
+    manager->registerKeyCode(HotKeyConfig::spaceKeyCode, ctrlAlt);
+    ASSERT_TRUE(settles([&] { return answers == 1; }));
+    EXPECT_EQ(portal.calls, GetParam().calls);
+    EXPECT_EQ(manager->isRegistered(), GetParam().registered);
+    if (!GetParam().registered) {
+        // Nothing bound is not the same as a chord another program holds.
+        EXPECT_EQ(manager->refusal(), QStringLiteral("the desktop did not bind the shortcut"));
+        return;
+    }
+    EXPECT_EQ(manager->boundChord(), GetParam().chosenTrigger);
+    portal.press(QStringLiteral("read-selection"));
+    EXPECT_TRUE(settles([&] { return captured.size() == 1; }));
+}
+
+const QString ctrlAltSpace = QStringLiteral("Ctrl+Alt+Space");
+
+INSTANTIATE_TEST_SUITE_P(
+    Backends, PortalKindTest,
+    ::testing::Values(PortalKind{"bindsOnRequest",
+                                 false,
+                                 true,
+                                 ctrlAltSpace,
+                                 {"CreateSession", "ListShortcuts", "BindShortcuts"},
+                                 true},
+                      PortalKind{
+                          "bindsAtCreation", true, true, ctrlAltSpace, {"CreateSession"}, true},
+                      PortalKind{"listsOnlyWhenAsked",
+                                 true,
+                                 false,
+                                 ctrlAltSpace,
+                                 {"CreateSession", "ListShortcuts"},
+                                 true},
+                      PortalKind{"bindsNothing",
+                                 true,
+                                 true,
+                                 {},
+                                 {"CreateSession", "ListShortcuts", "BindShortcuts"},
+                                 false}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(DesktopShortcutServicesTest, PortalThatBindsNothingHandsTheShortcutToKGlobalAccel) {
+    testsupport::StandInPortal portal(desktop);
+    testsupport::StandInKGlobalAccel kglobalaccel(desktop);
+    portal.chosenTrigger.clear();
+    FallbackHotKeyService service(
+        {std::make_unique<PortalGlobalHotKeyService>(QDBusConnection::sessionBus()),
+         ShortcutRoute::portal},
+        {std::make_unique<KGlobalAccelHotKeyService>(QDBusConnection::sessionBus()),
+         ShortcutRoute::kdeGlobalAccel});
+    const auto manager = managerOn(service);
+    EXPECT_EQ(service.currentRoute(), ShortcutRoute::portal);
+
+    manager->registerKeyCode(HotKeyConfig::rKeyCode, ctrlAlt);
+    ASSERT_TRUE(settles([&] { return manager->isRegistered(); }));
+    EXPECT_EQ(service.currentRoute(), ShortcutRoute::kdeGlobalAccel);
+    EXPECT_EQ(manager->boundChord(), QStringLiteral("Ctrl+Alt+R"));
+    EXPECT_EQ(portal.closedSessions.size(), 1);
+    kglobalaccel.press(QStringLiteral("veloramac"), QStringLiteral("read-selection"));
+    ASSERT_TRUE(settles([&] { return captured.size() == 1; }));
+
+    // Later choices go straight to the route that works.
+    manager->registerKeyCode(HotKeyConfig::spaceKeyCode, ctrlAlt);
+    ASSERT_TRUE(settles([&] { return manager->isRegistered(); }));
+    EXPECT_EQ(portal.calls.count(QStringLiteral("CreateSession")), 1);
 }
 
 TEST_F(DesktopShortcutServicesTest, KGlobalAccelRegistersTheActionAndEachPressReadsTheSelection) {

@@ -3,6 +3,7 @@
 #include "app/HotKeyConfig.hpp"
 
 #include <QProcess>
+#include <QTest>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #pragma push_macro("signals")
@@ -84,6 +85,16 @@ protected:
             .toStdString();
     }
 
+    // A string as the gsettings tool prints it.
+    static std::string printed(const QString& text) {
+        GVariant* value = g_variant_ref_sink(g_variant_new_string(text.toUtf8().constData()));
+        gchar* shown = g_variant_print(value, FALSE);
+        std::string result(shown);
+        g_free(shown);
+        g_variant_unref(value);
+        return result;
+    }
+
     static constexpr std::uint32_t ctrlAlt = HotKeyConfig::controlKey | HotKeyConfig::optionKey;
 };
 TEST_F(GnomeCustomShortcutTest, AddsItsEntryBesideTheUsersAndRemovesOnlyIt) {
@@ -93,7 +104,7 @@ TEST_F(GnomeCustomShortcutTest, AddsItsEntryBesideTheUsersAndRemovesOnlyIt) {
 
     const QString ours = GnomeCustomShortcut::entriesFolder + QLatin1String("veloramac/");
     EXPECT_EQ(listed(), listOf({usersEntry, ours}));
-    EXPECT_EQ(entryValue(ours, QStringLiteral("command")), "'veloramac --read-selection'");
+    EXPECT_EQ(entryValue(ours, QStringLiteral("command")), printed(GnomeCustomShortcut::command()));
     EXPECT_EQ(entryValue(ours, QStringLiteral("binding")), "'<Control><Alt>r'");
     EXPECT_EQ(shortcut.shortcut(), QStringLiteral("Ctrl+Alt+R"));
 
@@ -125,6 +136,62 @@ TEST_F(GnomeCustomShortcutTest, TakesAnEntryTheUserMadeForTheCommandAsItsOwn) {
     EXPECT_EQ(entryValue(handMade, QStringLiteral("binding")), "'<Control><Alt>r'");
     shortcut.remove();
     EXPECT_EQ(listed(), listOf({usersEntry}));
+}
+
+struct CommandCase {
+    const char* name;
+    const char* command;
+    bool ours;
+
+    friend void PrintTo(const CommandCase& c, std::ostream* out) { *out << c.name; }
+};
+
+class GnomeCommandTest : public GnomeCustomShortcutTest,
+                         public ::testing::WithParamInterface<CommandCase> {};
+
+// An entry of this program made by a copy elsewhere is pointed at the running program; anyone
+// else's is left alone.
+TEST_P(GnomeCommandTest, EntryOfAMovedProgramFollowsItAndOthersStay) {
+    const QString entry = GnomeCustomShortcut::entriesFolder + QLatin1String("custom1/");
+    write(entry, {{"name", "Read"}, {"command", GetParam().command}, {"binding", "<Super>r"}});
+    setEntries({usersEntry, entry});
+
+    const GnomeCustomShortcut shortcut;
+    EXPECT_EQ(entryValue(entry, QStringLiteral("command")),
+              printed(GetParam().ours ? GnomeCustomShortcut::command()
+                                      : QString::fromUtf8(GetParam().command)));
+    EXPECT_EQ(shortcut.shortcut().has_value(), GetParam().ours);
+    EXPECT_EQ(entryValue(usersEntry, QStringLiteral("command")), "'x-terminal-emulator'");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Commands, GnomeCommandTest,
+    ::testing::Values(CommandCase{"onThePath", "veloramac --read-selection", true},
+                      CommandCase{"movedCopy", "'/opt/old place/veloramac' --read-selection", true},
+                      CommandCase{"moreArguments", "/usr/bin/veloramac --read-selection --x",
+                                  false},
+                      CommandCase{"otherProgram", "/usr/bin/reader --read-selection", false},
+                      CommandCase{"unparsable", "veloramac '--read-selection", false}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// What the user does in GNOME's keyboard settings reaches the program, also from another process.
+TEST_F(GnomeCustomShortcutTest, ChangesMadeElsewhereAreReported) {
+    GnomeCustomShortcut shortcut;
+    ASSERT_TRUE(shortcut.add(HotKeyConfig::rKeyCode, ctrlAlt));
+    int changes = 0;
+    shortcut.watch([&changes] { ++changes; });
+    const QString ours = GnomeCustomShortcut::entriesFolder + QLatin1String("veloramac/");
+
+    gsettings({QStringLiteral("set"), GnomeCustomShortcut::entrySchema + QLatin1Char(':') + ours,
+               QStringLiteral("binding"), QStringLiteral("<Super>F8")});
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return shortcut.shortcut() == QStringLiteral("Super+F8") && changes > 0; }, 10000));
+
+    const int before = changes;
+    gsettings({QStringLiteral("set"), GnomeCustomShortcut::listSchema,
+               QStringLiteral("custom-keybindings"), QString::fromStdString(listOf({usersEntry}))});
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return !shortcut.shortcut().has_value() && changes > before; }, 10000));
 }
 
 } // namespace

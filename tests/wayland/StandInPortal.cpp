@@ -58,21 +58,7 @@ QDBusObjectPath StandInPortal::respond(const QVariantMap& options, const QVarian
     return QDBusObjectPath(path);
 }
 
-QDBusObjectPath StandInPortal::CreateSession(const QVariantMap& options) {
-    newestSession_ = QStringLiteral("/org/freedesktop/portal/desktop/session/") +
-                     options.value(QStringLiteral("session_handle_token")).toString() +
-                     QString::number(sessions_.size());
-    auto session = std::make_unique<StandInSession>(newestSession_, closedSessions);
-    session->setObjectName(newestSession_);
-    bus_.registerObject(newestSession_, session.get(), QDBusConnection::ExportAllSlots);
-    sessions_.push_back(std::move(session));
-    return respond(options, {{QStringLiteral("session_handle"), newestSession_}});
-}
-
-QDBusObjectPath StandInPortal::BindShortcuts(const QDBusObjectPath& session,
-                                             const QList<PortalShortcut>& shortcuts, const QString&,
-                                             const QVariantMap& options) {
-    bindings.push_back({session.path(), shortcuts});
+QList<PortalShortcut> StandInPortal::bind(const QList<PortalShortcut>& shortcuts) const {
     QList<PortalShortcut> bound;
     if (!chosenTrigger.isEmpty()) {
         for (const PortalShortcut& shortcut : shortcuts) {
@@ -82,7 +68,48 @@ QDBusObjectPath StandInPortal::BindShortcuts(const QDBusObjectPath& session,
                            {QStringLiteral("trigger_description"), chosenTrigger}}});
         }
     }
-    return respond(options, {{QStringLiteral("shortcuts"), QVariant::fromValue(bound)}});
+    return bound;
+}
+
+QDBusObjectPath StandInPortal::CreateSession(const QVariantMap& options) {
+    calls.append(QStringLiteral("CreateSession"));
+    newestSession_ = QStringLiteral("/org/freedesktop/portal/desktop/session/") +
+                     options.value(QStringLiteral("session_handle_token")).toString() +
+                     QString::number(sessions_.size());
+    auto session = std::make_unique<StandInSession>(newestSession_, closedSessions);
+    session->setObjectName(newestSession_);
+    bus_.registerObject(newestSession_, session.get(), QDBusConnection::ExportAllSlots);
+    sessions_.push_back(std::move(session));
+    QVariantMap results{{QStringLiteral("session_handle"), newestSession_}};
+    if (bindsAtCreation) {
+        const auto asked = qdbus_cast<QList<PortalShortcut>>(
+            options.value(QStringLiteral("shortcuts")).value<QDBusArgument>());
+        bound_[newestSession_] = bind(asked);
+        if (creationAnswerLists) {
+            results.insert(QStringLiteral("shortcuts"),
+                           QVariant::fromValue(bound_[newestSession_]));
+        }
+    }
+    return respond(options, results);
+}
+
+QDBusObjectPath StandInPortal::BindShortcuts(const QDBusObjectPath& session,
+                                             const QList<PortalShortcut>& shortcuts, const QString&,
+                                             const QVariantMap& options) {
+    calls.append(QStringLiteral("BindShortcuts"));
+    bindings.push_back({session.path(), shortcuts});
+    if (!bindsAtCreation) {
+        bound_[session.path()] = bind(shortcuts);
+    }
+    return respond(options,
+                   {{QStringLiteral("shortcuts"), QVariant::fromValue(bound_[session.path()])}});
+}
+
+QDBusObjectPath StandInPortal::ListShortcuts(const QDBusObjectPath& session,
+                                             const QVariantMap& options) {
+    calls.append(QStringLiteral("ListShortcuts"));
+    return respond(options,
+                   {{QStringLiteral("shortcuts"), QVariant::fromValue(bound_[session.path()])}});
 }
 
 void StandInPortal::press(const QString& shortcutId) {
