@@ -14,7 +14,6 @@
 #include <QPointer>
 #include <QPromise>
 #include <new>
-#include <thread>
 
 namespace velora {
 
@@ -52,6 +51,11 @@ DocumentLoader::~DocumentLoader() {
     if (pending_) {
         pending_->job->cancelled = true;
         scheduler_.cancel(pending_->deadline);
+    }
+    // A reader stuck inside a library call cannot be stopped; rather than hang the quit, its
+    // thread is left to the end of the process.
+    if (!workers_->waitForDone(quitWaitMs)) {
+        static_cast<void>(workers_.release());
     }
 }
 
@@ -242,26 +246,29 @@ void DocumentLoader::start(Work work, Done done) {
             });
     watcher->setFuture(promise->future());
     promise->start();
-    std::thread([promise, job, work = std::move(work), hyphenation = hyphenation_] {
-        int range = -1;
-        const ReadingMonitor monitor{&job->cancelled, [&promise, &range](int page, int pages) {
-                                         if (pages != range) {
-                                             range = pages;
-                                             promise->setProgressRange(0, pages);
-                                         }
-                                         promise->setProgressValue(page);
-                                     }};
-        job->result = work(monitor);
-        if (auto* document = std::get_if<PreparedDocument>(&job->result);
-            document != nullptr && !job->cancelled) {
-            addRhythm(*document, hyphenation.get());
-        }
-        // A result nobody will install is freed here, not on the main thread.
-        if (job->cancelled) {
-            job->result = Replaced{};
-        }
-        promise->finish();
-    }).detach();
+    // A reserved thread starts at once even while replaced or stuck readers hold the others.
+    workers_->reserveThread();
+    workers_->startOnReservedThread(
+        [promise, job, work = std::move(work), hyphenation = hyphenation_] {
+            int range = -1;
+            const ReadingMonitor monitor{&job->cancelled, [&promise, &range](int page, int pages) {
+                                             if (pages != range) {
+                                                 range = pages;
+                                                 promise->setProgressRange(0, pages);
+                                             }
+                                             promise->setProgressValue(page);
+                                         }};
+            job->result = work(monitor);
+            if (auto* document = std::get_if<PreparedDocument>(&job->result);
+                document != nullptr && !job->cancelled) {
+                addRhythm(*document, hyphenation.get());
+            }
+            // A result nobody will install is freed here, not on the main thread.
+            if (job->cancelled) {
+                job->result = Replaced{};
+            }
+            promise->finish();
+        });
 }
 
 void DocumentLoader::finish(std::uint64_t number, Result result) {

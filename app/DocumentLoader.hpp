@@ -8,6 +8,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QThreadPool>
 #include <atomic>
 #include <cstdint>
 #include <filesystem>
@@ -23,7 +24,7 @@ namespace velora {
 // splitting into words and naming it run on a thread of its own; the main thread only gets the
 // prepared document. Only the latest request is answered with its result: an earlier one still
 // on its way is answered as replaced at once, and one that runs past the time bound as timed out.
-// Main thread only; the work threads are never waited for.
+// Main thread only; the work threads are cancelled and joined when the loader goes.
 class DocumentLoader : public QObject {
     Q_OBJECT
 
@@ -35,6 +36,8 @@ public:
     // A stuck reader gives way after this; its thread is left to finish on its own. Each page
     // read by text recognition starts the bound again, so a long scan is not cut short.
     static constexpr Scheduler::Seconds timeBound{120};
+    // How long quitting waits for readers to notice they are cancelled.
+    static constexpr int quitWaitMs = 5000;
 
     // Text recognised before from the file whose bytes had this fingerprint.
     struct RecognisedText {
@@ -93,6 +96,7 @@ private:
     std::shared_ptr<const HyphenationSource> hyphenation_;
     std::uint64_t lastRequest_ = 0;
     std::unique_ptr<Pending> pending_;
+    std::unique_ptr<QThreadPool> workers_ = std::make_unique<QThreadPool>();
 };
 
 } // namespace velora

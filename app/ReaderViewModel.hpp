@@ -31,8 +31,8 @@ namespace velora {
 class Pasteboard;
 class PreferencesStore;
 
-// The reader's one controller: owns the engine, the speech service and the library, publishes
-// the state the views draw, and runs playback. Main thread only.
+// The reader's one controller: owns the engine, drives the speech service and the library,
+// publishes the state the views draw, and runs playback. Main thread only.
 class ReaderViewModel : public QObject {
     Q_OBJECT
     Q_PROPERTY(
@@ -49,7 +49,6 @@ public:
         std::variant<Text, File> value;
 
         static LoadSource text() { return {Text{}}; }
-        static LoadSource file(std::filesystem::path path) { return {File{std::move(path)}}; }
     };
 
     // What the controller needs from outside; all must outlive it.

@@ -23,18 +23,18 @@ struct ChangeWait {
     Pasteboard& pasteboard;
     Scheduler& scheduler;
     Pasteboard::ChangeCount base;
-    double deadline;
     std::function<void(bool)> done;
-};
+    Scheduler::Handle deadline = 0;
 
-void pollForChange(const std::shared_ptr<ChangeWait>& wait) {
-    const bool changed = wait->pasteboard.changeCount() != wait->base;
-    if (changed || wait->scheduler.now() >= wait->deadline) {
-        wait->done(changed);
-        return;
+    void answer() {
+        if (!done) {
+            return;
+        }
+        pasteboard.setChangeListener({});
+        scheduler.cancel(deadline);
+        std::exchange(done, {})(pasteboard.changeCount() != base);
     }
-    wait->scheduler.after(TextCapture::pollInterval, [wait] { pollForChange(wait); });
-}
+};
 
 } // namespace
 
@@ -131,11 +131,17 @@ void TextCapture::simulateCopy(KeyEventPoster& keys) {
 void TextCapture::waitForChange(Pasteboard& pasteboard, Scheduler& scheduler,
                                 Pasteboard::ChangeCount base, Scheduler::Seconds timeout,
                                 std::function<void(bool)> done) {
+    if (pasteboard.changeCount() != base) {
+        done(true);
+        return;
+    }
     // A timeout that is not a finite positive number leaves only the one final comparison.
     const double seconds =
         std::isfinite(timeout.count()) && timeout.count() > 0 ? timeout.count() : 0.0;
-    pollForChange(std::make_shared<ChangeWait>(
-        ChangeWait{pasteboard, scheduler, base, scheduler.now() + seconds, std::move(done)}));
+    auto wait =
+        std::make_shared<ChangeWait>(ChangeWait{pasteboard, scheduler, base, std::move(done)});
+    pasteboard.setChangeListener([wait] { wait->answer(); });
+    wait->deadline = scheduler.after(Scheduler::Seconds{seconds}, [wait] { wait->answer(); });
 }
 
 void TextCapture::restore(const std::vector<StoredItem>& items, Pasteboard& pasteboard) {

@@ -33,7 +33,6 @@ public:
     using Completion = std::function<void(std::optional<QString>)>;
 
     static constexpr Scheduler::Seconds copyTimeout{0.4};
-    static constexpr Scheduler::Seconds pollInterval{0.015};
     static constexpr const char* accessibilityMessage = QT_TRANSLATE_NOOP(
         "TextCapture",
         "This session lets no program send key strokes, so only selected text is captured; on "
@@ -55,9 +54,10 @@ public:
     // Every representation that has bytes, in the clipboard's order.
     static std::vector<StoredItem> snapshot(const Pasteboard& pasteboard);
     static void simulateCopy(KeyEventPoster& keys);
-    // Polls every 15 ms until the change count differs from `base` or `timeout` has passed, then
-    // calls `done` with whether it differs. A change seen on the first poll answers at once,
-    // before this returns. The pasteboard must outlive the wait.
+    // Calls `done` with whether the change count differs from `base`, as soon as the pasteboard
+    // reports a change or when `timeout` has passed. A change made before the call answers at
+    // once, before this returns. Holds the pasteboard's change listener until it answers; the
+    // pasteboard must outlive the wait.
     static void waitForChange(Pasteboard& pasteboard, Scheduler& scheduler,
                               Pasteboard::ChangeCount base, Scheduler::Seconds timeout,
                               std::function<void(bool)> done);

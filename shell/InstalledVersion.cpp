@@ -8,10 +8,6 @@ InstalledVersion::~InstalledVersion() {
     delete window_.data();
 }
 
-QMessageBox* InstalledVersion::window() const {
-    return window_;
-}
-
 QString InstalledVersion::versionString() {
     return versionString(QStringLiteral(VELORA_VERSION), QStringLiteral(VELORA_BUILD));
 }

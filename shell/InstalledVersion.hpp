@@ -27,9 +27,6 @@ public:
     // Shows the installed version in a window of its own; a second check raises the same window.
     void checkForUpdates();
 
-    // The open window, if any.
-    QMessageBox* window() const;
-
 private:
     QPointer<QMessageBox> window_;
 };

@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 #include <cstdint>
+#include <functional>
 #include <optional>
 
 namespace velora {
@@ -22,6 +23,9 @@ public:
     virtual std::optional<QByteArray> data(const QString& type) const = 0;
     // Grows on every change of content or owner, also by other programs; never decreases.
     virtual ChangeCount changeCount() const = 0;
+    // `listener` runs on the main thread after each such change; it replaces the one set before,
+    // and an empty one stops the calls.
+    virtual void setChangeListener(std::function<void()> listener) = 0;
     // Takes ownership with no representation at all.
     virtual void clearContents() = 0;
     // Adds one representation to the item that the last clearContents() started.

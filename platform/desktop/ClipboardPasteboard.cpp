@@ -31,8 +31,13 @@ std::optional<QString> textOf(const QMimeData* mime) {
 ClipboardPasteboard::ClipboardPasteboard(QObject* parent)
     : QObject(parent), clipboard_(QGuiApplication::clipboard()) {
     connect(clipboard_, &QClipboard::changed, this, [this](QClipboard::Mode mode) {
-        if (mode == QClipboard::Clipboard) {
-            ++changes_;
+        if (mode != QClipboard::Clipboard) {
+            return;
+        }
+        ++changes_;
+        // A copy, so the listener may replace itself.
+        if (const auto listener = listener_) {
+            listener();
         }
     });
 }
@@ -63,6 +68,10 @@ std::optional<QByteArray> ClipboardPasteboard::data(const QString& type) const {
 
 Pasteboard::ChangeCount ClipboardPasteboard::changeCount() const {
     return changes_;
+}
+
+void ClipboardPasteboard::setChangeListener(std::function<void()> listener) {
+    listener_ = std::move(listener);
 }
 
 void ClipboardPasteboard::clearContents() {

@@ -22,6 +22,7 @@ public:
     QStringList types() const override;
     std::optional<QByteArray> data(const QString& type) const override;
     ChangeCount changeCount() const override;
+    void setChangeListener(std::function<void()> listener) override;
     void clearContents() override;
     void setData(const QByteArray& data, const QString& type) override;
     std::optional<QString> string() const override;
@@ -31,6 +32,7 @@ public:
 private:
     QClipboard* clipboard_;
     ChangeCount changes_ = 0;
+    std::function<void()> listener_;
     // The item being written since the last clearContents(); each setData() republishes it whole.
     std::vector<std::pair<QString, QByteArray>> writing_;
 };

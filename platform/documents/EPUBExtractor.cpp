@@ -2,9 +2,9 @@
 
 #include "app/FileBytes.hpp"
 #include "core/Graphemes.hpp"
-#include "core/HTMLStripper.hpp"
 #include "core/WhiteSpace.hpp"
 #include "platform/documents/ChildProcess.hpp"
+#include "platform/documents/HtmlReader.hpp"
 #include "platform/documents/TemporaryFolder.hpp"
 
 #include <algorithm>
@@ -70,14 +70,14 @@ ImportResult EPUBExtractor::text(int descriptor, std::string_view bytes) const {
         if (!chapter || !Graphemes::isWellFormed(*chapter)) {
             continue;
         }
-        const std::string stripped = HTMLStripper::plainText(*chapter);
-        if (stripped.empty()) {
+        const auto text = HtmlReader::text(*chapter, "UTF-8");
+        if (!text) {
             continue;
         }
         if (!joined.empty()) {
             joined += "\n\n";
         }
-        joined += stripped;
+        joined += WhiteSpace::trimmed(*text);
     }
     if (WhiteSpace::isBlank(joined)) {
         return ImportFailure::noText;

@@ -5,6 +5,7 @@
 #include "platform/speech/PulseAudioSink.hpp"
 
 #include <chrono>
+#include <optional>
 #include <vector>
 
 namespace velora {
@@ -125,6 +126,157 @@ void EspeakSynthesizer::waitBriefly(UtteranceId id) {
     wake_.wait_for(lock, pollInterval, [&] { return isAborted(id); });
 }
 
+// One utterance from the engine to the sink; words are reported as their first sample is heard.
+struct EspeakSynthesizer::Playback {
+    EspeakSynthesizer& self;
+    const Job& job;
+    AudioSink& sink;
+    QString& failure;
+    const int sampleRate;
+    const std::int64_t lead;
+    EspeakWordMap words;
+    std::deque<PendingWord> pending;
+    std::int64_t written = 0;
+    bool outputFailed = false;
+
+    Playback(EspeakSynthesizer& self, const Job& job, AudioSink& sink, QString& failure,
+             int sampleRate)
+        : self(self), job(job), sink(sink), failure(failure), sampleRate(sampleRate),
+          lead(samplesFor(job.utterance.preUtteranceDelay, sampleRate)), words(job.utterance.text) {
+    }
+
+    Ending play(EspeakEngine& engine) {
+        if (!writeSilence(sink, lead)) {
+            return failed(soundOutputFailed);
+        }
+        written = lead;
+        if (const auto ending = synthesize(engine)) {
+            return *ending;
+        }
+        const std::int64_t total =
+            written + samplesFor(job.utterance.postUtteranceDelay, sampleRate);
+        if (!writeSilence(sink, total - written) || !sink.finish()) {
+            return failed(soundOutputFailed);
+        }
+        if (const auto ending = waitUntilPlayed(total)) {
+            return *ending;
+        }
+        // Events placed past the last sample still name words that were heard.
+        for (const PendingWord& word : pending) {
+            report(word.range);
+        }
+        return Ending::finished;
+    }
+
+    Ending failed(const QString& reason) {
+        failure = reason;
+        return Ending::failed;
+    }
+
+    void report(const Utf16Range& range) {
+        if (self.observer_ != nullptr) {
+            self.observer_->willSpeakRange(job.id, range);
+        }
+    }
+
+    // False when the output failed.
+    bool reportHeard() {
+        const std::optional<std::int64_t> played = sink.playedSamples();
+        if (!played) {
+            return false;
+        }
+        while (!pending.empty() && pending.front().sample <= *played) {
+            report(pending.front().range);
+            pending.pop_front();
+        }
+        return true;
+    }
+
+    void queueWords(std::span<const espeak_EVENT> events) {
+        for (const espeak_EVENT& event : events) {
+            if (event.type != espeakEVENT_WORD) {
+                continue;
+            }
+            if (auto range = words.take(event.text_position, event.length)) {
+                const std::int64_t at =
+                    lead + static_cast<std::int64_t>(event.audio_position) * sampleRate / 1000;
+                const std::int64_t after = pending.empty() ? 0 : pending.back().sample;
+                pending.push_back({std::max(at, after), *range});
+            }
+        }
+    }
+
+    bool consume(std::span<const std::int16_t> audio, std::span<const espeak_EVENT> events) {
+        if (self.isAborted(job.id)) {
+            return false;
+        }
+        queueWords(events);
+        if (!audio.empty()) {
+            if (!sink.write(audio)) {
+                outputFailed = true;
+                return false;
+            }
+            written += static_cast<std::int64_t>(audio.size());
+        }
+        if (!reportHeard()) {
+            outputFailed = true;
+            return false;
+        }
+        return !self.isAborted(job.id);
+    }
+
+    // None once the engine has completed the text.
+    std::optional<Ending> synthesize(EspeakEngine& engine) {
+        const EspeakEngine::Outcome outcome = engine.synthesize(
+            job.utterance.text, job.utterance.voiceIdentifier,
+            EspeakEngine::paceFor(job.utterance.rate),
+            [this](std::span<const std::int16_t> audio, std::span<const espeak_EVENT> events) {
+                return consume(audio, events);
+            });
+        if (outputFailed) {
+            return failed(soundOutputFailed);
+        }
+        switch (outcome) {
+        case EspeakEngine::Outcome::completed:
+            return std::nullopt;
+        case EspeakEngine::Outcome::aborted:
+            sink.discard();
+            return Ending::cancelled;
+        case EspeakEngine::Outcome::voiceUnavailable:
+            return failed(voiceUnavailable);
+        case EspeakEngine::Outcome::failed:
+            return failed(engineUnavailable);
+        }
+        return failed(engineUnavailable);
+    }
+
+    // None once all `total` samples have been heard.
+    std::optional<Ending> waitUntilPlayed(std::int64_t total) {
+        std::int64_t lastPlayed = -1;
+        auto lastProgress = Clock::now();
+        while (true) {
+            if (self.isAborted(job.id)) {
+                sink.discard();
+                return Ending::cancelled;
+            }
+            const std::optional<std::int64_t> played = sink.playedSamples();
+            if (!played || !reportHeard()) {
+                return failed(soundOutputFailed);
+            }
+            if (*played >= total) {
+                return std::nullopt;
+            }
+            if (*played != lastPlayed) {
+                lastPlayed = *played;
+                lastProgress = Clock::now();
+            } else if (Clock::now() - lastProgress > stallLimit) {
+                return failed(soundOutputFailed);
+            }
+            self.waitBriefly(job.id);
+        }
+    }
+};
+
 EspeakSynthesizer::Ending EspeakSynthesizer::run(const Job& job, QString& failure) {
     EspeakEngine& engine = EspeakEngine::instance();
     if (!engine.isAvailable()) {
@@ -154,121 +306,7 @@ EspeakSynthesizer::Ending EspeakSynthesizer::run(const Job& job, QString& failur
         failure = noSoundOutput;
         return Ending::failed;
     }
-
-    const int sampleRate = engine.sampleRate();
-    const std::int64_t lead = samplesFor(job.utterance.preUtteranceDelay, sampleRate);
-    EspeakWordMap words(job.utterance.text);
-    std::deque<PendingWord> pending;
-    bool outputFailed = false;
-
-    // Words whose first sample has been heard are reported; false when the output failed.
-    const auto reportHeard = [&] {
-        const std::optional<std::int64_t> played = sink->playedSamples();
-        if (!played) {
-            return false;
-        }
-        while (!pending.empty() && pending.front().sample <= *played) {
-            if (observer_ != nullptr) {
-                observer_->willSpeakRange(job.id, pending.front().range);
-            }
-            pending.pop_front();
-        }
-        return true;
-    };
-
-    if (!writeSilence(*sink, lead)) {
-        failure = soundOutputFailed;
-        return Ending::failed;
-    }
-    std::int64_t written = lead;
-
-    const auto consume = [&](std::span<const std::int16_t> audio,
-                             std::span<const espeak_EVENT> events) {
-        if (isAborted(job.id)) {
-            return false;
-        }
-        for (const espeak_EVENT& event : events) {
-            if (event.type != espeakEVENT_WORD) {
-                continue;
-            }
-            if (auto range = words.take(event.text_position, event.length)) {
-                const std::int64_t at =
-                    lead + static_cast<std::int64_t>(event.audio_position) * sampleRate / 1000;
-                const std::int64_t after = pending.empty() ? 0 : pending.back().sample;
-                pending.push_back({std::max(at, after), *range});
-            }
-        }
-        if (!audio.empty()) {
-            if (!sink->write(audio)) {
-                outputFailed = true;
-                return false;
-            }
-            written += static_cast<std::int64_t>(audio.size());
-        }
-        if (!reportHeard()) {
-            outputFailed = true;
-            return false;
-        }
-        return !isAborted(job.id);
-    };
-
-    const EspeakEngine::Outcome outcome =
-        engine.synthesize(job.utterance.text, job.utterance.voiceIdentifier,
-                          EspeakEngine::paceFor(job.utterance.rate), consume);
-    if (outputFailed) {
-        failure = soundOutputFailed;
-        return Ending::failed;
-    }
-    switch (outcome) {
-    case EspeakEngine::Outcome::completed:
-        break;
-    case EspeakEngine::Outcome::aborted:
-        sink->discard();
-        return Ending::cancelled;
-    case EspeakEngine::Outcome::voiceUnavailable:
-        failure = voiceUnavailable;
-        return Ending::failed;
-    case EspeakEngine::Outcome::failed:
-        failure = engineUnavailable;
-        return Ending::failed;
-    }
-
-    const std::int64_t total = written + samplesFor(job.utterance.postUtteranceDelay, sampleRate);
-    if (!writeSilence(*sink, total - written) || !sink->finish()) {
-        failure = soundOutputFailed;
-        return Ending::failed;
-    }
-    std::int64_t lastPlayed = -1;
-    auto lastProgress = Clock::now();
-    while (true) {
-        if (isAborted(job.id)) {
-            sink->discard();
-            return Ending::cancelled;
-        }
-        const std::optional<std::int64_t> played = sink->playedSamples();
-        if (!played || !reportHeard()) {
-            failure = soundOutputFailed;
-            return Ending::failed;
-        }
-        if (*played >= total) {
-            break;
-        }
-        if (*played != lastPlayed) {
-            lastPlayed = *played;
-            lastProgress = Clock::now();
-        } else if (Clock::now() - lastProgress > stallLimit) {
-            failure = soundOutputFailed;
-            return Ending::failed;
-        }
-        waitBriefly(job.id);
-    }
-    // Events placed past the last sample still name words that were heard.
-    for (const PendingWord& word : pending) {
-        if (observer_ != nullptr) {
-            observer_->willSpeakRange(job.id, word.range);
-        }
-    }
-    return Ending::finished;
+    return Playback(*this, job, *sink, failure, engine.sampleRate()).play(engine);
 }
 
 } // namespace velora

@@ -46,6 +46,7 @@ private:
         SpeechUtterance utterance;
     };
     enum class Ending { finished, cancelled, failed };
+    struct Playback;
 
     void work();
     Ending run(const Job& job, QString& failure);

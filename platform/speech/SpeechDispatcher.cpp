@@ -75,6 +75,15 @@ struct SpeechDispatcher::State {
     void deliver(std::size_t message, Event event);
     // The utterances the service has been silent about for too long, forgotten.
     std::vector<UtteranceId> takeSilent(Clock::time_point now);
+
+    void publishVoices(std::vector<SpeechVoice> found);
+    // These take the held lock and call the observer outside it.
+    void failSilent(std::unique_lock<std::mutex>& lock);
+    void fail(UtteranceId id, SpeechSynthesizerObserver* target,
+              std::unique_lock<std::mutex>& lock);
+    // Follows the utterance under the service's message number, with the reports already come.
+    void track(std::size_t message, UtteranceId id, std::vector<Utf16Range> words,
+               std::unique_lock<std::mutex>& lock);
 };
 
 namespace {
@@ -327,6 +336,41 @@ std::optional<std::size_t> say(SPDConnection* connection, const SpeechUtterance&
     }
     return static_cast<std::size_t>(said);
 }
+
+// libspeechd writes to its socket without guarding against a service that went away, and the
+// signal would end the program. Its own thread, started from the caller's, inherits the mask.
+void blockBrokenPipeSignal() {
+    sigset_t pipe;
+    sigemptyset(&pipe);
+    sigaddset(&pipe, SIGPIPE);
+    pthread_sigmask(SIG_BLOCK, &pipe, nullptr);
+}
+
+// Silences the service and hands it the job's utterance, connecting when needed; the message
+// number, or none when the job only stops or the service did not take it.
+std::optional<std::size_t> send(std::optional<Connection>& connection,
+                                const std::shared_ptr<SpeechDispatcher::State>& state,
+                                const SpeechDispatcher::State::Job& job,
+                                SpeechDispatcher::MarkedText& marked) {
+    if (!connection && !job.stop) {
+        connection = connect(state);
+    }
+    if (connection) {
+        spd_cancel(connection->connection);
+    }
+    if (job.stop || !connection) {
+        return std::nullopt;
+    }
+    marked = SpeechDispatcher::markedText(job.utterance.text);
+    const std::optional<std::size_t> message =
+        say(connection->connection, job.utterance, marked.ssml);
+    // Perhaps the service restarted: the next utterance connects again.
+    if (!message) {
+        disconnect(*connection);
+        connection.reset();
+    }
+    return message;
+}
 } // namespace
 
 std::vector<UtteranceId> SpeechDispatcher::State::takeSilent(Clock::time_point now) {
@@ -345,23 +389,58 @@ std::vector<UtteranceId> SpeechDispatcher::State::takeSilent(Clock::time_point n
     return silent;
 }
 
-void SpeechDispatcher::work(const std::shared_ptr<State>& state) {
-    // libspeechd writes to its socket without guarding against a service that went away, and
-    // the signal would end the program. Its own thread, started from here, inherits the mask.
-    sigset_t pipe;
-    sigemptyset(&pipe);
-    sigaddset(&pipe, SIGPIPE);
-    pthread_sigmask(SIG_BLOCK, &pipe, nullptr);
+void SpeechDispatcher::State::publishVoices(std::vector<SpeechVoice> found) {
+    // Under the lock, so that once the callback is dropped it is not running either.
+    std::lock_guard lock(mutex);
+    voices = std::move(found);
+    if (onVoicesChanged) {
+        onVoicesChanged();
+    }
+}
 
+void SpeechDispatcher::State::failSilent(std::unique_lock<std::mutex>& lock) {
+    const std::vector<UtteranceId> silent = takeSilent(Clock::now());
+    SpeechSynthesizerObserver* const target = observer;
+    lock.unlock();
+    for (UtteranceId id : silent) {
+        if (target != nullptr) {
+            target->didFail(id, serviceUnavailable);
+        }
+    }
+    lock.lock();
+}
+
+void SpeechDispatcher::State::fail(UtteranceId id, SpeechSynthesizerObserver* target,
+                                   std::unique_lock<std::mutex>& lock) {
+    if (speaking == id) {
+        speaking = 0;
+    }
+    lock.unlock();
+    if (target != nullptr) {
+        target->didFail(id, serviceUnavailable);
+    }
+    lock.lock();
+}
+
+void SpeechDispatcher::State::track(std::size_t message, UtteranceId id,
+                                    std::vector<Utf16Range> words,
+                                    std::unique_lock<std::mutex>& lock) {
+    messages[message] = {id, std::move(words), -1, Clock::now()};
+    const std::vector<Event> before = std::exchange(early[message], {});
+    // Reports of earlier messages that were never ours will not be claimed.
+    early.erase(early.begin(), early.upper_bound(message));
+    lock.unlock();
+    for (const Event& event : before) {
+        deliver(message, event);
+    }
+    lock.lock();
+}
+
+void SpeechDispatcher::work(const std::shared_ptr<State>& state) {
+    blockBrokenPipeSignal();
     std::optional<Connection> connection = connect(state);
     if (connection) {
-        std::vector<SpeechVoice> voices = listVoices(connection->connection);
-        // Under the lock, so that once the callback is dropped it is not running either.
-        std::lock_guard lock(state->mutex);
-        state->voices = std::move(voices);
-        if (state->onVoicesChanged) {
-            state->onVoicesChanged();
-        }
+        state->publishVoices(listVoices(connection->connection));
     }
 
     std::unique_lock lock(state->mutex);
@@ -370,15 +449,7 @@ void SpeechDispatcher::work(const std::shared_ptr<State>& state) {
         // for too long has failed.
         if (!state->wake.wait_for(lock, State::silenceLimit / 4,
                                   [&] { return state->quitting || !state->jobs.empty(); })) {
-            const std::vector<UtteranceId> silent = state->takeSilent(State::Clock::now());
-            SpeechSynthesizerObserver* const observer = state->observer;
-            lock.unlock();
-            for (UtteranceId id : silent) {
-                if (observer != nullptr) {
-                    observer->didFail(id, serviceUnavailable);
-                }
-            }
-            lock.lock();
+            state->failSilent(lock);
             continue;
         }
         if (state->quitting) {
@@ -388,49 +459,17 @@ void SpeechDispatcher::work(const std::shared_ptr<State>& state) {
         state->jobs.pop_front();
         SpeechSynthesizerObserver* const observer = state->observer;
         lock.unlock();
-
-        if (!connection && !job.stop) {
-            connection = connect(state);
-        }
-        if (connection) {
-            spd_cancel(connection->connection);
-        }
-        std::optional<std::size_t> message;
         MarkedText marked;
-        if (!job.stop && connection) {
-            marked = markedText(job.utterance.text);
-            message = say(connection->connection, job.utterance, marked.ssml);
-            // Perhaps the service restarted: the next utterance connects again.
-            if (!message) {
-                disconnect(*connection);
-                connection.reset();
-            }
-        }
-
+        const std::optional<std::size_t> message = send(connection, state, job, marked);
         lock.lock();
         if (job.stop) {
             continue;
         }
         if (!message) {
-            if (state->speaking == job.id) {
-                state->speaking = 0;
-            }
-            lock.unlock();
-            if (observer != nullptr) {
-                observer->didFail(job.id, serviceUnavailable);
-            }
-            lock.lock();
+            state->fail(job.id, observer, lock);
             continue;
         }
-        state->messages[*message] = {job.id, std::move(marked.words), -1, State::Clock::now()};
-        const std::vector<State::Event> before = std::exchange(state->early[*message], {});
-        // Reports of earlier messages that were never ours will not be claimed.
-        state->early.erase(state->early.begin(), state->early.upper_bound(*message));
-        lock.unlock();
-        for (const State::Event& event : before) {
-            state->deliver(*message, event);
-        }
-        lock.lock();
+        state->track(*message, job.id, std::move(marked.words), lock);
     }
     lock.unlock();
 

@@ -25,6 +25,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <numeric>
+#include <thread>
 
 namespace velora {
 namespace {
@@ -728,7 +729,7 @@ TEST_F(ReaderViewModelTest, ReopeningAFileLoadsItAgainAndResumes) {
     settings.resumeAtSentenceStart = false;
     ReadingPreferences::storeSettings(preferences_, settings);
     auto& reader = controller();
-    loaded(reader, wordsText(30), ReaderViewModel::LoadSource::file(path));
+    loaded(reader, wordsText(30), {ReaderViewModel::LoadSource::File{path}});
     reader.play();
     showChunks(12);
     loaded(reader, "Something else.");
@@ -742,7 +743,7 @@ TEST_F(ReaderViewModelTest, ReopeningAFileLoadsItAgainAndResumes) {
 TEST_F(ReaderViewModelTest, ReopeningAVanishedFileKeepsTheCurrentText) {
     const auto path = writeFile("gone.txt", 30);
     auto& reader = reading(0);
-    loaded(reader, wordsText(30), ReaderViewModel::LoadSource::file(path));
+    loaded(reader, wordsText(30), {ReaderViewModel::LoadSource::File{path}});
     const ReadingHistoryEntry entry = library().entries().at(0);
     loaded(reader, wordsText(20, "other"));
     reader.seek(0.5);
@@ -789,6 +790,28 @@ TEST_F(ReaderViewModelTest, AReadThatDoesNotEndGivesWayAndTheNextOneIsServed) {
     EXPECT_EQ(loaded(reader, "Next text.").status, LoadOutcome::Status::loaded);
     EXPECT_EQ(reader.engine().words().front().text, "Next");
     release.set_value();
+}
+
+// Quitting mid-read must stop the readers before the loader's state is gone, and must not answer
+// callers that are being torn down with it.
+TEST_F(ReaderViewModelTest, ALoaderThatGoesCancelsAndJoinsItsReads) {
+    readers_->holdReadsUntilCancelled();
+    int answers = 0;
+    {
+        DocumentLoader loader(ImportService(readers_), scheduler_);
+        for (const char* name : {"first.pdf", "second.pdf"}) {
+            const auto path = dataHome_.filePath(QString::fromUtf8(name)).toStdString();
+            std::ofstream(path) << "%PDF-1.4";
+            loader.loadFile(path, [&answers](DocumentLoader::Result) { ++answers; });
+        }
+        while (readers_->calls().size() < 2) {
+            std::this_thread::yield();
+        }
+        answers = 0;
+    }
+    EXPECT_EQ(readers_->readsInProgress(), 0);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(answers, 0);
 }
 
 TEST_F(ReaderViewModelTest, OneFileUnderTwoSpellingsIsOneEntry) {

@@ -3,6 +3,7 @@
 #include "app/platform/DocumentReaders.hpp"
 
 #include <atomic>
+#include <chrono>
 #include <future>
 #include <mutex>
 #include <string>
@@ -22,6 +23,7 @@ public:
     };
 
     ImportResult text(DocumentFormat format, const OpenedDocument& document) const override {
+        const InProgress reading(readsInProgress_);
         std::shared_future<void> gate;
         {
             std::lock_guard lock(mutex_);
@@ -30,6 +32,9 @@ public:
         }
         if (gate.valid()) {
             gate.wait();
+        }
+        while (holdUntilCancelled_ && !(document.monitor && document.monitor->isCancelled())) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
         }
         std::string text =
             std::to_string(static_cast<int>(format)) + ":" + std::string(document.bytes);
@@ -58,16 +63,30 @@ public:
         gate_ = std::move(gate);
     }
 
+    // Reads then go on until they are cancelled, as a long recognition does.
+    void holdReadsUntilCancelled() { holdUntilCancelled_ = true; }
+    int readsInProgress() const { return readsInProgress_; }
+
     std::vector<Call> calls() const {
         std::lock_guard lock(mutex_);
         return calls_;
     }
 
 private:
+    struct InProgress {
+        explicit InProgress(std::atomic<int>& count) : count_(count) { ++count_; }
+        ~InProgress() { --count_; }
+        InProgress(const InProgress&) = delete;
+        InProgress& operator=(const InProgress&) = delete;
+        std::atomic<int>& count_;
+    };
+
     mutable std::mutex mutex_;
     mutable std::vector<Call> calls_;
     std::shared_future<void> gate_;
     std::atomic<int> scannedPages_{0};
+    std::atomic<bool> holdUntilCancelled_{false};
+    mutable std::atomic<int> readsInProgress_{0};
 };
 
 } // namespace velora

@@ -33,10 +33,13 @@ public:
     }
 
     ChangeCount changeCount() const override { return changes_; }
+    void setChangeListener(std::function<void()> listener) override {
+        listener_ = std::move(listener);
+    }
 
     void clearContents() override {
         item_.clear();
-        ++changes_;
+        changed();
     }
 
     void setData(const QByteArray& data, const QString& type) override {
@@ -56,7 +59,7 @@ public:
     // What another program does: takes the clipboard and writes its own item.
     void replaceFromOutside(Item item) {
         item_ = std::move(item);
-        ++changes_;
+        changed();
     }
 
     const Item& item() const { return item_; }
@@ -65,8 +68,16 @@ public:
     bool selectionIsOurs = false;
 
 private:
+    void changed() {
+        ++changes_;
+        if (const auto listener = listener_) {
+            listener();
+        }
+    }
+
     Item item_;
     ChangeCount changes_ = 100;
+    std::function<void()> listener_;
 };
 
 } // namespace velora::fakes

@@ -57,6 +57,16 @@ TEST_F(EPUBExtraction, ReadsChaptersInPathOrderJoinedByAnEmptyLine) {
 }
 
 // unzip takes a name with brackets as a pattern, which here also matches "Book 1.epub".
+// Chapters are read as the markup they are, so every named and numbered character reference
+// decodes and a bare "<" in prose is text.
+TEST_F(EPUBExtraction, DecodesEveryCharacterReferenceAndKeepsABareLessThan) {
+    const auto book = scratch_ / "references.epub";
+    fixtures::writeEpub(book, {{"a.xhtml", xhtml("<p>Caf&eacute; &#233;&#x2014;na&iuml;ve</p>"
+                                                 "<p>if a < b then</p>")}});
+    EXPECT_EQ(read(extractor(), book),
+              ImportResult("Caf\u00E9 \u00E9\u2014na\u00EFve\nif a < b then"));
+}
+
 TEST_F(EPUBExtraction, ANameThatLooksLikeAPatternReadsThatVeryBook) {
     fixtures::writeEpub(scratch_ / "Book 1.epub", {{"a.xhtml", xhtml("<p>The wrong book</p>")}});
     const auto book = scratch_ / "Book [12].epub";
