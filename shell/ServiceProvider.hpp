@@ -32,7 +32,6 @@ public:
 
     // Called with the failure to show, or none once the text is read and kept in the library.
     using Done = std::function<void(std::optional<QString> failure)>;
-    using FileDone = Done;
 
     using QObject::QObject;
 
@@ -41,7 +40,7 @@ public:
     bool registerOn(QDBusConnection& bus);
 
     std::function<void(const QString&, Done)> onText;
-    std::function<void(const std::filesystem::path&, FileDone)> onFile;
+    std::function<void(const std::filesystem::path&, Done)> onFile;
     std::function<void()> onCapture;
     std::function<void()> onClipboard;
     std::function<void()> onShow;

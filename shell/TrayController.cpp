@@ -257,9 +257,9 @@ void TrayController::setupServices() {
         whileAlive(this, [](TrayController* self, const QString& text, ServiceProvider::Done done) {
             self->readText(text, std::move(done));
         });
-    serviceProvider_.onFile = whileAlive(
-        this, [](TrayController* self, const std::filesystem::path& file,
-                 ServiceProvider::FileDone done) { self->readFile(file, std::move(done)); });
+    serviceProvider_.onFile =
+        whileAlive(this, [](TrayController* self, const std::filesystem::path& file,
+                            ServiceProvider::Done done) { self->readFile(file, std::move(done)); });
     serviceProvider_.onCapture = whileAlive(this, &TrayController::captureAndShow);
     serviceProvider_.onClipboard = whileAlive(this, &TrayController::readClipboard);
     serviceProvider_.onShow = whileAlive(this, &TrayController::showReader);
@@ -336,7 +336,7 @@ void TrayController::readText(const QString& text, ServiceProvider::Done done,
     services_.reader.loadText(text, startReading(std::move(done), std::move(then)));
 }
 
-void TrayController::readFile(const std::filesystem::path& file, ServiceProvider::FileDone done) {
+void TrayController::readFile(const std::filesystem::path& file, ServiceProvider::Done done) {
     showReader();
     services_.reader.loadFile(file, startReading(std::move(done), {}));
 }
@@ -393,7 +393,7 @@ void TrayController::quit() {
     QCoreApplication::quit();
 }
 
-void TrayController::openFiles(const QStringList& pathsOrUrls, ServiceProvider::FileDone done) {
+void TrayController::openFiles(const QStringList& pathsOrUrls, ServiceProvider::Done done) {
     for (const QString& entry : pathsOrUrls) {
         if (const auto file = ServiceProvider::localFile(entry)) {
             readFile(*file, std::move(done));

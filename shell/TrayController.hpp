@@ -77,20 +77,19 @@ public:
     // `done` hears once the text is read and saved, or why not; `then` runs once it is on show.
     void readText(const QString& text, ServiceProvider::Done done = {},
                   std::function<void()> then = {});
-    void readFile(const std::filesystem::path& file, ServiceProvider::FileDone done = {});
+    void readFile(const std::filesystem::path& file, ServiceProvider::Done done = {});
     void readClipboard();
     void showReader();
     void openSettings();
     void checkForUpdates();
     void quit();
     // Reads the first entry that names a local file; the others are ignored.
-    void openFiles(const QStringList& pathsOrUrls, ServiceProvider::FileDone done = {});
+    void openFiles(const QStringList& pathsOrUrls, ServiceProvider::Done done = {});
 
     OverlayWindowController* overlay() const { return overlay_.get(); }
     QSystemTrayIcon* statusItem() const { return statusItem_.get(); }
     QMenu* menu() const { return menu_.get(); }
     ServiceProvider& serviceProvider() { return serviceProvider_; }
-    InstalledVersion& installedVersion() { return installedVersion_; }
 
     // "Read Selection  (Ctrl+Alt+Space)" for the shortcut in use.
     QString readSelectionTitle() const;
