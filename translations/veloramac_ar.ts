@@ -832,6 +832,10 @@ Requests to the tray program:
         <source>Blank beat, percent of each word&apos;s time</source>
         <translation>الفاصل الفارغ، نسبة من وقت كل كلمة</translation>
     </message>
+    <message>
+        <source>Dyslexia-friendly font (%1)</source>
+        <translation>خط مناسب لعسر القراءة (%1)</translation>
+    </message>
 </context>
 <context>
     <name>velora::SettingsControls</name>

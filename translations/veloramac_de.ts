@@ -828,6 +828,10 @@ Anfragen an das Programm im Systembereich:
         <source>Blank beat, percent of each word&apos;s time</source>
         <translation>Leerer Takt, Prozent der Zeit jedes Worts</translation>
     </message>
+    <message>
+        <source>Dyslexia-friendly font (%1)</source>
+        <translation>Legasthenie-freundliche Schrift (%1)</translation>
+    </message>
 </context>
 <context>
     <name>velora::SettingsControls</name>

@@ -828,6 +828,10 @@ Peticiones al programa de la bandeja del sistema:
         <source>Blank beat, percent of each word&apos;s time</source>
         <translation>Pausa en blanco, porcentaje del tiempo de cada palabra</translation>
     </message>
+    <message>
+        <source>Dyslexia-friendly font (%1)</source>
+        <translation>Fuente adaptada a la dislexia (%1)</translation>
+    </message>
 </context>
 <context>
     <name>velora::SettingsControls</name>

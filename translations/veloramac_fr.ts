@@ -828,6 +828,10 @@ Demandes au programme de la zone de notification :
         <source>Blank beat, percent of each word&apos;s time</source>
         <translation>Temps vide, pourcentage du temps de chaque mot</translation>
     </message>
+    <message>
+        <source>Dyslexia-friendly font (%1)</source>
+        <translation>Police adaptée à la dyslexie (%1)</translation>
+    </message>
 </context>
 <context>
     <name>velora::SettingsControls</name>

@@ -828,6 +828,10 @@ Requests to the tray program:
         <source>Blank beat, percent of each word&apos;s time</source>
         <translation>הפסקה ריקה, אחוז מזמן כל מילה</translation>
     </message>
+    <message>
+        <source>Dyslexia-friendly font (%1)</source>
+        <translation>גופן ידידותי לדיסלקציה (%1)</translation>
+    </message>
 </context>
 <context>
     <name>velora::SettingsControls</name>

@@ -827,6 +827,10 @@ veloramac は要求を渡して終了します。
         <source>Blank beat, percent of each word&apos;s time</source>
         <translation>空白の長さ（各単語の表示時間に対する割合）</translation>
     </message>
+    <message>
+        <source>Dyslexia-friendly font (%1)</source>
+        <translation>ディスレクシア向けフォント（%1）</translation>
+    </message>
 </context>
 <context>
     <name>velora::SettingsControls</name>

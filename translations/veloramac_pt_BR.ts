@@ -828,6 +828,10 @@ Pedidos ao programa da bandeja do sistema:
         <source>Blank beat, percent of each word&apos;s time</source>
         <translation>Pausa em branco, porcentagem do tempo de cada palavra</translation>
     </message>
+    <message>
+        <source>Dyslexia-friendly font (%1)</source>
+        <translation>Fonte adaptada à dislexia (%1)</translation>
+    </message>
 </context>
 <context>
     <name>velora::SettingsControls</name>

@@ -829,6 +829,10 @@ FILE, захватывает выделение или читает буфер �
         <source>Blank beat, percent of each word&apos;s time</source>
         <translation>Пустая пауза, процент времени каждого слова</translation>
     </message>
+    <message>
+        <source>Dyslexia-friendly font (%1)</source>
+        <translation>Шрифт для людей с дислексией (%1)</translation>
+    </message>
 </context>
 <context>
     <name>velora::SettingsControls</name>

@@ -826,6 +826,10 @@ Requests to the tray program:
         <source>Blank beat, percent of each word&apos;s time</source>
         <translation>空白节拍，占每个词时间的百分比</translation>
     </message>
+    <message>
+        <source>Dyslexia-friendly font (%1)</source>
+        <translation>适合阅读障碍者的字体（%1）</translation>
+    </message>
 </context>
 <context>
     <name>velora::SettingsControls</name>

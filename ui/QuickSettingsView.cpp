@@ -110,7 +110,7 @@ QuickSettingsView::QuickSettingsView(SpeechService& speech, QWidget* parent)
     }
     const RhythmControls& r = *rhythmControls_;
     const std::initializer_list<QWidget*> rhythmParts{
-        r.font, r.rhythm, r.split, r.splitLength, r.blankBeat, r.blankBeatPercent};
+        r.font, r.dyslexicFont, r.rhythm, r.split, r.splitLength, r.blankBeat, r.blankBeatPercent};
     for (QWidget* each : rhythmParts) {
         each->setParent(content);
         each->setFocusPolicy(Qt::TabFocus);
@@ -141,6 +141,7 @@ QuickSettingsView::QuickSettingsView(SpeechService& speech, QWidget* parent)
     fontRow->addWidget(new QLabel(tr("Reading font"), content));
     fontRow->addWidget(r.font, 1);
     appearance->addLayout(fontRow);
+    appearance->addWidget(r.dyslexicFont);
 
     QVBoxLayout* focus = addSection(*column, tr("Focus mode"), content);
     focus->addWidget(c.transitionSegments);
@@ -223,6 +224,7 @@ std::vector<QWidget*> QuickSettingsView::tabChain() const {
     }
     chain.push_back(c.textSize);
     chain.push_back(rhythmControls_->font);
+    chain.push_back(rhythmControls_->dyslexicFont);
     for (std::size_t i = 0; i < allWordTransitions.size(); ++i) {
         chain.push_back(&c.transitionSegments->segment(static_cast<int>(i)));
     }

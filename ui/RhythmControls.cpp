@@ -19,7 +19,8 @@ RhythmControls::RhythmControls(QWidget* owner)
     : QObject(owner), rhythm(new QCheckBox(tr("Natural rhythm: harder words stay longer"), owner)),
       split(new QCheckBox(tr("Split words longer than"), owner)), splitLength(new QSpinBox(owner)),
       blankBeat(new QCheckBox(tr("Blank beat between words"), owner)),
-      blankBeatPercent(new QSpinBox(owner)), font(new QComboBox(owner)) {
+      blankBeatPercent(new QSpinBox(owner)), font(new QComboBox(owner)),
+      dyslexicFont(new QCheckBox(tr("Dyslexia-friendly font (%1)").arg(dyslexicFamily), owner)) {
     splitLength->setRange(static_cast<int>(ReadingSettings::minSplitLength),
                           static_cast<int>(ReadingSettings::maxSplitLength));
     splitLength->setSuffix(tr(" characters"));
@@ -53,11 +54,15 @@ RhythmControls::RhythmControls(QWidget* owner)
         const std::string family = font->itemData(index).toString().toStdString();
         emit settingsEdited([family](ReadingSettings& s) { s.readingFont = family; });
     });
+    connect(dyslexicFont, &QCheckBox::toggled, this, [this](bool on) {
+        const std::string family = on ? dyslexicFamily.toStdString() : std::string();
+        emit settingsEdited([family](ReadingSettings& s) { s.readingFont = family; });
+    });
 }
 
 void RhythmControls::showSettings(const ReadingSettings& settings) {
     for (QObject* each : std::initializer_list<QObject*>{rhythm, split, splitLength, blankBeat,
-                                                         blankBeatPercent, font}) {
+                                                         blankBeatPercent, font, dyslexicFont}) {
         each->blockSignals(true);
     }
     rhythm->setChecked(settings.naturalRhythm);
@@ -75,8 +80,9 @@ void RhythmControls::showSettings(const ReadingSettings& settings) {
         index = font->count() - 1;
     }
     font->setCurrentIndex(index);
+    dyslexicFont->setChecked(family == dyslexicFamily);
     for (QObject* each : std::initializer_list<QObject*>{rhythm, split, splitLength, blankBeat,
-                                                         blankBeatPercent, font}) {
+                                                         blankBeatPercent, font, dyslexicFont}) {
         each->blockSignals(false);
     }
 }

@@ -27,6 +27,8 @@ public:
     QSpinBox* const blankBeatPercent;
     // The built-in choice first, then the font for dyslexic readers, then every installed family.
     QComboBox* const font;
+    // The font for dyslexic readers in one click.
+    QCheckBox* const dyslexicFont;
 
     void showSettings(const ReadingSettings& settings);
 

@@ -154,6 +154,7 @@ QWidget* SettingsView::readingTab() {
     form(appearance)->addRow(tr("Text size"), size);
     RhythmControls& r = *rhythmControls_;
     form(appearance)->addRow(tr("Reading font"), r.font);
+    form(appearance)->addRow(r.dyslexicFont);
 
     QGroupBox* speed = group(tr("Speed"), nullptr);
     form(speed)->addRow(tr("Default speed"), c.speedValue);

@@ -3,6 +3,7 @@
 #include "app/platform/StartAtLogin.hpp"
 #include "support/SpeechServiceFixture.hpp"
 #include "ui/QuickSettingsView.hpp"
+#include "ui/RhythmControls.hpp"
 #include "ui/SettingsView.hpp"
 #include "ui/ShortcutRecorder.hpp"
 #include "ui/StartAtLoginSwitch.hpp"
@@ -57,6 +58,32 @@ TEST_F(SettingsViews, PlaybackSwitchesShowAndEditTheirSettings) {
     resume->setChecked(false);
     EXPECT_TRUE(settings.speedRamp);
     EXPECT_FALSE(settings.resumeAtSentenceStart);
+}
+
+// OpenDyslexic is one click away, and the switch and the font list tell the same story.
+TEST_F(SettingsViews, DyslexicFontSwitchAndFontListFollowEachOther) {
+    QWidget owner;
+    RhythmControls controls(&owner);
+    ReadingSettings settings;
+    QObject::connect(&controls, &RhythmControls::settingsEdited, [&](const SettingsEdit& edit) {
+        edit(settings);
+        controls.showSettings(settings);
+    });
+    controls.showSettings(settings);
+    ASSERT_FALSE(controls.dyslexicFont->isChecked());
+
+    controls.dyslexicFont->click();
+    EXPECT_EQ(settings.readingFont, "OpenDyslexic");
+    EXPECT_EQ(controls.font->currentData().toString(), "OpenDyslexic");
+
+    controls.font->setCurrentIndex(controls.font->findData(QStringLiteral("Noto Serif")));
+    EXPECT_EQ(settings.readingFont, "Noto Serif");
+    EXPECT_FALSE(controls.dyslexicFont->isChecked());
+
+    controls.dyslexicFont->click();
+    controls.dyslexicFont->click();
+    EXPECT_EQ(settings.readingFont, "");
+    EXPECT_EQ(controls.font->currentIndex(), 0);
 }
 
 TEST_F(SettingsViews, VoicesOfTheDesktopServiceArriveUnderTheirModule) {
