@@ -5,9 +5,9 @@
 #include "platform/text/PatternHyphenator.hpp"
 
 #include <QString>
+#include <QThreadPool>
 #include <algorithm>
 #include <system_error>
-#include <thread>
 
 namespace velora {
 
@@ -21,9 +21,9 @@ std::shared_ptr<const Hyphenator> PatternHyphenation::forText(std::string_view s
 }
 
 void PatternHyphenation::preload() const {
-    std::thread([self = shared_from_this()] {
-        self->forLanguage(self->fallbackLanguage_);
-    }).detach();
+    // Qt's own pool, which the application waits for at quit: no thread outlives the program.
+    QThreadPool::globalInstance()->start(
+        [self = shared_from_this()] { self->forLanguage(self->fallbackLanguage_); });
 }
 
 std::shared_ptr<const Hyphenator> PatternHyphenation::forLanguage(std::string_view code) const {

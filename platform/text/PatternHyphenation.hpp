@@ -25,7 +25,7 @@ public:
     // installed.
     std::shared_ptr<const Hyphenator> forLanguage(std::string_view code) const;
 
-    // Loads the fallback language's patterns on a thread of its own: a large dictionary takes
+    // Loads the fallback language's patterns on Qt's thread pool: a large dictionary takes
     // seconds, which the first text in the desktop's language should not wait for.
     void preload() const;
 
