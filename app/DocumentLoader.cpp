@@ -180,26 +180,55 @@ void DocumentLoader::setHyphenation(std::shared_ptr<const HyphenationSource> sou
     hyphenation_ = std::move(source);
 }
 
-void DocumentLoader::addRhythm(PreparedDocument& document, const HyphenationSource* source) {
+DocumentLoader::Rhythm DocumentLoader::rhythmOf(const std::vector<Word>& words,
+                                                const TextStarts& starts,
+                                                const HyphenationSource* source) {
     // The language shows in the first words; the whole of a book would only cost time.
     constexpr std::size_t sampleBytes = 2000;
     std::string sample;
-    for (const Word& word : document.words) {
+    for (const Word& word : words) {
         if (sample.size() >= sampleBytes) {
             break;
         }
         sample += word.text;
         sample += ' ';
     }
-    document.hyphenator =
+    Rhythm rhythm;
+    rhythm.hyphenator =
         source != nullptr ? source->forText(sample) : std::make_shared<LengthHyphenator>();
     try {
-        document.rhythmWeights =
-            WordRhythm::weights(document.words, document.starts, *document.hyphenator);
+        rhythm.weights = WordRhythm::weights(words, starts, *rhythm.hyphenator);
     } catch (const std::bad_alloc&) {
         // Without weights the text reads at the plain timing.
-        document.rhythmWeights.clear();
+        rhythm.weights.clear();
     }
+    return rhythm;
+}
+
+void DocumentLoader::addRhythm(PreparedDocument& document, const HyphenationSource* source) {
+    Rhythm rhythm = rhythmOf(document.words, document.starts, source);
+    document.hyphenator = std::move(rhythm.hyphenator);
+    document.rhythmWeights = std::move(rhythm.weights);
+}
+
+void DocumentLoader::weigh(std::shared_ptr<const std::vector<Word>> words, TextStarts starts,
+                           std::function<void(Rhythm)> done) {
+    auto promise = std::make_shared<QPromise<Rhythm>>();
+    auto* watcher = new QFutureWatcher<Rhythm>(this);
+    connect(watcher, &QFutureWatcherBase::finished, this, [watcher, done = std::move(done)] {
+        watcher->deleteLater();
+        QFuture<Rhythm> future = watcher->future();
+        if (future.resultCount() > 0) {
+            done(future.takeResult());
+        }
+    });
+    watcher->setFuture(promise->future());
+    promise->start();
+    workers_->start([promise, words = std::move(words), starts = std::move(starts),
+                     hyphenation = hyphenation_] {
+        promise->addResult(rhythmOf(*words, starts, hyphenation.get()));
+        promise->finish();
+    });
 }
 
 void DocumentLoader::cancel() {
@@ -249,7 +278,7 @@ void DocumentLoader::start(Work work, Done done) {
     // A reserved thread starts at once even while replaced or stuck readers hold the others.
     workers_->reserveThread();
     workers_->startOnReservedThread(
-        [promise, job, work = std::move(work), hyphenation = hyphenation_] {
+        [promise, job, work = std::move(work), hyphenation = hyphenation_, weighs = weighsWords_] {
             int range = -1;
             const ReadingMonitor monitor{&job->cancelled, [&promise, &range](int page, int pages) {
                                              if (pages != range) {
@@ -260,7 +289,7 @@ void DocumentLoader::start(Work work, Done done) {
                                          }};
             job->result = work(monitor);
             if (auto* document = std::get_if<PreparedDocument>(&job->result);
-                document != nullptr && !job->cancelled) {
+                document != nullptr && weighs && !job->cancelled) {
                 addRhythm(*document, hyphenation.get());
             }
             // A result nobody will install is freed here, not on the main thread.

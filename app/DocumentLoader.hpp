@@ -60,8 +60,23 @@ public:
     bool isLoading() const { return pending_ != nullptr; }
     // Where later loads take the patterns for their words' rhythm; the length rule until set.
     void setHyphenation(std::shared_ptr<const HyphenationSource> source);
-    // The text's patterns and its words' weights, added to a prepared document.
+    // Whether later loads find their patterns and weigh their words: a language's patterns take
+    // seconds to load, which a reader without the rhythm or the pieces should not pay.
+    void setWeighsWords(bool weighs) { weighsWords_ = weighs; }
+
+    struct Rhythm {
+        std::shared_ptr<const Hyphenator> hyphenator;
+        std::vector<double> weights;
+    };
+    // A text's patterns and its words' weights (WordRhythm).
+    static Rhythm rhythmOf(const std::vector<Word>& words, const TextStarts& starts,
+                           const HyphenationSource* source);
+    // The same, added to a prepared document.
     static void addRhythm(PreparedDocument& document, const HyphenationSource* source);
+    // The rhythm of words loaded without it, worked out on a worker; `done` runs on the main
+    // thread, never after the loader is gone.
+    void weigh(std::shared_ptr<const std::vector<Word>> words, TextStarts starts,
+               std::function<void(Rhythm)> done);
 
     // The same preparation on the calling thread; `cancelled` stops it between steps. Text
     // recognised from a file (`recognisedFrom` its fingerprint) is kept for the library.
@@ -94,6 +109,7 @@ private:
     ImportService importer_;
     Scheduler& scheduler_;
     std::shared_ptr<const HyphenationSource> hyphenation_;
+    bool weighsWords_ = true;
     std::uint64_t lastRequest_ = 0;
     std::unique_ptr<Pending> pending_;
     std::unique_ptr<QThreadPool> workers_ = std::make_unique<QThreadPool>();

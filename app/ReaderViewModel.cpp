@@ -65,8 +65,10 @@ ReaderViewModel::ReaderViewModel(Services services, QObject* parent)
     TextStarts starts = Sentences::of(welcome, welcomeShown);
     hyphenator_ = std::make_shared<LengthHyphenator>();
     rhythmWeights_ = WordRhythm::weights(welcome, starts, *hyphenator_);
+    weighed_ = true;
     engine_ = ReaderEngine(std::move(welcome), ReadingPreferences::loadSettings(preferences_),
                            std::move(starts));
+    loader_.setWeighsWords(engine_.settings.weighsWords());
     updateRhythm();
     mode_ = ReadingPreferences::loadMode(preferences_);
     connect(&speech_, &SpeechService::speechFailed, this, &ReaderViewModel::continueWithoutSpeech);
@@ -136,7 +138,9 @@ void ReaderViewModel::setSettings(const ReadingSettings& settings) {
     const std::int64_t previousWPM = engine_.settings.clampedWPM();
     const bool rhythmChanged = rhythmDiffers(settings, engine_.settings);
     engine_.settings = settings;
+    loader_.setWeighsWords(settings.weighsWords());
     if (rhythmChanged) {
+        weighIfWanted();
         updateRhythm();
     }
     ReadingPreferences::storeSettings(preferences_, settings);
@@ -231,8 +235,11 @@ void ReaderViewModel::install(PreparedDocument document) {
     release_.release(
         std::exchange(engine_, ReaderEngine(std::move(document.words), engine_.settings,
                                             std::move(document.starts))));
+    weighed_ = document.hyphenator != nullptr;
     hyphenator_ = document.hyphenator ? document.hyphenator : std::make_shared<LengthHyphenator>();
     release_.release(std::exchange(rhythmWeights_, std::move(document.rhythmWeights)));
+    // Switched on while the text was on its way.
+    weighIfWanted();
     updateRhythm();
     setStatusMessage(std::nullopt);
 
@@ -467,6 +474,25 @@ std::span<const Word> ReaderViewModel::shownChunk() const {
 
 bool ReaderViewModel::showsBlankBeat() const {
     return frame_ < frames_.size() && frames_[frame_].words.empty();
+}
+
+void ReaderViewModel::weighIfWanted() {
+    if (weighed_ || weighing_ == loadCount_ || !engine_.settings.weighsWords()) {
+        return;
+    }
+    weighing_ = loadCount_;
+    loader_.weigh(engine_.sharedWords(), engine_.starts(),
+                  [this, load = loadCount_](DocumentLoader::Rhythm rhythm) {
+                      if (load != loadCount_) {
+                          release_.release(std::move(rhythm));
+                          return;
+                      }
+                      weighing_.reset();
+                      weighed_ = true;
+                      hyphenator_ = std::move(rhythm.hyphenator);
+                      release_.release(std::exchange(rhythmWeights_, std::move(rhythm.weights)));
+                      updateRhythm();
+                  });
 }
 
 void ReaderViewModel::updateRhythm() {

@@ -173,6 +173,8 @@ private:
     void finishChunk(double deadline);
     void clearFrames();
     void updateRhythm();
+    // Weighs the words on display on the loader's worker where they were loaded unweighed.
+    void weighIfWanted();
     void startSpeechPlayback();
     void restartPlayback();
     void scheduleSpeechRestart();
@@ -215,6 +217,10 @@ private:
     std::uint64_t loadCount_ = 0;
     std::shared_ptr<const Hyphenator> hyphenator_;
     std::vector<double> rhythmWeights_;
+    // Whether rhythmWeights_ and hyphenator_ belong to the words on display, and the load being
+    // weighed, if any.
+    bool weighed_ = false;
+    std::optional<std::uint64_t> weighing_;
     // By word id; empty with the natural rhythm off.
     std::vector<double> rhythmShares_;
     // The frames of the chunk being played and the one on display.

@@ -11,9 +11,11 @@
 #include <QString>
 #include <QVariantAnimation>
 #include <algorithm>
+#include <array>
 #include <benchmark/benchmark.h>
 #include <chrono>
 #include <ctime>
+#include <memory>
 #include <random>
 #include <span>
 #include <string>
@@ -30,8 +32,8 @@ constexpr QSize window(900, 640);
 // A book-like text: a vocabulary of 20,000 words of 1 to 14 letters drawn with a Zipf-like
 // skew, so a few short words are everywhere and most words are rare; a paragraph ends every
 // 137 words.
-const std::vector<Word>& book() {
-    static const std::vector<Word> words = [] {
+const std::shared_ptr<const std::vector<Word>>& sharedBook() {
+    static const auto words = std::make_shared<const std::vector<Word>>([] {
         std::mt19937 random(7);
         std::uniform_int_distribution<int> length(1, 14);
         std::uniform_int_distribution<int> letter('a', 'z');
@@ -55,8 +57,12 @@ const std::vector<Word>& book() {
             result[i].isParagraphEnd = i % 137 == 136;
         }
         return result;
-    }();
+    }());
     return words;
+}
+
+const std::vector<Word>& book() {
+    return *sharedBook();
 }
 
 // Right-to-left words whose letters join, each shaped whole: 100,000 words drawn from 5,000 of
@@ -136,7 +142,7 @@ double untilLaidOut(FlowReadingView& view) {
 }
 
 void BM_FlowLayout(benchmark::State& state) {
-    const std::vector<Word>& words = book();
+    const auto& words = sharedBook();
     double total = 0;
     for (auto _ : state) {
         FlowReadingView view;
@@ -159,11 +165,14 @@ BENCHMARK(BM_FlowLayout)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterat
 // longest stretch of the window's thread, from the call through every round of events until the
 // whole page is in.
 void BM_FlowInstall(benchmark::State& state) {
-    const std::vector<Word>& words = book();
+    // Two lists, so that every install replaces the words the view holds, as a new load does.
+    const std::array<std::shared_ptr<const std::vector<Word>>, 2> lists{
+        sharedBook(), std::make_shared<const std::vector<Word>>(book())};
+    std::size_t next = 0;
     FlowReadingView view;
     view.resize(window);
     view.setMode(static_cast<ReadingMode>(state.range(0)));
-    view.setWords(words);
+    view.setWords(lists[next++ % 2]);
     view.show();
     untilLaidOut(view);
     double longest = 0;
@@ -172,7 +181,7 @@ void BM_FlowInstall(benchmark::State& state) {
     for (auto _ : state) {
         const auto start = Clock::now();
         const double cpu = threadMilliseconds();
-        view.setWords(words);
+        view.setWords(lists[next++ % 2]);
         view.setActiveRange(bookWords / 2, bookWords / 2 + 1);
         QApplication::processEvents();
         const double installed = threadMilliseconds() - cpu;
@@ -197,7 +206,7 @@ BENCHMARK(BM_FlowInstall)
 
 // One step of the current word and the frame that follows, painted into the window.
 void BM_FlowRepaint(benchmark::State& state) {
-    const std::vector<Word>& words = book();
+    const auto& words = sharedBook();
     FlowReadingView view;
     view.resize(window);
     view.setMode(static_cast<ReadingMode>(state.range(0)));
@@ -226,9 +235,9 @@ BENCHMARK(BM_FlowRepaint)
     ->Unit(benchmark::kMillisecond)
     ->Iterations(500);
 
-// A word change drawn at once (hard) and halfway through the soft cross-fade, when two lines
-// are drawn; English-like words (`/0`) or Arabic ones (`/1`). Frames go through the window's own
-// repaint, so only what changed is painted.
+// A word change drawn at once (hard) and halfway through the soft cross-fade or the slow one,
+// whose lines also grow, when two lines are drawn; English-like words (`/0`) or Arabic ones (`/1`).
+// Frames go through the window's own repaint, so only what changed is painted.
 void BM_FocusRepaint(benchmark::State& state) {
     const std::span<const Word> words =
         state.range(1) != 0 ? std::span(arabicWords()) : std::span(book()).first(100'000);
@@ -258,7 +267,8 @@ void BM_FocusRepaint(benchmark::State& state) {
     state.counters["focus_repaint_ms"] = total / static_cast<double>(state.iterations());
 }
 BENCHMARK(BM_FocusRepaint)
-    ->ArgsProduct({{static_cast<int>(WordTransition::hard), static_cast<int>(WordTransition::soft)},
+    ->ArgsProduct({{static_cast<int>(WordTransition::hard), static_cast<int>(WordTransition::soft),
+                    static_cast<int>(WordTransition::slow)},
                    {0, 1}})
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond)

@@ -20,16 +20,24 @@ std::int64_t startAfter(const Starts& starts, std::int64_t index, std::int64_t e
 
 } // namespace
 
+ReaderEngine::ReaderEngine() : words_(std::make_shared<const std::vector<Word>>()) {}
+
 ReaderEngine::ReaderEngine(std::vector<Word> words, ReadingSettings settings, TextStarts starts)
-    : settings(settings), words_(std::move(words)), starts_(std::move(starts)) {}
+    : settings(settings), words_(std::make_shared<const std::vector<Word>>(std::move(words))),
+      starts_(std::move(starts)) {}
+
+bool ReaderEngine::operator==(const ReaderEngine& other) const {
+    return settings == other.settings && *words_ == *other.words_ && starts_ == other.starts_ &&
+           index_ == other.index_;
+}
 
 std::span<const Word> ReaderEngine::currentChunk() const {
     if (isAtEnd()) {
         return {};
     }
     const std::int64_t length = std::min(settings.clampedWordsPerChunk(), count() - index_);
-    return std::span<const Word>(words_).subspan(static_cast<std::size_t>(index_),
-                                                 static_cast<std::size_t>(length));
+    return std::span<const Word>(*words_).subspan(static_cast<std::size_t>(index_),
+                                                  static_cast<std::size_t>(length));
 }
 
 std::optional<Word> ReaderEngine::pivotWord() const {
@@ -48,7 +56,7 @@ double ReaderEngine::progress() const {
 }
 
 void ReaderEngine::load(std::vector<Word> words, TextStarts starts) {
-    words_ = std::move(words);
+    words_ = std::make_shared<const std::vector<Word>>(std::move(words));
     starts_ = std::move(starts);
     index_ = 0;
 }
@@ -107,8 +115,8 @@ std::span<const Word> ReaderEngine::sentence() const {
     }
     const std::int64_t start = sentenceStart();
     const std::int64_t end = startAfter(starts_.sentences, index_, count());
-    return std::span<const Word>(words_).subspan(static_cast<std::size_t>(start),
-                                                 static_cast<std::size_t>(end - start));
+    return std::span<const Word>(*words_).subspan(static_cast<std::size_t>(start),
+                                                  static_cast<std::size_t>(end - start));
 }
 
 std::int64_t ReaderEngine::sentenceStart() const {

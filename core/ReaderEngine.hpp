@@ -5,6 +5,7 @@
 #include "core/Word.hpp"
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <span>
 #include <vector>
@@ -15,18 +16,20 @@ namespace velora {
 // whatever the arguments.
 class ReaderEngine {
 public:
-    ReaderEngine() = default;
+    ReaderEngine();
     ReaderEngine(std::vector<Word> words, ReadingSettings settings, TextStarts starts = {});
 
-    const std::vector<Word>& words() const { return words_; }
+    const std::vector<Word>& words() const { return *words_; }
+    // The same words, for a reader that may outlive this load (a view, a worker).
+    const std::shared_ptr<const std::vector<Word>>& sharedWords() const { return words_; }
     const TextStarts& starts() const { return starts_; }
     std::int64_t index() const { return index_; }
 
     // The chunk size is read from here on every call, so a change applies at the current index.
     ReadingSettings settings;
 
-    bool isEmpty() const { return words_.empty(); }
-    std::int64_t count() const { return static_cast<std::int64_t>(words_.size()); }
+    bool isEmpty() const { return words_->empty(); }
+    std::int64_t count() const { return static_cast<std::int64_t>(words_->size()); }
     bool isAtEnd() const { return index_ >= count(); }
     // A view into words(), valid until the next load.
     std::span<const Word> currentChunk() const;
@@ -54,10 +57,11 @@ public:
     // The words of the sentence that holds the index; empty at the end. Valid until the next load.
     std::span<const Word> sentence() const;
 
-    bool operator==(const ReaderEngine&) const = default;
+    bool operator==(const ReaderEngine& other) const;
 
 private:
-    std::vector<Word> words_;
+    // Never null. Shared, never changed: a load replaces it.
+    std::shared_ptr<const std::vector<Word>> words_;
     TextStarts starts_;
     std::int64_t index_ = 0;
 };

@@ -55,6 +55,8 @@ struct ReadingSettings {
     static constexpr std::int64_t minBlankBeatPercent = 10;
     static constexpr std::int64_t maxBlankBeatPercent = 30;
     std::int64_t clampedBlankBeatPercent() const;
+    // Whether the words' hyphenation patterns and weights are wanted: the rhythm or the pieces.
+    bool weighsWords() const { return naturalRhythm || splitLongWords; }
     // The share of a word's time left blank: 0 with the blank beat off.
     double blankShare() const;
     double speedMultiplier() const;

@@ -26,7 +26,10 @@ ReaderViewModelShell::ReaderViewModelShell(const DesktopProgram::Platform& platf
           ReaderViewModel::Services{platform.preferences, platform.scheduler, platform.pasteboard,
                                     platform.importer, *speech_, *library_})) {
     auto hyphenation = std::make_shared<PatternHyphenation>(QLocale::system().name().toStdString());
-    hyphenation->preload();
+    // A reader without the rhythm or the pieces never needs the patterns.
+    if (viewModel_->settings().weighsWords()) {
+        hyphenation->preload();
+    }
     viewModel_->setHyphenation(std::move(hyphenation));
 }
 

@@ -3,17 +3,13 @@
 #include "core/ReadingMode.hpp"
 #include "core/Word.hpp"
 #include "ui/FlowLayout.hpp"
+#include "ui/FlowPage.hpp"
 #include "ui/ThemePalette.hpp"
 
 #include <QAbstractScrollArea>
-#include <QFont>
 #include <QString>
-#include <cstdint>
-#include <functional>
 #include <memory>
 #include <optional>
-#include <string>
-#include <string_view>
 #include <vector>
 
 class QVariantAnimation;
@@ -56,9 +52,9 @@ public:
     static constexpr std::size_t neighbourhood = 1500;
 
     // Every word of the text, in order; word i is the one at position i. The current range is
-    // kept, clamped to the new words. The words are copied, so the vector may go at once; a
-    // newer text replaces one still being laid out.
-    void setWords(const std::vector<Word>& words);
+    // kept, clamped to the new words. The words are shared, never changed; a newer text replaces
+    // one still being laid out.
+    void setWords(std::shared_ptr<const std::vector<Word>> words);
     // The current chunk: positions first up to, not including, last.
     void setActiveRange(std::size_t first, std::size_t last);
     void setMode(ReadingMode mode);
@@ -86,81 +82,30 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    // The words as one block of UTF-8, cheap to hand to a worker.
-    struct Source {
-        std::string bytes;
-        std::vector<std::size_t> ends; // of word i in `bytes`
-        std::vector<std::uint8_t> paragraphEnds;
-        std::string_view word(std::size_t index) const;
-    };
-    // Words [first, first + wordText.size()) of a source, each distinct text held once.
-    struct Text {
-        std::size_t first = 0;
-        std::vector<std::uint32_t> wordText; // index into distinct
-        std::vector<std::uint8_t> paragraphEnds;
-        std::vector<QString> distinct;
-        std::vector<std::uint8_t> shaped;          // per distinct text: drawn with shaping
-        std::vector<BidiLevels::WordLevel> levels; // empty when all runs left to right
-    };
-    struct Fonts {
-        QFont regular;
-        QFont bold;
-        QFont regularShaped;
-        QFont boldShaped;
-        qreal regularHeight = 0;
-        qreal boldHeight = 0;
-        qreal regularAscent = 0;
-        qreal boldAscent = 0;
-        const QFont& of(bool shaped, bool bold) const;
-    };
-    // A text measured and wrapped at one width, every word in its regular weight.
-    struct Page {
-        std::shared_ptr<const Text> text;
-        std::vector<float> regularWidth;
-        std::vector<float> boldWidth; // negative until measured
-        std::vector<QSizeF> sizes;
-        FlowLayout::Placement placement;
-        qreal width = -1;
-        bool holds(std::size_t index) const;
-    };
-    using Stopped = std::function<bool()>;
-
-    static Text intern(const Source& source, std::size_t first, std::size_t last);
-    // Runs on any thread; answers none once `stopped`.
-    static std::optional<Page> build(const Source& source, std::shared_ptr<const Text> text,
-                                     const Fonts& fonts, const FlowLayout& layout, qreal width,
-                                     const Stopped& stopped);
-
-    bool isActive(std::size_t index) const;
-    QSizeF sizeOf(std::size_t index, bool bold);
-    const QFont& fontFor(std::uint32_t text, bool bold) const;
     void measure();
     // A page for the current width: the neighbourhood at once, the whole text on a worker.
     void layOut();
     void layOutNeighbourhood();
-    void requestWholePage(std::shared_ptr<const Text> reusable);
-    void install(Page page);
-    // Sizes words in [first, last) that the page holds in the weight given, then wraps again
-    // around them.
+    void requestWholePage(std::shared_ptr<const FlowText> reusable);
+    void install(FlowPage page);
+    // Restyles the chunk in the weight given and wraps again around it.
     void restyle(std::size_t first, std::size_t last, bool bold);
-    void rewrap(std::size_t first, std::size_t last);
     void updateScrollRange();
     QRectF pageBounds() const;
     qreal pageHeight() const;
-    // The vertical centre of a word on the page, and the scroll value that centres it.
-    qreal centreOf(std::size_t index) const;
+    // The scroll value that centres a word.
     int scrollValueCentring(std::size_t index) const;
     // Centres the current word and its band at once, as after a new text or a new width.
     void settle();
     void follow(bool animated);
     void styleScrollBar();
 
-    std::shared_ptr<const Source> source_;
+    std::shared_ptr<const std::vector<Word>> words_;
     std::size_t wordCount_ = 0;
-    Fonts fonts_;
+    FlowFonts fonts_;
     FlowLayout layout_;
-    Page page_;
-    QFutureWatcher<Page>* wholePage_;
+    FlowPage page_;
+    QFutureWatcher<FlowPage>* wholePage_;
     qreal laidOutWidth_ = -1;
 
     std::size_t activeFirst_ = 0;

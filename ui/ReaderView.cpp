@@ -649,9 +649,8 @@ void ReaderView::showEngine() {
         return;
     }
     // The page is laid out again only for a new text, not for every step through it.
-    const std::vector<Word>& words = engine.words();
     if (shownLoad_ != vm_.loadCount()) {
-        flow_->setWords(words);
+        flow_->setWords(engine.sharedWords());
         shownLoad_ = vm_.loadCount();
     }
     const auto [first, last] = vm_.currentRange();

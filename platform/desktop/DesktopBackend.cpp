@@ -6,6 +6,7 @@
 #include "platform/wayland/KGlobalAccelHotKeyService.hpp"
 #include "platform/wayland/PortalBackends.hpp"
 #include "platform/wayland/PortalGlobalHotKeyService.hpp"
+#include "platform/wayland/ProbedHotKeyService.hpp"
 #include "platform/wayland/WaylandSession.hpp"
 #include "platform/x11/X11AccessibilityTrust.hpp"
 #include "platform/x11/X11GlobalHotKeyService.hpp"
@@ -49,51 +50,6 @@ bool isDesktop(const QStringList& desktops, QLatin1String name) {
     return desktops.contains(name, Qt::CaseInsensitive);
 }
 
-// The portal counts only where this desktop's own back end serves its global shortcuts: the
-// portal would otherwise hand them to another desktop's, which this session never listens to.
-bool portalServesDesktop(const QDBusConnection& bus, const QStringList& desktops) {
-    return bus.isConnected() && PortalBackends::installed().offerGlobalShortcuts(desktops) &&
-           PortalGlobalHotKeyService::isOffered(bus);
-}
-
-void chooseKdeShortcut(DesktopBackend& backend, const QDBusConnection& bus, bool portal) {
-    const bool kglobalaccel = bus.isConnected() && KGlobalAccelHotKeyService::isOffered(bus);
-    if (portal && kglobalaccel) {
-        backend.route = ShortcutRoute::portal;
-        backend.hotKeys = std::make_unique<FallbackHotKeyService>(
-            FallbackHotKeyService::Route{std::make_unique<PortalGlobalHotKeyService>(bus),
-                                         ShortcutRoute::portal},
-            FallbackHotKeyService::Route{std::make_unique<KGlobalAccelHotKeyService>(bus),
-                                         ShortcutRoute::kdeGlobalAccel});
-    } else if (portal) {
-        backend.route = ShortcutRoute::portal;
-        backend.hotKeys = std::make_unique<PortalGlobalHotKeyService>(bus);
-    } else if (kglobalaccel) {
-        backend.route = ShortcutRoute::kdeGlobalAccel;
-        backend.hotKeys = std::make_unique<KGlobalAccelHotKeyService>(bus);
-    }
-}
-
-void chooseWaylandShortcut(DesktopBackend& backend) {
-    const QDBusConnection bus = QDBusConnection::sessionBus();
-    const QStringList desktops = sessionDesktops();
-    const bool portal = portalServesDesktop(bus, desktops);
-    // KDE's own service is started on demand; anywhere else it would answer for a desktop that
-    // never hears it.
-    if (isDesktop(desktops, QLatin1String("KDE"))) {
-        chooseKdeShortcut(backend, bus, portal);
-    } else if (portal) {
-        backend.route = ShortcutRoute::portal;
-        backend.hotKeys = std::make_unique<PortalGlobalHotKeyService>(bus);
-    } else if (isDesktop(desktops, QLatin1String("GNOME")) && GnomeCustomShortcut::isAvailable()) {
-        backend.route = ShortcutRoute::gnomeCustomShortcut;
-        backend.desktopShortcut = std::make_unique<GnomeCustomShortcut>();
-    }
-    if (!backend.hotKeys) {
-        backend.hotKeys = std::make_unique<NoGlobalHotKeyService>();
-    }
-}
-
 const char* routeName(ShortcutRoute route) {
     switch (route) {
     case ShortcutRoute::keyGrab:
@@ -111,6 +67,55 @@ const char* routeName(ShortcutRoute route) {
            "settings)";
 }
 
+void logRoute(ShortcutRoute route) {
+    qCInfo(lcHotKey, "shortcut route: %s", routeName(route));
+}
+
+// Which service takes the shortcut, by what the session bus offers.
+HotKeyRoute routeFor(const QDBusConnection& bus, const ShortcutRouteProbe::Offers& offers) {
+    if (offers.portal && offers.kglobalaccel) {
+        return {std::make_unique<FallbackHotKeyService>(
+                    HotKeyRoute{std::make_unique<PortalGlobalHotKeyService>(bus),
+                                ShortcutRoute::portal},
+                    HotKeyRoute{std::make_unique<KGlobalAccelHotKeyService>(bus),
+                                ShortcutRoute::kdeGlobalAccel}),
+                ShortcutRoute::portal};
+    }
+    if (offers.portal) {
+        return {std::make_unique<PortalGlobalHotKeyService>(bus), ShortcutRoute::portal};
+    }
+    if (offers.kglobalaccel) {
+        return {std::make_unique<KGlobalAccelHotKeyService>(bus), ShortcutRoute::kdeGlobalAccel};
+    }
+    return {std::make_unique<NoGlobalHotKeyService>(), ShortcutRoute::desktopSettings};
+}
+
+void chooseWaylandShortcut(DesktopBackend& backend) {
+    const QDBusConnection bus = QDBusConnection::sessionBus();
+    const QStringList desktops = sessionDesktops();
+    // The portal counts only where this desktop's own back end serves its global shortcuts: the
+    // portal would otherwise hand them to another desktop's, which this session never listens to.
+    // KDE's own service is started on demand; anywhere else it would answer for a desktop that
+    // never hears it.
+    const ShortcutRouteProbe::Questions questions{
+        bus.isConnected() && PortalBackends::installed().offerGlobalShortcuts(desktops),
+        bus.isConnected() && isDesktop(desktops, QLatin1String("KDE"))};
+    if (questions.portal || questions.kglobalaccel) {
+        backend.route = questions.portal ? ShortcutRoute::portal : ShortcutRoute::kdeGlobalAccel;
+        backend.hotKeys = std::make_unique<ProbedHotKeyService>(
+            bus, questions, backend.route,
+            [bus](const ShortcutRouteProbe::Offers& offers) { return routeFor(bus, offers); },
+            logRoute);
+        return;
+    }
+    if (isDesktop(desktops, QLatin1String("GNOME")) && GnomeCustomShortcut::isAvailable()) {
+        backend.route = ShortcutRoute::gnomeCustomShortcut;
+        backend.desktopShortcut = std::make_unique<GnomeCustomShortcut>();
+    }
+    backend.hotKeys = std::make_unique<NoGlobalHotKeyService>();
+    logRoute(backend.route);
+}
+
 } // namespace
 
 DesktopBackend DesktopBackend::forSession() {
@@ -124,17 +129,17 @@ DesktopBackend DesktopBackend::forSession() {
         backend.hotKeys = std::make_unique<X11GlobalHotKeyService>();
         backend.keys = std::make_unique<X11KeyEventPoster>(*x11);
         backend.trust = std::make_unique<X11AccessibilityTrust>(*x11);
-        qCInfo(lcHotKey, "shortcut route: %s", routeName(backend.route));
+        logRoute(backend.route);
         return backend;
     }
     if (backend.isWayland) {
         chooseWaylandShortcut(backend);
     } else {
         backend.hotKeys = std::make_unique<NoGlobalHotKeyService>();
+        logRoute(backend.route);
     }
     backend.keys = std::make_unique<NoKeyStrokes>();
     backend.trust = std::make_unique<NoKeyStrokes>();
-    qCInfo(lcHotKey, "shortcut route: %s", routeName(backend.route));
     return backend;
 }
 

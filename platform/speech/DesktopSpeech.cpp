@@ -3,13 +3,19 @@
 #include "platform/speech/Cld2LanguageRecognizer.hpp"
 #include "platform/speech/DesktopSynthesizer.hpp"
 #include "platform/speech/DesktopVoiceCatalog.hpp"
+#include "platform/speech/EspeakEngine.hpp"
 #include "platform/speech/EspeakSynthesizer.hpp"
 #include "platform/speech/EspeakVoiceCatalog.hpp"
 #include "platform/speech/SpeechDispatcher.hpp"
 
+#include <QThreadPool>
+
 namespace velora {
 
 std::unique_ptr<SpeechService> makeDesktopSpeechService(PreferencesStore& preferences) {
+    // espeak-ng reads its phonemes and every voice file when it starts; a worker does that
+    // while the program builds the rest.
+    QThreadPool::globalInstance()->start([] { EspeakEngine::instance(); });
     auto desktop = std::make_shared<SpeechDispatcher>();
     return std::make_unique<SpeechService>(
         std::make_unique<DesktopSynthesizer>(std::make_unique<EspeakSynthesizer>(), desktop),

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/platform/GlobalHotKeyService.hpp"
+#include "platform/wayland/HotKeyRoute.hpp"
 
 #include <memory>
 
@@ -11,10 +12,7 @@ namespace velora {
 // move the second route stays for the rest of the run.
 class FallbackHotKeyService final : public GlobalHotKeyService {
 public:
-    struct Route {
-        std::unique_ptr<GlobalHotKeyService> service;
-        ShortcutRoute route;
-    };
+    using Route = HotKeyRoute;
 
     FallbackHotKeyService(Route first, Route second);
 

@@ -3,7 +3,6 @@
 #include "platform/wayland/ShortcutChord.hpp"
 
 #include <QCoreApplication>
-#include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
@@ -33,15 +32,6 @@ KGlobalAccelHotKeyService::~KGlobalAccelHotKeyService() {
     if (current_) {
         unregisterHotKey(*current_);
     }
-}
-
-bool KGlobalAccelHotKeyService::isOffered(const QDBusConnection& bus) {
-    const QDBusConnectionInterface* daemon = bus.interface();
-    if (!daemon) {
-        return false;
-    }
-    return daemon->isServiceRegistered(serviceName).value() ||
-           daemon->activatableServiceNames().value().contains(serviceName);
 }
 
 QStringList KGlobalAccelHotKeyService::actionId() {

@@ -36,9 +36,6 @@ public:
     KGlobalAccelHotKeyService(const KGlobalAccelHotKeyService&) = delete;
     KGlobalAccelHotKeyService& operator=(const KGlobalAccelHotKeyService&) = delete;
 
-    // Whether the bus has the service or can start it.
-    static bool isOffered(const QDBusConnection& bus);
-
     bool available() const override { return true; }
     void installHandler(std::function<void()> pressed) override;
     Registration registerHotKey(std::uint32_t keyCode, std::uint32_t modifiers) override;

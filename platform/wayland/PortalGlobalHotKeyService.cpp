@@ -17,7 +17,6 @@ namespace {
 
 constexpr QLatin1String requestInterface{"org.freedesktop.portal.Request"};
 constexpr QLatin1String sessionInterface{"org.freedesktop.portal.Session"};
-constexpr int probeTimeoutMs = 2000;
 
 // The one Response of one Request object, delivered once to its callback.
 class PortalRequest final : public QObject {
@@ -108,14 +107,6 @@ PortalGlobalHotKeyService::~PortalGlobalHotKeyService() {
     for (const auto& [handle, session] : sessions_) {
         closeSession(session);
     }
-}
-
-bool PortalGlobalHotKeyService::isOffered(const QDBusConnection& bus) {
-    QDBusMessage probe = QDBusMessage::createMethodCall(
-        serviceName, objectPath, QStringLiteral("org.freedesktop.DBus.Properties"),
-        QStringLiteral("Get"));
-    probe.setArguments({QString(interfaceName), QStringLiteral("version")});
-    return bus.call(probe, QDBus::Block, probeTimeoutMs).type() == QDBusMessage::ReplyMessage;
 }
 
 void PortalGlobalHotKeyService::installHandler(std::function<void()> pressed) {

@@ -38,10 +38,6 @@ public:
     PortalGlobalHotKeyService(const PortalGlobalHotKeyService&) = delete;
     PortalGlobalHotKeyService& operator=(const PortalGlobalHotKeyService&) = delete;
 
-    // Whether the bus offers the portal's global shortcuts; waits up to two seconds, since the
-    // portal may first have to be started.
-    static bool isOffered(const QDBusConnection& bus);
-
     bool available() const override { return true; }
     void installHandler(std::function<void()> pressed) override;
     Registration registerHotKey(std::uint32_t keyCode, std::uint32_t modifiers) override;

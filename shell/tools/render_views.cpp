@@ -76,7 +76,7 @@ QImage renderPage(const std::vector<Word>& words, ReadingMode mode, const ThemeP
     view.resize(viewSize);
     view.setThemePalette(palette);
     view.setMode(mode);
-    view.setWords(words);
+    view.setWords(std::make_shared<const std::vector<Word>>(words));
     view.setActiveRange(24, 26);
     return snapshot(view, palette);
 }

@@ -997,3 +997,104 @@ TEST_F(ReaderFramesTest, SpeechSaysASplitWordOnceAndWhole) {
 
 } // namespace
 } // namespace velora
+
+namespace velora {
+namespace {
+
+// Patterns that break a run of letters after its fifth, where the length rule breaks elsewhere;
+// they note the thread each text asked from.
+class RecordingHyphenation final : public HyphenationSource {
+public:
+    class AfterFive final : public Hyphenator {
+        std::vector<std::size_t> letterBreaks(std::string_view letters) const override {
+            return letters.size() > 7 ? std::vector<std::size_t>{5} : std::vector<std::size_t>{};
+        }
+    };
+
+    std::shared_ptr<const Hyphenator> forText(std::string_view) const override {
+        const std::lock_guard lock(mutex_);
+        askedFrom_.push_back(std::this_thread::get_id());
+        return std::make_shared<AfterFive>();
+    }
+
+    std::vector<std::thread::id> askedFrom() const {
+        const std::lock_guard lock(mutex_);
+        return askedFrom_;
+    }
+
+private:
+    mutable std::mutex mutex_;
+    mutable std::vector<std::thread::id> askedFrom_;
+};
+
+class WeighingTest : public ReaderViewModelTest,
+                     public ::testing::WithParamInterface<ReadingSettings> {
+protected:
+    ReaderViewModel& readerWith(const ReadingSettings& settings) {
+        ReadingPreferences::storeSettings(preferences_, settings);
+        auto& reader = controller();
+        reader.setHyphenation(hyphenation_);
+        return reader;
+    }
+
+    bool askedOnlyOffTheMainThread() const {
+        const auto asked = hyphenation_->askedFrom();
+        return std::ranges::none_of(
+            asked, [](std::thread::id id) { return id == std::this_thread::get_id(); });
+    }
+
+    // The piece the long word shows first once playing.
+    static std::string firstPiece(ReaderViewModel& reader) {
+        reader.play();
+        std::string piece = reader.shownChunk().empty() ? "" : reader.shownChunk().front().text;
+        reader.pause();
+        return piece;
+    }
+
+    std::shared_ptr<RecordingHyphenation> hyphenation_ = std::make_shared<RecordingHyphenation>();
+};
+
+// Patterns take seconds to load for some languages: a text is weighed only where the settings
+// use it, and never on the main thread.
+TEST_P(WeighingTest, LoadsAskForPatternsOnlyWhereTheSettingsUseThem) {
+    const ReadingSettings& settings = GetParam();
+    auto& reader = readerWith(settings);
+    loaded(reader, "an incomprehensible sentence");
+    EXPECT_EQ(hyphenation_->askedFrom().size(), settings.weighsWords() ? 1U : 0U);
+    EXPECT_TRUE(askedOnlyOffTheMainThread());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Settings, WeighingTest,
+    ::testing::Values(ReadingSettings{}, ReadingSettings{.naturalRhythm = true},
+                      ReadingSettings{.splitLongWords = true, .splitLength = 10}));
+
+// Pieces switched on after the text loaded take the text's patterns once they are ready: until
+// then the length rule splits, and the answer for an older text is never applied.
+TEST_F(WeighingTest, PiecesSwitchedOnMidTextTakeThePatternsWhenReady) {
+    auto& reader = readerWith(ReadingSettings{});
+    loaded(reader, "incomprehensible words");
+    ASSERT_TRUE(hyphenation_->askedFrom().empty());
+
+    ReadingSettings splitting = reader.settings();
+    splitting.splitLongWords = true;
+    splitting.splitLength = 10;
+    reader.setSettings(splitting);
+    EXPECT_EQ(firstPiece(reader), "incompreh-");
+    QEventLoop loop;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (firstPiece(reader) != "incompreh-") {
+            loop.quit();
+        }
+    });
+    poll.start(5);
+    QTimer::singleShot(10000, &loop, &QEventLoop::quit);
+    loop.exec();
+    EXPECT_EQ(firstPiece(reader), "incom-");
+    EXPECT_EQ(hyphenation_->askedFrom().size(), 1U);
+    EXPECT_TRUE(askedOnlyOffTheMainThread());
+}
+
+} // namespace
+} // namespace velora

@@ -36,7 +36,7 @@ protected:
         view->setThemePalette(light);
         view->setFontSize(36);
         view->setMode(mode);
-        view->setWords(words);
+        view->setWords(std::make_shared<const std::vector<Word>>(words));
         return view;
     }
 
@@ -258,7 +258,7 @@ TEST_F(FlowReadingViewTest, NewerTextWinsOverOneStillBeingLaidOut) {
     const std::vector<Word> older = repeated("a bb a bb a bb a bb a bb a bb a bb.");
     const std::vector<Word> newer = repeated("wonderful wanderings without warning.");
     auto view = makeView(ReadingMode::flow, older);
-    view->setWords(newer);
+    view->setWords(std::make_shared<const std::vector<Word>>(newer));
     waitUntilLaidOut(*view);
     QThreadPool::globalInstance()->waitForDone();
     QCoreApplication::processEvents();

@@ -8,15 +8,15 @@
 #include "platform/wayland/FallbackHotKeyService.hpp"
 #include "platform/wayland/KGlobalAccelHotKeyService.hpp"
 #include "platform/wayland/PortalGlobalHotKeyService.hpp"
+#include "platform/wayland/ShortcutRouteProbe.hpp"
 #include "wayland/StandInKGlobalAccel.hpp"
 #include "wayland/StandInPortal.hpp"
 
 #include <QDBusConnection>
 #include <QTest>
-#include <chrono>
-#include <future>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <optional>
 
 namespace velora {
 namespace {
@@ -51,15 +51,12 @@ protected:
         return QTest::qWaitFor(condition, 5000);
     }
 
-    // The probe waits for its answer, which the stand-ins on this thread can only give while
-    // the event loop runs; a real portal is another process.
-    static bool portalOffered() {
-        auto offered = std::async(std::launch::async, [] {
-            return PortalGlobalHotKeyService::isOffered(QDBusConnection::sessionBus());
-        });
-        settles(
-            [&] { return offered.wait_for(std::chrono::seconds(0)) == std::future_status::ready; });
-        return offered.get();
+    static ShortcutRouteProbe::Offers offers() {
+        std::optional<ShortcutRouteProbe::Offers> answer;
+        const ShortcutRouteProbe probe(QDBusConnection::sessionBus(), {true, true},
+                                       [&answer](const auto& offers) { answer = offers; });
+        settles([&] { return answer.has_value(); });
+        return answer.value_or(ShortcutRouteProbe::Offers{});
     }
 
     QDBusConnection desktop =
@@ -74,7 +71,7 @@ protected:
 
 TEST_F(DesktopShortcutServicesTest, PortalBindsTheChordAndEachActivationReadsTheSelection) {
     testsupport::StandInPortal portal(desktop);
-    ASSERT_TRUE(portalOffered());
+    ASSERT_TRUE(offers().portal);
     PortalGlobalHotKeyService service(QDBusConnection::sessionBus());
     const auto manager = managerOn(service);
 
@@ -122,7 +119,7 @@ TEST_F(DesktopShortcutServicesTest, PortalSessionsEndWithTheirRegistration) {
 }
 
 TEST_F(DesktopShortcutServicesTest, PortalThatCannotBeReachedRefuses) {
-    EXPECT_FALSE(portalOffered());
+    EXPECT_FALSE(offers().portal);
     PortalGlobalHotKeyService service(QDBusConnection::sessionBus());
     const auto manager = managerOn(service);
     int answers = 0;
@@ -225,7 +222,7 @@ TEST_F(DesktopShortcutServicesTest, PortalThatBindsNothingHandsTheShortcutToKGlo
 
 TEST_F(DesktopShortcutServicesTest, KGlobalAccelRegistersTheActionAndEachPressReadsTheSelection) {
     testsupport::StandInKGlobalAccel kglobalaccel(desktop);
-    ASSERT_TRUE(KGlobalAccelHotKeyService::isOffered(QDBusConnection::sessionBus()));
+    ASSERT_TRUE(offers().kglobalaccel);
     KGlobalAccelHotKeyService service(QDBusConnection::sessionBus());
     const auto manager = managerOn(service);
 
