@@ -139,8 +139,8 @@ void ReaderViewModel::setSettings(const ReadingSettings& settings) {
     const bool rhythmChanged = rhythmDiffers(settings, engine_.settings);
     engine_.settings = settings;
     loader_.setWeighsWords(settings.weighsWords());
+    weighIfWanted();
     if (rhythmChanged) {
-        weighIfWanted();
         updateRhythm();
     }
     ReadingPreferences::storeSettings(preferences_, settings);

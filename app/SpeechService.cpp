@@ -69,9 +69,7 @@ SpeechService::SpeechService(std::unique_ptr<SpeechSynthesizer> synthesizer,
         QMetaObject::invokeMethod(this, &SpeechService::reloadVoices, Qt::QueuedConnection);
     });
     setPreferredLanguageTag(desktopLanguageTag(QLocale::system()));
-    // Listing the voices starts the synthesizer, tens of milliseconds the start need not wait
-    // for: the list follows on the first turn of the event loop.
-    QMetaObject::invokeMethod(this, &SpeechService::reloadVoices, Qt::QueuedConnection);
+    reloadVoices();
     setSelectedVoiceID(preferences_.string(selectedVoiceKey));
 }
 

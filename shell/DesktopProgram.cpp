@@ -9,6 +9,7 @@
 #include "platform/desktop/SettingsPreferencesStore.hpp"
 #include "platform/desktop/TimerScheduler.hpp"
 #include "platform/documents/LinuxDocumentReaders.hpp"
+#include "platform/speech/DesktopSpeech.hpp"
 #include "shell/EndOfSession.hpp"
 #include "shell/RemoteInstance.hpp"
 #include "shell/ShellReader.hpp"
@@ -62,6 +63,7 @@ int DesktopProgram::run(int argc, char** argv, const ReaderFactory& makeReader) 
         return startedAtLogin ? 0 : forward(arguments);
     }
 
+    startSpeechEngine();
     SettingsPreferencesStore preferences;
     TimerScheduler scheduler;
     ClipboardPasteboard pasteboard;

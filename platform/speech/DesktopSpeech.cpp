@@ -12,10 +12,11 @@
 
 namespace velora {
 
-std::unique_ptr<SpeechService> makeDesktopSpeechService(PreferencesStore& preferences) {
-    // espeak-ng reads its phonemes and every voice file when it starts; a worker does that
-    // while the program builds the rest.
+void startSpeechEngine() {
     QThreadPool::globalInstance()->start([] { EspeakEngine::instance(); });
+}
+
+std::unique_ptr<SpeechService> makeDesktopSpeechService(PreferencesStore& preferences) {
     auto desktop = std::make_shared<SpeechDispatcher>();
     return std::make_unique<SpeechService>(
         std::make_unique<DesktopSynthesizer>(std::make_unique<EspeakSynthesizer>(), desktop),
