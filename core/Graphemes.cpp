@@ -1,66 +1,18 @@
 #include "core/Graphemes.hpp"
 
-#include "core/CodePointTable.hpp"
+#include "core/GraphemeJoining.hpp"
 
 #include <algorithm>
 #include <memory>
 #include <unicode/brkiter.h>
 #include <unicode/bytestream.h>
 #include <unicode/normalizer2.h>
-#include <unicode/uchar.h>
 #include <unicode/utext.h>
 #include <unicode/utf8.h>
 
 namespace velora::Graphemes {
 
 namespace {
-
-constexpr std::uint8_t viramaCombiningClass = 9;
-
-// How a code point takes part in character boundaries, as far as the shortcuts below need to know.
-enum class Joining : std::uint8_t {
-    // Anything else: left to the break iterator.
-    complex,
-    // A boundary lies before and after it whatever surrounds it, except that marks may follow:
-    // precomposed Hangul syllables join only single jamo, which are not among them.
-    base,
-    // Control characters and line feeds: a boundary on both sides, marks included.
-    control,
-    // Marks (Extend, SpacingMark) that always join whatever character they follow, unless it is a
-    // control; a virama is left out, as newer rules join consonants across it.
-    mark,
-};
-
-Joining computeJoining(std::int32_t c) {
-    switch (u_getIntPropertyValue(c, UCHAR_GRAPHEME_CLUSTER_BREAK)) {
-    case U_GCB_OTHER:
-    case U_GCB_LV:
-    case U_GCB_LVT:
-        return Joining::base;
-    case U_GCB_CONTROL:
-    case U_GCB_LF:
-        return Joining::control;
-    case U_GCB_EXTEND:
-    case U_GCB_SPACING_MARK:
-        return u_getCombiningClass(c) == viramaCombiningClass ? Joining::complex : Joining::mark;
-    default:
-        return Joining::complex;
-    }
-}
-
-Joining joiningOf(UChar32 c) {
-    static const CodePointTable<Joining, computeJoining> table;
-    return c >= 0 ? table(c) : Joining::complex;
-}
-
-bool standsAlone(Joining joining) {
-    return joining == Joining::base || joining == Joining::control;
-}
-
-// Whether a boundary lies after this code point whenever a base or control follows it.
-bool endsBeforeAnyBase(Joining joining) {
-    return joining != Joining::complex;
-}
 
 // Returns false when `visit` asked to stop.
 template <typename Visit>

@@ -2,9 +2,8 @@
 
 #include "core/ByteScan.hpp"
 #include "core/Graphemes.hpp"
-#include "core/ORP.hpp"
-#include "core/Punctuation.hpp"
 #include "core/ScriptWords.hpp"
+#include "core/TokenMeasure.hpp"
 
 #include <bit>
 #include <span>
@@ -23,8 +22,7 @@ bool endsToken(char c) {
 }
 
 // The top bit of each byte of the result is set where that byte ends tokens.
-std::uint64_t tokenEnds(const char* eight) {
-    const std::uint64_t word = ByteScan::load(eight);
+std::uint64_t tokenEnds(std::uint64_t word) {
     return ByteScan::equal(word, ' ') | ByteScan::equal(word, '\t') | ByteScan::equal(word, '\n');
 }
 
@@ -40,7 +38,7 @@ std::size_t countTokens(std::string_view text) {
     bool previousEnds = true;
     std::size_t i = 0;
     for (; i + 8 <= text.size(); i += 8) {
-        const std::uint64_t ends = tokenEnds(text.data() + i);
+        const std::uint64_t ends = tokenEnds(ByteScan::load(text.data() + i));
         const std::uint64_t before = (ends << 8) | (previousEnds ? 0x80U : 0U);
         n += countTopBits(~ends & before & ByteScan::topBits);
         previousEnds = (ends >> 63) != 0;
@@ -53,21 +51,30 @@ std::size_t countTokens(std::string_view text) {
     return n;
 }
 
-std::size_t tokenEnd(std::string_view text, std::size_t i) {
+// Where the token that starts at `i` ends, and whether all its bytes are ASCII.
+std::size_t tokenEnd(std::string_view text, std::size_t i, bool& ascii) {
+    std::uint64_t high = 0;
     while (i + 8 <= text.size()) {
-        const std::uint64_t ends = tokenEnds(text.data() + i);
+        const std::uint64_t word = ByteScan::load(text.data() + i);
+        const std::uint64_t ends = tokenEnds(word);
         if (ends != 0) {
-            return i + static_cast<std::size_t>(std::countr_zero(ends)) / 8;
+            const auto inToken = static_cast<unsigned>(std::countr_zero(ends)) / 8;
+            high |= word & ByteScan::topBits & ((std::uint64_t{1} << (inToken * 8)) - 1);
+            ascii = high == 0;
+            return i + inToken;
         }
+        high |= word & ByteScan::topBits;
         i += 8;
     }
     while (i < text.size() && !endsToken(text[i])) {
+        high |= static_cast<unsigned char>(text[i]) & 0x80U;
         ++i;
     }
+    ascii = high == 0;
     return i;
 }
 
-// Calls `visit(begin, end, endsLine)` for each token, in order.
+// Calls `visit(begin, end, endsLine, ascii)` for each token, in order.
 template <typename Visit> void forEachToken(std::string_view text, Visit visit) {
     const std::size_t n = text.size();
     std::size_t i = 0;
@@ -77,12 +84,13 @@ template <typename Visit> void forEachToken(std::string_view text, Visit visit) 
             continue;
         }
         const std::size_t begin = i;
-        i = tokenEnd(text, i);
+        bool ascii = false;
+        i = tokenEnd(text, i, ascii);
         const std::size_t end = i;
         while (i < n && separatesTokens(text[i])) {
             ++i;
         }
-        visit(begin, end, i == n || text[i] == '\n');
+        visit(begin, end, i == n || text[i] == '\n', ascii);
     }
 }
 
@@ -95,7 +103,8 @@ template <typename Visit> void forEachTokenWithLongSequences(std::string_view te
         while (begin > 0 && !endsToken(text[begin - 1])) {
             --begin;
         }
-        const std::size_t end = tokenEnd(text, i);
+        bool ascii = false;
+        const std::size_t end = tokenEnd(text, i, ascii);
         visit(begin, end);
         i = ScriptWords::nextLetterLead(text, end);
     }
@@ -175,20 +184,26 @@ std::vector<Word> tokenizeLines(std::string_view text) {
     std::vector<Word> words;
     // Exactly sized, so that the list holds no spare capacity.
     words.reserve(countTokens(text) + cuts.extraWords());
-    auto add = [&](std::string_view word, bool isParagraphEnd) {
-        words.push_back(Word{static_cast<std::int64_t>(words.size()), std::string(word),
-                             ORP::index(word), Punctuation::weight(word), isParagraphEnd});
+    auto add = [&](std::string_view word, const TokenMeasure::Measure& measure,
+                   bool isParagraphEnd) {
+        words.emplace_back(static_cast<std::int64_t>(words.size()), std::string(word), measure.orp,
+                           measure.punctuation, isParagraphEnd);
     };
-    forEachToken(text, [&](std::size_t begin, std::size_t end, bool endsLine) {
+    forEachToken(text, [&](std::size_t begin, std::size_t end, bool endsLine, bool ascii) {
         const std::string_view token = text.substr(begin, end - begin);
+        // The text has no CR here, and no ASCII token is cut.
+        if (ascii) {
+            add(token, TokenMeasure::ofSimpleAscii(token), endsLine);
+            return;
+        }
         const std::span<const ScriptWords::Piece> pieces = cuts.take(begin);
         if (pieces.empty()) {
-            add(token, endsLine);
+            add(token, TokenMeasure::of(token), endsLine);
             return;
         }
         for (const ScriptWords::Piece& piece : pieces) {
-            add(token.substr(piece.begin, piece.end - piece.begin),
-                endsLine && &piece == &pieces.back());
+            const std::string_view word = token.substr(piece.begin, piece.end - piece.begin);
+            add(word, TokenMeasure::of(word), endsLine && &piece == &pieces.back());
         }
     });
     return words;
