@@ -1,11 +1,14 @@
 #include "core/TextSanitizer.hpp"
 
+#include "core/ByteScan.hpp"
 #include "core/CodePointTable.hpp"
 #include "core/Graphemes.hpp"
 #include "core/WhiteSpace.hpp"
 
 #include <algorithm>
 #include <array>
+#include <bit>
+#include <cstring>
 #include <unicode/uchar.h>
 
 namespace velora::TextSanitizer {
@@ -104,6 +107,17 @@ public:
 
     void wrote(char* end) { out_ = end; }
 
+    // Whether the last byte written is visible and nothing waits to be written before the next.
+    bool continuesText() const { return lineHasText_ && !blankPending_; }
+
+    // The first `count` bytes of `block`, printable ASCII without two blanks in a row, held as they
+    // stand; a blank at their end waits for what follows. All eight bytes may be overwritten.
+    void plain(std::uint64_t block, unsigned count) {
+        std::memcpy(out_, &block, sizeof block);
+        blankPending_ = ((block >> (8 * (count - 1))) & 0xFF) == ' ';
+        out_ += blankPending_ ? count - 1 : count;
+    }
+
     std::size_t size() const { return static_cast<std::size_t>(out_ - begin_); }
 
 private:
@@ -119,6 +133,16 @@ private:
     bool blankPending_ = false;
     std::size_t emptyLines_ = 0;
 };
+
+// The top bit is set from the first byte of `block` that the cleaner may not keep as it is in the
+// middle of a line: anything but printable ASCII, the two modifier symbols, the first of two
+// blanks. Bits above the first are not exact.
+std::uint64_t troubleIn(std::uint64_t block) {
+    const std::uint64_t blanks = ByteScan::equal(block, ' ');
+    return (block & ByteScan::topBits) | ByteScan::anyBelow(block, 0x20) |
+           ByteScan::equal(block, 0x7F) | ByteScan::equal(block, '^') |
+           ByteScan::equal(block, '`') | (blanks & (blanks >> 8));
+}
 
 // One pass: each code point is mapped and the result laid out at once. Output is never longer
 // than input: replacements are single bytes, and a separator is written only for a line break or
@@ -139,6 +163,17 @@ std::string tidied(std::string_view text) {
     const std::size_t length = text.size();
     std::size_t i = 0;
     while (i < length) {
+        if (i + 8 <= length && writer.continuesText()) {
+            const std::uint64_t block = ByteScan::load(text.data() + i);
+            const std::uint64_t trouble = troubleIn(block);
+            const auto plain =
+                trouble == 0 ? 8U : static_cast<unsigned>(std::countr_zero(trouble)) / 8;
+            if (plain > 0) {
+                writer.plain(block, plain);
+                i += plain;
+                continue;
+            }
+        }
         const std::size_t start = i;
         const std::uint8_t lead = bytes[i];
         Mapping mapping = Mapping::keep;
@@ -151,12 +186,7 @@ std::string tidied(std::string_view text) {
         }
         switch (mapping) {
         case Mapping::keep: {
-            char* out = std::copy(text.data() + start, text.data() + i, writer.text());
-            // Most text is runs of ASCII letters and marks.
-            while (i < length && bytes[i] < 0x80 && ascii[bytes[i]] == Mapping::keep) {
-                *out++ = static_cast<char>(bytes[i++]);
-            }
-            writer.wrote(out);
+            writer.wrote(std::copy(text.data() + start, text.data() + i, writer.text()));
             break;
         }
         case Mapping::space:
