@@ -121,6 +121,11 @@ public:
         std::vector<ScriptWords::Piece> pieces;
         forEachTokenWithLongSequences(text, [&](std::size_t begin, std::size_t end) {
             const std::string_view token = text.substr(begin, end - begin);
+            // Most such tokens end in a dash, an ellipsis or a quote: a look is cheaper than the
+            // hash.
+            if (!ScriptWords::holdsUnspacedLetters(token)) {
+                return;
+            }
             const bool remembered = token.size() <= rememberedTokenBytes;
             const auto found = remembered ? cutBefore.find(token) : cutBefore.end();
             const Range range = found != cutBefore.end() ? found->second : cut(token, pieces);
