@@ -229,7 +229,7 @@ void attachMarks(const std::vector<Segment>& merged, std::size_t tokenSize,
 } // namespace
 
 bool holdsUnspacedLetters(std::string_view token) {
-    for (std::size_t i = 0; i < token.size();) {
+    for (std::size_t i = nextLetterLead(token, 0); i < token.size(); i = nextLetterLead(token, i)) {
         if ((traitsOf(Graphemes::decode(token, i)) & unspacedScript) != 0) {
             return true;
         }

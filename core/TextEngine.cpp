@@ -51,30 +51,22 @@ std::size_t countTokens(std::string_view text) {
     return n;
 }
 
-// Where the token that starts at `i` ends, and whether all its bytes are ASCII.
-std::size_t tokenEnd(std::string_view text, std::size_t i, bool& ascii) {
-    std::uint64_t high = 0;
+std::size_t tokenEnd(std::string_view text, std::size_t i) {
     while (i + 8 <= text.size()) {
-        const std::uint64_t word = ByteScan::load(text.data() + i);
-        const std::uint64_t ends = tokenEnds(word);
+        const std::uint64_t ends = tokenEnds(ByteScan::load(text.data() + i));
         if (ends != 0) {
-            const auto inToken = static_cast<unsigned>(std::countr_zero(ends)) / 8;
-            high |= word & ByteScan::topBits & ((std::uint64_t{1} << (inToken * 8)) - 1);
-            ascii = high == 0;
-            return i + inToken;
+            return i + static_cast<std::size_t>(std::countr_zero(ends)) / 8;
         }
-        high |= word & ByteScan::topBits;
         i += 8;
     }
     while (i < text.size() && !endsToken(text[i])) {
-        high |= static_cast<unsigned char>(text[i]) & 0x80U;
         ++i;
     }
-    ascii = high == 0;
     return i;
 }
 
-// Calls `visit(begin, end, endsLine, ascii)` for each token, in order.
+// Calls `visit(begin, end, endsLine, measure)` for each token, in order; `measure` points to the
+// token's measure when it is all ASCII, which is taken on the way, and is null otherwise.
 template <typename Visit> void forEachToken(std::string_view text, Visit visit) {
     const std::size_t n = text.size();
     std::size_t i = 0;
@@ -84,13 +76,20 @@ template <typename Visit> void forEachToken(std::string_view text, Visit visit) 
             continue;
         }
         const std::size_t begin = i;
-        bool ascii = false;
-        i = tokenEnd(text, i, ascii);
+        // Most tokens are short ASCII words, read once here for both their end and their measure.
+        TokenMeasure::AsciiWalk walk;
+        while (i < n && static_cast<unsigned char>(text[i]) < 0x80 && !endsToken(text[i])) {
+            walk.add(static_cast<unsigned char>(text[i]));
+            ++i;
+        }
+        const bool ascii = i == n || static_cast<unsigned char>(text[i]) < 0x80;
+        i = ascii ? i : tokenEnd(text, i);
         const std::size_t end = i;
         while (i < n && separatesTokens(text[i])) {
             ++i;
         }
-        visit(begin, end, i == n || text[i] == '\n', ascii);
+        const TokenMeasure::Measure measure = ascii ? walk.measure() : TokenMeasure::Measure{};
+        visit(begin, end, i == n || text[i] == '\n', ascii ? &measure : nullptr);
     }
 }
 
@@ -103,8 +102,7 @@ template <typename Visit> void forEachTokenWithLongSequences(std::string_view te
         while (begin > 0 && !endsToken(text[begin - 1])) {
             --begin;
         }
-        bool ascii = false;
-        const std::size_t end = tokenEnd(text, i, ascii);
+        const std::size_t end = tokenEnd(text, i);
         visit(begin, end);
         i = ScriptWords::nextLetterLead(text, end);
     }
@@ -194,11 +192,12 @@ std::vector<Word> tokenizeLines(std::string_view text) {
         words.emplace_back(static_cast<std::int64_t>(words.size()), std::string(word), measure.orp,
                            measure.punctuation, isParagraphEnd);
     };
-    forEachToken(text, [&](std::size_t begin, std::size_t end, bool endsLine, bool ascii) {
+    forEachToken(text, [&](std::size_t begin, std::size_t end, bool endsLine,
+                           const TokenMeasure::Measure* asciiMeasure) {
         const std::string_view token = text.substr(begin, end - begin);
-        // The text has no CR here, and no ASCII token is cut.
-        if (ascii) {
-            add(token, TokenMeasure::ofSimpleAscii(token), endsLine);
+        // No ASCII token is cut.
+        if (asciiMeasure != nullptr) {
+            add(token, *asciiMeasure, endsLine);
             return;
         }
         const std::span<const ScriptWords::Piece> pieces = cuts.take(begin);

@@ -15,11 +15,10 @@ namespace {
 using Graphemes::Joining;
 using Punctuation::Kind;
 
-// All a code point tells the walk, in one byte: its joining in the low bits, then whether it is a
-// letter or number, then its pause kind.
-constexpr std::uint8_t joiningBits = 0x3;
-constexpr std::uint8_t alphanumericBit = 0x4;
-constexpr int kindShift = 3;
+constexpr std::uint8_t joiningBits = AsciiWalk::joiningBits;
+constexpr std::uint8_t alphanumericBit = AsciiWalk::alphanumericBit;
+constexpr int kindShift = AsciiWalk::kindShift;
+static_assert(static_cast<int>(Kind::skippable) == 3);
 
 std::uint8_t computeTraits(std::int32_t c) {
     const auto joining = static_cast<std::uint8_t>(Graphemes::joiningOf(c));
@@ -46,7 +45,7 @@ std::int64_t middle(std::int64_t characters, std::int64_t first, std::int64_t la
 
 } // namespace
 
-Measure ofSimpleAscii(std::string_view token) {
+AsciiWalk::AsciiWalk() {
     static const std::array<std::uint8_t, 128> ascii = [] {
         std::array<std::uint8_t, 128> table{};
         for (std::size_t c = 0; c < table.size(); ++c) {
@@ -54,24 +53,20 @@ Measure ofSimpleAscii(std::string_view token) {
         }
         return table;
     }();
-    auto at = [&](std::int64_t k) {
-        return ascii[static_cast<unsigned char>(token[static_cast<std::size_t>(k)])];
-    };
-    const auto n = static_cast<std::int64_t>(token.size());
-    std::int64_t lastCore = n - 1;
-    while (lastCore >= 0 && (at(lastCore) & alphanumericBit) == 0) {
-        --lastCore;
+    traits_ = ascii.data();
+}
+
+Measure AsciiWalk::measure() const {
+    return {middle(characters_, firstCore_, lastCore_),
+            Punctuation::weightOf(static_cast<Kind>(counting_))};
+}
+
+Measure ofSimpleAscii(std::string_view token) {
+    AsciiWalk walk;
+    for (const char c : token) {
+        walk.add(static_cast<unsigned char>(c));
     }
-    std::int64_t firstCore = lastCore < 0 ? -1 : 0;
-    while (firstCore >= 0 && (at(firstCore) & alphanumericBit) == 0) {
-        ++firstCore;
-    }
-    std::int64_t counting = n - 1;
-    while (counting >= 0 && kindIn(at(counting)) == Kind::skippable) {
-        --counting;
-    }
-    return {middle(n, firstCore, lastCore),
-            Punctuation::weightOf(counting < 0 ? Kind::other : kindIn(at(counting)))};
+    return walk.measure();
 }
 
 Measure of(std::string_view token) {

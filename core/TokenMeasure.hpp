@@ -21,4 +21,38 @@ Measure of(std::string_view token);
 // The same for a token of ASCII without CR, where each byte is a character.
 Measure ofSimpleAscii(std::string_view token);
 
+// Such a token read a byte at a time, as a tokenizer meets its bytes.
+class AsciiWalk {
+public:
+    AsciiWalk();
+
+    void add(unsigned char byte) {
+        const std::uint8_t traits = traits_[byte];
+        if ((traits & alphanumericBit) != 0) {
+            firstCore_ = firstCore_ < 0 ? characters_ : firstCore_;
+            lastCore_ = characters_;
+        }
+        const auto kind = static_cast<std::uint8_t>(traits >> kindShift);
+        counting_ = kind == skippable ? counting_ : kind;
+        ++characters_;
+    }
+
+    Measure measure() const;
+
+    // A code point's traits in one byte: its joining in the low bits, then whether it is a letter
+    // or number, then its pause kind.
+    static constexpr std::uint8_t joiningBits = 0x3;
+    static constexpr std::uint8_t alphanumericBit = 0x4;
+    static constexpr int kindShift = 3;
+
+private:
+    static constexpr std::uint8_t skippable = 3;
+
+    const std::uint8_t* traits_;
+    std::int64_t characters_ = 0;
+    std::int64_t firstCore_ = -1;
+    std::int64_t lastCore_ = -1;
+    std::uint8_t counting_ = 0;
+};
+
 } // namespace velora::TokenMeasure
