@@ -70,6 +70,7 @@ std::size_t tokenEnd(std::string_view text, std::size_t i) {
 template <typename Visit> void forEachToken(std::string_view text, Visit visit) {
     const std::size_t n = text.size();
     std::size_t i = 0;
+    TokenMeasure::AsciiWalk walk;
     while (i < n) {
         if (endsToken(text[i])) {
             ++i;
@@ -77,7 +78,7 @@ template <typename Visit> void forEachToken(std::string_view text, Visit visit) 
         }
         const std::size_t begin = i;
         // Most tokens are short ASCII words, read once here for both their end and their measure.
-        TokenMeasure::AsciiWalk walk;
+        walk.start();
         while (i < n && static_cast<unsigned char>(text[i]) < 0x80 && !endsToken(text[i])) {
             walk.add(static_cast<unsigned char>(text[i]));
             ++i;

@@ -36,13 +36,6 @@ Kind kindIn(std::uint8_t traits) {
     return static_cast<Kind>(traits >> kindShift);
 }
 
-std::int64_t middle(std::int64_t characters, std::int64_t first, std::int64_t last) {
-    if (first < 0) {
-        return characters == 0 ? 0 : (characters - 1) / 2;
-    }
-    return first + (last - first) / 2;
-}
-
 } // namespace
 
 AsciiWalk::AsciiWalk() {
@@ -53,12 +46,12 @@ AsciiWalk::AsciiWalk() {
         }
         return table;
     }();
+    static const std::array<PunctuationWeight, 4> weights{
+        Punctuation::weightOf(Kind::other), Punctuation::weightOf(Kind::major),
+        Punctuation::weightOf(Kind::minor), Punctuation::weightOf(Kind::skippable)};
     traits_ = ascii.data();
-}
-
-Measure AsciiWalk::measure() const {
-    return {middle(characters_, firstCore_, lastCore_),
-            Punctuation::weightOf(static_cast<Kind>(counting_))};
+    weights_ = weights.data();
+    start();
 }
 
 Measure ofSimpleAscii(std::string_view token) {
@@ -107,7 +100,7 @@ Measure of(std::string_view token) {
         previous = joining;
     }
     counting = current == Kind::skippable ? counting : current;
-    return {middle(characters, firstCore, lastCore), Punctuation::weightOf(counting)};
+    return {pivot(characters, firstCore, lastCore), Punctuation::weightOf(counting)};
 }
 
 } // namespace velora::TokenMeasure

@@ -2,6 +2,7 @@
 
 #include "core/Word.hpp"
 
+#include <array>
 #include <cstdint>
 #include <string_view>
 
@@ -21,10 +22,27 @@ Measure of(std::string_view token);
 // The same for a token of ASCII without CR, where each byte is a character.
 Measure ofSimpleAscii(std::string_view token);
 
-// Such a token read a byte at a time, as a tokenizer meets its bytes.
+// The middle character of the letters and numbers from the first to the last, the left one of two
+// middles; of all characters when there is none (`first` is then negative).
+inline std::int64_t pivot(std::int64_t characters, std::int64_t first, std::int64_t last) {
+    if (first < 0) {
+        return characters == 0 ? 0 : (characters - 1) / 2;
+    }
+    return first + (last - first) / 2;
+}
+
+// Such tokens read a byte at a time, as a tokenizer meets their bytes; one walk serves any number
+// of tokens in turn.
 class AsciiWalk {
 public:
     AsciiWalk();
+
+    void start() {
+        characters_ = 0;
+        firstCore_ = -1;
+        lastCore_ = -1;
+        counting_ = 0;
+    }
 
     void add(unsigned char byte) {
         const std::uint8_t traits = traits_[byte];
@@ -37,7 +55,9 @@ public:
         ++characters_;
     }
 
-    Measure measure() const;
+    Measure measure() const {
+        return {pivot(characters_, firstCore_, lastCore_), weights_[counting_]};
+    }
 
     // A code point's traits in one byte: its joining in the low bits, then whether it is a letter
     // or number, then its pause kind.
@@ -49,6 +69,7 @@ private:
     static constexpr std::uint8_t skippable = 3;
 
     const std::uint8_t* traits_;
+    const PunctuationWeight* weights_;
     std::int64_t characters_ = 0;
     std::int64_t firstCore_ = -1;
     std::int64_t lastCore_ = -1;
