@@ -190,8 +190,8 @@ std::vector<Word> tokenizeLines(std::string_view text) {
     words.reserve(countTokens(text) + cuts.extraWords());
     auto add = [&](std::string_view word, const TokenMeasure::Measure& measure,
                    bool isParagraphEnd) {
-        words.emplace_back(static_cast<std::int64_t>(words.size()), std::string(word), measure.orp,
-                           measure.punctuation, isParagraphEnd);
+        words.push_back(Word{static_cast<std::int64_t>(words.size()), std::string(word),
+                             measure.orp, measure.punctuation, isParagraphEnd});
     };
     forEachToken(text, [&](std::size_t begin, std::size_t end, bool endsLine,
                            const TokenMeasure::Measure* asciiMeasure) {

@@ -3,6 +3,7 @@
 #include "core/Graphemes.hpp"
 #include "core/ORP.hpp"
 #include "core/Punctuation.hpp"
+#include "core/TextEngine.hpp"
 #include "support/BreakIteratorCharacters.hpp"
 
 #include <gtest/gtest.h>
@@ -95,6 +96,48 @@ TEST(Measure, RandomTokensAgreeWithTheBreakIterator) {
         }
         SCOPED_TRACE(::testing::PrintToString(token));
         EXPECT_EQ(TokenMeasure::of(token), byDefinition(token));
+    }
+}
+
+// Through the tokenizer, whose ASCII words take a shorter road than the rest, on text as it
+// arrives.
+TEST(Measure, WordsOfAnyTextAreMeasuredAsDefined) {
+    const std::vector<std::string> pieces{" ",
+                                          "\r\n",
+                                          "\n",
+                                          "\t",
+                                          "\u00A0",
+                                          "\u2022 ",
+                                          "word",
+                                          "end.",
+                                          "(quoted),\"",
+                                          "3.14",
+                                          "e\u0301",
+                                          "\u200D",
+                                          "\uFE0F",
+                                          "\U0001F468",
+                                          "\U0001F1EB",
+                                          "\U0001F3FD",
+                                          "\u1100",
+                                          "\u1161",
+                                          "\u0600",
+                                          "\u2026",
+                                          "\u201D",
+                                          "\u4E2D\u6587",
+                                          "\u0E44\u0E21\u0E48",
+                                          "https://example.org/a?b=c.",
+                                          "\u0915\u094D"};
+    std::mt19937 random(9);
+    for (int round = 0; round < 1000; ++round) {
+        std::string text;
+        for (auto i = random() % 30; i > 0; --i) {
+            text += pieces[random() % pieces.size()];
+        }
+        SCOPED_TRACE(::testing::PrintToString(text));
+        for (const Word& word : TextEngine::tokenize(text)) {
+            EXPECT_EQ((TokenMeasure::Measure{word.orp, word.punctuation}), byDefinition(word.text))
+                << word.text;
+        }
     }
 }
 
