@@ -3,6 +3,7 @@
 #include "app/FileBytes.hpp"
 #include "core/TextEngine.hpp"
 #include "core/TextSanitizer.hpp"
+#include "platform/desktop/AutostartEntry.hpp"
 #include "platform/documents/DocumentImport.hpp"
 
 #include <QLoggingCategory>
@@ -167,6 +168,15 @@ int CommandLine::run(const std::vector<std::string>& arguments, std::ostream& ou
         return usageError;
     }
     return option->action(expected == 2 ? arguments[1] : std::string(), out, err);
+}
+
+bool CommandLine::isForTrayProgram(const std::vector<std::string>& arguments) {
+    if (arguments.empty()) {
+        return true;
+    }
+    const std::string& first = arguments.front();
+    return first == "--read-selection" || first == "--read-clipboard" ||
+           first == AutostartEntry::startedAtLoginOption || !first.starts_with('-');
 }
 
 void CommandLine::takeVerbose(int& argc, char** argv) {
