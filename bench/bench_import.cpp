@@ -1,16 +1,21 @@
-// Import speed: a 300-page PDF against pdftotext on the same file, an EPUB holding 2 MB of text,
-// a 50 MB plain-text file in Windows-1252, and scanned pages read by text recognition at 300 dpi.
-// Inputs come from --pdf=, --epub=, --text= and --scan= or are made here.
+// Import speed: a 300-page PDF against pdftotext on the same file, in process and as whole
+// `veloramac --extract`/`--words` runs beside it on that book and a 110-page manual of about 260
+// KB, an EPUB holding 2 MB of text, a 50 MB plain-text file in Windows-1252, and scanned pages read
+// by text recognition at 300 dpi. Inputs come from --pdf=, --manual=, --epub=, --text= and --scan=
+// or are made here.
 #include "DocumentFixtures.hpp"
 #include "app/ImportService.hpp"
 #include "platform/documents/ChildProcess.hpp"
 #include "platform/documents/LinuxDocumentReaders.hpp"
 
+#include <algorithm>
 #include <benchmark/benchmark.h>
 #include <chrono>
 #include <cstring>
+#include <fstream>
 #include <iostream>
 #include <memory>
+#include <optional>
 #include <random>
 
 namespace {
@@ -19,12 +24,14 @@ using namespace velora;
 
 struct Inputs {
     std::filesystem::path pdf;
+    std::filesystem::path manual;
     std::filesystem::path epub;
     std::filesystem::path text;
     std::filesystem::path scan;
 };
 
 constexpr int scannedPages = 4;
+constexpr unsigned manualPages = 110;
 
 Inputs inputs;
 
@@ -59,6 +66,14 @@ void makeMissingInputs(const fixtures::ScratchFolder& folder) {
             pages.push_back(prose(2500, page));
         }
         fixtures::writePdf(inputs.pdf, pages);
+    }
+    if (inputs.manual.empty()) {
+        inputs.manual = folder / "manual.pdf";
+        std::vector<std::string> pages;
+        for (unsigned page = 0; page < manualPages; ++page) {
+            pages.push_back(prose(2500, 500 + page));
+        }
+        fixtures::writePdf(inputs.manual, pages);
     }
     if (inputs.epub.empty()) {
         inputs.epub = folder / "2-mb-text.epub";
@@ -144,6 +159,74 @@ void BM_ImportPdfAgainstPdftotext(benchmark::State& state) {
         std::chrono::duration<double>(imported) / std::chrono::duration<double>(extracted);
 }
 
+struct ProcessRun {
+    double seconds = 0;
+    double peakMB = 0;
+};
+
+// One whole process under /usr/bin/time, which reports its peak resident set: the program is
+// forked by that small process, so none of this one's memory is counted into its peak.
+std::optional<ProcessRun> runTimed(const std::string& program,
+                                   const std::vector<std::string>& arguments,
+                                   const std::filesystem::path& peakFile) {
+    std::vector<std::string> timeArguments = {"-f", "%M", "-o", peakFile.string(), program};
+    timeArguments.insert(timeArguments.end(), arguments.begin(), arguments.end());
+    const auto start = std::chrono::steady_clock::now();
+    if (!ChildProcess::run("/usr/bin/time", timeArguments, {})) {
+        return std::nullopt;
+    }
+    ProcessRun run;
+    run.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    double peakKB = 0;
+    std::ifstream(peakFile) >> peakKB;
+    run.peakMB = peakKB / 1024;
+    return run;
+}
+
+double median(std::vector<double> values) {
+    const auto middle = values.begin() + static_cast<std::ptrdiff_t>(values.size() / 2);
+    std::nth_element(values.begin(), middle, values.end());
+    return *middle;
+}
+
+// `veloramac OPTION FILE` and `pdftotext FILE -` in turn, seven pairs, both writing to the null
+// device, so that load from elsewhere hits them alike; the ratios are medians over the pairs.
+void BM_CommandLineAgainstPdftotext(benchmark::State& state, const char* option,
+                                    const std::filesystem::path* file) {
+    constexpr int pairs = 7;
+    const fixtures::ScratchFolder folder;
+    std::vector<double> timeRatios;
+    std::vector<double> peakRatios;
+    std::vector<double> seconds;
+    std::vector<double> peaks;
+    std::vector<double> yardstickSeconds;
+    std::vector<double> yardstickPeaks;
+    for (auto _ : state) {
+        for (int pair = 0; pair < pairs; ++pair) {
+            const auto ours = runTimed(VELORAMAC, {option, file->string()}, folder / "peak");
+            const auto yardstick =
+                runTimed("/usr/bin/pdftotext", {"-q", file->string(), "-"}, folder / "peak");
+            if (!ours || !yardstick) {
+                state.SkipWithError("a run failed (poppler-utils and time installed?)");
+                return;
+            }
+            timeRatios.push_back(ours->seconds / yardstick->seconds);
+            peakRatios.push_back(ours->peakMB / yardstick->peakMB);
+            seconds.push_back(ours->seconds);
+            peaks.push_back(ours->peakMB);
+            yardstickSeconds.push_back(yardstick->seconds);
+            yardstickPeaks.push_back(yardstick->peakMB);
+        }
+    }
+    state.counters["file_KB"] = static_cast<double>(std::filesystem::file_size(*file)) / 1024;
+    state.counters["ms"] = median(seconds) * 1000;
+    state.counters["pdftotext_ms"] = median(yardstickSeconds) * 1000;
+    state.counters["time_per_pdftotext"] = median(timeRatios);
+    state.counters["peak_MB"] = median(peaks);
+    state.counters["pdftotext_peak_MB"] = median(yardstickPeaks);
+    state.counters["peak_per_pdftotext"] = median(peakRatios);
+}
+
 void BM_ImportEpub(benchmark::State& state) {
     importFile(state, inputs.epub);
 }
@@ -172,6 +255,22 @@ void BM_RecognisePages(benchmark::State& state) {
 BENCHMARK(BM_ImportPdf)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_Pdftotext)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_ImportPdfAgainstPdftotext)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK_CAPTURE(BM_CommandLineAgainstPdftotext, extract_manual, "--extract", &inputs.manual)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(1);
+BENCHMARK_CAPTURE(BM_CommandLineAgainstPdftotext, words_manual, "--words", &inputs.manual)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(1);
+BENCHMARK_CAPTURE(BM_CommandLineAgainstPdftotext, extract_book, "--extract", &inputs.pdf)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(1);
+BENCHMARK_CAPTURE(BM_CommandLineAgainstPdftotext, words_book, "--words", &inputs.pdf)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(1);
 BENCHMARK(BM_ImportEpub)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_ImportWindows1252Text)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_RecognisePages)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
@@ -184,6 +283,8 @@ int main(int argc, char** argv) {
         const std::string_view argument(argv[i]);
         if (argument.starts_with("--pdf=")) {
             inputs.pdf = argument.substr(6);
+        } else if (argument.starts_with("--manual=")) {
+            inputs.manual = argument.substr(9);
         } else if (argument.starts_with("--epub=")) {
             inputs.epub = argument.substr(7);
         } else if (argument.starts_with("--text=")) {

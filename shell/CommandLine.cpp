@@ -9,6 +9,7 @@
 #include "core/Sentences.hpp"
 #include "core/TextEngine.hpp"
 #include "core/TextSanitizer.hpp"
+#include "platform/desktop/AutostartEntry.hpp"
 #include "platform/desktop/SettingsPreferencesStore.hpp"
 #include "platform/documents/DocumentImport.hpp"
 #include "platform/text/PatternHyphenation.hpp"
@@ -361,6 +362,15 @@ int CommandLine::run(const std::vector<std::string>& arguments, std::ostream& ou
         return usageError;
     }
     return option->action(std::vector(arguments.begin() + 1, arguments.end()), out, err);
+}
+
+bool CommandLine::isForTrayProgram(const std::vector<std::string>& arguments) {
+    if (arguments.empty()) {
+        return true;
+    }
+    const std::string& first = arguments.front();
+    return first == "--read-selection" || first == "--read-clipboard" ||
+           first == AutostartEntry::startedAtLoginOption || !first.starts_with('-');
 }
 
 void CommandLine::takeVerbose(int& argc, char** argv) {
