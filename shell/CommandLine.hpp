@@ -18,6 +18,9 @@ public:
     using Action = std::function<int(const std::vector<std::string>& arguments, std::ostream& out,
                                      std::ostream& err)>;
 
+    // The exit status when the arguments are wrong.
+    static constexpr int usageError = 2;
+
     CommandLine();
     // Built-in options refer back to the object.
     CommandLine(const CommandLine&) = delete;
