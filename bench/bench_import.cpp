@@ -2,7 +2,7 @@
 // `veloramac --extract`/`--words` runs beside it on that book and a 110-page manual of about 260
 // KB, an EPUB holding 2 MB of text, a 50 MB plain-text file in Windows-1252, and scanned pages read
 // by text recognition at 300 dpi. Inputs come from --pdf=, --manual=, --epub=, --text= and --scan=
-// or are made here.
+// or are made here; --program= times another `veloramac`, an earlier build's for a before/after.
 #include "DocumentFixtures.hpp"
 #include "app/ImportService.hpp"
 #include "platform/documents/ChildProcess.hpp"
@@ -23,6 +23,7 @@ namespace {
 using namespace velora;
 
 struct Inputs {
+    std::string program = VELORAMAC;
     std::filesystem::path pdf;
     std::filesystem::path manual;
     std::filesystem::path epub;
@@ -203,7 +204,7 @@ void BM_CommandLineAgainstPdftotext(benchmark::State& state, const char* option,
     std::vector<double> yardstickPeaks;
     for (auto _ : state) {
         for (int pair = 0; pair < pairs; ++pair) {
-            const auto ours = runTimed(VELORAMAC, {option, file->string()}, folder / "peak");
+            const auto ours = runTimed(inputs.program, {option, file->string()}, folder / "peak");
             const auto yardstick =
                 runTimed("/usr/bin/pdftotext", {"-q", file->string(), "-"}, folder / "peak");
             if (!ours || !yardstick) {
@@ -281,7 +282,9 @@ int main(int argc, char** argv) {
     std::vector<char*> rest;
     for (int i = 0; i < argc; ++i) {
         const std::string_view argument(argv[i]);
-        if (argument.starts_with("--pdf=")) {
+        if (argument.starts_with("--program=")) {
+            inputs.program = argument.substr(10);
+        } else if (argument.starts_with("--pdf=")) {
             inputs.pdf = argument.substr(6);
         } else if (argument.starts_with("--manual=")) {
             inputs.manual = argument.substr(9);
