@@ -154,7 +154,10 @@ int run(const std::vector<std::string>& arguments, std::ostream& out, std::ostre
     document.words = TextEngine::tokenize(*text);
     document.starts = Sentences::of(document.words, *text);
     const PatternHyphenation hyphenation(QLocale::system().name().toStdString());
-    DocumentLoader::addRhythm(document, &hyphenation);
+    // Only the rhythm and split words read syllables: otherwise the language guess and the
+    // dictionary's load would be all the hyphenation patterns cost.
+    const bool readsSyllables = settings->naturalRhythm || settings->splitLongWords;
+    DocumentLoader::addRhythm(document, readsSyllables ? &hyphenation : nullptr);
     writeTimedWords(document, *settings, out);
     out.flush();
     return out ? 0 : 1;
