@@ -90,14 +90,14 @@ TEST_P(PanelWalk, EveryControlHasANameARoleAndATabStop) {
     const std::string card = GetParam();
     QWidget* area = &reader;
     if (card == "settings") {
-        reader.setSettingsShown(true);
-        area = &reader.quickSettings();
+        reader.cards().setShown(ReaderCard::settings, true);
+        area = &reader.cards().settings();
     } else if (card == "library") {
-        reader.setLibraryShown(true);
-        area = &reader.library();
+        reader.cards().setShown(ReaderCard::library, true);
+        area = &reader.cards().library();
     } else if (card == "keys") {
-        reader.setKeysShown(true);
-        area = &reader.keysCard();
+        reader.cards().setShown(ReaderCard::keys, true);
+        area = &reader.cards().keys();
     }
     testing::finishAnimations(reader);
     QWidget& start = area == &reader ? static_cast<QWidget&>(reader.fullScreenButton())

@@ -17,13 +17,13 @@ TEST_F(ReaderViewTest, EscapeClosesOverlaysThenLeavesFullScreenThenHides) {
     ReaderView& reader = view();
     QSignalSpy hidden(&reader, &ReaderView::closeRequested);
     reader.setFullScreen(true);
-    reader.setLibraryShown(true);
-    reader.setSettingsShown(true);
+    reader.cards().setShown(ReaderCard::library, true);
+    reader.cards().setShown(ReaderCard::settings, true);
 
     reader.handleEscape();
     testing::finishAnimations(reader);
-    EXPECT_FALSE(reader.library().isVisibleTo(&reader));
-    EXPECT_FALSE(reader.quickSettings().isVisibleTo(&reader));
+    EXPECT_FALSE(reader.cards().library().isVisibleTo(&reader));
+    EXPECT_FALSE(reader.cards().settings().isVisibleTo(&reader));
     EXPECT_TRUE(reader.isFullScreen());
     EXPECT_EQ(hidden.count(), 0);
 
@@ -155,7 +155,7 @@ TEST_F(ReaderViewTest, SettingsEditedAnywhereShowEverywhereAtOnce) {
     EXPECT_EQ(vm_->settings().wpm, 25);
     EXPECT_EQ(reader.controlBar().rateLabel().text(), "25 WPM");
 
-    reader.quickSettings().swatches().swatch(ReadingTheme::night)->click();
+    reader.cards().settings().swatches().swatch(ReadingTheme::night)->click();
     EXPECT_EQ(vm_->settings().theme, ReadingTheme::night);
     EXPECT_EQ(window.controls().theme->currentText(), "Night");
     EXPECT_EQ(vm_->settings().wordsPerChunk, 2) << "each edit changes only its own field";
