@@ -14,6 +14,7 @@
 
 #include <QAbstractSlider>
 #include <QAbstractSpinBox>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
 #include <QGroupBox>
