@@ -1,5 +1,6 @@
 #include "ReaderViewFixture.hpp"
 #include "ui/FocusReaderView.hpp"
+#include "ui/KeysCard.hpp"
 #include "ui/SentenceStrip.hpp"
 
 #include <QComboBox>
@@ -33,6 +34,43 @@ TEST_F(ReaderViewTest, EscapeClosesOverlaysThenLeavesFullScreenThenHides) {
 
     reader.handleEscape();
     EXPECT_EQ(hidden.count(), 1);
+}
+
+// One card at a time: opening a card puts the open one away and takes the focus with it.
+TEST_F(ReaderViewTest, OpeningACardPutsTheOpenOneAway) {
+    ReaderView& reader = activeView();
+    ReaderCards& cards = reader.cards();
+    const auto card = [&cards](ReaderCard which) -> QWidget& {
+        switch (which) {
+        case ReaderCard::settings:
+            return cards.settings();
+        case ReaderCard::library:
+            return cards.library();
+        case ReaderCard::keys:
+            break;
+        }
+        return cards.keys();
+    };
+    for (const auto& [first, second] : {std::pair{ReaderCard::settings, ReaderCard::library},
+                                        std::pair{ReaderCard::library, ReaderCard::keys},
+                                        std::pair{ReaderCard::keys, ReaderCard::settings}}) {
+        cards.setShown(first, true);
+        testing::finishAnimations(reader);
+        ASSERT_TRUE(card(first).isAncestorOf(QApplication::focusWidget()));
+        cards.setShown(second, true);
+        testing::finishAnimations(reader);
+        EXPECT_EQ(cards.open(), second);
+        EXPECT_FALSE(card(first).isVisibleTo(&reader));
+        EXPECT_TRUE(card(second).isVisibleTo(&reader));
+        EXPECT_TRUE(card(second).isAncestorOf(QApplication::focusWidget()));
+
+        cards.setShown(first, false);
+        EXPECT_EQ(cards.open(), second) << "closing a card that is not open changes nothing";
+        reader.handleEscape();
+        testing::finishAnimations(reader);
+        EXPECT_EQ(cards.open(), std::nullopt);
+        EXPECT_TRUE(reader.hasFocus());
+    }
 }
 
 TEST_F(ReaderViewTest, KeysWorkWhileTheViewIsActive) {
