@@ -8,6 +8,7 @@
 #include "ui/ChunkStepper.hpp"
 #include "ui/ControlBar.hpp"
 #include "ui/ElidedLabel.hpp"
+#include "ui/KeysCard.hpp"
 #include "ui/LibraryView.hpp"
 #include "ui/QuickSettingsView.hpp"
 #include "ui/ReaderBindings.hpp"
@@ -82,6 +83,18 @@ protected:
     static void hover(ReaderView& target) {
         QHoverEvent move(QEvent::HoverMove, QPointF(30, 30), QPointF(30, 30), QPointF(20, 20));
         QCoreApplication::sendEvent(&target, &move);
+    }
+
+    static QWidget& card(const ReaderView& target, ReaderCard which) {
+        switch (which) {
+        case ReaderCard::settings:
+            return target.cards().settings();
+        case ReaderCard::library:
+            return target.cards().library();
+        case ReaderCard::keys:
+            break;
+        }
+        return target.cards().keys();
     }
 
     static bool chromeShown(ReaderView& target) {

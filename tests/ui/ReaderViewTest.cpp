@@ -1,6 +1,5 @@
 #include "ReaderViewFixture.hpp"
 #include "ui/FocusReaderView.hpp"
-#include "ui/KeysCard.hpp"
 #include "ui/SentenceStrip.hpp"
 
 #include <QComboBox>
@@ -40,29 +39,18 @@ TEST_F(ReaderViewTest, EscapeClosesOverlaysThenLeavesFullScreenThenHides) {
 TEST_F(ReaderViewTest, OpeningACardPutsTheOpenOneAway) {
     ReaderView& reader = activeView();
     ReaderCards& cards = reader.cards();
-    const auto card = [&cards](ReaderCard which) -> QWidget& {
-        switch (which) {
-        case ReaderCard::settings:
-            return cards.settings();
-        case ReaderCard::library:
-            return cards.library();
-        case ReaderCard::keys:
-            break;
-        }
-        return cards.keys();
-    };
     for (const auto& [first, second] : {std::pair{ReaderCard::settings, ReaderCard::library},
                                         std::pair{ReaderCard::library, ReaderCard::keys},
                                         std::pair{ReaderCard::keys, ReaderCard::settings}}) {
         cards.setShown(first, true);
         testing::finishAnimations(reader);
-        ASSERT_TRUE(card(first).isAncestorOf(QApplication::focusWidget()));
+        ASSERT_TRUE(card(reader, first).isAncestorOf(QApplication::focusWidget()));
         cards.setShown(second, true);
         testing::finishAnimations(reader);
         EXPECT_EQ(cards.open(), second);
-        EXPECT_FALSE(card(first).isVisibleTo(&reader));
-        EXPECT_TRUE(card(second).isVisibleTo(&reader));
-        EXPECT_TRUE(card(second).isAncestorOf(QApplication::focusWidget()));
+        EXPECT_FALSE(card(reader, first).isVisibleTo(&reader));
+        EXPECT_TRUE(card(reader, second).isVisibleTo(&reader));
+        EXPECT_TRUE(card(reader, second).isAncestorOf(QApplication::focusWidget()));
 
         cards.setShown(first, false);
         EXPECT_EQ(cards.open(), second) << "closing a card that is not open changes nothing";
