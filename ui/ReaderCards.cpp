@@ -21,9 +21,9 @@ constexpr std::chrono::milliseconds cardFade{150};
 ReaderCards::ReaderCards(QWidget& view, QuickSettingsView* settings, LibraryView* library,
                          KeysCard* keys)
     : QObject(&view), view_(view), settings_(*settings), library_(*library), keys_(*keys) {
-    for (auto [card, widget] : {std::pair{ReaderCard::settings, static_cast<QWidget*>(settings)},
-                                std::pair{ReaderCard::keys, static_cast<QWidget*>(keys)},
-                                std::pair{ReaderCard::library, static_cast<QWidget*>(library)}}) {
+    const std::initializer_list<std::pair<ReaderCard, QWidget*>> cards{
+        {ReaderCard::settings, settings}, {ReaderCard::keys, keys}, {ReaderCard::library, library}};
+    for (const auto& [card, widget] : cards) {
         auto* backdrop = new Backdrop(
             widget, [this, card] { setShown(card, false); }, &view);
         backdrop->hide();
