@@ -2,9 +2,9 @@
 
 #include "core/CodePointTable.hpp"
 #include "core/GraphemeJoining.hpp"
-#include "core/Graphemes.hpp"
 #include "core/ORP.hpp"
 #include "core/Punctuation.hpp"
+#include "core/Utf8Sequences.hpp"
 
 #include <array>
 
@@ -54,18 +54,7 @@ AsciiWalk::AsciiWalk() {
     start();
 }
 
-Measure ofSimpleAscii(std::string_view token) {
-    AsciiWalk walk;
-    for (const char c : token) {
-        walk.add(static_cast<unsigned char>(c));
-    }
-    return walk.measure();
-}
-
 Measure of(std::string_view token) {
-    if (Graphemes::isSimpleAscii(token)) {
-        return ofSimpleAscii(token);
-    }
     const CodePointTable<std::uint8_t, computeTraits>& table = traits();
     std::int64_t characters = 0;
     std::int64_t firstCore = -1;

@@ -19,9 +19,6 @@ struct Measure {
 // measured in one walk, any other the general way.
 Measure of(std::string_view token);
 
-// The same for a token of ASCII without CR, where each byte is a character.
-Measure ofSimpleAscii(std::string_view token);
-
 // The middle character of the letters and numbers from the first to the last, the left one of two
 // middles; of all characters when there is none (`first` is then negative).
 inline std::int64_t pivot(std::int64_t characters, std::int64_t first, std::int64_t last) {
@@ -31,8 +28,8 @@ inline std::int64_t pivot(std::int64_t characters, std::int64_t first, std::int6
     return first + (last - first) / 2;
 }
 
-// Such tokens read a byte at a time, as a tokenizer meets their bytes; one walk serves any number
-// of tokens in turn.
+// The same for tokens of ASCII without CR, where each byte is a character, read a byte at a time
+// as a tokenizer meets them; one walk serves any number of tokens in turn.
 class AsciiWalk {
 public:
     AsciiWalk();
