@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <gtest/gtest.h>
+#include <random>
 #include <unicode/uchar.h>
 #include <unicode/unistr.h>
 
@@ -17,6 +18,27 @@ TEST(Graphemes, PrefixAndRepair) {
                                     "b\xC3"),
               "a\uFFFDb\uFFFD");
     EXPECT_EQ(Graphemes::repairUtf8("\xED\xA0\x80"), "\uFFFD\uFFFD\uFFFD");
+}
+
+// The scan skips ASCII eight bytes at a time and takes the common sequences by their look: it must
+// judge every mix as decoding each code point does.
+TEST(Graphemes, WellFormedAsDecodingSays) {
+    const std::vector<std::string> pieces{
+        "a",    "abcdefg",     "\u00E9",   "\u0416",       "\u4E2D",   "\U0001F468",
+        "\xFF", "\xC3",        "\xC0\xAF", "\xED\xA0\x80", "\xE0\x80", "\xF4\x90\x80\x80",
+        "\x80", "\xEF\xBF\xBD"};
+    std::mt19937 random(17);
+    for (int round = 0; round < 5000; ++round) {
+        std::string text;
+        for (auto i = random() % 12; i > 0; --i) {
+            text += pieces[random() % pieces.size()];
+        }
+        bool decodes = true;
+        for (std::size_t i = 0; i < text.size() && decodes;) {
+            decodes = Graphemes::decode(text, i) >= 0;
+        }
+        EXPECT_EQ(Graphemes::isWellFormed(text), decodes) << ::testing::PrintToString(text);
+    }
 }
 
 std::string utf8(UChar32 c) {
