@@ -38,7 +38,7 @@ Kind kindIn(std::uint8_t traits) {
 
 } // namespace
 
-AsciiWalk::AsciiWalk() {
+const std::uint8_t* AsciiWalk::asciiTraits() {
     static const std::array<std::uint8_t, 128> ascii = [] {
         std::array<std::uint8_t, 128> table{};
         for (std::size_t c = 0; c < table.size(); ++c) {
@@ -46,12 +46,14 @@ AsciiWalk::AsciiWalk() {
         }
         return table;
     }();
-    static const std::array<PunctuationWeight, 4> weights{
+    return ascii.data();
+}
+
+const PunctuationWeight* AsciiWalk::weights() {
+    static const std::array<PunctuationWeight, 4> byKind{
         Punctuation::weightOf(Kind::other), Punctuation::weightOf(Kind::major),
         Punctuation::weightOf(Kind::minor), Punctuation::weightOf(Kind::skippable)};
-    traits_ = ascii.data();
-    weights_ = weights.data();
-    start();
+    return byKind.data();
 }
 
 Measure of(std::string_view token) {

@@ -32,7 +32,9 @@ inline std::int64_t pivot(std::int64_t characters, std::int64_t first, std::int6
 // as a tokenizer meets them; one walk serves any number of tokens in turn.
 class AsciiWalk {
 public:
-    AsciiWalk();
+    // Inline, so that the walk's counters can live in registers rather than in an object whose
+    // address has escaped, which every byte read from the text might alias.
+    AsciiWalk() : traits_(asciiTraits()), weights_(weights()) {}
 
     void start() {
         characters_ = 0;
@@ -64,6 +66,10 @@ public:
 
 private:
     static constexpr std::uint8_t skippable = 3;
+
+    // The traits of the 128 ASCII code points, and the weight of each pause kind.
+    static const std::uint8_t* asciiTraits();
+    static const PunctuationWeight* weights();
 
     const std::uint8_t* traits_;
     const PunctuationWeight* weights_;
