@@ -15,7 +15,6 @@ class QWidget;
 namespace velora {
 
 class OverlayWindowController;
-struct HotKeyConfig;
 
 // The reader controller as the shell drives it: loads, playback, the status line, and the views
 // that show it.
@@ -45,8 +44,6 @@ public:
     // Full screen in both directions and the theme's appearance, for the life of the panel.
     virtual void attach(OverlayWindowController& panel) = 0;
     virtual void openSettings() = 0;
-    // The global shortcut in use, for the texts that name it, and whether the desktop granted it.
-    virtual void showShortcut(const HotKeyConfig& shortcut, bool registered) = 0;
     // How the session lets the shortcut reach the program, and whether it may send key strokes.
     virtual void showCaptureSupport(const CaptureSupport& support) = 0;
     // A one-line offer in the panel to add the shortcut to the desktop's settings; `add` runs if

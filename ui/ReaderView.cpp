@@ -171,7 +171,7 @@ ReaderView::ReaderView(ReaderViewModel& vm, SpeechService& speech, LibraryStore&
                                        Tone::primary, empty_),
                            0, Qt::AlignHCenter);
     emptyHint_ = styledLabel({}, TextStyle::caption, Tone::secondary, empty_);
-    setShortcutDisplay(HotKeyConfig().display);
+    setShortcutDisplay(HotKeyConfig().display());
     emptyColumn->addWidget(emptyHint_, 0, Qt::AlignHCenter);
     emptyColumn->addStretch();
     area_->addWidget(empty_);

@@ -1,6 +1,6 @@
 #include "ui/SettingsView.hpp"
 
-#include "app/NotificationCenter.hpp"
+#include "app/HotKeySetting.hpp"
 #include "app/platform/DesktopShortcutSettings.hpp"
 #include "ui/ChunkStepper.hpp"
 #include "ui/RhythmControls.hpp"
@@ -72,10 +72,8 @@ constexpr std::array<bool ReadingSettings::*, 2> switchFields{
 
 } // namespace
 
-SettingsView::SettingsView(SpeechService& speech, PreferencesStore& preferences,
-                           NotificationCenter& notifications, QWidget* parent)
-    : QWidget(parent), preferences_(preferences), notifications_(notifications),
-      hotKey_(HotKeyConfig::load(preferences)),
+SettingsView::SettingsView(SpeechService& speech, HotKeySetting& shortcut, QWidget* parent)
+    : QWidget(parent), hotKey_(shortcut),
       controls_(new SettingsControls(speech, SettingsControls::TransitionPicker::menu, this)),
       rhythmControls_(new RhythmControls(this)), tabs_(new QTabWidget(this)) {
     resize(480, 380);
@@ -207,16 +205,16 @@ QWidget* SettingsView::shortcutTab() {
     shortcut_ = new QComboBox(capture);
     const auto& presets = HotKeyConfig::presets();
     for (const HotKeyConfig& preset : presets) {
-        shortcut_->addItem(preset.display);
+        shortcut_->addItem(preset.display());
     }
-    showInPicker(hotKey_);
     connect(shortcut_, &QComboBox::currentIndexChanged, this, [this](int index) {
         if (index >= 0) {
             chooseShortcut(HotKeyConfig::presets()[static_cast<std::size_t>(index)]);
         }
     });
     recorder_ = new ShortcutRecorder(capture);
-    connect(recorder_, &ShortcutRecorder::recorded, this, &SettingsView::chooseShortcut);
+    connect(recorder_, &ShortcutRecorder::recorded, this,
+            [this](QKeyCombination keys) { chooseShortcut(*HotKeyConfig::from(keys)); });
     connect(recorder_, &ShortcutRecorder::rejected, this, [this] {
         shortcutStatus_->setText(tr("A shortcut needs Ctrl, Alt or Super with a "
                                     "letter, digit, Space or function key."));
@@ -225,6 +223,8 @@ QWidget* SettingsView::shortcutTab() {
     form(capture)->addRow(tr("Shortcut"), shortcut_);
     form(capture)->addRow(QString(), recorder_);
     form(capture)->addRow(shortcutStatus_);
+    showShortcutStatus();
+    connect(&hotKey_, &HotKeySetting::changed, this, &SettingsView::showShortcutStatus);
     form(capture)->addRow(
         note(tr("Select text in any app, then press this shortcut to start reading."), capture));
     QGroupBox* permissions = group(tr("Permissions"), nullptr);
@@ -249,12 +249,11 @@ void SettingsView::offerStartAtLogin(StartAtLogin& startAtLogin) {
 }
 
 void SettingsView::chooseShortcut(const HotKeyConfig& chosen) {
-    if (chosen == hotKey_) {
+    if (chosen == hotKey_.config()) {
         return;
     }
-    hotKey_ = chosen;
     showInPicker(chosen);
-    hotKey_.save(preferences_, notifications_);
+    hotKey_.choose(chosen);
     // The offer to add the shortcut to the desktop's settings names the chord.
     showCaptureSupport(support_);
 }
@@ -264,20 +263,20 @@ void SettingsView::showInPicker(const HotKeyConfig& shortcut) {
     const auto preset = std::ranges::find(presets, shortcut);
     const QSignalBlocker quiet(shortcut_);
     // A recorded chord is no preset; the picker then names it without selecting any.
-    shortcut_->setPlaceholderText(shortcut.display);
+    shortcut_->setPlaceholderText(shortcut.display());
     shortcut_->setCurrentIndex(
         preset == presets.end() ? -1 : static_cast<int>(preset - presets.begin()));
 }
 
-void SettingsView::showShortcutStatus(const HotKeyConfig& shortcut, bool registered) {
-    hotKey_ = shortcut;
-    showInPicker(shortcut);
-    const QString& display = shortcut.display;
+void SettingsView::showShortcutStatus() {
+    showInPicker(hotKey_.config());
+    const QString display = hotKey_.display();
     shortcutStatus_->setText(
-        registered ? tr("%1 is active.").arg(display)
-                   : tr("%1 is unavailable: another program holds it, or this session grabs no "
-                        "keys. Choose or record another.")
-                         .arg(display));
+        hotKey_.isRegistered()
+            ? tr("%1 is active.").arg(display)
+            : tr("%1 is unavailable: another program holds it, or this session grabs no "
+                 "keys. Choose or record another.")
+                  .arg(display));
 }
 
 void SettingsView::showCaptureSupport(const CaptureSupport& support) {
@@ -322,7 +321,7 @@ void SettingsView::showCaptureSupport(const CaptureSupport& support) {
             waylandCapture);
         desktopShortcutButton_->setText(
             bound ? tr("Remove from GNOME's shortcuts")
-                  : tr("Add %1 to GNOME's shortcuts").arg(hotKey_.display));
+                  : tr("Add %1 to GNOME's shortcuts").arg(hotKey_.config().display()));
         break;
     }
     case ShortcutRoute::desktopSettings:
@@ -342,10 +341,10 @@ void SettingsView::addOrRemoveDesktopShortcut() {
     if (desktop->shortcut()) {
         desktop->remove();
     } else {
-        desktop->add(hotKey_.keyCode, hotKey_.carbonModifiers);
+        desktop->add(hotKey_.config().keys);
     }
     showCaptureSupport(support_);
-    notifications_.post(desktopShortcutChanged);
+    hotKey_.desktopShortcutEdited();
 }
 
 QString SettingsView::shortcutStatusText() const {

@@ -14,12 +14,11 @@ Interface::Interface() {
         preferences_, clock_, pasteboard_, importer_, *speech_, *library_});
     panel_ = std::make_unique<ReaderView>(*reader_, *speech_, *library_, clock_, true);
     panel_->resize(1200, 700);
-    settings_ = std::make_unique<SettingsView>(*speech_, preferences_, notifications_);
+    settings_ = std::make_unique<SettingsView>(*speech_, shortcut_);
     settings_->showCaptureSupport({ShortcutRoute::keyGrab, true, nullptr});
-    settings_->showShortcutStatus(HotKeyConfig{}, true);
-    tray_ = std::make_unique<TrayController>(
-        TrayController::Services{shellReader_, pasteboard_, keys_, trust_, hotKeys_, trayClock_,
-                                 preferences_, notifications_});
+    shortcut_.showRegistration(true);
+    tray_ = std::make_unique<TrayController>(TrayController::Services{
+        shellReader_, pasteboard_, keys_, trust_, hotKeys_, trayClock_, preferences_, shortcut_});
     tray_->launch(nullptr);
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "app/HotKeySetting.hpp"
 #include "app/ImportService.hpp"
 #include "app/LibraryStore.hpp"
-#include "app/NotificationCenter.hpp"
 #include "app/ReaderViewModel.hpp"
 #include "fakes/FakeDocumentReaders.hpp"
 #include "fakes/FakeGlobalHotKeyService.hpp"
@@ -49,7 +49,7 @@ private:
     std::unique_ptr<LibraryStore> library_;
     std::unique_ptr<ReaderViewModel> reader_;
     std::unique_ptr<ReaderView> panel_;
-    NotificationCenter notifications_;
+    HotKeySetting shortcut_{preferences_};
     std::unique_ptr<SettingsView> settings_;
     fakes::RecordingShellReader shellReader_;
     fakes::RecordingKeyEventPoster keys_;

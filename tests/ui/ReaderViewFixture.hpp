@@ -1,8 +1,8 @@
 #pragma once
 
 #include "ViewImages.hpp"
+#include "app/HotKeySetting.hpp"
 #include "app/ImportService.hpp"
-#include "app/NotificationCenter.hpp"
 #include "app/ReaderViewModel.hpp"
 #include "fakes/FakeDocumentReaders.hpp"
 #include "fakes/FakePasteboard.hpp"
