@@ -17,18 +17,19 @@
 
 namespace velora::testsupport {
 
+struct TrayRoute {
+    ShortcutRoute route = ShortcutRoute::keyGrab;
+    DesktopShortcutSettings* desktopShortcut = nullptr;
+    bool selectionNeedsFocus = false;
+};
+
 // The tray program over fakes of the reader and the platform, with the shortcut service and
 // route each test chooses. Trays made here must go before the parts do.
 struct TrayParts {
-    struct Route {
-        ShortcutRoute route = ShortcutRoute::keyGrab;
-        DesktopShortcutSettings* desktopShortcut = nullptr;
-        bool selectionNeedsFocus = false;
-    };
 
     // The shortcut is read from the preferences as they are now; the service is taken on the
     // session bus unless `onBus` is false.
-    std::unique_ptr<TrayController> launch(GlobalHotKeyService& hotKeys, Route route = {},
+    std::unique_ptr<TrayController> launch(GlobalHotKeyService& hotKeys, TrayRoute route = {},
                                            bool onBus = true) {
         shortcut = std::make_unique<HotKeySetting>(preferences);
         auto tray = std::make_unique<TrayController>(TrayController::Services{
