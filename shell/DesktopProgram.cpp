@@ -72,9 +72,12 @@ int DesktopProgram::run(int argc, char** argv, const ReaderFactory& makeReader) 
     const std::unique_ptr<ShellReader> reader =
         makeReader(Platform{preferences, scheduler, pasteboard, importer, shortcut, autostart});
 
-    TrayController tray(TrayController::Services{
-        *reader, pasteboard, *desktop.keys, *desktop.trust, *desktop.hotKeys, scheduler,
-        preferences, shortcut, desktop.route, desktop.desktopShortcut.get(), desktop.isWayland});
+    TrayController tray(
+        TrayController::Services{{*desktop.hotKeys, scheduler, preferences, shortcut, *reader,
+                                  *desktop.trust, desktop.route, desktop.desktopShortcut.get()},
+                                 pasteboard,
+                                 *desktop.keys,
+                                 desktop.isWayland});
     QApplication::setWindowIcon(Symbols::mark());
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected()) {

@@ -15,15 +15,11 @@
 namespace velora {
 
 TrayController::TrayController(Services services, QObject* parent)
-    : QObject(parent), services_(std::move(services)),
-      shortcutController_(ShortcutController::Services{services_.hotKeyService, services_.scheduler,
-                                                       services_.preferences, services_.shortcut,
-                                                       services_.reader, services_.trust,
-                                                       services_.route, services_.desktopShortcut},
-                          this),
-      serviceProvider_(services_.shortcut), menu_(services_.shortcut),
-      hint_(services_.reader, services_.shortcut),
-      capture_(services_.pasteboard, services_.keys, services_.trust, services_.scheduler) {
+    : QObject(parent), services_(std::move(services)), shortcutController_(services_.shared, this),
+      serviceProvider_(services_.shared.shortcut), menu_(services_.shared.shortcut),
+      hint_(reader(), services_.shared.shortcut),
+      capture_(services_.pasteboard, services_.keys, services_.shared.trust,
+               services_.shared.scheduler) {
     connect(&shortcutController_, &ShortcutController::pressed, this,
             &TrayController::captureAndShow);
     connectMenu();
@@ -33,19 +29,18 @@ TrayController::TrayController(Services services, QObject* parent)
 TrayController::~TrayController() = default;
 
 bool TrayController::launch(QDBusConnection* bus, bool startedAtLogin) {
-    overlay_ = std::make_unique<OverlayWindowController>([this](std::function<void()> close) {
-        return services_.reader.makeView(std::move(close));
-    });
-    services_.reader.attach(*overlay_);
+    overlay_ = std::make_unique<OverlayWindowController>(
+        [this](std::function<void()> close) { return reader().makeView(std::move(close)); });
+    reader().attach(*overlay_);
     shortcutController_.start();
     menu_.show();
     const bool ownsService = !bus || serviceProvider_.registerOn(*bus);
     if (bus != nullptr && ownsService) {
-        services_.reader.offerMediaControls(*bus, [this] { showReader(); });
+        reader().offerMediaControls(*bus, [this] { showReader(); });
     }
-    TextCapture::promptForAccessibilityIfNeeded(services_.trust, [this](const QString& message) {
-        services_.reader.setStatusMessage(message);
-    });
+    TextCapture::promptForAccessibilityIfNeeded(
+        services_.shared.trust,
+        [this](const QString& message) { reader().setStatusMessage(message); });
     openAtStart(startedAtLogin);
     shortcutController_.offerDesktopShortcut();
     return ownsService;
@@ -54,7 +49,7 @@ bool TrayController::launch(QDBusConnection* bus, bool startedAtLogin) {
 void TrayController::openAtStart(bool startedAtLogin) {
     // Some desktops have no tray: the panel is then the only way in, so it opens at once.
     if (startedAtLogin) {
-        services_.scheduler.after(trayWaitAtLogin, [self = QPointer(this)] {
+        services_.shared.scheduler.after(trayWaitAtLogin, [self = QPointer(this)] {
             if (self && !QSystemTrayIcon::isSystemTrayAvailable()) {
                 self->showReader();
             }
@@ -87,7 +82,7 @@ void TrayController::connectServices() {
             &TrayController::readClipboard);
     connect(&serviceProvider_, &ServiceProvider::showRequested, this, &TrayController::showReader);
     connect(&serviceProvider_, &ServiceProvider::moveRequested, this,
-            [this](ShellReader::Move move) { services_.reader.move(move); });
+            [this](ShellReader::Move move) { reader().move(move); });
 }
 
 void TrayController::captureAndShow() {
@@ -117,8 +112,9 @@ void TrayController::captured(std::optional<QString> text) {
     }
     const std::optional<QString> clipboard = services_.pasteboard.string();
     if (clipboard && !clipboard->trimmed().isEmpty()) {
-        const auto kind = services_.trust.isProcessTrusted() ? CaptureHint::Kind::readFromClipboard
-                                                             : CaptureHint::Kind::clipboardInstead;
+        const auto kind = services_.shared.trust.isProcessTrusted()
+                              ? CaptureHint::Kind::readFromClipboard
+                              : CaptureHint::Kind::clipboardInstead;
         // The load clears the status line, so the message follows it.
         readText(*clipboard, {}, [self = QPointer(this), kind] {
             if (self) {
@@ -134,12 +130,12 @@ void TrayController::captured(std::optional<QString> text) {
 void TrayController::readText(const QString& text, ServiceProvider::Done done,
                               std::function<void()> then) {
     showReader();
-    services_.reader.loadText(text, startReading(std::move(done), std::move(then)));
+    reader().loadText(text, startReading(std::move(done), std::move(then)));
 }
 
 void TrayController::readFile(const std::filesystem::path& file, ServiceProvider::Done done) {
     showReader();
-    services_.reader.loadFile(file, startReading(std::move(done), {}));
+    reader().loadFile(file, startReading(std::move(done), {}));
 }
 
 LoadDone TrayController::startReading(ServiceProvider::Done done, std::function<void()> then) {
@@ -154,24 +150,23 @@ LoadDone TrayController::startReading(ServiceProvider::Done done, std::function<
             }
             return;
         }
-        if (!self->services_.reader.isEmpty()) {
-            self->services_.reader.play();
+        if (!self->reader().isEmpty()) {
+            self->reader().play();
         }
         if (then) {
             then();
         }
         if (done) {
-            self->services_.reader.whenSaved(std::move(done));
+            self->reader().whenSaved(std::move(done));
         }
     };
 }
 
 void TrayController::readClipboard() {
     showReader();
-    services_.reader.loadFromClipboard([self = QPointer(this)](const LoadOutcome& outcome) {
-        if (self && outcome.status == LoadOutcome::Status::loaded &&
-            !self->services_.reader.isEmpty()) {
-            self->services_.reader.play();
+    reader().loadFromClipboard([self = QPointer(this)](const LoadOutcome& outcome) {
+        if (self && outcome.status == LoadOutcome::Status::loaded && !self->reader().isEmpty()) {
+            self->reader().play();
         }
     });
 }
@@ -183,7 +178,7 @@ void TrayController::showReader() {
 }
 
 void TrayController::openSettings() {
-    services_.reader.openSettings();
+    reader().openSettings();
 }
 
 void TrayController::showInstalledVersion() {

@@ -3,7 +3,6 @@
 #include "app/LoadOutcome.hpp"
 #include "app/TextCapture.hpp"
 #include "app/platform/Scheduler.hpp"
-#include "app/platform/ShortcutRoute.hpp"
 #include "shell/CaptureHint.hpp"
 #include "shell/InstalledVersion.hpp"
 #include "shell/OverlayWindowController.hpp"
@@ -23,13 +22,8 @@ class QMenu;
 
 namespace velora {
 
-class AccessibilityTrust;
-class DesktopShortcutSettings;
-class GlobalHotKeyService;
-class HotKeySetting;
 class KeyEventPoster;
 class Pasteboard;
-class PreferencesStore;
 class ShellReader;
 
 // The tray program: wires every way text arrives (hot key, tray menu, clipboard, the
@@ -41,17 +35,11 @@ class TrayController final : public QObject {
 public:
     // All must outlive the controller.
     struct Services {
-        ShellReader& reader;
+        // The reader, the platform's parts and the shortcut's route, shared with the shortcut's
+        // controller.
+        ShortcutController::Services shared;
         Pasteboard& pasteboard;
         KeyEventPoster& keys;
-        AccessibilityTrust& trust;
-        GlobalHotKeyService& hotKeyService;
-        Scheduler& scheduler;
-        PreferencesStore& preferences;
-        HotKeySetting& shortcut;
-        // How the session's shortcut reaches the program; the GNOME route brings its settings.
-        ShortcutRoute route = ShortcutRoute::keyGrab;
-        DesktopShortcutSettings* desktopShortcut = nullptr;
         // Wayland hands the selection only to the window with keyboard focus.
         bool selectionNeedsFocus = false;
     };
@@ -94,6 +82,7 @@ private:
     void connectServices();
     void openAtStart(bool startedAtLogin);
     void captured(std::optional<QString> text);
+    ShellReader& reader() const { return services_.shared.reader; }
 
     Services services_;
     InstalledVersion installedVersion_;

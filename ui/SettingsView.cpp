@@ -214,7 +214,7 @@ QWidget* SettingsView::shortcutTab() {
     });
     recorder_ = new ShortcutRecorder(capture);
     connect(recorder_, &ShortcutRecorder::recorded, this,
-            [this](QKeyCombination keys) { chooseShortcut(*HotKeyConfig::from(keys)); });
+            [this](QKeyCombination keys) { chooseShortcut(HotKeyConfig{keys}); });
     connect(recorder_, &ShortcutRecorder::rejected, this, [this] {
         shortcutStatus_->setText(tr("A shortcut needs Ctrl, Alt or Super with a "
                                     "letter, digit, Space or function key."));

@@ -32,9 +32,12 @@ struct TrayParts {
     std::unique_ptr<TrayController> launch(GlobalHotKeyService& hotKeys, TrayRoute route = {},
                                            bool onBus = true) {
         shortcut = std::make_unique<HotKeySetting>(preferences);
-        auto tray = std::make_unique<TrayController>(TrayController::Services{
-            reader, pasteboard, keys, trust, hotKeys, scheduler, preferences, *shortcut,
-            route.route, route.desktopShortcut, route.selectionNeedsFocus});
+        auto tray = std::make_unique<TrayController>(
+            TrayController::Services{{hotKeys, scheduler, preferences, *shortcut, reader, trust,
+                                      route.route, route.desktopShortcut},
+                                     pasteboard,
+                                     keys,
+                                     route.selectionNeedsFocus});
         bus = QDBusConnection::sessionBus();
         EXPECT_TRUE(tray->launch(onBus ? &bus : nullptr));
         return tray;

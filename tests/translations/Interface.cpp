@@ -18,7 +18,7 @@ Interface::Interface() {
     settings_->showCaptureSupport({ShortcutRoute::keyGrab, true, nullptr});
     shortcut_.showRegistration(true);
     tray_ = std::make_unique<TrayController>(TrayController::Services{
-        shellReader_, pasteboard_, keys_, trust_, hotKeys_, trayClock_, preferences_, shortcut_});
+        {hotKeys_, trayClock_, preferences_, shortcut_, shellReader_, trust_}, pasteboard_, keys_});
     tray_->launch(nullptr);
 }
 
