@@ -72,7 +72,6 @@ public:
     QMenu* menu() const { return menu_.menu(); }
     const TrayMenu& trayMenu() const { return menu_; }
     ServiceProvider& serviceProvider() { return serviceProvider_; }
-    const CaptureHint& captureHint() const { return hint_; }
 
 private:
     // What follows a load: reading starts, then `then`, then `done` once the library is saved;
