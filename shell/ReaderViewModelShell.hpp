@@ -9,6 +9,7 @@
 namespace velora {
 
 class LibraryStore;
+class LibraryViewModel;
 class MediaPlayerService;
 class PreferencesStore;
 class ReaderViewModel;
@@ -57,6 +58,7 @@ private:
     // Declared before the controller, which uses them until it is gone.
     std::unique_ptr<SpeechService> speech_;
     std::unique_ptr<LibraryStore> library_;
+    std::unique_ptr<LibraryViewModel> libraryView_;
     std::unique_ptr<ReaderViewModel> viewModel_;
     QPointer<ReaderView> view_;
     QPointer<OverlayWindowController> panel_;

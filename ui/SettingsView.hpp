@@ -5,6 +5,7 @@
 #include "ui/SettingsControls.hpp"
 
 #include <QWidget>
+#include <array>
 
 class QCheckBox;
 class QComboBox;
@@ -16,12 +17,12 @@ class QTabWidget;
 namespace velora {
 
 class HotKeySetting;
+class ReadingTab;
 class RhythmControls;
 class ShortcutRecorder;
 class SpeechService;
 class StartAtLogin;
 class StartAtLoginSwitch;
-class SteppedSlider;
 
 // The settings window: Reading, Voice, Shortcut and About. Reading preferences are shown as
 // given and edits reported; a shortcut chosen here is stored at once.
@@ -50,26 +51,17 @@ public:
     // Adds or removes the shortcut in the desktop's settings, where the session has such a route.
     QPushButton& desktopShortcutButton() { return *desktopShortcutButton_; }
 
-    // The comma, sentence and paragraph pause sliders with their value labels, in that order.
-    struct PauseControl {
-        SteppedSlider* slider;
-        QLabel* value;
-    };
-    const std::array<PauseControl, 3>& pauseControls() const { return pauses_; }
     // The speed ramp and resuming at the sentence's start, in that order.
-    const std::array<QCheckBox*, 2>& playbackSwitches() const { return switches_; }
+    const std::array<QCheckBox*, 2>& playbackSwitches() const;
 
 signals:
     void settingsEdited(const velora::SettingsEdit& edit);
     void speechEnabledEdited(bool enabled);
 
 private:
-    QWidget* readingTab();
     QWidget* voiceTab();
     QWidget* shortcutTab();
     QWidget* aboutTab();
-    PauseControl pauseControl(double maximum, double ReadingSettings::*field);
-    QCheckBox* playbackSwitch(const QString& title, bool ReadingSettings::*field);
     // Stores a shortcut that differs from the one in use.
     void chooseShortcut(const HotKeyConfig& chosen);
     void addOrRemoveDesktopShortcut();
@@ -82,6 +74,7 @@ private:
     SettingsControls* controls_;
     RhythmControls* rhythmControls_;
     QTabWidget* tabs_;
+    ReadingTab* reading_;
     QComboBox* shortcut_ = nullptr;
     ShortcutRecorder* recorder_ = nullptr;
     QLabel* shortcutStatus_ = nullptr;
@@ -90,8 +83,6 @@ private:
     QGroupBox* startup_ = nullptr;
     StartAtLoginSwitch* startAtLogin_ = nullptr;
     CaptureSupport support_;
-    std::array<PauseControl, 3> pauses_{};
-    std::array<QCheckBox*, 2> switches_{};
 };
 
 } // namespace velora
