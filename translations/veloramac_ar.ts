@@ -77,6 +77,10 @@ Requests to the tray program:
         <source>print the words of a document (- for UTF-8 standard input) as JSON lines, each with the milliseconds it is shown for at the stored speed and settings; before FILE, --speed WPM, --rhythm (natural rhythm), --split N (split words longer than N characters) and --blank-beat PERCENT change them for this run only</source>
         <translation>اطبع كلمات مستند (- للإدخال القياسي بترميز UTF-8) أسطرًا بصيغة JSON، لكل منها عدد أجزاء الثانية التي تُعرض فيها الكلمة بالسرعة والإعدادات المحفوظة؛ قبل الملف، تغيّرها --speed كلمة/دقيقة و--rhythm (إيقاع طبيعي) و--split N (تقسيم الكلمات الأطول من N حرفًا) و--blank-beat نسبة لهذا التشغيل فقط</translation>
     </message>
+    <message>
+        <source>Couldn&apos;t start the tray program: %1</source>
+        <translation>تعذّر تشغيل برنامج صينية النظام: %1</translation>
+    </message>
 </context>
 <context>
     <name>DocumentFormat</name>

@@ -77,6 +77,10 @@ Anfragen an das Programm im Systembereich:
         <source>print the words of a document (- for UTF-8 standard input) as JSON lines, each with the milliseconds it is shown for at the stored speed and settings; before FILE, --speed WPM, --rhythm (natural rhythm), --split N (split words longer than N characters) and --blank-beat PERCENT change them for this run only</source>
         <translation>die Wörter eines Dokuments (- für UTF-8-Standardeingabe) als JSON-Zeilen ausgeben, jede mit den Millisekunden, die das Wort bei der gespeicherten Geschwindigkeit und den gespeicherten Einstellungen zu sehen ist; vor DATEI ändern --speed WpM, --rhythm (natürlicher Rhythmus), --split N (Wörter mit mehr als N Zeichen teilen) und --blank-beat PROZENT diese nur für diesen Aufruf</translation>
     </message>
+    <message>
+        <source>Couldn&apos;t start the tray program: %1</source>
+        <translation>Das Programm im Systembereich konnte nicht gestartet werden: %1</translation>
+    </message>
 </context>
 <context>
     <name>DocumentFormat</name>

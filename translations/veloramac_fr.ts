@@ -77,6 +77,10 @@ Demandes au programme de la zone de notification :
         <source>print the words of a document (- for UTF-8 standard input) as JSON lines, each with the milliseconds it is shown for at the stored speed and settings; before FILE, --speed WPM, --rhythm (natural rhythm), --split N (split words longer than N characters) and --blank-beat PERCENT change them for this run only</source>
         <translation>affiche les mots d’un document (- pour l’entrée standard UTF-8) en lignes JSON, chacune avec les millisecondes pendant lesquelles le mot est affiché à la vitesse et aux réglages enregistrés ; avant FICHIER, --speed MOTS/MIN, --rhythm (rythme naturel), --split N (couper les mots de plus de N caractères) et --blank-beat POURCENT les changent pour cette exécution seulement</translation>
     </message>
+    <message>
+        <source>Couldn&apos;t start the tray program: %1</source>
+        <translation>Impossible de démarrer le programme de la zone de notification : %1</translation>
+    </message>
 </context>
 <context>
     <name>DocumentFormat</name>

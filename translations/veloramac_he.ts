@@ -77,6 +77,10 @@ Requests to the tray program:
         <source>print the words of a document (- for UTF-8 standard input) as JSON lines, each with the milliseconds it is shown for at the stored speed and settings; before FILE, --speed WPM, --rhythm (natural rhythm), --split N (split words longer than N characters) and --blank-beat PERCENT change them for this run only</source>
         <translation>הדפסת המילים של מסמך (- עבור קלט תקני ב־UTF-8) כשורות JSON, כל אחת עם מספר אלפיות השנייה שהמילה מוצגת במהירות ובהגדרות השמורות; לפני קובץ, ‏--speed מילים/דקה, ‏--rhythm (קצב טבעי), ‏--split N (פיצול מילים ארוכות מ־N תווים) ו־‏--blank-beat אחוז משנים אותן להרצה זו בלבד</translation>
     </message>
+    <message>
+        <source>Couldn&apos;t start the tray program: %1</source>
+        <translation>לא ניתן להפעיל את תוכנת מגש המערכת: %1</translation>
+    </message>
 </context>
 <context>
     <name>DocumentFormat</name>

@@ -77,6 +77,10 @@ veloramac は要求を渡して終了します。
         <source>print the words of a document (- for UTF-8 standard input) as JSON lines, each with the milliseconds it is shown for at the stored speed and settings; before FILE, --speed WPM, --rhythm (natural rhythm), --split N (split words longer than N characters) and --blank-beat PERCENT change them for this run only</source>
         <translation>文書の単語を JSON 行で出力します（- は UTF-8 の標準入力）。各行には保存された速度と設定での表示時間（ミリ秒）が付きます。ファイル の前に --speed WPM、--rhythm（自然なリズム）、--split N（N 文字より長い単語を分割）、--blank-beat パーセント を置くと、この実行に限りそれらを変更します</translation>
     </message>
+    <message>
+        <source>Couldn&apos;t start the tray program: %1</source>
+        <translation>トレイのプログラムを起動できませんでした: %1</translation>
+    </message>
 </context>
 <context>
     <name>DocumentFormat</name>

@@ -77,6 +77,10 @@ Pedidos ao programa da bandeja do sistema:
         <source>print the words of a document (- for UTF-8 standard input) as JSON lines, each with the milliseconds it is shown for at the stored speed and settings; before FILE, --speed WPM, --rhythm (natural rhythm), --split N (split words longer than N characters) and --blank-beat PERCENT change them for this run only</source>
         <translation>mostra as palavras de um documento (- para a entrada padrão UTF-8) como linhas JSON, cada uma com os milissegundos em que é exibida na velocidade e nas configurações salvas; antes de ARQUIVO, --speed PPM, --rhythm (ritmo natural), --split N (dividir palavras com mais de N caracteres) e --blank-beat PORCENTAGEM as alteram somente nesta execução</translation>
     </message>
+    <message>
+        <source>Couldn&apos;t start the tray program: %1</source>
+        <translation>Não foi possível iniciar o programa da bandeja do sistema: %1</translation>
+    </message>
 </context>
 <context>
     <name>DocumentFormat</name>

@@ -77,6 +77,10 @@ FILE, захватывает выделение или читает буфер �
         <source>print the words of a document (- for UTF-8 standard input) as JSON lines, each with the milliseconds it is shown for at the stored speed and settings; before FILE, --speed WPM, --rhythm (natural rhythm), --split N (split words longer than N characters) and --blank-beat PERCENT change them for this run only</source>
         <translation>вывести слова документа (- для стандартного ввода в UTF-8) строками JSON, каждая с числом миллисекунд, которое слово показывается при сохранённой скорости и настройках; перед ФАЙЛОМ --speed СЛ/МИН, --rhythm (естественный ритм), --split N (делить слова длиннее N символов) и --blank-beat ПРОЦЕНТ меняют их только для этого запуска</translation>
     </message>
+    <message>
+        <source>Couldn&apos;t start the tray program: %1</source>
+        <translation>Не удалось запустить программу в системном лотке: %1</translation>
+    </message>
 </context>
 <context>
     <name>DocumentFormat</name>

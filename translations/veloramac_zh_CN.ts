@@ -76,6 +76,10 @@ Requests to the tray program:
         <source>print the words of a document (- for UTF-8 standard input) as JSON lines, each with the milliseconds it is shown for at the stored speed and settings; before FILE, --speed WPM, --rhythm (natural rhythm), --split N (split words longer than N characters) and --blank-beat PERCENT change them for this run only</source>
         <translation>以 JSON 行输出文档中的词（- 表示 UTF-8 标准输入），每行附带该词在已保存的速度和设置下显示的毫秒数；在 文件 之前，--speed 词/分、--rhythm（自然节奏）、--split N（拆分超过 N 个字符的词）和 --blank-beat 百分比 仅对本次运行更改这些设置</translation>
     </message>
+    <message>
+        <source>Couldn&apos;t start the tray program: %1</source>
+        <translation>无法启动托盘程序：%1</translation>
+    </message>
 </context>
 <context>
     <name>DocumentFormat</name>
