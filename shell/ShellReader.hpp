@@ -17,7 +17,8 @@ namespace velora {
 class OverlayWindowController;
 
 // The reader controller as the shell drives it: loads, playback, the status line, and the views
-// that show it.
+// that show it. A seam, not a forwarder: the tray's tests put a recording reader in its place,
+// and what lives inside the real reader (its media controls) talks to the view model directly.
 class ShellReader {
 public:
     enum class Move { previousSentence, nextSentence, previousParagraph, nextParagraph };
