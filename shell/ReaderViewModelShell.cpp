@@ -1,6 +1,8 @@
 #include "shell/ReaderViewModelShell.hpp"
 
+#include "app/HotKeySetting.hpp"
 #include "app/LibraryStore.hpp"
+#include "app/LibraryViewModel.hpp"
 #include "app/ReaderViewModel.hpp"
 #include "app/SpeechService.hpp"
 #include "app/StartAtLoginOffer.hpp"
@@ -22,6 +24,7 @@ namespace velora {
 ReaderViewModelShell::ReaderViewModelShell(const DesktopProgram::Platform& platform)
     : platform_(platform), speech_(makeDesktopSpeechService(platform.preferences)),
       library_(std::make_unique<LibraryStore>()),
+      libraryView_(std::make_unique<LibraryViewModel>(*library_)),
       viewModel_(std::make_unique<ReaderViewModel>(
           ReaderViewModel::Services{platform.preferences, platform.scheduler, platform.pasteboard,
                                     platform.importer, *speech_, *library_})) {
@@ -31,6 +34,8 @@ ReaderViewModelShell::ReaderViewModelShell(const DesktopProgram::Platform& platf
         hyphenation->preload();
     }
     viewModel_->setHyphenation(std::move(hyphenation));
+    QObject::connect(&platform.shortcut, &HotKeySetting::changed, viewModel_.get(),
+                     [this] { showShortcut(); });
 }
 
 ReaderViewModelShell::~ReaderViewModelShell() {
@@ -99,8 +104,7 @@ void ReaderViewModelShell::saveNow() {
 }
 
 std::unique_ptr<QWidget> ReaderViewModelShell::makeView(std::function<void()> close) {
-    auto view =
-        std::make_unique<ReaderView>(*viewModel_, *speech_, *library_, platform_.scheduler, true);
+    auto view = std::make_unique<ReaderView>(*viewModel_, *libraryView_, platform_.scheduler, true);
     QObject::connect(view.get(), &ReaderView::closeRequested, view.get(), std::move(close));
     QObject::connect(view.get(), &ReaderView::settingsWindowRequested, view.get(),
                      [this] { openSettings(); });
@@ -108,7 +112,7 @@ std::unique_ptr<QWidget> ReaderViewModelShell::makeView(std::function<void()> cl
                      Qt::QueuedConnection);
     view_ = view.get();
     // The panel is built when first shown, maybe long after the shortcut was registered.
-    view_->setShortcutDisplay(shortcutRegistered_ ? shortcut_.display : QString());
+    showShortcut();
     connectFullScreen();
     offerStartAtLogin(*view);
     showDesktopShortcutOffer();
@@ -136,14 +140,10 @@ void ReaderViewModelShell::offerStartAtLogin(ReaderView& view) {
     });
 }
 
-void ReaderViewModelShell::showShortcut(const HotKeyConfig& shortcut, bool registered) {
-    shortcut_ = shortcut;
-    shortcutRegistered_ = registered;
+void ReaderViewModelShell::showShortcut() {
+    const HotKeySetting& shortcut = platform_.shortcut;
     if (view_) {
-        view_->setShortcutDisplay(registered ? shortcut.display : QString());
-    }
-    if (settings_) {
-        settings_->showShortcutStatus(shortcut, registered);
+        view_->setShortcutDisplay(shortcut.isRegistered() ? shortcut.display() : QString());
     }
 }
 
@@ -208,10 +208,9 @@ void ReaderViewModelShell::openSettings() {
     QWidget* panel = view_ ? view_->window() : nullptr;
     const bool overPanel = panel != nullptr && panel->isVisible();
     if (!settings_) {
-        auto* view = new SettingsView(*speech_, platform_.preferences, platform_.notifications);
+        auto* view = new SettingsView(*speech_, platform_.shortcut);
         view->setAttribute(Qt::WA_DeleteOnClose);
         bind(*view, *viewModel_);
-        view->showShortcutStatus(shortcut_, shortcutRegistered_);
         view->showCaptureSupport(captureSupport_);
         view->offerStartAtLogin(platform_.startAtLogin);
         settings_ = view;

@@ -77,6 +77,10 @@ Requests to the tray program:
         <source>print the words of a document (- for UTF-8 standard input) as JSON lines, each with the milliseconds it is shown for at the stored speed and settings; before FILE, --speed WPM, --rhythm (natural rhythm), --split N (split words longer than N characters) and --blank-beat PERCENT change them for this run only</source>
         <translation>اطبع كلمات مستند (- للإدخال القياسي بترميز UTF-8) أسطرًا بصيغة JSON، لكل منها عدد أجزاء الثانية التي تُعرض فيها الكلمة بالسرعة والإعدادات المحفوظة؛ قبل الملف، تغيّرها --speed كلمة/دقيقة و--rhythm (إيقاع طبيعي) و--split N (تقسيم الكلمات الأطول من N حرفًا) و--blank-beat نسبة لهذا التشغيل فقط</translation>
     </message>
+    <message>
+        <source>Couldn&apos;t start the tray program: %1</source>
+        <translation>تعذّر تشغيل برنامج صينية النظام: %1</translation>
+    </message>
 </context>
 <context>
     <name>DocumentFormat</name>
@@ -337,6 +341,29 @@ Requests to the tray program:
     <message>
         <source>Slow</source>
         <translation>بطيء</translation>
+    </message>
+</context>
+<context>
+    <name>velora::CaptureHint</name>
+    <message>
+        <source>Read from clipboard</source>
+        <translation>اقرأ من الحافظة</translation>
+    </message>
+    <message>
+        <source>Read from clipboard — this session cannot send the copy key stroke, so select text and %1 to read a selection directly.</source>
+        <translation>قُرئ من الحافظة — لا تستطيع هذه الجلسة إرسال ضغطة النسخ، لذا حدّد نصًا ثم %1 لقراءة التحديد مباشرة.</translation>
+    </message>
+    <message>
+        <source>Nothing to read — select text and %1, or copy it first.</source>
+        <translation>لا شيء للقراءة — حدّد نصًا ثم %1، أو انسخه أولًا.</translation>
+    </message>
+    <message>
+        <source>press %1</source>
+        <translation>اضغط %1</translation>
+    </message>
+    <message>
+        <source>choose Read Selection in the tray menu</source>
+        <translation>اختر «اقرأ التحديد» من قائمة صينية النظام</translation>
     </message>
 </context>
 <context>
@@ -1036,6 +1063,25 @@ Requests to the tray program:
     </message>
 </context>
 <context>
+    <name>velora::ShortcutController</name>
+    <message>
+        <source>%1 is not available</source>
+        <translation>%1 غير متاح</translation>
+    </message>
+    <message>
+        <source>VeloraMac cannot use %1: %2. Choose another in VeloraMac&apos;s Settings ▸ Shortcut; Read Selection in the tray menu works meanwhile.</source>
+        <translation>لا يستطيع VeloraMac استخدام %1: %2. اختر اختصارًا آخر من إعدادات VeloraMac ▸ الاختصار؛ وفي الأثناء يعمل «اقرأ التحديد» في قائمة صينية النظام.</translation>
+    </message>
+    <message>
+        <source>the desktop declined it</source>
+        <translation>رفضه سطح المكتب</translation>
+    </message>
+    <message>
+        <source>Add %1 to GNOME&apos;s keyboard shortcuts to read a selection from anywhere?</source>
+        <translation>هل تضيف %1 إلى اختصارات لوحة المفاتيح في GNOME لقراءة التحديد من أي مكان؟</translation>
+    </message>
+</context>
+<context>
     <name>velora::ShortcutRecorder</name>
     <message>
         <source>Record Shortcut…</source>
@@ -1084,7 +1130,7 @@ Requests to the tray program:
     </message>
 </context>
 <context>
-    <name>velora::TrayController</name>
+    <name>velora::TrayMenu</name>
     <message>
         <source>Read Selection  (%1)</source>
         <translation>اقرأ التحديد  (%1)</translation>
@@ -1092,14 +1138,6 @@ Requests to the tray program:
     <message>
         <source>Read Selection  (%1 unavailable)</source>
         <translation>اقرأ التحديد  (%1 غير متاح)</translation>
-    </message>
-    <message>
-        <source>press %1</source>
-        <translation>اضغط %1</translation>
-    </message>
-    <message>
-        <source>choose Read Selection in the tray menu</source>
-        <translation>اختر «اقرأ التحديد» من قائمة صينية النظام</translation>
     </message>
     <message>
         <source>Read from Clipboard</source>
@@ -1132,34 +1170,6 @@ Requests to the tray program:
     <message>
         <source>Quit VeloraMac</source>
         <translation>أنهِ VeloraMac</translation>
-    </message>
-    <message>
-        <source>Read from clipboard — this session cannot send the copy key stroke, so select text and %1 to read a selection directly.</source>
-        <translation>قُرئ من الحافظة — لا تستطيع هذه الجلسة إرسال ضغطة النسخ، لذا حدّد نصًا ثم %1 لقراءة التحديد مباشرة.</translation>
-    </message>
-    <message>
-        <source>Nothing to read — select text and %1, or copy it first.</source>
-        <translation>لا شيء للقراءة — حدّد نصًا ثم %1، أو انسخه أولًا.</translation>
-    </message>
-    <message>
-        <source>Read from clipboard</source>
-        <translation>قُرئ من الحافظة</translation>
-    </message>
-    <message>
-        <source>Add %1 to GNOME&apos;s keyboard shortcuts to read a selection from anywhere?</source>
-        <translation>هل تضيف %1 إلى اختصارات لوحة المفاتيح في GNOME لقراءة التحديد من أي مكان؟</translation>
-    </message>
-    <message>
-        <source>%1 is not available</source>
-        <translation>%1 غير متاح</translation>
-    </message>
-    <message>
-        <source>VeloraMac cannot use %1: %2. Choose another in VeloraMac&apos;s Settings ▸ Shortcut; Read Selection in the tray menu works meanwhile.</source>
-        <translation>لا يستطيع VeloraMac استخدام %1: %2. اختر اختصارًا آخر من إعدادات VeloraMac ▸ الاختصار؛ وفي الأثناء يعمل «اقرأ التحديد» في قائمة صينية النظام.</translation>
-    </message>
-    <message>
-        <source>the desktop declined it</source>
-        <translation>رفضه سطح المكتب</translation>
     </message>
 </context>
 </TS>

@@ -77,6 +77,10 @@ Anfragen an das Programm im Systembereich:
         <source>print the words of a document (- for UTF-8 standard input) as JSON lines, each with the milliseconds it is shown for at the stored speed and settings; before FILE, --speed WPM, --rhythm (natural rhythm), --split N (split words longer than N characters) and --blank-beat PERCENT change them for this run only</source>
         <translation>die Wörter eines Dokuments (- für UTF-8-Standardeingabe) als JSON-Zeilen ausgeben, jede mit den Millisekunden, die das Wort bei der gespeicherten Geschwindigkeit und den gespeicherten Einstellungen zu sehen ist; vor DATEI ändern --speed WpM, --rhythm (natürlicher Rhythmus), --split N (Wörter mit mehr als N Zeichen teilen) und --blank-beat PROZENT diese nur für diesen Aufruf</translation>
     </message>
+    <message>
+        <source>Couldn&apos;t start the tray program: %1</source>
+        <translation>Das Programm im Systembereich konnte nicht gestartet werden: %1</translation>
+    </message>
 </context>
 <context>
     <name>DocumentFormat</name>
@@ -337,6 +341,29 @@ Anfragen an das Programm im Systembereich:
     <message>
         <source>Slow</source>
         <translation>Langsam</translation>
+    </message>
+</context>
+<context>
+    <name>velora::CaptureHint</name>
+    <message>
+        <source>Read from clipboard</source>
+        <translation>Aus der Zwischenablage lesen</translation>
+    </message>
+    <message>
+        <source>Read from clipboard — this session cannot send the copy key stroke, so select text and %1 to read a selection directly.</source>
+        <translation>Aus der Zwischenablage gelesen – diese Sitzung kann den Kopier-Tastendruck nicht senden, also markieren Sie Text und %1, um eine Auswahl direkt zu lesen.</translation>
+    </message>
+    <message>
+        <source>Nothing to read — select text and %1, or copy it first.</source>
+        <translation>Nichts zu lesen – markieren Sie Text und %1, oder kopieren Sie ihn zuerst.</translation>
+    </message>
+    <message>
+        <source>press %1</source>
+        <translation>drücken Sie %1</translation>
+    </message>
+    <message>
+        <source>choose Read Selection in the tray menu</source>
+        <translation>wählen Sie „Auswahl lesen“ im Menü des Systembereichs</translation>
     </message>
 </context>
 <context>
@@ -1032,6 +1059,25 @@ Anfragen an das Programm im Systembereich:
     </message>
 </context>
 <context>
+    <name>velora::ShortcutController</name>
+    <message>
+        <source>%1 is not available</source>
+        <translation>%1 ist nicht verfügbar</translation>
+    </message>
+    <message>
+        <source>VeloraMac cannot use %1: %2. Choose another in VeloraMac&apos;s Settings ▸ Shortcut; Read Selection in the tray menu works meanwhile.</source>
+        <translation>VeloraMac kann %1 nicht verwenden: %2. Wählen Sie ein anderes unter Einstellungen ▸ Tastenkürzel von VeloraMac; „Auswahl lesen“ im Menü des Systembereichs funktioniert in der Zwischenzeit.</translation>
+    </message>
+    <message>
+        <source>the desktop declined it</source>
+        <translation>die Arbeitsumgebung hat es abgelehnt</translation>
+    </message>
+    <message>
+        <source>Add %1 to GNOME&apos;s keyboard shortcuts to read a selection from anywhere?</source>
+        <translation>%1 zu den Tastenkürzeln von GNOME hinzufügen, um überall eine Auswahl lesen zu können?</translation>
+    </message>
+</context>
+<context>
     <name>velora::ShortcutRecorder</name>
     <message>
         <source>Record Shortcut…</source>
@@ -1080,7 +1126,7 @@ Anfragen an das Programm im Systembereich:
     </message>
 </context>
 <context>
-    <name>velora::TrayController</name>
+    <name>velora::TrayMenu</name>
     <message>
         <source>Read Selection  (%1)</source>
         <translation>Auswahl lesen  (%1)</translation>
@@ -1088,14 +1134,6 @@ Anfragen an das Programm im Systembereich:
     <message>
         <source>Read Selection  (%1 unavailable)</source>
         <translation>Auswahl lesen  (%1 nicht verfügbar)</translation>
-    </message>
-    <message>
-        <source>press %1</source>
-        <translation>drücken Sie %1</translation>
-    </message>
-    <message>
-        <source>choose Read Selection in the tray menu</source>
-        <translation>wählen Sie „Auswahl lesen“ im Menü des Systembereichs</translation>
     </message>
     <message>
         <source>Read from Clipboard</source>
@@ -1128,34 +1166,6 @@ Anfragen an das Programm im Systembereich:
     <message>
         <source>Quit VeloraMac</source>
         <translation>VeloraMac beenden</translation>
-    </message>
-    <message>
-        <source>Read from clipboard — this session cannot send the copy key stroke, so select text and %1 to read a selection directly.</source>
-        <translation>Aus der Zwischenablage gelesen – diese Sitzung kann den Kopier-Tastendruck nicht senden, also markieren Sie Text und %1, um eine Auswahl direkt zu lesen.</translation>
-    </message>
-    <message>
-        <source>Nothing to read — select text and %1, or copy it first.</source>
-        <translation>Nichts zu lesen – markieren Sie Text und %1, oder kopieren Sie ihn zuerst.</translation>
-    </message>
-    <message>
-        <source>Read from clipboard</source>
-        <translation>Aus der Zwischenablage gelesen</translation>
-    </message>
-    <message>
-        <source>Add %1 to GNOME&apos;s keyboard shortcuts to read a selection from anywhere?</source>
-        <translation>%1 zu den Tastenkürzeln von GNOME hinzufügen, um überall eine Auswahl lesen zu können?</translation>
-    </message>
-    <message>
-        <source>%1 is not available</source>
-        <translation>%1 ist nicht verfügbar</translation>
-    </message>
-    <message>
-        <source>VeloraMac cannot use %1: %2. Choose another in VeloraMac&apos;s Settings ▸ Shortcut; Read Selection in the tray menu works meanwhile.</source>
-        <translation>VeloraMac kann %1 nicht verwenden: %2. Wählen Sie ein anderes unter Einstellungen ▸ Tastenkürzel von VeloraMac; „Auswahl lesen“ im Menü des Systembereichs funktioniert in der Zwischenzeit.</translation>
-    </message>
-    <message>
-        <source>the desktop declined it</source>
-        <translation>die Arbeitsumgebung hat es abgelehnt</translation>
     </message>
 </context>
 </TS>

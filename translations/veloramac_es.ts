@@ -77,6 +77,10 @@ Peticiones al programa de la bandeja del sistema:
         <source>print the words of a document (- for UTF-8 standard input) as JSON lines, each with the milliseconds it is shown for at the stored speed and settings; before FILE, --speed WPM, --rhythm (natural rhythm), --split N (split words longer than N characters) and --blank-beat PERCENT change them for this run only</source>
         <translation>muestra las palabras de un documento (- para la entrada estándar UTF-8) como líneas JSON, cada una con los milisegundos que se muestra con la velocidad y la configuración guardadas; antes de ARCHIVO, --speed PPM, --rhythm (ritmo natural), --split N (dividir las palabras de más de N caracteres) y --blank-beat PORCENTAJE las cambian solo para esta ejecución</translation>
     </message>
+    <message>
+        <source>Couldn&apos;t start the tray program: %1</source>
+        <translation>No se pudo iniciar el programa de la bandeja del sistema: %1</translation>
+    </message>
 </context>
 <context>
     <name>DocumentFormat</name>
@@ -337,6 +341,29 @@ Peticiones al programa de la bandeja del sistema:
     <message>
         <source>Slow</source>
         <translation>Lenta</translation>
+    </message>
+</context>
+<context>
+    <name>velora::CaptureHint</name>
+    <message>
+        <source>Read from clipboard</source>
+        <translation>Leer del portapapeles</translation>
+    </message>
+    <message>
+        <source>Read from clipboard — this session cannot send the copy key stroke, so select text and %1 to read a selection directly.</source>
+        <translation>Leído del portapapeles: esta sesión no puede enviar la pulsación de copia, así que seleccione texto y %1 para leer una selección directamente.</translation>
+    </message>
+    <message>
+        <source>Nothing to read — select text and %1, or copy it first.</source>
+        <translation>Nada que leer: seleccione texto y %1, o cópielo antes.</translation>
+    </message>
+    <message>
+        <source>press %1</source>
+        <translation>pulse %1</translation>
+    </message>
+    <message>
+        <source>choose Read Selection in the tray menu</source>
+        <translation>elija Leer selección en el menú de la bandeja del sistema</translation>
     </message>
 </context>
 <context>
@@ -1032,6 +1059,25 @@ Peticiones al programa de la bandeja del sistema:
     </message>
 </context>
 <context>
+    <name>velora::ShortcutController</name>
+    <message>
+        <source>%1 is not available</source>
+        <translation>%1 no está disponible</translation>
+    </message>
+    <message>
+        <source>VeloraMac cannot use %1: %2. Choose another in VeloraMac&apos;s Settings ▸ Shortcut; Read Selection in the tray menu works meanwhile.</source>
+        <translation>VeloraMac no puede usar %1: %2. Elija otro en Configuración ▸ Atajo de VeloraMac; mientras tanto, Leer selección en el menú de la bandeja del sistema funciona.</translation>
+    </message>
+    <message>
+        <source>the desktop declined it</source>
+        <translation>el escritorio lo rechazó</translation>
+    </message>
+    <message>
+        <source>Add %1 to GNOME&apos;s keyboard shortcuts to read a selection from anywhere?</source>
+        <translation>¿Añadir %1 a los atajos de teclado de GNOME para leer una selección desde cualquier lugar?</translation>
+    </message>
+</context>
+<context>
     <name>velora::ShortcutRecorder</name>
     <message>
         <source>Record Shortcut…</source>
@@ -1080,7 +1126,7 @@ Peticiones al programa de la bandeja del sistema:
     </message>
 </context>
 <context>
-    <name>velora::TrayController</name>
+    <name>velora::TrayMenu</name>
     <message>
         <source>Read Selection  (%1)</source>
         <translation>Leer selección  (%1)</translation>
@@ -1088,14 +1134,6 @@ Peticiones al programa de la bandeja del sistema:
     <message>
         <source>Read Selection  (%1 unavailable)</source>
         <translation>Leer selección  (%1 no disponible)</translation>
-    </message>
-    <message>
-        <source>press %1</source>
-        <translation>pulse %1</translation>
-    </message>
-    <message>
-        <source>choose Read Selection in the tray menu</source>
-        <translation>elija Leer selección en el menú de la bandeja del sistema</translation>
     </message>
     <message>
         <source>Read from Clipboard</source>
@@ -1128,34 +1166,6 @@ Peticiones al programa de la bandeja del sistema:
     <message>
         <source>Quit VeloraMac</source>
         <translation>Salir de VeloraMac</translation>
-    </message>
-    <message>
-        <source>Read from clipboard — this session cannot send the copy key stroke, so select text and %1 to read a selection directly.</source>
-        <translation>Leído del portapapeles: esta sesión no puede enviar la pulsación de copia, así que seleccione texto y %1 para leer una selección directamente.</translation>
-    </message>
-    <message>
-        <source>Nothing to read — select text and %1, or copy it first.</source>
-        <translation>Nada que leer: seleccione texto y %1, o cópielo antes.</translation>
-    </message>
-    <message>
-        <source>Read from clipboard</source>
-        <translation>Leído del portapapeles</translation>
-    </message>
-    <message>
-        <source>Add %1 to GNOME&apos;s keyboard shortcuts to read a selection from anywhere?</source>
-        <translation>¿Añadir %1 a los atajos de teclado de GNOME para leer una selección desde cualquier lugar?</translation>
-    </message>
-    <message>
-        <source>%1 is not available</source>
-        <translation>%1 no está disponible</translation>
-    </message>
-    <message>
-        <source>VeloraMac cannot use %1: %2. Choose another in VeloraMac&apos;s Settings ▸ Shortcut; Read Selection in the tray menu works meanwhile.</source>
-        <translation>VeloraMac no puede usar %1: %2. Elija otro en Configuración ▸ Atajo de VeloraMac; mientras tanto, Leer selección en el menú de la bandeja del sistema funciona.</translation>
-    </message>
-    <message>
-        <source>the desktop declined it</source>
-        <translation>el escritorio lo rechazó</translation>
     </message>
 </context>
 </TS>

@@ -77,6 +77,10 @@ Demandes au programme de la zone de notification :
         <source>print the words of a document (- for UTF-8 standard input) as JSON lines, each with the milliseconds it is shown for at the stored speed and settings; before FILE, --speed WPM, --rhythm (natural rhythm), --split N (split words longer than N characters) and --blank-beat PERCENT change them for this run only</source>
         <translation>affiche les mots d’un document (- pour l’entrée standard UTF-8) en lignes JSON, chacune avec les millisecondes pendant lesquelles le mot est affiché à la vitesse et aux réglages enregistrés ; avant FICHIER, --speed MOTS/MIN, --rhythm (rythme naturel), --split N (couper les mots de plus de N caractères) et --blank-beat POURCENT les changent pour cette exécution seulement</translation>
     </message>
+    <message>
+        <source>Couldn&apos;t start the tray program: %1</source>
+        <translation>Impossible de démarrer le programme de la zone de notification : %1</translation>
+    </message>
 </context>
 <context>
     <name>DocumentFormat</name>
@@ -337,6 +341,29 @@ Demandes au programme de la zone de notification :
     <message>
         <source>Slow</source>
         <translation>Lent</translation>
+    </message>
+</context>
+<context>
+    <name>velora::CaptureHint</name>
+    <message>
+        <source>Read from clipboard</source>
+        <translation>Lire le presse-papiers</translation>
+    </message>
+    <message>
+        <source>Read from clipboard — this session cannot send the copy key stroke, so select text and %1 to read a selection directly.</source>
+        <translation>Lu depuis le presse-papiers — cette session ne peut pas envoyer la frappe de copie, alors sélectionnez du texte et %1 pour lire une sélection directement.</translation>
+    </message>
+    <message>
+        <source>Nothing to read — select text and %1, or copy it first.</source>
+        <translation>Rien à lire — sélectionnez du texte et %1, ou copiez-le d’abord.</translation>
+    </message>
+    <message>
+        <source>press %1</source>
+        <translation>appuyez sur %1</translation>
+    </message>
+    <message>
+        <source>choose Read Selection in the tray menu</source>
+        <translation>choisissez Lire la sélection dans le menu de la zone de notification</translation>
     </message>
 </context>
 <context>
@@ -1032,6 +1059,25 @@ Demandes au programme de la zone de notification :
     </message>
 </context>
 <context>
+    <name>velora::ShortcutController</name>
+    <message>
+        <source>%1 is not available</source>
+        <translation>%1 n’est pas disponible</translation>
+    </message>
+    <message>
+        <source>VeloraMac cannot use %1: %2. Choose another in VeloraMac&apos;s Settings ▸ Shortcut; Read Selection in the tray menu works meanwhile.</source>
+        <translation>VeloraMac ne peut pas utiliser %1 : %2. Choisissez-en un autre dans Paramètres ▸ Raccourci de VeloraMac ; Lire la sélection dans le menu de la zone de notification fonctionne en attendant.</translation>
+    </message>
+    <message>
+        <source>the desktop declined it</source>
+        <translation>le bureau l’a refusé</translation>
+    </message>
+    <message>
+        <source>Add %1 to GNOME&apos;s keyboard shortcuts to read a selection from anywhere?</source>
+        <translation>Ajouter %1 aux raccourcis clavier de GNOME pour lire une sélection depuis n’importe où ?</translation>
+    </message>
+</context>
+<context>
     <name>velora::ShortcutRecorder</name>
     <message>
         <source>Record Shortcut…</source>
@@ -1080,7 +1126,7 @@ Demandes au programme de la zone de notification :
     </message>
 </context>
 <context>
-    <name>velora::TrayController</name>
+    <name>velora::TrayMenu</name>
     <message>
         <source>Read Selection  (%1)</source>
         <translation>Lire la sélection  (%1)</translation>
@@ -1088,14 +1134,6 @@ Demandes au programme de la zone de notification :
     <message>
         <source>Read Selection  (%1 unavailable)</source>
         <translation>Lire la sélection  (%1 indisponible)</translation>
-    </message>
-    <message>
-        <source>press %1</source>
-        <translation>appuyez sur %1</translation>
-    </message>
-    <message>
-        <source>choose Read Selection in the tray menu</source>
-        <translation>choisissez Lire la sélection dans le menu de la zone de notification</translation>
     </message>
     <message>
         <source>Read from Clipboard</source>
@@ -1128,34 +1166,6 @@ Demandes au programme de la zone de notification :
     <message>
         <source>Quit VeloraMac</source>
         <translation>Quitter VeloraMac</translation>
-    </message>
-    <message>
-        <source>Read from clipboard — this session cannot send the copy key stroke, so select text and %1 to read a selection directly.</source>
-        <translation>Lu depuis le presse-papiers — cette session ne peut pas envoyer la frappe de copie, alors sélectionnez du texte et %1 pour lire une sélection directement.</translation>
-    </message>
-    <message>
-        <source>Nothing to read — select text and %1, or copy it first.</source>
-        <translation>Rien à lire — sélectionnez du texte et %1, ou copiez-le d’abord.</translation>
-    </message>
-    <message>
-        <source>Read from clipboard</source>
-        <translation>Lu depuis le presse-papiers</translation>
-    </message>
-    <message>
-        <source>Add %1 to GNOME&apos;s keyboard shortcuts to read a selection from anywhere?</source>
-        <translation>Ajouter %1 aux raccourcis clavier de GNOME pour lire une sélection depuis n’importe où ?</translation>
-    </message>
-    <message>
-        <source>%1 is not available</source>
-        <translation>%1 n’est pas disponible</translation>
-    </message>
-    <message>
-        <source>VeloraMac cannot use %1: %2. Choose another in VeloraMac&apos;s Settings ▸ Shortcut; Read Selection in the tray menu works meanwhile.</source>
-        <translation>VeloraMac ne peut pas utiliser %1 : %2. Choisissez-en un autre dans Paramètres ▸ Raccourci de VeloraMac ; Lire la sélection dans le menu de la zone de notification fonctionne en attendant.</translation>
-    </message>
-    <message>
-        <source>the desktop declined it</source>
-        <translation>le bureau l’a refusé</translation>
     </message>
 </context>
 </TS>

@@ -77,6 +77,10 @@ veloramac は要求を渡して終了します。
         <source>print the words of a document (- for UTF-8 standard input) as JSON lines, each with the milliseconds it is shown for at the stored speed and settings; before FILE, --speed WPM, --rhythm (natural rhythm), --split N (split words longer than N characters) and --blank-beat PERCENT change them for this run only</source>
         <translation>文書の単語を JSON 行で出力します（- は UTF-8 の標準入力）。各行には保存された速度と設定での表示時間（ミリ秒）が付きます。ファイル の前に --speed WPM、--rhythm（自然なリズム）、--split N（N 文字より長い単語を分割）、--blank-beat パーセント を置くと、この実行に限りそれらを変更します</translation>
     </message>
+    <message>
+        <source>Couldn&apos;t start the tray program: %1</source>
+        <translation>トレイのプログラムを起動できませんでした: %1</translation>
+    </message>
 </context>
 <context>
     <name>DocumentFormat</name>
@@ -337,6 +341,29 @@ veloramac は要求を渡して終了します。
     <message>
         <source>Slow</source>
         <translation>スロー</translation>
+    </message>
+</context>
+<context>
+    <name>velora::CaptureHint</name>
+    <message>
+        <source>Read from clipboard</source>
+        <translation>クリップボードから読む</translation>
+    </message>
+    <message>
+        <source>Read from clipboard — this session cannot send the copy key stroke, so select text and %1 to read a selection directly.</source>
+        <translation>クリップボードから読みました — このセッションはコピーのキー入力を送れません。テキストを選択して%1と、選択範囲を直接読めます。</translation>
+    </message>
+    <message>
+        <source>Nothing to read — select text and %1, or copy it first.</source>
+        <translation>読むものがありません — テキストを選択して%1か、先にコピーしてください。</translation>
+    </message>
+    <message>
+        <source>press %1</source>
+        <translation>%1 を押す</translation>
+    </message>
+    <message>
+        <source>choose Read Selection in the tray menu</source>
+        <translation>トレイメニューで「選択範囲を読む」を選ぶ</translation>
     </message>
 </context>
 <context>
@@ -1031,6 +1058,25 @@ veloramac は要求を渡して終了します。
     </message>
 </context>
 <context>
+    <name>velora::ShortcutController</name>
+    <message>
+        <source>%1 is not available</source>
+        <translation>%1 は使用できません</translation>
+    </message>
+    <message>
+        <source>VeloraMac cannot use %1: %2. Choose another in VeloraMac&apos;s Settings ▸ Shortcut; Read Selection in the tray menu works meanwhile.</source>
+        <translation>VeloraMac は %1 を使えません：%2。VeloraMac の 設定 ▸ ショートカット で別のものを選んでください。それまではトレイメニューの「選択範囲を読む」が使えます。</translation>
+    </message>
+    <message>
+        <source>the desktop declined it</source>
+        <translation>デスクトップに拒否されました</translation>
+    </message>
+    <message>
+        <source>Add %1 to GNOME&apos;s keyboard shortcuts to read a selection from anywhere?</source>
+        <translation>%1 を GNOME のキーボードショートカットに追加して、どこからでも選択範囲を読めるようにしますか？</translation>
+    </message>
+</context>
+<context>
     <name>velora::ShortcutRecorder</name>
     <message>
         <source>Record Shortcut…</source>
@@ -1079,7 +1125,7 @@ veloramac は要求を渡して終了します。
     </message>
 </context>
 <context>
-    <name>velora::TrayController</name>
+    <name>velora::TrayMenu</name>
     <message>
         <source>Read Selection  (%1)</source>
         <translation>選択範囲を読む  (%1)</translation>
@@ -1087,14 +1133,6 @@ veloramac は要求を渡して終了します。
     <message>
         <source>Read Selection  (%1 unavailable)</source>
         <translation>選択範囲を読む  (%1 は使用不可)</translation>
-    </message>
-    <message>
-        <source>press %1</source>
-        <translation>%1 を押す</translation>
-    </message>
-    <message>
-        <source>choose Read Selection in the tray menu</source>
-        <translation>トレイメニューで「選択範囲を読む」を選ぶ</translation>
     </message>
     <message>
         <source>Read from Clipboard</source>
@@ -1127,34 +1165,6 @@ veloramac は要求を渡して終了します。
     <message>
         <source>Quit VeloraMac</source>
         <translation>VeloraMac を終了</translation>
-    </message>
-    <message>
-        <source>Read from clipboard — this session cannot send the copy key stroke, so select text and %1 to read a selection directly.</source>
-        <translation>クリップボードから読みました — このセッションはコピーのキー入力を送れません。テキストを選択して%1と、選択範囲を直接読めます。</translation>
-    </message>
-    <message>
-        <source>Nothing to read — select text and %1, or copy it first.</source>
-        <translation>読むものがありません — テキストを選択して%1か、先にコピーしてください。</translation>
-    </message>
-    <message>
-        <source>Read from clipboard</source>
-        <translation>クリップボードから読みました</translation>
-    </message>
-    <message>
-        <source>Add %1 to GNOME&apos;s keyboard shortcuts to read a selection from anywhere?</source>
-        <translation>%1 を GNOME のキーボードショートカットに追加して、どこからでも選択範囲を読めるようにしますか？</translation>
-    </message>
-    <message>
-        <source>%1 is not available</source>
-        <translation>%1 は使用できません</translation>
-    </message>
-    <message>
-        <source>VeloraMac cannot use %1: %2. Choose another in VeloraMac&apos;s Settings ▸ Shortcut; Read Selection in the tray menu works meanwhile.</source>
-        <translation>VeloraMac は %1 を使えません：%2。VeloraMac の 設定 ▸ ショートカット で別のものを選んでください。それまではトレイメニューの「選択範囲を読む」が使えます。</translation>
-    </message>
-    <message>
-        <source>the desktop declined it</source>
-        <translation>デスクトップに拒否されました</translation>
     </message>
 </context>
 </TS>

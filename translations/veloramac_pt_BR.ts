@@ -77,6 +77,10 @@ Pedidos ao programa da bandeja do sistema:
         <source>print the words of a document (- for UTF-8 standard input) as JSON lines, each with the milliseconds it is shown for at the stored speed and settings; before FILE, --speed WPM, --rhythm (natural rhythm), --split N (split words longer than N characters) and --blank-beat PERCENT change them for this run only</source>
         <translation>mostra as palavras de um documento (- para a entrada padrão UTF-8) como linhas JSON, cada uma com os milissegundos em que é exibida na velocidade e nas configurações salvas; antes de ARQUIVO, --speed PPM, --rhythm (ritmo natural), --split N (dividir palavras com mais de N caracteres) e --blank-beat PORCENTAGEM as alteram somente nesta execução</translation>
     </message>
+    <message>
+        <source>Couldn&apos;t start the tray program: %1</source>
+        <translation>Não foi possível iniciar o programa da bandeja do sistema: %1</translation>
+    </message>
 </context>
 <context>
     <name>DocumentFormat</name>
@@ -337,6 +341,29 @@ Pedidos ao programa da bandeja do sistema:
     <message>
         <source>Slow</source>
         <translation>Lenta</translation>
+    </message>
+</context>
+<context>
+    <name>velora::CaptureHint</name>
+    <message>
+        <source>Read from clipboard</source>
+        <translation>Ler da área de transferência</translation>
+    </message>
+    <message>
+        <source>Read from clipboard — this session cannot send the copy key stroke, so select text and %1 to read a selection directly.</source>
+        <translation>Lido da área de transferência — esta sessão não pode enviar o pressionamento de cópia, então selecione um texto e %1 para ler uma seleção diretamente.</translation>
+    </message>
+    <message>
+        <source>Nothing to read — select text and %1, or copy it first.</source>
+        <translation>Nada para ler — selecione um texto e %1, ou copie-o antes.</translation>
+    </message>
+    <message>
+        <source>press %1</source>
+        <translation>pressione %1</translation>
+    </message>
+    <message>
+        <source>choose Read Selection in the tray menu</source>
+        <translation>escolha Ler seleção no menu da bandeja do sistema</translation>
     </message>
 </context>
 <context>
@@ -1032,6 +1059,25 @@ Pedidos ao programa da bandeja do sistema:
     </message>
 </context>
 <context>
+    <name>velora::ShortcutController</name>
+    <message>
+        <source>%1 is not available</source>
+        <translation>%1 não está disponível</translation>
+    </message>
+    <message>
+        <source>VeloraMac cannot use %1: %2. Choose another in VeloraMac&apos;s Settings ▸ Shortcut; Read Selection in the tray menu works meanwhile.</source>
+        <translation>O VeloraMac não pode usar %1: %2. Escolha outro em Configurações ▸ Atalho do VeloraMac; enquanto isso, Ler seleção no menu da bandeja do sistema funciona.</translation>
+    </message>
+    <message>
+        <source>the desktop declined it</source>
+        <translation>o ambiente o recusou</translation>
+    </message>
+    <message>
+        <source>Add %1 to GNOME&apos;s keyboard shortcuts to read a selection from anywhere?</source>
+        <translation>Adicionar %1 aos atalhos de teclado do GNOME para ler uma seleção de qualquer lugar?</translation>
+    </message>
+</context>
+<context>
     <name>velora::ShortcutRecorder</name>
     <message>
         <source>Record Shortcut…</source>
@@ -1080,7 +1126,7 @@ Pedidos ao programa da bandeja do sistema:
     </message>
 </context>
 <context>
-    <name>velora::TrayController</name>
+    <name>velora::TrayMenu</name>
     <message>
         <source>Read Selection  (%1)</source>
         <translation>Ler seleção  (%1)</translation>
@@ -1088,14 +1134,6 @@ Pedidos ao programa da bandeja do sistema:
     <message>
         <source>Read Selection  (%1 unavailable)</source>
         <translation>Ler seleção  (%1 indisponível)</translation>
-    </message>
-    <message>
-        <source>press %1</source>
-        <translation>pressione %1</translation>
-    </message>
-    <message>
-        <source>choose Read Selection in the tray menu</source>
-        <translation>escolha Ler seleção no menu da bandeja do sistema</translation>
     </message>
     <message>
         <source>Read from Clipboard</source>
@@ -1128,34 +1166,6 @@ Pedidos ao programa da bandeja do sistema:
     <message>
         <source>Quit VeloraMac</source>
         <translation>Sair do VeloraMac</translation>
-    </message>
-    <message>
-        <source>Read from clipboard — this session cannot send the copy key stroke, so select text and %1 to read a selection directly.</source>
-        <translation>Lido da área de transferência — esta sessão não pode enviar o pressionamento de cópia, então selecione um texto e %1 para ler uma seleção diretamente.</translation>
-    </message>
-    <message>
-        <source>Nothing to read — select text and %1, or copy it first.</source>
-        <translation>Nada para ler — selecione um texto e %1, ou copie-o antes.</translation>
-    </message>
-    <message>
-        <source>Read from clipboard</source>
-        <translation>Lido da área de transferência</translation>
-    </message>
-    <message>
-        <source>Add %1 to GNOME&apos;s keyboard shortcuts to read a selection from anywhere?</source>
-        <translation>Adicionar %1 aos atalhos de teclado do GNOME para ler uma seleção de qualquer lugar?</translation>
-    </message>
-    <message>
-        <source>%1 is not available</source>
-        <translation>%1 não está disponível</translation>
-    </message>
-    <message>
-        <source>VeloraMac cannot use %1: %2. Choose another in VeloraMac&apos;s Settings ▸ Shortcut; Read Selection in the tray menu works meanwhile.</source>
-        <translation>O VeloraMac não pode usar %1: %2. Escolha outro em Configurações ▸ Atalho do VeloraMac; enquanto isso, Ler seleção no menu da bandeja do sistema funciona.</translation>
-    </message>
-    <message>
-        <source>the desktop declined it</source>
-        <translation>o ambiente o recusou</translation>
     </message>
 </context>
 </TS>

@@ -1,12 +1,12 @@
 #include "ui/SettingsView.hpp"
 
-#include "app/NotificationCenter.hpp"
+#include "app/HotKeySetting.hpp"
 #include "app/platform/DesktopShortcutSettings.hpp"
-#include "ui/ChunkStepper.hpp"
+#include "ui/ReadingTab.hpp"
 #include "ui/RhythmControls.hpp"
+#include "ui/SettingsForm.hpp"
 #include "ui/ShortcutRecorder.hpp"
 #include "ui/StartAtLoginSwitch.hpp"
-#include "ui/SteppedSlider.hpp"
 #include "ui/SymbolLabel.hpp"
 #include "ui/Symbols.hpp"
 #include "ui/TextStyle.hpp"
@@ -18,10 +18,8 @@
 #include <QComboBox>
 #include <QFormLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QScrollArea>
 #include <QSignalBlocker>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -29,55 +27,11 @@
 
 namespace velora {
 
-namespace {
-
-QGroupBox* group(const QString& title, QWidget* parent) {
-    auto* box = new QGroupBox(title, parent);
-    new QFormLayout(box);
-    return box;
-}
-
-QFormLayout* form(QGroupBox* box) {
-    return static_cast<QFormLayout*>(box->layout());
-}
-
-QLabel* note(const QString& text, QWidget* parent) {
-    QLabel* label = styledLabel(text, TextStyle::caption, Tone::secondary, parent);
-    label->setWordWrap(true);
-    return label;
-}
-
-// A tab whose form is taller than the window scrolls instead of squeezing rows.
-QWidget* page(std::initializer_list<QWidget*> sections) {
-    auto* scroll = new QScrollArea;
-    scroll->setWidgetResizable(true);
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    auto* page = new QWidget(scroll);
-    auto* column = new QVBoxLayout(page);
-    for (QWidget* section : sections) {
-        section->setParent(page);
-        column->addWidget(section);
-    }
-    column->addStretch();
-    scroll->setWidget(page);
-    return scroll;
-}
-
-constexpr std::array pauseFields{&ReadingSettings::minorPauseMultiplier,
-                                 &ReadingSettings::majorPauseMultiplier,
-                                 &ReadingSettings::paragraphPauseMultiplier};
-constexpr std::array<bool ReadingSettings::*, 2> switchFields{
-    &ReadingSettings::speedRamp, &ReadingSettings::resumeAtSentenceStart};
-
-} // namespace
-
-SettingsView::SettingsView(SpeechService& speech, PreferencesStore& preferences,
-                           NotificationCenter& notifications, QWidget* parent)
-    : QWidget(parent), preferences_(preferences), notifications_(notifications),
-      hotKey_(HotKeyConfig::load(preferences)),
+SettingsView::SettingsView(SpeechService& speech, HotKeySetting& shortcut, QWidget* parent)
+    : QWidget(parent), hotKey_(shortcut),
       controls_(new SettingsControls(speech, SettingsControls::TransitionPicker::menu, this)),
-      rhythmControls_(new RhythmControls(this)), tabs_(new QTabWidget(this)) {
+      rhythmControls_(new RhythmControls(this)), tabs_(new QTabWidget(this)),
+      reading_(new ReadingTab(*controls_, *rhythmControls_)) {
     resize(480, 380);
     setMinimumSize(400, 300);
     setWindowTitle(tr("VeloraMac Settings"));
@@ -85,7 +39,7 @@ SettingsView::SettingsView(SpeechService& speech, PreferencesStore& preferences,
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(tabs_);
     const QColor text = palette().color(QPalette::WindowText);
-    tabs_->addTab(readingTab(), Symbols::icon("book", text), tr("Reading"));
+    tabs_->addTab(reading_, Symbols::icon("book", text), tr("Reading"));
     tabs_->addTab(voiceTab(), Symbols::icon("speaker.wave.2", text), tr("Voice"));
     tabs_->addTab(shortcutTab(), Symbols::icon("keyboard", text), tr("Shortcut"));
     tabs_->addTab(aboutTab(), Symbols::icon("info.circle", text), tr("About"));
@@ -101,6 +55,7 @@ SettingsView::SettingsView(SpeechService& speech, PreferencesStore& preferences,
 
     connect(controls_, &SettingsControls::settingsEdited, this, &SettingsView::settingsEdited);
     connect(rhythmControls_, &RhythmControls::settingsEdited, this, &SettingsView::settingsEdited);
+    connect(reading_, &ReadingTab::settingsEdited, this, &SettingsView::settingsEdited);
     connect(controls_, &SettingsControls::speechEnabledEdited, this,
             &SettingsView::speechEnabledEdited);
 }
@@ -108,82 +63,15 @@ SettingsView::SettingsView(SpeechService& speech, PreferencesStore& preferences,
 void SettingsView::showSettings(const ReadingSettings& settings) {
     controls_->showSettings(settings);
     rhythmControls_->showSettings(settings);
-    for (std::size_t i = 0; i < pauses_.size(); ++i) {
-        pauses_[i].slider->showValue(settings.*pauseFields[i]);
-        pauses_[i].value->setText(multiplierText(pauses_[i].slider->currentValue()));
-    }
-    for (std::size_t i = 0; i < switches_.size(); ++i) {
-        const QSignalBlocker blocker(switches_[i]);
-        switches_[i]->setChecked(settings.*switchFields[i]);
-    }
+    reading_->showSettings(settings);
 }
 
-QCheckBox* SettingsView::playbackSwitch(const QString& title, bool ReadingSettings::*field) {
-    auto* box = new QCheckBox(title);
-    connect(box, &QCheckBox::toggled, this, [this, field](bool on) {
-        emit settingsEdited([field, on](ReadingSettings& s) { s.*field = on; });
-    });
-    return box;
+const std::array<QCheckBox*, 2>& SettingsView::playbackSwitches() const {
+    return reading_->playbackSwitches();
 }
 
 void SettingsView::showSpeechEnabled(bool enabled) {
     controls_->showSpeechEnabled(enabled);
-}
-
-SettingsView::PauseControl SettingsView::pauseControl(double maximum,
-                                                      double ReadingSettings::*field) {
-    PauseControl control{new SteppedSlider(1.0, maximum, 0.1),
-                         styledLabel({}, TextStyle::callout, Tone::secondary, nullptr)};
-    control.value->setFixedWidth(44);
-    control.value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    connect(control.slider, &SteppedSlider::valueEdited, this, [this, field](double multiplier) {
-        emit settingsEdited([field, multiplier](ReadingSettings& s) { s.*field = multiplier; });
-    });
-    return control;
-}
-
-QWidget* SettingsView::readingTab() {
-    SettingsControls& c = *controls_;
-    QGroupBox* appearance = group(tr("Appearance"), nullptr);
-    form(appearance)->addRow(tr("Theme"), c.theme);
-    form(appearance)->addRow(tr("Focus transition"), c.transitionMenu);
-    form(appearance)->addRow(c.pivot);
-    auto* size = new QHBoxLayout;
-    size->addWidget(c.textSize, 1);
-    size->addWidget(c.textSizeValue);
-    form(appearance)->addRow(tr("Text size"), size);
-    RhythmControls& r = *rhythmControls_;
-    form(appearance)->addRow(tr("Reading font"), r.font);
-    form(appearance)->addRow(r.dyslexicFont);
-
-    QGroupBox* speed = group(tr("Speed"), nullptr);
-    form(speed)->addRow(tr("Default speed"), c.speedValue);
-    auto* slider = new QHBoxLayout;
-    slider->addWidget(c.speedMinimum);
-    slider->addWidget(c.speed, 1);
-    slider->addWidget(c.speedMaximum);
-    form(speed)->addRow(slider);
-    form(speed)->addRow(c.chunk);
-    switches_ = {playbackSwitch(tr("Ease into the speed at every start"), switchFields[0]),
-                 playbackSwitch(tr("Resume at the start of the sentence"), switchFields[1])};
-    for (QCheckBox* each : switches_) {
-        form(speed)->addRow(each);
-    }
-
-    QGroupBox* rhythm = group(tr("Rhythm pauses"), nullptr);
-    const std::array<std::pair<QString, double>, 3> rows{
-        {{tr("Comma / clause"), 2.5}, {tr("Sentence end"), 2.5}, {tr("Paragraph end"), 3.0}}};
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        pauses_[i] = pauseControl(rows[i].second, pauseFields[i]);
-        auto* row = new QHBoxLayout;
-        row->addWidget(pauses_[i].slider, 1);
-        row->addWidget(pauses_[i].value);
-        form(rhythm)->addRow(rows[i].first, row);
-    }
-    form(rhythm)->addRow(r.rhythm);
-    form(rhythm)->addRow(r.split, r.splitLength);
-    form(rhythm)->addRow(r.blankBeat, r.blankBeatPercent);
-    return page({appearance, speed, rhythm});
 }
 
 QWidget* SettingsView::voiceTab() {
@@ -207,16 +95,16 @@ QWidget* SettingsView::shortcutTab() {
     shortcut_ = new QComboBox(capture);
     const auto& presets = HotKeyConfig::presets();
     for (const HotKeyConfig& preset : presets) {
-        shortcut_->addItem(preset.display);
+        shortcut_->addItem(preset.display());
     }
-    showInPicker(hotKey_);
     connect(shortcut_, &QComboBox::currentIndexChanged, this, [this](int index) {
         if (index >= 0) {
             chooseShortcut(HotKeyConfig::presets()[static_cast<std::size_t>(index)]);
         }
     });
     recorder_ = new ShortcutRecorder(capture);
-    connect(recorder_, &ShortcutRecorder::recorded, this, &SettingsView::chooseShortcut);
+    connect(recorder_, &ShortcutRecorder::recorded, this,
+            [this](QKeyCombination keys) { chooseShortcut(HotKeyConfig{keys}); });
     connect(recorder_, &ShortcutRecorder::rejected, this, [this] {
         shortcutStatus_->setText(tr("A shortcut needs Ctrl, Alt or Super with a "
                                     "letter, digit, Space or function key."));
@@ -225,6 +113,8 @@ QWidget* SettingsView::shortcutTab() {
     form(capture)->addRow(tr("Shortcut"), shortcut_);
     form(capture)->addRow(QString(), recorder_);
     form(capture)->addRow(shortcutStatus_);
+    showShortcutStatus();
+    connect(&hotKey_, &HotKeySetting::changed, this, &SettingsView::showShortcutStatus);
     form(capture)->addRow(
         note(tr("Select text in any app, then press this shortcut to start reading."), capture));
     QGroupBox* permissions = group(tr("Permissions"), nullptr);
@@ -249,12 +139,11 @@ void SettingsView::offerStartAtLogin(StartAtLogin& startAtLogin) {
 }
 
 void SettingsView::chooseShortcut(const HotKeyConfig& chosen) {
-    if (chosen == hotKey_) {
+    if (chosen == hotKey_.config()) {
         return;
     }
-    hotKey_ = chosen;
     showInPicker(chosen);
-    hotKey_.save(preferences_, notifications_);
+    hotKey_.choose(chosen);
     // The offer to add the shortcut to the desktop's settings names the chord.
     showCaptureSupport(support_);
 }
@@ -264,20 +153,20 @@ void SettingsView::showInPicker(const HotKeyConfig& shortcut) {
     const auto preset = std::ranges::find(presets, shortcut);
     const QSignalBlocker quiet(shortcut_);
     // A recorded chord is no preset; the picker then names it without selecting any.
-    shortcut_->setPlaceholderText(shortcut.display);
+    shortcut_->setPlaceholderText(shortcut.display());
     shortcut_->setCurrentIndex(
         preset == presets.end() ? -1 : static_cast<int>(preset - presets.begin()));
 }
 
-void SettingsView::showShortcutStatus(const HotKeyConfig& shortcut, bool registered) {
-    hotKey_ = shortcut;
-    showInPicker(shortcut);
-    const QString& display = shortcut.display;
+void SettingsView::showShortcutStatus() {
+    showInPicker(hotKey_.config());
+    const QString display = hotKey_.display();
     shortcutStatus_->setText(
-        registered ? tr("%1 is active.").arg(display)
-                   : tr("%1 is unavailable: another program holds it, or this session grabs no "
-                        "keys. Choose or record another.")
-                         .arg(display));
+        hotKey_.isRegistered()
+            ? tr("%1 is active.").arg(display)
+            : tr("%1 is unavailable: another program holds it, or this session grabs no "
+                 "keys. Choose or record another.")
+                  .arg(display));
 }
 
 void SettingsView::showCaptureSupport(const CaptureSupport& support) {
@@ -322,7 +211,7 @@ void SettingsView::showCaptureSupport(const CaptureSupport& support) {
             waylandCapture);
         desktopShortcutButton_->setText(
             bound ? tr("Remove from GNOME's shortcuts")
-                  : tr("Add %1 to GNOME's shortcuts").arg(hotKey_.display));
+                  : tr("Add %1 to GNOME's shortcuts").arg(hotKey_.config().display()));
         break;
     }
     case ShortcutRoute::desktopSettings:
@@ -342,10 +231,10 @@ void SettingsView::addOrRemoveDesktopShortcut() {
     if (desktop->shortcut()) {
         desktop->remove();
     } else {
-        desktop->add(hotKey_.keyCode, hotKey_.carbonModifiers);
+        desktop->add(hotKey_.config().keys);
     }
     showCaptureSupport(support_);
-    notifications_.post(desktopShortcutChanged);
+    hotKey_.desktopShortcutEdited();
 }
 
 QString SettingsView::shortcutStatusText() const {

@@ -5,6 +5,7 @@
 #include "ui/SettingsControls.hpp"
 
 #include <QWidget>
+#include <array>
 
 class QCheckBox;
 class QComboBox;
@@ -15,29 +16,25 @@ class QTabWidget;
 
 namespace velora {
 
-class NotificationCenter;
-class PreferencesStore;
+class HotKeySetting;
+class ReadingTab;
 class RhythmControls;
 class ShortcutRecorder;
 class SpeechService;
 class StartAtLogin;
 class StartAtLoginSwitch;
-class SteppedSlider;
 
 // The settings window: Reading, Voice, Shortcut and About. Reading preferences are shown as
-// given and edits reported; the shortcut is this window's own and is saved on every change.
+// given and edits reported; a shortcut chosen here is stored at once.
 class SettingsView : public QWidget {
     Q_OBJECT
 
 public:
-    SettingsView(SpeechService& speech, PreferencesStore& preferences,
-                 NotificationCenter& notifications, QWidget* parent = nullptr);
+    // The Shortcut tab shows `shortcut` and stores the choices made there.
+    SettingsView(SpeechService& speech, HotKeySetting& shortcut, QWidget* parent = nullptr);
 
     void showSettings(const ReadingSettings& settings);
     void showSpeechEnabled(bool enabled);
-    // The shortcut in use and whether the desktop granted it. The picker follows it, so the one
-    // in use is never mistaken for a new choice.
-    void showShortcutStatus(const HotKeyConfig& shortcut, bool registered);
     // How the session's shortcut reaches the program, and whether it may send the copy stroke.
     void showCaptureSupport(const CaptureSupport& support);
     // Shows the "Start at login" line, on the Shortcut tab since the shortcut is why it matters.
@@ -53,39 +50,31 @@ public:
     QString captureSupportText() const;
     // Adds or removes the shortcut in the desktop's settings, where the session has such a route.
     QPushButton& desktopShortcutButton() { return *desktopShortcutButton_; }
-    const HotKeyConfig& hotKey() const { return hotKey_; }
 
-    // The comma, sentence and paragraph pause sliders with their value labels, in that order.
-    struct PauseControl {
-        SteppedSlider* slider;
-        QLabel* value;
-    };
-    const std::array<PauseControl, 3>& pauseControls() const { return pauses_; }
     // The speed ramp and resuming at the sentence's start, in that order.
-    const std::array<QCheckBox*, 2>& playbackSwitches() const { return switches_; }
+    const std::array<QCheckBox*, 2>& playbackSwitches() const;
 
 signals:
     void settingsEdited(const velora::SettingsEdit& edit);
     void speechEnabledEdited(bool enabled);
 
 private:
-    QWidget* readingTab();
     QWidget* voiceTab();
     QWidget* shortcutTab();
     QWidget* aboutTab();
-    PauseControl pauseControl(double maximum, double ReadingSettings::*field);
-    QCheckBox* playbackSwitch(const QString& title, bool ReadingSettings::*field);
-    // Saves a shortcut that differs from the one this window holds.
+    // Stores a shortcut that differs from the one in use.
     void chooseShortcut(const HotKeyConfig& chosen);
     void addOrRemoveDesktopShortcut();
     void showInPicker(const HotKeyConfig& shortcut);
+    // The shortcut in use and whether the desktop granted it. The picker follows it, so the one
+    // in use is never mistaken for a new choice.
+    void showShortcutStatus();
 
-    PreferencesStore& preferences_;
-    NotificationCenter& notifications_;
-    HotKeyConfig hotKey_;
+    HotKeySetting& hotKey_;
     SettingsControls* controls_;
     RhythmControls* rhythmControls_;
     QTabWidget* tabs_;
+    ReadingTab* reading_;
     QComboBox* shortcut_ = nullptr;
     ShortcutRecorder* recorder_ = nullptr;
     QLabel* shortcutStatus_ = nullptr;
@@ -94,8 +83,6 @@ private:
     QGroupBox* startup_ = nullptr;
     StartAtLoginSwitch* startAtLogin_ = nullptr;
     CaptureSupport support_;
-    std::array<PauseControl, 3> pauses_{};
-    std::array<QCheckBox*, 2> switches_{};
 };
 
 } // namespace velora

@@ -2,9 +2,9 @@
 // reader panel in the states a new user meets.
 // Usage: render_views OUTPUT_FOLDER
 
+#include "app/HotKeySetting.hpp"
 #include "app/ImportService.hpp"
 #include "app/LibraryStore.hpp"
-#include "app/NotificationCenter.hpp"
 #include "app/ReaderViewModel.hpp"
 #include "core/ReadingMode.hpp"
 #include "core/ReadingSettings.hpp"
@@ -20,6 +20,7 @@
 #include "ui/FlowReadingView.hpp"
 #include "ui/FocusReaderView.hpp"
 #include "ui/ReaderBindings.hpp"
+#include "ui/ReaderCards.hpp"
 #include "ui/ReaderView.hpp"
 #include "ui/SettingsView.hpp"
 #include "ui/ThemePalette.hpp"
@@ -103,13 +104,13 @@ bool renderPanel(const QDir& folder) {
     SettingsPreferencesStore preferences;
     TimerScheduler scheduler;
     ClipboardPasteboard pasteboard;
-    NotificationCenter notifications;
+    HotKeySetting shortcut(preferences);
     const ImportService importer(std::make_shared<LinuxDocumentReaders>());
     // Started at login already (in the private settings), so no first-start question shows.
     AutostartEntry autostart;
     autostart.setEnabled(true);
-    const DesktopProgram::Platform platform{preferences, scheduler,     pasteboard,
-                                            importer,    notifications, autostart};
+    const DesktopProgram::Platform platform{preferences, scheduler, pasteboard,
+                                            importer,    shortcut,  autostart};
     const std::unique_ptr<ShellReader> shell = ReaderViewModelShell::create(platform);
     ReaderViewModel& vm = static_cast<ReaderViewModelShell&>(*shell).viewModel();
     ReadingSettings settings = vm.settings();
@@ -130,20 +131,19 @@ bool renderPanel(const QDir& folder) {
         vm.step(7);
     }
     static_cast<ReaderViewModelShell&>(*shell).library().addReading(18'400, 3'700);
-    reader.setLibraryShown(true);
+    reader.cards().setShown(ReaderCard::library, true);
     written &= save(grab(reader, windowed), folder, QStringLiteral("panel-library.png"));
-    reader.setLibraryShown(false);
-    reader.setSettingsShown(true);
+    reader.cards().setShown(ReaderCard::library, false);
+    reader.cards().setShown(ReaderCard::settings, true);
     written &= save(grab(reader, windowed), folder, QStringLiteral("panel-settings.png"));
-    reader.setSettingsShown(false);
+    reader.cards().setShown(ReaderCard::settings, false);
 
     vm.setStatusMessage(ReaderViewModel::tr("Resumed at %L1% · press ⏮ to start over").arg(12));
     reader.setFullScreen(true);
     written &=
         save(grab(reader, QSize(1280, 800)), folder, QStringLiteral("panel-full-screen.png"));
 
-    SettingsView window(static_cast<ReaderViewModelShell&>(*shell).speech(), preferences,
-                        notifications);
+    SettingsView window(static_cast<ReaderViewModelShell&>(*shell).speech(), shortcut);
     bind(window, vm);
     written &= save(grab(window, QSize(480, 380)), folder, QStringLiteral("settings-window.png"));
     return written;
