@@ -27,8 +27,7 @@ void ProbedHotKeyService::takeRoute(const ShortcutRouteProbe::Offers& offers) {
         return;
     }
     const Handle outer = current_->handle;
-    const Registration registration =
-        route_.service->registerHotKey(current_->keyCode, current_->modifiers);
+    const Registration registration = route_.service->registerHotKey(current_->keys);
     if (registration.status == awaitingAnswer) {
         current_->inner = registration.handle;
         return;
@@ -42,7 +41,7 @@ void ProbedHotKeyService::takeRoute(const ShortcutRouteProbe::Offers& offers) {
 }
 
 bool ProbedHotKeyService::available() const {
-    return !choose_ || route_.service->available();
+    return choose_ ? true : route_.service->available();
 }
 
 void ProbedHotKeyService::installHandler(std::function<void()> pressed) {
@@ -56,13 +55,12 @@ void ProbedHotKeyService::installAnswerHandler(std::function<void(const Answer&)
     answered_ = std::move(answered);
 }
 
-GlobalHotKeyService::Registration ProbedHotKeyService::registerHotKey(std::uint32_t keyCode,
-                                                                      std::uint32_t modifiers) {
-    current_ = Current{next_++, std::nullopt, keyCode, modifiers};
+GlobalHotKeyService::Registration ProbedHotKeyService::registerHotKey(QKeyCombination keys) {
+    current_ = Current{next_++, std::nullopt, keys};
     if (choose_) {
         return {awaitingAnswer, current_->handle};
     }
-    const Registration registration = route_.service->registerHotKey(keyCode, modifiers);
+    const Registration registration = route_.service->registerHotKey(keys);
     if (registration.status != 0 && registration.status != awaitingAnswer) {
         current_.reset();
         return registration;

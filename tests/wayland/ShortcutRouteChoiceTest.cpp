@@ -1,4 +1,3 @@
-#include "app/HotKeyConfig.hpp"
 #include "app/HotKeyManager.hpp"
 #include "platform/desktop/DesktopBackend.hpp"
 #include "platform/desktop/TimerScheduler.hpp"
@@ -16,7 +15,7 @@
 namespace velora {
 namespace {
 
-constexpr std::uint32_t ctrlAlt = HotKeyConfig::controlKey | HotKeyConfig::optionKey;
+constexpr QKeyCombination ctrlAltR(Qt::ControlModifier | Qt::AltModifier, Qt::Key_R);
 // Past the probe's own time-out, for a portal that never answers.
 constexpr int patienceMs = 8000;
 
@@ -85,15 +84,17 @@ TEST_P(ShortcutRouteChoiceTest, StartsWithoutWaitingAndTakesTheRouteThatAnswers)
     DesktopBackend backend = DesktopBackend::forSession();
     HotKeyManager manager(*backend.hotKeys, scheduler);
     int answers = 0;
-    manager.onRegistrationChanged = [&answers] { ++answers; };
+    QObject::connect(&manager, &HotKeyManager::registrationChanged, [&answers] { ++answers; });
     // Nothing asked of the bus has been answered yet: the desktop answers later.
-    EXPECT_FALSE(manager.registerKeyCode(HotKeyConfig::rKeyCode, ctrlAlt));
+    EXPECT_TRUE(backend.hotKeys->available());
+    EXPECT_FALSE(manager.registerKeys(ctrlAltR));
     EXPECT_TRUE(manager.isAwaitingAnswer());
 
     ASSERT_TRUE(QTest::qWaitFor([&] { return !manager.isAwaitingAnswer(); }, patienceMs));
     EXPECT_GE(answers, 1);
     EXPECT_EQ(manager.isRegistered(), session.registered);
     EXPECT_EQ(backend.hotKeys->currentRoute(), session.route);
+    EXPECT_EQ(backend.hotKeys->available(), session.route != ShortcutRoute::desktopSettings);
     if (session.registered) {
         EXPECT_EQ(manager.boundChord(), QStringLiteral("Ctrl+Alt+R"));
     } else {
@@ -116,7 +117,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(ShortcutRouteChoiceTest, ReleasedBeforeTheAnswerIsNeverBound) {
     testsupport::StandInPortal portal(desktop);
     DesktopBackend backend = DesktopBackend::forSession();
-    const auto registration = backend.hotKeys->registerHotKey(HotKeyConfig::rKeyCode, ctrlAlt);
+    const auto registration = backend.hotKeys->registerHotKey(ctrlAltR);
     ASSERT_EQ(registration.status, GlobalHotKeyService::awaitingAnswer);
     backend.hotKeys->unregisterHotKey(*registration.handle);
 
