@@ -9,7 +9,6 @@
 #include "platform/desktop/SettingsPreferencesStore.hpp"
 #include "platform/desktop/TimerScheduler.hpp"
 #include "platform/documents/LinuxDocumentReaders.hpp"
-#include "platform/speech/DesktopSpeech.hpp"
 #include "shell/EndOfSession.hpp"
 #include "shell/RemoteInstance.hpp"
 #include "shell/ShellReader.hpp"
@@ -57,7 +56,6 @@ int DesktopProgram::run(int argc, char** argv, const ReaderFactory& makeReader) 
         return startedAtLogin ? 0 : forward(arguments);
     }
 
-    startSpeechEngine();
     SettingsPreferencesStore preferences;
     TimerScheduler scheduler;
     ClipboardPasteboard pasteboard;

@@ -3,18 +3,11 @@
 #include "platform/speech/Cld2LanguageRecognizer.hpp"
 #include "platform/speech/DesktopSynthesizer.hpp"
 #include "platform/speech/DesktopVoiceCatalog.hpp"
-#include "platform/speech/EspeakEngine.hpp"
 #include "platform/speech/EspeakSynthesizer.hpp"
 #include "platform/speech/EspeakVoiceCatalog.hpp"
 #include "platform/speech/SpeechDispatcher.hpp"
 
-#include <QThreadPool>
-
 namespace velora {
-
-void startSpeechEngine() {
-    QThreadPool::globalInstance()->start([] { EspeakEngine::instance(); });
-}
 
 std::unique_ptr<SpeechService> makeDesktopSpeechService(PreferencesStore& preferences) {
     auto desktop = std::make_shared<SpeechDispatcher>();

@@ -13,8 +13,4 @@ class PreferencesStore;
 // built-in ones where the session runs it.
 std::unique_ptr<SpeechService> makeDesktopSpeechService(PreferencesStore& preferences);
 
-// espeak-ng reads its phonemes and every voice file when it starts, tens of milliseconds: begun
-// on a worker first thing, it is done by the time the speech service lists the voices.
-void startSpeechEngine();
-
 } // namespace velora
