@@ -5,7 +5,6 @@
 #include "core/Sentences.hpp"
 #include "core/TextEngine.hpp"
 
-#include <QCoreApplication>
 #include <algorithm>
 
 namespace velora {
@@ -13,7 +12,7 @@ namespace velora {
 namespace {
 
 const char* const welcomeText = QT_TRANSLATE_NOOP(
-    "velora::ReaderViewModel",
+    "velora::DocumentSession",
     "Welcome to VeloraMac. Select text anywhere on your desktop and press the global shortcut to "
     "start reading at the speed of thought. Words flash one at a time, with the Optimal "
     "Recognition Point highlighted so your eyes barely move. Drop a PDF, ePub, or Markdown file "
@@ -38,8 +37,7 @@ DocumentSession::DocumentSession(const ImportService& importer, Scheduler& sched
 }
 
 PreparedDocument DocumentSession::welcome() {
-    const std::string text =
-        QCoreApplication::translate("velora::ReaderViewModel", welcomeText).toStdString();
+    const std::string text = tr(welcomeText).toStdString();
     PreparedDocument document;
     document.words = TextEngine::tokenize(text);
     document.starts = Sentences::of(document.words, text);

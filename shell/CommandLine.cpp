@@ -1,6 +1,7 @@
 #include "shell/CommandLine.hpp"
 
 #include "app/DocumentLoader.hpp"
+#include "app/DocumentSession.hpp"
 #include "app/FileBytes.hpp"
 #include "app/ImportFailureText.hpp"
 #include "app/ReadingPreferences.hpp"
@@ -149,7 +150,7 @@ std::optional<std::string> readCleaned(const std::string& path, std::ostream& er
         input = std::move(*text);
     }
     if (!input.ok()) {
-        err << QCoreApplication::translate("CommandLine", "Couldn't read %1: %2")
+        err << DocumentSession::couldNotRead()
                    .arg(QString::fromStdString(std::filesystem::path(path).filename().string()),
                         displayReason(input.failure()))
                    .toStdString()
