@@ -39,7 +39,6 @@ public:
     // Starts the driver chosen from the engine's position, with the speed ramp from its start.
     void play(bool withSpeech);
     void stop();
-    bool isRunning() const { return running_; }
     // While running, the other driver takes over from the engine's position.
     void setWithSpeech(bool withSpeech);
     // A run of rate changes (a slider being dragged) restarts speech once, after the last.

@@ -26,12 +26,12 @@ public:
     // Registers a loaded document of `wordCount` words in the library as one more session;
     // later stretches save their position in its entry, which is answered as stored.
     ReadingHistoryEntry open(const PreparedDocument& document, std::int64_t wordCount);
+    // Starts a stretch at the engine's position.
     void begin();
     // Records the stretch, if one runs, and stops it.
     void end();
     // Records the stretch so far; it goes on from here.
     void save();
-    bool isRecording() const { return startedAt_.has_value(); }
     // Whether reading stopped at the engine's position more than a minute ago, losing the
     // thread of the sentence; asked once, when play resumes.
     bool takeLongPause();
