@@ -146,6 +146,9 @@ public:
     // Grows with every load, so that views can tell a new text from a step through the old one.
     std::uint64_t loadCount() const { return loadCount_; }
 
+    // The panel reaches the voices through the reader: its settings card lists and picks them.
+    SpeechService& speech() const { return speech_; }
+
 signals:
     void engineChanged();
     // The position moved other than by reading on: a jump, a resume, a load or a restart.

@@ -1,6 +1,7 @@
 #include "shell/ReaderViewModelShell.hpp"
 
 #include "app/LibraryStore.hpp"
+#include "app/LibraryViewModel.hpp"
 #include "app/ReaderViewModel.hpp"
 #include "app/SpeechService.hpp"
 #include "app/StartAtLoginOffer.hpp"
@@ -22,6 +23,7 @@ namespace velora {
 ReaderViewModelShell::ReaderViewModelShell(const DesktopProgram::Platform& platform)
     : platform_(platform), speech_(makeDesktopSpeechService(platform.preferences)),
       library_(std::make_unique<LibraryStore>()),
+      libraryView_(std::make_unique<LibraryViewModel>(*library_)),
       viewModel_(std::make_unique<ReaderViewModel>(
           ReaderViewModel::Services{platform.preferences, platform.scheduler, platform.pasteboard,
                                     platform.importer, *speech_, *library_})) {
@@ -96,8 +98,7 @@ void ReaderViewModelShell::saveNow() {
 }
 
 std::unique_ptr<QWidget> ReaderViewModelShell::makeView(std::function<void()> close) {
-    auto view =
-        std::make_unique<ReaderView>(*viewModel_, *speech_, *library_, platform_.scheduler, true);
+    auto view = std::make_unique<ReaderView>(*viewModel_, *libraryView_, platform_.scheduler, true);
     QObject::connect(view.get(), &ReaderView::closeRequested, view.get(), std::move(close));
     QObject::connect(view.get(), &ReaderView::settingsWindowRequested, view.get(),
                      [this] { openSettings(); });

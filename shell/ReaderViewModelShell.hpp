@@ -10,6 +10,7 @@
 namespace velora {
 
 class LibraryStore;
+class LibraryViewModel;
 class MediaPlayerService;
 class NotificationCenter;
 class PreferencesStore;
@@ -59,6 +60,7 @@ private:
     // Declared before the controller, which uses them until it is gone.
     std::unique_ptr<SpeechService> speech_;
     std::unique_ptr<LibraryStore> library_;
+    std::unique_ptr<LibraryViewModel> libraryView_;
     std::unique_ptr<ReaderViewModel> viewModel_;
     QPointer<ReaderView> view_;
     QPointer<OverlayWindowController> panel_;

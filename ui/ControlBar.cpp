@@ -60,18 +60,27 @@ ControlBar::ControlBar(QWidget* parent)
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(14);
+    addModes(*column);
+    addScrubber(*column);
+    addTransport(*column);
+    addTuning(*column);
+    showSettings(ReadingSettings{});
+}
 
+void ControlBar::addModes(QVBoxLayout& column) {
     std::vector<SegmentedControl::Segment> modes;
     for (ReadingMode mode : allReadingModes) {
         modes.push_back({displayTitle(mode), std::string(symbolName(mode))});
     }
     modes_ = new SegmentedControl(modes, this);
     modes_->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
-    column->addWidget(modes_, 0, Qt::AlignHCenter);
+    column.addWidget(modes_, 0, Qt::AlignHCenter);
     connect(modes_, &SegmentedControl::indexChosen, this, [this](int index) {
         emit modeChosen(allReadingModes[static_cast<std::size_t>(index)]);
     });
+}
 
+void ControlBar::addScrubber(QVBoxLayout& column) {
     auto* scrubRow = new QHBoxLayout;
     scrubRow->setSpacing(10);
     scrubber_->setRange(0, scrubberSteps);
@@ -81,12 +90,14 @@ ControlBar::ControlBar(QWidget* parent)
     percent_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     scrubRow->addWidget(scrubber_, 1);
     scrubRow->addWidget(percent_);
-    column->addLayout(scrubRow);
+    column.addLayout(scrubRow);
     connect(scrubber_, &QSlider::valueChanged, this,
             [this](int value) { emit seekRequested(double(value) / scrubberSteps); });
     connect(scrubber_, &QSlider::sliderPressed, this, &ControlBar::scrubStarted);
     connect(scrubber_, &QSlider::sliderReleased, this, &ControlBar::scrubEnded);
+}
 
+void ControlBar::addTransport(QVBoxLayout& column) {
     auto* transport = new QHBoxLayout;
     transport->setSpacing(22);
     transport->addStretch();
@@ -95,14 +106,16 @@ ControlBar::ControlBar(QWidget* parent)
         transport->addWidget(button);
     }
     transport->addStretch();
-    column->addLayout(transport);
+    column.addLayout(transport);
     connect(restart_, &QToolButton::clicked, this, &ControlBar::restartRequested);
     connect(back_, &QToolButton::clicked, this, &ControlBar::stepBackwardRequested);
     connect(play_, &QToolButton::clicked, this, &ControlBar::playPauseRequested);
     connect(forward_, &QToolButton::clicked, this, &ControlBar::stepForwardRequested);
     connect(speech_, &QToolButton::clicked, this,
             [this] { emit speechEnabledEdited(!speechEnabled_); });
+}
 
+void ControlBar::addTuning(QVBoxLayout& column) {
     auto* speedRow = new QHBoxLayout;
     speedRow->setSpacing(12);
     speed_->setFocusPolicy(Qt::TabFocus);
@@ -120,16 +133,11 @@ ControlBar::ControlBar(QWidget* parent)
     tuning->addLayout(speedRow);
     tuning->addWidget(chunk_, 0, Qt::AlignHCenter);
     chunk_->setFocusPolicy(Qt::TabFocus);
-    column->addLayout(tuning);
-    connect(speed_, &SteppedSlider::valueEdited, this, [this](double rate) {
-        const auto wpm = static_cast<std::int64_t>(std::trunc(rate));
-        emit settingsEdited([wpm](ReadingSettings& s) { s.wpm = wpm; });
-    });
-    connect(chunk_, &ChunkStepper::valueEdited, this, [this](int words) {
-        emit settingsEdited([words](ReadingSettings& s) { s.wordsPerChunk = words; });
-    });
-
-    showSettings(ReadingSettings{});
+    column.addLayout(tuning);
+    connect(speed_, &SteppedSlider::valueEdited, this,
+            [this](double rate) { emit settingsEdited(speedEdit(rate)); });
+    connect(chunk_, &ChunkStepper::valueEdited, this,
+            [this](int words) { emit settingsEdited(chunkEdit(words)); });
 }
 
 void ControlBar::showMode(ReadingMode mode) {

@@ -10,6 +10,7 @@
 
 class QLabel;
 class QSlider;
+class QVBoxLayout;
 class QToolButton;
 
 namespace velora {
@@ -67,6 +68,12 @@ signals:
     void settingsEdited(const velora::SettingsEdit& edit);
 
 private:
+    void addModes(QVBoxLayout& column);
+    void addScrubber(QVBoxLayout& column);
+    void addTransport(QVBoxLayout& column);
+    // The speed slider with its rate, and the words per chunk.
+    void addTuning(QVBoxLayout& column);
+
     SegmentedControl* modes_;
     QSlider* scrubber_;
     QLabel* percent_;

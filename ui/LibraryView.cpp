@@ -1,6 +1,6 @@
 #include "ui/LibraryView.hpp"
 
-#include "app/LibraryStore.hpp"
+#include "app/LibraryViewModel.hpp"
 #include "ui/Card.hpp"
 #include "ui/ElidedLabel.hpp"
 #include "ui/ReadingChart.hpp"
@@ -153,52 +153,51 @@ QString readingTimeText(const ReadingStats& stats) {
     return LibraryView::tr("%L1s").arg(s);
 }
 
-LibraryView::LibraryView(LibraryStore& library, QWidget* parent)
+LibraryView::LibraryView(LibraryViewModel& library, QWidget* parent)
     : QWidget(parent), library_(library),
       close_(new SymbolButton("xmark.circle.fill", QPalette::PlaceholderText, tr("Close (Esc)"), 20,
                               this)),
       menu_(new SymbolButton("ellipsis.circle", QPalette::WindowText, tr("Statistics and history"),
                              16, this)) {
     decorateCard(*this, 460, 500);
-
     const CardBody body = layOutCard(*this, "books.vertical", tr("Library"), close_);
     body.scroll->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    QWidget* content = body.content;
-    QVBoxLayout* column = body.column;
+    body.column->addLayout(statsSection(*body.content));
+    recentColumn_ = new QVBoxLayout;
+    recentColumn_->setSpacing(10);
+    recentColumn_->addWidget(sectionHeading(tr("RECENT"), body.content));
+    body.column->addLayout(recentColumn_);
+    body.column->addStretch();
 
+    connect(close_, &QToolButton::clicked, this, &LibraryView::closeRequested);
+    connect(&library_, &LibraryViewModel::statsChanged, this, &LibraryView::showStats);
+    connect(&library_, &LibraryViewModel::entriesChanged, this, &LibraryView::showRecents);
+    showStats();
+    showRecents();
+}
+
+QLayout* LibraryView::statsSection(QWidget& content) {
     auto* stats = new QVBoxLayout;
     stats->setSpacing(10);
-    auto* statsHeading = new QHBoxLayout;
-    statsHeading->addWidget(sectionHeading(tr("YOUR READING"), content));
-    statsHeading->addStretch();
-    menu_->setParent(content);
+    auto* heading = new QHBoxLayout;
+    heading->addWidget(sectionHeading(tr("YOUR READING"), &content));
+    heading->addStretch();
+    menu_->setParent(&content);
     menu_->setPopupMode(QToolButton::InstantPopup);
     auto* actions = new QMenu(menu_);
     actions->addAction(tr("Reset statistics"), this, [this] { library_.resetStats(); });
     actions->addAction(tr("Clear history"), this, [this] { library_.clearHistory(); });
     menu_->setMenu(actions);
-    statsHeading->addWidget(menu_);
-    stats->addLayout(statsHeading);
-    tiles_ = new QWidget(content);
+    heading->addWidget(menu_);
+    stats->addLayout(heading);
+    tiles_ = new QWidget(&content);
     new QHBoxLayout(tiles_);
     tiles_->layout()->setContentsMargins(0, 0, 0, 0);
     tiles_->layout()->setSpacing(12);
     stats->addWidget(tiles_);
-    chart_ = new ReadingChart(content);
+    chart_ = new ReadingChart(&content);
     stats->addWidget(chart_);
-    column->addLayout(stats);
-
-    recentColumn_ = new QVBoxLayout;
-    recentColumn_->setSpacing(10);
-    recentColumn_->addWidget(sectionHeading(tr("RECENT"), content));
-    column->addLayout(recentColumn_);
-    column->addStretch();
-
-    connect(close_, &QToolButton::clicked, this, &LibraryView::closeRequested);
-    connect(&library_, &LibraryStore::statsChanged, this, &LibraryView::showStats);
-    connect(&library_, &LibraryStore::entriesChanged, this, &LibraryView::showRecents);
-    showStats();
-    showRecents();
+    return stats;
 }
 
 void LibraryView::showStats() {
@@ -219,7 +218,7 @@ void LibraryView::showStats() {
         static_cast<QHBoxLayout*>(tiles_->layout())->addWidget(tile, 1);
         tile->show();
     }
-    chart_->setDays(stats.lastDays(library_.today(), ReadingChart::shownDays));
+    chart_->setDays(library_.lastDays(ReadingChart::shownDays));
 }
 
 void LibraryView::showRecents() {

@@ -7,20 +7,21 @@
 #include <QWidget>
 #include <cstdint>
 
+class QLayout;
 class QVBoxLayout;
 
 namespace velora {
 
-class LibraryStore;
+class LibraryViewModel;
 class ReadingChart;
 
 // The library card laid over the reader: the reading statistics and the documents read, newest
-// first. It changes only the library store; opening a document is the reader view's business.
+// first. Opening a document is the reader view's business.
 class LibraryView : public QWidget {
     Q_OBJECT
 
 public:
-    explicit LibraryView(LibraryStore& library, QWidget* parent = nullptr);
+    explicit LibraryView(LibraryViewModel& library, QWidget* parent = nullptr);
 
     QToolButton& closeButton() { return *close_; }
     QToolButton& statisticsMenuButton() { return *menu_; }
@@ -36,10 +37,11 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    QLayout* statsSection(QWidget& content);
     void showStats();
     void showRecents();
 
-    LibraryStore& library_;
+    LibraryViewModel& library_;
     SymbolButton* close_;
     SymbolButton* menu_;
     QWidget* tiles_;

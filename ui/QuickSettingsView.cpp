@@ -98,52 +98,70 @@ QuickSettingsView::QuickSettingsView(SpeechService& speech, QWidget* parent)
       transitionDescription_(noteLabel({}, this)), voiceHint_(noteLabel({}, this)),
       allSettings_(new QPushButton(tr("All Settings…"), this)) {
     decorateCard(*this, 420, 460);
-
     const CardBody body = layOutCard(*this, "slider.horizontal.3", tr("Settings"), close_);
-    QWidget* content = body.content;
-    QVBoxLayout* column = body.column;
+    adoptControls(*body.content);
+    addAppearance(*body.column, *body.content);
+    addFocusMode(*body.column, *body.content);
+    addSpeed(*body.column, *body.content);
+    addVoice(*body.column, *body.content);
+    // On a desktop without a tray this is the only way on to the shortcut and the rest.
+    allSettings_->setParent(body.content);
+    allSettings_->setFocusPolicy(Qt::TabFocus);
+    body.column->addWidget(allSettings_, 0, Qt::AlignLeft);
+    body.column->addStretch();
+    connectEdits();
+    showSpeechEnabled(false);
+}
+
+void QuickSettingsView::adoptControls(QWidget& content) {
     SettingsControls& c = *controls_;
     for (QWidget* each : std::initializer_list<QWidget*>{
              c.theme, c.transitionSegments, c.pivot, c.textSize, c.textSizeValue, c.speed,
              c.speedValue, c.speedMinimum, c.speedMaximum, c.chunk, c.speech, c.voice}) {
-        each->setParent(content);
+        each->setParent(&content);
     }
     const RhythmControls& r = *rhythmControls_;
     const std::initializer_list<QWidget*> rhythmParts{
         r.font, r.dyslexicFont, r.rhythm, r.split, r.splitLength, r.blankBeat, r.blankBeatPercent};
     for (QWidget* each : rhythmParts) {
-        each->setParent(content);
+        each->setParent(&content);
         each->setFocusPolicy(Qt::TabFocus);
         WheelGuard::install(*each);
     }
-    swatches_->setParent(content);
+    swatches_->setParent(&content);
     // Chosen with Tab only, so that a click leaves the reader's keys with the reader.
     for (QWidget* each : std::initializer_list<QWidget*>{c.theme, c.pivot, c.textSize, c.speed,
                                                          c.chunk, c.speech, c.voice}) {
         each->setFocusPolicy(Qt::TabFocus);
         WheelGuard::install(*each);
     }
-    transitionDescription_->setParent(content);
-    voiceHint_->setParent(content);
+    transitionDescription_->setParent(&content);
+    voiceHint_->setParent(&content);
+}
 
-    QVBoxLayout* appearance = addSection(*column, tr("Appearance"), content);
+void QuickSettingsView::addAppearance(QVBoxLayout& column, QWidget& content) {
+    SettingsControls& c = *controls_;
+    QVBoxLayout* appearance = addSection(column, tr("Appearance"), &content);
     auto* themeRow = new QHBoxLayout;
-    themeRow->addWidget(new QLabel(tr("Theme"), content));
+    themeRow->addWidget(new QLabel(tr("Theme"), &content));
     themeRow->addWidget(c.theme, 1);
     appearance->addLayout(themeRow);
     appearance->addWidget(swatches_);
     auto* sizeRow = new QHBoxLayout;
-    sizeRow->addWidget(new QLabel(tr("Text size"), content));
+    sizeRow->addWidget(new QLabel(tr("Text size"), &content));
     sizeRow->addWidget(c.textSize, 1);
     sizeRow->addWidget(c.textSizeValue);
     appearance->addLayout(sizeRow);
     auto* fontRow = new QHBoxLayout;
-    fontRow->addWidget(new QLabel(tr("Reading font"), content));
-    fontRow->addWidget(r.font, 1);
+    fontRow->addWidget(new QLabel(tr("Reading font"), &content));
+    fontRow->addWidget(rhythmControls_->font, 1);
     appearance->addLayout(fontRow);
-    appearance->addWidget(r.dyslexicFont);
+    appearance->addWidget(rhythmControls_->dyslexicFont);
+}
 
-    QVBoxLayout* focus = addSection(*column, tr("Focus mode"), content);
+void QuickSettingsView::addFocusMode(QVBoxLayout& column, QWidget& content) {
+    SettingsControls& c = *controls_;
+    QVBoxLayout* focus = addSection(column, tr("Focus mode"), &content);
     focus->addWidget(c.transitionSegments);
     c.transitionSegments->setToolTip(tr("Word transition"));
     focus->addWidget(transitionDescription_);
@@ -152,9 +170,13 @@ QuickSettingsView::QuickSettingsView(SpeechService& speech, QWidget* parent)
         noteLabel(tr("The Optimal Recognition Point is the single letter your eye locks onto "
                      "so a flashed word is recognised without moving. Turn it off for a plain, "
                      "single-colour word."),
-                  content));
+                  &content));
+}
 
-    QVBoxLayout* speed = addSection(*column, tr("Speed"), content);
+void QuickSettingsView::addSpeed(QVBoxLayout& column, QWidget& content) {
+    SettingsControls& c = *controls_;
+    const RhythmControls& r = *rhythmControls_;
+    QVBoxLayout* speed = addSection(column, tr("Speed"), &content);
     speed->addWidget(c.speedValue);
     auto* sliderRow = new QHBoxLayout;
     sliderRow->addWidget(c.speedMinimum);
@@ -170,21 +192,21 @@ QuickSettingsView::QuickSettingsView(SpeechService& speech, QWidget* parent)
         row->addWidget(amount, 1);
         speed->addLayout(row);
     }
+}
 
-    QVBoxLayout* voice = addSection(*column, tr("Voice"), content);
+void QuickSettingsView::addVoice(QVBoxLayout& column, QWidget& content) {
+    SettingsControls& c = *controls_;
+    QVBoxLayout* voice = addSection(column, tr("Voice"), &content);
     c.speech->setText(tr("Text-to-speech"));
     voice->addWidget(c.speech);
     auto* voiceRow = new QHBoxLayout;
-    voiceRow->addWidget(new QLabel(tr("Voice"), content));
+    voiceRow->addWidget(new QLabel(tr("Voice"), &content));
     voiceRow->addWidget(c.voice, 1);
     voice->addLayout(voiceRow);
     voice->addWidget(voiceHint_);
-    // On a desktop without a tray this is the only way on to the shortcut and the rest.
-    allSettings_->setParent(content);
-    allSettings_->setFocusPolicy(Qt::TabFocus);
-    column->addWidget(allSettings_, 0, Qt::AlignLeft);
-    column->addStretch();
+}
 
+void QuickSettingsView::connectEdits() {
     connect(controls_, &SettingsControls::settingsEdited, this, &QuickSettingsView::settingsEdited);
     connect(rhythmControls_, &RhythmControls::settingsEdited, this,
             &QuickSettingsView::settingsEdited);
@@ -199,7 +221,6 @@ QuickSettingsView::QuickSettingsView(SpeechService& speech, QWidget* parent)
             &QuickSettingsView::updateVoiceHint);
     connect(&speech_, &SpeechService::detectedLanguageChanged, this,
             &QuickSettingsView::updateVoiceHint);
-    showSpeechEnabled(false);
 }
 
 void QuickSettingsView::showSettings(const ReadingSettings& settings) {

@@ -8,6 +8,7 @@
 
 class QLabel;
 class QPushButton;
+class QVBoxLayout;
 
 namespace velora {
 
@@ -46,6 +47,13 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // The shared controls move into the card's scrolled content.
+    void adoptControls(QWidget& content);
+    void addAppearance(QVBoxLayout& column, QWidget& content);
+    void addFocusMode(QVBoxLayout& column, QWidget& content);
+    void addSpeed(QVBoxLayout& column, QWidget& content);
+    void addVoice(QVBoxLayout& column, QWidget& content);
+    void connectEdits();
     void updateVoiceHint();
 
     SpeechService& speech_;

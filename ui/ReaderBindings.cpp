@@ -5,6 +5,8 @@
 #include "ui/QuickSettingsView.hpp"
 #include "ui/SettingsView.hpp"
 
+#include <algorithm>
+
 namespace velora {
 
 namespace {
@@ -60,6 +62,13 @@ void togglePlayback(ReaderViewModel& vm) {
     } else {
         vm.play();
     }
+}
+
+void changeSpeed(ReaderViewModel& vm, std::int64_t by) {
+    ReadingSettings settings = vm.settings();
+    settings.wpm =
+        std::clamp(settings.clampedWPM() + by, ReadingSettings::minWPM, ReadingSettings::maxWPM);
+    vm.setSettings(settings);
 }
 
 void bind(QuickSettingsView& card, ReaderViewModel& vm) {

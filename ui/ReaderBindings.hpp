@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+
 namespace velora {
 
 class ControlBar;
@@ -15,5 +17,7 @@ void bind(SettingsView& window, ReaderViewModel& vm);
 
 // Play/Pause: pauses while playing, plays otherwise.
 void togglePlayback(ReaderViewModel& vm);
+// Faster by `by` words a minute, slower when negative, within the speeds the reader allows.
+void changeSpeed(ReaderViewModel& vm, std::int64_t by);
 
 } // namespace velora

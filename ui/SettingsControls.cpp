@@ -37,6 +37,15 @@ void showIndex(QComboBox& box, int index) {
 
 } // namespace
 
+SettingsEdit speedEdit(double rate) {
+    const auto wpm = static_cast<std::int64_t>(std::trunc(rate));
+    return [wpm](ReadingSettings& s) { s.wpm = wpm; };
+}
+
+SettingsEdit chunkEdit(int words) {
+    return [words](ReadingSettings& s) { s.wordsPerChunk = words; };
+}
+
 QString multiplierText(double value) {
     return QString::number(value, 'f', 1) + QChar(0x00D7);
 }
@@ -59,6 +68,14 @@ SettingsControls::SettingsControls(SpeechService& service, TransitionPicker pick
                                Tone::secondary, owner)),
       chunk(new ChunkStepper(owner)), speech(new QCheckBox(owner)), voice(new QComboBox(owner)),
       speechService_(service) {
+    describeControls();
+    connectAppearance();
+    connectPace();
+    connectVoice();
+    showVoices();
+}
+
+void SettingsControls::describeControls() {
     for (ReadingTheme each : allReadingThemes) {
         theme->addItem(displayTitle(each));
     }
@@ -70,7 +87,9 @@ SettingsControls::SettingsControls(SpeechService& service, TransitionPicker pick
     textSizeValue->setFixedWidth(42);
     textSizeValue->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     applyTextStyle(*speedValue, TextStyle::callout);
+}
 
+void SettingsControls::connectAppearance() {
     connect(theme, &QComboBox::currentIndexChanged, this, [this](int index) {
         if (index >= 0) {
             const ReadingTheme chosen = allReadingThemes[static_cast<std::size_t>(index)];
@@ -98,15 +117,17 @@ SettingsControls::SettingsControls(SpeechService& service, TransitionPicker pick
     connect(textSize, &SteppedSlider::valueEdited, this, [this](double scale) {
         emit settingsEdited([scale](ReadingSettings& s) { s.fontScale = scale; });
     });
-    connect(speed, &SteppedSlider::valueEdited, this, [this](double rate) {
-        const auto wpm = static_cast<std::int64_t>(std::trunc(rate));
-        emit settingsEdited([wpm](ReadingSettings& s) { s.wpm = wpm; });
-    });
-    connect(chunk, &ChunkStepper::valueEdited, this, [this](int words) {
-        emit settingsEdited([words](ReadingSettings& s) { s.wordsPerChunk = words; });
-    });
-    connect(speech, &QCheckBox::toggled, this, &SettingsControls::speechEnabledEdited);
+}
 
+void SettingsControls::connectPace() {
+    connect(speed, &SteppedSlider::valueEdited, this,
+            [this](double rate) { emit settingsEdited(speedEdit(rate)); });
+    connect(chunk, &ChunkStepper::valueEdited, this,
+            [this](int words) { emit settingsEdited(chunkEdit(words)); });
+}
+
+void SettingsControls::connectVoice() {
+    connect(speech, &QCheckBox::toggled, this, &SettingsControls::speechEnabledEdited);
     connect(voice, &QComboBox::currentIndexChanged, this, [this](int index) {
         if (index < 0) {
             return;
@@ -119,7 +140,6 @@ SettingsControls::SettingsControls(SpeechService& service, TransitionPicker pick
             &SettingsControls::showVoices);
     connect(&speechService_, &SpeechService::selectedVoiceIDChanged, this,
             &SettingsControls::showSelectedVoice);
-    showVoices();
 }
 
 void SettingsControls::showSettings(const ReadingSettings& settings) {

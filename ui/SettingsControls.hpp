@@ -56,11 +56,21 @@ signals:
     void speechEnabledEdited(bool enabled);
 
 private:
+    // Fills the lists and names the controls for screen readers.
+    void describeControls();
+    void connectAppearance();
+    // The speed and the words per chunk.
+    void connectPace();
+    void connectVoice();
     void showVoices();
     void showSelectedVoice();
 
     SpeechService& speechService_;
 };
+
+// What a speed slider and a chunk stepper change; the speed in whole words a minute.
+SettingsEdit speedEdit(double rate);
+SettingsEdit chunkEdit(int words);
 
 // "1.5×": a multiplier with one decimal.
 QString multiplierText(double value);

@@ -2,11 +2,11 @@
 
 #include "app/NotificationCenter.hpp"
 #include "app/platform/DesktopShortcutSettings.hpp"
-#include "ui/ChunkStepper.hpp"
+#include "ui/ReadingTab.hpp"
 #include "ui/RhythmControls.hpp"
+#include "ui/SettingsForm.hpp"
 #include "ui/ShortcutRecorder.hpp"
 #include "ui/StartAtLoginSwitch.hpp"
-#include "ui/SteppedSlider.hpp"
 #include "ui/SymbolLabel.hpp"
 #include "ui/Symbols.hpp"
 #include "ui/TextStyle.hpp"
@@ -18,10 +18,8 @@
 #include <QComboBox>
 #include <QFormLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QScrollArea>
 #include <QSignalBlocker>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -29,55 +27,13 @@
 
 namespace velora {
 
-namespace {
-
-QGroupBox* group(const QString& title, QWidget* parent) {
-    auto* box = new QGroupBox(title, parent);
-    new QFormLayout(box);
-    return box;
-}
-
-QFormLayout* form(QGroupBox* box) {
-    return static_cast<QFormLayout*>(box->layout());
-}
-
-QLabel* note(const QString& text, QWidget* parent) {
-    QLabel* label = styledLabel(text, TextStyle::caption, Tone::secondary, parent);
-    label->setWordWrap(true);
-    return label;
-}
-
-// A tab whose form is taller than the window scrolls instead of squeezing rows.
-QWidget* page(std::initializer_list<QWidget*> sections) {
-    auto* scroll = new QScrollArea;
-    scroll->setWidgetResizable(true);
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    auto* page = new QWidget(scroll);
-    auto* column = new QVBoxLayout(page);
-    for (QWidget* section : sections) {
-        section->setParent(page);
-        column->addWidget(section);
-    }
-    column->addStretch();
-    scroll->setWidget(page);
-    return scroll;
-}
-
-constexpr std::array pauseFields{&ReadingSettings::minorPauseMultiplier,
-                                 &ReadingSettings::majorPauseMultiplier,
-                                 &ReadingSettings::paragraphPauseMultiplier};
-constexpr std::array<bool ReadingSettings::*, 2> switchFields{
-    &ReadingSettings::speedRamp, &ReadingSettings::resumeAtSentenceStart};
-
-} // namespace
-
 SettingsView::SettingsView(SpeechService& speech, PreferencesStore& preferences,
                            NotificationCenter& notifications, QWidget* parent)
     : QWidget(parent), preferences_(preferences), notifications_(notifications),
       hotKey_(HotKeyConfig::load(preferences)),
       controls_(new SettingsControls(speech, SettingsControls::TransitionPicker::menu, this)),
-      rhythmControls_(new RhythmControls(this)), tabs_(new QTabWidget(this)) {
+      rhythmControls_(new RhythmControls(this)), tabs_(new QTabWidget(this)),
+      reading_(new ReadingTab(*controls_, *rhythmControls_)) {
     resize(480, 380);
     setMinimumSize(400, 300);
     setWindowTitle(tr("VeloraMac Settings"));
@@ -85,7 +41,7 @@ SettingsView::SettingsView(SpeechService& speech, PreferencesStore& preferences,
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(tabs_);
     const QColor text = palette().color(QPalette::WindowText);
-    tabs_->addTab(readingTab(), Symbols::icon("book", text), tr("Reading"));
+    tabs_->addTab(reading_, Symbols::icon("book", text), tr("Reading"));
     tabs_->addTab(voiceTab(), Symbols::icon("speaker.wave.2", text), tr("Voice"));
     tabs_->addTab(shortcutTab(), Symbols::icon("keyboard", text), tr("Shortcut"));
     tabs_->addTab(aboutTab(), Symbols::icon("info.circle", text), tr("About"));
@@ -101,6 +57,7 @@ SettingsView::SettingsView(SpeechService& speech, PreferencesStore& preferences,
 
     connect(controls_, &SettingsControls::settingsEdited, this, &SettingsView::settingsEdited);
     connect(rhythmControls_, &RhythmControls::settingsEdited, this, &SettingsView::settingsEdited);
+    connect(reading_, &ReadingTab::settingsEdited, this, &SettingsView::settingsEdited);
     connect(controls_, &SettingsControls::speechEnabledEdited, this,
             &SettingsView::speechEnabledEdited);
 }
@@ -108,82 +65,15 @@ SettingsView::SettingsView(SpeechService& speech, PreferencesStore& preferences,
 void SettingsView::showSettings(const ReadingSettings& settings) {
     controls_->showSettings(settings);
     rhythmControls_->showSettings(settings);
-    for (std::size_t i = 0; i < pauses_.size(); ++i) {
-        pauses_[i].slider->showValue(settings.*pauseFields[i]);
-        pauses_[i].value->setText(multiplierText(pauses_[i].slider->currentValue()));
-    }
-    for (std::size_t i = 0; i < switches_.size(); ++i) {
-        const QSignalBlocker blocker(switches_[i]);
-        switches_[i]->setChecked(settings.*switchFields[i]);
-    }
+    reading_->showSettings(settings);
 }
 
-QCheckBox* SettingsView::playbackSwitch(const QString& title, bool ReadingSettings::*field) {
-    auto* box = new QCheckBox(title);
-    connect(box, &QCheckBox::toggled, this, [this, field](bool on) {
-        emit settingsEdited([field, on](ReadingSettings& s) { s.*field = on; });
-    });
-    return box;
+const std::array<QCheckBox*, 2>& SettingsView::playbackSwitches() const {
+    return reading_->playbackSwitches();
 }
 
 void SettingsView::showSpeechEnabled(bool enabled) {
     controls_->showSpeechEnabled(enabled);
-}
-
-SettingsView::PauseControl SettingsView::pauseControl(double maximum,
-                                                      double ReadingSettings::*field) {
-    PauseControl control{new SteppedSlider(1.0, maximum, 0.1),
-                         styledLabel({}, TextStyle::callout, Tone::secondary, nullptr)};
-    control.value->setFixedWidth(44);
-    control.value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    connect(control.slider, &SteppedSlider::valueEdited, this, [this, field](double multiplier) {
-        emit settingsEdited([field, multiplier](ReadingSettings& s) { s.*field = multiplier; });
-    });
-    return control;
-}
-
-QWidget* SettingsView::readingTab() {
-    SettingsControls& c = *controls_;
-    QGroupBox* appearance = group(tr("Appearance"), nullptr);
-    form(appearance)->addRow(tr("Theme"), c.theme);
-    form(appearance)->addRow(tr("Focus transition"), c.transitionMenu);
-    form(appearance)->addRow(c.pivot);
-    auto* size = new QHBoxLayout;
-    size->addWidget(c.textSize, 1);
-    size->addWidget(c.textSizeValue);
-    form(appearance)->addRow(tr("Text size"), size);
-    RhythmControls& r = *rhythmControls_;
-    form(appearance)->addRow(tr("Reading font"), r.font);
-    form(appearance)->addRow(r.dyslexicFont);
-
-    QGroupBox* speed = group(tr("Speed"), nullptr);
-    form(speed)->addRow(tr("Default speed"), c.speedValue);
-    auto* slider = new QHBoxLayout;
-    slider->addWidget(c.speedMinimum);
-    slider->addWidget(c.speed, 1);
-    slider->addWidget(c.speedMaximum);
-    form(speed)->addRow(slider);
-    form(speed)->addRow(c.chunk);
-    switches_ = {playbackSwitch(tr("Ease into the speed at every start"), switchFields[0]),
-                 playbackSwitch(tr("Resume at the start of the sentence"), switchFields[1])};
-    for (QCheckBox* each : switches_) {
-        form(speed)->addRow(each);
-    }
-
-    QGroupBox* rhythm = group(tr("Rhythm pauses"), nullptr);
-    const std::array<std::pair<QString, double>, 3> rows{
-        {{tr("Comma / clause"), 2.5}, {tr("Sentence end"), 2.5}, {tr("Paragraph end"), 3.0}}};
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        pauses_[i] = pauseControl(rows[i].second, pauseFields[i]);
-        auto* row = new QHBoxLayout;
-        row->addWidget(pauses_[i].slider, 1);
-        row->addWidget(pauses_[i].value);
-        form(rhythm)->addRow(rows[i].first, row);
-    }
-    form(rhythm)->addRow(r.rhythm);
-    form(rhythm)->addRow(r.split, r.splitLength);
-    form(rhythm)->addRow(r.blankBeat, r.blankBeatPercent);
-    return page({appearance, speed, rhythm});
 }
 
 QWidget* SettingsView::voiceTab() {

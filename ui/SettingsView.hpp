@@ -5,6 +5,7 @@
 #include "ui/SettingsControls.hpp"
 
 #include <QWidget>
+#include <array>
 
 class QCheckBox;
 class QComboBox;
@@ -17,12 +18,12 @@ namespace velora {
 
 class NotificationCenter;
 class PreferencesStore;
+class ReadingTab;
 class RhythmControls;
 class ShortcutRecorder;
 class SpeechService;
 class StartAtLogin;
 class StartAtLoginSwitch;
-class SteppedSlider;
 
 // The settings window: Reading, Voice, Shortcut and About. Reading preferences are shown as
 // given and edits reported; the shortcut is this window's own and is saved on every change.
@@ -55,26 +56,17 @@ public:
     QPushButton& desktopShortcutButton() { return *desktopShortcutButton_; }
     const HotKeyConfig& hotKey() const { return hotKey_; }
 
-    // The comma, sentence and paragraph pause sliders with their value labels, in that order.
-    struct PauseControl {
-        SteppedSlider* slider;
-        QLabel* value;
-    };
-    const std::array<PauseControl, 3>& pauseControls() const { return pauses_; }
     // The speed ramp and resuming at the sentence's start, in that order.
-    const std::array<QCheckBox*, 2>& playbackSwitches() const { return switches_; }
+    const std::array<QCheckBox*, 2>& playbackSwitches() const;
 
 signals:
     void settingsEdited(const velora::SettingsEdit& edit);
     void speechEnabledEdited(bool enabled);
 
 private:
-    QWidget* readingTab();
     QWidget* voiceTab();
     QWidget* shortcutTab();
     QWidget* aboutTab();
-    PauseControl pauseControl(double maximum, double ReadingSettings::*field);
-    QCheckBox* playbackSwitch(const QString& title, bool ReadingSettings::*field);
     // Saves a shortcut that differs from the one this window holds.
     void chooseShortcut(const HotKeyConfig& chosen);
     void addOrRemoveDesktopShortcut();
@@ -86,6 +78,7 @@ private:
     SettingsControls* controls_;
     RhythmControls* rhythmControls_;
     QTabWidget* tabs_;
+    ReadingTab* reading_;
     QComboBox* shortcut_ = nullptr;
     ShortcutRecorder* recorder_ = nullptr;
     QLabel* shortcutStatus_ = nullptr;
@@ -94,8 +87,6 @@ private:
     QGroupBox* startup_ = nullptr;
     StartAtLoginSwitch* startAtLogin_ = nullptr;
     CaptureSupport support_;
-    std::array<PauseControl, 3> pauses_{};
-    std::array<QCheckBox*, 2> switches_{};
 };
 
 } // namespace velora

@@ -83,4 +83,24 @@ QColor ThemePalette::onAccent() const {
     return contrastRatio(black, accent) >= contrastRatio(white, accent) ? black : white;
 }
 
+QPalette widgetPalette(const ThemePalette& theme, QPalette base) {
+    const bool dark = theme.colorScheme == ColorScheme::dark;
+    const QColor window = theme.windowColour();
+    const QColor raised = dark ? window.lighter(150) : window.darker(106);
+    base.setColor(QPalette::Window, window);
+    base.setColor(QPalette::Base, raised);
+    base.setColor(QPalette::AlternateBase, raised);
+    base.setColor(QPalette::Button, raised);
+    for (QPalette::ColorRole role :
+         {QPalette::WindowText, QPalette::Text, QPalette::ButtonText, QPalette::BrightText}) {
+        base.setColor(role, theme.text);
+    }
+    base.setColor(QPalette::PlaceholderText, theme.dim);
+    base.setColor(QPalette::Highlight, theme.accent);
+    base.setColor(QPalette::HighlightedText, theme.onAccent());
+    base.setColor(QPalette::ToolTipBase, window);
+    base.setColor(QPalette::ToolTipText, theme.text);
+    return base;
+}
+
 } // namespace velora

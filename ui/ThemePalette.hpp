@@ -38,5 +38,7 @@ struct ThemePalette {
 
 // The palette of a theme; `system` takes its roles from the desktop's palette.
 ThemePalette palette(ReadingTheme theme, const QPalette& desktop);
+// The widgets' palette that carries a theme into standard controls, built on `base`.
+QPalette widgetPalette(const ThemePalette& theme, QPalette base);
 
 } // namespace velora

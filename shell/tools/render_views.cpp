@@ -20,6 +20,7 @@
 #include "ui/FlowReadingView.hpp"
 #include "ui/FocusReaderView.hpp"
 #include "ui/ReaderBindings.hpp"
+#include "ui/ReaderCards.hpp"
 #include "ui/ReaderView.hpp"
 #include "ui/SettingsView.hpp"
 #include "ui/ThemePalette.hpp"
@@ -130,12 +131,12 @@ bool renderPanel(const QDir& folder) {
         vm.step(7);
     }
     static_cast<ReaderViewModelShell&>(*shell).library().addReading(18'400, 3'700);
-    reader.setLibraryShown(true);
+    reader.cards().setShown(ReaderCard::library, true);
     written &= save(grab(reader, windowed), folder, QStringLiteral("panel-library.png"));
-    reader.setLibraryShown(false);
-    reader.setSettingsShown(true);
+    reader.cards().setShown(ReaderCard::library, false);
+    reader.cards().setShown(ReaderCard::settings, true);
     written &= save(grab(reader, windowed), folder, QStringLiteral("panel-settings.png"));
-    reader.setSettingsShown(false);
+    reader.cards().setShown(ReaderCard::settings, false);
 
     vm.setStatusMessage(DocumentSession::tr("Resumed at %L1% · press ⏮ to start over").arg(12));
     reader.setFullScreen(true);

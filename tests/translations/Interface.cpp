@@ -7,12 +7,7 @@
 namespace velora::testing {
 
 Interface::Interface() {
-    qputenv("XDG_DATA_HOME", dataHome_.path().toUtf8());
-    speech_ = fakes::scriptedSpeechService(speechLog_, preferences_);
-    library_ = std::make_unique<LibraryStore>();
-    reader_ = std::make_unique<ReaderViewModel>(ReaderViewModel::Services{
-        preferences_, clock_, pasteboard_, importer_, *speech_, *library_});
-    panel_ = std::make_unique<ReaderView>(*reader_, *speech_, *library_, clock_, true);
+    panel_ = std::make_unique<ReaderView>(*vm_, *libraryModel_, clock_, true);
     panel_->resize(1200, 700);
     settings_ = std::make_unique<SettingsView>(*speech_, preferences_, notifications_);
     settings_->showCaptureSupport({ShortcutRoute::keyGrab, true, nullptr});

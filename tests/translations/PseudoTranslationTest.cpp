@@ -71,9 +71,9 @@ protected:
 
 TEST_F(PseudoTranslationTest, EveryWindowCardAndMenuShowsOnlyTranslatedTexts) {
     Interface ui;
-    ui.panel().setSettingsShown(true);
-    ui.panel().setLibraryShown(true);
-    ui.panel().setKeysShown(true);
+    ui.panel().cards().setShown(ReaderCard::settings, true);
+    ui.panel().cards().setShown(ReaderCard::library, true);
+    ui.panel().cards().setShown(ReaderCard::keys, true);
     const QStringList texts = ui.texts();
     // The walk must have found the interface, not an empty shell.
     ASSERT_GT(texts.size(), 150);

@@ -1,6 +1,5 @@
 #include "ReaderViewFixture.hpp"
 #include "ui/FocusReaderView.hpp"
-#include "ui/KeysCard.hpp"
 
 #include <QAbstractSpinBox>
 #include <QAccessible>
@@ -79,7 +78,9 @@ void expectNamedRolesInTheChain(QWidget& area, QWidget& start) {
     }
 }
 
-class PanelWalk : public ReaderViewTest, public ::testing::WithParamInterface<const char*> {};
+// The panel itself, or the card open over it.
+class PanelWalk : public ReaderViewTest,
+                  public ::testing::WithParamInterface<std::optional<ReaderCard>> {};
 
 TEST_P(PanelWalk, EveryControlHasANameARoleAndATabStop) {
     vm_->load("Some words to read, and a few more of them.", ReaderViewModel::LoadSource::text());
@@ -87,17 +88,10 @@ TEST_P(PanelWalk, EveryControlHasANameARoleAndATabStop) {
     vm_->load("A second text, so that the library lists a row.",
               ReaderViewModel::LoadSource::text());
     ReaderView& reader = activeView();
-    const std::string card = GetParam();
     QWidget* area = &reader;
-    if (card == "settings") {
-        reader.setSettingsShown(true);
-        area = &reader.quickSettings();
-    } else if (card == "library") {
-        reader.setLibraryShown(true);
-        area = &reader.library();
-    } else if (card == "keys") {
-        reader.setKeysShown(true);
-        area = &reader.keysCard();
+    if (const std::optional<ReaderCard> open = GetParam()) {
+        reader.cards().setShown(*open, true);
+        area = &card(reader, *open);
     }
     testing::finishAnimations(reader);
     QWidget& start = area == &reader ? static_cast<QWidget&>(reader.fullScreenButton())
@@ -106,7 +100,8 @@ TEST_P(PanelWalk, EveryControlHasANameARoleAndATabStop) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cards, PanelWalk,
-                         ::testing::Values("panel", "settings", "library", "keys"));
+                         ::testing::Values(std::nullopt, ReaderCard::settings, ReaderCard::library,
+                                           ReaderCard::keys));
 
 TEST_F(ReaderViewTest, SettingsWindowTabsAreWalkable) {
     NotificationCenter notifications;

@@ -2,6 +2,7 @@
 
 #include "ViewImages.hpp"
 #include "app/LibraryStore.hpp"
+#include "app/LibraryViewModel.hpp"
 #include "ui/ReadingChart.hpp"
 
 #include <QAbstractButton>
@@ -28,7 +29,13 @@ protected:
             now_.secondsSinceReferenceDate += 1.0;
             return now_;
         });
-        view_ = std::make_unique<LibraryView>(*library_);
+        showLibrary();
+    }
+
+    void showLibrary() {
+        view_.reset();
+        model_ = std::make_unique<LibraryViewModel>(*library_);
+        view_ = std::make_unique<LibraryView>(*model_);
     }
 
     // What the user sees: only widgets still on screen, not ones waiting to be deleted.
@@ -63,6 +70,7 @@ protected:
     QTemporaryDir dataHome_;
     TimePoint now_{700'000'000.0};
     std::unique_ptr<LibraryStore> library_;
+    std::unique_ptr<LibraryViewModel> model_;
     std::unique_ptr<LibraryView> view_;
 };
 
@@ -102,10 +110,11 @@ TEST_F(LibraryViewTest, ChartsTheLastThirtyDaysFromTheRecords) {
     ASSERT_TRUE(QFile::copy(QStringLiteral(VELORA_TEST_DATA "/library-days.json"),
                             folder + "/library.json"));
     view_.reset();
+    model_.reset();
     // 700,000,000 s after 2001 began is day 8101 in UTC, the day the fixture read most.
     qputenv("TZ", "UTC");
     library_ = std::make_unique<LibraryStore>([this] { return now_; });
-    view_ = std::make_unique<LibraryView>(*library_);
+    showLibrary();
     ReadingChart& chart = view_->chart();
     ASSERT_EQ(chart.days().size(), 30U);
     EXPECT_EQ(chart.days().back(), (DayReading{8101, 1200, 240.0}));

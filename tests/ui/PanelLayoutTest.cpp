@@ -49,9 +49,9 @@ TEST_F(ReaderViewTest, LibraryFitsTheSmallestPanel) {
     ReaderView& reader = view();
     reader.resize(smallest);
     reader.show();
-    reader.setLibraryShown(true);
+    reader.cards().setShown(ReaderCard::library, true);
     testing::finishAnimations(reader);
-    QWidget& card = reader.library();
+    QWidget& card = reader.cards().library();
     EXPECT_TRUE(reader.rect().contains(placeIn(card, reader)));
 
     const QWidget* viewport = card.findChild<QScrollArea*>()->viewport();
@@ -90,10 +90,10 @@ TEST_F(ReaderViewTest, EveryWordOfAChunkShowsAtTheLargestSize) {
 TEST_F(ReaderViewTest, WheelOverAnUnchosenControlScrollsTheCard) {
     ReaderView& reader = activeView();
     reader.resize(smallest);
-    reader.setSettingsShown(true);
+    reader.cards().setShown(ReaderCard::settings, true);
     testing::finishAnimations(reader);
-    QSlider& speed = *reader.quickSettings().controls().speed;
-    QScrollBar& scroll = *reader.quickSettings().findChild<QScrollArea*>()->verticalScrollBar();
+    QSlider& speed = *reader.cards().settings().controls().speed;
+    QScrollBar& scroll = *reader.cards().settings().findChild<QScrollArea*>()->verticalScrollBar();
     ASSERT_GT(scroll.maximum(), 0);
     const auto turn = [&speed] {
         const QPointF at(speed.width() / 2.0, speed.height() / 2.0);

@@ -90,10 +90,10 @@ TEST_P(ReaderKeys, ActWhereverFocusIsNot) {
             vm_->pause();
             break;
         case Effect::library:
-            EXPECT_TRUE(reader.isLibraryShown());
+            EXPECT_TRUE(reader.cards().isOpen(ReaderCard::library));
             break;
         case Effect::keysCard:
-            EXPECT_TRUE(reader.isKeysShown());
+            EXPECT_TRUE(reader.cards().isOpen(ReaderCard::keys));
             break;
         case Effect::fullScreen:
             EXPECT_TRUE(reader.isFullScreen());
@@ -161,14 +161,14 @@ TEST_F(ReaderViewTest, FocusedControlsKeepTheirOwnKeys) {
     QTest::keyClick(&scrubber, Qt::Key_End);
     EXPECT_EQ(vm_->engine().index(), 100) << "the scrubber's end, past the last word";
 
-    reader.setSettingsShown(true);
+    reader.cards().setShown(ReaderCard::settings, true);
     testing::finishAnimations(reader);
-    QCheckBox& pivot = *reader.quickSettings().controls().pivot;
+    QCheckBox& pivot = *reader.cards().settings().controls().pivot;
     pivot.setFocus(Qt::TabFocusReason);
     const bool highlighted = vm_->settings().highlightPivot;
     QTest::keyClick(&pivot, Qt::Key_Space);
     EXPECT_NE(vm_->settings().highlightPivot, highlighted);
-    QAbstractButton& night = *reader.quickSettings().swatches().swatch(ReadingTheme::night);
+    QAbstractButton& night = *reader.cards().settings().swatches().swatch(ReadingTheme::night);
     night.setFocus(Qt::TabFocusReason);
     QTest::keyClick(&night, Qt::Key_Space);
     EXPECT_EQ(vm_->settings().theme, ReadingTheme::night);
@@ -177,7 +177,7 @@ TEST_F(ReaderViewTest, FocusedControlsKeepTheirOwnKeys) {
 
 TEST_F(ReaderViewTest, KeysCardListsEveryKeyOfTheTable) {
     ReaderView& reader = view();
-    const QList<QLabel*> labels = reader.keysCard().findChildren<QLabel*>();
+    const QList<QLabel*> labels = reader.cards().keys().findChildren<QLabel*>();
     for (const KeyTable::Binding& binding : reader.keys().bindings()) {
         const QString keys = KeyTable::keysText(binding);
         EXPECT_TRUE(std::ranges::any_of(labels, [&](QLabel* l) { return l->text() == keys; }))
@@ -204,14 +204,14 @@ TEST_F(ReaderViewTest, TabStaysInsideAnOpenCard) {
     ReaderView& reader = activeView();
     QTest::keyClick(&reader, Qt::Key_F1);
     testing::finishAnimations(reader);
-    EXPECT_TRUE(reader.keysCard().isAncestorOf(QApplication::focusWidget()));
+    EXPECT_TRUE(reader.cards().keys().isAncestorOf(QApplication::focusWidget()));
     for (int i = 0; i < 3; ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        EXPECT_TRUE(reader.keysCard().isAncestorOf(QApplication::focusWidget()));
+        EXPECT_TRUE(reader.cards().keys().isAncestorOf(QApplication::focusWidget()));
     }
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
     testing::finishAnimations(reader);
-    EXPECT_FALSE(reader.isKeysShown());
+    EXPECT_FALSE(reader.cards().isOpen(ReaderCard::keys));
     EXPECT_TRUE(reader.hasFocus());
 }
 

@@ -1,22 +1,18 @@
 #pragma once
 
 #include "ViewImages.hpp"
-#include "app/ImportService.hpp"
 #include "app/NotificationCenter.hpp"
-#include "app/ReaderViewModel.hpp"
-#include "fakes/FakeDocumentReaders.hpp"
-#include "fakes/FakePasteboard.hpp"
 #include "fakes/FixedVoiceCatalog.hpp"
-#include "fakes/InMemoryPreferencesStore.hpp"
-#include "fakes/ManualScheduler.hpp"
-#include "fakes/ScriptedSpeechService.hpp"
 #include "fakes/TableLanguageRecognizer.hpp"
+#include "support/ReaderOnFakes.hpp"
 #include "ui/ChunkStepper.hpp"
 #include "ui/ControlBar.hpp"
 #include "ui/ElidedLabel.hpp"
+#include "ui/KeysCard.hpp"
 #include "ui/LibraryView.hpp"
 #include "ui/QuickSettingsView.hpp"
 #include "ui/ReaderBindings.hpp"
+#include "ui/ReaderCards.hpp"
 #include "ui/ReaderView.hpp"
 #include "ui/SettingsView.hpp"
 #include "ui/SteppedSlider.hpp"
@@ -27,7 +23,6 @@
 #include <QMimeData>
 #include <QSignalSpy>
 #include <QStackedWidget>
-#include <QTemporaryDir>
 #include <QTest>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -36,19 +31,10 @@ namespace velora::testing {
 
 using Seconds = Scheduler::Seconds;
 
-class ReaderViewTest : public ::testing::Test {
+class ReaderViewTest : public ::testing::Test, protected ReaderOnFakes {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(dataHome_.isValid());
-        qputenv("XDG_DATA_HOME", dataHome_.path().toUtf8());
-        speech_ = fakes::scriptedSpeechService(speechLog_, preferences_);
-        library_ = std::make_unique<LibraryStore>();
-        vm_ = std::make_unique<ReaderViewModel>(ReaderViewModel::Services{
-            preferences_, clock_, pasteboard_, importer_, *speech_, *library_});
-    }
-
     ReaderView& view() {
-        view_ = std::make_unique<ReaderView>(*vm_, *speech_, *library_, clock_, true);
+        view_ = std::make_unique<ReaderView>(*vm_, *libraryModel_, clock_, true);
         // Stands in for the panel's window, which owns the full-screen state.
         QObject::connect(view_.get(), &ReaderView::fullScreenToggleRequested, view_.get(),
                          [view = view_.get()] { view->setFullScreen(!view->isFullScreen()); });
@@ -99,19 +85,22 @@ protected:
         QCoreApplication::sendEvent(&target, &move);
     }
 
+    static QWidget& card(const ReaderView& target, ReaderCard which) {
+        switch (which) {
+        case ReaderCard::settings:
+            return target.cards().settings();
+        case ReaderCard::library:
+            return target.cards().library();
+        case ReaderCard::keys:
+            break;
+        }
+        return target.cards().keys();
+    }
+
     static bool chromeShown(ReaderView& target) {
         return target.header().isVisibleTo(&target) && target.controlBar().isVisibleTo(&target);
     }
 
-    QTemporaryDir dataHome_;
-    fakes::InMemoryPreferencesStore preferences_;
-    fakes::ManualScheduler clock_;
-    fakes::FakePasteboard pasteboard_;
-    ImportService importer_{std::make_shared<FakeDocumentReaders>()};
-    fakes::ScriptedSpeechSynthesizer::Log speechLog_;
-    std::unique_ptr<SpeechService> speech_;
-    std::unique_ptr<LibraryStore> library_;
-    std::unique_ptr<ReaderViewModel> vm_;
     std::unique_ptr<ReaderView> view_;
 };
 

@@ -17,13 +17,13 @@ TEST_F(ReaderViewTest, EscapeClosesOverlaysThenLeavesFullScreenThenHides) {
     ReaderView& reader = view();
     QSignalSpy hidden(&reader, &ReaderView::closeRequested);
     reader.setFullScreen(true);
-    reader.setLibraryShown(true);
-    reader.setSettingsShown(true);
+    reader.cards().setShown(ReaderCard::library, true);
+    reader.cards().setShown(ReaderCard::settings, true);
 
     reader.handleEscape();
     testing::finishAnimations(reader);
-    EXPECT_FALSE(reader.library().isVisibleTo(&reader));
-    EXPECT_FALSE(reader.quickSettings().isVisibleTo(&reader));
+    EXPECT_FALSE(reader.cards().library().isVisibleTo(&reader));
+    EXPECT_FALSE(reader.cards().settings().isVisibleTo(&reader));
     EXPECT_TRUE(reader.isFullScreen());
     EXPECT_EQ(hidden.count(), 0);
 
@@ -33,6 +33,32 @@ TEST_F(ReaderViewTest, EscapeClosesOverlaysThenLeavesFullScreenThenHides) {
 
     reader.handleEscape();
     EXPECT_EQ(hidden.count(), 1);
+}
+
+// One card at a time: opening a card puts the open one away and takes the focus with it.
+TEST_F(ReaderViewTest, OpeningACardPutsTheOpenOneAway) {
+    ReaderView& reader = activeView();
+    ReaderCards& cards = reader.cards();
+    for (const auto& [first, second] : {std::pair{ReaderCard::settings, ReaderCard::library},
+                                        std::pair{ReaderCard::library, ReaderCard::keys},
+                                        std::pair{ReaderCard::keys, ReaderCard::settings}}) {
+        cards.setShown(first, true);
+        testing::finishAnimations(reader);
+        ASSERT_TRUE(card(reader, first).isAncestorOf(QApplication::focusWidget()));
+        cards.setShown(second, true);
+        testing::finishAnimations(reader);
+        EXPECT_EQ(cards.open(), second);
+        EXPECT_FALSE(card(reader, first).isVisibleTo(&reader));
+        EXPECT_TRUE(card(reader, second).isVisibleTo(&reader));
+        EXPECT_TRUE(card(reader, second).isAncestorOf(QApplication::focusWidget()));
+
+        cards.setShown(first, false);
+        EXPECT_EQ(cards.open(), second) << "closing a card that is not open changes nothing";
+        reader.handleEscape();
+        testing::finishAnimations(reader);
+        EXPECT_EQ(cards.open(), std::nullopt);
+        EXPECT_TRUE(reader.hasFocus());
+    }
 }
 
 TEST_F(ReaderViewTest, KeysWorkWhileTheViewIsActive) {
@@ -155,7 +181,7 @@ TEST_F(ReaderViewTest, SettingsEditedAnywhereShowEverywhereAtOnce) {
     EXPECT_EQ(vm_->settings().wpm, 25);
     EXPECT_EQ(reader.controlBar().rateLabel().text(), "25 WPM");
 
-    reader.quickSettings().swatches().swatch(ReadingTheme::night)->click();
+    reader.cards().settings().swatches().swatch(ReadingTheme::night)->click();
     EXPECT_EQ(vm_->settings().theme, ReadingTheme::night);
     EXPECT_EQ(window.controls().theme->currentText(), "Night");
     EXPECT_EQ(vm_->settings().wordsPerChunk, 2) << "each edit changes only its own field";

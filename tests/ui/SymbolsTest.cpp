@@ -1,26 +1,32 @@
 #include "ui/Symbols.hpp"
 
+#include "ReaderViewFixture.hpp"
 #include "core/ReadingMode.hpp"
+#include "ui/SymbolButton.hpp"
+#include "ui/SymbolLabel.hpp"
 
+#include <QDir>
 #include <QPainter>
 #include <QStringList>
 #include <gtest/gtest.h>
+#include <set>
 
 namespace velora {
 namespace {
 
-// Every symbol the reader, its panels and the tray ask for.
-const QStringList names =
-    QString::fromLatin1(
-        "arrow.down.doc arrow.down.right.and.arrow.up.left arrow.up.left.and.arrow.down.right "
-        "backward.end.fill book books.vertical "
-        "clock doc.on.clipboard doc.rich doc.text ellipsis.circle flashlight.on.fill gobackward.10 "
-        "goforward.10 info.circle keyboard pause.circle.fill play.circle.fill scope "
-        "slider.horizontal.3 speaker.badge.exclamationmark.fill speaker.slash.fill speaker.wave.2 "
-        "speaker.wave.2.fill speedometer "
-        "text.alignleft text.quote text.viewfinder text.word.spacing tray.and.arrow.down trash "
-        "xmark.circle.fill")
-        .split(u' ');
+using testing::ReaderViewTest;
+
+// Every drawing the program carries but the mark, which keeps its own colours.
+QStringList drawings() {
+    // Asking for the mark loads the drawings.
+    Symbols::mark();
+    QStringList names = QDir(QStringLiteral(":/symbols")).entryList({QStringLiteral("*.svg")});
+    for (QString& name : names) {
+        name.chop(4);
+    }
+    names.removeOne(QStringLiteral("veloramac"));
+    return names;
+}
 
 class SymbolsTest : public ::testing::TestWithParam<QString> {};
 
@@ -50,7 +56,7 @@ TEST_P(SymbolsTest, DrawsInTheAskedColourOnlyAndFadesWhenDisabled) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Names, SymbolsTest, ::testing::ValuesIn(names), [](const auto& info) {
+INSTANTIATE_TEST_SUITE_P(Names, SymbolsTest, ::testing::ValuesIn(drawings()), [](const auto& info) {
     std::string name = info.param.toStdString();
     std::replace(name.begin(), name.end(), '.', '_');
     return name;
@@ -62,6 +68,45 @@ TEST(Symbols, ModePickersFindTheirSymbolsAndUnknownNamesGiveNothing) {
     }
     EXPECT_TRUE(Symbols::icon("no.such.symbol", Qt::red).isNull());
     EXPECT_TRUE(Symbols::pixmap("trash.fill", {16, 16}, Qt::red).isNull());
+}
+
+// What the panel, its cards and the settings window ask for, in every state that changes a
+// symbol, is something the program draws.
+TEST_F(ReaderViewTest, EverySymbolTheViewsShowIsDrawn) {
+    for (const auto kind : {ReadingHistoryEntry::Kind::file, ReadingHistoryEntry::Kind::text}) {
+        library_->registerDocument(std::to_string(int(kind)), "Title", kind, 10, std::nullopt,
+                                   "text");
+    }
+    ReaderView& reader = view();
+    NotificationCenter notifications;
+    SettingsView window(*speech_, preferences_, notifications);
+    std::set<std::string> shown;
+    const auto collect = [&] {
+        for (const QWidget* root :
+             {static_cast<QWidget*>(&reader), static_cast<QWidget*>(&window)}) {
+            for (const QWidget* each : root->findChildren<QWidget*>()) {
+                if (dynamic_cast<const SymbolButton*>(each) != nullptr ||
+                    dynamic_cast<const SymbolLabel*>(each) != nullptr) {
+                    shown.insert(each->objectName().toStdString());
+                }
+            }
+        }
+    };
+    collect();
+    reader.setFullScreen(true);
+    reader.controlBar().showPlaying(true);
+    reader.controlBar().showSpeechEnabled(true);
+    collect();
+    reader.controlBar().showSpeechProblem(QStringLiteral("No audio device"));
+    collect();
+
+    EXPECT_GT(shown.size(), 25U) << "the walk found the views";
+    for (const std::string& name : shown) {
+        EXPECT_TRUE(Symbols::contains(name)) << name;
+    }
+    for (int i = 0; i < window.tabs().count(); ++i) {
+        EXPECT_FALSE(window.tabs().tabIcon(i).isNull()) << window.tabs().tabText(i).toStdString();
+    }
 }
 
 // The mark keeps its own colours wherever it is shown: white bolt on blue, red pivot.
