@@ -24,8 +24,9 @@ bool rhythmDiffers(const ReadingSettings& a, const ReadingSettings& b) {
 } // namespace
 
 ReaderViewModel::ReaderViewModel(Services services, QObject* parent)
-    : QObject(parent), preferences_(services.preferences), library_(services.library),
-      playback_(engine_, {hyphenator_, rhythmShares_}, services.scheduler, services.speech),
+    : QObject(parent), preferences_(services.preferences), speech_(services.speech),
+      library_(services.library),
+      playback_(engine_, {hyphenator_, rhythmShares_}, services.scheduler, speech_),
       recorder_(services.library, services.scheduler, engine_),
       session_(services.importer, services.scheduler, services.pasteboard) {
     PreparedDocument welcome = DocumentSession::welcome();

@@ -171,6 +171,7 @@ private:
     void setPlaying(bool playing);
 
     PreferencesStore& preferences_;
+    SpeechService& speech_;
     LibraryStore& library_;
 
     ReaderEngine engine_;
