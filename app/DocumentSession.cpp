@@ -44,10 +44,6 @@ PreparedDocument DocumentSession::welcome() {
     return document;
 }
 
-QString DocumentSession::couldNotRead() {
-    return tr("Couldn't read %1: %2");
-}
-
 void DocumentSession::loadText(std::string text, std::optional<std::filesystem::path> file,
                                LoadDone done) {
     const QString name = file ? fileName(*file) : tr("the text");

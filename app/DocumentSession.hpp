@@ -30,8 +30,6 @@ public:
 
     // The text shown before anything is loaded, in the user's language.
     static PreparedDocument welcome();
-    // The usual failure text for `loadFile`: the file's name as %1 and why as %2.
-    static QString couldNotRead();
 
     // Each request ends with `done`, called once on the main thread. `text` is a file's text
     // when `file` is given, a selection otherwise.

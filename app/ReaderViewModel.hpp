@@ -2,6 +2,7 @@
 
 #include "app/BackgroundRelease.hpp"
 #include "app/DocumentSession.hpp"
+#include "app/ImportFailureText.hpp"
 #include "app/LibraryStore.hpp"
 #include "app/LoadOutcome.hpp"
 #include "app/PlaybackLoop.hpp"
@@ -136,7 +137,7 @@ public:
         session_.loadFile(file, failureFormat, std::move(done));
     }
     // The usual failure text for `loadFile`, in the user's language.
-    static QString couldNotRead() { return DocumentSession::couldNotRead(); }
+    static QString couldNotRead() { return velora::couldNotRead(); }
     // The loaded document's title as the library keeps it; the program's name for the welcome.
     const std::string& title() const { return title_; }
     // A scanned document's pages are being read by text recognition; the panel offers a cancel.

@@ -1,16 +1,21 @@
-// Import speed: a 300-page PDF against pdftotext on the same file, an EPUB holding 2 MB of text,
-// a 50 MB plain-text file in Windows-1252, and scanned pages read by text recognition at 300 dpi.
-// Inputs come from --pdf=, --epub=, --text= and --scan= or are made here.
+// Import speed: a 300-page PDF against pdftotext on the same file, in process and as whole
+// `veloramac --extract`/`--words` runs beside it on that book and a 110-page manual of about 260
+// KB, an EPUB holding 2 MB of text, a 50 MB plain-text file in Windows-1252, and scanned pages read
+// by text recognition at 300 dpi. Inputs come from --pdf=, --manual=, --epub=, --text= and --scan=
+// or are made here; --program= times another `veloramac`, an earlier build's for a before/after.
 #include "DocumentFixtures.hpp"
 #include "app/ImportService.hpp"
 #include "platform/documents/ChildProcess.hpp"
 #include "platform/documents/LinuxDocumentReaders.hpp"
 
+#include <algorithm>
 #include <benchmark/benchmark.h>
 #include <chrono>
 #include <cstring>
+#include <fstream>
 #include <iostream>
 #include <memory>
+#include <optional>
 #include <random>
 
 namespace {
@@ -18,13 +23,16 @@ namespace {
 using namespace velora;
 
 struct Inputs {
+    std::string program = VELORAMAC;
     std::filesystem::path pdf;
+    std::filesystem::path manual;
     std::filesystem::path epub;
     std::filesystem::path text;
     std::filesystem::path scan;
 };
 
 constexpr int scannedPages = 4;
+constexpr unsigned manualPages = 110;
 
 Inputs inputs;
 
@@ -59,6 +67,14 @@ void makeMissingInputs(const fixtures::ScratchFolder& folder) {
             pages.push_back(prose(2500, page));
         }
         fixtures::writePdf(inputs.pdf, pages);
+    }
+    if (inputs.manual.empty()) {
+        inputs.manual = folder / "manual.pdf";
+        std::vector<std::string> pages;
+        for (unsigned page = 0; page < manualPages; ++page) {
+            pages.push_back(prose(2500, 500 + page));
+        }
+        fixtures::writePdf(inputs.manual, pages);
     }
     if (inputs.epub.empty()) {
         inputs.epub = folder / "2-mb-text.epub";
@@ -144,6 +160,89 @@ void BM_ImportPdfAgainstPdftotext(benchmark::State& state) {
         std::chrono::duration<double>(imported) / std::chrono::duration<double>(extracted);
 }
 
+struct ProcessRun {
+    double seconds = 0;
+    double cpuSeconds = 0;
+    double peakMB = 0;
+};
+
+// One whole process under /usr/bin/time, which reports its processor time and peak resident set:
+// the program is forked by that small process, so none of this one's memory counts in its peak.
+std::optional<ProcessRun> runTimed(const std::string& program,
+                                   const std::vector<std::string>& arguments,
+                                   const std::filesystem::path& report) {
+    std::vector<std::string> timeArguments = {"-f", "%M %U %S", "-o", report.string(), program};
+    timeArguments.insert(timeArguments.end(), arguments.begin(), arguments.end());
+    const auto start = std::chrono::steady_clock::now();
+    if (!ChildProcess::run("/usr/bin/time", timeArguments, {})) {
+        return std::nullopt;
+    }
+    ProcessRun run;
+    run.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    double peakKB = 0;
+    double user = 0;
+    double system = 0;
+    std::ifstream(report) >> peakKB >> user >> system;
+    run.peakMB = peakKB / 1024;
+    run.cpuSeconds = user + system;
+    return run;
+}
+
+double median(std::vector<double> values) {
+    const auto middle = values.begin() + static_cast<std::ptrdiff_t>(values.size() / 2);
+    std::nth_element(values.begin(), middle, values.end());
+    return *middle;
+}
+
+// One figure of both programs over the pairs: medians of each and of the pairs' ratios.
+struct PairedFigure {
+    std::vector<double> ours;
+    std::vector<double> yardstick;
+    std::vector<double> ratios;
+
+    void add(double our, double their) {
+        ours.push_back(our);
+        yardstick.push_back(their);
+        ratios.push_back(our / their);
+    }
+
+    void report(benchmark::State& state, const std::string& name, double scale) const {
+        state.counters[name] = median(ours) * scale;
+        state.counters["pdftotext_" + name] = median(yardstick) * scale;
+        state.counters[name + "_ratio"] = median(ratios);
+    }
+};
+
+// `veloramac OPTION FILE` and `pdftotext FILE -` in turn, seven pairs, both writing to the null
+// device, so that load from elsewhere hits them alike. Wall time is what the user waits; on a
+// shared machine the processor time is the steadier comparison.
+void BM_CommandLineAgainstPdftotext(benchmark::State& state, const char* option,
+                                    const std::filesystem::path* file) {
+    constexpr int pairs = 7;
+    const fixtures::ScratchFolder folder;
+    PairedFigure wall;
+    PairedFigure cpu;
+    PairedFigure peak;
+    for (auto _ : state) {
+        for (int pair = 0; pair < pairs; ++pair) {
+            const auto ours = runTimed(inputs.program, {option, file->string()}, folder / "time");
+            const auto yardstick =
+                runTimed("/usr/bin/pdftotext", {"-q", file->string(), "-"}, folder / "time");
+            if (!ours || !yardstick) {
+                state.SkipWithError("a run failed (poppler-utils and time installed?)");
+                return;
+            }
+            wall.add(ours->seconds, yardstick->seconds);
+            cpu.add(ours->cpuSeconds, yardstick->cpuSeconds);
+            peak.add(ours->peakMB, yardstick->peakMB);
+        }
+    }
+    state.counters["file_KB"] = static_cast<double>(std::filesystem::file_size(*file)) / 1024;
+    wall.report(state, "ms", 1000);
+    cpu.report(state, "cpu_ms", 1000);
+    peak.report(state, "peak_MB", 1);
+}
+
 void BM_ImportEpub(benchmark::State& state) {
     importFile(state, inputs.epub);
 }
@@ -176,14 +275,34 @@ BENCHMARK(BM_ImportEpub)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_ImportWindows1252Text)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_RecognisePages)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
 
+// Whole runs of each option on the manual and the book; registered here to keep that order.
+void registerCommandLineRuns() {
+    for (const char* option : {"--extract", "--words"}) {
+        for (const auto& [name, file] :
+             {std::pair{"manual", &inputs.manual}, std::pair{"book", &inputs.pdf}}) {
+            benchmark::RegisterBenchmark(
+                (std::string("BM_CommandLineAgainstPdftotext/") + (option + 2) + '_' + name)
+                    .c_str(),
+                BM_CommandLineAgainstPdftotext, option, file)
+                ->Unit(benchmark::kMillisecond)
+                ->UseRealTime()
+                ->Iterations(1);
+        }
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     std::vector<char*> rest;
     for (int i = 0; i < argc; ++i) {
         const std::string_view argument(argv[i]);
-        if (argument.starts_with("--pdf=")) {
+        if (argument.starts_with("--program=")) {
+            inputs.program = argument.substr(10);
+        } else if (argument.starts_with("--pdf=")) {
             inputs.pdf = argument.substr(6);
+        } else if (argument.starts_with("--manual=")) {
+            inputs.manual = argument.substr(9);
         } else if (argument.starts_with("--epub=")) {
             inputs.epub = argument.substr(7);
         } else if (argument.starts_with("--text=")) {
@@ -196,6 +315,7 @@ int main(int argc, char** argv) {
     }
     int restCount = static_cast<int>(rest.size());
     benchmark::Initialize(&restCount, rest.data());
+    registerCommandLineRuns();
     const fixtures::ScratchFolder folder;
     makeMissingInputs(folder);
     benchmark::RunSpecifiedBenchmarks();

@@ -226,8 +226,11 @@ public:
         return wrapWidth_ && widthOf(line) + 1 + widthOf(firstWord(next.content)) > *wrapWidth_;
     }
 
-    std::string joined() const {
+    // `capacity`: the text's size, which joining never exceeds; reserved so that a book's text
+    // is not held twice while the result grows.
+    std::string joined(std::size_t capacity) const {
         std::string result;
+        result.reserve(capacity);
         for (std::size_t i = 0; i < lines_.size(); ++i) {
             const bool joinsPrevious = i > 0 && wraps(i - 1);
             const Line& line = lines_[i];
@@ -331,7 +334,7 @@ private:
 
 std::string join(std::string_view text) {
     const std::string normalized = TextEngine::normalize(text);
-    return Joiner(linesOf(normalized)).joined();
+    return Joiner(linesOf(normalized)).joined(normalized.size());
 }
 
 } // namespace velora::HardWrap

@@ -18,6 +18,9 @@ public:
     using Action = std::function<int(const std::vector<std::string>& arguments, std::ostream& out,
                                      std::ostream& err)>;
 
+    // The exit status when the arguments are wrong.
+    static constexpr int usageError = 2;
+
     CommandLine();
     // Built-in options refer back to the object.
     CommandLine(const CommandLine&) = delete;
@@ -31,6 +34,10 @@ public:
     int run(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) const;
 
     std::string usage() const;
+
+    // Whether the arguments are for the tray program (none, files, "--read-selection",
+    // "--read-clipboard", "--autostart") rather than an option of the command line.
+    static bool isForTrayProgram(const std::vector<std::string>& arguments);
 
     static constexpr std::string_view verboseOption = "--verbose";
     // Takes every --verbose out of argv, wherever it stands, so that the rest reads as it would

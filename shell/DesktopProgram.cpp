@@ -41,12 +41,6 @@ int forward(const QStringList& arguments) {
 
 } // namespace
 
-bool DesktopProgram::wants(const std::vector<std::string>& arguments) {
-    return arguments.empty() || arguments.front() == readSelectionOption.data() ||
-           arguments.front() == readClipboardOption.data() ||
-           arguments.front() == startedAtLoginOption.data() || !arguments.front().starts_with('-');
-}
-
 int DesktopProgram::run(int argc, char** argv, const ReaderFactory& makeReader) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("VeloraMac"));

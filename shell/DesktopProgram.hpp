@@ -31,10 +31,6 @@ public:
 
     using ReaderFactory = std::function<std::unique_ptr<ShellReader>(const Platform&)>;
 
-    // Whether the arguments are for the tray program (none, files, "--read-selection",
-    // "--read-clipboard", "--autostart") rather than an option of the command line.
-    static bool wants(const std::vector<std::string>& arguments);
-
     // Runs until the tray program quits, or forwards and returns at once. The exit status is 1
     // when a forwarded request failed; its message goes to standard error.
     static int run(int argc, char** argv, const ReaderFactory& makeReader);

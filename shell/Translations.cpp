@@ -3,7 +3,6 @@
 #include "app/LogCategories.hpp"
 
 #include <QCoreApplication>
-#include <QGuiApplication>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -28,7 +27,9 @@ bool install(const QString& name, const QString& folder) {
 void installTranslations() {
     install(QStringLiteral("veloramac"), QStringLiteral(":/translations"));
     install(QStringLiteral("qtbase"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
-    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr) {
+    QCoreApplication* const application = QCoreApplication::instance();
+    // Through the property, so that the command line, which has no GUI, links no Qt Gui.
+    if (application->inherits("QGuiApplication")) {
         // Each translation says which way its language is written; set now, the direction
         // holds before the first window rather than after the first language-change event.
         const bool rightToLeft =
@@ -37,7 +38,9 @@ void installTranslations() {
                                         "left-to-right languages or to 'RTL' in right-to-left "
                                         "languages (such as Hebrew and Arabic) to get proper "
                                         "widget layout.") == QLatin1String("RTL");
-        QGuiApplication::setLayoutDirection(rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
+        application->setProperty(
+            "layoutDirection",
+            QVariant::fromValue(rightToLeft ? Qt::RightToLeft : Qt::LeftToRight));
     }
 }
 

@@ -73,6 +73,10 @@ Anfragen an das Programm im Systembereich:
         <source>print the words of a document (- for UTF-8 standard input) as JSON lines, each with the milliseconds it is shown for at the stored speed and settings; before FILE, --speed WPM, --rhythm (natural rhythm), --split N (split words longer than N characters) and --blank-beat PERCENT change them for this run only</source>
         <translation>die Wörter eines Dokuments (- für UTF-8-Standardeingabe) als JSON-Zeilen ausgeben, jede mit den Millisekunden, die das Wort bei der gespeicherten Geschwindigkeit und den gespeicherten Einstellungen zu sehen ist; vor DATEI ändern --speed WpM, --rhythm (natürlicher Rhythmus), --split N (Wörter mit mehr als N Zeichen teilen) und --blank-beat PROZENT diese nur für diesen Aufruf</translation>
     </message>
+    <message>
+        <source>Couldn&apos;t start the tray program: %1</source>
+        <translation>Das Programm im Systembereich konnte nicht gestartet werden: %1</translation>
+    </message>
 </context>
 <context>
     <name>DocumentFormat</name>
@@ -138,6 +142,10 @@ Anfragen an das Programm im Systembereich:
 </context>
 <context>
     <name>ImportFailure</name>
+    <message>
+        <source>Couldn&apos;t read %1: %2</source>
+        <translation>%1 konnte nicht gelesen werden: %2</translation>
+    </message>
     <message>
         <source>there is no such file</source>
         <translation>die Datei existiert nicht</translation>
@@ -410,10 +418,6 @@ Anfragen an das Programm im Systembereich:
     <message>
         <source>Couldn&apos;t reopen %1: %2</source>
         <translation>%1 konnte nicht erneut geöffnet werden: %2</translation>
-    </message>
-    <message>
-        <source>Couldn&apos;t read %1: %2</source>
-        <translation>%1 konnte nicht gelesen werden: %2</translation>
     </message>
     <message>
         <source>Welcome to VeloraMac. Select text anywhere on your desktop and press the global shortcut to start reading at the speed of thought. Words flash one at a time, with the Optimal Recognition Point highlighted so your eyes barely move. Drop a PDF, ePub, or Markdown file onto this window to read it instantly — everything stays private, parsed entirely on your device.</source>

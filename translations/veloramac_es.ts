@@ -73,6 +73,10 @@ Peticiones al programa de la bandeja del sistema:
         <source>print the words of a document (- for UTF-8 standard input) as JSON lines, each with the milliseconds it is shown for at the stored speed and settings; before FILE, --speed WPM, --rhythm (natural rhythm), --split N (split words longer than N characters) and --blank-beat PERCENT change them for this run only</source>
         <translation>muestra las palabras de un documento (- para la entrada estándar UTF-8) como líneas JSON, cada una con los milisegundos que se muestra con la velocidad y la configuración guardadas; antes de ARCHIVO, --speed PPM, --rhythm (ritmo natural), --split N (dividir las palabras de más de N caracteres) y --blank-beat PORCENTAJE las cambian solo para esta ejecución</translation>
     </message>
+    <message>
+        <source>Couldn&apos;t start the tray program: %1</source>
+        <translation>No se pudo iniciar el programa de la bandeja del sistema: %1</translation>
+    </message>
 </context>
 <context>
     <name>DocumentFormat</name>
@@ -138,6 +142,10 @@ Peticiones al programa de la bandeja del sistema:
 </context>
 <context>
     <name>ImportFailure</name>
+    <message>
+        <source>Couldn&apos;t read %1: %2</source>
+        <translation>No se pudo leer %1: %2</translation>
+    </message>
     <message>
         <source>there is no such file</source>
         <translation>el archivo no existe</translation>
@@ -410,10 +418,6 @@ Peticiones al programa de la bandeja del sistema:
     <message>
         <source>Couldn&apos;t reopen %1: %2</source>
         <translation>No se pudo volver a abrir %1: %2</translation>
-    </message>
-    <message>
-        <source>Couldn&apos;t read %1: %2</source>
-        <translation>No se pudo leer %1: %2</translation>
     </message>
     <message>
         <source>Welcome to VeloraMac. Select text anywhere on your desktop and press the global shortcut to start reading at the speed of thought. Words flash one at a time, with the Optimal Recognition Point highlighted so your eyes barely move. Drop a PDF, ePub, or Markdown file onto this window to read it instantly — everything stays private, parsed entirely on your device.</source>

@@ -73,6 +73,10 @@ Demandes au programme de la zone de notification :
         <source>print the words of a document (- for UTF-8 standard input) as JSON lines, each with the milliseconds it is shown for at the stored speed and settings; before FILE, --speed WPM, --rhythm (natural rhythm), --split N (split words longer than N characters) and --blank-beat PERCENT change them for this run only</source>
         <translation>affiche les mots d’un document (- pour l’entrée standard UTF-8) en lignes JSON, chacune avec les millisecondes pendant lesquelles le mot est affiché à la vitesse et aux réglages enregistrés ; avant FICHIER, --speed MOTS/MIN, --rhythm (rythme naturel), --split N (couper les mots de plus de N caractères) et --blank-beat POURCENT les changent pour cette exécution seulement</translation>
     </message>
+    <message>
+        <source>Couldn&apos;t start the tray program: %1</source>
+        <translation>Impossible de démarrer le programme de la zone de notification : %1</translation>
+    </message>
 </context>
 <context>
     <name>DocumentFormat</name>
@@ -138,6 +142,10 @@ Demandes au programme de la zone de notification :
 </context>
 <context>
     <name>ImportFailure</name>
+    <message>
+        <source>Couldn&apos;t read %1: %2</source>
+        <translation>Impossible de lire %1 : %2</translation>
+    </message>
     <message>
         <source>there is no such file</source>
         <translation>le fichier n’existe pas</translation>
@@ -410,10 +418,6 @@ Demandes au programme de la zone de notification :
     <message>
         <source>Couldn&apos;t reopen %1: %2</source>
         <translation>Impossible de rouvrir %1 : %2</translation>
-    </message>
-    <message>
-        <source>Couldn&apos;t read %1: %2</source>
-        <translation>Impossible de lire %1 : %2</translation>
     </message>
     <message>
         <source>Welcome to VeloraMac. Select text anywhere on your desktop and press the global shortcut to start reading at the speed of thought. Words flash one at a time, with the Optimal Recognition Point highlighted so your eyes barely move. Drop a PDF, ePub, or Markdown file onto this window to read it instantly — everything stays private, parsed entirely on your device.</source>

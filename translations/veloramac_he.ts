@@ -73,6 +73,10 @@ Requests to the tray program:
         <source>print the words of a document (- for UTF-8 standard input) as JSON lines, each with the milliseconds it is shown for at the stored speed and settings; before FILE, --speed WPM, --rhythm (natural rhythm), --split N (split words longer than N characters) and --blank-beat PERCENT change them for this run only</source>
         <translation>הדפסת המילים של מסמך (- עבור קלט תקני ב־UTF-8) כשורות JSON, כל אחת עם מספר אלפיות השנייה שהמילה מוצגת במהירות ובהגדרות השמורות; לפני קובץ, ‏--speed מילים/דקה, ‏--rhythm (קצב טבעי), ‏--split N (פיצול מילים ארוכות מ־N תווים) ו־‏--blank-beat אחוז משנים אותן להרצה זו בלבד</translation>
     </message>
+    <message>
+        <source>Couldn&apos;t start the tray program: %1</source>
+        <translation>לא ניתן להפעיל את תוכנת מגש המערכת: %1</translation>
+    </message>
 </context>
 <context>
     <name>DocumentFormat</name>
@@ -138,6 +142,10 @@ Requests to the tray program:
 </context>
 <context>
     <name>ImportFailure</name>
+    <message>
+        <source>Couldn&apos;t read %1: %2</source>
+        <translation>לא ניתן לקרוא את %1: %2</translation>
+    </message>
     <message>
         <source>there is no such file</source>
         <translation>אין קובץ כזה</translation>
@@ -410,10 +418,6 @@ Requests to the tray program:
     <message>
         <source>Couldn&apos;t reopen %1: %2</source>
         <translation>לא ניתן לפתוח מחדש את %1: %2</translation>
-    </message>
-    <message>
-        <source>Couldn&apos;t read %1: %2</source>
-        <translation>לא ניתן לקרוא את %1: %2</translation>
     </message>
     <message>
         <source>Welcome to VeloraMac. Select text anywhere on your desktop and press the global shortcut to start reading at the speed of thought. Words flash one at a time, with the Optimal Recognition Point highlighted so your eyes barely move. Drop a PDF, ePub, or Markdown file onto this window to read it instantly — everything stays private, parsed entirely on your device.</source>

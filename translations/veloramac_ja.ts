@@ -73,6 +73,10 @@ veloramac は要求を渡して終了します。
         <source>print the words of a document (- for UTF-8 standard input) as JSON lines, each with the milliseconds it is shown for at the stored speed and settings; before FILE, --speed WPM, --rhythm (natural rhythm), --split N (split words longer than N characters) and --blank-beat PERCENT change them for this run only</source>
         <translation>文書の単語を JSON 行で出力します（- は UTF-8 の標準入力）。各行には保存された速度と設定での表示時間（ミリ秒）が付きます。ファイル の前に --speed WPM、--rhythm（自然なリズム）、--split N（N 文字より長い単語を分割）、--blank-beat パーセント を置くと、この実行に限りそれらを変更します</translation>
     </message>
+    <message>
+        <source>Couldn&apos;t start the tray program: %1</source>
+        <translation>トレイのプログラムを起動できませんでした: %1</translation>
+    </message>
 </context>
 <context>
     <name>DocumentFormat</name>
@@ -138,6 +142,10 @@ veloramac は要求を渡して終了します。
 </context>
 <context>
     <name>ImportFailure</name>
+    <message>
+        <source>Couldn&apos;t read %1: %2</source>
+        <translation>%1 を読み込めませんでした: %2</translation>
+    </message>
     <message>
         <source>there is no such file</source>
         <translation>ファイルが存在しません</translation>
@@ -410,10 +418,6 @@ veloramac は要求を渡して終了します。
     <message>
         <source>Couldn&apos;t reopen %1: %2</source>
         <translation>%1 を開き直せませんでした: %2</translation>
-    </message>
-    <message>
-        <source>Couldn&apos;t read %1: %2</source>
-        <translation>%1 を読み込めませんでした: %2</translation>
     </message>
     <message>
         <source>Welcome to VeloraMac. Select text anywhere on your desktop and press the global shortcut to start reading at the speed of thought. Words flash one at a time, with the Optimal Recognition Point highlighted so your eyes barely move. Drop a PDF, ePub, or Markdown file onto this window to read it instantly — everything stays private, parsed entirely on your device.</source>

@@ -73,6 +73,10 @@ Pedidos ao programa da bandeja do sistema:
         <source>print the words of a document (- for UTF-8 standard input) as JSON lines, each with the milliseconds it is shown for at the stored speed and settings; before FILE, --speed WPM, --rhythm (natural rhythm), --split N (split words longer than N characters) and --blank-beat PERCENT change them for this run only</source>
         <translation>mostra as palavras de um documento (- para a entrada padrão UTF-8) como linhas JSON, cada uma com os milissegundos em que é exibida na velocidade e nas configurações salvas; antes de ARQUIVO, --speed PPM, --rhythm (ritmo natural), --split N (dividir palavras com mais de N caracteres) e --blank-beat PORCENTAGEM as alteram somente nesta execução</translation>
     </message>
+    <message>
+        <source>Couldn&apos;t start the tray program: %1</source>
+        <translation>Não foi possível iniciar o programa da bandeja do sistema: %1</translation>
+    </message>
 </context>
 <context>
     <name>DocumentFormat</name>
@@ -138,6 +142,10 @@ Pedidos ao programa da bandeja do sistema:
 </context>
 <context>
     <name>ImportFailure</name>
+    <message>
+        <source>Couldn&apos;t read %1: %2</source>
+        <translation>Não foi possível ler %1: %2</translation>
+    </message>
     <message>
         <source>there is no such file</source>
         <translation>o arquivo não existe</translation>
@@ -410,10 +418,6 @@ Pedidos ao programa da bandeja do sistema:
     <message>
         <source>Couldn&apos;t reopen %1: %2</source>
         <translation>Não foi possível reabrir %1: %2</translation>
-    </message>
-    <message>
-        <source>Couldn&apos;t read %1: %2</source>
-        <translation>Não foi possível ler %1: %2</translation>
     </message>
     <message>
         <source>Welcome to VeloraMac. Select text anywhere on your desktop and press the global shortcut to start reading at the speed of thought. Words flash one at a time, with the Optimal Recognition Point highlighted so your eyes barely move. Drop a PDF, ePub, or Markdown file onto this window to read it instantly — everything stays private, parsed entirely on your device.</source>

@@ -73,6 +73,10 @@ FILE, захватывает выделение или читает буфер �
         <source>print the words of a document (- for UTF-8 standard input) as JSON lines, each with the milliseconds it is shown for at the stored speed and settings; before FILE, --speed WPM, --rhythm (natural rhythm), --split N (split words longer than N characters) and --blank-beat PERCENT change them for this run only</source>
         <translation>вывести слова документа (- для стандартного ввода в UTF-8) строками JSON, каждая с числом миллисекунд, которое слово показывается при сохранённой скорости и настройках; перед ФАЙЛОМ --speed СЛ/МИН, --rhythm (естественный ритм), --split N (делить слова длиннее N символов) и --blank-beat ПРОЦЕНТ меняют их только для этого запуска</translation>
     </message>
+    <message>
+        <source>Couldn&apos;t start the tray program: %1</source>
+        <translation>Не удалось запустить программу в системном лотке: %1</translation>
+    </message>
 </context>
 <context>
     <name>DocumentFormat</name>
@@ -138,6 +142,10 @@ FILE, захватывает выделение или читает буфер �
 </context>
 <context>
     <name>ImportFailure</name>
+    <message>
+        <source>Couldn&apos;t read %1: %2</source>
+        <translation>Не удалось прочитать %1: %2</translation>
+    </message>
     <message>
         <source>there is no such file</source>
         <translation>такого файла нет</translation>
@@ -410,10 +418,6 @@ FILE, захватывает выделение или читает буфер �
     <message>
         <source>Couldn&apos;t reopen %1: %2</source>
         <translation>Не удалось снова открыть %1: %2</translation>
-    </message>
-    <message>
-        <source>Couldn&apos;t read %1: %2</source>
-        <translation>Не удалось прочитать %1: %2</translation>
     </message>
     <message>
         <source>Welcome to VeloraMac. Select text anywhere on your desktop and press the global shortcut to start reading at the speed of thought. Words flash one at a time, with the Optimal Recognition Point highlighted so your eyes barely move. Drop a PDF, ePub, or Markdown file onto this window to read it instantly — everything stays private, parsed entirely on your device.</source>

@@ -72,6 +72,10 @@ Requests to the tray program:
         <source>print the words of a document (- for UTF-8 standard input) as JSON lines, each with the milliseconds it is shown for at the stored speed and settings; before FILE, --speed WPM, --rhythm (natural rhythm), --split N (split words longer than N characters) and --blank-beat PERCENT change them for this run only</source>
         <translation>以 JSON 行输出文档中的词（- 表示 UTF-8 标准输入），每行附带该词在已保存的速度和设置下显示的毫秒数；在 文件 之前，--speed 词/分、--rhythm（自然节奏）、--split N（拆分超过 N 个字符的词）和 --blank-beat 百分比 仅对本次运行更改这些设置</translation>
     </message>
+    <message>
+        <source>Couldn&apos;t start the tray program: %1</source>
+        <translation>无法启动托盘程序：%1</translation>
+    </message>
 </context>
 <context>
     <name>DocumentFormat</name>
@@ -137,6 +141,10 @@ Requests to the tray program:
 </context>
 <context>
     <name>ImportFailure</name>
+    <message>
+        <source>Couldn&apos;t read %1: %2</source>
+        <translation>无法读取 %1：%2</translation>
+    </message>
     <message>
         <source>there is no such file</source>
         <translation>文件不存在</translation>
@@ -409,10 +417,6 @@ Requests to the tray program:
     <message>
         <source>Couldn&apos;t reopen %1: %2</source>
         <translation>无法重新打开 %1：%2</translation>
-    </message>
-    <message>
-        <source>Couldn&apos;t read %1: %2</source>
-        <translation>无法读取 %1：%2</translation>
     </message>
     <message>
         <source>Welcome to VeloraMac. Select text anywhere on your desktop and press the global shortcut to start reading at the speed of thought. Words flash one at a time, with the Optimal Recognition Point highlighted so your eyes barely move. Drop a PDF, ePub, or Markdown file onto this window to read it instantly — everything stays private, parsed entirely on your device.</source>

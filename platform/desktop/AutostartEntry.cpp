@@ -1,8 +1,8 @@
 #include "platform/desktop/AutostartEntry.hpp"
 
 #include "app/AtomicWrite.hpp"
+#include "platform/desktop/ProgramCommand.hpp"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -43,7 +43,7 @@ AutostartEntry::AutostartEntry(QString folder, QString program)
                   QStringLiteral("/autostart");
     }
     if (program_.isEmpty()) {
-        program_ = QCoreApplication::applicationFilePath();
+        program_ = ProgramCommand::path();
     }
 }
 

@@ -12,8 +12,8 @@ class AutostartEntry final : public StartAtLogin {
 public:
     static constexpr auto startedAtLoginOption = "--autostart";
 
-    // `folder` empty: $XDG_CONFIG_HOME/autostart, ~/.config/autostart when unset. `program` is
-    // the path of the running program.
+    // `folder` empty: $XDG_CONFIG_HOME/autostart, ~/.config/autostart when unset. `program` empty:
+    // `veloramac`'s own path.
     explicit AutostartEntry(QString folder = {}, QString program = {});
 
     State state() const override;

@@ -33,7 +33,8 @@ constexpr double pointsPerInch = 72;
 // Grey levels this light count as paper: a page of only paper needs no recognition.
 constexpr unsigned char paper = 250;
 
-std::string pageText(const poppler::page& page) {
+// Appends straight from poppler's buffer: a book's text is copied once on its way out.
+void appendPageText(const poppler::page& page, std::string& text) {
     const poppler::byte_array utf8 =
         page.text(poppler::rectf(), poppler::page::non_raw_non_physical_layout).to_utf8();
     // Poppler ends each page with a form feed, after an empty line when the page had text.
@@ -44,7 +45,7 @@ std::string pageText(const poppler::page& page) {
     while (end != utf8.begin() && *(end - 1) == '\n') {
         --end;
     }
-    return std::string(utf8.begin(), end);
+    text.append(utf8.begin(), end);
 }
 
 bool isBlankImage(const poppler::image& image) {
@@ -135,19 +136,21 @@ ImportResult text(std::string_view bytes, const ReadingMonitor* monitor) {
         if (!page) {
             continue;
         }
-        std::string onPage = pageText(*page);
-        if (WhiteSpace::isBlank(onPage)) {
-            onPage = scanned.read(*page, index + 1, pages);
-            recognised = recognised || !WhiteSpace::isBlank(onPage);
-        }
-        if (monitor != nullptr && monitor->isCancelled()) {
-            return ImportFailure::cancelled;
-        }
         if (!first) {
             text += "\n\n";
         }
         first = false;
-        text += onPage;
+        const std::size_t pageStart = text.size();
+        appendPageText(*page, text);
+        if (WhiteSpace::isBlank(std::string_view(text).substr(pageStart))) {
+            text.resize(pageStart);
+            text += scanned.read(*page, index + 1, pages);
+            recognised =
+                recognised || !WhiteSpace::isBlank(std::string_view(text).substr(pageStart));
+        }
+        if (monitor != nullptr && monitor->isCancelled()) {
+            return ImportFailure::cancelled;
+        }
     }
     if (WhiteSpace::isBlank(text)) {
         return scanned.attempted() && !scanned.available() ? ImportFailure::recognitionDataMissing

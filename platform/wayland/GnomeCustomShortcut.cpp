@@ -1,8 +1,8 @@
 #include "platform/wayland/GnomeCustomShortcut.hpp"
 
+#include "platform/desktop/ProgramCommand.hpp"
 #include "platform/wayland/ShortcutChord.hpp"
 
-#include <QCoreApplication>
 #include <QFileInfo>
 #include <memory>
 #include <vector>
@@ -64,7 +64,7 @@ bool runsThisProgram(const QString& commandLine) {
     const bool ours =
         count == 2 && QLatin1String(arguments[1]) == GnomeCustomShortcut::option &&
         (QFileInfo(QString::fromUtf8(arguments[0])).fileName() == QLatin1String("veloramac") ||
-         QString::fromUtf8(arguments[0]) == QCoreApplication::applicationFilePath());
+         QString::fromUtf8(arguments[0]) == ProgramCommand::path());
     g_strfreev(arguments);
     return ours;
 }
@@ -122,7 +122,7 @@ GnomeCustomShortcut::GnomeCustomShortcut() {
 GnomeCustomShortcut::~GnomeCustomShortcut() = default;
 
 QString GnomeCustomShortcut::command() {
-    gchar* quoted = g_shell_quote(QCoreApplication::applicationFilePath().toUtf8().constData());
+    gchar* quoted = g_shell_quote(ProgramCommand::path().toUtf8().constData());
     const QString program = QString::fromUtf8(quoted);
     g_free(quoted);
     return program + QLatin1Char(' ') + option;

@@ -3,6 +3,7 @@
 #include "shell/ServiceProvider.hpp"
 #include "x11/XvfbServer.hpp"
 
+#include <QClipboard>
 #include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusMessage>
@@ -184,22 +185,12 @@ INSTANTIATE_TEST_SUITE_P(
                }}),
     [](const auto& info) { return std::string(info.param.name); });
 
-// The real program, reading a selection sent over the bus: a word must be on screen. With
-// VELORA_SCREENSHOT set, the screen is kept there as a PNG file.
-TEST(RealProgramTest, ShowsTheFirstWordsOfASelection) {
-    Program program(QStringLiteral(VELORAMAC));
-    ASSERT_TRUE(program.running) << program.process.readAllStandardError().toStdString();
-    // Long enough to be still playing when the screen is read.
-    const QDBusMessage reply =
-        readSelection(QStringLiteral("Speed reading, one steady word at a time. ").repeated(40));
-    EXPECT_EQ(reply.type(), QDBusMessage::ReplyMessage) << reply.errorMessage().toStdString();
-
-    // The pivot letter is drawn in red on the word's line, in the upper half of the centred
-    // panel; "Ready" has no pivot, only the thin red ticks above and below it.
-    QImage screen;
-    const bool drawn = QTest::qWaitFor(
+// Whether a word with its red pivot letter is on screen: on the word's line, in the upper half
+// of the centred panel ("Ready" has no pivot, only the thin red ticks above and below it).
+bool showsAWord() {
+    return QTest::qWaitFor(
         [&] {
-            screen = QGuiApplication::primaryScreen()->grabWindow(0).toImage();
+            const QImage screen = QGuiApplication::primaryScreen()->grabWindow(0).toImage();
             const QRect line(screen.width() / 2 - 250, screen.height() / 2 - 200, 500, 180);
             int red = 0;
             for (int y = line.top(); y <= line.bottom(); ++y) {
@@ -211,13 +202,40 @@ TEST(RealProgramTest, ShowsTheFirstWordsOfASelection) {
             return red > 100;
         },
         10000);
-    EXPECT_TRUE(drawn);
+}
+
+// Long enough to be still playing when the screen is read.
+const QString longText = QStringLiteral("Speed reading, one steady word at a time. ").repeated(40);
+
+// The real program, reading a selection sent over the bus: a word must be on screen. With
+// VELORA_SCREENSHOT set, the screen is kept there as a PNG file.
+TEST(RealProgramTest, ShowsTheFirstWordsOfASelection) {
+    Program program(QStringLiteral(VELORAMAC));
+    ASSERT_TRUE(program.running) << program.process.readAllStandardError().toStdString();
+    const QDBusMessage reply = readSelection(longText);
+    EXPECT_EQ(reply.type(), QDBusMessage::ReplyMessage) << reply.errorMessage().toStdString();
+    EXPECT_TRUE(showsAWord());
     if (const QByteArray path = qgetenv("VELORA_SCREENSHOT"); !path.isEmpty()) {
         // Past the soft transition from the placeholder.
         QTest::qWait(90);
-        screen = QGuiApplication::primaryScreen()->grabWindow(0).toImage();
+        const QImage screen = QGuiApplication::primaryScreen()->grabWindow(0).toImage();
         EXPECT_TRUE(screen.save(QString::fromLocal8Bit(path)));
     }
+}
+
+// What a desktop shortcut runs: a second `veloramac` hands the request to the tray program the
+// first one started, and ends.
+TEST(RealProgramTest, ALaterVeloramacHandsTheClipboardToTheRunningOne) {
+    Program program(QStringLiteral(VELORAMAC));
+    ASSERT_TRUE(program.running) << program.process.readAllStandardError().toStdString();
+    QGuiApplication::clipboard()->setText(longText);
+    QProcess second;
+    second.setProcessEnvironment(program.environment);
+    second.start(QStringLiteral(VELORAMAC), {QStringLiteral("--read-clipboard")});
+    // The clipboard is served from this process's event loop while the program reads it.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return second.state() == QProcess::NotRunning; }, 20000));
+    EXPECT_EQ(second.exitCode(), 0) << second.readAllStandardError().toStdString();
+    EXPECT_TRUE(showsAWord());
 }
 
 // The desktop's media controls, driven by a command-line player as a desktop widget drives them.

@@ -62,6 +62,7 @@ contents() {
     local expected=(
         ./usr/bin/veloramac
         "./usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/veloramac/libvelora_ocr.so"
+        "./usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/veloramac/veloramac-tray"
         ./usr/share/applications/$app_id.desktop
         ./usr/share/dbus-1/services/$app_id.service
         ./usr/share/metainfo/$app_id.metainfo.xml
@@ -108,8 +109,23 @@ runs_extract() {
     [ "$out" = "Café — done" ] || { echo "--extract printed '$out'"; return 1; }
 }
 
+# Run unpacked, veloramac finds no tray program beside it and runs the installed one.
+finds_installed_tray_program() {
+    local tray=/usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/veloramac/veloramac-tray
+    grep -qxF "$tray" <(strings "$root/usr/bin/veloramac") ||
+        { echo "veloramac does not name $tray"; return 1; }
+}
+
+# Both programs: veloramac and the tray program it runs.
 hardened() {
-    local program=$root/usr/bin/veloramac
+    local program
+    for program in "$root/usr/bin/veloramac" "$root/usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/veloramac/veloramac-tray"; do
+        hardened_program "$program" || { echo "in $program"; return 1; }
+    done
+}
+
+hardened_program() {
+    local program=$1
     local headers dynamic symbols
     headers=$(readelf --file-header --program-headers --wide "$program")
     dynamic=$(readelf --dynamic --wide "$program")
@@ -140,6 +156,7 @@ check "desktop entry valid" desktop-file-validate "$root/usr/share/applications/
 check "metainfo valid" appstreamcli validate --no-net "$root/usr/share/metainfo/$app_id.metainfo.xml"
 check "D-Bus service starts the installed program" service_starts_installed_program
 check "manual renders without warnings" "$here/check-manual.sh" "$root/usr/share/man/man1/veloramac.1.gz"
+check "veloramac runs the installed tray program" finds_installed_tray_program
 check "hardened and stripped" hardened
 check "unpacked program: --version" runs_version
 check "unpacked program: --extract" runs_extract

@@ -1,5 +1,8 @@
 #include "platform/desktop/AutostartEntry.hpp"
 
+#include "platform/desktop/ProgramCommand.hpp"
+
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -108,6 +111,52 @@ TEST_F(AutostartEntryTest, AnUnwritableFolderIsReportedNotClaimed) {
     EXPECT_FALSE(entry.setEnabled(true));
     EXPECT_EQ(entry.state(), State::off);
 }
+
+// The tray program runs from `veloramac`, which names itself in VELORAMAC_PROGRAM: the entry
+// must start `veloramac`, and only a usable path may take the running program's place.
+struct Launcher {
+    const char* name;
+    // Relative to the temporary folder; empty: the variable is unset.
+    const char* path;
+    bool executable;
+    bool named;
+};
+
+class LaunchedBy : public AutostartEntryTest, public ::testing::WithParamInterface<Launcher> {
+protected:
+    void TearDown() override { qunsetenv(ProgramCommand::variable); }
+};
+
+TEST_P(LaunchedBy, TheEntryStartsTheProgramUsersRun) {
+    const Launcher launcher = GetParam();
+    const QString front = configHome_.path() + QStringLiteral("/bin/veloramac");
+    write(front, "#!/bin/sh\n");
+    if (launcher.executable) {
+        QFile::setPermissions(front, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    }
+    if (*launcher.path != '\0') {
+        const QString given = QString::fromUtf8(launcher.path);
+        qputenv(ProgramCommand::variable,
+                QFile::encodeName(given.startsWith(QLatin1Char('/')) ? configHome_.path() + given
+                                                                     : given));
+    }
+    AutostartEntry entry;
+    ASSERT_TRUE(entry.setEnabled(true));
+    const QString expected = launcher.named ? front : QCoreApplication::applicationFilePath();
+    EXPECT_THAT(
+        read(entry.filePath()).toStdString(),
+        ::testing::HasSubstr("\nExec=" + AutostartEntry::execArgument(expected).toStdString() +
+                             " --autostart\n"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Paths, LaunchedBy,
+                         ::testing::Values(Launcher{"front", "/bin/veloramac", true, true},
+                                           Launcher{"unset", "", true, false},
+                                           Launcher{"relative", "bin/veloramac", true, false},
+                                           Launcher{"notExecutable", "/bin/veloramac", false,
+                                                    false},
+                                           Launcher{"folder", "/bin", true, false}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
 } // namespace velora
