@@ -3,10 +3,12 @@
 #include "app/LogCategories.hpp"
 #include "app/platform/Scheduler.hpp"
 
+#include <QPointer>
+
 namespace velora {
 
-HotKeyManager::HotKeyManager(GlobalHotKeyService& service, Scheduler& scheduler)
-    : service_(service), scheduler_(scheduler), self_(std::make_shared<HotKeyManager*>(this)) {}
+HotKeyManager::HotKeyManager(GlobalHotKeyService& service, Scheduler& scheduler, QObject* parent)
+    : QObject(parent), service_(service), scheduler_(scheduler) {}
 
 HotKeyManager::~HotKeyManager() {
     if (hotKeyRef_) {
@@ -14,7 +16,7 @@ HotKeyManager::~HotKeyManager() {
     }
 }
 
-bool HotKeyManager::registerKeyCode(std::uint32_t keyCode, std::uint32_t modifiers) {
+bool HotKeyManager::registerKeys(QKeyCombination keys) {
     if (hotKeyRef_) {
         service_.unregisterHotKey(*hotKeyRef_);
         hotKeyRef_.reset();
@@ -22,7 +24,7 @@ bool HotKeyManager::registerKeyCode(std::uint32_t keyCode, std::uint32_t modifie
     boundChord_.reset();
     refusal_.reset();
     installHandlerIfNeeded();
-    const auto registration = service_.registerHotKey(keyCode, modifiers);
+    const auto registration = service_.registerHotKey(keys);
     awaitingAnswer_ = registration.status == GlobalHotKeyService::awaitingAnswer;
     hotKeyRef_ = registration.status == 0 || awaitingAnswer_ ? registration.handle : std::nullopt;
     if (registration.status != 0 && !awaitingAnswer_) {
@@ -49,9 +51,7 @@ void HotKeyManager::answered(const GlobalHotKeyService::Answer& answer) {
         hotKeyRef_.reset();
         boundChord_.reset();
     }
-    if (onRegistrationChanged) {
-        onRegistrationChanged();
-    }
+    emit registrationChanged();
 }
 
 void HotKeyManager::installHandlerIfNeeded() {
@@ -59,24 +59,22 @@ void HotKeyManager::installHandlerIfNeeded() {
         return;
     }
     handlerInstalled_ = true;
-    service_.installHandler([weakSelf = std::weak_ptr<HotKeyManager*>(self_)] {
-        const auto self = weakSelf.lock();
-        if (!self) {
-            return;
+    // The service may outlive the manager and call on after it is gone.
+    service_.installHandler([self = QPointer(this)] {
+        if (self) {
+            self->scheduler_.after(Scheduler::Seconds{0}, [self] {
+                if (self) {
+                    emit self->triggered();
+                }
+            });
         }
-        (*self)->scheduler_.after(Scheduler::Seconds{0}, [weakSelf] {
-            const auto stillThere = weakSelf.lock();
-            if (stillThere && (*stillThere)->onTrigger) {
-                (*stillThere)->onTrigger();
+    });
+    service_.installAnswerHandler(
+        [self = QPointer(this)](const GlobalHotKeyService::Answer& answer) {
+            if (self) {
+                self->answered(answer);
             }
         });
-    });
-    service_.installAnswerHandler([weakSelf = std::weak_ptr<HotKeyManager*>(self_)](
-                                      const GlobalHotKeyService::Answer& answer) {
-        if (const auto self = weakSelf.lock()) {
-            (*self)->answered(answer);
-        }
-    });
 }
 
 } // namespace velora

@@ -1,8 +1,8 @@
 #include "shell/DesktopProgram.hpp"
 
+#include "app/HotKeySetting.hpp"
 #include "app/ImportService.hpp"
 #include "app/LogCategories.hpp"
-#include "app/NotificationCenter.hpp"
 #include "platform/desktop/AutostartEntry.hpp"
 #include "platform/desktop/ClipboardPasteboard.hpp"
 #include "platform/desktop/DesktopBackend.hpp"
@@ -60,16 +60,18 @@ int DesktopProgram::run(int argc, char** argv, const ReaderFactory& makeReader) 
     TimerScheduler scheduler;
     ClipboardPasteboard pasteboard;
     const DesktopBackend desktop = DesktopBackend::forSession();
-    NotificationCenter notifications;
+    HotKeySetting shortcut(preferences);
     const ImportService importer(std::make_shared<LinuxDocumentReaders>());
     AutostartEntry autostart;
-    const std::unique_ptr<ShellReader> reader = makeReader(
-        Platform{preferences, scheduler, pasteboard, importer, notifications, autostart});
+    const std::unique_ptr<ShellReader> reader =
+        makeReader(Platform{preferences, scheduler, pasteboard, importer, shortcut, autostart});
 
-    TrayController tray(TrayController::Services{*reader, pasteboard, *desktop.keys, *desktop.trust,
-                                                 *desktop.hotKeys, scheduler, preferences,
-                                                 notifications, desktop.route,
-                                                 desktop.desktopShortcut.get(), desktop.isWayland});
+    TrayController tray(
+        TrayController::Services{{*desktop.hotKeys, scheduler, preferences, shortcut, *reader,
+                                  *desktop.trust, desktop.route, desktop.desktopShortcut.get()},
+                                 pasteboard,
+                                 *desktop.keys,
+                                 desktop.isWayland});
     QApplication::setWindowIcon(Symbols::mark());
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected()) {

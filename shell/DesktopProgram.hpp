@@ -8,7 +8,7 @@
 namespace velora {
 
 class ImportService;
-class NotificationCenter;
+class HotKeySetting;
 class Pasteboard;
 class PreferencesStore;
 class Scheduler;
@@ -25,7 +25,7 @@ public:
         Scheduler& scheduler;
         Pasteboard& pasteboard;
         const ImportService& importer;
-        NotificationCenter& notifications;
+        HotKeySetting& shortcut;
         StartAtLogin& startAtLogin;
     };
 

@@ -19,7 +19,7 @@ QString InstalledVersion::versionString(const QString& version, const QString& b
     return orUnknown(version) + QStringLiteral(" (") + orUnknown(build) + QLatin1Char(')');
 }
 
-void InstalledVersion::checkForUpdates() {
+void InstalledVersion::show() {
     if (!window_) {
         window_ =
             new QMessageBox(QMessageBox::Information, tr("Check for Updates"),

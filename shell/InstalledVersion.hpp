@@ -25,7 +25,7 @@ public:
     static QString versionString(const QString& version, const QString& build);
 
     // Shows the installed version in a window of its own; a second check raises the same window.
-    void checkForUpdates();
+    void show();
 
 private:
     QPointer<QMessageBox> window_;

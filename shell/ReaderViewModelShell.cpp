@@ -1,5 +1,6 @@
 #include "shell/ReaderViewModelShell.hpp"
 
+#include "app/HotKeySetting.hpp"
 #include "app/LibraryStore.hpp"
 #include "app/LibraryViewModel.hpp"
 #include "app/ReaderViewModel.hpp"
@@ -30,6 +31,8 @@ ReaderViewModelShell::ReaderViewModelShell(const DesktopProgram::Platform& platf
     auto hyphenation = std::make_shared<PatternHyphenation>(QLocale::system().name().toStdString());
     hyphenation->preload();
     viewModel_->setHyphenation(std::move(hyphenation));
+    QObject::connect(&platform.shortcut, &HotKeySetting::changed, viewModel_.get(),
+                     [this] { showShortcut(); });
 }
 
 ReaderViewModelShell::~ReaderViewModelShell() {
@@ -106,7 +109,7 @@ std::unique_ptr<QWidget> ReaderViewModelShell::makeView(std::function<void()> cl
                      Qt::QueuedConnection);
     view_ = view.get();
     // The panel is built when first shown, maybe long after the shortcut was registered.
-    view_->setShortcutDisplay(shortcutRegistered_ ? shortcut_.display : QString());
+    showShortcut();
     connectFullScreen();
     offerStartAtLogin(*view);
     showDesktopShortcutOffer();
@@ -134,14 +137,10 @@ void ReaderViewModelShell::offerStartAtLogin(ReaderView& view) {
     });
 }
 
-void ReaderViewModelShell::showShortcut(const HotKeyConfig& shortcut, bool registered) {
-    shortcut_ = shortcut;
-    shortcutRegistered_ = registered;
+void ReaderViewModelShell::showShortcut() {
+    const HotKeySetting& shortcut = platform_.shortcut;
     if (view_) {
-        view_->setShortcutDisplay(registered ? shortcut.display : QString());
-    }
-    if (settings_) {
-        settings_->showShortcutStatus(shortcut, registered);
+        view_->setShortcutDisplay(shortcut.isRegistered() ? shortcut.display() : QString());
     }
 }
 
@@ -206,10 +205,9 @@ void ReaderViewModelShell::openSettings() {
     QWidget* panel = view_ ? view_->window() : nullptr;
     const bool overPanel = panel != nullptr && panel->isVisible();
     if (!settings_) {
-        auto* view = new SettingsView(*speech_, platform_.preferences, platform_.notifications);
+        auto* view = new SettingsView(*speech_, platform_.shortcut);
         view->setAttribute(Qt::WA_DeleteOnClose);
         bind(*view, *viewModel_);
-        view->showShortcutStatus(shortcut_, shortcutRegistered_);
         view->showCaptureSupport(captureSupport_);
         view->offerStartAtLogin(platform_.startAtLogin);
         settings_ = view;

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "app/HotKeyConfig.hpp"
 #include "shell/DesktopProgram.hpp"
 #include "shell/ShellReader.hpp"
 
@@ -12,7 +11,6 @@ namespace velora {
 class LibraryStore;
 class LibraryViewModel;
 class MediaPlayerService;
-class NotificationCenter;
 class PreferencesStore;
 class ReaderViewModel;
 class ReaderView;
@@ -40,7 +38,6 @@ public:
     std::unique_ptr<QWidget> makeView(std::function<void()> close) override;
     void attach(OverlayWindowController& panel) override;
     void openSettings() override;
-    void showShortcut(const HotKeyConfig& shortcut, bool registered) override;
     void showCaptureSupport(const CaptureSupport& support) override;
     void offerDesktopShortcut(const QString& offer, std::function<void()> add) override;
     void offerMediaControls(QDBusConnection& bus, std::function<void()> raise) override;
@@ -55,6 +52,7 @@ private:
     // A first start asks once whether to start at login.
     void offerStartAtLogin(ReaderView& view);
     void showDesktopShortcutOffer();
+    void showShortcut();
 
     DesktopProgram::Platform platform_;
     // Declared before the controller, which uses them until it is gone.
@@ -65,8 +63,6 @@ private:
     QPointer<ReaderView> view_;
     QPointer<OverlayWindowController> panel_;
     QPointer<SettingsView> settings_;
-    HotKeyConfig shortcut_;
-    bool shortcutRegistered_ = false;
     CaptureSupport captureSupport_;
     // Waits for a view to show in.
     std::optional<std::pair<QString, std::function<void()>>> desktopShortcutOffer_;

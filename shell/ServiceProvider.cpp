@@ -1,5 +1,7 @@
 #include "shell/ServiceProvider.hpp"
 
+#include "app/HotKeySetting.hpp"
+
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
@@ -8,6 +10,22 @@
 #include <QVariantMap>
 
 namespace velora {
+
+ServiceProvider::ServiceProvider(const HotKeySetting& shortcut, QObject* parent)
+    : QObject(parent), shortcut_(shortcut.display()), shortcutRegistered_(shortcut.isRegistered()) {
+    connect(&shortcut, &HotKeySetting::changed, this, [this, &shortcut] {
+        QVariantMap changed;
+        if (shortcut.display() != shortcut_) {
+            shortcut_ = shortcut.display();
+            changed.insert(QStringLiteral("shortcut"), shortcut_);
+        }
+        if (shortcut.isRegistered() != shortcutRegistered_) {
+            shortcutRegistered_ = shortcut.isRegistered();
+            changed.insert(QStringLiteral("shortcutRegistered"), shortcutRegistered_);
+        }
+        name_.announce(interfaceName, changed);
+    });
+}
 
 bool ServiceProvider::registerOn(QDBusConnection& bus) {
     return name_.take(bus, serviceName, objectPath, this,
@@ -31,19 +49,6 @@ std::optional<std::filesystem::path> ServiceProvider::localFile(const QString& p
     return std::filesystem::path(path.toStdString());
 }
 
-void ServiceProvider::showShortcut(const QString& display, bool registered) {
-    QVariantMap changed;
-    if (display != shortcut_) {
-        shortcut_ = display;
-        changed.insert(QStringLiteral("shortcut"), display);
-    }
-    if (registered != shortcutRegistered_) {
-        shortcutRegistered_ = registered;
-        changed.insert(QStringLiteral("shortcutRegistered"), registered);
-    }
-    name_.announce(interfaceName, changed);
-}
-
 void ServiceProvider::fail(const QString& message) {
     if (calledFromDBus()) {
         sendErrorReply(errorName, message);
@@ -55,9 +60,7 @@ void ServiceProvider::readSelection(const QString& text) {
         fail(noTextMessage);
         return;
     }
-    if (onText) {
-        onText(text, delayedAnswer());
-    }
+    emit textReceived(text, delayedAnswer());
 }
 
 ServiceProvider::Done ServiceProvider::delayedAnswer() {
@@ -77,50 +80,35 @@ void ServiceProvider::readFile(const QString& pathOrUrl) {
         fail(noFileMessage);
         return;
     }
-    if (!onFile) {
-        return;
-    }
-    onFile(*file, delayedAnswer());
+    emit fileReceived(*file, delayedAnswer());
 }
 
 void ServiceProvider::captureSelection() {
-    if (onCapture) {
-        onCapture();
-    }
+    emit captureRequested();
 }
 
 void ServiceProvider::readClipboard() {
-    if (onClipboard) {
-        onClipboard();
-    }
+    emit clipboardRequested();
 }
 
 void ServiceProvider::showReader() {
-    if (onShow) {
-        onShow();
-    }
-}
-
-void ServiceProvider::move(ShellReader::Move move) {
-    if (onMove) {
-        onMove(move);
-    }
+    emit showRequested();
 }
 
 void ServiceProvider::previousSentence() {
-    move(ShellReader::Move::previousSentence);
+    emit moveRequested(ShellReader::Move::previousSentence);
 }
 
 void ServiceProvider::nextSentence() {
-    move(ShellReader::Move::nextSentence);
+    emit moveRequested(ShellReader::Move::nextSentence);
 }
 
 void ServiceProvider::previousParagraph() {
-    move(ShellReader::Move::previousParagraph);
+    emit moveRequested(ShellReader::Move::previousParagraph);
 }
 
 void ServiceProvider::nextParagraph() {
-    move(ShellReader::Move::nextParagraph);
+    emit moveRequested(ShellReader::Move::nextParagraph);
 }
 
 } // namespace velora

@@ -14,6 +14,8 @@
 
 namespace velora {
 
+class HotKeySetting;
+
 // The program's session-bus service: other programs, desktop shortcuts and a second `veloramac`
 // hand it text and files. Failures answer as D-Bus errors with the text a user would read.
 class ServiceProvider final : public QObject, protected QDBusContext {
@@ -33,24 +35,16 @@ public:
     // Called with the failure to show, or none once the text is read and kept in the library.
     using Done = std::function<void(std::optional<QString> failure)>;
 
-    using QObject::QObject;
+    explicit ServiceProvider(const HotKeySetting& shortcut, QObject* parent = nullptr);
 
     // Exports the object and takes the well-known name. False when another process holds it
     // (or there is no bus), in which case nothing stays registered.
     bool registerOn(QDBusConnection& bus);
 
-    std::function<void(const QString&, Done)> onText;
-    std::function<void(const std::filesystem::path&, Done)> onFile;
-    std::function<void()> onCapture;
-    std::function<void()> onClipboard;
-    std::function<void()> onShow;
-    std::function<void(ShellReader::Move)> onMove;
-
-    // The global shortcut as the user reads it, and whether the desktop granted it.
+    // The global shortcut as the user reads it, and whether the desktop granted it. Changes
+    // are announced with org.freedesktop.DBus.Properties.PropertiesChanged.
     QString shortcut() const { return shortcut_; }
     bool shortcutRegistered() const { return shortcutRegistered_; }
-    // Changes are announced with org.freedesktop.DBus.Properties.PropertiesChanged.
-    void showShortcut(const QString& display, bool registered);
 
     // A local file named by an absolute path or a file URL; none for anything else.
     static std::optional<std::filesystem::path> localFile(const QString& pathOrUrl);
@@ -69,9 +63,17 @@ public slots:
     Q_SCRIPTABLE void previousParagraph();
     Q_SCRIPTABLE void nextParagraph();
 
+signals:
+    // `done` answers the caller.
+    void textReceived(const QString& text, velora::ServiceProvider::Done done);
+    void fileReceived(const std::filesystem::path& file, velora::ServiceProvider::Done done);
+    void captureRequested();
+    void clipboardRequested();
+    void showRequested();
+    void moveRequested(velora::ShellReader::Move move);
+
 private:
     void fail(const QString& message);
-    void move(ShellReader::Move move);
     // The answer to the call being handled, to send once `Done` is called.
     Done delayedAnswer();
 

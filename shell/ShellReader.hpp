@@ -15,10 +15,10 @@ class QWidget;
 namespace velora {
 
 class OverlayWindowController;
-struct HotKeyConfig;
 
 // The reader controller as the shell drives it: loads, playback, the status line, and the views
-// that show it.
+// that show it. A seam, not a forwarder: the tray's tests put a recording reader in its place,
+// and what lives inside the real reader (its media controls) talks to the view model directly.
 class ShellReader {
 public:
     enum class Move { previousSentence, nextSentence, previousParagraph, nextParagraph };
@@ -45,8 +45,6 @@ public:
     // Full screen in both directions and the theme's appearance, for the life of the panel.
     virtual void attach(OverlayWindowController& panel) = 0;
     virtual void openSettings() = 0;
-    // The global shortcut in use, for the texts that name it, and whether the desktop granted it.
-    virtual void showShortcut(const HotKeyConfig& shortcut, bool registered) = 0;
     // How the session lets the shortcut reach the program, and whether it may send key strokes.
     virtual void showCaptureSupport(const CaptureSupport& support) = 0;
     // A one-line offer in the panel to add the shortcut to the desktop's settings; `add` runs if

@@ -344,6 +344,29 @@ Requests to the tray program:
     </message>
 </context>
 <context>
+    <name>velora::CaptureHint</name>
+    <message>
+        <source>Read from clipboard</source>
+        <translation>اقرأ من الحافظة</translation>
+    </message>
+    <message>
+        <source>Read from clipboard — this session cannot send the copy key stroke, so select text and %1 to read a selection directly.</source>
+        <translation>قُرئ من الحافظة — لا تستطيع هذه الجلسة إرسال ضغطة النسخ، لذا حدّد نصًا ثم %1 لقراءة التحديد مباشرة.</translation>
+    </message>
+    <message>
+        <source>Nothing to read — select text and %1, or copy it first.</source>
+        <translation>لا شيء للقراءة — حدّد نصًا ثم %1، أو انسخه أولًا.</translation>
+    </message>
+    <message>
+        <source>press %1</source>
+        <translation>اضغط %1</translation>
+    </message>
+    <message>
+        <source>choose Read Selection in the tray menu</source>
+        <translation>اختر «اقرأ التحديد» من قائمة صينية النظام</translation>
+    </message>
+</context>
+<context>
     <name>velora::ChunkStepper</name>
     <message>
         <source>Words at a time: </source>
@@ -1039,6 +1062,25 @@ Requests to the tray program:
     </message>
 </context>
 <context>
+    <name>velora::ShortcutController</name>
+    <message>
+        <source>%1 is not available</source>
+        <translation>%1 غير متاح</translation>
+    </message>
+    <message>
+        <source>VeloraMac cannot use %1: %2. Choose another in VeloraMac&apos;s Settings ▸ Shortcut; Read Selection in the tray menu works meanwhile.</source>
+        <translation>لا يستطيع VeloraMac استخدام %1: %2. اختر اختصارًا آخر من إعدادات VeloraMac ▸ الاختصار؛ وفي الأثناء يعمل «اقرأ التحديد» في قائمة صينية النظام.</translation>
+    </message>
+    <message>
+        <source>the desktop declined it</source>
+        <translation>رفضه سطح المكتب</translation>
+    </message>
+    <message>
+        <source>Add %1 to GNOME&apos;s keyboard shortcuts to read a selection from anywhere?</source>
+        <translation>هل تضيف %1 إلى اختصارات لوحة المفاتيح في GNOME لقراءة التحديد من أي مكان؟</translation>
+    </message>
+</context>
+<context>
     <name>velora::ShortcutRecorder</name>
     <message>
         <source>Record Shortcut…</source>
@@ -1087,7 +1129,7 @@ Requests to the tray program:
     </message>
 </context>
 <context>
-    <name>velora::TrayController</name>
+    <name>velora::TrayMenu</name>
     <message>
         <source>Read Selection  (%1)</source>
         <translation>اقرأ التحديد  (%1)</translation>
@@ -1095,14 +1137,6 @@ Requests to the tray program:
     <message>
         <source>Read Selection  (%1 unavailable)</source>
         <translation>اقرأ التحديد  (%1 غير متاح)</translation>
-    </message>
-    <message>
-        <source>press %1</source>
-        <translation>اضغط %1</translation>
-    </message>
-    <message>
-        <source>choose Read Selection in the tray menu</source>
-        <translation>اختر «اقرأ التحديد» من قائمة صينية النظام</translation>
     </message>
     <message>
         <source>Read from Clipboard</source>
@@ -1135,34 +1169,6 @@ Requests to the tray program:
     <message>
         <source>Quit VeloraMac</source>
         <translation>أنهِ VeloraMac</translation>
-    </message>
-    <message>
-        <source>Read from clipboard — this session cannot send the copy key stroke, so select text and %1 to read a selection directly.</source>
-        <translation>قُرئ من الحافظة — لا تستطيع هذه الجلسة إرسال ضغطة النسخ، لذا حدّد نصًا ثم %1 لقراءة التحديد مباشرة.</translation>
-    </message>
-    <message>
-        <source>Nothing to read — select text and %1, or copy it first.</source>
-        <translation>لا شيء للقراءة — حدّد نصًا ثم %1، أو انسخه أولًا.</translation>
-    </message>
-    <message>
-        <source>Read from clipboard</source>
-        <translation>قُرئ من الحافظة</translation>
-    </message>
-    <message>
-        <source>Add %1 to GNOME&apos;s keyboard shortcuts to read a selection from anywhere?</source>
-        <translation>هل تضيف %1 إلى اختصارات لوحة المفاتيح في GNOME لقراءة التحديد من أي مكان؟</translation>
-    </message>
-    <message>
-        <source>%1 is not available</source>
-        <translation>%1 غير متاح</translation>
-    </message>
-    <message>
-        <source>VeloraMac cannot use %1: %2. Choose another in VeloraMac&apos;s Settings ▸ Shortcut; Read Selection in the tray menu works meanwhile.</source>
-        <translation>لا يستطيع VeloraMac استخدام %1: %2. اختر اختصارًا آخر من إعدادات VeloraMac ▸ الاختصار؛ وفي الأثناء يعمل «اقرأ التحديد» في قائمة صينية النظام.</translation>
-    </message>
-    <message>
-        <source>the desktop declined it</source>
-        <translation>رفضه سطح المكتب</translation>
     </message>
 </context>
 </TS>

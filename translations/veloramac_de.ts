@@ -344,6 +344,29 @@ Anfragen an das Programm im Systembereich:
     </message>
 </context>
 <context>
+    <name>velora::CaptureHint</name>
+    <message>
+        <source>Read from clipboard</source>
+        <translation>Aus der Zwischenablage lesen</translation>
+    </message>
+    <message>
+        <source>Read from clipboard — this session cannot send the copy key stroke, so select text and %1 to read a selection directly.</source>
+        <translation>Aus der Zwischenablage gelesen – diese Sitzung kann den Kopier-Tastendruck nicht senden, also markieren Sie Text und %1, um eine Auswahl direkt zu lesen.</translation>
+    </message>
+    <message>
+        <source>Nothing to read — select text and %1, or copy it first.</source>
+        <translation>Nichts zu lesen – markieren Sie Text und %1, oder kopieren Sie ihn zuerst.</translation>
+    </message>
+    <message>
+        <source>press %1</source>
+        <translation>drücken Sie %1</translation>
+    </message>
+    <message>
+        <source>choose Read Selection in the tray menu</source>
+        <translation>wählen Sie „Auswahl lesen“ im Menü des Systembereichs</translation>
+    </message>
+</context>
+<context>
     <name>velora::ChunkStepper</name>
     <message>
         <source>Words at a time: </source>
@@ -1035,6 +1058,25 @@ Anfragen an das Programm im Systembereich:
     </message>
 </context>
 <context>
+    <name>velora::ShortcutController</name>
+    <message>
+        <source>%1 is not available</source>
+        <translation>%1 ist nicht verfügbar</translation>
+    </message>
+    <message>
+        <source>VeloraMac cannot use %1: %2. Choose another in VeloraMac&apos;s Settings ▸ Shortcut; Read Selection in the tray menu works meanwhile.</source>
+        <translation>VeloraMac kann %1 nicht verwenden: %2. Wählen Sie ein anderes unter Einstellungen ▸ Tastenkürzel von VeloraMac; „Auswahl lesen“ im Menü des Systembereichs funktioniert in der Zwischenzeit.</translation>
+    </message>
+    <message>
+        <source>the desktop declined it</source>
+        <translation>die Arbeitsumgebung hat es abgelehnt</translation>
+    </message>
+    <message>
+        <source>Add %1 to GNOME&apos;s keyboard shortcuts to read a selection from anywhere?</source>
+        <translation>%1 zu den Tastenkürzeln von GNOME hinzufügen, um überall eine Auswahl lesen zu können?</translation>
+    </message>
+</context>
+<context>
     <name>velora::ShortcutRecorder</name>
     <message>
         <source>Record Shortcut…</source>
@@ -1083,7 +1125,7 @@ Anfragen an das Programm im Systembereich:
     </message>
 </context>
 <context>
-    <name>velora::TrayController</name>
+    <name>velora::TrayMenu</name>
     <message>
         <source>Read Selection  (%1)</source>
         <translation>Auswahl lesen  (%1)</translation>
@@ -1091,14 +1133,6 @@ Anfragen an das Programm im Systembereich:
     <message>
         <source>Read Selection  (%1 unavailable)</source>
         <translation>Auswahl lesen  (%1 nicht verfügbar)</translation>
-    </message>
-    <message>
-        <source>press %1</source>
-        <translation>drücken Sie %1</translation>
-    </message>
-    <message>
-        <source>choose Read Selection in the tray menu</source>
-        <translation>wählen Sie „Auswahl lesen“ im Menü des Systembereichs</translation>
     </message>
     <message>
         <source>Read from Clipboard</source>
@@ -1131,34 +1165,6 @@ Anfragen an das Programm im Systembereich:
     <message>
         <source>Quit VeloraMac</source>
         <translation>VeloraMac beenden</translation>
-    </message>
-    <message>
-        <source>Read from clipboard — this session cannot send the copy key stroke, so select text and %1 to read a selection directly.</source>
-        <translation>Aus der Zwischenablage gelesen – diese Sitzung kann den Kopier-Tastendruck nicht senden, also markieren Sie Text und %1, um eine Auswahl direkt zu lesen.</translation>
-    </message>
-    <message>
-        <source>Nothing to read — select text and %1, or copy it first.</source>
-        <translation>Nichts zu lesen – markieren Sie Text und %1, oder kopieren Sie ihn zuerst.</translation>
-    </message>
-    <message>
-        <source>Read from clipboard</source>
-        <translation>Aus der Zwischenablage gelesen</translation>
-    </message>
-    <message>
-        <source>Add %1 to GNOME&apos;s keyboard shortcuts to read a selection from anywhere?</source>
-        <translation>%1 zu den Tastenkürzeln von GNOME hinzufügen, um überall eine Auswahl lesen zu können?</translation>
-    </message>
-    <message>
-        <source>%1 is not available</source>
-        <translation>%1 ist nicht verfügbar</translation>
-    </message>
-    <message>
-        <source>VeloraMac cannot use %1: %2. Choose another in VeloraMac&apos;s Settings ▸ Shortcut; Read Selection in the tray menu works meanwhile.</source>
-        <translation>VeloraMac kann %1 nicht verwenden: %2. Wählen Sie ein anderes unter Einstellungen ▸ Tastenkürzel von VeloraMac; „Auswahl lesen“ im Menü des Systembereichs funktioniert in der Zwischenzeit.</translation>
-    </message>
-    <message>
-        <source>the desktop declined it</source>
-        <translation>die Arbeitsumgebung hat es abgelehnt</translation>
     </message>
 </context>
 </TS>

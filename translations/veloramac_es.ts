@@ -344,6 +344,29 @@ Peticiones al programa de la bandeja del sistema:
     </message>
 </context>
 <context>
+    <name>velora::CaptureHint</name>
+    <message>
+        <source>Read from clipboard</source>
+        <translation>Leer del portapapeles</translation>
+    </message>
+    <message>
+        <source>Read from clipboard — this session cannot send the copy key stroke, so select text and %1 to read a selection directly.</source>
+        <translation>Leído del portapapeles: esta sesión no puede enviar la pulsación de copia, así que seleccione texto y %1 para leer una selección directamente.</translation>
+    </message>
+    <message>
+        <source>Nothing to read — select text and %1, or copy it first.</source>
+        <translation>Nada que leer: seleccione texto y %1, o cópielo antes.</translation>
+    </message>
+    <message>
+        <source>press %1</source>
+        <translation>pulse %1</translation>
+    </message>
+    <message>
+        <source>choose Read Selection in the tray menu</source>
+        <translation>elija Leer selección en el menú de la bandeja del sistema</translation>
+    </message>
+</context>
+<context>
     <name>velora::ChunkStepper</name>
     <message>
         <source>Words at a time: </source>
@@ -1035,6 +1058,25 @@ Peticiones al programa de la bandeja del sistema:
     </message>
 </context>
 <context>
+    <name>velora::ShortcutController</name>
+    <message>
+        <source>%1 is not available</source>
+        <translation>%1 no está disponible</translation>
+    </message>
+    <message>
+        <source>VeloraMac cannot use %1: %2. Choose another in VeloraMac&apos;s Settings ▸ Shortcut; Read Selection in the tray menu works meanwhile.</source>
+        <translation>VeloraMac no puede usar %1: %2. Elija otro en Configuración ▸ Atajo de VeloraMac; mientras tanto, Leer selección en el menú de la bandeja del sistema funciona.</translation>
+    </message>
+    <message>
+        <source>the desktop declined it</source>
+        <translation>el escritorio lo rechazó</translation>
+    </message>
+    <message>
+        <source>Add %1 to GNOME&apos;s keyboard shortcuts to read a selection from anywhere?</source>
+        <translation>¿Añadir %1 a los atajos de teclado de GNOME para leer una selección desde cualquier lugar?</translation>
+    </message>
+</context>
+<context>
     <name>velora::ShortcutRecorder</name>
     <message>
         <source>Record Shortcut…</source>
@@ -1083,7 +1125,7 @@ Peticiones al programa de la bandeja del sistema:
     </message>
 </context>
 <context>
-    <name>velora::TrayController</name>
+    <name>velora::TrayMenu</name>
     <message>
         <source>Read Selection  (%1)</source>
         <translation>Leer selección  (%1)</translation>
@@ -1091,14 +1133,6 @@ Peticiones al programa de la bandeja del sistema:
     <message>
         <source>Read Selection  (%1 unavailable)</source>
         <translation>Leer selección  (%1 no disponible)</translation>
-    </message>
-    <message>
-        <source>press %1</source>
-        <translation>pulse %1</translation>
-    </message>
-    <message>
-        <source>choose Read Selection in the tray menu</source>
-        <translation>elija Leer selección en el menú de la bandeja del sistema</translation>
     </message>
     <message>
         <source>Read from Clipboard</source>
@@ -1131,34 +1165,6 @@ Peticiones al programa de la bandeja del sistema:
     <message>
         <source>Quit VeloraMac</source>
         <translation>Salir de VeloraMac</translation>
-    </message>
-    <message>
-        <source>Read from clipboard — this session cannot send the copy key stroke, so select text and %1 to read a selection directly.</source>
-        <translation>Leído del portapapeles: esta sesión no puede enviar la pulsación de copia, así que seleccione texto y %1 para leer una selección directamente.</translation>
-    </message>
-    <message>
-        <source>Nothing to read — select text and %1, or copy it first.</source>
-        <translation>Nada que leer: seleccione texto y %1, o cópielo antes.</translation>
-    </message>
-    <message>
-        <source>Read from clipboard</source>
-        <translation>Leído del portapapeles</translation>
-    </message>
-    <message>
-        <source>Add %1 to GNOME&apos;s keyboard shortcuts to read a selection from anywhere?</source>
-        <translation>¿Añadir %1 a los atajos de teclado de GNOME para leer una selección desde cualquier lugar?</translation>
-    </message>
-    <message>
-        <source>%1 is not available</source>
-        <translation>%1 no está disponible</translation>
-    </message>
-    <message>
-        <source>VeloraMac cannot use %1: %2. Choose another in VeloraMac&apos;s Settings ▸ Shortcut; Read Selection in the tray menu works meanwhile.</source>
-        <translation>VeloraMac no puede usar %1: %2. Elija otro en Configuración ▸ Atajo de VeloraMac; mientras tanto, Leer selección en el menú de la bandeja del sistema funciona.</translation>
-    </message>
-    <message>
-        <source>the desktop declined it</source>
-        <translation>el escritorio lo rechazó</translation>
     </message>
 </context>
 </TS>

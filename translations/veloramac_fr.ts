@@ -344,6 +344,29 @@ Demandes au programme de la zone de notification :
     </message>
 </context>
 <context>
+    <name>velora::CaptureHint</name>
+    <message>
+        <source>Read from clipboard</source>
+        <translation>Lire le presse-papiers</translation>
+    </message>
+    <message>
+        <source>Read from clipboard — this session cannot send the copy key stroke, so select text and %1 to read a selection directly.</source>
+        <translation>Lu depuis le presse-papiers — cette session ne peut pas envoyer la frappe de copie, alors sélectionnez du texte et %1 pour lire une sélection directement.</translation>
+    </message>
+    <message>
+        <source>Nothing to read — select text and %1, or copy it first.</source>
+        <translation>Rien à lire — sélectionnez du texte et %1, ou copiez-le d’abord.</translation>
+    </message>
+    <message>
+        <source>press %1</source>
+        <translation>appuyez sur %1</translation>
+    </message>
+    <message>
+        <source>choose Read Selection in the tray menu</source>
+        <translation>choisissez Lire la sélection dans le menu de la zone de notification</translation>
+    </message>
+</context>
+<context>
     <name>velora::ChunkStepper</name>
     <message>
         <source>Words at a time: </source>
@@ -1035,6 +1058,25 @@ Demandes au programme de la zone de notification :
     </message>
 </context>
 <context>
+    <name>velora::ShortcutController</name>
+    <message>
+        <source>%1 is not available</source>
+        <translation>%1 n’est pas disponible</translation>
+    </message>
+    <message>
+        <source>VeloraMac cannot use %1: %2. Choose another in VeloraMac&apos;s Settings ▸ Shortcut; Read Selection in the tray menu works meanwhile.</source>
+        <translation>VeloraMac ne peut pas utiliser %1 : %2. Choisissez-en un autre dans Paramètres ▸ Raccourci de VeloraMac ; Lire la sélection dans le menu de la zone de notification fonctionne en attendant.</translation>
+    </message>
+    <message>
+        <source>the desktop declined it</source>
+        <translation>le bureau l’a refusé</translation>
+    </message>
+    <message>
+        <source>Add %1 to GNOME&apos;s keyboard shortcuts to read a selection from anywhere?</source>
+        <translation>Ajouter %1 aux raccourcis clavier de GNOME pour lire une sélection depuis n’importe où ?</translation>
+    </message>
+</context>
+<context>
     <name>velora::ShortcutRecorder</name>
     <message>
         <source>Record Shortcut…</source>
@@ -1083,7 +1125,7 @@ Demandes au programme de la zone de notification :
     </message>
 </context>
 <context>
-    <name>velora::TrayController</name>
+    <name>velora::TrayMenu</name>
     <message>
         <source>Read Selection  (%1)</source>
         <translation>Lire la sélection  (%1)</translation>
@@ -1091,14 +1133,6 @@ Demandes au programme de la zone de notification :
     <message>
         <source>Read Selection  (%1 unavailable)</source>
         <translation>Lire la sélection  (%1 indisponible)</translation>
-    </message>
-    <message>
-        <source>press %1</source>
-        <translation>appuyez sur %1</translation>
-    </message>
-    <message>
-        <source>choose Read Selection in the tray menu</source>
-        <translation>choisissez Lire la sélection dans le menu de la zone de notification</translation>
     </message>
     <message>
         <source>Read from Clipboard</source>
@@ -1131,34 +1165,6 @@ Demandes au programme de la zone de notification :
     <message>
         <source>Quit VeloraMac</source>
         <translation>Quitter VeloraMac</translation>
-    </message>
-    <message>
-        <source>Read from clipboard — this session cannot send the copy key stroke, so select text and %1 to read a selection directly.</source>
-        <translation>Lu depuis le presse-papiers — cette session ne peut pas envoyer la frappe de copie, alors sélectionnez du texte et %1 pour lire une sélection directement.</translation>
-    </message>
-    <message>
-        <source>Nothing to read — select text and %1, or copy it first.</source>
-        <translation>Rien à lire — sélectionnez du texte et %1, ou copiez-le d’abord.</translation>
-    </message>
-    <message>
-        <source>Read from clipboard</source>
-        <translation>Lu depuis le presse-papiers</translation>
-    </message>
-    <message>
-        <source>Add %1 to GNOME&apos;s keyboard shortcuts to read a selection from anywhere?</source>
-        <translation>Ajouter %1 aux raccourcis clavier de GNOME pour lire une sélection depuis n’importe où ?</translation>
-    </message>
-    <message>
-        <source>%1 is not available</source>
-        <translation>%1 n’est pas disponible</translation>
-    </message>
-    <message>
-        <source>VeloraMac cannot use %1: %2. Choose another in VeloraMac&apos;s Settings ▸ Shortcut; Read Selection in the tray menu works meanwhile.</source>
-        <translation>VeloraMac ne peut pas utiliser %1 : %2. Choisissez-en un autre dans Paramètres ▸ Raccourci de VeloraMac ; Lire la sélection dans le menu de la zone de notification fonctionne en attendant.</translation>
-    </message>
-    <message>
-        <source>the desktop declined it</source>
-        <translation>le bureau l’a refusé</translation>
     </message>
 </context>
 </TS>

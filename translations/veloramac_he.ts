@@ -344,6 +344,29 @@ Requests to the tray program:
     </message>
 </context>
 <context>
+    <name>velora::CaptureHint</name>
+    <message>
+        <source>Read from clipboard</source>
+        <translation>קריאה מלוח הגזירים</translation>
+    </message>
+    <message>
+        <source>Read from clipboard — this session cannot send the copy key stroke, so select text and %1 to read a selection directly.</source>
+        <translation>נקרא מלוח הגזירים — הפעלה זו אינה יכולה לשלוח את הקשת ההעתקה, ולכן בחרו טקסט ו%1 כדי לקרוא בחירה ישירות.</translation>
+    </message>
+    <message>
+        <source>Nothing to read — select text and %1, or copy it first.</source>
+        <translation>אין מה לקרוא — בחרו טקסט ו%1, או העתיקו אותו קודם.</translation>
+    </message>
+    <message>
+        <source>press %1</source>
+        <translation>לחצו על %1</translation>
+    </message>
+    <message>
+        <source>choose Read Selection in the tray menu</source>
+        <translation>בחרו „קריאת הבחירה” בתפריט מגש המערכת</translation>
+    </message>
+</context>
+<context>
     <name>velora::ChunkStepper</name>
     <message>
         <source>Words at a time: </source>
@@ -1035,6 +1058,25 @@ Requests to the tray program:
     </message>
 </context>
 <context>
+    <name>velora::ShortcutController</name>
+    <message>
+        <source>%1 is not available</source>
+        <translation>%1 אינו זמין</translation>
+    </message>
+    <message>
+        <source>VeloraMac cannot use %1: %2. Choose another in VeloraMac&apos;s Settings ▸ Shortcut; Read Selection in the tray menu works meanwhile.</source>
+        <translation>VeloraMac אינה יכולה להשתמש ב־%1: %2. בחרו קיצור אחר בהגדרות ▸ קיצור מקשים של VeloraMac; בינתיים „קריאת הבחירה” בתפריט מגש המערכת עובדת.</translation>
+    </message>
+    <message>
+        <source>the desktop declined it</source>
+        <translation>שולחן העבודה דחה אותו</translation>
+    </message>
+    <message>
+        <source>Add %1 to GNOME&apos;s keyboard shortcuts to read a selection from anywhere?</source>
+        <translation>להוסיף את %1 לקיצורי המקלדת של GNOME כדי לקרוא בחירה מכל מקום?</translation>
+    </message>
+</context>
+<context>
     <name>velora::ShortcutRecorder</name>
     <message>
         <source>Record Shortcut…</source>
@@ -1083,7 +1125,7 @@ Requests to the tray program:
     </message>
 </context>
 <context>
-    <name>velora::TrayController</name>
+    <name>velora::TrayMenu</name>
     <message>
         <source>Read Selection  (%1)</source>
         <translation>קריאת הבחירה  (%1)</translation>
@@ -1091,14 +1133,6 @@ Requests to the tray program:
     <message>
         <source>Read Selection  (%1 unavailable)</source>
         <translation>קריאת הבחירה  (%1 אינו זמין)</translation>
-    </message>
-    <message>
-        <source>press %1</source>
-        <translation>לחצו על %1</translation>
-    </message>
-    <message>
-        <source>choose Read Selection in the tray menu</source>
-        <translation>בחרו „קריאת הבחירה” בתפריט מגש המערכת</translation>
     </message>
     <message>
         <source>Read from Clipboard</source>
@@ -1131,34 +1165,6 @@ Requests to the tray program:
     <message>
         <source>Quit VeloraMac</source>
         <translation>יציאה מ־VeloraMac</translation>
-    </message>
-    <message>
-        <source>Read from clipboard — this session cannot send the copy key stroke, so select text and %1 to read a selection directly.</source>
-        <translation>נקרא מלוח הגזירים — הפעלה זו אינה יכולה לשלוח את הקשת ההעתקה, ולכן בחרו טקסט ו%1 כדי לקרוא בחירה ישירות.</translation>
-    </message>
-    <message>
-        <source>Nothing to read — select text and %1, or copy it first.</source>
-        <translation>אין מה לקרוא — בחרו טקסט ו%1, או העתיקו אותו קודם.</translation>
-    </message>
-    <message>
-        <source>Read from clipboard</source>
-        <translation>נקרא מלוח הגזירים</translation>
-    </message>
-    <message>
-        <source>Add %1 to GNOME&apos;s keyboard shortcuts to read a selection from anywhere?</source>
-        <translation>להוסיף את %1 לקיצורי המקלדת של GNOME כדי לקרוא בחירה מכל מקום?</translation>
-    </message>
-    <message>
-        <source>%1 is not available</source>
-        <translation>%1 אינו זמין</translation>
-    </message>
-    <message>
-        <source>VeloraMac cannot use %1: %2. Choose another in VeloraMac&apos;s Settings ▸ Shortcut; Read Selection in the tray menu works meanwhile.</source>
-        <translation>VeloraMac אינה יכולה להשתמש ב־%1: %2. בחרו קיצור אחר בהגדרות ▸ קיצור מקשים של VeloraMac; בינתיים „קריאת הבחירה” בתפריט מגש המערכת עובדת.</translation>
-    </message>
-    <message>
-        <source>the desktop declined it</source>
-        <translation>שולחן העבודה דחה אותו</translation>
     </message>
 </context>
 </TS>

@@ -344,6 +344,29 @@ veloramac は要求を渡して終了します。
     </message>
 </context>
 <context>
+    <name>velora::CaptureHint</name>
+    <message>
+        <source>Read from clipboard</source>
+        <translation>クリップボードから読む</translation>
+    </message>
+    <message>
+        <source>Read from clipboard — this session cannot send the copy key stroke, so select text and %1 to read a selection directly.</source>
+        <translation>クリップボードから読みました — このセッションはコピーのキー入力を送れません。テキストを選択して%1と、選択範囲を直接読めます。</translation>
+    </message>
+    <message>
+        <source>Nothing to read — select text and %1, or copy it first.</source>
+        <translation>読むものがありません — テキストを選択して%1か、先にコピーしてください。</translation>
+    </message>
+    <message>
+        <source>press %1</source>
+        <translation>%1 を押す</translation>
+    </message>
+    <message>
+        <source>choose Read Selection in the tray menu</source>
+        <translation>トレイメニューで「選択範囲を読む」を選ぶ</translation>
+    </message>
+</context>
+<context>
     <name>velora::ChunkStepper</name>
     <message>
         <source>Words at a time: </source>
@@ -1034,6 +1057,25 @@ veloramac は要求を渡して終了します。
     </message>
 </context>
 <context>
+    <name>velora::ShortcutController</name>
+    <message>
+        <source>%1 is not available</source>
+        <translation>%1 は使用できません</translation>
+    </message>
+    <message>
+        <source>VeloraMac cannot use %1: %2. Choose another in VeloraMac&apos;s Settings ▸ Shortcut; Read Selection in the tray menu works meanwhile.</source>
+        <translation>VeloraMac は %1 を使えません：%2。VeloraMac の 設定 ▸ ショートカット で別のものを選んでください。それまではトレイメニューの「選択範囲を読む」が使えます。</translation>
+    </message>
+    <message>
+        <source>the desktop declined it</source>
+        <translation>デスクトップに拒否されました</translation>
+    </message>
+    <message>
+        <source>Add %1 to GNOME&apos;s keyboard shortcuts to read a selection from anywhere?</source>
+        <translation>%1 を GNOME のキーボードショートカットに追加して、どこからでも選択範囲を読めるようにしますか？</translation>
+    </message>
+</context>
+<context>
     <name>velora::ShortcutRecorder</name>
     <message>
         <source>Record Shortcut…</source>
@@ -1082,7 +1124,7 @@ veloramac は要求を渡して終了します。
     </message>
 </context>
 <context>
-    <name>velora::TrayController</name>
+    <name>velora::TrayMenu</name>
     <message>
         <source>Read Selection  (%1)</source>
         <translation>選択範囲を読む  (%1)</translation>
@@ -1090,14 +1132,6 @@ veloramac は要求を渡して終了します。
     <message>
         <source>Read Selection  (%1 unavailable)</source>
         <translation>選択範囲を読む  (%1 は使用不可)</translation>
-    </message>
-    <message>
-        <source>press %1</source>
-        <translation>%1 を押す</translation>
-    </message>
-    <message>
-        <source>choose Read Selection in the tray menu</source>
-        <translation>トレイメニューで「選択範囲を読む」を選ぶ</translation>
     </message>
     <message>
         <source>Read from Clipboard</source>
@@ -1130,34 +1164,6 @@ veloramac は要求を渡して終了します。
     <message>
         <source>Quit VeloraMac</source>
         <translation>VeloraMac を終了</translation>
-    </message>
-    <message>
-        <source>Read from clipboard — this session cannot send the copy key stroke, so select text and %1 to read a selection directly.</source>
-        <translation>クリップボードから読みました — このセッションはコピーのキー入力を送れません。テキストを選択して%1と、選択範囲を直接読めます。</translation>
-    </message>
-    <message>
-        <source>Nothing to read — select text and %1, or copy it first.</source>
-        <translation>読むものがありません — テキストを選択して%1か、先にコピーしてください。</translation>
-    </message>
-    <message>
-        <source>Read from clipboard</source>
-        <translation>クリップボードから読みました</translation>
-    </message>
-    <message>
-        <source>Add %1 to GNOME&apos;s keyboard shortcuts to read a selection from anywhere?</source>
-        <translation>%1 を GNOME のキーボードショートカットに追加して、どこからでも選択範囲を読めるようにしますか？</translation>
-    </message>
-    <message>
-        <source>%1 is not available</source>
-        <translation>%1 は使用できません</translation>
-    </message>
-    <message>
-        <source>VeloraMac cannot use %1: %2. Choose another in VeloraMac&apos;s Settings ▸ Shortcut; Read Selection in the tray menu works meanwhile.</source>
-        <translation>VeloraMac は %1 を使えません：%2。VeloraMac の 設定 ▸ ショートカット で別のものを選んでください。それまではトレイメニューの「選択範囲を読む」が使えます。</translation>
-    </message>
-    <message>
-        <source>the desktop declined it</source>
-        <translation>デスクトップに拒否されました</translation>
     </message>
 </context>
 </TS>

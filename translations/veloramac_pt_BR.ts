@@ -344,6 +344,29 @@ Pedidos ao programa da bandeja do sistema:
     </message>
 </context>
 <context>
+    <name>velora::CaptureHint</name>
+    <message>
+        <source>Read from clipboard</source>
+        <translation>Ler da área de transferência</translation>
+    </message>
+    <message>
+        <source>Read from clipboard — this session cannot send the copy key stroke, so select text and %1 to read a selection directly.</source>
+        <translation>Lido da área de transferência — esta sessão não pode enviar o pressionamento de cópia, então selecione um texto e %1 para ler uma seleção diretamente.</translation>
+    </message>
+    <message>
+        <source>Nothing to read — select text and %1, or copy it first.</source>
+        <translation>Nada para ler — selecione um texto e %1, ou copie-o antes.</translation>
+    </message>
+    <message>
+        <source>press %1</source>
+        <translation>pressione %1</translation>
+    </message>
+    <message>
+        <source>choose Read Selection in the tray menu</source>
+        <translation>escolha Ler seleção no menu da bandeja do sistema</translation>
+    </message>
+</context>
+<context>
     <name>velora::ChunkStepper</name>
     <message>
         <source>Words at a time: </source>
@@ -1035,6 +1058,25 @@ Pedidos ao programa da bandeja do sistema:
     </message>
 </context>
 <context>
+    <name>velora::ShortcutController</name>
+    <message>
+        <source>%1 is not available</source>
+        <translation>%1 não está disponível</translation>
+    </message>
+    <message>
+        <source>VeloraMac cannot use %1: %2. Choose another in VeloraMac&apos;s Settings ▸ Shortcut; Read Selection in the tray menu works meanwhile.</source>
+        <translation>O VeloraMac não pode usar %1: %2. Escolha outro em Configurações ▸ Atalho do VeloraMac; enquanto isso, Ler seleção no menu da bandeja do sistema funciona.</translation>
+    </message>
+    <message>
+        <source>the desktop declined it</source>
+        <translation>o ambiente o recusou</translation>
+    </message>
+    <message>
+        <source>Add %1 to GNOME&apos;s keyboard shortcuts to read a selection from anywhere?</source>
+        <translation>Adicionar %1 aos atalhos de teclado do GNOME para ler uma seleção de qualquer lugar?</translation>
+    </message>
+</context>
+<context>
     <name>velora::ShortcutRecorder</name>
     <message>
         <source>Record Shortcut…</source>
@@ -1083,7 +1125,7 @@ Pedidos ao programa da bandeja do sistema:
     </message>
 </context>
 <context>
-    <name>velora::TrayController</name>
+    <name>velora::TrayMenu</name>
     <message>
         <source>Read Selection  (%1)</source>
         <translation>Ler seleção  (%1)</translation>
@@ -1091,14 +1133,6 @@ Pedidos ao programa da bandeja do sistema:
     <message>
         <source>Read Selection  (%1 unavailable)</source>
         <translation>Ler seleção  (%1 indisponível)</translation>
-    </message>
-    <message>
-        <source>press %1</source>
-        <translation>pressione %1</translation>
-    </message>
-    <message>
-        <source>choose Read Selection in the tray menu</source>
-        <translation>escolha Ler seleção no menu da bandeja do sistema</translation>
     </message>
     <message>
         <source>Read from Clipboard</source>
@@ -1131,34 +1165,6 @@ Pedidos ao programa da bandeja do sistema:
     <message>
         <source>Quit VeloraMac</source>
         <translation>Sair do VeloraMac</translation>
-    </message>
-    <message>
-        <source>Read from clipboard — this session cannot send the copy key stroke, so select text and %1 to read a selection directly.</source>
-        <translation>Lido da área de transferência — esta sessão não pode enviar o pressionamento de cópia, então selecione um texto e %1 para ler uma seleção diretamente.</translation>
-    </message>
-    <message>
-        <source>Nothing to read — select text and %1, or copy it first.</source>
-        <translation>Nada para ler — selecione um texto e %1, ou copie-o antes.</translation>
-    </message>
-    <message>
-        <source>Read from clipboard</source>
-        <translation>Lido da área de transferência</translation>
-    </message>
-    <message>
-        <source>Add %1 to GNOME&apos;s keyboard shortcuts to read a selection from anywhere?</source>
-        <translation>Adicionar %1 aos atalhos de teclado do GNOME para ler uma seleção de qualquer lugar?</translation>
-    </message>
-    <message>
-        <source>%1 is not available</source>
-        <translation>%1 não está disponível</translation>
-    </message>
-    <message>
-        <source>VeloraMac cannot use %1: %2. Choose another in VeloraMac&apos;s Settings ▸ Shortcut; Read Selection in the tray menu works meanwhile.</source>
-        <translation>O VeloraMac não pode usar %1: %2. Escolha outro em Configurações ▸ Atalho do VeloraMac; enquanto isso, Ler seleção no menu da bandeja do sistema funciona.</translation>
-    </message>
-    <message>
-        <source>the desktop declined it</source>
-        <translation>o ambiente o recusou</translation>
     </message>
 </context>
 </TS>

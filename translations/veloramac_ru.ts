@@ -344,6 +344,29 @@ FILE, захватывает выделение или читает буфер �
     </message>
 </context>
 <context>
+    <name>velora::CaptureHint</name>
+    <message>
+        <source>Read from clipboard</source>
+        <translation>Прочитать из буфера обмена</translation>
+    </message>
+    <message>
+        <source>Read from clipboard — this session cannot send the copy key stroke, so select text and %1 to read a selection directly.</source>
+        <translation>Прочитано из буфера обмена — этот сеанс не может отправить нажатие для копирования, поэтому выделите текст и %1, чтобы читать выделение напрямую.</translation>
+    </message>
+    <message>
+        <source>Nothing to read — select text and %1, or copy it first.</source>
+        <translation>Нечего читать — выделите текст и %1 или сначала скопируйте его.</translation>
+    </message>
+    <message>
+        <source>press %1</source>
+        <translation>нажмите %1</translation>
+    </message>
+    <message>
+        <source>choose Read Selection in the tray menu</source>
+        <translation>выберите «Прочитать выделение» в меню системного лотка</translation>
+    </message>
+</context>
+<context>
     <name>velora::ChunkStepper</name>
     <message>
         <source>Words at a time: </source>
@@ -1036,6 +1059,25 @@ FILE, захватывает выделение или читает буфер �
     </message>
 </context>
 <context>
+    <name>velora::ShortcutController</name>
+    <message>
+        <source>%1 is not available</source>
+        <translation>%1 недоступно</translation>
+    </message>
+    <message>
+        <source>VeloraMac cannot use %1: %2. Choose another in VeloraMac&apos;s Settings ▸ Shortcut; Read Selection in the tray menu works meanwhile.</source>
+        <translation>VeloraMac не может использовать %1: %2. Выберите другое в Настройках VeloraMac ▸ Сочетание клавиш; пока что работает пункт «Прочитать выделение» в меню системного лотка.</translation>
+    </message>
+    <message>
+        <source>the desktop declined it</source>
+        <translation>рабочее окружение отклонило его</translation>
+    </message>
+    <message>
+        <source>Add %1 to GNOME&apos;s keyboard shortcuts to read a selection from anywhere?</source>
+        <translation>Добавить %1 в сочетания клавиш GNOME, чтобы читать выделение из любой программы?</translation>
+    </message>
+</context>
+<context>
     <name>velora::ShortcutRecorder</name>
     <message>
         <source>Record Shortcut…</source>
@@ -1084,7 +1126,7 @@ FILE, захватывает выделение или читает буфер �
     </message>
 </context>
 <context>
-    <name>velora::TrayController</name>
+    <name>velora::TrayMenu</name>
     <message>
         <source>Read Selection  (%1)</source>
         <translation>Прочитать выделение  (%1)</translation>
@@ -1092,14 +1134,6 @@ FILE, захватывает выделение или читает буфер �
     <message>
         <source>Read Selection  (%1 unavailable)</source>
         <translation>Прочитать выделение  (%1 недоступно)</translation>
-    </message>
-    <message>
-        <source>press %1</source>
-        <translation>нажмите %1</translation>
-    </message>
-    <message>
-        <source>choose Read Selection in the tray menu</source>
-        <translation>выберите «Прочитать выделение» в меню системного лотка</translation>
     </message>
     <message>
         <source>Read from Clipboard</source>
@@ -1132,34 +1166,6 @@ FILE, захватывает выделение или читает буфер �
     <message>
         <source>Quit VeloraMac</source>
         <translation>Выйти из VeloraMac</translation>
-    </message>
-    <message>
-        <source>Read from clipboard — this session cannot send the copy key stroke, so select text and %1 to read a selection directly.</source>
-        <translation>Прочитано из буфера обмена — этот сеанс не может отправить нажатие для копирования, поэтому выделите текст и %1, чтобы читать выделение напрямую.</translation>
-    </message>
-    <message>
-        <source>Nothing to read — select text and %1, or copy it first.</source>
-        <translation>Нечего читать — выделите текст и %1 или сначала скопируйте его.</translation>
-    </message>
-    <message>
-        <source>Read from clipboard</source>
-        <translation>Прочитано из буфера обмена</translation>
-    </message>
-    <message>
-        <source>Add %1 to GNOME&apos;s keyboard shortcuts to read a selection from anywhere?</source>
-        <translation>Добавить %1 в сочетания клавиш GNOME, чтобы читать выделение из любой программы?</translation>
-    </message>
-    <message>
-        <source>%1 is not available</source>
-        <translation>%1 недоступно</translation>
-    </message>
-    <message>
-        <source>VeloraMac cannot use %1: %2. Choose another in VeloraMac&apos;s Settings ▸ Shortcut; Read Selection in the tray menu works meanwhile.</source>
-        <translation>VeloraMac не может использовать %1: %2. Выберите другое в Настройках VeloraMac ▸ Сочетание клавиш; пока что работает пункт «Прочитать выделение» в меню системного лотка.</translation>
-    </message>
-    <message>
-        <source>the desktop declined it</source>
-        <translation>рабочее окружение отклонило его</translation>
     </message>
 </context>
 </TS>

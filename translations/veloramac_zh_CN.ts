@@ -343,6 +343,29 @@ Requests to the tray program:
     </message>
 </context>
 <context>
+    <name>velora::CaptureHint</name>
+    <message>
+        <source>Read from clipboard</source>
+        <translation>阅读剪贴板内容</translation>
+    </message>
+    <message>
+        <source>Read from clipboard — this session cannot send the copy key stroke, so select text and %1 to read a selection directly.</source>
+        <translation>已从剪贴板读取——此会话无法发送复制按键，因此请选中文本并%1，即可直接读取选中内容。</translation>
+    </message>
+    <message>
+        <source>Nothing to read — select text and %1, or copy it first.</source>
+        <translation>没有可读的内容——请选中文本并%1，或先复制它。</translation>
+    </message>
+    <message>
+        <source>press %1</source>
+        <translation>按 %1</translation>
+    </message>
+    <message>
+        <source>choose Read Selection in the tray menu</source>
+        <translation>在托盘菜单中选择“阅读选中内容”</translation>
+    </message>
+</context>
+<context>
     <name>velora::ChunkStepper</name>
     <message>
         <source>Words at a time: </source>
@@ -1033,6 +1056,25 @@ Requests to the tray program:
     </message>
 </context>
 <context>
+    <name>velora::ShortcutController</name>
+    <message>
+        <source>%1 is not available</source>
+        <translation>%1 不可用</translation>
+    </message>
+    <message>
+        <source>VeloraMac cannot use %1: %2. Choose another in VeloraMac&apos;s Settings ▸ Shortcut; Read Selection in the tray menu works meanwhile.</source>
+        <translation>VeloraMac 无法使用 %1：%2。请在 VeloraMac 的“设置 ▸ 快捷键”中选择另一个；在此期间，托盘菜单中的“阅读选中内容”仍可使用。</translation>
+    </message>
+    <message>
+        <source>the desktop declined it</source>
+        <translation>桌面拒绝了它</translation>
+    </message>
+    <message>
+        <source>Add %1 to GNOME&apos;s keyboard shortcuts to read a selection from anywhere?</source>
+        <translation>将 %1 添加到 GNOME 的键盘快捷键，以便在任何地方阅读选中内容？</translation>
+    </message>
+</context>
+<context>
     <name>velora::ShortcutRecorder</name>
     <message>
         <source>Record Shortcut…</source>
@@ -1081,7 +1123,7 @@ Requests to the tray program:
     </message>
 </context>
 <context>
-    <name>velora::TrayController</name>
+    <name>velora::TrayMenu</name>
     <message>
         <source>Read Selection  (%1)</source>
         <translation>阅读选中内容  (%1)</translation>
@@ -1089,14 +1131,6 @@ Requests to the tray program:
     <message>
         <source>Read Selection  (%1 unavailable)</source>
         <translation>阅读选中内容  (%1 不可用)</translation>
-    </message>
-    <message>
-        <source>press %1</source>
-        <translation>按 %1</translation>
-    </message>
-    <message>
-        <source>choose Read Selection in the tray menu</source>
-        <translation>在托盘菜单中选择“阅读选中内容”</translation>
     </message>
     <message>
         <source>Read from Clipboard</source>
@@ -1129,34 +1163,6 @@ Requests to the tray program:
     <message>
         <source>Quit VeloraMac</source>
         <translation>退出 VeloraMac</translation>
-    </message>
-    <message>
-        <source>Read from clipboard — this session cannot send the copy key stroke, so select text and %1 to read a selection directly.</source>
-        <translation>已从剪贴板读取——此会话无法发送复制按键，因此请选中文本并%1，即可直接读取选中内容。</translation>
-    </message>
-    <message>
-        <source>Nothing to read — select text and %1, or copy it first.</source>
-        <translation>没有可读的内容——请选中文本并%1，或先复制它。</translation>
-    </message>
-    <message>
-        <source>Read from clipboard</source>
-        <translation>已从剪贴板读取</translation>
-    </message>
-    <message>
-        <source>Add %1 to GNOME&apos;s keyboard shortcuts to read a selection from anywhere?</source>
-        <translation>将 %1 添加到 GNOME 的键盘快捷键，以便在任何地方阅读选中内容？</translation>
-    </message>
-    <message>
-        <source>%1 is not available</source>
-        <translation>%1 不可用</translation>
-    </message>
-    <message>
-        <source>VeloraMac cannot use %1: %2. Choose another in VeloraMac&apos;s Settings ▸ Shortcut; Read Selection in the tray menu works meanwhile.</source>
-        <translation>VeloraMac 无法使用 %1：%2。请在 VeloraMac 的“设置 ▸ 快捷键”中选择另一个；在此期间，托盘菜单中的“阅读选中内容”仍可使用。</translation>
-    </message>
-    <message>
-        <source>the desktop declined it</source>
-        <translation>桌面拒绝了它</translation>
     </message>
 </context>
 </TS>

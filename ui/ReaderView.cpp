@@ -47,7 +47,7 @@ ReaderView::ReaderView(ReaderViewModel& vm, LibraryViewModel& library, Scheduler
       keys_(new KeyTable(*this)) {
     setMinimumSize(640, 440);
     buildLayout();
-    area_->setShortcutDisplay(HotKeyConfig().display);
+    area_->setShortcutDisplay(HotKeyConfig().display());
     addReaderKeys(*keys_, *this, vm_);
     buildCards(library);
     // Keys act on the reader until a control is chosen with Tab.

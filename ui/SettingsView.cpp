@@ -1,6 +1,6 @@
 #include "ui/SettingsView.hpp"
 
-#include "app/NotificationCenter.hpp"
+#include "app/HotKeySetting.hpp"
 #include "app/platform/DesktopShortcutSettings.hpp"
 #include "ui/ReadingTab.hpp"
 #include "ui/RhythmControls.hpp"
@@ -27,10 +27,8 @@
 
 namespace velora {
 
-SettingsView::SettingsView(SpeechService& speech, PreferencesStore& preferences,
-                           NotificationCenter& notifications, QWidget* parent)
-    : QWidget(parent), preferences_(preferences), notifications_(notifications),
-      hotKey_(HotKeyConfig::load(preferences)),
+SettingsView::SettingsView(SpeechService& speech, HotKeySetting& shortcut, QWidget* parent)
+    : QWidget(parent), hotKey_(shortcut),
       controls_(new SettingsControls(speech, SettingsControls::TransitionPicker::menu, this)),
       rhythmControls_(new RhythmControls(this)), tabs_(new QTabWidget(this)),
       reading_(new ReadingTab(*controls_, *rhythmControls_)) {
@@ -97,16 +95,16 @@ QWidget* SettingsView::shortcutTab() {
     shortcut_ = new QComboBox(capture);
     const auto& presets = HotKeyConfig::presets();
     for (const HotKeyConfig& preset : presets) {
-        shortcut_->addItem(preset.display);
+        shortcut_->addItem(preset.display());
     }
-    showInPicker(hotKey_);
     connect(shortcut_, &QComboBox::currentIndexChanged, this, [this](int index) {
         if (index >= 0) {
             chooseShortcut(HotKeyConfig::presets()[static_cast<std::size_t>(index)]);
         }
     });
     recorder_ = new ShortcutRecorder(capture);
-    connect(recorder_, &ShortcutRecorder::recorded, this, &SettingsView::chooseShortcut);
+    connect(recorder_, &ShortcutRecorder::recorded, this,
+            [this](QKeyCombination keys) { chooseShortcut(HotKeyConfig{keys}); });
     connect(recorder_, &ShortcutRecorder::rejected, this, [this] {
         shortcutStatus_->setText(tr("A shortcut needs Ctrl, Alt or Super with a "
                                     "letter, digit, Space or function key."));
@@ -115,6 +113,8 @@ QWidget* SettingsView::shortcutTab() {
     form(capture)->addRow(tr("Shortcut"), shortcut_);
     form(capture)->addRow(QString(), recorder_);
     form(capture)->addRow(shortcutStatus_);
+    showShortcutStatus();
+    connect(&hotKey_, &HotKeySetting::changed, this, &SettingsView::showShortcutStatus);
     form(capture)->addRow(
         note(tr("Select text in any app, then press this shortcut to start reading."), capture));
     QGroupBox* permissions = group(tr("Permissions"), nullptr);
@@ -139,12 +139,11 @@ void SettingsView::offerStartAtLogin(StartAtLogin& startAtLogin) {
 }
 
 void SettingsView::chooseShortcut(const HotKeyConfig& chosen) {
-    if (chosen == hotKey_) {
+    if (chosen == hotKey_.config()) {
         return;
     }
-    hotKey_ = chosen;
     showInPicker(chosen);
-    hotKey_.save(preferences_, notifications_);
+    hotKey_.choose(chosen);
     // The offer to add the shortcut to the desktop's settings names the chord.
     showCaptureSupport(support_);
 }
@@ -154,20 +153,20 @@ void SettingsView::showInPicker(const HotKeyConfig& shortcut) {
     const auto preset = std::ranges::find(presets, shortcut);
     const QSignalBlocker quiet(shortcut_);
     // A recorded chord is no preset; the picker then names it without selecting any.
-    shortcut_->setPlaceholderText(shortcut.display);
+    shortcut_->setPlaceholderText(shortcut.display());
     shortcut_->setCurrentIndex(
         preset == presets.end() ? -1 : static_cast<int>(preset - presets.begin()));
 }
 
-void SettingsView::showShortcutStatus(const HotKeyConfig& shortcut, bool registered) {
-    hotKey_ = shortcut;
-    showInPicker(shortcut);
-    const QString& display = shortcut.display;
+void SettingsView::showShortcutStatus() {
+    showInPicker(hotKey_.config());
+    const QString display = hotKey_.display();
     shortcutStatus_->setText(
-        registered ? tr("%1 is active.").arg(display)
-                   : tr("%1 is unavailable: another program holds it, or this session grabs no "
-                        "keys. Choose or record another.")
-                         .arg(display));
+        hotKey_.isRegistered()
+            ? tr("%1 is active.").arg(display)
+            : tr("%1 is unavailable: another program holds it, or this session grabs no "
+                 "keys. Choose or record another.")
+                  .arg(display));
 }
 
 void SettingsView::showCaptureSupport(const CaptureSupport& support) {
@@ -212,7 +211,7 @@ void SettingsView::showCaptureSupport(const CaptureSupport& support) {
             waylandCapture);
         desktopShortcutButton_->setText(
             bound ? tr("Remove from GNOME's shortcuts")
-                  : tr("Add %1 to GNOME's shortcuts").arg(hotKey_.display));
+                  : tr("Add %1 to GNOME's shortcuts").arg(hotKey_.config().display()));
         break;
     }
     case ShortcutRoute::desktopSettings:
@@ -232,10 +231,10 @@ void SettingsView::addOrRemoveDesktopShortcut() {
     if (desktop->shortcut()) {
         desktop->remove();
     } else {
-        desktop->add(hotKey_.keyCode, hotKey_.carbonModifiers);
+        desktop->add(hotKey_.config().keys);
     }
     showCaptureSupport(support_);
-    notifications_.post(desktopShortcutChanged);
+    hotKey_.desktopShortcutEdited();
 }
 
 QString SettingsView::shortcutStatusText() const {

@@ -16,8 +16,7 @@ class QTabWidget;
 
 namespace velora {
 
-class NotificationCenter;
-class PreferencesStore;
+class HotKeySetting;
 class ReadingTab;
 class RhythmControls;
 class ShortcutRecorder;
@@ -26,19 +25,16 @@ class StartAtLogin;
 class StartAtLoginSwitch;
 
 // The settings window: Reading, Voice, Shortcut and About. Reading preferences are shown as
-// given and edits reported; the shortcut is this window's own and is saved on every change.
+// given and edits reported; a shortcut chosen here is stored at once.
 class SettingsView : public QWidget {
     Q_OBJECT
 
 public:
-    SettingsView(SpeechService& speech, PreferencesStore& preferences,
-                 NotificationCenter& notifications, QWidget* parent = nullptr);
+    // The Shortcut tab shows `shortcut` and stores the choices made there.
+    SettingsView(SpeechService& speech, HotKeySetting& shortcut, QWidget* parent = nullptr);
 
     void showSettings(const ReadingSettings& settings);
     void showSpeechEnabled(bool enabled);
-    // The shortcut in use and whether the desktop granted it. The picker follows it, so the one
-    // in use is never mistaken for a new choice.
-    void showShortcutStatus(const HotKeyConfig& shortcut, bool registered);
     // How the session's shortcut reaches the program, and whether it may send the copy stroke.
     void showCaptureSupport(const CaptureSupport& support);
     // Shows the "Start at login" line, on the Shortcut tab since the shortcut is why it matters.
@@ -54,7 +50,6 @@ public:
     QString captureSupportText() const;
     // Adds or removes the shortcut in the desktop's settings, where the session has such a route.
     QPushButton& desktopShortcutButton() { return *desktopShortcutButton_; }
-    const HotKeyConfig& hotKey() const { return hotKey_; }
 
     // The speed ramp and resuming at the sentence's start, in that order.
     const std::array<QCheckBox*, 2>& playbackSwitches() const;
@@ -67,14 +62,15 @@ private:
     QWidget* voiceTab();
     QWidget* shortcutTab();
     QWidget* aboutTab();
-    // Saves a shortcut that differs from the one this window holds.
+    // Stores a shortcut that differs from the one in use.
     void chooseShortcut(const HotKeyConfig& chosen);
     void addOrRemoveDesktopShortcut();
     void showInPicker(const HotKeyConfig& shortcut);
+    // The shortcut in use and whether the desktop granted it. The picker follows it, so the one
+    // in use is never mistaken for a new choice.
+    void showShortcutStatus();
 
-    PreferencesStore& preferences_;
-    NotificationCenter& notifications_;
-    HotKeyConfig hotKey_;
+    HotKeySetting& hotKey_;
     SettingsControls* controls_;
     RhythmControls* rhythmControls_;
     QTabWidget* tabs_;

@@ -1,5 +1,7 @@
 #include "ui/ShortcutRecorder.hpp"
 
+#include "app/HotKeyConfig.hpp"
+
 #include <QKeyEvent>
 
 namespace velora {
@@ -49,13 +51,13 @@ void ShortcutRecorder::keyPressEvent(QKeyEvent* event) {
         stop();
         return;
     }
-    const auto chosen = HotKeyConfig::fromKeyPress(static_cast<Qt::Key>(key), modifiers);
+    const auto chosen = HotKeyConfig::from(QKeyCombination(modifiers, static_cast<Qt::Key>(key)));
     if (!chosen) {
         emit rejected();
         return;
     }
     stop();
-    emit recorded(*chosen);
+    emit recorded(chosen->keys);
 }
 
 void ShortcutRecorder::focusOutEvent(QFocusEvent* event) {

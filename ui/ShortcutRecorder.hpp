@@ -1,7 +1,6 @@
 #pragma once
 
-#include "app/HotKeyConfig.hpp"
-
+#include <QKeyCombination>
 #include <QPushButton>
 
 namespace velora {
@@ -18,7 +17,8 @@ public:
     bool isListening() const { return listening_; }
 
 signals:
-    void recorded(const velora::HotKeyConfig& config);
+    // A chord that can serve as the global shortcut.
+    void recorded(QKeyCombination keys);
     // A chord without Ctrl, Alt or Super, or a key no shortcut can use.
     void rejected();
 

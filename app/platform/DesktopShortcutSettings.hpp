@@ -1,19 +1,14 @@
 #pragma once
 
-#include <QLatin1String>
+#include <QKeyCombination>
 #include <QString>
-#include <cstdint>
 #include <functional>
 #include <optional>
 
 namespace velora {
 
-// Posted after the program added or removed its shortcut in the desktop's settings.
-inline constexpr QLatin1String desktopShortcutChanged{"VeloraMac.desktopShortcutChanged"};
-
 // A keyboard shortcut kept in the desktop's own settings that runs `veloramac --read-selection`,
-// for desktops that let no program register a global shortcut itself. Key codes and modifier
-// bits are in the stored convention.
+// for desktops that let no program register a global shortcut itself.
 class DesktopShortcutSettings {
 public:
     virtual ~DesktopShortcutSettings();
@@ -21,7 +16,7 @@ public:
     // The chord as the user reads it ("Ctrl+Alt+R"); none while there is no such shortcut.
     virtual std::optional<QString> shortcut() const = 0;
     // Adds the shortcut, or moves the one there to this chord. False when nothing was written.
-    virtual bool add(std::uint32_t keyCode, std::uint32_t modifiers) = 0;
+    virtual bool add(QKeyCombination keys) = 0;
     // Removes this program's shortcut and nothing else.
     virtual void remove() = 0;
     // `changed` runs on the main thread whenever the shortcut changes, also when the user edits

@@ -2,6 +2,7 @@
 
 #include "app/platform/ShortcutRoute.hpp"
 
+#include <QKeyCombination>
 #include <QString>
 #include <cstdint>
 #include <functional>
@@ -10,8 +11,6 @@
 namespace velora {
 
 // System-wide key combinations that reach this process whichever application is in front.
-// Key codes and modifier bits are in the stored convention: Space 49, R 15; Command 256,
-// Shift 512, Option 2048, Control 4096.
 class GlobalHotKeyService {
 public:
     using Handle = std::uint64_t;
@@ -45,7 +44,7 @@ public:
     // `pressed` runs on the main thread, inside the platform's event dispatch, for every press
     // of any combination registered here.
     virtual void installHandler(std::function<void()> pressed) = 0;
-    virtual Registration registerHotKey(std::uint32_t keyCode, std::uint32_t modifiers) = 0;
+    virtual Registration registerHotKey(QKeyCombination keys) = 0;
     virtual void unregisterHotKey(Handle handle) = 0;
     // Runs on the main thread. Services that answer every registration at once never call it.
     virtual void installAnswerHandler(std::function<void(const Answer&)> answered);

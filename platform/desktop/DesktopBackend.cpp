@@ -23,7 +23,7 @@ class NoGlobalHotKeyService final : public GlobalHotKeyService {
 public:
     bool available() const override { return false; }
     void installHandler(std::function<void()>) override {}
-    Registration registerHotKey(std::uint32_t, std::uint32_t) override {
+    Registration registerHotKey(QKeyCombination) override {
         return {X11GlobalHotKeyService::noDisplayStatus, std::nullopt};
     }
     QString refusalReason(Status) const override {

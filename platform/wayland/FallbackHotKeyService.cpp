@@ -32,10 +32,9 @@ void FallbackHotKeyService::installAnswerHandler(std::function<void(const Answer
     answered_ = std::move(answered);
 }
 
-GlobalHotKeyService::Registration FallbackHotKeyService::registerHotKey(std::uint32_t keyCode,
-                                                                        std::uint32_t modifiers) {
-    current_ = Current{next_++, std::nullopt, keyCode, modifiers};
-    const Registration registration = active().registerHotKey(keyCode, modifiers);
+GlobalHotKeyService::Registration FallbackHotKeyService::registerHotKey(QKeyCombination keys) {
+    current_ = Current{next_++, std::nullopt, keys};
+    const Registration registration = active().registerHotKey(keys);
     const bool held = registration.status == 0 || registration.status == awaitingAnswer;
     if (held) {
         current_->inner = registration.handle;
@@ -51,8 +50,7 @@ GlobalHotKeyService::Registration FallbackHotKeyService::registerHotKey(std::uin
 GlobalHotKeyService::Registration FallbackHotKeyService::moveOn() {
     onSecond_ = true;
     qCInfo(lcHotKey, "the first shortcut route bound nothing; moving to the next");
-    const Registration registration =
-        second_.service->registerHotKey(current_->keyCode, current_->modifiers);
+    const Registration registration = second_.service->registerHotKey(current_->keys);
     if (registration.status != 0 && registration.status != awaitingAnswer) {
         current_.reset();
         return registration;

@@ -20,7 +20,7 @@ public:
 
     bool available() const override { return true; }
     void installHandler(std::function<void()> pressed) override;
-    Registration registerHotKey(std::uint32_t keyCode, std::uint32_t modifiers) override;
+    Registration registerHotKey(QKeyCombination keys) override;
     void unregisterHotKey(Handle handle) override;
     void installAnswerHandler(std::function<void(const Answer&)> answered) override;
     QString refusalReason(Status status) const override;
@@ -31,8 +31,7 @@ private:
     struct Current {
         Handle handle;
         std::optional<Handle> inner;
-        std::uint32_t keyCode;
-        std::uint32_t modifiers;
+        QKeyCombination keys;
     };
 
     GlobalHotKeyService& active() const;

@@ -176,8 +176,8 @@ std::optional<QString> GnomeCustomShortcut::shortcut() const {
     return ShortcutChord::readableAccelerator(binding);
 }
 
-bool GnomeCustomShortcut::add(std::uint32_t keyCode, std::uint32_t modifiers) {
-    const auto accelerator = ShortcutChord{keyCode, modifiers}.gtkAccelerator();
+bool GnomeCustomShortcut::add(QKeyCombination keys) {
+    const auto accelerator = ShortcutChord{keys}.gtkAccelerator();
     if (!accelerator) {
         return false;
     }

@@ -34,7 +34,7 @@ public:
     static QString command();
 
     std::optional<QString> shortcut() const override;
-    bool add(std::uint32_t keyCode, std::uint32_t modifiers) override;
+    bool add(QKeyCombination keys) override;
     void remove() override;
     void watch(std::function<void()> changed) override;
 

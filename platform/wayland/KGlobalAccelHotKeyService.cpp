@@ -1,7 +1,5 @@
 #include "platform/wayland/KGlobalAccelHotKeyService.hpp"
 
-#include "platform/wayland/ShortcutChord.hpp"
-
 #include <QCoreApplication>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
@@ -64,10 +62,8 @@ void KGlobalAccelHotKeyService::call(const QString& method, const QVariantList& 
     bus_.asyncCall(message);
 }
 
-GlobalHotKeyService::Registration
-KGlobalAccelHotKeyService::registerHotKey(std::uint32_t keyCode, std::uint32_t modifiers) {
-    const auto key = ShortcutChord{keyCode, modifiers}.qtKey();
-    if (!key) {
+GlobalHotKeyService::Registration KGlobalAccelHotKeyService::registerHotKey(QKeyCombination keys) {
+    if (keys.key() == Qt::Key_unknown) {
         return {unknownKeyStatus, std::nullopt};
     }
     const Handle handle = next_++;
@@ -79,7 +75,7 @@ KGlobalAccelHotKeyService::registerHotKey(std::uint32_t keyCode, std::uint32_t m
 
     QDBusMessage message = QDBusMessage::createMethodCall(serviceName, objectPath, interfaceName,
                                                           QStringLiteral("setShortcut"));
-    message.setArguments({actionId(), QVariant::fromValue(QList<int>{*key}), flags});
+    message.setArguments({actionId(), QVariant::fromValue(QList<int>{keys.toCombined()}), flags});
     auto* watcher = new QDBusPendingCallWatcher(bus_.asyncCall(message), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this,
             [this, handle](QDBusPendingCallWatcher* finished) {

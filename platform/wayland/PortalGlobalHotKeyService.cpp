@@ -126,12 +126,11 @@ void PortalGlobalHotKeyService::installAnswerHandler(std::function<void(const An
     answered_ = std::move(answered);
 }
 
-GlobalHotKeyService::Registration
-PortalGlobalHotKeyService::registerHotKey(std::uint32_t keyCode, std::uint32_t modifiers) {
+GlobalHotKeyService::Registration PortalGlobalHotKeyService::registerHotKey(QKeyCombination keys) {
     QVariantMap properties{
         {QStringLiteral("description"),
          QCoreApplication::translate("GlobalShortcut", "Read the selected text")}};
-    if (const auto trigger = ShortcutChord{keyCode, modifiers}.portalTrigger()) {
+    if (const auto trigger = ShortcutChord{keys}.portalTrigger()) {
         properties.insert(QStringLiteral("preferred_trigger"), *trigger);
     }
     const PortalShortcuts shortcuts{{QString(shortcutId), properties}};

@@ -44,7 +44,7 @@ public:
 
     bool available() const override { return true; }
     void installHandler(std::function<void()> pressed) override;
-    Registration registerHotKey(std::uint32_t keyCode, std::uint32_t modifiers) override;
+    Registration registerHotKey(QKeyCombination keys) override;
     void unregisterHotKey(Handle handle) override;
     void installAnswerHandler(std::function<void(const Answer&)> answered) override;
     QString refusalReason(Status status) const override;

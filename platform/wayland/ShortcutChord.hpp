@@ -1,21 +1,17 @@
 #pragma once
 
+#include <QKeyCombination>
 #include <QString>
-#include <cstdint>
 #include <optional>
 
 namespace velora {
 
-// A stored shortcut (key code and modifier bits in the stored convention) in the terms that the
-// desktops' own shortcut services take. Option is Alt, Control is Ctrl, Command is Super.
+// A shortcut in the terms that the desktops' own shortcut services take.
 struct ShortcutChord {
-    std::uint32_t keyCode = 0;
-    std::uint32_t modifiers = 0;
+    QKeyCombination keys;
 
     // "CTRL+ALT+r", the trigger syntax of the desktop portal; none for a key without a name.
     std::optional<QString> portalTrigger() const;
-    // Qt's key code with its modifier bits, as KDE's shortcut service stores keys.
-    std::optional<int> qtKey() const;
     // "<Control><Alt>r", the accelerator syntax of GNOME's settings.
     std::optional<QString> gtkAccelerator() const;
 

@@ -2,6 +2,7 @@
 
 #include "app/LogCategories.hpp"
 #include "platform/x11/X11Keymap.hpp"
+#include "platform/x11/X11Keysyms.hpp"
 
 #include <QCoreApplication>
 #include <QtGlobal>
@@ -39,12 +40,11 @@ void X11GlobalHotKeyService::installHandler(std::function<void()> pressed) {
     pressed_ = std::move(pressed);
 }
 
-GlobalHotKeyService::Registration X11GlobalHotKeyService::registerHotKey(std::uint32_t keyCode,
-                                                                         std::uint32_t modifiers) {
+GlobalHotKeyService::Registration X11GlobalHotKeyService::registerHotKey(QKeyCombination keys) {
     if (!session_) {
         return {noDisplayStatus, std::nullopt};
     }
-    auto granted = grab(keyCode, modifiers);
+    auto granted = grab(keys);
     if (const Status* refusal = std::get_if<Status>(&granted)) {
         return {*refusal, std::nullopt};
     }
@@ -54,18 +54,18 @@ GlobalHotKeyService::Registration X11GlobalHotKeyService::registerHotKey(std::ui
 }
 
 std::variant<X11GlobalHotKeyService::Grab, GlobalHotKeyService::Status>
-X11GlobalHotKeyService::grab(std::uint32_t keyCode, std::uint32_t modifiers) {
+X11GlobalHotKeyService::grab(QKeyCombination keys) {
     xcb_connection_t* connection = session_->connection;
     const X11Keymap keymap(connection);
-    const auto keysym = X11Keymap::keysymForKeyCode(keyCode);
+    const auto keysym = X11Keysyms::forKey(keys.key());
     const auto keycode = keysym ? keymap.keycode(*keysym) : std::nullopt;
     if (!keycode) {
         return unknownKeyStatus;
     }
     const std::uint16_t numLock = keymap.modifierMaskOf(XK_Num_Lock);
     const std::uint16_t lockMask = static_cast<std::uint16_t>(numLock | XCB_MOD_MASK_LOCK);
-    const std::uint16_t mask = X11Keymap::modifierMaskFor(modifiers);
-    Grab result{keyCode, modifiers, *keycode, mask, lockMask, {}};
+    const std::uint16_t mask = X11Keymap::modifierMaskFor(keys.keyboardModifiers());
+    Grab result{keys, *keycode, mask, lockMask, {}};
     for (const std::uint16_t locks :
          {std::uint16_t{0}, numLock, std::uint16_t{XCB_MOD_MASK_LOCK}, lockMask}) {
         const auto variant = static_cast<std::uint16_t>(mask | locks);
@@ -100,7 +100,7 @@ X11GlobalHotKeyService::grab(std::uint32_t keyCode, std::uint32_t modifiers) {
 void X11GlobalHotKeyService::regrabAll() {
     for (auto& [handle, current] : grabs_) {
         ungrab(current);
-        auto moved = grab(current.storedKeyCode, current.storedModifiers);
+        auto moved = grab(current.keys);
         if (Grab* granted = std::get_if<Grab>(&moved)) {
             current = std::move(*granted);
         } else {

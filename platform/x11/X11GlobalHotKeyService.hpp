@@ -29,7 +29,7 @@ public:
 
     bool available() const override { return session_.has_value(); }
     void installHandler(std::function<void()> pressed) override;
-    Registration registerHotKey(std::uint32_t keyCode, std::uint32_t modifiers) override;
+    Registration registerHotKey(QKeyCombination keys) override;
     void unregisterHotKey(Handle handle) override;
     QString refusalReason(Status status) const override;
 
@@ -37,8 +37,7 @@ public:
 
 private:
     struct Grab {
-        std::uint32_t storedKeyCode;
-        std::uint32_t storedModifiers;
+        QKeyCombination keys;
         xcb_keycode_t keycode;
         std::uint16_t modifiers;
         std::uint16_t lockMask;
@@ -46,7 +45,7 @@ private:
     };
 
     // The grab in the current keyboard mapping, or the reason it was refused.
-    std::variant<Grab, Status> grab(std::uint32_t keyCode, std::uint32_t modifiers);
+    std::variant<Grab, Status> grab(QKeyCombination keys);
     void ungrab(const Grab& grab);
     void regrabAll();
 

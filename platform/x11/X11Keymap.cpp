@@ -1,12 +1,7 @@
 #include "platform/x11/X11Keymap.hpp"
 
-#include "app/HotKeyConfig.hpp"
-#include "app/StoredKey.hpp"
-
-#include <X11/keysym.h>
 #include <cstdlib>
 #include <memory>
-#include <unordered_map>
 
 namespace velora {
 
@@ -72,41 +67,18 @@ std::uint16_t X11Keymap::modifierMaskOf(X11Keysym keysym) const {
     return 0;
 }
 
-std::optional<X11Keysym> X11Keymap::keysymForKeyCode(std::uint32_t keyCode) {
-    const auto key = StoredKey::key(keyCode);
-    if (!key) {
-        return std::nullopt;
-    }
-    if (*key >= Qt::Key_F1 && *key <= Qt::Key_F35) {
-        return XK_F1 + static_cast<X11Keysym>(*key - Qt::Key_F1);
-    }
-    static const std::unordered_map<int, X11Keysym> special = {
-        {Qt::Key_Return, XK_Return}, {Qt::Key_Tab, XK_Tab},     {Qt::Key_Backspace, XK_BackSpace},
-        {Qt::Key_Escape, XK_Escape}, {Qt::Key_Home, XK_Home},   {Qt::Key_PageUp, XK_Prior},
-        {Qt::Key_Delete, XK_Delete}, {Qt::Key_End, XK_End},     {Qt::Key_PageDown, XK_Next},
-        {Qt::Key_Left, XK_Left},     {Qt::Key_Right, XK_Right}, {Qt::Key_Up, XK_Up},
-        {Qt::Key_Down, XK_Down},
-    };
-    if (const auto found = special.find(*key); found != special.end()) {
-        return found->second;
-    }
-    // Printable keys: the keysym of a Latin-1 character is its code, lower case for letters.
-    const auto latin = static_cast<X11Keysym>(*key);
-    return latin >= 'A' && latin <= 'Z' ? latin + ('a' - 'A') : latin;
-}
-
-std::uint16_t X11Keymap::modifierMaskFor(std::uint32_t carbonModifiers) {
+std::uint16_t X11Keymap::modifierMaskFor(Qt::KeyboardModifiers modifiers) {
     std::uint16_t mask = 0;
-    if (carbonModifiers & HotKeyConfig::optionKey) {
+    if (modifiers & Qt::AltModifier) {
         mask |= XCB_MOD_MASK_1;
     }
-    if (carbonModifiers & HotKeyConfig::controlKey) {
+    if (modifiers & Qt::ControlModifier) {
         mask |= XCB_MOD_MASK_CONTROL;
     }
-    if (carbonModifiers & HotKeyConfig::shiftKey) {
+    if (modifiers & Qt::ShiftModifier) {
         mask |= XCB_MOD_MASK_SHIFT;
     }
-    if (carbonModifiers & HotKeyConfig::cmdKey) {
+    if (modifiers & Qt::MetaModifier) {
         mask |= XCB_MOD_MASK_4;
     }
     return mask;

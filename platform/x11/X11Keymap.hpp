@@ -1,5 +1,8 @@
 #pragma once
 
+#include "platform/x11/X11Keysyms.hpp"
+
+#include <Qt>
 #include <cstdint>
 #include <optional>
 #include <vector>
@@ -7,10 +10,7 @@
 
 namespace velora {
 
-using X11Keysym = std::uint32_t;
-
-// The server's current keyboard and modifier mappings, and the translation of the stored key
-// codes and modifier bits into X11 terms.
+// The server's current keyboard and modifier mappings.
 class X11Keymap {
 public:
     explicit X11Keymap(xcb_connection_t* connection);
@@ -20,10 +20,8 @@ public:
     // The modifier bit that a key producing `keysym` sets, or 0 when no such key is a modifier.
     std::uint16_t modifierMaskOf(X11Keysym keysym) const;
 
-    // The keysym for a stored key code (the ANSI layout's positions), none when unknown.
-    static std::optional<X11Keysym> keysymForKeyCode(std::uint32_t keyCode);
-    // Option to Alt (Mod1), Control to Control, Shift to Shift, Command to Super (Mod4).
-    static std::uint16_t modifierMaskFor(std::uint32_t carbonModifiers);
+    // Alt is Mod1 and Super (Qt's Meta) Mod4, as the common keyboard maps set them.
+    static std::uint16_t modifierMaskFor(Qt::KeyboardModifiers modifiers);
 
 private:
     xcb_keycode_t minKeycode_ = 0;

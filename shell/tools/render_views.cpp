@@ -2,9 +2,9 @@
 // reader panel in the states a new user meets.
 // Usage: render_views OUTPUT_FOLDER
 
+#include "app/HotKeySetting.hpp"
 #include "app/ImportService.hpp"
 #include "app/LibraryStore.hpp"
-#include "app/NotificationCenter.hpp"
 #include "app/ReaderViewModel.hpp"
 #include "core/ReadingMode.hpp"
 #include "core/ReadingSettings.hpp"
@@ -104,13 +104,13 @@ bool renderPanel(const QDir& folder) {
     SettingsPreferencesStore preferences;
     TimerScheduler scheduler;
     ClipboardPasteboard pasteboard;
-    NotificationCenter notifications;
+    HotKeySetting shortcut(preferences);
     const ImportService importer(std::make_shared<LinuxDocumentReaders>());
     // Started at login already (in the private settings), so no first-start question shows.
     AutostartEntry autostart;
     autostart.setEnabled(true);
-    const DesktopProgram::Platform platform{preferences, scheduler,     pasteboard,
-                                            importer,    notifications, autostart};
+    const DesktopProgram::Platform platform{preferences, scheduler, pasteboard,
+                                            importer,    shortcut,  autostart};
     const std::unique_ptr<ShellReader> shell = ReaderViewModelShell::create(platform);
     ReaderViewModel& vm = static_cast<ReaderViewModelShell&>(*shell).viewModel();
     ReadingSettings settings = vm.settings();
@@ -143,8 +143,7 @@ bool renderPanel(const QDir& folder) {
     written &=
         save(grab(reader, QSize(1280, 800)), folder, QStringLiteral("panel-full-screen.png"));
 
-    SettingsView window(static_cast<ReaderViewModelShell&>(*shell).speech(), preferences,
-                        notifications);
+    SettingsView window(static_cast<ReaderViewModelShell&>(*shell).speech(), shortcut);
     bind(window, vm);
     written &= save(grab(window, QSize(480, 380)), folder, QStringLiteral("settings-window.png"));
     return written;

@@ -13,6 +13,11 @@ namespace {
 using ::testing::ElementsAre;
 using velora::testsupport::LogCapture;
 
+constexpr QKeyCombination altSpace(Qt::AltModifier, Qt::Key_Space);
+constexpr QKeyCombination ctrlSpace(Qt::ControlModifier, Qt::Key_Space);
+constexpr QKeyCombination superShiftR(Qt::MetaModifier | Qt::ShiftModifier, Qt::Key_R);
+constexpr QKeyCombination superShiftSpace(Qt::MetaModifier | Qt::ShiftModifier, Qt::Key_Space);
+
 class HotKeyManagerTest : public ::testing::Test {
 protected:
     fakes::FakeGlobalHotKeyService service;
@@ -21,18 +26,19 @@ protected:
 
 TEST_F(HotKeyManagerTest, EachRegistrationReleasesTheOneBeforeAndInstallsTheHandlerOnce) {
     HotKeyManager manager(service, scheduler);
-    manager.registerKeyCode(49, 2048);
-    manager.registerKeyCode(15, 768);
-    manager.registerKeyCode(15, 768);
-    EXPECT_THAT(service.calls, ElementsAre("install", "register 49-2048", "unregister 1",
-                                           "register 15-768", "unregister 2", "register 15-768"));
+    manager.registerKeys(altSpace);
+    manager.registerKeys(superShiftR);
+    manager.registerKeys(superShiftR);
+    EXPECT_THAT(service.calls,
+                ElementsAre("install", "register Alt+Space", "unregister 1",
+                            "register Shift+Super+R", "unregister 2", "register Shift+Super+R"));
 }
 
 TEST_F(HotKeyManagerTest, TriggerRunsOnALaterTurnNotInsideTheKeyPress) {
     HotKeyManager manager(service, scheduler);
     int triggers = 0;
-    manager.onTrigger = [&triggers] { ++triggers; };
-    manager.registerKeyCode(49, 2048);
+    QObject::connect(&manager, &HotKeyManager::triggered, [&triggers] { ++triggers; });
+    manager.registerKeys(altSpace);
 
     service.press();
     service.press();
@@ -41,13 +47,23 @@ TEST_F(HotKeyManagerTest, TriggerRunsOnALaterTurnNotInsideTheKeyPress) {
     EXPECT_EQ(triggers, 2);
 }
 
+TEST_F(HotKeyManagerTest, APressOutlivingTheManagerDoesNothing) {
+    auto manager = std::make_unique<HotKeyManager>(service, scheduler);
+    manager->registerKeys(altSpace);
+    service.press();
+    manager.reset();
+    scheduler.advance(fakes::ManualScheduler::Seconds{0});
+    service.press();
+    scheduler.advance(fakes::ManualScheduler::Seconds{0});
+}
+
 TEST_F(HotKeyManagerTest, RefusalLogsTheStatusAndLeavesNothingToRelease) {
     LogCapture log;
     HotKeyManager manager(service, scheduler);
     service.refuseWith = -9878;
-    EXPECT_FALSE(manager.registerKeyCode(49, 4096));
+    EXPECT_FALSE(manager.registerKeys(ctrlSpace));
     service.refuseWith = 10;
-    EXPECT_FALSE(manager.registerKeyCode(49, 768));
+    EXPECT_FALSE(manager.registerKeys(superShiftSpace));
     EXPECT_FALSE(manager.isRegistered());
 
     EXPECT_THAT(log.lines,
@@ -55,7 +71,8 @@ TEST_F(HotKeyManagerTest, RefusalLogsTheStatusAndLeavesNothingToRelease) {
                             "shortcut (status -9878)",
                             "VeloraMac: shortcut not registered: the desktop declined the "
                             "shortcut (status 10)"));
-    EXPECT_THAT(service.calls, ElementsAre("install", "register 49-4096", "register 49-768"));
+    EXPECT_THAT(service.calls,
+                ElementsAre("install", "register Ctrl+Space", "register Shift+Super+Space"));
 }
 
 struct LaterAnswerCase {
@@ -75,9 +92,9 @@ TEST_P(HotKeyManagerLaterAnswerTest, HeldOnlyOnceTheDesktopGrantsIt) {
     LogCapture log;
     HotKeyManager manager(service, scheduler);
     int changes = 0;
-    manager.onRegistrationChanged = [&changes] { ++changes; };
+    QObject::connect(&manager, &HotKeyManager::registrationChanged, [&changes] { ++changes; });
     service.answerLater = true;
-    EXPECT_FALSE(manager.registerKeyCode(15, 768));
+    EXPECT_FALSE(manager.registerKeys(superShiftR));
     EXPECT_FALSE(manager.isRegistered());
 
     service.answer({1, GetParam().status, QStringLiteral("Ctrl+Alt+R")});
@@ -87,7 +104,7 @@ TEST_P(HotKeyManagerLaterAnswerTest, HeldOnlyOnceTheDesktopGrantsIt) {
     EXPECT_EQ(log.lines, GetParam().log);
 
     // Only a granted registration is released before the next one.
-    manager.registerKeyCode(49, 2048);
+    manager.registerKeys(altSpace);
     EXPECT_EQ(service.calls.size(), GetParam().registered ? 4U : 3U);
 }
 
@@ -107,10 +124,10 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(HotKeyManagerTest, AnswerToAReplacedRegistrationIsIgnored) {
     HotKeyManager manager(service, scheduler);
     int changes = 0;
-    manager.onRegistrationChanged = [&changes] { ++changes; };
+    QObject::connect(&manager, &HotKeyManager::registrationChanged, [&changes] { ++changes; });
     service.answerLater = true;
-    manager.registerKeyCode(15, 768);
-    manager.registerKeyCode(49, 2048);
+    manager.registerKeys(superShiftR);
+    manager.registerKeys(altSpace);
 
     service.answer({1, 0, QStringLiteral("Ctrl+Alt+R")});
     EXPECT_EQ(changes, 0);

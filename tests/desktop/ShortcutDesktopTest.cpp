@@ -1,23 +1,12 @@
-#include "app/HotKeyConfig.hpp"
-#include "app/NotificationCenter.hpp"
 #include "app/platform/DesktopShortcutSettings.hpp"
-#include "fakes/FakePasteboard.hpp"
-#include "fakes/FixedAccessibilityTrust.hpp"
-#include "fakes/InMemoryPreferencesStore.hpp"
-#include "fakes/RecordingKeyEventPoster.hpp"
-#include "fakes/RecordingShellReader.hpp"
-#include "platform/desktop/TimerScheduler.hpp"
 #include "platform/x11/X11GlobalHotKeyService.hpp"
 #include "shell/DesktopNotifier.hpp"
-#include "shell/TrayController.hpp"
+#include "support/TrayParts.hpp"
 #include "x11/OtherClient.hpp"
 
-#include <QAction>
-#include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusReply>
 #include <QDBusVariant>
-#include <QMenu>
 #include <QTest>
 #include <X11/keysym.h>
 #include <gtest/gtest.h>
@@ -95,42 +84,23 @@ namespace {
 
 constexpr int patienceMs = 10000;
 
-QString readSelectionTitle(const TrayController& tray) {
-    return tray.menu()->actions().front()->text();
-}
-
-class ShortcutOnDesktop : public ::testing::Test {
+class ShortcutOnDesktop : public ::testing::Test, protected testsupport::TrayParts {
 protected:
-    void launch() {
-        tray = std::make_unique<TrayController>(TrayController::Services{
-            reader, pasteboard, keys, trust, hotKeyService, scheduler, preferences, notifications});
-        bus = QDBusConnection::sessionBus();
-        ASSERT_TRUE(tray->launch(&bus));
-    }
-
-    QString readSelectionTitle() const { return velora::readSelectionTitle(*tray); }
+    QString readSelectionTitle() const { return menuTitles(*tray).front(); }
 
     testsupport::OtherClient desktop;
-    fakes::RecordingShellReader reader;
-    fakes::FakePasteboard pasteboard;
-    fakes::RecordingKeyEventPoster keys;
-    fakes::FixedAccessibilityTrust trust{true};
     X11GlobalHotKeyService hotKeyService;
-    TimerScheduler scheduler;
-    fakes::InMemoryPreferencesStore preferences;
-    NotificationCenter notifications;
-    QDBusConnection bus{QString()};
     std::unique_ptr<TrayController> tray;
 };
 
 // The window manager holds the default, as several desktops do with a chord of their own.
 TEST_F(ShortcutOnDesktop, FreshStartTakesTheNextFreePreset) {
     ASSERT_EQ(desktop.grab(XK_space, XCB_MOD_MASK_CONTROL | XCB_MOD_MASK_1), 0);
-    launch();
+    tray = launch(hotKeyService);
     PropertyWatcher watcher;
 
-    EXPECT_EQ(tray->shortcut(), HotKeyConfig::presets()[1]);
-    EXPECT_TRUE(tray->shortcutRegistered());
+    EXPECT_EQ(shortcut->config(), HotKeyConfig::presets()[1]);
+    EXPECT_TRUE(shortcut->isRegistered());
     EXPECT_EQ(readSelectionTitle(), QStringLiteral("Read Selection  (Ctrl+Alt+Shift+Space)"));
     EXPECT_EQ(watcher.get(QStringLiteral("shortcut")), QStringLiteral("Ctrl+Alt+Shift+Space"));
     EXPECT_EQ(watcher.get(QStringLiteral("shortcutRegistered")), true);
@@ -139,11 +109,11 @@ TEST_F(ShortcutOnDesktop, FreshStartTakesTheNextFreePreset) {
 
 TEST_F(ShortcutOnDesktop, RefusedChoiceIsNotifiedOnceAndShownUnavailable) {
     StandInNotifications server;
-    launch();
+    tray = launch(hotKeyService);
     PropertyWatcher watcher;
     ASSERT_EQ(desktop.grab(XK_s, XCB_MOD_MASK_CONTROL | XCB_MOD_MASK_1), 0);
 
-    HotKeyConfig::presets()[2].save(preferences, notifications);
+    shortcut->choose(HotKeyConfig::presets()[2]);
 
     EXPECT_TRUE(QTest::qWaitFor([&] { return !server.summaries.isEmpty(); }, patienceMs));
     EXPECT_TRUE(QTest::qWaitFor([&] { return watcher.announced.size() == 2; }, patienceMs));
@@ -152,7 +122,6 @@ TEST_F(ShortcutOnDesktop, RefusedChoiceIsNotifiedOnceAndShownUnavailable) {
               (QVariantMap{{QStringLiteral("shortcut"), QStringLiteral("Ctrl+Alt+S")},
                            {QStringLiteral("shortcutRegistered"), false}}));
     EXPECT_EQ(readSelectionTitle(), QStringLiteral("Read Selection  (Ctrl+Alt+S unavailable)"));
-    EXPECT_FALSE(reader.shortcutRegistered);
     EXPECT_EQ(HotKeyConfig::load(preferences), HotKeyConfig::presets()[2]);
 }
 
@@ -160,7 +129,7 @@ TEST_F(ShortcutOnDesktop, RefusedChoiceIsNotifiedOnceAndShownUnavailable) {
 class MemoryGnomeShortcut final : public DesktopShortcutSettings {
 public:
     std::optional<QString> shortcut() const override { return chord; }
-    bool add(std::uint32_t, std::uint32_t) override {
+    bool add(QKeyCombination) override {
         chord = QStringLiteral("Ctrl+Alt+Space");
         return true;
     }
@@ -176,31 +145,20 @@ class NoHotKeys final : public GlobalHotKeyService {
 public:
     bool available() const override { return false; }
     void installHandler(std::function<void()>) override {}
-    Registration registerHotKey(std::uint32_t, std::uint32_t) override { return {-1, {}}; }
+    Registration registerHotKey(QKeyCombination) override { return {-1, {}}; }
     void unregisterHotKey(Handle) override {}
 };
 
-class GnomeRoute : public ::testing::Test {
+class GnomeRoute : public ::testing::Test, protected testsupport::TrayParts {
 protected:
+    void SetUp() override { trust.trusted = false; }
+
     std::unique_ptr<TrayController> launch() {
-        auto tray = std::make_unique<TrayController>(TrayController::Services{
-            reader, pasteboard, keys, trust, hotKeys, scheduler, preferences, notifications,
-            ShortcutRoute::gnomeCustomShortcut, &gnome, true});
-        bus = QDBusConnection::sessionBus();
-        EXPECT_TRUE(tray->launch(&bus));
-        return tray;
+        return TrayParts::launch(hotKeys, {ShortcutRoute::gnomeCustomShortcut, &gnome, true});
     }
 
     MemoryGnomeShortcut gnome;
-    fakes::RecordingShellReader reader;
-    fakes::FakePasteboard pasteboard;
-    fakes::RecordingKeyEventPoster keys;
-    fakes::FixedAccessibilityTrust trust{false};
     NoHotKeys hotKeys;
-    TimerScheduler scheduler;
-    fakes::InMemoryPreferencesStore preferences;
-    NotificationCenter notifications;
-    QDBusConnection bus{QString()};
 };
 
 TEST_F(GnomeRoute, FirstStartOffersTheShortcutOnceAndTakingItAddsIt) {
@@ -236,7 +194,7 @@ TEST_F(GnomeRoute, ShortcutChangedInGnomesSettingsShowsOnTheBus) {
     gnome.chord.reset();
     gnome.changedOutside();
     EXPECT_EQ(watcher.get(QStringLiteral("shortcutRegistered")), false);
-    EXPECT_EQ(readSelectionTitle(*tray),
+    EXPECT_EQ(menuTitles(*tray).front(),
               QStringLiteral("Read Selection  (Ctrl+Alt+Space unavailable)"));
 }
 

@@ -1,46 +1,28 @@
-#include "shell/TrayController.hpp"
-
-#include "app/HotKeyConfig.hpp"
-#include "app/NotificationCenter.hpp"
 #include "fakes/FakeGlobalHotKeyService.hpp"
-#include "fakes/FakePasteboard.hpp"
-#include "fakes/FixedAccessibilityTrust.hpp"
-#include "fakes/InMemoryPreferencesStore.hpp"
-#include "fakes/RecordingKeyEventPoster.hpp"
-#include "fakes/RecordingShellReader.hpp"
-#include "platform/desktop/TimerScheduler.hpp"
 #include "shell/InstalledVersion.hpp"
+#include "support/TrayParts.hpp"
 
-#include <QAction>
-#include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
 #include <QDir>
 #include <QFile>
 #include <QIcon>
-#include <QMenu>
 #include <QScreen>
 #include <QSystemTrayIcon>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 #include <gtest/gtest.h>
-#include <memory>
 
 namespace velora {
 namespace {
 
-class DesktopTest : public ::testing::Test {
+class DesktopTest : public ::testing::Test, protected testsupport::TrayParts {
 protected:
     void SetUp() override {
-        HotKeyConfig{HotKeyConfig::rKeyCode, HotKeyConfig::cmdKey | HotKeyConfig::shiftKey,
-                     QStringLiteral("⌘⇧ R")}
-            .save(preferences, notifications);
-        tray = std::make_unique<TrayController>(TrayController::Services{
-            reader, pasteboard, keys, trust, hotKeyService, scheduler, preferences, notifications});
-        bus = QDBusConnection::sessionBus();
-        ASSERT_TRUE(tray->launch(&bus));
+        HotKeyConfig{QKeyCombination(Qt::MetaModifier | Qt::ShiftModifier, Qt::Key_R)}.save(
+            preferences);
+        tray = launch(hotKeyService);
     }
 
     void TearDown() override { tray.reset(); }
@@ -59,33 +41,20 @@ protected:
         return watcher.isError() ? watcher.error().message() : QString();
     }
 
-    fakes::RecordingShellReader reader;
-    fakes::FakePasteboard pasteboard;
-    fakes::RecordingKeyEventPoster keys;
-    fakes::FixedAccessibilityTrust trust{true};
     fakes::FakeGlobalHotKeyService hotKeyService;
-    TimerScheduler scheduler;
-    fakes::InMemoryPreferencesStore preferences;
-    NotificationCenter notifications;
-    QDBusConnection bus{QString()};
     std::unique_ptr<TrayController> tray;
 };
 
 TEST_F(DesktopTest, LaunchTakesTheNameAndBuildsTheMenuForTheStoredShortcut) {
     EXPECT_EQ(bus.interface()->serviceOwner(ServiceProvider::serviceName).value(),
               bus.baseService());
-    QStringList titles;
-    for (const QAction* action : tray->menu()->actions()) {
-        titles.append(
-            action->isSeparator() ? "---" : action->text() + (action->isEnabled() ? "" : " (off)"));
-    }
-    EXPECT_EQ(titles,
+    EXPECT_EQ(menuTitles(*tray),
               (QStringList{"Read Selection  (Shift+Super+R)", "Read from Clipboard", "Show Reader",
                            "Tip: select text anywhere, press Shift+Super+R (off)", "---",
                            "Settings…", "Check for Updates…", "---",
                            "VeloraMac " + InstalledVersion::versionString() + " (off)",
                            "Quit VeloraMac"}));
-    EXPECT_EQ(hotKeyService.calls, (std::vector<std::string>{"install", "register 15-768"}));
+    EXPECT_EQ(hotKeyService.calls, (std::vector<std::string>{"install", "register Shift+Super+R"}));
     EXPECT_FALSE(tray->overlay()->panel().isVisible());
 }
 
@@ -94,7 +63,7 @@ TEST_F(DesktopTest, LaunchTakesTheNameAndBuildsTheMenuForTheStoredShortcut) {
 TEST_F(DesktopTest, ChangingTheShortcutReregistersAndRetitles) {
     tray->captureAndShow();
     ASSERT_TRUE(QTest::qWaitFor([&] { return !reader.statusMessages.isEmpty(); }, 5000));
-    HotKeyConfig::presets()[1].save(preferences, notifications);
+    shortcut->choose(HotKeyConfig::presets()[1]);
 
     EXPECT_EQ(reader.statusMessage(), QStringLiteral("Nothing to read — select text and press "
                                                      "Ctrl+Alt+Shift+Space, or copy it first."));
@@ -102,8 +71,8 @@ TEST_F(DesktopTest, ChangingTheShortcutReregistersAndRetitles) {
               QStringLiteral("Read Selection  (Ctrl+Alt+Shift+Space)"));
     EXPECT_EQ(tray->menu()->actions()[3]->text(),
               QStringLiteral("Tip: select text anywhere, press Ctrl+Alt+Shift+Space"));
-    EXPECT_EQ(reader.shortcut, QStringLiteral("Ctrl+Alt+Shift+Space"));
-    EXPECT_EQ(hotKeyService.calls.back(), "register 49-6656");
+    EXPECT_EQ(tray->serviceProvider().shortcut(), QStringLiteral("Ctrl+Alt+Shift+Space"));
+    EXPECT_EQ(hotKeyService.calls.back(), "register Ctrl+Alt+Shift+Space");
 }
 
 // A desktop that answers later (the portal, KDE's service) is asked for one chord, not for every
@@ -113,20 +82,18 @@ TEST_F(DesktopTest, DesktopThatAnswersLaterIsAskedOnceAndItsChordNamed) {
     preferences.remove(QString(HotKeyConfig::preferencesKey));
     hotKeyService.calls.clear();
     hotKeyService.answerLater = true;
-    tray = std::make_unique<TrayController>(
-        TrayController::Services{reader, pasteboard, keys, trust, hotKeyService, scheduler,
-                                 preferences, notifications, ShortcutRoute::portal});
-    tray->launch(nullptr);
+    tray = launch(hotKeyService, {ShortcutRoute::portal}, false);
 
-    EXPECT_EQ(hotKeyService.calls, (std::vector<std::string>{"install", "register 49-6144"}));
+    EXPECT_EQ(hotKeyService.calls,
+              (std::vector<std::string>{"install", "register Ctrl+Alt+Space"}));
     EXPECT_FALSE(tray->serviceProvider().shortcutRegistered());
-    EXPECT_FALSE(reader.shortcutRegistered);
+    EXPECT_FALSE(shortcut->isRegistered());
 
     hotKeyService.answer({hotKeyService.lastHandle(), 0, QStringLiteral("Super+R")});
     EXPECT_EQ(tray->menu()->actions().front()->text(), QStringLiteral("Read Selection  (Super+R)"));
     EXPECT_EQ(tray->serviceProvider().shortcut(), QStringLiteral("Super+R"));
     EXPECT_TRUE(tray->serviceProvider().shortcutRegistered());
-    EXPECT_EQ(reader.shortcut, QStringLiteral("Super+R"));
+    EXPECT_EQ(shortcut->display(), QStringLiteral("Super+R"));
 }
 
 struct BusRequest {
@@ -286,7 +253,7 @@ protected:
 // Hosts look the item's icon up by its name, which must then be the installed one; where there
 // is none, a name would send them looking in vain, and the picture itself goes instead.
 TEST_P(TrayIconTest, ItemNamesTheInstalledIconOrCarriesThePicture) {
-    const QIcon icon = tray->statusItem()->icon();
+    const QIcon icon = tray->trayMenu().item()->icon();
     EXPECT_EQ(icon.name(), GetParam() ? QStringLiteral("org.veloramac.VeloraMac") : QString());
     EXPECT_FALSE(icon.pixmap(22).isNull());
 }

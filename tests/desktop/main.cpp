@@ -1,4 +1,3 @@
-#include "app/HotKeyConfig.hpp"
 #include "fakes/RecordingShellReader.hpp"
 #include "shell/DesktopProgram.hpp"
 #include "shell/ShellReader.hpp"
@@ -95,10 +94,6 @@ public:
     }
     void attach(velora::OverlayWindowController&) override { say("ready", {}); }
     void openSettings() override {}
-    void showShortcut(const velora::HotKeyConfig& shortcut, bool registered) override {
-        say("shortcut",
-            shortcut.display + (registered ? QString() : QStringLiteral(" unavailable")));
-    }
     void showCaptureSupport(const velora::CaptureSupport&) override {}
     void offerDesktopShortcut(const QString& offer, std::function<void()>) override {
         say("offer", offer);

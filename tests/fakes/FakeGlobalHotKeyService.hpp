@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/HotKeyConfig.hpp"
 #include "app/platform/GlobalHotKeyService.hpp"
 
 #include <string>
@@ -16,8 +17,8 @@ public:
         handler_ = std::move(pressed);
     }
 
-    Registration registerHotKey(std::uint32_t keyCode, std::uint32_t modifiers) override {
-        calls.push_back("register " + std::to_string(keyCode) + "-" + std::to_string(modifiers));
+    Registration registerHotKey(QKeyCombination keys) override {
+        calls.push_back("register " + HotKeyConfig{keys}.display().toStdString());
         if (refuseWith != 0) {
             return {refuseWith, std::nullopt};
         }

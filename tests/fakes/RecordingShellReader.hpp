@@ -1,6 +1,5 @@
 #pragma once
 
-#include "app/HotKeyConfig.hpp"
 #include "platform/documents/DocumentImport.hpp"
 #include "shell/OverlayWindowController.hpp"
 #include "shell/ShellReader.hpp"
@@ -69,10 +68,6 @@ public:
     }
     void attach(OverlayWindowController& panel) override { attached = &panel; }
     void openSettings() override {}
-    void showShortcut(const HotKeyConfig& config, bool registered) override {
-        shortcut = config.display;
-        shortcutRegistered = registered;
-    }
     void showCaptureSupport(const velora::CaptureSupport&) override {}
     void offerDesktopShortcut(const QString& offer, std::function<void()> add) override {
         desktopShortcutOffers.append(offer);
@@ -94,8 +89,6 @@ public:
     int saves = 0;
     std::optional<QString> saveFailure;
     bool empty = false;
-    QString shortcut;
-    bool shortcutRegistered = false;
     QLabel* view = nullptr;
     std::function<void()> closeView;
     OverlayWindowController* attached = nullptr;

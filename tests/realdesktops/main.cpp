@@ -44,9 +44,6 @@ public:
     }
     void attach(velora::OverlayWindowController& panel) override { reader_->attach(panel); }
     void openSettings() override { reader_->openSettings(); }
-    void showShortcut(const velora::HotKeyConfig& shortcut, bool registered) override {
-        reader_->showShortcut(shortcut, registered);
-    }
     void showCaptureSupport(const velora::CaptureSupport& support) override {
         reader_->showCaptureSupport(support);
     }

@@ -9,12 +9,11 @@ namespace velora::testing {
 Interface::Interface() {
     panel_ = std::make_unique<ReaderView>(*vm_, *libraryModel_, clock_, true);
     panel_->resize(1200, 700);
-    settings_ = std::make_unique<SettingsView>(*speech_, preferences_, notifications_);
+    settings_ = std::make_unique<SettingsView>(*speech_, shortcut_);
     settings_->showCaptureSupport({ShortcutRoute::keyGrab, true, nullptr});
-    settings_->showShortcutStatus(HotKeyConfig{}, true);
-    tray_ = std::make_unique<TrayController>(
-        TrayController::Services{shellReader_, pasteboard_, keys_, trust_, hotKeys_, trayClock_,
-                                 preferences_, notifications_});
+    shortcut_.showRegistration(true);
+    tray_ = std::make_unique<TrayController>(TrayController::Services{
+        {hotKeys_, trayClock_, preferences_, shortcut_, shellReader_, trust_}, pasteboard_, keys_});
     tray_->launch(nullptr);
 }
 

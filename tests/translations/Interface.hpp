@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/NotificationCenter.hpp"
+#include "app/HotKeySetting.hpp"
 #include "fakes/FakeGlobalHotKeyService.hpp"
 #include "fakes/FixedAccessibilityTrust.hpp"
 #include "fakes/RecordingKeyEventPoster.hpp"
@@ -33,7 +33,7 @@ public:
 
 private:
     std::unique_ptr<ReaderView> panel_;
-    NotificationCenter notifications_;
+    HotKeySetting shortcut_{preferences_};
     std::unique_ptr<SettingsView> settings_;
     fakes::RecordingShellReader shellReader_;
     fakes::RecordingKeyEventPoster keys_;

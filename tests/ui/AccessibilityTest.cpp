@@ -104,8 +104,8 @@ INSTANTIATE_TEST_SUITE_P(Cards, PanelWalk,
                                            ReaderCard::keys));
 
 TEST_F(ReaderViewTest, SettingsWindowTabsAreWalkable) {
-    NotificationCenter notifications;
-    SettingsView window(*speech_, preferences_, notifications);
+    HotKeySetting shortcut(preferences_);
+    SettingsView window(*speech_, shortcut);
     window.show();
     window.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));

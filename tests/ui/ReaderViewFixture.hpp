@@ -1,7 +1,7 @@
 #pragma once
 
 #include "ViewImages.hpp"
-#include "app/NotificationCenter.hpp"
+#include "app/HotKeySetting.hpp"
 #include "fakes/FixedVoiceCatalog.hpp"
 #include "fakes/TableLanguageRecognizer.hpp"
 #include "support/ReaderOnFakes.hpp"

@@ -170,8 +170,8 @@ TEST_F(ReaderViewTest, UnreadableFileShowsItsNameAndKeepsTheDocument) {
 
 TEST_F(ReaderViewTest, SettingsEditedAnywhereShowEverywhereAtOnce) {
     ReaderView& reader = view();
-    NotificationCenter notifications;
-    SettingsView window(*speech_, preferences_, notifications);
+    HotKeySetting shortcut(preferences_);
+    SettingsView window(*speech_, shortcut);
     bind(window, *vm_);
 
     reader.controlBar().chunkStepper().stepUp();

@@ -1,4 +1,4 @@
-#include "app/NotificationCenter.hpp"
+#include "app/HotKeySetting.hpp"
 #include "app/platform/DesktopShortcutSettings.hpp"
 #include "app/platform/StartAtLogin.hpp"
 #include "support/SpeechServiceFixture.hpp"
@@ -23,12 +23,13 @@ class SettingsViews : public ::testing::Test {
 protected:
     testsupport::SpeechServiceFixture voices;
     fakes::InMemoryPreferencesStore preferences;
-    NotificationCenter notifications;
+    HotKeySetting shortcut{preferences};
+    QSignalSpy chosen{&shortcut, &HotKeySetting::hotKeyConfigChanged};
 };
 
 TEST_F(SettingsViews, VoicePickerWritesTheServiceAndBothViewsFollow) {
     QuickSettingsView card(voices.speech);
-    SettingsView window(voices.speech, preferences, notifications);
+    SettingsView window(voices.speech, shortcut);
     card.showSpeechEnabled(true);
     QComboBox& picker = *window.controls().voice;
     ASSERT_EQ(picker.itemText(2), "Yelda — tr-TR");
@@ -45,7 +46,7 @@ TEST_F(SettingsViews, VoicePickerWritesTheServiceAndBothViewsFollow) {
 }
 
 TEST_F(SettingsViews, PlaybackSwitchesShowAndEditTheirSettings) {
-    SettingsView window(voices.speech, preferences, notifications);
+    SettingsView window(voices.speech, shortcut);
     ReadingSettings settings;
     window.showSettings(settings);
     const auto& [ramp, resume] = window.playbackSwitches();
@@ -96,7 +97,7 @@ TEST_F(SettingsViews, VoicesOfTheDesktopServiceArriveUnderTheirModule) {
         std::make_unique<fakes::ScriptedSpeechSynthesizer>(log), std::move(catalog),
         std::make_unique<fakes::TableLanguageRecognizer>(std::map<QString, QString>{}),
         preferences);
-    SettingsView window(speech, preferences, notifications);
+    SettingsView window(speech, shortcut);
     QComboBox& picker = *window.controls().voice;
 
     installed.add({"desktop.fr", "French", "fr-FR", VoiceQuality::default_, "espeak-ng"});
@@ -116,28 +117,25 @@ TEST_F(SettingsViews, VoicesOfTheDesktopServiceArriveUnderTheirModule) {
 }
 
 TEST_F(SettingsViews, ShortcutPickerSavesOnlyARealChange) {
-    QSignalSpy posted(&notifications, &NotificationCenter::posted);
-    SettingsView window(voices.speech, preferences, notifications);
+    SettingsView window(voices.speech, shortcut);
     QComboBox& picker = window.shortcutPicker();
     picker.setCurrentIndex(0);
-    EXPECT_EQ(posted.count(), 0);
+    EXPECT_EQ(chosen.count(), 0);
     EXPECT_FALSE(preferences.data(QString(HotKeyConfig::preferencesKey)).has_value());
 
     picker.setCurrentIndex(2);
-    ASSERT_EQ(posted.count(), 1);
-    EXPECT_EQ(posted.at(0).at(0).toString(), QString(hotKeyConfigChanged));
+    EXPECT_EQ(chosen.count(), 1);
     EXPECT_EQ(HotKeyConfig::load(preferences), HotKeyConfig::presets()[2]);
 
-    // A window built later starts from the stored shortcut.
-    SettingsView reopened(voices.speech, preferences, notifications);
+    // A window built later starts from the shortcut in use.
+    SettingsView reopened(voices.speech, shortcut);
     EXPECT_EQ(reopened.shortcutPicker().currentIndex(), 2);
 }
 
 // The recorder takes any chord with Ctrl, Alt or Super, saves it at once, and the tab then says
 // what the desktop made of it.
 TEST_F(SettingsViews, RecordedChordIsSavedAndItsFateShown) {
-    QSignalSpy posted(&notifications, &NotificationCenter::posted);
-    SettingsView window(voices.speech, preferences, notifications);
+    SettingsView window(voices.speech, shortcut);
     ShortcutRecorder& recorder = window.shortcutRecorder();
 
     recorder.click();
@@ -146,41 +144,37 @@ TEST_F(SettingsViews, RecordedChordIsSavedAndItsFateShown) {
     QTest::keyClick(&recorder, Qt::Key_R, Qt::ShiftModifier);
     EXPECT_TRUE(recorder.isListening());
     EXPECT_TRUE(window.shortcutStatusText().contains(QStringLiteral("needs Ctrl, Alt or Super")));
-    EXPECT_EQ(posted.count(), 0);
+    EXPECT_EQ(chosen.count(), 0);
 
     QTest::keyClick(&recorder, Qt::Key_F5, Qt::MetaModifier | Qt::ShiftModifier);
     EXPECT_FALSE(recorder.isListening());
-    EXPECT_EQ(posted.count(), 1);
-    EXPECT_EQ(HotKeyConfig::load(preferences),
-              (HotKeyConfig{0x60, 768, QStringLiteral("Shift+Super+F5")}));
+    EXPECT_EQ(chosen.count(), 1);
+    EXPECT_EQ(HotKeyConfig::load(preferences).display(), QStringLiteral("Shift+Super+F5"));
     EXPECT_EQ(window.shortcutPicker().currentIndex(), -1);
 
-    window.showShortcutStatus(HotKeyConfig::load(preferences), false);
+    shortcut.showRegistration(false);
     EXPECT_TRUE(
         window.shortcutStatusText().startsWith(QStringLiteral("Shift+Super+F5 is unavailable")));
 
     // Picking a preset afterwards still saves it.
     window.shortcutPicker().setCurrentIndex(0);
-    EXPECT_EQ(posted.count(), 2);
+    EXPECT_EQ(chosen.count(), 2);
     EXPECT_EQ(HotKeyConfig::load(preferences), HotKeyConfig::presets()[0]);
 
     // The shell settled on another preset: shown, not saved as a choice.
-    window.showShortcutStatus(HotKeyConfig::presets()[1], true);
+    shortcut.fallBackTo(HotKeyConfig::presets()[1]);
+    shortcut.showRegistration(true);
     EXPECT_EQ(window.shortcutPicker().currentIndex(), 1);
     EXPECT_EQ(window.shortcutStatusText(), QStringLiteral("Ctrl+Alt+Shift+Space is active."));
-    EXPECT_EQ(posted.count(), 2);
+    EXPECT_EQ(chosen.count(), 2);
 }
 
 // GNOME's custom shortcuts, in memory: the chord of the one entry this program keeps.
 class MemoryDesktopShortcut final : public DesktopShortcutSettings {
 public:
     std::optional<QString> shortcut() const override { return chord; }
-    bool add(std::uint32_t keyCode, std::uint32_t modifiers) override {
-        const auto& presets = HotKeyConfig::presets();
-        const auto preset = std::ranges::find_if(presets, [&](const HotKeyConfig& config) {
-            return config.keyCode == keyCode && config.carbonModifiers == modifiers;
-        });
-        chord = preset == presets.end() ? QStringLiteral("?") : preset->display;
+    bool add(QKeyCombination keys) override {
+        chord = HotKeyConfig{keys}.display();
         return true;
     }
     void remove() override { chord.reset(); }
@@ -190,14 +184,14 @@ public:
 };
 
 TEST_F(SettingsViews, GnomeShortcutIsAddedWithTheChosenChordAndRemovedOnRequest) {
-    QSignalSpy posted(&notifications, &NotificationCenter::posted);
     MemoryDesktopShortcut gnome;
-    SettingsView window(voices.speech, preferences, notifications);
+    QSignalSpy edited(&shortcut, &HotKeySetting::desktopShortcutChanged);
+    SettingsView window(voices.speech, shortcut);
     window.shortcutPicker().setCurrentIndex(2);
     window.showCaptureSupport({ShortcutRoute::gnomeCustomShortcut, false, &gnome});
     QPushButton& button = window.desktopShortcutButton();
     ASSERT_FALSE(button.isHidden());
-    const QString chord = HotKeyConfig::presets()[2].display;
+    const QString chord = HotKeyConfig::presets()[2].display();
     EXPECT_EQ(button.text(),
               QStringLiteral("Add ") + chord + QStringLiteral(" to GNOME's shortcuts"));
 
@@ -206,7 +200,7 @@ TEST_F(SettingsViews, GnomeShortcutIsAddedWithTheChosenChordAndRemovedOnRequest)
     EXPECT_TRUE(window.captureSupportText().contains(QStringLiteral("GNOME runs veloramac "
                                                                     "--read-selection on ") +
                                                      chord));
-    EXPECT_EQ(posted.last().at(0).toString(), QString(desktopShortcutChanged));
+    EXPECT_EQ(edited.count(), 1);
 
     button.click();
     EXPECT_EQ(gnome.chord, std::nullopt);
@@ -235,7 +229,7 @@ public:
 
 TEST_F(SettingsViews, StartAtLoginShowsTheEntryAsItStands) {
     ScriptedStartAtLogin login;
-    SettingsView window(voices.speech, preferences, notifications);
+    SettingsView window(voices.speech, shortcut);
     window.offerStartAtLogin(login);
     StartAtLoginSwitch& line = *window.startAtLoginSwitch();
     QCheckBox& box = line.checkBox();

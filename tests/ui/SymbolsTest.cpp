@@ -78,8 +78,8 @@ TEST_F(ReaderViewTest, EverySymbolTheViewsShowIsDrawn) {
                                    "text");
     }
     ReaderView& reader = view();
-    NotificationCenter notifications;
-    SettingsView window(*speech_, preferences_, notifications);
+    HotKeySetting shortcut(preferences_);
+    SettingsView window(*speech_, shortcut);
     std::set<std::string> shown;
     const auto collect = [&] {
         for (const QWidget* root :

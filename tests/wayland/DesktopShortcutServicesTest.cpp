@@ -1,4 +1,3 @@
-#include "app/HotKeyConfig.hpp"
 #include "app/HotKeyManager.hpp"
 #include "app/TextCapture.hpp"
 #include "fakes/FakePasteboard.hpp"
@@ -23,7 +22,8 @@ namespace {
 
 using ::testing::ElementsAre;
 
-constexpr std::uint32_t ctrlAlt = HotKeyConfig::controlKey | HotKeyConfig::optionKey;
+constexpr QKeyCombination ctrlAltRKeys(Qt::ControlModifier | Qt::AltModifier, Qt::Key_R);
+constexpr QKeyCombination ctrlAltSpaceKeys(Qt::ControlModifier | Qt::AltModifier, Qt::Key_Space);
 const int ctrlAltR = (Qt::ControlModifier | Qt::AltModifier | Qt::Key_R).toCombined();
 
 // The program's side: the shortcut manager and the capture it triggers, reading the selection
@@ -40,10 +40,10 @@ protected:
     // Wires a manager on `service` to the capture, counting what each press captured.
     std::unique_ptr<HotKeyManager> managerOn(GlobalHotKeyService& service) {
         auto manager = std::make_unique<HotKeyManager>(service, scheduler);
-        manager->onTrigger = [this] {
+        QObject::connect(manager.get(), &HotKeyManager::triggered, [this] {
             capture.grabSelection(
                 [this](std::optional<QString> text) { captured.append(text.value_or(QString())); });
-        };
+        });
         return manager;
     }
 
@@ -78,7 +78,7 @@ TEST_F(DesktopShortcutServicesTest, PortalBindsTheChordAndEachActivationReadsThe
     PortalGlobalHotKeyService service(QDBusConnection::sessionBus());
     const auto manager = managerOn(service);
 
-    EXPECT_FALSE(manager->registerKeyCode(HotKeyConfig::rKeyCode, ctrlAlt));
+    EXPECT_FALSE(manager->registerKeys(ctrlAltRKeys));
     ASSERT_TRUE(settles([&] { return manager->isRegistered(); }));
     ASSERT_EQ(portal.bindings.size(), 1U);
     ASSERT_EQ(portal.bindings.front().shortcuts.size(), 1);
@@ -108,14 +108,14 @@ TEST_F(DesktopShortcutServicesTest, PortalSessionsEndWithTheirRegistration) {
     const auto manager = managerOn(service);
 
     portal.chosenTrigger.clear();
-    manager->registerKeyCode(HotKeyConfig::spaceKeyCode, ctrlAlt);
+    manager->registerKeys(ctrlAltSpaceKeys);
     ASSERT_TRUE(settles([&] { return portal.closedSessions.size() == 1; }));
     EXPECT_FALSE(manager->isRegistered());
 
     portal.chosenTrigger = QStringLiteral("Ctrl+Alt+Space");
-    manager->registerKeyCode(HotKeyConfig::spaceKeyCode, ctrlAlt);
+    manager->registerKeys(ctrlAltSpaceKeys);
     ASSERT_TRUE(settles([&] { return manager->isRegistered(); }));
-    manager->registerKeyCode(HotKeyConfig::rKeyCode, ctrlAlt);
+    manager->registerKeys(ctrlAltRKeys);
     ASSERT_TRUE(settles([&] { return manager->isRegistered(); }));
     EXPECT_EQ(portal.closedSessions.size(), 2);
     EXPECT_EQ(portal.bindings.size(), 3U);
@@ -126,8 +126,8 @@ TEST_F(DesktopShortcutServicesTest, PortalThatCannotBeReachedRefuses) {
     PortalGlobalHotKeyService service(QDBusConnection::sessionBus());
     const auto manager = managerOn(service);
     int answers = 0;
-    manager->onRegistrationChanged = [&answers] { ++answers; };
-    manager->registerKeyCode(HotKeyConfig::rKeyCode, ctrlAlt);
+    QObject::connect(manager.get(), &HotKeyManager::registrationChanged, [&answers] { ++answers; });
+    manager->registerKeys(ctrlAltRKeys);
     ASSERT_TRUE(settles([&] { return answers == 1; }));
     EXPECT_FALSE(manager->isRegistered());
 }
@@ -155,9 +155,9 @@ TEST_P(PortalKindTest, BindsWithoutAskingAgainWhatIsAlreadyBound) {
     PortalGlobalHotKeyService service(QDBusConnection::sessionBus());
     const auto manager = managerOn(service);
     int answers = 0;
-    manager->onRegistrationChanged = [&answers] { ++answers; };
+    QObject::connect(manager.get(), &HotKeyManager::registrationChanged, [&answers] { ++answers; });
 
-    manager->registerKeyCode(HotKeyConfig::spaceKeyCode, ctrlAlt);
+    manager->registerKeys(ctrlAltSpaceKeys);
     ASSERT_TRUE(settles([&] { return answers == 1; }));
     EXPECT_EQ(portal.calls, GetParam().calls);
     EXPECT_EQ(manager->isRegistered(), GetParam().registered);
@@ -209,7 +209,7 @@ TEST_F(DesktopShortcutServicesTest, PortalThatBindsNothingHandsTheShortcutToKGlo
     const auto manager = managerOn(service);
     EXPECT_EQ(service.currentRoute(), ShortcutRoute::portal);
 
-    manager->registerKeyCode(HotKeyConfig::rKeyCode, ctrlAlt);
+    manager->registerKeys(ctrlAltRKeys);
     ASSERT_TRUE(settles([&] { return manager->isRegistered(); }));
     EXPECT_EQ(service.currentRoute(), ShortcutRoute::kdeGlobalAccel);
     EXPECT_EQ(manager->boundChord(), QStringLiteral("Ctrl+Alt+R"));
@@ -218,7 +218,7 @@ TEST_F(DesktopShortcutServicesTest, PortalThatBindsNothingHandsTheShortcutToKGlo
     ASSERT_TRUE(settles([&] { return captured.size() == 1; }));
 
     // Later choices go straight to the route that works.
-    manager->registerKeyCode(HotKeyConfig::spaceKeyCode, ctrlAlt);
+    manager->registerKeys(ctrlAltSpaceKeys);
     ASSERT_TRUE(settles([&] { return manager->isRegistered(); }));
     EXPECT_EQ(portal.calls.count(QStringLiteral("CreateSession")), 1);
 }
@@ -229,7 +229,7 @@ TEST_F(DesktopShortcutServicesTest, KGlobalAccelRegistersTheActionAndEachPressRe
     KGlobalAccelHotKeyService service(QDBusConnection::sessionBus());
     const auto manager = managerOn(service);
 
-    manager->registerKeyCode(HotKeyConfig::rKeyCode, ctrlAlt);
+    manager->registerKeys(ctrlAltRKeys);
     ASSERT_TRUE(settles([&] { return manager->isRegistered(); }));
     EXPECT_EQ(manager->boundChord(), QStringLiteral("Ctrl+Alt+R"));
 
@@ -242,7 +242,7 @@ TEST_F(DesktopShortcutServicesTest, KGlobalAccelRegistersTheActionAndEachPressRe
 
     // A chord chosen in this program's settings replaces the one of the desktop's settings.
     kglobalaccel.taken.append((Qt::ControlModifier | Qt::AltModifier | Qt::Key_Space).toCombined());
-    manager->registerKeyCode(HotKeyConfig::spaceKeyCode, ctrlAlt);
+    manager->registerKeys(ctrlAltSpaceKeys);
     ASSERT_TRUE(settles([&] { return kglobalaccel.calls.size() == 5; }));
     EXPECT_THAT(kglobalaccel.calls,
                 ElementsAre(QStringLiteral("doRegister veloramac/read-selection/VeloraMac/Read "
@@ -265,7 +265,7 @@ TEST_F(DesktopShortcutServicesTest, KGlobalAccelKeepsTheChordTheUserChoseInTheDe
     KGlobalAccelHotKeyService service(QDBusConnection::sessionBus());
     const auto manager = managerOn(service);
 
-    manager->registerKeyCode(HotKeyConfig::rKeyCode, ctrlAlt);
+    manager->registerKeys(ctrlAltRKeys);
     ASSERT_TRUE(settles([&] { return manager->isRegistered(); }));
     EXPECT_EQ(manager->boundChord(), QKeySequence(superR).toString(QKeySequence::NativeText));
 

@@ -1,7 +1,5 @@
 #include "platform/wayland/GnomeCustomShortcut.hpp"
 
-#include "app/HotKeyConfig.hpp"
-
 #include <QProcess>
 #include <QTest>
 #include <gmock/gmock.h>
@@ -95,12 +93,12 @@ protected:
         return result;
     }
 
-    static constexpr std::uint32_t ctrlAlt = HotKeyConfig::controlKey | HotKeyConfig::optionKey;
+    static constexpr QKeyCombination ctrlAltR{Qt::ControlModifier | Qt::AltModifier, Qt::Key_R};
 };
 TEST_F(GnomeCustomShortcutTest, AddsItsEntryBesideTheUsersAndRemovesOnlyIt) {
     GnomeCustomShortcut shortcut;
     EXPECT_EQ(shortcut.shortcut(), std::nullopt);
-    ASSERT_TRUE(shortcut.add(HotKeyConfig::rKeyCode, ctrlAlt));
+    ASSERT_TRUE(shortcut.add(ctrlAltR));
 
     const QString ours = GnomeCustomShortcut::entriesFolder + QLatin1String("veloramac/");
     EXPECT_EQ(listed(), listOf({usersEntry, ours}));
@@ -109,7 +107,7 @@ TEST_F(GnomeCustomShortcutTest, AddsItsEntryBesideTheUsersAndRemovesOnlyIt) {
     EXPECT_EQ(shortcut.shortcut(), QStringLiteral("Ctrl+Alt+R"));
 
     // Adding again moves the one entry to the new chord.
-    ASSERT_TRUE(shortcut.add(HotKeyConfig::spaceKeyCode, HotKeyConfig::cmdKey));
+    ASSERT_TRUE(shortcut.add(QKeyCombination(Qt::MetaModifier, Qt::Key_Space)));
     EXPECT_EQ(listed(), listOf({usersEntry, ours}));
     EXPECT_EQ(shortcut.shortcut(), QStringLiteral("Super+Space"));
 
@@ -131,7 +129,7 @@ TEST_F(GnomeCustomShortcutTest, TakesAnEntryTheUserMadeForTheCommandAsItsOwn) {
 
     GnomeCustomShortcut shortcut;
     EXPECT_EQ(shortcut.shortcut(), QStringLiteral("Ctrl+Shift+R"));
-    ASSERT_TRUE(shortcut.add(HotKeyConfig::rKeyCode, ctrlAlt));
+    ASSERT_TRUE(shortcut.add(ctrlAltR));
     EXPECT_EQ(listed(), listOf({usersEntry, handMade}));
     EXPECT_EQ(entryValue(handMade, QStringLiteral("binding")), "'<Control><Alt>r'");
     shortcut.remove();
@@ -177,7 +175,7 @@ INSTANTIATE_TEST_SUITE_P(
 // What the user does in GNOME's keyboard settings reaches the program, also from another process.
 TEST_F(GnomeCustomShortcutTest, ChangesMadeElsewhereAreReported) {
     GnomeCustomShortcut shortcut;
-    ASSERT_TRUE(shortcut.add(HotKeyConfig::rKeyCode, ctrlAlt));
+    ASSERT_TRUE(shortcut.add(ctrlAltR));
     int changes = 0;
     shortcut.watch([&changes] { ++changes; });
     const QString ours = GnomeCustomShortcut::entriesFolder + QLatin1String("veloramac/");

@@ -164,14 +164,13 @@ bool selectFirstLine(testsupport::OtherClient& user, ClipboardPasteboard& pasteb
 class CaptureWithShortcut : public CaptureOnX11 {
 protected:
     void SetUp() override {
-        manager.onTrigger = [this] {
+        QObject::connect(&manager, &HotKeyManager::triggered, [this] {
             capture.grabSelection([this](std::optional<QString> result) {
                 answered = true;
                 text = std::move(result);
             });
-        };
-        ASSERT_TRUE(
-            manager.registerKeyCode(HotKeyConfig().keyCode, HotKeyConfig().carbonModifiers));
+        });
+        ASSERT_TRUE(manager.registerKeys(HotKeyConfig().keys));
     }
 
     // Types Ctrl+Alt+Space as the user would and waits for the capture's answer.
@@ -226,13 +225,13 @@ TEST_F(CaptureOnX11, ShortcutStillHeldDoesNotSpoilTheCopy) {
     HotKeyManager manager(service, scheduler);
     std::optional<QString> text;
     bool answered = false;
-    manager.onTrigger = [&] {
+    QObject::connect(&manager, &HotKeyManager::triggered, [&] {
         capture.grabSelection([&](std::optional<QString> result) {
             answered = true;
             text = std::move(result);
         });
-    };
-    manager.registerKeyCode(HotKeyConfig().keyCode, HotKeyConfig().carbonModifiers);
+    });
+    manager.registerKeys(HotKeyConfig().keys);
     OtherProgram editor({"--select", "held shortcut"});
     ASSERT_TRUE(editor.ready);
 

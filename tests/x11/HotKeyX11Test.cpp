@@ -34,8 +34,8 @@ protected:
 TEST_P(HotKeyOnX11, TypingTheShortcutAnywhereTriggers) {
     const Shortcut& shortcut = GetParam();
     int triggers = 0;
-    manager.onTrigger = [&triggers] { ++triggers; };
-    manager.registerKeyCode(shortcut.config.keyCode, shortcut.config.carbonModifiers);
+    QObject::connect(&manager, &HotKeyManager::triggered, [&triggers] { ++triggers; });
+    manager.registerKeys(shortcut.config.keys);
 
     if (shortcut.capsLockOn) {
         user.press(XK_Caps_Lock);
@@ -64,7 +64,8 @@ INSTANTIATE_TEST_SUITE_P(HotKey, HotKeyOnX11,
                                                     {XK_Control_L, XK_Alt_L, XK_Shift_L, XK_s},
                                                     true},
                                            Shortcut{"SuperF5",
-                                                    HotKeyConfig{0x60, HotKeyConfig::cmdKey, {}},
+                                                    HotKeyConfig{QKeyCombination(Qt::MetaModifier,
+                                                                                 Qt::Key_F5)},
                                                     {XK_Super_L, XK_F5},
                                                     false}),
                          [](const auto& info) { return std::string(info.param.name); });
@@ -78,7 +79,7 @@ TEST(HotKeyX11, CombinationHeldByAnotherProgramIsRefusedAndLeavesNoGrabBehind) {
     TimerScheduler scheduler;
     X11GlobalHotKeyService service;
     HotKeyManager manager{service, scheduler};
-    EXPECT_FALSE(manager.registerKeyCode(49, 4096));
+    EXPECT_FALSE(manager.registerKeys(QKeyCombination(Qt::ControlModifier, Qt::Key_Space)));
 
     EXPECT_EQ(
         log.lines,
@@ -94,9 +95,8 @@ TEST(HotKeyX11, ShortcutKeepsWorkingAfterTheKeyboardMappingChanges) {
     X11GlobalHotKeyService service;
     HotKeyManager manager{service, scheduler};
     int triggers = 0;
-    manager.onTrigger = [&triggers] { ++triggers; };
-    ASSERT_TRUE(manager.registerKeyCode(HotKeyConfig::sKeyCode,
-                                        HotKeyConfig::controlKey | HotKeyConfig::optionKey));
+    QObject::connect(&manager, &HotKeyManager::triggered, [&triggers] { ++triggers; });
+    ASSERT_TRUE(manager.registerKeys(HotKeyConfig::presets()[2].keys));
     const auto keycodeOf = [](X11Keysym keysym) {
         testsupport::OtherClient client;
         return client.keycode(keysym);
