@@ -189,16 +189,14 @@ BENCHMARK(BM_TokenizeCleanedMixed)->Unit(benchmark::kMillisecond);
 
 void BM_EnglishWordList(benchmark::State& state) {
     static const std::string text = englishText(10 * megabyte);
-    std::size_t held = 0;
-    std::size_t count = 0;
+    std::vector<Word> words;
     for (auto _ : state) {
-        const std::vector<Word> words = TextEngine::tokenize(TextSanitizer::clean(text));
-        held = bytesHeld(words);
-        count = words.size();
+        words = TextEngine::tokenize(TextSanitizer::clean(text));
     }
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * text.size()));
-    state.counters["words"] = static_cast<double>(count);
-    state.counters["bytesPerWord"] = static_cast<double>(held) / static_cast<double>(count);
+    state.counters["words"] = static_cast<double>(words.size());
+    state.counters["bytesPerWord"] =
+        static_cast<double>(bytesHeld(words)) / static_cast<double>(words.size());
 }
 BENCHMARK(BM_EnglishWordList)->Unit(benchmark::kMillisecond);
 

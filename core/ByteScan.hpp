@@ -26,4 +26,9 @@ inline std::uint64_t equal(std::uint64_t word, unsigned char value) {
     return ~(((x & low7) + low7) | x | low7);
 }
 
+// Non-zero exactly when some byte of `word` is below `value`, which is at most 128.
+inline std::uint64_t anyBelow(std::uint64_t word, unsigned char value) {
+    return (word - 0x0101010101010101ULL * value) & ~word & topBits;
+}
+
 } // namespace velora::ByteScan

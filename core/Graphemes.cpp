@@ -1,66 +1,17 @@
 #include "core/Graphemes.hpp"
 
-#include "core/CodePointTable.hpp"
+#include "core/GraphemeJoining.hpp"
 
 #include <algorithm>
 #include <memory>
 #include <unicode/brkiter.h>
 #include <unicode/bytestream.h>
 #include <unicode/normalizer2.h>
-#include <unicode/uchar.h>
 #include <unicode/utext.h>
-#include <unicode/utf8.h>
 
 namespace velora::Graphemes {
 
 namespace {
-
-constexpr std::uint8_t viramaCombiningClass = 9;
-
-// How a code point takes part in character boundaries, as far as the shortcuts below need to know.
-enum class Joining : std::uint8_t {
-    // Anything else: left to the break iterator.
-    complex,
-    // A boundary lies before and after it whatever surrounds it, except that marks may follow:
-    // precomposed Hangul syllables join only single jamo, which are not among them.
-    base,
-    // Control characters and line feeds: a boundary on both sides, marks included.
-    control,
-    // Marks (Extend, SpacingMark) that always join whatever character they follow, unless it is a
-    // control; a virama is left out, as newer rules join consonants across it.
-    mark,
-};
-
-Joining computeJoining(std::int32_t c) {
-    switch (u_getIntPropertyValue(c, UCHAR_GRAPHEME_CLUSTER_BREAK)) {
-    case U_GCB_OTHER:
-    case U_GCB_LV:
-    case U_GCB_LVT:
-        return Joining::base;
-    case U_GCB_CONTROL:
-    case U_GCB_LF:
-        return Joining::control;
-    case U_GCB_EXTEND:
-    case U_GCB_SPACING_MARK:
-        return u_getCombiningClass(c) == viramaCombiningClass ? Joining::complex : Joining::mark;
-    default:
-        return Joining::complex;
-    }
-}
-
-Joining joiningOf(UChar32 c) {
-    static const CodePointTable<Joining, computeJoining> table;
-    return c >= 0 ? table(c) : Joining::complex;
-}
-
-bool standsAlone(Joining joining) {
-    return joining == Joining::base || joining == Joining::control;
-}
-
-// Whether a boundary lies after this code point whenever a base or control follows it.
-bool endsBeforeAnyBase(Joining joining) {
-    return joining != Joining::complex;
-}
 
 // Returns false when `visit` asked to stop.
 template <typename Visit>
@@ -209,51 +160,6 @@ void forEachClusterReverse(std::string_view utf8, void* context, Visitor visit) 
 }
 
 } // namespace detail
-
-bool isWellFormed(std::string_view bytes) {
-    const auto* data = reinterpret_cast<const std::uint8_t*>(bytes.data());
-    auto continues = [&](std::size_t at) { return at < bytes.size() && (data[at] & 0xC0) == 0x80; };
-    std::size_t i = 0;
-    while (i < bytes.size()) {
-        if (i + 8 <= bytes.size() && (ByteScan::load(bytes.data() + i) & ByteScan::topBits) == 0) {
-            i += 8;
-            continue;
-        }
-        const std::uint8_t lead = data[i];
-        if (lead < 0x80) {
-            ++i;
-        } else if (lead >= 0xC2 && lead <= 0xDF && continues(i + 1)) {
-            // Two-byte sequences (Latin, Greek, Cyrillic, Hebrew, Arabic) are valid as they look,
-            // and so are three-byte ones (most of the rest of the Basic Multilingual Plane) except
-            // after E0 and ED, whose second byte is restricted.
-            i += 2;
-        } else if (lead >= 0xE1 && lead <= 0xEF && lead != 0xED && continues(i + 1) &&
-                   continues(i + 2)) {
-            i += 3;
-        } else if (decode(bytes, i) < 0) {
-            return false;
-        }
-    }
-    return true;
-}
-
-std::string repairUtf8(std::string_view bytes) {
-    if (isWellFormed(bytes)) {
-        return std::string(bytes);
-    }
-    std::string repaired;
-    repaired.reserve(bytes.size() + 16);
-    std::size_t i = 0;
-    while (i < bytes.size()) {
-        const std::size_t start = i;
-        if (decode(bytes, i) < 0) {
-            repaired += "\xEF\xBF\xBD";
-        } else {
-            repaired.append(bytes.substr(start, i - start));
-        }
-    }
-    return repaired;
-}
 
 std::vector<std::string_view> split(std::string_view utf8) {
     std::vector<std::string_view> clusters;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/ByteScan.hpp"
+#include "core/Utf8Sequences.hpp"
 
 #include <algorithm>
 #include <cstddef>
@@ -9,7 +10,6 @@
 #include <string>
 #include <string_view>
 #include <type_traits>
-#include <unicode/utf8.h>
 #include <vector>
 
 namespace velora::Graphemes {
@@ -30,21 +30,6 @@ inline bool isSimpleAscii(std::string_view text) {
         }
     }
     return true;
-}
-
-// The code point that starts at `offset`, which moves past it; -1 for an ill-formed sequence,
-// which is skipped as one (the text reads U+FFFD for it). `offset` must be inside the text.
-inline std::int32_t decode(std::string_view utf8, std::size_t& offset) {
-    // No sequence is longer than four bytes; a short window keeps ICU's 32-bit offsets valid in
-    // text of any length.
-    const auto* bytes = reinterpret_cast<const std::uint8_t*>(utf8.data()) + offset;
-    const auto available =
-        static_cast<std::int32_t>(std::min<std::size_t>(utf8.size() - offset, 4));
-    std::int32_t i = 0;
-    UChar32 c = 0;
-    U8_NEXT(bytes, i, available, c);
-    offset += static_cast<std::size_t>(i);
-    return c;
 }
 
 namespace detail {
@@ -126,11 +111,6 @@ std::size_t count(std::string_view utf8);
 
 // The first `n` characters of the text (all of it when it has fewer).
 std::string_view prefix(std::string_view utf8, std::size_t n);
-
-bool isWellFormed(std::string_view bytes);
-
-// Text that is valid UTF-8, with U+FFFD in place of each ill-formed sequence.
-std::string repairUtf8(std::string_view bytes);
 
 // The first code point of a character; U+FFFD when it is ill-formed or empty.
 char32_t firstCodePoint(std::string_view character);

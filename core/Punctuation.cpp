@@ -14,8 +14,6 @@ namespace velora::Punctuation {
 
 namespace {
 
-enum class Kind : std::uint8_t { other, major, minor, skippable };
-
 bool holds(std::span<const char32_t> set, char32_t c) {
     return std::find(set.begin(), set.end(), c) != set.end();
 }
@@ -42,13 +40,12 @@ Kind kindOfCodePoint(std::int32_t codePoint) {
 
 // Every mark is a character of one code point, so a character of several is none of them.
 Kind kind(std::string_view character) {
-    static const CodePointTable<Kind, kindOfCodePoint> table;
     if (character.size() == 1 && static_cast<unsigned char>(character.front()) < 0x80) {
-        return table(static_cast<unsigned char>(character.front()));
+        return kindOf(static_cast<unsigned char>(character.front()));
     }
     std::size_t end = 0;
     const std::int32_t c = character.empty() ? -1 : Graphemes::decode(character, end);
-    return c >= 0 && end == character.size() ? table(c) : Kind::other;
+    return c >= 0 && end == character.size() ? kindOf(c) : Kind::other;
 }
 
 // The last character that is not a closing quote or bracket, with its kind; empty when there is
@@ -85,9 +82,13 @@ std::optional<Kind> asciiEndingKind(std::string_view token) {
 
 } // namespace
 
-PunctuationWeight weight(std::string_view token) {
-    const std::optional<Kind> ascii = asciiEndingKind(token);
-    switch (ascii ? *ascii : countingCharacter(token).second) {
+Kind kindOf(std::int32_t codePoint) {
+    static const CodePointTable<Kind, kindOfCodePoint> table;
+    return codePoint >= 0 ? table(codePoint) : Kind::other;
+}
+
+PunctuationWeight weightOf(Kind mark) {
+    switch (mark) {
     case Kind::major:
         return PunctuationWeight::major;
     case Kind::minor:
@@ -97,6 +98,11 @@ PunctuationWeight weight(std::string_view token) {
         break;
     }
     return PunctuationWeight::none;
+}
+
+PunctuationWeight weight(std::string_view token) {
+    const std::optional<Kind> ascii = asciiEndingKind(token);
+    return weightOf(ascii ? *ascii : countingCharacter(token).second);
 }
 
 bool endsWith(std::string_view token, std::span<const char32_t> marks) {

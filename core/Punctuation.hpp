@@ -3,6 +3,7 @@
 #include "core/Word.hpp"
 
 #include <array>
+#include <cstdint>
 #include <span>
 #include <string_view>
 
@@ -26,6 +27,14 @@ inline constexpr std::array<char32_t, 25> skippable{
     U'\u2019', U'\u300D', U'\u300F', U'\u3009', U'\u300B', U'\u3011', U'\u3015',
     U'\u3017', U'\u3019', U'\u301B', U'\u301E', U'\u301F', U'\uFF09', U'\uFF3D',
     U'\uFF5D', U'\uFF02', U'\uFF07', U'\uFF63'};
+
+// What a character of one code point is to a token's pause.
+enum class Kind : std::uint8_t { other, major, minor, skippable };
+
+// Canonical equivalents count as the mark: a code point whose decomposition is one of them is it.
+Kind kindOf(std::int32_t codePoint);
+
+PunctuationWeight weightOf(Kind mark);
 
 // The weight of the last mark of a token once closing quotes and brackets are skipped.
 PunctuationWeight weight(std::string_view token);

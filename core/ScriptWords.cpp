@@ -75,15 +75,6 @@ struct Segment {
     }
 };
 
-bool holdsUnspacedLetters(std::string_view token) {
-    for (std::size_t i = 0; i < token.size();) {
-        if ((traitsOf(Graphemes::decode(token, i)) & unspacedScript) != 0) {
-            return true;
-        }
-    }
-    return false;
-}
-
 icu::BreakIterator* wordIterator() {
     thread_local const std::unique_ptr<icu::BreakIterator> iterator = [] {
         UErrorCode status = U_ZERO_ERROR;
@@ -236,6 +227,15 @@ void attachMarks(const std::vector<Segment>& merged, std::size_t tokenSize,
 }
 
 } // namespace
+
+bool holdsUnspacedLetters(std::string_view token) {
+    for (std::size_t i = nextLetterLead(token, 0); i < token.size(); i = nextLetterLead(token, i)) {
+        if ((traitsOf(Graphemes::decode(token, i)) & unspacedScript) != 0) {
+            return true;
+        }
+    }
+    return false;
+}
 
 void cut(std::string_view token, std::vector<Piece>& pieces) {
     // Hangul and most symbols of three bytes are not worth setting up the break iterator for.

@@ -41,6 +41,9 @@ inline bool mayNeedCutting(std::string_view token) {
     return nextLetterLead(token, 0) < token.size();
 }
 
+// Whether a letter of those scripts is in the token, which is well-formed; only then is it cut.
+bool holdsUnspacedLetters(std::string_view token);
+
 // The words of one token (well-formed, without spaces, tabs or line breaks), in order, covering
 // it without gaps. Cuts fall only on ICU word boundaries next to a run of those scripts; marks
 // that follow a word stay on it, and opening brackets and quotes on the word they open.

@@ -2,9 +2,8 @@
 
 #include "core/ByteScan.hpp"
 #include "core/Graphemes.hpp"
-#include "core/ORP.hpp"
-#include "core/Punctuation.hpp"
 #include "core/ScriptWords.hpp"
+#include "core/TokenMeasure.hpp"
 
 #include <bit>
 #include <span>
@@ -23,8 +22,7 @@ bool endsToken(char c) {
 }
 
 // The top bit of each byte of the result is set where that byte ends tokens.
-std::uint64_t tokenEnds(const char* eight) {
-    const std::uint64_t word = ByteScan::load(eight);
+std::uint64_t tokenEnds(std::uint64_t word) {
     return ByteScan::equal(word, ' ') | ByteScan::equal(word, '\t') | ByteScan::equal(word, '\n');
 }
 
@@ -40,7 +38,7 @@ std::size_t countTokens(std::string_view text) {
     bool previousEnds = true;
     std::size_t i = 0;
     for (; i + 8 <= text.size(); i += 8) {
-        const std::uint64_t ends = tokenEnds(text.data() + i);
+        const std::uint64_t ends = tokenEnds(ByteScan::load(text.data() + i));
         const std::uint64_t before = (ends << 8) | (previousEnds ? 0x80U : 0U);
         n += countTopBits(~ends & before & ByteScan::topBits);
         previousEnds = (ends >> 63) != 0;
@@ -55,7 +53,7 @@ std::size_t countTokens(std::string_view text) {
 
 std::size_t tokenEnd(std::string_view text, std::size_t i) {
     while (i + 8 <= text.size()) {
-        const std::uint64_t ends = tokenEnds(text.data() + i);
+        const std::uint64_t ends = tokenEnds(ByteScan::load(text.data() + i));
         if (ends != 0) {
             return i + static_cast<std::size_t>(std::countr_zero(ends)) / 8;
         }
@@ -67,22 +65,32 @@ std::size_t tokenEnd(std::string_view text, std::size_t i) {
     return i;
 }
 
-// Calls `visit(begin, end, endsLine)` for each token, in order.
+// Calls `visit(begin, end, endsLine, measure)` for each token, in order; `measure` points to the
+// token's measure when it is all ASCII, which is taken on the way, and is null otherwise.
 template <typename Visit> void forEachToken(std::string_view text, Visit visit) {
     const std::size_t n = text.size();
     std::size_t i = 0;
+    TokenMeasure::AsciiWalk walk;
     while (i < n) {
         if (endsToken(text[i])) {
             ++i;
             continue;
         }
         const std::size_t begin = i;
-        i = tokenEnd(text, i);
+        // Most tokens are short ASCII words, read once here for both their end and their measure.
+        walk.start();
+        while (i < n && static_cast<unsigned char>(text[i]) < 0x80 && !endsToken(text[i])) {
+            walk.add(static_cast<unsigned char>(text[i]));
+            ++i;
+        }
+        const bool ascii = i == n || static_cast<unsigned char>(text[i]) < 0x80;
+        i = ascii ? i : tokenEnd(text, i);
         const std::size_t end = i;
         while (i < n && separatesTokens(text[i])) {
             ++i;
         }
-        visit(begin, end, i == n || text[i] == '\n');
+        const TokenMeasure::Measure measure = ascii ? walk.measure() : TokenMeasure::Measure{};
+        visit(begin, end, i == n || text[i] == '\n', ascii ? &measure : nullptr);
     }
 }
 
@@ -112,6 +120,11 @@ public:
         std::vector<ScriptWords::Piece> pieces;
         forEachTokenWithLongSequences(text, [&](std::size_t begin, std::size_t end) {
             const std::string_view token = text.substr(begin, end - begin);
+            // Most such tokens end in a dash, an ellipsis or a quote: a look is cheaper than the
+            // hash.
+            if (!ScriptWords::holdsUnspacedLetters(token)) {
+                return;
+            }
             const bool remembered = token.size() <= rememberedTokenBytes;
             const auto found = remembered ? cutBefore.find(token) : cutBefore.end();
             const Range range = found != cutBefore.end() ? found->second : cut(token, pieces);
@@ -175,20 +188,27 @@ std::vector<Word> tokenizeLines(std::string_view text) {
     std::vector<Word> words;
     // Exactly sized, so that the list holds no spare capacity.
     words.reserve(countTokens(text) + cuts.extraWords());
-    auto add = [&](std::string_view word, bool isParagraphEnd) {
+    auto add = [&](std::string_view word, const TokenMeasure::Measure& measure,
+                   bool isParagraphEnd) {
         words.push_back(Word{static_cast<std::int64_t>(words.size()), std::string(word),
-                             ORP::index(word), Punctuation::weight(word), isParagraphEnd});
+                             measure.orp, measure.punctuation, isParagraphEnd});
     };
-    forEachToken(text, [&](std::size_t begin, std::size_t end, bool endsLine) {
+    forEachToken(text, [&](std::size_t begin, std::size_t end, bool endsLine,
+                           const TokenMeasure::Measure* asciiMeasure) {
         const std::string_view token = text.substr(begin, end - begin);
+        // No ASCII token is cut.
+        if (asciiMeasure != nullptr) {
+            add(token, *asciiMeasure, endsLine);
+            return;
+        }
         const std::span<const ScriptWords::Piece> pieces = cuts.take(begin);
         if (pieces.empty()) {
-            add(token, endsLine);
+            add(token, TokenMeasure::of(token), endsLine);
             return;
         }
         for (const ScriptWords::Piece& piece : pieces) {
-            add(token.substr(piece.begin, piece.end - piece.begin),
-                endsLine && &piece == &pieces.back());
+            const std::string_view word = token.substr(piece.begin, piece.end - piece.begin);
+            add(word, TokenMeasure::of(word), endsLine && &piece == &pieces.back());
         }
     });
     return words;

@@ -74,144 +74,138 @@ Mapping mapped(std::int32_t c) {
     }
 }
 
-// Output is never longer than input: replacements are single bytes.
-std::string mapCodePoints(std::string_view text) {
+// Writes the kept text line by line: blanks at a line's edges dropped, a run of blanks inside it
+// made one space, of each run of empty lines one kept. Nothing precedes the first visible
+// character, as the final trim would drop it anyway.
+class LineWriter {
+public:
+    explicit LineWriter(char* out) : begin_(out), out_(out) {}
+
+    void blank() { blankPending_ = lineHasText_; }
+
+    void lineFeed() {
+        if (lineHasText_) {
+            emptyLines_ = 0;
+        } else if (++emptyLines_ == 1) {
+            separate();
+        }
+        lineHasText_ = false;
+        blankPending_ = false;
+    }
+
+    // Where the visible bytes that follow go.
+    char* text() {
+        if (!lineHasText_) {
+            separate();
+            lineHasText_ = true;
+        } else if (blankPending_) {
+            *out_++ = ' ';
+        }
+        blankPending_ = false;
+        return out_;
+    }
+
+    void wrote(char* end) { out_ = end; }
+
+    // Whether the last byte written is visible and nothing waits to be written before the next.
+    bool continuesText() const { return lineHasText_ && !blankPending_; }
+
+    // The first `count` bytes of `block`, printable ASCII without two blanks in a row, held as they
+    // stand; a blank at their end waits for what follows. All eight bytes may be overwritten.
+    void plain(std::uint64_t block, unsigned count) {
+        std::memcpy(out_, &block, sizeof block);
+        blankPending_ = ((block >> (8 * (count - 1))) & 0xFF) == ' ';
+        out_ += blankPending_ ? count - 1 : count;
+    }
+
+    std::size_t size() const { return static_cast<std::size_t>(out_ - begin_); }
+
+private:
+    void separate() {
+        if (out_ != begin_) {
+            *out_++ = '\n';
+        }
+    }
+
+    char* begin_;
+    char* out_;
+    bool lineHasText_ = false;
+    bool blankPending_ = false;
+    std::size_t emptyLines_ = 0;
+};
+
+// The top bit is set from the first byte of `block` that the cleaner may not keep as it is in the
+// middle of a line: anything but printable ASCII, the two modifier symbols, the first of two
+// blanks. Bits above the first are not exact.
+std::uint64_t troubleIn(std::uint64_t block) {
+    const std::uint64_t blanks = ByteScan::equal(block, ' ');
+    return (block & ByteScan::topBits) | ByteScan::anyBelow(block, 0x20) |
+           ByteScan::equal(block, 0x7F) | ByteScan::equal(block, '^') |
+           ByteScan::equal(block, '`') | (blanks & (blanks >> 8));
+}
+
+// One pass: each code point is mapped and the result laid out at once. Output is never longer
+// than input: replacements are single bytes, and a separator is written only for a line break or
+// blank that is dropped.
+std::string tidied(std::string_view text) {
     static const CodePointTable<Mapping, mapped> mappings;
-    // ASCII, most of nearly any text, goes without branches: each byte writes its replacement and
-    // moves on when it is not removed.
-    struct Ascii {
-        std::array<char, 128> replacement{};
-        std::array<std::uint8_t, 128> width{};
-    };
-    static const Ascii ascii = [] {
-        Ascii table;
-        for (std::size_t c = 0; c < 128; ++c) {
-            const Mapping mapping = mappings(static_cast<std::int32_t>(c));
-            table.replacement[c] = mapping == Mapping::space      ? ' '
-                                   : mapping == Mapping::lineFeed ? '\n'
-                                                                  : static_cast<char>(c);
-            table.width[c] = mapping == Mapping::remove ? 0 : 1;
+    static const std::array<Mapping, 128> ascii = [] {
+        std::array<Mapping, 128> table{};
+        for (std::size_t c = 0; c < table.size(); ++c) {
+            table[c] = mappings(static_cast<std::int32_t>(c));
         }
         return table;
     }();
 
     std::string result(text.size(), '\0');
-    char* out = result.data();
+    LineWriter writer(result.data());
     const auto* bytes = reinterpret_cast<const std::uint8_t*>(text.data());
     const std::size_t length = text.size();
     std::size_t i = 0;
     while (i < length) {
-        while (i < length && bytes[i] < 0x80) {
-            *out = ascii.replacement[bytes[i]];
-            out += ascii.width[bytes[i]];
-            ++i;
-        }
-        if (i == length) {
-            break;
+        if (i + 8 <= length && writer.continuesText()) {
+            const std::uint64_t block = ByteScan::load(text.data() + i);
+            const std::uint64_t trouble = troubleIn(block);
+            const auto plain =
+                trouble == 0 ? 8U : static_cast<unsigned>(std::countr_zero(trouble)) / 8;
+            if (plain > 0) {
+                writer.plain(block, plain);
+                i += plain;
+                continue;
+            }
         }
         const std::size_t start = i;
-        const std::int32_t c = Graphemes::decode(text, i);
-        switch (mappings(c < 0 ? 0xFFFD : c)) {
-        case Mapping::keep:
-            out = std::copy(text.data() + start, text.data() + i, out);
+        const std::uint8_t lead = bytes[i];
+        Mapping mapping = Mapping::keep;
+        if (lead < 0x80) {
+            mapping = ascii[lead];
+            ++i;
+        } else {
+            const std::int32_t c = Graphemes::decode(text, i);
+            mapping = mappings(c < 0 ? 0xFFFD : c);
+        }
+        switch (mapping) {
+        case Mapping::keep: {
+            // One to four bytes: a loop is cheaper than a call to memmove.
+            char* out = writer.text();
+            for (std::size_t k = start; k < i; ++k) {
+                *out++ = text[k];
+            }
+            writer.wrote(out);
             break;
+        }
         case Mapping::space:
-            *out++ = ' ';
+            writer.blank();
             break;
         case Mapping::lineFeed:
-            *out++ = '\n';
+            writer.lineFeed();
             break;
         case Mapping::remove:
             break;
         }
     }
-    result.resize(static_cast<std::size_t>(out - result.data()));
+    result.resize(writer.size());
     return result;
-}
-
-bool isBlank(char c) {
-    return c == ' ' || c == '\t';
-}
-
-// Where the next pair of blanks at or after `from` begins; every maximal run of blanks is found
-// at its start, because the search resumes only where the previous run ended.
-std::size_t nextBlankPair(std::string_view text, std::size_t from) {
-    std::size_t i = from;
-    for (; i + 9 <= text.size(); i += 8) {
-        const std::uint64_t word = ByteScan::load(text.data() + i);
-        const std::uint64_t blanks = ByteScan::equal(word, ' ') | ByteScan::equal(word, '\t');
-        const std::uint64_t following =
-            (blanks >> 8) | (isBlank(text[i + 8]) ? 0x8000000000000000ULL : 0U);
-        const std::uint64_t pairs = blanks & following;
-        if (pairs != 0) {
-            return i + static_cast<std::size_t>(std::countr_zero(pairs)) / 8;
-        }
-    }
-    for (; i + 1 < text.size(); ++i) {
-        if (isBlank(text[i]) && isBlank(text[i + 1])) {
-            return i;
-        }
-    }
-    return std::string_view::npos;
-}
-
-// Every maximal run of two or more spaces or tabs becomes one space.
-std::string collapseSpaceRuns(std::string text) {
-    std::size_t candidate = nextBlankPair(text, 0);
-    if (candidate == std::string::npos) {
-        return text;
-    }
-    std::string result;
-    result.reserve(text.size());
-    std::size_t copied = 0;
-    while (candidate != std::string::npos) {
-        std::size_t end = candidate + 2;
-        while (end < text.size() && isBlank(text[end])) {
-            ++end;
-        }
-        result.append(text, copied, candidate - copied);
-        result += ' ';
-        copied = end;
-        candidate = nextBlankPair(text, end);
-    }
-    result.append(text, copied);
-    return result;
-}
-
-// Lines lose their edge blanks; of each run of empty lines one stays. The text only shrinks, so
-// each kept line moves down within the same buffer.
-std::string tidyLines(std::string text) {
-    std::size_t out = 0;
-    std::size_t emptyRun = 0;
-    bool firstLine = true;
-    std::size_t lineBegin = 0;
-    const std::size_t size = text.size();
-    while (lineBegin <= size) {
-        std::size_t lineEnd = text.find('\n', lineBegin);
-        if (lineEnd == std::string::npos) {
-            lineEnd = size;
-        }
-        std::size_t begin = lineBegin;
-        std::size_t end = lineEnd;
-        while (begin < end && isBlank(text[begin])) {
-            ++begin;
-        }
-        while (end > begin && isBlank(text[end - 1])) {
-            --end;
-        }
-        emptyRun = begin == end ? emptyRun + 1 : 0;
-        if (emptyRun <= 1) {
-            if (!firstLine) {
-                text[out++] = '\n';
-            }
-            std::memmove(text.data() + out, text.data() + begin, end - begin);
-            out += end - begin;
-            firstLine = false;
-        }
-        lineBegin = lineEnd + 1;
-    }
-    text.resize(out);
-    return text;
 }
 
 // White space and line breaks at both ends go; the text is well-formed here.
@@ -226,7 +220,7 @@ std::string trim(std::string text) {
 } // namespace
 
 std::string clean(std::string_view text) {
-    return trim(tidyLines(collapseSpaceRuns(mapCodePoints(text))));
+    return trim(tidied(text));
 }
 
 } // namespace velora::TextSanitizer

@@ -1,12 +1,12 @@
 #include "core/Graphemes.hpp"
 
+#include "support/BreakIteratorCharacters.hpp"
+
 #include <algorithm>
 #include <gtest/gtest.h>
-#include <memory>
-#include <unicode/brkiter.h>
+#include <random>
 #include <unicode/uchar.h>
 #include <unicode/unistr.h>
-#include <unicode/utext.h>
 
 namespace velora {
 namespace {
@@ -20,22 +20,25 @@ TEST(Graphemes, PrefixAndRepair) {
     EXPECT_EQ(Graphemes::repairUtf8("\xED\xA0\x80"), "\uFFFD\uFFFD\uFFFD");
 }
 
-std::vector<std::string_view> splitByBreakIterator(std::string_view text) {
-    UErrorCode status = U_ZERO_ERROR;
-    std::unique_ptr<icu::BreakIterator> iterator(
-        icu::BreakIterator::createCharacterInstance(icu::Locale::getRoot(), status));
-    UText utext = UTEXT_INITIALIZER;
-    utext_openUTF8(&utext, text.data(), static_cast<std::int64_t>(text.size()), &status);
-    iterator->setText(&utext, status);
-    std::vector<std::string_view> clusters;
-    std::int32_t begin = iterator->first();
-    for (std::int32_t end = iterator->next(); end != icu::BreakIterator::DONE;
-         begin = end, end = iterator->next()) {
-        clusters.push_back(
-            text.substr(static_cast<std::size_t>(begin), static_cast<std::size_t>(end - begin)));
+// The scan skips ASCII eight bytes at a time and takes the common sequences by their look: it must
+// judge every mix as decoding each code point does.
+TEST(Graphemes, WellFormedAsDecodingSays) {
+    const std::vector<std::string> pieces{
+        "a",    "abcdefg",     "\u00E9",   "\u0416",       "\u4E2D",   "\U0001F468",
+        "\xFF", "\xC3",        "\xC0\xAF", "\xED\xA0\x80", "\xE0\x80", "\xF4\x90\x80\x80",
+        "\x80", "\xEF\xBF\xBD"};
+    std::mt19937 random(17);
+    for (int round = 0; round < 5000; ++round) {
+        std::string text;
+        for (auto i = random() % 12; i > 0; --i) {
+            text += pieces[random() % pieces.size()];
+        }
+        bool decodes = true;
+        for (std::size_t i = 0; i < text.size() && decodes;) {
+            decodes = Graphemes::decode(text, i) >= 0;
+        }
+        EXPECT_EQ(Graphemes::isWellFormed(text), decodes) << ::testing::PrintToString(text);
     }
-    utext_close(&utext);
-    return clusters;
 }
 
 std::string utf8(UChar32 c) {
@@ -65,7 +68,7 @@ TEST(Graphemes, SplitAgreesWithTheBreakIterator) {
     }
     text += "\r\n\U0001F1EB\U0001F1F7\U0001F1E9x\u0301\u0301y";
     text += "\uAC00\uAC01\u1100\uAC00\u1161\uAC01\u11A8\uAC00\u11A8\u1100\u1161\u11A8\uAC01";
-    const auto clusters = splitByBreakIterator(text);
+    const auto clusters = testsupport::charactersByBreakIterator(text);
     EXPECT_EQ(Graphemes::split(text), clusters);
     EXPECT_EQ(Graphemes::count(text), clusters.size());
     std::vector<std::string_view> backwards;
@@ -83,7 +86,7 @@ TEST(Graphemes, WordsWithMarksAgreeWithTheBreakIterator) {
           "\u0915\u094D\u0937", "\u0915\u093F", "\u0627\u064E\u0644\u0652", "x\u0301\r\u0301",
           "\U0001F44D\U0001F3FD\u200D", "\u1780\u17D2\u1789\u17BB\u17C6", "\u0600\u0661\u0E33"}) {
         SCOPED_TRACE(text);
-        const auto clusters = splitByBreakIterator(text);
+        const auto clusters = testsupport::charactersByBreakIterator(text);
         EXPECT_EQ(Graphemes::split(text), clusters);
         std::vector<std::string_view> backwards;
         Graphemes::forEachReverse(text, [&](std::size_t begin, std::size_t end) {

@@ -35,6 +35,24 @@ TEST(TextSanitizer, KeepsAFiveMegabyteToken) {
     EXPECT_EQ(TextSanitizer::clean("  " + token + "\u00AD!  "), token + "!");
 }
 
+// Runs of plain ASCII are copied eight bytes at a time: each printable byte must come out there as
+// it does alone.
+TEST(TextSanitizer, EveryPrintableByteIsCleanedAlikeInLongRuns) {
+    for (char c = '!'; c < 0x7F; ++c) {
+        const std::string alone = TextSanitizer::clean(std::string(1, c));
+        SCOPED_TRACE(c);
+        for (const std::string gap : {"", " "}) {
+            std::string text = "abcdefgh";
+            std::string expected = text;
+            for (const char* run : {"ijklmnopq", "rstuvwxyzab", "cdefghij"}) {
+                text += std::string(1, c) + gap + run + c + c;
+                expected += alone + gap + run + alone + alone;
+            }
+            EXPECT_EQ(TextSanitizer::clean(text), expected);
+        }
+    }
+}
+
 // Whatever the mix of blanks and line breaks, the result has no run of blanks, no blank at a
 // line's edge, no more than one empty line in a row, and the same visible characters in order.
 TEST(TextSanitizer, BlanksAndLinesAreTidyForAnyMix) {

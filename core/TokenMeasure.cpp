@@ -1,0 +1,97 @@
+#include "core/TokenMeasure.hpp"
+
+#include "core/CodePointTable.hpp"
+#include "core/GraphemeJoining.hpp"
+#include "core/ORP.hpp"
+#include "core/Punctuation.hpp"
+#include "core/Utf8Sequences.hpp"
+
+#include <array>
+
+namespace velora::TokenMeasure {
+
+namespace {
+
+using Graphemes::Joining;
+using Punctuation::Kind;
+
+constexpr std::uint8_t joiningBits = AsciiWalk::joiningBits;
+constexpr std::uint8_t alphanumericBit = AsciiWalk::alphanumericBit;
+constexpr int kindShift = AsciiWalk::kindShift;
+static_assert(static_cast<int>(Kind::skippable) == 3);
+
+std::uint8_t computeTraits(std::int32_t c) {
+    const auto joining = static_cast<std::uint8_t>(Graphemes::joiningOf(c));
+    const auto kind = static_cast<std::uint8_t>(Punctuation::kindOf(c));
+    return static_cast<std::uint8_t>(joining | (ORP::isAlphanumeric(c) ? alphanumericBit : 0) |
+                                     (kind << kindShift));
+}
+
+const CodePointTable<std::uint8_t, computeTraits>& traits() {
+    static const CodePointTable<std::uint8_t, computeTraits> table;
+    return table;
+}
+
+Kind kindIn(std::uint8_t traits) {
+    return static_cast<Kind>(traits >> kindShift);
+}
+
+} // namespace
+
+const std::uint8_t* AsciiWalk::asciiTraits() {
+    static const std::array<std::uint8_t, 128> ascii = [] {
+        std::array<std::uint8_t, 128> table{};
+        for (std::size_t c = 0; c < table.size(); ++c) {
+            table[c] = traits()(static_cast<std::int32_t>(c));
+        }
+        return table;
+    }();
+    return ascii.data();
+}
+
+const PunctuationWeight* AsciiWalk::weights() {
+    static const std::array<PunctuationWeight, 4> byKind{
+        Punctuation::weightOf(Kind::other), Punctuation::weightOf(Kind::major),
+        Punctuation::weightOf(Kind::minor), Punctuation::weightOf(Kind::skippable)};
+    return byKind.data();
+}
+
+Measure of(std::string_view token) {
+    const CodePointTable<std::uint8_t, computeTraits>& table = traits();
+    std::int64_t characters = 0;
+    std::int64_t firstCore = -1;
+    std::int64_t lastCore = -1;
+    // The kind of the character being read, and of the last one before it that is no closing
+    // quote; nothing before the first character counts.
+    Kind current = Kind::skippable;
+    Kind counting = Kind::other;
+    // Marks at the start have nothing to join, as after a control.
+    Joining previous = Joining::control;
+    for (std::size_t i = 0; i < token.size();) {
+        const auto lead = static_cast<unsigned char>(token[i]);
+        const std::int32_t c = lead < 0x80 ? lead : Graphemes::decode(token, i);
+        i += lead < 0x80 ? 1 : 0;
+        const std::uint8_t t = table(c);
+        const auto joining = static_cast<Joining>(t & joiningBits);
+        if (joining == Joining::complex) {
+            return {ORP::index(token), Punctuation::weight(token)};
+        }
+        if (joining == Joining::mark && previous != Joining::control) {
+            // A character of several code points is no mark.
+            current = Kind::other;
+        } else {
+            counting = current == Kind::skippable ? counting : current;
+            if ((t & alphanumericBit) != 0) {
+                firstCore = firstCore < 0 ? characters : firstCore;
+                lastCore = characters;
+            }
+            current = kindIn(t);
+            ++characters;
+        }
+        previous = joining;
+    }
+    counting = current == Kind::skippable ? counting : current;
+    return {pivot(characters, firstCore, lastCore), Punctuation::weightOf(counting)};
+}
+
+} // namespace velora::TokenMeasure
