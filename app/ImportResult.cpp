@@ -47,4 +47,8 @@ QString displayReason(ImportFailure failure) {
     return QCoreApplication::translate("ImportFailure", reason(failure).data());
 }
 
+QString couldNotRead() {
+    return QCoreApplication::translate("ImportFailure", "Couldn't read %1: %2");
+}
+
 } // namespace velora

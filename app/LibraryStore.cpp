@@ -1,7 +1,6 @@
 #include "app/LibraryStore.hpp"
 
-#include "app/AtomicWrite.hpp"
-#include "app/FileBytes.hpp"
+#include "app/LibraryFile.hpp"
 #include "app/LibraryWriter.hpp"
 #include "app/LogCategories.hpp"
 #include "core/Graphemes.hpp"
@@ -10,41 +9,22 @@
 
 #include <QDate>
 #include <QDateTime>
-#include <QDir>
 #include <QFile>
-#include <QStandardPaths>
 #include <algorithm>
 #include <cmath>
 #include <nlohmann/json.hpp>
 
 namespace velora {
 
-namespace {
-
-QString libraryFolder() {
-    QString base = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-    if (base.isEmpty()) {
-        base = QDir::homePath() + QStringLiteral("/.local/share");
-    }
-    return base + QStringLiteral("/VeloraMac");
-}
-
-} // namespace
-
 LibraryStore::LibraryStore(QObject* parent) : LibraryStore(&TimePoint::now, parent) {}
 
 LibraryStore::LibraryStore(Clock clock, QObject* parent)
-    : QObject(parent), clock_(std::move(clock)) {
-    const QString folder = libraryFolder();
-    QDir().mkpath(folder);
-    filePath_ = folder + QStringLiteral("/library.json");
+    : QObject(parent), clock_(std::move(clock)), filePath_(LibraryFile::location()) {
     const std::filesystem::path file = QFile::encodeName(filePath_).toStdString();
-    removeStaleTemporaryFiles(file);
-    if (const std::filesystem::path target = finalTarget(file); target != file) {
-        removeStaleTemporaryFiles(target);
-    }
-    // Anything that is there but unusable is kept, and set aside before it is replaced.
-    writer_ = std::make_unique<LibraryWriter>(file, !load());
+    LibraryFile::Contents found = LibraryFile::open(file, maxFileBytes);
+    entries_ = std::move(found.payload.entries);
+    stats_ = found.payload.stats;
+    writer_ = std::make_unique<LibraryWriter>(file, !found.usable);
     connect(writer_.get(), &LibraryWriter::written, this, &LibraryStore::written);
 }
 
@@ -53,31 +33,6 @@ LibraryStore::~LibraryStore() {
     flush();
     // Joins the writer before the members its answers would touch go.
     writer_.reset();
-}
-
-bool LibraryStore::load() {
-    if (!QFile::exists(filePath_)) {
-        return true;
-    }
-    // Opened without blocking and read only when it is a regular file of a plausible size: a
-    // pipe or a huge file in its place must not hold up the start.
-    std::error_code error;
-    const std::optional<std::string> bytes =
-        FileBytes::read(QFile::encodeName(filePath_).toStdString(), maxFileBytes, error);
-    if (!bytes) {
-        qCWarning(lcLibrary, "%s cannot be read (%s); it is set aside before the next save",
-                  qUtf8Printable(filePath_), error.message().c_str());
-        return false;
-    }
-    auto payload = LibraryPayload::decode(*bytes);
-    if (!payload) {
-        qCWarning(lcLibrary, "%s is damaged; it is set aside before the next save",
-                  qUtf8Printable(filePath_));
-        return false;
-    }
-    entries_ = std::move(payload->entries);
-    stats_ = payload->stats;
-    return true;
 }
 
 std::vector<ReadingHistoryEntry> LibraryStore::recents() const {

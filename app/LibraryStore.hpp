@@ -96,8 +96,6 @@ signals:
     void saveFailed(const QString& message);
 
 private:
-    // Answers whether a file was there that could not be used.
-    bool load();
     void trim();
     void save();
     void written(std::uint64_t generation, std::optional<QString> failure);

@@ -1,13 +1,14 @@
 #pragma once
 
 #include "app/BackgroundRelease.hpp"
-#include "app/DocumentLoader.hpp"
+#include "app/DocumentSession.hpp"
+#include "app/ImportFailureText.hpp"
 #include "app/LibraryStore.hpp"
 #include "app/LoadOutcome.hpp"
-#include "app/ScheduledTask.hpp"
+#include "app/PlaybackLoop.hpp"
+#include "app/ReadingRecorder.hpp"
 #include "app/SpeechService.hpp"
 #include "app/platform/Scheduler.hpp"
-#include "core/ChunkFrames.hpp"
 #include "core/HyphenationSource.hpp"
 #include "core/ReaderEngine.hpp"
 #include "core/ReadingHistoryEntry.hpp"
@@ -15,7 +16,6 @@
 #include "core/ReadingSettings.hpp"
 
 #include <QObject>
-#include <QPointer>
 #include <QString>
 #include <cstdint>
 #include <filesystem>
@@ -31,8 +31,9 @@ namespace velora {
 class Pasteboard;
 class PreferencesStore;
 
-// The reader's one controller: owns the engine, drives the speech service and the library,
-// publishes the state the views draw, and runs playback. Main thread only.
+// The one object the reader's views talk to: holds the engine and the state the views draw,
+// and hands loading, playback and the record of reading to the parts that do them, with the
+// speech service and the library it is given. Main thread only.
 class ReaderViewModel : public QObject {
     Q_OBJECT
     Q_PROPERTY(
@@ -57,7 +58,6 @@ public:
         Scheduler& scheduler;
         Pasteboard& pasteboard;
         const ImportService& importer;
-        // Both outlive the controller.
         SpeechService& speech;
         LibraryStore& library;
     };
@@ -66,14 +66,14 @@ public:
     ~ReaderViewModel() override;
 
     // Published state; each has a change signal below.
-    const ReaderEngine& engine() const;
-    ReadingMode mode() const;
-    const ReadingSettings& settings() const;
-    bool speechEnabled() const;
-    bool isPlaying() const;
-    const std::optional<QString>& statusMessage() const;
+    const ReaderEngine& engine() const { return engine_; }
+    ReadingMode mode() const { return mode_; }
+    const ReadingSettings& settings() const { return engine_.settings; }
+    bool speechEnabled() const { return speechEnabled_; }
+    bool isPlaying() const { return isPlaying_; }
+    const std::optional<QString>& statusMessage() const { return statusMessage_; }
     // Why speech could not be heard the last time it was tried; none once a word is heard.
-    const std::optional<QString>& speechProblem() const { return speechProblem_; }
+    const std::optional<QString>& speechProblem() const { return playback_.speechProblem(); }
 
     void setMode(ReadingMode mode);
     void setSettings(const ReadingSettings& settings);
@@ -84,11 +84,13 @@ public:
     void restart();
 
     // Where loaded texts take the patterns for their rhythm and long words.
-    void setHyphenation(std::shared_ptr<const HyphenationSource> source);
+    void setHyphenation(std::shared_ptr<const HyphenationSource> source) {
+        session_.setHyphenation(std::move(source));
+    }
     // What the reading views draw now: while playing, a long word's piece or nothing during the
     // blank beat; the current chunk otherwise. Valid until the next engineChanged.
-    std::span<const Word> shownChunk() const;
-    bool showsBlankBeat() const;
+    std::span<const Word> shownChunk() const { return playback_.shownChunk(); }
+    bool showsBlankBeat() const { return playback_.showsBlankBeat(); }
 
     // Half-open range [first, second) of the word indexes of the chunk on display.
     std::pair<std::int64_t, std::int64_t> currentRange() const;
@@ -97,43 +99,51 @@ public:
     // a later request replaces one still on its way. A failure is also shown on the status line.
     void load(std::string text, const LoadSource& source, LoadDone done = {});
     // A selection as Qt hands it over (the bus, the clipboard); converted on the loader's thread.
-    void loadText(QString text, LoadDone done = {});
-    void loadFromClipboard(LoadDone done = {});
+    void loadText(QString text, LoadDone done = {}) {
+        session_.loadText(std::move(text), std::move(done));
+    }
+    void loadFromClipboard(LoadDone done = {}) { session_.loadFromClipboard(std::move(done)); }
     void play();
     void pause();
-    void stepForward();
-    void stepBackward();
+    void stepForward() { step(stepWords); }
+    void stepBackward() { step(-stepWords); }
     // Sentence and paragraph moves; backward ones go to the start of the sentence or paragraph
     // being read first. Like every jump they close the stretch and go on playing if it was.
-    void previousSentence();
-    void nextSentence();
-    void previousParagraph();
-    void nextParagraph();
+    void previousSentence() { jump(&ReaderEngine::previousSentence); }
+    void nextSentence() { jump(&ReaderEngine::nextSentence); }
+    void previousParagraph() { jump(&ReaderEngine::previousParagraph); }
+    void nextParagraph() { jump(&ReaderEngine::nextParagraph); }
     // Forward by `words`, back when negative; reading goes on if it was going.
     void step(std::int64_t words);
     void seek(double progress);
     // A jump to the word at `index`, clamped to the text.
-    void goTo(std::int64_t index);
+    void goTo(std::int64_t index) {
+        jump([index](ReaderEngine& engine) { engine.seek(index); });
+    }
     // While the scrubber is held, seeks move the reader but the library is written once, when
     // it is let go.
-    void beginScrub();
-    void endScrub();
+    void beginScrub() { recorder_.beginScrub(); }
+    void endScrub() { recorder_.endScrub(); }
     // Saves the position and the words read so far without stopping playback; the stretch
     // being played goes on from here.
-    void saveReading();
-    void open(const ReadingHistoryEntry& entry, LoadDone done = {});
+    void saveReading() { recorder_.save(); }
+    void open(const ReadingHistoryEntry& entry, LoadDone done = {}) {
+        session_.open(entry, std::move(done));
+    }
     // A file that yields no text keeps the loaded document and says `failureFormat` with its
     // name as %1 and why as %2.
     void loadFile(const std::filesystem::path& file, const QString& failureFormat,
-                  LoadDone done = {});
+                  LoadDone done = {}) {
+        session_.loadFile(file, failureFormat, std::move(done));
+    }
     // The usual failure text for `loadFile`, in the user's language.
-    static QString couldNotRead() { return tr("Couldn't read %1: %2"); }
+    static QString couldNotRead() { return velora::couldNotRead(); }
     // The loaded document's title as the library keeps it; the program's name for the welcome.
     const std::string& title() const { return title_; }
     // A scanned document's pages are being read by text recognition; the panel offers a cancel.
-    bool isRecognising() const { return recognising_; }
+    bool isRecognising() const { return session_.isRecognising(); }
     // Answers the load on its way as cancelled; the loaded document stays.
-    void cancelLoading();
+    void cancelLoading() { session_.cancel(); }
     // Grows with every load, so that views can tell a new text from a step through the old one.
     std::uint64_t loadCount() const { return loadCount_; }
 
@@ -153,70 +163,26 @@ signals:
     void recognisingChanged();
 
 private:
+    static constexpr std::int64_t stepWords = 10;
+
     // Pauses, moves the engine, and plays on from there if it was playing and words are left.
     void jump(const std::function<void(ReaderEngine&)>& move);
-    // What to say when a request fails: the prefix and the document's name come first.
-    struct FailureText {
-        QString format;
-        QString name;
-    };
-    DocumentLoader::Done answer(FailureText failure, LoadDone done);
-    void install(PreparedDocument document);
-    // Moves to where the library says reading stopped, and says so.
-    void resume(const ReadingHistoryEntry& entry);
-    void flushPlaySegment();
-    void scheduleCheckpoint();
-    void startVisualLoop();
-    double chunkSeconds() const;
-    // Shows the first frame of the chunk at the index, its time running from `start`.
-    void beginChunk(double start);
-    // Schedules the end of the frame on display at `deadline` on the scheduler's clock.
-    void scheduleFrameEnd(double deadline);
-    void finishFrame(double deadline);
-    void finishChunk(double deadline);
-    void clearFrames();
+    void install(PreparedDocument& document);
     void updateRhythm();
     // Weighs the words on display on the loader's worker where they were loaded unweighed.
     void weighIfWanted();
-    void startSpeechPlayback();
-    void restartPlayback();
-    void scheduleSpeechRestart();
-    void continueWithoutSpeech(const QString& reason);
-    void setSpeechProblem(const std::optional<QString>& problem);
-
     void setPlaying(bool playing);
-    void setRecognising(bool recognising);
 
     PreferencesStore& preferences_;
-    Scheduler& scheduler_;
-    Pasteboard& pasteboard_;
+    SpeechService& speech_;
+    LibraryStore& library_;
 
     ReaderEngine engine_;
     ReadingMode mode_ = ReadingMode::focus;
     bool speechEnabled_ = false;
     bool isPlaying_ = false;
-    bool recognising_ = false;
     std::optional<QString> statusMessage_;
-    std::optional<QString> speechProblem_;
-
-    SpeechService& speech_;
-    LibraryStore& library_;
-    ScheduledTask loopTask_{scheduler_};
-    ScheduledTask speechRestartTask_{scheduler_};
-    ScheduledTask checkpointTask_{scheduler_};
-    std::unique_ptr<LibraryStore::Batch> scrubBatch_;
-    std::optional<std::string> currentDocID_;
     std::string title_ = "VeloraMac";
-    std::optional<double> playStartedAt_;
-    std::int64_t playStartIndex_ = 0;
-    // Chunks shown since the last play(), for the speed ramp.
-    std::int64_t chunksPlayed_ = 0;
-    // When and where the last stretch of reading stopped.
-    struct Stop {
-        double at;
-        std::int64_t index;
-    };
-    std::optional<Stop> lastStop_;
     std::uint64_t loadCount_ = 0;
     std::shared_ptr<const Hyphenator> hyphenator_;
     std::vector<double> rhythmWeights_;
@@ -226,11 +192,10 @@ private:
     std::optional<std::uint64_t> weighing_;
     // By word id; empty with the natural rhythm off.
     std::vector<double> rhythmShares_;
-    // The frames of the chunk being played and the one on display.
-    std::vector<ChunkFrame> frames_;
-    std::size_t frame_ = 0;
-    DocumentLoader loader_;
     BackgroundRelease release_;
+    PlaybackLoop playback_;
+    ReadingRecorder recorder_;
+    DocumentSession session_;
 };
 
 } // namespace velora

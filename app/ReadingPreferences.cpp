@@ -28,4 +28,8 @@ void storeMode(PreferencesStore& store, ReadingMode mode) {
     store.setString(modeKey, QString::fromUtf8(toString(mode)));
 }
 
+void storeSpeechEnabled(PreferencesStore& store, bool enabled) {
+    store.setBoolean(speechEnabledKey, enabled);
+}
+
 } // namespace velora::ReadingPreferences

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/VoiceChooser.hpp"
 #include "app/platform/LanguageRecognizer.hpp"
 #include "app/platform/PreferencesStore.hpp"
 #include "app/platform/SpeechSynthesizer.hpp"
@@ -7,7 +8,6 @@
 #include "core/Word.hpp"
 
 #include <QObject>
-#include <functional>
 #include <memory>
 #include <span>
 #include <vector>
@@ -20,9 +20,6 @@ class SpeechService final : public QObject, private SpeechSynthesizerObserver {
     Q_OBJECT
 
 public:
-    using WordIndexCallback = std::function<void(std::int64_t)>;
-    using FinishCallback = std::function<void()>;
-
     // The text an utterance speaks, with the range of each word in it.
     struct SpokenText {
         QString text;
@@ -46,35 +43,33 @@ public:
     // The desktop's language and region ("en-US", from the locale by default): among voices of
     // one quality its variety wins, so English text is not read in whichever variety sorts
     // first, and its language reads text whose language cannot be told.
-    void setPreferredLanguageTag(const QString& tag) { preferredLanguageTag_ = tag.toLower(); }
+    void setPreferredLanguageTag(const QString& tag) { chooser_.setPreferredLanguageTag(tag); }
 
     void reloadVoices();
-    // Speaks words[startIndex...] as one utterance and reports each word by its index in `words`.
-    // onFinish is called once when the utterance ends normally, at once when there is nothing to
-    // speak, and never after a stop or a failure. Text in a language that no installed voice
-    // speaks, and that the default voice cannot read, fails at once with the reason.
-    void speak(const std::vector<Word>& words, std::int64_t startIndex, std::int64_t wpm,
-               WordIndexCallback onWordIndex, FinishCallback onFinish);
+    // Speaks words[startIndex...] as one utterance, replacing any other, and reports each word
+    // heard by its index in `words`. It ends with `finished`, at once when there is nothing to
+    // speak, or with `speechFailed`; a stopped utterance reports nothing more. Text in a
+    // language that no installed voice speaks, and that the default voice cannot read, fails at
+    // once with the reason.
+    void speak(const std::vector<Word>& words, std::int64_t startIndex, std::int64_t wpm);
     void stop();
 
     // The words joined by single spaces, each word's range counted in UTF-16 code units.
     static SpokenText buildUTF16Ranges(std::span<const Word> words);
-    // The language of the first 1,000 characters, none for blank text.
-    static std::optional<QString> detectLanguageCode(const LanguageRecognizer& recognizer,
-                                                     const QString& text);
 
 signals:
     void availableVoicesChanged();
     void selectedVoiceIDChanged();
     void isSpeakingChanged();
     void detectedLanguageChanged();
+    // The current utterance begins the word at this index of the words it was given.
+    void wordSpoken(qint64 index);
+    // The current utterance ended normally.
+    void finished();
     // The current utterance could not be heard; reading has to go on without speech.
     void speechFailed(const QString& reason);
 
 private:
-    std::optional<SpeechVoice> voice(const QString& text);
-    std::optional<SpeechVoice> bestVoice(const QString& languageCode) const;
-    std::optional<SpeechVoice> bestInstalledVoice(const QString& language) const;
     std::optional<std::size_t> wordIndex(qsizetype location) const;
 
     void setSpeaking(bool speaking);
@@ -101,11 +96,9 @@ private:
     bool isSpeaking_ = false;
     std::vector<Utf16Range> wordRanges_;
     std::int64_t baseOffset_ = 0;
-    WordIndexCallback onWordIndex_;
-    FinishCallback onFinish_;
     std::optional<UtteranceId> currentUtterance_;
     std::optional<QString> detectedLanguage_;
-    QString preferredLanguageTag_;
+    VoiceChooser chooser_{*voices_, *recognizer_};
 
     // Last, so that it is destroyed first: its thread must be gone before the rest.
     std::unique_ptr<SpeechSynthesizer> synthesizer_;

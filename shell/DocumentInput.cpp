@@ -5,7 +5,6 @@
 #include "core/TextSanitizer.hpp"
 #include "platform/documents/DocumentImport.hpp"
 
-#include <QCoreApplication>
 #include <cstdio>
 #include <filesystem>
 #include <ostream>
@@ -41,7 +40,7 @@ std::optional<std::string> readCleaned(const std::string& path, std::ostream& er
         input = std::move(*text);
     }
     if (!input.ok()) {
-        err << QCoreApplication::translate("CommandLine", "Couldn't read %1: %2")
+        err << couldNotRead()
                    .arg(QString::fromStdString(std::filesystem::path(path).filename().string()),
                         displayReason(input.failure()))
                    .toStdString()

@@ -4,10 +4,6 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>Couldn&apos;t read %1: %2</source>
-        <translation>تعذّرت قراءة %1: %2</translation>
-    </message>
-    <message>
         <source>print the text the reader would load from a document</source>
         <translation>اطبع النص الذي سيحمّله القارئ من مستند</translation>
     </message>
@@ -146,6 +142,10 @@ Requests to the tray program:
 </context>
 <context>
     <name>ImportFailure</name>
+    <message>
+        <source>Couldn&apos;t read %1: %2</source>
+        <translation>تعذّرت قراءة %1: %2</translation>
+    </message>
     <message>
         <source>there is no such file</source>
         <translation>لا يوجد ملف بهذا الاسم</translation>
@@ -418,6 +418,41 @@ Requests to the tray program:
     <message>
         <source>%1 WPM</source>
         <translation>%1 كلمة/دقيقة</translation>
+    </message>
+</context>
+<context>
+    <name>velora::DocumentSession</name>
+    <message>
+        <source>the text</source>
+        <translation>النص</translation>
+    </message>
+    <message>
+        <source>Clipboard is empty</source>
+        <translation>الحافظة فارغة</translation>
+    </message>
+    <message>
+        <source>This selection is no longer stored</source>
+        <translation>هذا التحديد لم يعد محفوظًا</translation>
+    </message>
+    <message>
+        <source>This document is no longer available</source>
+        <translation>هذا المستند لم يعد متاحًا</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t reopen %1: %2</source>
+        <translation>تعذّرت إعادة فتح %1: %2</translation>
+    </message>
+    <message>
+        <source>Welcome to VeloraMac. Select text anywhere on your desktop and press the global shortcut to start reading at the speed of thought. Words flash one at a time, with the Optimal Recognition Point highlighted so your eyes barely move. Drop a PDF, ePub, or Markdown file onto this window to read it instantly — everything stays private, parsed entirely on your device.</source>
+        <translation>مرحبًا بك في VeloraMac. حدّد نصًا في أي مكان على سطح المكتب واضغط الاختصار العام لتبدأ القراءة بسرعة الفكر. تظهر الكلمات واحدة تلو الأخرى، مع إبراز نقطة التعرّف المثلى حتى لا تكاد عيناك تتحركان. أفلت ملف PDF أو ePub أو Markdown على هذه النافذة لتقرأه فورًا — كل شيء يبقى خاصًا، ويُعالَج بالكامل على جهازك.</translation>
+    </message>
+    <message>
+        <source>Resumed at %L1% · press ⏮ to start over</source>
+        <translation>استُؤنفت القراءة عند %L1% · اضغط ⏮ للبدء من جديد</translation>
+    </message>
+    <message>
+        <source>Reading page %1 of %2 by text recognition</source>
+        <translation>قراءة الصفحة %1 من %2 بالتعرّف على النص</translation>
     </message>
 </context>
 <context>
@@ -748,44 +783,8 @@ Requests to the tray program:
 <context>
     <name>velora::ReaderViewModel</name>
     <message>
-        <source>the text</source>
-        <translation>النص</translation>
-    </message>
-    <message>
-        <source>Clipboard is empty</source>
-        <translation>الحافظة فارغة</translation>
-    </message>
-    <message>
-        <source>This selection is no longer stored</source>
-        <translation>هذا التحديد لم يعد محفوظًا</translation>
-    </message>
-    <message>
-        <source>This document is no longer available</source>
-        <translation>هذا المستند لم يعد متاحًا</translation>
-    </message>
-    <message>
-        <source>Couldn&apos;t reopen %1: %2</source>
-        <translation>تعذّرت إعادة فتح %1: %2</translation>
-    </message>
-    <message>
         <source>Speech is unavailable; reading on without it</source>
         <translation>النطق غير متاح؛ تستمر القراءة من دونه</translation>
-    </message>
-    <message>
-        <source>Couldn&apos;t read %1: %2</source>
-        <translation>تعذّرت قراءة %1: %2</translation>
-    </message>
-    <message>
-        <source>Welcome to VeloraMac. Select text anywhere on your desktop and press the global shortcut to start reading at the speed of thought. Words flash one at a time, with the Optimal Recognition Point highlighted so your eyes barely move. Drop a PDF, ePub, or Markdown file onto this window to read it instantly — everything stays private, parsed entirely on your device.</source>
-        <translation>مرحبًا بك في VeloraMac. حدّد نصًا في أي مكان على سطح المكتب واضغط الاختصار العام لتبدأ القراءة بسرعة الفكر. تظهر الكلمات واحدة تلو الأخرى، مع إبراز نقطة التعرّف المثلى حتى لا تكاد عيناك تتحركان. أفلت ملف PDF أو ePub أو Markdown على هذه النافذة لتقرأه فورًا — كل شيء يبقى خاصًا، ويُعالَج بالكامل على جهازك.</translation>
-    </message>
-    <message>
-        <source>Resumed at %L1% · press ⏮ to start over</source>
-        <translation>استُؤنفت القراءة عند %L1% · اضغط ⏮ للبدء من جديد</translation>
-    </message>
-    <message>
-        <source>Reading page %1 of %2 by text recognition</source>
-        <translation>قراءة الصفحة %1 من %2 بالتعرّف على النص</translation>
     </message>
 </context>
 <context>

@@ -4,10 +4,6 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>Couldn&apos;t read %1: %2</source>
-        <translation>%1 konnte nicht gelesen werden: %2</translation>
-    </message>
-    <message>
         <source>print the text the reader would load from a document</source>
         <translation>den Text ausgeben, den der Leser aus einem Dokument laden würde</translation>
     </message>
@@ -146,6 +142,10 @@ Anfragen an das Programm im Systembereich:
 </context>
 <context>
     <name>ImportFailure</name>
+    <message>
+        <source>Couldn&apos;t read %1: %2</source>
+        <translation>%1 konnte nicht gelesen werden: %2</translation>
+    </message>
     <message>
         <source>there is no such file</source>
         <translation>die Datei existiert nicht</translation>
@@ -418,6 +418,41 @@ Anfragen an das Programm im Systembereich:
     <message>
         <source>%1 WPM</source>
         <translation>%1 WpM</translation>
+    </message>
+</context>
+<context>
+    <name>velora::DocumentSession</name>
+    <message>
+        <source>the text</source>
+        <translation>den Text</translation>
+    </message>
+    <message>
+        <source>Clipboard is empty</source>
+        <translation>Die Zwischenablage ist leer</translation>
+    </message>
+    <message>
+        <source>This selection is no longer stored</source>
+        <translation>Diese Auswahl ist nicht mehr gespeichert</translation>
+    </message>
+    <message>
+        <source>This document is no longer available</source>
+        <translation>Dieses Dokument ist nicht mehr verfügbar</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t reopen %1: %2</source>
+        <translation>%1 konnte nicht erneut geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>Welcome to VeloraMac. Select text anywhere on your desktop and press the global shortcut to start reading at the speed of thought. Words flash one at a time, with the Optimal Recognition Point highlighted so your eyes barely move. Drop a PDF, ePub, or Markdown file onto this window to read it instantly — everything stays private, parsed entirely on your device.</source>
+        <translation>Willkommen bei VeloraMac. Markieren Sie irgendwo auf Ihrem Desktop Text und drücken Sie das globale Tastenkürzel, um mit der Geschwindigkeit Ihrer Gedanken zu lesen. Die Wörter erscheinen einzeln, mit hervorgehobenem optimalem Erkennungspunkt, sodass sich Ihre Augen kaum bewegen. Ziehen Sie eine PDF-, ePub- oder Markdown-Datei auf dieses Fenster, um sie sofort zu lesen – alles bleibt privat und wird vollständig auf Ihrem Gerät verarbeitet.</translation>
+    </message>
+    <message>
+        <source>Resumed at %L1% · press ⏮ to start over</source>
+        <translation>Fortgesetzt bei %L1 % · ⏮ drücken, um neu zu beginnen</translation>
+    </message>
+    <message>
+        <source>Reading page %1 of %2 by text recognition</source>
+        <translation>Seite %1 von %2 wird per Texterkennung gelesen</translation>
     </message>
 </context>
 <context>
@@ -748,44 +783,8 @@ Anfragen an das Programm im Systembereich:
 <context>
     <name>velora::ReaderViewModel</name>
     <message>
-        <source>the text</source>
-        <translation>den Text</translation>
-    </message>
-    <message>
-        <source>Clipboard is empty</source>
-        <translation>Die Zwischenablage ist leer</translation>
-    </message>
-    <message>
-        <source>This selection is no longer stored</source>
-        <translation>Diese Auswahl ist nicht mehr gespeichert</translation>
-    </message>
-    <message>
-        <source>This document is no longer available</source>
-        <translation>Dieses Dokument ist nicht mehr verfügbar</translation>
-    </message>
-    <message>
-        <source>Couldn&apos;t reopen %1: %2</source>
-        <translation>%1 konnte nicht erneut geöffnet werden: %2</translation>
-    </message>
-    <message>
         <source>Speech is unavailable; reading on without it</source>
         <translation>Sprachausgabe nicht verfügbar; es wird ohne sie weitergelesen</translation>
-    </message>
-    <message>
-        <source>Couldn&apos;t read %1: %2</source>
-        <translation>%1 konnte nicht gelesen werden: %2</translation>
-    </message>
-    <message>
-        <source>Welcome to VeloraMac. Select text anywhere on your desktop and press the global shortcut to start reading at the speed of thought. Words flash one at a time, with the Optimal Recognition Point highlighted so your eyes barely move. Drop a PDF, ePub, or Markdown file onto this window to read it instantly — everything stays private, parsed entirely on your device.</source>
-        <translation>Willkommen bei VeloraMac. Markieren Sie irgendwo auf Ihrem Desktop Text und drücken Sie das globale Tastenkürzel, um mit der Geschwindigkeit Ihrer Gedanken zu lesen. Die Wörter erscheinen einzeln, mit hervorgehobenem optimalem Erkennungspunkt, sodass sich Ihre Augen kaum bewegen. Ziehen Sie eine PDF-, ePub- oder Markdown-Datei auf dieses Fenster, um sie sofort zu lesen – alles bleibt privat und wird vollständig auf Ihrem Gerät verarbeitet.</translation>
-    </message>
-    <message>
-        <source>Resumed at %L1% · press ⏮ to start over</source>
-        <translation>Fortgesetzt bei %L1 % · ⏮ drücken, um neu zu beginnen</translation>
-    </message>
-    <message>
-        <source>Reading page %1 of %2 by text recognition</source>
-        <translation>Seite %1 von %2 wird per Texterkennung gelesen</translation>
     </message>
 </context>
 <context>

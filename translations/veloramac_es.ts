@@ -4,10 +4,6 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>Couldn&apos;t read %1: %2</source>
-        <translation>No se pudo leer %1: %2</translation>
-    </message>
-    <message>
         <source>print the text the reader would load from a document</source>
         <translation>mostrar el texto que el lector cargaría de un documento</translation>
     </message>
@@ -146,6 +142,10 @@ Peticiones al programa de la bandeja del sistema:
 </context>
 <context>
     <name>ImportFailure</name>
+    <message>
+        <source>Couldn&apos;t read %1: %2</source>
+        <translation>No se pudo leer %1: %2</translation>
+    </message>
     <message>
         <source>there is no such file</source>
         <translation>el archivo no existe</translation>
@@ -418,6 +418,41 @@ Peticiones al programa de la bandeja del sistema:
     <message>
         <source>%1 WPM</source>
         <translation>%1 ppm</translation>
+    </message>
+</context>
+<context>
+    <name>velora::DocumentSession</name>
+    <message>
+        <source>the text</source>
+        <translation>el texto</translation>
+    </message>
+    <message>
+        <source>Clipboard is empty</source>
+        <translation>El portapapeles está vacío</translation>
+    </message>
+    <message>
+        <source>This selection is no longer stored</source>
+        <translation>Esta selección ya no está guardada</translation>
+    </message>
+    <message>
+        <source>This document is no longer available</source>
+        <translation>Este documento ya no está disponible</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t reopen %1: %2</source>
+        <translation>No se pudo volver a abrir %1: %2</translation>
+    </message>
+    <message>
+        <source>Welcome to VeloraMac. Select text anywhere on your desktop and press the global shortcut to start reading at the speed of thought. Words flash one at a time, with the Optimal Recognition Point highlighted so your eyes barely move. Drop a PDF, ePub, or Markdown file onto this window to read it instantly — everything stays private, parsed entirely on your device.</source>
+        <translation>Bienvenido a VeloraMac. Seleccione texto en cualquier lugar del escritorio y pulse el atajo global para leer a la velocidad del pensamiento. Las palabras aparecen de una en una, con el punto óptimo de reconocimiento resaltado para que sus ojos apenas se muevan. Suelte un archivo PDF, ePub o Markdown en esta ventana para leerlo al instante: todo sigue siendo privado y se procesa por completo en su equipo.</translation>
+    </message>
+    <message>
+        <source>Resumed at %L1% · press ⏮ to start over</source>
+        <translation>Se reanudó en el %L1 % · pulse ⏮ para volver a empezar</translation>
+    </message>
+    <message>
+        <source>Reading page %1 of %2 by text recognition</source>
+        <translation>Leyendo la página %1 de %2 mediante reconocimiento de texto</translation>
     </message>
 </context>
 <context>
@@ -748,44 +783,8 @@ Peticiones al programa de la bandeja del sistema:
 <context>
     <name>velora::ReaderViewModel</name>
     <message>
-        <source>the text</source>
-        <translation>el texto</translation>
-    </message>
-    <message>
-        <source>Clipboard is empty</source>
-        <translation>El portapapeles está vacío</translation>
-    </message>
-    <message>
-        <source>This selection is no longer stored</source>
-        <translation>Esta selección ya no está guardada</translation>
-    </message>
-    <message>
-        <source>This document is no longer available</source>
-        <translation>Este documento ya no está disponible</translation>
-    </message>
-    <message>
-        <source>Couldn&apos;t reopen %1: %2</source>
-        <translation>No se pudo volver a abrir %1: %2</translation>
-    </message>
-    <message>
         <source>Speech is unavailable; reading on without it</source>
         <translation>La voz no está disponible; se sigue leyendo sin ella</translation>
-    </message>
-    <message>
-        <source>Couldn&apos;t read %1: %2</source>
-        <translation>No se pudo leer %1: %2</translation>
-    </message>
-    <message>
-        <source>Welcome to VeloraMac. Select text anywhere on your desktop and press the global shortcut to start reading at the speed of thought. Words flash one at a time, with the Optimal Recognition Point highlighted so your eyes barely move. Drop a PDF, ePub, or Markdown file onto this window to read it instantly — everything stays private, parsed entirely on your device.</source>
-        <translation>Bienvenido a VeloraMac. Seleccione texto en cualquier lugar del escritorio y pulse el atajo global para leer a la velocidad del pensamiento. Las palabras aparecen de una en una, con el punto óptimo de reconocimiento resaltado para que sus ojos apenas se muevan. Suelte un archivo PDF, ePub o Markdown en esta ventana para leerlo al instante: todo sigue siendo privado y se procesa por completo en su equipo.</translation>
-    </message>
-    <message>
-        <source>Resumed at %L1% · press ⏮ to start over</source>
-        <translation>Se reanudó en el %L1 % · pulse ⏮ para volver a empezar</translation>
-    </message>
-    <message>
-        <source>Reading page %1 of %2 by text recognition</source>
-        <translation>Leyendo la página %1 de %2 mediante reconocimiento de texto</translation>
     </message>
 </context>
 <context>

@@ -4,10 +4,6 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>Couldn&apos;t read %1: %2</source>
-        <translation>Impossible de lire %1 : %2</translation>
-    </message>
-    <message>
         <source>print the text the reader would load from a document</source>
         <translation>afficher le texte que le lecteur chargerait depuis un document</translation>
     </message>
@@ -146,6 +142,10 @@ Demandes au programme de la zone de notification :
 </context>
 <context>
     <name>ImportFailure</name>
+    <message>
+        <source>Couldn&apos;t read %1: %2</source>
+        <translation>Impossible de lire %1 : %2</translation>
+    </message>
     <message>
         <source>there is no such file</source>
         <translation>le fichier n’existe pas</translation>
@@ -418,6 +418,41 @@ Demandes au programme de la zone de notification :
     <message>
         <source>%1 WPM</source>
         <translation>%1 mots/min</translation>
+    </message>
+</context>
+<context>
+    <name>velora::DocumentSession</name>
+    <message>
+        <source>the text</source>
+        <translation>le texte</translation>
+    </message>
+    <message>
+        <source>Clipboard is empty</source>
+        <translation>Le presse-papiers est vide</translation>
+    </message>
+    <message>
+        <source>This selection is no longer stored</source>
+        <translation>Cette sélection n’est plus conservée</translation>
+    </message>
+    <message>
+        <source>This document is no longer available</source>
+        <translation>Ce document n’est plus disponible</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t reopen %1: %2</source>
+        <translation>Impossible de rouvrir %1 : %2</translation>
+    </message>
+    <message>
+        <source>Welcome to VeloraMac. Select text anywhere on your desktop and press the global shortcut to start reading at the speed of thought. Words flash one at a time, with the Optimal Recognition Point highlighted so your eyes barely move. Drop a PDF, ePub, or Markdown file onto this window to read it instantly — everything stays private, parsed entirely on your device.</source>
+        <translation>Bienvenue dans VeloraMac. Sélectionnez du texte n’importe où sur votre bureau et appuyez sur le raccourci global pour lire à la vitesse de la pensée. Les mots défilent un par un, le point de reconnaissance optimal mis en évidence pour que vos yeux bougent à peine. Déposez un fichier PDF, ePub ou Markdown sur cette fenêtre pour le lire aussitôt — tout reste privé, traité entièrement sur votre appareil.</translation>
+    </message>
+    <message>
+        <source>Resumed at %L1% · press ⏮ to start over</source>
+        <translation>Reprise à %L1 % · appuyez sur ⏮ pour recommencer</translation>
+    </message>
+    <message>
+        <source>Reading page %1 of %2 by text recognition</source>
+        <translation>Lecture de la page %1 sur %2 par reconnaissance de texte</translation>
     </message>
 </context>
 <context>
@@ -748,44 +783,8 @@ Demandes au programme de la zone de notification :
 <context>
     <name>velora::ReaderViewModel</name>
     <message>
-        <source>the text</source>
-        <translation>le texte</translation>
-    </message>
-    <message>
-        <source>Clipboard is empty</source>
-        <translation>Le presse-papiers est vide</translation>
-    </message>
-    <message>
-        <source>This selection is no longer stored</source>
-        <translation>Cette sélection n’est plus conservée</translation>
-    </message>
-    <message>
-        <source>This document is no longer available</source>
-        <translation>Ce document n’est plus disponible</translation>
-    </message>
-    <message>
-        <source>Couldn&apos;t reopen %1: %2</source>
-        <translation>Impossible de rouvrir %1 : %2</translation>
-    </message>
-    <message>
         <source>Speech is unavailable; reading on without it</source>
         <translation>Synthèse vocale indisponible ; la lecture continue sans elle</translation>
-    </message>
-    <message>
-        <source>Couldn&apos;t read %1: %2</source>
-        <translation>Impossible de lire %1 : %2</translation>
-    </message>
-    <message>
-        <source>Welcome to VeloraMac. Select text anywhere on your desktop and press the global shortcut to start reading at the speed of thought. Words flash one at a time, with the Optimal Recognition Point highlighted so your eyes barely move. Drop a PDF, ePub, or Markdown file onto this window to read it instantly — everything stays private, parsed entirely on your device.</source>
-        <translation>Bienvenue dans VeloraMac. Sélectionnez du texte n’importe où sur votre bureau et appuyez sur le raccourci global pour lire à la vitesse de la pensée. Les mots défilent un par un, le point de reconnaissance optimal mis en évidence pour que vos yeux bougent à peine. Déposez un fichier PDF, ePub ou Markdown sur cette fenêtre pour le lire aussitôt — tout reste privé, traité entièrement sur votre appareil.</translation>
-    </message>
-    <message>
-        <source>Resumed at %L1% · press ⏮ to start over</source>
-        <translation>Reprise à %L1 % · appuyez sur ⏮ pour recommencer</translation>
-    </message>
-    <message>
-        <source>Reading page %1 of %2 by text recognition</source>
-        <translation>Lecture de la page %1 sur %2 par reconnaissance de texte</translation>
     </message>
 </context>
 <context>

@@ -4,10 +4,6 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>Couldn&apos;t read %1: %2</source>
-        <translation>לא ניתן לקרוא את %1: %2</translation>
-    </message>
-    <message>
         <source>print the text the reader would load from a document</source>
         <translation>הדפסת הטקסט שהקורא היה טוען ממסמך</translation>
     </message>
@@ -146,6 +142,10 @@ Requests to the tray program:
 </context>
 <context>
     <name>ImportFailure</name>
+    <message>
+        <source>Couldn&apos;t read %1: %2</source>
+        <translation>לא ניתן לקרוא את %1: %2</translation>
+    </message>
     <message>
         <source>there is no such file</source>
         <translation>אין קובץ כזה</translation>
@@ -418,6 +418,41 @@ Requests to the tray program:
     <message>
         <source>%1 WPM</source>
         <translation>%1 מילים/דקה</translation>
+    </message>
+</context>
+<context>
+    <name>velora::DocumentSession</name>
+    <message>
+        <source>the text</source>
+        <translation>הטקסט</translation>
+    </message>
+    <message>
+        <source>Clipboard is empty</source>
+        <translation>לוח הגזירים ריק</translation>
+    </message>
+    <message>
+        <source>This selection is no longer stored</source>
+        <translation>בחירה זו אינה שמורה עוד</translation>
+    </message>
+    <message>
+        <source>This document is no longer available</source>
+        <translation>מסמך זה אינו זמין עוד</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t reopen %1: %2</source>
+        <translation>לא ניתן לפתוח מחדש את %1: %2</translation>
+    </message>
+    <message>
+        <source>Welcome to VeloraMac. Select text anywhere on your desktop and press the global shortcut to start reading at the speed of thought. Words flash one at a time, with the Optimal Recognition Point highlighted so your eyes barely move. Drop a PDF, ePub, or Markdown file onto this window to read it instantly — everything stays private, parsed entirely on your device.</source>
+        <translation>ברוכים הבאים ל־VeloraMac. בחרו טקסט בכל מקום בשולחן העבודה ולחצו על קיצור המקשים הגלובלי כדי להתחיל לקרוא במהירות המחשבה. המילים מופיעות אחת־אחת, ונקודת הזיהוי האופטימלית מודגשת כך שהעיניים כמעט אינן זזות. שחררו קובץ PDF‏, ePub או Markdown על חלון זה כדי לקרוא אותו מיד — הכול נשאר פרטי ומעובד כולו במכשיר שלכם.</translation>
+    </message>
+    <message>
+        <source>Resumed at %L1% · press ⏮ to start over</source>
+        <translation>הקריאה חודשה ב־%L1% · לחצו על ⏮ כדי להתחיל מחדש</translation>
+    </message>
+    <message>
+        <source>Reading page %1 of %2 by text recognition</source>
+        <translation>קריאת עמוד %1 מתוך %2 בזיהוי טקסט</translation>
     </message>
 </context>
 <context>
@@ -748,44 +783,8 @@ Requests to the tray program:
 <context>
     <name>velora::ReaderViewModel</name>
     <message>
-        <source>the text</source>
-        <translation>הטקסט</translation>
-    </message>
-    <message>
-        <source>Clipboard is empty</source>
-        <translation>לוח הגזירים ריק</translation>
-    </message>
-    <message>
-        <source>This selection is no longer stored</source>
-        <translation>בחירה זו אינה שמורה עוד</translation>
-    </message>
-    <message>
-        <source>This document is no longer available</source>
-        <translation>מסמך זה אינו זמין עוד</translation>
-    </message>
-    <message>
-        <source>Couldn&apos;t reopen %1: %2</source>
-        <translation>לא ניתן לפתוח מחדש את %1: %2</translation>
-    </message>
-    <message>
         <source>Speech is unavailable; reading on without it</source>
         <translation>ההקראה אינה זמינה; הקריאה ממשיכה בלעדיה</translation>
-    </message>
-    <message>
-        <source>Couldn&apos;t read %1: %2</source>
-        <translation>לא ניתן לקרוא את %1: %2</translation>
-    </message>
-    <message>
-        <source>Welcome to VeloraMac. Select text anywhere on your desktop and press the global shortcut to start reading at the speed of thought. Words flash one at a time, with the Optimal Recognition Point highlighted so your eyes barely move. Drop a PDF, ePub, or Markdown file onto this window to read it instantly — everything stays private, parsed entirely on your device.</source>
-        <translation>ברוכים הבאים ל־VeloraMac. בחרו טקסט בכל מקום בשולחן העבודה ולחצו על קיצור המקשים הגלובלי כדי להתחיל לקרוא במהירות המחשבה. המילים מופיעות אחת־אחת, ונקודת הזיהוי האופטימלית מודגשת כך שהעיניים כמעט אינן זזות. שחררו קובץ PDF‏, ePub או Markdown על חלון זה כדי לקרוא אותו מיד — הכול נשאר פרטי ומעובד כולו במכשיר שלכם.</translation>
-    </message>
-    <message>
-        <source>Resumed at %L1% · press ⏮ to start over</source>
-        <translation>הקריאה חודשה ב־%L1% · לחצו על ⏮ כדי להתחיל מחדש</translation>
-    </message>
-    <message>
-        <source>Reading page %1 of %2 by text recognition</source>
-        <translation>קריאת עמוד %1 מתוך %2 בזיהוי טקסט</translation>
     </message>
 </context>
 <context>

@@ -4,10 +4,6 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>Couldn&apos;t read %1: %2</source>
-        <translation>%1 を読み込めませんでした: %2</translation>
-    </message>
-    <message>
         <source>print the text the reader would load from a document</source>
         <translation>リーダーが文書から読み込むテキストを出力する</translation>
     </message>
@@ -146,6 +142,10 @@ veloramac は要求を渡して終了します。
 </context>
 <context>
     <name>ImportFailure</name>
+    <message>
+        <source>Couldn&apos;t read %1: %2</source>
+        <translation>%1 を読み込めませんでした: %2</translation>
+    </message>
     <message>
         <source>there is no such file</source>
         <translation>ファイルが存在しません</translation>
@@ -418,6 +418,41 @@ veloramac は要求を渡して終了します。
     <message>
         <source>%1 WPM</source>
         <translation>%1 WPM</translation>
+    </message>
+</context>
+<context>
+    <name>velora::DocumentSession</name>
+    <message>
+        <source>the text</source>
+        <translation>テキスト</translation>
+    </message>
+    <message>
+        <source>Clipboard is empty</source>
+        <translation>クリップボードは空です</translation>
+    </message>
+    <message>
+        <source>This selection is no longer stored</source>
+        <translation>この選択範囲はもう保存されていません</translation>
+    </message>
+    <message>
+        <source>This document is no longer available</source>
+        <translation>この文書はもう利用できません</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t reopen %1: %2</source>
+        <translation>%1 を開き直せませんでした: %2</translation>
+    </message>
+    <message>
+        <source>Welcome to VeloraMac. Select text anywhere on your desktop and press the global shortcut to start reading at the speed of thought. Words flash one at a time, with the Optimal Recognition Point highlighted so your eyes barely move. Drop a PDF, ePub, or Markdown file onto this window to read it instantly — everything stays private, parsed entirely on your device.</source>
+        <translation>VeloraMac へようこそ。デスクトップのどこかでテキストを選択し、グローバルショートカットを押すと、思考の速さで読み始められます。単語は 1 つずつ表示され、最適認識点が強調されるので、目をほとんど動かさずに済みます。PDF、ePub、Markdown ファイルをこのウィンドウにドロップすればすぐに読めます。すべてはプライベートなまま、お使いのデバイス上だけで処理されます。</translation>
+    </message>
+    <message>
+        <source>Resumed at %L1% · press ⏮ to start over</source>
+        <translation>%L1% から再開しました · ⏮ を押すと最初から</translation>
+    </message>
+    <message>
+        <source>Reading page %1 of %2 by text recognition</source>
+        <translation>文字認識で %2 ページ中 %1 ページ目を読み込んでいます</translation>
     </message>
 </context>
 <context>
@@ -748,44 +783,8 @@ veloramac は要求を渡して終了します。
 <context>
     <name>velora::ReaderViewModel</name>
     <message>
-        <source>the text</source>
-        <translation>テキスト</translation>
-    </message>
-    <message>
-        <source>Clipboard is empty</source>
-        <translation>クリップボードは空です</translation>
-    </message>
-    <message>
-        <source>This selection is no longer stored</source>
-        <translation>この選択範囲はもう保存されていません</translation>
-    </message>
-    <message>
-        <source>This document is no longer available</source>
-        <translation>この文書はもう利用できません</translation>
-    </message>
-    <message>
-        <source>Couldn&apos;t reopen %1: %2</source>
-        <translation>%1 を開き直せませんでした: %2</translation>
-    </message>
-    <message>
         <source>Speech is unavailable; reading on without it</source>
         <translation>音声を利用できないため、音声なしで読み続けます</translation>
-    </message>
-    <message>
-        <source>Couldn&apos;t read %1: %2</source>
-        <translation>%1 を読み込めませんでした: %2</translation>
-    </message>
-    <message>
-        <source>Welcome to VeloraMac. Select text anywhere on your desktop and press the global shortcut to start reading at the speed of thought. Words flash one at a time, with the Optimal Recognition Point highlighted so your eyes barely move. Drop a PDF, ePub, or Markdown file onto this window to read it instantly — everything stays private, parsed entirely on your device.</source>
-        <translation>VeloraMac へようこそ。デスクトップのどこかでテキストを選択し、グローバルショートカットを押すと、思考の速さで読み始められます。単語は 1 つずつ表示され、最適認識点が強調されるので、目をほとんど動かさずに済みます。PDF、ePub、Markdown ファイルをこのウィンドウにドロップすればすぐに読めます。すべてはプライベートなまま、お使いのデバイス上だけで処理されます。</translation>
-    </message>
-    <message>
-        <source>Resumed at %L1% · press ⏮ to start over</source>
-        <translation>%L1% から再開しました · ⏮ を押すと最初から</translation>
-    </message>
-    <message>
-        <source>Reading page %1 of %2 by text recognition</source>
-        <translation>文字認識で %2 ページ中 %1 ページ目を読み込んでいます</translation>
     </message>
 </context>
 <context>

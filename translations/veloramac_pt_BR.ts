@@ -4,10 +4,6 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>Couldn&apos;t read %1: %2</source>
-        <translation>Não foi possível ler %1: %2</translation>
-    </message>
-    <message>
         <source>print the text the reader would load from a document</source>
         <translation>mostrar o texto que o leitor carregaria de um documento</translation>
     </message>
@@ -146,6 +142,10 @@ Pedidos ao programa da bandeja do sistema:
 </context>
 <context>
     <name>ImportFailure</name>
+    <message>
+        <source>Couldn&apos;t read %1: %2</source>
+        <translation>Não foi possível ler %1: %2</translation>
+    </message>
     <message>
         <source>there is no such file</source>
         <translation>o arquivo não existe</translation>
@@ -418,6 +418,41 @@ Pedidos ao programa da bandeja do sistema:
     <message>
         <source>%1 WPM</source>
         <translation>%1 ppm</translation>
+    </message>
+</context>
+<context>
+    <name>velora::DocumentSession</name>
+    <message>
+        <source>the text</source>
+        <translation>o texto</translation>
+    </message>
+    <message>
+        <source>Clipboard is empty</source>
+        <translation>A área de transferência está vazia</translation>
+    </message>
+    <message>
+        <source>This selection is no longer stored</source>
+        <translation>Esta seleção não está mais guardada</translation>
+    </message>
+    <message>
+        <source>This document is no longer available</source>
+        <translation>Este documento não está mais disponível</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t reopen %1: %2</source>
+        <translation>Não foi possível reabrir %1: %2</translation>
+    </message>
+    <message>
+        <source>Welcome to VeloraMac. Select text anywhere on your desktop and press the global shortcut to start reading at the speed of thought. Words flash one at a time, with the Optimal Recognition Point highlighted so your eyes barely move. Drop a PDF, ePub, or Markdown file onto this window to read it instantly — everything stays private, parsed entirely on your device.</source>
+        <translation>Bem-vindo ao VeloraMac. Selecione um texto em qualquer lugar da área de trabalho e pressione o atalho global para ler na velocidade do pensamento. As palavras aparecem uma de cada vez, com o ponto ideal de reconhecimento destacado para que seus olhos quase não se movam. Solte um arquivo PDF, ePub ou Markdown nesta janela para lê-lo na hora — tudo continua privado, processado inteiramente no seu dispositivo.</translation>
+    </message>
+    <message>
+        <source>Resumed at %L1% · press ⏮ to start over</source>
+        <translation>Retomado em %L1% · pressione ⏮ para recomeçar</translation>
+    </message>
+    <message>
+        <source>Reading page %1 of %2 by text recognition</source>
+        <translation>Lendo a página %1 de %2 por reconhecimento de texto</translation>
     </message>
 </context>
 <context>
@@ -748,44 +783,8 @@ Pedidos ao programa da bandeja do sistema:
 <context>
     <name>velora::ReaderViewModel</name>
     <message>
-        <source>the text</source>
-        <translation>o texto</translation>
-    </message>
-    <message>
-        <source>Clipboard is empty</source>
-        <translation>A área de transferência está vazia</translation>
-    </message>
-    <message>
-        <source>This selection is no longer stored</source>
-        <translation>Esta seleção não está mais guardada</translation>
-    </message>
-    <message>
-        <source>This document is no longer available</source>
-        <translation>Este documento não está mais disponível</translation>
-    </message>
-    <message>
-        <source>Couldn&apos;t reopen %1: %2</source>
-        <translation>Não foi possível reabrir %1: %2</translation>
-    </message>
-    <message>
         <source>Speech is unavailable; reading on without it</source>
         <translation>A fala não está disponível; a leitura continua sem ela</translation>
-    </message>
-    <message>
-        <source>Couldn&apos;t read %1: %2</source>
-        <translation>Não foi possível ler %1: %2</translation>
-    </message>
-    <message>
-        <source>Welcome to VeloraMac. Select text anywhere on your desktop and press the global shortcut to start reading at the speed of thought. Words flash one at a time, with the Optimal Recognition Point highlighted so your eyes barely move. Drop a PDF, ePub, or Markdown file onto this window to read it instantly — everything stays private, parsed entirely on your device.</source>
-        <translation>Bem-vindo ao VeloraMac. Selecione um texto em qualquer lugar da área de trabalho e pressione o atalho global para ler na velocidade do pensamento. As palavras aparecem uma de cada vez, com o ponto ideal de reconhecimento destacado para que seus olhos quase não se movam. Solte um arquivo PDF, ePub ou Markdown nesta janela para lê-lo na hora — tudo continua privado, processado inteiramente no seu dispositivo.</translation>
-    </message>
-    <message>
-        <source>Resumed at %L1% · press ⏮ to start over</source>
-        <translation>Retomado em %L1% · pressione ⏮ para recomeçar</translation>
-    </message>
-    <message>
-        <source>Reading page %1 of %2 by text recognition</source>
-        <translation>Lendo a página %1 de %2 por reconhecimento de texto</translation>
     </message>
 </context>
 <context>

@@ -4,10 +4,6 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>Couldn&apos;t read %1: %2</source>
-        <translation>Не удалось прочитать %1: %2</translation>
-    </message>
-    <message>
         <source>print the text the reader would load from a document</source>
         <translation>вывести текст, который читалка загрузила бы из документа</translation>
     </message>
@@ -146,6 +142,10 @@ FILE, захватывает выделение или читает буфер �
 </context>
 <context>
     <name>ImportFailure</name>
+    <message>
+        <source>Couldn&apos;t read %1: %2</source>
+        <translation>Не удалось прочитать %1: %2</translation>
+    </message>
     <message>
         <source>there is no such file</source>
         <translation>такого файла нет</translation>
@@ -418,6 +418,41 @@ FILE, захватывает выделение или читает буфер �
     <message>
         <source>%1 WPM</source>
         <translation>%1 сл/мин</translation>
+    </message>
+</context>
+<context>
+    <name>velora::DocumentSession</name>
+    <message>
+        <source>the text</source>
+        <translation>текст</translation>
+    </message>
+    <message>
+        <source>Clipboard is empty</source>
+        <translation>Буфер обмена пуст</translation>
+    </message>
+    <message>
+        <source>This selection is no longer stored</source>
+        <translation>Это выделение больше не сохранено</translation>
+    </message>
+    <message>
+        <source>This document is no longer available</source>
+        <translation>Этот документ больше недоступен</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t reopen %1: %2</source>
+        <translation>Не удалось снова открыть %1: %2</translation>
+    </message>
+    <message>
+        <source>Welcome to VeloraMac. Select text anywhere on your desktop and press the global shortcut to start reading at the speed of thought. Words flash one at a time, with the Optimal Recognition Point highlighted so your eyes barely move. Drop a PDF, ePub, or Markdown file onto this window to read it instantly — everything stays private, parsed entirely on your device.</source>
+        <translation>Добро пожаловать в VeloraMac. Выделите текст в любом месте рабочего стола и нажмите глобальное сочетание клавиш, чтобы читать со скоростью мысли. Слова появляются по одному, а оптимальная точка распознавания подсвечена, так что глаза почти не двигаются. Перетащите файл PDF, ePub или Markdown в это окно, чтобы сразу его прочитать, — всё остаётся конфиденциальным и обрабатывается только на вашем устройстве.</translation>
+    </message>
+    <message>
+        <source>Resumed at %L1% · press ⏮ to start over</source>
+        <translation>Продолжено с %L1 % · нажмите ⏮, чтобы начать заново</translation>
+    </message>
+    <message>
+        <source>Reading page %1 of %2 by text recognition</source>
+        <translation>Чтение страницы %1 из %2 с помощью распознавания текста</translation>
     </message>
 </context>
 <context>
@@ -748,44 +783,8 @@ FILE, захватывает выделение или читает буфер �
 <context>
     <name>velora::ReaderViewModel</name>
     <message>
-        <source>the text</source>
-        <translation>текст</translation>
-    </message>
-    <message>
-        <source>Clipboard is empty</source>
-        <translation>Буфер обмена пуст</translation>
-    </message>
-    <message>
-        <source>This selection is no longer stored</source>
-        <translation>Это выделение больше не сохранено</translation>
-    </message>
-    <message>
-        <source>This document is no longer available</source>
-        <translation>Этот документ больше недоступен</translation>
-    </message>
-    <message>
-        <source>Couldn&apos;t reopen %1: %2</source>
-        <translation>Не удалось снова открыть %1: %2</translation>
-    </message>
-    <message>
         <source>Speech is unavailable; reading on without it</source>
         <translation>Речь недоступна; чтение продолжается без неё</translation>
-    </message>
-    <message>
-        <source>Couldn&apos;t read %1: %2</source>
-        <translation>Не удалось прочитать %1: %2</translation>
-    </message>
-    <message>
-        <source>Welcome to VeloraMac. Select text anywhere on your desktop and press the global shortcut to start reading at the speed of thought. Words flash one at a time, with the Optimal Recognition Point highlighted so your eyes barely move. Drop a PDF, ePub, or Markdown file onto this window to read it instantly — everything stays private, parsed entirely on your device.</source>
-        <translation>Добро пожаловать в VeloraMac. Выделите текст в любом месте рабочего стола и нажмите глобальное сочетание клавиш, чтобы читать со скоростью мысли. Слова появляются по одному, а оптимальная точка распознавания подсвечена, так что глаза почти не двигаются. Перетащите файл PDF, ePub или Markdown в это окно, чтобы сразу его прочитать, — всё остаётся конфиденциальным и обрабатывается только на вашем устройстве.</translation>
-    </message>
-    <message>
-        <source>Resumed at %L1% · press ⏮ to start over</source>
-        <translation>Продолжено с %L1 % · нажмите ⏮, чтобы начать заново</translation>
-    </message>
-    <message>
-        <source>Reading page %1 of %2 by text recognition</source>
-        <translation>Чтение страницы %1 из %2 с помощью распознавания текста</translation>
     </message>
 </context>
 <context>

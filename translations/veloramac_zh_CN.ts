@@ -4,10 +4,6 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>Couldn&apos;t read %1: %2</source>
-        <translation>无法读取 %1：%2</translation>
-    </message>
-    <message>
         <source>print the text the reader would load from a document</source>
         <translation>输出阅读器会从文档中载入的文本</translation>
     </message>
@@ -145,6 +141,10 @@ Requests to the tray program:
 </context>
 <context>
     <name>ImportFailure</name>
+    <message>
+        <source>Couldn&apos;t read %1: %2</source>
+        <translation>无法读取 %1：%2</translation>
+    </message>
     <message>
         <source>there is no such file</source>
         <translation>文件不存在</translation>
@@ -417,6 +417,41 @@ Requests to the tray program:
     <message>
         <source>%1 WPM</source>
         <translation>%1 词/分</translation>
+    </message>
+</context>
+<context>
+    <name>velora::DocumentSession</name>
+    <message>
+        <source>the text</source>
+        <translation>该文本</translation>
+    </message>
+    <message>
+        <source>Clipboard is empty</source>
+        <translation>剪贴板为空</translation>
+    </message>
+    <message>
+        <source>This selection is no longer stored</source>
+        <translation>此选中内容已不再保存</translation>
+    </message>
+    <message>
+        <source>This document is no longer available</source>
+        <translation>此文档已不可用</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t reopen %1: %2</source>
+        <translation>无法重新打开 %1：%2</translation>
+    </message>
+    <message>
+        <source>Welcome to VeloraMac. Select text anywhere on your desktop and press the global shortcut to start reading at the speed of thought. Words flash one at a time, with the Optimal Recognition Point highlighted so your eyes barely move. Drop a PDF, ePub, or Markdown file onto this window to read it instantly — everything stays private, parsed entirely on your device.</source>
+        <translation>欢迎使用 VeloraMac。在桌面上任意位置选中文本，然后按下全局快捷键，即可以思维的速度阅读。单词逐个闪现，最佳识别点会高亮显示，让您的眼睛几乎无需移动。将 PDF、ePub 或 Markdown 文件拖放到此窗口即可立即阅读——一切都保持私密，完全在您的设备上处理。</translation>
+    </message>
+    <message>
+        <source>Resumed at %L1% · press ⏮ to start over</source>
+        <translation>已从 %L1% 处继续 · 按 ⏮ 从头开始</translation>
+    </message>
+    <message>
+        <source>Reading page %1 of %2 by text recognition</source>
+        <translation>正在通过文字识别读取第 %1 页，共 %2 页</translation>
     </message>
 </context>
 <context>
@@ -747,44 +782,8 @@ Requests to the tray program:
 <context>
     <name>velora::ReaderViewModel</name>
     <message>
-        <source>the text</source>
-        <translation>该文本</translation>
-    </message>
-    <message>
-        <source>Clipboard is empty</source>
-        <translation>剪贴板为空</translation>
-    </message>
-    <message>
-        <source>This selection is no longer stored</source>
-        <translation>此选中内容已不再保存</translation>
-    </message>
-    <message>
-        <source>This document is no longer available</source>
-        <translation>此文档已不可用</translation>
-    </message>
-    <message>
-        <source>Couldn&apos;t reopen %1: %2</source>
-        <translation>无法重新打开 %1：%2</translation>
-    </message>
-    <message>
         <source>Speech is unavailable; reading on without it</source>
         <translation>语音不可用；将继续无语音阅读</translation>
-    </message>
-    <message>
-        <source>Couldn&apos;t read %1: %2</source>
-        <translation>无法读取 %1：%2</translation>
-    </message>
-    <message>
-        <source>Welcome to VeloraMac. Select text anywhere on your desktop and press the global shortcut to start reading at the speed of thought. Words flash one at a time, with the Optimal Recognition Point highlighted so your eyes barely move. Drop a PDF, ePub, or Markdown file onto this window to read it instantly — everything stays private, parsed entirely on your device.</source>
-        <translation>欢迎使用 VeloraMac。在桌面上任意位置选中文本，然后按下全局快捷键，即可以思维的速度阅读。单词逐个闪现，最佳识别点会高亮显示，让您的眼睛几乎无需移动。将 PDF、ePub 或 Markdown 文件拖放到此窗口即可立即阅读——一切都保持私密，完全在您的设备上处理。</translation>
-    </message>
-    <message>
-        <source>Resumed at %L1% · press ⏮ to start over</source>
-        <translation>已从 %L1% 处继续 · 按 ⏮ 从头开始</translation>
-    </message>
-    <message>
-        <source>Reading page %1 of %2 by text recognition</source>
-        <translation>正在通过文字识别读取第 %1 页，共 %2 页</translation>
     </message>
 </context>
 <context>

@@ -138,7 +138,7 @@ bool renderPanel(const QDir& folder) {
     written &= save(grab(reader, windowed), folder, QStringLiteral("panel-settings.png"));
     reader.cards().setShown(ReaderCard::settings, false);
 
-    vm.setStatusMessage(ReaderViewModel::tr("Resumed at %L1% · press ⏮ to start over").arg(12));
+    vm.setStatusMessage(DocumentSession::tr("Resumed at %L1% · press ⏮ to start over").arg(12));
     reader.setFullScreen(true);
     written &=
         save(grab(reader, QSize(1280, 800)), folder, QStringLiteral("panel-full-screen.png"));

@@ -850,6 +850,18 @@ TEST_F(ReaderViewModelTest, WorkStillPendingWhenTheControllerGoesDoesNothing) {
     EXPECT_EQ(library.entries().at(0).lastIndex, 4);
 }
 
+// The shell's speech service outlives the controller; what it reports later reaches nobody.
+TEST_F(ReaderViewModelTest, SpeechThatOutlivesTheControllerReportsToNobody) {
+    speaking(20);
+    const UtteranceId utterance = currentUtterance();
+    viewModel_.reset();
+    EXPECT_FALSE(speech_->isSpeaking());
+    synthesizer_->reportWord(utterance, {0, 4});
+    synthesizer_->reportFinish(utterance);
+    QCoreApplication::sendPostedEvents();
+    EXPECT_FALSE(speech_->isSpeaking());
+}
+
 TEST_F(ReaderViewModelTest, AScanIsRecognisedOnceAndReopenedWhileTheFileIsUnchanged) {
     readers_->scanPdfs(3);
     const auto scan = dataHome_.filePath("scan.pdf").toStdString();

@@ -56,14 +56,15 @@ public:
             std::move(synthesizer),
             std::make_unique<fakes::FixedVoiceCatalog>(std::move(voices), std::move(byLanguage)),
             std::make_unique<fakes::TableLanguageRecognizer>(std::move(languages)), preferences_);
+        QObject::connect(service_.get(), &SpeechService::wordSpoken,
+                         [this](qint64 index) { reported_.push_back(index); });
+        QObject::connect(service_.get(), &SpeechService::finished, [this] { ++finishes_; });
         return *service_;
     }
 
     // Speaks the three words of englishText and records what the service reports back.
     UtteranceId speakHello(std::int64_t startIndex = 0) {
-        service_->speak(
-            wordsOf({"Hello", "wörld", "😀"}), startIndex, 175,
-            [this](std::int64_t index) { reported_.push_back(index); }, [this] { ++finishes_; });
+        service_->speak(wordsOf({"Hello", "wörld", "😀"}), startIndex, 175);
         return log_.spoken.empty() ? 0 : log_.spoken.back().first;
     }
 
@@ -164,7 +165,7 @@ TEST_F(SpeechServiceTest, UnrecognisedTextGetsTheDefaultVoiceAndNoLanguage) {
     EXPECT_FALSE(service_->detectedLanguage());
     // Blank text is never shown to the recognizer, which would answer anything.
     const fakes::TableLanguageRecognizer recognizer(std::map<QString, QString>{{" \n\t", "en"}});
-    EXPECT_FALSE(SpeechService::detectLanguageCode(recognizer, " \n\t"));
+    EXPECT_FALSE(VoiceChooser::detectLanguageCode(recognizer, " \n\t"));
 }
 
 TEST_F(SpeechServiceTest, SpeaksAtTheRateForTheSpeedAndReportsThroughToTheFinish) {
@@ -245,9 +246,7 @@ TEST_F(SpeechServiceTest, ChineseWordsAreReportedOneByOne) {
     service({voiceOf("cmn", "Mandarin", VoiceQuality::default_),
              voiceOf("en-US", "Zoe", VoiceQuality::premium)},
             {}, {{spoken.text, "zh"}});
-    service_->speak(
-        words, 2, 175, [this](std::int64_t index) { reported_.push_back(index); },
-        [this] { ++finishes_; });
+    service_->speak(words, 2, 175);
     ASSERT_EQ(log_.spoken.size(), 1U);
     const auto& [utterance, said] = log_.spoken[0];
     EXPECT_EQ(said.voiceIdentifier, QString("cmn.Mandarin"));
@@ -277,9 +276,7 @@ TEST_P(UnvoicedLanguageTest, FailsAtOnceUnlessTheDefaultVoiceCanReadIt) {
     service({voiceOf("en-US", "Zoe", VoiceQuality::premium)}, {},
             {{SpeechService::buildUTF16Ranges(words).text, GetParam().language}});
     QSignalSpy failed(service_.get(), &SpeechService::speechFailed);
-    service_->speak(
-        words, 0, 175, [this](std::int64_t index) { reported_.push_back(index); },
-        [this] { ++finishes_; });
+    service_->speak(words, 0, 175);
     deliverReports();
     EXPECT_EQ(service_->detectedLanguage(), GetParam().language);
     if (GetParam().reason.isEmpty()) {

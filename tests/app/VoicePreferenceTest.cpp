@@ -47,7 +47,7 @@ TEST_P(VoicePreference, FollowsTheDesktopsVarietyAndLanguage) {
                          std::make_unique<fakes::TableLanguageRecognizer>(languages), preferences);
     speech.setPreferredLanguageTag(GetParam().desktopTag);
 
-    speech.speak(TextEngine::tokenize("read this aloud"), 0, 300, {}, {});
+    speech.speak(TextEngine::tokenize("read this aloud"), 0, 300);
 
     ASSERT_EQ(log.spoken.size(), 1U);
     EXPECT_EQ(log.spoken.front().second.voiceIdentifier, GetParam().expectedVoice);

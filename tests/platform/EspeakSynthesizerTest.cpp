@@ -151,9 +151,10 @@ TEST_P(SpokenWordIndexTest, ReportsTheAbsoluteIndexOfEveryWordFromTheStart) {
     std::vector<std::int64_t> reported;
     bool finished = false;
     const std::int64_t start = GetParam().start;
-    service.speak(
-        words, start, 300, [&](std::int64_t index) { reported.push_back(index); },
-        [&] { finished = true; });
+    QObject::connect(&service, &SpeechService::wordSpoken,
+                     [&](qint64 index) { reported.push_back(index); });
+    QObject::connect(&service, &SpeechService::finished, [&] { finished = true; });
+    service.speak(words, start, 300);
     EXPECT_EQ(service.detectedLanguage(), GetParam().language);
     EXPECT_TRUE(QTest::qWaitFor([&] { return finished; }, 30000));
 

@@ -197,9 +197,10 @@ TEST_F(PulseSpeechTest, AServerThatGoesAwayFailsTheUtteranceOnTheService) {
     }
     std::vector<std::int64_t> reported;
     bool finished = false;
-    service.speak(
-        words, 0, 300, [&](std::int64_t index) { reported.push_back(index); },
-        [&] { finished = true; });
+    QObject::connect(&service, &SpeechService::wordSpoken,
+                     [&](qint64 index) { reported.push_back(index); });
+    QObject::connect(&service, &SpeechService::finished, [&] { finished = true; });
+    service.speak(words, 0, 300);
     ASSERT_TRUE(QTest::qWaitFor([&] { return !reported.empty(); }, 30000));
 
     server_.kill();

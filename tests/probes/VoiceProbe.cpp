@@ -20,7 +20,7 @@ int main(int argc, char** argv) {
                          std::make_unique<Cld2LanguageRecognizer>(), preferences);
     QTextStream out(stdout);
     for (const QString& text : QCoreApplication::arguments().mid(1)) {
-        speech.speak({Word{0, text.toStdString()}}, 0, 300, {}, {});
+        speech.speak({Word{0, text.toStdString()}}, 0, 300);
         out << log.spoken.back().second.voiceIdentifier.value_or("-") << '|'
             << speech.detectedLanguage().value_or("-") << '\n';
     }
