@@ -11,6 +11,9 @@
 namespace velora {
 
 // System-wide key combinations that reach this process whichever application is in front.
+// A plain interface with one handler per event, not a QObject: the X11 grab is a native event
+// filter, and the Wayland routes wrap one another and hand the handler on. HotKeyManager, the
+// one holder of a service, turns both handlers into its signals.
 class GlobalHotKeyService {
 public:
     using Handle = std::uint64_t;
