@@ -20,7 +20,9 @@
 #include <QDBusConnection>
 #include <QDBusError>
 #include <QDir>
+#include <QTimer>
 #include <iostream>
+#include <malloc.h>
 
 namespace velora {
 
@@ -102,6 +104,9 @@ int DesktopProgram::run(int argc, char** argv, const ReaderFactory& makeReader) 
             }
         });
     }
+    // The start reads voices, fonts and settings into memory it frees again; glibc keeps those
+    // pages unless asked, and the program then sits in the tray for the whole session.
+    QTimer::singleShot(0, [] { malloc_trim(0); });
     return QApplication::exec();
 }
 
