@@ -33,15 +33,13 @@ void FallbackHotKeyService::installAnswerHandler(std::function<void(const Answer
 }
 
 GlobalHotKeyService::Registration FallbackHotKeyService::registerHotKey(QKeyCombination keys) {
-    current_ = Current{next_++, std::nullopt, keys};
-    const Registration registration = active().registerHotKey(keys);
-    const bool held = registration.status == 0 || registration.status == awaitingAnswer;
-    if (held) {
-        current_->inner = registration.handle;
-        return {registration.status, current_->handle};
+    relayed_.begin(keys);
+    const Registration registration = relayed_.relay(active());
+    if (RelayedRegistration::holds(registration)) {
+        return registration;
     }
     if (onSecond_) {
-        current_.reset();
+        relayed_.forget();
         return registration;
     }
     return moveOn();
@@ -50,45 +48,34 @@ GlobalHotKeyService::Registration FallbackHotKeyService::registerHotKey(QKeyComb
 GlobalHotKeyService::Registration FallbackHotKeyService::moveOn() {
     onSecond_ = true;
     qCInfo(lcHotKey, "the first shortcut route bound nothing; moving to the next");
-    const Registration registration = second_.service->registerHotKey(current_->keys);
-    if (registration.status != 0 && registration.status != awaitingAnswer) {
-        current_.reset();
-        return registration;
+    const Registration registration = relayed_.relay(*second_.service);
+    if (!RelayedRegistration::holds(registration)) {
+        relayed_.forget();
     }
-    current_->inner = registration.handle;
-    return {registration.status, current_->handle};
+    return registration;
 }
 
 void FallbackHotKeyService::unregisterHotKey(Handle handle) {
-    if (!current_ || current_->handle != handle) {
-        return;
+    if (const std::optional<Handle> inner = relayed_.release(handle)) {
+        active().unregisterHotKey(*inner);
     }
-    if (current_->inner) {
-        active().unregisterHotKey(*current_->inner);
-    }
-    current_.reset();
 }
 
 void FallbackHotKeyService::answered(const Answer& answer) {
-    if (!current_ || current_->inner != answer.handle) {
+    if (!relayed_.isAbout(answer)) {
         return;
     }
-    const Handle outer = current_->handle;
     if (answer.status != 0 && !onSecond_) {
+        const Handle outer = relayed_.handle();
         const Registration registration = moveOn();
-        if (registration.status == awaitingAnswer) {
-            return;
-        }
-        if (answered_) {
+        if (registration.status != awaitingAnswer && answered_) {
             answered_({outer, registration.status, {}});
         }
         return;
     }
-    if (answer.status != 0) {
-        current_.reset();
-    }
+    const Answer translated = relayed_.translate(answer);
     if (answered_) {
-        answered_({outer, answer.status, answer.chord});
+        answered_(translated);
     }
 }
 

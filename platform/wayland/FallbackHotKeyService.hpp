@@ -2,6 +2,7 @@
 
 #include "app/platform/GlobalHotKeyService.hpp"
 #include "platform/wayland/HotKeyRoute.hpp"
+#include "platform/wayland/RelayedRegistration.hpp"
 
 #include <memory>
 
@@ -25,13 +26,6 @@ public:
     std::optional<ShortcutRoute> currentRoute() const override;
 
 private:
-    // The registration asked for, as its caller knows it and as the route in use knows it.
-    struct Current {
-        Handle handle;
-        std::optional<Handle> inner;
-        QKeyCombination keys;
-    };
-
     GlobalHotKeyService& active() const;
     void answered(const Answer& answer);
     // Asks the second route for the current registration; false when it refused at once.
@@ -40,9 +34,8 @@ private:
     Route first_;
     Route second_;
     bool onSecond_ = false;
-    std::optional<Current> current_;
+    RelayedRegistration relayed_;
     std::function<void(const Answer&)> answered_;
-    Handle next_ = 1;
 };
 
 } // namespace velora

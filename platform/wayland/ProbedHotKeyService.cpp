@@ -23,19 +23,16 @@ void ProbedHotKeyService::takeRoute(const ShortcutRouteProbe::Offers& offers) {
         route_.service->installHandler(pressed_);
     }
     route_.service->installAnswerHandler([this](const Answer& answer) { innerAnswered(answer); });
-    if (!current_) {
+    if (!relayed_.active()) {
         return;
     }
-    const Handle outer = current_->handle;
-    const Registration registration = route_.service->registerHotKey(current_->keys);
+    const Handle outer = relayed_.handle();
+    const Registration registration = relayed_.relay(*route_.service);
     if (registration.status == awaitingAnswer) {
-        current_->inner = registration.handle;
         return;
     }
-    if (registration.status == 0) {
-        current_->inner = registration.handle;
-    } else {
-        current_.reset();
+    if (registration.status != 0) {
+        relayed_.forget();
     }
     answer({outer, registration.status, {}});
 }
@@ -56,38 +53,27 @@ void ProbedHotKeyService::installAnswerHandler(std::function<void(const Answer&)
 }
 
 GlobalHotKeyService::Registration ProbedHotKeyService::registerHotKey(QKeyCombination keys) {
-    current_ = Current{next_++, std::nullopt, keys};
+    const Handle handle = relayed_.begin(keys);
     if (choose_) {
-        return {awaitingAnswer, current_->handle};
+        return {awaitingAnswer, handle};
     }
-    const Registration registration = route_.service->registerHotKey(keys);
-    if (registration.status != 0 && registration.status != awaitingAnswer) {
-        current_.reset();
-        return registration;
+    const Registration registration = relayed_.relay(*route_.service);
+    if (!RelayedRegistration::holds(registration)) {
+        relayed_.forget();
     }
-    current_->inner = registration.handle;
-    return {registration.status, current_->handle};
+    return registration;
 }
 
 void ProbedHotKeyService::unregisterHotKey(Handle handle) {
-    if (!current_ || current_->handle != handle) {
-        return;
+    if (const std::optional<Handle> inner = relayed_.release(handle)) {
+        route_.service->unregisterHotKey(*inner);
     }
-    if (current_->inner) {
-        route_.service->unregisterHotKey(*current_->inner);
-    }
-    current_.reset();
 }
 
 void ProbedHotKeyService::innerAnswered(const Answer& answer) {
-    if (!current_ || current_->inner != answer.handle) {
-        return;
+    if (relayed_.isAbout(answer)) {
+        this->answer(relayed_.translate(answer));
     }
-    const Handle outer = current_->handle;
-    if (answer.status != 0) {
-        current_.reset();
-    }
-    this->answer({outer, answer.status, answer.chord});
 }
 
 void ProbedHotKeyService::answer(const Answer& answer) {

@@ -2,6 +2,7 @@
 
 #include "app/platform/GlobalHotKeyService.hpp"
 #include "platform/wayland/HotKeyRoute.hpp"
+#include "platform/wayland/RelayedRegistration.hpp"
 #include "platform/wayland/ShortcutRouteProbe.hpp"
 
 #include <memory>
@@ -31,13 +32,6 @@ public:
     std::optional<ShortcutRoute> currentRoute() const override;
 
 private:
-    // The registration asked for, as its caller knows it and as the chosen route knows it.
-    struct Current {
-        Handle handle;
-        std::optional<Handle> inner;
-        QKeyCombination keys;
-    };
-
     void takeRoute(const ShortcutRouteProbe::Offers& offers);
     void innerAnswered(const Answer& answer);
     void answer(const Answer& answer);
@@ -48,8 +42,7 @@ private:
     HotKeyRoute route_;
     std::function<void()> pressed_;
     std::function<void(const Answer&)> answered_;
-    std::optional<Current> current_;
-    Handle next_ = 1;
+    RelayedRegistration relayed_;
     // Last, so that its answer never reaches a half-destroyed service.
     std::unique_ptr<ShortcutRouteProbe> probe_;
 };
