@@ -37,7 +37,7 @@ package-test: package
 
 bench:
 	$(MAKE) build PRESET=release
-	for b in text speech library import playback views loading startup; do build/release/bench/bench_$$b || exit 1; done
+	for b in text speech library import playback views loading memory startup; do build/release/bench/bench_$$b || exit 1; done
 
 fuzz: deps
 	cmake --preset fuzz -DVELORA_FUZZ_SECONDS=$(FUZZ_SECONDS)
