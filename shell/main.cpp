@@ -16,7 +16,7 @@ namespace {
 
 // The tray program is a program of its own, so that the options that print and exit load none
 // of its display, D-Bus and speech libraries: loading them costs more than the options' work.
-// A build runs its own tray program, never an installed one.
+// The one beside this program comes first, so a build runs its own; then where the package puts it.
 int runTrayProgram(char** argv) {
     std::error_code error;
     const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
