@@ -1,6 +1,7 @@
 #include "ui/TrackSlider.hpp"
 
 #include <QPainter>
+#include <QProxyStyle>
 #include <QStyle>
 #include <QStyleOptionSlider>
 #include <algorithm>
@@ -11,9 +12,24 @@ namespace {
 constexpr qreal trackHeight = 4;
 constexpr qreal knobDiameter = 14;
 constexpr qreal disabledOpacity = 0.4;
+
+class PressWhereSeen final : public QProxyStyle {
+public:
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returned) const override {
+        if (hint == SH_Slider_AbsoluteSetButtons) {
+            return Qt::LeftButton;
+        }
+        return QProxyStyle::styleHint(hint, option, widget, returned);
+    }
+};
 } // namespace
 
-TrackSlider::TrackSlider(QWidget* parent) : QSlider(Qt::Horizontal, parent) {}
+TrackSlider::TrackSlider(QWidget* parent) : QSlider(Qt::Horizontal, parent) {
+    auto* style = new PressWhereSeen;
+    style->setParent(this);
+    setStyle(style);
+}
 
 void TrackSlider::paintEvent(QPaintEvent*) {
     QStyleOptionSlider option;

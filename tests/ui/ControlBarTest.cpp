@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QSignalSpy>
 #include <QSlider>
+#include <QTest>
 #include <QToolButton>
 #include <gtest/gtest.h>
 
@@ -34,6 +35,19 @@ TEST(ControlBar, ScrubberSeeksOnlyWhenMoved) {
     bar.scrubber().setValue(ControlBar::scrubberSteps / 2);
     ASSERT_EQ(seeks.count(), 1);
     EXPECT_DOUBLE_EQ(seeks.at(0).at(0).toDouble(), 0.5);
+}
+
+// A press on the track jumps there: a page step of a long text would hardly move.
+TEST(ControlBar, APressOnTheTrackSeeksToThatPlace) {
+    ControlBar bar;
+    bar.resize(600, bar.sizeHint().height());
+    bar.show();
+    QSignalSpy seeks(&bar, &ControlBar::seekRequested);
+    QSlider& scrubber = bar.scrubber();
+    const QPoint threeQuarters(scrubber.width() * 3 / 4, scrubber.height() / 2);
+    QTest::mouseClick(&scrubber, Qt::LeftButton, {}, threeQuarters);
+    ASSERT_FALSE(seeks.isEmpty());
+    EXPECT_NEAR(seeks.last().at(0).toDouble(), 0.75, 0.05);
 }
 
 TEST(ControlBar, StoredRateAboveTheRangeShowsAtTheEnd) {
