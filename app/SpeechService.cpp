@@ -68,6 +68,11 @@ void SpeechService::reloadVoices() {
     });
     availableVoices_ = std::move(sorted);
     emit availableVoicesChanged();
+    if (pending_ && voices_->isLoaded()) {
+        PendingSpeech pending = std::move(*pending_);
+        pending_.reset();
+        start(std::move(pending.spoken), pending.startIndex, pending.wpm);
+    }
 }
 
 void SpeechService::speak(const std::vector<Word>& words, std::int64_t startIndex,
@@ -79,6 +84,16 @@ void SpeechService::speak(const std::vector<Word>& words, std::int64_t startInde
     }
     SpokenText spoken =
         buildUTF16Ranges(std::span(words).subspan(static_cast<std::size_t>(startIndex)));
+    if (!voices_->isLoaded()) {
+        pending_ = PendingSpeech{std::move(spoken), startIndex, wpm};
+        setSpeaking(true);
+        voices_->load();
+        return;
+    }
+    start(std::move(spoken), startIndex, wpm);
+}
+
+void SpeechService::start(SpokenText spoken, std::int64_t startIndex, std::int64_t wpm) {
     SpeechUtterance utterance;
     utterance.rate = SpeechRate::rate(wpm);
     VoiceChooser::Choice choice = chooser_.choose(spoken.text, selectedVoiceID_, availableVoices_);
@@ -92,6 +107,7 @@ void SpeechService::speak(const std::vector<Word>& words, std::int64_t startInde
             tr("No voice for %1 is installed")
                 .arg(QLocale::languageToString(QLocale(*detectedLanguage_).language()));
         qCInfo(lcSpeech, "speech stopped: %s", qUtf8Printable(reason));
+        setSpeaking(false);
         emit speechFailed(reason);
         return;
     } else {
@@ -106,6 +122,7 @@ void SpeechService::speak(const std::vector<Word>& words, std::int64_t startInde
 }
 
 void SpeechService::stop() {
+    pending_.reset();
     wordRanges_.clear();
     currentUtterance_.reset();
     if (synthesizer_->isSpeaking()) {

@@ -46,11 +46,13 @@ public:
     void setPreferredLanguageTag(const QString& tag) { chooser_.setPreferredLanguageTag(tag); }
 
     void reloadVoices();
+    // Has the voices read, for a view that lists them, when the catalog waits to be asked.
+    void prepareVoices() { voices_->load(); }
     // Speaks words[startIndex...] as one utterance, replacing any other, and reports each word
     // heard by its index in `words`. It ends with `finished`, at once when there is nothing to
     // speak, or with `speechFailed`; a stopped utterance reports nothing more. Text in a
     // language that no installed voice speaks, and that the default voice cannot read, fails at
-    // once with the reason.
+    // once with the reason. Voices not yet read are read first, the utterance waiting for them.
     void speak(const std::vector<Word>& words, std::int64_t startIndex, std::int64_t wpm);
     void stop();
 
@@ -70,6 +72,14 @@ signals:
     void speechFailed(const QString& reason);
 
 private:
+    // An utterance waiting for the voices, without which its voice cannot be chosen.
+    struct PendingSpeech {
+        SpokenText spoken;
+        std::int64_t startIndex = 0;
+        std::int64_t wpm = 0;
+    };
+
+    void start(SpokenText spoken, std::int64_t startIndex, std::int64_t wpm);
     std::optional<std::size_t> wordIndex(qsizetype location) const;
 
     void setSpeaking(bool speaking);
@@ -97,6 +107,7 @@ private:
     std::vector<Utf16Range> wordRanges_;
     std::int64_t baseOffset_ = 0;
     std::optional<UtteranceId> currentUtterance_;
+    std::optional<PendingSpeech> pending_;
     std::optional<QString> detectedLanguage_;
     VoiceChooser chooser_{*voices_, *recognizer_};
 

@@ -72,6 +72,7 @@ SettingsControls::SettingsControls(SpeechService& service, TransitionPicker pick
     connectAppearance();
     connectPace();
     connectVoice();
+    speechService_.prepareVoices();
     showVoices();
 }
 

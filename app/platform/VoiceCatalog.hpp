@@ -20,6 +20,10 @@ public:
     virtual std::optional<SpeechVoice> voiceForLanguage(const QString& languageCode) const = 0;
     // For catalogs that learn of voices later: called, on any thread, when the list changed.
     virtual void setOnVoicesChanged(std::function<void()> callback);
+    // For catalogs read when first needed: false until then. `load` starts reading without
+    // waiting, and the callback above tells when the list is there.
+    virtual bool isLoaded() const;
+    virtual void load();
 };
 
 } // namespace velora

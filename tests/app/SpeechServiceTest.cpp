@@ -52,9 +52,11 @@ public:
                            std::map<QString, QString> languages = {{englishText, "en"}}) {
         auto synthesizer = std::make_unique<fakes::ScriptedSpeechSynthesizer>(log_);
         synthesizer_ = synthesizer.get();
+        auto catalog =
+            std::make_unique<fakes::FixedVoiceCatalog>(std::move(voices), std::move(byLanguage));
+        catalog_ = catalog.get();
         service_ = std::make_unique<SpeechService>(
-            std::move(synthesizer),
-            std::make_unique<fakes::FixedVoiceCatalog>(std::move(voices), std::move(byLanguage)),
+            std::move(synthesizer), std::move(catalog),
             std::make_unique<fakes::TableLanguageRecognizer>(std::move(languages)), preferences_);
         QObject::connect(service_.get(), &SpeechService::wordSpoken,
                          [this](qint64 index) { reported_.push_back(index); });
@@ -73,6 +75,7 @@ public:
     fakes::InMemoryPreferencesStore preferences_;
     fakes::ScriptedSpeechSynthesizer::Log log_;
     fakes::ScriptedSpeechSynthesizer* synthesizer_ = nullptr;
+    fakes::FixedVoiceCatalog* catalog_ = nullptr;
     std::unique_ptr<SpeechService> service_;
     std::vector<std::int64_t> reported_;
     int finishes_ = 0;
@@ -316,6 +319,69 @@ TEST_F(SpeechServiceTest, ChosenVoiceIsStoredAndAMissingOneFallsBackToAutomatic)
     speakHello();
     EXPECT_EQ(log_.spoken.back().second.voiceIdentifier, QString("en-US.Zoe"));
 }
+
+struct WaitingCase {
+    const char* name;
+    std::vector<const char*> words;
+    // What the reader does while the voices are read.
+    void (*meanwhile)(SpeechServiceTest&);
+    // The voice of each utterance heard, in order.
+    std::vector<std::optional<QString>> heard;
+    // Empty when nothing failed.
+    QString failure = {};
+};
+
+class VoicesReadWhenAskedTest : public SpeechServiceTest,
+                                public ::testing::WithParamInterface<WaitingCase> {};
+
+// The voices are read at the first utterance; it waits for them, since its voice cannot be
+// chosen before, and is then heard in the voice of its language.
+TEST_P(VoicesReadWhenAskedTest, TheFirstUtteranceWaitsForTheVoices) {
+    service({voiceOf("en-US", "Zoe", VoiceQuality::premium),
+             voiceOf("tr-TR", "Yelda", VoiceQuality::default_)},
+            {}, {{englishText, "en"}, {"merhaba dünya", "tr"}, {"東京 は", "ja"}});
+    catalog_->waitToBeAsked();
+    QSignalSpy failed(service_.get(), &SpeechService::speechFailed);
+    std::vector<Word> words;
+    for (const char* word : GetParam().words) {
+        words.push_back(Word{static_cast<std::int64_t>(words.size()), word});
+    }
+
+    service_->speak(words, 0, 175);
+    EXPECT_TRUE(catalog_->asked());
+    EXPECT_TRUE(service_->isSpeaking());
+    GetParam().meanwhile(*this);
+    EXPECT_THAT(log_.spoken, IsEmpty());
+    catalog_->finishLoading();
+    deliverReports();
+
+    std::vector<std::optional<QString>> heard;
+    for (const auto& [id, utterance] : log_.spoken) {
+        heard.push_back(utterance.voiceIdentifier);
+    }
+    EXPECT_EQ(heard, GetParam().heard);
+    EXPECT_EQ(service_->isSpeaking(), !GetParam().heard.empty());
+    EXPECT_EQ(failed.value(0).value(0).toString(), GetParam().failure);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Meanwhile, VoicesReadWhenAskedTest,
+    ::testing::Values(
+        WaitingCase{"Waited", {"merhaba", "dünya"}, [](SpeechServiceTest&) {}, {"tr-TR.Yelda"}},
+        WaitingCase{"Stopped",
+                    {"merhaba", "dünya"},
+                    [](SpeechServiceTest& test) { test.service_->stop(); },
+                    {}},
+        WaitingCase{"Replaced",
+                    {"merhaba", "dünya"},
+                    [](SpeechServiceTest& test) { test.speakHello(); },
+                    {"en-US.Zoe"}},
+        WaitingCase{"Unvoiced",
+                    {"東京", "は"},
+                    [](SpeechServiceTest&) {},
+                    {},
+                    "No voice for Japanese is installed"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
 } // namespace velora

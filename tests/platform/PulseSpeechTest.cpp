@@ -1,6 +1,7 @@
 #include "app/SpeechService.hpp"
 #include "fakes/InMemoryPreferencesStore.hpp"
 #include "platform/speech/Cld2LanguageRecognizer.hpp"
+#include "platform/speech/DesktopSpeech.hpp"
 #include "platform/speech/EspeakEngine.hpp"
 #include "platform/speech/EspeakSynthesizer.hpp"
 #include "platform/speech/EspeakVoiceCatalog.hpp"
@@ -13,6 +14,7 @@
 #include <QTest>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <numeric>
 
 namespace velora {
 namespace {
@@ -74,8 +76,25 @@ private:
     int sampleRate_ = 0;
 };
 
+std::vector<Word> wordsOf(const QString& text) {
+    std::vector<Word> words;
+    for (const QString& part : text.split(u' ')) {
+        words.push_back(Word{static_cast<std::int64_t>(words.size()), part.toStdString()});
+    }
+    return words;
+}
+
 class PulseSpeechTest : public ::testing::Test {
 protected:
+    static void SetUpTestSuite() {
+        if (QCoreApplication::instance() == nullptr) {
+            static int argc = 1;
+            static char name[] = "test_platform";
+            static char* argv[] = {name, nullptr};
+            new QCoreApplication(argc, argv);
+        }
+    }
+
     // Speaks the long text and waits until its first word is heard.
     UtteranceId speakUntilHeard(SpeechSynthesizer& synthesizer) {
         const UtteranceId id = synthesizer.speak(utteranceOf(longText));
@@ -180,27 +199,17 @@ TEST_F(PulseSpeechTest, AServerThatFreezesWhileSpeakingFailsTheUtterance) {
 // The whole road: a server that goes away while speaking is reported by the service, whose
 // owner reads on without speech.
 TEST_F(PulseSpeechTest, AServerThatGoesAwayFailsTheUtteranceOnTheService) {
-    if (QCoreApplication::instance() == nullptr) {
-        static int argc = 1;
-        static char name[] = "test_platform";
-        static char* argv[] = {name, nullptr};
-        new QCoreApplication(argc, argv);
-    }
     fakes::InMemoryPreferencesStore preferences;
     SpeechService service(std::make_unique<EspeakSynthesizer>(),
                           std::make_unique<EspeakVoiceCatalog>(),
                           std::make_unique<Cld2LanguageRecognizer>(), preferences);
     QSignalSpy failures(&service, &SpeechService::speechFailed);
-    std::vector<Word> words;
-    for (const QString& part : longText.split(u' ')) {
-        words.push_back(Word{static_cast<std::int64_t>(words.size()), part.toStdString()});
-    }
     std::vector<std::int64_t> reported;
     bool finished = false;
     QObject::connect(&service, &SpeechService::wordSpoken,
                      [&](qint64 index) { reported.push_back(index); });
     QObject::connect(&service, &SpeechService::finished, [&] { finished = true; });
-    service.speak(words, 0, 300);
+    service.speak(wordsOf(longText), 0, 300);
     ASSERT_TRUE(QTest::qWaitFor([&] { return !reported.empty(); }, 30000));
 
     server_.kill();
@@ -208,6 +217,32 @@ TEST_F(PulseSpeechTest, AServerThatGoesAwayFailsTheUtteranceOnTheService) {
     EXPECT_EQ(failures.at(0).at(0).toString(), EspeakSynthesizer::soundOutputFailed);
     EXPECT_FALSE(service.isSpeaking());
     EXPECT_FALSE(finished);
+}
+
+// The program's own speech loads its engine when first asked; an utterance asked for at once
+// waits for it and is heard whole, in a voice of the text's language.
+TEST_F(PulseSpeechTest, TheProgramsFirstUtteranceIsHeardWholeInTheTextsLanguage) {
+    fakes::InMemoryPreferencesStore preferences;
+    const std::unique_ptr<SpeechService> service = makeDesktopSpeechService(preferences);
+    const QString german = QStringLiteral(
+        "Die Bibliothek öffnete am Samstag früh, und gegen Mittag waren alle Tische am Fenster "
+        "von Studenten besetzt, die für ihre Prüfungen lasen.");
+    std::vector<std::int64_t> reported;
+    QObject::connect(service.get(), &SpeechService::wordSpoken,
+                     [&](qint64 index) { reported.push_back(index); });
+    QSignalSpy finished(service.get(), &SpeechService::finished);
+    QSignalSpy failed(service.get(), &SpeechService::speechFailed);
+
+    service->speak(wordsOf(german), 0, 600);
+    EXPECT_TRUE(service->isSpeaking());
+
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !finished.isEmpty() || !failed.isEmpty(); }, 60000));
+    EXPECT_TRUE(failed.isEmpty()) << failed.value(0).value(0).toString().toStdString();
+    std::vector<std::int64_t> expected(wordsOf(german).size());
+    std::iota(expected.begin(), expected.end(), 0);
+    EXPECT_EQ(reported, expected);
+    EXPECT_EQ(service->detectedLanguage(), "de");
+    EXPECT_FALSE(service->availableVoices().empty());
 }
 
 } // namespace
