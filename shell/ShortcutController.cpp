@@ -48,7 +48,7 @@ void ShortcutController::registerShortcut() {
     HotKeySetting& shortcut = services_.shortcut;
     if (!services_.hotKeyService.available()) {
         // Nothing to ask for: the desktop's own settings bind `veloramac --read-selection`.
-        if (!services_.desktopShortcut) {
+        if (!desktopShortcut()) {
             qCInfo(lcHotKey, "this session offers no global shortcut to the program; bind "
                              "veloramac --read-selection in the desktop's settings");
         }
@@ -73,14 +73,18 @@ void ShortcutController::registerShortcut() {
 void ShortcutController::chosen() {
     registerShortcut();
     // A shortcut this program put in the desktop's settings follows the choice made here.
-    if (services_.desktopShortcut && services_.desktopShortcut->shortcut()) {
-        services_.desktopShortcut->add(services_.shortcut.config().keys);
+    if (DesktopShortcutSettings* desktop = desktopShortcut(); desktop && desktop->shortcut()) {
+        desktop->add(services_.shortcut.config().keys);
     }
     publish();
 }
 
 void ShortcutController::answered() {
-    if (!registered() && !hotKeys_.isAwaitingAnswer()) {
+    // The bus may have answered that GNOME's settings are the route after all: no refusal then,
+    // but the offer to add the shortcut there.
+    if (desktopShortcut()) {
+        offerDesktopShortcut();
+    } else if (!registered() && !hotKeys_.isAwaitingAnswer()) {
         notifyRefused();
     }
     showCaptureSupport();
@@ -102,14 +106,22 @@ void ShortcutController::notifyRefused() const {
 }
 
 void ShortcutController::showCaptureSupport() {
-    // A route that moved on after start shows the one now in use.
-    const ShortcutRoute route = services_.hotKeyService.currentRoute().value_or(services_.route);
     services_.reader.showCaptureSupport(
-        {route, services_.trust.isProcessTrusted(), services_.desktopShortcut});
+        {currentRoute(), services_.trust.isProcessTrusted(), desktopShortcut()});
+}
+
+// A route that moved on after start is the one now in use.
+ShortcutRoute ShortcutController::currentRoute() const {
+    return services_.hotKeyService.currentRoute().value_or(services_.route);
+}
+
+DesktopShortcutSettings* ShortcutController::desktopShortcut() const {
+    return currentRoute() == ShortcutRoute::gnomeCustomShortcut ? services_.desktopShortcut
+                                                                : nullptr;
 }
 
 void ShortcutController::offerDesktopShortcut() {
-    DesktopShortcutSettings* desktop = services_.desktopShortcut;
+    DesktopShortcutSettings* desktop = desktopShortcut();
     PreferencesStore& preferences = services_.preferences;
     if (!desktop || desktop->shortcut() ||
         preferences.boolean(desktopShortcutOfferedKey).value_or(false)) {
@@ -128,17 +140,17 @@ void ShortcutController::offerDesktopShortcut() {
 }
 
 bool ShortcutController::registered() const {
-    if (services_.desktopShortcut) {
-        return services_.desktopShortcut->shortcut().has_value();
+    if (const DesktopShortcutSettings* desktop = desktopShortcut()) {
+        return desktop->shortcut().has_value();
     }
     return hotKeys_.isRegistered();
 }
 
 void ShortcutController::publish() {
     // Where the desktop bound another chord than the one chosen, the texts name the desktop's.
-    services_.shortcut.showRegistration(registered(), services_.desktopShortcut
-                                                          ? services_.desktopShortcut->shortcut()
-                                                          : hotKeys_.boundChord());
+    const DesktopShortcutSettings* desktop = desktopShortcut();
+    services_.shortcut.showRegistration(registered(),
+                                        desktop ? desktop->shortcut() : hotKeys_.boundChord());
 }
 
 } // namespace velora

@@ -29,7 +29,9 @@ public:
         HotKeySetting& shortcut;
         ShellReader& reader;
         AccessibilityTrust& trust;
-        // How the session's shortcut reaches the program; the GNOME route brings its settings.
+        // How the session's shortcut reaches the program, until the hot-key service names the
+        // route it took; GNOME's settings, where the session has them, hold the shortcut only
+        // on their route.
         ShortcutRoute route = ShortcutRoute::keyGrab;
         DesktopShortcutSettings* desktopShortcut = nullptr;
     };
@@ -53,6 +55,9 @@ private:
     void notifyRefused() const;
     // The route in use and whether the program may send key strokes, for the texts that explain.
     void showCaptureSupport();
+    ShortcutRoute currentRoute() const;
+    // GNOME's settings while they are the route, else none.
+    DesktopShortcutSettings* desktopShortcut() const;
     void publish();
     bool registered() const;
 

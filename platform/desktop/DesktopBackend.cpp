@@ -71,8 +71,10 @@ void logRoute(ShortcutRoute route) {
     qCInfo(lcHotKey, "shortcut route: %s", routeName(route));
 }
 
-// Which service takes the shortcut, by what the session bus offers.
-HotKeyRoute routeFor(const QDBusConnection& bus, const ShortcutRouteProbe::Offers& offers) {
+// Which service takes the shortcut, by what the session bus offers; `fallback` where nothing
+// answers.
+HotKeyRoute routeFor(const QDBusConnection& bus, const ShortcutRouteProbe::Offers& offers,
+                     ShortcutRoute fallback) {
     if (offers.portal && offers.kglobalaccel) {
         return {std::make_unique<FallbackHotKeyService>(
                     HotKeyRoute{std::make_unique<PortalGlobalHotKeyService>(bus),
@@ -87,7 +89,7 @@ HotKeyRoute routeFor(const QDBusConnection& bus, const ShortcutRouteProbe::Offer
     if (offers.kglobalaccel) {
         return {std::make_unique<KGlobalAccelHotKeyService>(bus), ShortcutRoute::kdeGlobalAccel};
     }
-    return {std::make_unique<NoGlobalHotKeyService>(), ShortcutRoute::desktopSettings};
+    return {std::make_unique<NoGlobalHotKeyService>(), fallback};
 }
 
 void chooseWaylandShortcut(DesktopBackend& backend) {
@@ -100,18 +102,24 @@ void chooseWaylandShortcut(DesktopBackend& backend) {
     const ShortcutRouteProbe::Questions questions{
         bus.isConnected() && PortalBackends::installed().offerGlobalShortcuts(desktops),
         bus.isConnected() && isDesktop(desktops, QLatin1String("KDE"))};
+    // On GNOME its own settings take the shortcut when no service does, also when a portal that
+    // claimed to offer one never answers.
+    ShortcutRoute fallback = ShortcutRoute::desktopSettings;
+    if (isDesktop(desktops, QLatin1String("GNOME")) && GnomeCustomShortcut::isAvailable()) {
+        fallback = ShortcutRoute::gnomeCustomShortcut;
+        backend.desktopShortcut = std::make_unique<GnomeCustomShortcut>();
+    }
     if (questions.portal || questions.kglobalaccel) {
         backend.route = questions.portal ? ShortcutRoute::portal : ShortcutRoute::kdeGlobalAccel;
         backend.hotKeys = std::make_unique<ProbedHotKeyService>(
             bus, questions, backend.route,
-            [bus](const ShortcutRouteProbe::Offers& offers) { return routeFor(bus, offers); },
+            [bus, fallback](const ShortcutRouteProbe::Offers& offers) {
+                return routeFor(bus, offers, fallback);
+            },
             logRoute);
         return;
     }
-    if (isDesktop(desktops, QLatin1String("GNOME")) && GnomeCustomShortcut::isAvailable()) {
-        backend.route = ShortcutRoute::gnomeCustomShortcut;
-        backend.desktopShortcut = std::make_unique<GnomeCustomShortcut>();
-    }
+    backend.route = fallback;
     backend.hotKeys = std::make_unique<NoGlobalHotKeyService>();
     logRoute(backend.route);
 }

@@ -21,7 +21,7 @@ struct DesktopBackend {
     bool isWayland = false;
     ShortcutRoute route = ShortcutRoute::desktopSettings;
     std::unique_ptr<GlobalHotKeyService> hotKeys;
-    // On the GNOME route only.
+    // On GNOME, where its settings are the route or may become it once the bus has answered.
     std::unique_ptr<DesktopShortcutSettings> desktopShortcut;
     std::unique_ptr<KeyEventPoster> keys;
     std::unique_ptr<AccessibilityTrust> trust;

@@ -198,6 +198,48 @@ TEST_F(GnomeRoute, ShortcutChangedInGnomesSettingsShowsOnTheBus) {
               QStringLiteral("Read Selection  (Ctrl+Alt+Space unavailable)"));
 }
 
+// A portal that claimed global shortcuts and then never answered: the bus settles on GNOME's
+// settings once the registration asked for at start has waited its time.
+class SilentPortalRoute final : public GlobalHotKeyService {
+public:
+    bool available() const override { return !settled_; }
+    void installHandler(std::function<void()>) override {}
+    Registration registerHotKey(QKeyCombination) override { return {awaitingAnswer, 1}; }
+    void unregisterHotKey(Handle) override {}
+    void installAnswerHandler(std::function<void(const Answer&)> answered) override {
+        answered_ = std::move(answered);
+    }
+    std::optional<ShortcutRoute> currentRoute() const override {
+        return settled_ ? ShortcutRoute::gnomeCustomShortcut : ShortcutRoute::portal;
+    }
+
+    void settle() {
+        settled_ = true;
+        answered_({1, -1, {}});
+    }
+
+private:
+    bool settled_ = false;
+    std::function<void(const Answer&)> answered_;
+};
+
+TEST_F(GnomeRoute, ASilentPortalLeavesTheShortcutToGnomesSettings) {
+    StandInNotifications server;
+    SilentPortalRoute portal;
+    const auto tray = TrayParts::launch(portal, {ShortcutRoute::portal, &gnome, true});
+    PropertyWatcher watcher;
+    // Nothing is offered in GNOME's settings while the portal may still answer.
+    EXPECT_TRUE(reader.desktopShortcutOffers.isEmpty());
+
+    portal.settle();
+    ASSERT_EQ(reader.desktopShortcutOffers.size(), 1);
+    reader.addDesktopShortcut();
+    EXPECT_EQ(gnome.chord, QStringLiteral("Ctrl+Alt+Space"));
+    EXPECT_EQ(watcher.get(QStringLiteral("shortcutRegistered")), true);
+    QTest::qWait(200);
+    EXPECT_TRUE(server.summaries.isEmpty()) << server.summaries.join(u',').toStdString();
+}
+
 } // namespace
 } // namespace velora
 

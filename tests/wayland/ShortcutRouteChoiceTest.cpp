@@ -7,6 +7,8 @@
 
 #include <QDBusConnection>
 #include <QDBusVirtualObject>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
@@ -50,7 +52,7 @@ struct Session {
 };
 
 // A KDE Plasma session on Wayland, whose desktop services stand in on a connection of their own.
-class ShortcutRouteChoiceTest : public ::testing::TestWithParam<Session> {
+class WaylandSession : public ::testing::Test {
 protected:
     void SetUp() override {
         qputenv("WAYLAND_DISPLAY", "velora-test");
@@ -66,6 +68,9 @@ protected:
         QDBusConnection::connectToBus(QDBusConnection::SessionBus, QStringLiteral("desktop"));
     TimerScheduler scheduler;
 };
+
+class ShortcutRouteChoiceTest : public WaylandSession,
+                                public ::testing::WithParamInterface<Session> {};
 
 TEST_P(ShortcutRouteChoiceTest, StartsWithoutWaitingAndTakesTheRouteThatAnswers) {
     const Session& session = GetParam();
@@ -113,8 +118,63 @@ INSTANTIATE_TEST_SUITE_P(
         Session{"NothingAnswers", Portal::none, false, ShortcutRoute::desktopSettings, false}),
     [](const auto& info) { return std::string(info.param.name); });
 
+struct GnomeCase {
+    const char* name;
+    Portal portal;
+    ShortcutRoute route;
+
+    friend void PrintTo(const GnomeCase& session, std::ostream* out) { *out << session.name; }
+};
+
+// A GNOME session on Wayland whose own portal back end claims global shortcuts.
+class GnomeShortcutRouteTest : public WaylandSession,
+                               public ::testing::WithParamInterface<GnomeCase> {
+protected:
+    void SetUp() override {
+        WaylandSession::SetUp();
+        qputenv("XDG_CURRENT_DESKTOP", "GNOME");
+        ASSERT_TRUE(portals.isValid());
+        QFile backend(portals.filePath(QStringLiteral("gnome.portal")));
+        ASSERT_TRUE(backend.open(QIODevice::WriteOnly));
+        backend.write("[portal]\nDBusName=org.freedesktop.impl.portal.desktop.gnome\n"
+                      "Interfaces=org.freedesktop.impl.portal.GlobalShortcuts\nUseIn=gnome\n");
+        qputenv("XDG_DESKTOP_PORTAL_DIR", portals.path().toLocal8Bit());
+    }
+    void TearDown() override {
+        qunsetenv("XDG_DESKTOP_PORTAL_DIR");
+        WaylandSession::TearDown();
+    }
+
+    QTemporaryDir portals;
+};
+
+// A portal that never answers leaves the shortcut to GNOME's own settings, as a GNOME without
+// the portal's shortcuts does.
+TEST_P(GnomeShortcutRouteTest, FallsBackToGnomesSettingsWhenThePortalIsSilent) {
+    std::optional<testsupport::StandInPortal> portal;
+    std::optional<SilentPortal> silent;
+    if (GetParam().portal == Portal::working) {
+        portal.emplace(desktop);
+    } else {
+        silent.emplace(desktop);
+    }
+    DesktopBackend backend = DesktopBackend::forSession();
+    HotKeyManager manager(*backend.hotKeys, scheduler);
+    manager.registerKeys(ctrlAltR);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !manager.isAwaitingAnswer(); }, patienceMs));
+    EXPECT_EQ(backend.hotKeys->currentRoute(), GetParam().route);
+    EXPECT_NE(backend.desktopShortcut, nullptr);
+}
+
+INSTANTIATE_TEST_SUITE_P(Gnome, GnomeShortcutRouteTest,
+                         ::testing::Values(GnomeCase{"WorkingPortal", Portal::working,
+                                                     ShortcutRoute::portal},
+                                           GnomeCase{"SilentPortal", Portal::silent,
+                                                     ShortcutRoute::gnomeCustomShortcut}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 // A registration released while the bus is still being asked is never made on the route.
-TEST_F(ShortcutRouteChoiceTest, ReleasedBeforeTheAnswerIsNeverBound) {
+TEST_F(WaylandSession, ReleasedBeforeTheAnswerIsNeverBound) {
     testsupport::StandInPortal portal(desktop);
     DesktopBackend backend = DesktopBackend::forSession();
     const auto registration = backend.hotKeys->registerHotKey(ctrlAltR);
