@@ -62,6 +62,7 @@ contents() {
     local expected=(
         ./usr/bin/veloramac
         "./usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/veloramac/libvelora_ocr.so"
+        "./usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/veloramac/libvelora_speech.so"
         "./usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/veloramac/veloramac-tray"
         ./usr/share/applications/$app_id.desktop
         ./usr/share/dbus-1/services/$app_id.service
