@@ -10,6 +10,7 @@
 #include "fakes/InMemoryPreferencesStore.hpp"
 #include "fakes/ManualScheduler.hpp"
 #include "fakes/ScriptedSpeechService.hpp"
+#include "support/CoreApplication.hpp"
 #include "support/FileSizeLimit.hpp"
 
 #include <QCoreApplication>
@@ -62,14 +63,7 @@ private:
 
 class ReaderViewModelTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        if (QCoreApplication::instance() == nullptr) {
-            static int argc = 1;
-            static char name[] = "test_app";
-            static char* argv[] = {name, nullptr};
-            new QCoreApplication(argc, argv);
-        }
-    }
+    static void SetUpTestSuite() { testsupport::ensureCoreApplication(); }
 
     void SetUp() override {
         ASSERT_TRUE(dataHome_.isValid());

@@ -5,6 +5,7 @@
 #include "fakes/InMemoryPreferencesStore.hpp"
 #include "fakes/ScriptedSpeechSynthesizer.hpp"
 #include "fakes/TableLanguageRecognizer.hpp"
+#include "support/CoreApplication.hpp"
 
 #include <QCoreApplication>
 #include <QSignalSpy>
@@ -36,14 +37,7 @@ const QString englishText = QStringLiteral("Hello wörld 😀");
 
 class SpeechServiceTest : public ::testing::Test {
 public:
-    static void SetUpTestSuite() {
-        if (QCoreApplication::instance() == nullptr) {
-            static int argc = 1;
-            static char name[] = "test_app";
-            static char* argv[] = {name, nullptr};
-            new QCoreApplication(argc, argv);
-        }
-    }
+    static void SetUpTestSuite() { testsupport::ensureCoreApplication(); }
 
     void TearDown() override { service_.reset(); }
 

@@ -6,6 +6,7 @@
 #include "fakes/MemoryAudioSink.hpp"
 #include "platform/speech/Cld2LanguageRecognizer.hpp"
 #include "platform/speech/EspeakVoiceCatalog.hpp"
+#include "support/CoreApplication.hpp"
 #include "support/SpeechRecorder.hpp"
 
 #include <QCoreApplication>
@@ -129,14 +130,7 @@ struct SpokenCase {
 // memory, and the reports come back on the main thread as indexes of the reader's words.
 class SpokenWordIndexTest : public ::testing::TestWithParam<SpokenCase> {
 protected:
-    static void SetUpTestSuite() {
-        if (QCoreApplication::instance() == nullptr) {
-            static int argc = 1;
-            static char name[] = "test_platform";
-            static char* argv[] = {name, nullptr};
-            new QCoreApplication(argc, argv);
-        }
-    }
+    static void SetUpTestSuite() { testsupport::ensureCoreApplication(); }
 };
 
 TEST_P(SpokenWordIndexTest, ReportsTheAbsoluteIndexOfEveryWordFromTheStart) {

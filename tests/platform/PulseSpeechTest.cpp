@@ -6,6 +6,7 @@
 #include "platform/speech/EspeakSynthesizer.hpp"
 #include "platform/speech/EspeakVoiceCatalog.hpp"
 #include "platform/speech/PulseAudioSink.hpp"
+#include "support/CoreApplication.hpp"
 #include "support/PulseServer.hpp"
 #include "support/SpeechRecorder.hpp"
 
@@ -86,14 +87,7 @@ std::vector<Word> wordsOf(const QString& text) {
 
 class PulseSpeechTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        if (QCoreApplication::instance() == nullptr) {
-            static int argc = 1;
-            static char name[] = "test_platform";
-            static char* argv[] = {name, nullptr};
-            new QCoreApplication(argc, argv);
-        }
-    }
+    static void SetUpTestSuite() { testsupport::ensureCoreApplication(); }
 
     // Speaks the long text and waits until its first word is heard.
     UtteranceId speakUntilHeard(SpeechSynthesizer& synthesizer) {

@@ -8,6 +8,7 @@
 #include "platform/speech/EspeakSynthesizer.hpp"
 #include "platform/speech/ModuleSynthesizer.hpp"
 #include "platform/speech/ModuleVoiceCatalog.hpp"
+#include "support/CoreApplication.hpp"
 
 #include <QCoreApplication>
 #include <QSignalSpy>
@@ -22,14 +23,7 @@ const QString turkish = QStringLiteral("merhaba dünya");
 
 class SpeechModuleTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        if (QCoreApplication::instance() == nullptr) {
-            static int argc = 1;
-            static char name[] = "test_platform";
-            static char* argv[] = {name, nullptr};
-            new QCoreApplication(argc, argv);
-        }
-    }
+    static void SetUpTestSuite() { testsupport::ensureCoreApplication(); }
 
     // The service as the program makes it, over a module that `open` stands in for.
     SpeechService& service(SpeechModule::Opener open) {
