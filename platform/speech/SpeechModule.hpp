@@ -10,9 +10,9 @@
 
 namespace velora {
 
-// The speech engine, loaded on a thread of its own when speech is first needed: its libraries
-// and voice list took a third of the program's start and memory that a reader who never listens
-// does not need.
+// The speech engine, loaded on a thread of its own when speech is first needed: linked in, its
+// libraries and voice list slowed every start and stayed in memory for a reader who may never
+// listen.
 class SpeechModule final : public QObject {
     Q_OBJECT
 
