@@ -1,0 +1,15 @@
+#pragma once
+
+#include <filesystem>
+
+namespace velora::PackageProgram {
+
+// The path of the running program; empty when the system does not say.
+std::filesystem::path self();
+
+// Replaces this process with the package's program `name`, given `argv`: the one beside the
+// running program first, so that a build runs its own, then the installed one at `installed`.
+// Returns only when neither starts, with errno saying why.
+void run(const char* name, const char* installed, char* const* argv);
+
+} // namespace velora::PackageProgram
