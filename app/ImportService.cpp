@@ -100,7 +100,8 @@ ImportResult ImportService::read(const std::filesystem::path& file,
         return *failure;
     }
     const DocumentFile& document = std::get<DocumentFile>(opened);
-    const DocumentFormat format = DocumentFormats::recognise(document.bytes(), DocumentFile::extension(file));
+    const DocumentFormat format =
+        DocumentFormats::recognise(document.bytes(), DocumentFile::extension(file));
     const auto guess = [this](std::string_view bytes) { return readers_->charsetOf(bytes); };
     switch (format) {
     case DocumentFormat::unsupported:

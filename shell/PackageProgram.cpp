@@ -10,11 +10,13 @@ std::filesystem::path self() {
     return error ? std::filesystem::path() : path;
 }
 
-void run(const char* name, const char* installed, char* const* argv) {
+void run(const char* name, char* const* argv) {
     if (const std::filesystem::path running = self(); !running.empty()) {
-        ::execv((running.parent_path() / name).c_str(), argv);
+        const std::filesystem::path folder = running.parent_path();
+        ::execv((folder / name).c_str(), argv);
+        ::execv((folder / VELORA_PROGRAM_FOLDER_FROM_PROGRAM / name).c_str(), argv);
     }
-    ::execv(installed, argv);
+    ::execv((std::filesystem::path(VELORA_PROGRAM_FOLDER) / name).c_str(), argv);
 }
 
 } // namespace velora::PackageProgram

@@ -8,8 +8,9 @@ namespace velora::PackageProgram {
 std::filesystem::path self();
 
 // Replaces this process with the package's program `name`, given `argv`: the one beside the
-// running program first, so that a build runs its own, then the installed one at `installed`.
-// Returns only when neither starts, with errno saying why.
-void run(const char* name, const char* installed, char* const* argv);
+// running program first, so that a build runs its own; then the installed one, found from the
+// running program's folder, so that an unpacked or moved package runs its own too; then the one
+// at the installed path. Returns only when none starts, with errno saying why.
+void run(const char* name, char* const* argv);
 
 } // namespace velora::PackageProgram

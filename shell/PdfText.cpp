@@ -17,9 +17,9 @@ namespace {
 std::optional<std::string> pagesOf(const std::filesystem::path& file) {
     auto opened = DocumentFile::open(file);
     const auto* document = std::get_if<DocumentFile>(&opened);
-    if (document == nullptr || DocumentFormats::recognise(document->bytes(),
-                                                          DocumentFile::extension(file)) !=
-                                   DocumentFormat::pdf) {
+    if (document == nullptr ||
+        DocumentFormats::recognise(document->bytes(), DocumentFile::extension(file)) !=
+            DocumentFormat::pdf) {
         return std::nullopt;
     }
     bool recognitionWanted = false;

@@ -22,8 +22,9 @@ bool isForTrayProgram(const std::vector<std::string>& arguments) {
 
 ProgramRoute routeOf(const std::vector<std::string>& arguments) {
     std::vector<std::string> quiet;
-    std::copy_if(arguments.begin(), arguments.end(), std::back_inserter(quiet),
-                 [](const std::string& argument) { return argument != CommandLine::verboseOption; });
+    std::copy_if(
+        arguments.begin(), arguments.end(), std::back_inserter(quiet),
+        [](const std::string& argument) { return argument != CommandLine::verboseOption; });
     if (isForTrayProgram(quiet)) {
         return ProgramRoute::trayProgram;
     }

@@ -34,10 +34,10 @@ int main(int argc, char** argv) {
         ::setenv(ProgramCommand::variable, self.c_str(), 1);
     }
     if (route == ProgramRoute::trayProgram) {
-        PackageProgram::run("veloramac-tray", VELORA_TRAY_PROGRAM, argv);
+        PackageProgram::run("veloramac-tray", argv);
     }
     // It also says, in the user's language, why the tray program did not start.
-    PackageProgram::run("veloramac-options", VELORA_OPTIONS_PROGRAM, argv);
-    std::perror(VELORA_OPTIONS_PROGRAM);
+    PackageProgram::run("veloramac-options", argv);
+    std::perror("veloramac-options");
     return 1;
 }

@@ -18,7 +18,7 @@ namespace {
 
 // `veloramac` found no tray program to run; one more try says why.
 int runTrayProgram(char** argv) {
-    velora::PackageProgram::run("veloramac-tray", VELORA_TRAY_PROGRAM, argv);
+    velora::PackageProgram::run("veloramac-tray", argv);
     const int failure = errno;
     int argc = 1;
     const QCoreApplication application(argc, argv);

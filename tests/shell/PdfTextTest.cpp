@@ -34,8 +34,8 @@ TEST_P(PdfDocuments, ThePdfTextIsTheImportersToTheByte) {
     const fs::path file = scratch_ / "document.pdf";
     GetParam().write(file);
     const std::string arguments = "--extract '" + file.string() + "'";
-    const Outcome front = runProgram(VELORAMAC, arguments, scratch_);
-    const Outcome options = runProgram(VELORAMAC_OPTIONS, arguments, scratch_);
+    const Outcome front = runProgram(VELORAMAC, arguments, scratch_.path());
+    const Outcome options = runProgram(VELORAMAC_OPTIONS, arguments, scratch_.path());
     EXPECT_EQ(front.out, options.out);
     EXPECT_EQ(front.err, options.err);
     EXPECT_EQ(front.status, options.status);
@@ -49,7 +49,9 @@ INSTANTIATE_TEST_SUITE_P(
                      fixtures::writePdf(file, {prose, "Second page.\n\n  An indented line."});
                  }},
         Document{"BlankPageBetween",
-                 [](const fs::path& file) { fixtures::writePdf(file, {"One.", "", "Three."}); }},
+                 [](const fs::path& file) {
+                     fixtures::writePdf(file, {"One.", "", "Three."});
+                 }},
         // Recognition needs the options program's language choice.
         Document{"ScannedPage",
                  [](const fs::path& file) {
@@ -80,7 +82,8 @@ TEST(Front, ReadsAPdfWithNoQtAndNoOtherProgram) {
     const fs::path alone = scratch / "veloramac";
     fs::copy_file(VELORAMAC, alone);
     fixtures::writePdf(scratch / "book.pdf", {"Read without help."});
-    const Outcome read = runProgram(alone.string(), "--extract book.pdf", scratch);
+    const Outcome read = runProgram(
+        alone.string(), "--extract '" + (scratch / "book.pdf").string() + "'", scratch.path());
     EXPECT_EQ(read.status, 0) << read.err;
     EXPECT_EQ(read.out, "Read without help.\n");
 }

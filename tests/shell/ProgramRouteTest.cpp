@@ -6,6 +6,7 @@ namespace velora {
 namespace {
 
 struct RouteCase {
+    const char* name;
     std::vector<std::string> arguments;
     ProgramRoute route;
 };
@@ -18,18 +19,21 @@ TEST_P(Routes, EachRequestReachesTheProgramThatAnswersIt) {
 
 INSTANTIATE_TEST_SUITE_P(
     CommandLines, Routes,
-    ::testing::Values(RouteCase{{}, ProgramRoute::trayProgram},
-                      RouteCase{{"book.pdf", "notes.txt"}, ProgramRoute::trayProgram},
-                      RouteCase{{"--verbose", "--read-clipboard"}, ProgramRoute::trayProgram},
-                      RouteCase{{"--autostart"}, ProgramRoute::trayProgram},
-                      RouteCase{{"--extract", "book.pdf"}, ProgramRoute::documentText},
-                      // Logging and standard input are the options program's.
-                      RouteCase{{"--extract", "book.pdf", "--verbose"},
-                                ProgramRoute::optionsProgram},
-                      RouteCase{{"--extract", "-"}, ProgramRoute::optionsProgram},
-                      RouteCase{{"--extract", "a.pdf", "b.pdf"}, ProgramRoute::optionsProgram},
-                      RouteCase{{"--words", "book.pdf"}, ProgramRoute::optionsProgram},
-                      RouteCase{{"--version"}, ProgramRoute::optionsProgram}));
+    ::testing::Values(
+        RouteCase{"None", {}, ProgramRoute::trayProgram},
+        RouteCase{"Files", {"book.pdf", "notes.txt"}, ProgramRoute::trayProgram},
+        RouteCase{"VerboseRequest", {"--verbose", "--read-clipboard"}, ProgramRoute::trayProgram},
+        RouteCase{"Autostart", {"--autostart"}, ProgramRoute::trayProgram},
+        RouteCase{"Extract", {"--extract", "book.pdf"}, ProgramRoute::documentText},
+        // Logging and standard input are the options program's.
+        RouteCase{"ExtractWithLogging",
+                  {"--extract", "book.pdf", "--verbose"},
+                  ProgramRoute::optionsProgram},
+        RouteCase{"StandardInput", {"--extract", "-"}, ProgramRoute::optionsProgram},
+        RouteCase{"TwoFiles", {"--extract", "a.pdf", "b.pdf"}, ProgramRoute::optionsProgram},
+        RouteCase{"Words", {"--words", "book.pdf"}, ProgramRoute::optionsProgram},
+        RouteCase{"Version", {"--version"}, ProgramRoute::optionsProgram}),
+    [](const ::testing::TestParamInfo<RouteCase>& info) { return info.param.name; });
 
 } // namespace
 } // namespace velora
