@@ -97,6 +97,8 @@ icon_sizes() {
     return $bad
 }
 
+# Unpacked, veloramac runs the options program unpacked with it, found as it finds the installed
+# programs: from its own folder.
 runs_version() {
     local out
     out=$("$root/usr/bin/veloramac" --version) || return 1
@@ -108,14 +110,6 @@ runs_extract() {
     out=$(DISPLAY= WAYLAND_DISPLAY= "$root/usr/bin/veloramac" --extract "$here/../data/sample.rtf") ||
         return 1
     [ "$out" = "Café — done" ] || { echo "--extract printed '$out'"; return 1; }
-}
-
-# Unpacked, veloramac runs the programs unpacked with it (--version and --extract show that); when
-# it cannot tell where it runs from, it runs the installed ones.
-names_installed_programs() {
-    local folder=/usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/veloramac
-    grep -qxF "$folder" <(strings "$root/usr/bin/veloramac") ||
-        { echo "veloramac does not name $folder"; return 1; }
 }
 
 # Qt and the other formats' libraries would double the memory of a PDF's text.
@@ -167,7 +161,6 @@ check "desktop entry valid" desktop-file-validate "$root/usr/share/applications/
 check "metainfo valid" appstreamcli validate --no-net "$root/usr/share/metainfo/$app_id.metainfo.xml"
 check "D-Bus service starts the installed program" service_starts_installed_program
 check "manual renders without warnings" "$here/check-manual.sh" "$root/usr/share/man/man1/veloramac.1.gz"
-check "veloramac names the installed programs" names_installed_programs
 check "veloramac links no Qt" front_links_no_qt
 check "hardened and stripped" hardened
 check "unpacked program: --version" runs_version
