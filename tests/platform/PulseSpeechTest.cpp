@@ -8,6 +8,7 @@
 #include "platform/speech/PulseAudioSink.hpp"
 #include "support/CoreApplication.hpp"
 #include "support/PulseServer.hpp"
+#include "support/SpeechDispatcherServer.hpp"
 #include "support/SpeechRecorder.hpp"
 
 #include <QCoreApplication>
@@ -216,6 +217,7 @@ TEST_F(PulseSpeechTest, AServerThatGoesAwayFailsTheUtteranceOnTheService) {
 // The program's own speech loads its engine when first asked; an utterance asked for at once
 // waits for it and is heard whole, in a voice of the text's language.
 TEST_F(PulseSpeechTest, TheProgramsFirstUtteranceIsHeardWholeInTheTextsLanguage) {
+    const testsupport::SpeechDispatcherServer desktopSpeech(server_);
     fakes::InMemoryPreferencesStore preferences;
     const std::unique_ptr<SpeechService> service = makeDesktopSpeechService(preferences);
     const QString german = QStringLiteral(
