@@ -1,5 +1,6 @@
 #include "ui/ORPLine.hpp"
 
+#include "ui/GlyphPictures.hpp"
 #include "ui/ReaderFonts.hpp"
 
 #include <QFontMetricsF>
@@ -107,6 +108,14 @@ ORPLine::Shaped ORPLine::shape(const QString& before, const QString& pivot,
     const qreal start = line.cursorToX(pivotBegin);
     const qreal end = line.cursorToX(pivotBegin + pivotLength);
     shaped.pivotWidth = std::abs(end - start);
+    for (const QGlyphRun& run : layout.glyphRuns()) {
+        const QRawFont raw = run.rawFont();
+        const QList<quint32> indexes = run.glyphIndexes();
+        const QList<QPointF> positions = run.positions();
+        for (qsizetype i = 0; i < indexes.size(); ++i) {
+            shaped.ink |= raw.boundingRect(indexes[i]).translated(positions[i]);
+        }
+    }
     // A group, or a pivot with no ink (a space), centres on what it spans.
     if (grouped_) {
         shaped.pivotCentre = shaped.width / 2;
@@ -153,46 +162,73 @@ const ORPLine::Shaped& ORPLine::fitted(qreal width) const {
 }
 
 void ORPLine::paint(QPainter& painter, const QRectF& area) const {
-    // Glyphs this large are filled from their outlines on every draw, which a fade would repeat
-    // each frame for two lines; a line at rest is drawn once and needs no copy.
-    if (painter.opacity() >= 1 || painter.worldTransform().type() > QTransform::TxTranslate) {
+    // Filled from their outlines, glyphs this large cost too much to draw twice a frame; a line
+    // at rest is drawn once and needs no picture.
+    if (painter.opacity() >= 1 && painter.worldTransform().type() <= QTransform::TxTranslate) {
         drawGlyphs(painter, area);
         return;
     }
-    const qreal ratio = painter.device()->devicePixelRatioF();
-    const QPointF device = painter.worldTransform().map(area.topLeft()) * ratio;
-    const QPointF offset =
-        (device - QPointF(std::floor(device.x()), std::floor(device.y()))) / ratio;
-    const qreal margin = std::ceil(area.height() * overhang);
-    const QRectF local(offset + QPointF(margin, margin), area.size());
-    if (picture_.isNull() || pictureArea_ != local || picture_.devicePixelRatio() != ratio) {
-        const QSizeF size(area.width() + 2 * margin + 1, area.height() + 2 * margin + 1);
-        picture_ = QImage((size * ratio).toSize(), QImage::Format_ARGB32_Premultiplied);
-        picture_.setDevicePixelRatio(ratio);
-        picture_.fill(Qt::transparent);
-        QPainter onPicture(&picture_);
-        onPicture.setRenderHints(painter.renderHints());
-        drawGlyphs(onPicture, local);
-        pictureArea_ = local;
-    }
-    painter.drawImage(area.topLeft() - offset - QPointF(margin, margin), picture_);
+    drawPicture(painter, area);
+}
+
+QTransform ORPLine::placement(const Shaped& shaped, const QRectF& area) const {
+    const qreal factor = scale(area.width());
+    QTransform transform;
+    transform.translate(area.center().x(), area.center().y());
+    transform.scale(factor, factor);
+    transform.translate(-shaped.pivotCentre, ascent_ - height_ / 2 - shaped.baseline);
+    return transform;
 }
 
 void ORPLine::drawGlyphs(QPainter& painter, const QRectF& area) const {
-    const qreal factor = scale(area.width());
-    const Shaped& shaped = fitted(area.width() / factor);
+    const Shaped& shaped = fitted(area.width() / scale(area.width()));
     painter.save();
-    painter.translate(area.center());
-    painter.scale(factor, factor);
-    const QPointF origin(-shaped.pivotCentre, ascent_ - height_ / 2 - shaped.baseline);
+    painter.setWorldTransform(placement(shaped, area), true);
+    GlyphPictures& pictures = GlyphPictures::shared();
     painter.setPen(text_);
     for (const QGlyphRun& run : shaped.rest) {
-        painter.drawGlyphRun(origin, run);
+        pictures.draw(painter, QPointF(), run);
     }
     painter.setPen(pivotColor_);
     for (const QGlyphRun& run : shaped.pivot) {
-        painter.drawGlyphRun(origin, run);
+        pictures.draw(painter, QPointF(), run);
     }
+    painter.restore();
+}
+
+void ORPLine::drawPicture(QPainter& painter, const QRectF& area) const {
+    const QTransform device = painter.deviceTransform();
+    const QTransform local = QTransform::fromTranslate(area.left(), area.top()) * device;
+    const QPointF corner = local.map(QPointF());
+    const QPoint whole(static_cast<int>(std::floor(corner.x())),
+                       static_cast<int>(std::floor(corner.y())));
+    // The area in device pixels from the whole pixel nearest its corner: a fade keeps it and
+    // copies one picture, a line that grows needs a picture per frame.
+    const QTransform shape = local * QTransform::fromTranslate(-whole.x(), -whole.y());
+    if (picture_.isNull() || pictureSize_ != area.size() || pictureShape_ != shape) {
+        const QRectF box(QPointF(), area.size());
+        const Shaped& shaped = fitted(area.width() / scale(area.width()));
+        // Antialiasing reaches a pixel past the outlines.
+        constexpr int margin = 2;
+        const QRect pixels = (placement(shaped, box) * shape)
+                                 .mapRect(shaped.ink)
+                                 .toAlignedRect()
+                                 .adjusted(-margin, -margin, margin, margin);
+        picture_ = QImage(pixels.size(), QImage::Format_ARGB32_Premultiplied);
+        picture_.fill(Qt::transparent);
+        QPainter onPicture(&picture_);
+        onPicture.setRenderHints(painter.renderHints());
+        onPicture.setWorldTransform(shape *
+                                    QTransform::fromTranslate(-pixels.left(), -pixels.top()));
+        drawGlyphs(onPicture, box);
+        pictureSize_ = area.size();
+        pictureShape_ = shape;
+        pictureCorner_ = pixels.topLeft();
+    }
+    painter.save();
+    // In whole device pixels, so that the copy is a plain blend.
+    painter.setWorldTransform(device.inverted() * painter.worldTransform());
+    painter.drawImage(whole + pictureCorner_, picture_);
     painter.restore();
 }
 
