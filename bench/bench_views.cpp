@@ -129,6 +129,13 @@ double threadMilliseconds() {
     return static_cast<double>(now.tv_sec) * 1e3 + static_cast<double>(now.tv_nsec) / 1e6;
 }
 
+// The CPU time of every thread of the program: the raster engine hands large blends to a pool.
+double processMilliseconds() {
+    timespec now{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) * 1e3 + static_cast<double>(now.tv_nsec) / 1e6;
+}
+
 // Runs the window's events until the whole page is in; answers the longest the thread was busy
 // handling one round of them.
 double untilLaidOut(FlowReadingView& view) {
@@ -275,6 +282,53 @@ BENCHMARK(BM_FocusRepaint)
     ->MeasureProcessCPUTime()
     ->Unit(benchmark::kMillisecond)
     ->Iterations(2000);
+
+// Every frame of the slow and soft transitions, 60 a second, as the window draws them: the first
+// frames of a word meet glyphs not drawn before, later ones copy them. CPU time of the whole
+// program per frame, on average and at its worst.
+void BM_FocusTransitionFrames(benchmark::State& state) {
+    const std::span<const Word> words =
+        state.range(1) != 0 ? std::span(arabicWords()) : std::span(book()).first(100'000);
+    const auto transition = static_cast<WordTransition>(state.range(0));
+    constexpr int frameMilliseconds = 16;
+    FocusReaderView view;
+    view.resize(window);
+    view.setFontSize(52 * 1.7);
+    ReadingSettings settings;
+    settings.transition = transition;
+    view.setSettings(settings);
+    view.show();
+    QApplication::processEvents();
+    auto* animation = view.findChild<QVariantAnimation*>();
+    std::size_t at = 0;
+    double total = 0;
+    double worst = 0;
+    std::size_t frames = 0;
+    for (auto _ : state) {
+        const auto start = Clock::now();
+        view.setChunk(words.subspan(at % words.size(), 1));
+        for (int time = frameMilliseconds; time <= animation->duration();
+             time += frameMilliseconds) {
+            const double cpu = processMilliseconds();
+            animation->setCurrentTime(time);
+            QApplication::processEvents();
+            const double frame = processMilliseconds() - cpu;
+            total += frame;
+            worst = std::max(worst, frame);
+            ++frames;
+        }
+        state.SetIterationTime(std::chrono::duration<double>(Clock::now() - start).count());
+        ++at;
+    }
+    state.counters["frame_cpu_ms"] = total / static_cast<double>(frames);
+    state.counters["worst_frame_cpu_ms"] = worst;
+}
+BENCHMARK(BM_FocusTransitionFrames)
+    ->ArgsProduct({{static_cast<int>(WordTransition::soft), static_cast<int>(WordTransition::slow)},
+                   {0, 1}})
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(300);
 
 // A step while paused: the next word, and its sentence laid out under the line; sentences of
 // 30 words (`/30`) or the whole book as one (a text without sentence ends).

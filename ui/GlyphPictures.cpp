@@ -68,12 +68,15 @@ void GlyphPictures::draw(QPainter& painter, const QPointF& origin, const QGlyphR
         painter.drawGlyphRun(origin, run);
         return;
     }
-    // A size between whole pixels is a line on its way to its own size: each frame would need
-    // pictures of its own. Its glyphs are drawn at the nearest whole size and pixel instead, as
-    // the engine draws text of ordinary sizes; a line at rest keeps quarter pixels.
+    // A size between whole pixels is a line on its way to its own size, which would need
+    // pictures of its own on every frame. Its glyphs are drawn at the nearest whole size and to
+    // the nearest half pixel across instead: the line's glyphs share their baseline, so rounding
+    // it to whole pixels moves them together. A line at rest keeps quarter pixels.
     const qreal exact = font.pixelSize() * device.m11();
     const qreal pixels = std::round(exact);
-    const int steps = qFuzzyCompare(exact, pixels) ? quarters : 1;
+    const bool atRest = qFuzzyCompare(exact, pixels);
+    const int across = atRest ? quarters : 2;
+    const int down = atRest ? quarters : 1;
     const QColor color = painter.pen().color();
     Key key{font.familyName(),
             font.styleName(),
@@ -92,12 +95,12 @@ void GlyphPictures::draw(QPainter& painter, const QPointF& origin, const QGlyphR
         const QPoint whole(static_cast<int>(std::floor(at.x())),
                            static_cast<int>(std::floor(at.y())));
         // Rounded to the nearest step, which may be the next whole pixel.
-        const auto stepX = static_cast<int>(std::lround((at.x() - whole.x()) * steps));
-        const auto stepY = static_cast<int>(std::lround((at.y() - whole.y()) * steps));
+        const auto stepX = static_cast<int>(std::lround((at.x() - whole.x()) * across));
+        const auto stepY = static_cast<int>(std::lround((at.y() - whole.y()) * down));
         key.glyph = glyphs[i];
-        key.quarterX = stepX % steps * (quarters / steps);
-        key.quarterY = stepY % steps * (quarters / steps);
-        const QPoint corner = whole + QPoint(stepX / steps, stepY / steps);
+        key.quarterX = stepX % across * (quarters / across);
+        key.quarterY = stepY % down * (quarters / down);
+        const QPoint corner = whole + QPoint(stepX / across, stepY / down);
         if (const Picture* picture = pictures_.object(key)) {
             painter.drawImage(corner + picture->offset, picture->image);
             continue;

@@ -21,7 +21,7 @@ class GlyphPictures {
 public:
     // Side, in device pixels, of the largest glyph the raster engine caches itself.
     static constexpr qreal engineCachedSize = 64;
-    static constexpr qsizetype budgetBytes = 16 * 1024 * 1024;
+    static constexpr qsizetype budgetBytes = 32 * 1024 * 1024;
 
     // The pictures every view shares.
     static GlyphPictures& shared();
@@ -31,7 +31,7 @@ public:
     void draw(QPainter& painter, const QPointF& origin, const QGlyphRun& run);
 
     qsizetype size() const { return pictures_.size(); }
-    void clear() { pictures_.clear(); }
+    qsizetype bytes() const { return pictures_.totalCost(); }
 
 private:
     // Names the font by what selects its outlines rather than by a QRawFont, whose font engine a
