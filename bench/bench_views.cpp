@@ -242,14 +242,13 @@ BENCHMARK(BM_FlowRepaint)
     ->Unit(benchmark::kMillisecond)
     ->Iterations(500);
 
-// A word change drawn at once (hard) and halfway through the soft cross-fade or the slow one,
-// whose lines also grow, when two lines are drawn; English-like words (`/0`) or Arabic ones (`/1`).
-// Frames go through the window's own repaint, so only what changed is painted.
-void BM_FocusRepaint(benchmark::State& state) {
-    const std::span<const Word> words =
-        state.range(1) != 0 ? std::span(arabicWords()) : std::span(book()).first(100'000);
-    const auto transition = static_cast<WordTransition>(state.range(0));
-    FocusReaderView view;
+// English-like words (`0`) or Arabic ones.
+std::span<const Word> focusWords(std::int64_t script) {
+    return script != 0 ? std::span(arabicWords()) : std::span(book()).first(100'000);
+}
+
+// The focus view shown with words at the full-screen size.
+void showFullScreenSize(FocusReaderView& view, WordTransition transition) {
     view.resize(window);
     view.setFontSize(52 * 1.7);
     ReadingSettings settings;
@@ -257,6 +256,15 @@ void BM_FocusRepaint(benchmark::State& state) {
     view.setSettings(settings);
     view.show();
     QApplication::processEvents();
+}
+
+// A word change drawn at once (hard) and halfway through the soft cross-fade or the slow one,
+// whose lines also grow, when two lines are drawn; English-like words (`/0`) or Arabic ones (`/1`).
+// Frames go through the window's own repaint, so only what changed is painted.
+void BM_FocusRepaint(benchmark::State& state) {
+    const std::span<const Word> words = focusWords(state.range(1));
+    FocusReaderView view;
+    showFullScreenSize(view, static_cast<WordTransition>(state.range(0)));
     std::size_t at = 0;
     double total = 0;
     for (auto _ : state) {
@@ -287,18 +295,10 @@ BENCHMARK(BM_FocusRepaint)
 // frames of a word meet glyphs not drawn before, later ones copy them. CPU time of the whole
 // program per frame, on average and at its worst.
 void BM_FocusTransitionFrames(benchmark::State& state) {
-    const std::span<const Word> words =
-        state.range(1) != 0 ? std::span(arabicWords()) : std::span(book()).first(100'000);
-    const auto transition = static_cast<WordTransition>(state.range(0));
+    const std::span<const Word> words = focusWords(state.range(1));
     constexpr int frameMilliseconds = 16;
     FocusReaderView view;
-    view.resize(window);
-    view.setFontSize(52 * 1.7);
-    ReadingSettings settings;
-    settings.transition = transition;
-    view.setSettings(settings);
-    view.show();
-    QApplication::processEvents();
+    showFullScreenSize(view, static_cast<WordTransition>(state.range(0)));
     auto* animation = view.findChild<QVariantAnimation*>();
     std::size_t at = 0;
     double total = 0;

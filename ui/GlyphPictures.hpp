@@ -16,7 +16,8 @@ namespace velora {
 // Draws glyph runs as the painter would, but copies glyphs too large for the raster engine's
 // own glyph cache from pictures of themselves instead of filling their outlines on every draw,
 // which at reading sizes costs tens of microseconds a letter. Each glyph is filled once, by the
-// engine itself, per colour, size and quarter-pixel offset. Main thread only.
+// engine itself, per colour, whole-pixel size and quarter-pixel offset; past the budget the
+// pictures least recently drawn go. Main thread only.
 class GlyphPictures {
 public:
     // Side, in device pixels, of the largest glyph the raster engine caches itself.

@@ -53,6 +53,20 @@ QList<QGlyphRun> without(const QList<QGlyphRun>& runs, const QSet<GlyphAt>& take
     return result;
 }
 
+// The union of the glyphs' boxes.
+QRectF inkOf(const QList<QGlyphRun>& runs) {
+    QRectF ink;
+    for (const QGlyphRun& run : runs) {
+        const QRawFont raw = run.rawFont();
+        const QList<quint32> indexes = run.glyphIndexes();
+        const QList<QPointF> positions = run.positions();
+        for (qsizetype i = 0; i < indexes.size(); ++i) {
+            ink |= raw.boundingRect(indexes[i]).translated(positions[i]);
+        }
+    }
+    return ink;
+}
+
 } // namespace
 
 ORPLine::ORPLine(std::span<const Word> words, const ThemePalette& palette, bool highlightPivot,
@@ -95,27 +109,18 @@ ORPLine::Shaped ORPLine::shape(const QString& before, const QString& pivot,
     shaped.baseline = line.ascent();
     const QList<QGlyphRun> pivotRuns = layout.glyphRuns(pivotBegin, pivotLength);
     QSet<GlyphAt> pivotGlyphs;
-    QRectF ink;
     for (const QGlyphRun& run : pivotRuns) {
-        const QRawFont raw = run.rawFont();
         const QList<quint32> indexes = run.glyphIndexes();
         const QList<QPointF> positions = run.positions();
         for (qsizetype i = 0; i < indexes.size(); ++i) {
             pivotGlyphs.insert({indexes[i], positions[i]});
-            ink |= raw.boundingRect(indexes[i]).translated(positions[i]);
         }
     }
+    const QRectF ink = inkOf(pivotRuns);
+    shaped.ink = inkOf(layout.glyphRuns());
     const qreal start = line.cursorToX(pivotBegin);
     const qreal end = line.cursorToX(pivotBegin + pivotLength);
     shaped.pivotWidth = std::abs(end - start);
-    for (const QGlyphRun& run : layout.glyphRuns()) {
-        const QRawFont raw = run.rawFont();
-        const QList<quint32> indexes = run.glyphIndexes();
-        const QList<QPointF> positions = run.positions();
-        for (qsizetype i = 0; i < indexes.size(); ++i) {
-            shaped.ink |= raw.boundingRect(indexes[i]).translated(positions[i]);
-        }
-    }
     // A group, or a pivot with no ink (a space), centres on what it spans.
     if (grouped_) {
         shaped.pivotCentre = shaped.width / 2;
@@ -162,8 +167,8 @@ const ORPLine::Shaped& ORPLine::fitted(qreal width) const {
 }
 
 void ORPLine::paint(QPainter& painter, const QRectF& area) const {
-    // Filled from their outlines, glyphs this large cost too much to draw twice a frame; a line
-    // at rest is drawn once and needs no picture.
+    // A fading or growing line goes through a picture, so that glyphs that overlap, as joined
+    // letters do, blend once.
     if (painter.opacity() >= 1 && painter.worldTransform().type() <= QTransform::TxTranslate) {
         drawGlyphs(painter, area);
         return;
@@ -202,7 +207,7 @@ void ORPLine::drawPicture(QPainter& painter, const QRectF& area) const {
     const QPointF corner = local.map(QPointF());
     const QPoint whole(static_cast<int>(std::floor(corner.x())),
                        static_cast<int>(std::floor(corner.y())));
-    // The area in device pixels from the whole pixel nearest its corner: a fade keeps it and
+    // The area in device pixels from the whole pixel its corner falls in: a fade keeps it and
     // copies one picture, a line that grows needs a picture per frame.
     const QTransform shape = local * QTransform::fromTranslate(-whole.x(), -whole.y());
     if (picture_.isNull() || pictureSize_ != area.size() || pictureShape_ != shape) {
