@@ -61,28 +61,25 @@ GlyphPictures& GlyphPictures::shared() {
     return pictures;
 }
 
-void GlyphPictures::draw(QPainter& painter, const QPointF& origin, const QGlyphRun& run) {
+void GlyphPictures::draw(QPainter& painter, const QPointF& origin, const QGlyphRun& run,
+                         Placement placement) {
     const QRawFont font = run.rawFont();
     const QTransform device = painter.deviceTransform();
     if (!drawnAsPictures(painter, font)) {
         painter.drawGlyphRun(origin, run);
         return;
     }
-    // A size between whole pixels is a line on its way to its own size, which would need
-    // pictures of its own on every frame. Its glyphs are drawn at the nearest whole size and to
-    // the nearest half pixel across instead: the line's glyphs share their baseline, so rounding
-    // it to whole pixels moves them together. A line at rest keeps quarter pixels.
-    const qreal exact = font.pixelSize() * device.m11();
-    const qreal pixels = std::round(exact);
-    const bool atRest = qFuzzyCompare(exact, pixels);
-    const int across = atRest ? quarters : 2;
-    const int down = atRest ? quarters : 1;
+    const bool exact = placement == Placement::exact;
+    // Glyphs on one baseline round it alike: down, a whole pixel moves a line, not its letters.
+    const int across = exact ? quarters : 2;
+    const int down = exact ? quarters : 1;
+    const qreal size = font.pixelSize() * device.m11();
     const QColor color = painter.pen().color();
     Key key{font.familyName(),
             font.styleName(),
             font.weight(),
             static_cast<int>(font.style()),
-            pixels,
+            exact ? size : std::round(size),
             0,
             color.rgba()};
     const QList<quint32> glyphs = run.glyphIndexes();

@@ -16,20 +16,31 @@ namespace velora {
 // Draws glyph runs as the painter would, but copies glyphs too large for the raster engine's
 // own glyph cache from pictures of themselves instead of filling their outlines on every draw,
 // which at reading sizes costs tens of microseconds a letter. Each glyph is filled once, by the
-// engine itself, per colour, whole-pixel size and quarter-pixel offset; past the budget the
-// pictures least recently drawn go. Main thread only.
+// engine itself, per colour, size and offset from the whole pixel; past the budget the pictures
+// least recently drawn go. Main thread only.
 class GlyphPictures {
 public:
     // Side, in device pixels, of the largest glyph the raster engine caches itself.
     static constexpr qreal engineCachedSize = 64;
     static constexpr qsizetype budgetBytes = 32 * 1024 * 1024;
 
+    // How near a copied glyph comes to where and how large the engine would fill it.
+    enum class Placement {
+        // Its exact size, to a quarter pixel: text at rest.
+        exact,
+        // The nearest whole size, to half a pixel across and a whole pixel down: text that
+        // changes size on every frame, which exact pictures would serve once each. Glyphs of
+        // ordinary sizes are placed to the whole pixel.
+        moving,
+    };
+
     // The pictures every view shares.
     static GlyphPictures& shared();
 
     // Draws `run` at `origin` in the pen's colour. Overlapping glyphs are laid one over the other,
     // as the engine's own cache does.
-    void draw(QPainter& painter, const QPointF& origin, const QGlyphRun& run);
+    void draw(QPainter& painter, const QPointF& origin, const QGlyphRun& run,
+              Placement placement = Placement::exact);
 
     qsizetype size() const { return pictures_.size(); }
     qsizetype bytes() const { return pictures_.totalCost(); }

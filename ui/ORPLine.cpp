@@ -1,6 +1,5 @@
 #include "ui/ORPLine.hpp"
 
-#include "ui/GlyphPictures.hpp"
 #include "ui/ReaderFonts.hpp"
 
 #include <QFontMetricsF>
@@ -170,13 +169,13 @@ void ORPLine::paint(QPainter& painter, const QRectF& area) const {
     // A fading or growing line goes through a picture, so that glyphs that overlap, as joined
     // letters do, blend once.
     if (painter.opacity() >= 1 && painter.worldTransform().type() <= QTransform::TxTranslate) {
-        drawGlyphs(painter, area);
+        drawGlyphs(painter, area, GlyphPictures::Placement::exact);
         return;
     }
     drawPicture(painter, area);
 }
 
-QTransform ORPLine::placement(const Shaped& shaped, const QRectF& area) const {
+QTransform ORPLine::glyphTransform(const Shaped& shaped, const QRectF& area) const {
     const qreal factor = scale(area.width());
     QTransform transform;
     transform.translate(area.center().x(), area.center().y());
@@ -185,18 +184,19 @@ QTransform ORPLine::placement(const Shaped& shaped, const QRectF& area) const {
     return transform;
 }
 
-void ORPLine::drawGlyphs(QPainter& painter, const QRectF& area) const {
+void ORPLine::drawGlyphs(QPainter& painter, const QRectF& area,
+                         GlyphPictures::Placement placement) const {
     const Shaped& shaped = fitted(area.width() / scale(area.width()));
     painter.save();
-    painter.setWorldTransform(placement(shaped, area), true);
+    painter.setWorldTransform(glyphTransform(shaped, area), true);
     GlyphPictures& pictures = GlyphPictures::shared();
     painter.setPen(text_);
     for (const QGlyphRun& run : shaped.rest) {
-        pictures.draw(painter, QPointF(), run);
+        pictures.draw(painter, QPointF(), run, placement);
     }
     painter.setPen(pivotColor_);
     for (const QGlyphRun& run : shaped.pivot) {
-        pictures.draw(painter, QPointF(), run);
+        pictures.draw(painter, QPointF(), run, placement);
     }
     painter.restore();
 }
@@ -210,12 +210,13 @@ void ORPLine::drawPicture(QPainter& painter, const QRectF& area) const {
     // The area in device pixels from the whole pixel its corner falls in: a fade keeps it and
     // copies one picture, a line that grows needs a picture per frame.
     const QTransform shape = local * QTransform::fromTranslate(-whole.x(), -whole.y());
+    const bool growing = painter.worldTransform().type() > QTransform::TxTranslate;
     if (picture_.isNull() || pictureSize_ != area.size() || pictureShape_ != shape) {
         const QRectF box(QPointF(), area.size());
         const Shaped& shaped = fitted(area.width() / scale(area.width()));
         // Antialiasing reaches a pixel past the outlines.
         constexpr int margin = 2;
-        const QRect pixels = (placement(shaped, box) * shape)
+        const QRect pixels = (glyphTransform(shaped, box) * shape)
                                  .mapRect(shaped.ink)
                                  .toAlignedRect()
                                  .adjusted(-margin, -margin, margin, margin);
@@ -225,7 +226,8 @@ void ORPLine::drawPicture(QPainter& painter, const QRectF& area) const {
         onPicture.setRenderHints(painter.renderHints());
         onPicture.setWorldTransform(shape *
                                     QTransform::fromTranslate(-pixels.left(), -pixels.top()));
-        drawGlyphs(onPicture, box);
+        drawGlyphs(onPicture, box,
+                   growing ? GlyphPictures::Placement::moving : GlyphPictures::Placement::exact);
         pictureSize_ = area.size();
         pictureShape_ = shape;
         pictureCorner_ = pixels.topLeft();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/Word.hpp"
+#include "ui/GlyphPictures.hpp"
 #include "ui/ThemePalette.hpp"
 
 #include <QColor>
@@ -57,8 +58,9 @@ private:
     // The shaped word as it fits in `width`: whole, or elided on either side of the pivot.
     const Shaped& fitted(qreal width) const;
     // Where the glyphs of `shaped` go for `area`: from glyph coordinates to the painter's.
-    QTransform placement(const Shaped& shaped, const QRectF& area) const;
-    void drawGlyphs(QPainter& painter, const QRectF& area) const;
+    QTransform glyphTransform(const Shaped& shaped, const QRectF& area) const;
+    void drawGlyphs(QPainter& painter, const QRectF& area,
+                    GlyphPictures::Placement placement) const;
     void drawPicture(QPainter& painter, const QRectF& area) const;
     qreal idealWidth() const;
 
