@@ -15,9 +15,9 @@ namespace {
 using Graphemes::Joining;
 using Punctuation::Kind;
 
-constexpr std::uint8_t joiningBits = AsciiWalk::joiningBits;
-constexpr std::uint8_t alphanumericBit = AsciiWalk::alphanumericBit;
-constexpr int kindShift = AsciiWalk::kindShift;
+constexpr std::uint8_t joiningBits = AsciiMeasure::joiningBits;
+constexpr std::uint8_t alphanumericBit = AsciiMeasure::alphanumericBit;
+constexpr int kindShift = AsciiMeasure::kindShift;
 static_assert(static_cast<int>(Kind::skippable) == 3);
 
 std::uint8_t computeTraits(std::int32_t c) {
@@ -38,7 +38,7 @@ Kind kindIn(std::uint8_t traits) {
 
 } // namespace
 
-const std::uint8_t* AsciiWalk::asciiTraits() {
+const std::uint8_t* AsciiMeasure::asciiTraits() {
     static const std::array<std::uint8_t, 128> ascii = [] {
         std::array<std::uint8_t, 128> table{};
         for (std::size_t c = 0; c < table.size(); ++c) {
@@ -49,7 +49,7 @@ const std::uint8_t* AsciiWalk::asciiTraits() {
     return ascii.data();
 }
 
-const PunctuationWeight* AsciiWalk::weights() {
+const PunctuationWeight* AsciiMeasure::weights() {
     static const std::array<PunctuationWeight, 4> byKind{
         Punctuation::weightOf(Kind::other), Punctuation::weightOf(Kind::major),
         Punctuation::weightOf(Kind::minor), Punctuation::weightOf(Kind::skippable)};
