@@ -195,7 +195,7 @@ std::vector<Word> tokenizeLines(std::string_view text) {
         Word& added = words.emplace_back();
         added.id = static_cast<std::int64_t>(words.size() - 1);
         added.text.assign(word);
-        added.orp = measure.orp;
+        added.orp = Word::pivotAt(measure.orp);
         added.punctuation = measure.punctuation;
         added.isParagraphEnd = isParagraphEnd;
     };

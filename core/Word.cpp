@@ -3,6 +3,7 @@
 #include "core/Graphemes.hpp"
 
 #include <algorithm>
+#include <limits>
 
 namespace velora {
 
@@ -14,13 +15,18 @@ std::optional<PunctuationWeight> punctuationWeightFromString(std::string_view ra
     return EnumTable::fromRaw(punctuationWeightNames, raw);
 }
 
+std::int32_t Word::pivotAt(std::int64_t index) {
+    return static_cast<std::int32_t>(std::clamp<std::int64_t>(
+        index, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
+}
+
 Word::OrpParts Word::orpParts() const {
     const std::vector<std::string_view> characters = Graphemes::split(text);
     if (characters.empty()) {
         return {};
     }
     const auto last = static_cast<std::int64_t>(characters.size()) - 1;
-    const auto p = static_cast<std::size_t>(std::min(last, std::max<std::int64_t>(orp, 0)));
+    const auto p = static_cast<std::size_t>(std::min<std::int64_t>(last, std::max(orp, 0)));
     const std::string_view all = text;
     const std::size_t pivotBegin = static_cast<std::size_t>(characters[p].data() - all.data());
     const std::size_t pivotEnd = pivotBegin + characters[p].size();

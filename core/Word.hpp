@@ -40,9 +40,14 @@ struct Word {
 
     std::int64_t id = 0;
     std::string text;
-    std::int64_t orp = 0;
+    // A character index, half the width of `id`: a word takes 48 bytes rather than 56.
+    std::int32_t orp = 0;
     PunctuationWeight punctuation = PunctuationWeight::none;
     bool isParagraphEnd = false;
+
+    // A pivot index as `orp` holds it: one past its range, in a token of over two billion
+    // characters, is kept at its end, and orpParts clamps it to the text.
+    static std::int32_t pivotAt(std::int64_t index);
 
     // The text cut around its pivot character; the pivot index is clamped to the text.
     OrpParts orpParts() const;
