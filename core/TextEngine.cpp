@@ -70,11 +70,10 @@ template <bool asciiOnly> std::size_t tokenEnd(std::string_view text, std::size_
     return i;
 }
 
-// Calls `visit(begin, end, endsLine, measure)` for each token, in order; `measure` points to the
-// token's measure when it is all ASCII, and is null otherwise.
+// Calls `visit(begin, asciiEnd, end, endsLine)` for each token, in order; the token's bytes before
+// `asciiEnd` are ASCII, and so is all of it when that is `end`.
 template <typename Visit> void forEachToken(std::string_view text, Visit visit) {
     const std::size_t n = text.size();
-    const TokenMeasure::AsciiMeasure measureAscii;
     std::size_t i = 0;
     while (i < n) {
         if (endsToken(text[i])) {
@@ -82,16 +81,14 @@ template <typename Visit> void forEachToken(std::string_view text, Visit visit) 
             continue;
         }
         const std::size_t begin = i;
-        i = tokenEnd<true>(text, i);
-        const bool ascii = i == n || static_cast<unsigned char>(text[i]) < 0x80;
-        i = ascii ? i : tokenEnd<false>(text, i);
+        const std::size_t asciiEnd = tokenEnd<true>(text, i);
+        const bool ascii = asciiEnd == n || static_cast<unsigned char>(text[asciiEnd]) < 0x80;
+        i = ascii ? asciiEnd : tokenEnd<false>(text, asciiEnd);
         const std::size_t end = i;
         while (i < n && separatesTokens(text[i])) {
             ++i;
         }
-        const std::string_view token = text.substr(begin, end - begin);
-        const TokenMeasure::Measure measure = ascii ? measureAscii(token) : TokenMeasure::Measure{};
-        visit(begin, end, i == n || text[i] == '\n', ascii ? &measure : nullptr);
+        visit(begin, asciiEnd, end, i == n || text[i] == '\n');
     }
 }
 
@@ -183,6 +180,20 @@ private:
     std::size_t next_ = 0;
 };
 
+// Made into the list's element directly: a short text moved or assigned there would be copied
+// a second time.
+struct WordInPlace {
+    std::int64_t id;
+    std::string_view text;
+    TokenMeasure::Measure measure;
+    bool isParagraphEnd;
+
+    operator Word() const {
+        return Word{id, std::string(text), Word::pivotAt(measure.orp), measure.punctuation,
+                    isParagraphEnd};
+    }
+};
+
 // Takes well-formed text with LF line ends only.
 std::vector<Word> tokenizeLines(std::string_view text) {
     CutTokens cuts(text);
@@ -191,32 +202,28 @@ std::vector<Word> tokenizeLines(std::string_view text) {
     words.reserve(countTokens(text) + cuts.extraWords());
     auto add = [&](std::string_view word, const TokenMeasure::Measure& measure,
                    bool isParagraphEnd) {
-        // Built in place: a moved short text would be copied a second time.
-        Word& added = words.emplace_back();
-        added.id = static_cast<std::int64_t>(words.size() - 1);
-        added.text.assign(word);
-        added.orp = Word::pivotAt(measure.orp);
-        added.punctuation = measure.punctuation;
-        added.isParagraphEnd = isParagraphEnd;
+        words.emplace_back(
+            WordInPlace{static_cast<std::int64_t>(words.size()), word, measure, isParagraphEnd});
     };
-    forEachToken(text, [&](std::size_t begin, std::size_t end, bool endsLine,
-                           const TokenMeasure::Measure* asciiMeasure) {
-        const std::string_view token = text.substr(begin, end - begin);
-        // No ASCII token is cut.
-        if (asciiMeasure != nullptr) {
-            add(token, *asciiMeasure, endsLine);
-            return;
-        }
-        const std::span<const ScriptWords::Piece> pieces = cuts.take(begin);
-        if (pieces.empty()) {
-            add(token, TokenMeasure::of(token), endsLine);
-            return;
-        }
-        for (const ScriptWords::Piece& piece : pieces) {
-            const std::string_view word = token.substr(piece.begin, piece.end - piece.begin);
-            add(word, TokenMeasure::of(word), endsLine && &piece == &pieces.back());
-        }
-    });
+    const TokenMeasure::AsciiMeasure measureAscii;
+    forEachToken(
+        text, [&](std::size_t begin, std::size_t asciiEnd, std::size_t end, bool endsLine) {
+            const std::string_view token = text.substr(begin, end - begin);
+            // No ASCII token is cut.
+            if (asciiEnd == end) {
+                add(token, measureAscii(token), endsLine);
+                return;
+            }
+            const std::span<const ScriptWords::Piece> pieces = cuts.take(begin);
+            if (pieces.empty()) {
+                add(token, TokenMeasure::of(token, asciiEnd - begin), endsLine);
+                return;
+            }
+            for (const ScriptWords::Piece& piece : pieces) {
+                const std::string_view word = token.substr(piece.begin, piece.end - piece.begin);
+                add(word, TokenMeasure::of(word), endsLine && &piece == &pieces.back());
+            }
+        });
     return words;
 }
 

@@ -57,6 +57,10 @@ const PunctuationWeight* AsciiMeasure::weights() {
 }
 
 Measure of(std::string_view token) {
+    return of(token, 0);
+}
+
+Measure of(std::string_view token, std::size_t asciiBytes) {
     const CodePointTable<std::uint8_t, computeTraits>& table = traits();
     std::int64_t characters = 0;
     std::int64_t firstCore = -1;
@@ -67,7 +71,22 @@ Measure of(std::string_view token) {
     Kind counting = Kind::other;
     // Marks at the start have nothing to join, as after a control.
     Joining previous = Joining::control;
-    for (std::size_t i = 0; i < token.size();) {
+    auto count = [&](std::uint8_t t) {
+        counting = current == Kind::skippable ? counting : current;
+        if ((t & alphanumericBit) != 0) {
+            firstCore = firstCore < 0 ? characters : firstCore;
+            lastCore = characters;
+        }
+        current = kindIn(t);
+        ++characters;
+    };
+    // Each of these bytes is a character that joins nothing: it needs no decoding or joining.
+    for (std::size_t i = 0; i < asciiBytes; ++i) {
+        const std::uint8_t t = table(static_cast<unsigned char>(token[i]));
+        count(t);
+        previous = static_cast<Joining>(t & joiningBits);
+    }
+    for (std::size_t i = asciiBytes; i < token.size();) {
         const auto lead = static_cast<unsigned char>(token[i]);
         const std::int32_t c = lead < 0x80 ? lead : Graphemes::decode(token, i);
         i += lead < 0x80 ? 1 : 0;
@@ -80,13 +99,7 @@ Measure of(std::string_view token) {
             // A character of several code points is no mark.
             current = Kind::other;
         } else {
-            counting = current == Kind::skippable ? counting : current;
-            if ((t & alphanumericBit) != 0) {
-                firstCore = firstCore < 0 ? characters : firstCore;
-                lastCore = characters;
-            }
-            current = kindIn(t);
-            ++characters;
+            count(t);
         }
         previous = joining;
     }

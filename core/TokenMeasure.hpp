@@ -19,6 +19,9 @@ struct Measure {
 // measured in one walk, any other the general way.
 Measure of(std::string_view token);
 
+// The same, for a token whose first `asciiBytes` bytes are known to be ASCII without CR.
+Measure of(std::string_view token, std::size_t asciiBytes);
+
 // The middle character of the letters and numbers from the first to the last, the left one of two
 // middles; of all characters when there is none (`first` is then negative).
 inline std::int64_t pivot(std::int64_t characters, std::int64_t first, std::int64_t last) {

@@ -3,7 +3,6 @@
 #include "core/Graphemes.hpp"
 
 #include <algorithm>
-#include <limits>
 
 namespace velora {
 
@@ -13,11 +12,6 @@ std::string_view toString(PunctuationWeight weight) {
 
 std::optional<PunctuationWeight> punctuationWeightFromString(std::string_view raw) {
     return EnumTable::fromRaw(punctuationWeightNames, raw);
-}
-
-std::int32_t Word::pivotAt(std::int64_t index) {
-    return static_cast<std::int32_t>(std::clamp<std::int64_t>(
-        index, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
 }
 
 Word::OrpParts Word::orpParts() const {
