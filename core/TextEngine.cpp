@@ -180,12 +180,18 @@ private:
     std::size_t next_ = 0;
 };
 
-// A word's text, made straight into its place in the list: a short text moved there would be
-// copied a second time.
-struct TextInPlace {
-    std::string_view bytes;
+// Made into the list's element directly: a short text moved or assigned there would be copied
+// a second time.
+struct WordInPlace {
+    std::int64_t id;
+    std::string_view text;
+    TokenMeasure::Measure measure;
+    bool isParagraphEnd;
 
-    operator std::string() const { return std::string(bytes); }
+    operator Word() const {
+        return Word{id, std::string(text), Word::pivotAt(measure.orp), measure.punctuation,
+                    isParagraphEnd};
+    }
 };
 
 // Takes well-formed text with LF line ends only.
@@ -196,8 +202,8 @@ std::vector<Word> tokenizeLines(std::string_view text) {
     words.reserve(countTokens(text) + cuts.extraWords());
     auto add = [&](std::string_view word, const TokenMeasure::Measure& measure,
                    bool isParagraphEnd) {
-        words.emplace_back(static_cast<std::int64_t>(words.size()), TextInPlace{word},
-                           Word::pivotAt(measure.orp), measure.punctuation, isParagraphEnd);
+        words.emplace_back(
+            WordInPlace{static_cast<std::int64_t>(words.size()), word, measure, isParagraphEnd});
     };
     const TokenMeasure::AsciiMeasure measureAscii;
     forEachToken(
