@@ -1,5 +1,6 @@
 #include "app/DocumentFile.hpp"
 
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -25,15 +26,20 @@ ImportFailure openFailure(int error) {
     }
 }
 
-bool isBundle(const std::filesystem::path& path) {
-    std::string extension = path.extension().string();
-    for (char& c : extension) {
-        c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
-    }
-    return extension == ".rtfd";
-}
-
 } // namespace
+
+std::string DocumentFile::extension(const std::filesystem::path& file) {
+    const std::string name = file.filename().string();
+    const auto dot = name.rfind('.');
+    if (dot == std::string::npos) {
+        return {};
+    }
+    std::string result = name.substr(dot + 1);
+    std::transform(result.begin(), result.end(), result.begin(), [](unsigned char c) {
+        return static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+    });
+    return result;
+}
 
 std::variant<DocumentFile, ImportFailure> DocumentFile::open(const std::filesystem::path& path,
                                                              std::uintmax_t limit) {
@@ -45,7 +51,7 @@ std::variant<DocumentFile, ImportFailure> DocumentFile::open(const std::filesyst
     if (::fstat(fd.get(), &info) != 0) {
         return ImportFailure::damaged;
     }
-    if (S_ISDIR(info.st_mode) && isBundle(path)) {
+    if (S_ISDIR(info.st_mode) && extension(path) == "rtfd") {
         FileDescriptor inner(::openat(fd.get(), "TXT.rtf", openFlags | O_NOFOLLOW));
         if (inner.get() < 0) {
             return errno == ENOENT ? ImportFailure::damaged : openFailure(errno);

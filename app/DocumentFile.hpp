@@ -19,6 +19,9 @@ public:
     static std::variant<DocumentFile, ImportFailure>
     open(const std::filesystem::path& path, std::uintmax_t limit = FileBytes::defaultLimit);
 
+    // The text after the last dot of the file name, lower-cased; empty when there is none.
+    static std::string extension(const std::filesystem::path& file);
+
     int descriptor() const { return fd_.get(); }
     const std::string& bytes() const { return bytes_; }
 

@@ -9,7 +9,6 @@
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
-#include <algorithm>
 #include <new>
 
 namespace velora {
@@ -58,19 +57,6 @@ QString formatLabel(DocumentFormat format) {
 ImportService::ImportService(std::shared_ptr<const DocumentReaders> readers)
     : readers_(std::move(readers)) {}
 
-std::string ImportService::extension(const std::filesystem::path& file) {
-    const std::string name = file.filename().string();
-    const auto dot = name.rfind('.');
-    if (dot == std::string::npos) {
-        return {};
-    }
-    std::string result = name.substr(dot + 1);
-    std::transform(result.begin(), result.end(), result.begin(), [](unsigned char c) {
-        return static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
-    });
-    return result;
-}
-
 std::string ImportService::fingerprint(std::string_view bytes) {
     return QCryptographicHash::hash(
                QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())),
@@ -114,7 +100,8 @@ ImportResult ImportService::read(const std::filesystem::path& file,
         return *failure;
     }
     const DocumentFile& document = std::get<DocumentFile>(opened);
-    const DocumentFormat format = DocumentFormats::recognise(document.bytes(), extension(file));
+    const DocumentFormat format =
+        DocumentFormats::recognise(document.bytes(), DocumentFile::extension(file));
     const auto guess = [this](std::string_view bytes) { return readers_->charsetOf(bytes); };
     switch (format) {
     case DocumentFormat::unsupported:

@@ -28,9 +28,6 @@ public:
     // The open dialog's filters: every supported document, each format, then every file.
     static QStringList nameFilters();
 
-    // The text after the last dot of the file name, lower-cased; empty when there is none.
-    static std::string extension(const std::filesystem::path& file);
-
 private:
     ImportResult readNonBlank(const std::filesystem::path& file,
                               const ReadingMonitor* monitor) const;

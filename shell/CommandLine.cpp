@@ -1,6 +1,5 @@
 #include "shell/CommandLine.hpp"
 
-#include "platform/desktop/AutostartEntry.hpp"
 #include "shell/DocumentInput.hpp"
 #include "shell/HelpTable.hpp"
 #include "shell/WordsOption.hpp"
@@ -40,7 +39,7 @@ CommandLine::CommandLine() {
             "--speed WPM, --rhythm (natural rhythm), --split N (split words longer than N "
             "characters) and --blank-beat PERCENT change them for this run only")),
         WordsOption::run, true);
-    add("--extract", "FILE",
+    add(std::string(extractOption), "FILE",
         translated(QT_TRANSLATE_NOOP("CommandLine",
                                      "print the text the reader would load from a document")),
         extractText);
@@ -87,15 +86,6 @@ int CommandLine::run(const std::vector<std::string>& arguments, std::ostream& ou
         return usageError;
     }
     return option->action(std::vector(arguments.begin() + 1, arguments.end()), out, err);
-}
-
-bool CommandLine::isForTrayProgram(const std::vector<std::string>& arguments) {
-    if (arguments.empty()) {
-        return true;
-    }
-    const std::string& first = arguments.front();
-    return first == "--read-selection" || first == "--read-clipboard" ||
-           first == AutostartEntry::startedAtLoginOption || !first.starts_with('-');
 }
 
 void CommandLine::takeVerbose(int& argc, char** argv) {

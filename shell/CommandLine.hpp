@@ -35,10 +35,7 @@ public:
 
     std::string usage() const;
 
-    // Whether the arguments are for the tray program (none, files, "--read-selection",
-    // "--read-clipboard", "--autostart") rather than an option of the command line.
-    static bool isForTrayProgram(const std::vector<std::string>& arguments);
-
+    static constexpr std::string_view extractOption = "--extract";
     static constexpr std::string_view verboseOption = "--verbose";
     // Takes every --verbose out of argv, wherever it stands, so that the rest reads as it would
     // without it, and turns on every logging category of the program when there was one.

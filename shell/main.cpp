@@ -1,55 +1,43 @@
 #include "platform/desktop/ProgramCommand.hpp"
-#include "shell/CommandLine.hpp"
-#include "shell/Translations.hpp"
+#include "shell/PackageProgram.hpp"
+#include "shell/PdfText.hpp"
+#include "shell/ProgramRoute.hpp"
 
-#include <QCoreApplication>
-#include <cerrno>
+#include <cstdio>
 #include <cstdlib>
-#include <cstring>
-#include <filesystem>
-#include <iostream>
 #include <string>
-#include <unistd.h>
 #include <vector>
+
+// `veloramac` links no Qt: it runs the program that answers its arguments, and prints the text of
+// a PDF itself, since loading Qt and every format's libraries would take more memory than reading.
 
 namespace {
 
-// The tray program is a program of its own, so that the options that print and exit load none
-// of its display, D-Bus and speech libraries: loading them costs more than the options' work.
-// The one beside this program comes first, so a build runs its own; then where the package puts it.
-int runTrayProgram(char** argv) {
-    std::error_code error;
-    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
-    if (!error) {
-        // Autostart entries and shortcuts the tray program writes name this program.
-        ::setenv(velora::ProgramCommand::variable, self.c_str(), 1);
-        ::execv((self.parent_path() / "veloramac-tray").c_str(), argv);
-    }
-    ::execv(VELORA_TRAY_PROGRAM, argv);
-    const int failure = errno;
-    int argc = 1;
-    const QCoreApplication application(argc, argv);
-    velora::installTranslations();
-    std::cerr << QCoreApplication::translate("CommandLine", "Couldn't start the tray program: %1")
-                     .arg(QString::fromLocal8Bit(std::strerror(failure)))
-                     .toStdString()
-              << '\n';
-    return 1;
+bool print(const std::string& text) {
+    return std::fwrite(text.data(), 1, text.size(), stdout) == text.size() &&
+           std::fputc('\n', stdout) != EOF && std::fflush(stdout) == 0;
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
-    // The tray program takes --verbose out for itself.
-    const std::vector<char*> asGiven(argv, argv + argc + 1);
-    velora::CommandLine::takeVerbose(argc, argv);
+    using namespace velora;
     const std::vector<std::string> arguments(argv + 1, argv + argc);
-    if (velora::CommandLine::isForTrayProgram(arguments)) {
-        return runTrayProgram(const_cast<char**>(asGiven.data()));
+    const ProgramRoute route = routeOf(arguments);
+    if (route == ProgramRoute::documentText) {
+        if (const std::optional<std::string> text = PdfText::readCleaned(arguments[1])) {
+            return print(*text) ? 0 : 1;
+        }
     }
-    // No display needed: the application object only carries the translations.
-    const QCoreApplication application(argc, argv);
-    velora::installTranslations();
-    std::ios::sync_with_stdio(false);
-    return velora::CommandLine().run(arguments, std::cout, std::cerr);
+    // Autostart entries and shortcuts the tray program writes name this program.
+    if (const std::filesystem::path self = PackageProgram::self(); !self.empty()) {
+        ::setenv(ProgramCommand::variable, self.c_str(), 1);
+    }
+    if (route == ProgramRoute::trayProgram) {
+        PackageProgram::run("veloramac-tray", argv);
+    }
+    // It also says, in the user's language, why the tray program did not start.
+    PackageProgram::run("veloramac-options", argv);
+    std::perror("veloramac-options");
+    return 1;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/platform/StartAtLogin.hpp"
+#include "platform/desktop/ProgramCommand.hpp"
 
 #include <QString>
 
@@ -10,7 +11,7 @@ namespace velora {
 // autostart rules read it: present starts the program at login with `startedAtLoginOption`.
 class AutostartEntry final : public StartAtLogin {
 public:
-    static constexpr auto startedAtLoginOption = "--autostart";
+    static constexpr auto startedAtLoginOption = ProgramCommand::startedAtLoginOption;
 
     // `folder` empty: $XDG_CONFIG_HOME/autostart, ~/.config/autostart when unset. `program` empty:
     // `veloramac`'s own path.

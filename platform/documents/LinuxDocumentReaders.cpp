@@ -32,7 +32,7 @@ ImportResult LinuxDocumentReaders::text(DocumentFormat format,
                                         const OpenedDocument& document) const {
     switch (format) {
     case DocumentFormat::pdf:
-        return PdfReader::text(document.bytes, document.monitor);
+        return PdfReader::text(document.bytes, PageRecognizer::openForDesktop, document.monitor);
     case DocumentFormat::epub:
         return epub_.text(document.descriptor, document.bytes);
     case DocumentFormat::docx:

@@ -1,5 +1,6 @@
 #include "platform/documents/PageRecognizer.hpp"
 
+#include <QLocale>
 #include <algorithm>
 #include <cstdlib>
 #include <dlfcn.h>
@@ -82,6 +83,13 @@ std::unique_ptr<PageRecognizer> PageRecognizer::open(const std::filesystem::path
         return nullptr;
     }
     return std::unique_ptr<PageRecognizer>(openModule(folder.c_str(), language.c_str()));
+}
+
+std::unique_ptr<PageRecognizer> PageRecognizer::openForDesktop() {
+    const std::filesystem::path folder = dataFolder();
+    const std::optional<std::string> language =
+        bestLanguage(installedLanguages(folder), QLocale::system().name().toStdString());
+    return language ? open(folder, *language) : nullptr;
 }
 
 } // namespace velora

@@ -3,6 +3,7 @@
 #include "app/platform/DocumentReaders.hpp"
 
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -32,12 +33,17 @@ public:
     // None when the module or the language data cannot be loaded.
     static std::unique_ptr<PageRecognizer> open(const std::filesystem::path& folder,
                                                 const std::string& language);
+    // In the best language for the desktop's locale, from the installed data.
+    static std::unique_ptr<PageRecognizer> openForDesktop();
     virtual ~PageRecognizer() = default;
 
     // The text of an 8-bit grey image taken at `dpi`; stops early when `monitor` cancels.
     virtual std::string read(const unsigned char* pixels, int width, int height, int bytesPerRow,
                              int dpi, const ReadingMonitor* monitor) = 0;
 };
+
+// Called at the first page that needs recognition; none when recognition is unavailable.
+using PageRecognizerOpener = std::function<std::unique_ptr<PageRecognizer>()>;
 
 // The module's one entry point.
 extern "C" {

@@ -3,7 +3,6 @@
 #include "core/WhiteSpace.hpp"
 #include "platform/documents/PageRecognizer.hpp"
 
-#include <QLocale>
 #include <algorithm>
 #include <climits>
 #include <cmath>
@@ -62,7 +61,8 @@ bool isBlankImage(const poppler::image& image) {
 // Reads the pages that hold no text layer; the language data is loaded at the first such page.
 class ScannedPages {
 public:
-    explicit ScannedPages(const ReadingMonitor* monitor) : monitor_(monitor) {
+    ScannedPages(const PageRecognizerOpener& openRecognizer, const ReadingMonitor* monitor)
+        : openRecognizer_(openRecognizer), monitor_(monitor) {
         renderer_.set_image_format(poppler::image::format_gray8);
         renderer_.set_render_hint(poppler::page_renderer::antialiasing);
         renderer_.set_render_hint(poppler::page_renderer::text_antialiasing);
@@ -94,16 +94,12 @@ private:
     bool ready() {
         if (!attempted_) {
             attempted_ = true;
-            const std::filesystem::path folder = PageRecognizer::dataFolder();
-            const std::optional<std::string> language = PageRecognizer::bestLanguage(
-                PageRecognizer::installedLanguages(folder), QLocale::system().name().toStdString());
-            if (language) {
-                recognizer_ = PageRecognizer::open(folder, *language);
-            }
+            recognizer_ = openRecognizer_();
         }
         return recognizer_ != nullptr;
     }
 
+    const PageRecognizerOpener& openRecognizer_;
     const ReadingMonitor* monitor_;
     poppler::page_renderer renderer_;
     bool attempted_ = false;
@@ -112,7 +108,8 @@ private:
 
 } // namespace
 
-ImportResult text(std::string_view bytes, const ReadingMonitor* monitor) {
+ImportResult text(std::string_view bytes, const PageRecognizerOpener& openRecognizer,
+                  const ReadingMonitor* monitor) {
     silencePoppler();
     if (bytes.size() > INT_MAX) {
         return ImportFailure::tooLarge;
@@ -129,7 +126,7 @@ ImportResult text(std::string_view bytes, const ReadingMonitor* monitor) {
     std::string text;
     bool first = true;
     bool recognised = false;
-    ScannedPages scanned(monitor);
+    ScannedPages scanned(openRecognizer, monitor);
     const int pages = document->pages();
     for (int index = 0; index < pages; ++index) {
         const std::unique_ptr<poppler::page> page(document->create_page(index));

@@ -69,7 +69,8 @@ protected:
 };
 
 TEST_F(ScannedPdf, ReadsTheWordsOfAScannedPage) {
-    const ImportResult result = PdfReader::text(write({letter}, {true}));
+    const ImportResult result =
+        PdfReader::text(write({letter}, {true}), PageRecognizer::openForDesktop);
     ASSERT_TRUE(result.ok()) << static_cast<int>(result.failure());
     EXPECT_TRUE(result.isRecognised());
     EXPECT_GE(wordsRight(letter, result.text()), 0.95) << result.text();
@@ -84,7 +85,8 @@ TEST_F(ScannedPdf, ReadsTextAndScannedPagesInTheirOrder) {
                                      reported.push_back(page);
                                      EXPECT_EQ(count, 3);
                                  }};
-    const ImportResult result = PdfReader::text(write(pages, {false, true, false}), &monitor);
+    const ImportResult result = PdfReader::text(write(pages, {false, true, false}),
+                                                PageRecognizer::openForDesktop, &monitor);
     ASSERT_TRUE(result.ok());
     EXPECT_THAT(words(result.text()), ::testing::IsSupersetOf({"alpha", "bravo", "charlie"}));
     const std::string& text = result.text();
@@ -100,8 +102,8 @@ TEST_F(ScannedPdf, CancellingStopsWithinThePageBeingRead) {
                                      started.push_back(page);
                                      cancelled = true;
                                  }};
-    const ImportResult result =
-        PdfReader::text(write({letter, letter, letter}, {true, true, true}), &monitor);
+    const ImportResult result = PdfReader::text(write({letter, letter, letter}, {true, true, true}),
+                                                PageRecognizer::openForDesktop, &monitor);
     EXPECT_EQ(result, ImportFailure::cancelled);
     EXPECT_EQ(started, std::vector<int>{1});
 }
@@ -112,8 +114,8 @@ TEST_F(ScannedPdf, WithoutLanguageDataNamesThePackageAndStillReadsTextPages) {
     const char* before = std::getenv("TESSDATA_PREFIX");
     const std::string saved = before != nullptr ? before : "";
     ::setenv("TESSDATA_PREFIX", (scratch_ / "empty").c_str(), 1);
-    const ImportResult none = PdfReader::text(scanOnly);
-    const ImportResult typed = PdfReader::text(mixed);
+    const ImportResult none = PdfReader::text(scanOnly, PageRecognizer::openForDesktop);
+    const ImportResult typed = PdfReader::text(mixed, PageRecognizer::openForDesktop);
     before != nullptr ? ::setenv("TESSDATA_PREFIX", saved.c_str(), 1)
                       : ::unsetenv("TESSDATA_PREFIX");
 

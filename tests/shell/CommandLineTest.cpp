@@ -1,11 +1,11 @@
+#include "ProgramRun.hpp"
+
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 #include <sstream>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <vector>
 
 namespace velora {
@@ -13,22 +13,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct Outcome {
-    std::string out;
-    std::string err;
-    int status = -1;
-};
-
-std::string readAll(const fs::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    std::ostringstream content;
-    content << file.rdbuf();
-    return content.str();
-}
-
-void writeAll(const fs::path& path, const std::string& content) {
-    std::ofstream(path, std::ios::binary) << content;
-}
+using ProgramRun::Outcome;
+using ProgramRun::readAll;
+using ProgramRun::writeAll;
 
 class Veloramac : public ::testing::Test {
 protected:
@@ -41,18 +28,7 @@ protected:
 
     // `arguments` are passed to the shell as written; the folder's paths need no quoting.
     Outcome run(const std::string& arguments, const std::string& input = {}) const {
-        writeAll(folder_ / "stdin", input);
-        const std::string command =
-            // Stored settings of the machine would change the words' times.
-            "XDG_CONFIG_HOME='" + folder_.string() + "' '" + VELORAMAC + "' " + arguments + " <'" +
-            (folder_ / "stdin").string() + "' >'" + (folder_ / "stdout").string() + "' 2>'" +
-            (folder_ / "stderr").string() + "'";
-        const int raw = std::system(command.c_str());
-        Outcome result;
-        result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-        result.out = readAll(folder_ / "stdout");
-        result.err = readAll(folder_ / "stderr");
-        return result;
+        return ProgramRun::runProgram(VELORAMAC, arguments, folder_, input);
     }
 
     fs::path folder_;
