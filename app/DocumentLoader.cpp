@@ -7,7 +7,6 @@
 #include "core/LengthHyphenator.hpp"
 #include "core/Sentences.hpp"
 #include "core/TextEngine.hpp"
-#include "core/TextSanitizer.hpp"
 #include "core/WordRhythm.hpp"
 
 #include <QFutureWatcher>
@@ -79,12 +78,10 @@ DocumentLoader::Result DocumentLoader::prepare(std::string text,
                                                const std::string& recognisedFrom) {
     try {
         PreparedDocument document;
-        std::string cleaned = TextSanitizer::clean(text);
+        TextEngine::CleanedWords read = TextEngine::cleanAndTokenize(text);
         text = std::string();
-        if (cancelled) {
-            return Replaced{};
-        }
-        document.words = TextEngine::tokenize(cleaned);
+        std::string cleaned = std::move(read.text);
+        document.words = std::move(read.words);
         if (cancelled) {
             return Replaced{};
         }

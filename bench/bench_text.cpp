@@ -154,9 +154,9 @@ std::size_t bytesHeld(const std::vector<Word>& words) {
 void cleanAndTokenize(benchmark::State& state, const std::string& text) {
     std::size_t count = 0;
     for (auto _ : state) {
-        const std::vector<Word> words = TextEngine::tokenize(TextSanitizer::clean(text));
-        count = words.size();
-        benchmark::DoNotOptimize(words.data());
+        const TextEngine::CleanedWords read = TextEngine::cleanAndTokenize(text);
+        count = read.words.size();
+        benchmark::DoNotOptimize(read.words.data());
     }
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * text.size()));
     state.SetComplexityN(static_cast<std::int64_t>(text.size()));
@@ -191,7 +191,7 @@ void BM_EnglishWordList(benchmark::State& state) {
     static const std::string text = englishText(10 * megabyte);
     std::vector<Word> words;
     for (auto _ : state) {
-        words = TextEngine::tokenize(TextSanitizer::clean(text));
+        words = TextEngine::cleanAndTokenize(text).words;
     }
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * text.size()));
     state.counters["words"] = static_cast<double>(words.size());

@@ -19,18 +19,22 @@ struct Piece {
     bool operator==(const Piece&) const = default;
 };
 
-// Every letter of those scripts is encoded in three or four bytes: where the next lead byte of E0
-// or above is at or after `from`, or the text's size.
+// Every letter of those scripts is encoded in three or four bytes, and none lies in U+2000 to
+// U+2FFF (lead byte E2: punctuation, symbols, radicals), where most such bytes of other text are:
+// where the next lead byte of E0 or above other than E2 is at or after `from`, or the text's size.
 inline std::size_t nextLetterLead(std::string_view text, std::size_t from) {
+    constexpr unsigned char punctuationLead = 0xE2;
     std::size_t i = from;
     for (; i + 8 <= text.size(); i += 8) {
         const std::uint64_t word = ByteScan::load(text.data() + i);
-        const std::uint64_t leads = word & (word << 1) & (word << 2) & ByteScan::topBits;
+        const std::uint64_t leads = word & (word << 1) & (word << 2) & ByteScan::topBits &
+                                    ~ByteScan::equal(word, punctuationLead);
         if (leads != 0) {
             return i + static_cast<std::size_t>(std::countr_zero(leads)) / 8;
         }
     }
-    while (i < text.size() && static_cast<unsigned char>(text[i]) < 0xE0) {
+    while (i < text.size() && (static_cast<unsigned char>(text[i]) < 0xE0 ||
+                               static_cast<unsigned char>(text[i]) == punctuationLead)) {
         ++i;
     }
     return i;

@@ -3,6 +3,7 @@
 #include "core/ByteScan.hpp"
 #include "core/Graphemes.hpp"
 #include "core/ScriptWords.hpp"
+#include "core/TextSanitizer.hpp"
 #include "core/TokenMeasure.hpp"
 
 #include <bit>
@@ -51,46 +52,43 @@ std::size_t countTokens(std::string_view text) {
     return n;
 }
 
-std::size_t tokenEnd(std::string_view text, std::size_t i) {
+// Where the token that goes on at `i` ends, or, with `asciiOnly`, where it ends or its first byte
+// of a longer sequence is.
+template <bool asciiOnly> std::size_t tokenEnd(std::string_view text, std::size_t i) {
     while (i + 8 <= text.size()) {
-        const std::uint64_t ends = tokenEnds(ByteScan::load(text.data() + i));
-        if (ends != 0) {
-            return i + static_cast<std::size_t>(std::countr_zero(ends)) / 8;
+        const std::uint64_t word = ByteScan::load(text.data() + i);
+        const std::uint64_t stops = tokenEnds(word) | (asciiOnly ? word & ByteScan::topBits : 0);
+        if (stops != 0) {
+            return i + static_cast<std::size_t>(std::countr_zero(stops)) / 8;
         }
         i += 8;
     }
-    while (i < text.size() && !endsToken(text[i])) {
+    while (i < text.size() && !endsToken(text[i]) &&
+           (!asciiOnly || static_cast<unsigned char>(text[i]) < 0x80)) {
         ++i;
     }
     return i;
 }
 
-// Calls `visit(begin, end, endsLine, measure)` for each token, in order; `measure` points to the
-// token's measure when it is all ASCII, which is taken on the way, and is null otherwise.
+// Calls `visit(begin, asciiEnd, end, endsLine)` for each token, in order; the token's bytes before
+// `asciiEnd` are ASCII, and so is all of it when that is `end`.
 template <typename Visit> void forEachToken(std::string_view text, Visit visit) {
     const std::size_t n = text.size();
     std::size_t i = 0;
-    TokenMeasure::AsciiWalk walk;
     while (i < n) {
         if (endsToken(text[i])) {
             ++i;
             continue;
         }
         const std::size_t begin = i;
-        // Most tokens are short ASCII words, read once here for both their end and their measure.
-        walk.start();
-        while (i < n && static_cast<unsigned char>(text[i]) < 0x80 && !endsToken(text[i])) {
-            walk.add(static_cast<unsigned char>(text[i]));
-            ++i;
-        }
-        const bool ascii = i == n || static_cast<unsigned char>(text[i]) < 0x80;
-        i = ascii ? i : tokenEnd(text, i);
+        const std::size_t asciiEnd = tokenEnd<true>(text, i);
+        const bool ascii = asciiEnd == n || static_cast<unsigned char>(text[asciiEnd]) < 0x80;
+        i = ascii ? asciiEnd : tokenEnd<false>(text, asciiEnd);
         const std::size_t end = i;
         while (i < n && separatesTokens(text[i])) {
             ++i;
         }
-        const TokenMeasure::Measure measure = ascii ? walk.measure() : TokenMeasure::Measure{};
-        visit(begin, end, i == n || text[i] == '\n', ascii ? &measure : nullptr);
+        visit(begin, asciiEnd, end, i == n || text[i] == '\n');
     }
 }
 
@@ -103,7 +101,7 @@ template <typename Visit> void forEachTokenWithLongSequences(std::string_view te
         while (begin > 0 && !endsToken(text[begin - 1])) {
             --begin;
         }
-        const std::size_t end = tokenEnd(text, i);
+        const std::size_t end = tokenEnd<false>(text, i);
         visit(begin, end);
         i = ScriptWords::nextLetterLead(text, end);
     }
@@ -182,6 +180,20 @@ private:
     std::size_t next_ = 0;
 };
 
+// Made into the list's element directly: a short text moved or assigned there would be copied
+// a second time.
+struct WordInPlace {
+    std::int64_t id;
+    std::string_view text;
+    TokenMeasure::Measure measure;
+    bool isParagraphEnd;
+
+    operator Word() const {
+        return Word{id, std::string(text), Word::pivotAt(measure.orp), measure.punctuation,
+                    isParagraphEnd};
+    }
+};
+
 // Takes well-formed text with LF line ends only.
 std::vector<Word> tokenizeLines(std::string_view text) {
     CutTokens cuts(text);
@@ -190,27 +202,28 @@ std::vector<Word> tokenizeLines(std::string_view text) {
     words.reserve(countTokens(text) + cuts.extraWords());
     auto add = [&](std::string_view word, const TokenMeasure::Measure& measure,
                    bool isParagraphEnd) {
-        words.push_back(Word{static_cast<std::int64_t>(words.size()), std::string(word),
-                             measure.orp, measure.punctuation, isParagraphEnd});
+        words.emplace_back(
+            WordInPlace{static_cast<std::int64_t>(words.size()), word, measure, isParagraphEnd});
     };
-    forEachToken(text, [&](std::size_t begin, std::size_t end, bool endsLine,
-                           const TokenMeasure::Measure* asciiMeasure) {
-        const std::string_view token = text.substr(begin, end - begin);
-        // No ASCII token is cut.
-        if (asciiMeasure != nullptr) {
-            add(token, *asciiMeasure, endsLine);
-            return;
-        }
-        const std::span<const ScriptWords::Piece> pieces = cuts.take(begin);
-        if (pieces.empty()) {
-            add(token, TokenMeasure::of(token), endsLine);
-            return;
-        }
-        for (const ScriptWords::Piece& piece : pieces) {
-            const std::string_view word = token.substr(piece.begin, piece.end - piece.begin);
-            add(word, TokenMeasure::of(word), endsLine && &piece == &pieces.back());
-        }
-    });
+    const TokenMeasure::AsciiMeasure measureAscii;
+    forEachToken(
+        text, [&](std::size_t begin, std::size_t asciiEnd, std::size_t end, bool endsLine) {
+            const std::string_view token = text.substr(begin, end - begin);
+            // No ASCII token is cut.
+            if (asciiEnd == end) {
+                add(token, measureAscii(token), endsLine);
+                return;
+            }
+            const std::span<const ScriptWords::Piece> pieces = cuts.take(begin);
+            if (pieces.empty()) {
+                add(token, TokenMeasure::of(token, asciiEnd - begin), endsLine);
+                return;
+            }
+            for (const ScriptWords::Piece& piece : pieces) {
+                const std::string_view word = token.substr(piece.begin, piece.end - piece.begin);
+                add(word, TokenMeasure::of(word), endsLine && &piece == &pieces.back());
+            }
+        });
     return words;
 }
 
@@ -224,6 +237,13 @@ std::vector<Word> tokenize(std::string_view text) {
         return tokenizeLines(normalize(text));
     }
     return tokenizeLines(text);
+}
+
+CleanedWords cleanAndTokenize(std::string_view text) {
+    CleanedWords result{TextSanitizer::clean(text), {}};
+    // Cleaned text is well-formed and has no CR.
+    result.words = tokenizeLines(result.text);
+    return result;
 }
 
 std::string normalize(std::string_view text) {

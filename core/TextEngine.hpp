@@ -27,6 +27,14 @@ struct SpeechString {
 // Ill-formed UTF-8 is read with U+FFFD for each bad sequence.
 std::vector<Word> tokenize(std::string_view text);
 
+struct CleanedWords {
+    std::string text;
+    std::vector<Word> words;
+};
+
+// TextSanitizer::clean, then tokenize, without checking again what cleaning guarantees.
+CleanedWords cleanAndTokenize(std::string_view text);
+
 // CR LF, then every remaining CR, become LF.
 std::string normalize(std::string_view text);
 

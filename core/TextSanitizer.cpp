@@ -163,7 +163,8 @@ std::string tidied(std::string_view text) {
     const std::size_t length = text.size();
     std::size_t i = 0;
     while (i < length) {
-        if (i + 8 <= length && writer.continuesText()) {
+        // A byte of a longer sequence would stop the block at once.
+        if (i + 8 <= length && bytes[i] < 0x80 && writer.continuesText()) {
             const std::uint64_t block = ByteScan::load(text.data() + i);
             const std::uint64_t trouble = troubleIn(block);
             const auto plain =

@@ -15,9 +15,9 @@ namespace {
 using Graphemes::Joining;
 using Punctuation::Kind;
 
-constexpr std::uint8_t joiningBits = AsciiWalk::joiningBits;
-constexpr std::uint8_t alphanumericBit = AsciiWalk::alphanumericBit;
-constexpr int kindShift = AsciiWalk::kindShift;
+constexpr std::uint8_t joiningBits = AsciiMeasure::joiningBits;
+constexpr std::uint8_t alphanumericBit = AsciiMeasure::alphanumericBit;
+constexpr int kindShift = AsciiMeasure::kindShift;
 static_assert(static_cast<int>(Kind::skippable) == 3);
 
 std::uint8_t computeTraits(std::int32_t c) {
@@ -38,7 +38,7 @@ Kind kindIn(std::uint8_t traits) {
 
 } // namespace
 
-const std::uint8_t* AsciiWalk::asciiTraits() {
+const std::uint8_t* AsciiMeasure::asciiTraits() {
     static const std::array<std::uint8_t, 128> ascii = [] {
         std::array<std::uint8_t, 128> table{};
         for (std::size_t c = 0; c < table.size(); ++c) {
@@ -49,7 +49,7 @@ const std::uint8_t* AsciiWalk::asciiTraits() {
     return ascii.data();
 }
 
-const PunctuationWeight* AsciiWalk::weights() {
+const PunctuationWeight* AsciiMeasure::weights() {
     static const std::array<PunctuationWeight, 4> byKind{
         Punctuation::weightOf(Kind::other), Punctuation::weightOf(Kind::major),
         Punctuation::weightOf(Kind::minor), Punctuation::weightOf(Kind::skippable)};
@@ -57,6 +57,10 @@ const PunctuationWeight* AsciiWalk::weights() {
 }
 
 Measure of(std::string_view token) {
+    return of(token, 0);
+}
+
+Measure of(std::string_view token, std::size_t asciiBytes) {
     const CodePointTable<std::uint8_t, computeTraits>& table = traits();
     std::int64_t characters = 0;
     std::int64_t firstCore = -1;
@@ -67,7 +71,22 @@ Measure of(std::string_view token) {
     Kind counting = Kind::other;
     // Marks at the start have nothing to join, as after a control.
     Joining previous = Joining::control;
-    for (std::size_t i = 0; i < token.size();) {
+    auto count = [&](std::uint8_t t) {
+        counting = current == Kind::skippable ? counting : current;
+        if ((t & alphanumericBit) != 0) {
+            firstCore = firstCore < 0 ? characters : firstCore;
+            lastCore = characters;
+        }
+        current = kindIn(t);
+        ++characters;
+    };
+    // Each of these bytes is a character that joins nothing: it needs no decoding or joining.
+    for (std::size_t i = 0; i < asciiBytes; ++i) {
+        const std::uint8_t t = table(static_cast<unsigned char>(token[i]));
+        count(t);
+        previous = static_cast<Joining>(t & joiningBits);
+    }
+    for (std::size_t i = asciiBytes; i < token.size();) {
         const auto lead = static_cast<unsigned char>(token[i]);
         const std::int32_t c = lead < 0x80 ? lead : Graphemes::decode(token, i);
         i += lead < 0x80 ? 1 : 0;
@@ -80,13 +99,7 @@ Measure of(std::string_view token) {
             // A character of several code points is no mark.
             current = Kind::other;
         } else {
-            counting = current == Kind::skippable ? counting : current;
-            if ((t & alphanumericBit) != 0) {
-                firstCore = firstCore < 0 ? characters : firstCore;
-                lastCore = characters;
-            }
-            current = kindIn(t);
-            ++characters;
+            count(t);
         }
         previous = joining;
     }

@@ -19,6 +19,9 @@ struct Measure {
 // measured in one walk, any other the general way.
 Measure of(std::string_view token);
 
+// The same, for a token whose first `asciiBytes` bytes are known to be ASCII without CR.
+Measure of(std::string_view token, std::size_t asciiBytes);
+
 // The middle character of the letters and numbers from the first to the last, the left one of two
 // middles; of all characters when there is none (`first` is then negative).
 inline std::int64_t pivot(std::int64_t characters, std::int64_t first, std::int64_t last) {
@@ -28,34 +31,31 @@ inline std::int64_t pivot(std::int64_t characters, std::int64_t first, std::int6
     return first + (last - first) / 2;
 }
 
-// The same for tokens of ASCII without CR, where each byte is a character, read a byte at a time
-// as a tokenizer meets them; one walk serves any number of tokens in turn.
-class AsciiWalk {
+// The same for a token of ASCII without CR, where each byte is a character. Only the first and
+// last letters or numbers and the last byte that is no closing quote decide, so the token is read
+// from its ends rather than byte by byte.
+class AsciiMeasure {
 public:
-    // Inline, so that the walk's counters can live in registers rather than in an object whose
-    // address has escaped, which every byte read from the text might alias.
-    AsciiWalk() : traits_(asciiTraits()), weights_(weights()) {}
+    // Inline, so that a tokenizer's loop keeps the tables' addresses in registers.
+    AsciiMeasure() : traits_(asciiTraits()), weights_(weights()) {}
 
-    void start() {
-        characters_ = 0;
-        firstCore_ = -1;
-        lastCore_ = -1;
-        counting_ = 0;
-    }
-
-    void add(unsigned char byte) {
-        const std::uint8_t traits = traits_[byte];
-        if ((traits & alphanumericBit) != 0) {
-            firstCore_ = firstCore_ < 0 ? characters_ : firstCore_;
-            lastCore_ = characters_;
+    Measure operator()(std::string_view token) const {
+        const auto* bytes = reinterpret_cast<const unsigned char*>(token.data());
+        const auto n = static_cast<std::int64_t>(token.size());
+        std::int64_t first = 0;
+        while (first < n && !isAlphanumeric(bytes[first])) {
+            ++first;
         }
-        const auto kind = static_cast<std::uint8_t>(traits >> kindShift);
-        counting_ = kind == skippable ? counting_ : kind;
-        ++characters_;
-    }
-
-    Measure measure() const {
-        return {pivot(characters_, firstCore_, lastCore_), weights_[counting_]};
+        std::int64_t last = n - 1;
+        while (last > first && !isAlphanumeric(bytes[last])) {
+            --last;
+        }
+        std::int64_t counted = n;
+        while (counted > 0 && kindOf(bytes[counted - 1]) == skippable) {
+            --counted;
+        }
+        const std::uint8_t kind = counted == 0 ? 0 : kindOf(bytes[counted - 1]);
+        return {first == n ? pivot(n, -1, -1) : pivot(n, first, last), weights_[kind]};
     }
 
     // A code point's traits in one byte: its joining in the low bits, then whether it is a letter
@@ -67,16 +67,18 @@ public:
 private:
     static constexpr std::uint8_t skippable = 3;
 
+    bool isAlphanumeric(unsigned char byte) const { return (traits_[byte] & alphanumericBit) != 0; }
+
+    std::uint8_t kindOf(unsigned char byte) const {
+        return static_cast<std::uint8_t>(traits_[byte] >> kindShift);
+    }
+
     // The traits of the 128 ASCII code points, and the weight of each pause kind.
     static const std::uint8_t* asciiTraits();
     static const PunctuationWeight* weights();
 
     const std::uint8_t* traits_;
     const PunctuationWeight* weights_;
-    std::int64_t characters_ = 0;
-    std::int64_t firstCore_ = -1;
-    std::int64_t lastCore_ = -1;
-    std::uint8_t counting_ = 0;
 };
 
 } // namespace velora::TokenMeasure

@@ -20,7 +20,7 @@ Word::OrpParts Word::orpParts() const {
         return {};
     }
     const auto last = static_cast<std::int64_t>(characters.size()) - 1;
-    const auto p = static_cast<std::size_t>(std::min(last, std::max<std::int64_t>(orp, 0)));
+    const auto p = static_cast<std::size_t>(std::min<std::int64_t>(last, std::max(orp, 0)));
     const std::string_view all = text;
     const std::size_t pivotBegin = static_cast<std::size_t>(characters[p].data() - all.data());
     const std::size_t pivotEnd = pivotBegin + characters[p].size();

@@ -17,7 +17,7 @@ Word piece(const Word& word, std::string_view text, bool last) {
     if (!last && !text.ends_with('-')) {
         result.text += '-';
     }
-    result.orp = ORP::index(result.text);
+    result.orp = Word::pivotAt(ORP::index(result.text));
     result.punctuation = last ? word.punctuation : PunctuationWeight::none;
     result.isParagraphEnd = last && word.isParagraphEnd;
     return result;

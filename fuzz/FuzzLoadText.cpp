@@ -3,6 +3,7 @@
 #include "core/TextDecoder.hpp"
 #include "core/TextEngine.hpp"
 #include "core/TextSanitizer.hpp"
+#include "core/Utf8Sequences.hpp"
 
 #include <cstddef>
 #include <cstdint>
@@ -14,8 +15,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string text =
         velora::TextDecoder::decode(std::string_view(reinterpret_cast<const char*>(data), size),
                                     [](std::string_view) { return std::string("KOI8-R"); });
-    const std::string cleaned = velora::TextSanitizer::clean(text);
-    const std::vector<velora::Word> words = velora::TextEngine::tokenize(cleaned);
+    const velora::TextEngine::CleanedWords read = velora::TextEngine::cleanAndTokenize(text);
+    const std::string& cleaned = read.text;
+    const std::vector<velora::Word>& words = read.words;
+    // Reading the cleaned text again must not be needed: it is well-formed, without CR, and gives
+    // the same words as a text of unknown origin.
+    if (cleaned != velora::TextSanitizer::clean(text) ||
+        !velora::Graphemes::isWellFormed(cleaned) || cleaned.find('\r') != std::string::npos ||
+        words != velora::TextEngine::tokenize(cleaned)) {
+        __builtin_trap();
+    }
     for (const velora::Word& word : words) {
         const velora::Word::OrpParts parts = word.orpParts();
         // The pivot split must give back the word to the letter.

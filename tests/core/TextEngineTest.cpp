@@ -230,7 +230,13 @@ TEST(Tokenize, AnyBytesGiveSoundWords) {
             text += pieces[random() % pieces.size()];
         }
         SCOPED_TRACE(::testing::PrintToString(text));
-        for (const std::string& input : {text, TextSanitizer::clean(text)}) {
+        // The loader's one call trusts the cleaner's text to be well-formed and free of CR.
+        const TextEngine::CleanedWords read = TextEngine::cleanAndTokenize(text);
+        EXPECT_EQ(read.text, TextSanitizer::clean(text));
+        EXPECT_TRUE(Graphemes::isWellFormed(read.text));
+        EXPECT_EQ(read.text.find('\r'), std::string::npos);
+        EXPECT_EQ(read.words, TextEngine::tokenize(read.text));
+        for (const std::string& input : {text, read.text}) {
             for (const Word& word : TextEngine::tokenize(input)) {
                 EXPECT_TRUE(Graphemes::isWellFormed(word.text));
                 EXPECT_EQ(word.text.find_first_of(" \t\r\n"), std::string::npos);

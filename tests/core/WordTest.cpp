@@ -41,8 +41,17 @@ INSTANTIATE_TEST_SUITE_P(Tokens, TrailingWeight,
 
 TEST(Word, PartsCutAroundTheClampedPivot) {
     EXPECT_EQ((Word{.text = "hello", .orp = 9}.orpParts()), (Word::OrpParts{"hell", "o", ""}));
-    EXPECT_EQ((Word{.text = "ab", .orp = INT64_MIN}.orpParts()), (Word::OrpParts{"", "a", "b"}));
+    EXPECT_EQ((Word{.text = "ab", .orp = INT32_MIN}.orpParts()), (Word::OrpParts{"", "a", "b"}));
     EXPECT_EQ((Word{.text = "", .orp = 3}.orpParts()), (Word::OrpParts{"", "", ""}));
+}
+
+// A pivot past the 32 bits `orp` holds, in a token of billions of characters, stays at its end
+// rather than wrapping to a pivot near the start or a negative one.
+TEST(Word, PivotsBeyondTheirRangeAreHeldAtItsEnd) {
+    EXPECT_EQ(Word::pivotAt(7), 7);
+    EXPECT_EQ(Word::pivotAt(std::int64_t{1} << 32), INT32_MAX);
+    EXPECT_EQ(Word::pivotAt((std::int64_t{1} << 32) + 5), INT32_MAX);
+    EXPECT_EQ(Word::pivotAt(INT64_MIN), INT32_MIN);
 }
 
 TEST(Word, EqualityComparesTextsByCanonicalEquivalence) {
