@@ -107,12 +107,19 @@ public:
 
     void wrote(char* end) { out_ = end; }
 
-    // Whether the last byte written is visible and nothing waits to be written before the next.
-    bool continuesText() const { return lineHasText_ && !blankPending_; }
+    // Whether the line has visible text, so that what follows it is written as it stands but for a
+    // blank that waits.
+    bool inText() const { return lineHasText_; }
 
-    // The first `count` bytes of `block`, printable ASCII without two blanks in a row, held as they
-    // stand; a blank at their end waits for what follows. All eight bytes may be overwritten.
+    bool blankPending() const { return blankPending_; }
+
+    // The first `count` bytes of `block`, printable ASCII without two blanks in a row nor a blank
+    // first when one waits, held as they stand after the blank that waits; a blank at their end
+    // waits for what follows. All eight bytes may be overwritten.
     void plain(std::uint64_t block, unsigned count) {
+        if (blankPending_) {
+            *out_++ = ' ';
+        }
         std::memcpy(out_, &block, sizeof block);
         blankPending_ = ((block >> (8 * (count - 1))) & 0xFF) == ' ';
         out_ += blankPending_ ? count - 1 : count;
@@ -164,9 +171,11 @@ std::string tidied(std::string_view text) {
     std::size_t i = 0;
     while (i < length) {
         // A byte of a longer sequence would stop the block at once.
-        if (i + 8 <= length && bytes[i] < 0x80 && writer.continuesText()) {
+        if (i + 8 <= length && bytes[i] < 0x80 && writer.inText()) {
             const std::uint64_t block = ByteScan::load(text.data() + i);
-            const std::uint64_t trouble = troubleIn(block);
+            // A blank after one that waits would be written twice.
+            const std::uint64_t trouble =
+                troubleIn(block) | (writer.blankPending() && bytes[i] == ' ' ? 0x80U : 0U);
             const auto plain =
                 trouble == 0 ? 8U : static_cast<unsigned>(std::countr_zero(trouble)) / 8;
             if (plain > 0) {
