@@ -129,6 +129,13 @@ double threadMilliseconds() {
     return static_cast<double>(now.tv_sec) * 1e3 + static_cast<double>(now.tv_nsec) / 1e6;
 }
 
+// The CPU time of every thread of the program: the raster engine hands large blends to a pool.
+double processMilliseconds() {
+    timespec now{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) * 1e3 + static_cast<double>(now.tv_nsec) / 1e6;
+}
+
 // Runs the window's events until the whole page is in; answers the longest the thread was busy
 // handling one round of them.
 double untilLaidOut(FlowReadingView& view) {
@@ -235,14 +242,13 @@ BENCHMARK(BM_FlowRepaint)
     ->Unit(benchmark::kMillisecond)
     ->Iterations(500);
 
-// A word change drawn at once (hard) and halfway through the soft cross-fade or the slow one,
-// whose lines also grow, when two lines are drawn; English-like words (`/0`) or Arabic ones (`/1`).
-// Frames go through the window's own repaint, so only what changed is painted.
-void BM_FocusRepaint(benchmark::State& state) {
-    const std::span<const Word> words =
-        state.range(1) != 0 ? std::span(arabicWords()) : std::span(book()).first(100'000);
-    const auto transition = static_cast<WordTransition>(state.range(0));
-    FocusReaderView view;
+// English-like words (`0`) or Arabic ones.
+std::span<const Word> focusWords(std::int64_t script) {
+    return script != 0 ? std::span(arabicWords()) : std::span(book()).first(100'000);
+}
+
+// The focus view shown with words at the full-screen size.
+void showFullScreenSize(FocusReaderView& view, WordTransition transition) {
     view.resize(window);
     view.setFontSize(52 * 1.7);
     ReadingSettings settings;
@@ -250,6 +256,15 @@ void BM_FocusRepaint(benchmark::State& state) {
     view.setSettings(settings);
     view.show();
     QApplication::processEvents();
+}
+
+// A word change drawn at once (hard) and halfway through the soft cross-fade or the slow one,
+// whose lines also grow, when two lines are drawn; English-like words (`/0`) or Arabic ones (`/1`).
+// Frames go through the window's own repaint, so only what changed is painted.
+void BM_FocusRepaint(benchmark::State& state) {
+    const std::span<const Word> words = focusWords(state.range(1));
+    FocusReaderView view;
+    showFullScreenSize(view, static_cast<WordTransition>(state.range(0)));
     std::size_t at = 0;
     double total = 0;
     for (auto _ : state) {
@@ -271,8 +286,49 @@ BENCHMARK(BM_FocusRepaint)
                     static_cast<int>(WordTransition::slow)},
                    {0, 1}})
     ->UseManualTime()
+    // The raster engine hands large blends to its thread pool, whose time counts too.
+    ->MeasureProcessCPUTime()
     ->Unit(benchmark::kMillisecond)
     ->Iterations(2000);
+
+// Every frame of the slow and soft transitions, 60 a second, as the window draws them: the first
+// frames of a word meet glyphs not drawn before, later ones copy them. CPU time of the whole
+// program per frame, on average and at its worst.
+void BM_FocusTransitionFrames(benchmark::State& state) {
+    const std::span<const Word> words = focusWords(state.range(1));
+    constexpr int frameMilliseconds = 16;
+    FocusReaderView view;
+    showFullScreenSize(view, static_cast<WordTransition>(state.range(0)));
+    auto* animation = view.findChild<QVariantAnimation*>();
+    std::size_t at = 0;
+    double total = 0;
+    double worst = 0;
+    std::size_t frames = 0;
+    for (auto _ : state) {
+        const auto start = Clock::now();
+        view.setChunk(words.subspan(at % words.size(), 1));
+        for (int time = frameMilliseconds; time <= animation->duration();
+             time += frameMilliseconds) {
+            const double cpu = processMilliseconds();
+            animation->setCurrentTime(time);
+            QApplication::processEvents();
+            const double frame = processMilliseconds() - cpu;
+            total += frame;
+            worst = std::max(worst, frame);
+            ++frames;
+        }
+        state.SetIterationTime(std::chrono::duration<double>(Clock::now() - start).count());
+        ++at;
+    }
+    state.counters["frame_cpu_ms"] = total / static_cast<double>(frames);
+    state.counters["worst_frame_cpu_ms"] = worst;
+}
+BENCHMARK(BM_FocusTransitionFrames)
+    ->ArgsProduct({{static_cast<int>(WordTransition::soft), static_cast<int>(WordTransition::slow)},
+                   {0, 1}})
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(300);
 
 // A step while paused: the next word, and its sentence laid out under the line; sentences of
 // 30 words (`/30`) or the whole book as one (a text without sentence ends).

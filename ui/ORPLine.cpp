@@ -52,6 +52,20 @@ QList<QGlyphRun> without(const QList<QGlyphRun>& runs, const QSet<GlyphAt>& take
     return result;
 }
 
+// The union of the glyphs' boxes.
+QRectF inkOf(const QList<QGlyphRun>& runs) {
+    QRectF ink;
+    for (const QGlyphRun& run : runs) {
+        const QRawFont raw = run.rawFont();
+        const QList<quint32> indexes = run.glyphIndexes();
+        const QList<QPointF> positions = run.positions();
+        for (qsizetype i = 0; i < indexes.size(); ++i) {
+            ink |= raw.boundingRect(indexes[i]).translated(positions[i]);
+        }
+    }
+    return ink;
+}
+
 } // namespace
 
 ORPLine::ORPLine(std::span<const Word> words, const ThemePalette& palette, bool highlightPivot,
@@ -94,16 +108,15 @@ ORPLine::Shaped ORPLine::shape(const QString& before, const QString& pivot,
     shaped.baseline = line.ascent();
     const QList<QGlyphRun> pivotRuns = layout.glyphRuns(pivotBegin, pivotLength);
     QSet<GlyphAt> pivotGlyphs;
-    QRectF ink;
     for (const QGlyphRun& run : pivotRuns) {
-        const QRawFont raw = run.rawFont();
         const QList<quint32> indexes = run.glyphIndexes();
         const QList<QPointF> positions = run.positions();
         for (qsizetype i = 0; i < indexes.size(); ++i) {
             pivotGlyphs.insert({indexes[i], positions[i]});
-            ink |= raw.boundingRect(indexes[i]).translated(positions[i]);
         }
     }
+    const QRectF ink = inkOf(pivotRuns);
+    shaped.ink = inkOf(layout.glyphRuns());
     const qreal start = line.cursorToX(pivotBegin);
     const qreal end = line.cursorToX(pivotBegin + pivotLength);
     shaped.pivotWidth = std::abs(end - start);
@@ -153,46 +166,76 @@ const ORPLine::Shaped& ORPLine::fitted(qreal width) const {
 }
 
 void ORPLine::paint(QPainter& painter, const QRectF& area) const {
-    // Glyphs this large are filled from their outlines on every draw, which a fade would repeat
-    // each frame for two lines; a line at rest is drawn once and needs no copy.
-    if (painter.opacity() >= 1 || painter.worldTransform().type() > QTransform::TxTranslate) {
-        drawGlyphs(painter, area);
+    // A fading or growing line goes through a picture, so that glyphs that overlap, as joined
+    // letters do, blend once.
+    if (painter.opacity() >= 1 && painter.worldTransform().type() <= QTransform::TxTranslate) {
+        drawGlyphs(painter, area, GlyphPictures::Placement::exact);
         return;
     }
-    const qreal ratio = painter.device()->devicePixelRatioF();
-    const QPointF device = painter.worldTransform().map(area.topLeft()) * ratio;
-    const QPointF offset =
-        (device - QPointF(std::floor(device.x()), std::floor(device.y()))) / ratio;
-    const qreal margin = std::ceil(area.height() * overhang);
-    const QRectF local(offset + QPointF(margin, margin), area.size());
-    if (picture_.isNull() || pictureArea_ != local || picture_.devicePixelRatio() != ratio) {
-        const QSizeF size(area.width() + 2 * margin + 1, area.height() + 2 * margin + 1);
-        picture_ = QImage((size * ratio).toSize(), QImage::Format_ARGB32_Premultiplied);
-        picture_.setDevicePixelRatio(ratio);
-        picture_.fill(Qt::transparent);
-        QPainter onPicture(&picture_);
-        onPicture.setRenderHints(painter.renderHints());
-        drawGlyphs(onPicture, local);
-        pictureArea_ = local;
-    }
-    painter.drawImage(area.topLeft() - offset - QPointF(margin, margin), picture_);
+    drawPicture(painter, area);
 }
 
-void ORPLine::drawGlyphs(QPainter& painter, const QRectF& area) const {
+QTransform ORPLine::glyphTransform(const Shaped& shaped, const QRectF& area) const {
     const qreal factor = scale(area.width());
-    const Shaped& shaped = fitted(area.width() / factor);
+    QTransform transform;
+    transform.translate(area.center().x(), area.center().y());
+    transform.scale(factor, factor);
+    transform.translate(-shaped.pivotCentre, ascent_ - height_ / 2 - shaped.baseline);
+    return transform;
+}
+
+void ORPLine::drawGlyphs(QPainter& painter, const QRectF& area,
+                         GlyphPictures::Placement placement) const {
+    const Shaped& shaped = fitted(area.width() / scale(area.width()));
     painter.save();
-    painter.translate(area.center());
-    painter.scale(factor, factor);
-    const QPointF origin(-shaped.pivotCentre, ascent_ - height_ / 2 - shaped.baseline);
+    painter.setWorldTransform(glyphTransform(shaped, area), true);
+    GlyphPictures& pictures = GlyphPictures::shared();
     painter.setPen(text_);
     for (const QGlyphRun& run : shaped.rest) {
-        painter.drawGlyphRun(origin, run);
+        pictures.draw(painter, QPointF(), run, placement);
     }
     painter.setPen(pivotColor_);
     for (const QGlyphRun& run : shaped.pivot) {
-        painter.drawGlyphRun(origin, run);
+        pictures.draw(painter, QPointF(), run, placement);
     }
+    painter.restore();
+}
+
+void ORPLine::drawPicture(QPainter& painter, const QRectF& area) const {
+    const QTransform device = painter.deviceTransform();
+    const QTransform local = QTransform::fromTranslate(area.left(), area.top()) * device;
+    const QPointF corner = local.map(QPointF());
+    const QPoint whole(static_cast<int>(std::floor(corner.x())),
+                       static_cast<int>(std::floor(corner.y())));
+    // The area in device pixels from the whole pixel its corner falls in: a fade keeps it and
+    // copies one picture, a line that grows needs a picture per frame.
+    const QTransform shape = local * QTransform::fromTranslate(-whole.x(), -whole.y());
+    const bool growing = painter.worldTransform().type() > QTransform::TxTranslate;
+    if (picture_.isNull() || pictureSize_ != area.size() || pictureShape_ != shape) {
+        const QRectF box(QPointF(), area.size());
+        const Shaped& shaped = fitted(area.width() / scale(area.width()));
+        // Antialiasing reaches a pixel past the outlines.
+        constexpr int margin = 2;
+        const QRect pixels = (glyphTransform(shaped, box) * shape)
+                                 .mapRect(shaped.ink)
+                                 .toAlignedRect()
+                                 .adjusted(-margin, -margin, margin, margin);
+        picture_ = QImage(pixels.size(), QImage::Format_ARGB32_Premultiplied);
+        picture_.fill(Qt::transparent);
+        QPainter onPicture(&picture_);
+        onPicture.setRenderHints(painter.renderHints());
+        onPicture.setWorldTransform(shape *
+                                    QTransform::fromTranslate(-pixels.left(), -pixels.top()));
+        drawGlyphs(onPicture, box,
+                   growing ? GlyphPictures::Placement::moving : GlyphPictures::Placement::exact);
+        pictureSize_ = area.size();
+        pictureShape_ = shape;
+        pictureCorner_ = pixels.topLeft();
+    }
+    painter.save();
+    // In whole device pixels, so that the copy is a plain blend.
+    painter.setWorldTransform(device.inverted() * painter.worldTransform());
+    painter.drawImage(whole + pictureCorner_, picture_);
     painter.restore();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/Word.hpp"
+#include "ui/GlyphPictures.hpp"
 #include "ui/ThemePalette.hpp"
 
 #include <QColor>
@@ -9,6 +10,7 @@
 #include <QImage>
 #include <QList>
 #include <QString>
+#include <QTransform>
 #include <optional>
 #include <span>
 
@@ -34,8 +36,9 @@ public:
     qreal height() const { return height_; }
     // The factor the line is drawn at within `width`.
     qreal scale(qreal width) const;
-    // Draws the line across `area`, centred in both directions. While it fades in place it is
-    // drawn once into an image and copied from there on every frame.
+    // Draws the line across `area`, centred in both directions. While it fades or the painter
+    // scales it, it is drawn into a picture of its ink first, so that glyphs that overlap blend
+    // once; a fade copies the same picture on every frame.
     void paint(QPainter& painter, const QRectF& area) const;
 
 private:
@@ -48,12 +51,17 @@ private:
         qreal pivotCentre = 0; // from the text's left edge
         qreal pivotWidth = 0;  // between the pivot's cursor positions
         qreal baseline = 0;    // of the glyph positions
+        QRectF ink;            // of every glyph, in glyph coordinates
     };
 
     Shaped shape(const QString& before, const QString& pivot, const QString& after) const;
     // The shaped word as it fits in `width`: whole, or elided on either side of the pivot.
     const Shaped& fitted(qreal width) const;
-    void drawGlyphs(QPainter& painter, const QRectF& area) const;
+    // Where the glyphs of `shaped` go for `area`: from glyph coordinates to the painter's.
+    QTransform glyphTransform(const Shaped& shaped, const QRectF& area) const;
+    void drawGlyphs(QPainter& painter, const QRectF& area,
+                    GlyphPictures::Placement placement) const;
+    void drawPicture(QPainter& painter, const QRectF& area) const;
     qreal idealWidth() const;
 
     QFont font_;
@@ -66,9 +74,13 @@ private:
     QColor pivotColor_;
     Shaped whole_;
     mutable std::optional<std::pair<qreal, Shaped>> elided_; // by the width it was cut for
-    // The line as last drawn, at whole device pixels, for the area and the offset it was drawn at.
+    // The line's ink in device pixels as last drawn for an area of `pictureSize_`, which
+    // `pictureShape_` placed from the area's corner; the picture's own corner lies at
+    // `pictureCorner_` from the whole device pixel the area's corner falls in.
     mutable QImage picture_;
-    mutable QRectF pictureArea_;
+    mutable QSizeF pictureSize_;
+    mutable QTransform pictureShape_;
+    mutable QPoint pictureCorner_;
     qreal ascent_ = 0;
     qreal height_ = 0;
 };

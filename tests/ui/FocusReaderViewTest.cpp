@@ -8,7 +8,9 @@
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
+#include <functional>
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace velora {
 namespace {
@@ -179,32 +181,113 @@ TEST_F(FocusReaderViewTest, ALongSentenceShowsTheWordsAroundTheCurrentOne) {
     EXPECT_LE(some.geometry().bottom(), low->height());
 }
 
-class FocusReaderViewTransition : public FocusReaderViewTest,
-                                  public ::testing::WithParamInterface<WordTransition> {};
+// The word size and the screen's density: below and above the size whose glyphs the view copies
+// from pictures.
+struct Screen {
+    qreal fontSize;
+    qreal ratio;
+};
+
+class FocusReaderViewTransition
+    : public FocusReaderViewTest,
+      public ::testing::WithParamInterface<std::tuple<WordTransition, Screen>> {
+protected:
+    static QImage frame(FocusReaderView& view) {
+        return testing::render(view, *dark.background, std::get<1>(GetParam()).ratio);
+    }
+};
 
 TEST_P(FocusReaderViewTransition, EndsShowingOnlyTheNewChunk) {
-    auto view = makeView(true, GetParam());
-    auto fresh = makeView(true, GetParam());
-    show(*view, {word(0, "first", 2)});
+    const auto [transition, screen] = GetParam();
+    auto view = makeView(true, transition);
+    auto fresh = makeView(true, transition);
+    view->setFontSize(screen.fontSize);
+    fresh->setFontSize(screen.fontSize);
+    view->setChunk(std::vector{word(0, "first", 2)});
     testing::finishAnimations(*view);
-    const QImage next = show(*view, {word(1, "second", 2)});
-    const QImage expected = show(*fresh, {word(1, "second", 2)});
+    view->setChunk(std::vector{word(1, "second", 2)});
+    const QImage next = frame(*view);
+    fresh->setChunk(std::vector{word(1, "second", 2)});
     testing::finishAnimations(*fresh);
-    if (GetParam() == WordTransition::hard) {
-        EXPECT_EQ(next, testing::render(*fresh, *dark.background));
+    const QImage rest = frame(*fresh);
+    if (transition == WordTransition::hard) {
+        EXPECT_EQ(next, rest);
         return;
     }
-    // Halfway both words are partly there; at the end only the new one, fully.
-    testing::advanceAnimations(*view, static_cast<int>(duration(GetParam()) * 500));
-    const QImage halfway = testing::render(*view, *dark.background);
+    // Halfway both words are partly there; at the end only the new one, fully, to the pixel.
+    testing::advanceAnimations(*view, static_cast<int>(duration(transition) * 500));
+    const QImage halfway = frame(*view);
     EXPECT_TRUE(areaOf(halfway, dark.pivot, 8).isEmpty());
-    EXPECT_NE(halfway, testing::render(*fresh, *dark.background));
+    EXPECT_NE(halfway, rest);
     testing::finishAnimations(*view);
+    EXPECT_EQ(frame(*view), rest);
+}
+
+INSTANTIATE_TEST_SUITE_P(All, FocusReaderViewTransition,
+                         ::testing::Combine(::testing::ValuesIn(allWordTransitions),
+                                            ::testing::Values(Screen{52, 1}, Screen{100, 1},
+                                                              Screen{60, 2})),
+                         [](const auto& info) {
+                             const Screen screen = std::get<1>(info.param);
+                             return std::string(toString(std::get<0>(info.param))) + "At" +
+                                    std::to_string(static_cast<int>(screen.fontSize)) + "Times" +
+                                    std::to_string(static_cast<int>(screen.ratio));
+                         });
+
+struct ChangeCase {
+    const char* name;
+    std::function<void(FocusReaderView&)> change;
+};
+
+class FocusReaderViewChange : public FocusReaderViewTest,
+                              public ::testing::WithParamInterface<ChangeCase> {
+protected:
+    void TearDown() override { ReaderFonts::setReadingFamily({}); }
+
+    static std::unique_ptr<FocusReaderView> largeView() {
+        auto view = makeView(true, WordTransition::slow);
+        view->setFontSize(100);
+        return view;
+    }
+};
+
+// What was drawn for the old look, mid-transition and at rest, never shows after a change.
+TEST_P(FocusReaderViewChange, DrawsAsAViewMadeWithTheChange) {
+    auto view = largeView();
+    view->setChunk(std::vector{word(0, "first", 2)});
+    testing::advanceAnimations(*view, 100);
+    testing::render(*view, *dark.background);
+    testing::finishAnimations(*view);
+    testing::render(*view, *dark.background);
+    GetParam().change(*view);
+    view->setChunk(std::vector{word(1, "second", 2)});
+    testing::advanceAnimations(*view, 100);
+    testing::render(*view, *dark.background);
+    testing::finishAnimations(*view);
+
+    auto fresh = largeView();
+    GetParam().change(*fresh);
+    fresh->setChunk(std::vector{word(1, "second", 2)});
+    testing::finishAnimations(*fresh);
     EXPECT_EQ(testing::render(*view, *dark.background), testing::render(*fresh, *dark.background));
 }
 
-INSTANTIATE_TEST_SUITE_P(All, FocusReaderViewTransition, ::testing::ValuesIn(allWordTransitions),
-                         [](const auto& info) { return std::string(toString(info.param)); });
+INSTANTIATE_TEST_SUITE_P(
+    Changes, FocusReaderViewChange,
+    ::testing::Values(ChangeCase{"Theme",
+                                 [](FocusReaderView& view) {
+                                     view.setThemePalette(palette(ReadingTheme::sepia, QPalette()));
+                                 }},
+                      ChangeCase{"FontSize", [](FocusReaderView& view) { view.setFontSize(120); }},
+                      ChangeCase{"ReadingFont",
+                                 [](FocusReaderView& view) {
+                                     ReaderFonts::setReadingFamily("DejaVu Serif");
+                                     ReadingSettings settings;
+                                     settings.transition = WordTransition::slow;
+                                     settings.readingFont = "DejaVu Serif";
+                                     view.setSettings(settings);
+                                 }}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 // The blank beat empties the word area but keeps the marks, and the word it hid does not come
 // back to fade out when the next one arrives.

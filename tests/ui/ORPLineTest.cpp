@@ -119,26 +119,44 @@ INSTANTIATE_TEST_SUITE_P(
                                 8, ReaderFonts::focusWord(56)}),
     [](const auto& info) { return std::string(info.param.name); });
 
-QImage paintAt(const Word& word, const QRectF& area, qreal opacity) {
-    QImage image(canvas, QImage::Format_ARGB32);
+// The line across `area` as a view draws it: faded to `opacity`, grown to `scale` about the
+// area's centre, on a screen of `ratio` device pixels to a point.
+QImage paintAt(const ORPLine& line, const QRectF& area, qreal opacity, qreal ratio,
+               qreal scale = 1) {
+    QImage image(canvas * ratio, QImage::Format_ARGB32);
+    image.setDevicePixelRatio(ratio);
     image.fill(Qt::transparent);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::TextAntialiasing);
     painter.setOpacity(opacity);
-    ORPLine(std::span(&word, 1), dark, true, ReaderFonts::focusWord(56)).paint(painter, area);
+    painter.translate(area.center());
+    painter.scale(scale, scale);
+    painter.translate(-area.center());
+    line.paint(painter, area);
     return image;
 }
 
-class ORPLineFade : public ::testing::TestWithParam<ShapeCase> {};
+struct PictureCase {
+    const char* name;
+    std::string text;
+    qreal ratio;
+};
+
+class ORPLinePicture : public ::testing::TestWithParam<PictureCase> {
+protected:
+    static ORPLine shown() {
+        const Word word = testing::word(0, GetParam().text, 2);
+        return ORPLine(std::span(&word, 1), dark, true, ReaderFonts::focusWord(56));
+    }
+    // Between pixels, as a centred line often is.
+    static constexpr QRectF area{10.5, 40.25, 459, 70};
+};
 
 // A fading line is copied from a picture of itself: it must cover what the line at rest
-// covers, marks past its box included, at a position that falls between pixels.
-TEST_P(ORPLineFade, FadingLineCoversWhatItCoversAtRest) {
-    const ShapeCase& c = GetParam();
-    const Word word = testing::word(0, c.text, c.orp);
-    const QRectF area(10.5, 40.25, canvas.width() - 21, 70);
-    const QImage rest = paintAt(word, area, 1);
-    const QImage fading = paintAt(word, area, 0.5);
+// covers, marks past its box included.
+TEST_P(ORPLinePicture, FadingLineCoversWhatItCoversAtRest) {
+    const QImage rest = paintAt(shown(), area, 1, GetParam().ratio);
+    const QImage fading = paintAt(shown(), area, 0.5, GetParam().ratio);
     for (int y = 0; y < rest.height(); ++y) {
         for (int x = 0; x < rest.width(); ++x) {
             ASSERT_NEAR(qAlpha(fading.pixel(x, y)), qAlpha(rest.pixel(x, y)) / 2.0, 1.0)
@@ -147,12 +165,33 @@ TEST_P(ORPLineFade, FadingLineCoversWhatItCoversAtRest) {
     }
 }
 
+// A growing line is, on every frame, the line at rest drawn smaller about the area's centre,
+// its pivot still on it.
+TEST_P(ORPLinePicture, GrowingLineIsTheLineAtRestScaledAboutTheCentre) {
+    const qreal ratio = GetParam().ratio;
+    const ORPLine line = shown();
+    const QRectF rest = QRectF(testing::ink(paintAt(line, area, 1, ratio), Qt::transparent));
+    const QPointF centre = area.center() * ratio;
+    for (const qreal scale : {0.9, 0.95, 0.999}) {
+        const QImage growing = paintAt(line, area, 0.5, ratio, scale);
+        const QRectF ink = QRectF(testing::ink(growing, Qt::transparent));
+        const QRectF expected((rest.topLeft() - centre) * scale + centre, rest.size() * scale);
+        EXPECT_NEAR(ink.left(), expected.left(), 2 * ratio) << scale;
+        EXPECT_NEAR(ink.right(), expected.right(), 2 * ratio) << scale;
+        EXPECT_NEAR(ink.top(), expected.top(), 2 * ratio) << scale;
+        EXPECT_NEAR(ink.bottom(), expected.bottom(), 2 * ratio) << scale;
+    }
+    const QRect pivot = solidArea(paintAt(line, area, 1, ratio, 0.9), dark.pivot);
+    ASSERT_FALSE(pivot.isEmpty());
+    EXPECT_NEAR((pivot.left() + pivot.right() + 1) / 2.0, centre.x(), ratio);
+}
+
 INSTANTIATE_TEST_SUITE_P(
-    Scripts, ORPLineFade,
-    ::testing::Values(ShapeCase{"Latin", "jumping", 2, {}},
-                      ShapeCase{
-                          "ThaiStackedMarks", "\u0E0D\u0E35\u0E48\u0E1B\u0E38\u0E48\u0E19", 2, {}},
-                      ShapeCase{"Arabic", "\u0627\u0644\u0643\u062A\u0627\u0628", 2, {}}),
+    Scripts, ORPLinePicture,
+    ::testing::Values(
+        PictureCase{"Latin", "jumping", 1}, PictureCase{"LatinOnADenseScreen", "jumping", 2},
+        PictureCase{"ThaiStackedMarks", "\u0E0D\u0E35\u0E48\u0E1B\u0E38\u0E48\u0E19", 1},
+        PictureCase{"ArabicOnADenseScreen", "\u0627\u0644\u0643\u062A\u0627\u0628", 2}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct LeadCase {

@@ -12,8 +12,10 @@
 
 namespace velora::testing {
 
-inline QImage render(QWidget& widget, const QColor& backdrop) {
-    QImage image(widget.size(), QImage::Format_ARGB32);
+// The widget as a screen of `ratio` device pixels to a point shows it.
+inline QImage render(QWidget& widget, const QColor& backdrop, qreal ratio = 1) {
+    QImage image(widget.size() * ratio, QImage::Format_ARGB32);
+    image.setDevicePixelRatio(ratio);
     image.fill(backdrop);
     widget.render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
     return image;
