@@ -107,12 +107,19 @@ public:
 
     void wrote(char* end) { out_ = end; }
 
-    // Whether the last byte written is visible and nothing waits to be written before the next.
-    bool continuesText() const { return lineHasText_ && !blankPending_; }
+    // Whether the line has visible text, so that what follows it is written as it stands but for a
+    // blank that waits.
+    bool inText() const { return lineHasText_; }
 
-    // The first `count` bytes of `block`, printable ASCII without two blanks in a row, held as they
-    // stand; a blank at their end waits for what follows. All eight bytes may be overwritten.
+    bool blankPending() const { return blankPending_; }
+
+    // The first `count` bytes of `block`, printable ASCII without two blanks in a row nor a blank
+    // first when one waits, held as they stand after the blank that waits; a blank at their end
+    // waits for what follows. All eight bytes may be overwritten.
     void plain(std::uint64_t block, unsigned count) {
+        if (blankPending_) {
+            *out_++ = ' ';
+        }
         std::memcpy(out_, &block, sizeof block);
         blankPending_ = ((block >> (8 * (count - 1))) & 0xFF) == ' ';
         out_ += blankPending_ ? count - 1 : count;
@@ -136,12 +143,12 @@ private:
 
 // The top bit is set from the first byte of `block` that the cleaner may not keep as it is in the
 // middle of a line: anything but printable ASCII, the two modifier symbols, the first of two
-// blanks. Bits above the first are not exact.
+// blanks. Bits above the first are not exact. The underscore between the modifier symbols is kept
+// but takes the slow road: one range test is cheaper than two.
 std::uint64_t troubleIn(std::uint64_t block) {
     const std::uint64_t blanks = ByteScan::equal(block, ' ');
-    return (block & ByteScan::topBits) | ByteScan::anyBelow(block, 0x20) |
-           ByteScan::equal(block, 0x7F) | ByteScan::equal(block, '^') |
-           ByteScan::equal(block, '`') | (blanks & (blanks >> 8));
+    return (~ByteScan::between(block, ' ', '~') & ByteScan::topBits) |
+           ByteScan::between(block, '^', '`') | (blanks & (blanks >> 8));
 }
 
 // One pass: each code point is mapped and the result laid out at once. Output is never longer
@@ -164,9 +171,11 @@ std::string tidied(std::string_view text) {
     std::size_t i = 0;
     while (i < length) {
         // A byte of a longer sequence would stop the block at once.
-        if (i + 8 <= length && bytes[i] < 0x80 && writer.continuesText()) {
+        if (i + 8 <= length && bytes[i] < 0x80 && writer.inText()) {
             const std::uint64_t block = ByteScan::load(text.data() + i);
-            const std::uint64_t trouble = troubleIn(block);
+            // A blank after one that waits would be written twice.
+            const std::uint64_t trouble =
+                troubleIn(block) | (writer.blankPending() && bytes[i] == ' ' ? 0x80U : 0U);
             const auto plain =
                 trouble == 0 ? 8U : static_cast<unsigned>(std::countr_zero(trouble)) / 8;
             if (plain > 0) {
@@ -187,10 +196,16 @@ std::string tidied(std::string_view text) {
         }
         switch (mapping) {
         case Mapping::keep: {
-            // One to four bytes: a loop is cheaper than a call to memmove.
+            // One to four bytes. Where four can be read, all four are copied as one move and only
+            // the sequence's own kept: the output, never ahead of the input, has room for them.
             char* out = writer.text();
-            for (std::size_t k = start; k < i; ++k) {
-                *out++ = text[k];
+            if (start + 4 <= length) {
+                std::memcpy(out, text.data() + start, 4);
+                out += i - start;
+            } else {
+                for (std::size_t k = start; k < i; ++k) {
+                    *out++ = text[k];
+                }
             }
             writer.wrote(out);
             break;

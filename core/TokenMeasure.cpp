@@ -80,11 +80,32 @@ Measure of(std::string_view token, std::size_t asciiBytes) {
         current = kindIn(t);
         ++characters;
     };
-    // Each of these bytes is a character that joins nothing: it needs no decoding or joining.
-    for (std::size_t i = 0; i < asciiBytes; ++i) {
-        const std::uint8_t t = table(static_cast<unsigned char>(token[i]));
-        count(t);
+    // Each of these bytes is a character that joins nothing, so only the first and last letters or
+    // numbers among them and the kinds of their last bytes decide: they are read from their ends,
+    // as the count above would leave them.
+    if (asciiBytes > 0) {
+        auto traitsAt = [&](std::size_t i) { return table(static_cast<unsigned char>(token[i])); };
+        std::size_t first = 0;
+        while (first < asciiBytes && (traitsAt(first) & alphanumericBit) == 0) {
+            ++first;
+        }
+        if (first < asciiBytes) {
+            std::size_t last = asciiBytes - 1;
+            while ((traitsAt(last) & alphanumericBit) == 0) {
+                --last;
+            }
+            firstCore = static_cast<std::int64_t>(first);
+            lastCore = static_cast<std::int64_t>(last);
+        }
+        std::size_t counted = asciiBytes - 1;
+        while (counted > 0 && kindIn(traitsAt(counted - 1)) == Kind::skippable) {
+            --counted;
+        }
+        counting = counted > 0 ? kindIn(traitsAt(counted - 1)) : Kind::other;
+        const std::uint8_t t = traitsAt(asciiBytes - 1);
+        current = kindIn(t);
         previous = static_cast<Joining>(t & joiningBits);
+        characters = static_cast<std::int64_t>(asciiBytes);
     }
     for (std::size_t i = asciiBytes; i < token.size();) {
         const auto lead = static_cast<unsigned char>(token[i]);

@@ -32,7 +32,7 @@ std::optional<std::string> readStandardInput() {
 
 } // namespace
 
-std::optional<std::string> readCleaned(const std::string& path, std::ostream& err) {
+std::optional<std::string> read(const std::string& path, std::ostream& err) {
     ImportResult input = ImportFailure::tooLarge;
     if (path != "-") {
         input = DocumentImport::readFile(path);
@@ -47,7 +47,15 @@ std::optional<std::string> readCleaned(const std::string& path, std::ostream& er
             << '\n';
         return std::nullopt;
     }
-    return TextSanitizer::clean(input.text());
+    return std::move(input.text());
+}
+
+std::optional<std::string> readCleaned(const std::string& path, std::ostream& err) {
+    std::optional<std::string> text = read(path, err);
+    if (!text) {
+        return std::nullopt;
+    }
+    return TextSanitizer::clean(*text);
 }
 
 } // namespace velora::DocumentInput

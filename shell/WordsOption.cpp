@@ -146,13 +146,14 @@ int run(const std::vector<std::string>& arguments, std::ostream& out, std::ostre
     if (!settings) {
         return CommandLine::usageError;
     }
-    const std::optional<std::string> text = DocumentInput::readCleaned(arguments.back(), err);
+    const std::optional<std::string> text = DocumentInput::read(arguments.back(), err);
     if (!text) {
         return 1;
     }
+    TextEngine::CleanedWords read = TextEngine::cleanAndTokenize(*text);
     PreparedDocument document;
-    document.words = TextEngine::tokenize(*text);
-    document.starts = Sentences::of(document.words, *text);
+    document.words = std::move(read.words);
+    document.starts = Sentences::of(document.words, read.text);
     const PatternHyphenation hyphenation(QLocale::system().name().toStdString());
     // Only the rhythm and split words read syllables: otherwise the language guess and the
     // dictionary's load would be all the hyphenation patterns cost.
